@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Installs what is missing, builds OpaloSync and starts it. With no display it
+# runs under Xvfb, waits for the main window, saves a screenshot, prints its
+# path and exits.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+
+scripts/install-deps.sh
+build=${OPALO_DEMO_BUILD_DIR:-build-demo}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DOPALO_BENCH=OFF >/dev/null
+cmake --build "$build" --target OpaloSync
+program="$top/$build/src/app/OpaloSync"
+title="Vantora OPALO™ Sync"
+
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; }
+trap cleanup EXIT
+
+if [ -n "${DISPLAY:-}" ]; then
+    "$program" "$@"
+    exit 0
+fi
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$program" "$@" &
+pids+=($!)
+for _ in $(seq 100); do
+    xwininfo -name "$title" >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xwininfo -name "$title" >/dev/null 2>&1 || { echo "The main window did not appear" >&2; exit 1; }
+sleep 1.5 # let the window paint and its animations start
+
+mkdir -p screenshots
+shot="$top/screenshots/opalosync-$(date +%Y%m%d-%H%M%S).png"
+xwd -silent -root | /usr/bin/convert xwd:- -trim +repage "$shot"
+echo "Screenshot: $shot"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Installs what is missing, builds with AddressSanitizer and UBSan, and runs
+# every test with CTest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+build=${OPALO_TEST_BUILD_DIR:-build-test}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPALO_SANITIZE=ON >/dev/null
+cmake --build "$build"
+cd "$build"
+ctest --output-on-failure -j "$(nproc)"

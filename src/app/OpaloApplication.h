@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QApplication>
+#include <QLockFile>
+#include <memory>
+
+// The GUI application object, one instance per user and executable.
+//
+// The first process of a user takes a lock whose name is derived from the
+// user and the executable's path; later ones find it held and report
+// isRunning(). A lock left behind by a process that died is taken over, since
+// the lock records the owner's process id.
+class OpaloApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    OpaloApplication(int &argc, char **argv);
+    ~OpaloApplication() override;
+
+    bool isRunning() const { return !m_primary; }
+
+    // Where the lock of this user and executable lives.
+    static QString lockFilePath();
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_primary = false;
+};

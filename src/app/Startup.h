@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <sys/types.h>
+
+// Name of the catalogue for a locale: only the language counts, and any
+// language without a catalogue of its own gets the English one.
+QString catalogueName(const QLocale &locale);
+
+// Whether a start must be handed over to OpaloSetRights: a KDE 4 session, the
+// super-user, and no argument besides the program name (counted after the
+// toolkit removed its own options).
+bool handOverRequested(int kdeVersion, uid_t realUid, int argumentCount);
+
+// Sets the three session flags from the desktop probes and returns whether the
+// start must be handed over.
+bool detectSession(uid_t realUid, int argumentCount);
+
+// Replaces the process by the relauncher; ends the process with status 1 when
+// that cannot be done.
+[[noreturn]] void runSetRightsHelper(const char *relauncherPath = OPALO_SETRIGHTS_PATH);
+
+// The whole program: start-up, event loop and teardown.
+int runOpaloSync(int &argc, char **argv);

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QString>
+
+// Probes of the running desktop and the user, and the recursive mode change.
+
+// 4 for a KDE 4 session, 3 for an older KDE session, 0 otherwise.
+int kdeSessionVersion();
+
+bool isGnomeSession();
+
+// Whether the program runs with the super-user's rights.
+bool isRootUser();
+
+// Adds write permission for owner, group and others to path and, for a
+// folder, to everything below it. Symbolic links are neither changed nor
+// followed, and no shell sees the path.
+void setWritableRecursive(const QString &path);
+
+// Escapes blanks and parentheses with a backslash, for text that is shown as
+// a shell would read it.
+void shellEscapePath(QString &path);
+
+// Whether a process whose name contains name is running, from the first line
+// of each /proc/<pid>/status.
+bool isProcessRunning(const QString &name);

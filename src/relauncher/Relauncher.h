@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+// Opens the X display to the super-user and restarts OpaloSync in a fresh
+// D-Bus session, marked with "fromLauncher" so that it does not hand over
+// again. Returns only on failure, with the exit status (always 1).
+int relaunch(int argc, const char *const *argv, const char *dbusLaunchPath, const char *programPath);

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "relauncher/Relauncher.h"
+
+int main(int argc, char *argv[])
+{
+    return relaunch(argc, argv, OPALO_DBUS_LAUNCH_PATH, OPALO_PROGRAM_PATH);
+}

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "TestDir.h"
+
+#include <QProcess>
+#include <QtTest>
+
+// Runs the relauncher with stand-ins for xhost (found through PATH) and
+// dbus-launch (at the path the test build was given), both of which record
+// how they were called.
+class TestRelauncher : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void wrongArgumentRunsNothing_data();
+    void wrongArgumentRunsNothing();
+    void restartsThroughDbusLaunch();
+    void missingDbusLaunchEndsWithStatusOne();
+
+private:
+    int run(const QStringList &arguments);
+    QByteArray recorded(const QString &name) const;
+    static void writeScript(const QString &path, const QByteArray &body);
+
+    TestDir *m_dir = nullptr;
+};
+
+void TestRelauncher::writeScript(const QString &path, const QByteArray &body)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("#!/bin/sh\n" + body);
+    file.close();
+    QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+void TestRelauncher::init()
+{
+    m_dir = new TestDir;
+    const QByteArray records = QFile::encodeName(m_dir->path());
+    writeScript(
+        m_dir->filePath(QStringLiteral("bin/xhost")), "printf '%s\\n' \"$@\" > '" + records + "/xhost'\n");
+    writeScript(QStringLiteral(STANDIN_DIR "/dbus-launch"),
+        "printf '%s\\n' \"$0\" \"$@\" > '" + records + "/dbus-launch'\nexit 0\n");
+}
+
+void TestRelauncher::cleanup()
+{
+    QFile::remove(QStringLiteral(STANDIN_DIR "/dbus-launch"));
+    delete m_dir;
+    m_dir = nullptr;
+}
+
+int TestRelauncher::run(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(
+        QStringLiteral("PATH"), m_dir->filePath(QStringLiteral("bin")) + QStringLiteral(":/usr/bin:/bin"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(RELAUNCHER_BINARY), arguments);
+    if (!process.waitForFinished(15000) || process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process.exitCode();
+}
+
+QByteArray TestRelauncher::recorded(const QString &name) const
+{
+    QFile file(m_dir->filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestRelauncher::wrongArgumentRunsNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no argument") << QStringList();
+    QTest::newRow("lower case") << QStringList { QStringLiteral("opalosync") };
+    QTest::newRow("upper case") << QStringList { QStringLiteral("OPALOSYNC") };
+    QTest::newRow("longer word") << QStringList { QStringLiteral("OpaloSyncX") };
+    QTest::newRow("empty") << QStringList { QString() };
+}
+
+void TestRelauncher::wrongArgumentRunsNothing()
+{
+    QFETCH(QStringList, arguments);
+    QCOMPARE(run(arguments), 1);
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("xhost"))));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("dbus-launch"))));
+}
+
+void TestRelauncher::restartsThroughDbusLaunch()
+{
+    QCOMPARE(run({ QStringLiteral("OpaloSync"), QStringLiteral("extra"), QStringLiteral("more") }), 0);
+    // Only the local super-user may use the display, not every host.
+    QCOMPARE(recorded(QStringLiteral("xhost")), QByteArray("+SI:localuser:root\n"));
+    QCOMPARE(recorded(QStringLiteral("dbus-launch")),
+        QByteArray(STANDIN_DIR "/dbus-launch\n" PROGRAM_PATH "\nfromLauncher\n"));
+}
+
+void TestRelauncher::missingDbusLaunchEndsWithStatusOne()
+{
+    QFile::remove(QStringLiteral(STANDIN_DIR "/dbus-launch"));
+    QCOMPARE(run({ QStringLiteral("OpaloSync") }), 1);
+    QCOMPARE(recorded(QStringLiteral("xhost")), QByteArray("+SI:localuser:root\n"));
+}
+
+QTEST_GUILESS_MAIN(TestRelauncher)
+#include "tst_relauncher.moc"
