@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
-# Installs what is missing, builds OpaloSync and starts it. With no display it
-# runs under Xvfb, waits for the main window, saves a screenshot, prints its
-# path and exits.
+# Installs what is missing, builds OpaloSync and starts it against a
+# simulated OPALO netbook: a private D-Bus bus stands in for the system bus,
+# and the HAL simulator on it serves a sample device filled with generated
+# pictures, music, videos and documents. With no display it runs under Xvfb,
+# waits for the main window, saves a screenshot, prints its path and exits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -10,13 +12,28 @@ top=$PWD
 scripts/install-deps.sh
 build=${OPALO_DEMO_BUILD_DIR:-build-demo}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DOPALO_BENCH=OFF >/dev/null
-cmake --build "$build" --target OpaloSync
+cmake --build "$build" --target OpaloSync halsim halsim-ctl
 program="$top/$build/src/app/OpaloSync"
 title="Vantora OPALO™ Sync"
 
 pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; }
 trap cleanup EXIT
+
+sample="$top/$build/sample-device"
+tools/halsim/make-sample-device.sh "$sample"
+eval "$(tools/halsim/halsim-bus "$top/$build/tools/halsim/halsim" "$sample/devices.json")"
+pids+=("$HALSIM_PID" "$HALSIM_BUS_PID")
+export DBUS_SYSTEM_BUS_ADDRESS
+ctl="$top/$build/tools/halsim/halsim-ctl"
+cat <<EOT
+Simulated OPALO netbook "opalo1" over $sample/device, on the bus
+  DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SYSTEM_BUS_ADDRESS
+From another terminal:
+  DBUS_SYSTEM_BUS_ADDRESS='$DBUS_SYSTEM_BUS_ADDRESS' $ctl list
+  DBUS_SYSTEM_BUS_ADDRESS='$DBUS_SYSTEM_BUS_ADDRESS' $ctl unplug opalo1   # take the device out
+  DBUS_SYSTEM_BUS_ADDRESS='$DBUS_SYSTEM_BUS_ADDRESS' $ctl plug opalo1     # and back in
+EOT
 
 if [ -n "${DISPLAY:-}" ]; then
     "$program" "$@"

@@ -2,10 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>GraphicalStatus</name>
+        <message>
+            <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
+            <translation>Verbindung hergestellt. Die Informationen werden abgerufen…</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_DISCONNECTED</source>
+            <translation>Kein OPALO™-Gerät angeschlossen</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR</source>
+            <translation>Ein Fehler ist aufgetreten. Bitte prüfen Sie, ob das Gerät richtig angeschlossen ist, und versuchen Sie es erneut.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR_READ_ONLY</source>
+            <translation>Ein Fehler ist aufgetreten. Bitte stellen Sie sicher, dass die SD-Speichererweiterungskarte nicht schreibgeschützt ist, und versuchen Sie es erneut.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_SEARCHING</source>
+            <translation>Suche nach einem OPALO™-Gerät…</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainMenu</name>
+        <message>
+            <source>IDS_APP_SYNC</source>
+            <translation>Anwendungen</translation>
+        </message>
+        <message>
+            <source>IDS_APP_SYNC_DESC</source>
+            <translation>Installieren oder deinstallieren Sie ganz einfach Anwendungen auf Ihrem OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE</source>
+            <translation>Sichern und Wiederherstellen</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE_DESC</source>
+            <translation>Verwalten Sie ganz einfach die Betriebssystem-Updates Ihres OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC</source>
+            <translation>Multimedia</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC_DESC</source>
+            <translation>Übertragen Sie Ihre Fotos, Videos, Musik, Dokumente und Internet-Favoriten ganz einfach auf Ihr OPALO oder von dort.</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE</source>
+            <translation>Systemaktualisierung</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE_DESC</source>
+            <translation>Installieren oder deinstallieren Sie ganz einfach Anwendungen auf Ihrem OPALO.</translation>
+        </message>
+    </context>
+    <context>
         <name>MainWindow</name>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageBox</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>IDS_NO</source>
+            <translation>Nein</translation>
+        </message>
+        <message>
+            <source>IDS_NOTOALL</source>
+            <translation>Nein, keine</translation>
+        </message>
+        <message>
+            <source>IDS_OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>IDS_PC_SYNC_TITLE</source>
+            <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_YES</source>
+            <translation>Ja</translation>
+        </message>
+        <message>
+            <source>IDS_YESALL</source>
+            <translation>Ja, alle</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProgressDialog</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>IDS_ESTIMATED_TIME</source>
+            <translation>Geschätzte Restzeit: %1</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
+            <translation>Die ausgewählten Dateien werden kopiert…
+Bitte warten…</translation>
+        </message>
+    </context>
+    <context>
+        <name>TL09Engine</name>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Musik</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC_1</source>
+            <translation>Musik</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Dokumente</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE_1</source>
+            <translation>Dokument</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Bilder</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES_1</source>
+            <translation>Bild</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Videos</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO_1</source>
+            <translation>Video</translation>
         </message>
     </context>
 </TS>

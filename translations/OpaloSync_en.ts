@@ -2,10 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>GraphicalStatus</name>
+        <message>
+            <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
+            <translation>Connection complete. Retrieving the information…</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_DISCONNECTED</source>
+            <translation>No OPALO™ device connected</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR</source>
+            <translation>An error occurred. Please check that the device is properly connected and try again.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR_READ_ONLY</source>
+            <translation>An error occurred. Please make sure that the memory extension SD Card is not write-protected and try again.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_SEARCHING</source>
+            <translation>Searching for an OPALO™ device…</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainMenu</name>
+        <message>
+            <source>IDS_APP_SYNC</source>
+            <translation>Applications</translation>
+        </message>
+        <message>
+            <source>IDS_APP_SYNC_DESC</source>
+            <translation>Easily install or uninstall applications on your OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE</source>
+            <translation>Backup and restore</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE_DESC</source>
+            <translation>Easily manage operating system updates for your OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC</source>
+            <translation>Multimedia</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC_DESC</source>
+            <translation>Easily transfer your photos, videos, music, documents and your Internet Favorites to or from your OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE</source>
+            <translation>System update</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE_DESC</source>
+            <translation>Easily install or uninstall applications on your OPALO.</translation>
+        </message>
+    </context>
+    <context>
         <name>MainWindow</name>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageBox</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>IDS_NO</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>IDS_NOTOALL</source>
+            <translation>No to all</translation>
+        </message>
+        <message>
+            <source>IDS_OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>IDS_PC_SYNC_TITLE</source>
+            <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_YES</source>
+            <translation>Yes</translation>
+        </message>
+        <message>
+            <source>IDS_YESALL</source>
+            <translation>Yes to all</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProgressDialog</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>IDS_ESTIMATED_TIME</source>
+            <translation>Estimated time remaining: %1</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
+            <translation>Copying the selected file(s)…
+Please wait…</translation>
+        </message>
+    </context>
+    <context>
+        <name>TL09Engine</name>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Music</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC_1</source>
+            <translation>music</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Documents</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE_1</source>
+            <translation>document</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Pictures</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES_1</source>
+            <translation>image</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Videos</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO_1</source>
+            <translation>video</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
     <context>
+        <name>GraphicalStatus</name>
+        <message>
+            <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
+            <translation>Conexión establecida. Obteniendo la información…</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_DISCONNECTED</source>
+            <translation>No hay ningún dispositivo OPALO™ conectado</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR</source>
+            <translation>Se ha producido un error. Compruebe que el dispositivo está bien conectado e inténtelo de nuevo.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR_READ_ONLY</source>
+            <translation>Se ha producido un error. Asegúrese de que la tarjeta SD de ampliación de memoria no está protegida contra escritura e inténtelo de nuevo.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_SEARCHING</source>
+            <translation>Buscando un dispositivo OPALO™…</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainMenu</name>
+        <message>
+            <source>IDS_APP_SYNC</source>
+            <translation>Aplicaciones</translation>
+        </message>
+        <message>
+            <source>IDS_APP_SYNC_DESC</source>
+            <translation>Instale o desinstale fácilmente aplicaciones en su OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE</source>
+            <translation>Copia de seguridad y restauración</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE_DESC</source>
+            <translation>Gestione fácilmente las actualizaciones del sistema operativo de su OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC</source>
+            <translation>Multimedia</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC_DESC</source>
+            <translation>Transfiera fácilmente sus fotos, vídeos, música, documentos y favoritos de Internet a su OPALO o desde él.</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE</source>
+            <translation>Actualización del sistema</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE_DESC</source>
+            <translation>Instale o desinstale fácilmente aplicaciones en su OPALO.</translation>
+        </message>
+    </context>
+    <context>
         <name>MainWindow</name>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageBox</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>IDS_NO</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>IDS_NOTOALL</source>
+            <translation>No a todo</translation>
+        </message>
+        <message>
+            <source>IDS_OK</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>IDS_PC_SYNC_TITLE</source>
+            <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_YES</source>
+            <translation>Sí</translation>
+        </message>
+        <message>
+            <source>IDS_YESALL</source>
+            <translation>Sí a todo</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProgressDialog</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>IDS_ESTIMATED_TIME</source>
+            <translation>Tiempo restante estimado: %1</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
+            <translation>Copiando los archivos seleccionados…
+Espere, por favor…</translation>
+        </message>
+    </context>
+    <context>
+        <name>TL09Engine</name>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Música</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC_1</source>
+            <translation>música</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Documentos</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE_1</source>
+            <translation>documento</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Imágenes</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES_1</source>
+            <translation>imagen</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Vídeos</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO_1</source>
+            <translation>vídeo</translation>
         </message>
     </context>
 </TS>

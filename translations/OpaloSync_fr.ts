@@ -2,10 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>GraphicalStatus</name>
+        <message>
+            <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
+            <translation>Connexion établie. Récupération des informations…</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_DISCONNECTED</source>
+            <translation>Aucun appareil OPALO™ connecté</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR</source>
+            <translation>Une erreur s'est produite. Vérifiez que l'appareil est correctement connecté, puis réessayez.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR_READ_ONLY</source>
+            <translation>Une erreur s'est produite. Vérifiez que la carte SD d'extension mémoire n'est pas protégée en écriture, puis réessayez.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_SEARCHING</source>
+            <translation>Recherche d'un appareil OPALO™…</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainMenu</name>
+        <message>
+            <source>IDS_APP_SYNC</source>
+            <translation>Applications</translation>
+        </message>
+        <message>
+            <source>IDS_APP_SYNC_DESC</source>
+            <translation>Installez ou désinstallez facilement des applications sur votre OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE</source>
+            <translation>Sauvegarde et restauration</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE_DESC</source>
+            <translation>Gérez facilement les mises à jour du système d'exploitation de votre OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC</source>
+            <translation>Multimédia</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC_DESC</source>
+            <translation>Transférez facilement vos photos, vidéos, musiques, documents et favoris Internet vers ou depuis votre OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE</source>
+            <translation>Mise à jour du système</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE_DESC</source>
+            <translation>Installez ou désinstallez facilement des applications sur votre OPALO.</translation>
+        </message>
+    </context>
+    <context>
         <name>MainWindow</name>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageBox</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>IDS_NO</source>
+            <translation>Non</translation>
+        </message>
+        <message>
+            <source>IDS_NOTOALL</source>
+            <translation>Non pour tout</translation>
+        </message>
+        <message>
+            <source>IDS_OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>IDS_PC_SYNC_TITLE</source>
+            <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_YES</source>
+            <translation>Oui</translation>
+        </message>
+        <message>
+            <source>IDS_YESALL</source>
+            <translation>Oui pour tout</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProgressDialog</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>IDS_ESTIMATED_TIME</source>
+            <translation>Temps restant estimé : %1</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
+            <translation>Copie du ou des fichiers sélectionnés…
+Veuillez patienter…</translation>
+        </message>
+    </context>
+    <context>
+        <name>TL09Engine</name>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Musique</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC_1</source>
+            <translation>musique</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Documents</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE_1</source>
+            <translation>document</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Images</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES_1</source>
+            <translation>image</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Vidéos</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO_1</source>
+            <translation>vidéo</translation>
         </message>
     </context>
 </TS>

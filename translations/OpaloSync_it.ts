@@ -2,10 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
     <context>
+        <name>GraphicalStatus</name>
+        <message>
+            <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
+            <translation>Connessione completata. Recupero delle informazioni…</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_DISCONNECTED</source>
+            <translation>Nessun dispositivo OPALO™ collegato</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR</source>
+            <translation>Si è verificato un errore. Verificare che il dispositivo sia collegato correttamente e riprovare.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR_READ_ONLY</source>
+            <translation>Si è verificato un errore. Assicurarsi che la scheda SD di espansione della memoria non sia protetta da scrittura e riprovare.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_SEARCHING</source>
+            <translation>Ricerca di un dispositivo OPALO™…</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainMenu</name>
+        <message>
+            <source>IDS_APP_SYNC</source>
+            <translation>Applicazioni</translation>
+        </message>
+        <message>
+            <source>IDS_APP_SYNC_DESC</source>
+            <translation>Installate o disinstallate facilmente le applicazioni sul vostro OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE</source>
+            <translation>Backup e ripristino</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE_DESC</source>
+            <translation>Gestite facilmente gli aggiornamenti del sistema operativo del vostro OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC</source>
+            <translation>Multimedia</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC_DESC</source>
+            <translation>Trasferite facilmente foto, video, musica, documenti e preferiti Internet verso o dal vostro OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE</source>
+            <translation>Aggiornamento del sistema</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE_DESC</source>
+            <translation>Installate o disinstallate facilmente le applicazioni sul vostro OPALO.</translation>
+        </message>
+    </context>
+    <context>
         <name>MainWindow</name>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageBox</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>IDS_NO</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>IDS_NOTOALL</source>
+            <translation>No a tutto</translation>
+        </message>
+        <message>
+            <source>IDS_OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>IDS_PC_SYNC_TITLE</source>
+            <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_YES</source>
+            <translation>Sì</translation>
+        </message>
+        <message>
+            <source>IDS_YESALL</source>
+            <translation>Sì a tutto</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProgressDialog</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>IDS_ESTIMATED_TIME</source>
+            <translation>Tempo residuo stimato: %1</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
+            <translation>Copia dei file selezionati in corso…
+Attendere…</translation>
+        </message>
+    </context>
+    <context>
+        <name>TL09Engine</name>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Musica</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC_1</source>
+            <translation>musica</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Documenti</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE_1</source>
+            <translation>documento</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Immagini</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES_1</source>
+            <translation>immagine</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Video</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO_1</source>
+            <translation>video</translation>
         </message>
     </context>
 </TS>

@@ -2,10 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT">
     <context>
+        <name>GraphicalStatus</name>
+        <message>
+            <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
+            <translation>Ligação concluída. A obter as informações…</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_DISCONNECTED</source>
+            <translation>Nenhum dispositivo OPALO™ ligado</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR</source>
+            <translation>Ocorreu um erro. Verifique se o dispositivo está bem ligado e tente novamente.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_ERROR_READ_ONLY</source>
+            <translation>Ocorreu um erro. Certifique-se de que o cartão SD de expansão de memória não está protegido contra escrita e tente novamente.</translation>
+        </message>
+        <message>
+            <source>IDS_OPALO_SYNC_SEARCHING</source>
+            <translation>A procurar um dispositivo OPALO™…</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainMenu</name>
+        <message>
+            <source>IDS_APP_SYNC</source>
+            <translation>Aplicações</translation>
+        </message>
+        <message>
+            <source>IDS_APP_SYNC_DESC</source>
+            <translation>Instale ou desinstale facilmente aplicações no seu OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE</source>
+            <translation>Cópia de segurança e restauro</translation>
+        </message>
+        <message>
+            <source>IDS_BACKUP_RESTORE_DESC</source>
+            <translation>Faça facilmente a gestão das atualizações do sistema operativo do seu OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC</source>
+            <translation>Multimédia</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_SYNC_DESC</source>
+            <translation>Transfira facilmente as suas fotografias, vídeos, música, documentos e favoritos da Internet de e para o seu OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE</source>
+            <translation>Atualização do sistema</translation>
+        </message>
+        <message>
+            <source>IDS_SYS_UPDATE_DESC</source>
+            <translation>Instale ou desinstale facilmente aplicações no seu OPALO.</translation>
+        </message>
+    </context>
+    <context>
         <name>MainWindow</name>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageBox</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>IDS_NO</source>
+            <translation>Não</translation>
+        </message>
+        <message>
+            <source>IDS_NOTOALL</source>
+            <translation>Não para todos</translation>
+        </message>
+        <message>
+            <source>IDS_OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>IDS_PC_SYNC_TITLE</source>
+            <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_YES</source>
+            <translation>Sim</translation>
+        </message>
+        <message>
+            <source>IDS_YESALL</source>
+            <translation>Sim para todos</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProgressDialog</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>IDS_ESTIMATED_TIME</source>
+            <translation>Tempo restante estimado: %1</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
+            <translation>A copiar os ficheiros selecionados…
+Aguarde…</translation>
+        </message>
+    </context>
+    <context>
+        <name>TL09Engine</name>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Música</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC_1</source>
+            <translation>música</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Documentos</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE_1</source>
+            <translation>documento</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Imagens</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES_1</source>
+            <translation>imagem</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Vídeos</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO_1</source>
+            <translation>vídeo</translation>
         </message>
     </context>
 </TS>

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "engine/DeviceState.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+
+namespace {
+
+struct DeviceState
+{
+    QMutex lock;
+    QString mountPoint;
+    QString deviceUdi;
+};
+
+DeviceState &state()
+{
+    static DeviceState instance;
+    return instance;
+}
+
+} // namespace
+
+QString mountPoint()
+{
+    QMutexLocker locker(&state().lock);
+    return state().mountPoint;
+}
+
+void setMountPoint(const QString &path)
+{
+    QMutexLocker locker(&state().lock);
+    state().mountPoint = path;
+}
+
+QString deviceUdi()
+{
+    QMutexLocker locker(&state().lock);
+    return state().deviceUdi;
+}
+
+void setDeviceUdi(const QString &udi)
+{
+    QMutexLocker locker(&state().lock);
+    state().deviceUdi = udi;
+}
+
+bool forgetDevice(const QString &udi)
+{
+    QMutexLocker locker(&state().lock);
+    if (state().deviceUdi.isEmpty() || state().deviceUdi != udi)
+        return false;
+    state().deviceUdi.clear();
+    state().mountPoint.clear();
+    return true;
+}

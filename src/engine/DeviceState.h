@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QString>
+
+// The device the program currently knows: its mount directory and the HAL
+// identifier of the node that identified it, both empty when no device is
+// present. They are process-wide and read from several threads (the engine
+// thread, the copy worker), so they are reached only through these
+// functions, which share one lock.
+
+QString mountPoint();
+void setMountPoint(const QString &path);
+
+QString deviceUdi();
+void setDeviceUdi(const QString &udi);
+
+// Forgets the device when udi is the stored, non-empty identifier: both
+// strings become empty. Returns whether it did.
+bool forgetDevice(const QString &udi);

@@ -1,0 +1,328 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The engine's storage accounting: category folders and extension lists,
+// readiness of the device, its model name, and the measurement of how its
+// capacity is used.
+#include "engine/TL09Engine.h"
+
+#include "engine/DeviceState.h"
+#include "engine/SessionCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+
+enum CategoryBit { PicturesBit = 1, VideoBit = 2, MusicBit = 4, DocumentsBit = 8 };
+
+// A model line longer than this is not a model name; the cap keeps a broken
+// marker file from being read whole.
+const qint64 maxModelLineLength = 4096;
+
+// For each extension that storage accounting can match, the categories it
+// belongs to. The match is on the lower-cased suffix, so only the lower-case
+// list entries take part.
+const QHash<QString, int> &categoriesBySuffix()
+{
+    static const QHash<QString, int> table = [] {
+        QHash<QString, int> result;
+        const std::pair<QStringList, int> lists[] = {
+            { TL09Engine::pictureExtensions(), PicturesBit },
+            { TL09Engine::videoExtensions(), VideoBit },
+            { TL09Engine::musicExtensions(), MusicBit },
+            { TL09Engine::documentExtensions(), DocumentsBit },
+        };
+        for (const auto &[extensions, bit] : lists) {
+            for (const QString &extension : extensions)
+                result[extension] |= bit;
+        }
+        return result;
+    }();
+    return table;
+}
+
+// The suffix as QFileInfo::suffix() has it: what follows the last dot.
+QString lowerSuffix(const char *name)
+{
+    const char *dot = std::strrchr(name, '.');
+    return dot ? QFile::decodeName(dot + 1).toLower() : QString();
+}
+
+bool fileSystemStatistics(struct statvfs *statistics)
+{
+    // Without a device the statistics would be those of whatever "/." is.
+    const QString root = mountPoint();
+    if (root.isEmpty())
+        return false;
+    return statvfs(QFile::encodeName(root + QLatin1String("/.")).constData(), statistics) == 0;
+}
+
+} // namespace
+
+QStringList TL09Engine::documentExtensions()
+{
+    return { QStringLiteral("doc"), QStringLiteral("xls"), QStringLiteral("txt"), QStringLiteral("docx"),
+        QStringLiteral("log"), QStringLiteral("msg"), QStringLiteral("pages"), QStringLiteral("rtf"),
+        QStringLiteral("wpd"), QStringLiteral("wps"), QStringLiteral("pdf"), QStringLiteral("ODT"),
+        QStringLiteral("OTT"), QStringLiteral("SXW"), QStringLiteral("STW"), QStringLiteral("DOC"),
+        QStringLiteral("RTF"), QStringLiteral("TXT"), QStringLiteral("HTML"), QStringLiteral("xml"),
+        QStringLiteral("DOCX"), QStringLiteral("FODT"), QStringLiteral("UOT"), QStringLiteral("ODS"),
+        QStringLiteral("OTS"), QStringLiteral("SXC"), QStringLiteral("STC"), QStringLiteral("DIF"),
+        QStringLiteral("Dbf"), QStringLiteral("XLS"), QStringLiteral("XLT"), QStringLiteral("SLK"),
+        QStringLiteral("CSV"), QStringLiteral("HTML"), QStringLiteral("XLSX"), QStringLiteral("XML"),
+        QStringLiteral("FODS"), QStringLiteral("UOS"), QStringLiteral("ODP"), QStringLiteral("OTP"),
+        QStringLiteral("SXI"), QStringLiteral("STI"), QStringLiteral("PPT"), QStringLiteral("POT"),
+        QStringLiteral("SXD"), QStringLiteral("PPTX"), QStringLiteral("POTM"), QStringLiteral("PPS"),
+        QStringLiteral("FODP"), QStringLiteral("UOP"), QStringLiteral("ODG") };
+}
+
+QStringList TL09Engine::pictureExtensions()
+{
+    return { QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg"),
+        QStringLiteral("gif"), QStringLiteral("tif"), QStringLiteral("ico"), QStringLiteral("pcx"),
+        QStringLiteral("tga"), QStringLiteral("psd"), QStringLiteral("pspimage"), QStringLiteral("thm"),
+        QStringLiteral("yuv") };
+}
+
+QStringList TL09Engine::musicExtensions()
+{
+    return { QStringLiteral("mp3"), QStringLiteral("ogg"), QStringLiteral("aac"), QStringLiteral("cda"),
+        QStringLiteral("wma"), QStringLiteral("wav"), QStringLiteral("ra"), QStringLiteral("mpa"),
+        QStringLiteral("mid"), QStringLiteral("m3u"), QStringLiteral("iff"), QStringLiteral("aif") };
+}
+
+QStringList TL09Engine::videoExtensions()
+{
+    return { QStringLiteral("avi"), QStringLiteral("wmv"), QStringLiteral("mov"), QStringLiteral("3g2"),
+        QStringLiteral("3gp"), QStringLiteral("asf"), QStringLiteral("asx"), QStringLiteral("flv"),
+        QStringLiteral("mp4"), QStringLiteral("mpg"), QStringLiteral("rm"), QStringLiteral("swf"),
+        QStringLiteral("vob"), QStringLiteral("mpeg"), QStringLiteral("mkv"), QStringLiteral("ogg") };
+}
+
+QStringList TL09Engine::categoryNameFilters(int category)
+{
+    QStringList extensions;
+    switch (category) {
+    case DocumentsMode:
+        extensions = documentExtensions();
+        break;
+    case PicturesMode:
+        extensions = pictureExtensions();
+        break;
+    case MusicMode:
+        extensions = musicExtensions();
+        break;
+    case MovieMode:
+        extensions = videoExtensions();
+        break;
+    default:
+        break;
+    }
+    for (QString &extension : extensions)
+        extension.prepend(QLatin1String("*."));
+    return extensions;
+}
+
+QString TL09Engine::documentsFolder(int side)
+{
+    return categoryFolder(side, tr("IDS_OFFICE"));
+}
+
+QString TL09Engine::picturesFolder(int side)
+{
+    return categoryFolder(side, tr("IDS_PICTURES"));
+}
+
+QString TL09Engine::musicFolder(int side)
+{
+    return categoryFolder(side, tr("IDS_MUSIC"));
+}
+
+QString TL09Engine::videoFolder(int side)
+{
+    return categoryFolder(side, tr("IDS_VIDEO"));
+}
+
+QString TL09Engine::categoryName(int category)
+{
+    switch (category) {
+    case DocumentsMode:
+        return tr("IDS_OFFICE_1");
+    case PicturesMode:
+        return tr("IDS_PICTURES_1");
+    case MusicMode:
+        return tr("IDS_MUSIC_1");
+    case MovieMode:
+        return tr("IDS_VIDEO_1");
+    default:
+        return QString();
+    }
+}
+
+QString TL09Engine::categoryFolder(int side, const QString &name)
+{
+    if (side == ExternalDeviceMode)
+        return mountPoint() + QLatin1Char('/') + name;
+    if (side != HostMode)
+        return QString();
+    const QString home = QDir::homePath();
+    const QString path = QDir::toNativeSeparators(home + QDir::separator() + name);
+    if (!QFileInfo(path).isDir() && QDir().mkdir(path)) {
+        // A folder the super-user makes in someone else's home must stay
+        // usable by that user.
+        if (isRootUser() && !home.contains(QLatin1String("root")))
+            setWritableRecursive(path);
+    }
+    return path;
+}
+
+bool TL09Engine::checkDeviceFolders()
+{
+    const QString root = mountPoint();
+    if (root.isEmpty() || !QFileInfo(root).isReadable())
+        return false;
+    readOnly = false;
+    // Built from the copy taken above, so that all four belong to the same
+    // device even if it goes meanwhile.
+    const QString names[] = { tr("IDS_PICTURES"), tr("IDS_VIDEO"), tr("IDS_MUSIC"), tr("IDS_OFFICE") };
+    for (const QString &name : names) {
+        const QString folder = root + QLatin1Char('/') + name;
+        if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
+            readOnly = true;
+    }
+    return true;
+}
+
+quint64 TL09Engine::totalCapacity() const
+{
+    struct statvfs statistics;
+    if (!fileSystemStatistics(&statistics))
+        return 0;
+    return quint64(statistics.f_blocks) * quint64(statistics.f_frsize);
+}
+
+quint64 TL09Engine::usedSpace() const
+{
+    struct statvfs statistics;
+    if (!fileSystemStatistics(&statistics))
+        return 0;
+    return (quint64(statistics.f_blocks) - quint64(statistics.f_bfree)) * quint64(statistics.f_frsize);
+}
+
+QString TL09Engine::deviceModel() const
+{
+    const QString root = mountPoint();
+    if (root.isEmpty())
+        return QString();
+    QFile marker(root + QLatin1String("/.opalo"));
+    if (!marker.open(QIODevice::ReadOnly))
+        return QString();
+    const QString line = QString::fromLocal8Bit(marker.readLine(maxModelLineLength));
+    if (line.contains(QLatin1String("Pico")))
+        return QStringLiteral("Pico HD");
+    if (line.contains(QLatin1String("Magno")))
+        return QStringLiteral("MG HD");
+    return line;
+}
+
+void TL09Engine::resetCounters()
+{
+    videoBytes = musicBytes = picturesBytes = documentsBytes = 0;
+    videoPercent = musicPercent = picturesPercent = documentsPercent = 0;
+}
+
+bool TL09Engine::collectData()
+{
+    resetCounters();
+    if (!checkDeviceFolders() || !sumFolder(mountPoint()))
+        return false;
+    const quint64 capacity = totalCapacity();
+    if (capacity == 0)
+        return false;
+    const auto percent = [capacity](qint64 bytes) { return double(bytes) / double(capacity) * 100.0; };
+    videoPercent = percent(videoBytes);
+    musicPercent = percent(musicBytes);
+    picturesPercent = percent(picturesBytes);
+    documentsPercent = percent(documentsBytes);
+    return true;
+}
+
+bool TL09Engine::sumFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isDir())
+        return false;
+    if (info.isSymLink())
+        return true;
+    const int directory = open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // An unreadable folder lists as empty.
+    return directory < 0 || sumDirectory(directory);
+}
+
+// The walk works on directory descriptors with one lstat per entry, so it
+// costs about what du costs, never follows a symbolic link, and is not
+// bounded by the length of a path.
+bool TL09Engine::sumDirectory(int directory)
+{
+    DIR *stream = fdopendir(directory);
+    if (!stream) {
+        close(directory);
+        return true;
+    }
+    bool complete = true;
+    while (const dirent *entry = readdir(stream)) {
+        // Hidden entries, "." and ".." are not listed.
+        if (entry->d_name[0] == '.')
+            continue;
+        if (abortRequested) {
+            complete = false;
+            break;
+        }
+        countEntry(dirfd(stream), entry->d_name, entry->d_type);
+    }
+    closedir(stream);
+    return complete;
+}
+
+void TL09Engine::countEntry(int directory, const char *name, unsigned char type)
+{
+    if (type == DT_DIR) {
+        const int child = openat(directory, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (child >= 0)
+            sumDirectory(child);
+        return;
+    }
+    if (type != DT_REG && type != DT_UNKNOWN)
+        return;
+    struct stat status;
+    if (fstatat(directory, name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return;
+    if (S_ISREG(status.st_mode))
+        countFile(name, status.st_size);
+    else if (type == DT_UNKNOWN && S_ISDIR(status.st_mode))
+        countEntry(directory, name, DT_DIR);
+}
+
+void TL09Engine::countFile(const char *name, qint64 size)
+{
+    const int categories = categoriesBySuffix().value(lowerSuffix(name));
+    if (categories == 0)
+        return;
+    const qint64 counted = size == 0 ? 1 : size;
+    if (categories & PicturesBit)
+        picturesBytes += counted;
+    if (categories & VideoBit)
+        videoBytes += counted;
+    if (categories & MusicBit)
+        musicBytes += counted;
+    if (categories & DocumentsBit)
+        documentsBytes += counted;
+}

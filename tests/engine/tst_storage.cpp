@@ -1,0 +1,461 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "TestDir.h"
+#include "engine/DeviceState.h"
+#include "engine/TL09Engine.h"
+
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+class TestStorage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void counting_data();
+    void counting();
+    void percentagesOfCapacity();
+    void symbolicLinksAddNothing();
+    void sumFolderResult_data();
+    void sumFolderResult();
+    void deviceModel_data();
+    void deviceModel();
+    void checkDeviceFolders_data();
+    void checkDeviceFolders();
+    void readOnlyFileSystem();
+    void capacityOfSmallFileSystem();
+    void noDeviceHasNoCapacity();
+    void hostFolder_data();
+    void hostFolder();
+    void folderNamesFollowLanguage_data();
+    void folderNamesFollowLanguage();
+    void nameFilters_data();
+    void nameFilters();
+    void run_data();
+    void run();
+    void stopDuringLargeWalk();
+
+private:
+    // Mounts a tmpfs on a new folder of dir; empty when mounting is refused.
+    static QString mountTmpfs(const TestDir &dir, const QString &options);
+    static bool unmount(const QString &path);
+
+    TL09Engine *m_engine = nullptr;
+};
+
+void TestStorage::initTestCase()
+{
+    m_engine = new TL09Engine(this);
+}
+
+void TestStorage::cleanup()
+{
+    setMountPoint(QString());
+    m_engine->abortRequested = false;
+    m_engine->refreshAfterCopy = false;
+    QCoreApplication::removeTranslator(nullptr);
+}
+
+void TestStorage::counting_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<qint64>("pictures");
+    QTest::addColumn<qint64>("music");
+    QTest::addColumn<qint64>("video");
+    QTest::addColumn<qint64>("documents");
+
+    QTest::newRow("picture and empty song") << QStringList { "photo.JPG:2048", "empty.mp3:0" } << qint64(2048)
+                                            << qint64(1) << qint64(0) << qint64(0);
+    QTest::newRow("ogg is music and video")
+        << QStringList { "clip.ogg:10" } << qint64(0) << qint64(10) << qint64(10) << qint64(0);
+    QTest::newRow("only lower-case document entries match")
+        << QStringList { "report.odt:100", "table.CSV:50", "notes.TXT:30", "page.html:7", "sheet.XLSX:9" }
+        << qint64(0) << qint64(0) << qint64(0) << qint64(30);
+    QTest::newRow("every matching document suffix") << QStringList { "a.doc:1", "a.xls:1", "a.txt:1",
+        "a.docx:1", "a.log:1", "a.msg:1", "a.pages:1", "a.rtf:1", "a.wpd:1", "a.wps:1", "a.pdf:1", "a.XML:1" }
+                                                    << qint64(0) << qint64(0) << qint64(0) << qint64(12);
+    QTest::newRow("nested folders") << QStringList { "a/b/c/d.png:70", "a/song.wav:5", "a/b/film.Mp4:3" }
+                                    << qint64(70) << qint64(5) << qint64(3) << qint64(0);
+    QTest::newRow("hidden entries") << QStringList { ".thumbs/a.jpg:500", ".cover.jpg:100", "x/.y/z.mp3:4" }
+                                    << qint64(0) << qint64(0) << qint64(0) << qint64(0);
+    QTest::newRow("suffix is after the last dot")
+        << QStringList { "README:10", "song.mp3.part:10", "movie.final.MKV:40", "name.:5", "jpg:3" }
+        << qint64(0) << qint64(0) << qint64(40) << qint64(0);
+}
+
+void TestStorage::counting()
+{
+    QFETCH(QStringList, files);
+    TestDir device;
+    for (const QString &file : qAsConst(files)) {
+        const QStringList parts = file.split(QLatin1Char(':'));
+        QVERIFY(!device.createFileOfSize(parts.at(0), parts.at(1).toLongLong()).isEmpty());
+    }
+    setMountPoint(device.path());
+
+    QVERIFY(m_engine->collectData());
+    QTEST(m_engine->picturesBytes, "pictures");
+    QTEST(m_engine->musicBytes, "music");
+    QTEST(m_engine->videoBytes, "video");
+    QTEST(m_engine->documentsBytes, "documents");
+}
+
+void TestStorage::percentagesOfCapacity()
+{
+    TestDir device;
+    device.createFileOfSize(QStringLiteral("photo.jpg"), 40000);
+    device.createFileOfSize(QStringLiteral("clip.ogg"), 3000);
+    setMountPoint(device.path());
+    struct statvfs statistics;
+    QCOMPARE(statvfs(QFile::encodeName(device.path()).constData(), &statistics), 0);
+    const double capacity = double(statistics.f_blocks) * double(statistics.f_frsize);
+
+    QVERIFY(m_engine->collectData());
+    QCOMPARE(m_engine->totalCapacity(), quint64(capacity));
+    QCOMPARE(m_engine->picturesPercent, 40000 / capacity * 100);
+    QCOMPARE(m_engine->musicPercent, 3000 / capacity * 100);
+    QCOMPARE(m_engine->videoPercent, 3000 / capacity * 100);
+    QCOMPARE(m_engine->documentsPercent, 0.0);
+}
+
+void TestStorage::symbolicLinksAddNothing()
+{
+    TestDir outside;
+    outside.createFileOfSize(QStringLiteral("pictures/a.jpg"), 1000);
+    TestDir device;
+    device.createSymlink(outside.filePath(QStringLiteral("pictures")), QStringLiteral("linked"));
+    device.createSymlink(outside.filePath(QStringLiteral("pictures/a.jpg")), QStringLiteral("b.jpg"));
+    device.createSymlink(outside.path(), QStringLiteral("Music/loop"));
+    setMountPoint(device.path());
+
+    QVERIFY(m_engine->collectData());
+    QCOMPARE(m_engine->picturesBytes, 0);
+    // A mount point that is itself a link is walked as empty.
+    QVERIFY(m_engine->sumFolder(device.filePath(QStringLiteral("linked"))));
+    QCOMPARE(m_engine->picturesBytes, 0);
+}
+
+void TestStorage::sumFolderResult_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("abort");
+    QTest::addColumn<bool>("result");
+
+    QTest::newRow("missing folder") << "missing" << false << false;
+    QTest::newRow("a file") << "full/a.jpg" << false << false;
+    QTest::newRow("empty folder") << "empty" << false << true;
+    QTest::newRow("folder with files") << "full" << false << true;
+    QTest::newRow("aborted") << "full" << true << false;
+    QTest::newRow("aborted, nothing to walk") << "empty" << true << true;
+}
+
+void TestStorage::sumFolderResult()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, abort);
+    QFETCH(bool, result);
+
+    TestDir dir;
+    dir.createFolder(QStringLiteral("empty"));
+    dir.createFileOfSize(QStringLiteral("full/a.jpg"), 10);
+    dir.createFileOfSize(QStringLiteral("full/b.jpg"), 10);
+    m_engine->picturesBytes = 0;
+    m_engine->abortRequested = abort;
+    QCOMPARE(m_engine->sumFolder(dir.filePath(path)), result);
+    QCOMPARE(m_engine->picturesBytes, path == QLatin1String("full") && !abort ? 20 : 0);
+}
+
+void TestStorage::deviceModel_data()
+{
+    QTest::addColumn<QByteArray>("marker");
+    QTest::addColumn<QString>("model");
+
+    QTest::newRow("Magno") << QByteArray("Magno 2\n") << "MG HD";
+    QTest::newRow("Pico") << QByteArray("Pico 1\r\n") << "Pico HD";
+    QTest::newRow("Pico before Magno") << QByteArray("Magno Pico\n") << "Pico HD";
+    QTest::newRow("other word keeps its line end") << QByteArray("Orion\n") << "Orion\n";
+    QTest::newRow("no line end") << QByteArray("Orion") << "Orion";
+    QTest::newRow("only the first line") << QByteArray("Orion\nMagno\n") << "Orion\n";
+    QTest::newRow("case matters") << QByteArray("magno\n") << "magno\n";
+    QTest::newRow("empty file") << QByteArray("") << "";
+    QTest::newRow("no file") << QByteArray() << "";
+}
+
+void TestStorage::deviceModel()
+{
+    QFETCH(QByteArray, marker);
+    TestDir device;
+    if (!marker.isNull())
+        device.createFile(QStringLiteral(".opalo"), marker);
+    setMountPoint(device.path());
+    QTEST(m_engine->deviceModel(), "model");
+}
+
+void TestStorage::checkDeviceFolders_data()
+{
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<bool>("ready");
+    QTest::addColumn<bool>("readOnly");
+
+    QTest::newRow("folders missing") << QString() << true << false;
+    QTest::newRow("a file where the music folder goes") << "IDS_MUSIC" << true << true;
+    QTest::newRow("no device") << "<no device>" << false << false;
+    QTest::newRow("mount point gone") << "<gone>" << false << false;
+}
+
+void TestStorage::checkDeviceFolders()
+{
+    QFETCH(QString, blocker);
+    TestDir device;
+    setMountPoint(device.path());
+    if (blocker == QLatin1String("<no device>"))
+        setMountPoint(QString());
+    else if (blocker == QLatin1String("<gone>"))
+        setMountPoint(device.filePath(QStringLiteral("gone")));
+    else if (!blocker.isEmpty())
+        device.createFile(blocker, "not a folder");
+    m_engine->readOnly = false;
+
+    QTEST(m_engine->checkDeviceFolders(), "ready");
+    QTEST(bool(m_engine->readOnly), "readOnly");
+    if (blocker.isEmpty()) {
+        for (const char *name : { "IDS_PICTURES", "IDS_VIDEO", "IDS_MUSIC", "IDS_OFFICE" })
+            QVERIFY2(QFileInfo(device.filePath(QLatin1String(name))).isDir(), name);
+    }
+}
+
+QString TestStorage::mountTmpfs(const TestDir &dir, const QString &options)
+{
+    const QString path = dir.filePath(QStringLiteral("mnt"));
+    QDir().mkpath(path);
+    const int status = QProcess::execute(QStringLiteral("mount"),
+        { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), options,
+            QStringLiteral("tmpfs"), path });
+    return status == 0 ? path : QString();
+}
+
+bool TestStorage::unmount(const QString &path)
+{
+    return QProcess::execute(QStringLiteral("umount"), { path }) == 0;
+}
+
+void TestStorage::readOnlyFileSystem()
+{
+    TestDir dir;
+    const QString path = mountTmpfs(dir, QStringLiteral("ro,size=1m"));
+    if (path.isEmpty())
+        QSKIP("mounting a tmpfs is refused here");
+    setMountPoint(path);
+    m_engine->readOnly = false;
+    const bool ready = m_engine->checkDeviceFolders();
+    const bool readOnly = m_engine->readOnly;
+    QVERIFY(unmount(path));
+    QVERIFY(ready);
+    QVERIFY(readOnly);
+}
+
+void TestStorage::capacityOfSmallFileSystem()
+{
+    TestDir dir;
+    const QString path = mountTmpfs(dir, QStringLiteral("size=1m"));
+    if (path.isEmpty())
+        QSKIP("mounting a tmpfs is refused here");
+    setMountPoint(path);
+    const quint64 emptyUse = m_engine->usedSpace();
+    QFile file(path + QLatin1String("/song.mp3"));
+    const bool written
+        = file.open(QIODevice::WriteOnly) && file.write(QByteArray(512 * 1024, 'x')) == 512 * 1024;
+    file.close();
+    const quint64 capacity = m_engine->totalCapacity();
+    const quint64 used = m_engine->usedSpace();
+    const bool collected = m_engine->collectData();
+    QVERIFY(unmount(path));
+
+    QVERIFY(written);
+    QCOMPARE(capacity, quint64(1024 * 1024));
+    QCOMPARE(used - emptyUse, quint64(512 * 1024));
+    QVERIFY(collected);
+    QCOMPARE(m_engine->musicPercent, 50.0);
+}
+
+void TestStorage::noDeviceHasNoCapacity()
+{
+    // Without a device there is nothing to measure, not even "/".
+    setMountPoint(QString());
+    QCOMPARE(m_engine->totalCapacity(), quint64(0));
+    QCOMPARE(m_engine->usedSpace(), quint64(0));
+    QCOMPARE(m_engine->deviceModel(), QString());
+    TestDir dir;
+    setMountPoint(dir.filePath(QStringLiteral("gone")));
+    QCOMPARE(m_engine->totalCapacity(), quint64(0));
+    QVERIFY(!m_engine->collectData());
+}
+
+void TestStorage::hostFolder_data()
+{
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<bool>("writableForAll");
+
+    QTest::newRow("another user's home") << "home/alice" << true;
+    QTest::newRow("the super-user's home") << "root" << false;
+}
+
+void TestStorage::hostFolder()
+{
+    QFETCH(QString, home);
+    QFETCH(bool, writableForAll);
+    if (geteuid() != 0)
+        QSKIP("only the super-user's folders are made writable for all");
+
+    TestDir dir;
+    const QString homePath = dir.createFolder(home);
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", homePath.toLocal8Bit());
+    const mode_t savedMask = umask(022);
+    const QString folder = TL09Engine::picturesFolder(HostMode);
+    const QString again = TL09Engine::picturesFolder(HostMode);
+    umask(savedMask);
+    qputenv("HOME", savedHome);
+
+    QCOMPARE(folder, homePath + QLatin1String("/IDS_PICTURES"));
+    QCOMPARE(again, folder);
+    QVERIFY(QFileInfo(folder).isDir());
+    QCOMPARE(bool(QFileInfo(folder).permissions() & QFile::WriteOther), writableForAll);
+}
+
+void TestStorage::folderNamesFollowLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("en") << "en" << QStringList { "Documents", "Pictures", "Music", "Videos" };
+    QTest::newRow("fr") << "fr" << QStringList { "Documents", "Images", "Musique", "Vidéos" };
+    QTest::newRow("de") << "de" << QStringList { "Dokumente", "Bilder", "Musik", "Videos" };
+}
+
+void TestStorage::folderNamesFollowLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, names);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/translation/lang/OpaloSync_%1.qm").arg(language)));
+    QCoreApplication::installTranslator(&translator);
+    TestDir device;
+    setMountPoint(device.path());
+
+    const QStringList folders { TL09Engine::documentsFolder(ExternalDeviceMode),
+        TL09Engine::picturesFolder(ExternalDeviceMode), TL09Engine::musicFolder(ExternalDeviceMode),
+        TL09Engine::videoFolder(ExternalDeviceMode) };
+    QVERIFY(m_engine->checkDeviceFolders());
+    QCoreApplication::removeTranslator(&translator);
+
+    for (int i = 0; i < names.size(); ++i) {
+        QCOMPARE(folders.at(i), device.path() + QLatin1Char('/') + names.at(i));
+        QVERIFY2(QFileInfo(folders.at(i)).isDir(), qPrintable(folders.at(i)));
+    }
+    QCOMPARE(TL09Engine::picturesFolder(2), QString());
+}
+
+void TestStorage::nameFilters_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QStringList>("listed");
+
+    const QStringList none;
+    QTest::newRow("documents") << 0 << 51 << "*.doc"
+                               << "*.ODG" << QStringList { "notes.TXT", "table.csv" };
+    QTest::newRow("pictures") << 1 << 13 << "*.jpg"
+                              << "*.yuv" << QStringList { "photo.JPG" };
+    QTest::newRow("music") << 2 << 12 << "*.mp3"
+                           << "*.aif" << QStringList { "clip.ogg" };
+    QTest::newRow("video") << 3 << 16 << "*.avi"
+                           << "*.ogg" << QStringList { "clip.ogg" };
+    QTest::newRow("unknown category") << 7 << 0 << QString() << QString() << none;
+    QTest::newRow("negative category") << -1 << 0 << QString() << QString() << none;
+}
+
+void TestStorage::nameFilters()
+{
+    QFETCH(int, category);
+    QFETCH(int, count);
+    const QStringList filters = TL09Engine::categoryNameFilters(category);
+    QCOMPARE(filters.size(), count);
+    if (count == 0)
+        return;
+    QTEST(filters.constFirst(), "first");
+    QTEST(filters.constLast(), "last");
+    // Listings match the filters whatever the letter case.
+    TestDir dir;
+    for (const char *name : { "photo.JPG", "clip.ogg", "notes.TXT", "table.csv", "report.odx" })
+        dir.createFile(QLatin1String(name));
+    QTEST(QDir(dir.path()).entryList(filters, QDir::Files, QDir::Name), "listed");
+}
+
+void TestStorage::run_data()
+{
+    QTest::addColumn<bool>("device");
+    QTest::addColumn<bool>("refresh");
+    QTest::addColumn<int>("emissions");
+
+    QTest::newRow("collection") << true << false << 1;
+    QTest::newRow("refresh after a copy") << true << true << 0;
+    QTest::newRow("device gone") << false << false << 0;
+}
+
+void TestStorage::run()
+{
+    QFETCH(bool, device);
+    QFETCH(bool, refresh);
+    QFETCH(int, emissions);
+
+    TestDir dir;
+    dir.createFileOfSize(QStringLiteral("a/photo.png"), 333);
+    setMountPoint(device ? dir.path() : QString());
+    QSignalSpy finished(m_engine, &TL09Engine::dataCollectionFinished);
+    if (refresh)
+        m_engine->startRefreshAfterCopy();
+    else
+        m_engine->startDataCollection();
+    QVERIFY(m_engine->wait(30000));
+    QCoreApplication::processEvents();
+
+    QCOMPARE(finished.count(), emissions);
+    if (emissions)
+        QCOMPARE(finished.at(0).at(0).toBool(), true);
+    QCOMPARE(m_engine->picturesBytes, device ? 333 : 0);
+    QVERIFY(!m_engine->refreshAfterCopy);
+}
+
+void TestStorage::stopDuringLargeWalk()
+{
+    TestDir device;
+    for (int folder = 0; folder < 200; ++folder) {
+        const QString path = device.createFolder(QStringLiteral("f%1").arg(folder));
+        for (int file = 0; file < 100; ++file)
+            QFile(path + QStringLiteral("/%1.jpg").arg(file)).open(QIODevice::WriteOnly);
+    }
+    setMountPoint(device.path());
+    QSignalSpy finished(m_engine, &TL09Engine::dataCollectionFinished);
+
+    m_engine->startDataCollection();
+    m_engine->stopDataCollection();
+    QVERIFY(m_engine->isFinished());
+    QVERIFY(m_engine->picturesBytes < 20000);
+    QCoreApplication::processEvents();
+    QCOMPARE(finished.count(), 0);
+
+    // The next collection runs to its end.
+    m_engine->startDataCollection();
+    QVERIFY(finished.wait());
+    QCOMPARE(m_engine->picturesBytes, 20000);
+}
+
+QTEST_GUILESS_MAIN(TestStorage)
+#include "tst_storage.moc"

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "DeviceNode.h"
+
+#include "DeviceAdaptor.h"
+#include "VolumeAdaptor.h"
+
+#include <QDBusConnection>
+
+namespace {
+
+const char *const noSuchProperty = "org.freedesktop.Hal.NoSuchProperty";
+const char *const typeMismatch = "org.freedesktop.Hal.TypeMismatch";
+const char *const alreadyMounted = "org.freedesktop.Hal.Device.Volume.AlreadyMounted";
+const char *const notMounted = "org.freedesktop.Hal.Device.Volume.NotMounted";
+
+} // namespace
+
+DeviceNode::DeviceNode(const NodeDescription &description, QObject *parent)
+    : QObject(parent)
+    , m_udi(description.udi)
+    , m_properties(description.properties)
+    , m_isVolume(description.isVolume)
+    , m_backing(description.backing)
+{
+    m_properties.insert(QStringLiteral("info.udi"), m_udi);
+    new DeviceAdaptor(this);
+    if (m_isVolume) {
+        new VolumeAdaptor(this);
+        setMounted(description.mounted);
+    }
+}
+
+bool DeviceNode::hasCapability(const QString &capability) const
+{
+    return m_properties.value(QStringLiteral("info.capabilities")).toStringList().contains(capability);
+}
+
+void DeviceNode::setMounted(bool mounted)
+{
+    m_properties.insert(QStringLiteral("volume.is_mounted"), mounted);
+    m_properties.insert(QStringLiteral("volume.mount_point"), mounted ? m_backing : QString());
+}
+
+QVariant DeviceNode::property(const QString &key, int type)
+{
+    const auto it = m_properties.constFind(key);
+    if (it == m_properties.constEnd()) {
+        sendErrorReply(
+            QLatin1String(noSuchProperty), QStringLiteral("No property %1 on device %2").arg(key, m_udi));
+        return QVariant();
+    }
+    if (int(it->type()) != type) {
+        sendErrorReply(QLatin1String(typeMismatch),
+            QStringLiteral("Property %1 on device %2 has another type").arg(key, m_udi));
+        return QVariant();
+    }
+    return *it;
+}
+
+QString DeviceNode::GetPropertyString(const QString &key)
+{
+    return property(key, QMetaType::QString).toString();
+}
+
+int DeviceNode::GetPropertyInteger(const QString &key)
+{
+    return property(key, QMetaType::Int).toInt();
+}
+
+bool DeviceNode::GetPropertyBoolean(const QString &key)
+{
+    return property(key, QMetaType::Bool).toBool();
+}
+
+bool DeviceNode::PropertyExists(const QString &key)
+{
+    return m_properties.contains(key);
+}
+
+int DeviceNode::Mount(const QString &mountPoint, const QString &fstype, const QStringList &options)
+{
+    Q_UNUSED(mountPoint)
+    Q_UNUSED(fstype)
+    if (isMounted()) {
+        sendErrorReply(
+            QLatin1String(alreadyMounted), QStringLiteral("Device %1 is already mounted").arg(m_udi));
+        return 0;
+    }
+    m_mountOptions = options;
+    setMounted(true);
+    return 0;
+}
+
+int DeviceNode::Unmount(const QStringList &options)
+{
+    Q_UNUSED(options)
+    if (!isMounted()) {
+        sendErrorReply(QLatin1String(notMounted), QStringLiteral("Device %1 is not mounted").arg(m_udi));
+        return 0;
+    }
+    setMounted(false);
+    return 0;
+}

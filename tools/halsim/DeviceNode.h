@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "Description.h"
+
+#include <QDBusContext>
+#include <QObject>
+#include <QStringList>
+
+// One node of the simulated HAL tree, exported at its UDI with
+// org.freedesktop.Hal.Device and, for a volume, org.freedesktop.Hal.Device.Volume.
+class DeviceNode : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+
+public:
+    explicit DeviceNode(const NodeDescription &description, QObject *parent = nullptr);
+
+    QString udi() const { return m_udi; }
+    bool isVolume() const { return m_isVolume; }
+    bool isMounted() const { return m_properties.value(QStringLiteral("volume.is_mounted")).toBool(); }
+    QString mountPoint() const { return m_properties.value(QStringLiteral("volume.mount_point")).toString(); }
+    QString parentUdi() const { return m_properties.value(QStringLiteral("info.parent")).toString(); }
+    bool hasCapability(const QString &capability) const;
+    QStringList mountOptions() const { return m_mountOptions; }
+
+    // Mount state changes made by the control interface, as if the volume
+    // had been mounted or unmounted outside HAL.
+    void setMounted(bool mounted);
+
+public slots:
+    // org.freedesktop.Hal.Device
+    QString GetPropertyString(const QString &key);
+    int GetPropertyInteger(const QString &key);
+    bool GetPropertyBoolean(const QString &key);
+    bool PropertyExists(const QString &key);
+    // org.freedesktop.Hal.Device.Volume
+    int Mount(const QString &mountPoint, const QString &fstype, const QStringList &options);
+    int Unmount(const QStringList &options);
+
+private:
+    // The property when it exists with the given type; otherwise an invalid
+    // QVariant, and the caller gets HAL's error reply.
+    QVariant property(const QString &key, int type);
+
+    QString m_udi;
+    QVariantMap m_properties;
+    bool m_isVolume;
+    QString m_backing;
+    QStringList m_mountOptions;
+};
