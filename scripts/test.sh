@@ -11,3 +11,6 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPALO_SANITIZE=ON >/d
 cmake --build "$build"
 cd "$build"
 ctest --output-on-failure -j "$(nproc)"
+cd ..
+# The file parsers also face a fuzzer for a minute each.
+scripts/fuzz.sh

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// libFuzzer entry point: any bytes as a JPEG file for the EXIF reader.
+#include "exif/JpegExifHeader.h"
+
+#include <QBuffer>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    JpegExifHeader header;
+    header.loadFromJpeg(&buffer);
+    header.thumbnail();
+    return 0;
+}

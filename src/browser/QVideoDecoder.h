@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+struct AVCodec;
+struct AVCodecContext;
+struct AVFormatContext;
+struct AVFrame;
+struct AVPacket;
+struct SwsContext;
+
+// Decodes frames of the first video stream of a file into RGB images. One
+// decoder is used for one file; it prints nothing, whatever the file holds.
+class QVideoDecoder
+{
+public:
+    QVideoDecoder();
+    QVideoDecoder(const QVideoDecoder &) = delete;
+    QVideoDecoder &operator=(const QVideoDecoder &) = delete;
+    virtual ~QVideoDecoder();
+
+    // Closes anything open, then opens path; false when it holds no video
+    // stream that can be decoded.
+    virtual bool openFile(const QString &path);
+    virtual void close();
+    virtual bool isOk() const;
+
+    // The last decoded frame, its number (1 for the first frame of the
+    // file, 0 once seekMs has jumped) and its time in milliseconds; false
+    // when none was decoded.
+    virtual bool getFrame(QImage &image, qint64 *frameNumber = nullptr, qint64 *frameTimeMs = nullptr) const;
+
+    virtual bool seekNextFrame();
+    // Decodes from the start up to frame number `frame` (1 is the first).
+    virtual bool seekFrame(qint64 frame);
+    // Decodes up to the first frame at or after ms.
+    virtual bool seekMs(qint64 ms);
+    // 0 when the container does not say.
+    virtual qint64 videoLengthMs() const;
+
+private:
+    bool openCodec();
+    bool rewind(qint64 timestamp);
+    bool decodeNextFrame();
+    bool receiveFrame(bool &done);
+    bool feedPacket();
+    bool convertFrame();
+    qint64 streamStart() const;
+    qint64 frameTimeMs() const;
+
+    AVFormatContext *m_format = nullptr;
+    int m_videoStream = -1;
+    AVCodecContext *m_codecContext = nullptr;
+    const AVCodec *m_codec = nullptr;
+    AVFrame *m_frame = nullptr;
+    AVPacket *m_packet = nullptr;
+    SwsContext *m_conversion = nullptr;
+    bool m_ok = false;
+    bool m_endOfInput = false;
+    QImage m_image;
+    qint64 m_lastFrameTimeMs = 0;
+    qint64 m_lastFrameNumber = 0;
+    bool m_framesNumbered = true;
+    bool m_frameAvailable = false;
+};
