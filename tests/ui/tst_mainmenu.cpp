@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The main menu: where each category sits, what it says, and which signal
+// its button sends.
+#include "UiTestHelpers.h"
+#include "ui/Button.h"
+#include "ui/MainMenu.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QtTest>
+
+class TestMainMenu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void category_data();
+    void category();
+
+private:
+    QTranslator m_translator;
+};
+
+void TestMainMenu::initTestCase()
+{
+    QVERIFY(installCatalogue(m_translator, QStringLiteral("en")));
+}
+
+void TestMainMenu::category_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("signal");
+    QTest::newRow("media") << "_mediaPushButton" << QPoint(0, 0) << "label_19:Multimedia" << 0;
+    QTest::newRow("applications") << "_appSyncPushButton" << QPoint(1, 0) << "label_13:Applications" << 1;
+    QTest::newRow("backup and restore")
+        << "_bakRestorePushButton" << QPoint(0, 1) << "label_15:Backup and restore" << 2;
+    QTest::newRow("system update") << "_updatePushButton" << QPoint(1, 1) << "label_17:System update" << 3;
+}
+
+void TestMainMenu::category()
+{
+    QFETCH(QString, button);
+    QFETCH(QPoint, cell);
+    QFETCH(QString, title);
+    QFETCH(int, signal);
+
+    MainMenu menu;
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    auto *picture = menu.findChild<Button *>(button);
+    QCOMPARE(picture->size(), QSize(118, 118));
+    auto *grid = menu.findChild<QGridLayout *>(QStringLiteral("_cathegorySelectionGridLayout_2"));
+    QLayout *cellLayout = grid->itemAtPosition(cell.y(), cell.x())->layout();
+    QCOMPARE(cellLayout->indexOf(picture), 0);
+    auto *titleLabel = menu.findChild<QLabel *>(title.section(QLatin1Char(':'), 0, 0));
+    QCOMPARE(titleLabel->text(), title.section(QLatin1Char(':'), 1));
+    QVERIFY(cellLayout->itemAt(1)->layout()->indexOf(titleLabel) >= 0);
+
+    QSignalSpy media(&menu, &MainMenu::showMediaSync);
+    QSignalSpy applications(&menu, &MainMenu::showAppSync);
+    QSignalSpy backup(&menu, &MainMenu::showBackupRestore);
+    QSignalSpy update(&menu, &MainMenu::showUpadate);
+    QTest::mouseClick(picture, Qt::LeftButton);
+    const QList<QSignalSpy *> spies { &media, &applications, &backup, &update };
+    for (int i = 0; i < spies.size(); ++i)
+        QCOMPARE(spies[i]->count(), i == signal ? 1 : 0);
+}
+
+QTEST_MAIN(TestMainMenu)
+#include "tst_mainmenu.moc"
