@@ -9,8 +9,6 @@ scripts/install-deps.sh
 build=${OPALO_TEST_BUILD_DIR:-build-test}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPALO_SANITIZE=ON >/dev/null
 cmake --build "$build"
-cd "$build"
-ctest --output-on-failure -j "$(nproc)"
-cd ..
+(cd "$build" && ctest --output-on-failure -j "$(nproc)")
 # The file parsers also face a fuzzer for a minute each.
 scripts/fuzz.sh

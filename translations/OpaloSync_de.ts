@@ -62,8 +62,96 @@
     <context>
         <name>MainWindow</name>
         <message>
+            <source>IDS_APP_VERSION</source>
+            <translation>Vantora OPALO™ Sync v%1</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN</source>
+            <translation>Zurück zum Hauptmenü</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN_TIP</source>
+            <translation>Klicken Sie hier, um zum Hauptmenü zurückzukehren</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT</source>
+            <translation>Verbinden</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT_TIP</source>
+            <translation>Klicken Sie hier, um Ihr OPALO™-Netbook zu verbinden</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED</source>
+            <translation>Mit OPALO™ verbunden</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTING</source>
+            <translation>Verbindung wird hergestellt…</translation>
+        </message>
+        <message>
+            <source>IDS_CX_ERROR</source>
+            <translation>Verbindungsfehler</translation>
+        </message>
+        <message>
+            <source>IDS_CX_NOT_FOUND</source>
+            <translation>Kein OPALO™-Gerät erkannt</translation>
+        </message>
+        <message>
+            <source>IDS_CX_STATUS</source>
+            <translation>Status:</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_USED_MEM</source>
+            <translation>Belegter Speicher des OPALO: %1 GB (%2 %)</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT</source>
+            <translation>Trennen</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT_TIP</source>
+            <translation>Klicken Sie hier, um die Verbindung zu Ihrem OPALO™-Netbook zu trennen</translation>
+        </message>
+        <message>
+            <source>IDS_FREE</source>
+            <translation>Freier Speicher</translation>
+        </message>
+        <message>
+            <source>IDS_MAIN</source>
+            <translation>Hauptmenü</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA</source>
+            <translation>Mediendateien übertragen</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Musik</translation>
+        </message>
+        <message>
+            <source>IDS_OPTIONS</source>
+            <translation>Optionen</translation>
+        </message>
+        <message>
+            <source>IDS_OTHER</source>
+            <translation>Sonstiges</translation>
+        </message>
+        <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Bilder</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_MEM</source>
+            <translation>Gesamtspeicher des OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Video</translation>
         </message>
     </context>
     <context>

@@ -62,8 +62,96 @@
     <context>
         <name>MainWindow</name>
         <message>
+            <source>IDS_APP_VERSION</source>
+            <translation>Vantora OPALO™ Sync v%1</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN</source>
+            <translation>Back to main menu</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN_TIP</source>
+            <translation>Click to return to the main menu</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT</source>
+            <translation>Connect</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT_TIP</source>
+            <translation>Click to connect to your OPALO™ netbook</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED</source>
+            <translation>Connected to OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTING</source>
+            <translation>Connecting…</translation>
+        </message>
+        <message>
+            <source>IDS_CX_ERROR</source>
+            <translation>Connection error</translation>
+        </message>
+        <message>
+            <source>IDS_CX_NOT_FOUND</source>
+            <translation>No OPALO™ device detected</translation>
+        </message>
+        <message>
+            <source>IDS_CX_STATUS</source>
+            <translation>Status:</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_USED_MEM</source>
+            <translation>OPALO space used: %1 GB (%2 %)</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT</source>
+            <translation>Disconnect</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT_TIP</source>
+            <translation>Click to disconnect from your OPALO™ netbook</translation>
+        </message>
+        <message>
+            <source>IDS_FREE</source>
+            <translation>Free space</translation>
+        </message>
+        <message>
+            <source>IDS_MAIN</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA</source>
+            <translation>Transfer media files</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Music</translation>
+        </message>
+        <message>
+            <source>IDS_OPTIONS</source>
+            <translation>Options</translation>
+        </message>
+        <message>
+            <source>IDS_OTHER</source>
+            <translation>Other</translation>
+        </message>
+        <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Pictures</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_MEM</source>
+            <translation>OPALO total space: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Video</translation>
         </message>
     </context>
     <context>

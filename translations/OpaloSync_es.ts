@@ -62,8 +62,96 @@
     <context>
         <name>MainWindow</name>
         <message>
+            <source>IDS_APP_VERSION</source>
+            <translation>Vantora OPALO™ Sync v%1</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN</source>
+            <translation>Volver al menú principal</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN_TIP</source>
+            <translation>Haga clic para volver al menú principal</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT</source>
+            <translation>Conectar</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT_TIP</source>
+            <translation>Haga clic para conectarse a su netbook OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED</source>
+            <translation>Conectado a OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTING</source>
+            <translation>Conectando…</translation>
+        </message>
+        <message>
+            <source>IDS_CX_ERROR</source>
+            <translation>Error de conexión</translation>
+        </message>
+        <message>
+            <source>IDS_CX_NOT_FOUND</source>
+            <translation>No se ha detectado ningún dispositivo OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_STATUS</source>
+            <translation>Estado:</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_USED_MEM</source>
+            <translation>Espacio usado del OPALO: %1 GB (%2 %)</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT</source>
+            <translation>Desconectar</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT_TIP</source>
+            <translation>Haga clic para desconectarse de su netbook OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_FREE</source>
+            <translation>Espacio libre</translation>
+        </message>
+        <message>
+            <source>IDS_MAIN</source>
+            <translation>Menú principal</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA</source>
+            <translation>Transferir archivos multimedia</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Música</translation>
+        </message>
+        <message>
+            <source>IDS_OPTIONS</source>
+            <translation>Opciones</translation>
+        </message>
+        <message>
+            <source>IDS_OTHER</source>
+            <translation>Otros</translation>
+        </message>
+        <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Imágenes</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_MEM</source>
+            <translation>Espacio total del OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Vídeo</translation>
         </message>
     </context>
     <context>

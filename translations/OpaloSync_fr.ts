@@ -62,8 +62,96 @@
     <context>
         <name>MainWindow</name>
         <message>
+            <source>IDS_APP_VERSION</source>
+            <translation>Vantora OPALO™ Sync v%1</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN</source>
+            <translation>Retour au menu principal</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN_TIP</source>
+            <translation>Cliquez pour revenir au menu principal</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT</source>
+            <translation>Connecter</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT_TIP</source>
+            <translation>Cliquez pour vous connecter à votre netbook OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED</source>
+            <translation>Connecté à l'OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTING</source>
+            <translation>Connexion…</translation>
+        </message>
+        <message>
+            <source>IDS_CX_ERROR</source>
+            <translation>Erreur de connexion</translation>
+        </message>
+        <message>
+            <source>IDS_CX_NOT_FOUND</source>
+            <translation>Aucun appareil OPALO™ détecté</translation>
+        </message>
+        <message>
+            <source>IDS_CX_STATUS</source>
+            <translation>État :</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_USED_MEM</source>
+            <translation>Espace utilisé sur l'OPALO : %1 Go (%2 %)</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT</source>
+            <translation>Déconnecter</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT_TIP</source>
+            <translation>Cliquez pour vous déconnecter de votre netbook OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_FREE</source>
+            <translation>Espace libre</translation>
+        </message>
+        <message>
+            <source>IDS_MAIN</source>
+            <translation>Menu principal</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA</source>
+            <translation>Transférer des fichiers multimédias</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Musique</translation>
+        </message>
+        <message>
+            <source>IDS_OPTIONS</source>
+            <translation>Options</translation>
+        </message>
+        <message>
+            <source>IDS_OTHER</source>
+            <translation>Autres</translation>
+        </message>
+        <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Images</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_MEM</source>
+            <translation>Espace total de l'OPALO : %1 Go</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Vidéo</translation>
         </message>
     </context>
     <context>

@@ -62,8 +62,96 @@
     <context>
         <name>MainWindow</name>
         <message>
+            <source>IDS_APP_VERSION</source>
+            <translation>Vantora OPALO™ Sync v%1</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN</source>
+            <translation>Torna al menu principale</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN_TIP</source>
+            <translation>Fare clic per tornare al menu principale</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT</source>
+            <translation>Connetti</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT_TIP</source>
+            <translation>Fare clic per connettersi al netbook OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED</source>
+            <translation>Connesso a OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTING</source>
+            <translation>Connessione in corso…</translation>
+        </message>
+        <message>
+            <source>IDS_CX_ERROR</source>
+            <translation>Errore di connessione</translation>
+        </message>
+        <message>
+            <source>IDS_CX_NOT_FOUND</source>
+            <translation>Nessun dispositivo OPALO™ rilevato</translation>
+        </message>
+        <message>
+            <source>IDS_CX_STATUS</source>
+            <translation>Stato:</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_USED_MEM</source>
+            <translation>Spazio utilizzato dell'OPALO: %1 GB (%2 %)</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT</source>
+            <translation>Disconnetti</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT_TIP</source>
+            <translation>Fare clic per disconnettersi dal netbook OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_FREE</source>
+            <translation>Spazio libero</translation>
+        </message>
+        <message>
+            <source>IDS_MAIN</source>
+            <translation>Menu principale</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA</source>
+            <translation>Trasferisci file multimediali</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Musica</translation>
+        </message>
+        <message>
+            <source>IDS_OPTIONS</source>
+            <translation>Opzioni</translation>
+        </message>
+        <message>
+            <source>IDS_OTHER</source>
+            <translation>Altro</translation>
+        </message>
+        <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Immagini</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_MEM</source>
+            <translation>Spazio totale dell'OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Video</translation>
         </message>
     </context>
     <context>

@@ -62,8 +62,96 @@
     <context>
         <name>MainWindow</name>
         <message>
+            <source>IDS_APP_VERSION</source>
+            <translation>Vantora OPALO™ Sync v%1</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN</source>
+            <translation>Terug naar het hoofdmenu</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN_TIP</source>
+            <translation>Klik om terug te gaan naar het hoofdmenu</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT</source>
+            <translation>Verbinden</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT_TIP</source>
+            <translation>Klik om verbinding te maken met uw OPALO™-netbook</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED</source>
+            <translation>Verbonden met OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTING</source>
+            <translation>Verbinden…</translation>
+        </message>
+        <message>
+            <source>IDS_CX_ERROR</source>
+            <translation>Verbindingsfout</translation>
+        </message>
+        <message>
+            <source>IDS_CX_NOT_FOUND</source>
+            <translation>Geen OPALO™-apparaat gevonden</translation>
+        </message>
+        <message>
+            <source>IDS_CX_STATUS</source>
+            <translation>Status:</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_USED_MEM</source>
+            <translation>Gebruikte ruimte van de OPALO: %1 GB (%2 %)</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT</source>
+            <translation>Verbreken</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT_TIP</source>
+            <translation>Klik om de verbinding met uw OPALO™-netbook te verbreken</translation>
+        </message>
+        <message>
+            <source>IDS_FREE</source>
+            <translation>Vrije ruimte</translation>
+        </message>
+        <message>
+            <source>IDS_MAIN</source>
+            <translation>Hoofdmenu</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA</source>
+            <translation>Mediabestanden overzetten</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Muziek</translation>
+        </message>
+        <message>
+            <source>IDS_OPTIONS</source>
+            <translation>Opties</translation>
+        </message>
+        <message>
+            <source>IDS_OTHER</source>
+            <translation>Overig</translation>
+        </message>
+        <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Afbeeldingen</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_MEM</source>
+            <translation>Totale ruimte van de OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Video</translation>
         </message>
     </context>
     <context>

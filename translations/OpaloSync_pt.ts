@@ -62,8 +62,96 @@
     <context>
         <name>MainWindow</name>
         <message>
+            <source>IDS_APP_VERSION</source>
+            <translation>Vantora OPALO™ Sync v%1</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN</source>
+            <translation>Voltar ao menu principal</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN_TIP</source>
+            <translation>Clique para voltar ao menu principal</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT</source>
+            <translation>Ligar</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT_TIP</source>
+            <translation>Clique para ligar ao seu netbook OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED</source>
+            <translation>Ligado ao OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTING</source>
+            <translation>A ligar…</translation>
+        </message>
+        <message>
+            <source>IDS_CX_ERROR</source>
+            <translation>Erro de ligação</translation>
+        </message>
+        <message>
+            <source>IDS_CX_NOT_FOUND</source>
+            <translation>Nenhum dispositivo OPALO™ detetado</translation>
+        </message>
+        <message>
+            <source>IDS_CX_STATUS</source>
+            <translation>Estado:</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_USED_MEM</source>
+            <translation>Espaço utilizado do OPALO: %1 GB (%2 %)</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT</source>
+            <translation>Desligar</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT_TIP</source>
+            <translation>Clique para desligar do seu netbook OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_FREE</source>
+            <translation>Espaço livre</translation>
+        </message>
+        <message>
+            <source>IDS_MAIN</source>
+            <translation>Menu principal</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA</source>
+            <translation>Transferir ficheiros multimédia</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Música</translation>
+        </message>
+        <message>
+            <source>IDS_OPTIONS</source>
+            <translation>Opções</translation>
+        </message>
+        <message>
+            <source>IDS_OTHER</source>
+            <translation>Outros</translation>
+        </message>
+        <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Imagens</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_MEM</source>
+            <translation>Espaço total do OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Vídeo</translation>
         </message>
     </context>
     <context>

@@ -62,8 +62,96 @@
     <context>
         <name>MainWindow</name>
         <message>
+            <source>IDS_APP_VERSION</source>
+            <translation>Vantora OPALO™ Sync v%1</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN</source>
+            <translation>Вернуться в главное меню</translation>
+        </message>
+        <message>
+            <source>IDS_BACK2MAIN_TIP</source>
+            <translation>Нажмите, чтобы вернуться в главное меню</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT</source>
+            <translation>Подключить</translation>
+        </message>
+        <message>
+            <source>IDS_CONNECT_TIP</source>
+            <translation>Нажмите, чтобы подключиться к нетбуку OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED</source>
+            <translation>Подключено к OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTING</source>
+            <translation>Подключение…</translation>
+        </message>
+        <message>
+            <source>IDS_CX_ERROR</source>
+            <translation>Ошибка подключения</translation>
+        </message>
+        <message>
+            <source>IDS_CX_NOT_FOUND</source>
+            <translation>Устройство OPALO™ не обнаружено</translation>
+        </message>
+        <message>
+            <source>IDS_CX_STATUS</source>
+            <translation>Состояние:</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_USED_MEM</source>
+            <translation>Занято на OPALO: %1 ГБ (%2 %)</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT</source>
+            <translation>Отключить</translation>
+        </message>
+        <message>
+            <source>IDS_DISCONNECT_TIP</source>
+            <translation>Нажмите, чтобы отключиться от нетбука OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_FREE</source>
+            <translation>Свободно</translation>
+        </message>
+        <message>
+            <source>IDS_MAIN</source>
+            <translation>Главное меню</translation>
+        </message>
+        <message>
+            <source>IDS_MEDIA</source>
+            <translation>Передача медиафайлов</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Музыка</translation>
+        </message>
+        <message>
+            <source>IDS_OPTIONS</source>
+            <translation>Параметры</translation>
+        </message>
+        <message>
+            <source>IDS_OTHER</source>
+            <translation>Другое</translation>
+        </message>
+        <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Изображения</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_MEM</source>
+            <translation>Общий объём OPALO: %1 ГБ</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Видео</translation>
         </message>
     </context>
     <context>

@@ -13,3 +13,9 @@ AsyncCopy::AsyncCopy(QObject *parent)
 {
     setStackSize(copyStackSize);
 }
+
+void AsyncCopy::requestStop()
+{
+    QMutexLocker locker(&stopMutex);
+    stopRequested = true;
+}

@@ -4,7 +4,10 @@
 #include "browser/BrowserMode.h"
 #include "engine/CopyDlg.h"
 
+#include <QMutex>
 #include <QThread>
+
+#include <atomic>
 
 class QWidget;
 
@@ -21,6 +24,10 @@ public:
     void setMainWindow(QWidget *window) { m_mainWindow = window; }
     QWidget *mainWindow() const { return m_mainWindow; }
 
+    // Asks a running copy to stop at its next check.
+    void requestStop();
+    bool isStopRequested() const { return stopRequested; }
+
 signals:
     void bytesWritten(qint64 bytes);
     void bytesPerSecond(qint64 bytes);
@@ -32,4 +39,6 @@ signals:
 
 private:
     QWidget *m_mainWindow = nullptr;
+    std::atomic<bool> stopRequested { false };
+    QMutex stopMutex;
 };

@@ -142,6 +142,12 @@ void TL09Engine::startRefreshAfterCopy()
     startDataCollection();
 }
 
+void TL09Engine::cancelCopy()
+{
+    if (m_copy.isRunning())
+        m_copy.requestStop();
+}
+
 void TL09Engine::stopDataCollection()
 {
     if (!isRunning())

@@ -50,6 +50,9 @@ public:
     void startRefreshAfterCopy();
     void stopDataCollection();
 
+    // Asks a running copy to stop.
+    void cancelCopy();
+
     // Storage accounting.
     bool collectData();
     bool sumFolder(const QString &path);

@@ -1,19 +1,403 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/MainWindow.h"
 
+#include "browser/Browser.h"
+#include "engine/TL09Engine.h"
+#include "ui/Button.h"
+#include "ui/GraphicalStatus.h"
+#include "ui/MainWindowUi.h"
+#include "ui/ProgressBar.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QIcon>
+#include <QLabel>
+#include <QPainter>
 
 namespace {
 
 const QSize windowSize(783, 559);
+const QPoint backgroundCut(540, 391);
+const int backgroundStep = 10;
+const int searchInterval = 500;
+const int freeSpaceInterval = 1000;
+const int errorDelay = 5000;
+const int searchTickLimit = 20;
+
+// Used share of the capacity as text with one decimal; an unknown capacity
+// reads as nothing used.
+QString usedPercentText(quint64 used, quint64 total)
+{
+    const long double percent = total == 0 ? 0.0L : static_cast<long double>(used) / total * 100.0L;
+    return QString::number(static_cast<double>(percent), 'f', 1);
+}
+
+void setButtonSkin(Button *button, const char *normal, const char *hover, const char *pressed)
+{
+    button->setStateImages(QImage(QLatin1String(normal)), QImage(QLatin1String(hover)),
+        QImage(QLatin1String(pressed)), QImage());
+}
 
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
+    , ui(std::make_unique<MainWindowUi>())
 {
     setWindowTitle(tr("IDS_PC_SYNC_TITLE"));
     setWindowIcon(QIcon(QStringLiteral(":/skin/res/icon_48px.png")));
     resize(windowSize);
     setMinimumSize(windowSize);
+    ui->setupUi(this);
+    ui->_contentHBox->addWidget(&mainMenu);
+
+    setConnectionState(Disconnected);
+    searchTicks = 0;
+
+    background.cut(
+        QImage(QStringLiteral(":/skin/res/bg.png")), backgroundCut, backgroundStep, backgroundStep);
+
+    setButtonSkin(ui->_disconnectPushButton, ":/skin/res/disconnect.png", ":/skin/res/disconnect_hover.png",
+        ":/skin/res/disconnect_pressed.png");
+    setButtonSkin(ui->_optionsPushButton, ":/skin/res/options.png", ":/skin/res/options_hover.png",
+        ":/skin/res/options_pressed.png");
+    setButtonSkin(ui->_back2MainPushButton, ":/skin/res/back2main.png", ":/skin/res/back2main-hover.png",
+        ":/skin/res/back2main-pressed.png");
+    ui->_optionsPushButton->hide();
+    ui->_back2MainPushButton->hide();
+    ui->_mainProgressBar->setSegments(0, 0, 0, 0);
+
+    connect(ui->_disconnectPushButton, &QPushButton::clicked, this, &MainWindow::disconnectDevice);
+    connect(ui->_back2MainPushButton, &QPushButton::clicked, this, &MainWindow::showMainMenu);
+    connect(&mainMenu, &MainMenu::showMediaSync, this, &MainWindow::showMediaSync);
+
+    state = Disconnected;
+    resetMemoryLabels();
+
+    freeSpaceTimer.setInterval(freeSpaceInterval);
+    connect(&freeSpaceTimer, &QTimer::timeout, this, &MainWindow::updateFreeSpace);
+    errorTimer.setInterval(errorDelay);
+    errorTimer.setSingleShot(true);
+    connect(&errorTimer, &QTimer::timeout, this, &MainWindow::showDisconnectMenu);
+    connect(&searchTimer, &QTimer::timeout, this, &MainWindow::searchTimeout);
+
+    TL09Engine *engine = TL09Engine::instance();
+    connect(engine, &TL09Engine::dataCollectionFinished, this, &MainWindow::dataCollectionFinished,
+        Qt::QueuedConnection);
+    engine->setMainWindow(this);
+    engine->findDeviceVolume();
+    if (engine->checkDeviceFolders())
+        setConnectionState(Connecting);
+
+    ui->_optionsPushButton->setTextOffset(-15, 0);
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::formatGigabytes(quint64 bytes)
+{
+    return QString::number(static_cast<double>(bytes) / (1ULL << 30), 'f', 1);
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    background.paint(painter, size());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    hide();
+    if (TL09Engine::instance()->checkDeviceFolders())
+        setConnectionState(Disconnected);
+    event->accept();
+}
+
+void MainWindow::minimize()
+{
+    showMinimized();
+}
+
+void MainWindow::maximize()
+{
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
+}
+
+void MainWindow::showHelp()
+{ }
+
+void MainWindow::disconnectDevice()
+{
+    switch (state) {
+    case Connecting:
+    case Connected:
+    case MainMenuView:
+    case MediaSyncView:
+        setConnectionState(Disconnected);
+        break;
+    case Disconnected:
+        setConnectionState(Connecting);
+        break;
+    case ConnectionError:
+    case ReadOnlyError:
+        break;
+    }
+}
+
+void MainWindow::showMainMenu()
+{
+    setConnectionState(MainMenuView);
+}
+
+void MainWindow::showMediaSync()
+{
+    setConnectionState(MediaSyncView);
+}
+
+void MainWindow::showDisconnectMenu()
+{
+    setConnectionState(Disconnected);
+}
+
+void MainWindow::searchTimeout()
+{
+    TL09Engine *engine = TL09Engine::instance();
+    if (state == Connecting) {
+        engine->findDeviceVolume();
+        if (state == Connecting && engine->checkDeviceFolders()) {
+            setConnectionState(Connected);
+            searchTicks = 0;
+            return;
+        }
+    }
+    if (state != Connected && state != MainMenuView && state != MediaSyncView) {
+        if (++searchTicks == searchTickLimit) {
+            searchTimer.stop();
+            setConnectionState(Disconnected);
+        }
+        return;
+    }
+    if (!engine->checkDeviceFolders()) {
+        searchTimer.stop();
+        setConnectionState(ConnectionError);
+    } else if (engine->readOnly) {
+        searchTimer.stop();
+        setConnectionState(ReadOnlyError);
+    }
+    searchTicks = 0;
+}
+
+void MainWindow::BrowserDestroyed()
+{
+    // A browser given up earlier may go after its successor was created.
+    if (!sender() || sender() == browser)
+        browser = nullptr;
+}
+
+void MainWindow::dataCollectionFinished(bool success)
+{
+    // A collection that ends after the session was given up changes nothing.
+    if (state != Connected)
+        return;
+    if (!success) {
+        setConnectionState(ConnectionError);
+        return;
+    }
+    if (browser)
+        ui->_contentHBox->addWidget(browser);
+    updateSegments();
+    updateFreeSpace();
+    freeSpaceTimer.start();
+    setConnectionState(MediaSyncView);
+}
+
+void MainWindow::updateFreeSpace()
+{
+    TL09Engine *engine = TL09Engine::instance();
+    const quint64 total = engine->totalCapacity();
+    const quint64 used = engine->usedSpace();
+    ui->_memoryTotalLabel->setText(tr("IDS_TOTAL_DEVICE_MEM").arg(formatGigabytes(total)));
+    ui->_usedMemoryLabel->setText(
+        tr("IDS_DEVICE_USED_MEM").arg(formatGigabytes(used), usedPercentText(used, total)));
+    if (!engine->refreshAfterCopy)
+        updateSegments();
+}
+
+void MainWindow::updateSegments()
+{
+    const TL09Engine *engine = TL09Engine::instance();
+    const quint64 total = engine->totalCapacity();
+    const quint64 used = engine->usedSpace();
+    const double usedPercent = total == 0 ? 0.0 : static_cast<double>(used) / total * 100.0;
+    // Documents have no segment of their own: they are part of "other".
+    const double other = usedPercent - engine->picturesPercent - engine->musicPercent - engine->videoPercent;
+    ui->_mainProgressBar->setSegments(float(engine->picturesPercent), float(engine->musicPercent),
+        float(engine->videoPercent), float(other));
+}
+
+void MainWindow::setConnectionState(ConnectionState newState)
+{
+    switch (newState) {
+    case Disconnected:
+        enterDisconnected();
+        break;
+    case Connecting:
+        enterConnecting();
+        break;
+    case Connected:
+        enterConnected();
+        break;
+    case ConnectionError:
+    case ReadOnlyError:
+        enterError(newState);
+        break;
+    case MainMenuView:
+        enterMainMenuView();
+        break;
+    case MediaSyncView:
+        enterMediaSyncView();
+        break;
+    }
+    state = newState;
+}
+
+void MainWindow::enterDisconnected()
+{
+    TL09Engine *engine = TL09Engine::instance();
+    engine->stopDataCollection();
+    searchTimer.stop();
+    errorTimer.stop();
+    engine->cancelCopy();
+    freeSpaceTimer.stop();
+    if (browser) {
+        browser->hide();
+        browser->dismissDialog();
+        browser->deleteLater();
+    }
+    mainMenu.hide();
+    showStatusPanel(Disconnected);
+    ui->_mainProgressBar->setSegments(0, 0, 0, 0);
+    resetMemoryLabels();
+    setConnectButton(true);
+    setStatusText(QT_TR_NOOP("IDS_CX_NOT_FOUND"));
+    hideCategoryRow();
+}
+
+void MainWindow::enterConnecting()
+{
+    errorTimer.stop();
+    TL09Engine *engine = TL09Engine::instance();
+    if (!engine->checkDeviceFolders())
+        engine->mountDevice();
+    searchTimer.start(searchInterval);
+    searchTicks = 0;
+    if (browser)
+        browser->hide();
+    mainMenu.hide();
+    showStatusPanel(Connecting);
+    setConnectButton(false);
+    setStatusText(QT_TR_NOOP("IDS_CX_CONNECTING"));
+    hideCategoryRow();
+}
+
+void MainWindow::enterConnected()
+{
+    errorTimer.stop();
+    if (browser) {
+        browser->hide();
+        browser->deleteLater();
+    }
+    browser = new Browser(this);
+    browser->hide();
+    connect(browser, &QObject::destroyed, this, &MainWindow::BrowserDestroyed);
+    TL09Engine *engine = TL09Engine::instance();
+    if (!engine->readOnly)
+        engine->startDataCollection();
+    mainMenu.hide();
+    showStatusPanel(Connected);
+    setConnectButton(false);
+    setStatusText(QT_TR_NOOP("IDS_CX_CONNECTED"));
+    hideCategoryRow();
+}
+
+void MainWindow::enterError(ConnectionState errorState)
+{
+    TL09Engine::instance()->cancelCopy();
+    errorTimer.start();
+    freeSpaceTimer.stop();
+    if (browser) {
+        browser->hide();
+        browser->dismissDialog();
+    }
+    mainMenu.hide();
+    showStatusPanel(errorState);
+    setConnectButton(true);
+    setStatusText(QT_TR_NOOP("IDS_CX_ERROR"));
+    hideCategoryRow();
+}
+
+void MainWindow::enterMainMenuView()
+{
+    errorTimer.stop();
+    freeSpaceTimer.start();
+    if (browser)
+        browser->hide();
+    ui->_graphicalStatus->hide();
+    mainMenu.show();
+    ui->_cathegoryMainLabel->setUpdatesEnabled(false);
+    ui->_cathegoryMainLabel->setText(tr("IDS_MAIN"));
+    ui->_cathegoryMainLabel->show();
+    ui->_cathegoryMainLabel->setUpdatesEnabled(true);
+    setConnectButton(false);
+    setStatusText(QT_TR_NOOP("IDS_CX_CONNECTED"));
+}
+
+void MainWindow::enterMediaSyncView()
+{
+    errorTimer.stop();
+    freeSpaceTimer.start();
+    mainMenu.hide();
+    ui->_graphicalStatus->hide();
+    if (browser)
+        browser->show();
+    ui->_cathegoryMainLabel->setUpdatesEnabled(false);
+    ui->_cathegoryMainLabel->setPixmap(QPixmap(QStringLiteral(":/skin/res/media.png")));
+    ui->_cathegoryMainLabel->show();
+    ui->_cathegoryLabel->show();
+    ui->_cathegoryMainLabel->setUpdatesEnabled(true);
+    setConnectButton(false);
+    setStatusText(QT_TR_NOOP("IDS_CX_CONNECTED"));
+}
+
+void MainWindow::showStatusPanel(int code)
+{
+    ui->_graphicalStatus->show();
+    ui->_graphicalStatus->setStatus(code);
+}
+
+void MainWindow::setConnectButton(bool connect)
+{
+    ui->_disconnectPushButton->setText(connect ? tr("IDS_CONNECT") : tr("IDS_DISCONNECT"));
+    ui->_disconnectPushButton->setToolTip(connect ? tr("IDS_CONNECT_TIP") : tr("IDS_DISCONNECT_TIP"));
+}
+
+void MainWindow::setStatusText(const char *stateKey)
+{
+    ui->_statusLabel->setText(tr("IDS_CX_STATUS") + QLatin1String("  ") + tr(stateKey));
+}
+
+void MainWindow::resetMemoryLabels()
+{
+    ui->_memoryTotalLabel->setText(tr("IDS_TOTAL_DEVICE_MEM").arg(formatGigabytes(0)));
+    ui->_usedMemoryLabel->setText(tr("IDS_DEVICE_USED_MEM").arg(formatGigabytes(0), formatGigabytes(0)));
+}
+
+void MainWindow::hideCategoryRow()
+{
+    ui->_back2MainPushButton->hide();
+    ui->_cathegoryMainLabel->hide();
+    ui->_cathegoryLabel->hide();
 }

@@ -1,13 +1,85 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include <QMainWindow>
+#include "ui/MainMenu.h"
+#include "ui/SkinBackground.h"
 
-// The program's only top-level window.
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+class Browser;
+struct MainWindowUi;
+
+// The connection state of the main window. Codes 0 to 4 are also the codes of
+// the connection status panel.
+enum ConnectionState {
+    Disconnected = 0,
+    Connecting = 1,
+    Connected = 2,
+    ConnectionError = 3,
+    ReadOnlyError = 4,
+    MainMenuView = 5,
+    MediaSyncView = 6
+};
+
+// The program's only top-level window. It polls the device engine for the
+// device, starts the data collection, shows the storage gauge, and fills its
+// content area with the status panel, the main menu or the media sync window
+// according to its connection state.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    ConnectionState connectionState() const { return state; }
+    Browser *currentBrowser() const { return browser; }
+
+    // Bytes as gigabytes (2^30) with one decimal.
+    static QString formatGigabytes(quint64 bytes);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+public slots:
+    void minimize();
+    void maximize();
+    void showHelp();
+    void disconnectDevice();
+    void showMainMenu();
+    void showMediaSync();
+    void updateFreeSpace();
+    void showDisconnectMenu();
+    void searchTimeout();
+    void BrowserDestroyed();
+    void dataCollectionFinished(bool success);
+
+private:
+    void setConnectionState(ConnectionState newState);
+    void enterDisconnected();
+    void enterConnecting();
+    void enterConnected();
+    void enterError(ConnectionState errorState);
+    void enterMainMenuView();
+    void enterMediaSyncView();
+    void showStatusPanel(int code);
+    void setConnectButton(bool connect);
+    void setStatusText(const char *stateKey);
+    void resetMemoryLabels();
+    void hideCategoryRow();
+    void updateSegments();
+
+    std::unique_ptr<MainWindowUi> ui;
+    SkinBackground background;
+    QTimer freeSpaceTimer;
+    QTimer errorTimer;
+    QTimer searchTimer;
+    MainMenu mainMenu;
+    Browser *browser = nullptr;
+    ConnectionState state = Disconnected;
+    int searchTicks = 0;
 };

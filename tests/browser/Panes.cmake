@@ -1,0 +1,1 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
