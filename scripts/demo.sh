@@ -26,6 +26,11 @@ eval "$(tools/halsim/halsim-bus "$top/$build/tools/halsim/halsim" "$sample/devic
 pids+=("$HALSIM_PID" "$HALSIM_BUS_PID")
 export DBUS_SYSTEM_BUS_ADDRESS
 ctl="$top/$build/tools/halsim/halsim-ctl"
+# As a desktop's automounter would, unless OPALO_DEMO_MOUNTED=0 asks for the
+# "Connect" button to do it.
+if [ "${OPALO_DEMO_MOUNTED:-1}" = 1 ]; then
+    "$ctl" mount opalo1 >/dev/null
+fi
 cat <<EOT
 Simulated OPALO netbook "opalo1" over $sample/device, on the bus
   DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SYSTEM_BUS_ADDRESS
@@ -53,7 +58,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 xwininfo -name "$title" >/dev/null 2>&1 || { echo "The main window did not appear" >&2; exit 1; }
-sleep 1.5 # let the window paint and its animations start
+# Let the window paint, find the device and collect its storage figures.
+sleep "${OPALO_DEMO_SHOT_DELAY:-4}"
 
 mkdir -p screenshots
 shot="$top/screenshots/opalosync-$(date +%Y%m%d-%H%M%S).png"

@@ -24,14 +24,6 @@ const int freeSpaceInterval = 1000;
 const int errorDelay = 5000;
 const int searchTickLimit = 20;
 
-// Used share of the capacity as text with one decimal; an unknown capacity
-// reads as nothing used.
-QString usedPercentText(quint64 used, quint64 total)
-{
-    const long double percent = total == 0 ? 0.0L : static_cast<long double>(used) / total * 100.0L;
-    return QString::number(static_cast<double>(percent), 'f', 1);
-}
-
 void setButtonSkin(Button *button, const char *normal, const char *hover, const char *pressed)
 {
     button->setStateImages(QImage(QLatin1String(normal)), QImage(QLatin1String(hover)),
@@ -97,6 +89,12 @@ MainWindow::~MainWindow() = default;
 QString MainWindow::formatGigabytes(quint64 bytes)
 {
     return QString::number(static_cast<double>(bytes) / (1ULL << 30), 'f', 1);
+}
+
+QString MainWindow::formatUsedPercent(quint64 used, quint64 total)
+{
+    const long double percent = total == 0 ? 0.0L : static_cast<long double>(used) / total * 100.0L;
+    return QString::number(static_cast<double>(percent), 'f', 1);
 }
 
 void MainWindow::paintEvent(QPaintEvent *)
@@ -221,7 +219,7 @@ void MainWindow::updateFreeSpace()
     const quint64 used = engine->usedSpace();
     ui->_memoryTotalLabel->setText(tr("IDS_TOTAL_DEVICE_MEM").arg(formatGigabytes(total)));
     ui->_usedMemoryLabel->setText(
-        tr("IDS_DEVICE_USED_MEM").arg(formatGigabytes(used), usedPercentText(used, total)));
+        tr("IDS_DEVICE_USED_MEM").arg(formatGigabytes(used), formatUsedPercent(used, total)));
     if (!engine->refreshAfterCopy)
         updateSegments();
 }

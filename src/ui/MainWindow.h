@@ -40,6 +40,9 @@ public:
 
     // Bytes as gigabytes (2^30) with one decimal.
     static QString formatGigabytes(quint64 bytes);
+    // The used share of the capacity in percent, with one decimal; an
+    // unknown capacity reads as nothing used.
+    static QString formatUsedPercent(quint64 used, quint64 total);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

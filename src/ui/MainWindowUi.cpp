@@ -104,6 +104,7 @@ void MainWindowUi::setupUi(QMainWindow *window)
 
     auto *legend = new QGridLayout;
     legend->setVerticalSpacing(1);
+    legend->setHorizontalSpacing(6);
     _legendPicturesLabel
         = legendRow(legend, 0, ":/skin/res/blue_legend.png", "_legendPicturesLabel", _stupidCentralWidget);
     _legendMusicLabel
@@ -150,8 +151,11 @@ void MainWindowUi::setupUi(QMainWindow *window)
     _statusLabel = namedLabel("_statusLabel", _stupidCentralWidget);
     setSkinTextColour(_appVersionLabel, textColour);
     setSkinTextColour(_statusLabel, textColour);
+    _statusLabel->setIndent(24);
     _disconnectPushButton = namedButton("_disconnectPushButton", _stupidCentralWidget);
     _disconnectPushButton->setMaximumWidth(185);
+    // As wide as its skin, so that longer translations still fit.
+    _disconnectPushButton->setMinimumWidth(150);
     _disconnectPushButton->setMinimumHeight(28);
     _disconnectPushButton->setFont(boldVerdana);
     _statusHBox->addWidget(_appVersionLabel);
