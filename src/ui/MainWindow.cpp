@@ -84,7 +84,14 @@ MainWindow::MainWindow(QWidget *parent)
     ui->_optionsPushButton->setTextOffset(-15, 0);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Browsers go with the window's other children; by then this window is no
+    // longer a MainWindow that can take their destroyed() signal.
+    const QList<Browser *> browsers = findChildren<Browser *>();
+    for (Browser *child : browsers)
+        child->disconnect(this);
+}
 
 QString MainWindow::formatGigabytes(quint64 bytes)
 {
