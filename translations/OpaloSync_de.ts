@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>Browser</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Die Datei %1 ist im Zielordner bereits vorhanden. Möchten Sie sie überschreiben?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Möchten Sie diese Datei(en) wirklich löschen?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Möchten Sie die ausgewählte(n) Datei(en) jetzt kopieren?</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Diese Datei ist bereits von einer anderen Anwendung geöffnet. Sie kann nicht gelöscht werden.</translation>
+        </message>
+        <message>
+            <source>IDS_DOWNLOAD_TIP</source>
+            <translation>Die ausgewählte(n) Datei(en) von Ihrem OPALO-Netbook auf Ihren Computer kopieren.
+Die Datei(en) wird (werden) nicht von Ihrem OPALO-Netbook gelöscht.</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Beim Kopieren der Datei(en) ist ein Fehler aufgetreten.</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_CREATING_DIRECTORY</source>
+            <translation>Ein Fehler ist aufgetreten. Der Ordner konnte nicht erstellt werden.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Auf %1 ist nicht genügend freier Speicherplatz vorhanden.</translation>
+        </message>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Ordner</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Musik</translation>
+        </message>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Mein Computer (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mein OPALO™-Netbook (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Dieser Ordner enthält keine %1-Dateien.</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Dokumente</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Bilder</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Die Daten konnten nicht nach %1 kopiert werden.
+Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translation>
+        </message>
+        <message>
+            <source>IDS_UPLOAD_TIP</source>
+            <translation>Die ausgewählte(n) Datei(en) von Ihrem Computer auf Ihr OPALO-Netbook kopieren.
+Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
+        </message>
+        <message>
+            <source>IDS_URL</source>
+            <translation>Lesezeichen</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Videos</translation>
+        </message>
+    </context>
+    <context>
+        <name>BrowserTreeModel</name>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Arbeitsplatz</translation>
+        </message>
+    </context>
+    <context>
         <name>GraphicalStatus</name>
         <message>
             <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
@@ -183,6 +272,17 @@
         <message>
             <source>IDS_YESALL</source>
             <translation>Ja, alle</translation>
+        </message>
+    </context>
+    <context>
+        <name>PrettyItemDelegate</name>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>Der Dateiname %1 ist bereits vorhanden!</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Datei umbenennen</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>Browser</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>The file %1 already exists in the destination folder. Do you want to overwrite it?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Are you sure you want to delete this (these) file(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Would you like to copy the selected file(s) now ?</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>This file is already opened by another application. Unable to delete it.</translation>
+        </message>
+        <message>
+            <source>IDS_DOWNLOAD_TIP</source>
+            <translation>Copy the selected file(s) from your OPALO netbook to your computer.
+The file(s) will not be deleted from your OPALO netbook.</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>An error occurred while copying the file(s).</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_CREATING_DIRECTORY</source>
+            <translation>An error occurred. The folder could not be created.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>There is not enough free space on %1.</translation>
+        </message>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Folder</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Music</translation>
+        </message>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>My computer (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>My OPALO™ netbook (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>This directory does not contain any %1 files.</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Documents</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Pictures</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Failed to copy data to %1.
+Please make sure you have the rights to perform this operation.</translation>
+        </message>
+        <message>
+            <source>IDS_UPLOAD_TIP</source>
+            <translation>Copy the selected file(s) from your computer to your OPALO netbook.
+The file(s) will not be deleted from your computer.</translation>
+        </message>
+        <message>
+            <source>IDS_URL</source>
+            <translation>Bookmarks</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Videos</translation>
+        </message>
+    </context>
+    <context>
+        <name>BrowserTreeModel</name>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>My computer</translation>
+        </message>
+    </context>
+    <context>
         <name>GraphicalStatus</name>
         <message>
             <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
@@ -183,6 +272,17 @@
         <message>
             <source>IDS_YESALL</source>
             <translation>Yes to all</translation>
+        </message>
+    </context>
+    <context>
+        <name>PrettyItemDelegate</name>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>The file name %1 already exists!</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Rename the file</translation>
         </message>
     </context>
     <context>

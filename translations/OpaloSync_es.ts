@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
     <context>
+        <name>Browser</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>El archivo %1 ya existe en la carpeta de destino. ¿Desea sobrescribirlo?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>¿Seguro que desea eliminar este/estos archivo(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>¿Desea copiar ahora el/los archivo(s) seleccionado(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Otra aplicación ya tiene abierto este archivo. No se puede eliminar.</translation>
+        </message>
+        <message>
+            <source>IDS_DOWNLOAD_TIP</source>
+            <translation>Copiar el/los archivo(s) seleccionado(s) del netbook OPALO al ordenador.
+El/los archivo(s) no se eliminará(n) del netbook OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Se ha producido un error al copiar el/los archivo(s).</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_CREATING_DIRECTORY</source>
+            <translation>Se ha producido un error. No se ha podido crear la carpeta.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>No hay suficiente espacio libre en %1.</translation>
+        </message>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Carpeta</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Música</translation>
+        </message>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Mi PC (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mi netbook OPALO™ (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Esta carpeta no contiene ningún archivo de %1.</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Documentos</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Imágenes</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>No se han podido copiar los datos a %1.
+Compruebe que tiene permisos para realizar esta operación.</translation>
+        </message>
+        <message>
+            <source>IDS_UPLOAD_TIP</source>
+            <translation>Copiar el/los archivo(s) seleccionado(s) del ordenador al netbook OPALO.
+El/los archivo(s) no se eliminará(n) del ordenador.</translation>
+        </message>
+        <message>
+            <source>IDS_URL</source>
+            <translation>Marcadores</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Vídeos</translation>
+        </message>
+    </context>
+    <context>
+        <name>BrowserTreeModel</name>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Mi PC</translation>
+        </message>
+    </context>
+    <context>
         <name>GraphicalStatus</name>
         <message>
             <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
@@ -183,6 +272,17 @@
         <message>
             <source>IDS_YESALL</source>
             <translation>Sí a todo</translation>
+        </message>
+    </context>
+    <context>
+        <name>PrettyItemDelegate</name>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>¡El nombre de archivo %1 ya existe!</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Cambiar el nombre del archivo</translation>
         </message>
     </context>
     <context>

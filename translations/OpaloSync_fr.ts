@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>Browser</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Le fichier %1 existe déjà dans le dossier de destination. Voulez-vous le remplacer ?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Voulez-vous vraiment supprimer ce(s) fichier(s) ?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Voulez-vous copier le(s) fichier(s) sélectionné(s) maintenant ?</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Ce fichier est déjà ouvert par une autre application. Impossible de le supprimer.</translation>
+        </message>
+        <message>
+            <source>IDS_DOWNLOAD_TIP</source>
+            <translation>Copier le(s) fichier(s) sélectionné(s) de votre netbook OPALO vers votre ordinateur.
+Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre netbook OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Une erreur s'est produite lors de la copie du (des) fichier(s).</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_CREATING_DIRECTORY</source>
+            <translation>Une erreur s'est produite. Le dossier n'a pas pu être créé.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Espace libre insuffisant sur %1.</translation>
+        </message>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Dossier</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Musique</translation>
+        </message>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Mon ordinateur (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mon netbook OPALO™ (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Ce dossier ne contient aucun fichier %1.</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Documents</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Images</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Impossible de copier les données vers %1.
+Vérifiez que vous disposez des droits nécessaires pour effectuer cette opération.</translation>
+        </message>
+        <message>
+            <source>IDS_UPLOAD_TIP</source>
+            <translation>Copier le(s) fichier(s) sélectionné(s) de votre ordinateur vers votre netbook OPALO.
+Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</translation>
+        </message>
+        <message>
+            <source>IDS_URL</source>
+            <translation>Favoris</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Vidéos</translation>
+        </message>
+    </context>
+    <context>
+        <name>BrowserTreeModel</name>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Poste de travail</translation>
+        </message>
+    </context>
+    <context>
         <name>GraphicalStatus</name>
         <message>
             <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
@@ -183,6 +272,17 @@
         <message>
             <source>IDS_YESALL</source>
             <translation>Oui pour tout</translation>
+        </message>
+    </context>
+    <context>
+        <name>PrettyItemDelegate</name>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>Le nom de fichier %1 existe déjà !</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Renommer le fichier</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
     <context>
+        <name>Browser</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Il file %1 esiste già nella cartella di destinazione. Sovrascriverlo?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Eliminare davvero questo/questi file?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Copiare ora i file selezionati?</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Il file è già aperto da un'altra applicazione. Impossibile eliminarlo.</translation>
+        </message>
+        <message>
+            <source>IDS_DOWNLOAD_TIP</source>
+            <translation>Copia i file selezionati dal netbook OPALO al computer.
+I file non verranno eliminati dal netbook OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Si è verificato un errore durante la copia dei file.</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_CREATING_DIRECTORY</source>
+            <translation>Si è verificato un errore. Impossibile creare la cartella.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Spazio libero insufficiente su %1.</translation>
+        </message>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Cartella</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Musica</translation>
+        </message>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Il mio computer (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Il mio netbook OPALO™ (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Questa cartella non contiene file di tipo %1.</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Documenti</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Immagini</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Impossibile copiare i dati su %1.
+Verificare di disporre dei diritti necessari per questa operazione.</translation>
+        </message>
+        <message>
+            <source>IDS_UPLOAD_TIP</source>
+            <translation>Copia i file selezionati dal computer al netbook OPALO.
+I file non verranno eliminati dal computer.</translation>
+        </message>
+        <message>
+            <source>IDS_URL</source>
+            <translation>Segnalibri</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Video</translation>
+        </message>
+    </context>
+    <context>
+        <name>BrowserTreeModel</name>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Risorse del computer</translation>
+        </message>
+    </context>
+    <context>
         <name>GraphicalStatus</name>
         <message>
             <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
@@ -183,6 +272,17 @@
         <message>
             <source>IDS_YESALL</source>
             <translation>Sì a tutto</translation>
+        </message>
+    </context>
+    <context>
+        <name>PrettyItemDelegate</name>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>Il nome di file %1 esiste già!</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Rinomina il file</translation>
         </message>
     </context>
     <context>

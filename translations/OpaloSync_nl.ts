@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
     <context>
+        <name>Browser</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Het bestand %1 bestaat al in de doelmap. Wilt u het overschrijven?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Wilt u de geselecteerde bestand(en) nu kopiëren?</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Dit bestand is al geopend door een andere toepassing. Het kan niet worden verwijderd.</translation>
+        </message>
+        <message>
+            <source>IDS_DOWNLOAD_TIP</source>
+            <translation>De geselecteerde bestand(en) van uw OPALO-netbook naar uw computer kopiëren.
+De bestand(en) worden niet van uw OPALO-netbook verwijderd.</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Er is een fout opgetreden bij het kopiëren van de bestand(en).</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_CREATING_DIRECTORY</source>
+            <translation>Er is een fout opgetreden. De map kon niet worden gemaakt.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Er is niet genoeg vrije ruimte op %1.</translation>
+        </message>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Map</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Muziek</translation>
+        </message>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Mijn computer (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mijn OPALO™-netbook (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Deze map bevat geen %1-bestanden.</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Documenten</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Afbeeldingen</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Kan de gegevens niet naar %1 kopiëren.
+Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
+        </message>
+        <message>
+            <source>IDS_UPLOAD_TIP</source>
+            <translation>De geselecteerde bestand(en) van uw computer naar uw OPALO-netbook kopiëren.
+De bestand(en) worden niet van uw computer verwijderd.</translation>
+        </message>
+        <message>
+            <source>IDS_URL</source>
+            <translation>Bladwijzers</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Video's</translation>
+        </message>
+    </context>
+    <context>
+        <name>BrowserTreeModel</name>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Deze computer</translation>
+        </message>
+    </context>
+    <context>
         <name>GraphicalStatus</name>
         <message>
             <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
@@ -183,6 +272,17 @@
         <message>
             <source>IDS_YESALL</source>
             <translation>Ja op alles</translation>
+        </message>
+    </context>
+    <context>
+        <name>PrettyItemDelegate</name>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>De bestandsnaam %1 bestaat al!</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Het bestand hernoemen</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT">
     <context>
+        <name>Browser</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>O ficheiro %1 já existe na pasta de destino. Pretende substituí-lo?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Tem a certeza de que pretende eliminar este(s) ficheiro(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Pretende copiar agora o(s) ficheiro(s) seleccionado(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Este ficheiro já está aberto por outra aplicação. Não é possível eliminá-lo.</translation>
+        </message>
+        <message>
+            <source>IDS_DOWNLOAD_TIP</source>
+            <translation>Copiar o(s) ficheiro(s) seleccionado(s) do netbook OPALO para o computador.
+O(s) ficheiro(s) não será(ão) eliminado(s) do netbook OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Ocorreu um erro ao copiar o(s) ficheiro(s).</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_CREATING_DIRECTORY</source>
+            <translation>Ocorreu um erro. Não foi possível criar a pasta.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Não existe espaço livre suficiente em %1.</translation>
+        </message>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Pasta</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Música</translation>
+        </message>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>O meu computador (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>O meu netbook OPALO™ (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Esta pasta não contém ficheiros de %1.</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Documentos</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Imagens</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Não foi possível copiar os dados para %1.
+Verifique se tem permissões para efectuar esta operação.</translation>
+        </message>
+        <message>
+            <source>IDS_UPLOAD_TIP</source>
+            <translation>Copiar o(s) ficheiro(s) seleccionado(s) do computador para o netbook OPALO.
+O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
+        </message>
+        <message>
+            <source>IDS_URL</source>
+            <translation>Marcadores</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Vídeos</translation>
+        </message>
+    </context>
+    <context>
+        <name>BrowserTreeModel</name>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>O meu computador</translation>
+        </message>
+    </context>
+    <context>
         <name>GraphicalStatus</name>
         <message>
             <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
@@ -183,6 +272,17 @@
         <message>
             <source>IDS_YESALL</source>
             <translation>Sim para todos</translation>
+        </message>
+    </context>
+    <context>
+        <name>PrettyItemDelegate</name>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>O nome de ficheiro %1 já existe!</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Mudar o nome do ficheiro</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
     <context>
+        <name>Browser</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Файл %1 уже существует в папке назначения. Заменить его?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Вы действительно хотите удалить выбранные файлы?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Скопировать выбранные файлы сейчас?</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Этот файл уже открыт другим приложением. Удалить его невозможно.</translation>
+        </message>
+        <message>
+            <source>IDS_DOWNLOAD_TIP</source>
+            <translation>Скопировать выбранные файлы с нетбука OPALO на компьютер.
+Файлы не будут удалены с нетбука OPALO.</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>При копировании файлов произошла ошибка.</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_CREATING_DIRECTORY</source>
+            <translation>Произошла ошибка. Не удалось создать папку.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Недостаточно свободного места на %1.</translation>
+        </message>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Папка</translation>
+        </message>
+        <message>
+            <source>IDS_MUSIC</source>
+            <translation>Музыка</translation>
+        </message>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Мой компьютер (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Мой нетбук OPALO™ (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>В этой папке нет файлов типа «%1».</translation>
+        </message>
+        <message>
+            <source>IDS_OFFICE</source>
+            <translation>Документы</translation>
+        </message>
+        <message>
+            <source>IDS_PICTURES</source>
+            <translation>Изображения</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Не удалось скопировать данные на %1.
+Убедитесь, что у вас есть права на выполнение этой операции.</translation>
+        </message>
+        <message>
+            <source>IDS_UPLOAD_TIP</source>
+            <translation>Скопировать выбранные файлы с компьютера на нетбук OPALO.
+Файлы не будут удалены с компьютера.</translation>
+        </message>
+        <message>
+            <source>IDS_URL</source>
+            <translation>Закладки</translation>
+        </message>
+        <message>
+            <source>IDS_VIDEO</source>
+            <translation>Видео</translation>
+        </message>
+    </context>
+    <context>
+        <name>BrowserTreeModel</name>
+        <message>
+            <source>IDS_MY_COMPUTER</source>
+            <translation>Мой компьютер</translation>
+        </message>
+    </context>
+    <context>
         <name>GraphicalStatus</name>
         <message>
             <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>
@@ -183,6 +272,17 @@
         <message>
             <source>IDS_YESALL</source>
             <translation>Да для всех</translation>
+        </message>
+    </context>
+    <context>
+        <name>PrettyItemDelegate</name>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>Имя файла %1 уже существует!</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Переименовать файл</translation>
         </message>
     </context>
     <context>

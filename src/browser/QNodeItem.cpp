@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "browser/QNodeItem.h"
+#include "app/Logger.h"
+#include "browser/IconProvider.h"
+#include "engine/TL09Engine.h"
+
+#include <QDir>
+#include <QDirIterator>
+
+namespace {
+
+// The category nodes of both sides show the icon of the PC's category folder.
+QString hostCategoryFolder(int kind)
+{
+    switch (kind) {
+    case DocumentsNode:
+        return TL09Engine::documentsFolder(HostMode);
+    case MusicNode:
+        return TL09Engine::musicFolder(HostMode);
+    case VideoNode:
+        return TL09Engine::videoFolder(HostMode);
+    default:
+        return TL09Engine::picturesFolder(HostMode);
+    }
+}
+
+} // namespace
+
+QNodeItem::QNodeItem(const QFileInfo &fileInfo, BrowserTreeModel *model, int kind, QNodeItem *parent)
+    : QNodeItem(QString(), fileInfo, model, kind, parent)
+{ }
+
+QNodeItem::QNodeItem(
+    const QString &name, const QFileInfo &fileInfo, BrowserTreeModel *model, int kind, QNodeItem *parent)
+    : m_name(name)
+    , m_fileInfo(fileInfo)
+    , m_kind(kind == -1 ? FolderNode : kind)
+    , m_model(model)
+    , m_parent(parent)
+{ }
+
+QNodeItem::~QNodeItem()
+{
+    qDeleteAll(m_children);
+}
+
+int QNodeItem::row() const
+{
+    return m_parent ? m_parent->m_children.indexOf(const_cast<QNodeItem *>(this)) : -1;
+}
+
+void QNodeItem::appendChild(QNodeItem *child)
+{
+    insertChild(m_children.size(), child);
+}
+
+void QNodeItem::insertChild(int row, QNodeItem *child)
+{
+    if (!child->m_parent)
+        child->m_parent = this;
+    m_children.insert(qBound(0, row, m_children.size()), child);
+}
+
+void QNodeItem::deleteChildren(int row, int count)
+{
+    for (int i = 0; i < count && row < m_children.size(); ++i)
+        delete m_children.takeAt(row);
+}
+
+QString QNodeItem::withoutTrailingSlash(const QString &path)
+{
+    if (path.length() > 1 && path.endsWith(QLatin1Char('/')))
+        return path.left(path.length() - 1);
+    return path;
+}
+
+QString QNodeItem::folderPath() const
+{
+    if (m_fileInfo.isSymLink())
+        return withoutTrailingSlash(m_fileInfo.symLinkTarget());
+    return m_fileInfo.absoluteFilePath();
+}
+
+QString QNodeItem::fullPath() const
+{
+    if (m_fileInfo.isSymLink())
+        return QDir::cleanPath(m_fileInfo.symLinkTarget());
+    return QDir::cleanPath(m_fileInfo.absoluteFilePath());
+}
+
+bool QNodeItem::isFileSystemRoot() const
+{
+    return !m_fileInfo.filePath().isEmpty() && m_fileInfo.isRoot();
+}
+
+bool QNodeItem::hasChildren() const
+{
+    if (m_populated)
+        return !m_children.isEmpty();
+    if (m_kind != FolderNode)
+        return true;
+    QDirIterator it(folderPath(), QDir::Dirs | QDir::Drives | QDir::NoDotAndDotDot);
+    return it.hasNext();
+}
+
+QFileInfoList QNodeItem::listSubFolders() const
+{
+    const QString path = folderPath();
+    Logger::instance()->log("listing %s", qUtf8Printable(path));
+    QFileInfoList folders;
+    QDirIterator it(path, QDir::Dirs | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        folders.append(it.fileInfo());
+    }
+    return folders;
+}
+
+void QNodeItem::populate(bool force)
+{
+    if (m_populated && !force)
+        return;
+    deleteChildren(0, m_children.size());
+    const QFileInfoList folders = listSubFolders();
+    for (const QFileInfo &folder : folders)
+        appendChild(new QNodeItem(folder, m_model, FolderNode, this));
+    m_populated = true;
+}
+
+QIcon QNodeItem::icon(const IconProvider &provider)
+{
+    if (!m_icon.isNull())
+        return m_icon;
+    switch (m_kind) {
+    case RootNode:
+    case LabelNode:
+        m_icon = provider.icon(QFileIconProvider::Computer);
+        break;
+    case MountNode:
+        m_icon = provider.icon(QFileIconProvider::Drive);
+        break;
+    case DocumentsNode:
+    case MusicNode:
+    case VideoNode:
+    case PicturesNode:
+        m_icon = provider.icon(QFileInfo(hostCategoryFolder(m_kind)));
+        break;
+    default:
+        m_icon = provider.icon(m_fileInfo);
+        break;
+    }
+    return m_icon;
+}

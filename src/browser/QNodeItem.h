@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QFileInfo>
+#include <QIcon>
+#include <QList>
+#include <QObject>
+
+class BrowserTreeModel;
+class IconProvider;
+
+// What a folder tree node stands for. The numbers are part of the tree's
+// contract (the pane compares them).
+enum NodeKind {
+    RootNode = 0,
+    LabelNode = 1,
+    DocumentsNode = 2,
+    MusicNode = 3,
+    VideoNode = 4,
+    PicturesNode = 5,
+    FolderNode = 6,
+    MountNode = 9,
+};
+
+// One node of the folder tree. A node owns its children and lists them from
+// disk the first time they are asked for, one level at a time.
+class QNodeItem : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A kind of -1 stands for FolderNode.
+    QNodeItem(const QFileInfo &fileInfo, BrowserTreeModel *model, int kind = FolderNode,
+        QNodeItem *parent = nullptr);
+    QNodeItem(const QString &name, const QFileInfo &fileInfo, BrowserTreeModel *model, int kind,
+        QNodeItem *parent = nullptr);
+    ~QNodeItem() override;
+
+    QString name() const { return m_name; }
+    const QFileInfo &fileInfo() const { return m_fileInfo; }
+    void setFileInfo(const QFileInfo &fileInfo) { m_fileInfo = fileInfo; }
+    int kind() const { return m_kind; }
+    BrowserTreeModel *model() const { return m_model; }
+    void setModel(BrowserTreeModel *model) { m_model = model; }
+    QNodeItem *parentNode() const { return m_parent; }
+
+    bool isPopulated() const { return m_populated; }
+    void setPopulated(bool populated) { m_populated = populated; }
+    int childCount() const { return m_children.size(); }
+    QNodeItem *child(int row) const { return m_children.value(row); }
+    const QList<QNodeItem *> &childNodes() const { return m_children; }
+    // Position among the parent's children, -1 without a parent.
+    int row() const;
+
+    // Takes ownership; becomes the child's parent when it has none.
+    void appendChild(QNodeItem *child);
+    void insertChild(int row, QNodeItem *child);
+    // Deletes the children in [row, row + count).
+    void deleteChildren(int row, int count);
+
+    // The folder listed for this node: a symbolic link's target, else the
+    // absolute path.
+    QString folderPath() const;
+    // The clean full path shown as tool tip (a link's target).
+    QString fullPath() const;
+    // path without a trailing "/", unless it is "/" itself.
+    static QString withoutTrailingSlash(const QString &path);
+    // Whether the node is a file-system root such as "/".
+    bool isFileSystemRoot() const;
+
+    // Whether the node has (or, before listing, would have) sub-folders; an
+    // unlisted folder is read only up to its first sub-folder.
+    bool hasChildren() const;
+    // Lists the sub-folders; a listed node is left alone unless forced.
+    void populate(bool force = false);
+    // The sub-folders of folderPath(), in directory order; hidden ones are
+    // not listed.
+    QFileInfoList listSubFolders() const;
+
+    // Computed on first use, then kept.
+    QIcon icon(const IconProvider &provider);
+    int cachedFlags() const { return m_cachedFlags; }
+    void setCachedFlags(int flags) { m_cachedFlags = flags; }
+
+private:
+    QString m_name;
+    QFileInfo m_fileInfo;
+    QIcon m_icon;
+    int m_kind;
+    bool m_populated = false;
+    int m_cachedFlags = 0;
+    BrowserTreeModel *m_model;
+    QNodeItem *m_parent;
+    QList<QNodeItem *> m_children;
+};

@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "TestDir.h"
+#include "browser/BrowserMode.h"
+#include "browser/ThumbLoaderWorker.h"
+#include "browser/VideoModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int loadTimeoutMs = 10000;
+
+QString writePicture(TestDir &dir, const QString &relative, const QSize &size = QSize(400, 100))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    const QString path = dir.filePath(relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return image.save(path, "PNG") ? path : QString();
+}
+
+QStringList shownNames(const VideoModel &model)
+{
+    QStringList names;
+    const QModelIndex root = model.index(model.rootPath());
+    for (int row = 0; row < model.rowCount(root); ++row)
+        names.append(model.index(row, 0, root).data().toString());
+    names.sort();
+    return names;
+}
+
+int thumbnailCount(const VideoModel &model, const QStringList &paths)
+{
+    int count = 0;
+    for (const QString &path : paths)
+        count += model.thumbnail(path).isNull() ? 0 : 1;
+    return count;
+}
+
+} // namespace
+
+class TestVideoModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void listsCategoryFilesAndFolders_data();
+    void listsCategoryFilesAndFolders();
+    void impossiblePathEmptiesTheList();
+    void roles();
+    void picturesGetThumbnails();
+    void otherCategoriesDiscardTheirBatches_data();
+    void otherCategoriesDiscardTheirBatches();
+    void switchingCategoryMidBatchStartsOver();
+    void rowsInsertedDuringACopyGetNoThumbnails();
+    void newSubFolderAsksForATreeRefresh();
+    void removedFileLosesItsThumbnail();
+    void modelDeletedMidBatch();
+
+private:
+    VideoModel &showFolder(int mode, const QString &path);
+
+    std::unique_ptr<TestDir> m_dir;
+    std::unique_ptr<VideoModel> m_model;
+    std::unique_ptr<QAbstractItemModelTester> m_tester;
+};
+
+void TestVideoModel::init()
+{
+    m_dir = std::make_unique<TestDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestVideoModel::cleanup()
+{
+    m_tester.reset();
+    m_model.reset();
+    m_dir.reset();
+}
+
+VideoModel &TestVideoModel::showFolder(int mode, const QString &path)
+{
+    m_model = std::make_unique<VideoModel>();
+    m_tester = std::make_unique<QAbstractItemModelTester>(
+        m_model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    m_model->setCategory(mode);
+    QSignalSpy loaded(m_model.get(), &QFileSystemModel::directoryLoaded);
+    m_model->setFolder(path);
+    if (m_model->isActive())
+        loaded.wait(loadTimeoutMs);
+    return *m_model;
+}
+
+void TestVideoModel::listsCategoryFilesAndFolders_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList folders { QStringLiteral("Holidays"), QStringLiteral("song.mp3") };
+    QTest::newRow("pictures") << int(PicturesMode)
+                              << QStringList { "Holidays", "a.jpg", "b.JPG", "c.Png", "song.mp3" };
+    QTest::newRow("music") << int(MusicMode) << QStringList { "Holidays", "d.mp3", "song.mp3" };
+    QTest::newRow("video") << int(MovieMode) << QStringList { "Holidays", "e.AVI", "song.mp3" };
+    QTest::newRow("documents") << int(DocumentsMode) << QStringList { "Holidays", "f.pdf", "song.mp3" };
+}
+
+void TestVideoModel::listsCategoryFilesAndFolders()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, shown);
+    for (const char *name : { "a.jpg", "b.JPG", "c.Png", "d.mp3", "e.AVI", "f.pdf", "g.unknown" })
+        m_dir->createFile(QString::fromLatin1(name), "x");
+    m_dir->createFolder(QStringLiteral("Holidays"));
+    m_dir->createFolder(QStringLiteral("song.mp3"));
+    // Links are never listed, whatever they point to.
+    m_dir->createSymlink(m_dir->filePath(QStringLiteral("a.jpg")), QStringLiteral("link.jpg"));
+    m_dir->createSymlink(m_dir->filePath(QStringLiteral("d.mp3")), QStringLiteral("link.mp3"));
+    m_dir->createSymlink(m_dir->filePath(QStringLiteral("Holidays")), QStringLiteral("linked folder"));
+
+    VideoModel &model = showFolder(mode, m_dir->path());
+    QTRY_COMPARE_WITH_TIMEOUT(shownNames(model), shown, loadTimeoutMs);
+}
+
+void TestVideoModel::impossiblePathEmptiesTheList()
+{
+    m_dir->createFile(QStringLiteral("a.jpg"), "x");
+    VideoModel &model = showFolder(PicturesMode, m_dir->path());
+    QTRY_COMPARE_WITH_TIMEOUT(shownNames(model), QStringList { "a.jpg" }, loadTimeoutMs);
+
+    model.setFolder(QStringLiteral(",.?!:"));
+    QVERIFY(!model.isActive());
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(model.columnCount(), 0);
+    QCOMPARE(model.rowCount(model.index(m_dir->path())), 0);
+
+    model.setFolder(m_dir->path());
+    QVERIFY(model.isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(shownNames(model), QStringList { "a.jpg" }, loadTimeoutMs);
+}
+
+void TestVideoModel::roles()
+{
+    const QString file = m_dir->createFile(QStringLiteral("clip one.mp4"), "x");
+    const QString folder = m_dir->createFolder(QStringLiteral("Trips"));
+    VideoModel &model = showFolder(MovieMode, m_dir->path());
+    QTRY_COMPARE_WITH_TIMEOUT(shownNames(model).size(), 2, loadTimeoutMs);
+
+    QCOMPARE(model.index(file).data(Qt::ToolTipRole).toString(), file);
+    QCOMPARE(model.index(file).data(VideoModel::DirectoryRole).toBool(), false);
+    QCOMPARE(model.index(folder).data(VideoModel::DirectoryRole).toBool(), true);
+    QVERIFY(!model.index(file).data(Qt::DecorationRole).value<QIcon>().isNull());
+}
+
+void TestVideoModel::picturesGetThumbnails()
+{
+    const QString wide = writePicture(*m_dir, QStringLiteral("wide.png"));
+    const QString square = writePicture(*m_dir, QStringLiteral("square.PNG"), QSize(50, 50));
+    VideoModel &model = showFolder(PicturesMode, m_dir->path());
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+
+    QTRY_COMPARE_WITH_TIMEOUT(thumbnailCount(model, { wide, square }), 2, loadTimeoutMs);
+    // Stretched to the full square, whatever the picture's shape.
+    QCOMPARE(model.thumbnail(wide).size(), QSize(ThumbLoaderWorker::iconEdge, ThumbLoaderWorker::iconEdge));
+    const QIcon icon = model.index(wide).data(Qt::DecorationRole).value<QIcon>();
+    QCOMPARE(icon.pixmap(QSize(256, 256)).toImage().pixelColor(128, 128), QColor(Qt::darkGreen));
+    const bool announced
+        = std::any_of(changed.cbegin(), changed.cend(), [&](const QList<QVariant> &arguments) {
+              return arguments.at(0).toModelIndex() == model.index(wide);
+          });
+    QVERIFY(announced);
+}
+
+void TestVideoModel::otherCategoriesDiscardTheirBatches_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("music") << int(MusicMode) << QStringLiteral("picture.mp3");
+    QTest::newRow("documents") << int(DocumentsMode) << QStringLiteral("picture.pdf");
+}
+
+void TestVideoModel::otherCategoriesDiscardTheirBatches()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, name);
+    // A real picture under a name of the category: only the category
+    // decides whether a thumbnail is made.
+    const QString path = writePicture(*m_dir, name);
+    m_model = std::make_unique<VideoModel>();
+    QSignalSpy batches(m_model->thumbnailWorker(), &ThumbLoaderWorker::updateIcons);
+    QSignalSpy icons(m_model->thumbnailWorker(), &ThumbLoaderWorker::sendIcon);
+    m_model->setCategory(mode);
+    m_model->setFolder(m_dir->path());
+    QVERIFY(m_model->isAwaited(path));
+
+    QTRY_VERIFY_WITH_TIMEOUT(batches.count() > 0, loadTimeoutMs);
+    QCOMPARE(icons.count(), 0);
+    QVERIFY(m_model->thumbnail(path).isNull());
+}
+
+void TestVideoModel::switchingCategoryMidBatchStartsOver()
+{
+    QStringList pictures;
+    for (int i = 0; i < 40; ++i)
+        pictures.append(writePicture(*m_dir, QStringLiteral("p%1.png").arg(i), QSize(1200, 900)));
+    m_model = std::make_unique<VideoModel>();
+    QSignalSpy icons(m_model->thumbnailWorker(), &ThumbLoaderWorker::sendIcon);
+    m_model->setCategory(PicturesMode);
+    m_model->setFolder(m_dir->path());
+    QTRY_VERIFY_WITH_TIMEOUT(icons.count() > 0, loadTimeoutMs);
+
+    m_model->setCategory(MovieMode);
+    m_model->restartThumbnails();
+    QVERIFY(!m_model->thumbnailWorker()->isRunning());
+    const int madeBeforeSwitch = icons.count();
+    QVERIFY(madeBeforeSwitch < pictures.size());
+    QTest::qWait(200);
+    // Icons made just before the stop may still arrive; none is kept.
+    QCOMPARE(thumbnailCount(*m_model, pictures), 0);
+    QVERIFY(icons.count() <= madeBeforeSwitch + 1);
+
+    m_model->setCategory(PicturesMode);
+    m_model->restartThumbnails();
+    QTRY_COMPARE_WITH_TIMEOUT(thumbnailCount(*m_model, pictures), pictures.size(), 30000);
+}
+
+void TestVideoModel::rowsInsertedDuringACopyGetNoThumbnails()
+{
+    VideoModel &model = showFolder(PicturesMode, m_dir->path());
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+
+    model.setThumbnailsEnabled(false);
+    const QString copied = writePicture(*m_dir, QStringLiteral("copied.png"));
+    QTRY_VERIFY_WITH_TIMEOUT(model.index(copied).isValid(), loadTimeoutMs);
+    QTest::qWait(300);
+    QVERIFY(!model.isAwaited(copied));
+    QVERIFY(model.thumbnail(copied).isNull());
+
+    model.setThumbnailsEnabled(true);
+    const QString later = writePicture(*m_dir, QStringLiteral("later.png"));
+    QTRY_VERIFY_WITH_TIMEOUT(!model.thumbnail(later).isNull(), loadTimeoutMs);
+    QVERIFY(model.thumbnail(copied).isNull());
+    QVERIFY(inserted.count() >= 2);
+}
+
+void TestVideoModel::newSubFolderAsksForATreeRefresh()
+{
+    VideoModel &model = showFolder(PicturesMode, m_dir->path());
+    QSignalSpy refresh(&model, &VideoModel::refresh);
+    m_dir->createFolder(QStringLiteral("New folder"));
+    QVERIFY(refresh.wait(loadTimeoutMs));
+}
+
+void TestVideoModel::removedFileLosesItsThumbnail()
+{
+    const QString path = writePicture(*m_dir, QStringLiteral("gone.png"));
+    VideoModel &model = showFolder(PicturesMode, m_dir->path());
+    QTRY_VERIFY_WITH_TIMEOUT(!model.thumbnail(path).isNull(), loadTimeoutMs);
+    QSignalSpy refresh(&model, &VideoModel::refresh);
+
+    QVERIFY(QFile::remove(path));
+    QTRY_VERIFY_WITH_TIMEOUT(!model.index(path).isValid(), loadTimeoutMs);
+    QVERIFY(model.thumbnail(path).isNull());
+    QVERIFY(!model.isAwaited(path));
+    QVERIFY(refresh.count() >= 1);
+}
+
+void TestVideoModel::modelDeletedMidBatch()
+{
+    for (int i = 0; i < 20; ++i)
+        writePicture(*m_dir, QStringLiteral("p%1.png").arg(i), QSize(1200, 900));
+    m_model = std::make_unique<VideoModel>();
+    QSignalSpy icons(m_model->thumbnailWorker(), &ThumbLoaderWorker::sendIcon);
+    m_model->setCategory(PicturesMode);
+    m_model->setFolder(m_dir->path());
+    QTRY_VERIFY_WITH_TIMEOUT(icons.count() > 0, loadTimeoutMs);
+    QPointer<ThumbLoaderWorker> worker = m_model->thumbnailWorker();
+    m_model.reset();
+    QVERIFY(worker.isNull());
+    QTest::qWait(50);
+}
+
+QTEST_MAIN(TestVideoModel)
+#include "tst_videomodel.moc"
