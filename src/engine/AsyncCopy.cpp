@@ -1,21 +1,320 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/AsyncCopy.h"
 
+#include "engine/TL09Engine.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // The copy recurses once per folder level of the selection.
 const uint copyStackSize = 10000000;
+const qint64 chunkSize = 1048576;
+const unsigned long answerPollMs = 100;
+// HAL's removal notice reaches the engine a moment after the first access
+// to a pulled device fails.
+const unsigned long removalNoticeMs = 300;
+const unsigned long failedWritePauseMs = 1000;
+
+// Closes its descriptor when it goes.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    { }
+    ~Descriptor() { close(); }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    bool isValid() const { return m_fd >= 0; }
+    int get() const { return m_fd; }
+    // Whether the data written reached the file system without a late
+    // error (network and FUSE file systems report some only here).
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+QByteArray encoded(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+qint64 readChunk(int fd, char *buffer, qint64 size)
+{
+    ssize_t count;
+    do
+        count = ::read(fd, buffer, size_t(size));
+    while (count < 0 && errno == EINTR);
+    return count;
+}
+
+bool writeAll(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t count = ::write(fd, data, size_t(size));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        data += count;
+        size -= count;
+    }
+    return true;
+}
+
+mode_t withWriteForAll(mode_t mode)
+{
+    return (mode & 07777) | S_IWUSR | S_IWGRP | S_IWOTH;
+}
+
+// Creates path (one level) unless it is already a folder, and makes it
+// writable for everybody. The mode is changed directly: no shell ever sees
+// the name.
+bool makeSharedFolder(const QString &path)
+{
+    const QByteArray name = encoded(path);
+    if (::mkdir(name.constData(), 0777) != 0 && errno != EEXIST)
+        return false;
+    struct stat status;
+    if (::stat(name.constData(), &status) != 0 || !S_ISDIR(status.st_mode))
+        return false;
+    // File systems without Unix modes refuse the change; the folder is
+    // usable anyway.
+    ::chmod(name.constData(), withWriteForAll(status.st_mode));
+    return true;
+}
+
+// Whether destDir is folder itself or lies below it: copying a folder there
+// would copy its own copy again, without end.
+bool isInside(const QString &destDir, const QFileInfo &folder)
+{
+    const QString outer = folder.canonicalFilePath();
+    const QString inner = QFileInfo(destDir).canonicalFilePath();
+    return !outer.isEmpty() && (inner == outer || inner.startsWith(outer + QLatin1Char('/')));
+}
+
+// Writes the file system's cached data of path to the disk.
+bool flushFileSystem(const QString &path)
+{
+    const Descriptor folder(::open(encoded(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return folder.isValid() && ::syncfs(folder.get()) == 0;
+}
 
 } // namespace
 
-AsyncCopy::AsyncCopy(QObject *parent)
-    : QThread(parent)
+const char AsyncCopy::temporaryPrefix[] = ".opalosync-";
+
+AsyncCopy::AsyncCopy(TL09Engine *engine)
+    : QThread(engine)
+    , m_engine(engine)
 {
     setStackSize(copyStackSize);
+}
+
+void AsyncCopy::prepare(
+    const QFileInfoList &files, BrowserMode target, const QString &destDir, const QStringList &nameFilters)
+{
+    this->files = files;
+    this->target = target;
+    this->destDir = destDir;
+    this->nameFilters = nameFilters;
+    QMutexLocker locker(&stopMutex);
+    stopRequested = false;
 }
 
 void AsyncCopy::requestStop()
 {
     QMutexLocker locker(&stopMutex);
     stopRequested = true;
+}
+
+void AsyncCopy::run()
+{
+    overwritePolicy = 0;
+    QMutexLocker locker(&runMutex);
+    bool ok = copyList(files, target, destDir);
+    // Also after a stop: the files completed so far stay, so they must be on
+    // the disk when the user pulls the device.
+    if (!flushFileSystem(destDir) && ok) {
+        ok = false;
+        reportFailure(QString(), target, DriveSpaceError);
+    }
+    locker.unlock();
+    emit copy_thread_finished(ok);
+}
+
+bool AsyncCopy::copyList(const QFileInfoList &files, BrowserMode target, const QString &destDir)
+{
+    if (!QFileInfo(destDir).isDir())
+        return false;
+    for (const QFileInfo &entry : files) {
+        if (stopRequested)
+            return false;
+        const bool goOn
+            = entry.isDir() ? copyFolder(entry, target, destDir) : copyFile(entry, target, destDir);
+        if (!goOn)
+            return false;
+    }
+    return true;
+}
+
+bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const QString &destDir)
+{
+    const QString name = folder.fileName();
+    if (isInside(destDir, folder))
+        return reportFailure(name, target, CopyError);
+    const QString destination = destDir + QLatin1Char('/') + name;
+    if (!makeSharedFolder(destination))
+        return reportFailure(name, target, RightsError);
+    const QFileInfoList listing
+        = QDir(folder.filePath())
+              .entryInfoList(nameFilters,
+                  QDir::Files | QDir::AllDirs | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
+    return listing.isEmpty() || copyList(listing, target, destination);
+}
+
+bool AsyncCopy::copyFile(const QFileInfo &file, BrowserMode target, const QString &destDir)
+{
+    const QString name = file.fileName();
+    const QString destination = destDir + QDir::separator() + name;
+    emit fileNameChanged(name);
+    struct stat status;
+    const bool replacing = ::lstat(encoded(destination).constData(), &status) == 0;
+    if (replacing && !mayReplace(name, file.size(), target))
+        return true;
+    if (stopRequested)
+        return false;
+    // Not blocking, so that a named pipe among the selection cannot hold
+    // the copy; only regular files are copied.
+    const Descriptor source(::open(encoded(file.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!source.isValid() || ::fstat(source.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return reportFailure(name, target, RightsError);
+    // A wider read-ahead: the file is read once, from start to end.
+    ::posix_fadvise(source.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    return writeReplacement(source.get(), status, destination, replacing, target);
+}
+
+bool AsyncCopy::mayReplace(const QString &fileName, qint64 size, BrowserMode target)
+{
+    if (overwritePolicy == 0) {
+        askAndWait(fileName, target, AskOverwrite);
+        switch (dialogAnswer) {
+        case QMessageBox::No:
+            break;
+        case QMessageBox::NoToAll:
+            overwritePolicy = 3;
+            break;
+        case QMessageBox::YesToAll:
+            overwritePolicy = 1;
+            return true;
+        default:
+            return true;
+        }
+    } else if (overwritePolicy == 1) {
+        return true;
+    }
+    // A skipped file counts as done, so that the progress still reaches its end.
+    emit bytesWritten(size);
+    return false;
+}
+
+bool AsyncCopy::writeReplacement(
+    int source, const struct stat &status, const QString &destination, bool replacing, BrowserMode target)
+{
+    const QString name = QFileInfo(destination).fileName();
+    QByteArray temporary = encoded(QFileInfo(destination).path()) + '/' + temporaryPrefix + "XXXXXX";
+    Descriptor output(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!output.isValid())
+        return reportFailure(name, target, RightsError);
+    ::fchmod(output.get(), withWriteForAll(status.st_mode));
+    Transfer result = transfer(source, output.get(), status.st_size);
+    // The file it replaces stays until the new data is on the disk. New
+    // files are flushed together at the end of the copy.
+    if (result == Transfer::Complete && replacing && ::fdatasync(output.get()) != 0)
+        result = Transfer::Failed;
+    if (!output.close() && result == Transfer::Complete)
+        result = Transfer::Failed;
+    if (result == Transfer::Failed)
+        return endAfterFailedWrite(name, temporary, target);
+    if (result == Transfer::Stopped) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    if (::rename(temporary.constData(), encoded(destination).constData()) != 0) {
+        ::unlink(temporary.constData());
+        return reportFailure(name, target, RightsError);
+    }
+    emit copyFinshed(true);
+    return true;
+}
+
+AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size)
+{
+    // Sized for the file, so that small files do not cost a full chunk.
+    const qint64 bufferSize = qBound<qint64>(1, size, chunkSize);
+    const std::unique_ptr<char[]> buffer(new char[size_t(bufferSize)]);
+    qint64 done = 0;
+    QElapsedTimer timer;
+    do {
+        timer.start();
+        const qint64 count = readChunk(source, buffer.get(), qMin(bufferSize, size - done));
+        if (count < 0 || !writeAll(destination, buffer.get(), count))
+            return Transfer::Failed;
+        done += count;
+        emit bytesWritten(count);
+        const qint64 ms = timer.elapsed();
+        if (ms > 0)
+            emit bytesPerSecond(count / ms * 1000);
+        // A file that shrank while being copied ends at its new end.
+        if (count == 0)
+            break;
+    } while (done < size && !stopRequested);
+    return stopRequested ? Transfer::Stopped : Transfer::Complete;
+}
+
+bool AsyncCopy::endAfterFailedWrite(const QString &fileName, const QByteArray &temporary, BrowserMode target)
+{
+    msleep(removalNoticeMs);
+    const bool present = ::access(temporary.constData(), F_OK) == 0;
+    ::unlink(temporary.constData());
+    if (present && m_engine->checkDeviceFolders())
+        askAndWait(fileName, target, DriveSpaceError);
+    msleep(failedWritePauseMs);
+    return false;
+}
+
+bool AsyncCopy::reportFailure(const QString &fileName, BrowserMode target, CopyDlg dlg)
+{
+    // A pulled device makes every access fail: the copy then ends without
+    // a box, and the main window reports the lost connection.
+    msleep(removalNoticeMs);
+    if (!m_engine->checkDeviceFolders())
+        return false;
+    askAndWait(fileName, target, dlg);
+    return true;
+}
+
+void AsyncCopy::askAndWait(const QString &fileName, BrowserMode target, CopyDlg dlg)
+{
+    dialogAnswer = answerPending;
+    emit showDialog(fileName, target, dlg);
+    while (dialogAnswer == answerPending && !stopRequested)
+        msleep(answerPollMs);
 }

@@ -47,9 +47,11 @@ TL09Engine::TL09Engine(QObject *parent)
 TL09Engine::~TL09Engine()
 {
     // A QThread must not be destroyed while it runs; the abort flag ends the
-    // walk at its next entry.
+    // walk at its next entry, the stop request the copy after its chunk.
     abortRequested = true;
+    m_copy.requestStop();
     wait();
+    m_copy.wait();
 }
 
 void TL09Engine::setMainWindow(QWidget *window)
@@ -142,12 +144,6 @@ void TL09Engine::startRefreshAfterCopy()
     startDataCollection();
 }
 
-void TL09Engine::cancelCopy()
-{
-    if (m_copy.isRunning())
-        m_copy.requestStop();
-}
-
 void TL09Engine::stopDataCollection()
 {
     if (!isRunning())
@@ -162,20 +158,4 @@ void TL09Engine::run()
     if (!refreshAfterCopy && checkDeviceFolders() && !abortRequested)
         emit dataCollectionFinished(ok);
     refreshAfterCopy = false;
-}
-
-void TL09Engine::recieveBytesWritten(qint64 bytes)
-{
-    Q_UNUSED(bytes)
-}
-
-void TL09Engine::recieveBytesPerSecond(qint64 bytes)
-{
-    Q_UNUSED(bytes)
-}
-
-void TL09Engine::receiveCopyFileFinished(bool b)
-{
-    startRefreshAfterCopy();
-    emit copyFileFinished(b);
 }

@@ -5,6 +5,7 @@
 #include "engine/AsyncCopy.h"
 #include "engine/CopyDlg.h"
 
+#include <QFileInfoList>
 #include <QSet>
 #include <QStringList>
 #include <QThread>
@@ -50,8 +51,17 @@ public:
     void startRefreshAfterCopy();
     void stopDataCollection();
 
+    // Copies files into destDir in the copy worker; false when nothing was
+    // started (destDir missing, nothing of the category to copy, or a copy
+    // still running).
+    bool startCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir);
+    // Bytes a copy of files moves; nameFilters apply inside selected folders
+    // only, and an empty file counts as one byte.
+    qint64 selectionSize(const QFileInfoList &files, const QStringList &nameFilters) const;
     // Asks a running copy to stop.
     void cancelCopy();
+    // The user's answer to the copy worker's last question.
+    void setDialogAnswer(int answer);
 
     // Storage accounting.
     bool collectData();

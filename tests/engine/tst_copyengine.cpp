@@ -1,0 +1,697 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "HalFixture.h"
+#include "TestDir.h"
+#include "engine/DeviceState.h"
+#include "engine/TL09Engine.h"
+
+#include <QMessageBox>
+#include <QtTest>
+
+#include <atomic>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace {
+
+const int yes = QMessageBox::Yes;
+const int yesToAll = QMessageBox::YesToAll;
+const int no = QMessageBox::No;
+const int noToAll = QMessageBox::NoToAll;
+const int ok = QMessageBox::Ok;
+
+const int copyTimeoutMs = 30000;
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+// Every name in folder and below it that the copy worker used for a file
+// in progress.
+QStringList temporaryFiles(const QString &folder)
+{
+    QStringList found;
+    QDirIterator it(folder, { QLatin1String(AsyncCopy::temporaryPrefix) + QLatin1Char('*') },
+        QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << it.next();
+    return found;
+}
+
+// A tmpfs mounted for the life of the object; invalid where mounting is
+// refused.
+class Tmpfs
+{
+public:
+    Tmpfs(const QString &path, const QString &options)
+        : m_path(path)
+    {
+        QDir().mkpath(path);
+        m_mounted = QProcess::execute(QStringLiteral("mount"),
+                        { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), options,
+                            QStringLiteral("tmpfs"), path })
+            == 0;
+    }
+    ~Tmpfs()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), { QStringLiteral("-l"), m_path });
+    }
+    Tmpfs(const Tmpfs &) = delete;
+    Tmpfs &operator=(const Tmpfs &) = delete;
+
+    bool isMounted() const { return m_mounted; }
+
+private:
+    QString m_path;
+    bool m_mounted = false;
+};
+
+} // namespace
+
+class TestCopyEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void progressSteps_data();
+    void progressSteps();
+    void remainingTime_data();
+    void remainingTime();
+    void selectionSize_data();
+    void selectionSize();
+    void nothingToCopy_data();
+    void nothingToCopy();
+    void copiesFiles_data();
+    void copiesFiles();
+    void folderInPicturesCategory();
+    void permissions_data();
+    void permissions();
+    void overwritePolicy_data();
+    void overwritePolicy();
+    void newCopyAsksAgain();
+    void cancelDuringLargeFile_data();
+    void cancelDuringLargeFile();
+    void cancelWhileQuestionIsOpen();
+    void rightsErrorsLetCopyGoOn_data();
+    void rightsErrorsLetCopyGoOn();
+    void folderIntoItself();
+    void fullDestination();
+    void unplugMidCopy_data();
+    void unplugMidCopy();
+
+private:
+    struct Run
+    {
+        bool finished = false;
+        bool result = false;
+        QList<CopyDlg> dialogs;
+        QStringList dialogFiles;
+    };
+    using Answerer = std::function<int(CopyDlg dlg, const QString &fileName)>;
+
+    // Copies files into destDir as the media window would and answers every
+    // box through answer (OK to every box by default).
+    Run copy(const QFileInfoList &files, const QString &destDir, const Answerer &answer = nullptr);
+    // Answers the questions with answers, in order.
+    static Answerer answers(const QList<int> &answers);
+    void primeProgress();
+    AsyncCopy *worker() const { return m_engine->findChild<AsyncCopy *>(); }
+
+    HalFixture m_hal;
+    TL09Engine *m_engine = nullptr;
+    QScopedPointer<TestDir> m_dir;
+    QString m_source;
+    QString m_device;
+    QString m_dest;
+};
+
+void TestCopyEngine::initTestCase()
+{
+    qRegisterMetaType<CopyDlg>("CopyDlg");
+    qRegisterMetaType<BrowserMode>("BrowserMode");
+    QVERIFY2(m_hal.startBus(), qPrintable(m_hal.errorString()));
+    m_engine = new TL09Engine(this);
+}
+
+void TestCopyEngine::init()
+{
+    m_dir.reset(new TestDir);
+    m_source = m_dir->createFolder(QStringLiteral("source"));
+    m_device = m_dir->createFolder(QStringLiteral("device"));
+    m_dest = m_dir->createFolder(QStringLiteral("device/dest"));
+    QVERIFY(!m_dest.isEmpty());
+    // The boxes of failures appear only while the device is ready.
+    setMountPoint(m_device);
+    m_engine->category = PicturesMode;
+}
+
+void TestCopyEngine::cleanup()
+{
+    m_engine->cancelCopy();
+    m_engine->stopDataCollection();
+    setMountPoint(QString());
+    setDeviceUdi(QString());
+    if (!m_dest.isEmpty())
+        QCOMPARE(temporaryFiles(m_dir->path()), QStringList());
+}
+
+TestCopyEngine::Run TestCopyEngine::copy(
+    const QFileInfoList &files, const QString &destDir, const Answerer &answer)
+{
+    Run run;
+    QSignalSpy finished(m_engine, &TL09Engine::copyFileFinished);
+    const QMetaObject::Connection connection = connect(
+        m_engine, &TL09Engine::showDialog, this, [&](const QString &fileName, BrowserMode, CopyDlg dlg) {
+            run.dialogs << dlg;
+            run.dialogFiles << fileName;
+            m_engine->setDialogAnswer(answer ? answer(dlg, fileName) : ok);
+        });
+    if (m_engine->startCopy(files, ExternalDeviceMode, destDir) && finished.wait(copyTimeoutMs)) {
+        run.finished = true;
+        run.result = finished.at(0).at(0).toBool();
+    }
+    disconnect(connection);
+    return run;
+}
+
+TestCopyEngine::Answerer TestCopyEngine::answers(const QList<int> &answers)
+{
+    auto queue = std::make_shared<QList<int>>(answers);
+    return [queue](CopyDlg, const QString &) { return queue->isEmpty() ? ok : queue->takeFirst(); };
+}
+
+// The last progress value is kept for the whole process; this moves it to
+// 50 %, away from every value the rows below begin with.
+void TestCopyEngine::primeProgress()
+{
+    m_engine->copyTotalBytes = 1000;
+    m_engine->copyWrittenBytes = 0;
+    m_engine->recieveBytesWritten(500);
+    m_engine->copyWrittenBytes = 0;
+}
+
+void TestCopyEngine::progressSteps_data()
+{
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<QList<qint64>>("chunks");
+    QTest::addColumn<QList<qreal>>("emitted");
+
+    // Values stay clear of the tenths' edges, where the rounding of the
+    // division decides.
+    QTest::newRow("each tenth of a percent")
+        << qint64(10000) << QList<qint64> { 5, 10, 10, 10 } << QList<qreal> { 0.05, 0.15, 0.25, 0.35 };
+    QTest::newRow("changes within a tenth are dropped")
+        << qint64(10000) << QList<qint64> { 5, 3, 1, 7, 1 } << QList<qreal> { 0.05, 0.16 };
+    QTest::newRow("one chunk may jump far")
+        << qint64(2000) << QList<qint64> { 1, 1996, 2, 1 } << QList<qreal> { 0.05, 99.85, 99.95, 100 };
+    QTest::newRow("the same tenth as before the copy")
+        << qint64(2000) << QList<qint64> { 1001, 2 } << QList<qreal> { 50.15 };
+}
+
+void TestCopyEngine::progressSteps()
+{
+    QFETCH(qint64, total);
+    QFETCH(QList<qint64>, chunks);
+    QFETCH(QList<qreal>, emitted);
+
+    primeProgress();
+    m_engine->copyTotalBytes = total;
+    QSignalSpy progress(m_engine, &TL09Engine::progressChanged);
+    for (qint64 chunk : chunks)
+        m_engine->recieveBytesWritten(chunk);
+    QCOMPARE(progress.count(), emitted.size());
+    for (int i = 0; i < emitted.size(); ++i)
+        QVERIFY2(qAbs(progress.at(i).at(0).toReal() - emitted.at(i)) < 1e-9, qPrintable(QString::number(i)));
+}
+
+void TestCopyEngine::remainingTime_data()
+{
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<qint64>("written");
+    QTest::addColumn<QList<qint64>>("rates");
+    QTest::addColumn<QList<int>>("emitted");
+
+    // 30 samples at 10 bytes/s over 1000 bytes: the copy takes 100 s.
+    const QList<qint64> warmUp = QVector<qint64>(30, 10).toList();
+    QTest::newRow("nothing before the 31st sample")
+        << qint64(1000) << qint64(0) << QList<qint64>(warmUp) << QList<int>();
+    QTest::newRow("31st sample, a quarter done")
+        << qint64(1000) << qint64(250) << (warmUp + QList<qint64> { 10 }) << QList<int> { 75 };
+    QTest::newRow("rate 0 is no sample")
+        << qint64(1000) << qint64(500) << (warmUp + QList<qint64> { 0, 0, 10 }) << QList<int> { 50 };
+    QTest::newRow("same whole second is not repeated")
+        << qint64(1000) << qint64(100) << (warmUp + QList<qint64> { 10, 10 }) << QList<int> { 90 };
+    // Average of 31 samples of 100 s and one of 1 s: 3101 / 32 = 96 s.
+    QTest::newRow("integer average, truncated product")
+        << qint64(1000) << qint64(0) << (warmUp + QList<qint64> { 10, 1000 }) << QList<int> { 100, 96 };
+}
+
+void TestCopyEngine::remainingTime()
+{
+    QFETCH(qint64, total);
+    QFETCH(qint64, written);
+    QFETCH(QList<qint64>, rates);
+    QFETCH(QList<int>, emitted);
+
+    m_engine->copyTotalBytes = total;
+    m_engine->copyWrittenBytes = written;
+    m_engine->etaSum = 0;
+    m_engine->etaSamples = 0;
+    QSignalSpy eta(m_engine, &TL09Engine::estimatedTimeReamining);
+    for (qint64 rate : rates)
+        m_engine->recieveBytesPerSecond(rate);
+    QList<int> seen;
+    for (const QList<QVariant> &arguments : eta)
+        seen << arguments.at(0).toInt();
+    QCOMPARE(seen, emitted);
+}
+
+void TestCopyEngine::selectionSize_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<qint64>("size");
+
+    QTest::newRow("selected files are never filtered")
+        << QStringList { "a.txt:100", "b.jpg:20" } << QStringList { "a.txt", "b.jpg" } << qint64(120);
+    QTest::newRow("an empty file counts one byte")
+        << QStringList { "empty.jpg:0", "x.png:5" } << QStringList { "empty.jpg", "x.png" } << qint64(6);
+    QTest::newRow("filters apply inside folders, at every depth")
+        << QStringList { "A/a.jpg:10", "A/a.txt:1000", "A/B.txt/c.png:7", "A/B.txt/d.doc:50" }
+        << QStringList { "A" } << qint64(17);
+    QTest::newRow("folder without matching files")
+        << QStringList { "A/a.mp3:10", "A/Empty/" } << QStringList { "A" } << qint64(0);
+    QTest::newRow("hidden files inside a folder are left out")
+        << QStringList { "A/.hidden.jpg:10", "A/seen.jpg:1" } << QStringList { "A" } << qint64(1);
+}
+
+void TestCopyEngine::selectionSize()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, selected);
+    QFETCH(qint64, size);
+
+    for (const QString &file : files) {
+        if (file.endsWith(QLatin1Char('/'))) {
+            QVERIFY(!m_dir->createFolder(QStringLiteral("source/") + file).isEmpty());
+            continue;
+        }
+        const QStringList parts = file.split(QLatin1Char(':'));
+        QVERIFY(
+            !m_dir->createFileOfSize(QStringLiteral("source/") + parts[0], parts[1].toLongLong()).isEmpty());
+    }
+    QFileInfoList selection;
+    for (const QString &name : selected)
+        selection << QFileInfo(m_source + QLatin1Char('/') + name);
+    QCOMPARE(m_engine->selectionSize(selection, TL09Engine::categoryNameFilters(PicturesMode)), size);
+}
+
+void TestCopyEngine::nothingToCopy_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<QString>("word");
+
+    QTest::newRow("documents") << int(DocumentsMode) << QStringLiteral("IDS_OFFICE_1");
+    QTest::newRow("pictures") << int(PicturesMode) << QStringLiteral("IDS_PICTURES_1");
+    QTest::newRow("music") << int(MusicMode) << QStringLiteral("IDS_MUSIC_1");
+    QTest::newRow("video") << int(MovieMode) << QStringLiteral("IDS_VIDEO_1");
+}
+
+void TestCopyEngine::nothingToCopy()
+{
+    QFETCH(int, category);
+    QFETCH(QString, word);
+
+    m_dir->createFileOfSize(QStringLiteral("source/A/strange.xyz"), 10);
+    m_dir->createFolder(QStringLiteral("source/A/Empty"));
+    m_engine->category = category;
+    const QFileInfoList selection { QFileInfo(m_source + QLatin1String("/A")) };
+    QVERIFY(!m_engine->startCopy(selection, ExternalDeviceMode, m_dest));
+    QCOMPARE(TL09Engine::categoryName(m_engine->category), word);
+    QVERIFY(!worker()->isRunning());
+    QVERIFY(!QFileInfo::exists(m_dest + QLatin1String("/A")));
+
+    // A missing destination folder starts nothing either.
+    m_dir->createFileOfSize(QStringLiteral("source/A/match.jpg"), 10);
+    m_engine->category = PicturesMode;
+    QVERIFY(!m_engine->startCopy(selection, ExternalDeviceMode, m_dest + QLatin1String("/missing")));
+    QVERIFY(!worker()->isRunning());
+}
+
+void TestCopyEngine::copiesFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QList<qint64>>("chunks");
+
+    const qint64 mib = 1048576;
+    QTest::newRow("3 MiB + 1 in four chunks")
+        << QStringLiteral("big.jpg") << 3 * mib + 1 << QList<qint64> { mib, mib, mib, 1 };
+    QTest::newRow("exactly one chunk") << QStringLiteral("one.jpg") << mib << QList<qint64> { mib };
+    QTest::newRow("empty file") << QStringLiteral("empty.jpg") << qint64(0) << QList<qint64> { 0 };
+    QTest::newRow("blanks, quotes, parentheses")
+        << QStringLiteral("my \"best\" 'photo' (1).jpg") << qint64(1000) << QList<qint64> { 1000 };
+    QTest::newRow("shell syntax") << QStringLiteral("a;b $(touch pwned) `id` & | > x.jpg") << qint64(10)
+                                  << QList<qint64> { 10 };
+    QTest::newRow("non-ASCII letters")
+        << QStringLiteral("Été à Zürich — Фото 写真.jpg") << qint64(77) << QList<qint64> { 77 };
+    QTest::newRow("line break and backslash")
+        << QStringLiteral("two\nlines\\.jpg") << qint64(3) << QList<qint64> { 3 };
+}
+
+void TestCopyEngine::copiesFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(qint64, size);
+    QFETCH(QList<qint64>, chunks);
+
+    // The same name as a folder holding the file as well.
+    const QString file = m_dir->createFileOfSize(QStringLiteral("source/") + name, size);
+    const QString folder = m_dir->createFolder(QStringLiteral("source/dir ") + name);
+    QVERIFY(QFile::copy(file, folder + QStringLiteral("/inner.jpg")));
+    QList<qint64> seen;
+    connect(worker(), &AsyncCopy::bytesWritten, this, [&seen](qint64 bytes) { seen << bytes; });
+    QSignalSpy names(m_engine, &TL09Engine::copyFileNameChanged);
+
+    const Run run = copy({ QFileInfo(file), QFileInfo(folder) }, m_dest, answers({}));
+    disconnect(worker(), &AsyncCopy::bytesWritten, this, nullptr);
+
+    QVERIFY(run.finished);
+    QVERIFY(run.result);
+    QCOMPARE(run.dialogs, QList<CopyDlg>());
+    QCOMPARE(contents(m_dest + QLatin1Char('/') + name), contents(file));
+    QCOMPARE(
+        contents(m_dest + QStringLiteral("/dir ") + name + QStringLiteral("/inner.jpg")), contents(file));
+    QCOMPARE(modeOf(m_dest + QStringLiteral("/dir ") + name) & 0222, mode_t(0222));
+    QCOMPARE(seen, chunks + chunks);
+    QCOMPARE(names.count(), 2);
+    QCOMPARE(names.at(0).at(0).toString(), name);
+    QCOMPARE(m_engine->copyWrittenBytes, 2 * size);
+    QVERIFY(!QFileInfo::exists(QStringLiteral("pwned")));
+}
+
+void TestCopyEngine::folderInPicturesCategory()
+{
+    const QString photo = m_dir->createFileOfSize(QStringLiteral("source/Trip/photo.jpg"), 5000);
+    m_dir->createFile(QStringLiteral("source/Trip/notes.txt"), "not a picture");
+    m_dir->createFolder(QStringLiteral("source/Trip/Empty"));
+    ::chmod(QFile::encodeName(m_source + QStringLiteral("/Trip")).constData(), 0755);
+
+    const Run run = copy({ QFileInfo(m_source + QStringLiteral("/Trip")) }, m_dest);
+
+    QVERIFY(run.finished);
+    QVERIFY(run.result);
+    const QString trip = m_dest + QStringLiteral("/Trip");
+    QCOMPARE(contents(trip + QStringLiteral("/photo.jpg")), contents(photo));
+    QVERIFY(!QFileInfo::exists(trip + QStringLiteral("/notes.txt")));
+    QVERIFY(QFileInfo(trip + QStringLiteral("/Empty")).isDir());
+    QCOMPARE(modeOf(trip), mode_t(0777));
+    QCOMPARE(modeOf(trip + QStringLiteral("/Empty")) & 0222, mode_t(0222));
+    QCOMPARE(m_engine->copyWrittenBytes, m_engine->copyTotalBytes);
+}
+
+void TestCopyEngine::permissions_data()
+{
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("copied");
+
+    QTest::newRow("0644") << 0644 << 0666;
+    QTest::newRow("0600") << 0600 << 0622;
+    QTest::newRow("0755") << 0755 << 0777;
+    QTest::newRow("0400") << 0400 << 0622;
+}
+
+void TestCopyEngine::permissions()
+{
+    QFETCH(int, source);
+    QFETCH(int, copied);
+
+    const QString file = m_dir->createFileOfSize(QStringLiteral("source/p.jpg"), 10);
+    QCOMPARE(::chmod(QFile::encodeName(file).constData(), mode_t(source)), 0);
+    // An existing destination with other bits takes the source's as well.
+    m_dir->createFile(QStringLiteral("device/dest/p.jpg"), "old");
+    ::chmod(QFile::encodeName(m_dest + QStringLiteral("/p.jpg")).constData(), 0444);
+
+    const Run run = copy({ QFileInfo(file) }, m_dest, answers({ yes }));
+
+    QVERIFY(run.result);
+    QCOMPARE(modeOf(m_dest + QStringLiteral("/p.jpg")), mode_t(copied));
+}
+
+void TestCopyEngine::overwritePolicy_data()
+{
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("replaced");
+
+    // Four files, all present at the destination; "replaced" marks with 'y'
+    // the ones that end up new.
+    QTest::newRow("Yes to each") << QList<int> { yes, yes, yes, yes } << 4 << "yyyy";
+    QTest::newRow("No to each") << QList<int> { no, no, no, no } << 4 << "nnnn";
+    QTest::newRow("No to all at once") << QList<int> { noToAll } << 1 << "nnnn";
+    QTest::newRow("Yes to all at once") << QList<int> { yesToAll } << 1 << "yyyy";
+    QTest::newRow("Yes, No, then No to all") << QList<int> { yes, no, noToAll } << 3 << "ynnn";
+    QTest::newRow("No, then Yes to all") << QList<int> { no, yesToAll } << 2 << "nyyy";
+}
+
+void TestCopyEngine::overwritePolicy()
+{
+    QFETCH(QList<int>, answers);
+    QFETCH(int, questions);
+    QFETCH(QString, replaced);
+
+    QFileInfoList files;
+    for (int i = 0; i < replaced.size(); ++i) {
+        const QString name = QStringLiteral("f%1.jpg").arg(i);
+        files << QFileInfo(m_dir->createFileOfSize(QStringLiteral("source/") + name, 100 + i));
+        m_dir->createFile(QStringLiteral("device/dest/") + name, "old");
+    }
+
+    const Run run = copy(files, m_dest, TestCopyEngine::answers(answers));
+
+    QVERIFY(run.finished);
+    QVERIFY(run.result);
+    QCOMPARE(run.dialogs, QVector<CopyDlg>(questions, AskOverwrite).toList());
+    for (int i = 0; i < questions; ++i)
+        QCOMPARE(run.dialogFiles.at(i), files.at(i).fileName());
+    for (int i = 0; i < replaced.size(); ++i) {
+        const QByteArray expected
+            = replaced[i] == QLatin1Char('y') ? contents(files.at(i).filePath()) : "old";
+        QCOMPARE(contents(m_dest + QLatin1Char('/') + files.at(i).fileName()), expected);
+    }
+    // Skipped files count as done.
+    QCOMPARE(m_engine->copyWrittenBytes, m_engine->copyTotalBytes);
+}
+
+void TestCopyEngine::newCopyAsksAgain()
+{
+    const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 10);
+    m_dir->createFile(QStringLiteral("device/dest/a.jpg"), "old");
+
+    Run run = copy({ QFileInfo(file) }, m_dest, answers({ noToAll }));
+    QCOMPARE(run.dialogs.size(), 1);
+    run = copy({ QFileInfo(file) }, m_dest, answers({ yesToAll }));
+    QCOMPARE(run.dialogs.size(), 1);
+    QCOMPARE(contents(m_dest + QStringLiteral("/a.jpg")), contents(file));
+    run = copy({ QFileInfo(file) }, m_dest, answers({ no }));
+    QCOMPARE(run.dialogs.size(), 1);
+}
+
+void TestCopyEngine::cancelDuringLargeFile_data()
+{
+    QTest::addColumn<bool>("existing");
+
+    QTest::newRow("new file") << false;
+    QTest::newRow("replacing a file") << true;
+}
+
+void TestCopyEngine::cancelDuringLargeFile()
+{
+    QFETCH(bool, existing);
+
+    const QString done = m_dir->createFileOfSize(QStringLiteral("source/done.jpg"), 3000);
+    const QString large = m_dir->createFileOfSize(QStringLiteral("source/large.jpg"), 8 * 1048576);
+    const QString after = m_dir->createFileOfSize(QStringLiteral("source/after.jpg"), 10);
+    const QString largeCopy = m_dest + QStringLiteral("/large.jpg");
+    if (existing)
+        m_dir->createFile(QStringLiteral("device/dest/large.jpg"), "old");
+
+    // Cancelled from the worker's own thread after the large file's second
+    // chunk, so the stop comes mid-file however fast the disk is.
+    std::atomic<int> largeChunks { -1 };
+    connect(
+        worker(), &AsyncCopy::fileNameChanged, this,
+        [&](const QString &name) { largeChunks = name == QLatin1String("large.jpg") ? 0 : -1; },
+        Qt::DirectConnection);
+    connect(
+        worker(), &AsyncCopy::bytesWritten, this,
+        [&](qint64) {
+            if (largeChunks >= 0 && ++largeChunks == 2)
+                m_engine->cancelCopy();
+        },
+        Qt::DirectConnection);
+
+    const Run run = copy({ QFileInfo(done), QFileInfo(large), QFileInfo(after) }, m_dest, answers({ yes }));
+    disconnect(worker(), nullptr, this, nullptr);
+
+    QVERIFY(run.finished);
+    QVERIFY(!run.result);
+    QCOMPARE(contents(m_dest + QStringLiteral("/done.jpg")), contents(done));
+    QCOMPARE(QFileInfo::exists(largeCopy), existing);
+    if (existing)
+        QCOMPARE(contents(largeCopy), QByteArray("old"));
+    QVERIFY(!QFileInfo::exists(m_dest + QStringLiteral("/after.jpg")));
+}
+
+void TestCopyEngine::cancelWhileQuestionIsOpen()
+{
+    const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 10);
+    m_dir->createFile(QStringLiteral("device/dest/a.jpg"), "old");
+
+    // The box stays open: the answer never comes, only the cancel.
+    QSignalSpy finished(m_engine, &TL09Engine::copyFileFinished);
+    QSignalSpy questions(m_engine, &TL09Engine::showDialog);
+    QVERIFY(m_engine->startCopy({ QFileInfo(file) }, ExternalDeviceMode, m_dest));
+    QVERIFY(questions.wait(copyTimeoutMs));
+    m_engine->cancelCopy();
+    QVERIFY(finished.wait(copyTimeoutMs));
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(contents(m_dest + QStringLiteral("/a.jpg")), QByteArray("old"));
+}
+
+void TestCopyEngine::rightsErrorsLetCopyGoOn_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<int>("answer");
+
+    // "blocked" is the first entry of the selection; the copy of "next.jpg"
+    // after it must still happen.
+    QTest::newRow("a file stands where a folder goes") << QStringLiteral("Album") << ok;
+    QTest::newRow("a folder stands where a file goes") << QStringLiteral("clash.jpg") << yes;
+    QTest::newRow("source vanished") << QStringLiteral("gone.jpg") << ok;
+    QTest::newRow("source is a named pipe") << QStringLiteral("pipe.jpg") << ok;
+}
+
+void TestCopyEngine::rightsErrorsLetCopyGoOn()
+{
+    QFETCH(QString, blocked);
+    QFETCH(int, answer);
+
+    m_dir->createFileOfSize(QStringLiteral("source/Album/in.jpg"), 10);
+    m_dir->createFile(QStringLiteral("device/dest/Album"), "a file");
+    m_dir->createFileOfSize(QStringLiteral("source/clash.jpg"), 10);
+    m_dir->createFile(QStringLiteral("device/dest/clash.jpg/keep.jpg"), "kept");
+    m_dir->createSymlink(m_source + QStringLiteral("/nowhere"), QStringLiteral("source/gone.jpg"));
+    QCOMPARE(::mkfifo(QFile::encodeName(m_source + QStringLiteral("/pipe.jpg")).constData(), 0644), 0);
+    const QString next = m_dir->createFileOfSize(QStringLiteral("source/next.jpg"), 20);
+
+    const Run run = copy({ QFileInfo(m_source + QLatin1Char('/') + blocked), QFileInfo(next) }, m_dest,
+        [answer](CopyDlg dlg, const QString &) { return dlg == AskOverwrite ? answer : ok; });
+
+    QVERIFY(run.finished);
+    QVERIFY(run.result);
+    QCOMPARE(run.dialogs.count(RightsError), 1);
+    QCOMPARE(run.dialogs.last(), RightsError);
+    QCOMPARE(run.dialogFiles.last(), blocked);
+    QCOMPARE(contents(m_dest + QStringLiteral("/next.jpg")), contents(next));
+    QCOMPARE(contents(m_dest + QStringLiteral("/Album")), QByteArray("a file"));
+    QCOMPARE(contents(m_dest + QStringLiteral("/clash.jpg/keep.jpg")), QByteArray("kept"));
+}
+
+void TestCopyEngine::folderIntoItself()
+{
+    m_dir->createFileOfSize(QStringLiteral("source/Loop/a.jpg"), 10);
+    const QString inner = m_dir->createFolder(QStringLiteral("source/Loop/Inner"));
+    const QString next = m_dir->createFileOfSize(QStringLiteral("source/next.jpg"), 20);
+
+    const Run run = copy({ QFileInfo(m_source + QStringLiteral("/Loop")), QFileInfo(next) }, inner);
+
+    QVERIFY(run.finished);
+    QVERIFY(run.result);
+    QCOMPARE(run.dialogs, QList<CopyDlg> { CopyError });
+    QVERIFY(!QFileInfo::exists(inner + QStringLiteral("/Loop")));
+    QCOMPARE(contents(inner + QStringLiteral("/next.jpg")), contents(next));
+}
+
+void TestCopyEngine::fullDestination()
+{
+    const QString full = m_dir->filePath(QStringLiteral("device/full"));
+    const Tmpfs tmpfs(full, QStringLiteral("size=1m"));
+    if (!tmpfs.isMounted())
+        QSKIP("mounting a tmpfs is not allowed here");
+    const QString small = m_dir->createFileOfSize(QStringLiteral("source/small.jpg"), 10000);
+    const QString large = m_dir->createFileOfSize(QStringLiteral("source/large.jpg"), 3 * 1048576);
+    const QString after = m_dir->createFileOfSize(QStringLiteral("source/after.jpg"), 10);
+    QVERIFY(!m_dir->createFile(QStringLiteral("device/full/large.jpg"), "old").isEmpty());
+
+    const Run run = copy({ QFileInfo(small), QFileInfo(large), QFileInfo(after) }, full, answers({ yes }));
+
+    QVERIFY(run.finished);
+    QVERIFY(!run.result);
+    QCOMPARE(run.dialogs, (QList<CopyDlg> { AskOverwrite, DriveSpaceError }));
+    QCOMPARE(contents(full + QStringLiteral("/small.jpg")), contents(small));
+    QCOMPARE(contents(full + QStringLiteral("/large.jpg")), QByteArray("old"));
+    QVERIFY(!QFileInfo::exists(full + QStringLiteral("/after.jpg")));
+    QCOMPARE(temporaryFiles(full), QStringList());
+}
+
+void TestCopyEngine::unplugMidCopy_data()
+{
+    QTest::addColumn<bool>("destinationVanishes");
+
+    QTest::newRow("destination folder gone") << true;
+    QTest::newRow("write fails on a full device") << false;
+}
+
+void TestCopyEngine::unplugMidCopy()
+{
+    QFETCH(bool, destinationVanishes);
+
+    const QString folder
+        = destinationVanishes ? QStringLiteral("device/dest") : QStringLiteral("device/full");
+    const QString dest = m_dir->filePath(folder);
+    QScopedPointer<Tmpfs> tmpfs;
+    if (!destinationVanishes) {
+        tmpfs.reset(new Tmpfs(dest, QStringLiteral("size=1m")));
+        if (!tmpfs->isMounted())
+            QSKIP("mounting a tmpfs is not allowed here");
+    }
+    QVERIFY2(m_hal.startSimulator(HalDescription().addOpalo(QStringLiteral("opalo"), m_device)),
+        qPrintable(m_hal.errorString()));
+    m_engine->findDeviceVolume();
+    QCOMPARE(mountPoint(), m_device);
+    const QString large = m_dir->createFileOfSize(QStringLiteral("source/large.jpg"), 3 * 1048576);
+    QVERIFY(!m_dir->createFile(folder + QStringLiteral("/large.jpg"), "old").isEmpty());
+
+    // The device is pulled while the overwrite question is open.
+    const Run run = copy({ QFileInfo(large) }, dest, [&](CopyDlg, const QString &) {
+        if (!m_hal.unplug(QStringLiteral("opalo"))
+            || !QTest::qWaitFor([] { return mountPoint().isEmpty(); }, copyTimeoutMs))
+            return no;
+        if (destinationVanishes)
+            QDir(dest).removeRecursively();
+        return yes;
+    });
+
+    QVERIFY(run.finished);
+    QVERIFY(!run.result);
+    QCOMPARE(run.dialogs, QList<CopyDlg> { AskOverwrite });
+    QCOMPARE(temporaryFiles(dest), QStringList());
+    if (!destinationVanishes)
+        QCOMPARE(contents(dest + QStringLiteral("/large.jpg")), QByteArray("old"));
+}
+
+QTEST_MAIN(TestCopyEngine)
+#include "tst_copyengine.moc"
