@@ -1,13 +1,29 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "browser/BrowserMode.h"
+#include "engine/CopyDlg.h"
 #include "ui/ResizableWindow.h"
 
+#include <QFileInfoList>
 #include <QPointer>
 
+class BaseFrame;
+class Button;
+class ExternalDeviceFrame;
+class HostFrame;
+class MessageBox;
+class QLabel;
 class QMessageBox;
 
-// The media sync window: the two file panes of the PC and the device.
+// The media sync window: category tabs over the PC's pane and the device's
+// pane, arrows between them to copy the selection across, and buttons to
+// create a folder on the device or delete the selected device files.
+//
+// The copy and delete buttons are enabled only while the selection and the
+// destination allow the operation. Every box the window shows is kept as
+// activeMessageBox while it runs, so that the main window can dismiss it
+// when the device goes away.
 class Browser : public ResizableWindow
 {
     Q_OBJECT
@@ -18,6 +34,73 @@ public:
     // Rejects and closes the message box the window is showing, if any.
     void dismissDialog();
 
+    HostFrame *hostFrame() const { return _hostFrame; }
+    ExternalDeviceFrame *deviceFrame() const { return _targetFrame; }
+
+signals:
+    void LeftBrowserSelectionChanged(bool sourceValid, bool destValid);
+    void RightBrowserSelectionChanged(bool sourceValid, bool destValid);
+
+public slots:
+    void setDocumentsMode();
+    void setMovieMode();
+    void setPicturesMode();
+    void setMusicMode();
+    void copy2ExternalDevice();
+    void copy2Host();
+    void CheckTargetButtons(bool sourceValid, bool destValid);
+    void CheckHostButtons(bool sourceValid, bool destValid);
+    void DeleteFromOpalo();
+    void CreateDirInOpalo();
+    void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
+    void receiveBrowserSelectionChanged(const QFileInfoList &files, BrowserMode mode);
+    void doDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, const QString &targetDir);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void buildForm();
+    QLayout *buildTabRow();
+    QLayout *buildArrowColumn();
+    QLayout *buildDeviceColumn();
+    void skinButtons();
+    void translateTexts();
+    void connectForm();
+    void setFileMode(FileBrowserMode mode);
+
+    // Runs box as the active message box, deletes it and returns its answer.
+    // The window may be gone when it returns: the caller checks before it
+    // touches the window again.
+    int runBox(MessageBox *box);
+    void showError(const char *key);
+
+    // Copies after the user's confirmation, then refreshes the destination
+    // pane and selects what arrived there.
+    void copyAcross(const QFileInfoList &files, BrowserMode target, const QString &destDir);
+    // False when the window went away during the copy.
+    bool transferFiles(const QFileInfoList &files, BrowserMode target, const QString &destDir);
+    bool runCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir);
+    void setThumbnailsEnabled(bool enabled);
+    void selectArrived(BaseFrame *pane, const QFileInfoList &files, const QString &destDir);
+    BaseFrame *pane(BrowserMode side) const;
+    QString targetName(BrowserMode target) const;
+
+    Button *_pictureTabPushButton = nullptr;
+    Button *_musicTabPushButton = nullptr;
+    Button *_videoTabPushButton = nullptr;
+    Button *_documentsTabPushButton = nullptr;
+    Button *_urlTabPushButton = nullptr;
+    QLabel *_myComputerLabel = nullptr;
+    HostFrame *_hostFrame = nullptr;
+    Button *_copy2ExternalDevice = nullptr;
+    Button *_copy2Host = nullptr;
+    QLabel *label_4 = nullptr;
+    Button *_OpaloAddPushButton = nullptr;
+    Button *_OpaloRemovePushButton = nullptr;
+    ExternalDeviceFrame *_targetFrame = nullptr;
+
     QPointer<QMessageBox> activeMessageBox;
+    bool hostHasSelection = false;
+    bool deviceHasSelection = false;
 };

@@ -1,3 +1,6 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 target_sources(OpaloSyncCore PRIVATE
-    Browser.cpp Browser.h)
+    BaseFrame.cpp BaseFrame.h
+    Browser.cpp BrowserCopy.cpp Browser.h
+    ExternalDeviceFrame.cpp ExternalDeviceFrame.h
+    HostFrame.cpp HostFrame.h)

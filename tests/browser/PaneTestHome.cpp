@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "PaneTestHome.h"
+
+#include "browser/BrowserMode.h"
+#include "browser/BrowserTreeModel.h"
+#include "engine/DeviceState.h"
+#include "engine/TL09Engine.h"
+
+#include <QDir>
+#include <QFile>
+
+PaneTestHome::PaneTestHome()
+{
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral(".config"))));
+    m_mountTable = m_home.createFile(QStringLiteral("mtab"));
+    BrowserTreeModel::setMountTables({ m_mountTable });
+    setMountPoint(m_device.path());
+    TL09Engine::instance()->checkDeviceFolders();
+}
+
+PaneTestHome::~PaneTestHome()
+{
+    setMountPoint(QString());
+}
+
+bool PaneTestHome::isValid() const
+{
+    return m_home.isValid() && m_device.isValid() && !m_mountTable.isEmpty();
+}
+
+namespace {
+
+QString categoryFolder(int side, int mode)
+{
+    switch (mode) {
+    case DocumentsMode:
+        return TL09Engine::documentsFolder(side);
+    case PicturesMode:
+        return TL09Engine::picturesFolder(side);
+    case MusicMode:
+        return TL09Engine::musicFolder(side);
+    default:
+        return TL09Engine::videoFolder(side);
+    }
+}
+
+} // namespace
+
+QString PaneTestHome::deviceFolder(int mode) const
+{
+    return QDir::cleanPath(categoryFolder(ExternalDeviceMode, mode));
+}
+
+QString PaneTestHome::hostFolder(int mode) const
+{
+    return QDir::cleanPath(categoryFolder(HostMode, mode));
+}

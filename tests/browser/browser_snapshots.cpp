@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Saves pictures of the media sync window in each category at two zoom
+// levels, both panes holding folders and files, for looking at them:
+//   QT_QPA_PLATFORM=offscreen browser_snapshots OUTPUT_FOLDER [LANGUAGE]
+#include "PaneTestHome.h"
+
+#include "browser/Browser.h"
+#include "browser/ExternalDeviceFrame.h"
+#include "browser/HostFrame.h"
+#include "engine/TL09Engine.h"
+#include "ui/Button.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+void writePicture(const QString &path, const QColor &colour)
+{
+    QImage image(320, 240, QImage::Format_RGB32);
+    image.fill(colour);
+    QPainter painter(&image);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPoint(160, 120), 70, 70);
+    painter.end();
+    image.save(path);
+}
+
+void writeFile(const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("sample");
+}
+
+// A few folders and files of every category in a category folder.
+void fill(const QString &folder, int mode, const QString &prefix)
+{
+    QDir(folder).mkpath(QStringLiteral("Holidays 2024"));
+    QDir(folder).mkpath(QStringLiteral("Family/Birthdays"));
+    const char *const extensions[] = { "txt", "jpg", "mp3", "avi" };
+    for (int i = 1; i <= 6; ++i) {
+        const QString name
+            = QStringLiteral("%1/%2 %3.%4").arg(folder, prefix).arg(i).arg(QLatin1String(extensions[mode]));
+        if (mode == PicturesMode)
+            writePicture(name, QColor::fromHsv(i * 50 % 360, 160, 220));
+        else
+            writeFile(name);
+    }
+    writeFile(folder + QStringLiteral("/a rather long file name that must wrap.")
+        + QLatin1String(extensions[mode]));
+}
+
+bool save(QWidget &widget, const QDir &folder, const QString &name)
+{
+    QTest::qWait(1500);
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [LANGUAGE]\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(arguments.at(1));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.path()));
+        return 1;
+    }
+    QTranslator translator;
+    const QString language = arguments.value(2, QStringLiteral("en"));
+    if (translator.load(QStringLiteral(":/translation/lang/OpaloSync_%1.qm").arg(language)))
+        QCoreApplication::installTranslator(&translator);
+
+    PaneTestHome home;
+    writeFile(home.devicePath() + QStringLiteral("/.opalo"));
+    for (int mode = DocumentsMode; mode <= MovieMode; ++mode) {
+        fill(home.hostFolder(mode), mode, QStringLiteral("PC"));
+        fill(home.deviceFolder(mode), mode, QStringLiteral("Device"));
+    }
+
+    Browser browser;
+    browser.resize(1100, 640);
+    browser.show();
+    const struct
+    {
+        const char *tab;
+        const char *name;
+    } tabs[] = { { "_pictureTabPushButton", "pictures" }, { "_musicTabPushButton", "music" },
+        { "_videoTabPushButton", "videos" }, { "_documentsTabPushButton", "documents" } };
+    bool ok = true;
+    for (const auto &tab : tabs) {
+        browser.findChild<Button *>(QLatin1String(tab.tab))->click();
+        browser.hostFrame()->resetZoom();
+        browser.deviceFrame()->resetZoom();
+        ok &= save(browser, folder, QStringLiteral("media_%1_100").arg(QLatin1String(tab.name)));
+        browser.hostFrame()->zoomIn();
+        browser.deviceFrame()->zoomIn();
+        browser.hostFrame()->zoomIn();
+        browser.deviceFrame()->zoomIn();
+        ok &= save(browser, folder, QStringLiteral("media_%1_200").arg(QLatin1String(tab.name)));
+    }
+    return ok ? 0 : 1;
+}
