@@ -104,7 +104,9 @@ void BrowserTreeModel::appendMounts()
     if (!table)
         return;
     while (const mntent *entry = getmntent(table)) {
-        if (!entry->mnt_opts || !strstr(entry->mnt_opts, "uid="))
+        // Volumes mounted for a user carry the option uid=; an option that
+        // merely ends in it, such as resuid= of the root file system, does not count.
+        if (!hasmntopt(entry, "uid"))
             continue;
         const QString dir = QFile::decodeName(entry->mnt_dir);
         const QString name = dir.mid(dir.lastIndexOf(QLatin1Char('/')) + 1);

@@ -147,6 +147,7 @@ void TestBrowserTreeModel::topLevelOrder()
     m_home.createFile(QStringLiteral("mtab"),
         "/dev/sdb1 /media/usb\\040stick vfat rw,uid=1000 0 0\n"
         "proc /proc proc rw,nosuid 0 0\n"
+        "/dev/vda / ext4 rw,relatime,resuid=65534,resgid=65534 0 0\n"
         "/dev/sdc1 /media/user/cam vfat rw,nosuid,uid=1000,gid=100 0 0\n"
         "tmpfs /run tmpfs rw,mode=755 0 0\n");
     BrowserTreeModel model { BrowserMode(side) };
