@@ -3,6 +3,7 @@
 // levels, both panes holding folders and files, for looking at them:
 //   QT_QPA_PLATFORM=offscreen browser_snapshots OUTPUT_FOLDER [LANGUAGE]
 #include "PaneTestHome.h"
+#include "SnapshotFolder.h"
 
 #include "browser/Browser.h"
 #include "browser/ExternalDeviceFrame.h"
@@ -15,11 +16,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
-#include <QTranslator>
-
-#include <cstdio>
 
 namespace {
+
+// Time for the thumbnail worker to fill the lists.
+const int thumbnailTime = 1500;
 
 void writePicture(const QString &path, const QColor &colour)
 {
@@ -57,37 +58,14 @@ void fill(const QString &folder, int mode, const QString &prefix)
         + QLatin1String(extensions[mode]));
 }
 
-bool save(QWidget &widget, const QDir &folder, const QString &name)
-{
-    QTest::qWait(1500);
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (!widget.grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [LANGUAGE]\n", argv[0]);
+    SnapshotFolder folder;
+    if (!folder.open(QCoreApplication::arguments()))
         return 2;
-    }
-    const QDir folder(arguments.at(1));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.path()));
-        return 1;
-    }
-    QTranslator translator;
-    const QString language = arguments.value(2, QStringLiteral("en"));
-    if (translator.load(QStringLiteral(":/translation/lang/OpaloSync_%1.qm").arg(language)))
-        QCoreApplication::installTranslator(&translator);
 
     PaneTestHome home;
     writeFile(home.devicePath() + QStringLiteral("/.opalo"));
@@ -110,12 +88,14 @@ int main(int argc, char **argv)
         browser.findChild<Button *>(QLatin1String(tab.tab))->click();
         browser.hostFrame()->resetZoom();
         browser.deviceFrame()->resetZoom();
-        ok &= save(browser, folder, QStringLiteral("media_%1_100").arg(QLatin1String(tab.name)));
+        ok &= folder.save(
+            browser, QStringLiteral("media_%1_100").arg(QLatin1String(tab.name)), thumbnailTime);
         browser.hostFrame()->zoomIn();
         browser.deviceFrame()->zoomIn();
         browser.hostFrame()->zoomIn();
         browser.deviceFrame()->zoomIn();
-        ok &= save(browser, folder, QStringLiteral("media_%1_200").arg(QLatin1String(tab.name)));
+        ok &= folder.save(
+            browser, QStringLiteral("media_%1_200").arg(QLatin1String(tab.name)), thumbnailTime);
     }
     return ok ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 // the HAL simulator on a private bus, for looking at them:
 //   QT_QPA_PLATFORM=offscreen mainwindow_snapshots OUTPUT_FOLDER [LANGUAGE]
 #include "HalFixture.h"
+#include "SnapshotFolder.h"
 #include "TestDir.h"
 #include "engine/TL09Engine.h"
 #include "ui/Button.h"
@@ -11,23 +12,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
-#include <QTranslator>
 
 #include <cstdio>
 
 namespace {
-
-bool save(MainWindow &window, const QDir &folder, const QString &name)
-{
-    QTest::qWait(500); // animations reach a later frame
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (!window.grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
 
 bool waitFor(const MainWindow &window, ConnectionState state)
 {
@@ -54,16 +42,9 @@ void fillDevice(TestDir &device)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [LANGUAGE]\n", argv[0]);
+    SnapshotFolder folder;
+    if (!folder.open(QCoreApplication::arguments()))
         return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(folder.path());
-    QTranslator translator;
-    translator.load(QStringLiteral(":/translation/lang/OpaloSync_%1.qm")
-                        .arg(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("en")));
-    QCoreApplication::installTranslator(&translator);
 
     HalFixture hal;
     TestDir device;
@@ -77,10 +58,10 @@ int main(int argc, char *argv[])
     {
         MainWindow window;
         window.show();
-        ok &= save(window, folder, QStringLiteral("main_disconnected"));
+        ok &= folder.save(window, QStringLiteral("main_disconnected"));
         hal.unplug(QStringLiteral("opalo"));
         window.findChild<Button *>(QStringLiteral("_disconnectPushButton"))->click();
-        ok &= save(window, folder, QStringLiteral("main_connecting"));
+        ok &= folder.save(window, QStringLiteral("main_connecting"));
     }
     ok &= startDevice(hal, device, true);
     {
@@ -89,19 +70,19 @@ int main(int argc, char *argv[])
         window.searchTimeout();
         // Held in the connected state: the collection is stopped before it reports.
         TL09Engine::instance()->stopDataCollection();
-        ok &= save(window, folder, QStringLiteral("main_connected"));
+        ok &= folder.save(window, QStringLiteral("main_connected"));
     }
     {
         MainWindow window;
         window.show();
-        ok &= waitFor(window, MediaSyncView) && save(window, folder, QStringLiteral("main_mediasync"));
+        ok &= waitFor(window, MediaSyncView) && folder.save(window, QStringLiteral("main_mediasync"));
         window.showMainMenu();
-        ok &= save(window, folder, QStringLiteral("main_menu"));
+        ok &= folder.save(window, QStringLiteral("main_menu"));
         window.resize(1100, 780);
-        ok &= save(window, folder, QStringLiteral("main_menu_large"));
+        ok &= folder.save(window, QStringLiteral("main_menu_large"));
         hal.unplug(QStringLiteral("opalo"));
         ok &= waitFor(window, ConnectionError)
-            && save(window, folder, QStringLiteral("main_connection_error"));
+            && folder.save(window, QStringLiteral("main_connection_error"));
     }
     // A file where a category folder should be makes the device read-only.
     QDir(device.filePath(QStringLiteral("Documents"))).removeRecursively();
@@ -110,7 +91,7 @@ int main(int argc, char *argv[])
     {
         MainWindow window;
         window.show();
-        ok &= waitFor(window, ReadOnlyError) && save(window, folder, QStringLiteral("main_read_only_error"));
+        ok &= waitFor(window, ReadOnlyError) && folder.save(window, QStringLiteral("main_read_only_error"));
     }
     return ok ? 0 : 1;
 }
