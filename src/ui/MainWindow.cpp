@@ -213,7 +213,8 @@ void MainWindow::dataCollectionFinished(bool success)
     }
     if (browser)
         ui->_contentHBox->addWidget(browser);
-    updateSegments();
+    // Fills the labels and, with no copy refresh running in a fresh session,
+    // the gauge.
     updateFreeSpace();
     freeSpaceTimer.start();
     setConnectionState(MediaSyncView);
@@ -228,14 +229,12 @@ void MainWindow::updateFreeSpace()
     ui->_usedMemoryLabel->setText(
         tr("IDS_DEVICE_USED_MEM").arg(formatGigabytes(used), formatUsedPercent(used, total)));
     if (!engine->refreshAfterCopy)
-        updateSegments();
+        updateSegments(total, used);
 }
 
-void MainWindow::updateSegments()
+void MainWindow::updateSegments(quint64 total, quint64 used)
 {
     const TL09Engine *engine = TL09Engine::instance();
-    const quint64 total = engine->totalCapacity();
-    const quint64 used = engine->usedSpace();
     const double usedPercent = total == 0 ? 0.0 : static_cast<double>(used) / total * 100.0;
     // Documents have no segment of their own: they are part of "other".
     const double other = usedPercent - engine->picturesPercent - engine->musicPercent - engine->videoPercent;

@@ -74,7 +74,7 @@ private:
     void setStatusText(const char *stateKey);
     void resetMemoryLabels();
     void hideCategoryRow();
-    void updateSegments();
+    void updateSegments(quint64 total, quint64 used);
 
     std::unique_ptr<MainWindowUi> ui;
     SkinBackground background;
