@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/AsyncCopy.h"
 
+#include "engine/ChunkMover.h"
 #include "engine/TL09Engine.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,29 +54,6 @@ private:
 QByteArray encoded(const QString &path)
 {
     return QFile::encodeName(path);
-}
-
-qint64 readChunk(int fd, char *buffer, qint64 size)
-{
-    ssize_t count;
-    do
-        count = ::read(fd, buffer, size_t(size));
-    while (count < 0 && errno == EINTR);
-    return count;
-}
-
-bool writeAll(int fd, const char *data, qint64 size)
-{
-    while (size > 0) {
-        const ssize_t count = ::write(fd, data, size_t(size));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        data += count;
-        size -= count;
-    }
-    return true;
 }
 
 mode_t withWriteForAll(mode_t mode)
@@ -267,15 +244,13 @@ bool AsyncCopy::writeReplacement(
 
 AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size)
 {
-    // Sized for the file, so that small files do not cost a full chunk.
-    const qint64 bufferSize = qBound<qint64>(1, size, chunkSize);
-    const std::unique_ptr<char[]> buffer(new char[size_t(bufferSize)]);
+    ChunkMover mover(source, destination, size);
     qint64 done = 0;
     QElapsedTimer timer;
     do {
         timer.start();
-        const qint64 count = readChunk(source, buffer.get(), qMin(bufferSize, size - done));
-        if (count < 0 || !writeAll(destination, buffer.get(), count))
+        const qint64 count = mover.next(qMin(chunkSize, size - done));
+        if (count < 0)
             return Transfer::Failed;
         done += count;
         emit bytesWritten(count);

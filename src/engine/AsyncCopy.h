@@ -22,7 +22,9 @@ class QWidget;
 //
 // Each file is written under a hidden temporary name in its destination
 // folder and renamed over the destination only once complete, so that an
-// existing file is never lost to a copy that is cancelled or fails.
+// existing file is never lost to a copy that is cancelled or fails. The data
+// moves in chunks of 1 MiB, each one signalled: copied by the kernel where
+// source and destination share a file system, through a buffer elsewhere.
 class AsyncCopy : public QThread
 {
     Q_OBJECT

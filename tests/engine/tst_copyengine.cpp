@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "HalFixture.h"
 #include "TestDir.h"
+#include "TmpfsMount.h"
 #include "engine/DeviceState.h"
 #include "engine/TL09Engine.h"
 
@@ -8,9 +9,11 @@
 #include <QtTest>
 
 #include <atomic>
+#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +24,7 @@ const int noToAll = QMessageBox::NoToAll;
 const int ok = QMessageBox::Ok;
 
 const int copyTimeoutMs = 30000;
+const qint64 mib = 1048576;
 
 QByteArray contents(const QString &path)
 {
@@ -46,34 +50,26 @@ QStringList temporaryFiles(const QString &folder)
     return found;
 }
 
-// A tmpfs mounted for the life of the object; invalid where mounting is
-// refused.
-class Tmpfs
+// Whether copy_file_range copies from a file in one folder to a file in the
+// other, which depends on the file systems and the kernel. Leaves nothing
+// behind.
+bool kernelCopies(const QString &fromFolder, const QString &toFolder)
 {
-public:
-    Tmpfs(const QString &path, const QString &options)
-        : m_path(path)
-    {
-        QDir().mkpath(path);
-        m_mounted = QProcess::execute(QStringLiteral("mount"),
-                        { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), options,
-                            QStringLiteral("tmpfs"), path })
-            == 0;
+    const QByteArray from = QFile::encodeName(fromFolder + QStringLiteral("/.probe-from"));
+    const QByteArray to = QFile::encodeName(toFolder + QStringLiteral("/.probe-to"));
+    const int source = ::open(from.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int destination = ::open(to.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const bool copied = source >= 0 && destination >= 0 && ::write(source, "x", 1) == 1
+        && ::lseek(source, 0, SEEK_SET) == 0
+        && ::copy_file_range(source, nullptr, destination, nullptr, 1, 0) == 1;
+    for (int fd : { source, destination }) {
+        if (fd >= 0)
+            ::close(fd);
     }
-    ~Tmpfs()
-    {
-        if (m_mounted)
-            QProcess::execute(QStringLiteral("umount"), { QStringLiteral("-l"), m_path });
-    }
-    Tmpfs(const Tmpfs &) = delete;
-    Tmpfs &operator=(const Tmpfs &) = delete;
-
-    bool isMounted() const { return m_mounted; }
-
-private:
-    QString m_path;
-    bool m_mounted = false;
-};
+    ::unlink(from.constData());
+    ::unlink(to.constData());
+    return copied;
+}
 
 } // namespace
 
@@ -95,6 +91,8 @@ private slots:
     void nothingToCopy();
     void copiesFiles_data();
     void copiesFiles();
+    void chunksOnEachRoute_data();
+    void chunksOnEachRoute();
     void folderInPicturesCategory();
     void permissions_data();
     void permissions();
@@ -107,6 +105,7 @@ private slots:
     void rightsErrorsLetCopyGoOn_data();
     void rightsErrorsLetCopyGoOn();
     void folderIntoItself();
+    void fullDestination_data();
     void fullDestination();
     void unplugMidCopy_data();
     void unplugMidCopy();
@@ -128,6 +127,11 @@ private:
     static Answerer answers(const QList<int> &answers);
     void primeProgress();
     AsyncCopy *worker() const { return m_engine->findChild<AsyncCopy *>(); }
+    // The folder to take sources from for a copy into destDir: a tmpfs when
+    // the data must go through the buffer (the kernel does not copy across
+    // file systems here), else a folder next to destDir. Empty, with
+    // skipReason set, where the route cannot be had.
+    QString sourceFolder(bool throughBuffer, const QString &destDir, QString *skipReason);
 
     HalFixture m_hal;
     TL09Engine *m_engine = nullptr;
@@ -135,6 +139,7 @@ private:
     QString m_source;
     QString m_device;
     QString m_dest;
+    QScopedPointer<TmpfsMount> m_sourceMount;
 };
 
 void TestCopyEngine::initTestCase()
@@ -161,6 +166,7 @@ void TestCopyEngine::cleanup()
 {
     m_engine->cancelCopy();
     m_engine->stopDataCollection();
+    m_sourceMount.reset();
     setMountPoint(QString());
     setDeviceUdi(QString());
     if (!m_dest.isEmpty())
@@ -190,6 +196,27 @@ TestCopyEngine::Answerer TestCopyEngine::answers(const QList<int> &answers)
 {
     auto queue = std::make_shared<QList<int>>(answers);
     return [queue](CopyDlg, const QString &) { return queue->isEmpty() ? ok : queue->takeFirst(); };
+}
+
+QString TestCopyEngine::sourceFolder(bool throughBuffer, const QString &destDir, QString *skipReason)
+{
+    QString folder = QFileInfo(destDir).path() + QStringLiteral("/origin");
+    if (throughBuffer) {
+        m_sourceMount.reset(
+            new TmpfsMount(m_dir->filePath(QStringLiteral("origin")), QStringLiteral("size=8m")));
+        if (!m_sourceMount->isMounted()) {
+            *skipReason = QStringLiteral("mounting a tmpfs is not allowed here");
+            return QString();
+        }
+        folder = m_sourceMount->path();
+    }
+    QDir().mkpath(folder);
+    if (kernelCopies(folder, destDir) == throughBuffer) {
+        *skipReason = throughBuffer ? QStringLiteral("the kernel copies between these file systems itself")
+                                    : QStringLiteral("the kernel does not copy within this file system");
+        return QString();
+    }
+    return folder;
 }
 
 // The last progress value is kept for the whole process; this moves it to
@@ -400,6 +427,59 @@ void TestCopyEngine::copiesFiles()
     QCOMPARE(names.at(0).at(0).toString(), name);
     QCOMPARE(m_engine->copyWrittenBytes, 2 * size);
     QVERIFY(!QFileInfo::exists(QStringLiteral("pwned")));
+}
+
+void TestCopyEngine::chunksOnEachRoute_data()
+{
+    QTest::addColumn<bool>("throughBuffer");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QList<qint64>>("chunks");
+
+    const struct
+    {
+        const char *name;
+        qint64 size;
+        QList<qint64> chunks;
+    } sizes[] = {
+        { "empty", 0, { 0 } },
+        { "one byte", 1, { 1 } },
+        { "a byte short of a chunk", mib - 1, { mib - 1 } },
+        { "one chunk", mib, { mib } },
+        { "a byte over a chunk", mib + 1, { mib, 1 } },
+        { "three chunks and a byte", 3 * mib + 1, { mib, mib, mib, 1 } },
+    };
+    for (bool throughBuffer : { false, true }) {
+        for (const auto &row : sizes) {
+            QTest::addRow("%s, %s", throughBuffer ? "through the buffer" : "in the kernel", row.name)
+                << throughBuffer << row.size << row.chunks;
+        }
+    }
+}
+
+void TestCopyEngine::chunksOnEachRoute()
+{
+    QFETCH(bool, throughBuffer);
+    QFETCH(qint64, size);
+    QFETCH(QList<qint64>, chunks);
+
+    QString skipReason;
+    const QString folder = sourceFolder(throughBuffer, m_dest, &skipReason);
+    if (folder.isEmpty())
+        QSKIP(qPrintable(skipReason));
+    const QString file = m_dir->createFileOfSize(
+        QDir(m_dir->path()).relativeFilePath(folder + QStringLiteral("/photo.jpg")), size);
+    QVERIFY(!file.isEmpty());
+    QList<qint64> seen;
+    connect(worker(), &AsyncCopy::bytesWritten, this, [&seen](qint64 bytes) { seen << bytes; });
+
+    const Run run = copy({ QFileInfo(file) }, m_dest);
+    disconnect(worker(), &AsyncCopy::bytesWritten, this, nullptr);
+
+    QVERIFY(run.finished);
+    QVERIFY(run.result);
+    QCOMPARE(run.dialogs, QList<CopyDlg>());
+    QCOMPARE(seen, chunks);
+    QVERIFY(contents(m_dest + QStringLiteral("/photo.jpg")) == contents(file));
 }
 
 void TestCopyEngine::folderInPicturesCategory()
@@ -625,25 +705,45 @@ void TestCopyEngine::folderIntoItself()
     QCOMPARE(contents(inner + QStringLiteral("/next.jpg")), contents(next));
 }
 
+void TestCopyEngine::fullDestination_data()
+{
+    QTest::addColumn<bool>("throughBuffer");
+
+    QTest::newRow("in the kernel") << false;
+    QTest::newRow("through the buffer") << true;
+}
+
 void TestCopyEngine::fullDestination()
 {
+    QFETCH(bool, throughBuffer);
+
+    // Room for the sources on the same tmpfs as the destination, but not for
+    // their copies: the kernel's copy within a file system fails there.
     const QString full = m_dir->filePath(QStringLiteral("device/full"));
-    const Tmpfs tmpfs(full, QStringLiteral("size=1m"));
+    const TmpfsMount tmpfs(full, throughBuffer ? QStringLiteral("size=1m") : QStringLiteral("size=4m"));
     if (!tmpfs.isMounted())
         QSKIP("mounting a tmpfs is not allowed here");
-    const QString small = m_dir->createFileOfSize(QStringLiteral("source/small.jpg"), 10000);
-    const QString large = m_dir->createFileOfSize(QStringLiteral("source/large.jpg"), 3 * 1048576);
-    const QString after = m_dir->createFileOfSize(QStringLiteral("source/after.jpg"), 10);
-    QVERIFY(!m_dir->createFile(QStringLiteral("device/full/large.jpg"), "old").isEmpty());
+    const QString dest = full + QStringLiteral("/dest");
+    QVERIFY(QDir().mkpath(dest));
+    QString skipReason;
+    const QString folder = throughBuffer ? m_source : sourceFolder(false, dest, &skipReason);
+    if (folder.isEmpty())
+        QSKIP(qPrintable(skipReason));
+    const QString relative = QDir(m_dir->path()).relativeFilePath(folder) + QLatin1Char('/');
+    const QString small = m_dir->createFileOfSize(relative + QStringLiteral("small.jpg"), 10000);
+    const QString large = m_dir->createFileOfSize(relative + QStringLiteral("large.jpg"), 3 * mib);
+    const QString after = m_dir->createFileOfSize(relative + QStringLiteral("after.jpg"), 10);
+    QVERIFY(!small.isEmpty() && !large.isEmpty() && !after.isEmpty());
+    QVERIFY(!m_dir->createFile(QStringLiteral("device/full/dest/large.jpg"), "old").isEmpty());
 
-    const Run run = copy({ QFileInfo(small), QFileInfo(large), QFileInfo(after) }, full, answers({ yes }));
+    const Run run = copy({ QFileInfo(small), QFileInfo(large), QFileInfo(after) }, dest, answers({ yes }));
 
     QVERIFY(run.finished);
     QVERIFY(!run.result);
     QCOMPARE(run.dialogs, (QList<CopyDlg> { AskOverwrite, DriveSpaceError }));
-    QCOMPARE(contents(full + QStringLiteral("/small.jpg")), contents(small));
-    QCOMPARE(contents(full + QStringLiteral("/large.jpg")), QByteArray("old"));
-    QVERIFY(!QFileInfo::exists(full + QStringLiteral("/after.jpg")));
+    QCOMPARE(contents(dest + QStringLiteral("/small.jpg")), contents(small));
+    QCOMPARE(contents(dest + QStringLiteral("/large.jpg")), QByteArray("old"));
+    QVERIFY(!QFileInfo::exists(dest + QStringLiteral("/after.jpg")));
     QCOMPARE(temporaryFiles(full), QStringList());
 }
 
@@ -662,9 +762,9 @@ void TestCopyEngine::unplugMidCopy()
     const QString folder
         = destinationVanishes ? QStringLiteral("device/dest") : QStringLiteral("device/full");
     const QString dest = m_dir->filePath(folder);
-    QScopedPointer<Tmpfs> tmpfs;
+    QScopedPointer<TmpfsMount> tmpfs;
     if (!destinationVanishes) {
-        tmpfs.reset(new Tmpfs(dest, QStringLiteral("size=1m")));
+        tmpfs.reset(new TmpfsMount(dest, QStringLiteral("size=1m")));
         if (!tmpfs->isMounted())
             QSKIP("mounting a tmpfs is not allowed here");
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "TestDir.h"
+#include "TmpfsMount.h"
 #include "engine/DeviceState.h"
 #include "engine/TL09Engine.h"
 
@@ -40,10 +41,6 @@ private slots:
     void stopDuringLargeWalk();
 
 private:
-    // Mounts a tmpfs on a new folder of dir; empty when mounting is refused.
-    static QString mountTmpfs(const TestDir &dir, const QString &options);
-    static bool unmount(const QString &path);
-
     TL09Engine *m_engine = nullptr;
 };
 
@@ -228,32 +225,18 @@ void TestStorage::checkDeviceFolders()
     }
 }
 
-QString TestStorage::mountTmpfs(const TestDir &dir, const QString &options)
-{
-    const QString path = dir.filePath(QStringLiteral("mnt"));
-    QDir().mkpath(path);
-    const int status = QProcess::execute(QStringLiteral("mount"),
-        { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), options,
-            QStringLiteral("tmpfs"), path });
-    return status == 0 ? path : QString();
-}
-
-bool TestStorage::unmount(const QString &path)
-{
-    return QProcess::execute(QStringLiteral("umount"), { path }) == 0;
-}
-
 void TestStorage::readOnlyFileSystem()
 {
     TestDir dir;
-    const QString path = mountTmpfs(dir, QStringLiteral("ro,size=1m"));
-    if (path.isEmpty())
+    TmpfsMount tmpfs(dir.filePath(QStringLiteral("mnt")), QStringLiteral("ro,size=1m"));
+    if (!tmpfs.isMounted())
         QSKIP("mounting a tmpfs is refused here");
+    const QString path = tmpfs.path();
     setMountPoint(path);
     m_engine->readOnly = false;
     const bool ready = m_engine->checkDeviceFolders();
     const bool readOnly = m_engine->readOnly;
-    QVERIFY(unmount(path));
+    QVERIFY(tmpfs.unmount());
     QVERIFY(ready);
     QVERIFY(readOnly);
 }
@@ -261,9 +244,10 @@ void TestStorage::readOnlyFileSystem()
 void TestStorage::capacityOfSmallFileSystem()
 {
     TestDir dir;
-    const QString path = mountTmpfs(dir, QStringLiteral("size=1m"));
-    if (path.isEmpty())
+    TmpfsMount tmpfs(dir.filePath(QStringLiteral("mnt")), QStringLiteral("size=1m"));
+    if (!tmpfs.isMounted())
         QSKIP("mounting a tmpfs is refused here");
+    const QString path = tmpfs.path();
     setMountPoint(path);
     const quint64 emptyUse = m_engine->usedSpace();
     QFile file(path + QLatin1String("/song.mp3"));
@@ -273,7 +257,7 @@ void TestStorage::capacityOfSmallFileSystem()
     const quint64 capacity = m_engine->totalCapacity();
     const quint64 used = m_engine->usedSpace();
     const bool collected = m_engine->collectData();
-    QVERIFY(unmount(path));
+    QVERIFY(tmpfs.unmount());
 
     QVERIFY(written);
     QCOMPARE(capacity, quint64(1024 * 1024));
