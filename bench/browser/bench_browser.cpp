@@ -9,7 +9,6 @@
 #include "browser/BrowserTreeView.h"
 #include "browser/ExternalDeviceFrame.h"
 #include "browser/QVideoList.h"
-#include "browser/VideoModel.h"
 #include "engine/DeviceState.h"
 #include "engine/TL09Engine.h"
 
@@ -83,10 +82,10 @@ Round showFolder()
     // Counted from the tick the selection starts in, so its own work counts
     // as a stall.
     QTimer::singleShot(0, &pane, [&pane] { pane.SelectMode(PicturesMode); });
-    VideoModel *model = pane.listViewModel();
+    const QAbstractItemModel *shown = pane.listView()->model();
     while (clock.elapsed() < giveUpMs) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-        if (model->rowCount(pane.listView()->rootIndex()) >= matchingRows) {
+        if (shown->rowCount(pane.listView()->rootIndex()) >= matchingRows) {
             round.shownMs = clock.nsecsElapsed() / 1e6;
             break;
         }
@@ -151,7 +150,9 @@ int main(int argc, char **argv)
     const double lsMedian = median(ls);
     std::printf(
         "%d files, %d folders, %d rows shown, %d rounds\n", fileCount, folderCount, matchingRows, rounds);
-    std::printf("pane shows all rows:   median %8.1f ms  (target < 2000 ms)\n", shownMedian);
+    std::printf("pane shows all rows:   median %8.1f ms, min %.1f ms, max %.1f ms  (target < 2000 ms)\n",
+        shownMedian, *std::min_element(shown.begin(), shown.end()),
+        *std::max_element(shown.begin(), shown.end()));
     std::printf("longest stall:         median %8.1f ms, worst %.1f ms  (target < 150 ms)\n", median(stalls),
         *std::max_element(stalls.begin(), stalls.end()));
     std::printf("ls -f:                 median %8.1f ms\n", lsMedian);

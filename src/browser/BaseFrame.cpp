@@ -6,6 +6,7 @@
 #include "app/SessionFlags.h"
 #include "browser/BrowserTreeModel.h"
 #include "browser/BrowserTreeView.h"
+#include "browser/CategoryFilterModel.h"
 #include "browser/QVideoList.h"
 #include "browser/VideoModel.h"
 #include "engine/SessionCommands.h"
@@ -124,7 +125,7 @@ void BaseFrame::buildList()
     delete listModel;
     listModel = new VideoModel(nullptr);
     listModel->setCategory(MovieMode);
-    list->setModel(listModel);
+    list->setModel(listModel->shownFiles());
 
     auto *box = new QVBoxLayout(listArea);
     box->setSpacing(0);
@@ -197,7 +198,7 @@ void BaseFrame::SelectBrowserRow(const QModelIndex &index)
     Logger::instance()->log("SelectBrowserRow %s", qPrintable(path));
     list->clearSelection();
     listModel->setFolder(path);
-    list->setRootIndex(listModel->index(path));
+    list->setRootIndex(listModel->shownFiles()->indexOf(path));
     emit BrowserSelectionChanged(QFileInfoList(), side);
     treeModel->expand(index);
     unsetCursor();
@@ -239,7 +240,7 @@ void BaseFrame::launchFile(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
-    const QFileInfo file(listModel->filePath(index));
+    const QFileInfo file(CategoryFilterModel::filePath(index));
     if (file.isSymLink())
         return;
     if (file.isDir())
@@ -272,7 +273,7 @@ void BaseFrame::ViewSelectionChanged(const QItemSelection &, const QItemSelectio
     QFileInfoList files;
     const QModelIndexList indexes = list->selectionModel()->selectedIndexes();
     for (const QModelIndex &index : indexes) {
-        const QFileInfo file(listModel->filePath(index));
+        const QFileInfo file(CategoryFilterModel::filePath(index));
         if ((file.isFile() || file.isDir() || file.isSymLink()) && !file.isRoot())
             files.append(file);
     }
@@ -288,7 +289,7 @@ QFileInfoList BaseFrame::selectedFiles() const
     const int column = indexes.first().column();
     for (const QModelIndex &index : indexes) {
         if (index.column() == column)
-            files.append(QFileInfo(listModel->filePath(index)));
+            files.append(QFileInfo(CategoryFilterModel::filePath(index)));
     }
     return files;
 }
@@ -297,10 +298,7 @@ bool BaseFrame::deleteFiles(const QFileInfoList &files)
 {
     bool removed = false;
     for (const QFileInfo &file : files) {
-        // The model removes the working folder's whole tree for an invalid
-        // index, so a file it does not know is a failure.
-        const QModelIndex index = listModel->index(file.absoluteFilePath());
-        removed = index.isValid() && listModel->remove(index);
+        removed = listModel->remove(listModel->index(file.absoluteFilePath()));
         if (!removed)
             break;
     }
@@ -316,7 +314,8 @@ bool BaseFrame::createFolder(const QString &name, bool makeWritable)
     for (int n = 1; folder.exists(candidate); ++n)
         candidate = name + QLatin1Char(' ') + QString::number(n);
 
-    const QModelIndex created = listModel->mkdir(list->rootIndex(), candidate);
+    CategoryFilterModel *shown = listModel->shownFiles();
+    const QModelIndex created = shown->mapFromSource(listModel->mkdir(listModel->index(base), candidate));
     if (!created.isValid())
         return false;
     if (makeWritable)

@@ -2,6 +2,7 @@
 #include "browser/BrowserTreeModel.h"
 #include "browser/IconProvider.h"
 #include "browser/QNodeItem.h"
+#include "browser/SubFolderProber.h"
 #include "engine/DeviceState.h"
 #include "engine/TL09Engine.h"
 
@@ -33,7 +34,12 @@ BrowserTreeModel::BrowserTreeModel(BrowserMode side, QObject *parent)
     : QAbstractItemModel(parent)
     , m_side(side)
     , m_root(std::make_unique<QNodeItem>(QFileInfo(), this, RootNode))
+    , m_prober(new SubFolderProber(this))
 {
+    connect(m_prober, &SubFolderProber::probed, this, &BrowserTreeModel::applyProbes);
+    m_probeStart.setSingleShot(true);
+    m_probeStart.setInterval(0);
+    connect(&m_probeStart, &QTimer::timeout, this, &BrowserTreeModel::startProbes);
     if (side == ExternalDeviceMode)
         buildDeviceTop();
     else
@@ -42,7 +48,11 @@ BrowserTreeModel::BrowserTreeModel(BrowserMode side, QObject *parent)
     m_root->setPopulated(true);
 }
 
-BrowserTreeModel::~BrowserTreeModel() = default;
+BrowserTreeModel::~BrowserTreeModel()
+{
+    // No answer may arrive for the nodes about to go.
+    delete m_prober;
+}
 
 void BrowserTreeModel::setMountTables(const QStringList &paths)
 {
@@ -357,6 +367,9 @@ void BrowserTreeModel::refresh(const QModelIndex &index)
     if (node->kind() <= LabelNode)
         return;
     node->setModel(this);
+    // Views count the rows while they are told of the change; an unlisted
+    // node would then list itself on top of the rows inserted here.
+    node->setPopulated(true);
     if (node->childCount() > 0) {
         beginRemoveRows(first, 0, node->childCount() - 1);
         node->deleteChildren(0, node->childCount());
@@ -369,7 +382,6 @@ void BrowserTreeModel::refresh(const QModelIndex &index)
             node->appendChild(new QNodeItem(folder, this, FolderNode, node));
         endInsertRows();
     }
-    node->setPopulated(true);
 }
 
 void BrowserTreeModel::refresh()
@@ -386,6 +398,43 @@ void BrowserTreeModel::expand(const QModelIndex &index)
 void BrowserTreeModel::expand()
 {
     expand(QModelIndex());
+}
+
+void BrowserTreeModel::probeLater(QNodeItem *node) const
+{
+    const QString folder = node->folderPath();
+    m_probing[folder].append(node);
+    m_toProbe.append(folder);
+    if (!m_probeStart.isActive())
+        m_probeStart.start();
+}
+
+void BrowserTreeModel::startProbes()
+{
+    m_prober->probe(m_toProbe);
+    m_toProbe.clear();
+}
+
+void BrowserTreeModel::applyProbes(const QStringList &withSubFolders, const QStringList &withoutSubFolders)
+{
+    bool expandersGone = false;
+    for (const QStringList *answers : { &withSubFolders, &withoutSubFolders }) {
+        const bool holds = answers == &withSubFolders;
+        for (const QString &folder : *answers) {
+            const QList<QPointer<QNodeItem>> nodes = m_probing.take(folder);
+            for (QNodeItem *node : nodes) {
+                if (!node)
+                    continue;
+                node->setHoldsSubFolder(holds);
+                expandersGone = expandersGone || !holds;
+            }
+        }
+    }
+    // Views keep what they learnt at their last layout.
+    if (expandersGone) {
+        emit layoutAboutToBeChanged();
+        emit layoutChanged();
+    }
 }
 
 QModelIndex BrowserTreeModel::findLoadedPath(const QFileInfo &info, const QModelIndex &start) const

@@ -5,11 +5,15 @@
 
 #include <QAbstractItemModel>
 #include <QFileInfo>
+#include <QHash>
+#include <QPointer>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 
 class QNodeItem;
+class SubFolderProber;
 
 // The folder tree of one file pane. Its top level mixes a label ("My
 // computer" or the device), the four category folders of the side and the
@@ -24,6 +28,9 @@ public:
     static constexpr int FullPathRole = Qt::UserRole + 1;
     // File name of a node (a link's target name).
     static constexpr int FileNameRole = Qt::UserRole + 2;
+    // Folders with more sub-folders than this have theirs probed for
+    // sub-folders of their own in the background.
+    static constexpr int directProbeLimit = 64;
 
     explicit BrowserTreeModel(BrowserMode side, QObject *parent = nullptr);
     ~BrowserTreeModel() override;
@@ -44,6 +51,9 @@ public:
     // Looks path up from the top-level node holding it, listing folders on
     // the way. Invalid when not found.
     QModelIndex findPath(const QString &path);
+    // Has node read in the background whether it holds sub-folders; views
+    // are told to lay out again when answers change their expanders.
+    void probeLater(QNodeItem *node) const;
 
     QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex &index) const override;
@@ -78,7 +88,16 @@ private:
     QModelIndex indexOfNode(QNodeItem *node) const;
     bool isRenameAllowed(const QNodeItem *node, const QString &newName) const;
     bool dropOne(const QString &source, const QString &targetFolder, Qt::DropAction action);
+    void startProbes();
+    void applyProbes(const QStringList &withSubFolders, const QStringList &withoutSubFolders);
 
     BrowserMode m_side;
     std::unique_ptr<QNodeItem> m_root;
+    SubFolderProber *m_prober;
+    // Nodes waiting for a probe, by folder; nodes a refresh discards go null.
+    mutable QHash<QString, QList<QPointer<QNodeItem>>> m_probing;
+    // Folders a layout asked about, handed to the prober together once the
+    // layout is done rather than one by one.
+    mutable QStringList m_toProbe;
+    mutable QTimer m_probeStart;
 };

@@ -2,8 +2,13 @@
 target_sources(OpaloSyncCore PRIVATE
     BrowserTreeModel.cpp BrowserTreeModel.h
     BrowserTreeView.h
+    CategoryFilterModel.cpp CategoryFilterModel.h
+    FileNameMatcher.cpp FileNameMatcher.h
+    FileSelectionModel.cpp FileSelectionModel.h
     IconProvider.h
     PrettyItemDelegate.cpp PrettyItemDelegate.h
     QNodeItem.cpp QNodeItem.h
     QVideoList.cpp QVideoList.h
+    SubFolderProber.cpp SubFolderProber.h
+    SubFolderReader.cpp SubFolderReader.h
     VideoModel.cpp VideoModel.h)

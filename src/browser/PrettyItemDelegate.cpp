@@ -1,27 +1,26 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/PrettyItemDelegate.h"
+#include "browser/CategoryFilterModel.h"
 #include "ui/MessageBox.h"
 
 #include <QDir>
-#include <QFileSystemModel>
 #include <QLineEdit>
 
 PrettyItemDelegate::PrettyItemDelegate(QObject *parent)
     : QStyledItemDelegate(parent)
 { }
 
-void PrettyItemDelegate::setModelData(
-    QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+void PrettyItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const
 {
     const auto *lineEdit = qobject_cast<QLineEdit *>(editor);
-    const auto *files = qobject_cast<QFileSystemModel *>(model);
-    if (!lineEdit || !files || !index.isValid())
+    const QString path = CategoryFilterModel::filePath(index);
+    if (!lineEdit || path.isEmpty())
         return;
     const QString newName = lineEdit->text();
     const QString oldName = index.data(Qt::DisplayRole).toString();
     if (newName.isEmpty() || newName == oldName)
         return;
-    const QString folder = QFileInfo(files->filePath(index)).absolutePath();
+    const QString folder = QFileInfo(path).absolutePath();
     // A separator would move the file elsewhere; the name is refused as if
     // it were taken.
     const QString target

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/QNodeItem.h"
 #include "app/Logger.h"
+#include "browser/BrowserTreeModel.h"
 #include "browser/IconProvider.h"
+#include "browser/SubFolderReader.h"
 #include "engine/TL09Engine.h"
 
 #include <QDir>
@@ -99,8 +101,24 @@ bool QNodeItem::hasChildren() const
         return !m_children.isEmpty();
     if (m_kind != FolderNode)
         return true;
-    QDirIterator it(folderPath(), QDir::Dirs | QDir::Drives | QDir::NoDotAndDotDot);
-    return it.hasNext();
+    // Views ask again at every layout, for every row of a folder that may
+    // hold thousands: each folder is read once, and the rows of a large
+    // folder are read in the background, counting as possible parents
+    // until their answer comes.
+    if (m_subFolderProbe == Unprobed) {
+        if (m_model && m_parent && m_parent->childCount() > BrowserTreeModel::directProbeLimit) {
+            m_subFolderProbe = Probing;
+            m_model->probeLater(const_cast<QNodeItem *>(this));
+        } else {
+            setHoldsSubFolder(SubFolderReader::holdsSubFolder(folderPath()));
+        }
+    }
+    return m_subFolderProbe != NoSubFolder;
+}
+
+void QNodeItem::setHoldsSubFolder(bool holds) const
+{
+    m_subFolderProbe = holds ? HasSubFolder : NoSubFolder;
 }
 
 QFileInfoList QNodeItem::listSubFolders() const

@@ -69,8 +69,12 @@ public:
     bool isFileSystemRoot() const;
 
     // Whether the node has (or, before listing, would have) sub-folders; an
-    // unlisted folder is read only up to its first sub-folder.
+    // unlisted folder is read once, only up to its first sub-folder. Among
+    // many siblings it is read in the background (see SubFolderProber) and
+    // counts as having sub-folders until then.
     bool hasChildren() const;
+    // The answer of a read in the background.
+    void setHoldsSubFolder(bool holds) const;
     // Lists the sub-folders; a listed node is left alone unless forced.
     void populate(bool force = false);
     // The sub-folders of folderPath(), in directory order; hidden ones are
@@ -89,6 +93,8 @@ private:
     int m_kind;
     bool m_populated = false;
     int m_cachedFlags = 0;
+    enum SubFolderProbe { Unprobed, Probing, HasSubFolder, NoSubFolder };
+    mutable SubFolderProbe m_subFolderProbe = Unprobed;
     BrowserTreeModel *m_model;
     QNodeItem *m_parent;
     QList<QNodeItem *> m_children;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/QVideoList.h"
+#include "browser/CategoryFilterModel.h"
+#include "browser/FileSelectionModel.h"
 #include "browser/PrettyItemDelegate.h"
 #include "browser/VideoModel.h"
 
@@ -18,16 +20,32 @@ QVideoList::QVideoList(QWidget *parent)
     setAcceptDrops(true);
 }
 
+void QVideoList::setModel(QAbstractItemModel *model)
+{
+    QListView::setModel(model);
+    auto *shown = qobject_cast<CategoryFilterModel *>(model);
+    if (!shown)
+        return;
+    QItemSelectionModel *plain = selectionModel();
+    setSelectionModel(new FileSelectionModel(shown, this));
+    delete plain;
+}
+
+VideoModel *QVideoList::fileModel() const
+{
+    const auto *shown = qobject_cast<CategoryFilterModel *>(model());
+    return shown ? qobject_cast<VideoModel *>(shown->files()) : nullptr;
+}
+
 QVector<QString> QVideoList::selectedPaths()
 {
     QVector<QString> paths;
-    const auto *files = qobject_cast<QFileSystemModel *>(model());
+    const VideoModel *files = fileModel();
     if (!files)
         return paths;
-    const QModelIndexList selected
-        = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
     for (const QModelIndex &index : selected)
-        paths.append(files->filePath(index));
+        paths.append(CategoryFilterModel::filePath(index));
     m_emptySelection = paths.isEmpty();
     if (m_emptySelection)
         paths.append(files->rootPath());
@@ -37,11 +55,10 @@ QVector<QString> QVideoList::selectedPaths()
 QMimeData *QVideoList::selectionMimeData() const
 {
     QList<QUrl> urls;
-    const auto *files = qobject_cast<QFileSystemModel *>(model());
-    if (files && selectionModel()) {
+    if (selectionModel()) {
         const QModelIndexList selected = selectionModel()->selectedIndexes();
         for (const QModelIndex &index : selected)
-            urls.append(QUrl::fromLocalFile(files->filePath(index)));
+            urls.append(QUrl::fromLocalFile(CategoryFilterModel::filePath(index)));
     }
     auto *data = new QMimeData;
     data->setUrls(urls);
@@ -121,7 +138,7 @@ void QVideoList::dropEvent(QDropEvent *event)
         if (url.isLocalFile())
             files.append(QFileInfo(url.toLocalFile()));
     }
-    const auto *videoModel = qobject_cast<VideoModel *>(model());
+    const VideoModel *videoModel = fileModel();
     if (videoModel && videoModel->isActive() && !files.isEmpty())
         emit doDrop(files, videoModel->rootPath());
     event->acceptProposedAction();

@@ -8,11 +8,11 @@
 class PrettyItemDelegate;
 class QKeyEvent;
 class QMimeData;
+class VideoModel;
 
-// The file list of a pane. Drags start at the first move of a press on an
-// item; drops are taken from other widgets only and handed on as doDrop.
-// The list does not handle keys itself: it hands each key press to its
-// pane's handler through keyPressed, which may pass it back with
+// The file list of a pane, a view of a VideoModel's shownFiles(). Drags start at the first move of a press on
+// an item; drops are taken from other widgets only and handed on as doDrop. The list does not handle keys
+// itself: it hands each key press to its pane's handler through keyPressed, which may pass it back with
 // passKeyToView.
 class QVideoList : public QListView
 {
@@ -22,6 +22,12 @@ public:
     explicit QVideoList(QWidget *parent = nullptr);
 
     using QListView::edit;
+
+    // Given a VideoModel's shownFiles(), the selection also takes indexes
+    // of the VideoModel itself (see FileSelectionModel).
+    void setModel(QAbstractItemModel *model) override;
+    // The VideoModel under the shown files; null for any other model.
+    VideoModel *fileModel() const;
 
     // The selected paths in selection order; the shown folder alone when
     // nothing is selected (then selectionWasEmpty() is true).

@@ -2,6 +2,7 @@
 #include "browser/VideoModel.h"
 #include "app/Logger.h"
 #include "browser/BrowserMode.h"
+#include "browser/CategoryFilterModel.h"
 #include "browser/IconProvider.h"
 #include "browser/ThumbLoaderWorker.h"
 #include "engine/TL09Engine.h"
@@ -18,6 +19,7 @@ constexpr int stopTimeoutMs = 3000;
 VideoModel::VideoModel(QObject *parent)
     : QFileSystemModel(parent)
     , m_worker(new ThumbLoaderWorker(this))
+    , m_shown(new CategoryFilterModel(this, this))
 {
     setIconProvider(IconProvider::shared());
     setFilter(QDir::Files | QDir::Drives | QDir::NoSymLinks | QDir::AllDirs | QDir::NoDotAndDotDot);
@@ -32,10 +34,16 @@ VideoModel::VideoModel(QObject *parent)
     connect(this, &QAbstractItemModel::rowsInserted, this, &VideoModel::receivedRowsInserted);
     connect(this, &QAbstractItemModel::rowsAboutToBeRemoved, this, &VideoModel::receivedRowsAboutToBeRemoved);
     connect(this, &QAbstractItemModel::dataChanged, this, &VideoModel::refreshTree);
+    connect(this, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        if (QDir::cleanPath(path) == QDir::cleanPath(rootPath()))
+            m_firstListing = false;
+    });
 }
 
 VideoModel::~VideoModel()
 {
+    // Views may still hold the filter; it lets go of this model first.
+    delete m_shown;
     stopWorker();
     // Joins the thread before the caches go.
     delete m_worker;
@@ -46,15 +54,7 @@ void VideoModel::setCategory(int mode)
     if (mode < DocumentsMode || mode > MovieMode)
         return;
     m_mode = mode;
-    applyNameFilters(TL09Engine::categoryNameFilters(mode));
-}
-
-void VideoModel::applyNameFilters(const QStringList &filters)
-{
-    // Every change of the filters makes the base model test every listed
-    // name against every pattern again, which takes long in large folders.
-    if (filters != nameFilters())
-        setNameFilters(filters);
+    m_shown->setNameFilters(TL09Engine::categoryNameFilters(mode));
 }
 
 void VideoModel::setFolder(const QString &path)
@@ -62,6 +62,8 @@ void VideoModel::setFolder(const QString &path)
     stopWorker();
     clearThumbnails();
     setActive(QDir(path).exists());
+    const QModelIndex known = index(path);
+    m_firstListing = m_active && (!known.isValid() || rowCount(known) == 0);
     setRootPath(path);
     setReadOnly(false);
     requestFolderThumbnails();
@@ -93,6 +95,18 @@ void VideoModel::clearThumbnails()
     m_awaited.clear();
 }
 
+QFileInfoList VideoModel::categoryFiles(const QModelIndex &parent, int first, int last) const
+{
+    QFileInfoList files;
+    const FileNameMatcher &matcher = m_shown->matcher();
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex entry = index(row, 0, parent);
+        if (!isDir(entry) && matcher.matches(fileName(entry)))
+            files.append(fileInfo(entry));
+    }
+    return files;
+}
+
 void VideoModel::requestThumbnails(const QFileInfoList &files)
 {
     QFileInfoList wanted;
@@ -109,10 +123,13 @@ void VideoModel::requestThumbnails(const QFileInfoList &files)
 
 void VideoModel::requestFolderThumbnails()
 {
+    // The rows the model already holds; those it lists later arrive as
+    // inserted rows. No listing of its own on the GUI thread.
     if (!m_active)
         return;
-    const QDir folder(rootPath());
-    requestThumbnails(folder.entryInfoList(nameFilters(), QDir::Files | QDir::NoSymLinks));
+    const QModelIndex folder = index(rootPath());
+    if (folder.isValid())
+        requestThumbnails(categoryFiles(folder, 0, rowCount(folder) - 1));
 }
 
 void VideoModel::setActive(bool active)
@@ -123,6 +140,11 @@ void VideoModel::setActive(bool active)
     beginResetModel();
     m_active = active;
     endResetModel();
+}
+
+bool VideoModel::remove(const QModelIndex &index)
+{
+    return index.isValid() && QFileSystemModel::remove(index);
 }
 
 bool VideoModel::isShownFolder(const QModelIndex &parent) const
@@ -198,18 +220,16 @@ void VideoModel::receivedRowsInserted(const QModelIndex &parent, int start, int 
 {
     if (!m_thumbnailsEnabled || !isShownFolder(parent))
         return;
-    QFileInfoList files;
-    bool folderAdded = false;
+    requestThumbnails(categoryFiles(parent, start, end));
+    // The folders of a first listing are those the tree has just listed.
+    if (m_firstListing)
+        return;
     for (int row = start; row <= end; ++row) {
-        const QFileInfo info = fileInfo(index(row, 0, parent));
-        if (info.isDir())
-            folderAdded = true;
-        else
-            files.append(info);
+        if (isDir(index(row, 0, parent))) {
+            emit refresh();
+            return;
+        }
     }
-    requestThumbnails(files);
-    if (folderAdded)
-        emit refresh();
 }
 
 void VideoModel::receivedRowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)

@@ -6,11 +6,15 @@
 #include <QPixmap>
 #include <QSet>
 
+class CategoryFilterModel;
 class ThumbLoaderWorker;
 
 // The file list of a pane: one folder, its sub-folders and the files of the
 // current media category, with thumbnails made in the background in place of
 // the file-type icons. Symbolic links are never listed.
+//
+// The model holds every file of the folder; shownFiles() is the view of it
+// that a list shows, narrowed to the category's files.
 class VideoModel : public QFileSystemModel
 {
     Q_OBJECT
@@ -26,6 +30,8 @@ public:
     // keep the current name filters.
     void setCategory(int mode);
     int category() const { return m_mode; }
+    // The folders and the category's files, for a view; owned by the model.
+    CategoryFilterModel *shownFiles() const { return m_shown; }
     // Shows path; a folder that does not exist empties the list.
     void setFolder(const QString &path);
     // Drops the thumbnails and asks for those of the shown folder again, for
@@ -36,6 +42,9 @@ public:
     ThumbLoaderWorker *thumbnailWorker() const { return m_worker; }
     // Whether the shown folder exists.
     bool isActive() const { return m_active; }
+    // Removes a file, or a folder with its contents; an invalid index
+    // removes nothing (the base model would take its working folder).
+    bool remove(const QModelIndex &index);
 
     // Cleared by the copy flow while files arrive, so that rows inserted by a
     // copy ask for no thumbnails.
@@ -68,9 +77,10 @@ public slots:
     void refreshTree(const QModelIndex &topLeft, const QModelIndex &bottomRight);
 
 private:
-    void applyNameFilters(const QStringList &filters);
     void stopWorker();
     void clearThumbnails();
+    // The files of the category among rows first to last of parent.
+    QFileInfoList categoryFiles(const QModelIndex &parent, int first, int last) const;
     void requestThumbnails(const QFileInfoList &files);
     void requestFolderThumbnails();
     void setActive(bool active);
@@ -82,6 +92,10 @@ private:
     // for any other file is late (made before a stop) and is dropped.
     QSet<QString> m_awaited;
     ThumbLoaderWorker *m_worker;
+    CategoryFilterModel *m_shown;
     int m_mode = 3;
     bool m_active = false;
+    // The rows of the shown folder are arriving for the first time, until
+    // the model reports the folder loaded.
+    bool m_firstListing = false;
 };

@@ -6,6 +6,7 @@
 #include "app/SessionFlags.h"
 #include "browser/BrowserTreeModel.h"
 #include "browser/BrowserTreeView.h"
+#include "browser/CategoryFilterModel.h"
 #include "browser/ExternalDeviceFrame.h"
 #include "browser/HostFrame.h"
 #include "browser/QVideoList.h"
@@ -30,7 +31,7 @@ std::unique_ptr<BaseFrame> makePane(BrowserMode side)
 
 QStringList listedNames(BaseFrame &pane)
 {
-    VideoModel *model = pane.listViewModel();
+    const QAbstractItemModel *model = pane.listView()->model();
     const QModelIndex root = pane.listView()->rootIndex();
     QStringList names;
     for (int row = 0; row < model->rowCount(root); ++row)
@@ -43,7 +44,7 @@ QStringList listedNames(BaseFrame &pane)
 void showFolder(BaseFrame &pane, const QString &path)
 {
     pane.listViewModel()->setFolder(path);
-    pane.listView()->setRootIndex(pane.listViewModel()->index(path));
+    pane.listView()->setRootIndex(pane.listViewModel()->shownFiles()->indexOf(path));
 }
 
 bool makeFile(const QString &path)
@@ -88,6 +89,7 @@ private slots:
     void openingFolderFromListMovesTree();
     void selectionIsReportedWithSide();
     void deleteStopsAtFirstFailureAndSparesWorkingFolder();
+    void listRowsActOnTheirOwnFiles();
 
 private:
     std::unique_ptr<PaneTestHome> home;
@@ -204,7 +206,7 @@ void tst_BaseFrame::createFolderPicksFreeName()
     QVERIFY(QFileInfo(device.filePath(expected)).isDir());
     QCOMPARE(
         QDir(device.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).count(), existing.count() + 1);
-    QCOMPARE(pane.listViewModel()->filePath(pane.listView()->currentIndex()), device.filePath(expected));
+    QCOMPARE(CategoryFilterModel::filePath(pane.listView()->currentIndex()), device.filePath(expected));
 }
 
 void tst_BaseFrame::createdFolderIsWritableWhateverItsPath_data()
@@ -330,7 +332,7 @@ void tst_BaseFrame::openingFolderFromListMovesTree()
     pane.SelectMode(PicturesMode);
     QTRY_VERIFY(listedNames(pane).contains(QStringLiteral("trip")));
 
-    pane.launchFile(pane.listViewModel()->index(inner));
+    pane.launchFile(pane.listViewModel()->shownFiles()->indexOf(inner));
     QCOMPARE(pane.treeView()->currentIndex().data(BrowserTreeModel::FullPathRole).toString(), inner);
     QCOMPARE(pane.currentPath(), inner);
     QTRY_VERIFY(listedNames(pane).contains(QStringLiteral("day one")));
@@ -387,6 +389,38 @@ void tst_BaseFrame::deleteStopsAtFirstFailureAndSparesWorkingFolder()
     QVERIFY(QFile::exists(last));
     QVERIFY(pane.deleteFiles({ QFileInfo(last) }));
     QVERIFY(!QFile::exists(last));
+}
+
+void tst_BaseFrame::listRowsActOnTheirOwnFiles()
+{
+    // Files of other categories sort between the shown ones, so a list row
+    // is never the file model's row of the same number.
+    TestDir device;
+    for (const char *name : { "a.txt", "b.jpg", "c.txt", "d.jpg", "e.mp3" })
+        QVERIFY(!device.createFile(QString::fromLatin1(name)).isEmpty());
+    device.createFolder(QStringLiteral("f"));
+    ExternalDeviceFrame pane;
+    pane.SelectMode(PicturesMode);
+    showFolder(pane, device.path());
+    QTRY_COMPARE(listedNames(pane), (QStringList { "b.jpg", "d.jpg", "f" }));
+    // By name, folders first: "f", "b.jpg", "d.jpg".
+    pane.arrange(0);
+    const QAbstractItemModel *rows = pane.listView()->model();
+    QTRY_COMPARE(rows->index(2, 0, pane.listView()->rootIndex()).data().toString(), QStringLiteral("d.jpg"));
+
+    QSignalSpy selection(&pane, &BaseFrame::BrowserSelectionChanged);
+    const QModelIndex third = rows->index(2, 0, pane.listView()->rootIndex());
+    pane.listView()->selectionModel()->select(third, QItemSelectionModel::Select);
+    QCOMPARE(
+        selection.last().at(0).value<QFileInfoList>(), QFileInfoList { QFileInfo(device.filePath("d.jpg")) });
+    QCOMPARE(pane.selectedFiles(), QFileInfoList { QFileInfo(device.filePath("d.jpg")) });
+
+    QVERIFY(pane.deleteFiles(pane.selectedFiles()));
+    QCOMPARE(
+        QDir(device.path()).entryList(QDir::Files), (QStringList { "a.txt", "b.jpg", "c.txt", "e.mp3" }));
+
+    QVERIFY(pane.createFolder(QStringLiteral("Folder"), false));
+    QCOMPARE(CategoryFilterModel::filePath(pane.listView()->currentIndex()), device.filePath("Folder"));
 }
 
 QTEST_MAIN(tst_BaseFrame)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "PaneTestHome.h"
 #include "TestDir.h"
+#include "TmpfsMount.h"
 
 #include "browser/Browser.h"
 #include "browser/BrowserTreeModel.h"
 #include "browser/BrowserTreeView.h"
+#include "browser/CategoryFilterModel.h"
 #include "browser/ExternalDeviceFrame.h"
 #include "browser/HostFrame.h"
 #include "browser/QVideoList.h"
@@ -14,7 +16,6 @@
 #include "ui/MessageBox.h"
 
 #include <QLabel>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
@@ -49,7 +50,7 @@ QList<SeenBox> *answerBoxes(QList<QMessageBox::StandardButton> answers)
 void showFolder(BaseFrame *pane, const QString &path)
 {
     pane->listViewModel()->setFolder(path);
-    pane->listView()->setRootIndex(pane->listViewModel()->index(path));
+    pane->listView()->setRootIndex(pane->listViewModel()->shownFiles()->indexOf(path));
 }
 
 void showLabel(BaseFrame *pane)
@@ -70,14 +71,6 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-bool mountTmpfs(const QString &folder, const QString &options)
-{
-    return QProcess::execute(QStringLiteral("mount"),
-               { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), options,
-                   QStringLiteral("tmpfs"), folder })
-        == 0;
-}
-
 } // namespace
 
 class tst_Browser : public QObject
@@ -91,6 +84,8 @@ private slots:
     void deviceTitleFollowsModel();
     void buildsWithItsRules();
     void alwaysOpensOnPictures();
+    void treeShowsEachFolderOnce_data();
+    void treeShowsEachFolderOnce();
     void buttonsFollowSelection_data();
     void buttonsFollowSelection();
     void deleteAsksFirst_data();
@@ -192,6 +187,51 @@ void tst_Browser::alwaysOpensOnPictures()
     QCOMPARE(TL09Engine::instance()->category, int(PicturesMode));
     QCOMPARE(browser.deviceFrame()->currentPath(), home->deviceFolder(PicturesMode));
     QCOMPARE(browser.hostFrame()->currentPath(), home->hostFolder(PicturesMode));
+}
+
+void tst_Browser::treeShowsEachFolderOnce_data()
+{
+    QTest::addColumn<int>("tabClicks");
+    QTest::newRow("as opened") << 0;
+    QTest::newRow("tab clicked") << 1;
+    QTest::newRow("tab clicked twice") << 2;
+}
+
+// The list's folders arrive after the tree listed them; whatever the
+// order, the tree shows each sub-folder once.
+void tst_Browser::treeShowsEachFolderOnce()
+{
+    QFETCH(int, tabClicks);
+    // Folders of their own for each row: the home is shared by the tests.
+    const QString suffix = QString::number(tabClicks);
+    QStringList expected { QStringLiteral("Family ") + suffix, QStringLiteral("Holidays ") + suffix };
+    for (int mode : { int(PicturesMode), int(MusicMode) }) {
+        for (const QString &name : qAsConst(expected))
+            QVERIFY(QDir(home->hostFolder(mode)).mkpath(name));
+    }
+
+    Browser browser;
+    browser.show();
+    for (int i = 0; i < tabClicks; ++i)
+        browser.findChild<Button *>(QStringLiteral("_pictureTabPushButton"))->click();
+    BaseFrame *pane = browser.hostFrame();
+    QTRY_VERIFY(pane->listViewModel()->shownFiles()->rowCount(pane->listView()->rootIndex()) >= 2);
+    // Late rows of the list would make the tree list again.
+    QTest::qWait(200);
+
+    const QModelIndex pictures = pane->treeView()->currentIndex();
+    QCOMPARE(pictures.data(BrowserTreeModel::FullPathRole).toString(), home->hostFolder(PicturesMode));
+    QStringList shown;
+    for (QModelIndex row = pane->treeView()->indexBelow(pictures); row.parent() == pictures;
+         row = pane->treeView()->indexBelow(row)) {
+        const QString name = row.data().toString();
+        if (name.endsWith(suffix))
+            shown.append(name);
+    }
+    shown.sort();
+    QCOMPARE(shown, expected);
+    QCOMPARE(pane->browserTreeModel()->rowCount(pictures),
+        int(QDir(home->hostFolder(PicturesMode)).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size()));
 }
 
 void tst_Browser::buttonsFollowSelection_data()
@@ -325,7 +365,8 @@ void tst_Browser::createFailureIsShown()
 {
     TestDir mountDir;
     const QString readOnly = mountDir.createFolder(QStringLiteral("read-only"));
-    if (!mountTmpfs(readOnly, QStringLiteral("ro,size=1m")))
+    TmpfsMount mount(readOnly, QStringLiteral("ro,size=1m"));
+    if (!mount.isMounted())
         QSKIP("mounting a tmpfs is not allowed here");
     Browser browser;
     browser.show();
@@ -333,7 +374,6 @@ void tst_Browser::createFailureIsShown()
     seen.reset(answerBoxes({ QMessageBox::Ok }));
 
     browser.CreateDirInOpalo();
-    QProcess::execute(QStringLiteral("umount"), { readOnly });
 
     QCOMPARE(seen->size(), 1);
     QCOMPARE(seen->first().text, QStringLiteral("An error occurred. The folder could not be created."));

@@ -67,6 +67,7 @@ private slots:
     void deviceLabel();
     void expanderOnlyForVisibleSubFolders_data();
     void expanderOnlyForVisibleSubFolders();
+    void largeFolderProbesItsRowsInTheBackground();
     void linkedFolderListsItsTarget();
     void refreshOfFixedRowsChangesNothing_data();
     void refreshOfFixedRowsChangesNothing();
@@ -224,23 +225,42 @@ void TestBrowserTreeModel::expanderOnlyForVisibleSubFolders_data()
 {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("folders");
+    // "name>target": a link in the folder to target, relative to the device.
+    QTest::addColumn<QStringList>("links");
     QTest::addColumn<bool>("expander");
-    QTest::newRow("empty") << QStringList() << QStringList() << false;
-    QTest::newRow("files only") << QStringList { "a.jpg", "b.txt" } << QStringList() << false;
-    QTest::newRow("hidden sub-folder only") << QStringList { "a.jpg" } << QStringList { ".cache" } << false;
-    QTest::newRow("a sub-folder") << QStringList { "a.jpg" } << QStringList { ".cache", "Holidays" } << true;
+    QTest::newRow("empty") << QStringList() << QStringList() << QStringList() << false;
+    QTest::newRow("files only") << QStringList { "a.jpg", "b.txt" } << QStringList() << QStringList()
+                                << false;
+    QTest::newRow("hidden sub-folder only")
+        << QStringList { "a.jpg" } << QStringList { ".cache" } << QStringList() << false;
+    QTest::newRow("a sub-folder") << QStringList { "a.jpg" } << QStringList { ".cache", "Holidays" }
+                                  << QStringList() << true;
+    QTest::newRow("a link to a folder")
+        << QStringList() << QStringList() << QStringList { "to>elsewhere" } << true;
+    QTest::newRow("a link to a file")
+        << QStringList() << QStringList() << QStringList { "to>file.txt" } << false;
+    QTest::newRow("a broken link") << QStringList() << QStringList() << QStringList { "to>missing" } << false;
+    QTest::newRow("a hidden link to a folder")
+        << QStringList() << QStringList() << QStringList { ".to>elsewhere" } << false;
 }
 
 void TestBrowserTreeModel::expanderOnlyForVisibleSubFolders()
 {
     QFETCH(QStringList, files);
     QFETCH(QStringList, folders);
+    QFETCH(QStringList, links);
     QFETCH(bool, expander);
     m_device->createFolder(QStringLiteral("probe"));
+    m_device->createFolder(QStringLiteral("elsewhere"));
+    m_device->createFile(QStringLiteral("file.txt"), "x");
     for (const QString &file : files)
         m_device->createFile(QStringLiteral("probe/") + file, "x");
     for (const QString &folder : folders)
         m_device->createFolder(QStringLiteral("probe/") + folder);
+    for (const QString &link : links) {
+        const QStringList parts = link.split(QLatin1Char('>'));
+        m_device->createSymlink(m_device->filePath(parts.at(1)), QStringLiteral("probe/") + parts.at(0));
+    }
 
     BrowserTreeModel &model = deviceModel();
     const QModelIndex probe = childNamed(model, mountPointIndex(model), QStringLiteral("probe"));
@@ -249,6 +269,41 @@ void TestBrowserTreeModel::expanderOnlyForVisibleSubFolders()
     QCOMPARE(model.rowCount(probe) > 0, expander);
     // Once listed the answer is the listing's.
     QCOMPARE(model.hasChildren(probe), expander);
+}
+
+void TestBrowserTreeModel::largeFolderProbesItsRowsInTheBackground()
+{
+    const int count = BrowserTreeModel::directProbeLimit + 10;
+    for (int i = 0; i < count; ++i)
+        m_device->createFolder(QStringLiteral("big/empty %1").arg(i));
+    m_device->createFolder(QStringLiteral("big/parent/child"));
+    m_device->createFile(QStringLiteral("big/files only/a.jpg"), "x");
+    // No model tester: it opens every row it can, as no view does.
+    BrowserTreeModel model(ExternalDeviceMode);
+    const QModelIndex big = childNamed(model, mountPointIndex(model), QStringLiteral("big"));
+    QCOMPARE(model.rowCount(big), count + 2);
+    const auto expanders = [&] {
+        QStringList names;
+        for (int row = 0; row < model.rowCount(big); ++row) {
+            if (model.hasChildren(model.index(row, 0, big)))
+                names.append(model.index(row, 0, big).data().toString());
+        }
+        return names;
+    };
+    QSignalSpy layouts(&model, &QAbstractItemModel::layoutChanged);
+
+    // Until the answers come every row may have sub-folders.
+    QCOMPARE(expanders().size(), count + 2);
+    QTRY_COMPARE(expanders(), QStringList { QStringLiteral("parent") });
+    QVERIFY(layouts.count() >= 1);
+    const QModelIndex parent = childNamed(model, big, QStringLiteral("parent"));
+    QCOMPARE(texts(model, parent), QStringList { QStringLiteral("child") });
+
+    // Rows discarded by a refresh before their answer came are probed anew.
+    model.refresh(big);
+    QCOMPARE(expanders().size(), count + 2);
+    model.refresh(big);
+    QTRY_COMPARE(expanders(), QStringList { QStringLiteral("parent") });
 }
 
 void TestBrowserTreeModel::linkedFolderListsItsTarget()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "TestDir.h"
 #include "browser/BrowserMode.h"
+#include "browser/CategoryFilterModel.h"
 #include "browser/ThumbLoaderWorker.h"
 #include "browser/VideoModel.h"
 
@@ -26,9 +27,10 @@ QString writePicture(TestDir &dir, const QString &relative, const QSize &size = 
 QStringList shownNames(const VideoModel &model)
 {
     QStringList names;
-    const QModelIndex root = model.index(model.rootPath());
-    for (int row = 0; row < model.rowCount(root); ++row)
-        names.append(model.index(row, 0, root).data().toString());
+    const CategoryFilterModel *shown = model.shownFiles();
+    const QModelIndex root = shown->indexOf(model.rootPath());
+    for (int row = 0; row < shown->rowCount(root); ++row)
+        names.append(shown->index(row, 0, root).data().toString());
     names.sort();
     return names;
 }
@@ -53,7 +55,9 @@ private slots:
 
     void listsCategoryFilesAndFolders_data();
     void listsCategoryFilesAndFolders();
+    void switchingCategoryRefiltersTheFolder();
     void impossiblePathEmptiesTheList();
+    void removeRefusesAnInvalidIndex();
     void roles();
     void picturesGetThumbnails();
     void otherCategoriesDiscardTheirBatches_data();
@@ -61,6 +65,7 @@ private slots:
     void switchingCategoryMidBatchStartsOver();
     void rowsInsertedDuringACopyGetNoThumbnails();
     void newSubFolderAsksForATreeRefresh();
+    void firstListingAsksForNoTreeRefresh();
     void removedFileLosesItsThumbnail();
     void modelDeletedMidBatch();
 
@@ -89,7 +94,7 @@ VideoModel &TestVideoModel::showFolder(int mode, const QString &path)
 {
     m_model = std::make_unique<VideoModel>();
     m_tester = std::make_unique<QAbstractItemModelTester>(
-        m_model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        m_model->shownFiles(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     m_model->setCategory(mode);
     QSignalSpy loaded(m_model.get(), &QFileSystemModel::directoryLoaded);
     m_model->setFolder(path);
@@ -102,22 +107,26 @@ void TestVideoModel::listsCategoryFilesAndFolders_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QStringList>("shown");
-    const QStringList folders { QStringLiteral("Holidays"), QStringLiteral("song.mp3") };
     QTest::newRow("pictures") << int(PicturesMode)
-                              << QStringList { "Holidays", "a.jpg", "b.JPG", "c.Png", "song.mp3" };
-    QTest::newRow("music") << int(MusicMode) << QStringList { "Holidays", "d.mp3", "song.mp3" };
-    QTest::newRow("video") << int(MovieMode) << QStringList { "Holidays", "e.AVI", "song.mp3" };
-    QTest::newRow("documents") << int(DocumentsMode) << QStringList { "Holidays", "f.pdf", "song.mp3" };
+                              << QStringList { "Holidays", "a.jpg", "b.JPG", "c.Png", "dir.jpg", "song.mp3" };
+    QTest::newRow("music") << int(MusicMode) << QStringList { "Holidays", "d.mp3", "dir.jpg", "song.mp3" };
+    QTest::newRow("video") << int(MovieMode) << QStringList { "Holidays", "dir.jpg", "e.AVI", "song.mp3" };
+    QTest::newRow("documents") << int(DocumentsMode)
+                               << QStringList { "Holidays", "dir.jpg", "f.pdf", "song.mp3", "x.jpg.txt" };
 }
 
 void TestVideoModel::listsCategoryFilesAndFolders()
 {
     QFETCH(int, mode);
     QFETCH(QStringList, shown);
-    for (const char *name : { "a.jpg", "b.JPG", "c.Png", "d.mp3", "e.AVI", "f.pdf", "g.unknown" })
+    // A hidden file is not listed whatever its name; only the last
+    // extension counts.
+    for (const char *name :
+        { "a.jpg", "b.JPG", "c.Png", "d.mp3", "e.AVI", "f.pdf", "g.unknown", ".jpg", "noext", "x.jpg.txt" })
         m_dir->createFile(QString::fromLatin1(name), "x");
     m_dir->createFolder(QStringLiteral("Holidays"));
     m_dir->createFolder(QStringLiteral("song.mp3"));
+    m_dir->createFolder(QStringLiteral("dir.jpg"));
     // Links are never listed, whatever they point to.
     m_dir->createSymlink(m_dir->filePath(QStringLiteral("a.jpg")), QStringLiteral("link.jpg"));
     m_dir->createSymlink(m_dir->filePath(QStringLiteral("d.mp3")), QStringLiteral("link.mp3"));
@@ -125,6 +134,48 @@ void TestVideoModel::listsCategoryFilesAndFolders()
 
     VideoModel &model = showFolder(mode, m_dir->path());
     QTRY_COMPARE_WITH_TIMEOUT(shownNames(model), shown, loadTimeoutMs);
+}
+
+void TestVideoModel::switchingCategoryRefiltersTheFolder()
+{
+    for (const char *name : { "a.jpg", "b.mp3", "c.avi", "d.pdf" })
+        m_dir->createFile(QString::fromLatin1(name), "x");
+    m_dir->createFolder(QStringLiteral("sub"));
+    VideoModel &model = showFolder(PicturesMode, m_dir->path());
+    QTRY_COMPARE_WITH_TIMEOUT(shownNames(model), (QStringList { "a.jpg", "sub" }), loadTimeoutMs);
+
+    const struct
+    {
+        int mode;
+        const char *file;
+    } switches[] = { { MusicMode, "b.mp3" }, { MovieMode, "c.avi" }, { DocumentsMode, "d.pdf" },
+        { PicturesMode, "a.jpg" } };
+    for (const auto &change : switches) {
+        model.setCategory(change.mode);
+        QCOMPARE(shownNames(model), (QStringList { QString::fromLatin1(change.file), "sub" }));
+    }
+    // Not a category: the files shown stay.
+    model.setCategory(7);
+    QCOMPARE(shownNames(model), (QStringList { "a.jpg", "sub" }));
+}
+
+void TestVideoModel::removeRefusesAnInvalidIndex()
+{
+    const QString file = m_dir->createFile(QStringLiteral("a.jpg"), "x");
+    VideoModel &model = showFolder(PicturesMode, m_dir->path());
+    QTRY_VERIFY_WITH_TIMEOUT(model.index(file).isValid(), loadTimeoutMs);
+    TestDir workingDir;
+    const QString bystander = workingDir.createFile(QStringLiteral("keep.txt"));
+    const QString previousDir = QDir::currentPath();
+    QDir::setCurrent(workingDir.path());
+    const bool removed = model.remove(QModelIndex());
+    QDir::setCurrent(previousDir);
+
+    QVERIFY(!removed);
+    QVERIFY(QFile::exists(bystander));
+    QVERIFY(QFile::exists(file));
+    QVERIFY(model.remove(model.index(file)));
+    QVERIFY(!QFile::exists(file));
 }
 
 void TestVideoModel::impossiblePathEmptiesTheList()
@@ -196,7 +247,8 @@ void TestVideoModel::otherCategoriesDiscardTheirBatches()
     QSignalSpy icons(m_model->thumbnailWorker(), &ThumbLoaderWorker::sendIcon);
     m_model->setCategory(mode);
     m_model->setFolder(m_dir->path());
-    QVERIFY(m_model->isAwaited(path));
+    // Asked for as the model lists the folder.
+    QTRY_VERIFY_WITH_TIMEOUT(m_model->isAwaited(path), loadTimeoutMs);
 
     QTRY_VERIFY_WITH_TIMEOUT(batches.count() > 0, loadTimeoutMs);
     QCOMPARE(icons.count(), 0);
@@ -253,6 +305,24 @@ void TestVideoModel::newSubFolderAsksForATreeRefresh()
     VideoModel &model = showFolder(PicturesMode, m_dir->path());
     QSignalSpy refresh(&model, &VideoModel::refresh);
     m_dir->createFolder(QStringLiteral("New folder"));
+    QVERIFY(refresh.wait(loadTimeoutMs));
+}
+
+void TestVideoModel::firstListingAsksForNoTreeRefresh()
+{
+    for (int i = 0; i < 300; ++i)
+        m_dir->createFolder(QStringLiteral("folder %1").arg(i));
+    m_dir->createFile(QStringLiteral("a.jpg"), "x");
+    m_model = std::make_unique<VideoModel>();
+    m_model->setCategory(PicturesMode);
+    QSignalSpy refresh(m_model.get(), &VideoModel::refresh);
+    QSignalSpy loaded(m_model.get(), &QFileSystemModel::directoryLoaded);
+    m_model->setFolder(m_dir->path());
+    QVERIFY(loaded.wait(loadTimeoutMs));
+    QTRY_COMPARE_WITH_TIMEOUT(shownNames(*m_model).size(), 301, loadTimeoutMs);
+    QCOMPARE(refresh.count(), 0);
+
+    m_dir->createFolder(QStringLiteral("late"));
     QVERIFY(refresh.wait(loadTimeoutMs));
 }
 
