@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "browser/FileNameMatcher.h"
+#include "engine/FileNameMatcher.h"
 
 #include <QSortFilterProxyModel>
 

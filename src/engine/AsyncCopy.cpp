@@ -111,7 +111,7 @@ void AsyncCopy::prepare(
     this->files = files;
     this->target = target;
     this->destDir = destDir;
-    this->nameFilters = nameFilters;
+    matcher = FileNameMatcher(nameFilters);
     QMutexLocker locker(&stopMutex);
     stopRequested = false;
 }
@@ -160,10 +160,7 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const QS
     const QString destination = destDir + QLatin1Char('/') + name;
     if (!makeSharedFolder(destination))
         return reportFailure(name, target, RightsError);
-    const QFileInfoList listing
-        = QDir(folder.filePath())
-              .entryInfoList(nameFilters,
-                  QDir::Files | QDir::AllDirs | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
+    const QFileInfoList listing = TL09Engine::copiedEntries(folder.filePath(), matcher);
     return listing.isEmpty() || copyList(listing, target, destination);
 }
 

@@ -3,6 +3,7 @@
 
 #include "browser/BrowserMode.h"
 #include "engine/CopyDlg.h"
+#include "engine/FileNameMatcher.h"
 
 #include <QFileInfoList>
 #include <QMutex>
@@ -88,7 +89,7 @@ private:
     QWidget *m_mainWindow = nullptr;
     QFileInfoList files;
     QString destDir;
-    QStringList nameFilters;
+    FileNameMatcher matcher;
     BrowserMode target = HostMode;
     // 0 ask for each existing file, 1 overwrite all, 3 skip all; used by the
     // worker thread only.

@@ -4,6 +4,7 @@
 #include "browser/BrowserMode.h"
 #include "engine/AsyncCopy.h"
 #include "engine/CopyDlg.h"
+#include "engine/FileNameMatcher.h"
 
 #include <QFileInfoList>
 #include <QSet>
@@ -84,6 +85,9 @@ public:
     static QStringList musicExtensions();
     static QStringList videoExtensions();
     static QStringList categoryNameFilters(int category);
+    // What a copy takes of a selected folder: its sub-folders and the files
+    // the patterns match, never a symbolic link.
+    static QFileInfoList copiedEntries(const QString &folder, const FileNameMatcher &matcher);
 
     // A category folder could not be created on the device.
     std::atomic<bool> readOnly { false };
@@ -129,6 +133,7 @@ protected:
     void run() override;
 
 private:
+    qint64 selectionSize(const QFileInfoList &files, const FileNameMatcher &matcher) const;
     bool isDeviceNode(const QString &udi, QSet<QString> &visited);
     void resetCounters();
     bool sumDirectory(int directory);

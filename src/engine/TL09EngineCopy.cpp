@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 // What was last signalled, for the whole process: a new copy does not
@@ -37,19 +39,34 @@ bool TL09Engine::startCopy(const QFileInfoList &files, BrowserMode target, const
 
 qint64 TL09Engine::selectionSize(const QFileInfoList &files, const QStringList &nameFilters) const
 {
+    return selectionSize(files, FileNameMatcher(nameFilters));
+}
+
+qint64 TL09Engine::selectionSize(const QFileInfoList &files, const FileNameMatcher &matcher) const
+{
     qint64 total = 0;
     for (const QFileInfo &entry : files) {
         if (!entry.isDir()) {
             total += qMax<qint64>(entry.size(), 1);
             continue;
         }
-        const QFileInfoList listing
-            = QDir(entry.filePath())
-                  .entryInfoList(nameFilters,
-                      QDir::Files | QDir::AllDirs | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
-        total += selectionSize(listing, nameFilters);
+        total += selectionSize(copiedEntries(entry.filePath(), matcher), matcher);
     }
     return total;
+}
+
+QFileInfoList TL09Engine::copiedEntries(const QString &folder, const FileNameMatcher &matcher)
+{
+    // Matched here rather than by QDir, which runs every pattern's regular
+    // expression on every name.
+    QFileInfoList entries = QDir(folder).entryInfoList(
+        QDir::Files | QDir::AllDirs | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                      [&matcher](const QFileInfo &entry) {
+                          return !entry.isDir() && !matcher.matches(entry.fileName());
+                      }),
+        entries.end());
+    return entries;
 }
 
 void TL09Engine::cancelCopy()

@@ -322,6 +322,11 @@ void TestCopyEngine::selectionSize_data()
         << QStringList { "A/a.mp3:10", "A/Empty/" } << QStringList { "A" } << qint64(0);
     QTest::newRow("hidden files inside a folder are left out")
         << QStringList { "A/.hidden.jpg:10", "A/seen.jpg:1" } << QStringList { "A" } << qint64(1);
+    QTest::newRow("extensions match in any case")
+        << QStringList { "A/a.JPG:10", "A/b.Png:5", "A/c.TXT:100", "A/d.jpg.txt:1000", "A/e.txt.Tga:3" }
+        << QStringList { "A" } << qint64(18);
+    QTest::newRow("a folder named like a picture holds no picture")
+        << QStringList { "A/B.jpg/c.txt:100", "A/B.jpg/d.gif:4" } << QStringList { "A" } << qint64(4);
 }
 
 void TestCopyEngine::selectionSize()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "browser/FileNameMatcher.h"
+#include "engine/FileNameMatcher.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/BrowserMode.h"
-#include "browser/FileNameMatcher.h"
+#include "engine/FileNameMatcher.h"
 #include "engine/TL09Engine.h"
 
 #include <QDir>
