@@ -228,12 +228,16 @@ void BaseFrame::SelectMode(FileBrowserMode newMode)
     mode = newMode;
     const QModelIndex row = categoryRow(newMode);
     listModel->setCategory(newMode);
+    const QModelIndex before = tree->currentIndex();
     if (row.isValid()) {
         tree->collapseAll();
         tree->setCurrentIndex(row);
         tree->expand(row);
     }
-    listModel->restartThumbnails();
+    // A new row has shown its folder, which asked for the new category's
+    // thumbnails already; restarting would wait for the worker once more.
+    if (tree->currentIndex() == before)
+        listModel->restartThumbnails();
 }
 
 void BaseFrame::launchFile(const QModelIndex &index)

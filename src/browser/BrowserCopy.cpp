@@ -3,6 +3,7 @@
 // and the questions the copy worker asks while it waits.
 #include "browser/Browser.h"
 
+#include "browser/CategoryFilterModel.h"
 #include "browser/ExternalDeviceFrame.h"
 #include "browser/HostFrame.h"
 #include "browser/QVideoList.h"
@@ -47,13 +48,13 @@ void Browser::copyAcross(const QFileInfoList &files, BrowserMode target, const Q
 
 void Browser::selectArrived(BaseFrame *destination, const QFileInfoList &files, const QString &destDir)
 {
-    VideoModel *model = destination->listViewModel();
+    const CategoryFilterModel *shown = destination->listViewModel()->shownFiles();
     QItemSelectionModel *selection = destination->listView()->selectionModel();
     const QDir folder(destDir);
     for (const QFileInfo &file : files) {
         const QFileInfo arrived(folder.filePath(file.fileName()));
         if (arrived.isFile() && !arrived.isSymLink())
-            selection->select(model->index(arrived.absoluteFilePath()), QItemSelectionModel::Select);
+            selection->select(shown->indexOf(arrived.absoluteFilePath()), QItemSelectionModel::Select);
     }
 }
 

@@ -3,7 +3,6 @@ target_sources(OpaloSyncCore PRIVATE
     BrowserTreeModel.cpp BrowserTreeModel.h
     BrowserTreeView.h
     CategoryFilterModel.cpp CategoryFilterModel.h
-    FileSelectionModel.cpp FileSelectionModel.h
     IconProvider.h
     PrettyItemDelegate.cpp PrettyItemDelegate.h
     QNodeItem.cpp QNodeItem.h

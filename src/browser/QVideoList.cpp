@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/QVideoList.h"
 #include "browser/CategoryFilterModel.h"
-#include "browser/FileSelectionModel.h"
 #include "browser/PrettyItemDelegate.h"
 #include "browser/VideoModel.h"
 
@@ -18,17 +17,6 @@ QVideoList::QVideoList(QWidget *parent)
 {
     setItemDelegate(m_delegate);
     setAcceptDrops(true);
-}
-
-void QVideoList::setModel(QAbstractItemModel *model)
-{
-    QListView::setModel(model);
-    auto *shown = qobject_cast<CategoryFilterModel *>(model);
-    if (!shown)
-        return;
-    QItemSelectionModel *plain = selectionModel();
-    setSelectionModel(new FileSelectionModel(shown, this));
-    delete plain;
 }
 
 VideoModel *QVideoList::fileModel() const

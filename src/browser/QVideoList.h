@@ -23,9 +23,6 @@ public:
 
     using QListView::edit;
 
-    // Given a VideoModel's shownFiles(), the selection also takes indexes
-    // of the VideoModel itself (see FileSelectionModel).
-    void setModel(QAbstractItemModel *model) override;
     // The VideoModel under the shown files; null for any other model.
     VideoModel *fileModel() const;
 

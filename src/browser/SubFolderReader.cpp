@@ -26,27 +26,15 @@ bool isShownFolder(DIR *dir, const dirent *entry)
 
 } // namespace
 
-bool SubFolderReader::read(const QString &folder, const std::function<bool(const QString &name)> &visit)
+bool SubFolderReader::holdsSubFolder(const QString &folder)
 {
     DIR *dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return false;
-    bool more = true;
-    const dirent *entry = nullptr;
-    while (more && (entry = readdir(dir))) {
-        if (isShownFolder(dir, entry))
-            more = visit(QFile::decodeName(entry->d_name));
-    }
-    closedir(dir);
-    return true;
-}
-
-bool SubFolderReader::holdsSubFolder(const QString &folder)
-{
     bool found = false;
-    read(folder, [&found](const QString &) {
-        found = true;
-        return false;
-    });
+    const dirent *entry = nullptr;
+    while (!found && (entry = readdir(dir)))
+        found = isShownFolder(dir, entry);
+    closedir(dir);
     return found;
 }

@@ -2,6 +2,7 @@
 #include "engine/AsyncCopy.h"
 
 #include "engine/ChunkMover.h"
+#include "engine/SessionCommands.h"
 #include "engine/TL09Engine.h"
 
 #include <QDir>
@@ -54,11 +55,6 @@ private:
 QByteArray encoded(const QString &path)
 {
     return QFile::encodeName(path);
-}
-
-mode_t withWriteForAll(mode_t mode)
-{
-    return (mode & 07777) | S_IWUSR | S_IWGRP | S_IWOTH;
 }
 
 // Creates path (one level) unless it is already a folder, and makes it

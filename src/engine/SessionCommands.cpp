@@ -34,7 +34,7 @@ int addWritePermission(const char *path, const struct stat *status, int type, st
 {
     if (type == FTW_SL || type == FTW_SLN || type == FTW_NS)
         return 0;
-    chmod(path, (status->st_mode & 07777) | S_IWUSR | S_IWGRP | S_IWOTH);
+    chmod(path, withWriteForAll(status->st_mode));
     return 0;
 }
 
@@ -74,6 +74,11 @@ bool isGnomeSession()
 bool isRootUser()
 {
     return geteuid() == 0;
+}
+
+mode_t withWriteForAll(mode_t mode)
+{
+    return (mode & 07777) | S_IWUSR | S_IWGRP | S_IWOTH;
 }
 
 void setWritableRecursive(const QString &path)

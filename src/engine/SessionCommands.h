@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <sys/types.h>
+
 // Probes of the running desktop and the user, and the recursive mode change.
 
 // 4 for a KDE 4 session, 3 for an older KDE session, 0 otherwise.
@@ -12,6 +14,9 @@ bool isGnomeSession();
 
 // Whether the program runs with the super-user's rights.
 bool isRootUser();
+
+// mode with write permission added for owner, group and others.
+mode_t withWriteForAll(mode_t mode);
 
 // Adds write permission for owner, group and others to path and, for a
 // folder, to everything below it. Symbolic links are neither changed nor

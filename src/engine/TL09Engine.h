@@ -70,6 +70,8 @@ public:
     bool checkDeviceFolders();
     quint64 totalCapacity() const;
     quint64 usedSpace() const;
+    // Both figures from one reading of the file system, 0 when unknown.
+    void spaceUsage(quint64 *total, quint64 *used) const;
     QString deviceModel() const;
 
     // Category folders on the PC (side 0) or on the device (side 1).

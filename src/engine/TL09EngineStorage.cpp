@@ -203,18 +203,29 @@ bool TL09Engine::checkDeviceFolders()
 
 quint64 TL09Engine::totalCapacity() const
 {
-    struct statvfs statistics;
-    if (!fileSystemStatistics(&statistics))
-        return 0;
-    return quint64(statistics.f_blocks) * quint64(statistics.f_frsize);
+    quint64 total;
+    quint64 used;
+    spaceUsage(&total, &used);
+    return total;
 }
 
 quint64 TL09Engine::usedSpace() const
 {
+    quint64 total;
+    quint64 used;
+    spaceUsage(&total, &used);
+    return used;
+}
+
+void TL09Engine::spaceUsage(quint64 *total, quint64 *used) const
+{
     struct statvfs statistics;
-    if (!fileSystemStatistics(&statistics))
-        return 0;
-    return (quint64(statistics.f_blocks) - quint64(statistics.f_bfree)) * quint64(statistics.f_frsize);
+    if (!fileSystemStatistics(&statistics)) {
+        *total = *used = 0;
+        return;
+    }
+    *total = quint64(statistics.f_blocks) * quint64(statistics.f_frsize);
+    *used = (quint64(statistics.f_blocks) - quint64(statistics.f_bfree)) * quint64(statistics.f_frsize);
 }
 
 QString TL09Engine::deviceModel() const

@@ -223,8 +223,9 @@ void MainWindow::dataCollectionFinished(bool success)
 void MainWindow::updateFreeSpace()
 {
     TL09Engine *engine = TL09Engine::instance();
-    const quint64 total = engine->totalCapacity();
-    const quint64 used = engine->usedSpace();
+    quint64 total;
+    quint64 used;
+    engine->spaceUsage(&total, &used);
     ui->_memoryTotalLabel->setText(tr("IDS_TOTAL_DEVICE_MEM").arg(formatGigabytes(total)));
     ui->_usedMemoryLabel->setText(
         tr("IDS_DEVICE_USED_MEM").arg(formatGigabytes(used), formatUsedPercent(used, total)));

@@ -350,8 +350,9 @@ void tst_BaseFrame::selectionIsReportedWithSide()
 
     QSignalSpy selection(&pane, &BaseFrame::BrowserSelectionChanged);
     QItemSelectionModel *model = pane.listView()->selectionModel();
-    model->select(pane.listViewModel()->index(second), QItemSelectionModel::Select);
-    model->select(pane.listViewModel()->index(first), QItemSelectionModel::Select);
+    const CategoryFilterModel *shown = pane.listViewModel()->shownFiles();
+    model->select(shown->indexOf(second), QItemSelectionModel::Select);
+    model->select(shown->indexOf(first), QItemSelectionModel::Select);
 
     QCOMPARE(selection.count(), 2);
     const auto reported = selection.last().at(0).value<QFileInfoList>();

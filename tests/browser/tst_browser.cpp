@@ -60,7 +60,7 @@ void showLabel(BaseFrame *pane)
 
 bool selectInList(BaseFrame *pane, const QString &path)
 {
-    const QModelIndex index = pane->listViewModel()->index(path);
+    const QModelIndex index = pane->listViewModel()->shownFiles()->indexOf(path);
     pane->listView()->selectionModel()->select(index, QItemSelectionModel::Select);
     return index.isValid();
 }
