@@ -27,10 +27,14 @@ git ls-files -co --exclude-standard -z | tar -c --null -T - | tar -x -C "$work/s
 (cd "$work" && $SUDO mk-build-deps --install --remove \
     --tool 'apt-get -y -qq --no-install-recommends' "$work/src/debian/control" >/dev/null)
 
-(cd "$work/src" && dpkg-buildpackage -us -uc -b)
-
+echo "Building the packages (log: dist/build.log)"
 rm -rf dist
 mkdir dist
+if ! (cd "$work/src" && dpkg-buildpackage -us -uc -b) >dist/build.log 2>&1; then
+    tail -n 40 dist/build.log >&2
+    exit 1
+fi
+
 mv "$work"/*.deb "$work"/*.changes "$work"/*.buildinfo dist/
 lintian --fail-on error,warning --info --display-info dist/*.changes
 echo "Packages in $top/dist:"
