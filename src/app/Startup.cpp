@@ -4,6 +4,7 @@
 #include "app/MessageHandler.h"
 #include "app/OpaloApplication.h"
 #include "app/SessionFlags.h"
+#include "app/StartupTrace.h"
 #include "browser/BrowserMode.h"
 #include "engine/CopyDlg.h"
 #include "engine/SessionCommands.h"
@@ -77,31 +78,38 @@ void runSetRightsHelper(const char *relauncherPath)
     std::_Exit(1);
 }
 
-int runOpaloSync(int &argc, char **argv)
+int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
 {
     qInstallMessageHandler(messageHandler);
+    StartupTrace::mark("main");
     qRegisterMetaType<CopyDlg>("CopyDlg");
     qRegisterMetaType<BrowserMode>("BrowserMode");
 
     OpaloApplication app(argc, argv);
     if (app.isRunning())
         return 0;
+    StartupTrace::mark("application object");
 
     if (detectSession(getuid(), QCoreApplication::arguments().size()))
-        runSetRightsHelper();
+        runSetRightsHelper(relauncherPath);
+    StartupTrace::mark("session detected");
 
     QCoreApplication::addLibraryPath(QString::fromLatin1(libraryPath));
     app.setStyleSheet(QString::fromLatin1(styleSheet));
 
     QTranslator translator;
     installTranslator(translator);
+    StartupTrace::mark("translator installed");
 
     // Point sizes of the skinned windows must map to the same pixels on
     // every display.
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
 
     MainWindow window;
+    StartupTrace::mark("main window built");
+    new StartupTrace(&window);
     QApplication::setEffectEnabled(Qt::UI_FadeMenu);
     window.show();
+    StartupTrace::mark("main window shown");
     return app.exec();
 }

@@ -20,7 +20,8 @@ bool detectSession(uid_t realUid, int argumentCount);
 
 // Replaces the process by the relauncher; ends the process with status 1 when
 // that cannot be done.
-[[noreturn]] void runSetRightsHelper(const char *relauncherPath = OPALO_SETRIGHTS_PATH);
+[[noreturn]] void runSetRightsHelper(const char *relauncherPath);
 
-// The whole program: start-up, event loop and teardown.
-int runOpaloSync(int &argc, char **argv);
+// The whole program: start-up, event loop and teardown; relauncherPath is
+// where OpaloSetRights is installed.
+int runOpaloSync(int &argc, char **argv, const char *relauncherPath);
