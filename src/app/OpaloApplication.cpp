@@ -18,6 +18,11 @@ OpaloApplication::OpaloApplication(int &argc, char **argv)
 
 OpaloApplication::~OpaloApplication() = default;
 
+void OpaloApplication::releaseInstanceLock()
+{
+    m_lock->unlock();
+}
+
 QString OpaloApplication::lockFilePath()
 {
     // The user's runtime folder when the session has one; Qt would warn and

@@ -21,6 +21,9 @@ public:
 
     bool isRunning() const { return !m_primary; }
 
+    // Gives the lock up before the process is replaced by another program.
+    void releaseInstanceLock();
+
     // Where the lock of this user and executable lives.
     static QString lockFilePath();
 

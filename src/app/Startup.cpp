@@ -90,8 +90,12 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
         return 0;
     StartupTrace::mark("application object");
 
-    if (detectSession(getuid(), QCoreApplication::arguments().size()))
+    if (detectSession(getuid(), QCoreApplication::arguments().size())) {
+        // The relauncher comes back as this program, under dbus-launch and
+        // possibly with this very process id: it must find the lock free.
+        app.releaseInstanceLock();
         runSetRightsHelper(relauncherPath);
+    }
     StartupTrace::mark("session detected");
 
     QCoreApplication::addLibraryPath(QString::fromLatin1(libraryPath));
