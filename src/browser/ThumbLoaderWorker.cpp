@@ -2,8 +2,8 @@
 #include "browser/ThumbLoaderWorker.h"
 #include "app/Logger.h"
 #include "browser/BrowserMode.h"
-#include "browser/QVideoDecoder.h"
 #include "browser/TgaReader.h"
+#include "browser/VideoModule.h"
 #include "exif/JpegExifHeader.h"
 
 #include <QImageReader>
@@ -201,10 +201,5 @@ QImage ThumbLoaderWorker::scaledPicture(const QString &path)
 
 QImage ThumbLoaderWorker::videoFrame(const QString &path)
 {
-    QVideoDecoder decoder;
-    QImage frame;
-    if (!decoder.openFile(path) || !decoder.isOk() || !decoder.seekFrame(1) || !decoder.getFrame(frame))
-        return QImage();
-    decoder.close();
-    return fitInto(frame, smallEdge);
+    return fitInto(VideoModule::firstFrame(path), smallEdge);
 }
