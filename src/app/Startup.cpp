@@ -10,6 +10,7 @@
 #include "engine/SessionCommands.h"
 #include "ui/MainWindow.h"
 
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdlib>
@@ -19,6 +20,8 @@ namespace {
 
 const char *const libraryPath = OPALO_LIB_DIR;
 const char *const styleSheet = "QSplitter::handle { background-color: transparent }";
+// Shorter than the main window's search interval.
+constexpr int gnomeProbeDeadlineMs = 400;
 
 void installTranslator(QTranslator &translator)
 {
@@ -57,17 +60,19 @@ bool handOverRequested(int kdeVersion, uid_t realUid, int argumentCount)
     return kdeVersion == 4 && realUid == 0 && argumentCount <= 1;
 }
 
-bool detectSession(uid_t realUid, int argumentCount)
+bool detectKdeSession(uid_t realUid, int argumentCount)
 {
     kde4Session = gnomeSession = kde3Session = false;
     const int kdeVersion = kdeSessionVersion();
-    if (kdeVersion == 4)
-        kde4Session = true;
-    else if (kdeVersion == 3)
-        kde3Session = true;
-    else
-        gnomeSession = isGnomeSession();
+    kde4Session = kdeVersion == 4;
+    kde3Session = kdeVersion == 3;
     return handOverRequested(kdeVersion, realUid, argumentCount);
+}
+
+void detectGnomeSession()
+{
+    if (!kde4Session && !kde3Session)
+        gnomeSession = isGnomeSession();
 }
 
 void runSetRightsHelper(const char *relauncherPath)
@@ -90,7 +95,7 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
         return 0;
     StartupTrace::mark("application object");
 
-    if (detectSession(getuid(), QCoreApplication::arguments().size())) {
+    if (detectKdeSession(getuid(), QCoreApplication::arguments().size())) {
         // The relauncher comes back as this program, under dbus-launch and
         // possibly with this very process id: it must find the lock free.
         app.releaseInstanceLock();
@@ -109,9 +114,21 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     // every display.
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
 
+    // The GNOME probe runs child processes, so it waits for the first frame;
+    // but no longer than the main window's first search tick, which may build
+    // the panes that read its flag: this deadline starts before that timer.
+    QTimer gnomeProbe;
+    gnomeProbe.setSingleShot(true);
+    gnomeProbe.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&gnomeProbe, &QTimer::timeout, &detectGnomeSession);
+    gnomeProbe.start(gnomeProbeDeadlineMs);
+
     MainWindow window;
     StartupTrace::mark("main window built");
-    new StartupTrace(&window);
+    QObject::connect(new StartupTrace(&window), &StartupTrace::firstFrameShown, &gnomeProbe, [&gnomeProbe] {
+        if (gnomeProbe.isActive())
+            gnomeProbe.start(0);
+    });
     QApplication::setEffectEnabled(Qt::UI_FadeMenu);
     window.show();
     StartupTrace::mark("main window shown");

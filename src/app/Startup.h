@@ -14,9 +14,13 @@ QString catalogueName(const QLocale &locale);
 // toolkit removed its own options).
 bool handOverRequested(int kdeVersion, uid_t realUid, int argumentCount);
 
-// Sets the three session flags from the desktop probes and returns whether the
-// start must be handed over.
-bool detectSession(uid_t realUid, int argumentCount);
+// Sets the two KDE session flags (and clears the GNOME one) from the
+// environment, and returns whether the start must be handed over.
+bool detectKdeSession(uid_t realUid, int argumentCount);
+
+// Outside a KDE session, sets the GNOME session flag from its probe, which
+// runs child processes: start-up calls it once the main window is shown.
+void detectGnomeSession();
 
 // Replaces the process by the relauncher; ends the process with status 1 when
 // that cannot be done.
