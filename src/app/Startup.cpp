@@ -62,8 +62,8 @@ bool handOverRequested(int kdeVersion, uid_t realUid, int argumentCount)
 
 bool detectKdeSession(uid_t realUid, int argumentCount)
 {
-    kde4Session = gnomeSession = kde3Session = false;
     const int kdeVersion = kdeSessionVersion();
+    gnomeSession = false;
     kde4Session = kdeVersion == 4;
     kde3Session = kdeVersion == 3;
     return handOverRequested(kdeVersion, realUid, argumentCount);
