@@ -120,7 +120,10 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     QTimer gnomeProbe;
     gnomeProbe.setSingleShot(true);
     gnomeProbe.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&gnomeProbe, &QTimer::timeout, &detectGnomeSession);
+    QObject::connect(&gnomeProbe, &QTimer::timeout, [] {
+        detectGnomeSession();
+        StartupTrace::mark("GNOME probe");
+    });
     gnomeProbe.start(gnomeProbeDeadlineMs);
 
     MainWindow window;

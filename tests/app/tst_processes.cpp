@@ -56,6 +56,7 @@ private slots:
     void secondInstanceEndsAtOnce();
     void handOverWithoutRelauncherEndsWithStatusOne_data();
     void handOverWithoutRelauncherEndsWithStatusOne();
+    void gnomeProbeRunsAfterTheFirstFrame();
     void lockSituations_data();
     void lockSituations();
 
@@ -167,6 +168,19 @@ void TestProcesses::handOverWithoutRelauncherEndsWithStatusOne()
     } else {
         QVERIFY(stillRunningAfter(process, 1500));
     }
+}
+
+void TestProcesses::gnomeProbeRunsAfterTheFirstFrame()
+{
+    QProcessEnvironment environment = plainEnvironment(m_runtime->path());
+    enableStartupTrace(environment);
+    QProcess *process = start(QStringList(), environment);
+    QByteArray output;
+    QVERIFY2(waitForFirstFrame(*process, output), output.constData());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (output += process->readAllStandardError()).contains("startup: GNOME probe"), 10000);
+    // Its child processes must not hold the first frame back, yet it must run.
+    QVERIFY(output.indexOf("startup: first frame") < output.indexOf("startup: GNOME probe"));
 }
 
 QString TestProcesses::killedInstanceLock(const QProcessEnvironment &environment)
