@@ -102,13 +102,25 @@ QString TL09Engine::deviceVolumeUdi()
 void TL09Engine::findDeviceVolume()
 {
     // Built aside and stored once, so that the other threads never see a
-    // half-finished search.
+    // half-finished search. Of several matching volumes (internal memory and
+    // a memory card) the last mounted one counts: an unmounted one listed
+    // after it would keep the device from ever being ready. The device node
+    // kept is the one above that volume, so that its removal is noticed.
     QString found;
+    QString foundDevice;
     const QStringList volumes = HalBus::findDeviceByCapability(QStringLiteral("volume"));
     for (const QString &udi : volumes) {
-        if (isDeviceNode(udi))
-            found = HalBus::propertyString(udi, QStringLiteral("volume.mount_point")).value_or(QString());
+        if (!isDeviceNode(udi))
+            continue;
+        const QString point
+            = HalBus::propertyString(udi, QStringLiteral("volume.mount_point")).value_or(QString());
+        if (!point.isEmpty() || found.isEmpty()) {
+            found = point;
+            foundDevice = deviceUdi();
+        }
     }
+    if (!foundDevice.isEmpty())
+        setDeviceUdi(foundDevice);
     setMountPoint(found);
 }
 

@@ -44,6 +44,7 @@ private slots:
     void identification();
     void mountAsksHalForTheRealUser();
     void secondMountRequestIsHarmless();
+    void mountOfFirstOfTwoVolumesMakesDeviceReady();
     void forgetDevice_data();
     void forgetDevice();
     void removalOfChildNodeKeepsDevice();
@@ -179,6 +180,14 @@ void TestHalEngine::identification_data()
     QTest::newRow("two devices")
         << HalDescription().addOpalo("opalo", opalo).addDisk("disk", disk).addOpalo("second", second).toJson()
         << opaloVolume << second << HalDescription::usbUdi(QStringLiteral("second"));
+    // A mounted volume wins over an unmounted one listed after it, and the
+    // device kept is the one whose volume is used.
+    QTest::newRow("two devices, the last not mounted")
+        << HalDescription().addOpalo("opalo", opalo).addOpalo("second", second, false).toJson() << opaloVolume
+        << opalo << opaloUsb;
+    QTest::newRow("two devices, the first not mounted")
+        << HalDescription().addOpalo("opalo", opalo, false).addOpalo("second", second).toJson() << opaloVolume
+        << second << HalDescription::usbUdi(QStringLiteral("second"));
     QTest::newRow("device not plugged")
         << HalDescription()
                .addDevice(
@@ -229,6 +238,25 @@ void TestHalEngine::secondMountRequestIsHarmless()
     QCOMPARE(m_hal.mountOptions(QStringLiteral("opalo")).size(), 1);
     m_engine->findDeviceVolume();
     QCOMPARE(mountPoint(), opalo);
+}
+
+void TestHalEngine::mountOfFirstOfTwoVolumesMakesDeviceReady()
+{
+    // Internal memory and a memory card, neither mounted yet.
+    const QString opalo = folder(QStringLiteral("opalo"));
+    const QString card = HalDescription::storageUdi(QStringLiteral("opalo"));
+    QVERIFY2(
+        m_hal.startSimulator(
+            HalDescription()
+                .addOpalo("opalo", opalo, false)
+                .addDevice("card",
+                    { HalDescription::volumeNode("card", card, folder(QStringLiteral("second")), false) })),
+        qPrintable(m_hal.errorString()));
+    m_engine->mountDevice();
+    QTRY_VERIFY(!m_hal.mountOptions(QStringLiteral("opalo")).isEmpty());
+    m_engine->findDeviceVolume();
+    QCOMPARE(mountPoint(), opalo);
+    QVERIFY(m_engine->checkDeviceFolders());
 }
 
 void TestHalEngine::forgetDevice_data()
