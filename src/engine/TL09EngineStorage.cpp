@@ -195,7 +195,9 @@ bool TL09Engine::checkDeviceFolders()
     const QString names[] = { tr("IDS_PICTURES"), tr("IDS_VIDEO"), tr("IDS_MUSIC"), tr("IDS_OFFICE") };
     for (const QString &name : names) {
         const QString folder = root + QLatin1Char('/') + name;
-        if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
+        // The GUI's tick, the engine thread and the copy worker may all get
+        // here at once: the folder another one has just made is no failure.
+        if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder) && !QFileInfo(folder).isDir())
             readOnly = true;
     }
     return true;
