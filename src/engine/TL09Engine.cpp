@@ -4,6 +4,8 @@
 #include "engine/DeviceState.h"
 #include "engine/HalBus.h"
 
+#include <QDBusPendingCallWatcher>
+
 #include <algorithm>
 #include <iterator>
 #include <optional>
@@ -129,7 +131,12 @@ void TL09Engine::mountDevice()
     const QString udi = deviceVolumeUdi();
     if (udi.isEmpty())
         return;
-    HalBus::mountVolume(udi, QStringList(QLatin1String("uid=") + QString::number(getuid())));
+    // HAL may take up to the bus's time-out to answer, and the GUI must go
+    // on meanwhile; the answer itself says nothing the main window's
+    // polling will not see.
+    auto *watcher = new QDBusPendingCallWatcher(
+        HalBus::mountVolume(udi, QStringList(QLatin1String("uid=") + QString::number(getuid()))), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, watcher, &QObject::deleteLater);
 }
 
 void TL09Engine::delDevice(const QString &udi)

@@ -162,7 +162,7 @@ void TestMainWindow::connectMountsTheDeviceForTheUser()
 
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
     QCOMPARE(window.connectionState(), Connecting);
-    QCOMPARE(
+    QTRY_COMPARE(
         m_hal.mountOptions(QStringLiteral("opalo")), QStringList(QStringLiteral("uid=%1").arg(getuid())));
     QTRY_COMPARE(window.connectionState(), MediaSyncView);
 }
