@@ -7,6 +7,7 @@
 #include "engine/FileNameMatcher.h"
 
 #include <QFileInfoList>
+#include <QMutex>
 #include <QSet>
 #include <QStringList>
 #include <QThread>
@@ -64,8 +65,20 @@ public:
     // The user's answer to the copy worker's last question.
     void setDialogAnswer(int answer);
 
+    // The shares of the capacity, in percent, that one collection found.
+    struct StorageShares
+    {
+        double pictures = 0;
+        double music = 0;
+        double video = 0;
+        double documents = 0;
+    };
+
     // Storage accounting.
     bool collectData();
+    // The shares of the last collection that completed; one that runs or
+    // failed leaves them as they were. From any thread.
+    StorageShares storageShares() const;
     bool sumFolder(const QString &path);
     bool checkDeviceFolders();
     quint64 totalCapacity() const;
@@ -145,6 +158,8 @@ private:
 
     QWidget *m_mainWindow = nullptr;
     AsyncCopy m_copy;
+    mutable QMutex m_sharesLock;
+    StorageShares m_shares;
     BookmarkTreeModel *m_hostBookmarkModel = nullptr;
     BookmarkTreeModel *m_deviceBookmarkModel = nullptr;
 };

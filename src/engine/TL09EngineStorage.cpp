@@ -265,7 +265,16 @@ bool TL09Engine::collectData()
     musicPercent = percent(musicBytes);
     picturesPercent = percent(picturesBytes);
     documentsPercent = percent(documentsBytes);
+    // The main window reads the figures in its own thread, as one set.
+    QMutexLocker locker(&m_sharesLock);
+    m_shares = { picturesPercent, musicPercent, videoPercent, documentsPercent };
     return true;
+}
+
+TL09Engine::StorageShares TL09Engine::storageShares() const
+{
+    QMutexLocker locker(&m_sharesLock);
+    return m_shares;
 }
 
 bool TL09Engine::sumFolder(const QString &path)
