@@ -4,6 +4,7 @@
 #include "engine/DeviceState.h"
 #include "engine/HalBus.h"
 
+#include <QCoreApplication>
 #include <QDBusPendingCallWatcher>
 
 #include <algorithm>
@@ -30,7 +31,16 @@ template<size_t N> bool isOneOf(const std::optional<int> &value, const int (&tab
 
 TL09Engine *TL09Engine::instance()
 {
-    static TL09Engine *const engine = new TL09Engine;
+    static TL09Engine *const engine = [] {
+        auto *created = new TL09Engine;
+        // The engine is never destroyed, but its threads must not outlive
+        // the application object: they use what goes with it. Without an
+        // event loop that ends, the application's destructor stops them.
+        if (const QCoreApplication *application = QCoreApplication::instance())
+            connect(application, &QCoreApplication::aboutToQuit, created, &TL09Engine::stopThreads);
+        qAddPostRoutine([] { TL09Engine::instance()->stopThreads(); });
+        return created;
+    }();
     return engine;
 }
 
@@ -48,8 +58,14 @@ TL09Engine::TL09Engine(QObject *parent)
 
 TL09Engine::~TL09Engine()
 {
-    // A QThread must not be destroyed while it runs; the abort flag ends the
-    // walk at its next entry, the stop request the copy after its chunk.
+    // A QThread must not be destroyed while it runs.
+    stopThreads();
+}
+
+void TL09Engine::stopThreads()
+{
+    // The abort flag ends the walk at its next entry, the stop request the
+    // copy after its chunk or question.
     abortRequested = true;
     m_copy.requestStop();
     wait();

@@ -35,6 +35,9 @@ public:
     explicit TL09Engine(QObject *parent = nullptr);
     ~TL09Engine() override;
 
+    // Ends the collection and the copy and waits for both threads.
+    void stopThreads();
+
     void setMainWindow(QWidget *window);
     QWidget *mainWindow() const { return m_mainWindow; }
     void setHostBookmarkModel(BookmarkTreeModel *model) { m_hostBookmarkModel = model; }

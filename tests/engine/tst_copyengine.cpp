@@ -109,6 +109,8 @@ private slots:
     void fullDestination();
     void unplugMidCopy_data();
     void unplugMidCopy();
+    void exitDuringCopyEndsWorkerFirst_data();
+    void exitDuringCopyEndsWorkerFirst();
 
 private:
     struct Run
@@ -796,6 +798,34 @@ void TestCopyEngine::unplugMidCopy()
     QCOMPARE(temporaryFiles(dest), QStringList());
     if (!destinationVanishes)
         QCOMPARE(contents(dest + QStringLiteral("/large.jpg")), QByteArray("old"));
+}
+
+void TestCopyEngine::exitDuringCopyEndsWorkerFirst_data()
+{
+    QTest::addColumn<QString>("busy");
+    QTest::addColumn<qint64>("size");
+
+    QTest::newRow("waiting on a question") << QStringLiteral("question") << qint64(10);
+    QTest::newRow("moving data") << QStringLiteral("transfer") << 64 * mib;
+}
+
+void TestCopyEngine::exitDuringCopyEndsWorkerFirst()
+{
+    QFETCH(QString, busy);
+    QFETCH(qint64, size);
+
+    const QString file = m_dir->createFileOfSize(QStringLiteral("source/big.jpg"), size);
+    const bool asks = busy == QLatin1String("question");
+    if (asks)
+        QVERIFY(!m_dir->createFile(QStringLiteral("device/dest/big.jpg"), "old").isEmpty());
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(OPALO_COPY_AT_EXIT_PATH), { busy, file, m_dest });
+    QVERIFY(program.waitForFinished(copyTimeoutMs));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    if (asks)
+        QCOMPARE(contents(m_dest + QStringLiteral("/big.jpg")), QByteArray("old"));
 }
 
 QTEST_MAIN(TestCopyEngine)
