@@ -104,6 +104,19 @@ bool isRootUser()
     return geteuid() == 0;
 }
 
+std::optional<FileOwner> homeOwnerOf(const QString &path)
+{
+    if (!isRootUser())
+        return std::nullopt;
+    const QString home = QDir(QDir::homePath()).canonicalPath();
+    const QString inside = QDir(path).canonicalPath();
+    struct stat status;
+    if (home.isEmpty() || inside.isEmpty() || (inside != home && !inside.startsWith(home + QLatin1Char('/')))
+        || stat(QFile::encodeName(home).constData(), &status) != 0 || status.st_uid == 0)
+        return std::nullopt;
+    return FileOwner { status.st_uid, status.st_gid };
+}
+
 mode_t withWriteForAll(mode_t mode)
 {
     return (mode & 07777) | S_IWUSR | S_IWGRP | S_IWOTH;
