@@ -51,7 +51,7 @@ TL09Engine::TL09Engine(QObject *parent)
     connect(&m_copy, &AsyncCopy::bytesWritten, this, &TL09Engine::recieveBytesWritten);
     connect(&m_copy, &AsyncCopy::bytesPerSecond, this, &TL09Engine::recieveBytesPerSecond);
     connect(&m_copy, &AsyncCopy::fileNameChanged, this, &TL09Engine::copyFileNameChanged);
-    connect(&m_copy, &AsyncCopy::showDialog, this, &TL09Engine::showDialog);
+    connect(&m_copy, &AsyncCopy::showDialog, this, &TL09Engine::relayQuestion);
     connect(&m_copy, &AsyncCopy::copy_thread_finished, this, &TL09Engine::receiveCopyFileFinished);
     HalBus::subscribeDeviceRemoved(this, SLOT(delDevice(QString)));
 }
@@ -67,7 +67,7 @@ void TL09Engine::stopThreads()
     // The abort flag ends the walk at its next entry, the stop request the
     // copy after its chunk or question.
     abortRequested = true;
-    m_copy.requestStop();
+    cancelCopy();
     wait();
     m_copy.wait();
 }
@@ -187,9 +187,21 @@ void TL09Engine::stopDataCollection()
     wait(stopTimeoutMs);
 }
 
+bool TL09Engine::isFirstCollectionOfDevice()
+{
+    const quint64 arrival = deviceArrival();
+    const bool first = arrival != m_collectedArrival;
+    m_collectedArrival = arrival;
+    return first;
+}
+
 void TL09Engine::run()
 {
+    // Files an interrupted copy left behind would take space for good; a
+    // copy still running may own them.
+    m_sweepTemporaries = isFirstCollectionOfDevice() && !m_copy.isRunning();
     const bool ok = collectData();
+    m_sweepTemporaries = false;
     if (!refreshAfterCopy && checkDeviceFolders() && !abortRequested)
         emit dataCollectionFinished(ok);
     refreshAfterCopy = false;

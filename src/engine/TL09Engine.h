@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <optional>
 
 class BookmarkTreeModel;
 class QWidget;
@@ -56,14 +57,14 @@ public:
     void startRefreshAfterCopy();
     void stopDataCollection();
 
-    // Copies files into destDir in the copy worker; false when nothing was
-    // started (destDir missing, nothing of the category to copy, or a copy
-    // still running).
+    // Copies files into destDir in the copy worker, once a copy still
+    // running (a cancelled one flushing) has ended; false when there is
+    // nothing to copy (destDir missing, nothing of the category).
     bool startCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir);
     // Bytes a copy of files moves; nameFilters apply inside selected folders
     // only, and an empty file counts as one byte.
     qint64 selectionSize(const QFileInfoList &files, const QStringList &nameFilters) const;
-    // Asks a running copy to stop.
+    // Asks a running copy to stop, and drops one waiting to start.
     void cancelCopy();
     // The user's answer to the copy worker's last question.
     void setDialogAnswer(int answer);
@@ -151,18 +152,36 @@ protected:
     void run() override;
 
 private:
+    struct CopyRequest
+    {
+        QFileInfoList files;
+        BrowserMode target;
+        QString destDir;
+        QStringList nameFilters;
+        qint64 size;
+    };
+
+    void startNextCopy();
+    void relayQuestion(const QString &fileName, BrowserMode target, CopyDlg dlg);
+    bool isFirstCollectionOfDevice();
     qint64 selectionSize(const QFileInfoList &files, const FileNameMatcher &matcher) const;
     bool isDeviceNode(const QString &udi, QSet<QString> &visited);
     void resetCounters();
     bool sumDirectory(int directory);
     void countEntry(int directory, const char *name, unsigned char type);
     void countFile(const char *name, qint64 size);
+    static void removeIfTemporary(int directory, const char *name);
     static QString categoryFolder(int side, const QString &name);
 
     QWidget *m_mainWindow = nullptr;
     AsyncCopy m_copy;
+    std::optional<CopyRequest> m_nextCopy;
     mutable QMutex m_sharesLock;
     StorageShares m_shares;
+    // The device arrival whose first collection has run, and whether the
+    // running one removes temporary files left by an interrupted copy.
+    quint64 m_collectedArrival = 0;
+    bool m_sweepTemporaries = false;
     BookmarkTreeModel *m_hostBookmarkModel = nullptr;
     BookmarkTreeModel *m_deviceBookmarkModel = nullptr;
 };

@@ -169,6 +169,11 @@ private slots:
     void exitDuringCopyEndsWorkerFirst_data();
     void exitDuringCopyEndsWorkerFirst();
     void unreadableSourceIsCopyError();
+    void copyStartedWhileCancelledCopyEndsFollowsIt();
+    void oneChunkCopyAfterFinishedCopyShowsProgress();
+    void questionAfterCancelIsDropped();
+    void leftTemporaryFilesGoWhenDeviceArrives_data();
+    void leftTemporaryFilesGoWhenDeviceArrives();
 
 private:
     struct Run
@@ -960,6 +965,105 @@ void TestCopyEngine::unreadableSourceIsCopyError()
     // The next file is copied all the same.
     QVERIFY(run.result);
     QCOMPARE(contents(m_dest + QStringLiteral("/next.jpg")), contents(next));
+}
+
+void TestCopyEngine::copyStartedWhileCancelledCopyEndsFollowsIt()
+{
+    const QString first = m_dir->createFileOfSize(QStringLiteral("source/first.jpg"), 10);
+    m_dir->createFile(QStringLiteral("device/dest/first.jpg"), "old");
+    const QString second = m_dir->createFileOfSize(QStringLiteral("source/second.jpg"), 20);
+
+    // Cancelled at its question; the next copy starts at once, while the
+    // worker is still on its way out.
+    QSignalSpy finished(m_engine, &TL09Engine::copyFileFinished);
+    bool secondStarted = false;
+    connect(m_engine, &TL09Engine::showDialog, this, [&] {
+        m_engine->cancelCopy();
+        secondStarted = m_engine->startCopy({ QFileInfo(second) }, ExternalDeviceMode, m_dest);
+    });
+    QVERIFY(m_engine->startCopy({ QFileInfo(first) }, ExternalDeviceMode, m_dest));
+    QVERIFY(finished.wait(copyTimeoutMs));
+    disconnect(m_engine, &TL09Engine::showDialog, this, nullptr);
+
+    QVERIFY(secondStarted);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), true);
+    QCOMPARE(contents(m_dest + QStringLiteral("/second.jpg")), contents(second));
+    QCOMPARE(contents(m_dest + QStringLiteral("/first.jpg")), QByteArray("old"));
+}
+
+void TestCopyEngine::oneChunkCopyAfterFinishedCopyShowsProgress()
+{
+    const QString first = m_dir->createFileOfSize(QStringLiteral("source/first.jpg"), 10);
+    const QString second = m_dir->createFileOfSize(QStringLiteral("source/second.jpg"), 10);
+    QVERIFY(copy({ QFileInfo(first) }, m_dest).result);
+
+    QSignalSpy progress(m_engine, &TL09Engine::progressChanged);
+    QVERIFY(copy({ QFileInfo(second) }, m_dest).result);
+    QCOMPARE(progress.count(), 1);
+    QCOMPARE(progress.at(0).at(0).toReal(), 100.0);
+}
+
+void TestCopyEngine::questionAfterCancelIsDropped()
+{
+    const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 10);
+    m_dir->createFile(QStringLiteral("device/dest/a.jpg"), "old");
+
+    // Cancelled between the question's raising and its arrival.
+    connect(
+        worker(), &AsyncCopy::showDialog, this, [this] { m_engine->cancelCopy(); }, Qt::DirectConnection);
+    const Run run = copy({ QFileInfo(file) }, m_dest);
+    disconnect(worker(), &AsyncCopy::showDialog, this, nullptr);
+
+    QVERIFY(run.finished);
+    QVERIFY(!run.result);
+    QCOMPARE(run.dialogs, QList<CopyDlg>());
+}
+
+void TestCopyEngine::leftTemporaryFilesGoWhenDeviceArrives_data()
+{
+    QTest::addColumn<bool>("copyRunning");
+
+    QTest::newRow("no copy running") << false;
+    QTest::newRow("a copy waits on a question") << true;
+}
+
+void TestCopyEngine::leftTemporaryFilesGoWhenDeviceArrives()
+{
+    QFETCH(bool, copyRunning);
+
+    const QStringList ours { m_dir->createFile(QStringLiteral("device/.opalosync-Ab12Cd"), "partial"),
+        m_dir->createFile(QStringLiteral("device/dest/.opalosync-xY9z0Q"), "partial") };
+    const QStringList others { m_dir->createFile(QStringLiteral("device/.opalosync-settings"), "not ours"),
+        m_dir->createFile(QStringLiteral("device/.opalo"), "Magno"),
+        m_dir->createFolder(QStringLiteral("device/.opalosync-folder")) };
+    QSignalSpy questions(m_engine, &TL09Engine::showDialog);
+    if (copyRunning) {
+        const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 10);
+        m_dir->createFile(QStringLiteral("device/dest/a.jpg"), "old");
+        QVERIFY(m_engine->startCopy({ QFileInfo(file) }, ExternalDeviceMode, m_dest));
+        QVERIFY(questions.wait(copyTimeoutMs));
+    }
+
+    // The device goes and comes back.
+    setMountPoint(QString());
+    setMountPoint(m_device);
+    m_engine->startDataCollection();
+    m_engine->wait();
+
+    for (const QString &path : ours)
+        QCOMPARE(QFileInfo::exists(path), copyRunning);
+    for (const QString &path : others)
+        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+    // A later collection of the same device leaves new ones alone.
+    const QString later = m_dir->createFile(QStringLiteral("device/.opalosync-Later1"), "partial");
+    m_engine->cancelCopy();
+    worker()->wait();
+    m_engine->startDataCollection();
+    m_engine->wait();
+    QVERIFY(QFileInfo::exists(later));
+    for (const QString &path : ours + QStringList { later, others.first() })
+        QFile::remove(path);
 }
 
 QTEST_MAIN(TestCopyEngine)
