@@ -170,7 +170,7 @@ private slots:
     void exitDuringCopyEndsWorkerFirst();
     void unreadableSourceIsCopyError();
     void copyStartedWhileCancelledCopyEndsFollowsIt();
-    void oneChunkCopyAfterFinishedCopyShowsProgress();
+    void copyStartResetsShownProgress();
     void questionAfterCancelIsDropped();
     void leftTemporaryFilesGoWhenDeviceArrives_data();
     void leftTemporaryFilesGoWhenDeviceArrives();
@@ -992,7 +992,7 @@ void TestCopyEngine::copyStartedWhileCancelledCopyEndsFollowsIt()
     QCOMPARE(contents(m_dest + QStringLiteral("/first.jpg")), QByteArray("old"));
 }
 
-void TestCopyEngine::oneChunkCopyAfterFinishedCopyShowsProgress()
+void TestCopyEngine::copyStartResetsShownProgress()
 {
     const QString first = m_dir->createFileOfSize(QStringLiteral("source/first.jpg"), 10);
     const QString second = m_dir->createFileOfSize(QStringLiteral("source/second.jpg"), 10);
@@ -1002,6 +1002,21 @@ void TestCopyEngine::oneChunkCopyAfterFinishedCopyShowsProgress()
     QVERIFY(copy({ QFileInfo(second) }, m_dest).result);
     QCOMPARE(progress.count(), 1);
     QCOMPARE(progress.at(0).at(0).toReal(), 100.0);
+
+    // The same remaining time as the last copy showed is shown again.
+    const auto remaining = [this] {
+        m_engine->copyTotalBytes = 1000;
+        m_engine->copyWrittenBytes = 250;
+        m_engine->etaSum = 0;
+        m_engine->etaSamples = 0;
+        for (int sample = 0; sample < 31; ++sample)
+            m_engine->recieveBytesPerSecond(10);
+    };
+    remaining();
+    QVERIFY(copy({ QFileInfo(second) }, m_dest, answers({ yes })).result);
+    QSignalSpy eta(m_engine, &TL09Engine::estimatedTimeReamining);
+    remaining();
+    QCOMPARE(eta.count(), 1);
 }
 
 void TestCopyEngine::questionAfterCancelIsDropped()
@@ -1009,15 +1024,25 @@ void TestCopyEngine::questionAfterCancelIsDropped()
     const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 10);
     m_dir->createFile(QStringLiteral("device/dest/a.jpg"), "old");
 
-    // Cancelled between the question's raising and its arrival.
+    // Cancelled between the question's raising and its arrival: this thread
+    // takes no event until the cancel is done.
+    QSemaphore cancelled;
     connect(
-        worker(), &AsyncCopy::showDialog, this, [this] { m_engine->cancelCopy(); }, Qt::DirectConnection);
-    const Run run = copy({ QFileInfo(file) }, m_dest);
+        worker(), &AsyncCopy::showDialog, this,
+        [&] {
+            m_engine->cancelCopy();
+            cancelled.release();
+        },
+        Qt::DirectConnection);
+    QSignalSpy questions(m_engine, &TL09Engine::showDialog);
+    QSignalSpy finished(m_engine, &TL09Engine::copyFileFinished);
+    QVERIFY(m_engine->startCopy({ QFileInfo(file) }, ExternalDeviceMode, m_dest));
+    QVERIFY(cancelled.tryAcquire(1, copyTimeoutMs));
+    QVERIFY(finished.wait(copyTimeoutMs));
     disconnect(worker(), &AsyncCopy::showDialog, this, nullptr);
 
-    QVERIFY(run.finished);
-    QVERIFY(!run.result);
-    QCOMPARE(run.dialogs, QList<CopyDlg>());
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(questions.count(), 0);
 }
 
 void TestCopyEngine::leftTemporaryFilesGoWhenDeviceArrives_data()
