@@ -235,12 +235,13 @@ void MainWindow::updateFreeSpace()
 
 void MainWindow::updateSegments(quint64 total, quint64 used)
 {
-    const TL09Engine *engine = TL09Engine::instance();
+    // A collection running meanwhile does not show its partial figures.
+    const TL09Engine::StorageShares shares = TL09Engine::instance()->storageShares();
     const double usedPercent = total == 0 ? 0.0 : static_cast<double>(used) / total * 100.0;
     // Documents have no segment of their own: they are part of "other".
-    const double other = usedPercent - engine->picturesPercent - engine->musicPercent - engine->videoPercent;
-    ui->_mainProgressBar->setSegments(float(engine->picturesPercent), float(engine->musicPercent),
-        float(engine->videoPercent), float(other));
+    const double other = usedPercent - shares.pictures - shares.music - shares.video;
+    ui->_mainProgressBar->setSegments(
+        float(shares.pictures), float(shares.music), float(shares.video), float(other));
 }
 
 void MainWindow::setConnectionState(ConnectionState newState)

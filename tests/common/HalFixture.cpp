@@ -139,6 +139,11 @@ QStringList HalFixture::mountOptions(const QString &device)
     return controlList(QStringLiteral("MountOptions"), { device });
 }
 
+bool HalFixture::holdMounts(bool hold)
+{
+    return callControl(QStringLiteral("HoldMounts"), { hold }).type() == QDBusMessage::ReplyMessage;
+}
+
 bool HalFixture::control(const QString &method, const QString &device)
 {
     return callControl(method, { device }).type() == QDBusMessage::ReplyMessage;
