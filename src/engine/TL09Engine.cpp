@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/TL09Engine.h"
 
+#include "engine/DeviceIds.h"
 #include "engine/DeviceState.h"
 #include "engine/HalBus.h"
 
@@ -12,10 +13,8 @@
 
 namespace {
 
-// USB identifiers under which the device shows up; any product goes with
-// any vendor.
-const int productIds[] = { 0x3307, 0xA4A5, 0x0151 };
-const int vendorIds[] = { 0x03F0, 0x0525, 0x0457 };
+using DeviceIds::productIds;
+using DeviceIds::vendorIds;
 
 const unsigned long stopTimeoutMs = 3000;
 
