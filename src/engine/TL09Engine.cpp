@@ -4,6 +4,7 @@
 #include "engine/DeviceIds.h"
 #include "engine/DeviceState.h"
 #include "engine/HalBus.h"
+#include "engine/UDisks2Backend.h"
 
 #include <algorithm>
 #include <iterator>
@@ -100,6 +101,10 @@ QString TL09Engine::deviceVolumeUdi()
 
 void TL09Engine::findDeviceVolume()
 {
+    if (UDisks2Backend *backend = udisks2()) {
+        backend->findDeviceVolume();
+        return;
+    }
     // Built aside and stored once, so that the other threads never see a
     // half-finished search.
     QString found;
@@ -113,6 +118,10 @@ void TL09Engine::findDeviceVolume()
 
 void TL09Engine::mountDevice()
 {
+    if (UDisks2Backend *backend = udisks2()) {
+        backend->mountDevice();
+        return;
+    }
     const QString udi = deviceVolumeUdi();
     if (udi.isEmpty())
         return;

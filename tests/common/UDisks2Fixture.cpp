@@ -405,6 +405,7 @@ bool UDisks2Fixture::denyAuthorizations()
     if (!waitForName(polkitName, false))
         return fail(QStringLiteral("polkitd did not leave the bus"));
     // The template refuses every action it is not told to allow.
+    m_refusing = true;
     return startDaemon(m_polkitd, QStringLiteral("/usr/bin/python3"),
         { QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--template"),
             QStringLiteral("polkitd"), QStringLiteral("--system") },
@@ -413,6 +414,9 @@ bool UDisks2Fixture::denyAuthorizations()
 
 bool UDisks2Fixture::allowAuthorizations()
 {
+    if (!m_refusing)
+        return true;
+    m_refusing = false;
     stop(m_polkitd);
     return waitForName(polkitName, false) && startPolkitd();
 }

@@ -53,7 +53,8 @@ public:
     // Where the device is mounted, empty when it is not.
     static QString mountPointOf(const QString &device);
 
-    // Replaces polkitd by a stand-in that refuses every action, and back.
+    // Replaces polkitd by a stand-in that refuses every action, and back
+    // (nothing to do when it is not refusing).
     bool denyAuthorizations();
     bool allowAuthorizations();
     // How often the refusing stand-in was asked.
@@ -88,4 +89,5 @@ private:
     QString m_skipReason;
     QString m_error;
     int m_images = 0;
+    bool m_refusing = false;
 };

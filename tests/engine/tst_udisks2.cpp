@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The UDisks2 back-end against the real UDisks2 service, on a private system
-// bus with polkitd and udevd, over loop disks that udev gives the netbook's
-// USB identifiers (or others). Needs root and loop devices.
+// The UDisks2 back-end, and the engine and main window over it, against the
+// real UDisks2 service on a private system bus with polkitd and udevd, over
+// loop disks that udev gives the netbook's USB identifiers (or others).
+// Needs root and loop devices.
 #include "UDisks2Fixture.h"
+#include "UiTestHelpers.h"
+#include "browser/Browser.h"
 #include "engine/DeviceState.h"
+#include "engine/TL09Engine.h"
 #include "engine/UDisks2Backend.h"
+#include "ui/Button.h"
+#include "ui/MainWindow.h"
 
+#include <QLabel>
 #include <QtTest>
 
 #include <unistd.h>
@@ -31,11 +38,19 @@ private slots:
     void mountsTheNetbookOnRequest();
     void prefersTheMountedVolume();
     void removalOfTheNetbookIsReported();
+    void halAnswersWhileItHasAnOwner();
+    void mountedAtStartNeedsNoClick();
+    void connectMountsAndShowsTheMedia();
+    void pullDuringSessionShowsErrorThenDisconnected();
+    void refusedMountEndsDisconnected();
 
 private:
     QString plugNetbook();
+    static QString statusText(const MainWindow &window);
+    static Button *connectButton(const MainWindow &window);
 
     UDisks2Fixture m_udisks;
+    QTranslator m_translator;
     QStringList m_otherDisks;
     UDisks2Backend *m_backend = nullptr;
 };
@@ -53,10 +68,12 @@ void TestUDisks2::initTestCase()
                  << m_udisks.plug(QStringLiteral("plain"));
     QVERIFY2(!m_otherDisks.contains(QString()), qPrintable(m_udisks.errorString()));
     m_backend = new UDisks2Backend(this);
+    QVERIFY(installCatalogue(m_translator, QStringLiteral("en")));
 }
 
 void TestUDisks2::cleanup()
 {
+    QVERIFY2(m_udisks.allowAuthorizations(), qPrintable(m_udisks.errorString()));
     m_udisks.unplugAll(m_otherDisks);
     setMountPoint(QString());
     setDeviceUdi(QString());
@@ -68,6 +85,16 @@ QString TestUDisks2::plugNetbook()
     if (device.isEmpty())
         qWarning("%s", qPrintable(m_udisks.errorString()));
     return device;
+}
+
+QString TestUDisks2::statusText(const MainWindow &window)
+{
+    return window.findChild<QLabel *>(QStringLiteral("_statusLabel"))->text();
+}
+
+Button *TestUDisks2::connectButton(const MainWindow &window)
+{
+    return window.findChild<Button *>(QStringLiteral("_disconnectPushButton"));
 }
 
 void TestUDisks2::mountOptions_data()
@@ -174,5 +201,93 @@ void TestUDisks2::removalOfTheNetbookIsReported()
         QCOMPARE(arguments.constFirst().toString(), UDisks2Fixture::blockObject(device));
 }
 
-QTEST_GUILESS_MAIN(TestUDisks2)
+void TestUDisks2::halAnswersWhileItHasAnOwner()
+{
+    const QString device = plugNetbook();
+    QVERIFY(!device.isEmpty());
+    const QString mounted = m_udisks.mountThroughUDisks2(device);
+    QVERIFY2(!mounted.isEmpty(), qPrintable(m_udisks.errorString()));
+    TL09Engine engine;
+    engine.findDeviceVolume();
+    QCOMPARE(mountPoint(), mounted);
+
+    // The owner is asked at every call: while HAL has one, HAL answers (and
+    // knows no device), and once it is gone UDisks2 answers again.
+    const QString hal = QStringLiteral("org.freedesktop.Hal");
+    QVERIFY(m_udisks.connection().registerService(hal));
+    engine.findDeviceVolume();
+    QCOMPARE(mountPoint(), QString());
+    QVERIFY(m_udisks.connection().unregisterService(hal));
+    engine.findDeviceVolume();
+    QCOMPARE(mountPoint(), mounted);
+}
+
+void TestUDisks2::mountedAtStartNeedsNoClick()
+{
+    const QString device = plugNetbook();
+    QVERIFY(!device.isEmpty());
+    const QString mounted = m_udisks.mountThroughUDisks2(device);
+    QVERIFY2(!mounted.isEmpty(), qPrintable(m_udisks.errorString()));
+    MainWindow window;
+    window.show();
+    QCOMPARE(window.connectionState(), Connecting);
+    QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
+    QVERIFY(window.currentBrowser() && window.currentBrowser()->isVisible());
+    QCOMPARE(mountPoint(), mounted);
+    QVERIFY(QFileInfo(mounted + QLatin1String("/Pictures")).isDir());
+}
+
+void TestUDisks2::connectMountsAndShowsTheMedia()
+{
+    const QString device = plugNetbook();
+    QVERIFY(!device.isEmpty());
+    MainWindow window;
+    window.show();
+    QCOMPARE(window.connectionState(), Disconnected);
+    QTest::mouseClick(connectButton(window), Qt::LeftButton);
+    QCOMPARE(window.connectionState(), Connecting);
+    QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
+    QCOMPARE(statusText(window), QStringLiteral("Status:  Connected to OPALO™"));
+    QVERIFY(!UDisks2Fixture::mountPointOf(device).isEmpty());
+    QCOMPARE(mountPoint(), UDisks2Fixture::mountPointOf(device));
+}
+
+void TestUDisks2::pullDuringSessionShowsErrorThenDisconnected()
+{
+    const QString device = plugNetbook();
+    QVERIFY(!device.isEmpty());
+    QVERIFY(!m_udisks.mountThroughUDisks2(device).isEmpty());
+    MainWindow window;
+    window.show();
+    QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
+
+    QVERIFY(m_udisks.unplug(device));
+    QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), ConnectionError, 2000);
+    QCOMPARE(statusText(window), QStringLiteral("Status:  Connection error"));
+    QCOMPARE(deviceUdi(), QString());
+    QCOMPARE(mountPoint(), QString());
+    QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), Disconnected, 7000);
+    QCOMPARE(statusText(window), QStringLiteral("Status:  No OPALO™ device detected"));
+}
+
+void TestUDisks2::refusedMountEndsDisconnected()
+{
+    const QString device = plugNetbook();
+    QVERIFY(!device.isEmpty());
+    QVERIFY2(m_udisks.denyAuthorizations(), qPrintable(m_udisks.errorString()));
+    MainWindow window;
+    window.show();
+    QTest::mouseClick(connectButton(window), Qt::LeftButton);
+    QCOMPARE(window.connectionState(), Connecting);
+    QTRY_VERIFY(m_udisks.refusedAuthorizations() > 0);
+    // No mount point comes; the window gives up after its twenty ticks, the
+    // timer's or these.
+    for (int tick = 0; tick < 20 && window.connectionState() == Connecting; ++tick)
+        window.searchTimeout();
+    QCOMPARE(window.connectionState(), Disconnected);
+    QCOMPARE(statusText(window), QStringLiteral("Status:  No OPALO™ device detected"));
+    QCOMPARE(UDisks2Fixture::mountPointOf(device), QString());
+}
+
+QTEST_MAIN(TestUDisks2)
 #include "tst_udisks2.moc"
