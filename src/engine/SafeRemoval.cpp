@@ -55,7 +55,9 @@ void SafeRemoval::unmount()
 
 void SafeRemoval::unmounted(const QDBusPendingCall &reply)
 {
-    if (reply.isError()) {
+    // Unmounted meanwhile (from the file manager, say) is as good.
+    if (reply.isError()
+        && reply.error().name() != QLatin1String("org.freedesktop.UDisks2.Error.NotMounted")) {
         finish(reply.error().name());
         return;
     }

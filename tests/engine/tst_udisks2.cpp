@@ -7,6 +7,7 @@
 #include "UiTestHelpers.h"
 #include "browser/Browser.h"
 #include "engine/DeviceState.h"
+#include "engine/SafeRemoval.h"
 #include "engine/TL09Engine.h"
 #include "engine/UDisks2Backend.h"
 #include "ui/Button.h"
@@ -36,6 +37,7 @@ private slots:
     void findsTheNetbookAmongOtherDisks_data();
     void findsTheNetbookAmongOtherDisks();
     void mountsTheNetbookOnRequest();
+    void prefersTheMountedVolume_data();
     void prefersTheMountedVolume();
     void removalOfTheNetbookIsReported();
     void halAnswersWhileItHasAnOwner();
@@ -43,6 +45,11 @@ private slots:
     void connectMountsAndShowsTheMedia();
     void pullDuringSessionShowsErrorThenDisconnected();
     void refusedMountEndsDisconnected();
+    void disconnectUnmountsAndConnectMountsAgain();
+    void disconnectWithAFileOpenSaysWhy();
+    void systemMountIsLeftMounted();
+    void safeRemovalReports_data();
+    void safeRemovalReports();
 
 private:
     QString plugNetbook();
@@ -167,20 +174,24 @@ void TestUDisks2::mountsTheNetbookOnRequest()
     QCOMPARE(mountPoint(), UDisks2Fixture::mountPointOf(device));
 }
 
+void TestUDisks2::prefersTheMountedVolume_data()
+{
+    QTest::addColumn<int>("mountedOne");
+    QTest::newRow("first plugged in mounted") << 0;
+    QTest::newRow("second plugged in mounted") << 1;
+}
+
 void TestUDisks2::prefersTheMountedVolume()
 {
-    const QString first = plugNetbook();
-    const QString second = plugNetbook();
-    QVERIFY(!first.isEmpty() && !second.isEmpty());
+    QFETCH(int, mountedOne);
+    const QStringList devices = { plugNetbook(), plugNetbook() };
+    QVERIFY(!devices.contains(QString()));
     // Whichever UDisks2 lists first, the mounted one is the device.
-    for (const QString &device : { first, second }) {
-        const QString mounted = m_udisks.mountThroughUDisks2(device);
-        QVERIFY2(!mounted.isEmpty(), qPrintable(m_udisks.errorString()));
-        m_backend->findDeviceVolume();
-        QCOMPARE(mountPoint(), mounted);
-        QCOMPARE(deviceUdi(), UDisks2Fixture::blockObject(device));
-        QVERIFY(QProcess::execute(QStringLiteral("umount"), { mounted }) == 0);
-    }
+    const QString mounted = m_udisks.mountThroughUDisks2(devices.at(mountedOne));
+    QVERIFY2(!mounted.isEmpty(), qPrintable(m_udisks.errorString()));
+    m_backend->findDeviceVolume();
+    QCOMPARE(mountPoint(), mounted);
+    QCOMPARE(deviceUdi(), UDisks2Fixture::blockObject(devices.at(mountedOne)));
 }
 
 void TestUDisks2::removalOfTheNetbookIsReported()
@@ -287,6 +298,88 @@ void TestUDisks2::refusedMountEndsDisconnected()
     QCOMPARE(window.connectionState(), Disconnected);
     QCOMPARE(statusText(window), QStringLiteral("Status:  No OPALO™ device detected"));
     QCOMPARE(UDisks2Fixture::mountPointOf(device), QString());
+}
+
+void TestUDisks2::disconnectUnmountsAndConnectMountsAgain()
+{
+    const QString device = plugNetbook();
+    QVERIFY(!device.isEmpty());
+    MainWindow window;
+    window.show();
+    QTest::mouseClick(connectButton(window), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
+
+    QTest::mouseClick(connectButton(window), Qt::LeftButton);
+    QCOMPARE(window.connectionState(), Disconnected);
+    QTRY_COMPARE_WITH_TIMEOUT(statusText(window), QStringLiteral("Status:  OPALO™ can be unplugged"), 10000);
+    QCOMPARE(UDisks2Fixture::mountPointOf(device), QString());
+    QCOMPARE(mountPoint(), QString());
+
+    QTest::mouseClick(connectButton(window), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
+    QVERIFY(!UDisks2Fixture::mountPointOf(device).isEmpty());
+}
+
+void TestUDisks2::disconnectWithAFileOpenSaysWhy()
+{
+    const QString device = plugNetbook();
+    QVERIFY(!device.isEmpty());
+    const QString mounted = m_udisks.mountThroughUDisks2(device);
+    QVERIFY2(!mounted.isEmpty(), qPrintable(m_udisks.errorString()));
+    MainWindow window;
+    window.show();
+    QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
+
+    QFile openFile(mounted + QLatin1String("/Documents/open.txt"));
+    QVERIFY(openFile.open(QIODevice::WriteOnly));
+    QTest::mouseClick(connectButton(window), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        statusText(window), QStringLiteral("Status:  Files in use (DeviceBusy)"), 10000);
+    QCOMPARE(UDisks2Fixture::mountPointOf(device), mounted);
+}
+
+void TestUDisks2::systemMountIsLeftMounted()
+{
+    const QString device = plugNetbook();
+    QVERIFY(!device.isEmpty());
+    QTemporaryDir folder;
+    QVERIFY(m_udisks.mountDirectly(device, folder.path()));
+    TL09Engine engine;
+    engine.findDeviceVolume();
+    QCOMPARE(mountPoint(), folder.path());
+    // Only mounts made through UDisks2, by this program or the desktop, are
+    // undone.
+    QVERIFY(!engine.safelyRemoveDevice());
+    QCOMPARE(UDisks2Fixture::mountPointOf(device), folder.path());
+    QVERIFY(QProcess::execute(QStringLiteral("umount"), { folder.path() }) == 0);
+}
+
+void TestUDisks2::safeRemovalReports_data()
+{
+    QTest::addColumn<bool>("volumeExists");
+    QTest::addColumn<bool>("unpluggable");
+    // Unmounted meanwhile, say from the file manager: UDisks2 answers
+    // NotMounted, and the device may be unplugged all the same.
+    QTest::newRow("unmounted meanwhile") << true << true;
+    QTest::newRow("volume unknown to UDisks2") << false << false;
+}
+
+void TestUDisks2::safeRemovalReports()
+{
+    QFETCH(bool, volumeExists);
+    QFETCH(bool, unpluggable);
+    const QString device = plugNetbook();
+    QVERIFY(!device.isEmpty());
+    QTemporaryDir folder;
+    UDisks2Backend::Volume volume;
+    volume.block = volumeExists ? UDisks2Fixture::blockObject(device)
+                                : QStringLiteral("/org/freedesktop/UDisks2/block_devices/none");
+    volume.mountPoint = folder.path();
+    auto *removal = new SafeRemoval(volume, this);
+    QSignalSpy finished(removal, &SafeRemoval::finished);
+    removal->start();
+    QVERIFY(finished.wait());
+    QCOMPARE(finished.constFirst().constFirst().toString().isEmpty(), unpluggable);
 }
 
 QTEST_MAIN(TestUDisks2)
