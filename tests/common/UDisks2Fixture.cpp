@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "UDisks2Fixture.h"
 
+#include "TiedProcess.h"
+
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -50,13 +52,12 @@ bool succeeds(const QString &program, const QStringList &arguments)
     return run(program, arguments).has_value();
 }
 
-// setpriv ties the daemon's life to ours, so a crashed test leaves none
-// behind.
+// Daemons tell of trouble on their standard error, which the test's log
+// shows.
 void startTied(QProcess &process, const QString &program, const QStringList &arguments)
 {
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QStringLiteral("setpriv"),
-        QStringList { QStringLiteral("--pdeathsig"), QStringLiteral("KILL"), program } + arguments);
+    TiedProcess::start(process, program, arguments);
 }
 
 bool udevdAnswers()
@@ -206,9 +207,9 @@ bool UDisks2Fixture::startBus()
     startTied(m_bus, QStringLiteral("dbus-daemon"),
         { QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
             QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1") });
-    if (!m_bus.waitForReadyRead(timeoutMs) || !m_bus.canReadLine())
+    m_address = TiedProcess::firstLine(m_bus, timeoutMs);
+    if (m_address.isEmpty())
         return fail(QStringLiteral("dbus-daemon did not start"));
-    m_address = QString::fromLocal8Bit(m_bus.readLine()).trimmed();
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_address.toLocal8Bit());
     return true;
 }

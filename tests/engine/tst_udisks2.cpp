@@ -53,6 +53,9 @@ private slots:
 
 private:
     QString plugNetbook();
+    // Plugs the netbook in and mounts it as the desktop does; returns the
+    // mount point, empty on failure.
+    QString plugMountedNetbook(QString *device);
     static QString statusText(const MainWindow &window);
     static Button *connectButton(const MainWindow &window);
 
@@ -102,6 +105,15 @@ QString TestUDisks2::statusText(const MainWindow &window)
 Button *TestUDisks2::connectButton(const MainWindow &window)
 {
     return window.findChild<Button *>(QStringLiteral("_disconnectPushButton"));
+}
+
+QString TestUDisks2::plugMountedNetbook(QString *device)
+{
+    *device = plugNetbook();
+    const QString mounted = device->isEmpty() ? QString() : m_udisks.mountThroughUDisks2(*device);
+    if (mounted.isEmpty())
+        qWarning("%s", qPrintable(m_udisks.errorString()));
+    return mounted;
 }
 
 void TestUDisks2::mountOptions_data()
@@ -214,10 +226,9 @@ void TestUDisks2::removalOfTheNetbookIsReported()
 
 void TestUDisks2::halAnswersWhileItHasAnOwner()
 {
-    const QString device = plugNetbook();
-    QVERIFY(!device.isEmpty());
-    const QString mounted = m_udisks.mountThroughUDisks2(device);
-    QVERIFY2(!mounted.isEmpty(), qPrintable(m_udisks.errorString()));
+    QString device;
+    const QString mounted = plugMountedNetbook(&device);
+    QVERIFY(!mounted.isEmpty());
     TL09Engine engine;
     engine.findDeviceVolume();
     QCOMPARE(mountPoint(), mounted);
@@ -235,10 +246,9 @@ void TestUDisks2::halAnswersWhileItHasAnOwner()
 
 void TestUDisks2::mountedAtStartNeedsNoClick()
 {
-    const QString device = plugNetbook();
-    QVERIFY(!device.isEmpty());
-    const QString mounted = m_udisks.mountThroughUDisks2(device);
-    QVERIFY2(!mounted.isEmpty(), qPrintable(m_udisks.errorString()));
+    QString device;
+    const QString mounted = plugMountedNetbook(&device);
+    QVERIFY(!mounted.isEmpty());
     MainWindow window;
     window.show();
     QCOMPARE(window.connectionState(), Connecting);
@@ -265,9 +275,8 @@ void TestUDisks2::connectMountsAndShowsTheMedia()
 
 void TestUDisks2::pullDuringSessionShowsErrorThenDisconnected()
 {
-    const QString device = plugNetbook();
-    QVERIFY(!device.isEmpty());
-    QVERIFY(!m_udisks.mountThroughUDisks2(device).isEmpty());
+    QString device;
+    QVERIFY(!plugMountedNetbook(&device).isEmpty());
     MainWindow window;
     window.show();
     QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
@@ -322,10 +331,9 @@ void TestUDisks2::disconnectUnmountsAndConnectMountsAgain()
 
 void TestUDisks2::disconnectWithAFileOpenSaysWhy()
 {
-    const QString device = plugNetbook();
-    QVERIFY(!device.isEmpty());
-    const QString mounted = m_udisks.mountThroughUDisks2(device);
-    QVERIFY2(!mounted.isEmpty(), qPrintable(m_udisks.errorString()));
+    QString device;
+    const QString mounted = plugMountedNetbook(&device);
+    QVERIFY(!mounted.isEmpty());
     MainWindow window;
     window.show();
     QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
