@@ -32,6 +32,8 @@ const QString polkitName = QStringLiteral("org.freedesktop.PolicyKit1");
 // and where UDisks2 mounts for root. The latter is only ever removed empty,
 // lest a mount still inside lose its files.
 const char *const daemonFolders[] = { "/run/udev", "/run/udisks2", "/run/mount", "/media/root" };
+// Lists, in the fixture's folder, those that this run created.
+const QString createdFoldersFile = QStringLiteral("created-folders");
 const int timeoutMs = 10000;
 const qint64 imageSize = 16 << 20;
 
@@ -105,12 +107,7 @@ UDisks2Fixture::~UDisks2Fixture()
         stop(m_udevd);
     else if (udevdAnswers())
         succeeds(QStringLiteral("udevadm"), { QStringLiteral("control"), QStringLiteral("--reload") });
-    for (const QString &folder : qAsConst(m_createdFolders)) {
-        if (!folder.startsWith(QLatin1String("/run/")))
-            QDir().rmdir(folder);
-        else
-            QDir(folder).removeRecursively();
-    }
+    removeFolders(m_createdFolders);
 }
 
 bool UDisks2Fixture::start()
@@ -122,6 +119,12 @@ bool UDisks2Fixture::start()
         if (!QFileInfo::exists(QLatin1String(folder)))
             m_createdFolders << QLatin1String(folder);
     }
+    // Should this run crash, the next one learns from here what to remove.
+    QFile created(m_dir.filePath(createdFoldersFile));
+    if (!created.open(QIODevice::WriteOnly)
+        || created.write(m_createdFolders.join(QLatin1Char('\n')).toUtf8()) < 0)
+        return fail(QStringLiteral("cannot write %1").arg(created.fileName()));
+    created.close();
     if (!probeLoopMount())
         return false;
     return startUdevd() && startBus() && startPolkitd() && startDaemon(m_udisksd, udisksd, {}, udisks2Name);
@@ -366,9 +369,30 @@ void UDisks2Fixture::removeLeftovers()
     }
     QFile::remove(rulePath);
     const QDir temp = QDir::temp();
-    for (const QString &folder : temp.entryList({ mark + QLatin1String("-*") }, QDir::Dirs)) {
-        if (temp.filePath(folder) != m_dir.path())
-            QDir(temp.filePath(folder)).removeRecursively();
+    for (const QString &name : temp.entryList({ mark + QLatin1String("-*") }, QDir::Dirs)) {
+        const QString folder = temp.filePath(name);
+        if (folder == m_dir.path())
+            continue;
+        QFile created(QDir(folder).filePath(createdFoldersFile));
+        if (created.open(QIODevice::ReadOnly)) {
+            QStringList folders
+                = QString::fromUtf8(created.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            // A udevd that answers now is somebody else's, and so is its folder.
+            if (udevdAnswers())
+                folders.removeAll(QStringLiteral("/run/udev"));
+            removeFolders(folders);
+        }
+        QDir(folder).removeRecursively();
+    }
+}
+
+void UDisks2Fixture::removeFolders(const QStringList &folders)
+{
+    for (const QString &folder : folders) {
+        if (folder.startsWith(QLatin1String("/run/")))
+            QDir(folder).removeRecursively();
+        else
+            QDir().rmdir(folder);
     }
 }
 

@@ -75,6 +75,7 @@ private:
     QString makeImage(const QString &name);
     void detach(const QString &device);
     void removeLeftovers();
+    static void removeFolders(const QStringList &folders);
     void stop(QProcess &process);
 
     QTemporaryDir m_dir;
