@@ -4,6 +4,7 @@
 #include "engine/DeviceState.h"
 #include "engine/UDisks2Drive.h"
 #include "engine/UDisks2Filesystem.h"
+#include "engine/UDisks2Types.h"
 
 #include <QDBusPendingCallWatcher>
 #include <QFile>
@@ -13,7 +14,7 @@
 
 namespace {
 
-const QString service = QStringLiteral("org.freedesktop.UDisks2");
+const QString service = QLatin1String(udisks2Service);
 
 void flushFileSystem(const QString &path)
 {

@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString service = QStringLiteral("org.freedesktop.UDisks2");
+const QString service = QLatin1String(udisks2Service);
 const QString halService = QStringLiteral("org.freedesktop.Hal");
 const QString rootPath = QStringLiteral("/org/freedesktop/UDisks2");
 const QString blockInterface = QStringLiteral("org.freedesktop.UDisks2.Block");

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QVariantMap>
 
+// UDisks2's name on the system bus.
+inline constexpr char udisks2Service[] = "org.freedesktop.UDisks2";
+
 // What UDisks2's GetManagedObjects answers: for every object, its
 // interfaces and their properties.
 using UDisks2Interfaces = QMap<QString, QVariantMap>;
