@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/TL09Engine.h"
 
+#include "engine/DeviceIds.h"
 #include "engine/DeviceState.h"
 #include "engine/HalBus.h"
+#include "engine/UDisks2Backend.h"
 
 #include <QCoreApplication>
 #include <QDBusPendingCallWatcher>
@@ -15,10 +17,8 @@
 
 namespace {
 
-// USB identifiers under which the device shows up; any product goes with
-// any vendor.
-const int productIds[] = { 0x3307, 0xA4A5, 0x0151 };
-const int vendorIds[] = { 0x03F0, 0x0525, 0x0457 };
+using DeviceIds::productIds;
+using DeviceIds::vendorIds;
 
 const unsigned long stopTimeoutMs = 3000;
 
@@ -119,6 +119,10 @@ QString TL09Engine::deviceVolumeUdi()
 
 void TL09Engine::findDeviceVolume()
 {
+    if (UDisks2Backend *backend = udisks2()) {
+        backend->findDeviceVolume();
+        return;
+    }
     // Built aside and stored once, so that the other threads never see a
     // half-finished search. Of several matching volumes (internal memory and
     // a memory card) the last mounted one counts: an unmounted one listed
@@ -144,6 +148,10 @@ void TL09Engine::findDeviceVolume()
 
 void TL09Engine::mountDevice()
 {
+    if (UDisks2Backend *backend = udisks2()) {
+        backend->mountDevice();
+        return;
+    }
     const QString udi = deviceVolumeUdi();
     if (udi.isEmpty())
         return;

@@ -17,6 +17,8 @@
 
 class BookmarkTreeModel;
 class QWidget;
+class SafeRemoval;
+class UDisks2Backend;
 
 // The device engine: finds the device among HAL's volumes and has it
 // mounted, keeps its category folders, and measures in its own thread how
@@ -51,6 +53,10 @@ public:
     QString deviceVolumeUdi();
     void findDeviceVolume();
     void mountDevice();
+    // Under UDisks2, starts taking the device volume out so that it can be
+    // unplugged (see SafeRemoval); null where there is nothing to undo: under
+    // HAL, with no device, or with a volume the system mounted.
+    SafeRemoval *safelyRemoveDevice();
 
     // The collection thread.
     void startDataCollection();
@@ -172,6 +178,9 @@ private:
     void countFile(const char *name, qint64 size);
     static void removeIfTemporary(int directory, const char *name);
     static QString categoryFolder(int side, const QString &name);
+    // The UDisks2 back-end while it answers for devices instead of HAL, else
+    // null; asked at every device call.
+    UDisks2Backend *udisks2();
 
     QWidget *m_mainWindow = nullptr;
     AsyncCopy m_copy;
@@ -184,4 +193,5 @@ private:
     bool m_sweepTemporaries = false;
     BookmarkTreeModel *m_hostBookmarkModel = nullptr;
     BookmarkTreeModel *m_deviceBookmarkModel = nullptr;
+    UDisks2Backend *m_udisks2 = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 
 #include "browser/Browser.h"
+#include "engine/SafeRemoval.h"
 #include "engine/TL09Engine.h"
 #include "ui/Button.h"
 #include "ui/GraphicalStatus.h"
@@ -138,10 +139,13 @@ void MainWindow::disconnectDevice()
 {
     switch (state) {
     case Connecting:
+        setConnectionState(Disconnected);
+        break;
     case Connected:
     case MainMenuView:
     case MediaSyncView:
         setConnectionState(Disconnected);
+        removeDeviceSafely();
         break;
     case Disconnected:
         setConnectionState(Connecting);
@@ -392,7 +396,33 @@ void MainWindow::setConnectButton(bool connect)
 
 void MainWindow::setStatusText(const char *stateKey)
 {
-    ui->_statusLabel->setText(tr("IDS_CX_STATUS") + QLatin1String("  ") + tr(stateKey));
+    setStatusLine(tr(stateKey));
+}
+
+void MainWindow::setStatusLine(const QString &stateText)
+{
+    ui->_statusLabel->setText(tr("IDS_CX_STATUS") + QLatin1String("  ") + stateText);
+}
+
+void MainWindow::removeDeviceSafely()
+{
+    if (const SafeRemoval *removal = TL09Engine::instance()->safelyRemoveDevice())
+        connect(removal, &SafeRemoval::finished, this, &MainWindow::showRemovalResult);
+}
+
+void MainWindow::showRemovalResult(const QString &error)
+{
+    // A session started meanwhile has its own status line.
+    if (state != Disconnected)
+        return;
+    // UDisks2's error names are long; their last part says what went wrong.
+    const QString reason = error.section(QLatin1Char('.'), -1);
+    if (error.isEmpty())
+        setStatusLine(tr("IDS_CX_UNPLUG_READY"));
+    else if (reason == QLatin1String("DeviceBusy"))
+        setStatusLine(tr("IDS_CX_UNPLUG_BUSY").arg(reason));
+    else
+        setStatusLine(tr("IDS_CX_UNPLUG_FAILED").arg(reason));
 }
 
 void MainWindow::resetMemoryLabels()
