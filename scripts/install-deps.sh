@@ -9,12 +9,14 @@ packages=(
     cmake ninja-build g++ pkg-config clang-format
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5sql5-sqlite
     libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
-    libglib2.0-dev
+    libglib2.0-dev libudev-dev
     # sanitizers and fuzzing
     clang libclang-rt-14-dev
     # tests, skin and demo
     dbus dbus-x11 x11-xserver-utils x11-utils xvfb x11-apps imagemagick librsvg2-bin
     ffmpeg python3 python3-dbus python3-gi
+    # the UDisks2 back-end's tests and demo: the real service over loop disks
+    udisks2 polkitd udev e2fsprogs python3-dbusmock
 )
 
 missing=()

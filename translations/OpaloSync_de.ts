@@ -191,6 +191,18 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
             <translation>Status:</translation>
         </message>
         <message>
+            <source>IDS_CX_UNPLUG_BUSY</source>
+            <translation>Dateien geöffnet (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_FAILED</source>
+            <translation>Noch nicht entfernbar (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_READY</source>
+            <translation>OPALO™ kann entfernt werden</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_USED_MEM</source>
             <translation>Belegter Speicher des OPALO: %1 GB (%2 %)</translation>
         </message>

@@ -191,6 +191,18 @@ The file(s) will not be deleted from your computer.</translation>
             <translation>Status:</translation>
         </message>
         <message>
+            <source>IDS_CX_UNPLUG_BUSY</source>
+            <translation>Files in use (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_FAILED</source>
+            <translation>Not ready to unplug (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_READY</source>
+            <translation>OPALO™ can be unplugged</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_USED_MEM</source>
             <translation>OPALO space used: %1 GB (%2 %)</translation>
         </message>

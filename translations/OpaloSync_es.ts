@@ -191,6 +191,18 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
             <translation>Estado:</translation>
         </message>
         <message>
+            <source>IDS_CX_UNPLUG_BUSY</source>
+            <translation>Archivos abiertos (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_FAILED</source>
+            <translation>Aún no se puede desconectar (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_READY</source>
+            <translation>Ya puede desconectar OPALO™</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_USED_MEM</source>
             <translation>Espacio usado del OPALO: %1 GB (%2 %)</translation>
         </message>

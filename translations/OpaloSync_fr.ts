@@ -191,6 +191,18 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
             <translation>État :</translation>
         </message>
         <message>
+            <source>IDS_CX_UNPLUG_BUSY</source>
+            <translation>Fichiers ouverts (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_FAILED</source>
+            <translation>Pas encore débranchable (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_READY</source>
+            <translation>Vous pouvez débrancher l'OPALO™</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_USED_MEM</source>
             <translation>Espace utilisé sur l'OPALO : %1 Go (%2 %)</translation>
         </message>

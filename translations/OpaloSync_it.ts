@@ -191,6 +191,18 @@ I file non verranno eliminati dal computer.</translation>
             <translation>Stato:</translation>
         </message>
         <message>
+            <source>IDS_CX_UNPLUG_BUSY</source>
+            <translation>File aperti (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_FAILED</source>
+            <translation>Non ancora scollegabile (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_READY</source>
+            <translation>Si può scollegare OPALO™</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_USED_MEM</source>
             <translation>Spazio utilizzato dell'OPALO: %1 GB (%2 %)</translation>
         </message>

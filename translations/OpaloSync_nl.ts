@@ -191,6 +191,18 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
             <translation>Status:</translation>
         </message>
         <message>
+            <source>IDS_CX_UNPLUG_BUSY</source>
+            <translation>Bestanden open (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_FAILED</source>
+            <translation>Nog niet los te koppelen (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_READY</source>
+            <translation>OPALO™ kan worden losgekoppeld</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_USED_MEM</source>
             <translation>Gebruikte ruimte van de OPALO: %1 GB (%2 %)</translation>
         </message>

@@ -191,6 +191,18 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
             <translation>Estado:</translation>
         </message>
         <message>
+            <source>IDS_CX_UNPLUG_BUSY</source>
+            <translation>Ficheiros abertos (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_FAILED</source>
+            <translation>Ainda não pode desligar (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_CX_UNPLUG_READY</source>
+            <translation>Já pode desligar o OPALO™</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_USED_MEM</source>
             <translation>Espaço utilizado do OPALO: %1 GB (%2 %)</translation>
         </message>

@@ -5,25 +5,83 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// Without a runtime folder the lock goes into a folder of this user's own in
+// the shared temporary folder: a lock at a fixed name there could be made
+// first by any other local user, who would then keep this one from starting.
+QString privateTemporaryFolder()
+{
+    const QString folder = QDir::tempPath() + QLatin1String("/OpaloSync-") + QString::number(getuid());
+    const QByteArray path = QFile::encodeName(folder);
+    if (mkdir(path.constData(), S_IRWXU) != 0 && errno != EEXIST)
+        return QString();
+    struct stat status;
+    if (lstat(path.constData(), &status) != 0 || !S_ISDIR(status.st_mode) || status.st_uid != geteuid()
+        || (status.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return QString();
+    return folder;
+}
+
+const char *lockErrorText(QLockFile::LockError error)
+{
+    return error == QLockFile::LockFailedError ? "it names no owner" : "it cannot be written";
+}
+
+} // namespace
 
 OpaloApplication::OpaloApplication(int &argc, char **argv)
     : QApplication(argc, argv)
-    , m_lock(std::make_unique<QLockFile>(lockFilePath()))
 {
-    // Only the owner's process id decides whether a lock is stale, never its age.
-    m_lock->setStaleLockTime(0);
-    m_primary = m_lock->tryLock(0);
+    takeInstanceLock();
 }
 
 OpaloApplication::~OpaloApplication() = default;
 
+void OpaloApplication::takeInstanceLock()
+{
+    const QString path = lockFilePath();
+    if (path.isEmpty()) {
+        qWarning("No private folder for the single-instance lock in %s; going on without single-instance "
+                 "protection",
+            qUtf8Printable(QDir::tempPath()));
+        return;
+    }
+    auto lock = std::make_unique<QLockFile>(path);
+    // Only the owner's process id decides whether a lock is stale, never its age.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+        m_lock = std::move(lock);
+        return;
+    }
+    qint64 owner = 0;
+    QString host;
+    QString application;
+    // A lock that is not stale and names its owner belongs to a live instance.
+    if (lock->error() == QLockFile::LockFailedError && lock->getLockInfo(&owner, &host, &application)) {
+        m_running = true;
+        return;
+    }
+    qWarning("Cannot take the single-instance lock %s (%s); going on without single-instance protection",
+        qUtf8Printable(path), lockErrorText(lock->error()));
+}
+
+void OpaloApplication::releaseInstanceLock()
+{
+    if (m_lock)
+        m_lock->unlock();
+}
+
 QString OpaloApplication::lockFilePath()
 {
-    // The user's runtime folder when the session has one; Qt would warn and
-    // invent one otherwise, so the temporary folder is taken directly.
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    const QString folder = runtime.isEmpty() ? QDir::tempPath() : QFile::decodeName(runtime);
+    const QString folder = runtime.isEmpty() ? privateTemporaryFolder() : QFile::decodeName(runtime);
+    if (folder.isEmpty())
+        return QString();
     QCryptographicHash identity(QCryptographicHash::Sha256);
     identity.addData(QCoreApplication::applicationFilePath().toUtf8());
     identity.addData(QByteArray::number(qulonglong(getuid())));

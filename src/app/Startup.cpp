@@ -4,11 +4,13 @@
 #include "app/MessageHandler.h"
 #include "app/OpaloApplication.h"
 #include "app/SessionFlags.h"
+#include "app/StartupTrace.h"
 #include "browser/BrowserMode.h"
 #include "engine/CopyDlg.h"
 #include "engine/SessionCommands.h"
 #include "ui/MainWindow.h"
 
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdlib>
@@ -18,6 +20,8 @@ namespace {
 
 const char *const libraryPath = OPALO_LIB_DIR;
 const char *const styleSheet = "QSplitter::handle { background-color: transparent }";
+// Shorter than the main window's search interval.
+constexpr int gnomeProbeDeadlineMs = 400;
 
 void installTranslator(QTranslator &translator)
 {
@@ -56,17 +60,19 @@ bool handOverRequested(int kdeVersion, uid_t realUid, int argumentCount)
     return kdeVersion == 4 && realUid == 0 && argumentCount <= 1;
 }
 
-bool detectSession(uid_t realUid, int argumentCount)
+bool detectKdeSession(uid_t realUid, int argumentCount)
 {
-    kde4Session = gnomeSession = kde3Session = false;
     const int kdeVersion = kdeSessionVersion();
-    if (kdeVersion == 4)
-        kde4Session = true;
-    else if (kdeVersion == 3)
-        kde3Session = true;
-    else
-        gnomeSession = isGnomeSession();
+    gnomeSession = false;
+    kde4Session = kdeVersion == 4;
+    kde3Session = kdeVersion == 3;
     return handOverRequested(kdeVersion, realUid, argumentCount);
+}
+
+void detectGnomeSession()
+{
+    if (!kde4Session && !kde3Session)
+        gnomeSession = isGnomeSession();
 }
 
 void runSetRightsHelper(const char *relauncherPath)
@@ -77,31 +83,57 @@ void runSetRightsHelper(const char *relauncherPath)
     std::_Exit(1);
 }
 
-int runOpaloSync(int &argc, char **argv)
+int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
 {
     qInstallMessageHandler(messageHandler);
+    StartupTrace::mark("main");
     qRegisterMetaType<CopyDlg>("CopyDlg");
     qRegisterMetaType<BrowserMode>("BrowserMode");
 
     OpaloApplication app(argc, argv);
     if (app.isRunning())
         return 0;
+    StartupTrace::mark("application object");
 
-    if (detectSession(getuid(), QCoreApplication::arguments().size()))
-        runSetRightsHelper();
+    if (detectKdeSession(getuid(), QCoreApplication::arguments().size())) {
+        // The relauncher comes back as this program, under dbus-launch and
+        // possibly with this very process id: it must find the lock free.
+        app.releaseInstanceLock();
+        runSetRightsHelper(relauncherPath);
+    }
+    StartupTrace::mark("session detected");
 
     QCoreApplication::addLibraryPath(QString::fromLatin1(libraryPath));
     app.setStyleSheet(QString::fromLatin1(styleSheet));
 
     QTranslator translator;
     installTranslator(translator);
+    StartupTrace::mark("translator installed");
 
     // Point sizes of the skinned windows must map to the same pixels on
     // every display.
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
 
+    // The GNOME probe runs child processes, so it waits for the first frame;
+    // but no longer than the main window's first search tick, which may build
+    // the panes that read its flag: this deadline starts before that timer.
+    QTimer gnomeProbe;
+    gnomeProbe.setSingleShot(true);
+    gnomeProbe.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&gnomeProbe, &QTimer::timeout, [] {
+        detectGnomeSession();
+        StartupTrace::mark("GNOME probe");
+    });
+    gnomeProbe.start(gnomeProbeDeadlineMs);
+
     MainWindow window;
+    StartupTrace::mark("main window built");
+    QObject::connect(new StartupTrace(&window), &StartupTrace::firstFrameShown, &gnomeProbe, [&gnomeProbe] {
+        if (gnomeProbe.isActive())
+            gnomeProbe.start(0);
+    });
     QApplication::setEffectEnabled(Qt::UI_FadeMenu);
     window.show();
+    StartupTrace::mark("main window shown");
     return app.exec();
 }

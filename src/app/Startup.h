@@ -14,13 +14,18 @@ QString catalogueName(const QLocale &locale);
 // toolkit removed its own options).
 bool handOverRequested(int kdeVersion, uid_t realUid, int argumentCount);
 
-// Sets the three session flags from the desktop probes and returns whether the
-// start must be handed over.
-bool detectSession(uid_t realUid, int argumentCount);
+// Sets the two KDE session flags (and clears the GNOME one) from the
+// environment, and returns whether the start must be handed over.
+bool detectKdeSession(uid_t realUid, int argumentCount);
+
+// Outside a KDE session, sets the GNOME session flag from its probe, which
+// runs child processes: start-up calls it once the main window is shown.
+void detectGnomeSession();
 
 // Replaces the process by the relauncher; ends the process with status 1 when
 // that cannot be done.
-[[noreturn]] void runSetRightsHelper(const char *relauncherPath = OPALO_SETRIGHTS_PATH);
+[[noreturn]] void runSetRightsHelper(const char *relauncherPath);
 
-// The whole program: start-up, event loop and teardown.
-int runOpaloSync(int &argc, char **argv);
+// The whole program: start-up, event loop and teardown; relauncherPath is
+// where OpaloSetRights is installed.
+int runOpaloSync(int &argc, char **argv, const char *relauncherPath);

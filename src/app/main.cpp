@@ -3,5 +3,5 @@
 
 int main(int argc, char *argv[])
 {
-    return runOpaloSync(argc, argv);
+    return runOpaloSync(argc, argv, OPALO_RELAUNCHER_PATH);
 }

@@ -2,8 +2,8 @@
 #include "browser/ThumbLoaderWorker.h"
 #include "app/Logger.h"
 #include "browser/BrowserMode.h"
-#include "browser/QVideoDecoder.h"
 #include "browser/TgaReader.h"
+#include "browser/VideoModule.h"
 #include "exif/JpegExifHeader.h"
 
 #include <QImageReader>
@@ -15,6 +15,11 @@ namespace {
 constexpr int smallEdge = 64;
 constexpr int pauseAfterFileMs = 10;
 constexpr int pauseAfterBatchMs = 100;
+// Most image formats are decoded at full size before they are scaled, so a
+// small file declaring a huge picture would take gigabytes and seconds: the
+// full decode may take at most Qt 6's default allocation limit.
+constexpr qint64 maxDecodeBytes = 256 * 1024 * 1024;
+constexpr qint64 decodedPixelBytes = 4;
 
 // Null images are passed through: scaling one would warn on standard error.
 QImage fitInto(const QImage &image, int edge)
@@ -24,13 +29,21 @@ QImage fitInto(const QImage &image, int edge)
     return image.scaled(edge, edge, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
+// A picture whose size the file does not declare cannot be checked before
+// it is decoded, so it is refused as well.
+bool decodable(const QSize &declared)
+{
+    return !declared.isEmpty()
+        && qint64(declared.width()) * declared.height() * decodedPixelBytes <= maxDecodeBytes;
+}
+
 // The size a picture is decoded at: its longer side becomes iconEdge.
 QSize decodeSize(const QSize &size)
 {
     const int edge = ThumbLoaderWorker::iconEdge;
     const int width = size.width();
     const int height = size.height();
-    if (width == height || width <= 0 || height <= 0)
+    if (width == height)
         return QSize(edge, edge);
     if (width > height)
         return QSize(edge, qMax(1, int(double(height) * edge / width)));
@@ -179,16 +192,14 @@ QImage ThumbLoaderWorker::scaledPicture(const QString &path)
         return TgaReader::read(image, path) ? fitInto(image, smallEdge) : QImage();
     }
     QImageReader reader(path);
-    reader.setScaledSize(decodeSize(reader.size()));
+    const QSize declared = reader.size();
+    if (!decodable(declared))
+        return QImage();
+    reader.setScaledSize(decodeSize(declared));
     return reader.read();
 }
 
 QImage ThumbLoaderWorker::videoFrame(const QString &path)
 {
-    QVideoDecoder decoder;
-    QImage frame;
-    if (!decoder.openFile(path) || !decoder.isOk() || !decoder.seekFrame(1) || !decoder.getFrame(frame))
-        return QImage();
-    decoder.close();
-    return fitInto(frame, smallEdge);
+    return fitInto(VideoModule::firstFrame(path), smallEdge);
 }

@@ -9,8 +9,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
+#include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,6 +27,8 @@ const unsigned long answerPollMs = 100;
 // to a pulled device fails.
 const unsigned long removalNoticeMs = 300;
 const unsigned long failedWritePauseMs = 1000;
+// Random characters after the temporary prefix, as many as mkstemp uses.
+const int temporarySuffixLength = 6;
 
 // Closes its descriptor when it goes.
 class Descriptor
@@ -57,21 +61,26 @@ QByteArray encoded(const QString &path)
     return QFile::encodeName(path);
 }
 
-// Creates path (one level) unless it is already a folder, and makes it
-// writable for everybody. The mode is changed directly: no shell ever sees
-// the name.
-bool makeSharedFolder(const QString &path)
+// mkostemp with a mode: the file is made under the process's umask.
+int createTemporary(QByteArray &path, mode_t mode)
 {
-    const QByteArray name = encoded(path);
-    if (::mkdir(name.constData(), 0777) != 0 && errno != EEXIST)
-        return false;
-    struct stat status;
-    if (::stat(name.constData(), &status) != 0 || !S_ISDIR(status.st_mode))
-        return false;
-    // File systems without Unix modes refuse the change; the folder is
-    // usable anyway.
-    ::chmod(name.constData(), withWriteForAll(status.st_mode));
-    return true;
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    char *const suffix = path.data() + path.size() - temporarySuffixLength;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        for (int i = 0; i < temporarySuffixLength; ++i)
+            suffix[i] = letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// The mode of a copy on the PC: the source's, writable by its owner, less
+// what the umask takes away when the file is created.
+mode_t hostMode(mode_t mode)
+{
+    return (mode & 0777) | S_IWUSR;
 }
 
 // Whether destDir is folder itself or lies below it: copying a folder there
@@ -93,6 +102,13 @@ bool flushFileSystem(const QString &path)
 } // namespace
 
 const char AsyncCopy::temporaryPrefix[] = ".opalosync-";
+
+bool AsyncCopy::isTemporaryName(const char *name)
+{
+    const size_t prefix = std::strlen(temporaryPrefix);
+    return std::strncmp(name, temporaryPrefix, prefix) == 0
+        && std::strlen(name) == prefix + temporarySuffixLength;
+}
 
 AsyncCopy::AsyncCopy(TL09Engine *engine)
     : QThread(engine)
@@ -121,6 +137,7 @@ void AsyncCopy::requestStop()
 void AsyncCopy::run()
 {
     overwritePolicy = 0;
+    newOwner = target == HostMode ? homeOwnerOf(destDir) : std::nullopt;
     QMutexLocker locker(&runMutex);
     bool ok = copyList(files, target, destDir);
     // Also after a stop: the files completed so far stay, so they must be on
@@ -154,10 +171,36 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const QS
     if (isInside(destDir, folder))
         return reportFailure(name, target, CopyError);
     const QString destination = destDir + QLatin1Char('/') + name;
-    if (!makeSharedFolder(destination))
+    if (!makeFolder(destination, target))
         return reportFailure(name, target, RightsError);
     const QFileInfoList listing = TL09Engine::copiedEntries(folder.filePath(), matcher);
     return listing.isEmpty() || copyList(listing, target, destination);
+}
+
+bool AsyncCopy::makeFolder(const QString &path, BrowserMode target) const
+{
+    const QByteArray name = encoded(path);
+    const bool created = ::mkdir(name.constData(), 0777) == 0;
+    if (!created && errno != EEXIST)
+        return false;
+    const Descriptor folder(::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    struct stat status;
+    if (!folder.isValid() || ::fstat(folder.get(), &status) != 0)
+        return false;
+    // The device's volume is mounted for the user, who may write there
+    // whatever the modes say; on the PC the umask decides. File systems
+    // without Unix modes refuse the change; the folder is usable anyway.
+    if (target == ExternalDeviceMode)
+        ::fchmod(folder.get(), withWriteForAll(status.st_mode));
+    else if (created)
+        giveToOwner(folder.get());
+    return true;
+}
+
+void AsyncCopy::giveToOwner(int fd) const
+{
+    if (newOwner)
+        ::fchown(fd, newOwner->uid, newOwner->gid);
 }
 
 bool AsyncCopy::copyFile(const QFileInfo &file, BrowserMode target, const QString &destDir)
@@ -209,11 +252,16 @@ bool AsyncCopy::writeReplacement(
     int source, const struct stat &status, const QString &destination, bool replacing, BrowserMode target)
 {
     const QString name = QFileInfo(destination).fileName();
-    QByteArray temporary = encoded(QFileInfo(destination).path()) + '/' + temporaryPrefix + "XXXXXX";
-    Descriptor output(::mkostemp(temporary.data(), O_CLOEXEC));
+    QByteArray temporary = encoded(QFileInfo(destination).path()) + '/' + temporaryPrefix
+        + QByteArray(temporarySuffixLength, 'X');
+    const bool toDevice = target == ExternalDeviceMode;
+    Descriptor output(createTemporary(temporary, toDevice ? 0600 : hostMode(status.st_mode)));
     if (!output.isValid())
         return reportFailure(name, target, RightsError);
-    ::fchmod(output.get(), withWriteForAll(status.st_mode));
+    if (toDevice)
+        ::fchmod(output.get(), withWriteForAll(status.st_mode));
+    else
+        giveToOwner(output.get());
     Transfer result = transfer(source, output.get(), status.st_size);
     // The file it replaces stays until the new data is on the disk. New
     // files are flushed together at the end of the copy.
@@ -223,6 +271,10 @@ bool AsyncCopy::writeReplacement(
         result = Transfer::Failed;
     if (result == Transfer::Failed)
         return endAfterFailedWrite(name, temporary, target);
+    if (result == Transfer::ReadFailed) {
+        ::unlink(temporary.constData());
+        return reportFailure(name, target, CopyError);
+    }
     if (result == Transfer::Stopped) {
         ::unlink(temporary.constData());
         return false;
@@ -243,6 +295,8 @@ AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size
     do {
         timer.start();
         const qint64 count = mover.next(qMin(chunkSize, size - done));
+        if (count == ChunkMover::readFailed)
+            return Transfer::ReadFailed;
         if (count < 0)
             return Transfer::Failed;
         done += count;

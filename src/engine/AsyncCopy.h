@@ -4,6 +4,7 @@
 #include "browser/BrowserMode.h"
 #include "engine/CopyDlg.h"
 #include "engine/FileNameMatcher.h"
+#include "engine/SessionCommands.h"
 
 #include <QFileInfoList>
 #include <QMutex>
@@ -11,6 +12,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <optional>
 
 struct stat;
 
@@ -35,6 +37,8 @@ public:
     static const int answerPending = -311;
     // Temporary files start with this; hidden names are never listed.
     static const char temporaryPrefix[];
+    // Whether name is one the worker gives a file in progress.
+    static bool isTemporaryName(const char *name);
 
     explicit AsyncCopy(TL09Engine *engine);
 
@@ -71,8 +75,12 @@ protected:
     void run() override;
 
 private:
-    enum class Transfer { Complete, Stopped, Failed };
+    enum class Transfer { Complete, Stopped, Failed, ReadFailed };
 
+    // Creates path (one level) unless it is already a folder.
+    bool makeFolder(const QString &path, BrowserMode target) const;
+    // Gives a new file or folder to the owner of the home it is made in.
+    void giveToOwner(int fd) const;
     bool copyFolder(const QFileInfo &folder, BrowserMode target, const QString &destDir);
     bool copyFile(const QFileInfo &file, BrowserMode target, const QString &destDir);
     bool mayReplace(const QString &fileName, qint64 size, BrowserMode target);
@@ -91,6 +99,7 @@ private:
     QString destDir;
     FileNameMatcher matcher;
     BrowserMode target = HostMode;
+    std::optional<FileOwner> newOwner;
     // 0 ask for each existing file, 1 overwrite all, 3 skip all; used by the
     // worker thread only.
     int overwritePolicy = 0;

@@ -35,10 +35,11 @@ bool writeAll(int fd, const char *data, qint64 size)
 }
 
 // Errors that say the data cannot reach the destination at all; any other
-// error of copy_file_range only says it cannot serve these two files.
+// error of copy_file_range only says it cannot serve these two files, or
+// (EIO) may come from either side, which the buffer finds out.
 bool isWriteFault(int error)
 {
-    return error == ENOSPC || error == EDQUOT || error == EIO || error == EFBIG;
+    return error == ENOSPC || error == EDQUOT || error == EFBIG;
 }
 
 } // namespace
@@ -64,12 +65,12 @@ qint64 ChunkMover::inKernel(qint64 size)
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0 && isWriteFault(errno))
-            return -1;
+            return writeFailed;
         // Not possible here, or no data where some is expected (as some
         // file systems report): the buffer finds out which.
         m_inKernel = false;
         const qint64 rest = throughBuffer(size - done);
-        return rest < 0 ? -1 : done + rest;
+        return rest < 0 ? rest : done + rest;
     }
     return done;
 }
@@ -84,8 +85,10 @@ qint64 ChunkMover::throughBuffer(qint64 size)
     qint64 done = 0;
     while (done < size) {
         const qint64 count = readChunk(m_source, m_buffer.get(), qMin(size - done, m_bufferSize));
-        if (count < 0 || !writeAll(m_destination, m_buffer.get(), count))
-            return -1;
+        if (count < 0)
+            return readFailed;
+        if (!writeAll(m_destination, m_buffer.get(), count))
+            return writeFailed;
         if (count == 0)
             break;
         done += count;

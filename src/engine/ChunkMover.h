@@ -20,8 +20,13 @@ public:
     ChunkMover(const ChunkMover &) = delete;
     ChunkMover &operator=(const ChunkMover &) = delete;
 
+    // What next() returns when the destination could not be written, and
+    // when the source could not be read.
+    static const qint64 writeFailed = -1;
+    static const qint64 readFailed = -2;
+
     // Moves up to size bytes; returns the count moved, 0 at the end of the
-    // source, or -1 when the data could not be read or written.
+    // source, or one of the failures above.
     qint64 next(qint64 size) { return m_inKernel ? inKernel(size) : throughBuffer(size); }
 
 private:

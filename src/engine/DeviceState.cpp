@@ -11,6 +11,7 @@ struct DeviceState
     QMutex lock;
     QString mountPoint;
     QString deviceUdi;
+    quint64 arrival = 0;
 };
 
 DeviceState &state()
@@ -30,7 +31,15 @@ QString mountPoint()
 void setMountPoint(const QString &path)
 {
     QMutexLocker locker(&state().lock);
+    if (!path.isEmpty() && path != state().mountPoint)
+        ++state().arrival;
     state().mountPoint = path;
+}
+
+quint64 deviceArrival()
+{
+    QMutexLocker locker(&state().lock);
+    return state().arrival;
 }
 
 QString deviceUdi()

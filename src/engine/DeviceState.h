@@ -11,6 +11,9 @@
 
 QString mountPoint();
 void setMountPoint(const QString &path);
+// Counts the times a device appeared: the mount point was set to a new,
+// non-empty path.
+quint64 deviceArrival();
 
 QString deviceUdi();
 void setDeviceUdi(const QString &udi);

@@ -21,15 +21,21 @@ bool isObjectPath(const QString &path)
     return pattern.match(path).hasMatch();
 }
 
-QDBusMessage call(const QString &path, const char *interface, const char *method,
-    const QVariantList &arguments, QDBus::CallMode mode = QDBus::Block)
+QDBusMessage methodCall(
+    const QString &path, const char *interface, const char *method, const QVariantList &arguments)
 {
-    if (!isObjectPath(path))
-        return QDBusMessage();
     QDBusMessage message = QDBusMessage::createMethodCall(
         QLatin1String(service), path, QLatin1String(interface), QLatin1String(method));
     message.setArguments(arguments);
-    return QDBusConnection::systemBus().call(message, mode);
+    return message;
+}
+
+QDBusMessage call(
+    const QString &path, const char *interface, const char *method, const QVariantList &arguments)
+{
+    if (!isObjectPath(path))
+        return QDBusMessage();
+    return QDBusConnection::systemBus().call(methodCall(path, interface, method, arguments));
 }
 
 // The first argument of a normal reply; invalid for an error or an empty
@@ -70,13 +76,16 @@ std::optional<int> propertyInteger(const QString &udi, const QString &key)
     return number;
 }
 
-void mountVolume(const QString &udi, const QStringList &options)
+QDBusPendingCall mountVolume(const QString &udi, const QStringList &options)
 {
+    if (!isObjectPath(udi))
+        return QDBusPendingCall::fromCompletedCall(QDBusMessage());
     // No interface object is built first: its validity would come from
     // QtDBus's cache of name owners, which lags behind a HAL that has just
     // started. A volume that cannot be mounted answers with an error, which
     // is as good as not asking.
-    call(udi, volumeInterface, "Mount", { QString(), QString(), options }, QDBus::AutoDetect);
+    return QDBusConnection::systemBus().asyncCall(
+        methodCall(udi, volumeInterface, "Mount", { QString(), QString(), options }));
 }
 
 bool subscribeDeviceRemoved(QObject *receiver, const char *slot)

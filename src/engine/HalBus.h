@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QDBusPendingCall>
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +9,7 @@
 
 class QObject;
 
-// Blocking calls to the HAL service on the system bus. A missing service, a
+// Calls to the HAL service on the system bus, blocking but for the mount. A missing service, a
 // missing bus or an error reply all read as "no answer"; nothing is shown or
 // logged, and the bus's default time-out applies.
 namespace HalBus {
@@ -22,8 +23,9 @@ std::optional<QString> propertyString(const QString &udi, const QString &key);
 std::optional<int> propertyInteger(const QString &udi, const QString &key);
 
 // Asks HAL to mount the volume at udi where it chooses, with the options
-// given. Nothing is reported: whether it worked shows in its mount point.
-void mountVolume(const QString &udi, const QStringList &options);
+// given, without waiting for the answer. Whether it worked shows in the
+// volume's mount point.
+QDBusPendingCall mountVolume(const QString &udi, const QStringList &options);
 
 // Delivers HAL's DeviceRemoved(udi) to the receiver's slot, given in the
 // SLOT() form that QtDBus needs.

@@ -3,10 +3,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
-#include <ftw.h>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,12 +33,37 @@ QString environmentText(const char *name)
     return QString::fromLocal8Bit(qgetenv(name));
 }
 
-int addWritePermission(const char *path, const struct stat *status, int type, struct FTW *)
+void addWritePermission(int parent, const char *name);
+
+void addWritePermissionBelow(int folder)
 {
-    if (type == FTW_SL || type == FTW_SLN || type == FTW_NS)
-        return 0;
-    chmod(path, withWriteForAll(status->st_mode));
-    return 0;
+    DIR *stream = fdopendir(folder);
+    if (!stream) {
+        close(folder);
+        return;
+    }
+    while (const dirent *entry = readdir(stream)) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            addWritePermission(dirfd(stream), entry->d_name);
+    }
+    closedir(stream);
+}
+
+// Every entry is reached through its parent's descriptor and changed
+// without following a symbolic link: a link swapped in for an entry while
+// the super-user walks another user's tree leads nowhere.
+void addWritePermission(int parent, const char *name)
+{
+    struct stat status;
+    const int folder = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder >= 0) {
+        if (fstat(folder, &status) == 0)
+            fchmod(folder, withWriteForAll(status.st_mode));
+        addWritePermissionBelow(folder);
+        return;
+    }
+    if (fstatat(parent, name, &status, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISLNK(status.st_mode))
+        fchmodat(parent, name, withWriteForAll(status.st_mode), AT_SYMLINK_NOFOLLOW);
 }
 
 } // namespace
@@ -76,6 +104,19 @@ bool isRootUser()
     return geteuid() == 0;
 }
 
+std::optional<FileOwner> homeOwnerOf(const QString &path)
+{
+    if (!isRootUser())
+        return std::nullopt;
+    const QString home = QDir(QDir::homePath()).canonicalPath();
+    const QString inside = QDir(path).canonicalPath();
+    struct stat status;
+    if (home.isEmpty() || inside.isEmpty() || (inside != home && !inside.startsWith(home + QLatin1Char('/')))
+        || stat(QFile::encodeName(home).constData(), &status) != 0 || status.st_uid == 0)
+        return std::nullopt;
+    return FileOwner { status.st_uid, status.st_gid };
+}
+
 mode_t withWriteForAll(mode_t mode)
 {
     return (mode & 07777) | S_IWUSR | S_IWGRP | S_IWOTH;
@@ -83,7 +124,13 @@ mode_t withWriteForAll(mode_t mode)
 
 void setWritableRecursive(const QString &path)
 {
-    nftw(QFile::encodeName(path).constData(), addWritePermission, 32, FTW_PHYS);
+    const QFileInfo entry(path);
+    const int parent
+        = open(QFile::encodeName(entry.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (parent < 0)
+        return;
+    addWritePermission(parent, QFile::encodeName(entry.fileName()).constData());
+    close(parent);
 }
 
 void shellEscapePath(QString &path)

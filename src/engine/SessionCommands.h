@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <sys/types.h>
 
 // Probes of the running desktop and the user, and the recursive mode change.
@@ -14,6 +15,17 @@ bool isGnomeSession();
 
 // Whether the program runs with the super-user's rights.
 bool isRootUser();
+
+struct FileOwner
+{
+    uid_t uid;
+    gid_t gid;
+};
+
+// Who must own what the program creates at path: the owner of the home
+// folder path lies in, when the super-user writes into another user's home;
+// nobody in particular otherwise.
+std::optional<FileOwner> homeOwnerOf(const QString &path);
 
 // mode with write permission added for owner, group and others.
 mode_t withWriteForAll(mode_t mode);

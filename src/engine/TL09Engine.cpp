@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/TL09Engine.h"
 
+#include "engine/DeviceIds.h"
 #include "engine/DeviceState.h"
 #include "engine/HalBus.h"
+#include "engine/UDisks2Backend.h"
+
+#include <QCoreApplication>
+#include <QDBusPendingCallWatcher>
 
 #include <algorithm>
 #include <iterator>
@@ -12,10 +17,8 @@
 
 namespace {
 
-// USB identifiers under which the device shows up; any product goes with
-// any vendor.
-const int productIds[] = { 0x3307, 0xA4A5, 0x0151 };
-const int vendorIds[] = { 0x03F0, 0x0525, 0x0457 };
+using DeviceIds::productIds;
+using DeviceIds::vendorIds;
 
 const unsigned long stopTimeoutMs = 3000;
 
@@ -28,7 +31,16 @@ template<size_t N> bool isOneOf(const std::optional<int> &value, const int (&tab
 
 TL09Engine *TL09Engine::instance()
 {
-    static TL09Engine *const engine = new TL09Engine;
+    static TL09Engine *const engine = [] {
+        auto *created = new TL09Engine;
+        // The engine is never destroyed, but its threads must not outlive
+        // the application object: they use what goes with it. Without an
+        // event loop that ends, the application's destructor stops them.
+        if (const QCoreApplication *application = QCoreApplication::instance())
+            connect(application, &QCoreApplication::aboutToQuit, created, &TL09Engine::stopThreads);
+        qAddPostRoutine([] { TL09Engine::instance()->stopThreads(); });
+        return created;
+    }();
     return engine;
 }
 
@@ -39,17 +51,23 @@ TL09Engine::TL09Engine(QObject *parent)
     connect(&m_copy, &AsyncCopy::bytesWritten, this, &TL09Engine::recieveBytesWritten);
     connect(&m_copy, &AsyncCopy::bytesPerSecond, this, &TL09Engine::recieveBytesPerSecond);
     connect(&m_copy, &AsyncCopy::fileNameChanged, this, &TL09Engine::copyFileNameChanged);
-    connect(&m_copy, &AsyncCopy::showDialog, this, &TL09Engine::showDialog);
+    connect(&m_copy, &AsyncCopy::showDialog, this, &TL09Engine::relayQuestion);
     connect(&m_copy, &AsyncCopy::copy_thread_finished, this, &TL09Engine::receiveCopyFileFinished);
     HalBus::subscribeDeviceRemoved(this, SLOT(delDevice(QString)));
 }
 
 TL09Engine::~TL09Engine()
 {
-    // A QThread must not be destroyed while it runs; the abort flag ends the
-    // walk at its next entry, the stop request the copy after its chunk.
+    // A QThread must not be destroyed while it runs.
+    stopThreads();
+}
+
+void TL09Engine::stopThreads()
+{
+    // The abort flag ends the walk at its next entry, the stop request the
+    // copy after its chunk or question.
     abortRequested = true;
-    m_copy.requestStop();
+    cancelCopy();
     wait();
     m_copy.wait();
 }
@@ -101,23 +119,48 @@ QString TL09Engine::deviceVolumeUdi()
 
 void TL09Engine::findDeviceVolume()
 {
+    if (UDisks2Backend *backend = udisks2()) {
+        backend->findDeviceVolume();
+        return;
+    }
     // Built aside and stored once, so that the other threads never see a
-    // half-finished search.
+    // half-finished search. Of several matching volumes (internal memory and
+    // a memory card) the last mounted one counts: an unmounted one listed
+    // after it would keep the device from ever being ready. The device node
+    // kept is the one above that volume, so that its removal is noticed.
     QString found;
+    QString foundDevice;
     const QStringList volumes = HalBus::findDeviceByCapability(QStringLiteral("volume"));
     for (const QString &udi : volumes) {
-        if (isDeviceNode(udi))
-            found = HalBus::propertyString(udi, QStringLiteral("volume.mount_point")).value_or(QString());
+        if (!isDeviceNode(udi))
+            continue;
+        const QString point
+            = HalBus::propertyString(udi, QStringLiteral("volume.mount_point")).value_or(QString());
+        if (!point.isEmpty() || found.isEmpty()) {
+            found = point;
+            foundDevice = deviceUdi();
+        }
     }
+    if (!foundDevice.isEmpty())
+        setDeviceUdi(foundDevice);
     setMountPoint(found);
 }
 
 void TL09Engine::mountDevice()
 {
+    if (UDisks2Backend *backend = udisks2()) {
+        backend->mountDevice();
+        return;
+    }
     const QString udi = deviceVolumeUdi();
     if (udi.isEmpty())
         return;
-    HalBus::mountVolume(udi, QStringList(QLatin1String("uid=") + QString::number(getuid())));
+    // HAL may take up to the bus's time-out to answer, and the GUI must go
+    // on meanwhile; the answer itself says nothing the main window's
+    // polling will not see.
+    auto *watcher = new QDBusPendingCallWatcher(
+        HalBus::mountVolume(udi, QStringList(QLatin1String("uid=") + QString::number(getuid()))), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, watcher, &QObject::deleteLater);
 }
 
 void TL09Engine::delDevice(const QString &udi)
@@ -152,9 +195,21 @@ void TL09Engine::stopDataCollection()
     wait(stopTimeoutMs);
 }
 
+bool TL09Engine::isFirstCollectionOfDevice()
+{
+    const quint64 arrival = deviceArrival();
+    const bool first = arrival != m_collectedArrival;
+    m_collectedArrival = arrival;
+    return first;
+}
+
 void TL09Engine::run()
 {
+    // Files an interrupted copy left behind would take space for good; a
+    // copy still running may own them.
+    m_sweepTemporaries = isFirstCollectionOfDevice() && !m_copy.isRunning();
     const bool ok = collectData();
+    m_sweepTemporaries = false;
     if (!refreshAfterCopy && checkDeviceFolders() && !abortRequested)
         emit dataCollectionFinished(ok);
     refreshAfterCopy = false;

@@ -7,14 +7,18 @@
 #include "engine/FileNameMatcher.h"
 
 #include <QFileInfoList>
+#include <QMutex>
 #include <QSet>
 #include <QStringList>
 #include <QThread>
 
 #include <atomic>
+#include <optional>
 
 class BookmarkTreeModel;
 class QWidget;
+class SafeRemoval;
+class UDisks2Backend;
 
 // The device engine: finds the device among HAL's volumes and has it
 // mounted, keeps its category folders, and measures in its own thread how
@@ -34,6 +38,9 @@ public:
     explicit TL09Engine(QObject *parent = nullptr);
     ~TL09Engine() override;
 
+    // Ends the collection and the copy and waits for both threads.
+    void stopThreads();
+
     void setMainWindow(QWidget *window);
     QWidget *mainWindow() const { return m_mainWindow; }
     void setHostBookmarkModel(BookmarkTreeModel *model) { m_hostBookmarkModel = model; }
@@ -46,26 +53,42 @@ public:
     QString deviceVolumeUdi();
     void findDeviceVolume();
     void mountDevice();
+    // Under UDisks2, starts taking the device volume out so that it can be
+    // unplugged (see SafeRemoval); null where there is nothing to undo: under
+    // HAL, with no device, or with a volume the system mounted.
+    SafeRemoval *safelyRemoveDevice();
 
     // The collection thread.
     void startDataCollection();
     void startRefreshAfterCopy();
     void stopDataCollection();
 
-    // Copies files into destDir in the copy worker; false when nothing was
-    // started (destDir missing, nothing of the category to copy, or a copy
-    // still running).
+    // Copies files into destDir in the copy worker, once a copy still
+    // running (a cancelled one flushing) has ended; false when there is
+    // nothing to copy (destDir missing, nothing of the category).
     bool startCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir);
     // Bytes a copy of files moves; nameFilters apply inside selected folders
     // only, and an empty file counts as one byte.
     qint64 selectionSize(const QFileInfoList &files, const QStringList &nameFilters) const;
-    // Asks a running copy to stop.
+    // Asks a running copy to stop, and drops one waiting to start.
     void cancelCopy();
     // The user's answer to the copy worker's last question.
     void setDialogAnswer(int answer);
 
+    // The shares of the capacity, in percent, that one collection found.
+    struct StorageShares
+    {
+        double pictures = 0;
+        double music = 0;
+        double video = 0;
+        double documents = 0;
+    };
+
     // Storage accounting.
     bool collectData();
+    // The shares of the last collection that completed; one that runs or
+    // failed leaves them as they were. From any thread.
+    StorageShares storageShares() const;
     bool sumFolder(const QString &path);
     bool checkDeviceFolders();
     quint64 totalCapacity() const;
@@ -135,16 +158,40 @@ protected:
     void run() override;
 
 private:
+    struct CopyRequest
+    {
+        QFileInfoList files;
+        BrowserMode target;
+        QString destDir;
+        QStringList nameFilters;
+        qint64 size;
+    };
+
+    void startNextCopy();
+    void relayQuestion(const QString &fileName, BrowserMode target, CopyDlg dlg);
+    bool isFirstCollectionOfDevice();
     qint64 selectionSize(const QFileInfoList &files, const FileNameMatcher &matcher) const;
     bool isDeviceNode(const QString &udi, QSet<QString> &visited);
     void resetCounters();
     bool sumDirectory(int directory);
     void countEntry(int directory, const char *name, unsigned char type);
     void countFile(const char *name, qint64 size);
+    static void removeIfTemporary(int directory, const char *name);
     static QString categoryFolder(int side, const QString &name);
+    // The UDisks2 back-end while it answers for devices instead of HAL, else
+    // null; asked at every device call.
+    UDisks2Backend *udisks2();
 
     QWidget *m_mainWindow = nullptr;
     AsyncCopy m_copy;
+    std::optional<CopyRequest> m_nextCopy;
+    mutable QMutex m_sharesLock;
+    StorageShares m_shares;
+    // The device arrival whose first collection has run, and whether the
+    // running one removes temporary files left by an interrupted copy.
+    quint64 m_collectedArrival = 0;
+    bool m_sweepTemporaries = false;
     BookmarkTreeModel *m_hostBookmarkModel = nullptr;
     BookmarkTreeModel *m_deviceBookmarkModel = nullptr;
+    UDisks2Backend *m_udisks2 = nullptr;
 };

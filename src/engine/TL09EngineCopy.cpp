@@ -9,8 +9,7 @@
 
 namespace {
 
-// What was last signalled, for the whole process: a new copy does not
-// repeat a value the dialog already shows.
+// What was last signalled to the running copy's dialog.
 double lastPercent = -1;
 int lastEta = -1;
 
@@ -21,20 +20,32 @@ const qint64 etaWarmUpSamples = 30;
 
 bool TL09Engine::startCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir)
 {
-    // Checked first: the counters still belong to a copy that is running.
-    if (!QFileInfo(destDir).isDir() || m_copy.isRunning())
+    if (!QFileInfo(destDir).isDir())
         return false;
-    copyTotalBytes = 0;
+    const QStringList nameFilters = categoryNameFilters(category);
+    const qint64 size = selectionSize(files, nameFilters);
+    if (size == 0)
+        return false;
+    m_nextCopy = CopyRequest { files, target, destDir, nameFilters, size };
+    // After a cancel the worker still flushes what it wrote: the new copy
+    // follows when it is done.
+    if (!m_copy.isRunning())
+        startNextCopy();
+    return true;
+}
+
+void TL09Engine::startNextCopy()
+{
+    copyTotalBytes = m_nextCopy->size;
     copyWrittenBytes = 0;
     etaSum = 0;
     etaSamples = 0;
-    const QStringList nameFilters = categoryNameFilters(category);
-    copyTotalBytes = selectionSize(files, nameFilters);
-    if (copyTotalBytes == 0)
-        return false;
-    m_copy.prepare(files, target, destDir, nameFilters);
+    // A new dialog shows nothing yet, whatever the last copy's figures were.
+    lastPercent = -1;
+    lastEta = -1;
+    m_copy.prepare(m_nextCopy->files, m_nextCopy->target, m_nextCopy->destDir, m_nextCopy->nameFilters);
+    m_nextCopy.reset();
     m_copy.start(InheritPriority);
-    return true;
 }
 
 qint64 TL09Engine::selectionSize(const QFileInfoList &files, const QStringList &nameFilters) const
@@ -71,8 +82,17 @@ QFileInfoList TL09Engine::copiedEntries(const QString &folder, const FileNameMat
 
 void TL09Engine::cancelCopy()
 {
+    m_nextCopy.reset();
     if (m_copy.isRunning())
         m_copy.requestStop();
+}
+
+void TL09Engine::relayQuestion(const QString &fileName, BrowserMode target, CopyDlg dlg)
+{
+    // Asked just before a cancel, or by a copy that has ended: nobody waits
+    // for the answer, and the box would be about nothing.
+    if (m_copy.isRunning() && !m_copy.isStopRequested())
+        emit showDialog(fileName, target, dlg);
 }
 
 void TL09Engine::setDialogAnswer(int answer)
@@ -114,6 +134,12 @@ void TL09Engine::receiveCopyFileFinished(bool b)
     // The worker's last act was to signal this; once it has returned, a new
     // copy can start as soon as the dialog closes.
     m_copy.wait();
+    // A copy that waited for this one takes over its dialog; its own end
+    // refreshes the storage figures.
+    if (m_nextCopy) {
+        startNextCopy();
+        return;
+    }
     startRefreshAfterCopy();
     emit copyFileFinished(b);
 }

@@ -195,7 +195,9 @@ bool TL09Engine::checkDeviceFolders()
     const QString names[] = { tr("IDS_PICTURES"), tr("IDS_VIDEO"), tr("IDS_MUSIC"), tr("IDS_OFFICE") };
     for (const QString &name : names) {
         const QString folder = root + QLatin1Char('/') + name;
-        if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
+        // The GUI's tick, the engine thread and the copy worker may all get
+        // here at once: the folder another one has just made is no failure.
+        if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder) && !QFileInfo(folder).isDir())
             readOnly = true;
     }
     return true;
@@ -263,7 +265,16 @@ bool TL09Engine::collectData()
     musicPercent = percent(musicBytes);
     picturesPercent = percent(picturesBytes);
     documentsPercent = percent(documentsBytes);
+    // The main window reads the figures in its own thread, as one set.
+    QMutexLocker locker(&m_sharesLock);
+    m_shares = { picturesPercent, musicPercent, videoPercent, documentsPercent };
     return true;
+}
+
+TL09Engine::StorageShares TL09Engine::storageShares() const
+{
+    QMutexLocker locker(&m_sharesLock);
+    return m_shares;
 }
 
 bool TL09Engine::sumFolder(const QString &path)
@@ -291,8 +302,11 @@ bool TL09Engine::sumDirectory(int directory)
     bool complete = true;
     while (const dirent *entry = readdir(stream)) {
         // Hidden entries, "." and ".." are not listed.
-        if (entry->d_name[0] == '.')
+        if (entry->d_name[0] == '.') {
+            if (m_sweepTemporaries)
+                removeIfTemporary(dirfd(stream), entry->d_name);
             continue;
+        }
         if (abortRequested) {
             complete = false;
             break;
@@ -320,6 +334,14 @@ void TL09Engine::countEntry(int directory, const char *name, unsigned char type)
         countFile(name, status.st_size);
     else if (type == DT_UNKNOWN && S_ISDIR(status.st_mode))
         countEntry(directory, name, DT_DIR);
+}
+
+void TL09Engine::removeIfTemporary(int directory, const char *name)
+{
+    struct stat status;
+    if (AsyncCopy::isTemporaryName(name) && fstatat(directory, name, &status, AT_SYMLINK_NOFOLLOW) == 0
+        && S_ISREG(status.st_mode))
+        unlinkat(directory, name, 0);
 }
 
 void TL09Engine::countFile(const char *name, qint64 size)

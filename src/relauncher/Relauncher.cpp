@@ -1,15 +1,32 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "relauncher/Relauncher.h"
 
-#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char **environ;
 
 namespace {
 
 // Lets the restarted super-user program open its window on the display, and
-// nobody else: "xhost +" would open it to every host on the network.
-const char *const displayAccessCommand = "xhost +SI:localuser:root >/dev/null 2>&1";
+// nobody else: "xhost +" would open it to every host on the network. Its
+// result does not matter; it runs without a shell, quietly.
+void allowSuperUserOnDisplay()
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    char *const arguments[]
+        = { const_cast<char *>("xhost"), const_cast<char *>("+SI:localuser:root"), nullptr };
+    pid_t child = 0;
+    if (posix_spawnp(&child, "xhost", &actions, nullptr, arguments, environ) == 0)
+        waitpid(child, nullptr, 0);
+    posix_spawn_file_actions_destroy(&actions);
+}
 
 } // namespace
 
@@ -17,8 +34,7 @@ int relaunch(int argc, const char *const *argv, const char *dbusLaunchPath, cons
 {
     if (argc < 2 || std::strcmp(argv[1], "OpaloSync") != 0)
         return 1;
-    const int ignored = std::system(displayAccessCommand);
-    (void)ignored;
+    allowSuperUserOnDisplay();
     char *const arguments[] = { const_cast<char *>(dbusLaunchPath), const_cast<char *>(programPath),
         const_cast<char *>("fromLauncher"), nullptr };
     execv(dbusLaunchPath, arguments);

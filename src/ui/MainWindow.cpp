@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 
 #include "browser/Browser.h"
+#include "engine/SafeRemoval.h"
 #include "engine/TL09Engine.h"
 #include "ui/Button.h"
 #include "ui/GraphicalStatus.h"
@@ -138,10 +139,13 @@ void MainWindow::disconnectDevice()
 {
     switch (state) {
     case Connecting:
+        setConnectionState(Disconnected);
+        break;
     case Connected:
     case MainMenuView:
     case MediaSyncView:
         setConnectionState(Disconnected);
+        removeDeviceSafely();
         break;
     case Disconnected:
         setConnectionState(Connecting);
@@ -235,12 +239,13 @@ void MainWindow::updateFreeSpace()
 
 void MainWindow::updateSegments(quint64 total, quint64 used)
 {
-    const TL09Engine *engine = TL09Engine::instance();
+    // A collection running meanwhile does not show its partial figures.
+    const TL09Engine::StorageShares shares = TL09Engine::instance()->storageShares();
     const double usedPercent = total == 0 ? 0.0 : static_cast<double>(used) / total * 100.0;
     // Documents have no segment of their own: they are part of "other".
-    const double other = usedPercent - engine->picturesPercent - engine->musicPercent - engine->videoPercent;
-    ui->_mainProgressBar->setSegments(float(engine->picturesPercent), float(engine->musicPercent),
-        float(engine->videoPercent), float(other));
+    const double other = usedPercent - shares.pictures - shares.music - shares.video;
+    ui->_mainProgressBar->setSegments(
+        float(shares.pictures), float(shares.music), float(shares.video), float(other));
 }
 
 void MainWindow::setConnectionState(ConnectionState newState)
@@ -391,7 +396,33 @@ void MainWindow::setConnectButton(bool connect)
 
 void MainWindow::setStatusText(const char *stateKey)
 {
-    ui->_statusLabel->setText(tr("IDS_CX_STATUS") + QLatin1String("  ") + tr(stateKey));
+    setStatusLine(tr(stateKey));
+}
+
+void MainWindow::setStatusLine(const QString &stateText)
+{
+    ui->_statusLabel->setText(tr("IDS_CX_STATUS") + QLatin1String("  ") + stateText);
+}
+
+void MainWindow::removeDeviceSafely()
+{
+    if (const SafeRemoval *removal = TL09Engine::instance()->safelyRemoveDevice())
+        connect(removal, &SafeRemoval::finished, this, &MainWindow::showRemovalResult);
+}
+
+void MainWindow::showRemovalResult(const QString &error)
+{
+    // A session started meanwhile has its own status line.
+    if (state != Disconnected)
+        return;
+    // UDisks2's error names are long; their last part says what went wrong.
+    const QString reason = error.section(QLatin1Char('.'), -1);
+    if (error.isEmpty())
+        setStatusLine(tr("IDS_CX_UNPLUG_READY"));
+    else if (reason == QLatin1String("DeviceBusy"))
+        setStatusLine(tr("IDS_CX_UNPLUG_BUSY").arg(reason));
+    else
+        setStatusLine(tr("IDS_CX_UNPLUG_FAILED").arg(reason));
 }
 
 void MainWindow::resetMemoryLabels()

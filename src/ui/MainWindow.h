@@ -72,6 +72,9 @@ private:
     void showStatusPanel(int code);
     void setConnectButton(bool connect);
     void setStatusText(const char *stateKey);
+    void setStatusLine(const QString &stateText);
+    void removeDeviceSafely();
+    void showRemovalResult(const QString &error);
     void resetMemoryLabels();
     void hideCategoryRow();
     void updateSegments(quint64 total, quint64 used);

@@ -1,9 +1,59 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The program as a whole process: single instance and the super-user hand-over.
+#include "FirstFrame.h"
+
 #include <QProcess>
 #include <QtTest>
 
+#include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// What stands in the way of the single-instance lock.
+enum class LockSituation {
+    RuntimeFolderIsAFile,
+    RuntimeFolderOfAnotherUser,
+    HeldByLiveInstance,
+    LeftByKilledInstance,
+    NamesNoOwner,
+    NoRuntimeFolder,
+    NoRuntimeFolderAndNameTaken,
+};
+
+const uid_t nobody = 65534;
+
+// The arguments of setpriv that run command as user nobody.
+QStringList asNobody(const QStringList &command)
+{
+    return QStringList { QStringLiteral("--reuid=%1").arg(nobody), QStringLiteral("--regid=%1").arg(nobody),
+        QStringLiteral("--clear-groups") }
+    + command;
+}
+
+// Whether the program can be run as user nobody: only the super-user can
+// switch to it, and the build folder may lie where nobody cannot reach.
+bool nobodyCanRunTheProgram()
+{
+    return getuid() == 0
+        && QProcess::execute(QStringLiteral("setpriv"),
+               asNobody({ QStringLiteral("test"), QStringLiteral("-x"), QStringLiteral(OPALOSYNC_BINARY) }))
+        == 0;
+}
+
+// When the start-up trace in output marked step, on the monotonic clock in
+// nanoseconds; -1 when it did not.
+qint64 markTime(const QByteArray &output, const QByteArray &step)
+{
+    const QRegularExpression mark(QStringLiteral("startup: %1 at (\\d+)").arg(QString::fromLatin1(step)));
+    const QRegularExpressionMatch match = mark.match(QString::fromLocal8Bit(output));
+    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(LockSituation)
 
 class TestProcesses : public QObject
 {
@@ -15,18 +65,30 @@ private slots:
     void secondInstanceEndsAtOnce();
     void handOverWithoutRelauncherEndsWithStatusOne_data();
     void handOverWithoutRelauncherEndsWithStatusOne();
+    void gnomeProbeRunsAfterTheFirstFrame();
+    void lockSituations_data();
+    void lockSituations();
 
 private:
-    QProcess *start(const QStringList &arguments, const QProcessEnvironment &environment);
+    QProcess *start(const QStringList &arguments, const QProcessEnvironment &environment,
+        const QString &program = QStringLiteral(OPALOSYNC_BINARY));
+    // Starts and kills a first instance, leaving its lock behind; returns the
+    // lock's path.
+    QString killedInstanceLock(const QProcessEnvironment &environment);
+    // The folder the lock goes into when there is no runtime folder.
+    QString privateFolder() const;
+    bool prepare(
+        LockSituation situation, QProcessEnvironment &environment, QString &program, QStringList &arguments);
     static bool stillRunningAfter(QProcess *process, int milliseconds);
 
     QList<QProcess *> m_processes;
-    QTemporaryDir m_runtime;
+    std::unique_ptr<QTemporaryDir> m_runtime;
 };
 
 void TestProcesses::init()
 {
-    QVERIFY(m_runtime.isValid());
+    m_runtime = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_runtime->isValid());
 }
 
 void TestProcesses::cleanup()
@@ -39,12 +101,13 @@ void TestProcesses::cleanup()
     m_processes.clear();
 }
 
-QProcess *TestProcesses::start(const QStringList &arguments, const QProcessEnvironment &environment)
+QProcess *TestProcesses::start(
+    const QStringList &arguments, const QProcessEnvironment &environment, const QString &program)
 {
     auto *process = new QProcess;
     m_processes.append(process);
     process->setProcessEnvironment(environment);
-    process->start(QStringLiteral(OPALOSYNC_BINARY), arguments);
+    process->start(program, arguments);
     return process;
 }
 
@@ -65,7 +128,7 @@ static QProcessEnvironment plainEnvironment(const QString &runtimeDir)
 
 void TestProcesses::secondInstanceEndsAtOnce()
 {
-    const QProcessEnvironment environment = plainEnvironment(m_runtime.path());
+    const QProcessEnvironment environment = plainEnvironment(m_runtime->path());
     QProcess *first = start(QStringList(), environment);
     QVERIFY(first->waitForStarted());
     QVERIFY(stillRunningAfter(first, 1500));
@@ -103,7 +166,7 @@ void TestProcesses::handOverWithoutRelauncherEndsWithStatusOne()
     if (QFile::exists(QStringLiteral(OPALO_SETRIGHTS_PATH)))
         QSKIP("An installed relauncher would really be started");
 
-    QProcessEnvironment environment = plainEnvironment(m_runtime.path());
+    QProcessEnvironment environment = plainEnvironment(m_runtime->path());
     environment.insert(QStringLiteral("KDE_FULL_SESSION"), QStringLiteral("true"));
     environment.insert(QStringLiteral("KDE_SESSION_VERSION"), QStringLiteral("4"));
     QProcess *process = start(arguments, environment);
@@ -113,6 +176,146 @@ void TestProcesses::handOverWithoutRelauncherEndsWithStatusOne()
         QCOMPARE(process->exitCode(), 1);
     } else {
         QVERIFY(stillRunningAfter(process, 1500));
+    }
+}
+
+void TestProcesses::gnomeProbeRunsAfterTheFirstFrame()
+{
+    QProcessEnvironment environment = plainEnvironment(m_runtime->path());
+    enableStartupTrace(environment);
+    QProcess *process = start(QStringList(), environment);
+    QByteArray output;
+    QVERIFY2(waitForFirstFrame(*process, output), output.constData());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (output += process->readAllStandardError()).contains("startup: GNOME probe"), 10000);
+    // Its child processes must not hold the first frame back, yet it must run
+    // before the first search tick: after the frame, or at the deadline that
+    // starts as the window is built, whichever comes first.
+    const qint64 probed = markTime(output, "GNOME probe");
+    QVERIFY(probed >= markTime(output, "first frame")
+        || probed - markTime(output, "translator installed") >= 400 * 1000 * 1000);
+}
+
+QString TestProcesses::killedInstanceLock(const QProcessEnvironment &environment)
+{
+    QProcess *first = start(QStringList(), environment);
+    QByteArray output;
+    if (!waitForFirstFrame(*first, output))
+        return QString();
+    first->kill();
+    first->waitForFinished();
+    const QFileInfoList locks
+        = QDir(m_runtime->path()).entryInfoList({ QStringLiteral("*.lock") }, QDir::Files);
+    return locks.size() == 1 ? locks.first().filePath() : QString();
+}
+
+QString TestProcesses::privateFolder() const
+{
+    return m_runtime->filePath(QStringLiteral("OpaloSync-%1").arg(getuid()));
+}
+
+bool TestProcesses::prepare(
+    LockSituation situation, QProcessEnvironment &environment, QString &program, QStringList &arguments)
+{
+    enableStartupTrace(environment);
+    const QString folder = privateFolder();
+    switch (situation) {
+    case LockSituation::RuntimeFolderIsAFile: {
+        const QString file = m_runtime->filePath(QStringLiteral("file"));
+        if (!QFile(file).open(QIODevice::WriteOnly))
+            return false;
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), file);
+        break;
+    }
+    case LockSituation::RuntimeFolderOfAnotherUser:
+        // The runtime folder is the super-user's, private to it.
+        program = QStringLiteral("setpriv");
+        arguments = asNobody({ QStringLiteral(OPALOSYNC_BINARY) });
+        environment.insert(QStringLiteral("HOME"), m_runtime->path());
+        break;
+    case LockSituation::HeldByLiveInstance: {
+        QByteArray output;
+        if (!waitForFirstFrame(*start(QStringList(), environment), output))
+            return false;
+        break;
+    }
+    case LockSituation::LeftByKilledInstance:
+        if (killedInstanceLock(environment).isEmpty())
+            return false;
+        break;
+    case LockSituation::NamesNoOwner: {
+        // As a power cut right after the lock was made would leave it.
+        QFile lock(killedInstanceLock(environment));
+        if (!lock.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        break;
+    }
+    case LockSituation::NoRuntimeFolderAndNameTaken:
+        // Another local user made the folder first, open to all.
+        if (!QDir().mkdir(folder) || chmod(QFile::encodeName(folder).constData(), 0777) != 0
+            || chown(QFile::encodeName(folder).constData(), nobody, nobody) != 0)
+            return false;
+        Q_FALLTHROUGH();
+    case LockSituation::NoRuntimeFolder:
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        environment.insert(QStringLiteral("TMPDIR"), m_runtime->path());
+        break;
+    }
+    return true;
+}
+
+void TestProcesses::lockSituations_data()
+{
+    QTest::addColumn<LockSituation>("situation");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("runtime folder is a file") << LockSituation::RuntimeFolderIsAFile << true << true;
+    QTest::newRow("runtime folder of another user")
+        << LockSituation::RuntimeFolderOfAnotherUser << true << true;
+    QTest::newRow("held by a live instance") << LockSituation::HeldByLiveInstance << false << false;
+    QTest::newRow("left by a killed instance") << LockSituation::LeftByKilledInstance << true << false;
+    QTest::newRow("names no owner") << LockSituation::NamesNoOwner << true << true;
+    QTest::newRow("no runtime folder") << LockSituation::NoRuntimeFolder << true << false;
+    QTest::newRow("no runtime folder, name taken")
+        << LockSituation::NoRuntimeFolderAndNameTaken << true << true;
+}
+
+void TestProcesses::lockSituations()
+{
+    QFETCH(LockSituation, situation);
+    QFETCH(bool, shown);
+    QFETCH(bool, warned);
+    if (situation == LockSituation::RuntimeFolderOfAnotherUser && !nobodyCanRunTheProgram())
+        QSKIP("Needs the super-user, and a build folder that user nobody can reach");
+    if (getuid() != 0 && situation == LockSituation::NoRuntimeFolderAndNameTaken)
+        QSKIP("Needs the super-user to make a folder of another user");
+
+    QString program = QStringLiteral(OPALOSYNC_BINARY);
+    QStringList arguments;
+    QProcessEnvironment environment = plainEnvironment(m_runtime->path());
+    QVERIFY(prepare(situation, environment, program, arguments));
+    QProcess *process = start(arguments, environment, program);
+    QByteArray output;
+    QCOMPARE(waitForFirstFrame(*process, output), shown);
+    QCOMPARE(output.contains("Warning: Cannot take the single-instance lock")
+            || output.contains("Warning: No private folder for the single-instance lock"),
+        warned);
+    if (!shown) {
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), 0);
+    }
+    if (situation == LockSituation::NoRuntimeFolder) {
+        // The lock is in a folder of this user's alone, and still keeps a
+        // second instance out.
+        struct stat status;
+        QCOMPARE(lstat(QFile::encodeName(privateFolder()).constData(), &status), 0);
+        QCOMPARE(status.st_uid, geteuid());
+        QCOMPARE(status.st_mode & 0777, mode_t(0700));
+        QCOMPARE(QDir(privateFolder()).entryList({ QStringLiteral("*.lock") }, QDir::Files).size(), 1);
+        QProcess *second = start(QStringList(), environment);
+        QByteArray secondOutput;
+        QVERIFY(!waitForFirstFrame(*second, secondOutput));
+        QCOMPARE(second->exitCode(), 0);
     }
 }
 

@@ -128,7 +128,9 @@ void TestStartup::sessionFlags()
     qputenv("GNOME_DESKTOP_SESSION_ID", gnomeSessionId);
     kde4Session = kde3Session = gnomeSession = true;
 
-    QCOMPARE(detectSession(0, 1), handOver);
+    QCOMPARE(detectKdeSession(0, 1), handOver);
+    QVERIFY(!gnomeSession);
+    detectGnomeSession();
     QCOMPARE(kde4Session, kde4);
     QCOMPARE(kde3Session, kde3);
     QCOMPARE(gnomeSession, gnome);

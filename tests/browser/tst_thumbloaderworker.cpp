@@ -28,6 +28,15 @@ QByteArray encoded(const QImage &image, const char *format)
     return bytes;
 }
 
+// A blank picture of one bit a pixel: its PNG stays a few kilobytes
+// whatever size it declares.
+QByteArray blankPng(int width, int height)
+{
+    QImage image(width, height, QImage::Format_Mono);
+    image.fill(0);
+    return encoded(image, "PNG");
+}
+
 // A red photo carrying a blue embedded thumbnail.
 QByteArray photoWithBlueThumbnail()
 {
@@ -109,6 +118,10 @@ void TestThumbLoaderWorker::scaledPicture_data()
         << "small.TGA" << tga << (qtReadsTga ? QSize(256, 128) : QSize());
     QTest::newRow("run-length TGA") << "packed.tga"
                                     << MediaMaker::tga(filled(40, 20, Qt::green), 24, 0x20, 10) << QSize();
+    QTest::newRow("12 megapixels, within the limit")
+        << "large.png" << blankPng(4000, 3000) << QSize(256, 192);
+    // Decoded at full size, it would take 1.6 GB and seconds.
+    QTest::newRow("PNG declaring 20000 x 20000") << "huge.png" << blankPng(20000, 20000) << QSize();
     QTest::newRow("broken PNG") << "broken.png" << encoded(filled(400, 100, Qt::red), "PNG").left(60)
                                 << QSize();
     QTest::newRow("text") << "notes.jpg" << QByteArray("hello") << QSize();

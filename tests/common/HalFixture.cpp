@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "HalFixture.h"
 
+#include "TiedProcess.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QFile>
@@ -9,25 +11,6 @@
 namespace {
 
 const int startTimeoutMs = 10000;
-
-// setpriv ties the helper's life to ours, so a crashed test leaves no bus or
-// simulator behind.
-void startTied(QProcess &process, const QString &program, const QStringList &arguments)
-{
-    process.start(QStringLiteral("setpriv"),
-        QStringList { QStringLiteral("--pdeathsig"), QStringLiteral("KILL"), program } + arguments);
-}
-
-// The first line the process prints, or an empty string when it ends or
-// stays silent first.
-QString firstLine(QProcess &process)
-{
-    while (!process.canReadLine()) {
-        if (!process.waitForReadyRead(startTimeoutMs))
-            return QString();
-    }
-    return QString::fromLocal8Bit(process.readLine()).trimmed();
-}
 
 } // namespace
 
@@ -47,10 +30,10 @@ HalFixture::~HalFixture()
 
 bool HalFixture::startBus()
 {
-    startTied(m_bus, QStringLiteral("dbus-daemon"),
+    TiedProcess::start(m_bus, QStringLiteral("dbus-daemon"),
         { QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
             QStringLiteral("--print-address=1") });
-    m_address = firstLine(m_bus);
+    m_address = TiedProcess::firstLine(m_bus);
     if (m_address.isEmpty()) {
         m_error = QStringLiteral("dbus-daemon did not start: %1")
                       .arg(QString::fromLocal8Bit(m_bus.readAllStandardError()));
@@ -75,9 +58,9 @@ bool HalFixture::startSimulator(const QByteArray &descriptionJson)
         return false;
     }
     file.close();
-    startTied(
+    TiedProcess::start(
         m_simulator, QStringLiteral(OPALO_HALSIM_PATH), { QStringLiteral("--address"), m_address, fileName });
-    if (firstLine(m_simulator) != QLatin1String("ready")) {
+    if (TiedProcess::firstLine(m_simulator) != QLatin1String("ready")) {
         m_simulator.waitForFinished(startTimeoutMs);
         m_error = QStringLiteral("the simulator did not start: %1")
                       .arg(QString::fromLocal8Bit(m_simulator.readAllStandardError()));
@@ -137,6 +120,11 @@ QStringList HalFixture::list()
 QStringList HalFixture::mountOptions(const QString &device)
 {
     return controlList(QStringLiteral("MountOptions"), { device });
+}
+
+bool HalFixture::holdMounts(bool hold)
+{
+    return callControl(QStringLiteral("HoldMounts"), { hold }).type() == QDBusMessage::ReplyMessage;
 }
 
 bool HalFixture::control(const QString &method, const QString &device)

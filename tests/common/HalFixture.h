@@ -43,6 +43,8 @@ public:
     bool unmount(const QString &device);
     QStringList list();
     QStringList mountOptions(const QString &device);
+    // While held, the simulator answers no Mount call; releasing answers them.
+    bool holdMounts(bool hold);
 
 private:
     bool control(const QString &method, const QString &device);

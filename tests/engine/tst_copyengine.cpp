@@ -71,6 +71,61 @@ bool kernelCopies(const QString &fromFolder, const QString &toFolder)
     return copied;
 }
 
+bool run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, arguments);
+    return process.waitForFinished(copyTimeoutMs) && process.exitStatus() == QProcess::NormalExit
+        && process.exitCode() == 0;
+}
+
+// A small ext2 file system, mounted read-only on folder for the life of the
+// object, holding one file of size bytes whose data past its first 12 KiB
+// cannot be read: the block that maps it points off the disk. Needs the
+// super-user, loop devices and e2fsprogs; otherwise not mounted.
+class DamagedVolume
+{
+public:
+    DamagedVolume(const QString &folder, const QString &name, qint64 size)
+        : m_folder(folder)
+    {
+        const QString image = folder + QStringLiteral(".img");
+        QDir().mkpath(folder);
+        QFile file(image);
+        const QStringList loop { QStringLiteral("-o"), QStringLiteral("loop"), image, folder };
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(8 * mib))
+            return;
+        file.close();
+        if (!run(QStringLiteral("mke2fs"), { "-q", "-t", "ext2", "-b", "1024", "-F", image })
+            || !run(QStringLiteral("mount"), loop))
+            return;
+        QFile data(folder + QLatin1Char('/') + name);
+        const bool written
+            = data.open(QIODevice::WriteOnly) && data.write(QByteArray(int(size), 'd')) == size;
+        data.close();
+        if (!run(QStringLiteral("umount"), { folder }) || !written
+            || !run(QStringLiteral("debugfs"),
+                { "-w", "-R", QStringLiteral("sif /%1 block[IND] 99999999").arg(name), image }))
+            return;
+        m_mounted = run(
+            QStringLiteral("mount"), { QStringLiteral("-o"), QStringLiteral("loop,ro"), image, folder });
+    }
+    ~DamagedVolume()
+    {
+        if (m_mounted)
+            run(QStringLiteral("umount"), { QStringLiteral("-l"), m_folder });
+    }
+    DamagedVolume(const DamagedVolume &) = delete;
+    DamagedVolume &operator=(const DamagedVolume &) = delete;
+
+    bool isMounted() const { return m_mounted; }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+};
+
 } // namespace
 
 class TestCopyEngine : public QObject
@@ -96,6 +151,8 @@ private slots:
     void folderInPicturesCategory();
     void permissions_data();
     void permissions();
+    void superUserGivesCopiesToHomeOwner_data();
+    void superUserGivesCopiesToHomeOwner();
     void overwritePolicy_data();
     void overwritePolicy();
     void newCopyAsksAgain();
@@ -109,6 +166,14 @@ private slots:
     void fullDestination();
     void unplugMidCopy_data();
     void unplugMidCopy();
+    void exitDuringCopyEndsWorkerFirst_data();
+    void exitDuringCopyEndsWorkerFirst();
+    void unreadableSourceIsCopyError();
+    void copyStartedWhileCancelledCopyEndsFollowsIt();
+    void copyStartResetsShownProgress();
+    void questionAfterCancelIsDropped();
+    void leftTemporaryFilesGoWhenDeviceArrives_data();
+    void leftTemporaryFilesGoWhenDeviceArrives();
 
 private:
     struct Run
@@ -122,7 +187,8 @@ private:
 
     // Copies files into destDir as the media window would and answers every
     // box through answer (OK to every box by default).
-    Run copy(const QFileInfoList &files, const QString &destDir, const Answerer &answer = nullptr);
+    Run copy(const QFileInfoList &files, const QString &destDir, const Answerer &answer = nullptr,
+        BrowserMode target = ExternalDeviceMode);
     // Answers the questions with answers, in order.
     static Answerer answers(const QList<int> &answers);
     void primeProgress();
@@ -148,6 +214,7 @@ void TestCopyEngine::initTestCase()
     qRegisterMetaType<BrowserMode>("BrowserMode");
     QVERIFY2(m_hal.startBus(), qPrintable(m_hal.errorString()));
     m_engine = new TL09Engine(this);
+    ::umask(022);
 }
 
 void TestCopyEngine::init()
@@ -174,7 +241,7 @@ void TestCopyEngine::cleanup()
 }
 
 TestCopyEngine::Run TestCopyEngine::copy(
-    const QFileInfoList &files, const QString &destDir, const Answerer &answer)
+    const QFileInfoList &files, const QString &destDir, const Answerer &answer, BrowserMode target)
 {
     Run run;
     QSignalSpy finished(m_engine, &TL09Engine::copyFileFinished);
@@ -184,7 +251,7 @@ TestCopyEngine::Run TestCopyEngine::copy(
             run.dialogFiles << fileName;
             m_engine->setDialogAnswer(answer ? answer(dlg, fileName) : ok);
         });
-    if (m_engine->startCopy(files, ExternalDeviceMode, destDir) && finished.wait(copyTimeoutMs)) {
+    if (m_engine->startCopy(files, target, destDir) && finished.wait(copyTimeoutMs)) {
         run.finished = true;
         run.result = finished.at(0).at(0).toBool();
     }
@@ -509,30 +576,84 @@ void TestCopyEngine::folderInPicturesCategory()
 
 void TestCopyEngine::permissions_data()
 {
+    QTest::addColumn<BrowserMode>("target");
     QTest::addColumn<int>("source");
     QTest::addColumn<int>("copied");
+    QTest::addColumn<int>("folder");
 
-    QTest::newRow("0644") << 0644 << 0666;
-    QTest::newRow("0600") << 0600 << 0622;
-    QTest::newRow("0755") << 0755 << 0777;
-    QTest::newRow("0400") << 0400 << 0622;
+    // The device's volume is the user's whatever its modes; on the PC the
+    // owner may write the copy, and the umask (022 here) holds.
+    QTest::newRow("0644 to the device") << ExternalDeviceMode << 0644 << 0666 << 0777;
+    QTest::newRow("0600 to the device") << ExternalDeviceMode << 0600 << 0622 << 0777;
+    QTest::newRow("0755 to the device") << ExternalDeviceMode << 0755 << 0777 << 0777;
+    QTest::newRow("0400 to the device") << ExternalDeviceMode << 0400 << 0622 << 0777;
+    QTest::newRow("0644 to the PC") << HostMode << 0644 << 0644 << 0755;
+    QTest::newRow("0600 to the PC") << HostMode << 0600 << 0600 << 0755;
+    QTest::newRow("0755 to the PC") << HostMode << 0755 << 0755 << 0755;
+    QTest::newRow("0400 to the PC") << HostMode << 0400 << 0600 << 0755;
+    QTest::newRow("0666 to the PC") << HostMode << 0666 << 0644 << 0755;
 }
 
 void TestCopyEngine::permissions()
 {
+    QFETCH(BrowserMode, target);
     QFETCH(int, source);
     QFETCH(int, copied);
+    QFETCH(int, folder);
 
     const QString file = m_dir->createFileOfSize(QStringLiteral("source/p.jpg"), 10);
-    QCOMPARE(::chmod(QFile::encodeName(file).constData(), mode_t(source)), 0);
+    const QString inFolder = m_dir->createFileOfSize(QStringLiteral("source/Album/q.jpg"), 10);
+    for (const QString &path : { file, inFolder })
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(source)), 0);
     // An existing destination with other bits takes the source's as well.
     m_dir->createFile(QStringLiteral("device/dest/p.jpg"), "old");
     ::chmod(QFile::encodeName(m_dest + QStringLiteral("/p.jpg")).constData(), 0444);
 
-    const Run run = copy({ QFileInfo(file) }, m_dest, answers({ yes }));
+    const Run run = copy({ QFileInfo(file), QFileInfo(m_source + QStringLiteral("/Album")) }, m_dest,
+        answers({ yes }), target);
 
     QVERIFY(run.result);
     QCOMPARE(modeOf(m_dest + QStringLiteral("/p.jpg")), mode_t(copied));
+    QCOMPARE(modeOf(m_dest + QStringLiteral("/Album/q.jpg")), mode_t(copied));
+    QCOMPARE(modeOf(m_dest + QStringLiteral("/Album")), mode_t(folder));
+}
+
+void TestCopyEngine::superUserGivesCopiesToHomeOwner_data()
+{
+    QTest::addColumn<bool>("inHome");
+
+    QTest::newRow("into the user's home") << true;
+    QTest::newRow("outside the home") << false;
+}
+
+void TestCopyEngine::superUserGivesCopiesToHomeOwner()
+{
+    QFETCH(bool, inHome);
+
+    if (geteuid() != 0)
+        QSKIP("only the super-user can give files away");
+    const uid_t nobody = 65534;
+    const QString home = m_dir->createFolder(QStringLiteral("home"));
+    QCOMPARE(::chown(QFile::encodeName(home).constData(), nobody, nobody), 0);
+    const QString dest = inHome ? m_dir->createFolder(QStringLiteral("home/Pictures")) : m_dest;
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home));
+    const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 10);
+    m_dir->createFileOfSize(QStringLiteral("source/Trip/b.jpg"), 10);
+
+    const Run run
+        = copy({ QFileInfo(file), QFileInfo(m_source + QStringLiteral("/Trip")) }, dest, nullptr, HostMode);
+    qputenv("HOME", savedHome);
+
+    QVERIFY(run.result);
+    for (const char *name : { "a.jpg", "Trip", "Trip/b.jpg" }) {
+        struct stat status;
+        QCOMPARE(
+            ::lstat(QFile::encodeName(dest + QLatin1Char('/') + QLatin1String(name)).constData(), &status),
+            0);
+        QCOMPARE(status.st_uid, inHome ? nobody : 0);
+        QCOMPARE(status.st_gid, inHome ? nobody : 0);
+    }
 }
 
 void TestCopyEngine::overwritePolicy_data()
@@ -796,6 +917,178 @@ void TestCopyEngine::unplugMidCopy()
     QCOMPARE(temporaryFiles(dest), QStringList());
     if (!destinationVanishes)
         QCOMPARE(contents(dest + QStringLiteral("/large.jpg")), QByteArray("old"));
+}
+
+void TestCopyEngine::exitDuringCopyEndsWorkerFirst_data()
+{
+    QTest::addColumn<QString>("busy");
+    QTest::addColumn<qint64>("size");
+
+    QTest::newRow("waiting on a question") << QStringLiteral("question") << qint64(10);
+    QTest::newRow("moving data") << QStringLiteral("transfer") << 64 * mib;
+}
+
+void TestCopyEngine::exitDuringCopyEndsWorkerFirst()
+{
+    QFETCH(QString, busy);
+    QFETCH(qint64, size);
+
+    const QString file = m_dir->createFileOfSize(QStringLiteral("source/big.jpg"), size);
+    const bool asks = busy == QLatin1String("question");
+    if (asks)
+        QVERIFY(!m_dir->createFile(QStringLiteral("device/dest/big.jpg"), "old").isEmpty());
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(OPALO_COPY_AT_EXIT_PATH), { busy, file, m_dest });
+    QVERIFY(program.waitForFinished(copyTimeoutMs));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    if (asks)
+        QCOMPARE(contents(m_dest + QStringLiteral("/big.jpg")), QByteArray("old"));
+}
+
+void TestCopyEngine::unreadableSourceIsCopyError()
+{
+    const DamagedVolume volume(
+        m_dir->filePath(QStringLiteral("damaged")), QStringLiteral("photo.jpg"), 100000);
+    if (!volume.isMounted())
+        QSKIP("an ext2 image cannot be made and mounted here");
+    const QString next = m_dir->createFileOfSize(QStringLiteral("source/next.jpg"), 20);
+
+    const Run run
+        = copy({ QFileInfo(m_dir->filePath(QStringLiteral("damaged/photo.jpg"))), QFileInfo(next) }, m_dest);
+
+    QVERIFY(run.finished);
+    QCOMPARE(run.dialogs, QList<CopyDlg> { CopyError });
+    QCOMPARE(run.dialogFiles, QStringList { QStringLiteral("photo.jpg") });
+    QVERIFY(!QFileInfo::exists(m_dest + QStringLiteral("/photo.jpg")));
+    // The next file is copied all the same.
+    QVERIFY(run.result);
+    QCOMPARE(contents(m_dest + QStringLiteral("/next.jpg")), contents(next));
+}
+
+void TestCopyEngine::copyStartedWhileCancelledCopyEndsFollowsIt()
+{
+    const QString first = m_dir->createFileOfSize(QStringLiteral("source/first.jpg"), 10);
+    m_dir->createFile(QStringLiteral("device/dest/first.jpg"), "old");
+    const QString second = m_dir->createFileOfSize(QStringLiteral("source/second.jpg"), 20);
+
+    // Cancelled at its question; the next copy starts at once, while the
+    // worker is still on its way out.
+    QSignalSpy finished(m_engine, &TL09Engine::copyFileFinished);
+    bool secondStarted = false;
+    connect(m_engine, &TL09Engine::showDialog, this, [&] {
+        m_engine->cancelCopy();
+        secondStarted = m_engine->startCopy({ QFileInfo(second) }, ExternalDeviceMode, m_dest);
+    });
+    QVERIFY(m_engine->startCopy({ QFileInfo(first) }, ExternalDeviceMode, m_dest));
+    QVERIFY(finished.wait(copyTimeoutMs));
+    disconnect(m_engine, &TL09Engine::showDialog, this, nullptr);
+
+    QVERIFY(secondStarted);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), true);
+    QCOMPARE(contents(m_dest + QStringLiteral("/second.jpg")), contents(second));
+    QCOMPARE(contents(m_dest + QStringLiteral("/first.jpg")), QByteArray("old"));
+}
+
+void TestCopyEngine::copyStartResetsShownProgress()
+{
+    const QString first = m_dir->createFileOfSize(QStringLiteral("source/first.jpg"), 10);
+    const QString second = m_dir->createFileOfSize(QStringLiteral("source/second.jpg"), 10);
+    QVERIFY(copy({ QFileInfo(first) }, m_dest).result);
+
+    QSignalSpy progress(m_engine, &TL09Engine::progressChanged);
+    QVERIFY(copy({ QFileInfo(second) }, m_dest).result);
+    QCOMPARE(progress.count(), 1);
+    QCOMPARE(progress.at(0).at(0).toReal(), 100.0);
+
+    // The same remaining time as the last copy showed is shown again.
+    const auto remaining = [this] {
+        m_engine->copyTotalBytes = 1000;
+        m_engine->copyWrittenBytes = 250;
+        m_engine->etaSum = 0;
+        m_engine->etaSamples = 0;
+        for (int sample = 0; sample < 31; ++sample)
+            m_engine->recieveBytesPerSecond(10);
+    };
+    remaining();
+    QVERIFY(copy({ QFileInfo(second) }, m_dest, answers({ yes })).result);
+    QSignalSpy eta(m_engine, &TL09Engine::estimatedTimeReamining);
+    remaining();
+    QCOMPARE(eta.count(), 1);
+}
+
+void TestCopyEngine::questionAfterCancelIsDropped()
+{
+    const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 10);
+    m_dir->createFile(QStringLiteral("device/dest/a.jpg"), "old");
+
+    // Cancelled between the question's raising and its arrival: this thread
+    // takes no event until the cancel is done.
+    QSemaphore cancelled;
+    connect(
+        worker(), &AsyncCopy::showDialog, this,
+        [&] {
+            m_engine->cancelCopy();
+            cancelled.release();
+        },
+        Qt::DirectConnection);
+    QSignalSpy questions(m_engine, &TL09Engine::showDialog);
+    QSignalSpy finished(m_engine, &TL09Engine::copyFileFinished);
+    QVERIFY(m_engine->startCopy({ QFileInfo(file) }, ExternalDeviceMode, m_dest));
+    QVERIFY(cancelled.tryAcquire(1, copyTimeoutMs));
+    QVERIFY(finished.wait(copyTimeoutMs));
+    disconnect(worker(), &AsyncCopy::showDialog, this, nullptr);
+
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(questions.count(), 0);
+}
+
+void TestCopyEngine::leftTemporaryFilesGoWhenDeviceArrives_data()
+{
+    QTest::addColumn<bool>("copyRunning");
+
+    QTest::newRow("no copy running") << false;
+    QTest::newRow("a copy waits on a question") << true;
+}
+
+void TestCopyEngine::leftTemporaryFilesGoWhenDeviceArrives()
+{
+    QFETCH(bool, copyRunning);
+
+    const QStringList ours { m_dir->createFile(QStringLiteral("device/.opalosync-Ab12Cd"), "partial"),
+        m_dir->createFile(QStringLiteral("device/dest/.opalosync-xY9z0Q"), "partial") };
+    const QStringList others { m_dir->createFile(QStringLiteral("device/.opalosync-settings"), "not ours"),
+        m_dir->createFile(QStringLiteral("device/.opalo"), "Magno"),
+        m_dir->createFolder(QStringLiteral("device/.opalosync-folder")) };
+    QSignalSpy questions(m_engine, &TL09Engine::showDialog);
+    if (copyRunning) {
+        const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 10);
+        m_dir->createFile(QStringLiteral("device/dest/a.jpg"), "old");
+        QVERIFY(m_engine->startCopy({ QFileInfo(file) }, ExternalDeviceMode, m_dest));
+        QVERIFY(questions.wait(copyTimeoutMs));
+    }
+
+    // The device goes and comes back.
+    setMountPoint(QString());
+    setMountPoint(m_device);
+    m_engine->startDataCollection();
+    m_engine->wait();
+
+    for (const QString &path : ours)
+        QCOMPARE(QFileInfo::exists(path), copyRunning);
+    for (const QString &path : others)
+        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+    // A later collection of the same device leaves new ones alone.
+    const QString later = m_dir->createFile(QStringLiteral("device/.opalosync-Later1"), "partial");
+    m_engine->cancelCopy();
+    worker()->wait();
+    m_engine->startDataCollection();
+    m_engine->wait();
+    QVERIFY(QFileInfo::exists(later));
+    for (const QString &path : ours + QStringList { later, others.first() })
+        QFile::remove(path);
 }
 
 QTEST_MAIN(TestCopyEngine)

@@ -44,6 +44,9 @@ private slots:
     void identification();
     void mountAsksHalForTheRealUser();
     void secondMountRequestIsHarmless();
+    void mountOfFirstOfTwoVolumesMakesDeviceReady();
+    void mountDoesNotWaitForHal_data();
+    void mountDoesNotWaitForHal();
     void forgetDevice_data();
     void forgetDevice();
     void removalOfChildNodeKeepsDevice();
@@ -179,6 +182,14 @@ void TestHalEngine::identification_data()
     QTest::newRow("two devices")
         << HalDescription().addOpalo("opalo", opalo).addDisk("disk", disk).addOpalo("second", second).toJson()
         << opaloVolume << second << HalDescription::usbUdi(QStringLiteral("second"));
+    // A mounted volume wins over an unmounted one listed after it, and the
+    // device kept is the one whose volume is used.
+    QTest::newRow("two devices, the last not mounted")
+        << HalDescription().addOpalo("opalo", opalo).addOpalo("second", second, false).toJson() << opaloVolume
+        << opalo << opaloUsb;
+    QTest::newRow("two devices, the first not mounted")
+        << HalDescription().addOpalo("opalo", opalo, false).addOpalo("second", second).toJson() << opaloVolume
+        << second << HalDescription::usbUdi(QStringLiteral("second"));
     QTest::newRow("device not plugged")
         << HalDescription()
                .addDevice(
@@ -212,7 +223,7 @@ void TestHalEngine::mountAsksHalForTheRealUser()
     QVERIFY(mountPoint().isEmpty());
 
     m_engine->mountDevice();
-    QCOMPARE(
+    QTRY_COMPARE(
         m_hal.mountOptions(QStringLiteral("opalo")), QStringList(QStringLiteral("uid=%1").arg(getuid())));
     QCOMPARE(m_hal.mountOptions(QStringLiteral("disk")), QStringList());
     m_engine->findDeviceVolume();
@@ -226,7 +237,62 @@ void TestHalEngine::secondMountRequestIsHarmless()
         qPrintable(m_hal.errorString()));
     m_engine->mountDevice();
     m_engine->mountDevice();
-    QCOMPARE(m_hal.mountOptions(QStringLiteral("opalo")).size(), 1);
+    QTRY_COMPARE(m_hal.mountOptions(QStringLiteral("opalo")).size(), 1);
+    m_engine->findDeviceVolume();
+    QCOMPARE(mountPoint(), opalo);
+}
+
+void TestHalEngine::mountOfFirstOfTwoVolumesMakesDeviceReady()
+{
+    // Internal memory and a memory card, neither mounted yet.
+    const QString opalo = folder(QStringLiteral("opalo"));
+    const QString card = HalDescription::storageUdi(QStringLiteral("opalo"));
+    QVERIFY2(
+        m_hal.startSimulator(
+            HalDescription()
+                .addOpalo("opalo", opalo, false)
+                .addDevice("card",
+                    { HalDescription::volumeNode("card", card, folder(QStringLiteral("second")), false) })),
+        qPrintable(m_hal.errorString()));
+    m_engine->mountDevice();
+    QTRY_VERIFY(!m_hal.mountOptions(QStringLiteral("opalo")).isEmpty());
+    m_engine->findDeviceVolume();
+    QCOMPARE(mountPoint(), opalo);
+    QVERIFY(m_engine->checkDeviceFolders());
+}
+
+void TestHalEngine::mountDoesNotWaitForHal_data()
+{
+    QTest::addColumn<bool>("answers");
+
+    QTest::newRow("HAL answers late") << true;
+    QTest::newRow("HAL never answers") << false;
+}
+
+void TestHalEngine::mountDoesNotWaitForHal()
+{
+    QFETCH(bool, answers);
+
+    const QString opalo = folder(QStringLiteral("opalo"));
+    QVERIFY2(m_hal.startSimulator(HalDescription().addOpalo("opalo", opalo, false)),
+        qPrintable(m_hal.errorString()));
+    QVERIFY(m_hal.holdMounts(true));
+    bool ticked = false;
+    QTimer::singleShot(0, this, [&ticked] { ticked = true; });
+    // The bus gives up waiting for an answer after 25 s; events must not
+    // wait for it at all.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    m_engine->mountDevice();
+    QVERIFY2(elapsed.elapsed() < 10000, qPrintable(QString::number(elapsed.elapsed())));
+    QTRY_VERIFY(ticked);
+    m_engine->findDeviceVolume();
+    QCOMPARE(mountPoint(), QString());
+    if (!answers)
+        return;
+
+    QVERIFY(m_hal.holdMounts(false));
+    QTRY_VERIFY(!m_hal.mountOptions(QStringLiteral("opalo")).isEmpty());
     m_engine->findDeviceVolume();
     QCOMPARE(mountPoint(), opalo);
 }

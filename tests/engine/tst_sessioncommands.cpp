@@ -5,6 +5,10 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <atomic>
+#include <cstdio>
+#include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,6 +28,7 @@ private slots:
     void shellEscape();
     void writableRecursiveOnHostileNames();
     void writableRecursiveDoesNotFollowLinks();
+    void writableRecursiveDoesNotFollowSwappedLinks();
     void processScanFindsStartedProcess();
 
 private:
@@ -209,6 +214,45 @@ void TestSessionCommands::writableRecursiveDoesNotFollowLinks()
     QCOMPARE(modeOf(inside), mode_t(0622));
     QCOMPARE(modeOf(outsideFile), mode_t(0400));
     QCOMPARE(modeOf(outsideFolder), mode_t(0700));
+}
+
+void TestSessionCommands::writableRecursiveDoesNotFollowSwappedLinks()
+{
+    // Whoever can write in the tree swaps a file and a folder of it for
+    // links to what they must not change, over and over, while the tree is
+    // made writable.
+    TestDir dir;
+    const QString victimFile = dir.createFile(QStringLiteral("victim/secret"), "keep");
+    const QString victimFolder = dir.filePath(QStringLiteral("victim"));
+    QVERIFY(chmod(QFile::encodeName(victimFile).constData(), 0600) == 0);
+    QVERIFY(chmod(QFile::encodeName(victimFolder).constData(), 0700) == 0);
+    const QString tree = dir.createFolder(QStringLiteral("tree"));
+    QVERIFY(!dir.createFile(QStringLiteral("tree/photo.jpg"), "jpeg").isEmpty());
+    QVERIFY(!dir.createFolder(QStringLiteral("tree/album")).isEmpty());
+    QVERIFY(!dir.createSymlink(victimFile, QStringLiteral("spare/photo.jpg")).isEmpty());
+    QVERIFY(!dir.createSymlink(victimFolder, QStringLiteral("spare/album")).isEmpty());
+
+    std::atomic<bool> stop { false };
+    const std::unique_ptr<QThread> swapper(QThread::create([&] {
+        const QByteArray names[][2] = {
+            { QFile::encodeName(tree + QStringLiteral("/photo.jpg")),
+                QFile::encodeName(dir.filePath(QStringLiteral("spare/photo.jpg"))) },
+            { QFile::encodeName(tree + QStringLiteral("/album")),
+                QFile::encodeName(dir.filePath(QStringLiteral("spare/album"))) },
+        };
+        while (!stop) {
+            for (const auto &pair : names)
+                renameat2(AT_FDCWD, pair[0].constData(), AT_FDCWD, pair[1].constData(), RENAME_EXCHANGE);
+        }
+    }));
+    swapper->start();
+    for (int round = 0; round < 3000; ++round)
+        setWritableRecursive(tree);
+    stop = true;
+    swapper->wait();
+
+    QCOMPARE(modeOf(victimFile), mode_t(0600));
+    QCOMPARE(modeOf(victimFolder), mode_t(0700));
 }
 
 void TestSessionCommands::processScanFindsStartedProcess()

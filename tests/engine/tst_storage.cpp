@@ -6,6 +6,9 @@
 
 #include <QtTest>
 
+#include <atomic>
+#include <memory>
+
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -28,6 +31,7 @@ private slots:
     void checkDeviceFolders_data();
     void checkDeviceFolders();
     void readOnlyFileSystem();
+    void concurrentChecksAreNoFailure();
     void capacityOfSmallFileSystem();
     void noDeviceHasNoCapacity();
     void hostFolder_data();
@@ -239,6 +243,44 @@ void TestStorage::readOnlyFileSystem()
     QVERIFY(tmpfs.unmount());
     QVERIFY(ready);
     QVERIFY(readOnly);
+}
+
+void TestStorage::concurrentChecksAreNoFailure()
+{
+    // The main window's tick, the engine thread and the copy worker check at
+    // the same moment; whichever makes a folder first, none has failed.
+    TestDir device;
+    setMountPoint(device.path());
+    const int rounds = 400;
+    std::atomic<int> round { 0 };
+    std::atomic<int> done { 0 };
+    const auto checker = [&] {
+        for (int seen = 0; seen < rounds;) {
+            if (round == seen)
+                continue;
+            seen = round;
+            m_engine->checkDeviceFolders();
+            ++done;
+        }
+    };
+    const std::unique_ptr<QThread> threads[] = { std::unique_ptr<QThread>(QThread::create(checker)),
+        std::unique_ptr<QThread>(QThread::create(checker)) };
+    for (const auto &thread : threads)
+        thread->start();
+    int failedRounds = 0;
+    for (int i = 1; i <= rounds; ++i) {
+        for (const char *name : { "IDS_PICTURES", "IDS_VIDEO", "IDS_MUSIC", "IDS_OFFICE" })
+            QDir(device.path()).rmdir(QLatin1String(name));
+        done = 0;
+        // Both start at once, so that their mkdir calls meet.
+        round = i;
+        while (done < 2)
+            QThread::yieldCurrentThread();
+        failedRounds += m_engine->readOnly ? 1 : 0;
+    }
+    for (const auto &thread : threads)
+        thread->wait();
+    QCOMPARE(failedRounds, 0);
 }
 
 void TestStorage::capacityOfSmallFileSystem()

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "FirstFrame.h"
 #include "TestDir.h"
 
 #include <QProcess>
 #include <QtTest>
 
+#include <unistd.h>
+
 // Runs the relauncher with stand-ins for xhost (found through PATH) and
 // dbus-launch (at the path the test build was given), both of which record
-// how they were called.
+// how they were called, and the whole hand-over from the program to the
+// relauncher and back.
 class TestRelauncher : public QObject
 {
     Q_OBJECT
@@ -18,8 +22,10 @@ private slots:
     void wrongArgumentRunsNothing();
     void restartsThroughDbusLaunch();
     void missingDbusLaunchEndsWithStatusOne();
+    void handOverComesBackToTheMainWindow();
 
 private:
+    QProcessEnvironment environment() const;
     int run(const QStringList &arguments);
     QByteArray recorded(const QString &name) const;
     static void writeScript(const QString &path, const QByteArray &body);
@@ -54,13 +60,18 @@ void TestRelauncher::cleanup()
     m_dir = nullptr;
 }
 
-int TestRelauncher::run(const QStringList &arguments)
+QProcessEnvironment TestRelauncher::environment() const
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(
         QStringLiteral("PATH"), m_dir->filePath(QStringLiteral("bin")) + QStringLiteral(":/usr/bin:/bin"));
-    process.setProcessEnvironment(environment);
+    return environment;
+}
+
+int TestRelauncher::run(const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
     process.start(QStringLiteral(RELAUNCHER_BINARY), arguments);
     if (!process.waitForFinished(15000) || process.exitStatus() != QProcess::NormalExit)
         return -1;
@@ -105,6 +116,31 @@ void TestRelauncher::missingDbusLaunchEndsWithStatusOne()
     QFile::remove(QStringLiteral(STANDIN_DIR "/dbus-launch"));
     QCOMPARE(run({ QStringLiteral("OpaloSync") }), 1);
     QCOMPARE(recorded(QStringLiteral("xhost")), QByteArray("+SI:localuser:root\n"));
+}
+
+void TestRelauncher::handOverComesBackToTheMainWindow()
+{
+    if (getuid() != 0)
+        QSKIP("The hand-over only happens for the super-user");
+    // Like the real one, but without a bus of its own: it becomes the program
+    // it runs, under the same process id.
+    writeScript(QStringLiteral(STANDIN_DIR "/dbus-launch"), "exec \"$@\"\n");
+    QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("runtime"))));
+    QProcessEnvironment session = environment();
+    session.insert(QStringLiteral("KDE_FULL_SESSION"), QStringLiteral("true"));
+    session.insert(QStringLiteral("KDE_SESSION_VERSION"), QStringLiteral("4"));
+    session.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir->filePath(QStringLiteral("runtime")));
+    session.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    enableStartupTrace(session);
+
+    QProcess program;
+    program.setProcessEnvironment(session);
+    program.start(QStringLiteral(PROGRAM_PATH), QStringList());
+    QByteArray output;
+    QVERIFY2(waitForFirstFrame(program, output), output.constData());
+    QCOMPARE(recorded(QStringLiteral("xhost")), QByteArray("+SI:localuser:root\n"));
+    program.kill();
+    program.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(TestRelauncher)

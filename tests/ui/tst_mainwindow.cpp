@@ -5,10 +5,12 @@
 #include "TestDir.h"
 #include "UiTestHelpers.h"
 #include "browser/Browser.h"
+#include "engine/DeviceState.h"
 #include "engine/TL09Engine.h"
 #include "ui/Button.h"
 #include "ui/GraphicalStatus.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgressBar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,6 +38,7 @@ private slots:
     void lateCollectionResultChangesNothing();
     void closingDuringSessionDisconnectsFirst();
     void mainMenuAndBack();
+    void gaugeKeepsLastCompleteShares();
 
 private:
     void startDevice(bool mounted);
@@ -162,7 +165,7 @@ void TestMainWindow::connectMountsTheDeviceForTheUser()
 
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
     QCOMPARE(window.connectionState(), Connecting);
-    QCOMPARE(
+    QTRY_COMPARE(
         m_hal.mountOptions(QStringLiteral("opalo")), QStringList(QStringLiteral("uid=%1").arg(getuid())));
     QTRY_COMPARE(window.connectionState(), MediaSyncView);
 }
@@ -287,6 +290,26 @@ void TestMainWindow::mainMenuAndBack()
     QTest::mouseClick(media, Qt::LeftButton);
     QCOMPARE(window.connectionState(), MediaSyncView);
     QVERIFY(window.currentBrowser()->isVisible());
+}
+
+void TestMainWindow::gaugeKeepsLastCompleteShares()
+{
+    startDevice(true);
+    MainWindow window;
+    window.show();
+    QTRY_COMPARE(window.connectionState(), MediaSyncView);
+    const auto *gauge = window.findChild<ProgressBar *>(QStringLiteral("_mainProgressBar"));
+    const float pictures = gauge->segment(ProgressBar::Pictures);
+    QVERIFY(pictures > 0);
+
+    // A collection that starts (after a delete, say) and does not complete:
+    // its figures are not a set to show.
+    const QString device = mountPoint();
+    setMountPoint(QString());
+    QVERIFY(!TL09Engine::instance()->collectData());
+    setMountPoint(device);
+    window.updateFreeSpace();
+    QCOMPARE(gauge->segment(ProgressBar::Pictures), pictures);
 }
 
 QTEST_MAIN(TestMainWindow)

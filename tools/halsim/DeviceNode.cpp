@@ -77,17 +77,44 @@ bool DeviceNode::PropertyExists(const QString &key)
     return m_properties.contains(key);
 }
 
+void DeviceNode::setMountsHeld(bool held)
+{
+    m_mountsHeld = held;
+    if (held)
+        return;
+    for (const HeldMount &held : qAsConst(m_heldMounts)) {
+        QString error;
+        const QStringList options = held.call.arguments().value(2).toStringList();
+        held.connection.send(mount(options, &error)
+                ? held.call.createReply(0)
+                : held.call.createErrorReply(QLatin1String(alreadyMounted), error));
+    }
+    m_heldMounts.clear();
+}
+
+bool DeviceNode::mount(const QStringList &options, QString *error)
+{
+    if (isMounted()) {
+        *error = QStringLiteral("Device %1 is already mounted").arg(m_udi);
+        return false;
+    }
+    m_mountOptions = options;
+    setMounted(true);
+    return true;
+}
+
 int DeviceNode::Mount(const QString &mountPoint, const QString &fstype, const QStringList &options)
 {
     Q_UNUSED(mountPoint)
     Q_UNUSED(fstype)
-    if (isMounted()) {
-        sendErrorReply(
-            QLatin1String(alreadyMounted), QStringLiteral("Device %1 is already mounted").arg(m_udi));
+    if (m_mountsHeld) {
+        setDelayedReply(true);
+        m_heldMounts.append({ connection(), message() });
         return 0;
     }
-    m_mountOptions = options;
-    setMounted(true);
+    QString error;
+    if (!mount(options, &error))
+        sendErrorReply(QLatin1String(alreadyMounted), error);
     return 0;
 }
 

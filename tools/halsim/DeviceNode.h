@@ -3,9 +3,12 @@
 
 #include "Description.h"
 
+#include <QDBusConnection>
 #include <QDBusContext>
+#include <QDBusMessage>
 #include <QObject>
 #include <QStringList>
+#include <QVector>
 
 // One node of the simulated HAL tree, exported at its UDI with
 // org.freedesktop.Hal.Device and, for a volume, org.freedesktop.Hal.Device.Volume.
@@ -27,6 +30,9 @@ public:
     // Mount state changes made by the control interface, as if the volume
     // had been mounted or unmounted outside HAL.
     void setMounted(bool mounted);
+    // While held, Mount calls wait for their answer; releasing answers them
+    // as if they had just arrived. Plays a HAL that answers slowly or never.
+    void setMountsHeld(bool held);
 
 public slots:
     // org.freedesktop.Hal.Device
@@ -39,6 +45,14 @@ public slots:
     int Unmount(const QStringList &options);
 
 private:
+    struct HeldMount
+    {
+        QDBusConnection connection;
+        QDBusMessage call;
+    };
+
+    // Mounts the volume; false with error set when it is mounted already.
+    bool mount(const QStringList &options, QString *error);
     // The property when it exists with the given type; otherwise an invalid
     // QVariant, and the caller gets HAL's error reply.
     QVariant property(const QString &key, int type);
@@ -48,4 +62,6 @@ private:
     bool m_isVolume;
     QString m_backing;
     QStringList m_mountOptions;
+    bool m_mountsHeld = false;
+    QVector<HeldMount> m_heldMounts;
 };

@@ -156,6 +156,12 @@ QStringList HalSimulator::MountOptions(const QString &name)
     return QStringList();
 }
 
+void HalSimulator::HoldMounts(bool hold)
+{
+    for (DeviceNode *node : qAsConst(m_nodes))
+        node->setMountsHeld(hold);
+}
+
 HalSimulator::Device *HalSimulator::findDevice(const QString &name)
 {
     for (Device &device : m_devices) {

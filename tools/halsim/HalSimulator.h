@@ -43,6 +43,7 @@ public slots:
     void Unmount(const QString &device);
     QStringList List() const;
     QStringList MountOptions(const QString &device);
+    void HoldMounts(bool hold);
 
 private:
     struct Device

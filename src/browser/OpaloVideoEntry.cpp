@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The entry of the video module (see VideoModule).
+#include "browser/QVideoDecoder.h"
+
+extern "C" Q_DECL_EXPORT bool opaloVideoFirstFrame(const QString *path, QImage *frame)
+{
+    QVideoDecoder decoder;
+    return decoder.openFile(*path) && decoder.isOk() && decoder.seekFrame(1) && decoder.getFrame(*frame);
+}

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The video decoder, in a module of its own: FFmpeg and the hundred libraries
+// it pulls in took longer to load than all the rest of start-up, so they are
+// loaded with the module by the first video thumbnail instead of at every
+// start. The module is found like a library of the program's own (the build
+// folder, or the program's library folder once installed).
+class VideoModule
+{
+public:
+    static constexpr const char *fileName = "libOpaloVideo.so";
+    static constexpr const char *entryName = "opaloVideoFirstFrame";
+
+    // The first frame of the file's first video stream at its own size; a
+    // null image when it has none or the module cannot be loaded.
+    static QImage firstFrame(const QString &path);
+};
