@@ -3,4 +3,6 @@ target_sources(OpaloSyncCore PRIVATE
     BaseFrame.cpp BaseFrame.h
     Browser.cpp BrowserCopy.cpp Browser.h
     ExternalDeviceFrame.cpp ExternalDeviceFrame.h
-    HostFrame.cpp HostFrame.h)
+    HostFrame.cpp HostFrame.h
+    RenameThread.cpp RenameThread.h
+    VerifyPasteDone.cpp VerifyPasteDone.h)

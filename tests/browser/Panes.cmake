@@ -10,3 +10,4 @@ opalo_add_test(tst_browser SOURCES tst_browser.cpp LIBRARIES opalo_pane_test_sup
 # Pictures of the media sync window, for looking at it (not a test).
 add_executable(browser_snapshots browser_snapshots.cpp)
 target_link_libraries(browser_snapshots PRIVATE opalo_pane_test_support opalo_resources opalo_translations Qt5::Test)
+opalo_add_test(tst_workers SOURCES tst_workers.cpp LIBRARIES opalo_pane_test_support)
