@@ -47,12 +47,14 @@ Q_DECL_EXPORT int ShowGtkShellMenu(int, int, QVector<QString>, bool, int, int, i
 }
 
 // Installs the plug-in's catalogue for the system language, English when the
-// language has none. The translator stays installed for the life of the
-// program, which never unloads the plug-in.
+// language has none. The translator stays installed, and is deleted with the
+// application; the program never unloads the plug-in, whose memory the
+// translator reads.
 Q_DECL_EXPORT void linguistGtkShellMenu(QTranslator *translator)
 {
     translator->load(
         QLatin1String(":/translation/lang/") + catalogueName(QLocale::system()) + QLatin1String(".qm"));
+    translator->setParent(QCoreApplication::instance());
     QCoreApplication::installTranslator(translator);
 }
 
