@@ -423,6 +423,9 @@ void BaseFrame::resetCurrentCutIndex()
 void BaseFrame::refreshBrowserTreeSlotGnome()
 {
     treeModel->refresh(cutIndex);
+    // A pasted file may have replaced one of the same name, whose thumbnail
+    // the list still holds.
+    listModel->restartThumbnails();
 }
 
 void BaseFrame::doDrop(const QFileInfoList &files, const QString &targetDir)

@@ -123,6 +123,7 @@ private slots:
     void kdePopupIsHiddenWithThePane();
     void kdeOpensFilesThroughThePlugin();
     void cutFolderOutlivesItsRow();
+    void gnomePasteRenewsThumbnails();
 
 private:
     void makePane(Desktop desktop);
@@ -690,6 +691,19 @@ void tst_PluginBinding::cutFolderOutlivesItsRow()
     QVERIFY(!m_pane->cutFolder().isValid());
     m_pane->refreshBrowserTreeSlot({ m_dir->path() });
     QVERIFY(!m_pane->findChild<VerifyPasteDone *>());
+}
+
+void tst_PluginBinding::gnomePasteRenewsThumbnails()
+{
+    makePane(Gnome);
+    const QString file = m_dir->filePath(QStringLiteral("a.avi"));
+    VideoModel *model = m_pane->listViewModel();
+    model->queueFiles({ QFileInfo(file) });
+    model->addIcon(file, solidImage(QSize(8, 8), Qt::red));
+    QVERIFY(!model->thumbnail(file).isNull());
+    // The paste may have replaced the file with another of its name.
+    QTest::keyClick(m_pane->listView(), Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(model->thumbnail(file).isNull());
 }
 
 QTEST_MAIN(tst_PluginBinding)

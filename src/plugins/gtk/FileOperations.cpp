@@ -6,6 +6,7 @@
 #include "ui/MessageBox.h"
 
 #include <QFile>
+#include <QTextDocument>
 
 namespace {
 
@@ -63,7 +64,11 @@ void FileOperations::report(int result, const QString &path)
 
 void FileOperations::showError(const QString &text)
 {
-    MessageBox box(QMessageBox::Critical, text, QMessageBox::Ok);
+    // Rich text ignores line ends.
+    QString shown = text;
+    if (Qt::mightBeRichText(shown))
+        shown.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    MessageBox box(QMessageBox::Critical, shown, QMessageBox::Ok);
     box.setWindowTitle(QString());
     box.exec();
 }

@@ -21,8 +21,9 @@
 
 namespace {
 
+// Shown as rich text, whose line ends are tags.
 const QString itselfText = QStringLiteral(
-    "<b>You cannot copy a folder into itself.</b>\nThe destination folder is inside the source folder.");
+    "<b>You cannot copy a folder into itself.</b><br>The destination folder is inside the source folder.");
 const QString copyErrorText = QStringLiteral("An error occurred while copying the file(s).");
 const QByteArray gnomeFormat = "x-special/gnome-copied-files";
 
