@@ -27,6 +27,7 @@ const int defaultIconEdge = 64;
 const int defaultZoom = 100;
 // The device label shows this folder, which cannot exist, so its list is empty.
 const QString impossiblePath = QStringLiteral(",.?!:");
+
 int iconEdgeOf(int zoomLevel)
 {
     return zoomLevel * defaultIconEdge / 100;

@@ -41,16 +41,10 @@ GFile *GioTransfer::besideTarget(GFile *target, const char *purpose)
     }
 }
 
-bool GioTransfer::copyTree(GFile *source, GFile *target, GError **error)
+template<typename Visit> bool GioTransfer::forEachChild(GFile *folder, GError **error, Visit visit)
 {
-    if (typeOf(source) != G_FILE_TYPE_DIRECTORY) {
-        return g_file_copy(source, target, GFileCopyFlags(G_FILE_COPY_OVERWRITE | noFollow), nullptr, nullptr,
-            nullptr, error);
-    }
-    if (!g_file_make_directory(target, nullptr, error))
-        return false;
     g_autoptr(GFileEnumerator) children = g_file_enumerate_children(
-        source, G_FILE_ATTRIBUTE_STANDARD_NAME, G_FILE_QUERY_INFO_NOFOLLOW_SYMLINKS, nullptr, error);
+        folder, G_FILE_ATTRIBUTE_STANDARD_NAME, G_FILE_QUERY_INFO_NOFOLLOW_SYMLINKS, nullptr, error);
     if (!children)
         return false;
     for (;;) {
@@ -59,11 +53,26 @@ bool GioTransfer::copyTree(GFile *source, GFile *target, GError **error)
         if (!g_file_enumerator_iterate(children, &info, &child, nullptr, error))
             return false;
         if (!info)
-            break;
-        g_autoptr(GFile) childTarget = g_file_get_child(target, g_file_info_get_name(info));
-        if (!copyTree(child, childTarget, error))
+            return true;
+        if (!visit(child, info))
             return false;
     }
+}
+
+bool GioTransfer::copyTree(GFile *source, GFile *target, GError **error)
+{
+    if (typeOf(source) != G_FILE_TYPE_DIRECTORY) {
+        return g_file_copy(source, target, GFileCopyFlags(G_FILE_COPY_OVERWRITE | noFollow), nullptr, nullptr,
+            nullptr, error);
+    }
+    if (!g_file_make_directory(target, nullptr, error))
+        return false;
+    const bool copied = forEachChild(source, error, [&](GFile *child, GFileInfo *info) {
+        g_autoptr(GFile) childTarget = g_file_get_child(target, g_file_info_get_name(info));
+        return copyTree(child, childTarget, error);
+    });
+    if (!copied)
+        return false;
     // Permissions last, so that a read-only folder can be filled first;
     // a file system that keeps no modes is no reason to fail.
     g_file_copy_attributes(source, target, noFollow, nullptr, nullptr);
@@ -72,23 +81,9 @@ bool GioTransfer::copyTree(GFile *source, GFile *target, GError **error)
 
 bool GioTransfer::removeTree(GFile *file, GError **error)
 {
-    if (typeOf(file) == G_FILE_TYPE_DIRECTORY) {
-        g_autoptr(GFileEnumerator) children = g_file_enumerate_children(
-            file, G_FILE_ATTRIBUTE_STANDARD_NAME, G_FILE_QUERY_INFO_NOFOLLOW_SYMLINKS, nullptr, error);
-        if (!children)
-            return false;
-        for (;;) {
-            GFileInfo *info = nullptr;
-            GFile *child = nullptr;
-            if (!g_file_enumerator_iterate(children, &info, &child, nullptr, error))
-                return false;
-            if (!info)
-                break;
-            if (!removeTree(child, error))
-                return false;
-        }
-    }
-    return g_file_delete(file, nullptr, error);
+    const bool emptied = typeOf(file) != G_FILE_TYPE_DIRECTORY
+        || forEachChild(file, error, [&](GFile *child, GFileInfo *) { return removeTree(child, error); });
+    return emptied && g_file_delete(file, nullptr, error);
 }
 
 bool GioTransfer::putInPlace(GFile *part, GFile *target, GError **error)

@@ -29,6 +29,9 @@ public:
 
 private:
     static GFile *besideTarget(GFile *target, const char *purpose);
+    // Calls visit for each entry of folder, links not followed, until it
+    // fails.
+    template<typename Visit> static bool forEachChild(GFile *folder, GError **error, Visit visit);
     static bool copyTree(GFile *source, GFile *target, GError **error);
     static bool putInPlace(GFile *part, GFile *target, GError **error);
 };

@@ -5,38 +5,12 @@
 #include "GnomeClipboard.h"
 #include "PasteOperation.h"
 
+#include "app/CatalogueLanguage.h"
 #include "plugins/ShellMenuApi.h"
 
-#include <QLocale>
 #include <QTranslator>
 
 #include <type_traits>
-
-namespace {
-
-QString catalogueName(const QLocale &locale)
-{
-    switch (locale.language()) {
-    case QLocale::Dutch:
-        return QStringLiteral("gtkShellMenu_nl");
-    case QLocale::French:
-        return QStringLiteral("gtkShellMenu_fr");
-    case QLocale::German:
-        return QStringLiteral("gtkShellMenu_de");
-    case QLocale::Italian:
-        return QStringLiteral("gtkShellMenu_it");
-    case QLocale::Portuguese:
-        return QStringLiteral("gtkShellMenu_pt");
-    case QLocale::Russian:
-        return QStringLiteral("gtkShellMenu_ru");
-    case QLocale::Spanish:
-        return QStringLiteral("gtkShellMenu_es");
-    default:
-        return QStringLiteral("gtkShellMenu_en");
-    }
-}
-
-} // namespace
 
 extern "C" {
 
@@ -52,8 +26,8 @@ Q_DECL_EXPORT int ShowGtkShellMenu(int, int, QVector<QString>, bool, int, int, i
 // translator reads.
 Q_DECL_EXPORT void linguistGtkShellMenu(QTranslator *translator)
 {
-    translator->load(
-        QLatin1String(":/translation/lang/") + catalogueName(QLocale::system()) + QLatin1String(".qm"));
+    translator->load(QLatin1String(":/translation/lang/gtkShellMenu_") + catalogueLanguage(QLocale::system())
+        + QLatin1String(".qm"));
     translator->setParent(QCoreApplication::instance());
     QCoreApplication::installTranslator(translator);
 }
