@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Ordner</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>Für diese Funktion ist KDE 4.x oder höher erforderlich</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -311,6 +322,18 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Die ausgewählten Dateien werden kopiert…
 Bitte warten…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Möchten Sie diese Datei(en) wirklich löschen?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Die Datei %1 konnte nicht umbenannt werden.
+Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translation>
         </message>
     </context>
     <context>

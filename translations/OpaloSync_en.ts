@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Folder</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>KDE 4.x or higher is required in order to use this function</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -311,6 +322,18 @@ The file(s) will not be deleted from your computer.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copying the selected file(s)…
 Please wait…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Are you sure you want to delete this (these) file(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Failed to rename the file %1.
+Please make sure you have the rights to perform this operation.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Carpeta</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>Se requiere KDE 4.x o superior para utilizar esta función</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -311,6 +322,18 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copiando los archivos seleccionados…
 Espere, por favor…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>¿Seguro que desea eliminar este/estos archivo(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>No se ha podido cambiar el nombre del archivo %1.
+Asegúrese de que tiene los permisos necesarios para realizar esta operación.</translation>
         </message>
     </context>
     <context>

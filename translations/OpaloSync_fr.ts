@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Dossier</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>KDE 4.x ou une version ultérieure est nécessaire pour utiliser cette fonction</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -311,6 +322,18 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copie du ou des fichiers sélectionnés…
 Veuillez patienter…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Voulez-vous vraiment supprimer ce(s) fichier(s) ?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Impossible de renommer le fichier %1.
+Vérifiez que vous disposez des droits nécessaires pour effectuer cette opération.</translation>
         </message>
     </context>
     <context>

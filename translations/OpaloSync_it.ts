@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Cartella</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>Per utilizzare questa funzione è necessario KDE 4.x o versione successiva</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -311,6 +322,18 @@ I file non verranno eliminati dal computer.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copia dei file selezionati in corso…
 Attendere…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Eliminare davvero questo/questi file?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Impossibile rinominare il file %1.
+Verificare di disporre dei diritti necessari per eseguire questa operazione.</translation>
         </message>
     </context>
     <context>

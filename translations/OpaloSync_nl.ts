@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Map</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>KDE 4.x of hoger is vereist om deze functie te gebruiken</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -311,6 +322,18 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>De geselecteerde bestanden worden gekopieerd…
 Even geduld…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Kan de naam van het bestand %1 niet wijzigen.
+Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
     </context>
     <context>

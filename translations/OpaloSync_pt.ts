@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Pasta</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>É necessário o KDE 4.x ou superior para utilizar esta função</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -311,6 +322,18 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>A copiar os ficheiros selecionados…
 Aguarde…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Tem a certeza de que pretende eliminar este(s) ficheiro(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Não foi possível mudar o nome do ficheiro %1.
+Certifique-se de que tem permissões para efetuar esta operação.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Папка</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>Для использования этой функции требуется KDE 4.x или выше</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -311,6 +322,18 @@
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Копирование выбранных файлов…
 Пожалуйста, подождите…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Вы действительно хотите удалить выбранные файлы?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Не удалось переименовать файл %1.
+Убедитесь, что у вас есть права на выполнение этой операции.</translation>
         </message>
     </context>
     <context>
