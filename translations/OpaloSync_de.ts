@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 wird bereits in einer anderen Sitzung verwendet.
+Schließen Sie die andere Sitzung und klicken Sie auf „Erneut versuchen“.</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Erneut versuchen</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mein OPALO™-Netbook (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -299,6 +318,13 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Die ausgewählten Dateien werden kopiert…
 Bitte warten…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Ordner</translation>
         </message>
     </context>
     <context>

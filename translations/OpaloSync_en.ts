@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 is already in use in another session.
+Please close the other session and click on "Try again".</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Try again</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>My OPALO™ netbook (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -299,6 +318,13 @@ The file(s) will not be deleted from your computer.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copying the selected file(s)…
 Please wait…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Folder</translation>
         </message>
     </context>
     <context>

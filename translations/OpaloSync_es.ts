@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
     <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 ya se está usando en otra sesión.
+Cierre la otra sesión y haga clic en «Reintentar».</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Reintentar</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mi netbook OPALO™ (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -299,6 +318,13 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copiando los archivos seleccionados…
 Espere, por favor…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Carpeta</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 est déjà utilisé dans une autre session.
+Fermez l'autre session et cliquez sur « Réessayer ».</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Réessayer</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mon netbook OPALO™ (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -299,6 +318,13 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copie du ou des fichiers sélectionnés…
 Veuillez patienter…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Dossier</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
     <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 è già in uso in un'altra sessione.
+Chiudere l'altra sessione e fare clic su "Riprova".</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Riprova</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Il mio netbook OPALO™ (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -299,6 +318,13 @@ I file non verranno eliminati dal computer.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copia dei file selezionati in corso…
 Attendere…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Cartella</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
     <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 wordt al in een andere sessie gebruikt.
+Sluit de andere sessie en klik op "Opnieuw proberen".</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Opnieuw proberen</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mijn OPALO™-netbook (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -299,6 +318,13 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>De geselecteerde bestanden worden gekopieerd…
 Even geduld…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Map</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
     <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 уже используется в другом сеансе.
+Закройте другой сеанс и нажмите «Повторить».</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Повторить</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Мой нетбук OPALO™ (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -299,6 +318,13 @@
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Копирование выбранных файлов…
 Пожалуйста, подождите…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Папка</translation>
         </message>
     </context>
     <context>

@@ -1,0 +1,434 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "BookmarkStores.h"
+#include "PaneTestHome.h"
+
+#include "bookmarks/BookmarkItem.h"
+#include "bookmarks/Firefox.h"
+#include "bookmarks/PlacesUrl.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace BookmarkStores;
+
+Q_DECLARE_METATYPE(BookmarkStores::Schema)
+
+namespace {
+
+QStringList titles(const BookmarkItem *item)
+{
+    QStringList list;
+    for (const BookmarkItem *child : item->children())
+        list << child->title();
+    return list;
+}
+
+BookmarkItem *newBookmark(BookmarkItem *parent, const QString &title, const QString &url)
+{
+    auto *item = new BookmarkItem({ title, url, UrlItem, -1, false, true });
+    parent->appendChild(item);
+    return item;
+}
+
+BookmarkItem *childTitled(const BookmarkItem *parent, const QString &title)
+{
+    for (BookmarkItem *child : parent->children()) {
+        if (child->title() == title)
+            return child;
+    }
+    return nullptr;
+}
+
+QVariant single(const QString &path, const QString &query)
+{
+    const QVariantList values = column(path, query);
+    return values.isEmpty() ? QVariant() : values.first();
+}
+
+// Holds places.sqlite the way a running Firefox does: an open exclusive
+// transaction on a connection of its own.
+class DatabaseLock
+{
+public:
+    explicit DatabaseLock(const QString &path)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
+        db.setDatabaseName(path);
+        m_locked = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+    ~DatabaseLock()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(QStringLiteral("lock"), false);
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("lock"));
+    }
+    bool isLocked() const { return m_locked; }
+
+private:
+    bool m_locked = false;
+};
+
+} // namespace
+
+class TestFirefox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void findProfile_data();
+    void findProfile();
+    void urlValues_data();
+    void urlValues();
+    void load_data();
+    void load();
+    void loadWithoutProfile();
+    void lockedDatabaseNotLoaded();
+    void insertsWhatFirefoxFills();
+    void existingPlaceIsShared_data();
+    void existingPlaceIsShared();
+    void folderIntoEmptyFolder_data();
+    void folderIntoEmptyFolder();
+    void savingTwiceAddsNothing();
+    void lockedDatabaseNotWritten();
+    void failedSaveWritesNothing();
+    void backupBeforeFirstWrite();
+    void notLoadedNotWritten();
+};
+
+void TestFirefox::findProfile_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("one profile without Default")
+        << QByteArray("[General]\nStartWithLastProfile=1\n[Profile0]\nName=a\nPath=abc.default\n")
+        << QStringLiteral("abc.default/places.sqlite");
+    QTest::newRow("Default=1 in the middle")
+        << QByteArray("[Profile0]\nPath=first\n[Profile1]\nPath=chosen\nDefault=1\n[Profile2]\nPath=last\n")
+        << QStringLiteral("chosen/places.sqlite");
+    QTest::newRow("no Default: the last group")
+        << QByteArray("[Profile0]\nPath=first\n[Profile1]\nPath=second\n")
+        << QStringLiteral("second/places.sqlite");
+    QTest::newRow("no group") << QByteArray() << QString();
+}
+
+void TestFirefox::findProfile()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, expected);
+    PaneTestHome home;
+    QDir().mkpath(Firefox::firefoxDir());
+    QFile file(Firefox::firefoxDir() + QStringLiteral("profiles.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ini);
+    file.close();
+    Firefox firefox;
+    QCOMPARE(firefox.findProfile(), !expected.isEmpty());
+    if (!expected.isEmpty())
+        QCOMPARE(firefox.placesPath(), Firefox::firefoxDir() + expected);
+}
+
+void TestFirefox::urlValues_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<qint64>("hash");
+    QTest::addColumn<QString>("revHost");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("host");
+    QTest::newRow("https") << QStringLiteral("https://www.example.com/") << Q_INT64_C(47358363573683)
+                           << QStringLiteral("moc.elpmaxe.www.") << QStringLiteral("https://")
+                           << QStringLiteral("www.example.com");
+    QTest::newRow("no scheme") << QStringLiteral("no colon here") << Q_INT64_C(1346982265)
+                               << QStringLiteral(".") << QString() << QString();
+    QTest::newRow("utf-8 bytes") << QStringLiteral("http://例え.jp/ä") << Q_INT64_C(125510444621353)
+                                 << QStringLiteral("pj.g54zj8r--nx.") << QStringLiteral("http://")
+                                 << QStringLiteral("例え.jp");
+    QTest::newRow("first 1500 bytes")
+        << QStringLiteral("https://x.org/") + QString(2000, QLatin1Char('a')) << Q_INT64_C(47357259026893)
+        << QStringLiteral("gro.x.") << QStringLiteral("https://") << QStringLiteral("x.org");
+    QTest::newRow("user and port") << QStringLiteral("ftp://me:pw@Files.Example.com:2121/x?y#z")
+                                   << PlacesUrl::hash(
+                                          QStringLiteral("ftp://me:pw@Files.Example.com:2121/x?y#z"))
+                                   << QStringLiteral("moc.elpmaxe.selif.") << QStringLiteral("ftp://")
+                                   << QStringLiteral("files.example.com:2121");
+}
+
+void TestFirefox::urlValues()
+{
+    QFETCH(QString, url);
+    QFETCH(qint64, hash);
+    QFETCH(QString, revHost);
+    QFETCH(QString, prefix);
+    QFETCH(QString, host);
+    QCOMPARE(PlacesUrl::hash(url), hash);
+    QCOMPARE(PlacesUrl::reversedHost(url), revHost);
+    QCOMPARE(PlacesUrl::originPrefix(url), prefix);
+    QCOMPARE(PlacesUrl::originHost(url), host);
+}
+
+void TestFirefox::load_data()
+{
+    QTest::addColumn<Schema>("schema");
+    QTest::addColumn<QStringList>("roots");
+    QTest::newRow("moz_bookmarks_roots")
+        << OldSchema
+        << QStringList { QStringLiteral("Bookmarks Menu"), QStringLiteral("Bookmarks Toolbar"),
+               QStringLiteral("Tags"), QStringLiteral("Unsorted Bookmarks") };
+    QTest::newRow("roots by guid") << CurrentSchema
+                                   << QStringList { QStringLiteral("menu"), QStringLiteral("toolbar"),
+                                          QStringLiteral("tags"), QStringLiteral("unfiled"),
+                                          QStringLiteral("mobile") };
+}
+
+void TestFirefox::load()
+{
+    QFETCH(Schema, schema);
+    QFETCH(QStringList, roots);
+    PaneTestHome home;
+    QVERIFY(!createFirefoxProfile(schema).isEmpty());
+    Firefox firefox;
+    firefox.loadBookmarks();
+    QVERIFY(firefox.isLoaded());
+    const BookmarkItem *root = firefox.root();
+    QCOMPARE(root->title(), QStringLiteral("Firefox"));
+    QCOMPARE(root->type(), int(BrowserRootItem));
+    QCOMPARE(root->id().toInt(), 1);
+    QCOMPARE(titles(root), roots);
+    QCOMPARE(titles(root->child(0)), QStringList { QStringLiteral("Debian in the menu") });
+    const BookmarkItem *linux = root->child(1)->child(0);
+    QCOMPARE(linux->title(), QStringLiteral("Linux"));
+    QCOMPARE(linux->type(), int(FolderItem));
+    QCOMPARE(linux->id().toInt(), 7);
+    // The separator between the two is left out.
+    QCOMPARE(titles(linux), (QStringList { QStringLiteral("Debian"), QStringLiteral("Kernel") }));
+    QCOMPARE(linux->child(1)->url(), QStringLiteral("https://www.kernel.org/"));
+    QCOMPARE(linux->child(1)->id().toInt(), 10);
+    QVERIFY(!linux->child(1)->isRenamable());
+}
+
+void TestFirefox::loadWithoutProfile()
+{
+    PaneTestHome home;
+    QDir().mkpath(Firefox::firefoxDir());
+    Firefox firefox;
+    firefox.loadBookmarks();
+    QVERIFY(!firefox.isLoaded());
+    QCOMPARE(firefox.root()->childCount(), 0);
+    // SQLite would have created the missing database.
+    QVERIFY(!QFile::exists(Firefox::firefoxDir() + QStringLiteral("places.sqlite")));
+}
+
+void TestFirefox::lockedDatabaseNotLoaded()
+{
+    PaneTestHome home;
+    const QString path = createFirefoxProfile(CurrentSchema);
+    const DatabaseLock lock(path);
+    QVERIFY(lock.isLocked());
+    Firefox firefox;
+    firefox.loadBookmarks();
+    QVERIFY(!firefox.isLoaded());
+    QCOMPARE(firefox.root()->childCount(), 0);
+}
+
+void TestFirefox::insertsWhatFirefoxFills()
+{
+    PaneTestHome home;
+    const QString path = createFirefoxProfile(CurrentSchema);
+    Firefox firefox;
+    firefox.loadBookmarks();
+    BookmarkItem *linux = firefox.root()->child(1)->child(0);
+    const QString url = QStringLiteral("https://www.example.com/a?\"quoted\"&'single'");
+    BookmarkItem *added = newBookmark(linux, QStringLiteral("Example \"1\""), url);
+    const qint64 before = QDateTime::currentMSecsSinceEpoch() * 1000;
+    firefox.saveBookmarks();
+    const qint64 after = QDateTime::currentMSecsSinceEpoch() * 1000;
+
+    const QString place = QStringLiteral("SELECT %1 FROM moz_places WHERE url='")
+        + QString(url).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+    QCOMPARE(
+        column(path, place.arg(QStringLiteral("title"))), QVariantList { QStringLiteral("Example \"1\"") });
+    QVERIFY(QRegularExpression(QStringLiteral("^[A-Za-z0-9_-]{12}$"))
+                .match(single(path, place.arg(QStringLiteral("guid"))).toString())
+                .hasMatch());
+    QCOMPARE(single(path, place.arg(QStringLiteral("url_hash"))).toLongLong(), PlacesUrl::hash(url));
+    QCOMPARE(
+        single(path, place.arg(QStringLiteral("rev_host"))).toString(), QStringLiteral("moc.elpmaxe.www."));
+    QCOMPARE(single(path, place.arg(QStringLiteral("foreign_count"))).toInt(), 1);
+    QCOMPARE(single(path, place.arg(QStringLiteral("frecency"))).toInt(), -1);
+    const QVariant origin = single(path, place.arg(QStringLiteral("origin_id")));
+    QCOMPARE(column(path,
+                 QStringLiteral("SELECT prefix || host FROM moz_origins WHERE id=%1").arg(origin.toInt())),
+        QVariantList { QStringLiteral("https://www.example.com") });
+
+    const QString bookmark
+        = QStringLiteral("SELECT %1 FROM moz_bookmarks WHERE id=") + QString::number(added->storedId());
+    QCOMPARE(single(path, bookmark.arg(QStringLiteral("fk"))), single(path, place.arg(QStringLiteral("id"))));
+    QCOMPARE(single(path, bookmark.arg(QStringLiteral("parent"))).toInt(), 7);
+    QCOMPARE(single(path, bookmark.arg(QStringLiteral("position"))).toInt(), 3);
+    QCOMPARE(single(path, bookmark.arg(QStringLiteral("type"))).toInt(), 1);
+    QCOMPARE(single(path, bookmark.arg(QStringLiteral("syncStatus"))).toInt(), 1);
+    QCOMPARE(single(path, bookmark.arg(QStringLiteral("guid"))).toString().size(), 12);
+    const qint64 dateAdded = single(path, bookmark.arg(QStringLiteral("dateAdded"))).toLongLong();
+    QVERIFY2(dateAdded >= before && dateAdded <= after, "microseconds since 1970");
+    QCOMPARE(single(path, QStringLiteral("SELECT lastModified FROM moz_bookmarks WHERE id=7")).toLongLong(),
+        dateAdded);
+}
+
+void TestFirefox::existingPlaceIsShared_data()
+{
+    QTest::addColumn<Schema>("schema");
+    QTest::newRow("old") << OldSchema;
+    QTest::newRow("current") << CurrentSchema;
+}
+
+void TestFirefox::existingPlaceIsShared()
+{
+    QFETCH(Schema, schema);
+    PaneTestHome home;
+    const QString path = createFirefoxProfile(schema);
+    Firefox firefox;
+    firefox.loadBookmarks();
+    BookmarkItem *menu = firefox.root()->child(0);
+    BookmarkItem *added
+        = newBookmark(menu, QStringLiteral("Debian, renamed"), QStringLiteral("https://www.debian.org/"));
+    firefox.saveBookmarks();
+    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_places")), QVariantList { 2 });
+    QCOMPARE(column(path, QStringLiteral("SELECT title FROM moz_places WHERE id=1")),
+        QVariantList { QStringLiteral("Debian, renamed") });
+    QCOMPARE(column(path, QStringLiteral("SELECT fk FROM moz_bookmarks WHERE id=%1").arg(added->storedId())),
+        QVariantList { 1 });
+    if (schema == CurrentSchema)
+        QCOMPARE(column(path, QStringLiteral("SELECT foreign_count FROM moz_places WHERE id=1")),
+            QVariantList { 3 });
+}
+
+void TestFirefox::folderIntoEmptyFolder_data()
+{
+    existingPlaceIsShared_data();
+}
+
+void TestFirefox::folderIntoEmptyFolder()
+{
+    QFETCH(Schema, schema);
+    PaneTestHome home;
+    const QString path = createFirefoxProfile(schema);
+    Firefox firefox;
+    firefox.loadBookmarks();
+    BookmarkItem *unfiled = childTitled(firefox.root(),
+        schema == OldSchema ? QStringLiteral("Unsorted Bookmarks") : QStringLiteral("unfiled"));
+    QVERIFY(unfiled);
+    auto *folder = new BookmarkItem({ QStringLiteral("New"), QString(), FolderItem, QVariant(), true, true });
+    unfiled->appendChild(folder);
+    newBookmark(folder, QStringLiteral("One"), QStringLiteral("https://one.example/"));
+    newBookmark(folder, QStringLiteral("Two"), QStringLiteral("https://two.example/"));
+    firefox.saveBookmarks();
+    QVERIFY(folder->storedId() > 11);
+    QCOMPARE(column(path,
+                 QStringLiteral("SELECT position FROM moz_bookmarks WHERE id=%1").arg(folder->storedId())),
+        QVariantList { 0 });
+    QCOMPARE(column(path,
+                 QStringLiteral("SELECT fk IS NULL FROM moz_bookmarks WHERE id=%1").arg(folder->storedId())),
+        QVariantList { 1 });
+    QCOMPARE(
+        column(path,
+            QStringLiteral("SELECT title || position FROM moz_bookmarks WHERE parent=%1 ORDER BY position")
+                .arg(folder->storedId())),
+        (QVariantList { QStringLiteral("One0"), QStringLiteral("Two1") }));
+}
+
+void TestFirefox::savingTwiceAddsNothing()
+{
+    PaneTestHome home;
+    const QString path = createFirefoxProfile(CurrentSchema);
+    Firefox firefox;
+    firefox.loadBookmarks();
+    newBookmark(firefox.root()->child(0), QStringLiteral("Once"), QStringLiteral("https://once.example/"));
+    firefox.saveBookmarks();
+    const QVariantList rows = column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks"));
+    firefox.saveBookmarks();
+    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), rows);
+}
+
+void TestFirefox::lockedDatabaseNotWritten()
+{
+    PaneTestHome home;
+    const QString path = createFirefoxProfile(CurrentSchema);
+    Firefox firefox;
+    firefox.loadBookmarks();
+    BookmarkItem *added = newBookmark(
+        firefox.root()->child(0), QStringLiteral("Late"), QStringLiteral("https://late.example/"));
+    {
+        const DatabaseLock lock(path);
+        QVERIFY(lock.isLocked());
+        firefox.saveBookmarks();
+    }
+    QCOMPARE(added->storedId(), -1);
+    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 11 });
+    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_places")), QVariantList { 2 });
+    // Once Firefox lets go, the same item is stored.
+    firefox.saveBookmarks();
+    QVERIFY(added->storedId() > 11);
+}
+
+void TestFirefox::failedSaveWritesNothing()
+{
+    PaneTestHome home;
+    const QString path = createFirefoxProfile(CurrentSchema);
+    QVERIFY(execute(path,
+        { QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON moz_bookmarks WHEN NEW.title='boom' "
+                         "BEGIN SELECT RAISE(ABORT, 'refused'); END") }));
+    Firefox firefox;
+    firefox.loadBookmarks();
+    auto *folder = new BookmarkItem({ QStringLiteral("Kept out"), QString(), FolderItem, -1, true, true });
+    firefox.root()->child(0)->appendChild(folder);
+    BookmarkItem *first
+        = newBookmark(folder, QStringLiteral("fine"), QStringLiteral("https://fine.example/"));
+    newBookmark(folder, QStringLiteral("boom"), QStringLiteral("https://boom.example/"));
+    firefox.saveBookmarks();
+    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 11 });
+    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_places")), QVariantList { 2 });
+    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_origins")), QVariantList { 2 });
+    QCOMPARE(folder->storedId(), -1);
+    QCOMPARE(first->storedId(), -1);
+}
+
+void TestFirefox::backupBeforeFirstWrite()
+{
+    PaneTestHome home;
+    const QString path = createFirefoxProfile(OldSchema);
+    Firefox firefox;
+    firefox.loadBookmarks();
+    newBookmark(firefox.root()->child(0), QStringLiteral("First"), QStringLiteral("https://first.example/"));
+    firefox.saveBookmarks();
+    const QString backup = path + QStringLiteral(".bak");
+    QCOMPARE(column(backup, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 10 });
+    // Only the first write of a session is preceded by a copy.
+    newBookmark(
+        firefox.root()->child(0), QStringLiteral("Second"), QStringLiteral("https://second.example/"));
+    firefox.saveBookmarks();
+    QCOMPARE(column(backup, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 10 });
+    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 12 });
+}
+
+void TestFirefox::notLoadedNotWritten()
+{
+    PaneTestHome home;
+    const QString path = createFirefoxProfile(CurrentSchema);
+    Firefox firefox;
+    firefox.loadBookmarks();
+    firefox.setLoaded(false);
+    newBookmark(
+        firefox.root()->child(0), QStringLiteral("Unseen"), QStringLiteral("https://unseen.example/"));
+    firefox.saveBookmarks();
+    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 11 });
+}
+
+QTEST_MAIN(TestFirefox)
+#include "tst_firefox.moc"
