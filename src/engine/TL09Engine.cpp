@@ -155,6 +155,8 @@ void TL09Engine::stopDataCollection()
 void TL09Engine::run()
 {
     const bool ok = collectData();
+    if (!refreshAfterCopy)
+        reloadBookmarks();
     if (!refreshAfterCopy && checkDeviceFolders() && !abortRequested)
         emit dataCollectionFinished(ok);
     refreshAfterCopy = false;

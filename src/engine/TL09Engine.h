@@ -137,6 +137,8 @@ protected:
 private:
     qint64 selectionSize(const QFileInfoList &files, const FileNameMatcher &matcher) const;
     bool isDeviceNode(const QString &udi, QSet<QString> &visited);
+    // Rebuilds both bookmark models from their stores (engine thread).
+    void reloadBookmarks();
     void resetCounters();
     bool sumDirectory(int directory);
     void countEntry(int directory, const char *name, unsigned char type);
@@ -145,6 +147,7 @@ private:
 
     QWidget *m_mainWindow = nullptr;
     AsyncCopy m_copy;
-    BookmarkTreeModel *m_hostBookmarkModel = nullptr;
-    BookmarkTreeModel *m_deviceBookmarkModel = nullptr;
+    // Set by the models on the GUI thread, read by the engine thread.
+    std::atomic<BookmarkTreeModel *> m_hostBookmarkModel { nullptr };
+    std::atomic<BookmarkTreeModel *> m_deviceBookmarkModel { nullptr };
 };
