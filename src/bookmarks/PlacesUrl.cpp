@@ -31,6 +31,16 @@ quint32 hashBytes(const QByteArray &bytes)
 
 namespace PlacesUrl {
 
+QString normalized(const QString &url)
+{
+    QUrl parsed(url);
+    if (!parsed.isValid())
+        return url;
+    if (!parsed.host().isEmpty() && parsed.path().isEmpty())
+        parsed.setPath(QStringLiteral("/"));
+    return parsed.toString(QUrl::FullyEncoded);
+}
+
 qint64 hash(const QString &url)
 {
     const QByteArray bytes = url.toUtf8();

@@ -8,6 +8,11 @@
 // keeps a place but cannot find it by its URL.
 namespace PlacesUrl {
 
+// The URL as Firefox keeps it: percent-encoded, the host in ASCII, and "/"
+// as the path of an address that has none. Firefox looks a bookmark up by
+// this form only.
+QString normalized(const QString &url);
+
 // Firefox's SQL hash(url): the hash of the scheme in bits 32 to 47 and the
 // hash of the whole URL in the low 32 bits.
 qint64 hash(const QString &url);

@@ -125,9 +125,10 @@ bool PlacesWriter::insertItem(BookmarkItem *item, const BookmarkItem *parent)
 
 std::optional<qint64> PlacesWriter::placeFor(const BookmarkItem &item)
 {
-    const std::optional<qint64> existing = existingPlace(item.url());
+    const QString url = PlacesUrl::normalized(item.url());
+    const std::optional<qint64> existing = existingPlace(url);
     if (!existing)
-        return insertPlace(item);
+        return insertPlace(url, item.title());
     QString statement = QStringLiteral("UPDATE moz_places SET title=:title");
     if (hasColumn(QStringLiteral("moz_places"), QStringLiteral("foreign_count")))
         statement += QLatin1String(", foreign_count=foreign_count+1");
@@ -152,11 +153,10 @@ std::optional<qint64> PlacesWriter::existingPlace(const QString &url)
     return firstValue(query);
 }
 
-std::optional<qint64> PlacesWriter::insertPlace(const BookmarkItem &item)
+std::optional<qint64> PlacesWriter::insertPlace(const QString &url, const QString &title)
 {
-    const QString url = item.url();
     QVector<QPair<QString, QVariant>> values { qMakePair(QStringLiteral("url"), QVariant(url)),
-        qMakePair(QStringLiteral("title"), QVariant(item.title())),
+        qMakePair(QStringLiteral("title"), QVariant(title)),
         qMakePair(QStringLiteral("rev_host"), QVariant(PlacesUrl::reversedHost(url))),
         qMakePair(QStringLiteral("visit_count"), QVariant(0)),
         qMakePair(QStringLiteral("hidden"), QVariant(0)), qMakePair(QStringLiteral("typed"), QVariant(0)),

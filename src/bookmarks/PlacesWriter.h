@@ -35,7 +35,7 @@ private:
     bool insertItem(BookmarkItem *item, const BookmarkItem *parent);
     std::optional<qint64> placeFor(const BookmarkItem &item);
     std::optional<qint64> existingPlace(const QString &url);
-    std::optional<qint64> insertPlace(const BookmarkItem &item);
+    std::optional<qint64> insertPlace(const QString &url, const QString &title);
     std::optional<qint64> originFor(const QString &url);
     std::optional<qint64> nextPosition(qint64 parentId);
     bool touchFolder(qint64 folderId);

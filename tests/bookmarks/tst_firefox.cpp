@@ -85,6 +85,8 @@ class TestFirefox : public QObject
 private slots:
     void findProfile_data();
     void findProfile();
+    void normalized_data();
+    void normalized();
     void urlValues_data();
     void urlValues();
     void load_data();
@@ -133,6 +135,28 @@ void TestFirefox::findProfile()
     QCOMPARE(firefox.findProfile(), !expected.isEmpty());
     if (!expected.isEmpty())
         QCOMPARE(firefox.placesPath(), Firefox::firefoxDir() + expected);
+}
+
+void TestFirefox::normalized_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("as Firefox has it")
+        << QStringLiteral("https://www.debian.org/") << QStringLiteral("https://www.debian.org/");
+    QTest::newRow("no path") << QStringLiteral("https://www.debian.org")
+                             << QStringLiteral("https://www.debian.org/");
+    QTest::newRow("quotes") << QStringLiteral("https://x.org/a?q=\"1\"")
+                            << QStringLiteral("https://x.org/a?q=%221%22");
+    QTest::newRow("non-ASCII") << QStringLiteral("https://bücher.de/ünï")
+                               << QStringLiteral("https://xn--bcher-kva.de/%C3%BCn%C3%AF");
+    QTest::newRow("no host") << QStringLiteral("javascript:void(0)") << QStringLiteral("javascript:void(0)");
+}
+
+void TestFirefox::normalized()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, expected);
+    QCOMPARE(PlacesUrl::normalized(url), expected);
 }
 
 void TestFirefox::urlValues_data()
@@ -250,14 +274,16 @@ void TestFirefox::insertsWhatFirefoxFills()
     firefox.saveBookmarks();
     const qint64 after = QDateTime::currentMSecsSinceEpoch() * 1000;
 
+    const QString stored = PlacesUrl::normalized(url);
     const QString place = QStringLiteral("SELECT %1 FROM moz_places WHERE url='")
-        + QString(url).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+        + QString(stored).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
     QCOMPARE(
         column(path, place.arg(QStringLiteral("title"))), QVariantList { QStringLiteral("Example \"1\"") });
     QVERIFY(QRegularExpression(QStringLiteral("^[A-Za-z0-9_-]{12}$"))
                 .match(single(path, place.arg(QStringLiteral("guid"))).toString())
                 .hasMatch());
-    QCOMPARE(single(path, place.arg(QStringLiteral("url_hash"))).toLongLong(), PlacesUrl::hash(url));
+    QVERIFY(stored.contains(QStringLiteral("%22quoted%22")));
+    QCOMPARE(single(path, place.arg(QStringLiteral("url_hash"))).toLongLong(), PlacesUrl::hash(stored));
     QCOMPARE(
         single(path, place.arg(QStringLiteral("rev_host"))).toString(), QStringLiteral("moc.elpmaxe.www."));
     QCOMPARE(single(path, place.arg(QStringLiteral("foreign_count"))).toInt(), 1);
