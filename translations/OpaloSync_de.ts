@@ -110,6 +110,29 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
         </message>
     </context>
     <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Lesezeichen-Menü</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Mobile Lesezeichen</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Schlagwörter</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Lesezeichen-Symbolleiste</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Weitere Lesezeichen</translation>
+        </message>
+    </context>
+    <context>
         <name>GraphicalStatus</name>
         <message>
             <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>

@@ -110,6 +110,29 @@ The file(s) will not be deleted from your computer.</translation>
         </message>
     </context>
     <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Bookmarks Menu</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Mobile Bookmarks</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Tags</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Bookmarks Toolbar</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Other Bookmarks</translation>
+        </message>
+    </context>
+    <context>
         <name>GraphicalStatus</name>
         <message>
             <source>IDS_OPALO_SYNC_DATA_COLLECTION</source>

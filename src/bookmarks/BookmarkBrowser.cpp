@@ -164,7 +164,15 @@ int BookmarkBrowser::askToCloseBrowser(const QString &name)
 
 void BookmarkBrowser::onMonitorBrowsersTimer()
 {
+    QModelIndex browserRow = m_tree->currentIndex();
+    while (browserRow.parent().isValid())
+        browserRow = browserRow.parent();
+    const QPersistentModelIndex shownBrowser(browserRow);
     m_model->unloadRunningBrowsers();
+    // The folder shown may have gone with the browser's tree; its row is then
+    // shown rather than every browser.
+    if (!m_list->rootIndex().isValid())
+        selectInTree(shownBrowser);
 }
 
 void BookmarkBrowser::bookmarksWereLoaded()

@@ -5,6 +5,7 @@
 #include "bookmarks/PlacesConnection.h"
 #include "bookmarks/PlacesWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
@@ -22,6 +23,26 @@ const int folderType = 2;
 BookmarkItem *folderItem(const QString &title, qint64 id)
 {
     return new BookmarkItem({ title, QString(), FolderItem, static_cast<int>(id), false, true });
+}
+
+// Today's Firefox stores its roots' internal names and shows names of its
+// own; these are the ones it shows.
+QString rootTitle(const QString &guid, const QString &stored)
+{
+    const struct
+    {
+        const char *guid;
+        const char *key;
+    } roots[] = { { "menu________", QT_TRANSLATE_NOOP("Firefox", "IDS_FIREFOX_MENU") },
+        { "toolbar_____", QT_TRANSLATE_NOOP("Firefox", "IDS_FIREFOX_TOOLBAR") },
+        { "tags________", QT_TRANSLATE_NOOP("Firefox", "IDS_FIREFOX_TAGS") },
+        { "unfiled_____", QT_TRANSLATE_NOOP("Firefox", "IDS_FIREFOX_UNFILED") },
+        { "mobile______", QT_TRANSLATE_NOOP("Firefox", "IDS_FIREFOX_MOBILE") } };
+    for (const auto &root : roots) {
+        if (guid == QLatin1String(root.guid))
+            return QCoreApplication::translate("Firefox", root.key);
+    }
+    return stored;
 }
 
 // Profiles copied before a write in this run of the program.
@@ -100,14 +121,15 @@ bool Firefox::readRoots(const QSqlDatabase &db, BookmarkItem *root)
         roots.prepare(QStringLiteral("SELECT b.id, b.title FROM moz_bookmarks_roots r "
                                      "JOIN moz_bookmarks b ON b.id=r.folder_id WHERE r.root_name<>'places'"));
     } else {
-        roots.prepare(QStringLiteral("SELECT id, title FROM moz_bookmarks WHERE parent="
+        roots.prepare(QStringLiteral("SELECT id, title, guid FROM moz_bookmarks WHERE parent="
                                      "(SELECT id FROM moz_bookmarks WHERE guid=:root) ORDER BY position"));
         roots.bindValue(QStringLiteral(":root"), QStringLiteral("root________"));
     }
     if (!roots.exec())
         return false;
     while (roots.next())
-        root->appendChild(folderItem(roots.value(1).toString(), roots.value(0).toLongLong()));
+        root->appendChild(folderItem(
+            rootTitle(roots.value(2).toString(), roots.value(1).toString()), roots.value(0).toLongLong()));
     QSet<qint64> visited;
     for (BookmarkItem *folder : root->children()) {
         if (!readFolder(db, folder, visited))

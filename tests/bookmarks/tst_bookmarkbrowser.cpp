@@ -84,6 +84,7 @@ private slots:
     void doubleClick();
     void runningBrowserAsked_data();
     void runningBrowserAsked();
+    void runningBrowserUnloaded();
     void copyOntoBrowserRowRefused();
     void copyToDevice();
     void copyToHostFirefox();
@@ -173,6 +174,19 @@ void TestBookmarkBrowser::runningBrowserAsked()
     running = true;
     host.browserListClicked(host.proxy()->index(1, 0));
     QVERIFY(asked.isEmpty());
+}
+
+void TestBookmarkBrowser::runningBrowserUnloaded()
+{
+    Stores stores;
+    HostBookmarkBrowser host;
+    host.model()->reload();
+    makeTreeCurrent(host, host.model()->headerItem()->child(0)->child(1)->child(0));
+    IBrowser::setProcessProbe([](const QString &name) { return name == QLatin1String("firefox"); });
+    host.onMonitorBrowsersTimer();
+    QCOMPARE(host.model()->headerItem()->child(0)->childCount(), 0);
+    // The list shows the emptied row, not every browser.
+    QCOMPARE(host.listView()->rootIndex(), host.model()->index(0, 0));
 }
 
 void TestBookmarkBrowser::copyOntoBrowserRowRefused()

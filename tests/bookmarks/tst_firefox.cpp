@@ -206,9 +206,11 @@ void TestFirefox::load_data()
         << QStringList { QStringLiteral("Bookmarks Menu"), QStringLiteral("Bookmarks Toolbar"),
                QStringLiteral("Tags"), QStringLiteral("Unsorted Bookmarks") };
     QTest::newRow("roots by guid") << CurrentSchema
-                                   << QStringList { QStringLiteral("menu"), QStringLiteral("toolbar"),
-                                          QStringLiteral("tags"), QStringLiteral("unfiled"),
-                                          QStringLiteral("mobile") };
+                                   << QStringList { QStringLiteral("IDS_FIREFOX_MENU"),
+                                          QStringLiteral("IDS_FIREFOX_TOOLBAR"),
+                                          QStringLiteral("IDS_FIREFOX_TAGS"),
+                                          QStringLiteral("IDS_FIREFOX_UNFILED"),
+                                          QStringLiteral("IDS_FIREFOX_MOBILE") };
 }
 
 void TestFirefox::load()
@@ -348,7 +350,7 @@ void TestFirefox::folderIntoEmptyFolder()
     Firefox firefox;
     firefox.loadBookmarks();
     BookmarkItem *unfiled = childTitled(firefox.root(),
-        schema == OldSchema ? QStringLiteral("Unsorted Bookmarks") : QStringLiteral("unfiled"));
+        schema == OldSchema ? QStringLiteral("Unsorted Bookmarks") : QStringLiteral("IDS_FIREFOX_UNFILED"));
     QVERIFY(unfiled);
     auto *folder = new BookmarkItem({ QStringLiteral("New"), QString(), FolderItem, QVariant(), true, true });
     unfiled->appendChild(folder);

@@ -43,8 +43,9 @@ int writeFirefox()
 {
     Firefox firefox;
     firefox.loadBookmarks();
-    BookmarkItem *toolbar
-        = firefox.isLoaded() ? childTitled(firefox.root(), QStringLiteral("toolbar")) : nullptr;
+    BookmarkItem *toolbar = firefox.isLoaded()
+        ? childTitled(firefox.root(), QCoreApplication::translate("Firefox", "IDS_FIREFOX_TOOLBAR"))
+        : nullptr;
     if (!toolbar) {
         QTextStream(stderr) << "Firefox's bookmarks could not be read\n";
         return 1;
