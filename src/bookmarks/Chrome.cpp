@@ -40,10 +40,13 @@ std::optional<int> numericId(const QJsonValue &value)
 }
 
 // Writes data beside path and renames it over; false leaves path as it was.
+// Unbuffered: QSaveFile does not notice a failure of its closing flush and
+// would rename a cut-off file over the good one on a full device.
 bool replaceFile(const QString &path, const QByteArray &data)
 {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(data) == data.size()
+        && file.commit();
 }
 
 } // namespace

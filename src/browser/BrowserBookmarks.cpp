@@ -62,8 +62,13 @@ void Browser::LeftBrowserTreeViewSelectionChanged(const QItemSelection &, const 
     updateBookmarkBrowserRightArrow();
 }
 
+// The bookmark panes change their selection by themselves too (a reload, a
+// browser found running); outside their category that must not touch the
+// buttons the file panes use.
 void Browser::updateBookmarkBrowserLeftArrow()
 {
+    if (!urlMode)
+        return;
     const bool sourceValid = _boomarkBrowserLeft->listView()->selectionModel()->hasSelection();
     const QTreeView *tree = _boomarkBrowserRight->treeView();
     const QModelIndex current = tree->currentIndex();
@@ -74,6 +79,8 @@ void Browser::updateBookmarkBrowserLeftArrow()
 
 void Browser::updateBookmarkBrowserRightArrow()
 {
+    if (!urlMode)
+        return;
     const bool sourceValid = _boomarkBrowserRight->listView()->selectionModel()->hasSelection();
     const QModelIndex current = _boomarkBrowserLeft->treeView()->currentIndex();
     bool destValid = sourceValid && current.isValid();

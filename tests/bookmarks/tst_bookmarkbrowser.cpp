@@ -94,6 +94,7 @@ private slots:
     void windowBookmarkMode();
     void windowArrows();
     void windowCommands();
+    void fileButtonsLeftAlone();
 };
 
 void TestBookmarkBrowser::firstFolderShownAfterLoad()
@@ -369,6 +370,21 @@ void TestBookmarkBrowser::windowCommands()
     QTest::mouseClick(browser.findChild<Button *>(QStringLiteral("_copy2ExternalDevice")), Qt::LeftButton);
     QCOMPARE(shown, QStringList { QStringLiteral("IDS_RIGHTS") });
     QCOMPARE(device->model()->headerItem()->child(0)->child(1)->childCount(), 0);
+}
+
+void TestBookmarkBrowser::fileButtonsLeftAlone()
+{
+    Stores stores;
+    Browser browser;
+    browser.setPicturesMode();
+    browser.CheckHostButtons(true, true);
+    browser.CheckTargetButtons(true, true);
+    // The engine's reload selects the first folder in both trees.
+    browser.hostBookmarkBrowser()->model()->reload();
+    browser.deviceBookmarkBrowser()->model()->reload();
+    for (const char *name :
+        { "_copy2ExternalDevice", "_copy2Host", "_OpaloAddPushButton", "_OpaloRemovePushButton" })
+        QVERIFY2(browser.findChild<Button *>(QLatin1String(name))->isEnabled(), name);
 }
 
 QTEST_MAIN(TestBookmarkBrowser)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "BookmarkStores.h"
 #include "PaneTestHome.h"
+#include "TmpfsMount.h"
 
 #include "bookmarks/BookmarkItem.h"
 #include "bookmarks/Chrome.h"
@@ -70,6 +71,7 @@ private slots:
     void newNodeHasIdentity();
     void nodeWithoutIdNumbered();
     void previousFileKept();
+    void fullDeviceKeepsFile();
     void deviceFileWritableByAll();
     void googleChromeFirst();
     void runningChromium();
@@ -255,6 +257,28 @@ void TestChrome::previousFileKept()
                  .toString(),
         QStringLiteral("Renamed"));
     QVERIFY(QDir(QFileInfo(path).path()).entryList({ QStringLiteral("Bookmarks.*") }).size() == 1);
+}
+
+void TestChrome::fullDeviceKeepsFile()
+{
+    PaneTestHome home;
+    const TmpfsMount device(Chrome::bookmarksDir(1), QStringLiteral("size=32k"));
+    if (!device.isMounted())
+        QSKIP("mounting a tmpfs is refused here");
+    const QByteArray before = QJsonDocument(currentChromeFile()).toJson();
+    const QString path = writeChromeFile(1, before);
+    // One page left: enough for the copy of the old file, not for the new one.
+    QFile filler(device.path() + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    filler.write(QByteArray(5 * 4096, 'x'));
+    filler.close();
+    Chrome chrome(1);
+    chrome.loadBookmarks();
+    addBookmark(
+        chrome.root()->child(0), QString(3 * 4096, QLatin1Char('n')), QStringLiteral("https://big.example/"));
+    chrome.saveBookmarks();
+    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(QDir(device.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
 void TestChrome::deviceFileWritableByAll()
