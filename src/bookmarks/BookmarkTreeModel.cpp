@@ -420,8 +420,12 @@ void BookmarkTreeModel::copyItem(const BookmarkItem *source, BookmarkItem *desti
 
 BookmarkItem *BookmarkTreeModel::copyTree(const BookmarkItem *source, BookmarkItem *destination) const
 {
-    auto *copy = new BookmarkItem(source->record(), destination);
-    copy->setId(-1);
+    // A copy is a new bookmark of the user's, removable even where its source
+    // (a browser's root folder) was not.
+    BookmarkItem::Record record = source->record();
+    record.id = -1;
+    record.removable = true;
+    auto *copy = new BookmarkItem(record, destination);
     if (m_mode == 1 && copy->type() == FolderItem)
         copy->setRenamable(true);
     for (const BookmarkItem *child : source->children())

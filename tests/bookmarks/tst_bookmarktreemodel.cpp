@@ -358,6 +358,11 @@ void TestBookmarkTreeModel::copyItem()
     QCOMPARE(linux->child(1)->id().toInt(), 10);
     // Only a device model makes the copied folders renamable.
     QVERIFY(!copy->isRenamable());
+    // A copy of a browser's root folder can be deleted again.
+    BookmarkItem *bar = pc.row(1)->child(0);
+    pc.model->copyItem(bar, other);
+    QVERIFY(!bar->isRemovable());
+    QVERIFY(other->child(1)->isRemovable());
     pc.model->save();
     QCOMPARE(readJson(pc.chromeFile)
                  .value(QStringLiteral("roots"))
