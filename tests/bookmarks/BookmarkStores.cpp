@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "BookmarkStores.h"
 
+#include "bookmarks/BookmarkItem.h"
 #include "bookmarks/Chrome.h"
 #include "bookmarks/Firefox.h"
 #include "bookmarks/PlacesUrl.h"
@@ -229,6 +230,14 @@ QJsonObject chromeNode(int id, const QString &name, const QString &url)
         node.insert(QStringLiteral("url"), url);
     }
     return node;
+}
+
+QStringList childTitles(const BookmarkItem *item)
+{
+    QStringList titles;
+    for (const BookmarkItem *child : item->children())
+        titles << child->title();
+    return titles;
 }
 
 } // namespace BookmarkStores

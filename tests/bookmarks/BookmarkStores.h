@@ -9,6 +9,8 @@
 
 // Real browser stores for the bookmark tests, written where the program looks
 // for them under the test's home (see PaneTestHome) or on its device.
+class BookmarkItem;
+
 namespace BookmarkStores {
 
 enum Schema {
@@ -36,5 +38,8 @@ QJsonObject currentChromeFile();
 QJsonObject readJson(const QString &path);
 // A node of a Chrome file, a folder when url is empty.
 QJsonObject chromeNode(int id, const QString &name, const QString &url = QString());
+
+// The titles of an item's children, in order.
+QStringList childTitles(const BookmarkItem *item);
 
 } // namespace BookmarkStores

@@ -22,14 +22,6 @@ using namespace BookmarkStores;
 
 namespace {
 
-QStringList titles(const BookmarkItem *item)
-{
-    QStringList list;
-    for (const BookmarkItem *child : item->children())
-        list << child->title();
-    return list;
-}
-
 // A PC with Firefox (current schema) and Chromium, both read.
 struct LoadedPc
 {
@@ -93,11 +85,11 @@ void TestBookmarkTreeModel::pcWithoutBrowsers()
 void TestBookmarkTreeModel::pcRowsFilled()
 {
     LoadedPc pc;
-    QCOMPARE(titles(pc.model->headerItem()),
+    QCOMPARE(childTitles(pc.model->headerItem()),
         (QStringList { QStringLiteral("Firefox"), QStringLiteral("Chrome") }));
     QCOMPARE(pc.row(0)->id().toInt(), 1);
     QCOMPARE(pc.row(0)->childCount(), 5);
-    QCOMPARE(titles(pc.row(1)),
+    QCOMPARE(childTitles(pc.row(1)),
         (QStringList { QStringLiteral("Bookmarks bar"), QStringLiteral("Other bookmarks"),
             QStringLiteral("Mobile bookmarks") }));
     // The sources now write from the model's rows.
@@ -337,7 +329,7 @@ void TestBookmarkTreeModel::removeRows()
         chrome->insertChild(i, replacement);
     }
     QCOMPARE(pc.model->removeRows(row, count, pc.indexOf(chrome)), result);
-    QCOMPARE(titles(chrome), left);
+    QCOMPARE(childTitles(chrome), left);
     QVERIFY(!pc.model->removeRows(0, 1, QModelIndex()));
 }
 
@@ -350,7 +342,7 @@ void TestBookmarkTreeModel::copyItem()
     QCOMPARE(other->childCount(), 1);
     const BookmarkItem *copy = other->child(0);
     QCOMPARE(copy->title(), QStringLiteral("Linux"));
-    QCOMPARE(titles(copy), titles(linux));
+    QCOMPARE(childTitles(copy), childTitles(linux));
     QCOMPARE(copy->id().toInt(), -1);
     QCOMPARE(copy->child(1)->id().toInt(), -1);
     QCOMPARE(copy->child(1)->url(), QStringLiteral("https://www.kernel.org/"));

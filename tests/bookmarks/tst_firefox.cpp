@@ -20,14 +20,6 @@ Q_DECLARE_METATYPE(BookmarkStores::Schema)
 
 namespace {
 
-QStringList titles(const BookmarkItem *item)
-{
-    QStringList list;
-    for (const BookmarkItem *child : item->children())
-        list << child->title();
-    return list;
-}
-
 BookmarkItem *newBookmark(BookmarkItem *parent, const QString &title, const QString &url)
 {
     auto *item = new BookmarkItem({ title, url, UrlItem, -1, false, true });
@@ -49,6 +41,25 @@ QVariant single(const QString &path, const QString &query)
     const QVariantList values = column(path, query);
     return values.isEmpty() ? QVariant() : values.first();
 }
+
+int rows(const QString &path, const char *table)
+{
+    return single(path, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt();
+}
+
+// A home with a Firefox profile of a schema, read by a Firefox source.
+struct Profile
+{
+    explicit Profile(Schema schema)
+        : path(createFirefoxProfile(schema))
+    {
+        firefox.loadBookmarks();
+    }
+
+    PaneTestHome home;
+    const QString path;
+    Firefox firefox;
+};
 
 // Holds places.sqlite the way a running Firefox does: an open exclusive
 // transaction on a connection of its own.
@@ -217,23 +228,20 @@ void TestFirefox::load()
 {
     QFETCH(Schema, schema);
     QFETCH(QStringList, roots);
-    PaneTestHome home;
-    QVERIFY(!createFirefoxProfile(schema).isEmpty());
-    Firefox firefox;
-    firefox.loadBookmarks();
-    QVERIFY(firefox.isLoaded());
-    const BookmarkItem *root = firefox.root();
+    const Profile profile(schema);
+    QVERIFY(profile.firefox.isLoaded());
+    const BookmarkItem *root = profile.firefox.root();
     QCOMPARE(root->title(), QStringLiteral("Firefox"));
     QCOMPARE(root->type(), int(BrowserRootItem));
     QCOMPARE(root->id().toInt(), 1);
-    QCOMPARE(titles(root), roots);
-    QCOMPARE(titles(root->child(0)), QStringList { QStringLiteral("Debian in the menu") });
+    QCOMPARE(childTitles(root), roots);
+    QCOMPARE(childTitles(root->child(0)), QStringList { QStringLiteral("Debian in the menu") });
     const BookmarkItem *linux = root->child(1)->child(0);
     QCOMPARE(linux->title(), QStringLiteral("Linux"));
     QCOMPARE(linux->type(), int(FolderItem));
     QCOMPARE(linux->id().toInt(), 7);
     // The separator between the two is left out.
-    QCOMPARE(titles(linux), (QStringList { QStringLiteral("Debian"), QStringLiteral("Kernel") }));
+    QCOMPARE(childTitles(linux), (QStringList { QStringLiteral("Debian"), QStringLiteral("Kernel") }));
     QCOMPARE(linux->child(1)->url(), QStringLiteral("https://www.kernel.org/"));
     QCOMPARE(linux->child(1)->id().toInt(), 10);
     QVERIFY(!linux->child(1)->isRenamable());
@@ -265,47 +273,47 @@ void TestFirefox::lockedDatabaseNotLoaded()
 
 void TestFirefox::insertsWhatFirefoxFills()
 {
-    PaneTestHome home;
-    const QString path = createFirefoxProfile(CurrentSchema);
-    Firefox firefox;
-    firefox.loadBookmarks();
-    BookmarkItem *linux = firefox.root()->child(1)->child(0);
+    Profile profile(CurrentSchema);
+    BookmarkItem *linux = profile.firefox.root()->child(1)->child(0);
     const QString url = QStringLiteral("https://www.example.com/a?\"quoted\"&'single'");
     BookmarkItem *added = newBookmark(linux, QStringLiteral("Example \"1\""), url);
     const qint64 before = QDateTime::currentMSecsSinceEpoch() * 1000;
-    firefox.saveBookmarks();
+    profile.firefox.saveBookmarks();
     const qint64 after = QDateTime::currentMSecsSinceEpoch() * 1000;
 
     const QString stored = PlacesUrl::normalized(url);
     const QString place = QStringLiteral("SELECT %1 FROM moz_places WHERE url='")
         + QString(stored).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-    QCOMPARE(
-        column(path, place.arg(QStringLiteral("title"))), QVariantList { QStringLiteral("Example \"1\"") });
+    QCOMPARE(column(profile.path, place.arg(QStringLiteral("title"))),
+        QVariantList { QStringLiteral("Example \"1\"") });
     QVERIFY(QRegularExpression(QStringLiteral("^[A-Za-z0-9_-]{12}$"))
-                .match(single(path, place.arg(QStringLiteral("guid"))).toString())
+                .match(single(profile.path, place.arg(QStringLiteral("guid"))).toString())
                 .hasMatch());
     QVERIFY(stored.contains(QStringLiteral("%22quoted%22")));
-    QCOMPARE(single(path, place.arg(QStringLiteral("url_hash"))).toLongLong(), PlacesUrl::hash(stored));
     QCOMPARE(
-        single(path, place.arg(QStringLiteral("rev_host"))).toString(), QStringLiteral("moc.elpmaxe.www."));
-    QCOMPARE(single(path, place.arg(QStringLiteral("foreign_count"))).toInt(), 1);
-    QCOMPARE(single(path, place.arg(QStringLiteral("frecency"))).toInt(), -1);
-    const QVariant origin = single(path, place.arg(QStringLiteral("origin_id")));
-    QCOMPARE(column(path,
+        single(profile.path, place.arg(QStringLiteral("url_hash"))).toLongLong(), PlacesUrl::hash(stored));
+    QCOMPARE(single(profile.path, place.arg(QStringLiteral("rev_host"))).toString(),
+        QStringLiteral("moc.elpmaxe.www."));
+    QCOMPARE(single(profile.path, place.arg(QStringLiteral("foreign_count"))).toInt(), 1);
+    QCOMPARE(single(profile.path, place.arg(QStringLiteral("frecency"))).toInt(), -1);
+    const QVariant origin = single(profile.path, place.arg(QStringLiteral("origin_id")));
+    QCOMPARE(column(profile.path,
                  QStringLiteral("SELECT prefix || host FROM moz_origins WHERE id=%1").arg(origin.toInt())),
         QVariantList { QStringLiteral("https://www.example.com") });
 
     const QString bookmark
         = QStringLiteral("SELECT %1 FROM moz_bookmarks WHERE id=") + QString::number(added->storedId());
-    QCOMPARE(single(path, bookmark.arg(QStringLiteral("fk"))), single(path, place.arg(QStringLiteral("id"))));
-    QCOMPARE(single(path, bookmark.arg(QStringLiteral("parent"))).toInt(), 7);
-    QCOMPARE(single(path, bookmark.arg(QStringLiteral("position"))).toInt(), 3);
-    QCOMPARE(single(path, bookmark.arg(QStringLiteral("type"))).toInt(), 1);
-    QCOMPARE(single(path, bookmark.arg(QStringLiteral("syncStatus"))).toInt(), 1);
-    QCOMPARE(single(path, bookmark.arg(QStringLiteral("guid"))).toString().size(), 12);
-    const qint64 dateAdded = single(path, bookmark.arg(QStringLiteral("dateAdded"))).toLongLong();
+    QCOMPARE(single(profile.path, bookmark.arg(QStringLiteral("fk"))),
+        single(profile.path, place.arg(QStringLiteral("id"))));
+    QCOMPARE(single(profile.path, bookmark.arg(QStringLiteral("parent"))).toInt(), 7);
+    QCOMPARE(single(profile.path, bookmark.arg(QStringLiteral("position"))).toInt(), 3);
+    QCOMPARE(single(profile.path, bookmark.arg(QStringLiteral("type"))).toInt(), 1);
+    QCOMPARE(single(profile.path, bookmark.arg(QStringLiteral("syncStatus"))).toInt(), 1);
+    QCOMPARE(single(profile.path, bookmark.arg(QStringLiteral("guid"))).toString().size(), 12);
+    const qint64 dateAdded = single(profile.path, bookmark.arg(QStringLiteral("dateAdded"))).toLongLong();
     QVERIFY2(dateAdded >= before && dateAdded <= after, "microseconds since 1970");
-    QCOMPARE(single(path, QStringLiteral("SELECT lastModified FROM moz_bookmarks WHERE id=7")).toLongLong(),
+    QCOMPARE(single(profile.path, QStringLiteral("SELECT lastModified FROM moz_bookmarks WHERE id=7"))
+                 .toLongLong(),
         dateAdded);
 }
 
@@ -319,21 +327,19 @@ void TestFirefox::existingPlaceIsShared_data()
 void TestFirefox::existingPlaceIsShared()
 {
     QFETCH(Schema, schema);
-    PaneTestHome home;
-    const QString path = createFirefoxProfile(schema);
-    Firefox firefox;
-    firefox.loadBookmarks();
-    BookmarkItem *menu = firefox.root()->child(0);
+    Profile profile(schema);
+    BookmarkItem *menu = profile.firefox.root()->child(0);
     BookmarkItem *added
         = newBookmark(menu, QStringLiteral("Debian, renamed"), QStringLiteral("https://www.debian.org/"));
-    firefox.saveBookmarks();
-    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_places")), QVariantList { 2 });
-    QCOMPARE(column(path, QStringLiteral("SELECT title FROM moz_places WHERE id=1")),
+    profile.firefox.saveBookmarks();
+    QCOMPARE(rows(profile.path, "moz_places"), 2);
+    QCOMPARE(column(profile.path, QStringLiteral("SELECT title FROM moz_places WHERE id=1")),
         QVariantList { QStringLiteral("Debian, renamed") });
-    QCOMPARE(column(path, QStringLiteral("SELECT fk FROM moz_bookmarks WHERE id=%1").arg(added->storedId())),
+    QCOMPARE(column(profile.path,
+                 QStringLiteral("SELECT fk FROM moz_bookmarks WHERE id=%1").arg(added->storedId())),
         QVariantList { 1 });
     if (schema == CurrentSchema)
-        QCOMPARE(column(path, QStringLiteral("SELECT foreign_count FROM moz_places WHERE id=1")),
+        QCOMPARE(column(profile.path, QStringLiteral("SELECT foreign_count FROM moz_places WHERE id=1")),
             QVariantList { 3 });
 }
 
@@ -345,27 +351,24 @@ void TestFirefox::folderIntoEmptyFolder_data()
 void TestFirefox::folderIntoEmptyFolder()
 {
     QFETCH(Schema, schema);
-    PaneTestHome home;
-    const QString path = createFirefoxProfile(schema);
-    Firefox firefox;
-    firefox.loadBookmarks();
-    BookmarkItem *unfiled = childTitled(firefox.root(),
+    Profile profile(schema);
+    BookmarkItem *unfiled = childTitled(profile.firefox.root(),
         schema == OldSchema ? QStringLiteral("Unsorted Bookmarks") : QStringLiteral("IDS_FIREFOX_UNFILED"));
     QVERIFY(unfiled);
     auto *folder = new BookmarkItem({ QStringLiteral("New"), QString(), FolderItem, QVariant(), true, true });
     unfiled->appendChild(folder);
     newBookmark(folder, QStringLiteral("One"), QStringLiteral("https://one.example/"));
     newBookmark(folder, QStringLiteral("Two"), QStringLiteral("https://two.example/"));
-    firefox.saveBookmarks();
+    profile.firefox.saveBookmarks();
     QVERIFY(folder->storedId() > 11);
-    QCOMPARE(column(path,
+    QCOMPARE(column(profile.path,
                  QStringLiteral("SELECT position FROM moz_bookmarks WHERE id=%1").arg(folder->storedId())),
         QVariantList { 0 });
-    QCOMPARE(column(path,
+    QCOMPARE(column(profile.path,
                  QStringLiteral("SELECT fk IS NULL FROM moz_bookmarks WHERE id=%1").arg(folder->storedId())),
         QVariantList { 1 });
     QCOMPARE(
-        column(path,
+        column(profile.path,
             QStringLiteral("SELECT title || position FROM moz_bookmarks WHERE parent=%1 ORDER BY position")
                 .arg(folder->storedId())),
         (QVariantList { QStringLiteral("One0"), QStringLiteral("Two1") }));
@@ -373,89 +376,76 @@ void TestFirefox::folderIntoEmptyFolder()
 
 void TestFirefox::savingTwiceAddsNothing()
 {
-    PaneTestHome home;
-    const QString path = createFirefoxProfile(CurrentSchema);
-    Firefox firefox;
-    firefox.loadBookmarks();
-    newBookmark(firefox.root()->child(0), QStringLiteral("Once"), QStringLiteral("https://once.example/"));
-    firefox.saveBookmarks();
-    const QVariantList rows = column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks"));
-    firefox.saveBookmarks();
-    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), rows);
+    Profile profile(CurrentSchema);
+    newBookmark(
+        profile.firefox.root()->child(0), QStringLiteral("Once"), QStringLiteral("https://once.example/"));
+    profile.firefox.saveBookmarks();
+    const int before = rows(profile.path, "moz_bookmarks");
+    profile.firefox.saveBookmarks();
+    QCOMPARE(rows(profile.path, "moz_bookmarks"), before);
 }
 
 void TestFirefox::lockedDatabaseNotWritten()
 {
-    PaneTestHome home;
-    const QString path = createFirefoxProfile(CurrentSchema);
-    Firefox firefox;
-    firefox.loadBookmarks();
+    Profile profile(CurrentSchema);
     BookmarkItem *added = newBookmark(
-        firefox.root()->child(0), QStringLiteral("Late"), QStringLiteral("https://late.example/"));
+        profile.firefox.root()->child(0), QStringLiteral("Late"), QStringLiteral("https://late.example/"));
     {
-        const DatabaseLock lock(path);
+        const DatabaseLock lock(profile.path);
         QVERIFY(lock.isLocked());
-        firefox.saveBookmarks();
+        profile.firefox.saveBookmarks();
     }
     QCOMPARE(added->storedId(), -1);
-    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 11 });
-    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_places")), QVariantList { 2 });
+    QCOMPARE(rows(profile.path, "moz_bookmarks"), 11);
+    QCOMPARE(rows(profile.path, "moz_places"), 2);
     // Once Firefox lets go, the same item is stored.
-    firefox.saveBookmarks();
+    profile.firefox.saveBookmarks();
     QVERIFY(added->storedId() > 11);
 }
 
 void TestFirefox::failedSaveWritesNothing()
 {
-    PaneTestHome home;
-    const QString path = createFirefoxProfile(CurrentSchema);
-    QVERIFY(execute(path,
+    Profile profile(CurrentSchema);
+    QVERIFY(execute(profile.path,
         { QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON moz_bookmarks WHEN NEW.title='boom' "
                          "BEGIN SELECT RAISE(ABORT, 'refused'); END") }));
-    Firefox firefox;
-    firefox.loadBookmarks();
     auto *folder = new BookmarkItem({ QStringLiteral("Kept out"), QString(), FolderItem, -1, true, true });
-    firefox.root()->child(0)->appendChild(folder);
+    profile.firefox.root()->child(0)->appendChild(folder);
     BookmarkItem *first
         = newBookmark(folder, QStringLiteral("fine"), QStringLiteral("https://fine.example/"));
     newBookmark(folder, QStringLiteral("boom"), QStringLiteral("https://boom.example/"));
-    firefox.saveBookmarks();
-    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 11 });
-    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_places")), QVariantList { 2 });
-    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_origins")), QVariantList { 2 });
+    profile.firefox.saveBookmarks();
+    QCOMPARE(rows(profile.path, "moz_bookmarks"), 11);
+    QCOMPARE(rows(profile.path, "moz_places"), 2);
+    QCOMPARE(rows(profile.path, "moz_origins"), 2);
     QCOMPARE(folder->storedId(), -1);
     QCOMPARE(first->storedId(), -1);
 }
 
 void TestFirefox::backupBeforeFirstWrite()
 {
-    PaneTestHome home;
-    const QString path = createFirefoxProfile(OldSchema);
-    Firefox firefox;
-    firefox.loadBookmarks();
-    newBookmark(firefox.root()->child(0), QStringLiteral("First"), QStringLiteral("https://first.example/"));
-    firefox.saveBookmarks();
-    const QString backup = path + QStringLiteral(".bak");
-    QCOMPARE(column(backup, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 10 });
-    // Only the first write of a session is preceded by a copy.
+    Profile profile(OldSchema);
     newBookmark(
-        firefox.root()->child(0), QStringLiteral("Second"), QStringLiteral("https://second.example/"));
-    firefox.saveBookmarks();
-    QCOMPARE(column(backup, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 10 });
-    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 12 });
+        profile.firefox.root()->child(0), QStringLiteral("First"), QStringLiteral("https://first.example/"));
+    profile.firefox.saveBookmarks();
+    const QString backup = profile.path + QStringLiteral(".bak");
+    QCOMPARE(rows(backup, "moz_bookmarks"), 10);
+    // Only the first write of a session is preceded by a copy.
+    newBookmark(profile.firefox.root()->child(0), QStringLiteral("Second"),
+        QStringLiteral("https://second.example/"));
+    profile.firefox.saveBookmarks();
+    QCOMPARE(rows(backup, "moz_bookmarks"), 10);
+    QCOMPARE(rows(profile.path, "moz_bookmarks"), 12);
 }
 
 void TestFirefox::notLoadedNotWritten()
 {
-    PaneTestHome home;
-    const QString path = createFirefoxProfile(CurrentSchema);
-    Firefox firefox;
-    firefox.loadBookmarks();
-    firefox.setLoaded(false);
-    newBookmark(
-        firefox.root()->child(0), QStringLiteral("Unseen"), QStringLiteral("https://unseen.example/"));
-    firefox.saveBookmarks();
-    QCOMPARE(column(path, QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks")), QVariantList { 11 });
+    Profile profile(CurrentSchema);
+    profile.firefox.setLoaded(false);
+    newBookmark(profile.firefox.root()->child(0), QStringLiteral("Unseen"),
+        QStringLiteral("https://unseen.example/"));
+    profile.firefox.saveBookmarks();
+    QCOMPARE(rows(profile.path, "moz_bookmarks"), 11);
 }
 
 QTEST_MAIN(TestFirefox)
