@@ -386,8 +386,14 @@ void BookmarkTreeModel::save()
         if (!pc && kind != ChromeSource)
             continue;
         const bool installed = browser->isInstalled() || (kind == ChromeSource && !pc);
-        if (installed && browser->root())
-            browser->saveBookmarks();
+        if (!installed || !browser->root())
+            continue;
+        const bool wasLoaded = browser->isLoaded();
+        browser->saveBookmarks();
+        if (browser->isLoaded() != wasLoaded) {
+            const QModelIndex row = indexFromItem(browser->root());
+            emit dataChanged(row, row, { Qt::ForegroundRole });
+        }
     }
 }
 

@@ -178,9 +178,11 @@ void Firefox::saveBookmarks()
     if (m_placesPath.isEmpty() && !findProfile())
         return;
     const PlacesConnection connection(m_placesPath, PlacesConnection::ReadWrite);
-    if (!connection.isOpen() || !backUp(connection.database()))
-        return;
-    PlacesWriter(connection.database()).insertNew(root());
+    // A database Firefox holds locked takes nothing; its row then shows that
+    // what the user sees there is not what Firefox has.
+    if (!connection.isOpen() || !backUp(connection.database())
+        || !PlacesWriter(connection.database()).insertNew(root()))
+        setLoaded(false);
 }
 
 bool Firefox::backUp(const QSqlDatabase &db) const

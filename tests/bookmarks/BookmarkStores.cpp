@@ -232,6 +232,28 @@ QJsonObject chromeNode(int id, const QString &name, const QString &url)
     return node;
 }
 
+DatabaseLock::DatabaseLock(const QString &path)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
+    db.setDatabaseName(path);
+    m_locked = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+}
+
+DatabaseLock::~DatabaseLock()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("lock"), false);
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("lock"));
+}
+
+bool nothingRuns(const QString &)
+{
+    return false;
+}
+
 QStringList childTitles(const BookmarkItem *item)
 {
     QStringList titles;

@@ -39,6 +39,24 @@ QJsonObject readJson(const QString &path);
 // A node of a Chrome file, a folder when url is empty.
 QJsonObject chromeNode(int id, const QString &name, const QString &url = QString());
 
+// Holds places.sqlite the way a running Firefox does: an open exclusive
+// transaction on a connection of its own, ended when the object goes.
+class DatabaseLock
+{
+public:
+    explicit DatabaseLock(const QString &path);
+    ~DatabaseLock();
+    DatabaseLock(const DatabaseLock &) = delete;
+    DatabaseLock &operator=(const DatabaseLock &) = delete;
+    bool isLocked() const { return m_locked; }
+
+private:
+    bool m_locked = false;
+};
+
+// A process probe for IBrowser: no browser runs.
+bool nothingRuns(const QString &name);
+
 // The titles of an item's children, in order.
 QStringList childTitles(const BookmarkItem *item);
 

@@ -50,7 +50,8 @@ class TestBookmarkTreeModel : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { IBrowser::setProcessProbe(nullptr); }
+    // Whatever runs on this machine, the tests decide which browser runs.
+    void init() { IBrowser::setProcessProbe(nothingRuns); }
     void pcWithoutBrowsers();
     void pcRowsFilled();
     void deviceRowFilled();
@@ -68,6 +69,7 @@ private slots:
     void removeRows_data();
     void removeRows();
     void copyItem();
+    void lockedFirefoxShownNotLoaded();
     void engineRegistration();
 };
 
@@ -187,7 +189,7 @@ void TestBookmarkTreeModel::runningBrowserSkipped()
     model.reload();
     QCOMPARE(model.headerItem()->child(0)->childCount(), 0);
     QVERIFY(!model.firefox()->isLoaded());
-    IBrowser::setProcessProbe(nullptr);
+    IBrowser::setProcessProbe(nothingRuns);
     model.reloadBrowser(BookmarkTreeModel::FirefoxSource);
     QCOMPARE(model.headerItem()->child(0)->childCount(), 4);
 }
@@ -368,6 +370,18 @@ void TestBookmarkTreeModel::copyItem()
                  .value(QStringLiteral("id"))
                  .toString(),
         QStringLiteral("8"));
+}
+
+void TestBookmarkTreeModel::lockedFirefoxShownNotLoaded()
+{
+    LoadedPc pc;
+    pc.model->copyItem(pc.row(1)->child(0)->child(1), pc.row(0)->child(0));
+    const DatabaseLock lock(Firefox::firefoxDir() + QStringLiteral("abc.default/places.sqlite"));
+    QVERIFY(lock.isLocked());
+    QSignalSpy changed(pc.model.get(), &QAbstractItemModel::dataChanged);
+    pc.model->save();
+    QCOMPARE(pc.indexOf(pc.row(0)).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    QCOMPARE(changed.count(), 1);
 }
 
 void TestBookmarkTreeModel::engineRegistration()

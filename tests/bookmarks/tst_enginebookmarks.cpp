@@ -4,6 +4,7 @@
 
 #include "bookmarks/BookmarkItem.h"
 #include "bookmarks/BookmarkTreeModel.h"
+#include "bookmarks/IBrowser.h"
 #include "engine/TL09Engine.h"
 
 #include <QJsonDocument>
@@ -17,6 +18,8 @@ class TestEngineBookmarks : public QObject
     Q_OBJECT
 
 private slots:
+    // Whatever runs on this machine, the tests decide which browser runs.
+    void init() { IBrowser::setProcessProbe(nothingRuns); }
     void collectionReloadsBothModels();
     void refreshAfterCopyLeavesThem();
 };
