@@ -13,6 +13,25 @@
         </message>
     </context>
     <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 is already in use in another session.
+Please close the other session and click on "Try again".</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Try again</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>My OPALO™ netbook (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -99,6 +118,29 @@ The file(s) will not be deleted from your computer.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>My computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Bookmarks Menu</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Mobile Bookmarks</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Tags</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Bookmarks Toolbar</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Other Bookmarks</translation>
         </message>
     </context>
     <context>
@@ -322,6 +364,13 @@ The file(s) will not be deleted from your computer.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copying the selected file(s)…
 Please wait…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Folder</translation>
         </message>
     </context>
     <context>

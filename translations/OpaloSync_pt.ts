@@ -13,6 +13,25 @@
         </message>
     </context>
     <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 já está a ser utilizado noutra sessão.
+Feche a outra sessão e clique em "Tentar novamente".</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Tentar novamente</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>O meu netbook OPALO™ (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -99,6 +118,29 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>O meu computador</translation>
+        </message>
+    </context>
+    <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Menu de marcadores</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Marcadores do telemóvel</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Etiquetas</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Barra de marcadores</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Outros marcadores</translation>
         </message>
     </context>
     <context>
@@ -322,6 +364,13 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>A copiar os ficheiros selecionados…
 Aguarde…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Pasta</translation>
         </message>
     </context>
     <context>

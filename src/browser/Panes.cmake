@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 target_sources(OpaloSyncCore PRIVATE
     BaseFrame.cpp BaseFrameMenu.cpp BaseFrame.h
-    Browser.cpp BrowserCopy.cpp Browser.h
+    Browser.cpp BrowserBookmarks.cpp BrowserCopy.cpp Browser.h
     ExternalDeviceFrame.cpp ExternalDeviceFrame.h
     HostFrame.cpp HostFrame.h
     ListShortcuts.cpp ListShortcuts.h
