@@ -24,8 +24,10 @@ esac
 scripts/install-deps.sh
 build=${OPALO_DEMO_BUILD_DIR:-build-demo}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DOPALO_BENCH=OFF >/dev/null
-cmake --build "$build" --target OpaloSync halsim halsim-ctl
+cmake --build "$build" --target OpaloSync gtkShellMenu halsim halsim-ctl
 program="$top/$build/src/app/OpaloSync"
+# The context-menu plug-in built here, not an installed one.
+export OPALO_PLUGIN_DIR="$top/$build/plugins"
 title="Vantora OPALO™ Sync"
 
 pids=()

@@ -7,6 +7,8 @@ Reads tab-separated lines from the files given (or standard input):
     Context  IDS_KEY  en  fr  de  es  it  nl  pt  ru
 
 "\\n" in a text stands for a line break. Lines starting with # are skipped.
+"--catalogue NAME" targets the catalogues NAME_xx.ts (a plug-in's) instead of
+the program's OpaloSync_xx.ts.
 Several developers may run it at once: the catalogues are locked while
 they are rewritten.
 """
@@ -20,10 +22,11 @@ LANGUAGES = ["en", "fr", "de", "es", "it", "nl", "pt", "ru"]
 LOCALES = {"en": "en_US", "fr": "fr_FR", "de": "de_DE", "es": "es_ES",
            "it": "it_IT", "nl": "nl_NL", "pt": "pt_PT", "ru": "ru_RU"}
 FOLDER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "translations")
+catalogue = "OpaloSync"
 
 
 def catalogue_path(language):
-    return os.path.join(FOLDER, "OpaloSync_%s.ts" % language)
+    return os.path.join(FOLDER, "%s_%s.ts" % (catalogue, language))
 
 
 def load(language):
@@ -72,8 +75,13 @@ def save(language, root):
 
 
 def main():
+    global catalogue
+    arguments = sys.argv[1:]
+    if arguments[:1] == ["--catalogue"] and len(arguments) >= 2:
+        catalogue = arguments[1]
+        arguments = arguments[2:]
     rows = []
-    for line in fileinput.input(sys.argv[1:]):
+    for line in fileinput.input(arguments):
         line = line.rstrip("\n")
         if not line.strip() or line.startswith("#"):
             continue

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Ordner</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>Für diese Funktion ist KDE 4.x oder höher erforderlich</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 wird bereits in einer anderen Sitzung verwendet.
+Schließen Sie die andere Sitzung und klicken Sie auf „Erneut versuchen“.</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Erneut versuchen</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mein OPALO™-Netbook (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -88,6 +118,29 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Arbeitsplatz</translation>
+        </message>
+    </context>
+    <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Lesezeichen-Menü</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Mobile Lesezeichen</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Schlagwörter</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Lesezeichen-Symbolleiste</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Weitere Lesezeichen</translation>
         </message>
     </context>
     <context>
@@ -311,6 +364,25 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Die ausgewählten Dateien werden kopiert…
 Bitte warten…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Ordner</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Möchten Sie diese Datei(en) wirklich löschen?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Die Datei %1 konnte nicht umbenannt werden.
+Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translation>
         </message>
     </context>
     <context>

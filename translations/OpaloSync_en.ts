@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Folder</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>KDE 4.x or higher is required in order to use this function</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 is already in use in another session.
+Please close the other session and click on "Try again".</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Try again</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>My OPALO™ netbook (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -88,6 +118,29 @@ The file(s) will not be deleted from your computer.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>My computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Bookmarks Menu</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Mobile Bookmarks</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Tags</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Bookmarks Toolbar</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Other Bookmarks</translation>
         </message>
     </context>
     <context>
@@ -311,6 +364,25 @@ The file(s) will not be deleted from your computer.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copying the selected file(s)…
 Please wait…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Folder</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Are you sure you want to delete this (these) file(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Failed to rename the file %1.
+Please make sure you have the rights to perform this operation.</translation>
         </message>
     </context>
     <context>

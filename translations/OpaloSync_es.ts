@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Carpeta</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>Se requiere KDE 4.x o superior para utilizar esta función</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 ya se está usando en otra sesión.
+Cierre la otra sesión y haga clic en «Reintentar».</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Reintentar</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mi netbook OPALO™ (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -88,6 +118,29 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Mi PC</translation>
+        </message>
+    </context>
+    <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Menú de marcadores</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Marcadores del móvil</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Etiquetas</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Barra de marcadores</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Otros marcadores</translation>
         </message>
     </context>
     <context>
@@ -311,6 +364,25 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copiando los archivos seleccionados…
 Espere, por favor…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Carpeta</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>¿Seguro que desea eliminar este/estos archivo(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>No se ha podido cambiar el nombre del archivo %1.
+Asegúrese de que tiene los permisos necesarios para realizar esta operación.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Dossier</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>KDE 4.x ou une version ultérieure est nécessaire pour utiliser cette fonction</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 est déjà utilisé dans une autre session.
+Fermez l'autre session et cliquez sur « Réessayer ».</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Réessayer</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mon netbook OPALO™ (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -88,6 +118,29 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Poste de travail</translation>
+        </message>
+    </context>
+    <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Menu des marque-pages</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Marque-pages des appareils mobiles</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Étiquettes</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Barre personnelle</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Autres marque-pages</translation>
         </message>
     </context>
     <context>
@@ -311,6 +364,25 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copie du ou des fichiers sélectionnés…
 Veuillez patienter…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Dossier</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Voulez-vous vraiment supprimer ce(s) fichier(s) ?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Impossible de renommer le fichier %1.
+Vérifiez que vous disposez des droits nécessaires pour effectuer cette opération.</translation>
         </message>
     </context>
     <context>

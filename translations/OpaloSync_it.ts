@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Cartella</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>Per utilizzare questa funzione è necessario KDE 4.x o versione successiva</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 è già in uso in un'altra sessione.
+Chiudere l'altra sessione e fare clic su "Riprova".</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Riprova</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Il mio netbook OPALO™ (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -88,6 +118,29 @@ I file non verranno eliminati dal computer.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Risorse del computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Menu segnalibri</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Segnalibri da dispositivi mobili</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Etichette</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Barra dei segnalibri</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Altri segnalibri</translation>
         </message>
     </context>
     <context>
@@ -311,6 +364,25 @@ I file non verranno eliminati dal computer.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Copia dei file selezionati in corso…
 Attendere…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Cartella</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Eliminare davvero questo/questi file?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Impossibile rinominare il file %1.
+Verificare di disporre dei diritti necessari per eseguire questa operazione.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Map</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>KDE 4.x of hoger is vereist om deze functie te gebruiken</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 wordt al in een andere sessie gebruikt.
+Sluit de andere sessie en klik op "Opnieuw proberen".</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Opnieuw proberen</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Mijn OPALO™-netbook (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -88,6 +118,29 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Deze computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Bladwijzermenu</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Mobiele bladwijzers</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Labels</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Bladwijzerwerkbalk</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Andere bladwijzers</translation>
         </message>
     </context>
     <context>
@@ -311,6 +364,25 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>De geselecteerde bestanden worden gekopieerd…
 Even geduld…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Map</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Kan de naam van het bestand %1 niet wijzigen.
+Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Pasta</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>É necessário o KDE 4.x ou superior para utilizar esta função</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 já está a ser utilizado noutra sessão.
+Feche a outra sessão e clique em "Tentar novamente".</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Tentar novamente</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>O meu netbook OPALO™ (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -88,6 +118,29 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>O meu computador</translation>
+        </message>
+    </context>
+    <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Menu de marcadores</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Marcadores do telemóvel</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Etiquetas</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Barra de marcadores</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Outros marcadores</translation>
         </message>
     </context>
     <context>
@@ -311,6 +364,25 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>A copiar os ficheiros selecionados…
 Aguarde…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Pasta</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Tem a certeza de que pretende eliminar este(s) ficheiro(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Não foi possível mudar o nome do ficheiro %1.
+Certifique-se de que tem permissões para efetuar esta operação.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
     <context>
+        <name>BaseFrame</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Папка</translation>
+        </message>
+        <message>
+            <source>IDS_KDE3</source>
+            <translation>Для использования этой функции требуется KDE 4.x или выше</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkBrowser</name>
+        <message>
+            <source>IDS_ASK_TO_CLOSE_BROWSER</source>
+            <translation>%1 уже используется в другом сеансе.
+Закройте другой сеанс и нажмите «Повторить».</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Повторить</translation>
+        </message>
+    </context>
+    <context>
+        <name>BookmarkTreeModel</name>
+        <message>
+            <source>IDS_MY_OPALO</source>
+            <translation>Мой нетбук OPALO™ (%1)</translation>
+        </message>
+    </context>
+    <context>
         <name>Browser</name>
         <message>
             <source>IDS_ASKOVERWRITE</source>
@@ -88,6 +118,29 @@
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Мой компьютер</translation>
+        </message>
+    </context>
+    <context>
+        <name>Firefox</name>
+        <message>
+            <source>IDS_FIREFOX_MENU</source>
+            <translation>Меню закладок</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_MOBILE</source>
+            <translation>Мобильные закладки</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TAGS</source>
+            <translation>Метки</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_TOOLBAR</source>
+            <translation>Панель закладок</translation>
+        </message>
+        <message>
+            <source>IDS_FIREFOX_UNFILED</source>
+            <translation>Другие закладки</translation>
         </message>
     </context>
     <context>
@@ -311,6 +364,25 @@
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
             <translation>Копирование выбранных файлов…
 Пожалуйста, подождите…</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_FOLDER</source>
+            <translation>Папка</translation>
+        </message>
+    </context>
+    <context>
+        <name>QVideoList</name>
+        <message>
+            <source>IDS_CONFIRM_DELETE</source>
+            <translation>Вы действительно хотите удалить выбранные файлы?</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS_RENAME</source>
+            <translation>Не удалось переименовать файл %1.
+Убедитесь, что у вас есть права на выполнение этой операции.</translation>
         </message>
     </context>
     <context>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/Startup.h"
 
+#include "app/CatalogueLanguage.h"
 #include "app/MessageHandler.h"
 #include "app/OpaloApplication.h"
 #include "app/SessionFlags.h"
@@ -35,24 +36,7 @@ void installTranslator(QTranslator &translator)
 
 QString catalogueName(const QLocale &locale)
 {
-    switch (locale.language()) {
-    case QLocale::Dutch:
-        return QStringLiteral("OpaloSync_nl");
-    case QLocale::French:
-        return QStringLiteral("OpaloSync_fr");
-    case QLocale::German:
-        return QStringLiteral("OpaloSync_de");
-    case QLocale::Italian:
-        return QStringLiteral("OpaloSync_it");
-    case QLocale::Portuguese:
-        return QStringLiteral("OpaloSync_pt");
-    case QLocale::Russian:
-        return QStringLiteral("OpaloSync_ru");
-    case QLocale::Spanish:
-        return QStringLiteral("OpaloSync_es");
-    default:
-        return QStringLiteral("OpaloSync_en");
-    }
+    return QStringLiteral("OpaloSync_") + catalogueLanguage(locale);
 }
 
 bool handOverRequested(int kdeVersion, uid_t realUid, int argumentCount)

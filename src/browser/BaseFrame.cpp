@@ -17,11 +17,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSplitter>
-#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-
-#include <dlfcn.h>
 
 namespace {
 
@@ -30,18 +27,10 @@ const int defaultIconEdge = 64;
 const int defaultZoom = 100;
 // The device label shows this folder, which cannot exist, so its list is empty.
 const QString impossiblePath = QStringLiteral(",.?!:");
-// Under GNOME the rename editor starts once the new folder has been laid out.
-const int gnomeRenameDelayMs = 100;
 
 int iconEdgeOf(int zoomLevel)
 {
     return zoomLevel * defaultIconEdge / 100;
-}
-
-void closePlugin(void *handle)
-{
-    if (handle)
-        dlclose(handle);
 }
 
 // Whether path is a plain folder worth showing, as opposed to a label row.
@@ -72,13 +61,19 @@ BaseFrame::BaseFrame(BrowserMode side, QWidget *parent)
 
 BaseFrame::~BaseFrame()
 {
-    // The list and its model go before the plug-ins that may have touched them.
+    // The list and its model go before the plug-ins that may have touched
+    // them, and the plug-in's menu is hidden while its code is still loaded.
     delete list;
     delete listModel;
     if (popupMenu)
         popupMenu->hide();
-    closePlugin(kdePlugin);
-    closePlugin(gtkPlugin);
+    kdePlugin.close();
+    gtkPlugin.close();
+}
+
+QVideoList *BaseFrame::listView() const
+{
+    return list;
 }
 
 void BaseFrame::buildTree()
@@ -142,10 +137,12 @@ void BaseFrame::buildList()
 void BaseFrame::connectViews()
 {
     connect(list, &QAbstractItemView::doubleClicked, this, &BaseFrame::launchFile);
+    connect(list, &QWidget::customContextMenuRequested, this, &BaseFrame::listContextMenu);
     connect(list, &QVideoList::refreshTree, this, qOverload<>(&BaseFrame::refreshTree));
     connect(list, &QVideoList::setCutIndex, this, &BaseFrame::setCurrentCutIndex);
     connect(list, &QVideoList::setCutFilesSignal, this, &BaseFrame::setCutFilesSlot);
     connect(list, &QVideoList::resetCutIndex, this, &BaseFrame::resetCurrentCutIndex);
+    connect(list, &QVideoList::refreshBrowserTree, this, &BaseFrame::refreshBrowserTreeSlot);
     connect(list, &QVideoList::refreshBrowserTreeGnome, this, &BaseFrame::refreshBrowserTreeSlotGnome);
     connect(list, &QVideoList::doDrop, this, &BaseFrame::doDrop);
     connect(
@@ -156,6 +153,7 @@ void BaseFrame::connectViews()
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &BaseFrame::ViewSelectionChanged);
     connect(tree, &QTreeView::expanded, this, &BaseFrame::treeExpanded);
+    connect(&renameThread, &QThread::finished, this, &BaseFrame::startEditMode);
 }
 
 void BaseFrame::readLayoutSettings()
@@ -249,6 +247,8 @@ void BaseFrame::launchFile(const QModelIndex &index)
         return;
     if (file.isDir())
         openFolderFromList(file);
+    else if (file.isFile() && kde4Session)
+        openWithKde(file.absoluteFilePath());
     else if (file.isFile())
         openFile(file.absoluteFilePath());
 }
@@ -329,7 +329,7 @@ bool BaseFrame::createFolder(const QString &name, bool makeWritable)
     list->setCurrentIndex(created);
     tree->setFocus();
     if (gnomeSession)
-        QTimer::singleShot(gnomeRenameDelayMs, this, &BaseFrame::startEditMode);
+        renameThread.start();
     else
         static_cast<QAbstractItemView *>(list)->edit(created);
     return true;
@@ -418,12 +418,15 @@ void BaseFrame::setCutFilesSlot(const QVector<QString> &files)
 
 void BaseFrame::resetCurrentCutIndex()
 {
-    cutIndex = QModelIndex();
+    cutIndex = QPersistentModelIndex();
 }
 
 void BaseFrame::refreshBrowserTreeSlotGnome()
 {
     treeModel->refresh(cutIndex);
+    // A pasted file may have replaced one of the same name, whose thumbnail
+    // the list still holds.
+    listModel->restartThumbnails();
 }
 
 void BaseFrame::doDrop(const QFileInfoList &files, const QString &targetDir)

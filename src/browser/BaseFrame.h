@@ -2,9 +2,11 @@
 #pragma once
 
 #include "browser/BrowserMode.h"
+#include "browser/RenameThread.h"
+#include "browser/ShellPlugin.h"
 
 #include <QFileInfoList>
-#include <QModelIndex>
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QVector>
 #include <QWidget>
@@ -23,6 +25,10 @@ class VideoModel;
 // The pane keeps its list's zoom and arrangement in the layout settings,
 // creates folders and opens files, and reports its list selection and the
 // drops on its list to the window.
+//
+// A right click on the list shows the desktop's context menu through its
+// plug-in (KDE 4 or GNOME, opened on first use and closed with the pane);
+// the code the menu returns tells the pane what to refresh or remember.
 class BaseFrame : public QWidget
 {
     Q_OBJECT
@@ -37,7 +43,7 @@ public:
     BrowserMode browserMode() const { return side; }
     BrowserTreeModel *browserTreeModel() const { return treeModel; }
     BrowserTreeView *treeView() const { return tree; }
-    QVideoList *listView() const { return list; }
+    QVideoList *listView() const;
     VideoModel *listViewModel() const { return listModel; }
 
     // The folder the list shows; empty on "My computer" and the device label.
@@ -61,6 +67,13 @@ public:
     void arrange(int column);
     void setIconSize(int width, int height);
 
+    // The tree folder files were last cut from (invalid when there is none,
+    // or when the tree no longer holds it) and the files cut there.
+    QModelIndex cutFolder() const { return cutIndex; }
+    QVector<QString> cutPaths() const { return cutFiles; }
+    // The code the GNOME menu last returned, -1 before any.
+    int menuCode() const { return lastMenuCode; }
+
 signals:
     void BrowserSelectionChanged(const QFileInfoList &fileIndexList, BrowserMode browserMode);
     void SignalDoDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, const QString &targetDir);
@@ -69,6 +82,7 @@ public slots:
     void SelectBrowserRow(const QModelIndex &index);
     void SelectMode(FileBrowserMode mode);
     void launchFile(const QModelIndex &index);
+    void listContextMenu(const QPoint &pos);
     void ViewSelectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
     void treeExpanded(const QModelIndex &index);
     void refreshTree();
@@ -76,6 +90,8 @@ public slots:
     void setCurrentCutIndex();
     void setCutFilesSlot(const QVector<QString> &files);
     void resetCurrentCutIndex();
+    // After a KDE paste: watches the cut files leave their folder.
+    void refreshBrowserTreeSlot(const QVector<QString> &paths);
     void refreshBrowserTreeSlotGnome();
     void startEditMode();
     void doDrop(const QFileInfoList &files, const QString &targetDir);
@@ -90,21 +106,32 @@ private:
     QModelIndex categoryRow(FileBrowserMode mode) const;
     void openFolderFromList(const QFileInfo &folder);
     static void openFile(const QString &path);
+    void openWithKde(const QString &path);
+    static void showKde3Message();
+    void runKdeMenu(const QPoint &global, const QVector<QString> &paths, bool onItems);
+    void runGnomeMenu(const QPoint &global, const QVector<QString> &paths, bool onItems);
+    void actOnKdeCode(qint32 code, const QVector<QString> &paths);
+    void actOnGnomeCode(int code);
 
     BrowserTreeModel *treeModel = nullptr;
     QSplitter *splitter = nullptr;
     BrowserTreeView *tree = nullptr;
-    QVideoList *list = nullptr;
+    // A plug-in's menu may take the list with it.
+    QPointer<QVideoList> list;
     VideoModel *listModel = nullptr;
     BrowserMode side;
     int mode = MovieMode;
-    QModelIndex cutIndex;
+    // Persistent: the tree lists folders again, deleting their rows' nodes,
+    // long before a paste check reports this row.
+    QPersistentModelIndex cutIndex;
     QVector<QString> cutFiles;
     int zoomLevel = 100;
     int arrangeBy = 0;
+    int lastMenuCode = -1;
     // The desktop's context-menu libraries, opened on first use of a menu.
-    void *kdePlugin = nullptr;
-    void *gtkPlugin = nullptr;
-    // The last menu a desktop plug-in handed back.
+    ShellPlugin kdePlugin { ShellPlugin::Kde };
+    ShellPlugin gtkPlugin { ShellPlugin::Gnome };
+    // The last menu the KDE plug-in handed back.
     QPointer<QWidget> popupMenu;
+    RenameThread renameThread;
 };

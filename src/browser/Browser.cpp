@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/Browser.h"
 
+#include "bookmarks/ExternalDeviceBookmarkBrowser.h"
+#include "bookmarks/HostBookmarkBrowser.h"
 #include "browser/ExternalDeviceFrame.h"
 #include "browser/HostFrame.h"
 #include "engine/TL09Engine.h"
@@ -81,7 +83,7 @@ Browser::Browser(QWidget *parent)
     _copy2ExternalDevice->setEnabled(false);
     _copy2Host->setEnabled(false);
     _OpaloRemovePushButton->setEnabled(false);
-    // The bookmark panes are not part of this window yet.
+    // Nothing in the program offers the Bookmarks tab.
     _urlTabPushButton->hide();
 }
 
@@ -96,6 +98,10 @@ void Browser::buildForm()
 
     _myComputerLabel = titleLabel("_myComputerLabel", this);
     grid->addWidget(_myComputerLabel, 1, 0);
+    _boomarkBrowserLeft = new HostBookmarkBrowser(this);
+    _boomarkBrowserLeft->setObjectName(QStringLiteral("_boomarkBrowserLeft"));
+    _boomarkBrowserLeft->hide();
+    grid->addWidget(_boomarkBrowserLeft, 2, 0, 2, 1);
     _hostFrame = new HostFrame(this);
     grid->addWidget(_hostFrame, 2, 0, 2, 1);
 
@@ -142,6 +148,10 @@ QLayout *Browser::buildDeviceColumn()
 {
     auto *column = new QVBoxLayout;
     column->setSpacing(4);
+    _boomarkBrowserRight = new ExternalDeviceBookmarkBrowser(this);
+    _boomarkBrowserRight->setObjectName(QStringLiteral("_boomarkBrowserRight"));
+    _boomarkBrowserRight->hide();
+    column->addWidget(_boomarkBrowserRight, 1);
     _targetFrame = new ExternalDeviceFrame(this);
     column->addWidget(_targetFrame, 1);
     auto *buttons = new QHBoxLayout;
@@ -213,8 +223,9 @@ void Browser::connectForm()
     connect(_pictureTabPushButton, &QPushButton::clicked, this, &Browser::setPicturesMode);
     connect(_musicTabPushButton, &QPushButton::clicked, this, &Browser::setMusicMode);
     connect(_documentsTabPushButton, &QPushButton::clicked, this, &Browser::setDocumentsMode);
-    connect(_copy2ExternalDevice, &QPushButton::clicked, this, &Browser::copy2ExternalDevice);
-    connect(_copy2Host, &QPushButton::clicked, this, &Browser::copy2Host);
+    connect(_urlTabPushButton, &QPushButton::clicked, this, &Browser::setURLMode);
+    connect(_copy2ExternalDevice, &QPushButton::clicked, this, &Browser::arrowToDevice);
+    connect(_copy2Host, &QPushButton::clicked, this, &Browser::arrowToHost);
     for (BaseFrame *frame :
         { static_cast<BaseFrame *>(_hostFrame), static_cast<BaseFrame *>(_targetFrame) }) {
         connect(frame, &BaseFrame::BrowserSelectionChanged, this, &Browser::receiveBrowserSelectionChanged);
@@ -225,6 +236,7 @@ void Browser::connectForm()
     connect(this, &Browser::LeftBrowserSelectionChanged, this, &Browser::CheckHostButtons);
     connect(this, &Browser::RightBrowserSelectionChanged, this, &Browser::CheckTargetButtons);
     connect(TL09Engine::instance(), &TL09Engine::showDialog, this, &Browser::showDialog);
+    connectBookmarkPanes();
 }
 
 void Browser::showEvent(QShowEvent *event)
@@ -259,6 +271,9 @@ void Browser::setMusicMode()
 void Browser::setFileMode(FileBrowserMode mode)
 {
     setUpdatesEnabled(false);
+    urlMode = false;
+    _boomarkBrowserLeft->hide();
+    _boomarkBrowserRight->hide();
     _hostFrame->show();
     _targetFrame->show();
     _hostFrame->SelectMode(mode);
@@ -318,6 +333,11 @@ void Browser::showError(const char *key)
 
 void Browser::CreateDirInOpalo()
 {
+    if (urlMode) {
+        if (!_boomarkBrowserRight->createFolder())
+            showError(QT_TR_NOOP("IDS_ERROR_CREATING_DIRECTORY"));
+        return;
+    }
     const QString folder = _targetFrame->currentPath();
     if (folder.isEmpty() || !QDir(folder).exists())
         return;
@@ -327,6 +347,11 @@ void Browser::CreateDirInOpalo()
 
 void Browser::DeleteFromOpalo()
 {
+    if (urlMode) {
+        if (!_boomarkBrowserRight->deleteSelected())
+            showError(QT_TR_NOOP("IDS_DELETE_ERROR"));
+        return;
+    }
     const QFileInfoList files = _targetFrame->selectedFiles();
     if (files.isEmpty())
         return;

@@ -6,11 +6,14 @@
 #include "ui/ResizableWindow.h"
 
 #include <QFileInfoList>
+#include <QItemSelection>
 #include <QPointer>
 
 class BaseFrame;
 class Button;
+class ExternalDeviceBookmarkBrowser;
 class ExternalDeviceFrame;
+class HostBookmarkBrowser;
 class HostFrame;
 class MessageBox;
 class QLabel;
@@ -18,7 +21,10 @@ class QMessageBox;
 
 // The media sync window: category tabs over the PC's pane and the device's
 // pane, arrows between them to copy the selection across, and buttons to
-// create a folder on the device or delete the selected device files.
+// create a folder on the device or delete the selected device files. In the
+// Bookmarks category the same arrows and buttons work on the two bookmark
+// panes instead; nothing shows that tab, but its panes are loaded after
+// every data collection all the same.
 //
 // The copy and delete buttons are enabled only while the selection and the
 // destination allow the operation. Every box the window shows is kept as
@@ -36,6 +42,8 @@ public:
 
     HostFrame *hostFrame() const { return _hostFrame; }
     ExternalDeviceFrame *deviceFrame() const { return _targetFrame; }
+    HostBookmarkBrowser *hostBookmarkBrowser() const { return _boomarkBrowserLeft; }
+    ExternalDeviceBookmarkBrowser *deviceBookmarkBrowser() const { return _boomarkBrowserRight; }
 
 signals:
     void LeftBrowserSelectionChanged(bool sourceValid, bool destValid);
@@ -46,6 +54,7 @@ public slots:
     void setMovieMode();
     void setPicturesMode();
     void setMusicMode();
+    void setURLMode();
     void copy2ExternalDevice();
     void copy2Host();
     void CheckTargetButtons(bool sourceValid, bool destValid);
@@ -53,7 +62,17 @@ public slots:
     void DeleteFromOpalo();
     void CreateDirInOpalo();
     void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
+    void updateBookmarkBrowserLeftArrow();
+    void updateBookmarkBrowserRightArrow();
     void receiveBrowserSelectionChanged(const QFileInfoList &files, BrowserMode mode);
+    void LeftBrowserListViewSelectionChanged(
+        const QItemSelection &selected, const QItemSelection &deselected);
+    void RightBrowserListViewSelectionChanged(
+        const QItemSelection &selected, const QItemSelection &deselected);
+    void LeftBrowserTreeViewSelectionChanged(
+        const QItemSelection &selected, const QItemSelection &deselected);
+    void RightBrowserTreeViewSelectionChanged(
+        const QItemSelection &selected, const QItemSelection &deselected);
     void doDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, const QString &targetDir);
 
 protected:
@@ -67,7 +86,14 @@ private:
     void skinButtons();
     void translateTexts();
     void connectForm();
+    void connectBookmarkPanes();
     void setFileMode(FileBrowserMode mode);
+
+    // The arrows copy files, or bookmarks in the Bookmarks category.
+    void arrowToDevice();
+    void arrowToHost();
+    void copyBookmarksToDevice();
+    void copyBookmarksToHost();
 
     // Runs box as the active message box, deletes it and returns its answer.
     // The window may be gone when it returns: the caller checks before it
@@ -92,15 +118,18 @@ private:
     Button *_documentsTabPushButton = nullptr;
     Button *_urlTabPushButton = nullptr;
     QLabel *_myComputerLabel = nullptr;
+    HostBookmarkBrowser *_boomarkBrowserLeft = nullptr;
     HostFrame *_hostFrame = nullptr;
     Button *_copy2ExternalDevice = nullptr;
     Button *_copy2Host = nullptr;
     QLabel *label_4 = nullptr;
     Button *_OpaloAddPushButton = nullptr;
     Button *_OpaloRemovePushButton = nullptr;
+    ExternalDeviceBookmarkBrowser *_boomarkBrowserRight = nullptr;
     ExternalDeviceFrame *_targetFrame = nullptr;
 
     QPointer<QMessageBox> activeMessageBox;
     bool hostHasSelection = false;
     bool deviceHasSelection = false;
+    bool urlMode = false;
 };

@@ -384,6 +384,25 @@ void BrowserTreeModel::refresh(const QModelIndex &index)
     }
 }
 
+void BrowserTreeModel::refreshOver(void *listed, QStringList *folders)
+{
+    auto *node = static_cast<QNodeItem *>(listed);
+    disconnect(node, &QNodeItem::importSucceeded, this, &BrowserTreeModel::refreshOver);
+    const QModelIndex parent = indexOfNode(node);
+    if (node->childCount() > 0) {
+        beginRemoveRows(parent, 0, node->childCount() - 1);
+        node->deleteChildren(0, node->childCount());
+        endRemoveRows();
+    }
+    if (!folders->isEmpty()) {
+        beginInsertRows(parent, 0, folders->size() - 1);
+        for (const QString &folder : qAsConst(*folders))
+            node->appendChild(new QNodeItem(QFileInfo(folder), this, FolderNode, node));
+        endInsertRows();
+    }
+    node->setPopulated(true);
+}
+
 void BrowserTreeModel::refresh()
 {
     refresh(QModelIndex());

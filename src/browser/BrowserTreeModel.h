@@ -78,6 +78,8 @@ public slots:
     // Lists a folder that has not been listed yet.
     void expand(const QModelIndex &index);
     void expand();
+    // Takes in the sub-folders a node listed in the background.
+    void refreshOver(void *node, QStringList *folders);
 
 private:
     void buildHostTop();

@@ -3,6 +3,7 @@ target_sources(OpaloSyncCore PRIVATE
     BrowserTreeModel.cpp BrowserTreeModel.h
     BrowserTreeView.h
     CategoryFilterModel.cpp CategoryFilterModel.h
+    FileListImporter.cpp FileListImporter.h
     IconProvider.h
     PrettyItemDelegate.cpp PrettyItemDelegate.h
     QNodeItem.cpp QNodeItem.h

@@ -2,6 +2,7 @@
 #include "browser/QNodeItem.h"
 #include "app/Logger.h"
 #include "browser/BrowserTreeModel.h"
+#include "browser/FileListImporter.h"
 #include "browser/IconProvider.h"
 #include "browser/SubFolderReader.h"
 #include "engine/TL09Engine.h"
@@ -44,6 +45,8 @@ QNodeItem::QNodeItem(
 QNodeItem::~QNodeItem()
 {
     qDeleteAll(m_children);
+    // Joins the listing, which stops before its next entry.
+    delete m_importer;
 }
 
 int QNodeItem::row() const
@@ -143,6 +146,33 @@ void QNodeItem::populate(bool force)
     for (const QFileInfo &folder : folders)
         appendChild(new QNodeItem(folder, m_model, FolderNode, this));
     m_populated = true;
+}
+
+void QNodeItem::importInBackground()
+{
+    if (m_importer)
+        return;
+    m_importer = new FileListImporter(folderPath(), this);
+    connect(m_importer, &QThread::finished, this, &QNodeItem::finishUp);
+    if (m_model)
+        connect(this, &QNodeItem::importSucceeded, m_model, &BrowserTreeModel::refreshOver);
+    m_importer->start();
+}
+
+void QNodeItem::finishUp()
+{
+    if (!m_importer)
+        return;
+    {
+        QMutexLocker locker(m_importer->mutex());
+        if (m_importer->wasStopped())
+            m_importer->node()->setPopulated(false);
+        else
+            emit importSucceeded(m_importer->node(), m_importer->results());
+    }
+    disconnect(m_importer, &QThread::finished, this, &QNodeItem::finishUp);
+    delete m_importer;
+    m_importer = nullptr;
 }
 
 QIcon QNodeItem::icon(const IconProvider &provider)

@@ -7,6 +7,7 @@
 #include <QObject>
 
 class BrowserTreeModel;
+class FileListImporter;
 class IconProvider;
 
 // What a folder tree node stands for. The numbers are part of the tree's
@@ -81,10 +82,23 @@ public:
     // not listed.
     QFileInfoList listSubFolders() const;
 
+    // Lists the sub-folders in a FileListImporter; the model takes them in
+    // through importSucceeded once the listing is complete. A listing still
+    // running is stopped when the node goes.
+    void importInBackground();
+
     // Computed on first use, then kept.
     QIcon icon(const IconProvider &provider);
     int cachedFlags() const { return m_cachedFlags; }
     void setCachedFlags(int flags) { m_cachedFlags = flags; }
+
+signals:
+    // node is the QNodeItem listed; folders are valid during the call only.
+    void importSucceeded(void *node, QStringList *folders);
+
+public slots:
+    // Hands a finished listing on and lets go of the importer.
+    void finishUp();
 
 private:
     QString m_name;
@@ -97,5 +111,6 @@ private:
     mutable SubFolderProbe m_subFolderProbe = Unprobed;
     BrowserTreeModel *m_model;
     QNodeItem *m_parent;
+    FileListImporter *m_importer = nullptr;
     QList<QNodeItem *> m_children;
 };

@@ -1,22 +1,63 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/QVideoList.h"
+#include "app/SessionFlags.h"
 #include "browser/CategoryFilterModel.h"
+#include "browser/ListShortcuts.h"
 #include "browser/PrettyItemDelegate.h"
 #include "browser/VideoModel.h"
+#include "plugins/ShellMenuApi.h"
+#include "ui/MessageBox.h"
 
 #include <QDrag>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QTranslator>
 #include <QUrl>
+
+namespace {
+
+bool isNavigationKey(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 QVideoList::QVideoList(QWidget *parent)
     : QListView(parent)
     , m_delegate(new PrettyItemDelegate(this))
+    , m_plugin(kde4Session ? ShellPlugin::Kde : ShellPlugin::Gnome)
 {
     setItemDelegate(m_delegate);
     setAcceptDrops(true);
+    if (kde4Session || gnomeSession)
+        loadPlugin();
+}
+
+void QVideoList::loadPlugin()
+{
+    if (!m_plugin.open())
+        return;
+    const auto linguist = m_plugin.resolve<ShellMenuApi::Linguist>(
+        m_plugin.desktop() == ShellPlugin::Kde ? "linguistKDEContextMenu" : "linguistGtkShellMenu");
+    // The plug-in installs the translator and keeps it.
+    if (linguist)
+        linguist(new QTranslator);
 }
 
 VideoModel *QVideoList::fileModel() const
@@ -40,6 +81,48 @@ QVector<QString> QVideoList::selectedPaths()
     return paths;
 }
 
+QString QVideoList::folderPath() const
+{
+    const VideoModel *files = fileModel();
+    return files ? files->rootPath() : QString();
+}
+
+void QVideoList::editFirstSelected(QWidget *boxParent)
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty() || edit(selected.first(), AllEditTriggers, nullptr))
+        return;
+    MessageBox box(QMessageBox::Critical, tr("IDS_RIGHTS_RENAME").arg(selected.first().data().toString()),
+        QMessageBox::Ok, boxParent);
+    box.exec();
+}
+
+void QVideoList::selectAllRows()
+{
+    const int rows = model()->rowCount(rootIndex());
+    if (rows == 0)
+        return;
+    const QItemSelection all(model()->index(0, 0, rootIndex()), model()->index(rows - 1, 0, rootIndex()));
+    selectionModel()->select(all, QItemSelectionModel::ClearAndSelect);
+}
+
+void QVideoList::deleteSelectedAfterQuestion()
+{
+    // Taken before asking: never the shown folder itself.
+    const QVector<QString> paths = selectedPaths();
+    if (selectionWasEmpty())
+        return;
+    QPointer<QVideoList> alive(this);
+    MessageBox question(QMessageBox::Question, tr("IDS_CONFIRM_DELETE"), QMessageBox::Yes | QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes || !alive)
+        return;
+    VideoModel *files = fileModel();
+    for (const QString &path : paths) {
+        if (!files->remove(files->index(path)))
+            return;
+    }
+}
+
 QMimeData *QVideoList::selectionMimeData() const
 {
     QList<QUrl> urls;
@@ -51,11 +134,6 @@ QMimeData *QVideoList::selectionMimeData() const
     auto *data = new QMimeData;
     data->setUrls(urls);
     return data;
-}
-
-void QVideoList::passKeyToView(QKeyEvent *event)
-{
-    QListView::keyPressEvent(event);
 }
 
 bool QVideoList::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
@@ -134,5 +212,12 @@ void QVideoList::dropEvent(QDropEvent *event)
 
 void QVideoList::keyPressEvent(QKeyEvent *event)
 {
-    emit keyPressed(event);
+    if (m_plugin.isOpen()) {
+        QPointer<QVideoList> alive(this);
+        if (ListShortcuts::handle(this, m_plugin, event) || !alive)
+            return;
+        QListView::keyPressEvent(event);
+    } else if (isNavigationKey(event)) {
+        QListView::keyPressEvent(event);
+    }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "browser/ShellPlugin.h"
+
 #include <QFileInfoList>
 #include <QListView>
 #include <QVector>
@@ -11,9 +13,12 @@ class QMimeData;
 class VideoModel;
 
 // The file list of a pane, a view of a VideoModel's shownFiles(). Drags start at the first move of a press on
-// an item; drops are taken from other widgets only and handed on as doDrop. The list does not handle keys
-// itself: it hands each key press to its pane's handler through keyPressed, which may pass it back with
-// passKeyToView.
+// an item; drops are taken from other widgets only and handed on as doDrop.
+//
+// Under KDE 4 and GNOME the list opens its desktop's context-menu plug-in when it is made, hands it a
+// translator, and binds the desktop's file keys to the plug-in's operations (see ListShortcuts); what the
+// plug-in changed is reported through the signals, for the pane to refresh its tree. Keys no table binds
+// stay the view's own; on other desktops only the navigation keys are.
 class QVideoList : public QListView
 {
     Q_OBJECT
@@ -29,14 +34,22 @@ public:
     // The selected paths in selection order; the shown folder alone when
     // nothing is selected (then selectionWasEmpty() is true).
     QVector<QString> selectedPaths();
+    // The shown folder.
+    QString folderPath() const;
     bool selectionWasEmpty() const { return m_emptySelection; }
     PrettyItemDelegate *itemDelegate() const { return m_delegate; }
 
     // The selection as local file URLs, for a drag.
     QMimeData *selectionMimeData() const;
 
-    // Lets the view's own key handling (navigation, the edit key) run.
-    void passKeyToView(QKeyEvent *event);
+    // Starts renaming the first selected item; when the view refuses, tells
+    // the user, in a box over boxParent. Nothing without a selection.
+    void editFirstSelected(QWidget *boxParent);
+    // Selects every row of the shown folder, once each (the first column).
+    void selectAllRows();
+    // Asks, then removes the selected items from disk, stopping at the first
+    // that cannot be removed.
+    void deleteSelectedAfterQuestion();
 
 signals:
     void refreshTree();
@@ -46,7 +59,6 @@ signals:
     void refreshBrowserTree(const QVector<QString> &paths);
     void refreshBrowserTreeGnome();
     void doDrop(const QFileInfoList &files, const QString &targetDir);
-    void keyPressed(QKeyEvent *event);
 
 protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
@@ -61,8 +73,10 @@ protected:
 
 private:
     bool acceptsDrag(const QDropEvent *event) const;
+    void loadPlugin();
 
     PrettyItemDelegate *m_delegate;
+    ShellPlugin m_plugin;
     bool m_emptySelection = false;
     bool m_pressedOnItem = false;
     // A drag of our own is running: its drops onto this list are ignored.

@@ -210,6 +210,8 @@ void TL09Engine::run()
     m_sweepTemporaries = isFirstCollectionOfDevice() && !m_copy.isRunning();
     const bool ok = collectData();
     m_sweepTemporaries = false;
+    if (!refreshAfterCopy)
+        reloadBookmarks();
     if (!refreshAfterCopy && checkDeviceFolders() && !abortRequested)
         emit dataCollectionFinished(ok);
     refreshAfterCopy = false;

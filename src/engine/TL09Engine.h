@@ -172,6 +172,8 @@ private:
     bool isFirstCollectionOfDevice();
     qint64 selectionSize(const QFileInfoList &files, const FileNameMatcher &matcher) const;
     bool isDeviceNode(const QString &udi, QSet<QString> &visited);
+    // Rebuilds both bookmark models from their stores (engine thread).
+    void reloadBookmarks();
     void resetCounters();
     bool sumDirectory(int directory);
     void countEntry(int directory, const char *name, unsigned char type);
@@ -191,7 +193,8 @@ private:
     // running one removes temporary files left by an interrupted copy.
     quint64 m_collectedArrival = 0;
     bool m_sweepTemporaries = false;
-    BookmarkTreeModel *m_hostBookmarkModel = nullptr;
-    BookmarkTreeModel *m_deviceBookmarkModel = nullptr;
+    // Set by the models on the GUI thread, read by the engine thread.
+    std::atomic<BookmarkTreeModel *> m_hostBookmarkModel { nullptr };
+    std::atomic<BookmarkTreeModel *> m_deviceBookmarkModel { nullptr };
     UDisks2Backend *m_udisks2 = nullptr;
 };

@@ -45,7 +45,7 @@ private slots:
     void dropFromAnotherWidget();
     void dragCarriesTheSelection();
     void selectedPathsFallBackToTheFolder();
-    void keysGoToThePane();
+    void navigationKeysMoveWithoutPlugin();
 
 private:
     QModelIndex waitForRow(const QString &path);
@@ -245,20 +245,15 @@ void TestQVideoList::selectedPathsFallBackToTheFolder()
     QVERIFY(!m_list->selectionWasEmpty());
 }
 
-void TestQVideoList::keysGoToThePane()
+void TestQVideoList::navigationKeysMoveWithoutPlugin()
 {
     QVERIFY(waitForRow(m_dir->filePath(QStringLiteral("a.jpg"))).isValid());
     QVERIFY(waitForRow(m_dir->filePath(QStringLiteral("b.jpg"))).isValid());
     const QModelIndex first = m_list->model()->index(0, 0, m_list->rootIndex());
     m_list->setCurrentIndex(first);
-    int keys = 0;
-    connect(m_list.get(), &QVideoList::keyPressed, this, [&keys] { ++keys; });
-
-    QTest::keyClick(m_list.get(), Qt::Key_End);
-    QCOMPARE(keys, 1);
-    QCOMPARE(m_list->currentIndex(), first);
-
-    connect(m_list.get(), &QVideoList::keyPressed, m_list.get(), &QVideoList::passKeyToView);
+    // No desktop plug-in here: the file keys do nothing, navigation works.
+    QTest::keyClick(m_list.get(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(m_list->selectionModel()->selectedIndexes().size(), 1);
     QTest::keyClick(m_list.get(), Qt::Key_End);
     QCOMPARE(m_list->currentIndex(), m_list->model()->index(1, 0, m_list->rootIndex()));
 }

@@ -29,14 +29,15 @@ def entries(path):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--lupdate", required=True)
-    parser.add_argument("--sources", required=True)
+    parser.add_argument("--sources", required=True, nargs="+")
     parser.add_argument("--catalogues", required=True)
+    parser.add_argument("--prefix", default="OpaloSync", help="catalogue name before _xx.ts")
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory() as tmp:
         extracted = os.path.join(tmp, "extracted.ts")
         subprocess.run([args.lupdate, "-silent", "-no-obsolete", "-locations", "none",
-                        "-extensions", "cpp,h", args.sources, "-ts", extracted], check=True)
+                        "-extensions", "cpp,h"] + args.sources + ["-ts", extracted], check=True)
         used = entries(extracted)
 
     problems = []
@@ -44,7 +45,7 @@ def main():
         if not key.startswith("IDS_"):
             problems.append("%s: %r is translated but is not an IDS_ key" % (context, key))
     for language in LANGUAGES:
-        path = os.path.join(args.catalogues, "OpaloSync_%s.ts" % language)
+        path = os.path.join(args.catalogues, "%s_%s.ts" % (args.prefix, language))
         catalogue = entries(path)
         for context, key in sorted(used):
             translation = catalogue.get((context, key))

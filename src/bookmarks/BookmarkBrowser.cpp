@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "bookmarks/BookmarkBrowser.h"
+
+#include "bookmarks/BookmarkItem.h"
+#include "bookmarks/BookmarkTreeModel.h"
+#include "bookmarks/BookmarksListView.h"
+#include "bookmarks/FilteredBrowserModel.h"
+#include "bookmarks/IBrowser.h"
+#include "ui/MessageBox.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+const int monitorIntervalMs = 2000;
+const int listTitleWidth = 150;
+
+bool isBrowserRow(const BookmarkItem *item)
+{
+    return item->type() == BrowserRootItem
+        && (item->title() == QLatin1String("Chrome") || item->title() == QLatin1String("Firefox"));
+}
+
+} // namespace
+
+BookmarkBrowser::BookmarkBrowser(int mode, QWidget *parent)
+    : QWidget(parent)
+    , m_mode(mode)
+{
+    buildViews();
+    m_tree->expandToDepth(0);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_splitter);
+
+    connect(m_tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &BookmarkBrowser::browserTreeSelectionChanged);
+    connect(
+        m_list, &BookmarksListView::elementDoubleClicked, this, &BookmarkBrowser::browserListDoubleClicked);
+    connect(m_tree, &QTreeView::clicked, this, &BookmarkBrowser::browserListClicked);
+    if (m_mode == 0) {
+        m_monitor = new QTimer(this);
+        connect(m_monitor, &QTimer::timeout, this, &BookmarkBrowser::onMonitorBrowsersTimer);
+        m_monitor->start(monitorIntervalMs);
+        m_tree->collapseAll();
+    }
+    selectInTree(m_proxy->index(0, 0));
+    if (m_mode == 0)
+        connect(m_model, &BookmarkTreeModel::hostDeviceBookmarksLoaded, this,
+            &BookmarkBrowser::bookmarksWereLoaded);
+    else
+        connect(m_model, &BookmarkTreeModel::extDeviceBookmarksLoaded, this,
+            &BookmarkBrowser::bookmarksWereLoaded);
+}
+
+BookmarkBrowser::~BookmarkBrowser()
+{
+    if (m_monitor)
+        m_monitor->stop();
+}
+
+void BookmarkBrowser::buildViews()
+{
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_model = new BookmarkTreeModel(m_mode, this);
+    m_proxy = new FilteredBrowserModel(this);
+    m_proxy->setSourceModel(m_model);
+
+    m_tree = new QTreeView(m_splitter);
+    m_tree->setObjectName(QStringLiteral("_bookmarkTree"));
+    m_tree->setModel(m_proxy);
+    m_tree->setHeaderHidden(true);
+    m_tree->setColumnHidden(1, true);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    m_list = new BookmarksListView(m_splitter);
+    m_list->setObjectName(QStringLiteral("_bookmarkList"));
+    m_list->setModel(m_model);
+    m_list->setItemsExpandable(false);
+    m_list->setRootIsDecorated(false);
+    m_list->setColumnWidth(0, listTitleWidth);
+    m_list->setEditTriggers(QAbstractItemView::SelectedClicked);
+
+    m_splitter->addWidget(m_tree);
+    m_splitter->addWidget(m_list);
+    m_splitter->setCollapsible(0, false);
+    m_splitter->setCollapsible(1, false);
+}
+
+void BookmarkBrowser::selectInTree(const QModelIndex &proxyIndex)
+{
+    if (!proxyIndex.isValid())
+        return;
+    m_tree->selectionModel()->setCurrentIndex(proxyIndex, QItemSelectionModel::ClearAndSelect);
+}
+
+void BookmarkBrowser::showFolder(const QModelIndex &treeIndex)
+{
+    if (!treeIndex.isValid())
+        return;
+    const QModelIndex folder = m_proxy->mapToSource(treeIndex);
+    if (folder.column() != 0)
+        return;
+    m_list->setRootIndex(folder);
+    m_list->clearSelection();
+}
+
+void BookmarkBrowser::browserTreeSelectionChanged(const QItemSelection &selected, const QItemSelection &)
+{
+    if (!selected.indexes().isEmpty())
+        showFolder(selected.indexes().first());
+}
+
+void BookmarkBrowser::browserListDoubleClicked(const QModelIndex &index)
+{
+    const BookmarkItem *item = m_model->itemFromIndex(index);
+    if (!index.isValid() || item->type() == UrlItem)
+        return;
+    selectInTree(m_proxy->mapFromSource(index.siblingAtColumn(0)));
+}
+
+void BookmarkBrowser::browserListClicked(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    const QModelIndex mapped = m_proxy->mapToSource(index);
+    const BookmarkItem *item = mapped.isValid() ? m_model->itemFromIndex(mapped) : nullptr;
+    if (!item || item->type() != BrowserRootItem)
+        return;
+    const struct
+    {
+        BookmarkTreeModel::Source source;
+        const char *name;
+    } browsers[] = { { BookmarkTreeModel::FirefoxSource, "Firefox" },
+        { BookmarkTreeModel::ChromeSource, "Chrome" }, { BookmarkTreeModel::SafariSource, "Safari" } };
+    for (const auto &browser : browsers) {
+        const QString name = QLatin1String(browser.name);
+        if (item->title() != name || m_model->source(browser.source)->isLoaded())
+            continue;
+        while (m_model->source(browser.source)->isRunning()) {
+            if (askToCloseBrowser(name) != QMessageBox::Retry)
+                return;
+        }
+        m_model->reloadBrowser(browser.source);
+        m_list->setRootIndex(mapped);
+        m_list->clearSelection();
+        return;
+    }
+}
+
+int BookmarkBrowser::askToCloseBrowser(const QString &name)
+{
+    MessageBox box(QMessageBox::Question, tr("IDS_ASK_TO_CLOSE_BROWSER").arg(name),
+        QMessageBox::Retry | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Retry)->setText(tr("IDS_RETRY"));
+    return box.exec();
+}
+
+void BookmarkBrowser::onMonitorBrowsersTimer()
+{
+    QModelIndex browserRow = m_tree->currentIndex();
+    while (browserRow.parent().isValid())
+        browserRow = browserRow.parent();
+    const QPersistentModelIndex shownBrowser(browserRow);
+    m_model->unloadRunningBrowsers();
+    // The folder shown may have gone with the browser's tree; its row is then
+    // shown rather than every browser.
+    if (!m_list->rootIndex().isValid())
+        selectInTree(shownBrowser);
+}
+
+void BookmarkBrowser::bookmarksWereLoaded()
+{
+    const QModelIndex top = m_proxy->index(0, 0);
+    if (!top.isValid())
+        return;
+    const QModelIndex first = m_proxy->index(0, 0, top);
+    if (!first.isValid())
+        return;
+    // A current row inside a collapsed one would not be seen.
+    m_tree->expand(top);
+    selectInTree(first);
+}
+
+void BookmarkBrowser::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        m_list->clearSelection();
+    QWidget::showEvent(event);
+}
+
+bool BookmarkBrowser::deleteSelected()
+{
+    for (;;) {
+        const QModelIndexList rows = m_list->selectionModel()->selectedRows(0);
+        if (rows.isEmpty())
+            break;
+        const QModelIndex first = rows.first();
+        if (!m_model->removeRows(first.row(), 1, first.parent()))
+            return false;
+    }
+    m_model->save();
+    return true;
+}
+
+bool BookmarkBrowser::createFolder()
+{
+    const QModelIndex parent = m_proxy->mapToSource(m_tree->currentIndex());
+    if (!m_model->insertRows(0, 1, parent))
+        return false;
+    const QModelIndex created = m_model->index(0, 0, m_list->rootIndex());
+    m_list->setCurrentIndex(created);
+    m_model->save();
+    m_list->edit(m_model->index(0, 0, m_list->rootIndex()));
+    return true;
+}
+
+QModelIndex BookmarkBrowser::treeTarget() const
+{
+    return m_proxy->mapToSource(m_tree->currentIndex());
+}
+
+bool BookmarkBrowser::canReceive(const BookmarkBrowser &from) const
+{
+    const QModelIndex target = treeTarget();
+    if (target.isValid() && isBrowserRow(m_model->itemFromIndex(target)))
+        return false;
+    return from.m_list->selectionModel()->hasSelection();
+}
+
+void BookmarkBrowser::receiveCopies(const BookmarkBrowser &from)
+{
+    const QModelIndex target = treeTarget();
+    if (target.isValid()) {
+        BookmarkItem *destination = m_model->itemFromIndex(target);
+        const QModelIndexList rows = from.m_list->selectionModel()->selectedRows(0);
+        for (const QModelIndex &row : rows)
+            m_model->copyItem(from.m_model->itemFromIndex(row), destination);
+    }
+    m_model->save();
+    const QModelIndex current = m_tree->currentIndex();
+    selectInTree(current);
+    showFolder(current);
+}

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QItemSelection>
+#include <QWidget>
+
+class BookmarkTreeModel;
+class BookmarksListView;
+class FilteredBrowserModel;
+class QSplitter;
+class QTimer;
+class QTreeView;
+
+// A bookmark pane: the folders of its model in a tree on the left, the items
+// of the folder chosen there in a list on the right. The PC's pane (mode 0)
+// looks for running browsers every two seconds and empties their rows; a
+// click on such a row asks the user to close the browser before it is read
+// again.
+class BookmarkBrowser : public QWidget
+{
+    Q_OBJECT
+
+public:
+    BookmarkBrowser(int mode, QWidget *parent = nullptr);
+    ~BookmarkBrowser() override;
+
+    BookmarkTreeModel *model() const { return m_model; }
+    FilteredBrowserModel *proxy() const { return m_proxy; }
+    QTreeView *treeView() const { return m_tree; }
+    BookmarksListView *listView() const { return m_list; }
+
+    // Shows the folder at a tree index in the list.
+    void showFolder(const QModelIndex &treeIndex);
+    // Removes the list's selection and saves; false at the first item that
+    // may not be removed.
+    bool deleteSelected();
+    // Creates a folder first in the tree's current folder and opens its name
+    // for editing; false where no folder may be created.
+    bool createFolder();
+    int askToCloseBrowser(const QString &name);
+
+    // Whether the selection of from's list can be copied here: something is
+    // chosen, and the tree's current row is not a browser's own row.
+    bool canReceive(const BookmarkBrowser &from) const;
+    // Copies the selection of from's list into the tree's current folder,
+    // saves, and shows that folder with the copies.
+    void receiveCopies(const BookmarkBrowser &from);
+
+public slots:
+    void browserTreeSelectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
+    void browserListDoubleClicked(const QModelIndex &index);
+    void browserListClicked(const QModelIndex &index);
+    void onMonitorBrowsersTimer();
+    void bookmarksWereLoaded();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildViews();
+    void selectInTree(const QModelIndex &proxyIndex);
+    QModelIndex treeTarget() const;
+
+    const int m_mode;
+    QSplitter *m_splitter = nullptr;
+    BookmarkTreeModel *m_model = nullptr;
+    FilteredBrowserModel *m_proxy = nullptr;
+    QTreeView *m_tree = nullptr;
+    BookmarksListView *m_list = nullptr;
+    QTimer *m_monitor = nullptr;
+};

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QString>
+
+// One handle on a desktop's context-menu plug-in library, opened with dlopen
+// on first use; its functions are looked up by their plain names.
+//
+// A handle is not closed on destruction: the file list keeps its handle for
+// the life of the program, because the translator the plug-in installs reads
+// the catalogue from the library's own memory. The pane closes its handles
+// itself when it goes.
+class ShellPlugin
+{
+public:
+    enum Desktop { Kde, Gnome };
+
+    explicit ShellPlugin(Desktop desktop);
+    ShellPlugin(const ShellPlugin &) = delete;
+    ShellPlugin &operator=(const ShellPlugin &) = delete;
+
+    // OPALO_PLUGIN_DIR from the environment (a build tree's plug-ins, for
+    // tests and the demo), else the installed plug-in folder.
+    static QString folder();
+
+    Desktop desktop() const { return m_desktop; }
+    QString libraryPath() const;
+    // Opens the library unless it is open; false when it cannot be loaded.
+    bool open();
+    bool isOpen() const { return m_handle != nullptr; }
+    void close();
+
+    // Null when the library is not open or does not export name.
+    template<typename Function> Function resolve(const char *name) const
+    {
+        return reinterpret_cast<Function>(symbol(name));
+    }
+
+private:
+    void *symbol(const char *name) const;
+
+    Desktop m_desktop;
+    void *m_handle = nullptr;
+};

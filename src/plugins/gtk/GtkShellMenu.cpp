@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The functions the program finds by name in libgtkShellMenu.so.
+
+#include "FileOperations.h"
+#include "GnomeClipboard.h"
+#include "PasteOperation.h"
+
+#include "app/CatalogueLanguage.h"
+#include "plugins/ShellMenuApi.h"
+
+#include <QTranslator>
+
+#include <type_traits>
+
+extern "C" {
+
+// The menu itself is not offered yet: nothing for the caller to do.
+Q_DECL_EXPORT int ShowGtkShellMenu(int, int, QVector<QString>, bool, int, int, int, QWidget *)
+{
+    return -1;
+}
+
+// Installs the plug-in's catalogue for the system language, English when the
+// language has none. The translator stays installed, and is deleted with the
+// application; the program never unloads the plug-in, whose memory the
+// translator reads.
+Q_DECL_EXPORT void linguistGtkShellMenu(QTranslator *translator)
+{
+    translator->load(QLatin1String(":/translation/lang/gtkShellMenu_") + catalogueLanguage(QLocale::system())
+        + QLatin1String(".qm"));
+    translator->setParent(QCoreApplication::instance());
+    QCoreApplication::installTranslator(translator);
+}
+
+Q_DECL_EXPORT void copy(QVector<QString> files)
+{
+    GnomeClipboard::put(files, false);
+}
+
+Q_DECL_EXPORT void cut(QVector<QString> files)
+{
+    GnomeClipboard::put(files, true);
+}
+
+Q_DECL_EXPORT void paste(QString destination)
+{
+    PasteOperation(destination).run();
+}
+
+Q_DECL_EXPORT void createFolder(QString folder)
+{
+    FileOperations::createFolder(folder);
+}
+
+Q_DECL_EXPORT void makeLink(QString path)
+{
+    FileOperations::makeLink(path);
+}
+
+Q_DECL_EXPORT void moveToTrash(QVector<QString> files, QWidget *)
+{
+    FileOperations::moveToTrash(files);
+}
+
+// Returns 31 Yes, 32 Yes to all, 33 No, 34 No to all, 0 otherwise.
+Q_DECL_EXPORT int createMessageBox(QString text, int mode)
+{
+    return FileOperations::ask(text, mode);
+}
+
+// result is numbered as FileOperations::Result.
+Q_DECL_EXPORT void verifyGnomeVfsResult(int result, const char *path)
+{
+    FileOperations::report(result, QString::fromUtf8(path));
+}
+
+} // extern "C"
+
+static_assert(std::is_same_v<decltype(&ShowGtkShellMenu), ShellMenuApi::ShowGtkShellMenu>);
+static_assert(std::is_same_v<decltype(&linguistGtkShellMenu), ShellMenuApi::Linguist>);
+static_assert(std::is_same_v<decltype(&copy), ShellMenuApi::FilesOperation>);
+static_assert(std::is_same_v<decltype(&cut), ShellMenuApi::FilesOperation>);
+static_assert(std::is_same_v<decltype(&paste), ShellMenuApi::PathOperation>);
+static_assert(std::is_same_v<decltype(&createFolder), ShellMenuApi::PathOperation>);
+static_assert(std::is_same_v<decltype(&makeLink), ShellMenuApi::PathOperation>);
+static_assert(std::is_same_v<decltype(&moveToTrash), ShellMenuApi::MoveToTrash>);

@@ -1,0 +1,389 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "BookmarkStores.h"
+#include "PaneTestHome.h"
+
+#include "bookmarks/BookmarkItem.h"
+#include "bookmarks/BookmarkTreeModel.h"
+#include "bookmarks/BookmarksListView.h"
+#include "bookmarks/Chrome.h"
+#include "bookmarks/ExternalDeviceBookmarkBrowser.h"
+#include "bookmarks/FilteredBrowserModel.h"
+#include "bookmarks/Firefox.h"
+#include "bookmarks/HostBookmarkBrowser.h"
+#include "browser/Browser.h"
+#include "browser/HostFrame.h"
+#include "ui/Button.h"
+#include "ui/MessageBox.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeView>
+
+using namespace BookmarkStores;
+
+namespace {
+
+QJsonArray deviceChildren(const char *root, int index = -1)
+{
+    const QJsonObject node = readJson(Chrome::bookmarksDir(1) + QStringLiteral("Bookmarks"))
+                                 .value(QStringLiteral("roots"))
+                                 .toObject()
+                                 .value(QLatin1String(root))
+                                 .toObject();
+    const QJsonArray children = node.value(QStringLiteral("children")).toArray();
+    if (index < 0)
+        return children;
+    return children.at(index).toObject().value(QStringLiteral("children")).toArray();
+}
+
+// Selects rows of a pane's list, which shows the model's folder at parent.
+void selectListRows(BookmarkBrowser &pane, const QModelIndex &parent, std::initializer_list<int> rows)
+{
+    pane.listView()->setRootIndex(parent);
+    QItemSelectionModel *selection = pane.listView()->selectionModel();
+    selection->clearSelection();
+    for (const int row : rows)
+        selection->select(
+            pane.model()->index(row, 0, parent), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void makeTreeCurrent(BookmarkBrowser &pane, BookmarkItem *item)
+{
+    const QModelIndex index = pane.proxy()->mapFromSource(pane.model()->indexFromItem(item));
+    pane.treeView()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+struct Stores
+{
+    Stores()
+    {
+        createFirefoxProfile(CurrentSchema);
+        writeChromeFile(0, QJsonDocument(currentChromeFile()).toJson());
+        writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
+    }
+    PaneTestHome home;
+};
+
+} // namespace
+
+class TestBookmarkBrowser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Whatever runs on this machine, the tests decide which browser runs.
+    void init() { IBrowser::setProcessProbe(nothingRuns); }
+    void cleanup() { MessageBox::setAnswerer(nullptr); }
+    void firstFolderShownAfterLoad();
+    void treeHidesBookmarks();
+    void doubleClick();
+    void runningBrowserAsked_data();
+    void runningBrowserAsked();
+    void runningBrowserUnloaded();
+    void copyOntoBrowserRowRefused();
+    void copyToDevice();
+    void copyToHostFirefox();
+    void deleteRootFolderRefused();
+    void deleteSelected();
+    void createFolder();
+    void windowBookmarkMode();
+    void windowArrows();
+    void windowCommands();
+    void fileButtonsLeftAlone();
+};
+
+void TestBookmarkBrowser::firstFolderShownAfterLoad()
+{
+    Stores stores;
+    ExternalDeviceBookmarkBrowser device;
+    device.model()->reload();
+    const QModelIndex current = device.proxy()->mapToSource(device.treeView()->currentIndex());
+    QCOMPARE(device.model()->itemFromIndex(current)->title(), QStringLiteral("Bookmarks bar"));
+    QCOMPARE(device.listView()->rootIndex(), current);
+}
+
+void TestBookmarkBrowser::treeHidesBookmarks()
+{
+    Stores stores;
+    HostBookmarkBrowser host;
+    host.model()->reload();
+    const QModelIndex bar = host.proxy()->index(0, 0, host.proxy()->index(1, 0));
+    // Linux only: the bookmark beside it is not a folder.
+    QCOMPARE(host.proxy()->rowCount(bar), 1);
+    QCOMPARE(host.model()->rowCount(host.proxy()->mapToSource(bar)), 2);
+    QVERIFY(host.treeView()->isColumnHidden(1));
+}
+
+void TestBookmarkBrowser::doubleClick()
+{
+    Stores stores;
+    ExternalDeviceBookmarkBrowser device;
+    device.model()->reload();
+    device.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&device));
+    const QModelIndex bar = device.listView()->rootIndex();
+    const QModelIndex linux = device.model()->index(0, 0, bar);
+    const QModelIndex bookmark = device.model()->index(1, 0, bar);
+    QTest::mouseDClick(
+        device.listView()->viewport(), Qt::LeftButton, {}, device.listView()->visualRect(bookmark).center());
+    QCOMPARE(device.listView()->rootIndex(), bar);
+    QTest::mouseDClick(
+        device.listView()->viewport(), Qt::LeftButton, {}, device.listView()->visualRect(linux).center());
+    QCOMPARE(device.proxy()->mapToSource(device.treeView()->currentIndex()), linux);
+    QCOMPARE(device.listView()->rootIndex(), linux);
+    QVERIFY(!device.listView()->findChild<QLineEdit *>());
+}
+
+void TestBookmarkBrowser::runningBrowserAsked_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("loaded");
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << false;
+    QTest::newRow("try again after closing") << int(QMessageBox::Retry) << true;
+}
+
+void TestBookmarkBrowser::runningBrowserAsked()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, loaded);
+    Stores stores;
+    HostBookmarkBrowser host;
+    bool running = true;
+    IBrowser::setProcessProbe(
+        [&running](const QString &name) { return running && name == QLatin1String("firefox"); });
+    host.model()->reload();
+    QCOMPARE(host.model()->headerItem()->child(0)->childCount(), 0);
+    QStringList asked;
+    MessageBox::setAnswerer([&](MessageBox &box) {
+        asked << box.text();
+        running = false;
+        return answer;
+    });
+    host.browserListClicked(host.proxy()->index(0, 0));
+    QCOMPARE(asked, QStringList { QStringLiteral("IDS_ASK_TO_CLOSE_BROWSER") });
+    QCOMPARE(host.model()->firefox()->isLoaded(), loaded);
+    QCOMPARE(host.model()->headerItem()->child(0)->childCount(), loaded ? 5 : 0);
+    if (loaded)
+        QCOMPARE(host.listView()->rootIndex(), host.model()->index(0, 0));
+    // A loaded browser is not asked about again.
+    asked.clear();
+    running = true;
+    host.browserListClicked(host.proxy()->index(1, 0));
+    QVERIFY(asked.isEmpty());
+}
+
+void TestBookmarkBrowser::runningBrowserUnloaded()
+{
+    Stores stores;
+    HostBookmarkBrowser host;
+    host.model()->reload();
+    makeTreeCurrent(host, host.model()->headerItem()->child(0)->child(1)->child(0));
+    IBrowser::setProcessProbe([](const QString &name) { return name == QLatin1String("firefox"); });
+    host.onMonitorBrowsersTimer();
+    QCOMPARE(host.model()->headerItem()->child(0)->childCount(), 0);
+    // The list shows the emptied row, not every browser.
+    QCOMPARE(host.listView()->rootIndex(), host.model()->index(0, 0));
+}
+
+void TestBookmarkBrowser::copyOntoBrowserRowRefused()
+{
+    Stores stores;
+    HostBookmarkBrowser host;
+    ExternalDeviceBookmarkBrowser device;
+    host.model()->reload();
+    device.model()->reload();
+    const QByteArray before
+        = QJsonDocument(readJson(Chrome::bookmarksDir(0) + QStringLiteral("Bookmarks"))).toJson();
+    makeTreeCurrent(host, host.model()->headerItem()->child(1));
+    selectListRows(
+        device, device.model()->indexFromItem(device.model()->headerItem()->child(0)->child(0)), { 1 });
+    QVERIFY(!host.canReceive(device));
+    QVERIFY(!QFile::exists(Chrome::bookmarksDir(0) + QStringLiteral("Bookmarks.bak")));
+    QCOMPARE(QJsonDocument(readJson(Chrome::bookmarksDir(0) + QStringLiteral("Bookmarks"))).toJson(), before);
+}
+
+void TestBookmarkBrowser::copyToDevice()
+{
+    Stores stores;
+    HostBookmarkBrowser host;
+    ExternalDeviceBookmarkBrowser device;
+    host.model()->reload();
+    device.model()->reload();
+    BookmarkItem *hostBar = host.model()->headerItem()->child(1)->child(0);
+    BookmarkItem *linux = hostBar->child(0);
+    selectListRows(host, host.model()->indexFromItem(linux), { 0, 1 });
+    // A third one from the bar itself.
+    host.listView()->selectionModel()->select(host.model()->indexFromItem(hostBar->child(1)),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    BookmarkItem *deviceOther = device.model()->headerItem()->child(0)->child(1);
+    makeTreeCurrent(device, deviceOther);
+    QVERIFY(device.canReceive(host));
+    device.receiveCopies(host);
+    const QJsonArray written = deviceChildren("other");
+    QCOMPARE(written.size(), 3);
+    QStringList ids;
+    for (const QJsonValue &node : written)
+        ids << node.toObject().value(QStringLiteral("id")).toString();
+    QCOMPARE(ids, (QStringList { QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10") }));
+    QCOMPARE(written.at(0).toObject().value(QStringLiteral("name")).toString(), QStringLiteral("Debian"));
+    QCOMPARE(linux->child(0)->id().toInt(), 5);
+    QCOMPARE(device.listView()->rootIndex(), device.model()->indexFromItem(deviceOther));
+}
+
+void TestBookmarkBrowser::copyToHostFirefox()
+{
+    Stores stores;
+    HostBookmarkBrowser host;
+    ExternalDeviceBookmarkBrowser device;
+    host.model()->reload();
+    device.model()->reload();
+    BookmarkItem *menu = host.model()->headerItem()->child(0)->child(0);
+    makeTreeCurrent(host, menu);
+    selectListRows(
+        device, device.model()->indexFromItem(device.model()->headerItem()->child(0)->child(0)), { 0 });
+    host.receiveCopies(device);
+    const QString places = Firefox::firefoxDir() + QStringLiteral("abc.default/places.sqlite");
+    QCOMPARE(column(places,
+                 QStringLiteral("SELECT b.title FROM moz_bookmarks b JOIN moz_bookmarks f ON f.id=b.parent "
+                                "WHERE f.parent=2 ORDER BY b.position")),
+        (QVariantList { QStringLiteral("Debian"), QStringLiteral("Kernel") }));
+    QVERIFY(menu->child(1)->storedId() > 11);
+}
+
+void TestBookmarkBrowser::deleteRootFolderRefused()
+{
+    Stores stores;
+    ExternalDeviceBookmarkBrowser device;
+    device.model()->reload();
+    selectListRows(device, device.model()->indexFromItem(device.model()->headerItem()->child(0)), { 0, 1 });
+    QVERIFY(!device.deleteSelected());
+    QCOMPARE(device.model()->headerItem()->child(0)->childCount(), 3);
+}
+
+void TestBookmarkBrowser::deleteSelected()
+{
+    Stores stores;
+    ExternalDeviceBookmarkBrowser device;
+    device.model()->reload();
+    selectListRows(
+        device, device.model()->indexFromItem(device.model()->headerItem()->child(0)->child(0)), { 0, 1 });
+    QVERIFY(device.deleteSelected());
+    QVERIFY(deviceChildren("bookmark_bar").isEmpty());
+    QCOMPARE(deviceChildren("other").size(), 0);
+}
+
+void TestBookmarkBrowser::createFolder()
+{
+    Stores stores;
+    ExternalDeviceBookmarkBrowser device;
+    device.model()->reload();
+    device.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&device));
+    makeTreeCurrent(device, device.model()->headerItem()->child(0)->child(0));
+    QVERIFY(device.createFolder());
+    QCOMPARE(deviceChildren("bookmark_bar").at(0).toObject().value(QStringLiteral("name")).toString(),
+        QStringLiteral("IDS_FOLDER"));
+    QVERIFY(device.listView()->findChild<QLineEdit *>());
+    // The device's own row takes no folder.
+    makeTreeCurrent(device, device.model()->headerItem()->child(0));
+    QVERIFY(!device.createFolder());
+}
+
+void TestBookmarkBrowser::windowBookmarkMode()
+{
+    Stores stores;
+    Browser browser;
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QVERIFY(!browser.findChild<Button *>(QStringLiteral("_urlTabPushButton"))->isVisible());
+    QVERIFY(!browser.hostBookmarkBrowser()->isVisible());
+    QCOMPARE(browser.hostBookmarkBrowser()->objectName(), QStringLiteral("_boomarkBrowserLeft"));
+    QCOMPARE(browser.deviceBookmarkBrowser()->objectName(), QStringLiteral("_boomarkBrowserRight"));
+    browser.setURLMode();
+    QVERIFY(browser.hostBookmarkBrowser()->isVisible());
+    QVERIFY(browser.deviceBookmarkBrowser()->isVisible());
+    QVERIFY(!browser.hostFrame()->isVisible());
+    browser.setMusicMode();
+    QVERIFY(!browser.deviceBookmarkBrowser()->isVisible());
+    QVERIFY(browser.hostFrame()->isVisible());
+}
+
+void TestBookmarkBrowser::windowArrows()
+{
+    Stores stores;
+    Browser browser;
+    browser.show();
+    browser.setURLMode();
+    HostBookmarkBrowser *host = browser.hostBookmarkBrowser();
+    ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
+    host->model()->reload();
+    device->model()->reload();
+    auto *toDevice = browser.findChild<Button *>(QStringLiteral("_copy2ExternalDevice"));
+    auto *toHost = browser.findChild<Button *>(QStringLiteral("_copy2Host"));
+    selectListRows(
+        *host, host->model()->indexFromItem(host->model()->headerItem()->child(1)->child(0)), { 1 });
+    QVERIFY(toDevice->isEnabled());
+    makeTreeCurrent(*device, device->model()->headerItem()->child(0));
+    QVERIFY(!toDevice->isEnabled());
+    selectListRows(
+        *device, device->model()->indexFromItem(device->model()->headerItem()->child(0)->child(0)), { 1 });
+    makeTreeCurrent(*host, host->model()->headerItem()->child(1));
+    QVERIFY(!toHost->isEnabled());
+    makeTreeCurrent(*host, host->model()->headerItem()->child(1)->child(1));
+    QVERIFY(toHost->isEnabled());
+    // The left arrow copies the bookmark, not files.
+    QTest::mouseClick(toHost, Qt::LeftButton);
+    QCOMPARE(host->model()->headerItem()->child(1)->child(1)->childCount(), 1);
+}
+
+void TestBookmarkBrowser::windowCommands()
+{
+    Stores stores;
+    Browser browser;
+    browser.setURLMode();
+    ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
+    device->model()->reload();
+    QStringList shown;
+    MessageBox::setAnswerer([&shown](MessageBox &box) {
+        shown << box.text();
+        return int(QMessageBox::Ok);
+    });
+    selectListRows(*device, device->model()->indexFromItem(device->model()->headerItem()->child(0)), { 0 });
+    browser.DeleteFromOpalo();
+    makeTreeCurrent(*device, device->model()->headerItem()->child(0));
+    browser.CreateDirInOpalo();
+    QCOMPARE(shown,
+        (QStringList { QStringLiteral("IDS_DELETE_ERROR"), QStringLiteral("IDS_ERROR_CREATING_DIRECTORY") }));
+    // A device file that cannot be replaced refuses the copy with the rights message.
+    shown.clear();
+    HostBookmarkBrowser *host = browser.hostBookmarkBrowser();
+    host->model()->reload();
+    QFile::remove(Chrome::bookmarksDir(1) + QStringLiteral("Bookmarks"));
+    selectListRows(
+        *host, host->model()->indexFromItem(host->model()->headerItem()->child(1)->child(0)), { 1 });
+    makeTreeCurrent(*device, device->model()->headerItem()->child(0)->child(1));
+    QTest::mouseClick(browser.findChild<Button *>(QStringLiteral("_copy2ExternalDevice")), Qt::LeftButton);
+    QCOMPARE(shown, QStringList { QStringLiteral("IDS_RIGHTS") });
+    QCOMPARE(device->model()->headerItem()->child(0)->child(1)->childCount(), 0);
+}
+
+void TestBookmarkBrowser::fileButtonsLeftAlone()
+{
+    Stores stores;
+    Browser browser;
+    browser.setPicturesMode();
+    browser.CheckHostButtons(true, true);
+    browser.CheckTargetButtons(true, true);
+    // The engine's reload selects the first folder in both trees.
+    browser.hostBookmarkBrowser()->model()->reload();
+    browser.deviceBookmarkBrowser()->model()->reload();
+    for (const char *name :
+        { "_copy2ExternalDevice", "_copy2Host", "_OpaloAddPushButton", "_OpaloRemovePushButton" })
+        QVERIFY2(browser.findChild<Button *>(QLatin1String(name))->isEnabled(), name);
+}
+
+QTEST_MAIN(TestBookmarkBrowser)
+#include "tst_bookmarkbrowser.moc"

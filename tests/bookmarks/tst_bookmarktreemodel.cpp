@@ -1,0 +1,402 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "BookmarkStores.h"
+#include "PaneTestHome.h"
+
+#include "bookmarks/BookmarkItem.h"
+#include "bookmarks/BookmarkTreeModel.h"
+#include "bookmarks/Chrome.h"
+#include "bookmarks/Firefox.h"
+#include "engine/TL09Engine.h"
+
+#include <QAbstractItemModelTester>
+#include <QColor>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <thread>
+
+using namespace BookmarkStores;
+
+namespace {
+
+// A PC with Firefox (current schema) and Chromium, both read.
+struct LoadedPc
+{
+    LoadedPc()
+    {
+        createFirefoxProfile(CurrentSchema);
+        chromeFile = writeChromeFile(0, QJsonDocument(currentChromeFile()).toJson());
+        model.reset(new BookmarkTreeModel(0));
+        tester.reset(new QAbstractItemModelTester(
+            model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest));
+        model->reload();
+    }
+    BookmarkItem *row(int index) const { return model->headerItem()->child(index); }
+    QModelIndex indexOf(BookmarkItem *item) const { return model->indexFromItem(item); }
+
+    PaneTestHome home;
+    QString chromeFile;
+    std::unique_ptr<BookmarkTreeModel> model;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+};
+
+} // namespace
+
+class TestBookmarkTreeModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Whatever runs on this machine, the tests decide which browser runs.
+    void init() { IBrowser::setProcessProbe(nothingRuns); }
+    void pcWithoutBrowsers();
+    void pcRowsFilled();
+    void deviceRowFilled();
+    void headerData();
+    void lastOfTwoRowsFilled();
+    void failedReadEmptiesRow();
+    void reloadFromAnotherThread();
+    void runningBrowserSkipped();
+    void unloadRunningBrowsers();
+    void setData_data();
+    void setData();
+    void flags();
+    void insertRows_data();
+    void insertRows();
+    void removeRows_data();
+    void removeRows();
+    void copyItem();
+    void lockedFirefoxShownNotLoaded();
+    void engineRegistration();
+};
+
+void TestBookmarkTreeModel::pcWithoutBrowsers()
+{
+    PaneTestHome home;
+    BookmarkTreeModel model(0);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model.headerItem()->childCount(), 0);
+    QSignalSpy loaded(&model, &BookmarkTreeModel::hostDeviceBookmarksLoaded);
+    model.reload();
+    QCOMPARE(loaded.count(), 1);
+}
+
+void TestBookmarkTreeModel::pcRowsFilled()
+{
+    LoadedPc pc;
+    QCOMPARE(childTitles(pc.model->headerItem()),
+        (QStringList { QStringLiteral("Firefox"), QStringLiteral("Chrome") }));
+    QCOMPARE(pc.row(0)->id().toInt(), 1);
+    QCOMPARE(pc.row(0)->childCount(), 5);
+    QCOMPARE(childTitles(pc.row(1)),
+        (QStringList { QStringLiteral("Bookmarks bar"), QStringLiteral("Other bookmarks"),
+            QStringLiteral("Mobile bookmarks") }));
+    // The sources now write from the model's rows.
+    QCOMPARE(pc.model->firefox()->root(), pc.row(0));
+    QCOMPARE(pc.model->chrome()->root(), pc.row(1));
+    const QModelIndex chrome = pc.indexOf(pc.row(1));
+    QCOMPARE(chrome.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
+    QVERIFY(!chrome.data(Qt::DecorationRole).isNull());
+    const QModelIndex bar = pc.indexOf(pc.row(1)->child(0));
+    QCOMPARE(pc.model->index(0, 1, bar).data().toString(), QString());
+    QCOMPARE(pc.model->index(0, 1, pc.model->index(0, 0, bar)).data().toString(),
+        QStringLiteral("https://www.debian.org/"));
+}
+
+void TestBookmarkTreeModel::deviceRowFilled()
+{
+    PaneTestHome home;
+    writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
+    IBrowser::setProcessProbe([](const QString &) { return true; });
+    BookmarkTreeModel model(1);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy loaded(&model, &BookmarkTreeModel::extDeviceBookmarksLoaded);
+    model.reload();
+    QCOMPARE(loaded.count(), 1);
+    QCOMPARE(model.headerItem()->childCount(), 1);
+    const BookmarkItem *device = model.headerItem()->child(0);
+    QVERIFY(device->title().startsWith(QStringLiteral("IDS_MY_OPALO"))
+        || device->title().contains(QStringLiteral("OPALO")));
+    QCOMPARE(device->childCount(), 3);
+    QCOMPARE(model.chrome()->root(), device);
+}
+
+void TestBookmarkTreeModel::headerData()
+{
+    PaneTestHome home;
+    BookmarkTreeModel model(1);
+    QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Title"));
+    QCOMPARE(model.headerData(5, Qt::Horizontal).toString(), QStringLiteral("URL"));
+    QVERIFY(model.headerData(0, Qt::Vertical).isNull());
+    QCOMPARE(model.columnCount(), 2);
+}
+
+void TestBookmarkTreeModel::lastOfTwoRowsFilled()
+{
+    PaneTestHome home;
+    writeChromeFile(0, QJsonDocument(currentChromeFile()).toJson());
+    BookmarkTreeModel model(0);
+    model.headerItem()->appendChild(
+        new BookmarkItem({ QStringLiteral("Chrome"), QString(), BrowserRootItem, QVariant(), false, true }));
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.reload();
+    QCOMPARE(model.headerItem()->child(0)->childCount(), 0);
+    QCOMPARE(model.headerItem()->child(1)->childCount(), 3);
+}
+
+void TestBookmarkTreeModel::failedReadEmptiesRow()
+{
+    LoadedPc pc;
+    QFile file(pc.chromeFile);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("{ broken");
+    file.close();
+    pc.model->reloadBrowser(BookmarkTreeModel::ChromeSource);
+    QCOMPARE(pc.row(1)->childCount(), 0);
+    QVERIFY(!pc.model->chrome()->isLoaded());
+    QCOMPARE(pc.indexOf(pc.row(1)).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    pc.model->save();
+    QFile again(pc.chromeFile);
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QCOMPARE(again.readAll(), QByteArray("{ broken"));
+}
+
+void TestBookmarkTreeModel::reloadFromAnotherThread()
+{
+    PaneTestHome home;
+    writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
+    BookmarkTreeModel model(1);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy loaded(&model, &BookmarkTreeModel::extDeviceBookmarksLoaded);
+    std::thread engine([&model] { model.reload(); });
+    engine.join();
+    // Read on the other thread, but nothing is in the model before the GUI
+    // thread takes it.
+    QCOMPARE(model.headerItem()->child(0)->childCount(), 0);
+    QVERIFY(loaded.wait());
+    QCOMPARE(model.headerItem()->child(0)->childCount(), 3);
+}
+
+void TestBookmarkTreeModel::runningBrowserSkipped()
+{
+    PaneTestHome home;
+    createFirefoxProfile(OldSchema);
+    BookmarkTreeModel model(0);
+    IBrowser::setProcessProbe([](const QString &name) { return name == QLatin1String("firefox"); });
+    model.reload();
+    QCOMPARE(model.headerItem()->child(0)->childCount(), 0);
+    QVERIFY(!model.firefox()->isLoaded());
+    IBrowser::setProcessProbe(nothingRuns);
+    model.reloadBrowser(BookmarkTreeModel::FirefoxSource);
+    QCOMPARE(model.headerItem()->child(0)->childCount(), 4);
+}
+
+void TestBookmarkTreeModel::unloadRunningBrowsers()
+{
+    LoadedPc pc;
+    IBrowser::setProcessProbe([](const QString &) { return true; });
+    pc.model->unloadRunningBrowsers();
+    // One browser per call, Firefox first.
+    QCOMPARE(pc.row(0)->childCount(), 0);
+    QVERIFY(!pc.model->firefox()->isLoaded());
+    QCOMPARE(pc.indexOf(pc.row(0)).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    QCOMPARE(pc.row(1)->childCount(), 3);
+    pc.model->unloadRunningBrowsers();
+    QCOMPARE(pc.row(1)->childCount(), 0);
+    // What was read is not written while the browser runs.
+    const QByteArray before = QJsonDocument(readJson(pc.chromeFile)).toJson();
+    pc.model->save();
+    QCOMPARE(QJsonDocument(readJson(pc.chromeFile)).toJson(), before);
+}
+
+void TestBookmarkTreeModel::setData_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("under Firefox") << 0 << QStringLiteral("Renamed") << false;
+    QTest::newRow("under Chrome") << 1 << QStringLiteral("Renamed") << true;
+    QTest::newRow("same title") << 1 << QStringLiteral("Linux") << false;
+}
+
+void TestBookmarkTreeModel::setData()
+{
+    QFETCH(int, row);
+    QFETCH(QString, title);
+    QFETCH(bool, accepted);
+    LoadedPc pc;
+    BookmarkItem *folder = row == 0 ? pc.row(0)->child(1)->child(0) : pc.row(1)->child(0)->child(0);
+    QCOMPARE(pc.model->setData(pc.indexOf(folder), title, Qt::EditRole), accepted);
+    QVERIFY(!pc.model->setData(pc.indexOf(folder), title, Qt::DisplayRole));
+    const QString written = readJson(pc.chromeFile)
+                                .value(QStringLiteral("roots"))
+                                .toObject()
+                                .value(QStringLiteral("bookmark_bar"))
+                                .toObject()
+                                .value(QStringLiteral("children"))
+                                .toArray()
+                                .at(0)
+                                .toObject()
+                                .value(QStringLiteral("name"))
+                                .toString();
+    QCOMPARE(written, row == 1 && accepted ? title : QStringLiteral("Linux"));
+}
+
+void TestBookmarkTreeModel::flags()
+{
+    PaneTestHome home;
+    writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
+    BookmarkTreeModel device(1);
+    device.reload();
+    const BookmarkItem *bar = device.headerItem()->child(0)->child(0);
+    QVERIFY(!(device.flags(device.indexFromItem(const_cast<BookmarkItem *>(bar))) & Qt::ItemIsEditable));
+    QVERIFY(device.flags(device.indexFromItem(bar->child(0))) & Qt::ItemIsEditable);
+    QVERIFY(!(device.flags(device.indexFromItem(bar->child(1))) & Qt::ItemIsEditable));
+    QCOMPARE(device.flags(QModelIndex()), Qt::NoItemFlags);
+}
+
+void TestBookmarkTreeModel::insertRows_data()
+{
+    QTest::addColumn<bool>("underRoot");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("device root") << true << 0 << 1 << false;
+    QTest::newRow("first in a folder") << false << 0 << 2 << true;
+    QTest::newRow("past the end appends") << false << 99 << 1 << true;
+    QTest::newRow("none") << false << 0 << 0 << false;
+}
+
+void TestBookmarkTreeModel::insertRows()
+{
+    QFETCH(bool, underRoot);
+    QFETCH(int, row);
+    QFETCH(int, count);
+    QFETCH(bool, accepted);
+    PaneTestHome home;
+    writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
+    BookmarkTreeModel model(1);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.reload();
+    BookmarkItem *parent = model.headerItem()->child(0);
+    if (!underRoot)
+        parent = parent->child(0);
+    const int before = parent->childCount();
+    QCOMPARE(model.insertRows(row, count, model.indexFromItem(parent)), accepted);
+    QCOMPARE(parent->childCount(), before + (accepted ? count : 0));
+    if (accepted) {
+        const BookmarkItem *created = parent->child(qMin(row, before));
+        QCOMPARE(created->title(), QStringLiteral("IDS_FOLDER"));
+        QCOMPARE(created->type(), int(FolderItem));
+        QVERIFY(created->isRenamable() && created->storedId() == -1);
+    }
+}
+
+void TestBookmarkTreeModel::removeRows_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QStringList>("left");
+    QTest::newRow("one") << 1 << 1 << true
+                         << QStringList { QStringLiteral("Bookmarks bar"),
+                                QStringLiteral("Mobile bookmarks") };
+    QTest::newRow("none") << 0 << 0 << true
+                          << QStringList { QStringLiteral("Bookmarks bar"), QStringLiteral("Other bookmarks"),
+                                 QStringLiteral("Mobile bookmarks") };
+    QTest::newRow("past the end") << 2 << 5 << false
+                                  << QStringList { QStringLiteral("Bookmarks bar"),
+                                         QStringLiteral("Other bookmarks") };
+}
+
+void TestBookmarkTreeModel::removeRows()
+{
+    QFETCH(int, row);
+    QFETCH(int, count);
+    QFETCH(bool, result);
+    QFETCH(QStringList, left);
+    LoadedPc pc;
+    // Chrome's roots are not removable; made so here to test the ranges.
+    BookmarkItem *chrome = pc.row(1);
+    QCOMPARE(pc.model->removeRows(0, 1, pc.indexOf(chrome)), false);
+    QCOMPARE(chrome->childCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        BookmarkItem::Record record = chrome->child(i)->record();
+        record.removable = true;
+        BookmarkItem *replacement = new BookmarkItem(record);
+        delete chrome->takeChild(i);
+        chrome->insertChild(i, replacement);
+    }
+    QCOMPARE(pc.model->removeRows(row, count, pc.indexOf(chrome)), result);
+    QCOMPARE(childTitles(chrome), left);
+    QVERIFY(!pc.model->removeRows(0, 1, QModelIndex()));
+}
+
+void TestBookmarkTreeModel::copyItem()
+{
+    LoadedPc pc;
+    BookmarkItem *linux = pc.row(0)->child(1)->child(0);
+    BookmarkItem *other = pc.row(1)->child(1);
+    pc.model->copyItem(linux, other);
+    QCOMPARE(other->childCount(), 1);
+    const BookmarkItem *copy = other->child(0);
+    QCOMPARE(copy->title(), QStringLiteral("Linux"));
+    QCOMPARE(childTitles(copy), childTitles(linux));
+    QCOMPARE(copy->id().toInt(), -1);
+    QCOMPARE(copy->child(1)->id().toInt(), -1);
+    QCOMPARE(copy->child(1)->url(), QStringLiteral("https://www.kernel.org/"));
+    QCOMPARE(linux->id().toInt(), 7);
+    QCOMPARE(linux->child(1)->id().toInt(), 10);
+    // Only a device model makes the copied folders renamable.
+    QVERIFY(!copy->isRenamable());
+    // A copy of a browser's root folder can be deleted again.
+    BookmarkItem *bar = pc.row(1)->child(0);
+    pc.model->copyItem(bar, other);
+    QVERIFY(!bar->isRemovable());
+    QVERIFY(other->child(1)->isRemovable());
+    pc.model->save();
+    QCOMPARE(readJson(pc.chromeFile)
+                 .value(QStringLiteral("roots"))
+                 .toObject()
+                 .value(QStringLiteral("other"))
+                 .toObject()
+                 .value(QStringLiteral("children"))
+                 .toArray()
+                 .at(0)
+                 .toObject()
+                 .value(QStringLiteral("id"))
+                 .toString(),
+        QStringLiteral("8"));
+}
+
+void TestBookmarkTreeModel::lockedFirefoxShownNotLoaded()
+{
+    LoadedPc pc;
+    pc.model->copyItem(pc.row(1)->child(0)->child(1), pc.row(0)->child(0));
+    const DatabaseLock lock(Firefox::firefoxDir() + QStringLiteral("abc.default/places.sqlite"));
+    QVERIFY(lock.isLocked());
+    QSignalSpy changed(pc.model.get(), &QAbstractItemModel::dataChanged);
+    pc.model->save();
+    QCOMPARE(pc.indexOf(pc.row(0)).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    QCOMPARE(changed.count(), 1);
+}
+
+void TestBookmarkTreeModel::engineRegistration()
+{
+    PaneTestHome home;
+    TL09Engine *engine = TL09Engine::instance();
+    {
+        BookmarkTreeModel host(0);
+        BookmarkTreeModel device(1);
+        QCOMPARE(engine->hostBookmarkModel(), &host);
+        QCOMPARE(engine->deviceBookmarkModel(), &device);
+    }
+    QCOMPARE(engine->hostBookmarkModel(), nullptr);
+    QCOMPARE(engine->deviceBookmarkModel(), nullptr);
+}
+
+QTEST_MAIN(TestBookmarkTreeModel)
+#include "tst_bookmarktreemodel.moc"

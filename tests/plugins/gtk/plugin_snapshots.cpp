@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Saves pictures of the GNOME plug-in at work in the media sync window, for
+// looking at them: a picture copied in the PC pane with Ctrl+C and pasted
+// with Ctrl+V into a device folder that has it already (the overwrite
+// question), then a folder pasted into itself (the refusal). Run it under
+// Xvfb with DISPLAY set, so that the copy goes through the X clipboard; it
+// prints what another program reads from the clipboard.
+//   plugin_snapshots OUTPUT_FOLDER [LANGUAGE]
+#include "PaneTestHome.h"
+#include "SnapshotFolder.h"
+
+#include "app/SessionFlags.h"
+#include "browser/Browser.h"
+#include "browser/CategoryFilterModel.h"
+#include "browser/ExternalDeviceFrame.h"
+#include "browser/HostFrame.h"
+#include "browser/QVideoList.h"
+#include "browser/VideoModel.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
+#include <QImage>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+const char *const readClipboard = "--read-clipboard";
+
+// Another X client reading the clipboard, as a file manager would.
+int printClipboard()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    for (const QString &format : data->formats())
+        std::printf("  %s: %s\n", qPrintable(format), data->data(format).replace('\n', "\\n").constData());
+    return 0;
+}
+
+bool makePicture(const QString &path, const QColor &colour)
+{
+    QImage image(320, 240, QImage::Format_RGB32);
+    image.fill(colour);
+    QPainter(&image).drawEllipse(60, 40, 200, 160);
+    return image.save(path, "JPG");
+}
+
+// Saves the plug-in's next box, alone and over the window, and answers it.
+class BoxShooter : public QObject
+{
+public:
+    BoxShooter(const SnapshotFolder &folder, const QString &name, QMessageBox::StandardButton answer)
+        : m_folder(folder)
+        , m_name(name)
+        , m_answer(answer)
+    {
+        connect(&m_timer, &QTimer::timeout, this, &BoxShooter::shoot);
+        m_timer.start(50);
+    }
+    bool shot() const { return m_shot; }
+
+private:
+    void shoot()
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || m_shot)
+            return;
+        m_timer.stop();
+        m_shot = m_folder.save(*box, m_name);
+        // The whole screen: the box over the window, as the user sees it.
+        const QString screen = QDir(QCoreApplication::arguments().at(1)).filePath(m_name + "_screen.png");
+        if (QGuiApplication::primaryScreen()->grabWindow(0).save(screen))
+            std::printf("%s\n", qPrintable(screen));
+        std::printf("%s: title \"%s\", text \"%s\"\n", qPrintable(m_name), qPrintable(box->windowTitle()),
+            qPrintable(box->text()));
+        box->button(m_answer)->click();
+    }
+
+    const SnapshotFolder &m_folder;
+    QString m_name;
+    QMessageBox::StandardButton m_answer;
+    QTimer m_timer;
+    bool m_shot = false;
+};
+
+bool selectOnly(BaseFrame &pane, const QString &path)
+{
+    QVideoList *list = pane.listView();
+    QModelIndex row;
+    for (int i = 0; i < 100 && !row.isValid(); ++i) {
+        QTest::qWait(20);
+        row = pane.listViewModel()->shownFiles()->indexOf(path);
+    }
+    if (!row.isValid()) {
+        std::fprintf(stderr, "%s is not listed\n", qPrintable(path));
+        return false;
+    }
+    list->clearSelection();
+    list->selectionModel()->select(row, QItemSelectionModel::Select);
+    list->setFocus();
+    return true;
+}
+
+bool showFolder(BaseFrame &pane, const QString &path)
+{
+    pane.listViewModel()->setFolder(path);
+    pane.listView()->setRootIndex(pane.listViewModel()->shownFiles()->indexOf(path));
+    pane.listView()->clearSelection();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (QCoreApplication::arguments().contains(QLatin1String(readClipboard)))
+        return printClipboard();
+    SnapshotFolder folder;
+    if (!folder.open(QCoreApplication::arguments()))
+        return 2;
+    if (qEnvironmentVariableIsEmpty("OPALO_PLUGIN_DIR"))
+        qputenv("OPALO_PLUGIN_DIR", OPALO_BUILD_PLUGIN_DIR);
+    gnomeSession = true;
+
+    PaneTestHome home;
+    const QString name = QStringLiteral("Beach at sunset #2.jpg");
+    const QString picture = home.hostFolder(PicturesMode) + QLatin1Char('/') + name;
+    const QString onDevice = home.deviceFolder(PicturesMode) + QLatin1Char('/') + name;
+    const QString album = home.hostFolder(PicturesMode) + QStringLiteral("/Albums 2009");
+    if (!makePicture(picture, Qt::darkCyan) || !makePicture(onDevice, Qt::darkRed)
+        || !QDir().mkpath(album + QStringLiteral("/Summer"))) {
+        std::fprintf(stderr, "cannot create the pictures\n");
+        return 1;
+    }
+
+    // It opens on the pictures.
+    Browser browser;
+    browser.resize(1100, 640);
+    browser.show();
+    QTest::qWait(500);
+
+    HostFrame &host = *browser.hostFrame();
+    ExternalDeviceFrame &device = *browser.deviceFrame();
+    if (!selectOnly(host, picture))
+        return 1;
+    QTest::keyClick(host.listView(), Qt::Key_C, Qt::ControlModifier);
+    std::printf("clipboard as another program reads it:\n");
+    std::fflush(stdout);
+    // This program owns the clipboard and must answer while the other reads.
+    QProcess reader;
+    reader.setProcessChannelMode(QProcess::ForwardedChannels);
+    QEventLoop readerEnd;
+    QObject::connect(
+        &reader, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &readerEnd, &QEventLoop::quit);
+    reader.start(QCoreApplication::applicationFilePath(), { QLatin1String(readClipboard) });
+    readerEnd.exec();
+
+    BoxShooter overwrite(folder, QStringLiteral("gnome_paste_overwrite"), QMessageBox::Yes);
+    device.listView()->setFocus();
+    QTest::keyClick(device.listView(), Qt::Key_V, Qt::ControlModifier);
+    const bool replaced = QImage(onDevice).pixelColor(5, 5).blue() > QImage(onDevice).pixelColor(5, 5).red();
+    std::printf("device copy replaced: %s\n", replaced ? "yes" : "no");
+    folder.save(browser, QStringLiteral("gnome_paste_done"));
+
+    if (!selectOnly(host, album))
+        return 1;
+    QTest::keyClick(host.listView(), Qt::Key_C, Qt::ControlModifier);
+    showFolder(host, album + QStringLiteral("/Summer"));
+    BoxShooter itself(folder, QStringLiteral("gnome_paste_itself"), QMessageBox::Ok);
+    QTest::keyClick(host.listView(), Qt::Key_V, Qt::ControlModifier);
+    return overwrite.shot() && replaced && itself.shot() ? 0 : 1;
+}
