@@ -57,8 +57,11 @@ export DBUS_SYSTEM_BUS_ADDRESS
 # A home of its own, so that nothing of the machine's user is read or written.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-LANG=en_US.UTF-8 QT_QPA_PLATFORM=offscreen /usr/bin/OpaloSync fromLauncher >"$work/program.log" 2>&1 &
-pids+=($!)
+# A GNOME session, so that the file lists open the GNOME plug-in.
+GNOME_DESKTOP_SESSION_ID=this-is-deprecated LANG=en_US.UTF-8 QT_QPA_PLATFORM=offscreen \
+    /usr/bin/OpaloSync fromLauncher >"$work/program.log" 2>&1 &
+program=$!
+pids+=("$program")
 connected() {
     for _ in $(seq 300); do
         [ -d "$device/Pictures" ] && [ -d "$device/Music" ] && [ -d "$device/Videos" ] &&
@@ -69,6 +72,15 @@ connected() {
     return 1
 }
 check "installed program connects to the simulated netbook" connected
+plugin_loaded() {
+    for _ in $(seq 100); do
+        grep -q ' /usr/lib/OpaloSyncLib/libgtkShellMenu.so$' "/proc/$program/maps" && return 0
+        sleep 0.1
+    done
+    cat "$work/program.log" >&2
+    return 1
+}
+check "the GNOME plug-in is loaded from /usr/lib/OpaloSyncLib" plugin_loaded
 kill "${pids[@]}" 2>/dev/null
 pids=()
 
