@@ -35,7 +35,9 @@ QStringList libraryFolders()
 
 FirstFrameFunction loadEntry()
 {
-    const QStringList folders = libraryFolders();
+    // A build tree's module is found through the run path; the installed
+    // one in the program's own library folder, which no run path names.
+    const QStringList folders = libraryFolders() << QStringLiteral(OPALO_LIB_DIR);
     for (const QString &folder : folders) {
         const QByteArray path
             = QFile::encodeName(folder + QLatin1Char('/') + QLatin1String(VideoModule::fileName));
