@@ -12,3 +12,9 @@ cmake --build "$build"
 (cd "$build" && ctest --output-on-failure -j "$(nproc)")
 # The file parsers also face a fuzzer for a minute each.
 scripts/fuzz.sh
+# The Debian packages: built and checked by lintian, then, as root (as in CI),
+# installed, started against the simulator and purged again.
+if [ "$(id -u)" -eq 0 ]; then
+    scripts/package.sh
+    OPALO_TEST_BUILD_DIR="$build" tests/package/install-test.sh
+fi

@@ -5,13 +5,16 @@
 # commit both the sources and the images.
 #
 #   generate.py               writes every source below except src/icon.svg
-#   src/[DIR/]NAME.svg        -> res/[DIR/]NAME.png at the SVG's own size
+#   src/[DIR/]NAME.svg        -> res/[DIR/]NAME.png at the SVG's own size,
+#                                and res/[DIR/]NAME@2x.png at twice that size
+#                                for screens scaled to 200 %
 #   src/icon.svg              -> res/icon_<N>px.png for each icon size
 #   src/anim/NAME/*.svg       -> res/NAME.gif, one frame per SVG in name order;
 #                                src/anim/NAME/delay holds the frame delay in
 #                                1/100 s, src/anim/NAME/matte the background
 #                                colour the frames are drawn on, which becomes
-#                                transparent
+#                                transparent; res/NAME@2x.gif likewise at
+#                                twice the size
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -30,6 +33,7 @@ while IFS= read -r svg; do
     [ "$name" = icon ] && continue
     mkdir -p "res/$(dirname "$name")"
     rsvg-convert "$svg" -o "res/$name.png"
+    rsvg-convert -z 2 "$svg" -o "res/$name@2x.png"
 done < <(find src -name '*.svg' -not -path 'src/anim/*' | sort)
 
 for size in 16 22 32 48 64 128 256; do
@@ -43,16 +47,19 @@ if [ -d src/anim ]; then
         name=$(basename "$folder")
         delay=$(cat "$folder/delay" 2>/dev/null || echo 10)
         matte=$(cat "$folder/matte" 2>/dev/null || true)
-        frames=()
-        for svg in "$folder"*.svg; do
-            frame="$tmp/$name-$(basename "$svg" .svg).png"
-            rsvg-convert "$svg" -o "$frame"
-            if [ -n "$matte" ]; then
-                "$convert" "$frame" -transparent "$matte" "$frame"
-            fi
-            frames+=("$frame")
+        for scale in 1 2; do
+            suffix=$([ "$scale" = 2 ] && echo @2x || true)
+            frames=()
+            for svg in "$folder"*.svg; do
+                frame="$tmp/$name-$(basename "$svg" .svg)$suffix.png"
+                rsvg-convert -z "$scale" "$svg" -o "$frame"
+                if [ -n "$matte" ]; then
+                    "$convert" "$frame" -transparent "$matte" "$frame"
+                fi
+                frames+=("$frame")
+            done
+            "$convert" -delay "$delay" -loop 0 -dispose Background "${frames[@]}" "res/$name$suffix.gif"
         done
-        "$convert" -delay "$delay" -loop 0 -dispose Background "${frames[@]}" "res/$name.gif"
     done
 fi
 

@@ -74,6 +74,10 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     qRegisterMetaType<CopyDlg>("CopyDlg");
     qRegisterMetaType<BrowserMode>("BrowserMode");
 
+    // On a high-density screen the windows are scaled as a whole, and the
+    // skin is drawn from its "@2x" images there.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     OpaloApplication app(argc, argv);
     if (app.isRunning())
         return 0;

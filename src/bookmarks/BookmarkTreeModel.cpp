@@ -7,6 +7,7 @@
 #include "bookmarks/Firefox.h"
 #include "bookmarks/Safari.h"
 #include "engine/TL09Engine.h"
+#include "ui/SkinStyle.h"
 
 #include <QColor>
 #include <QFileIconProvider>
@@ -218,13 +219,13 @@ QVariant BookmarkTreeModel::decoration(const BookmarkItem *item) const
     case FolderItem:
         return QFileIconProvider().icon(QFileIconProvider::Folder);
     case UrlItem:
-        return QPixmap(QStringLiteral(":/skin/res/bookmarks/web_file.png"));
+        return skinPixmap(QStringLiteral(":/skin/res/bookmarks/web_file.png"));
     case BrowserRootItem:
         if (m_mode == 1)
             return QFileIconProvider()
                 .icon(QFileIconProvider::Computer)
                 .pixmap(deviceIconSize, deviceIconSize);
-        return QPixmap(browserImage(item->title()));
+        return skinPixmap(browserImage(item->title()));
     default:
         return QPixmap();
     }

@@ -30,15 +30,16 @@ const QColor titleColour(28, 79, 143);
 // Tabs have no disabled look: they are never disabled.
 void skinTab(Button *tab, const char *up, const char *hover, const char *down)
 {
-    tab->setStateImages(QImage(QLatin1String(up)), QImage(QLatin1String(hover)), QImage(QLatin1String(down)));
+    tab->setStateImages(
+        skinImage(QLatin1String(up)), skinImage(QLatin1String(hover)), skinImage(QLatin1String(down)));
     tab->setTextOffset(tabTextOffsetX, tabTextOffsetY);
 }
 
 void skinStateButton(
     Button *button, const char *normal, const char *hover, const char *pressed, const char *disabled)
 {
-    button->setStateImages(QImage(QLatin1String(normal)), QImage(QLatin1String(hover)),
-        QImage(QLatin1String(pressed)), QImage(QLatin1String(disabled)));
+    button->setStateImages(skinImage(QLatin1String(normal)), skinImage(QLatin1String(hover)),
+        skinImage(QLatin1String(pressed)), skinImage(QLatin1String(disabled)));
 }
 
 Button *namedButton(const char *name, const QSize &size, QWidget *parent)
@@ -184,7 +185,7 @@ void Browser::skinButtons()
         ":/skin/res/add_pressed.png", ":/skin/res/add_disabled.png");
     skinStateButton(_OpaloRemovePushButton, ":/skin/res/remove_normal.png", ":/skin/res/remove_hover.png",
         ":/skin/res/remove_pressed.png", ":/skin/res/remove_disabled.png");
-    const QImage skin(QStringLiteral(":/skin/res/media_bg.png"));
+    const QImage skin = skinImage(QStringLiteral(":/skin/res/media_bg.png"));
     setSkin(skin, skin.width() / 2, skin.height() / 2, 10, 10);
 }
 

@@ -20,10 +20,10 @@ const int sentenceGap = 12;
 
 GraphicalStatus::GraphicalStatus(QWidget *parent)
     : QWidget(parent)
-    , m_disconnectedMovie(QStringLiteral(":/skin/res/disconnected_anim.gif"))
-    , m_searchMovie(QStringLiteral(":/skin/res/search_anim.gif"))
-    , m_problemMovie(QStringLiteral(":/skin/res/problem_anim.gif"))
-    , m_cableMovie(QStringLiteral(":/skin/res/cable.gif"))
+    , m_disconnectedMovie(skinFile(QStringLiteral(":/skin/res/disconnected_anim.gif")))
+    , m_searchMovie(skinFile(QStringLiteral(":/skin/res/search_anim.gif")))
+    , m_problemMovie(skinFile(QStringLiteral(":/skin/res/problem_anim.gif")))
+    , m_cableMovie(skinFile(QStringLiteral(":/skin/res/cable.gif")))
 {
     setWindowTitle(QStringLiteral("GraphicalStatus"));
     buildWidgetTree();
@@ -34,7 +34,7 @@ QLabel *GraphicalStatus::addPicture(const char *objectName, const QString &path)
     auto *label = new QLabel(this);
     label->setObjectName(QLatin1String(objectName));
     if (!path.isEmpty())
-        label->setPixmap(QPixmap(path));
+        label->setPixmap(skinPixmap(path));
     return label;
 }
 

@@ -68,8 +68,8 @@ void MainMenu::addCategory(QGridLayout *grid, const Category &category)
     auto *button = new Button(this);
     button->setObjectName(QLatin1String(category.buttonName));
     button->setFixedSize(buttonSide, buttonSide);
-    button->setStateImages(QImage(QLatin1String(category.normalImage)),
-        QImage(QLatin1String(category.hoverImage)), QImage(QLatin1String(category.pressedImage)));
+    button->setStateImages(skinImage(QLatin1String(category.normalImage)),
+        skinImage(QLatin1String(category.hoverImage)), skinImage(QLatin1String(category.pressedImage)));
     connect(button, &QPushButton::clicked, this, category.signal);
 
     auto *title = new QLabel(tr(category.titleKey), this);

@@ -8,6 +8,7 @@
 #include "ui/GraphicalStatus.h"
 #include "ui/MainWindowUi.h"
 #include "ui/ProgressBar.h"
+#include "ui/SkinStyle.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -27,8 +28,8 @@ const int searchTickLimit = 20;
 
 void setButtonSkin(Button *button, const char *normal, const char *hover, const char *pressed)
 {
-    button->setStateImages(QImage(QLatin1String(normal)), QImage(QLatin1String(hover)),
-        QImage(QLatin1String(pressed)), QImage());
+    button->setStateImages(skinImage(QLatin1String(normal)), skinImage(QLatin1String(hover)),
+        skinImage(QLatin1String(pressed)), QImage());
 }
 
 } // namespace
@@ -48,7 +49,7 @@ MainWindow::MainWindow(QWidget *parent)
     searchTicks = 0;
 
     background.cut(
-        QImage(QStringLiteral(":/skin/res/bg.png")), backgroundCut, backgroundStep, backgroundStep);
+        skinImage(QStringLiteral(":/skin/res/bg.png")), backgroundCut, backgroundStep, backgroundStep);
 
     setButtonSkin(ui->_disconnectPushButton, ":/skin/res/disconnect.png", ":/skin/res/disconnect_hover.png",
         ":/skin/res/disconnect_pressed.png");
@@ -374,7 +375,7 @@ void MainWindow::enterMediaSyncView()
     if (browser)
         browser->show();
     ui->_cathegoryMainLabel->setUpdatesEnabled(false);
-    ui->_cathegoryMainLabel->setPixmap(QPixmap(QStringLiteral(":/skin/res/media.png")));
+    ui->_cathegoryMainLabel->setPixmap(skinPixmap(QStringLiteral(":/skin/res/media.png")));
     ui->_cathegoryMainLabel->show();
     ui->_cathegoryLabel->show();
     ui->_cathegoryMainLabel->setUpdatesEnabled(true);

@@ -41,7 +41,7 @@ Button *namedButton(const char *name, QWidget *parent)
 QLabel *legendRow(QGridLayout *legend, int row, const char *swatch, const char *name, QWidget *parent)
 {
     auto *swatchLabel = new QLabel(parent);
-    swatchLabel->setPixmap(QPixmap(QLatin1String(swatch)));
+    swatchLabel->setPixmap(skinPixmap(QLatin1String(swatch)));
     auto *text = namedLabel(name, parent);
     text->setMinimumWidth(190);
     text->setFont(verdana(9, false));
@@ -72,7 +72,7 @@ void MainWindowUi::setupUi(QMainWindow *window)
     _progressHBox->setObjectName(QStringLiteral("_progressHBox"));
     auto *leftColumn = new QVBoxLayout;
     _pictureProgressLabel = namedLabel("_pictureProgressLabel", _stupidCentralWidget);
-    _pictureProgressLabel->setPixmap(QPixmap(QStringLiteral(":/skin/res/iconlaptop.png")));
+    _pictureProgressLabel->setPixmap(skinPixmap(QStringLiteral(":/skin/res/iconlaptop.png")));
     _pictureProgressLabel->setMinimumSize(80, 69);
     _cathegoryMainLabel = namedLabel("_cathegoryMainLabel", _stupidCentralWidget);
     _cathegoryMainLabel->setFixedWidth(130);

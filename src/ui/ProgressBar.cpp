@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/ProgressBar.h"
 
+#include "ui/SkinStyle.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -14,17 +16,28 @@ const int stripWidth = 200;
 // The caps are drawn outside the span the segments share.
 const int capsWidth = 11;
 
+// A segment image's columns from x on, width wide, all its height (in
+// logical pixels; the image may be an "@2x" one).
+QRect columns(const QImage &image, int x, int width)
+{
+    return skinPixels(image, QRect(x, 0, width, skinSize(image).height()));
+}
+
 QImage makeStrip(const QImage &segment)
 {
-    QImage strip(stripWidth, segment.height(), QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = segment.devicePixelRatio();
+    const int width = qRound(stripWidth * ratio);
+    const int sourceColumn = qRound(stripSourceColumn * ratio);
+    QImage strip(width, segment.height(), QImage::Format_ARGB32_Premultiplied);
+    strip.setDevicePixelRatio(ratio);
     strip.fill(Qt::transparent);
-    if (segment.width() <= stripSourceColumn)
+    if (segment.width() <= sourceColumn)
         return strip;
     const QImage source = segment.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < strip.height(); ++y) {
-        const QRgb colour = reinterpret_cast<const QRgb *>(source.constScanLine(y))[stripSourceColumn];
+        const QRgb colour = reinterpret_cast<const QRgb *>(source.constScanLine(y))[sourceColumn];
         QRgb *line = reinterpret_cast<QRgb *>(strip.scanLine(y));
-        std::fill(line, line + stripWidth, colour);
+        std::fill(line, line + width, colour);
     }
     return strip;
 }
@@ -35,7 +48,7 @@ void paintStrip(QPainter &painter, const QImage &strip, int x, int length)
         painter.drawImage(QPoint(x + n * stripWidth, 0), strip);
     const int rest = length % stripWidth;
     if (rest > 0)
-        painter.drawImage(QPoint(x + length - rest, 0), strip, QRect(0, 0, rest, strip.height()));
+        painter.drawImage(QPoint(x + length - rest, 0), strip, columns(strip, 0, rest));
 }
 
 } // namespace
@@ -44,11 +57,11 @@ ProgressBar::ProgressBar(QWidget *parent)
     : QProgressBar(parent)
 {
     setRange(0, 1000);
-    setSegmentImages(QImage(QStringLiteral(":/skin/res/progress_blue.png")),
-        QImage(QStringLiteral(":/skin/res/progress_red.png")),
-        QImage(QStringLiteral(":/skin/res/progress_green.png")),
-        QImage(QStringLiteral(":/skin/res/progress_orange.png")),
-        QImage(QStringLiteral(":/skin/res/progress_gray.png")));
+    setSegmentImages(skinImage(QStringLiteral(":/skin/res/progress_blue.png")),
+        skinImage(QStringLiteral(":/skin/res/progress_red.png")),
+        skinImage(QStringLiteral(":/skin/res/progress_green.png")),
+        skinImage(QStringLiteral(":/skin/res/progress_orange.png")),
+        skinImage(QStringLiteral(":/skin/res/progress_gray.png")));
 }
 
 void ProgressBar::setSegmentImages(
@@ -92,11 +105,11 @@ bool ProgressBar::paintSegment(QPainter &painter, Segment which, int length, int
 {
     const QImage &cap = m_images[which];
     if (x == 0) {
-        painter.drawImage(QPoint(0, 0), cap, QRect(0, 0, leftCapWidth, cap.height()));
+        painter.drawImage(QPoint(0, 0), cap, columns(cap, 0, leftCapWidth));
         x = leftCapWidth;
     }
     const int lead = length == 1 ? 1 : 2;
-    painter.drawImage(QPoint(x, 0), cap, QRect(leftCapWidth, 0, lead, cap.height()));
+    painter.drawImage(QPoint(x, 0), cap, columns(cap, leftCapWidth, lead));
     x += lead;
 
     bool last = x + (length - lead) >= span - 2;
@@ -111,6 +124,6 @@ bool ProgressBar::paintSegment(QPainter &painter, Segment which, int length, int
     x += fill;
     if (last)
         painter.drawImage(
-            QPoint(x, 0), cap, QRect(cap.width() - rightCapWidth, 0, rightCapWidth, cap.height()));
+            QPoint(x, 0), cap, columns(cap, skinSize(cap).width() - rightCapWidth, rightCapWidth));
     return !cutShort;
 }

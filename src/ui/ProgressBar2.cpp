@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/ProgressBar2.h"
 
+#include "ui/SkinStyle.h"
+
 #include <QPainter>
 
 ProgressBar2::ProgressBar2(QWidget *parent)
@@ -25,7 +27,9 @@ void ProgressBar2::paintEvent(QPaintEvent *)
 
     QPainter painter(this);
     if (filled > 0)
-        painter.drawImage(QPoint(0, 0), m_full, QRect(0, 0, filled, m_full.height()));
+        painter.drawImage(
+            QPoint(0, 0), m_full, skinPixels(m_full, QRect(0, 0, filled, skinSize(m_full).height())));
     if (filled < width())
-        painter.drawImage(QPoint(filled, 0), m_empty, QRect(filled, 0, width() - filled, m_empty.height()));
+        painter.drawImage(QPoint(filled, 0), m_empty,
+            skinPixels(m_empty, QRect(filled, 0, width() - filled, skinSize(m_empty).height())));
 }

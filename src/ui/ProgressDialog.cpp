@@ -30,7 +30,7 @@ QString minutesAndSeconds(int seconds)
 
 ProgressDialog::ProgressDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
-    , m_background(QStringLiteral(":/skin/res/copy_progress_bg.png"))
+    , m_background(skinImage(QStringLiteral(":/skin/res/copy_progress_bg.png")))
 {
     buildWidgetTree();
     setWindowTitle(QStringLiteral(" "));
@@ -68,8 +68,8 @@ void ProgressDialog::buildWidgetTree()
     m_progressBar->setTextVisible(false);
     m_progressBar->setRange(0, barMaximum);
     m_progressBar->setValue(0);
-    m_progressBar->setImages(QImage(QStringLiteral(":/skin/res/bar_empty.png")),
-        QImage(QStringLiteral(":/skin/res/bar_full.png")));
+    m_progressBar->setImages(skinImage(QStringLiteral(":/skin/res/bar_empty.png")),
+        skinImage(QStringLiteral(":/skin/res/bar_full.png")));
     layout->addWidget(m_progressBar);
 
     m_estimatedTimeLabel = new QLabel(this);
@@ -82,9 +82,9 @@ void ProgressDialog::buildWidgetTree()
     m_cancelPushButton->setMinimumSize(137, 30);
     m_cancelPushButton->setFont(skinFont(9, QFont::Bold));
     m_cancelPushButton->setText(tr("IDS_CANCEL"));
-    m_cancelPushButton->setStateImages(QImage(QStringLiteral(":/skin/res/disconnect.png")),
-        QImage(QStringLiteral(":/skin/res/disconnect_hover.png")),
-        QImage(QStringLiteral(":/skin/res/disconnect_pressed.png")));
+    m_cancelPushButton->setStateImages(skinImage(QStringLiteral(":/skin/res/disconnect.png")),
+        skinImage(QStringLiteral(":/skin/res/disconnect_hover.png")),
+        skinImage(QStringLiteral(":/skin/res/disconnect_pressed.png")));
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
     buttonRow->addWidget(m_cancelPushButton);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/SkinBackground.h"
 
+#include "ui/SkinStyle.h"
+
 #include <QPainter>
 
 namespace {
@@ -35,25 +37,34 @@ QImage repeatedLine(const QImage &image, const QRect &line, Qt::Orientation repe
 void SkinBackground::cut(const QImage &image, const QPoint &cutPoint, int stepX, int stepY)
 {
     *this = SkinBackground();
-    if (!image.rect().contains(cutPoint) || stepX <= 0 || stepY <= 0)
+    // An "@2x" image is cut at the same logical point; its pieces keep its
+    // pixel ratio, so they paint at their logical size.
+    const qreal ratio = image.devicePixelRatio();
+    const QSize logicalSize = skinSize(image);
+    if (!QRect(QPoint(), logicalSize).contains(cutPoint) || stepX <= 0 || stepY <= 0)
         return;
 
     const QImage source = image.convertToFormat(pieceFormat);
-    const int x = cutPoint.x();
-    const int y = cutPoint.y();
+    const int x = qRound(cutPoint.x() * ratio);
+    const int y = qRound(cutPoint.y() * ratio);
     const int rightWidth = source.width() - x;
     const int bottomHeight = source.height() - y;
+    const int repeatX = qRound(stepX * ratio);
+    const int repeatY = qRound(stepY * ratio);
 
     m_topLeft = piece(source, 0, 0, x, y);
     m_topRight = piece(source, x, 0, rightWidth, y);
     m_bottomLeft = piece(source, 0, y, x, bottomHeight);
     m_bottomRight = piece(source, x, y, rightWidth, bottomHeight);
-    m_left = repeatedLine(source, QRect(0, y, x, 1), Qt::Vertical, stepY);
-    m_right = repeatedLine(source, QRect(x, y, rightWidth, 1), Qt::Vertical, stepY);
-    m_top = repeatedLine(source, QRect(x, 0, 1, y), Qt::Horizontal, stepX);
-    m_bottom = repeatedLine(source, QRect(x, y, 1, bottomHeight), Qt::Horizontal, stepX);
-    m_fill = source.pixelColor(cutPoint);
-    m_imageSize = source.size();
+    m_left = repeatedLine(source, QRect(0, y, x, 1), Qt::Vertical, repeatY);
+    m_right = repeatedLine(source, QRect(x, y, rightWidth, 1), Qt::Vertical, repeatY);
+    m_top = repeatedLine(source, QRect(x, 0, 1, y), Qt::Horizontal, repeatX);
+    m_bottom = repeatedLine(source, QRect(x, y, 1, bottomHeight), Qt::Horizontal, repeatX);
+    for (QImage *part :
+        { &m_topLeft, &m_topRight, &m_bottomLeft, &m_bottomRight, &m_left, &m_right, &m_top, &m_bottom })
+        part->setDevicePixelRatio(ratio);
+    m_fill = source.pixelColor(x, y);
+    m_imageSize = logicalSize;
     m_cut = cutPoint;
     m_stepX = stepX;
     m_stepY = stepY;

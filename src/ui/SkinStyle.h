@@ -3,6 +3,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
 
 class QWidget;
 
@@ -13,3 +17,14 @@ QFont skinFont(int pointSize, int weight = QFont::Normal);
 // Gives a label its text colour on the skin. A disabled label always uses the
 // same greyed colour, whatever its normal colour.
 void setSkinTextColour(QWidget *widget, const QColor &colour);
+
+// The skin is drawn for 100 %. Where the application is scaled above that,
+// its images come from their "@2x" renderings, so that nothing is drawn
+// blurred; such an image carries a device pixel ratio of 2, and the painting
+// code works in its logical size (skinPixels() turns a logical rectangle into
+// the image's own pixels).
+QString skinFile(const QString &path);
+QImage skinImage(const QString &path);
+QPixmap skinPixmap(const QString &path);
+QRect skinPixels(const QImage &image, const QRect &logical);
+QSize skinSize(const QImage &image);

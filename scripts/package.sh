@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Builds the Debian packages into dist/ and checks them with lintian.
+# The build runs in a copy of the working tree, so that neither the tree nor
+# its parent folder collects build products.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+
+if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+tools=(dpkg-dev debhelper devscripts equivs lintian)
+missing=()
+for p in "${tools[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/src"
+git ls-files -co --exclude-standard -z | tar -c --null -T - | tar -x -C "$work/src"
+
+# Build dependencies straight from debian/control.
+(cd "$work" && $SUDO mk-build-deps --install --remove \
+    --tool 'apt-get -y -qq --no-install-recommends' "$work/src/debian/control" >/dev/null)
+
+echo "Building the packages (log: dist/build.log)"
+rm -rf dist
+mkdir dist
+if ! (cd "$work/src" && dpkg-buildpackage -us -uc -b) >dist/build.log 2>&1; then
+    tail -n 40 dist/build.log >&2
+    exit 1
+fi
+
+mv "$work"/*.deb "$work"/*.changes "$work"/*.buildinfo dist/
+lintian --fail-on error,warning --info --display-info dist/*.changes
+echo "Packages in $top/dist:"
+ls dist/*.deb
