@@ -7,6 +7,8 @@ Reads tab-separated lines from the files given (or standard input):
     Context  IDS_KEY  en  fr  de  es  it  nl  pt  ru
 
 "\\n" in a text stands for a line break. Lines starting with # are skipped.
+With --into PREFIX the catalogues are PREFIX_xx.ts instead of the program's
+(a plug-in's own catalogues, for example).
 Several developers may run it at once: the catalogues are locked while
 they are rewritten.
 """
@@ -19,11 +21,11 @@ import xml.etree.ElementTree as ET
 LANGUAGES = ["en", "fr", "de", "es", "it", "nl", "pt", "ru"]
 LOCALES = {"en": "en_US", "fr": "fr_FR", "de": "de_DE", "es": "es_ES",
            "it": "it_IT", "nl": "nl_NL", "pt": "pt_PT", "ru": "ru_RU"}
-FOLDER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "translations")
+PREFIX = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "translations", "OpaloSync")
 
 
 def catalogue_path(language):
-    return os.path.join(FOLDER, "OpaloSync_%s.ts" % language)
+    return "%s_%s.ts" % (PREFIX, language)
 
 
 def load(language):
@@ -72,8 +74,13 @@ def save(language, root):
 
 
 def main():
+    global PREFIX
+    arguments = sys.argv[1:]
+    if arguments[:1] == ["--into"] and len(arguments) >= 2:
+        PREFIX = os.path.abspath(arguments[1])
+        arguments = arguments[2:]
     rows = []
-    for line in fileinput.input(sys.argv[1:]):
+    for line in fileinput.input(arguments):
         line = line.rstrip("\n")
         if not line.strip() or line.startswith("#"):
             continue
@@ -83,8 +90,9 @@ def main():
         if any(not text.strip() for text in fields[2:]):
             sys.exit("tr-add: empty translation in: %r" % line)
         rows.append([field.replace("\\n", "\n") for field in fields])
-    os.makedirs(FOLDER, exist_ok=True)
-    with open(os.path.join(FOLDER, ".lock"), "w") as lock:
+    folder = os.path.dirname(PREFIX)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, ".lock"), "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
         for index, language in enumerate(LANGUAGES):
             root = load(language)

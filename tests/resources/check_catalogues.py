@@ -31,12 +31,21 @@ def main():
     parser.add_argument("--lupdate", required=True)
     parser.add_argument("--sources", required=True)
     parser.add_argument("--catalogues", required=True)
+    parser.add_argument("--prefix", default="OpaloSync", help="catalogue names: PREFIX_xx.ts")
+    parser.add_argument("--exclude", action="append", default=[],
+                        help="a folder of the sources with catalogues of its own")
     args = parser.parse_args()
 
+    excluded = [os.path.abspath(folder) for folder in args.exclude]
+    sources = []
+    for folder, subfolders, names in os.walk(args.sources):
+        subfolders[:] = [name for name in subfolders
+                         if os.path.abspath(os.path.join(folder, name)) not in excluded]
+        sources += [os.path.join(folder, name) for name in names if name.endswith((".cpp", ".h"))]
     with tempfile.TemporaryDirectory() as tmp:
         extracted = os.path.join(tmp, "extracted.ts")
-        subprocess.run([args.lupdate, "-silent", "-no-obsolete", "-locations", "none",
-                        "-extensions", "cpp,h", args.sources, "-ts", extracted], check=True)
+        subprocess.run([args.lupdate, "-silent", "-no-obsolete", "-locations", "none"]
+                       + sorted(sources) + ["-ts", extracted], check=True)
         used = entries(extracted)
 
     problems = []
@@ -44,7 +53,7 @@ def main():
         if not key.startswith("IDS_"):
             problems.append("%s: %r is translated but is not an IDS_ key" % (context, key))
     for language in LANGUAGES:
-        path = os.path.join(args.catalogues, "OpaloSync_%s.ts" % language)
+        path = os.path.join(args.catalogues, "%s_%s.ts" % (args.prefix, language))
         catalogue = entries(path)
         for context, key in sorted(used):
             translation = catalogue.get((context, key))
