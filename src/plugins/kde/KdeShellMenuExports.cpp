@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QTranslator>
 
+#include <memory>
+
 namespace {
 
 QString catalogueName(QLocale::Language language)
@@ -110,7 +112,7 @@ void renameOne(const QString &path)
     if (dialog.exec() != KIO::Result_Rename)
         return;
     const QString newPath = dialog.newDestUrl().toLocalFile();
-    // Never onto a taken name, not even for a moment: the box is all.
+    // Asked before, as QFile::rename's own refusal misses a dangling link.
     if (nameTaken(newPath))
         showNameTaken(newPath);
     else
@@ -169,10 +171,10 @@ void KDEcut(QVector<QString> *paths, QWidget *)
 
 void KDEpaste(QVector<QString> &paths, QWidget *)
 {
-    if (paths.isEmpty())
+    const QMimeData *data = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
+    if (paths.isEmpty() || !data)
         return;
-    KIO::Job *job = KIO::paste(
-        QApplication::clipboard()->mimeData(QClipboard::Clipboard), QUrl::fromLocalFile(paths.first()));
+    KIO::Job *job = KIO::paste(data, QUrl::fromLocalFile(paths.first()));
     giveWindowToJob(job, new KdeShellMenu(paths, false));
 }
 

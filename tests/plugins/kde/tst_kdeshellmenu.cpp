@@ -57,6 +57,13 @@ int windowsOfClass(const char *name)
         windows.cbegin(), windows.cend(), [name](QWidget *window) { return window->inherits(name); }));
 }
 
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly)
+        && file.write(content) == content.size();
+}
+
 } // namespace
 
 class TestKdeShellMenu : public QObject
@@ -83,12 +90,14 @@ private slots:
     void renamesShowOneDialogPerFileInOrder();
     void renameOntoTakenName_data();
     void renameOntoTakenName();
+    void openFileStartsPreferredApplication();
     void catalogueForSystemLanguage_data();
     void catalogueForSystemLanguage();
 
 private:
     int showMenu(const QVector<QString> &paths, bool isFileSelection, ModalDriver::Step step);
     int pasteFromMenu(const QString &folder);
+    QString openedCopy() const { return m_session.homePath() + "/opened.txt"; }
 
     KdeTestSession &m_session;
     ShowMenu m_showMenu = nullptr;
@@ -101,6 +110,13 @@ void TestKdeShellMenu::initTestCase()
     KConfigGroup confirmations(KSharedConfig::openConfig(QStringLiteral("kiorc")), "Confirmations");
     confirmations.writeEntry("ConfirmTrash", true);
     confirmations.sync();
+    // The user's own choice of application for text, known to KDE's service
+    // cache from the start.
+    QVERIFY(writeFile(m_session.homePath() + "/.local/share/applications/opalo-opener.desktop",
+        "[Desktop Entry]\nType=Application\nName=Opener\nMimeType=text/plain;\nExec=/bin/cp %f "
+            + QFile::encodeName(openedCopy()) + "\n"));
+    QVERIFY(writeFile(m_session.homePath() + "/.config/mimeapps.list",
+        "[Default Applications]\ntext/plain=opalo-opener.desktop\n"));
     QVERIFY2(m_session.load(), qPrintable(m_session.errorString()));
     m_showMenu = m_session.resolve<ShowMenu>("KDEshowContextMenu");
     m_copy = m_session.resolve<SelectionCommand>("KDEcopy_file");
@@ -351,6 +367,17 @@ void TestKdeShellMenu::renameOntoTakenName()
     QCOMPARE(mine.readAll(), QByteArray("mine"));
     QVERIFY(QFileInfo(taken).isSymLink() == danglingLink);
     QVERIFY(!QFile::exists(linkTarget));
+}
+
+void TestKdeShellMenu::openFileStartsPreferredApplication()
+{
+    TestDir dir;
+    QString path = dir.createFile("letter.txt", "Dear reader");
+    QWidget pane;
+
+    m_session.resolve<decltype(&KDEopen_file)>("KDEopen_file")(path, &pane);
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(openedCopy()).size() == 11, 30000);
 }
 
 void TestKdeShellMenu::catalogueForSystemLanguage_data()
