@@ -40,8 +40,13 @@ ModalDriver::Step ModalDriver::clickButton(const QString &text)
     return [text](QWidget *window) {
         if (QAbstractButton *button = findButton(window, text))
             button->click();
-        else
-            qWarning() << "no button" << text << "in" << window;
+        else {
+            QStringList texts;
+            const QList<QAbstractButton *> buttons = window->findChildren<QAbstractButton *>();
+            for (const QAbstractButton *button : buttons)
+                texts << button->text();
+            qWarning() << "no button" << text << "among" << texts;
+        }
     };
 }
 

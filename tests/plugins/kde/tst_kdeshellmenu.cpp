@@ -85,8 +85,8 @@ private slots:
     void chosenEntry();
     void cutThenPasteMovesTheFiles();
     void copyThenPasteCopiesTheFiles();
-    void trashAfterConfirmation_data();
-    void trashAfterConfirmation();
+    void removeAfterConfirmation_data();
+    void removeAfterConfirmation();
     void renamesShowOneDialogPerFileInOrder();
     void renameOntoTakenName_data();
     void renameOntoTakenName();
@@ -270,37 +270,39 @@ void TestKdeShellMenu::copyThenPasteCopiesTheFiles()
     QVERIFY(QFile::exists(paths[0]));
 }
 
-void TestKdeShellMenu::trashAfterConfirmation_data()
+void TestKdeShellMenu::removeAfterConfirmation_data()
 {
+    QTest::addColumn<QByteArray>("command");
     QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("removed");
     QTest::addColumn<bool>("trashed");
-    QTest::newRow("confirmed") << "Move to Trash" << true;
-    QTest::newRow("cancelled") << "Cancel" << false;
+    QTest::newRow("trash confirmed") << QByteArray("KDEtrash") << "Move to Trash" << true << true;
+    QTest::newRow("trash cancelled") << QByteArray("KDEtrash") << "Cancel" << false << false;
+    QTest::newRow("delete confirmed") << QByteArray("KDEdel") << "Delete Permanently" << true << false;
+    QTest::newRow("delete cancelled") << QByteArray("KDEdel") << "Cancel" << false << false;
 }
 
-void TestKdeShellMenu::trashAfterConfirmation()
+void TestKdeShellMenu::removeAfterConfirmation()
 {
+    QFETCH(QByteArray, command);
     QFETCH(QString, answer);
+    QFETCH(bool, removed);
     QFETCH(bool, trashed);
     TestDir dir;
-    const QString name = QStringLiteral("trash-me-%1.txt").arg(QTest::currentDataTag()).replace(' ', '-');
+    const QString name = QStringLiteral("remove-me-%1.txt").arg(QTest::currentDataTag()).replace(' ', '-');
     QVector<QString> paths { dir.createFile(name, "bye") };
     const QString inTrash = m_session.trashFilesPath() + QLatin1Char('/') + name;
     const int windows = windowsOfClass("KdeShellMenu");
     ModalDriver driver;
     driver.then(ModalDriver::clickButton(answer));
 
-    m_session.resolve<SelectionCommand>("KDEtrash")(&paths, nullptr);
+    m_session.resolve<SelectionCommand>(command.constData())(&paths, nullptr);
 
     QCOMPARE(driver.pendingSteps(), 0);
     // The job runs on after the call, with its window.
-    QCOMPARE(windowsOfClass("KdeShellMenu"), windows + (trashed ? 1 : 0));
-    if (trashed) {
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(inTrash), 30000);
-        QVERIFY(!QFile::exists(paths[0]));
-    } else {
-        QVERIFY(QFile::exists(paths[0]));
-    }
+    QCOMPARE(windowsOfClass("KdeShellMenu"), windows + (removed ? 1 : 0));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(paths[0]) != removed, 30000);
+    QCOMPARE(QFile::exists(inTrash), trashed);
     QTRY_COMPARE(windowsOfClass("KdeShellMenu"), windows);
 }
 
