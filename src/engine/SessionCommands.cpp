@@ -72,14 +72,16 @@ int kdeSessionVersion()
 {
     const bool fullSessionSet = qEnvironmentVariableIsSet("KDE_FULL_SESSION");
     const bool versionSet = qEnvironmentVariableIsSet("KDE_SESSION_VERSION");
-    const QByteArray version = qgetenv("KDE_SESSION_VERSION");
+    // Plasma 5 and 6 announce their own version; their menus are the KDE 4
+    // plug-in's, so any version from 4 on counts as 4.
+    const bool version4OrLater = std::strtol(qgetenv("KDE_SESSION_VERSION").constData(), nullptr, 10) >= 4;
     if (versionSet) {
         if (!fullSessionSet)
             return 0;
-        if (!qgetenv("KDE_FULL_SESSION").isEmpty() && version.startsWith('4'))
+        if (!qgetenv("KDE_FULL_SESSION").isEmpty() && version4OrLater)
             return 4;
     }
-    if (fullSessionSet && (!versionSet || !version.startsWith('4')))
+    if (fullSessionSet && (!versionSet || !version4OrLater))
         return 3;
     return 0;
 }

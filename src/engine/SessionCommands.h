@@ -8,7 +8,8 @@
 
 // Probes of the running desktop and the user, and the recursive mode change.
 
-// 4 for a KDE 4 session, 3 for an older KDE session, 0 otherwise.
+// 4 for a session of KDE 4 or later (Plasma 5 and 6 included), 3 for an older
+// KDE session, 0 otherwise.
 int kdeSessionVersion();
 
 bool isGnomeSession();

@@ -72,7 +72,11 @@ void TestSessionCommands::kdeVersion_data()
     QTest::newRow("version 4 alone") << QByteArray() << QByteArray("4") << 0;
     QTest::newRow("neither") << QByteArray() << QByteArray() << 0;
     QTest::newRow("full session empty, version 4") << QByteArray("") << QByteArray("4") << 0;
-    QTest::newRow("full session, version 5") << QByteArray("true") << QByteArray("5") << 3;
+    QTest::newRow("Plasma 5") << QByteArray("true") << QByteArray("5") << 4;
+    QTest::newRow("Plasma 6") << QByteArray("true") << QByteArray("6") << 4;
+    QTest::newRow("full session, version 3") << QByteArray("true") << QByteArray("3") << 3;
+    QTest::newRow("full session, version not a number") << QByteArray("true") << QByteArray("x") << 3;
+    QTest::newRow("version 5 alone") << QByteArray() << QByteArray("5") << 0;
 }
 
 void TestSessionCommands::kdeVersion()

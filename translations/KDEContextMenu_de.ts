@@ -1,0 +1,19 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>Der Dateiname %1 ist bereits vorhanden!</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Datei umbenennen</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,19 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>Il nome di file %1 esiste già!</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Rinomina il file</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,19 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>De bestandsnaam %1 bestaat al!</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Het bestand hernoemen</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,19 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_PT">
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>IDS_OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE</source>
+            <translation>O nome de ficheiro %1 já existe!</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME_FILE_TITLE</source>
+            <translation>Mudar o nome do ficheiro</translation>
+        </message>
+    </context>
+</TS>
