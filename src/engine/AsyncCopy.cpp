@@ -99,6 +99,14 @@ bool flushFileSystem(const QString &path)
     return folder.isValid() && ::syncfs(folder.get()) == 0;
 }
 
+// Gives the file open on fd the modification time in status; a file system
+// without that precision (FAT keeps 2 seconds) rounds it.
+void keepDate(int fd, const struct stat &status)
+{
+    const struct timespec times[2] = { { 0, UTIME_OMIT }, status.st_mtim };
+    ::futimens(fd, times);
+}
+
 } // namespace
 
 const char AsyncCopy::temporaryPrefix[] = ".opalosync-";
@@ -174,7 +182,14 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const QS
     if (!makeFolder(destination, target))
         return reportFailure(name, target, RightsError);
     const QFileInfoList listing = TL09Engine::copiedEntries(folder.filePath(), matcher);
-    return listing.isEmpty() || copyList(listing, target, destination);
+    if (!listing.isEmpty() && !copyList(listing, target, destination))
+        return false;
+    // Dated once its content is in, which would change the date again.
+    struct stat status;
+    const Descriptor copied(::open(encoded(destination).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (copied.isValid() && ::stat(encoded(folder.filePath()).constData(), &status) == 0)
+        keepDate(copied.get(), status);
+    return true;
 }
 
 bool AsyncCopy::makeFolder(const QString &path, BrowserMode target) const
@@ -263,6 +278,9 @@ bool AsyncCopy::writeReplacement(
     else
         giveToOwner(output.get());
     Transfer result = transfer(source, output.get(), status.st_size);
+    // The copy carries the source's date, which a picture's owner sorts by.
+    if (result == Transfer::Complete)
+        keepDate(output.get(), status);
     // The file it replaces stays until the new data is on the disk. New
     // files are flushed together at the end of the copy.
     if (result == Transfer::Complete && replacing && ::fdatasync(output.get()) != 0)

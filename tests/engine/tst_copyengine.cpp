@@ -26,6 +26,24 @@ const int ok = QMessageBox::Ok;
 const int copyTimeoutMs = 30000;
 const qint64 mib = 1048576;
 
+// A date in 2009, at an odd second and between two milliseconds, which a
+// copy on FAT rounds to 2 seconds.
+const qint64 oldDateMs = Q_INT64_C(1234567891234);
+// FAT keeps modification times in steps of 2 seconds.
+const qint64 fatTimeStepMs = 2000;
+
+void setModificationTime(const QString &path, qint64 msecs)
+{
+    const struct timespec times[2]
+        = { { 0, UTIME_OMIT }, { time_t(msecs / 1000), long(msecs % 1000) * 1000000 } };
+    QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
+}
+
+qint64 modificationTime(const QString &path)
+{
+    return QFileInfo(path).lastModified().toMSecsSinceEpoch();
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -146,6 +164,8 @@ private slots:
     void nothingToCopy();
     void copiesFiles_data();
     void copiesFiles();
+    void keepsModificationTimes_data();
+    void keepsModificationTimes();
     void chunksOnEachRoute_data();
     void chunksOnEachRoute();
     void folderInPicturesCategory();
@@ -1093,3 +1113,32 @@ void TestCopyEngine::leftTemporaryFilesGoWhenDeviceArrives()
 
 QTEST_MAIN(TestCopyEngine)
 #include "tst_copyengine.moc"
+
+void TestCopyEngine::keepsModificationTimes_data()
+{
+    QTest::addColumn<BrowserMode>("target");
+
+    QTest::newRow("to the device") << ExternalDeviceMode;
+    QTest::newRow("to the PC") << HostMode;
+}
+
+void TestCopyEngine::keepsModificationTimes()
+{
+    QFETCH(BrowserMode, target);
+
+    const QString album = m_dir->createFolder(QStringLiteral("source/album"));
+    const QString photo = m_dir->createFileOfSize(QStringLiteral("source/album/photo.jpg"), 5000);
+    const QString single = m_dir->createFileOfSize(QStringLiteral("source/single.jpg"), 10);
+    setModificationTime(photo, oldDateMs);
+    setModificationTime(single, oldDateMs + 60000);
+    setModificationTime(album, oldDateMs - 60000);
+
+    const Run run = copy({ QFileInfo(album), QFileInfo(single) }, m_dest, nullptr, target);
+
+    QVERIFY(run.finished);
+    QVERIFY(run.result);
+    QVERIFY(qAbs(modificationTime(m_dest + QStringLiteral("/album/photo.jpg")) - oldDateMs) < fatTimeStepMs);
+    QVERIFY(
+        qAbs(modificationTime(m_dest + QStringLiteral("/single.jpg")) - oldDateMs - 60000) < fatTimeStepMs);
+    QVERIFY(qAbs(modificationTime(m_dest + QStringLiteral("/album")) - oldDateMs + 60000) < fatTimeStepMs);
+}
