@@ -225,6 +225,7 @@ void Browser::connectForm()
     connect(this, &Browser::LeftBrowserSelectionChanged, this, &Browser::CheckHostButtons);
     connect(this, &Browser::RightBrowserSelectionChanged, this, &Browser::CheckTargetButtons);
     connect(TL09Engine::instance(), &TL09Engine::showDialog, this, &Browser::showDialog);
+    connect(TL09Engine::instance(), &TL09Engine::askBeforeCopy, this, &Browser::askBeforeCopy);
 }
 
 void Browser::showEvent(QShowEvent *event)

@@ -8,6 +8,8 @@
 #include <QFileInfoList>
 #include <QPointer>
 
+#include <functional>
+
 class BaseFrame;
 class Button;
 class ExternalDeviceFrame;
@@ -53,6 +55,7 @@ public slots:
     void DeleteFromOpalo();
     void CreateDirInOpalo();
     void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
+    void askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
     void receiveBrowserSelectionChanged(const QFileInfoList &files, BrowserMode mode);
     void doDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, const QString &targetDir);
 
@@ -81,6 +84,12 @@ private:
     // False when the window went away during the copy.
     bool transferFiles(const QFileInfoList &files, BrowserMode target, const QString &destDir);
     bool runCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir);
+    // Shows the progress of the copy that start starts, until it ends or is
+    // cancelled; false when the window went away meanwhile.
+    bool followCopy(const std::function<bool()> &start, bool *started);
+    // Reports what the last copy did not bring; true when the user asks to
+    // retry.
+    bool reportFailures();
     void setThumbnailsEnabled(bool enabled);
     void selectArrived(BaseFrame *pane, const QFileInfoList &files, const QString &destDir);
     BaseFrame *pane(BrowserMode side) const;
