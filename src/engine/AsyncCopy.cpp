@@ -147,6 +147,7 @@ void AsyncCopy::run()
     m_failures.clear();
     m_refused.clear();
     m_safeNames.clear();
+    m_listings.clear();
     const QString destDir = m_batches.isEmpty() ? QString() : m_batches.first().destDir;
     newOwner = target == HostMode ? homeOwnerOf(destDir) : std::nullopt;
     QMutexLocker locker(&runMutex);
@@ -196,13 +197,16 @@ bool AsyncCopy::checkBeforeCopy()
     return true;
 }
 
-void AsyncCopy::survey(const QFileInfoList &entries, const QString &destDir, CopyPreflight &check) const
+void AsyncCopy::survey(const QFileInfoList &entries, const QString &destDir, CopyPreflight &check)
 {
     check.addListing(entries, destDir);
     for (const QFileInfo &entry : entries) {
-        if (entry.isDir() && !stopRequested)
-            survey(TL09Engine::copiedEntries(entry.filePath(), matcher),
-                destDir + QLatin1Char('/') + entry.fileName(), check);
+        if (!entry.isDir() || stopRequested)
+            continue;
+        // Kept for the copy, which then walks the selection only once.
+        const QFileInfoList listing = TL09Engine::copiedEntries(entry.filePath(), matcher);
+        m_listings.insert(entry.filePath(), listing);
+        survey(listing, destDir + QLatin1Char('/') + entry.fileName(), check);
     }
 }
 
@@ -259,7 +263,7 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const QS
         note(folder, destDir, CopyOutcome::NoRights);
         return reportFailure(name, target, RightsError);
     }
-    const QFileInfoList listing = TL09Engine::copiedEntries(folder.filePath(), matcher);
+    const QFileInfoList listing = m_listings.take(folder.filePath());
     if (!listing.isEmpty() && !copyList(listing, target, destination))
         return false;
     // Dated once its content is in, which would change the date again.

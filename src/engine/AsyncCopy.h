@@ -100,7 +100,7 @@ private:
 
     // Checks the selection before the copy; false when the user cancels.
     bool checkBeforeCopy();
-    void survey(const QFileInfoList &entries, const QString &destDir, CopyPreflight &check) const;
+    void survey(const QFileInfoList &entries, const QString &destDir, CopyPreflight &check);
     void refuse(const CopyFailures &findings, bool underSafeNames);
     // The name entry takes in its destination folder.
     QString copiedName(const QFileInfo &entry) const;
@@ -128,6 +128,9 @@ private:
     // Entries the user chose not to copy after the check, by source path.
     QHash<QString, CopyOutcome> m_refused;
     QHash<QString, QString> m_safeNames;
+    // The listing of each selected folder and folder below, by path, as the
+    // check found it.
+    QHash<QString, QFileInfoList> m_listings;
     CopyFailures m_failures;
     FileNameMatcher matcher;
     BrowserMode target = HostMode;
