@@ -38,12 +38,24 @@ Schließen Sie die andere Sitzung und klicken Sie auf „Erneut versuchen“.</t
             <translation>Die Datei %1 ist im Zielordner bereits vorhanden. Möchten Sie sie überschreiben?</translation>
         </message>
         <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 Datei(en) können nicht nach %2 kopiert werden:</translation>
+        </message>
+        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Möchten Sie diese Datei(en) wirklich löschen?</translation>
         </message>
         <message>
             <source>IDS_CONFIRM_TRANSFER</source>
             <translation>Möchten Sie die ausgewählte(n) Datei(en) jetzt kopieren?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Unter sicherem Namen kopieren</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Den Rest kopieren</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -118,6 +130,45 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Arbeitsplatz</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyReport</name>
+        <message>
+            <source>IDS_AND_MORE</source>
+            <translation>und %1 weitere</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT</source>
+            <translation>%1 Datei(en) sind nicht angekommen:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_EXISTS_KEPT</source>
+            <translation>vorhanden und behalten</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NAME</source>
+            <translation>Name nicht erlaubt</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_RIGHTS</source>
+            <translation>keine Rechte</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_SPACE</source>
+            <translation>kein Platz</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ERROR</source>
+            <translation>Lesefehler</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_TOO_LARGE</source>
+            <translation>zu groß</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_LINE</source>
+            <translation>%1: %2</translation>
         </message>
     </context>
     <context>
@@ -315,6 +366,10 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
             <translation>Abbrechen</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>Nein</translation>
         </message>
@@ -329,6 +384,10 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Wiederholen</translation>
         </message>
         <message>
             <source>IDS_YES</source>

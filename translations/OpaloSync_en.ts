@@ -38,12 +38,24 @@ Please close the other session and click on "Try again".</translation>
             <translation>The file %1 already exists in the destination folder. Do you want to overwrite it?</translation>
         </message>
         <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 file(s) cannot be copied to %2:</translation>
+        </message>
+        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Are you sure you want to delete this (these) file(s)?</translation>
         </message>
         <message>
             <source>IDS_CONFIRM_TRANSFER</source>
             <translation>Would you like to copy the selected file(s) now ?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Copy under a safe name</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Copy the rest</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -118,6 +130,45 @@ The file(s) will not be deleted from your computer.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>My computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyReport</name>
+        <message>
+            <source>IDS_AND_MORE</source>
+            <translation>and %1 more</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT</source>
+            <translation>%1 file(s) did not arrive:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_EXISTS_KEPT</source>
+            <translation>exists and kept</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NAME</source>
+            <translation>name not allowed</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_RIGHTS</source>
+            <translation>no rights</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_SPACE</source>
+            <translation>no space</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ERROR</source>
+            <translation>read error</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_TOO_LARGE</source>
+            <translation>too large</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_LINE</source>
+            <translation>%1: %2</translation>
         </message>
     </context>
     <context>
@@ -315,6 +366,10 @@ The file(s) will not be deleted from your computer.</translation>
             <translation>Cancel</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Close</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>No</translation>
         </message>
@@ -329,6 +384,10 @@ The file(s) will not be deleted from your computer.</translation>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Retry</translation>
         </message>
         <message>
             <source>IDS_YES</source>

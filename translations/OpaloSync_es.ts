@@ -38,12 +38,24 @@ Cierre la otra sesión y haga clic en «Reintentar».</translation>
             <translation>El archivo %1 ya existe en la carpeta de destino. ¿Desea sobrescribirlo?</translation>
         </message>
         <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 archivo(s) no se pueden copiar a %2:</translation>
+        </message>
+        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>¿Seguro que desea eliminar este/estos archivo(s)?</translation>
         </message>
         <message>
             <source>IDS_CONFIRM_TRANSFER</source>
             <translation>¿Desea copiar ahora el/los archivo(s) seleccionado(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Copiar con un nombre seguro</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Copiar el resto</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -118,6 +130,45 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Mi PC</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyReport</name>
+        <message>
+            <source>IDS_AND_MORE</source>
+            <translation>y %1 más</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT</source>
+            <translation>%1 archivo(s) no llegaron:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_EXISTS_KEPT</source>
+            <translation>existe y se conservó</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NAME</source>
+            <translation>nombre no permitido</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_RIGHTS</source>
+            <translation>sin permisos</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_SPACE</source>
+            <translation>sin espacio</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ERROR</source>
+            <translation>error de lectura</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_TOO_LARGE</source>
+            <translation>demasiado grande</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_LINE</source>
+            <translation>%1: %2</translation>
         </message>
     </context>
     <context>
@@ -315,6 +366,10 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
             <translation>Cancelar</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>No</translation>
         </message>
@@ -329,6 +384,10 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Reintentar</translation>
         </message>
         <message>
             <source>IDS_YES</source>

@@ -38,12 +38,24 @@ Fermez l'autre session et cliquez sur « Réessayer ».</translation>
             <translation>Le fichier %1 existe déjà dans le dossier de destination. Voulez-vous le remplacer ?</translation>
         </message>
         <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 fichier(s) ne peuvent pas être copiés vers %2 :</translation>
+        </message>
+        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Voulez-vous vraiment supprimer ce(s) fichier(s) ?</translation>
         </message>
         <message>
             <source>IDS_CONFIRM_TRANSFER</source>
             <translation>Voulez-vous copier le(s) fichier(s) sélectionné(s) maintenant ?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Copier sous un nom sûr</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Copier le reste</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -118,6 +130,45 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Poste de travail</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyReport</name>
+        <message>
+            <source>IDS_AND_MORE</source>
+            <translation>et %1 de plus</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT</source>
+            <translation>%1 fichier(s) ne sont pas arrivés :</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_EXISTS_KEPT</source>
+            <translation>existe et conservé</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NAME</source>
+            <translation>nom non autorisé</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_RIGHTS</source>
+            <translation>pas de droits</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_SPACE</source>
+            <translation>pas d'espace</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ERROR</source>
+            <translation>erreur de lecture</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_TOO_LARGE</source>
+            <translation>trop volumineux</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_LINE</source>
+            <translation>%1 : %2</translation>
         </message>
     </context>
     <context>
@@ -315,6 +366,10 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
             <translation>Annuler</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>Non</translation>
         </message>
@@ -329,6 +384,10 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Réessayer</translation>
         </message>
         <message>
             <source>IDS_YES</source>

@@ -38,12 +38,24 @@ Chiudere l'altra sessione e fare clic su "Riprova".</translation>
             <translation>Il file %1 esiste già nella cartella di destinazione. Sovrascriverlo?</translation>
         </message>
         <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 file non possono essere copiati su %2:</translation>
+        </message>
+        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Eliminare davvero questo/questi file?</translation>
         </message>
         <message>
             <source>IDS_CONFIRM_TRANSFER</source>
             <translation>Copiare ora i file selezionati?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Copia con un nome sicuro</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Copia il resto</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -118,6 +130,45 @@ I file non verranno eliminati dal computer.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Risorse del computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyReport</name>
+        <message>
+            <source>IDS_AND_MORE</source>
+            <translation>e altri %1</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT</source>
+            <translation>%1 file non sono arrivati:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_EXISTS_KEPT</source>
+            <translation>esiste ed è stato mantenuto</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NAME</source>
+            <translation>nome non consentito</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_RIGHTS</source>
+            <translation>permessi mancanti</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_SPACE</source>
+            <translation>spazio insufficiente</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ERROR</source>
+            <translation>errore di lettura</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_TOO_LARGE</source>
+            <translation>troppo grande</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_LINE</source>
+            <translation>%1: %2</translation>
         </message>
     </context>
     <context>
@@ -315,6 +366,10 @@ I file non verranno eliminati dal computer.</translation>
             <translation>Annulla</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Chiudi</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>No</translation>
         </message>
@@ -329,6 +384,10 @@ I file non verranno eliminati dal computer.</translation>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Riprova</translation>
         </message>
         <message>
             <source>IDS_YES</source>

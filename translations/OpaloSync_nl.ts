@@ -38,12 +38,24 @@ Sluit de andere sessie en klik op "Opnieuw proberen".</translation>
             <translation>Het bestand %1 bestaat al in de doelmap. Wilt u het overschrijven?</translation>
         </message>
         <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 bestand(en) kunnen niet naar %2 worden gekopieerd:</translation>
+        </message>
+        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
         </message>
         <message>
             <source>IDS_CONFIRM_TRANSFER</source>
             <translation>Wilt u de geselecteerde bestand(en) nu kopiëren?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Kopiëren onder een veilige naam</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>De rest kopiëren</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -118,6 +130,45 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Deze computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyReport</name>
+        <message>
+            <source>IDS_AND_MORE</source>
+            <translation>en nog %1</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT</source>
+            <translation>%1 bestand(en) zijn niet aangekomen:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_EXISTS_KEPT</source>
+            <translation>bestaat en is behouden</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NAME</source>
+            <translation>naam niet toegestaan</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_RIGHTS</source>
+            <translation>geen rechten</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_SPACE</source>
+            <translation>geen ruimte</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ERROR</source>
+            <translation>leesfout</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_TOO_LARGE</source>
+            <translation>te groot</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_LINE</source>
+            <translation>%1: %2</translation>
         </message>
     </context>
     <context>
@@ -315,6 +366,10 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
             <translation>Annuleren</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Sluiten</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>Nee</translation>
         </message>
@@ -329,6 +384,10 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Opnieuw proberen</translation>
         </message>
         <message>
             <source>IDS_YES</source>

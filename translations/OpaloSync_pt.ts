@@ -38,12 +38,24 @@ Feche a outra sessão e clique em "Tentar novamente".</translation>
             <translation>O ficheiro %1 já existe na pasta de destino. Pretende substituí-lo?</translation>
         </message>
         <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 ficheiro(s) não podem ser copiados para %2:</translation>
+        </message>
+        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Tem a certeza de que pretende eliminar este(s) ficheiro(s)?</translation>
         </message>
         <message>
             <source>IDS_CONFIRM_TRANSFER</source>
             <translation>Pretende copiar agora o(s) ficheiro(s) seleccionado(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Copiar com um nome seguro</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Copiar o resto</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -118,6 +130,45 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>O meu computador</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyReport</name>
+        <message>
+            <source>IDS_AND_MORE</source>
+            <translation>e mais %1</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT</source>
+            <translation>%1 ficheiro(s) não chegaram:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_EXISTS_KEPT</source>
+            <translation>existe e foi mantido</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NAME</source>
+            <translation>nome não permitido</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_RIGHTS</source>
+            <translation>sem permissões</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_SPACE</source>
+            <translation>sem espaço</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ERROR</source>
+            <translation>erro de leitura</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_TOO_LARGE</source>
+            <translation>demasiado grande</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_LINE</source>
+            <translation>%1: %2</translation>
         </message>
     </context>
     <context>
@@ -315,6 +366,10 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
             <translation>Cancelar</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>Não</translation>
         </message>
@@ -329,6 +384,10 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Tentar novamente</translation>
         </message>
         <message>
             <source>IDS_YES</source>

@@ -38,12 +38,24 @@
             <translation>Файл %1 уже существует в папке назначения. Заменить его?</translation>
         </message>
         <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>Невозможно скопировать на %2 файлов: %1</translation>
+        </message>
+        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Вы действительно хотите удалить выбранные файлы?</translation>
         </message>
         <message>
             <source>IDS_CONFIRM_TRANSFER</source>
             <translation>Скопировать выбранные файлы сейчас?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Копировать под безопасным именем</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Копировать остальное</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -118,6 +130,45 @@
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Мой компьютер</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyReport</name>
+        <message>
+            <source>IDS_AND_MORE</source>
+            <translation>и ещё %1</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT</source>
+            <translation>Не скопировано файлов: %1</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_EXISTS_KEPT</source>
+            <translation>существует и сохранён</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NAME</source>
+            <translation>недопустимое имя</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_RIGHTS</source>
+            <translation>нет прав</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_SPACE</source>
+            <translation>нет места</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ERROR</source>
+            <translation>ошибка чтения</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_TOO_LARGE</source>
+            <translation>слишком большой</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_LINE</source>
+            <translation>%1: %2</translation>
         </message>
     </context>
     <context>
@@ -315,6 +366,10 @@
             <translation>Отмена</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Закрыть</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>Нет</translation>
         </message>
@@ -329,6 +384,10 @@
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Повторить</translation>
         </message>
         <message>
             <source>IDS_YES</source>

@@ -238,6 +238,7 @@ void Browser::connectForm()
     connect(this, &Browser::RightBrowserSelectionChanged, this, &Browser::CheckTargetButtons);
     connect(TL09Engine::instance(), &TL09Engine::showDialog, this, &Browser::showDialog);
     connectBookmarkPanes();
+    connect(TL09Engine::instance(), &TL09Engine::askBeforeCopy, this, &Browser::askBeforeCopy);
 }
 
 void Browser::showEvent(QShowEvent *event)

@@ -9,6 +9,8 @@
 #include <QItemSelection>
 #include <QPointer>
 
+#include <functional>
+
 class BaseFrame;
 class Button;
 class ExternalDeviceBookmarkBrowser;
@@ -64,6 +66,7 @@ public slots:
     void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
     void updateBookmarkBrowserLeftArrow();
     void updateBookmarkBrowserRightArrow();
+    void askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
     void receiveBrowserSelectionChanged(const QFileInfoList &files, BrowserMode mode);
     void LeftBrowserListViewSelectionChanged(
         const QItemSelection &selected, const QItemSelection &deselected);
@@ -107,6 +110,12 @@ private:
     // False when the window went away during the copy.
     bool transferFiles(const QFileInfoList &files, BrowserMode target, const QString &destDir);
     bool runCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir);
+    // Shows the progress of the copy that start starts, until it ends or is
+    // cancelled; false when the window went away meanwhile.
+    bool followCopy(const std::function<bool()> &start, bool *started);
+    // Reports what the last copy did not bring; true when the user asks to
+    // retry.
+    bool reportFailures();
     void setThumbnailsEnabled(bool enabled);
     void selectArrived(BaseFrame *pane, const QFileInfoList &files, const QString &destDir);
     BaseFrame *pane(BrowserMode side) const;

@@ -4,6 +4,7 @@
 #include "browser/Browser.h"
 
 #include "browser/CategoryFilterModel.h"
+#include "browser/CopyReport.h"
 #include "browser/ExternalDeviceFrame.h"
 #include "browser/HostFrame.h"
 #include "browser/QVideoList.h"
@@ -12,6 +13,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ProgressDialog.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QItemSelectionModel>
 
@@ -86,6 +88,27 @@ bool Browser::runCopy(const QFileInfoList &files, BrowserMode target, const QStr
 {
     TL09Engine *engine = TL09Engine::instance();
     const QPointer<Browser> alive(this);
+    bool started = false;
+    if (!followCopy([&] { return engine->startCopy(files, target, destDir); }, &started))
+        return false;
+    if (!started) {
+        const QString word = TL09Engine::categoryName(engine->category);
+        runBox(
+            new MessageBox(QMessageBox::Critical, tr("IDS_NO_SUPPORTED_FILES").arg(word), QMessageBox::Ok));
+        return !alive.isNull();
+    }
+    // Each attempt ends with its own report, until the user closes one.
+    while (started && reportFailures()) {
+        if (!followCopy([&] { return engine->retryCopy(target); }, &started))
+            return false;
+    }
+    return !alive.isNull();
+}
+
+bool Browser::followCopy(const std::function<bool()> &start, bool *started)
+{
+    TL09Engine *engine = TL09Engine::instance();
+    const QPointer<Browser> alive(this);
     const QPointer<ProgressDialog> progress(new ProgressDialog(this));
     connect(engine, &TL09Engine::progressChanged, progress, &ProgressDialog::receiveProgress,
         Qt::QueuedConnection);
@@ -95,17 +118,39 @@ bool Browser::runCopy(const QFileInfoList &files, BrowserMode target, const QStr
         Qt::QueuedConnection);
     connect(
         engine, &TL09Engine::copyFileFinished, progress, &ProgressDialog::close_dialog, Qt::QueuedConnection);
-
-    if (engine->startCopy(files, target, destDir)) {
+    *started = start();
+    if (*started) {
         progress->exec();
         engine->cancelCopy();
-    } else {
-        const QString word = TL09Engine::categoryName(engine->category);
-        runBox(
-            new MessageBox(QMessageBox::Critical, tr("IDS_NO_SUPPORTED_FILES").arg(word), QMessageBox::Ok));
     }
     delete progress;
     return !alive.isNull();
+}
+
+bool Browser::reportFailures()
+{
+    // Read before the box runs: a retry replaces them.
+    const CopyFailures failures = TL09Engine::instance()->copyFailures();
+    if (failures.isEmpty())
+        return false;
+    const QPointer<Browser> alive(this);
+    const int answer = runBox(new CopyReport(failures, this));
+    return alive && answer == QMessageBox::Retry;
+}
+
+void Browser::askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames)
+{
+    const QStringList listed = names.split(QLatin1Char('\n'));
+    const QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::Cancel
+        | (offerSafeNames ? QMessageBox::Apply : QMessageBox::NoButton);
+    auto *box = new MessageBox(QMessageBox::Question,
+        tr("IDS_ASK_BEFORE_COPY").arg(listed.size()).arg(targetName(target)), buttons, this);
+    box->setObjectName(QStringLiteral("AskBeforeCopy"));
+    box->setInformativeText(CopyReport::shortList(listed));
+    box->button(QMessageBox::Yes)->setText(tr("IDS_COPY_THE_REST"));
+    if (offerSafeNames)
+        box->button(QMessageBox::Apply)->setText(tr("IDS_COPY_SAFE_NAMES"));
+    TL09Engine::instance()->setDialogAnswer(runBox(box));
 }
 
 void Browser::showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg)

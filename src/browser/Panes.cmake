@@ -2,6 +2,7 @@
 target_sources(OpaloSyncCore PRIVATE
     BaseFrame.cpp BaseFrameMenu.cpp BaseFrame.h
     Browser.cpp BrowserBookmarks.cpp BrowserCopy.cpp Browser.h
+    CopyReport.cpp CopyReport.h
     ExternalDeviceFrame.cpp ExternalDeviceFrame.h
     HostFrame.cpp HostFrame.h
     ListShortcuts.cpp ListShortcuts.h

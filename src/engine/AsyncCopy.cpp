@@ -2,14 +2,15 @@
 #include "engine/AsyncCopy.h"
 
 #include "engine/ChunkMover.h"
+#include "engine/CopyPreflight.h"
 #include "engine/SessionCommands.h"
 #include "engine/TL09Engine.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QSet>
 
 #include <cerrno>
 #include <cstring>
@@ -99,6 +100,14 @@ bool flushFileSystem(const QString &path)
     return folder.isValid() && ::syncfs(folder.get()) == 0;
 }
 
+// Gives the file open on fd the modification time in status; a file system
+// without that precision (FAT keeps 2 seconds) rounds it.
+void keepDate(int fd, const struct stat &status)
+{
+    const struct timespec times[2] = { { 0, UTIME_OMIT }, status.st_mtim };
+    ::futimens(fd, times);
+}
+
 } // namespace
 
 const char AsyncCopy::temporaryPrefix[] = ".opalosync-";
@@ -117,12 +126,10 @@ AsyncCopy::AsyncCopy(TL09Engine *engine)
     setStackSize(copyStackSize);
 }
 
-void AsyncCopy::prepare(
-    const QFileInfoList &files, BrowserMode target, const QString &destDir, const QStringList &nameFilters)
+void AsyncCopy::prepare(const QList<Batch> &batches, BrowserMode target, const QStringList &nameFilters)
 {
-    this->files = files;
+    m_batches = batches;
     this->target = target;
-    this->destDir = destDir;
     matcher = FileNameMatcher(nameFilters);
     QMutexLocker locker(&stopMutex);
     stopRequested = false;
@@ -137,9 +144,19 @@ void AsyncCopy::requestStop()
 void AsyncCopy::run()
 {
     overwritePolicy = 0;
+    m_failures.clear();
+    m_refused.clear();
+    m_safeNames.clear();
+    m_listings.clear();
+    const QString destDir = m_batches.isEmpty() ? QString() : m_batches.first().destDir;
     newOwner = target == HostMode ? homeOwnerOf(destDir) : std::nullopt;
     QMutexLocker locker(&runMutex);
-    bool ok = copyList(files, target, destDir);
+    bool ok = checkBeforeCopy();
+    for (const Batch &batch : qAsConst(m_batches)) {
+        if (!ok)
+            break;
+        ok = copyList(batch.files, target, batch.destDir);
+    }
     // Also after a stop: the files completed so far stay, so they must be on
     // the disk when the user pulls the device.
     if (!flushFileSystem(destDir) && ok) {
@@ -150,6 +167,72 @@ void AsyncCopy::run()
     emit copy_thread_finished(ok);
 }
 
+bool AsyncCopy::checkBeforeCopy()
+{
+    if (m_batches.isEmpty())
+        return false;
+    CopyPreflight check(CopyPreflight::probe(m_batches.first().destDir));
+    for (const Batch &batch : qAsConst(m_batches))
+        survey(batch.files, batch.destDir, check);
+    if (check.findings().isEmpty())
+        return true;
+    QStringList names;
+    QSet<QString> listed;
+    for (const CopyFailure &finding : check.findings()) {
+        if (!listed.contains(finding.source)) {
+            listed.insert(finding.source);
+            names << QFileInfo(finding.source).fileName();
+        }
+    }
+    dialogAnswer = answerPending;
+    emit askBeforeCopy(names.join(QLatin1Char('\n')), target, check.hasRefusedNames());
+    waitForAnswer();
+    const int answer = dialogAnswer;
+    if (stopRequested || (answer != QMessageBox::Yes && answer != QMessageBox::Apply))
+        return false;
+    const bool underSafeNames = answer == QMessageBox::Apply;
+    if (underSafeNames)
+        m_safeNames = check.safeNames();
+    refuse(check.findings(), underSafeNames);
+    return true;
+}
+
+void AsyncCopy::survey(const QFileInfoList &entries, const QString &destDir, CopyPreflight &check)
+{
+    check.addListing(entries, destDir);
+    for (const QFileInfo &entry : entries) {
+        if (!entry.isDir() || stopRequested)
+            continue;
+        // Kept for the copy, which then walks the selection only once.
+        const QFileInfoList listing = TL09Engine::copiedEntries(entry.filePath(), matcher);
+        m_listings.insert(entry.filePath(), listing);
+        survey(listing, destDir + QLatin1Char('/') + entry.fileName(), check);
+    }
+}
+
+void AsyncCopy::refuse(const CopyFailures &findings, bool underSafeNames)
+{
+    // A file can be found twice (no room, and its name); it is refused, and
+    // reported, for the first.
+    for (const CopyFailure &finding : findings) {
+        if ((underSafeNames && finding.reason == CopyOutcome::NameNotAllowed)
+            || m_refused.contains(finding.source))
+            continue;
+        m_refused.insert(finding.source, finding.reason);
+        m_failures << finding;
+    }
+}
+
+QString AsyncCopy::copiedName(const QFileInfo &entry) const
+{
+    return m_safeNames.isEmpty() ? entry.fileName() : m_safeNames.value(entry.filePath(), entry.fileName());
+}
+
+void AsyncCopy::note(const QFileInfo &entry, const QString &destDir, CopyOutcome reason)
+{
+    m_failures << CopyFailure { entry.filePath(), destDir, reason };
+}
+
 bool AsyncCopy::copyList(const QFileInfoList &files, BrowserMode target, const QString &destDir)
 {
     if (!QFileInfo(destDir).isDir())
@@ -157,6 +240,11 @@ bool AsyncCopy::copyList(const QFileInfoList &files, BrowserMode target, const Q
     for (const QFileInfo &entry : files) {
         if (stopRequested)
             return false;
+        if (!m_refused.isEmpty() && m_refused.contains(entry.filePath())) {
+            // Counted as done, so that the progress still reaches its end.
+            emit bytesWritten(entry.isDir() ? 0 : qMax<qint64>(entry.size(), 1));
+            continue;
+        }
         const bool goOn
             = entry.isDir() ? copyFolder(entry, target, destDir) : copyFile(entry, target, destDir);
         if (!goOn)
@@ -167,14 +255,23 @@ bool AsyncCopy::copyList(const QFileInfoList &files, BrowserMode target, const Q
 
 bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const QString &destDir)
 {
-    const QString name = folder.fileName();
+    const QString name = copiedName(folder);
     if (isInside(destDir, folder))
         return reportFailure(name, target, CopyError);
     const QString destination = destDir + QLatin1Char('/') + name;
-    if (!makeFolder(destination, target))
+    if (!makeFolder(destination, target)) {
+        note(folder, destDir, CopyOutcome::NoRights);
         return reportFailure(name, target, RightsError);
-    const QFileInfoList listing = TL09Engine::copiedEntries(folder.filePath(), matcher);
-    return listing.isEmpty() || copyList(listing, target, destination);
+    }
+    const QFileInfoList listing = m_listings.take(folder.filePath());
+    if (!listing.isEmpty() && !copyList(listing, target, destination))
+        return false;
+    // Dated once its content is in, which would change the date again.
+    struct stat status;
+    const Descriptor copied(::open(encoded(destination).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (copied.isValid() && ::stat(encoded(folder.filePath()).constData(), &status) == 0)
+        keepDate(copied.get(), status);
+    return true;
 }
 
 bool AsyncCopy::makeFolder(const QString &path, BrowserMode target) const
@@ -205,23 +302,27 @@ void AsyncCopy::giveToOwner(int fd) const
 
 bool AsyncCopy::copyFile(const QFileInfo &file, BrowserMode target, const QString &destDir)
 {
-    const QString name = file.fileName();
-    const QString destination = destDir + QDir::separator() + name;
+    const QString name = copiedName(file);
+    const QString destination = destDir + QLatin1Char('/') + name;
     emit fileNameChanged(name);
     struct stat status;
     const bool replacing = ::lstat(encoded(destination).constData(), &status) == 0;
-    if (replacing && !mayReplace(name, file.size(), target))
+    if (replacing && !mayReplace(name, file.size(), target)) {
+        note(file, destDir, CopyOutcome::ExistsKept);
         return true;
+    }
     if (stopRequested)
         return false;
     // Not blocking, so that a named pipe among the selection cannot hold
     // the copy; only regular files are copied.
     const Descriptor source(::open(encoded(file.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (!source.isValid() || ::fstat(source.get(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (!source.isValid() || ::fstat(source.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        note(file, destDir, CopyOutcome::ReadError);
         return reportFailure(name, target, RightsError);
+    }
     // A wider read-ahead: the file is read once, from start to end.
     ::posix_fadvise(source.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-    return writeReplacement(source.get(), status, destination, replacing, target);
+    return writeReplacement(file, source.get(), status, destDir, replacing, target);
 }
 
 bool AsyncCopy::mayReplace(const QString &fileName, qint64 size, BrowserMode target)
@@ -248,31 +349,39 @@ bool AsyncCopy::mayReplace(const QString &fileName, qint64 size, BrowserMode tar
     return false;
 }
 
-bool AsyncCopy::writeReplacement(
-    int source, const struct stat &status, const QString &destination, bool replacing, BrowserMode target)
+bool AsyncCopy::writeReplacement(const QFileInfo &file, int source, const struct stat &status,
+    const QString &destDir, bool replacing, BrowserMode target)
 {
-    const QString name = QFileInfo(destination).fileName();
-    QByteArray temporary = encoded(QFileInfo(destination).path()) + '/' + temporaryPrefix
-        + QByteArray(temporarySuffixLength, 'X');
+    const QString name = copiedName(file);
+    const QString destination = destDir + QLatin1Char('/') + name;
+    QByteArray temporary = encoded(destDir) + '/' + temporaryPrefix + QByteArray(temporarySuffixLength, 'X');
     const bool toDevice = target == ExternalDeviceMode;
     Descriptor output(createTemporary(temporary, toDevice ? 0600 : hostMode(status.st_mode)));
-    if (!output.isValid())
+    if (!output.isValid()) {
+        note(file, destDir, errno == ENOSPC ? CopyOutcome::NoSpace : CopyOutcome::NoRights);
         return reportFailure(name, target, RightsError);
+    }
     if (toDevice)
         ::fchmod(output.get(), withWriteForAll(status.st_mode));
     else
         giveToOwner(output.get());
     Transfer result = transfer(source, output.get(), status.st_size);
+    // The copy carries the source's date, which a picture's owner sorts by.
+    if (result == Transfer::Complete)
+        keepDate(output.get(), status);
     // The file it replaces stays until the new data is on the disk. New
     // files are flushed together at the end of the copy.
     if (result == Transfer::Complete && replacing && ::fdatasync(output.get()) != 0)
         result = Transfer::Failed;
     if (!output.close() && result == Transfer::Complete)
         result = Transfer::Failed;
-    if (result == Transfer::Failed)
+    if (result == Transfer::Failed) {
+        note(file, destDir, CopyOutcome::NoSpace);
         return endAfterFailedWrite(name, temporary, target);
+    }
     if (result == Transfer::ReadFailed) {
         ::unlink(temporary.constData());
+        note(file, destDir, CopyOutcome::ReadError);
         return reportFailure(name, target, CopyError);
     }
     if (result == Transfer::Stopped) {
@@ -281,6 +390,7 @@ bool AsyncCopy::writeReplacement(
     }
     if (::rename(temporary.constData(), encoded(destination).constData()) != 0) {
         ::unlink(temporary.constData());
+        note(file, destDir, CopyOutcome::NoRights);
         return reportFailure(name, target, RightsError);
     }
     emit copyFinshed(true);
@@ -337,6 +447,11 @@ void AsyncCopy::askAndWait(const QString &fileName, BrowserMode target, CopyDlg 
 {
     dialogAnswer = answerPending;
     emit showDialog(fileName, target, dlg);
+    waitForAnswer();
+}
+
+void AsyncCopy::waitForAnswer()
+{
     while (dialogAnswer == answerPending && !stopRequested)
         msleep(answerPollMs);
 }

@@ -3,10 +3,12 @@
 
 #include "browser/BrowserMode.h"
 #include "engine/CopyDlg.h"
+#include "engine/CopyFailure.h"
 #include "engine/FileNameMatcher.h"
 #include "engine/SessionCommands.h"
 
 #include <QFileInfoList>
+#include <QHash>
 #include <QMutex>
 #include <QStringList>
 #include <QThread>
@@ -16,12 +18,18 @@
 
 struct stat;
 
+class CopyPreflight;
 class TL09Engine;
 class QWidget;
 
 // The copy worker: copies a selection of files in its own thread and asks
 // the user, through the engine, what to do about existing files and
 // failures.
+//
+// Before the first byte is written it checks the whole selection against the
+// destination (room, and what FAT cannot hold) and asks once about what
+// would not arrive. Everything that did not arrive is kept for the report at
+// the end.
 //
 // Each file is written under a hidden temporary name in its destination
 // folder and renamed over the destination only once complete, so that an
@@ -45,11 +53,20 @@ public:
     void setMainWindow(QWidget *window) { m_mainWindow = window; }
     QWidget *mainWindow() const { return m_mainWindow; }
 
+    // Files copied into one folder.
+    struct Batch
+    {
+        QFileInfoList files;
+        QString destDir;
+    };
+
     // Sets up the next run(): what to copy where, and the name filters that
     // choose the files inside selected folders. Called before start(), so a
     // stop requested right after start() is not lost.
-    void prepare(const QFileInfoList &files, BrowserMode target, const QString &destDir,
-        const QStringList &nameFilters);
+    void prepare(const QList<Batch> &batches, BrowserMode target, const QStringList &nameFilters);
+
+    // What did not arrive in the last run; read once the worker has ended.
+    const CopyFailures &failures() const { return m_failures; }
 
     // Asks a running copy to stop at its next check.
     void requestStop();
@@ -70,6 +87,10 @@ signals:
     void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
     void showDlg();
     void copy_thread_finished(bool bCancel);
+    // Asks about the entries the destination cannot take, by name, one per
+    // line, before anything is written; answered through setDialogAnswer()
+    // with Yes (copy the rest), Apply (rename, with offerSafeNames) or Cancel.
+    void askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
 
 protected:
     void run() override;
@@ -77,6 +98,13 @@ protected:
 private:
     enum class Transfer { Complete, Stopped, Failed, ReadFailed };
 
+    // Checks the selection before the copy; false when the user cancels.
+    bool checkBeforeCopy();
+    void survey(const QFileInfoList &entries, const QString &destDir, CopyPreflight &check);
+    void refuse(const CopyFailures &findings, bool underSafeNames);
+    // The name entry takes in its destination folder.
+    QString copiedName(const QFileInfo &entry) const;
+    void note(const QFileInfo &entry, const QString &destDir, CopyOutcome reason);
     // Creates path (one level) unless it is already a folder.
     bool makeFolder(const QString &path, BrowserMode target) const;
     // Gives a new file or folder to the owner of the home it is made in.
@@ -84,19 +112,26 @@ private:
     bool copyFolder(const QFileInfo &folder, BrowserMode target, const QString &destDir);
     bool copyFile(const QFileInfo &file, BrowserMode target, const QString &destDir);
     bool mayReplace(const QString &fileName, qint64 size, BrowserMode target);
-    bool writeReplacement(int source, const struct stat &status, const QString &destination, bool replacing,
-        BrowserMode target);
+    bool writeReplacement(const QFileInfo &file, int source, const struct stat &status,
+        const QString &destDir, bool replacing, BrowserMode target);
     Transfer transfer(int source, int destination, qint64 size);
     bool endAfterFailedWrite(const QString &fileName, const QByteArray &temporary, BrowserMode target);
     // Shows a failure's box and returns true so the copy goes on, unless the
     // device has gone.
     bool reportFailure(const QString &fileName, BrowserMode target, CopyDlg dlg);
     void askAndWait(const QString &fileName, BrowserMode target, CopyDlg dlg);
+    void waitForAnswer();
 
     TL09Engine *const m_engine;
     QWidget *m_mainWindow = nullptr;
-    QFileInfoList files;
-    QString destDir;
+    QList<Batch> m_batches;
+    // Entries the user chose not to copy after the check, by source path.
+    QHash<QString, CopyOutcome> m_refused;
+    QHash<QString, QString> m_safeNames;
+    // The listing of each selected folder and folder below, by path, as the
+    // check found it.
+    QHash<QString, QFileInfoList> m_listings;
+    CopyFailures m_failures;
     FileNameMatcher matcher;
     BrowserMode target = HostMode;
     std::optional<FileOwner> newOwner;

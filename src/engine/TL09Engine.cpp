@@ -52,6 +52,7 @@ TL09Engine::TL09Engine(QObject *parent)
     connect(&m_copy, &AsyncCopy::bytesPerSecond, this, &TL09Engine::recieveBytesPerSecond);
     connect(&m_copy, &AsyncCopy::fileNameChanged, this, &TL09Engine::copyFileNameChanged);
     connect(&m_copy, &AsyncCopy::showDialog, this, &TL09Engine::relayQuestion);
+    connect(&m_copy, &AsyncCopy::askBeforeCopy, this, &TL09Engine::relayQuestionBeforeCopy);
     connect(&m_copy, &AsyncCopy::copy_thread_finished, this, &TL09Engine::receiveCopyFileFinished);
     HalBus::subscribeDeviceRemoved(this, SLOT(delDevice(QString)));
 }

@@ -67,6 +67,11 @@ public:
     // running (a cancelled one flushing) has ended; false when there is
     // nothing to copy (destDir missing, nothing of the category).
     bool startCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir);
+    // Copies again, like startCopy(), what of the last copy failed and may
+    // arrive now.
+    bool retryCopy(BrowserMode target);
+    // What did not arrive in the last copy that ran to its end.
+    const CopyFailures &copyFailures() const { return m_copyFailures; }
     // Bytes a copy of files moves; nameFilters apply inside selected folders
     // only, and an empty file counts as one byte.
     qint64 selectionSize(const QFileInfoList &files, const QStringList &nameFilters) const;
@@ -144,6 +149,7 @@ signals:
     void copyFileNameChanged(const QString &fileName);
     void copyFileFinished(bool b);
     void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
+    void askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
     void estimatedTimeReamining(int seconds);
     void dataCollectionFinished(bool ok);
 
@@ -160,15 +166,19 @@ protected:
 private:
     struct CopyRequest
     {
-        QFileInfoList files;
+        QList<AsyncCopy::Batch> batches;
         BrowserMode target;
-        QString destDir;
         QStringList nameFilters;
         qint64 size;
     };
 
+    bool startBatches(const QList<AsyncCopy::Batch> &batches, BrowserMode target);
     void startNextCopy();
+    // Whether the worker still waits for an answer: not after a cancel, nor
+    // once the copy has ended.
+    bool isQuestionAwaited() const;
     void relayQuestion(const QString &fileName, BrowserMode target, CopyDlg dlg);
+    void relayQuestionBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
     bool isFirstCollectionOfDevice();
     qint64 selectionSize(const QFileInfoList &files, const FileNameMatcher &matcher) const;
     bool isDeviceNode(const QString &udi, QSet<QString> &visited);
@@ -187,6 +197,7 @@ private:
     QWidget *m_mainWindow = nullptr;
     AsyncCopy m_copy;
     std::optional<CopyRequest> m_nextCopy;
+    CopyFailures m_copyFailures;
     mutable QMutex m_sharesLock;
     StorageShares m_shares;
     // The device arrival whose first collection has run, and whether the

@@ -20,13 +20,39 @@ const qint64 etaWarmUpSamples = 30;
 
 bool TL09Engine::startCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir)
 {
-    if (!QFileInfo(destDir).isDir())
-        return false;
+    return startBatches({ AsyncCopy::Batch { files, destDir } }, target);
+}
+
+bool TL09Engine::retryCopy(BrowserMode target)
+{
+    QList<AsyncCopy::Batch> batches;
+    for (const CopyFailure &failure : qAsConst(m_copyFailures)) {
+        if (!failure.isRetriable())
+            continue;
+        const auto batch = std::find_if(batches.begin(), batches.end(),
+            [&failure](const AsyncCopy::Batch &batch) { return batch.destDir == failure.destDir; });
+        if (batch == batches.end())
+            batches << AsyncCopy::Batch { { QFileInfo(failure.source) }, failure.destDir };
+        else
+            batch->files << QFileInfo(failure.source);
+    }
+    return startBatches(batches, target);
+}
+
+bool TL09Engine::startBatches(const QList<AsyncCopy::Batch> &batches, BrowserMode target)
+{
     const QStringList nameFilters = categoryNameFilters(category);
-    const qint64 size = selectionSize(files, nameFilters);
+    qint64 size = 0;
+    QList<AsyncCopy::Batch> copied;
+    for (const AsyncCopy::Batch &batch : batches) {
+        if (!QFileInfo(batch.destDir).isDir())
+            continue;
+        size += selectionSize(batch.files, nameFilters);
+        copied << batch;
+    }
     if (size == 0)
         return false;
-    m_nextCopy = CopyRequest { files, target, destDir, nameFilters, size };
+    m_nextCopy = CopyRequest { copied, target, nameFilters, size };
     // After a cancel the worker still flushes what it wrote: the new copy
     // follows when it is done.
     if (!m_copy.isRunning())
@@ -43,7 +69,8 @@ void TL09Engine::startNextCopy()
     // A new dialog shows nothing yet, whatever the last copy's figures were.
     lastPercent = -1;
     lastEta = -1;
-    m_copy.prepare(m_nextCopy->files, m_nextCopy->target, m_nextCopy->destDir, m_nextCopy->nameFilters);
+    m_copyFailures.clear();
+    m_copy.prepare(m_nextCopy->batches, m_nextCopy->target, m_nextCopy->nameFilters);
     m_nextCopy.reset();
     m_copy.start(InheritPriority);
 }
@@ -87,12 +114,23 @@ void TL09Engine::cancelCopy()
         m_copy.requestStop();
 }
 
-void TL09Engine::relayQuestion(const QString &fileName, BrowserMode target, CopyDlg dlg)
+bool TL09Engine::isQuestionAwaited() const
 {
     // Asked just before a cancel, or by a copy that has ended: nobody waits
     // for the answer, and the box would be about nothing.
-    if (m_copy.isRunning() && !m_copy.isStopRequested())
+    return m_copy.isRunning() && !m_copy.isStopRequested();
+}
+
+void TL09Engine::relayQuestion(const QString &fileName, BrowserMode target, CopyDlg dlg)
+{
+    if (isQuestionAwaited())
         emit showDialog(fileName, target, dlg);
+}
+
+void TL09Engine::relayQuestionBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames)
+{
+    if (isQuestionAwaited())
+        emit askBeforeCopy(names, target, offerSafeNames);
 }
 
 void TL09Engine::setDialogAnswer(int answer)
@@ -140,6 +178,7 @@ void TL09Engine::receiveCopyFileFinished(bool b)
         startNextCopy();
         return;
     }
+    m_copyFailures = m_copy.failures();
     startRefreshAfterCopy();
     emit copyFileFinished(b);
 }

@@ -40,6 +40,8 @@ void MessageBox::translateButtons()
         { YesToAll, QT_TR_NOOP("IDS_YESALL") },
         { No, QT_TR_NOOP("IDS_NO") },
         { NoToAll, QT_TR_NOOP("IDS_NOTOALL") },
+        { Retry, QT_TR_NOOP("IDS_RETRY") },
+        { Close, QT_TR_NOOP("IDS_CLOSE") },
     };
     for (const auto &entry : texts) {
         if (QAbstractButton *shown = button(entry.button))

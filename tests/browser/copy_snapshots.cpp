@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Saves pictures of a copy between the panes of the media sync window, for
 // looking at them: the confirmation, the progress dialog with its remaining
-// time, the overwrite question, and the copy's error boxes.
+// time, the overwrite question, the copy's error boxes, the question before
+// a copy to FAT and the report of what did not arrive.
 //   QT_QPA_PLATFORM=offscreen copy_snapshots OUTPUT_FOLDER [LANGUAGE]
 #include "PaneTestHome.h"
 #include "SnapshotFolder.h"
 
 #include "browser/Browser.h"
+#include "browser/CopyReport.h"
 #include "engine/TL09Engine.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgressDialog.h"
@@ -154,6 +156,37 @@ bool saveErrors(const SnapshotFolder &folder, Browser &browser)
     return ok;
 }
 
+// Names a FAT volume refuses, more than the question lists.
+bool saveQuestionBeforeCopy(const SnapshotFolder &folder, Browser &browser)
+{
+    QStringList names { QStringLiteral("Meeting: notes?.doc"), QStringLiteral("Best of \"2009\".mp3"),
+        QStringLiteral("Holidays in Brittany, summer 2009 - 042.jpg"), QStringLiteral("draft.") };
+    for (int i = 1; names.size() < 14; ++i)
+        names << QStringLiteral("Scan <%1>.jpg").arg(i);
+    BoxAnswers boxes(folder, { { QStringLiteral("copy_before_names"), QMessageBox::Cancel, {} } });
+    browser.askBeforeCopy(names.join(QLatin1Char('\n')), ExternalDeviceMode, true);
+    return boxes.succeeded();
+}
+
+bool saveReport(const SnapshotFolder &folder, Browser &browser, const PaneTestHome &home)
+{
+    const QString source = home.hostFolder(PicturesMode) + QLatin1Char('/');
+    const QString dest = home.deviceFolder(PicturesMode);
+    const CopyFailures failures {
+        { source + QStringLiteral("Family dinner at grandmother's house.jpg"), dest,
+            CopyOutcome::ExistsKept },
+        { source + QStringLiteral("Holidays in Brittany, summer 2009 - 042.jpg"), dest,
+            CopyOutcome::NoSpace },
+        { source + QStringLiteral("Scanned letters"), dest, CopyOutcome::NoRights },
+        { source + QStringLiteral("Meeting: notes?.doc"), dest, CopyOutcome::NameNotAllowed },
+        { source + QStringLiteral("Wedding video.avi"), dest, CopyOutcome::TooLarge },
+        { source + QStringLiteral("photo 017.jpg"), dest, CopyOutcome::ReadError },
+    };
+    BoxAnswers boxes(folder, { { QStringLiteral("copy_report"), QMessageBox::Close, {} } });
+    CopyReport(failures, &browser).exec();
+    return boxes.succeeded();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -176,6 +209,7 @@ int main(int argc, char **argv)
     browser.resize(1100, 640);
     browser.show();
     const bool ok = saveCopy(folder, browser, home) && saveNothingToCopy(folder, browser, home)
-        && saveErrors(folder, browser);
+        && saveErrors(folder, browser) && saveQuestionBeforeCopy(folder, browser)
+        && saveReport(folder, browser, home);
     return ok ? 0 : 1;
 }

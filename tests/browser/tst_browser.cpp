@@ -11,6 +11,7 @@
 #include "browser/HostFrame.h"
 #include "browser/QVideoList.h"
 #include "browser/VideoModel.h"
+#include "engine/CopyPreflight.h"
 #include "engine/TL09Engine.h"
 #include "ui/Button.h"
 #include "ui/MessageBox.h"
@@ -103,6 +104,8 @@ private slots:
     void copyBoxesNameTarget_data();
     void copyBoxesNameTarget();
     void dismissClosesOpenQuestion();
+    void reportListsWhatFailedAndRetries();
+    void refusedNamesAskedBeforeCopy();
 
 private:
     std::unique_ptr<PaneTestHome> home;
@@ -124,6 +127,7 @@ void tst_Browser::initTestCase()
 void tst_Browser::cleanup()
 {
     MessageBox::setAnswerer({});
+    CopyPreflight::setProbe({});
     seen.reset();
     QFile::remove(home->devicePath() + QStringLiteral("/.opalo"));
     TL09Engine::instance()->wait();
@@ -492,7 +496,11 @@ void tst_Browser::overwriteQuestionDecides()
 
     browser.doDrop({ QFileInfo(picture) }, HostMode, target.path());
 
-    QCOMPARE(seen->size(), 2);
+    // A file kept is one that did not arrive: the report at the end says so.
+    const bool kept = expected == "old";
+    QCOMPARE(seen->size(), kept ? 3 : 2);
+    if (kept)
+        QCOMPARE(seen->at(2).text, QStringLiteral("1 file(s) did not arrive:"));
     QCOMPARE(seen->at(1).text,
         QStringLiteral("The file same name.jpg already exists in the destination folder. "
                        "Do you want to overwrite it?"));
@@ -560,3 +568,65 @@ void tst_Browser::dismissClosesOpenQuestion()
 
 QTEST_MAIN(tst_Browser)
 #include "tst_browser.moc"
+
+void tst_Browser::reportListsWhatFailedAndRetries()
+{
+    TestDir source;
+    TestDir target;
+    source.createFile(QStringLiteral("album/photo.jpg"), "photo");
+    const QString blocker = target.createFile(QStringLiteral("album"), "not a folder");
+    Browser browser;
+    browser.show();
+    QList<SeenBox> reports;
+    QStringList lines;
+    MessageBox::setAnswerer([&](MessageBox &box) {
+        if (box.objectName() != QLatin1String("CopyReport"))
+            return int(box.standardButtons() & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok);
+        reports.append({ box.text(), box.standardButtons() });
+        lines << box.informativeText();
+        // The cause goes before the user retries.
+        QFile::remove(blocker);
+        return int(QMessageBox::Retry);
+    });
+
+    browser.doDrop({ QFileInfo(source.filePath(QStringLiteral("album"))) }, HostMode, target.path());
+
+    QCOMPARE(reports.size(), 1);
+    QCOMPARE(reports.first().text, QStringLiteral("1 file(s) did not arrive:"));
+    QCOMPARE(reports.first().buttons, QMessageBox::Retry | QMessageBox::Close);
+    QCOMPARE(lines, QStringList { QStringLiteral("album: no rights") });
+    QFile arrived(target.filePath(QStringLiteral("album/photo.jpg")));
+    QVERIFY(arrived.open(QIODevice::ReadOnly));
+    QCOMPARE(arrived.readAll(), QByteArray("photo"));
+}
+
+void tst_Browser::refusedNamesAskedBeforeCopy()
+{
+    TestDir source;
+    TestDir target;
+    const QString picture = source.createFile(QStringLiteral("what?.jpg"), "picture");
+    CopyPreflight::setProbe([](const QString &) {
+        VolumeFacts facts;
+        facts.kind = VolumeFacts::Fat;
+        return facts;
+    });
+    Browser browser;
+    browser.show();
+    QList<SeenBox> questions;
+    QStringList names;
+    MessageBox::setAnswerer([&](MessageBox &box) {
+        if (box.objectName() != QLatin1String("AskBeforeCopy"))
+            return int(QMessageBox::Yes);
+        questions.append({ box.text(), box.standardButtons() });
+        names << box.informativeText();
+        return int(QMessageBox::Apply);
+    });
+
+    browser.doDrop({ QFileInfo(picture) }, ExternalDeviceMode, target.path());
+
+    QCOMPARE(questions.size(), 1);
+    QVERIFY(questions.first().text.startsWith(QStringLiteral("1 file(s) cannot be copied to ")));
+    QCOMPARE(questions.first().buttons, QMessageBox::Yes | QMessageBox::Apply | QMessageBox::Cancel);
+    QCOMPARE(names, QStringList { QStringLiteral("what?.jpg") });
+    QCOMPARE(QDir(target.path()).entryList(QDir::Files), QStringList { QStringLiteral("what_.jpg") });
+}

@@ -2,6 +2,7 @@
 #include "HalFixture.h"
 #include "TestDir.h"
 #include "TmpfsMount.h"
+#include "engine/CopyPreflight.h"
 #include "engine/DeviceState.h"
 #include "engine/TL09Engine.h"
 
@@ -25,6 +26,48 @@ const int ok = QMessageBox::Ok;
 
 const int copyTimeoutMs = 30000;
 const qint64 mib = 1048576;
+
+// A date in 2009, at an odd second and between two milliseconds, which a
+// copy on FAT rounds to 2 seconds.
+const qint64 oldDateMs = Q_INT64_C(1234567891234);
+// FAT keeps modification times in steps of 2 seconds.
+const qint64 fatTimeStepMs = 2000;
+
+void setModificationTime(const QString &path, qint64 msecs)
+{
+    const struct timespec times[2]
+        = { { 0, UTIME_OMIT }, { time_t(msecs / 1000), long(msecs % 1000) * 1000000 } };
+    QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
+}
+
+qint64 modificationTime(const QString &path)
+{
+    return QFileInfo(path).lastModified().toMSecsSinceEpoch();
+}
+
+// A file system of the kind given whose free room is not known: the check
+// before the copy then leaves the room to the writes.
+CopyPreflight::Probe volumeOfKind(VolumeFacts::Kind kind)
+{
+    return [kind](const QString &) {
+        VolumeFacts facts;
+        facts.kind = kind;
+        return facts;
+    };
+}
+
+QList<CopyOutcome> reasonsOf(const CopyFailures &failures)
+{
+    QList<CopyOutcome> reasons;
+    for (const CopyFailure &failure : failures)
+        reasons << failure.reason;
+    return reasons;
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
 
 QByteArray contents(const QString &path)
 {
@@ -146,6 +189,17 @@ private slots:
     void nothingToCopy();
     void copiesFiles_data();
     void copiesFiles();
+    void keepsModificationTimes_data();
+    void keepsModificationTimes();
+    void namesOnFat_data();
+    void namesOnFat();
+    void refusedNamesOnFat_data();
+    void refusedNamesOnFat();
+    void selectionLargerThanRoom_data();
+    void selectionLargerThanRoom();
+    void fourGibFile_data();
+    void fourGibFile();
+    void retryCopiesWhatFailedOnceMended();
     void chunksOnEachRoute_data();
     void chunksOnEachRoute();
     void folderInPicturesCategory();
@@ -182,6 +236,9 @@ private:
         bool result = false;
         QList<CopyDlg> dialogs;
         QStringList dialogFiles;
+        // The names the check before the copy listed, if it asked.
+        QStringList askedBefore;
+        bool offeredSafeNames = false;
     };
     using Answerer = std::function<int(CopyDlg dlg, const QString &fileName)>;
 
@@ -206,7 +263,11 @@ private:
     QString m_device;
     QString m_dest;
     QScopedPointer<TmpfsMount> m_sourceMount;
+    // The answer to the question before the copy.
+    int m_beforeCopyAnswer = yes;
 };
+
+Q_DECLARE_METATYPE(VolumeFacts::Kind)
 
 void TestCopyEngine::initTestCase()
 {
@@ -234,6 +295,8 @@ void TestCopyEngine::cleanup()
     m_engine->cancelCopy();
     m_engine->stopDataCollection();
     m_sourceMount.reset();
+    CopyPreflight::setProbe({});
+    m_beforeCopyAnswer = yes;
     setMountPoint(QString());
     setDeviceUdi(QString());
     if (!m_dest.isEmpty())
@@ -251,11 +314,18 @@ TestCopyEngine::Run TestCopyEngine::copy(
             run.dialogFiles << fileName;
             m_engine->setDialogAnswer(answer ? answer(dlg, fileName) : ok);
         });
+    const QMetaObject::Connection before = connect(m_engine, &TL09Engine::askBeforeCopy, this,
+        [&](const QString &names, BrowserMode, bool offerSafeNames) {
+            run.askedBefore = names.split(QLatin1Char('\n'));
+            run.offeredSafeNames = offerSafeNames;
+            m_engine->setDialogAnswer(m_beforeCopyAnswer);
+        });
     if (m_engine->startCopy(files, target, destDir) && finished.wait(copyTimeoutMs)) {
         run.finished = true;
         run.result = finished.at(0).at(0).toBool();
     }
     disconnect(connection);
+    disconnect(before);
     return run;
 }
 
@@ -851,6 +921,8 @@ void TestCopyEngine::fullDestination()
         QSKIP("mounting a tmpfs is not allowed here");
     const QString dest = full + QStringLiteral("/dest");
     QVERIFY(QDir().mkpath(dest));
+    // Here the write itself finds the device full.
+    CopyPreflight::setProbe(volumeOfKind(VolumeFacts::Other));
     QString skipReason;
     const QString folder = throughBuffer ? m_source : sourceFolder(false, dest, &skipReason);
     if (folder.isEmpty())
@@ -893,6 +965,7 @@ void TestCopyEngine::unplugMidCopy()
         tmpfs.reset(new TmpfsMount(dest, QStringLiteral("size=1m")));
         if (!tmpfs->isMounted())
             QSKIP("mounting a tmpfs is not allowed here");
+        CopyPreflight::setProbe(volumeOfKind(VolumeFacts::Other));
     }
     QVERIFY2(m_hal.startSimulator(HalDescription().addOpalo(QStringLiteral("opalo"), m_device)),
         qPrintable(m_hal.errorString()));
@@ -962,6 +1035,7 @@ void TestCopyEngine::unreadableSourceIsCopyError()
     QCOMPARE(run.dialogs, QList<CopyDlg> { CopyError });
     QCOMPARE(run.dialogFiles, QStringList { QStringLiteral("photo.jpg") });
     QVERIFY(!QFileInfo::exists(m_dest + QStringLiteral("/photo.jpg")));
+    QCOMPARE(reasonsOf(m_engine->copyFailures()), QList<CopyOutcome> { CopyOutcome::ReadError });
     // The next file is copied all the same.
     QVERIFY(run.result);
     QCOMPARE(contents(m_dest + QStringLiteral("/next.jpg")), contents(next));
@@ -1093,3 +1167,200 @@ void TestCopyEngine::leftTemporaryFilesGoWhenDeviceArrives()
 
 QTEST_MAIN(TestCopyEngine)
 #include "tst_copyengine.moc"
+
+void TestCopyEngine::keepsModificationTimes_data()
+{
+    QTest::addColumn<BrowserMode>("target");
+
+    QTest::newRow("to the device") << ExternalDeviceMode;
+    QTest::newRow("to the PC") << HostMode;
+}
+
+void TestCopyEngine::keepsModificationTimes()
+{
+    QFETCH(BrowserMode, target);
+
+    const QString album = m_dir->createFolder(QStringLiteral("source/album"));
+    const QString photo = m_dir->createFileOfSize(QStringLiteral("source/album/photo.jpg"), 5000);
+    const QString single = m_dir->createFileOfSize(QStringLiteral("source/single.jpg"), 10);
+    setModificationTime(photo, oldDateMs);
+    setModificationTime(single, oldDateMs + 60000);
+    setModificationTime(album, oldDateMs - 60000);
+
+    const Run run = copy({ QFileInfo(album), QFileInfo(single) }, m_dest, nullptr, target);
+
+    QVERIFY(run.finished);
+    QVERIFY(run.result);
+    QVERIFY(qAbs(modificationTime(m_dest + QStringLiteral("/album/photo.jpg")) - oldDateMs) < fatTimeStepMs);
+    QVERIFY(
+        qAbs(modificationTime(m_dest + QStringLiteral("/single.jpg")) - oldDateMs - 60000) < fatTimeStepMs);
+    QVERIFY(qAbs(modificationTime(m_dest + QStringLiteral("/album")) - oldDateMs + 60000) < fatTimeStepMs);
+}
+
+void TestCopyEngine::namesOnFat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("safe");
+
+    for (const char refused : QByteArray("\"*:<>?\\|"))
+        QTest::addRow("%c", refused) << QStringLiteral("a%1b.jpg").arg(QLatin1Char(refused))
+                                     << QStringLiteral("a_b.jpg");
+    QTest::newRow("tab") << QStringLiteral("a\tb.jpg") << QStringLiteral("a_b.jpg");
+    QTest::newRow("control character") << QStringLiteral("a\x01 b.jpg") << QStringLiteral("a_ b.jpg");
+    QTest::newRow("trailing dot") << QStringLiteral("notes.") << QStringLiteral("notes");
+    QTest::newRow("trailing blank") << QStringLiteral("notes ") << QStringLiteral("notes");
+    QTest::newRow("trailing dots and blanks") << QStringLiteral("notes. .") << QStringLiteral("notes");
+    QTest::newRow("only dots") << QStringLiteral("...") << QStringLiteral("_");
+    QTest::newRow("plain") << QStringLiteral("photo.jpg") << QStringLiteral("photo.jpg");
+    // Long names on FAT hold these; only short names refuse them.
+    QTest::newRow("punctuation") << QStringLiteral("a,b;c=d+e[f].jpg") << QStringLiteral("a,b;c=d+e[f].jpg");
+    QTest::newRow("leading dot and accents") << QStringLiteral(".été") << QStringLiteral(".été");
+}
+
+void TestCopyEngine::namesOnFat()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, safe);
+
+    QCOMPARE(CopyPreflight::fatSafeName(name), safe);
+    QCOMPARE(CopyPreflight::isNameAllowedOnFat(name), safe == name);
+}
+
+void TestCopyEngine::refusedNamesOnFat_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("arrived");
+
+    QTest::newRow("copy under safe names")
+        << int(QMessageBox::Apply)
+        << QStringList { "a_b(copy_1).jpg", "a_b(copy_2).jpg", "a_b.jpg", "album_", "plain.jpg" };
+    QTest::newRow("copy the rest") << yes << QStringList { "a_b.jpg", "plain.jpg" };
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << QStringList();
+}
+
+void TestCopyEngine::refusedNamesOnFat()
+{
+    QFETCH(int, answer);
+    QFETCH(QStringList, arrived);
+
+    // Two names that become the same as a third once made safe.
+    QFileInfoList files;
+    for (const QString &name : { "a:b.jpg", "a?b.jpg", "a_b.jpg", "plain.jpg" })
+        files << QFileInfo(m_dir->createFile(QStringLiteral("source/") + name, name.toUtf8()));
+    files << QFileInfo(m_dir->createFile(QStringLiteral("source/album?/inside.jpg"), "in")).path();
+    CopyPreflight::setProbe(volumeOfKind(VolumeFacts::Fat));
+    m_beforeCopyAnswer = answer;
+
+    const Run run = copy(files, m_dest);
+
+    QVERIFY(run.finished);
+    QVERIFY(run.offeredSafeNames);
+    QCOMPARE(run.askedBefore, (QStringList { "a:b.jpg", "a?b.jpg", "album?" }));
+    QCOMPARE(entriesOf(m_dest), arrived);
+    QCOMPARE(contents(m_dest + QStringLiteral("/a_b.jpg")), arrived.isEmpty() ? "<unreadable>" : "a_b.jpg");
+    if (arrived.contains(QStringLiteral("album_")))
+        QCOMPARE(contents(m_dest + QStringLiteral("/album_/inside.jpg")), QByteArray("in"));
+    // Refused and reported only when the user copies the rest without them.
+    const QList<CopyOutcome> refused { CopyOutcome::NameNotAllowed, CopyOutcome::NameNotAllowed,
+        CopyOutcome::NameNotAllowed };
+    QCOMPARE(reasonsOf(m_engine->copyFailures()), answer == yes ? refused : QList<CopyOutcome>());
+}
+
+void TestCopyEngine::selectionLargerThanRoom_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("arrived");
+
+    QTest::newRow("cancel writes nothing") << int(QMessageBox::Cancel) << QStringList();
+    QTest::newRow("copy the rest") << yes << QStringList { "first.jpg", "last.jpg" };
+}
+
+void TestCopyEngine::selectionLargerThanRoom()
+{
+    QFETCH(int, answer);
+    QFETCH(QStringList, arrived);
+
+    const TmpfsMount tmpfs(m_dir->filePath(QStringLiteral("device/small")), QStringLiteral("size=1m"));
+    if (!tmpfs.isMounted())
+        QSKIP("mounting a tmpfs is not allowed here");
+    const QString dest = tmpfs.path();
+    // The large file does not fit after the first; the last fits after it.
+    const QFileInfoList files { QFileInfo(
+                                    m_dir->createFileOfSize(QStringLiteral("source/first.jpg"), 300000)),
+        QFileInfo(m_dir->createFileOfSize(QStringLiteral("source/large.jpg"), 900000)),
+        QFileInfo(m_dir->createFileOfSize(QStringLiteral("source/last.jpg"), 300000)) };
+    m_beforeCopyAnswer = answer;
+
+    const Run run = copy(files, dest);
+
+    QVERIFY(run.finished);
+    QCOMPARE(run.result, answer == yes);
+    QCOMPARE(run.askedBefore, QStringList { "large.jpg" });
+    QVERIFY(!run.offeredSafeNames);
+    QCOMPARE(run.dialogs, QList<CopyDlg>());
+    QCOMPARE(entriesOf(dest), arrived);
+    for (const QString &name : arrived)
+        QCOMPARE(contents(dest + QLatin1Char('/') + name), contents(m_source + QLatin1Char('/') + name));
+    QCOMPARE(reasonsOf(m_engine->copyFailures()),
+        answer == yes ? QList<CopyOutcome> { CopyOutcome::NoSpace } : QList<CopyOutcome>());
+}
+
+void TestCopyEngine::fourGibFile_data()
+{
+    QTest::addColumn<VolumeFacts::Kind>("kind");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("FAT refuses it") << VolumeFacts::Fat << true;
+    // exFAT holds files far larger.
+    QTest::newRow("exFAT takes it") << VolumeFacts::ExFat << false;
+    QTest::newRow("another kind takes it") << VolumeFacts::Other << false;
+}
+
+void TestCopyEngine::fourGibFile()
+{
+    QFETCH(VolumeFacts::Kind, kind);
+    QFETCH(bool, refused);
+
+    QFile huge(m_dir->filePath(QStringLiteral("source/huge.jpg")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(Q_INT64_C(4294967296)));
+    huge.close();
+    CopyPreflight::setProbe(volumeOfKind(kind));
+    // A copy that starts has shown what it needed to; it need not move 4 GiB.
+    const QMetaObject::Connection started
+        = connect(m_engine, &TL09Engine::copyFileNameChanged, m_engine, &TL09Engine::cancelCopy);
+
+    const Run run = copy({ QFileInfo(huge) }, m_dest);
+
+    disconnect(started);
+    QVERIFY(run.finished);
+    QCOMPARE(run.askedBefore, refused ? QStringList { "huge.jpg" } : QStringList());
+    QCOMPARE(run.result, refused);
+    QCOMPARE(reasonsOf(m_engine->copyFailures()),
+        refused ? QList<CopyOutcome> { CopyOutcome::TooLarge } : QList<CopyOutcome>());
+    QVERIFY(!QFileInfo::exists(m_dest + QStringLiteral("/huge.jpg")));
+}
+
+void TestCopyEngine::retryCopiesWhatFailedOnceMended()
+{
+    const QString album = m_dir->createFolder(QStringLiteral("source/album"));
+    QVERIFY(!m_dir->createFile(QStringLiteral("source/album/photo.jpg"), "photo").isEmpty());
+    const QString blocker = m_dir->createFile(QStringLiteral("device/dest/album"), "not a folder");
+
+    const Run run = copy({ QFileInfo(album) }, m_dest);
+
+    QVERIFY(run.finished);
+    QCOMPARE(run.dialogs, QList<CopyDlg> { RightsError });
+    QCOMPARE(m_engine->copyFailures().size(), 1);
+    QCOMPARE(m_engine->copyFailures().first().source, album);
+    QVERIFY(m_engine->copyFailures().first().isRetriable());
+    QVERIFY(QFile::remove(blocker));
+
+    QSignalSpy finished(m_engine, &TL09Engine::copyFileFinished);
+    QVERIFY(m_engine->retryCopy(ExternalDeviceMode));
+    QVERIFY(finished.wait(copyTimeoutMs));
+
+    QVERIFY(finished.at(0).at(0).toBool());
+    QCOMPARE(contents(m_dest + QStringLiteral("/album/photo.jpg")), QByteArray("photo"));
+    QCOMPARE(m_engine->copyFailures().size(), 0);
+    QVERIFY(!m_engine->retryCopy(ExternalDeviceMode));
+}
