@@ -7,17 +7,27 @@
 #include "plugins/ShellMenuApi.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <dlfcn.h>
 #include <functional>
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -82,6 +92,16 @@ private slots:
     void toolsGetEveryPathWhole_data();
     void toolsGetEveryPathWhole();
     void menuWithoutItemInformation();
+    void filePermissions_data();
+    void filePermissions();
+    void folderPermissions_data();
+    void folderPermissions();
+    void enclosedPermissions_data();
+    void enclosedPermissions();
+    void groupChoice();
+    void renameInProperties_data();
+    void renameInProperties();
+    void openWithDialogLists();
 
 private:
     // Opens a menu through ShowGtkShellMenu, lets act work on it while it
@@ -89,6 +109,9 @@ private:
     int showMenu(const QVector<QString> &files, bool onItems, const MenuAction &act, int sortBy = 0,
         int iconSize = 64);
     int choose(const QVector<QString> &files, bool onItems, const QString &name, int sortBy = 0);
+    // Chooses name in the item menu for path, lets act work on the dialog
+    // it opens, then closes the dialog.
+    void inDialog(const QString &path, const QString &name, const std::function<void(QDialog *dialog)> &act);
     QString installTool(const QString &name);
     void writeApplication(const QString &id, const QString &name, const QString &types);
     QStringList recordOf(const QString &tool) const;
@@ -535,8 +558,12 @@ void tst_GtkShellMenu::archiveManagerFallback()
         arguments.append(archive + QLatin1String(".tar"));
     arguments.append(archive);
     QTRY_COMPARE(recordOf(tool), arguments);
-    // The archive manager was started: tar must not run after it.
-    QVERIFY(!QFile::exists(m_bin + QLatin1String("/tar.args")) || tool == QLatin1String("tar"));
+    if (managerInstalled) {
+        // Nothing signals that a program was not started: give a wrongly
+        // started tar the time its stand-in needs to leave its record.
+        QTest::qWait(500);
+        QVERIFY(!QFile::exists(m_bin + QLatin1String("/tar.args")));
+    }
     QVERIFY(!QFile::exists(m_work + QLatin1String("/pwned")));
 }
 
@@ -581,6 +608,259 @@ void tst_GtkShellMenu::menuWithoutItemInformation()
     QCOMPARE(m_show(10, 10, { m_work + QLatin1String("/gone") }, true, 0, 64, 64, nullptr), -1);
     QTest::qWait(300);
     QVERIFY(!shown);
+}
+
+void tst_GtkShellMenu::inDialog(
+    const QString &path, const QString &name, const std::function<void(QDialog *dialog)> &act)
+{
+    QTimer watch;
+    bool acted = false;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || acted)
+            return;
+        acted = true;
+        act(dialog);
+        dialog->reject();
+    });
+    watch.start(10);
+    QCOMPARE(choose({ path }, true, name), -1);
+    QVERIFY(acted);
+}
+
+namespace {
+
+mode_t modeOf(const QString &path)
+{
+    struct stat status;
+    return lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+bool setMode(const QString &path, mode_t mode)
+{
+    return chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+// Chooses index in the control: a combo box's entry, or for a check box
+// 1 checked and 0 not.
+void chooseIn(QDialog *dialog, const QString &control, int index)
+{
+    if (auto *box = dialog->findChild<QCheckBox *>(control)) {
+        QVERIFY(box->isEnabled());
+        box->setChecked(index == 1);
+        return;
+    }
+    auto *combo = dialog->findChild<QComboBox *>(control);
+    QVERIFY2(combo && combo->isEnabled(), qPrintable(control));
+    QVERIFY2(combo->currentIndex() != index, "the row must change the choice");
+    combo->setCurrentIndex(index);
+}
+
+} // namespace
+
+void tst_GtkShellMenu::filePermissions_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("after");
+    QTest::newRow("owner read-only") << "accOwnercomboBox" << 0644 << 0 << 0444;
+    QTest::newRow("owner read and write") << "accOwnercomboBox" << 0444 << 1 << 0644;
+    QTest::newRow("group none") << "accessGroupcomboBox" << 0674 << 0 << 0604;
+    QTest::newRow("group read-only") << "accessGroupcomboBox" << 0664 << 1 << 0644;
+    QTest::newRow("group read and write") << "accessGroupcomboBox" << 0604 << 2 << 0664;
+    QTest::newRow("others none") << "accessOtherscomboBox" << 0667 << 0 << 0660;
+    QTest::newRow("others read-only") << "accessOtherscomboBox" << 0600 << 1 << 0604;
+    QTest::newRow("others read and write") << "accessOtherscomboBox" << 0600 << 2 << 0606;
+    QTest::newRow("execute allowed") << "execCheckBox" << 0644 << 1 << 0755;
+    QTest::newRow("execute refused") << "execCheckBox" << 0751 << 0 << 0640;
+}
+
+void tst_GtkShellMenu::filePermissions()
+{
+    QFETCH(QString, control);
+    QFETCH(int, before);
+    QFETCH(int, index);
+    QFETCH(int, after);
+    const QString path = m_work + QLatin1Char('/') + hostileName + QLatin1String(".txt");
+    QVERIFY(writeFile(path, "text\n"));
+    QVERIFY(setMode(path, before));
+    QString title;
+    inDialog(path, QStringLiteral("_properties"), [&](QDialog *dialog) {
+        title = dialog->windowTitle();
+        QCOMPARE(dialog->metaObject()->className(), "propDialogFiles");
+        chooseIn(dialog, control, index);
+    });
+    QCOMPARE(title, QStringLiteral("Properties"));
+    QCOMPARE(QString::number(modeOf(path), 8), QString::number(after, 8));
+    QVERIFY(!QFile::exists(m_work + QLatin1String("/pwned")));
+}
+
+void tst_GtkShellMenu::folderPermissions_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("after");
+    QTest::newRow("owner list only") << "accOwnerComboFolder" << 0755 << 0 << 0455;
+    QTest::newRow("owner access") << "accOwnerComboFolder" << 0755 << 1 << 0555;
+    QTest::newRow("owner create and delete") << "accOwnerComboFolder" << 0555 << 2 << 0755;
+    QTest::newRow("owner unchanged") << "accOwnerComboFolder" << 0755 << 3 << 0755;
+    QTest::newRow("group none") << "accessGroupComboFolder" << 0775 << 0 << 0705;
+    QTest::newRow("group list only") << "accessGroupComboFolder" << 0775 << 1 << 0745;
+    QTest::newRow("group access") << "accessGroupComboFolder" << 0775 << 2 << 0755;
+    QTest::newRow("group create and delete") << "accessGroupComboFolder" << 0705 << 3 << 0775;
+    QTest::newRow("group unchanged") << "accessGroupComboFolder" << 0755 << 4 << 0755;
+    QTest::newRow("others none") << "accOthersComboFolder" << 0777 << 0 << 0770;
+    QTest::newRow("others list only") << "accOthersComboFolder" << 0770 << 1 << 0774;
+    QTest::newRow("others access") << "accOthersComboFolder" << 0770 << 2 << 0775;
+    QTest::newRow("others create and delete") << "accOthersComboFolder" << 0770 << 3 << 0777;
+    QTest::newRow("execute refused") << "execCheckBox" << 0755 << 0 << 0644;
+}
+
+void tst_GtkShellMenu::folderPermissions()
+{
+    QFETCH(QString, control);
+    QFETCH(int, before);
+    QFETCH(int, index);
+    QFETCH(int, after);
+    const QString folder
+        = m_root.createFolder(QStringLiteral("work/") + QString::fromUtf8(QTest::currentDataTag()));
+    QVERIFY(setMode(folder, before));
+    inDialog(folder, QStringLiteral("_properties"), [&](QDialog *dialog) {
+        QCOMPARE(dialog->metaObject()->className(), "propDialogFolder");
+        chooseIn(dialog, control, index);
+    });
+    QCOMPARE(QString::number(modeOf(folder), 8), QString::number(after, 8));
+}
+
+void tst_GtkShellMenu::enclosedPermissions_data()
+{
+    QTest::addColumn<int>("owner");
+    QTest::addColumn<int>("group");
+    QTest::addColumn<int>("others");
+    QTest::addColumn<bool>("execute");
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    QTest::newRow("read-only, none, none") << 0 << 0 << 0 << false << 0666 << 0400;
+    QTest::newRow("read and write, read-only, read and write") << 1 << 1 << 2 << false << 0600 << 0646;
+    QTest::newRow("read and write, read and write, read-only, execute")
+        << 1 << 2 << 1 << true << 0600 << 0775;
+}
+
+void tst_GtkShellMenu::enclosedPermissions()
+{
+    QFETCH(int, owner);
+    QFETCH(int, group);
+    QFETCH(int, others);
+    QFETCH(bool, execute);
+    QFETCH(int, before);
+    QFETCH(int, after);
+    const QString outside = m_work + QLatin1String("/outside.txt");
+    const QString folder = m_work + QLatin1String("/folder");
+    QVERIFY(QDir().mkpath(folder + QLatin1String("/inner")));
+    QVERIFY(writeFile(outside, "outside\n") && setMode(outside, 0600));
+    QVERIFY(QFile::link(outside, folder + QLatin1String("/link")));
+    const QStringList files { folder + QLatin1String("/top.txt"), folder + QLatin1String("/.hidden"),
+        folder + QLatin1String("/inner/deep.txt") };
+    for (const QString &file : files)
+        QVERIFY(writeFile(file, "x") && setMode(file, before));
+    QVERIFY(setMode(folder, 0751));
+    inDialog(folder, QStringLiteral("_properties"), [&](QDialog *dialog) {
+        dialog->findChild<QComboBox *>(QStringLiteral("accOwnerComboFiles"))->setCurrentIndex(owner);
+        dialog->findChild<QComboBox *>(QStringLiteral("accessGroupComboFiles"))->setCurrentIndex(group);
+        dialog->findChild<QComboBox *>(QStringLiteral("accessOthersComboFiles"))->setCurrentIndex(others);
+        // The box changes the folder at once; what it holds waits for the button.
+        dialog->findChild<QCheckBox *>(QStringLiteral("execCheckBox"))->setChecked(execute);
+        QCOMPARE(modeOf(files.first()), mode_t(before));
+        auto *apply = dialog->findChild<QPushButton *>(QStringLiteral("ApplyPermissionsToFiles"));
+        QCOMPARE(apply->text(), QStringLiteral("Apply permissions to enclosed files"));
+        apply->click();
+    });
+    for (const QString &file : files)
+        QCOMPARE(QString::number(modeOf(file), 8), QString::number(after, 8));
+    QCOMPARE(QString::number(modeOf(folder), 8), QString::number(execute ? 0751 : 0640, 8));
+    QCOMPARE(modeOf(outside), mode_t(0600));
+}
+
+void tst_GtkShellMenu::groupChoice()
+{
+    if (geteuid() != 0)
+        QSKIP("only the super-user may give a file any group");
+    const QString path = m_work + QLatin1String("/grouped.txt");
+    QVERIFY(writeFile(path, "x"));
+    const group *other = getgrnam("daemon");
+    QVERIFY(other);
+    QStringList shown;
+    inDialog(path, QStringLiteral("_properties"), [&](QDialog *dialog) {
+        auto *groups = dialog->findChild<QComboBox *>(QStringLiteral("groupcomboBox"));
+        for (int i = 0; i < groups->count(); ++i)
+            shown.append(groups->itemText(i));
+        groups->setCurrentText(QStringLiteral("daemon"));
+    });
+    QVERIFY(shown.contains(QStringLiteral("root")));
+    struct stat status;
+    QCOMPARE(stat(QFile::encodeName(path).constData(), &status), 0);
+    QCOMPARE(status.st_gid, other->gr_gid);
+}
+
+void tst_GtkShellMenu::renameInProperties_data()
+{
+    QTest::addColumn<QString>("newName");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("free name") << "renamed.txt"
+                               << "renamed.txt";
+    QTest::newRow("taken name") << "taken.txt"
+                                << "item.txt";
+    QTest::newRow("empty name") << ""
+                                << "item.txt";
+}
+
+void tst_GtkShellMenu::renameInProperties()
+{
+    QFETCH(QString, newName);
+    QFETCH(QString, expected);
+    QVERIFY(writeFile(m_work + QLatin1String("/item.txt"), "item"));
+    QVERIFY(writeFile(m_work + QLatin1String("/taken.txt"), "taken"));
+    inDialog(m_work + QLatin1String("/item.txt"), QStringLiteral("_properties"), [&](QDialog *dialog) {
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("nameLineEdit"));
+        QCOMPARE(name->text(), QStringLiteral("item.txt"));
+        name->setText(newName);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QCOMPARE(contentOf(m_work + QLatin1Char('/') + expected), QByteArray("item"));
+    QCOMPARE(contentOf(m_work + QLatin1String("/taken.txt")),
+        expected == QLatin1String("taken.txt") ? QByteArray("item") : QByteArray("taken"));
+}
+
+void tst_GtkShellMenu::openWithDialogLists()
+{
+    const QString path = m_work + QLatin1String("/notes.txt");
+    QVERIFY(writeFile(path, "notes\n"));
+    QFile::remove(m_bin + QLatin1String("/editor-c.args"));
+    QString caption, description;
+    int available = 0;
+    int installed = 0;
+    inDialog(path, QStringLiteral("_openWithOther"), [&](QDialog *dialog) {
+        caption = dialog->findChild<QLabel *>(QStringLiteral("captionLabel"))->text();
+        auto *registered = dialog->findChild<QListWidget *>(QStringLiteral("listWidget"));
+        available = registered->count();
+        installed = dialog->findChild<QListWidget *>(QStringLiteral("listWidget_2"))->count();
+        auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        QVERIFY(!buttons->button(QDialogButtonBox::Open)->isEnabled());
+        const QList<QListWidgetItem *> rows
+            = registered->findItems(QStringLiteral("Editor C"), Qt::MatchExactly);
+        QCOMPARE(rows.size(), 1);
+        Q_EMIT registered->itemClicked(rows.first());
+        description = dialog->findChild<QLabel *>(QStringLiteral("descriptionLabel"))->text();
+        buttons->button(QDialogButtonBox::Open)->click();
+    });
+    QVERIFY2(
+        caption.startsWith(QLatin1String("Open notes.txt and other files of type ")), qPrintable(caption));
+    QCOMPARE(available, 4);
+    QCOMPARE(installed, 5);
+    QCOMPARE(description, QStringLiteral("Shows Editor C"));
+    QTRY_COMPARE(recordOf(QStringLiteral("editor-c")), QStringList(path));
 }
 
 QTEST_MAIN(tst_GtkShellMenu)
