@@ -310,6 +310,8 @@ void gnomeMenu::actOnBackground(QAction *chosen)
     } else if (templates.contains(chosen)) {
         NewFiles::copyTemplate(
             path, QDir::homePath() + templatesFolder + QLatin1Char('/') + templates.value(chosen));
+    } else if (name == QLatin1String("_properties")) {
+        showProperties();
     }
 }
 

@@ -2,7 +2,9 @@
 // Saves pictures of the GNOME plug-in at work in the media sync window, for
 // looking at them: a picture copied in the PC pane with Ctrl+C and pasted
 // with Ctrl+V into a device folder that has it already (the overwrite
-// question), then a folder pasted into itself (the refusal). Run it under
+// question), then a folder pasted into itself (the refusal); then the
+// plug-in's item menu on the picture, its background menu, the properties
+// of the picture and of the folder, and the open-with dialog. Run it under
 // Xvfb with DISPLAY set, so that the copy goes through the X clipboard; it
 // prints what another program reads from the clipboard.
 //   plugin_snapshots OUTPUT_FOLDER [LANGUAGE]
@@ -18,15 +20,19 @@
 #include "browser/VideoModel.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QEventLoop>
 #include <QImage>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QProcess>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -91,6 +97,80 @@ private:
     bool m_shot = false;
 };
 
+// Saves the menu the plug-in shows next, alone and over the window, then
+// chooses the entry of that object name in it.
+class MenuShooter : public QObject
+{
+public:
+    MenuShooter(const SnapshotFolder &folder, const QString &name, const QString &entry)
+        : m_folder(folder)
+        , m_name(name)
+        , m_entry(entry)
+    {
+        connect(&m_timer, &QTimer::timeout, this, &MenuShooter::shoot);
+        m_timer.start(50);
+    }
+    bool shot() const { return m_shot; }
+
+private:
+    void shoot()
+    {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu || m_shot)
+            return;
+        m_timer.stop();
+        m_shot = m_folder.save(*menu, m_name, 200);
+        const QString screen = QDir(QCoreApplication::arguments().at(1)).filePath(m_name + "_screen.png");
+        if (QGuiApplication::primaryScreen()->grabWindow(0).save(screen))
+            std::printf("%s\n", qPrintable(screen));
+        if (QAction *chosen = menu->findChild<QAction *>(m_entry))
+            chosen->trigger();
+        else
+            menu->hide();
+    }
+
+    const SnapshotFolder &m_folder;
+    QString m_name;
+    QString m_entry;
+    QTimer m_timer;
+    bool m_shot = false;
+};
+
+// Saves each tab of the plug-in's next dialog, then closes it.
+class DialogShooter : public QObject
+{
+public:
+    DialogShooter(const SnapshotFolder &folder, const QString &name)
+        : m_folder(folder)
+        , m_name(name)
+    {
+        connect(&m_timer, &QTimer::timeout, this, &DialogShooter::shoot);
+        m_timer.start(50);
+    }
+    bool shot() const { return m_shot; }
+
+private:
+    void shoot()
+    {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || m_shot)
+            return;
+        m_timer.stop();
+        auto *tabs = dialog->findChild<QTabWidget *>();
+        m_shot = m_folder.save(*dialog, m_name);
+        for (int i = 1; tabs && i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            m_shot = m_folder.save(*dialog, m_name + QLatin1Char('_') + QString::number(i), 200) && m_shot;
+        }
+        dialog->reject();
+    }
+
+    const SnapshotFolder &m_folder;
+    QString m_name;
+    QTimer m_timer;
+    bool m_shot = false;
+};
+
 bool selectOnly(BaseFrame &pane, const QString &path)
 {
     QVideoList *list = pane.listView();
@@ -115,6 +195,19 @@ bool showFolder(BaseFrame &pane, const QString &path)
     pane.listView()->setRootIndex(pane.listViewModel()->shownFiles()->indexOf(path));
     pane.listView()->clearSelection();
     return true;
+}
+
+// Right-clicks the list on the item at path, or on empty space when path
+// is empty.
+void rightClick(BaseFrame &pane, const QString &path)
+{
+    QVideoList *list = pane.listView();
+    QPoint point(list->viewport()->width() - 5, list->viewport()->height() - 5);
+    if (!path.isEmpty()) {
+        selectOnly(pane, path);
+        point = list->visualRect(pane.listViewModel()->shownFiles()->indexOf(path)).center();
+    }
+    Q_EMIT list->customContextMenuRequested(point);
 }
 
 } // namespace
@@ -177,5 +270,26 @@ int main(int argc, char **argv)
     showFolder(host, album + QStringLiteral("/Summer"));
     BoxShooter itself(folder, QStringLiteral("gnome_paste_itself"), QMessageBox::Ok);
     QTest::keyClick(host.listView(), Qt::Key_V, Qt::ControlModifier);
-    return overwrite.shot() && replaced && itself.shot() ? 0 : 1;
+
+    // The plug-in's own menus and dialogs, in the language of LANG.
+    showFolder(host, home.hostFolder(PicturesMode));
+    bool menusShot = true;
+    const struct
+    {
+        const char *menu;
+        const char *entry;
+        const char *dialog;
+        bool onItem;
+    } shots[] = {
+        { "gnome_item_menu", "_properties", "gnome_properties_file", true },
+        { "gnome_background_menu", "_properties", "gnome_properties_folder", false },
+        { "gnome_item_menu_again", "_openWithOther", "gnome_open_with", true },
+    };
+    for (const auto &shot : shots) {
+        MenuShooter menu(folder, QLatin1String(shot.menu), QLatin1String(shot.entry));
+        DialogShooter dialog(folder, QLatin1String(shot.dialog));
+        rightClick(host, shot.onItem ? picture : QString());
+        menusShot = menusShot && menu.shot() && dialog.shot();
+    }
+    return overwrite.shot() && replaced && itself.shot() && menusShot ? 0 : 1;
 }

@@ -94,6 +94,7 @@ private slots:
     void menuWithoutItemInformation();
     void filePermissions_data();
     void filePermissions();
+    void backgroundPropertiesShowTheFolder();
     void folderPermissions_data();
     void folderPermissions();
     void enclosedPermissions_data();
@@ -111,7 +112,8 @@ private:
     int choose(const QVector<QString> &files, bool onItems, const QString &name, int sortBy = 0);
     // Chooses name in the item menu for path, lets act work on the dialog
     // it opens, then closes the dialog.
-    void inDialog(const QString &path, const QString &name, const std::function<void(QDialog *dialog)> &act);
+    void inDialog(const QString &path, const QString &name, const std::function<void(QDialog *dialog)> &act,
+        bool onItems = true);
     QString installTool(const QString &name);
     void writeApplication(const QString &id, const QString &name, const QString &types);
     QStringList recordOf(const QString &tool) const;
@@ -611,7 +613,7 @@ void tst_GtkShellMenu::menuWithoutItemInformation()
 }
 
 void tst_GtkShellMenu::inDialog(
-    const QString &path, const QString &name, const std::function<void(QDialog *dialog)> &act)
+    const QString &path, const QString &name, const std::function<void(QDialog *dialog)> &act, bool onItems)
 {
     QTimer watch;
     bool acted = false;
@@ -624,7 +626,7 @@ void tst_GtkShellMenu::inDialog(
         dialog->reject();
     });
     watch.start(10);
-    QCOMPARE(choose({ path }, true, name), -1);
+    QCOMPARE(choose({ path }, onItems, name), -1);
     QVERIFY(acted);
 }
 
@@ -694,6 +696,19 @@ void tst_GtkShellMenu::filePermissions()
     QCOMPARE(title, QStringLiteral("Properties"));
     QCOMPARE(QString::number(modeOf(path), 8), QString::number(after, 8));
     QVERIFY(!QFile::exists(m_work + QLatin1String("/pwned")));
+}
+
+void tst_GtkShellMenu::backgroundPropertiesShowTheFolder()
+{
+    QString shownName;
+    inDialog(
+        m_work, QStringLiteral("_properties"),
+        [&](QDialog *dialog) {
+            QCOMPARE(dialog->metaObject()->className(), "propDialogFolder");
+            shownName = dialog->findChild<QLineEdit *>(QStringLiteral("namelineEdit_2"))->text();
+        },
+        false);
+    QCOMPARE(shownName, QStringLiteral("backgroundPropertiesShowTheFolder"));
 }
 
 void tst_GtkShellMenu::folderPermissions_data()
