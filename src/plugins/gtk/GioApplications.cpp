@@ -3,6 +3,7 @@
 
 #include "GioTransfer.h"
 
+#include <QMimeDatabase>
 #include <QSet>
 
 QString GioApplications::contentTypeOf(const QString &path)
@@ -16,8 +17,8 @@ QString GioApplications::contentTypeOf(const QString &path)
 
 QString GioApplications::descriptionOf(const QString &contentType)
 {
-    g_autofree char *description = g_content_type_get_description(contentType.toUtf8().constData());
-    return QString::fromUtf8(description);
+    // The same shared database as GIO's, whose own reader of it leaks.
+    return QMimeDatabase().mimeTypeForName(contentType).comment();
 }
 
 GioApplications::App GioApplications::adopt(GAppInfo *app)

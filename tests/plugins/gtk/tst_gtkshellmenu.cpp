@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,6 +101,7 @@ private slots:
     void enclosedPermissions_data();
     void enclosedPermissions();
     void groupChoice();
+    void unprivilegedUser();
     void renameInProperties_data();
     void renameInProperties();
     void openWithDialogLists();
@@ -817,6 +819,47 @@ void tst_GtkShellMenu::groupChoice()
     struct stat status;
     QCOMPARE(stat(QFile::encodeName(path).constData(), &status), 0);
     QCOMPARE(status.st_gid, other->gr_gid);
+}
+
+void tst_GtkShellMenu::unprivilegedUser()
+{
+    const char *const foreignVariable = "OPALO_TEST_FOREIGN_FILE";
+    if (geteuid() == 0) {
+        // The super-user may change anything: ask again as user nobody.
+        const QString path = m_work + QLatin1String("/foreign.txt");
+        QVERIFY(writeFile(path, "x") && setMode(path, 0644));
+        for (QString folder = m_work; folder.startsWith(m_root.path()); folder = QFileInfo(folder).path())
+            QVERIFY(setMode(folder, 0755));
+        QProcess asNobody;
+        asNobody.setProcessChannelMode(QProcess::ForwardedChannels);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QLatin1String(foreignVariable), path);
+        asNobody.setProcessEnvironment(environment);
+        asNobody.start(QStringLiteral("/usr/bin/setpriv"),
+            { "--reuid=65534", "--regid=65534", "--clear-groups", QCoreApplication::applicationFilePath(),
+                QTest::currentTestFunction() });
+        if (!asNobody.waitForStarted())
+            QSKIP("setpriv cannot be started");
+        QVERIFY(asNobody.waitForFinished(120000));
+        QCOMPARE(asNobody.exitCode(), 0);
+        QCOMPARE(modeOf(path), mode_t(0644));
+        return;
+    }
+    const QString path = qEnvironmentVariable(foreignVariable);
+    if (path.isEmpty())
+        QSKIP("needs a file of another user, given by a run as the super-user");
+    bool refused = false;
+    inDialog(path, QStringLiteral("_properties"), [&](QDialog *dialog) {
+        refused = !dialog->findChild<QLabel *>(QStringLiteral("notOwnerLabel"))->isHidden()
+            && !dialog->findChild<QComboBox *>(QStringLiteral("accOwnercomboBox"))->isEnabled()
+            && !dialog->findChild<QCheckBox *>(QStringLiteral("execCheckBox"))->isEnabled();
+    });
+    QVERIFY(refused);
+    // Nor may this user share a folder without asking for the rights.
+    installTool(QStringLiteral("pkexec"));
+    QCOMPARE(choose({ m_work }, true, QStringLiteral("_shareFolder")), -1);
+    QTRY_COMPARE(recordOf(QStringLiteral("pkexec")),
+        QStringList({ QStringLiteral("shares-admin"), QLatin1String("--add-share=") + m_work }));
 }
 
 void tst_GtkShellMenu::renameInProperties_data()
