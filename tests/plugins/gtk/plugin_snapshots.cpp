@@ -59,116 +59,124 @@ bool makePicture(const QString &path, const QColor &colour)
     return image.save(path, "JPG");
 }
 
-// Saves the plug-in's next box, alone and over the window, and answers it.
-class BoxShooter : public QObject
+// Waits for the next window of a kind the plug-in shows, saves it alone and
+// over the main window, as the user sees it, then lets it go on.
+class Shooter : public QObject
+{
+public:
+    Shooter(const SnapshotFolder &folder, const QString &name)
+        : m_name(name)
+        , m_folder(folder)
+    {
+        connect(&m_timer, &QTimer::timeout, this, &Shooter::poll);
+        m_timer.start(50);
+    }
+    bool shot() const { return m_shot; }
+
+protected:
+    // The window waited for, or null while it has not appeared.
+    virtual QWidget *target() const = 0;
+    // Answers or closes the window once it is saved; false when a further
+    // picture of it could not be saved.
+    virtual bool finish(QWidget *window) = 0;
+
+    bool save(QWidget &window, const QString &name) const
+    {
+        const QString screen = QDir(QCoreApplication::arguments().at(1)).filePath(name + "_screen.png");
+        const bool saved = m_folder.save(window, name, 200)
+            && QGuiApplication::primaryScreen()->grabWindow(0).save(screen);
+        if (saved)
+            std::printf("%s\n", qPrintable(screen));
+        return saved;
+    }
+
+    const QString m_name;
+
+private:
+    void poll()
+    {
+        QWidget *window = target();
+        if (!window)
+            return;
+        m_timer.stop();
+        m_shot = save(*window, m_name);
+        m_shot = finish(window) && m_shot;
+    }
+
+    const SnapshotFolder &m_folder;
+    QTimer m_timer;
+    bool m_shot = false;
+};
+
+// The plug-in's next message box, answered with the button given.
+class BoxShooter : public Shooter
 {
 public:
     BoxShooter(const SnapshotFolder &folder, const QString &name, QMessageBox::StandardButton answer)
-        : m_folder(folder)
-        , m_name(name)
+        : Shooter(folder, name)
         , m_answer(answer)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &BoxShooter::shoot);
-        m_timer.start(50);
-    }
-    bool shot() const { return m_shot; }
+    { }
 
 private:
-    void shoot()
+    QWidget *target() const override
     {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || m_shot)
-            return;
-        m_timer.stop();
-        m_shot = m_folder.save(*box, m_name);
-        // The whole screen: the box over the window, as the user sees it.
-        const QString screen = QDir(QCoreApplication::arguments().at(1)).filePath(m_name + "_screen.png");
-        if (QGuiApplication::primaryScreen()->grabWindow(0).save(screen))
-            std::printf("%s\n", qPrintable(screen));
+        return qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    }
+    bool finish(QWidget *window) override
+    {
+        auto *box = static_cast<QMessageBox *>(window);
         std::printf("%s: title \"%s\", text \"%s\"\n", qPrintable(m_name), qPrintable(box->windowTitle()),
             qPrintable(box->text()));
         box->button(m_answer)->click();
+        return true;
     }
 
-    const SnapshotFolder &m_folder;
-    QString m_name;
     QMessageBox::StandardButton m_answer;
-    QTimer m_timer;
-    bool m_shot = false;
 };
 
-// Saves the menu the plug-in shows next, alone and over the window, then
-// chooses the entry of that object name in it.
-class MenuShooter : public QObject
+// The plug-in's next menu, in which the entry of that object name is then
+// chosen.
+class MenuShooter : public Shooter
 {
 public:
     MenuShooter(const SnapshotFolder &folder, const QString &name, const QString &entry)
-        : m_folder(folder)
-        , m_name(name)
+        : Shooter(folder, name)
         , m_entry(entry)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &MenuShooter::shoot);
-        m_timer.start(50);
-    }
-    bool shot() const { return m_shot; }
+    { }
 
 private:
-    void shoot()
+    QWidget *target() const override { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); }
+    bool finish(QWidget *window) override
     {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (!menu || m_shot)
-            return;
-        m_timer.stop();
-        m_shot = m_folder.save(*menu, m_name, 200);
-        const QString screen = QDir(QCoreApplication::arguments().at(1)).filePath(m_name + "_screen.png");
-        if (QGuiApplication::primaryScreen()->grabWindow(0).save(screen))
-            std::printf("%s\n", qPrintable(screen));
-        if (QAction *chosen = menu->findChild<QAction *>(m_entry))
+        if (QAction *chosen = window->findChild<QAction *>(m_entry))
             chosen->trigger();
         else
-            menu->hide();
+            window->hide();
+        return true;
     }
 
-    const SnapshotFolder &m_folder;
-    QString m_name;
     QString m_entry;
-    QTimer m_timer;
-    bool m_shot = false;
 };
 
-// Saves each tab of the plug-in's next dialog, then closes it.
-class DialogShooter : public QObject
+// The plug-in's next dialog, each of its tabs, then closed.
+class DialogShooter : public Shooter
 {
 public:
-    DialogShooter(const SnapshotFolder &folder, const QString &name)
-        : m_folder(folder)
-        , m_name(name)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &DialogShooter::shoot);
-        m_timer.start(50);
-    }
-    bool shot() const { return m_shot; }
+    using Shooter::Shooter;
 
 private:
-    void shoot()
+    QWidget *target() const override { return qobject_cast<QDialog *>(QApplication::activeModalWidget()); }
+    bool finish(QWidget *window) override
     {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog || m_shot)
-            return;
-        m_timer.stop();
-        auto *tabs = dialog->findChild<QTabWidget *>();
-        m_shot = m_folder.save(*dialog, m_name);
+        auto *tabs = window->findChild<QTabWidget *>();
+        bool saved = true;
         for (int i = 1; tabs && i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
-            m_shot = m_folder.save(*dialog, m_name + QLatin1Char('_') + QString::number(i), 200) && m_shot;
+            saved = save(*window, m_name + QLatin1Char('_') + QString::number(i)) && saved;
         }
-        dialog->reject();
+        static_cast<QDialog *>(window)->reject();
+        return saved;
     }
-
-    const SnapshotFolder &m_folder;
-    QString m_name;
-    QTimer m_timer;
-    bool m_shot = false;
 };
 
 bool selectOnly(BaseFrame &pane, const QString &path)
