@@ -80,4 +80,356 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
 Der Zielordner befindet sich im Quellordner.</translation>
         </message>
     </context>
+    <context>
+        <name>gnomeMenu</name>
+        <message>
+            <source>IDS_ARRANGE_ITEMS</source>
+            <translation>Objekte anordnen</translation>
+        </message>
+        <message>
+            <source>IDS_BROWSE_FOLDER</source>
+            <translation>Ordner durchsuchen</translation>
+        </message>
+        <message>
+            <source>IDS_BY_MODIFICATION_DATE</source>
+            <translation>Nach Änderungsdatum</translation>
+        </message>
+        <message>
+            <source>IDS_BY_NAME</source>
+            <translation>Nach Name</translation>
+        </message>
+        <message>
+            <source>IDS_BY_SIZE</source>
+            <translation>Nach Größe</translation>
+        </message>
+        <message>
+            <source>IDS_BY_TYPE</source>
+            <translation>Nach Typ</translation>
+        </message>
+        <message>
+            <source>IDS_COPY</source>
+            <translation>Kopieren</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_ARCHIVE</source>
+            <translation>Archiv erstellen...</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_DOCUMENT</source>
+            <translation>Dokument anlegen</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_FOLDER</source>
+            <translation>Ordner anlegen</translation>
+        </message>
+        <message>
+            <source>IDS_CUT</source>
+            <translation>Ausschneiden</translation>
+        </message>
+        <message>
+            <source>IDS_EMPTY_FILE</source>
+            <translation>Leere Datei</translation>
+        </message>
+        <message>
+            <source>IDS_ENCRYPT</source>
+            <translation>Verschlüsseln…</translation>
+        </message>
+        <message>
+            <source>IDS_EXTRACT_HERE</source>
+            <translation>Hier entpacken</translation>
+        </message>
+        <message>
+            <source>IDS_MAKE_LINK</source>
+            <translation>Verknüpfung anlegen</translation>
+        </message>
+        <message>
+            <source>IDS_MOVE_TO_TRASH</source>
+            <translation>In den Papierkorb verschieben</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FILE</source>
+            <translation>neue Datei</translation>
+        </message>
+        <message>
+            <source>IDS_NORMAL_SIZE</source>
+            <translation>Normale Größe</translation>
+        </message>
+        <message>
+            <source>IDS_NO_TEMPLATES</source>
+            <translation>Keine Vorlagen installiert</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN</source>
+            <translation>Öffnen</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_WITH</source>
+            <translation>Öffnen mit</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_WITH_OTHER_APP</source>
+            <translation>Mit anderer Anwendung öffnen...</translation>
+        </message>
+        <message>
+            <source>IDS_PASTE</source>
+            <translation>Einfügen</translation>
+        </message>
+        <message>
+            <source>IDS_PASTE_INTO_FOLDER</source>
+            <translation>In den Ordner einfügen</translation>
+        </message>
+        <message>
+            <source>IDS_PROPERTIES</source>
+            <translation>Eigenschaften</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME</source>
+            <translation>Umbenennen...</translation>
+        </message>
+        <message>
+            <source>IDS_SHARE_FOLDER</source>
+            <translation>Ordner freigeben…</translation>
+        </message>
+        <message>
+            <source>IDS_SIGN</source>
+            <translation>Signieren</translation>
+        </message>
+        <message>
+            <source>IDS_ZOOM_IN</source>
+            <translation>Vergrößern</translation>
+        </message>
+        <message>
+            <source>IDS_ZOOM_OUT</source>
+            <translation>Verkleinern</translation>
+        </message>
+    </context>
+    <context>
+        <name>openWithDialog</name>
+        <message>
+            <source>IDS_AVAILABLE_APPLICATIONS</source>
+            <translation>Verfügbare Anwendungen</translation>
+        </message>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>IDS_INSTALLED_APPLICATIONS</source>
+            <translation>Installierte Anwendungen</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN</source>
+            <translation>Öffnen</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
+            <translation>%1 und andere Dateien vom Typ %2 öffnen mit:</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_WITH_OTHER_APP</source>
+            <translation>Mit anderer Anwendung öffnen...</translation>
+        </message>
+        <message>
+            <source>IDS_SELECT_VIEW_DESCR</source>
+            <translation>Wählen Sie eine Anwendung, um ihre Beschreibung anzuzeigen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>propDialogFiles</name>
+        <message>
+            <source>IDS_ACCESS</source>
+            <translation>Zugriff:</translation>
+        </message>
+        <message>
+            <source>IDS_ACCESSED</source>
+            <translation>Letzter Zugriff:</translation>
+        </message>
+        <message>
+            <source>IDS_ALLOW_EXECUTE</source>
+            <translation>Datei als Programm ausführen</translation>
+        </message>
+        <message>
+            <source>IDS_BASIC</source>
+            <translation>Allgemein</translation>
+        </message>
+        <message>
+            <source>IDS_CLOSE</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>IDS_EXECUTE</source>
+            <translation>Ausführen:</translation>
+        </message>
+        <message>
+            <source>IDS_GROUP</source>
+            <translation>Gruppe:</translation>
+        </message>
+        <message>
+            <source>IDS_LOCATION</source>
+            <translation>Ort:</translation>
+        </message>
+        <message>
+            <source>IDS_MIME_TYPE</source>
+            <translation>MIME-Typ:</translation>
+        </message>
+        <message>
+            <source>IDS_MODIFIED</source>
+            <translation>Geändert:</translation>
+        </message>
+        <message>
+            <source>IDS_NAME</source>
+            <translation>Name:</translation>
+        </message>
+        <message>
+            <source>IDS_NONE</source>
+            <translation>Keine</translation>
+        </message>
+        <message>
+            <source>IDS_NOT_OWNER_MESSAGE</source>
+            <translation>Sie sind nicht der Besitzer und können diese Zugriffsrechte daher nicht ändern.</translation>
+        </message>
+        <message>
+            <source>IDS_OTHERS</source>
+            <translation>Andere</translation>
+        </message>
+        <message>
+            <source>IDS_OWNER</source>
+            <translation>Besitzer:</translation>
+        </message>
+        <message>
+            <source>IDS_PERMISSIONS</source>
+            <translation>Zugriffsrechte</translation>
+        </message>
+        <message>
+            <source>IDS_PROPERTIES</source>
+            <translation>Eigenschaften</translation>
+        </message>
+        <message>
+            <source>IDS_READ_ONLY</source>
+            <translation>Nur lesen</translation>
+        </message>
+        <message>
+            <source>IDS_READ_WRITE</source>
+            <translation>Lesen und schreiben</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE</source>
+            <translation>Größe:</translation>
+        </message>
+        <message>
+            <source>IDS_TYPE</source>
+            <translation>Typ:</translation>
+        </message>
+    </context>
+    <context>
+        <name>propDialogFolder</name>
+        <message>
+            <source>IDS_ACCESSED</source>
+            <translation>Letzter Zugriff:</translation>
+        </message>
+        <message>
+            <source>IDS_ACCESS_FILES</source>
+            <translation>Auf Dateien zugreifen</translation>
+        </message>
+        <message>
+            <source>IDS_ALLOW_EXECUTE</source>
+            <translation>Datei als Programm ausführen</translation>
+        </message>
+        <message>
+            <source>IDS_APPLY_PERMISSIONS</source>
+            <translation>Zugriffsrechte auf enthaltene Dateien anwenden</translation>
+        </message>
+        <message>
+            <source>IDS_BASIC</source>
+            <translation>Allgemein</translation>
+        </message>
+        <message>
+            <source>IDS_CLOSE</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>IDS_CONTENTS</source>
+            <translation>Inhalt:</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_DELETE_FILES</source>
+            <translation>Dateien erstellen und löschen</translation>
+        </message>
+        <message>
+            <source>IDS_EXECUTE</source>
+            <translation>Ausführen:</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ACCESS</source>
+            <translation>Dateizugriff:</translation>
+        </message>
+        <message>
+            <source>IDS_FOLDER_ACCESS</source>
+            <translation>Ordnerzugriff:</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_SPACE</source>
+            <translation>Freier Speicher:</translation>
+        </message>
+        <message>
+            <source>IDS_GROUP</source>
+            <translation>Gruppe:</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_FILES_ONLY</source>
+            <translation>Nur Dateien auflisten</translation>
+        </message>
+        <message>
+            <source>IDS_LOCATION</source>
+            <translation>Ort:</translation>
+        </message>
+        <message>
+            <source>IDS_MODIFIED</source>
+            <translation>Geändert:</translation>
+        </message>
+        <message>
+            <source>IDS_NAME</source>
+            <translation>Name:</translation>
+        </message>
+        <message>
+            <source>IDS_NONE</source>
+            <translation>Keine</translation>
+        </message>
+        <message>
+            <source>IDS_NOT_OWNER_MESSAGE</source>
+            <translation>Sie sind nicht der Besitzer und können diese Zugriffsrechte daher nicht ändern.</translation>
+        </message>
+        <message>
+            <source>IDS_OTHERS</source>
+            <translation>Andere</translation>
+        </message>
+        <message>
+            <source>IDS_OWNER</source>
+            <translation>Besitzer:</translation>
+        </message>
+        <message>
+            <source>IDS_PERMISSIONS</source>
+            <translation>Zugriffsrechte</translation>
+        </message>
+        <message>
+            <source>IDS_PROPERTIES</source>
+            <translation>Eigenschaften</translation>
+        </message>
+        <message>
+            <source>IDS_READ_ONLY</source>
+            <translation>Nur lesen</translation>
+        </message>
+        <message>
+            <source>IDS_READ_WRITE</source>
+            <translation>Lesen und schreiben</translation>
+        </message>
+        <message>
+            <source>IDS_TYPE</source>
+            <translation>Typ:</translation>
+        </message>
+        <message>
+            <source>IDS_VOLUME</source>
+            <translation>Datenträger:</translation>
+        </message>
+    </context>
 </TS>

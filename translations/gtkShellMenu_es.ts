@@ -80,4 +80,356 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
 La carpeta de destino está dentro de la carpeta de origen.</translation>
         </message>
     </context>
+    <context>
+        <name>gnomeMenu</name>
+        <message>
+            <source>IDS_ARRANGE_ITEMS</source>
+            <translation>Organizar los elementos</translation>
+        </message>
+        <message>
+            <source>IDS_BROWSE_FOLDER</source>
+            <translation>Explorar la carpeta</translation>
+        </message>
+        <message>
+            <source>IDS_BY_MODIFICATION_DATE</source>
+            <translation>Por fecha de modificación</translation>
+        </message>
+        <message>
+            <source>IDS_BY_NAME</source>
+            <translation>Por nombre</translation>
+        </message>
+        <message>
+            <source>IDS_BY_SIZE</source>
+            <translation>Por tamaño</translation>
+        </message>
+        <message>
+            <source>IDS_BY_TYPE</source>
+            <translation>Por tipo</translation>
+        </message>
+        <message>
+            <source>IDS_COPY</source>
+            <translation>Copiar</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_ARCHIVE</source>
+            <translation>Crear un archivador...</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_DOCUMENT</source>
+            <translation>Crear un documento</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_FOLDER</source>
+            <translation>Crear una carpeta</translation>
+        </message>
+        <message>
+            <source>IDS_CUT</source>
+            <translation>Cortar</translation>
+        </message>
+        <message>
+            <source>IDS_EMPTY_FILE</source>
+            <translation>Archivo vacío</translation>
+        </message>
+        <message>
+            <source>IDS_ENCRYPT</source>
+            <translation>Cifrar…</translation>
+        </message>
+        <message>
+            <source>IDS_EXTRACT_HERE</source>
+            <translation>Extraer aquí</translation>
+        </message>
+        <message>
+            <source>IDS_MAKE_LINK</source>
+            <translation>Crear un enlace</translation>
+        </message>
+        <message>
+            <source>IDS_MOVE_TO_TRASH</source>
+            <translation>Mover a la papelera</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FILE</source>
+            <translation>archivo nuevo</translation>
+        </message>
+        <message>
+            <source>IDS_NORMAL_SIZE</source>
+            <translation>Tamaño normal</translation>
+        </message>
+        <message>
+            <source>IDS_NO_TEMPLATES</source>
+            <translation>No hay plantillas instaladas</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN</source>
+            <translation>Abrir</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_WITH</source>
+            <translation>Abrir con</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_WITH_OTHER_APP</source>
+            <translation>Abrir con otra aplicación...</translation>
+        </message>
+        <message>
+            <source>IDS_PASTE</source>
+            <translation>Pegar</translation>
+        </message>
+        <message>
+            <source>IDS_PASTE_INTO_FOLDER</source>
+            <translation>Pegar en la carpeta</translation>
+        </message>
+        <message>
+            <source>IDS_PROPERTIES</source>
+            <translation>Propiedades</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME</source>
+            <translation>Renombrar...</translation>
+        </message>
+        <message>
+            <source>IDS_SHARE_FOLDER</source>
+            <translation>Compartir la carpeta…</translation>
+        </message>
+        <message>
+            <source>IDS_SIGN</source>
+            <translation>Firmar</translation>
+        </message>
+        <message>
+            <source>IDS_ZOOM_IN</source>
+            <translation>Ampliar</translation>
+        </message>
+        <message>
+            <source>IDS_ZOOM_OUT</source>
+            <translation>Reducir</translation>
+        </message>
+    </context>
+    <context>
+        <name>openWithDialog</name>
+        <message>
+            <source>IDS_AVAILABLE_APPLICATIONS</source>
+            <translation>Aplicaciones disponibles</translation>
+        </message>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>IDS_INSTALLED_APPLICATIONS</source>
+            <translation>Aplicaciones instaladas</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN</source>
+            <translation>Abrir</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
+            <translation>Abrir %1 y otros archivos de tipo %2 con:</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_WITH_OTHER_APP</source>
+            <translation>Abrir con otra aplicación...</translation>
+        </message>
+        <message>
+            <source>IDS_SELECT_VIEW_DESCR</source>
+            <translation>Seleccione una aplicación para ver su descripción.</translation>
+        </message>
+    </context>
+    <context>
+        <name>propDialogFiles</name>
+        <message>
+            <source>IDS_ACCESS</source>
+            <translation>Acceso:</translation>
+        </message>
+        <message>
+            <source>IDS_ACCESSED</source>
+            <translation>Accedido:</translation>
+        </message>
+        <message>
+            <source>IDS_ALLOW_EXECUTE</source>
+            <translation>Permitir ejecutar el archivo como un programa</translation>
+        </message>
+        <message>
+            <source>IDS_BASIC</source>
+            <translation>Básico</translation>
+        </message>
+        <message>
+            <source>IDS_CLOSE</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>IDS_EXECUTE</source>
+            <translation>Ejecutar:</translation>
+        </message>
+        <message>
+            <source>IDS_GROUP</source>
+            <translation>Grupo:</translation>
+        </message>
+        <message>
+            <source>IDS_LOCATION</source>
+            <translation>Ubicación:</translation>
+        </message>
+        <message>
+            <source>IDS_MIME_TYPE</source>
+            <translation>Tipo MIME:</translation>
+        </message>
+        <message>
+            <source>IDS_MODIFIED</source>
+            <translation>Modificado:</translation>
+        </message>
+        <message>
+            <source>IDS_NAME</source>
+            <translation>Nombre:</translation>
+        </message>
+        <message>
+            <source>IDS_NONE</source>
+            <translation>Ninguno</translation>
+        </message>
+        <message>
+            <source>IDS_NOT_OWNER_MESSAGE</source>
+            <translation>No es el propietario, por lo que no puede cambiar estos permisos.</translation>
+        </message>
+        <message>
+            <source>IDS_OTHERS</source>
+            <translation>Otros</translation>
+        </message>
+        <message>
+            <source>IDS_OWNER</source>
+            <translation>Propietario:</translation>
+        </message>
+        <message>
+            <source>IDS_PERMISSIONS</source>
+            <translation>Permisos</translation>
+        </message>
+        <message>
+            <source>IDS_PROPERTIES</source>
+            <translation>Propiedades</translation>
+        </message>
+        <message>
+            <source>IDS_READ_ONLY</source>
+            <translation>Solo lectura</translation>
+        </message>
+        <message>
+            <source>IDS_READ_WRITE</source>
+            <translation>Lectura y escritura</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE</source>
+            <translation>Tamaño:</translation>
+        </message>
+        <message>
+            <source>IDS_TYPE</source>
+            <translation>Tipo:</translation>
+        </message>
+    </context>
+    <context>
+        <name>propDialogFolder</name>
+        <message>
+            <source>IDS_ACCESSED</source>
+            <translation>Accedido:</translation>
+        </message>
+        <message>
+            <source>IDS_ACCESS_FILES</source>
+            <translation>Acceder a los archivos</translation>
+        </message>
+        <message>
+            <source>IDS_ALLOW_EXECUTE</source>
+            <translation>Permitir ejecutar el archivo como un programa</translation>
+        </message>
+        <message>
+            <source>IDS_APPLY_PERMISSIONS</source>
+            <translation>Aplicar permisos a los archivos contenidos</translation>
+        </message>
+        <message>
+            <source>IDS_BASIC</source>
+            <translation>Básico</translation>
+        </message>
+        <message>
+            <source>IDS_CLOSE</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>IDS_CONTENTS</source>
+            <translation>Contenido:</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_DELETE_FILES</source>
+            <translation>Crear y eliminar archivos</translation>
+        </message>
+        <message>
+            <source>IDS_EXECUTE</source>
+            <translation>Ejecutar:</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ACCESS</source>
+            <translation>Acceso a archivos:</translation>
+        </message>
+        <message>
+            <source>IDS_FOLDER_ACCESS</source>
+            <translation>Acceso a la carpeta:</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_SPACE</source>
+            <translation>Espacio libre:</translation>
+        </message>
+        <message>
+            <source>IDS_GROUP</source>
+            <translation>Grupo:</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_FILES_ONLY</source>
+            <translation>Solo listar archivos</translation>
+        </message>
+        <message>
+            <source>IDS_LOCATION</source>
+            <translation>Ubicación:</translation>
+        </message>
+        <message>
+            <source>IDS_MODIFIED</source>
+            <translation>Modificado:</translation>
+        </message>
+        <message>
+            <source>IDS_NAME</source>
+            <translation>Nombre:</translation>
+        </message>
+        <message>
+            <source>IDS_NONE</source>
+            <translation>Ninguno</translation>
+        </message>
+        <message>
+            <source>IDS_NOT_OWNER_MESSAGE</source>
+            <translation>No es el propietario, por lo que no puede cambiar estos permisos.</translation>
+        </message>
+        <message>
+            <source>IDS_OTHERS</source>
+            <translation>Otros</translation>
+        </message>
+        <message>
+            <source>IDS_OWNER</source>
+            <translation>Propietario:</translation>
+        </message>
+        <message>
+            <source>IDS_PERMISSIONS</source>
+            <translation>Permisos</translation>
+        </message>
+        <message>
+            <source>IDS_PROPERTIES</source>
+            <translation>Propiedades</translation>
+        </message>
+        <message>
+            <source>IDS_READ_ONLY</source>
+            <translation>Solo lectura</translation>
+        </message>
+        <message>
+            <source>IDS_READ_WRITE</source>
+            <translation>Lectura y escritura</translation>
+        </message>
+        <message>
+            <source>IDS_TYPE</source>
+            <translation>Tipo:</translation>
+        </message>
+        <message>
+            <source>IDS_VOLUME</source>
+            <translation>Volumen:</translation>
+        </message>
+    </context>
 </TS>

@@ -80,4 +80,356 @@
 Папка назначения находится внутри исходной папки.</translation>
         </message>
     </context>
+    <context>
+        <name>gnomeMenu</name>
+        <message>
+            <source>IDS_ARRANGE_ITEMS</source>
+            <translation>Упорядочить значки</translation>
+        </message>
+        <message>
+            <source>IDS_BROWSE_FOLDER</source>
+            <translation>Обзор папки</translation>
+        </message>
+        <message>
+            <source>IDS_BY_MODIFICATION_DATE</source>
+            <translation>По дате изменения</translation>
+        </message>
+        <message>
+            <source>IDS_BY_NAME</source>
+            <translation>По имени</translation>
+        </message>
+        <message>
+            <source>IDS_BY_SIZE</source>
+            <translation>По размеру</translation>
+        </message>
+        <message>
+            <source>IDS_BY_TYPE</source>
+            <translation>По типу</translation>
+        </message>
+        <message>
+            <source>IDS_COPY</source>
+            <translation>Копировать</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_ARCHIVE</source>
+            <translation>Создать архив...</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_DOCUMENT</source>
+            <translation>Создать документ</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_FOLDER</source>
+            <translation>Создать папку</translation>
+        </message>
+        <message>
+            <source>IDS_CUT</source>
+            <translation>Вырезать</translation>
+        </message>
+        <message>
+            <source>IDS_EMPTY_FILE</source>
+            <translation>Пустой файл</translation>
+        </message>
+        <message>
+            <source>IDS_ENCRYPT</source>
+            <translation>Зашифровать…</translation>
+        </message>
+        <message>
+            <source>IDS_EXTRACT_HERE</source>
+            <translation>Извлечь сюда</translation>
+        </message>
+        <message>
+            <source>IDS_MAKE_LINK</source>
+            <translation>Создать ссылку</translation>
+        </message>
+        <message>
+            <source>IDS_MOVE_TO_TRASH</source>
+            <translation>Переместить в корзину</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FILE</source>
+            <translation>новый файл</translation>
+        </message>
+        <message>
+            <source>IDS_NORMAL_SIZE</source>
+            <translation>Обычный размер</translation>
+        </message>
+        <message>
+            <source>IDS_NO_TEMPLATES</source>
+            <translation>Шаблоны не установлены</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN</source>
+            <translation>Открыть</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_WITH</source>
+            <translation>Открыть с помощью</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_WITH_OTHER_APP</source>
+            <translation>Открыть в другой программе...</translation>
+        </message>
+        <message>
+            <source>IDS_PASTE</source>
+            <translation>Вставить</translation>
+        </message>
+        <message>
+            <source>IDS_PASTE_INTO_FOLDER</source>
+            <translation>Вставить в папку</translation>
+        </message>
+        <message>
+            <source>IDS_PROPERTIES</source>
+            <translation>Свойства</translation>
+        </message>
+        <message>
+            <source>IDS_RENAME</source>
+            <translation>Переименовать...</translation>
+        </message>
+        <message>
+            <source>IDS_SHARE_FOLDER</source>
+            <translation>Открыть общий доступ…</translation>
+        </message>
+        <message>
+            <source>IDS_SIGN</source>
+            <translation>Подписать</translation>
+        </message>
+        <message>
+            <source>IDS_ZOOM_IN</source>
+            <translation>Увеличить</translation>
+        </message>
+        <message>
+            <source>IDS_ZOOM_OUT</source>
+            <translation>Уменьшить</translation>
+        </message>
+    </context>
+    <context>
+        <name>openWithDialog</name>
+        <message>
+            <source>IDS_AVAILABLE_APPLICATIONS</source>
+            <translation>Доступные программы</translation>
+        </message>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>IDS_INSTALLED_APPLICATIONS</source>
+            <translation>Установленные программы</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN</source>
+            <translation>Открыть</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
+            <translation>Открыть %1 и другие файлы типа %2 с помощью:</translation>
+        </message>
+        <message>
+            <source>IDS_OPEN_WITH_OTHER_APP</source>
+            <translation>Открыть в другой программе...</translation>
+        </message>
+        <message>
+            <source>IDS_SELECT_VIEW_DESCR</source>
+            <translation>Выберите программу, чтобы увидеть её описание.</translation>
+        </message>
+    </context>
+    <context>
+        <name>propDialogFiles</name>
+        <message>
+            <source>IDS_ACCESS</source>
+            <translation>Доступ:</translation>
+        </message>
+        <message>
+            <source>IDS_ACCESSED</source>
+            <translation>Доступ:</translation>
+        </message>
+        <message>
+            <source>IDS_ALLOW_EXECUTE</source>
+            <translation>Разрешить выполнение файла как программы</translation>
+        </message>
+        <message>
+            <source>IDS_BASIC</source>
+            <translation>Основные</translation>
+        </message>
+        <message>
+            <source>IDS_CLOSE</source>
+            <translation>Закрыть</translation>
+        </message>
+        <message>
+            <source>IDS_EXECUTE</source>
+            <translation>Выполнение:</translation>
+        </message>
+        <message>
+            <source>IDS_GROUP</source>
+            <translation>Группа:</translation>
+        </message>
+        <message>
+            <source>IDS_LOCATION</source>
+            <translation>Расположение:</translation>
+        </message>
+        <message>
+            <source>IDS_MIME_TYPE</source>
+            <translation>Тип MIME:</translation>
+        </message>
+        <message>
+            <source>IDS_MODIFIED</source>
+            <translation>Изменён:</translation>
+        </message>
+        <message>
+            <source>IDS_NAME</source>
+            <translation>Имя:</translation>
+        </message>
+        <message>
+            <source>IDS_NONE</source>
+            <translation>Нет</translation>
+        </message>
+        <message>
+            <source>IDS_NOT_OWNER_MESSAGE</source>
+            <translation>Вы не владелец, поэтому не можете изменить эти права.</translation>
+        </message>
+        <message>
+            <source>IDS_OTHERS</source>
+            <translation>Остальные</translation>
+        </message>
+        <message>
+            <source>IDS_OWNER</source>
+            <translation>Владелец:</translation>
+        </message>
+        <message>
+            <source>IDS_PERMISSIONS</source>
+            <translation>Права</translation>
+        </message>
+        <message>
+            <source>IDS_PROPERTIES</source>
+            <translation>Свойства</translation>
+        </message>
+        <message>
+            <source>IDS_READ_ONLY</source>
+            <translation>Только чтение</translation>
+        </message>
+        <message>
+            <source>IDS_READ_WRITE</source>
+            <translation>Чтение и запись</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE</source>
+            <translation>Размер:</translation>
+        </message>
+        <message>
+            <source>IDS_TYPE</source>
+            <translation>Тип:</translation>
+        </message>
+    </context>
+    <context>
+        <name>propDialogFolder</name>
+        <message>
+            <source>IDS_ACCESSED</source>
+            <translation>Доступ:</translation>
+        </message>
+        <message>
+            <source>IDS_ACCESS_FILES</source>
+            <translation>Доступ к файлам</translation>
+        </message>
+        <message>
+            <source>IDS_ALLOW_EXECUTE</source>
+            <translation>Разрешить выполнение файла как программы</translation>
+        </message>
+        <message>
+            <source>IDS_APPLY_PERMISSIONS</source>
+            <translation>Применить права к вложенным файлам</translation>
+        </message>
+        <message>
+            <source>IDS_BASIC</source>
+            <translation>Основные</translation>
+        </message>
+        <message>
+            <source>IDS_CLOSE</source>
+            <translation>Закрыть</translation>
+        </message>
+        <message>
+            <source>IDS_CONTENTS</source>
+            <translation>Содержимое:</translation>
+        </message>
+        <message>
+            <source>IDS_CREATE_DELETE_FILES</source>
+            <translation>Создание и удаление файлов</translation>
+        </message>
+        <message>
+            <source>IDS_EXECUTE</source>
+            <translation>Выполнение:</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ACCESS</source>
+            <translation>Доступ к файлам:</translation>
+        </message>
+        <message>
+            <source>IDS_FOLDER_ACCESS</source>
+            <translation>Доступ к папке:</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_SPACE</source>
+            <translation>Свободно:</translation>
+        </message>
+        <message>
+            <source>IDS_GROUP</source>
+            <translation>Группа:</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_FILES_ONLY</source>
+            <translation>Только просмотр списка файлов</translation>
+        </message>
+        <message>
+            <source>IDS_LOCATION</source>
+            <translation>Расположение:</translation>
+        </message>
+        <message>
+            <source>IDS_MODIFIED</source>
+            <translation>Изменён:</translation>
+        </message>
+        <message>
+            <source>IDS_NAME</source>
+            <translation>Имя:</translation>
+        </message>
+        <message>
+            <source>IDS_NONE</source>
+            <translation>Нет</translation>
+        </message>
+        <message>
+            <source>IDS_NOT_OWNER_MESSAGE</source>
+            <translation>Вы не владелец, поэтому не можете изменить эти права.</translation>
+        </message>
+        <message>
+            <source>IDS_OTHERS</source>
+            <translation>Остальные</translation>
+        </message>
+        <message>
+            <source>IDS_OWNER</source>
+            <translation>Владелец:</translation>
+        </message>
+        <message>
+            <source>IDS_PERMISSIONS</source>
+            <translation>Права</translation>
+        </message>
+        <message>
+            <source>IDS_PROPERTIES</source>
+            <translation>Свойства</translation>
+        </message>
+        <message>
+            <source>IDS_READ_ONLY</source>
+            <translation>Только чтение</translation>
+        </message>
+        <message>
+            <source>IDS_READ_WRITE</source>
+            <translation>Чтение и запись</translation>
+        </message>
+        <message>
+            <source>IDS_TYPE</source>
+            <translation>Тип:</translation>
+        </message>
+        <message>
+            <source>IDS_VOLUME</source>
+            <translation>Том:</translation>
+        </message>
+    </context>
 </TS>

@@ -56,7 +56,7 @@ bool detectKdeSession(uid_t realUid, int argumentCount)
 void detectGnomeSession()
 {
     if (!kde4Session && !kde3Session)
-        gnomeSession = isGnomeSession();
+        gnomeSession = isGnomeSession() || isGioDesktop();
 }
 
 void runSetRightsHelper(const char *relauncherPath)

@@ -33,9 +33,9 @@ QString environmentText(const char *name)
     return QString::fromLocal8Bit(qgetenv(name));
 }
 
-void addWritePermission(int parent, const char *name);
+void changeMode(int parent, const char *name, const ModeChange &change);
 
-void addWritePermissionBelow(int folder)
+void changeModeBelow(int folder, const ModeChange &change)
 {
     DIR *stream = fdopendir(folder);
     if (!stream) {
@@ -44,7 +44,7 @@ void addWritePermissionBelow(int folder)
     }
     while (const dirent *entry = readdir(stream)) {
         if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            addWritePermission(dirfd(stream), entry->d_name);
+            changeMode(dirfd(stream), entry->d_name, change);
     }
     closedir(stream);
 }
@@ -52,18 +52,18 @@ void addWritePermissionBelow(int folder)
 // Every entry is reached through its parent's descriptor and changed
 // without following a symbolic link: a link swapped in for an entry while
 // the super-user walks another user's tree leads nowhere.
-void addWritePermission(int parent, const char *name)
+void changeMode(int parent, const char *name, const ModeChange &change)
 {
     struct stat status;
     const int folder = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folder >= 0) {
         if (fstat(folder, &status) == 0)
-            fchmod(folder, withWriteForAll(status.st_mode));
-        addWritePermissionBelow(folder);
+            fchmod(folder, change(status.st_mode & 07777));
+        changeModeBelow(folder, change);
         return;
     }
     if (fstatat(parent, name, &status, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISLNK(status.st_mode))
-        fchmodat(parent, name, withWriteForAll(status.st_mode), AT_SYMLINK_NOFOLLOW);
+        fchmodat(parent, name, change(status.st_mode & 07777), AT_SYMLINK_NOFOLLOW);
 }
 
 } // namespace
@@ -101,6 +101,22 @@ bool isGnomeSession()
     return std::strtol(count.toLatin1().constData(), nullptr, 10) >= 1;
 }
 
+bool isGioDesktop()
+{
+    static const QStringList gioDesktops = { QStringLiteral("xfce"), QStringLiteral("cinnamon"),
+        QStringLiteral("mate"), QStringLiteral("budgie"), QStringLiteral("unity") };
+    // A colon-separated list, most specific first; vendors' own names carry
+    // an "X-" prefix.
+    const QStringList names = environmentText("XDG_CURRENT_DESKTOP").toLower().split(QLatin1Char(':'));
+    for (QString name : names) {
+        if (name.startsWith(QLatin1String("x-")))
+            name.remove(0, 2);
+        if (gioDesktops.contains(name))
+            return true;
+    }
+    return false;
+}
+
 bool isRootUser()
 {
     return geteuid() == 0;
@@ -126,12 +142,17 @@ mode_t withWriteForAll(mode_t mode)
 
 void setWritableRecursive(const QString &path)
 {
+    changeModeRecursive(path, withWriteForAll);
+}
+
+void changeModeRecursive(const QString &path, const ModeChange &change)
+{
     const QFileInfo entry(path);
     const int parent
         = open(QFile::encodeName(entry.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (parent < 0)
         return;
-    addWritePermission(parent, QFile::encodeName(entry.fileName()).constData());
+    changeMode(parent, QFile::encodeName(entry.fileName()).constData(), change);
     close(parent);
 }
 

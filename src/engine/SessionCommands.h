@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <sys/types.h>
 
@@ -13,6 +14,10 @@
 int kdeSessionVersion();
 
 bool isGnomeSession();
+
+// Whether XDG_CURRENT_DESKTOP names a desktop built on GIO whose file manager
+// shares GNOME's clipboard format (Xfce, Cinnamon, MATE, Budgie, Unity).
+bool isGioDesktop();
 
 // Whether the program runs with the super-user's rights.
 bool isRootUser();
@@ -35,6 +40,12 @@ mode_t withWriteForAll(mode_t mode);
 // folder, to everything below it. Symbolic links are neither changed nor
 // followed, and no shell sees the path.
 void setWritableRecursive(const QString &path);
+
+// The permission bits an entry gets from those it has.
+using ModeChange = std::function<mode_t(mode_t mode)>;
+// Changes the mode of path and, for a folder, of everything below it, in the
+// same way as setWritableRecursive().
+void changeModeRecursive(const QString &path, const ModeChange &change);
 
 // Escapes blanks and parentheses with a backslash, for text that is shown as
 // a shell would read it.

@@ -23,6 +23,8 @@ private slots:
     void kdeVersion();
     void gnomeSession_data();
     void gnomeSession();
+    void gioDesktop_data();
+    void gioDesktop();
     void rootUserIsTheEffectiveUser();
     void shellEscape_data();
     void shellEscape();
@@ -41,7 +43,7 @@ private:
 void TestSessionCommands::init()
 {
     for (const char *name : { "KDE_FULL_SESSION", "KDE_SESSION_VERSION", "DESKTOP_SESSION", "COLORTERM",
-             "GNOME_DESKTOP_SESSION_ID" })
+             "GNOME_DESKTOP_SESSION_ID", "XDG_CURRENT_DESKTOP" })
         qunsetenv(name);
     m_bin = new TestDir;
     m_savedPath = qgetenv("PATH");
@@ -134,6 +136,30 @@ void TestSessionCommands::gnomeSession()
 
     QCOMPARE(isGnomeSession(), expected);
     QCOMPARE(QFile::exists(psMark), psRuns);
+}
+
+void TestSessionCommands::gioDesktop_data()
+{
+    QTest::addColumn<QByteArray>("currentDesktop");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("unset") << QByteArray() << false;
+    QTest::newRow("xfce") << QByteArray("XFCE") << true;
+    QTest::newRow("cinnamon with vendor prefix") << QByteArray("X-Cinnamon") << true;
+    QTest::newRow("mate") << QByteArray("MATE") << true;
+    QTest::newRow("budgie in a list") << QByteArray("Budgie:GNOME") << true;
+    QTest::newRow("unity later in a list") << QByteArray("ubuntu:Unity:Unity7") << true;
+    QTest::newRow("lxqt") << QByteArray("LXQt") << false;
+    QTest::newRow("name only contains one") << QByteArray("Ultimate") << false;
+    QTest::newRow("kde") << QByteArray("KDE") << false;
+}
+
+void TestSessionCommands::gioDesktop()
+{
+    QFETCH(QByteArray, currentDesktop);
+    QFETCH(bool, expected);
+    if (!currentDesktop.isNull())
+        qputenv("XDG_CURRENT_DESKTOP", currentDesktop);
+    QCOMPARE(isGioDesktop(), expected);
 }
 
 void TestSessionCommands::rootUserIsTheEffectiveUser()

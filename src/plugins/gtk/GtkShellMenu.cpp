@@ -3,6 +3,7 @@
 
 #include "FileOperations.h"
 #include "GnomeClipboard.h"
+#include "GnomeMenu.h"
 #include "PasteOperation.h"
 
 #include "app/CatalogueLanguage.h"
@@ -14,10 +15,25 @@
 
 extern "C" {
 
-// The menu itself is not offered yet: nothing for the caller to do.
-Q_DECL_EXPORT int ShowGtkShellMenu(int, int, QVector<QString>, bool, int, int, int, QWidget *)
+Q_DECL_EXPORT void linguistGtkShellMenu(QTranslator *translator);
+
+// Shows the item menu (onItems) or the background menu at (x, y) and
+// returns what the caller is left to do. The icon height is not needed:
+// icons are square.
+Q_DECL_EXPORT int ShowGtkShellMenu(
+    int x, int y, QVector<QString> files, bool onItems, int sortBy, int iconSize, int extra, QWidget *parent)
 {
-    return -1;
+    if (files.isEmpty())
+        return -1;
+    // The newest translator is asked first: each menu shows the plug-in's
+    // texts even when a catalogue was installed after the previous menu.
+    linguistGtkShellMenu(new QTranslator);
+    gnomeMenu menu;
+    if (onItems)
+        menu.CreateMenu(files.first(), QPoint(x, y), files, parent);
+    else
+        menu.CreateOutsideMenu(files.first(), QPoint(x, y), sortBy, files, iconSize, extra, parent);
+    return menu.resultCode();
 }
 
 // Installs the plug-in's catalogue for the system language, English when the

@@ -2,7 +2,9 @@
 // Saves pictures of the GNOME plug-in at work in the media sync window, for
 // looking at them: a picture copied in the PC pane with Ctrl+C and pasted
 // with Ctrl+V into a device folder that has it already (the overwrite
-// question), then a folder pasted into itself (the refusal). Run it under
+// question), then a folder pasted into itself (the refusal); then the
+// plug-in's item menu on the picture, its background menu, the properties
+// of the picture and of the folder, and the open-with dialog. Run it under
 // Xvfb with DISPLAY set, so that the copy goes through the X clipboard; it
 // prints what another program reads from the clipboard.
 //   plugin_snapshots OUTPUT_FOLDER [LANGUAGE]
@@ -18,15 +20,19 @@
 #include "browser/VideoModel.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QEventLoop>
 #include <QImage>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QProcess>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -53,42 +59,124 @@ bool makePicture(const QString &path, const QColor &colour)
     return image.save(path, "JPG");
 }
 
-// Saves the plug-in's next box, alone and over the window, and answers it.
-class BoxShooter : public QObject
+// Waits for the next window of a kind the plug-in shows, saves it alone and
+// over the main window, as the user sees it, then lets it go on.
+class Shooter : public QObject
 {
 public:
-    BoxShooter(const SnapshotFolder &folder, const QString &name, QMessageBox::StandardButton answer)
-        : m_folder(folder)
-        , m_name(name)
-        , m_answer(answer)
+    Shooter(const SnapshotFolder &folder, const QString &name)
+        : m_name(name)
+        , m_folder(folder)
     {
-        connect(&m_timer, &QTimer::timeout, this, &BoxShooter::shoot);
+        connect(&m_timer, &QTimer::timeout, this, &Shooter::poll);
         m_timer.start(50);
     }
     bool shot() const { return m_shot; }
 
-private:
-    void shoot()
+protected:
+    // The window waited for, or null while it has not appeared.
+    virtual QWidget *target() const = 0;
+    // Answers or closes the window once it is saved; false when a further
+    // picture of it could not be saved.
+    virtual bool finish(QWidget *window) = 0;
+
+    bool save(QWidget &window, const QString &name) const
     {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || m_shot)
+        const QString screen = QDir(QCoreApplication::arguments().at(1)).filePath(name + "_screen.png");
+        const bool saved = m_folder.save(window, name, 200)
+            && QGuiApplication::primaryScreen()->grabWindow(0).save(screen);
+        if (saved)
+            std::printf("%s\n", qPrintable(screen));
+        return saved;
+    }
+
+    const QString m_name;
+
+private:
+    void poll()
+    {
+        QWidget *window = target();
+        if (!window)
             return;
         m_timer.stop();
-        m_shot = m_folder.save(*box, m_name);
-        // The whole screen: the box over the window, as the user sees it.
-        const QString screen = QDir(QCoreApplication::arguments().at(1)).filePath(m_name + "_screen.png");
-        if (QGuiApplication::primaryScreen()->grabWindow(0).save(screen))
-            std::printf("%s\n", qPrintable(screen));
-        std::printf("%s: title \"%s\", text \"%s\"\n", qPrintable(m_name), qPrintable(box->windowTitle()),
-            qPrintable(box->text()));
-        box->button(m_answer)->click();
+        m_shot = save(*window, m_name);
+        m_shot = finish(window) && m_shot;
     }
 
     const SnapshotFolder &m_folder;
-    QString m_name;
-    QMessageBox::StandardButton m_answer;
     QTimer m_timer;
     bool m_shot = false;
+};
+
+// The plug-in's next message box, answered with the button given.
+class BoxShooter : public Shooter
+{
+public:
+    BoxShooter(const SnapshotFolder &folder, const QString &name, QMessageBox::StandardButton answer)
+        : Shooter(folder, name)
+        , m_answer(answer)
+    { }
+
+private:
+    QWidget *target() const override
+    {
+        return qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    }
+    bool finish(QWidget *window) override
+    {
+        auto *box = static_cast<QMessageBox *>(window);
+        std::printf("%s: title \"%s\", text \"%s\"\n", qPrintable(m_name), qPrintable(box->windowTitle()),
+            qPrintable(box->text()));
+        box->button(m_answer)->click();
+        return true;
+    }
+
+    QMessageBox::StandardButton m_answer;
+};
+
+// The plug-in's next menu, in which the entry of that object name is then
+// chosen.
+class MenuShooter : public Shooter
+{
+public:
+    MenuShooter(const SnapshotFolder &folder, const QString &name, const QString &entry)
+        : Shooter(folder, name)
+        , m_entry(entry)
+    { }
+
+private:
+    QWidget *target() const override { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); }
+    bool finish(QWidget *window) override
+    {
+        if (QAction *chosen = window->findChild<QAction *>(m_entry))
+            chosen->trigger();
+        else
+            window->hide();
+        return true;
+    }
+
+    QString m_entry;
+};
+
+// The plug-in's next dialog, each of its tabs, then closed.
+class DialogShooter : public Shooter
+{
+public:
+    using Shooter::Shooter;
+
+private:
+    QWidget *target() const override { return qobject_cast<QDialog *>(QApplication::activeModalWidget()); }
+    bool finish(QWidget *window) override
+    {
+        auto *tabs = window->findChild<QTabWidget *>();
+        bool saved = true;
+        for (int i = 1; tabs && i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            saved = save(*window, m_name + QLatin1Char('_') + QString::number(i)) && saved;
+        }
+        static_cast<QDialog *>(window)->reject();
+        return saved;
+    }
 };
 
 bool selectOnly(BaseFrame &pane, const QString &path)
@@ -115,6 +203,19 @@ bool showFolder(BaseFrame &pane, const QString &path)
     pane.listView()->setRootIndex(pane.listViewModel()->shownFiles()->indexOf(path));
     pane.listView()->clearSelection();
     return true;
+}
+
+// Right-clicks the list on the item at path, or on empty space when path
+// is empty.
+void rightClick(BaseFrame &pane, const QString &path)
+{
+    QVideoList *list = pane.listView();
+    QPoint point(list->viewport()->width() - 5, list->viewport()->height() - 5);
+    if (!path.isEmpty()) {
+        selectOnly(pane, path);
+        point = list->visualRect(pane.listViewModel()->shownFiles()->indexOf(path)).center();
+    }
+    Q_EMIT list->customContextMenuRequested(point);
 }
 
 } // namespace
@@ -177,5 +278,26 @@ int main(int argc, char **argv)
     showFolder(host, album + QStringLiteral("/Summer"));
     BoxShooter itself(folder, QStringLiteral("gnome_paste_itself"), QMessageBox::Ok);
     QTest::keyClick(host.listView(), Qt::Key_V, Qt::ControlModifier);
-    return overwrite.shot() && replaced && itself.shot() ? 0 : 1;
+
+    // The plug-in's own menus and dialogs, in the language of LANG.
+    showFolder(host, home.hostFolder(PicturesMode));
+    bool menusShot = true;
+    const struct
+    {
+        const char *menu;
+        const char *entry;
+        const char *dialog;
+        bool onItem;
+    } shots[] = {
+        { "gnome_item_menu", "_properties", "gnome_properties_file", true },
+        { "gnome_background_menu", "_properties", "gnome_properties_folder", false },
+        { "gnome_item_menu_again", "_openWithOther", "gnome_open_with", true },
+    };
+    for (const auto &shot : shots) {
+        MenuShooter menu(folder, QLatin1String(shot.menu), QLatin1String(shot.entry));
+        DialogShooter dialog(folder, QLatin1String(shot.dialog));
+        rightClick(host, shot.onItem ? picture : QString());
+        menusShot = menusShot && menu.shot() && dialog.shot();
+    }
+    return overwrite.shot() && replaced && itself.shot() && menusShot ? 0 : 1;
 }
