@@ -44,6 +44,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>Abbrechen</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>Nein</translation>
         </message>
@@ -58,6 +62,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Wiederholen</translation>
         </message>
         <message>
             <source>IDS_YES</source>

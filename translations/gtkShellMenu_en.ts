@@ -44,6 +44,10 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>Cancel</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Close</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>No</translation>
         </message>
@@ -58,6 +62,10 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Retry</translation>
         </message>
         <message>
             <source>IDS_YES</source>

@@ -44,6 +44,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>Cancelar</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>No</translation>
         </message>
@@ -58,6 +62,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Reintentar</translation>
         </message>
         <message>
             <source>IDS_YES</source>

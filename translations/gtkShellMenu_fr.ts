@@ -44,6 +44,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>Annuler</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>Non</translation>
         </message>
@@ -58,6 +62,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Réessayer</translation>
         </message>
         <message>
             <source>IDS_YES</source>

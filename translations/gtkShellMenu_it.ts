@@ -44,6 +44,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>Annulla</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Chiudi</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>No</translation>
         </message>
@@ -58,6 +62,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Riprova</translation>
         </message>
         <message>
             <source>IDS_YES</source>

@@ -44,6 +44,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>Annuleren</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Sluiten</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>Nee</translation>
         </message>
@@ -58,6 +62,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Opnieuw proberen</translation>
         </message>
         <message>
             <source>IDS_YES</source>

@@ -44,6 +44,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>Cancelar</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>Não</translation>
         </message>
@@ -58,6 +62,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Tentar novamente</translation>
         </message>
         <message>
             <source>IDS_YES</source>

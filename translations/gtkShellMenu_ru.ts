@@ -44,6 +44,10 @@
             <translation>Отмена</translation>
         </message>
         <message>
+            <source>IDS_CLOSE</source>
+            <translation>Закрыть</translation>
+        </message>
+        <message>
             <source>IDS_NO</source>
             <translation>Нет</translation>
         </message>
@@ -58,6 +62,10 @@
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
             <translation>Vantora OPALO™ Sync</translation>
+        </message>
+        <message>
+            <source>IDS_RETRY</source>
+            <translation>Повторить</translation>
         </message>
         <message>
             <source>IDS_YES</source>
