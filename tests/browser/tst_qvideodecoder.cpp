@@ -18,6 +18,8 @@ private slots:
     void firstFrame_data();
     void firstFrame();
     void framesAndTimes();
+    void stillPicture_data();
+    void stillPicture();
     void noVideo_data();
     void noVideo();
     void reopeningReplacesTheFile();
@@ -91,6 +93,39 @@ void TestQVideoDecoder::firstFrame()
     decoder.close();
     QVERIFY(!decoder.isOk());
     QVERIFY(!decoder.getFrame(frame));
+}
+
+void TestQVideoDecoder::stillPicture_data()
+{
+    firstFrame_data();
+}
+
+void TestQVideoDecoder::stillPicture()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, source);
+    QFETCH(QStringList, options);
+    QFETCH(QSize, size);
+    QFETCH(QColor, colour);
+    const QString path = makeVideo(name, source, options);
+    QVERIFY(!path.isEmpty());
+
+    bool cancelled = false;
+    QVideoDecoder decoder;
+    decoder.setStillPicture(100, [&cancelled] { return cancelled; });
+    QVERIFY(decoder.openFile(path));
+    QVERIFY(decoder.seekFrame(1));
+    QImage frame;
+    QVERIFY(decoder.getFrame(frame));
+    const QSize fitted = size.scaled(100, 100, Qt::KeepAspectRatio).boundedTo(size);
+    QCOMPARE(frame.size(), fitted);
+    QVERIFY(ExifBuilder::similarColour(frame.pixel(fitted.width() / 2, fitted.height() / 2), colour));
+
+    // Once cancelled, decoding and even reading the file stop at once.
+    cancelled = true;
+    QVERIFY(!decoder.seekNextFrame());
+    QVERIFY(!decoder.openFile(path));
+    QVERIFY(!decoder.isOk());
 }
 
 void TestQVideoDecoder::framesAndTimes()
