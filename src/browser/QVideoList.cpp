@@ -9,14 +9,19 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QUrl>
 
 QVideoList::QVideoList(QWidget *parent)
     : QListView(parent)
     , m_delegate(new PrettyItemDelegate(this))
+    , m_visibleReport(new QTimer(this))
 {
     setItemDelegate(m_delegate);
     setAcceptDrops(true);
+    m_visibleReport->setSingleShot(true);
+    m_visibleReport->setInterval(0);
+    connect(m_visibleReport, &QTimer::timeout, this, &QVideoList::reportVisibleFiles);
 }
 
 VideoModel *QVideoList::fileModel() const
@@ -51,6 +56,41 @@ QMimeData *QVideoList::selectionMimeData() const
     auto *data = new QMimeData;
     data->setUrls(urls);
     return data;
+}
+
+QStringList QVideoList::visiblePaths() const
+{
+    // Items are at least half a grid cell apart, so probing the viewport at
+    // that step finds every row in view without going through all rows.
+    const QSize cell = gridSize().isValid() ? gridSize() : iconSize();
+    const int stepX = qMax(8, cell.width() / 2);
+    const int stepY = qMax(8, cell.height() / 2);
+    const QRect area = viewport()->rect();
+    QStringList paths;
+    QSet<int> rows;
+    for (int y = stepY / 2; y < area.height(); y += stepY) {
+        for (int x = stepX / 2; x < area.width(); x += stepX) {
+            const QModelIndex index = indexAt(QPoint(x, y));
+            if (index.isValid() && !rows.contains(index.row())) {
+                rows.insert(index.row());
+                paths.append(CategoryFilterModel::filePath(index));
+            }
+        }
+    }
+    return paths;
+}
+
+void QVideoList::reportVisibleFiles()
+{
+    if (VideoModel *files = fileModel())
+        files->setVisibleFiles(visiblePaths());
+}
+
+void QVideoList::paintEvent(QPaintEvent *event)
+{
+    QListView::paintEvent(event);
+    if (!m_visibleReport->isActive())
+        m_visibleReport->start();
 }
 
 void QVideoList::passKeyToView(QKeyEvent *event)

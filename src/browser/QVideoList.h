@@ -8,6 +8,7 @@
 class PrettyItemDelegate;
 class QKeyEvent;
 class QMimeData;
+class QTimer;
 class VideoModel;
 
 // The file list of a pane, a view of a VideoModel's shownFiles(). Drags start at the first move of a press on
@@ -38,6 +39,9 @@ public:
     // Lets the view's own key handling (navigation, the edit key) run.
     void passKeyToView(QKeyEvent *event);
 
+    // The paths of the rows in view, top left first.
+    QStringList visiblePaths() const;
+
 signals:
     void refreshTree();
     void setCutIndex();
@@ -58,11 +62,18 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // Every scroll, resize or new layout repaints: the model then learns
+    // which rows are in view, so that their thumbnails come first.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    void reportVisibleFiles();
+
     bool acceptsDrag(const QDropEvent *event) const;
 
     PrettyItemDelegate *m_delegate;
+    // Gathers the paints of one pass of the event loop into one report.
+    QTimer *m_visibleReport;
     bool m_emptySelection = false;
     bool m_pressedOnItem = false;
     // A drag of our own is running: its drops onto this list are ignored.
