@@ -16,6 +16,11 @@ constexpr int smallEdge = 64;
 // Entries for the desktop's cache wait while files in view are made, but
 // no more than this many (about 200 KiB each).
 constexpr int maxWaitingEntries = 64;
+// Icons sent and not yet taken by the list (256 KiB each): the worker waits
+// rather than run ahead of a busy window, which would then have to take a
+// burst of them at once and hold them all meanwhile.
+constexpr int maxIconsInFlight = 16;
+constexpr int inFlightCheckMs = 100;
 
 // Null images are passed through: scaling one would warn on standard error.
 QImage fitInto(const QImage &image, int edge)
@@ -55,7 +60,18 @@ QImage iconOf(const QImage &thumbnail, int mode)
 ThumbLoaderWorker::ThumbLoaderWorker(QObject *parent)
     : QThread(parent)
     , m_mode(MovieMode)
-{ }
+{
+    // Queued to this object, which lives in the list's thread: it runs as
+    // the list takes the icon.
+    connect(
+        this, &ThumbLoaderWorker::sendIcon, this,
+        [this] {
+            QMutexLocker locker(&m_mutex);
+            --m_iconsInFlight;
+            m_wake.wakeAll();
+        },
+        Qt::QueuedConnection);
+}
 
 ThumbLoaderWorker::~ThumbLoaderWorker()
 {
@@ -165,6 +181,17 @@ void ThumbLoaderWorker::waitForWork()
         m_wake.wait(&m_mutex);
 }
 
+bool ThumbLoaderWorker::waitForRoom()
+{
+    QMutexLocker locker(&m_mutex);
+    while (m_iconsInFlight >= maxIconsInFlight && !m_stopRequested)
+        m_wake.wait(&m_mutex, inFlightCheckMs);
+    if (m_stopRequested)
+        return false;
+    ++m_iconsInFlight;
+    return true;
+}
+
 void ThumbLoaderWorker::run()
 {
     Logger::instance()->log("thread start");
@@ -189,7 +216,7 @@ void ThumbLoaderWorker::run()
         const QImage icon = makeIcon(job, cache);
         if (m_entries.size() >= maxWaitingEntries)
             saveEntries(cache);
-        if (!icon.isNull() && isCurrent(job.generation))
+        if (!icon.isNull() && isCurrent(job.generation) && waitForRoom())
             emit sendIcon(job.path, icon);
     }
     m_entries.clear();

@@ -98,6 +98,9 @@ private:
     bool takeJob(Job &job);
     // Sleeps until files arrive or a stop comes.
     void waitForWork();
+    // Sleeps while the list has many icons still to take; false when a stop
+    // came meanwhile. Counts the icon about to be sent.
+    bool waitForRoom();
     // Queues paths last, or first; a mode below 0 keeps the current one.
     void submit(const QStringList &paths, bool first, int mode);
     void enqueue(const QString &path, bool first);
@@ -115,6 +118,7 @@ private:
     QMutex m_mutex;
     QWaitCondition m_wake;
     bool m_active = false;
+    int m_iconsInFlight = 0;
     // Counts the stops; a job taken before the last one is stale.
     std::atomic<quint64> m_generation { 0 };
     // Worker thread only.

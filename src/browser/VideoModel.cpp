@@ -267,8 +267,6 @@ void VideoModel::thumbsLoaded()
 void VideoModel::UpdateBucket()
 {
     Logger::instance()->log("UpdateBucket emiting layoutChanged");
-    emit layoutAboutToBeChanged();
-    emit layoutChanged();
 }
 
 void VideoModel::addIcon(const QString &path, const QImage &image)

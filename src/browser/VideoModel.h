@@ -30,8 +30,8 @@ class VideoModel : public QFileSystemModel
 public:
     // Whether a row is a folder (bool).
     static constexpr int DirectoryRole = Qt::UserRole + 1;
-    // Enough for a few screens of thumbnails at any zoom.
-    static constexpr qint64 defaultThumbnailMemory = 96 * 1024 * 1024;
+    // Some 250 thumbnails: a few screens of them at any zoom.
+    static constexpr qint64 defaultThumbnailMemory = 64 * 1024 * 1024;
 
     explicit VideoModel(QObject *parent = nullptr);
     ~VideoModel() override;
@@ -88,7 +88,9 @@ signals:
 
 public slots:
     void thumbsLoaded();
-    // Repaints the list with the thumbnails received so far.
+    // The worker has nothing left to do. Each thumbnail has been announced
+    // as it arrived, so the rows are not laid out again: on a large folder
+    // that would hold the window for tens of milliseconds every time.
     void UpdateBucket();
     void addIcon(const QString &path, const QImage &image);
     void receivedRowsInserted(const QModelIndex &parent, int start, int end);

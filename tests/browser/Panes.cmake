@@ -10,3 +10,7 @@ opalo_add_test(tst_browser SOURCES tst_browser.cpp LIBRARIES opalo_pane_test_sup
 # Pictures of the media sync window, for looking at it (not a test).
 add_executable(browser_snapshots browser_snapshots.cpp)
 target_link_libraries(browser_snapshots PRIVATE opalo_pane_test_support opalo_resources opalo_translations Qt5::Test)
+
+# Pictures of the device pane while a large photo folder fills in (not a test).
+add_executable(thumbnail_snapshots thumbnail_snapshots.cpp)
+target_link_libraries(thumbnail_snapshots PRIVATE opalo_pane_test_support opalo_resources opalo_translations)
