@@ -409,9 +409,8 @@ void TestBrowserTreeModel::editableRows()
 
 void TestBrowserTreeModel::dragOfALabelCarriesNoUrls_data()
 {
-    QTest::addColumn<int>("side");
-    QTest::newRow("My computer") << int(HostMode);
-    QTest::newRow("device label") << int(ExternalDeviceMode);
+    // "My computer" and the device label.
+    topLevelOrder_data();
 }
 
 void TestBrowserTreeModel::dragOfALabelCarriesNoUrls()
