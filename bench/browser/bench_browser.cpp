@@ -126,11 +126,14 @@ void waitUntil(const std::function<bool()> &done, qint64 limitMs = giveUpMs)
 void scrollToEnd(QVideoList *list)
 {
     const QAbstractItemModel *shown = list->model();
-    const QModelIndex last = shown->index(shown->rowCount(list->rootIndex()) - 1, 0, list->rootIndex());
+    // Taken anew each time: rows may still arrive and move it.
+    const auto lastRow = [shown, list] {
+        return shown->index(shown->rowCount(list->rootIndex()) - 1, 0, list->rootIndex());
+    };
     QScrollBar *bar = list->verticalScrollBar();
     QElapsedTimer clock;
     clock.start();
-    while (!list->viewport()->rect().intersects(list->visualRect(last)) && clock.elapsed() < giveUpMs) {
+    while (!list->viewport()->rect().intersects(list->visualRect(lastRow())) && clock.elapsed() < giveUpMs) {
         bar->setValue(bar->value() + bar->pageStep());
         QElapsedTimer page;
         page.start();
