@@ -261,15 +261,13 @@ PhotoRound showPhotos(const QString &cacheHome, int count, qint64 baselineKiB)
         // The rest of the folder is made meanwhile, and saved.
         scrollToEnd(pane.listView());
         const VideoModel *model = pane.listView()->fileModel();
-        const QString folder = model->rootPath();
+        QStringList photos;
+        for (int i = 0; i < count; ++i)
+            photos.append(model->rootPath() + QStringLiteral("/photo%1.jpg").arg(i, 5, 10, QLatin1Char('0')));
         waitUntil([&] {
-            if (model->rowCount(model->index(folder)) < count)
-                return false;
-            for (int i = 0; i < count; ++i) {
-                if (model->isAwaited(folder + QStringLiteral("/photo%1.jpg").arg(i, 5, 10, QLatin1Char('0'))))
-                    return false;
-            }
-            return true;
+            return model->rowCount(model->index(model->rootPath())) >= count
+                && std::none_of(photos.cbegin(), photos.cend(),
+                    [model](const QString &path) { return model->isAwaited(path); });
         });
         round.stall = probe.take();
         round.peakMiB = (statusKiB("VmHWM") - baselineKiB) / 1024.0;
