@@ -219,9 +219,9 @@ bool linkPhotos(const QString &sourceFolder, const QString &folder, int count)
 bool visibleHaveThumbnails(const QVideoList *list)
 {
     const VideoModel *model = list->fileModel();
-    const QStringList paths = list->visiblePaths();
+    const QStringList paths = list->visibleFiles();
     return !paths.isEmpty() && std::all_of(paths.cbegin(), paths.cend(), [model](const QString &path) {
-        return model->isDir(model->index(path)) || !model->thumbnail(path).isNull();
+        return !model->thumbnail(path).isNull();
     });
 }
 

@@ -58,23 +58,38 @@ QMimeData *QVideoList::selectionMimeData() const
     return data;
 }
 
-QStringList QVideoList::visiblePaths() const
+namespace {
+
+// From 0 to last in steps of at most step, last included.
+QVector<int> probes(int last, int step)
 {
-    // Items are at least half a grid cell apart, so probing the viewport at
-    // that step finds every row in view without going through all rows.
+    QVector<int> points;
+    for (int point = 0; point < last; point += step)
+        points.append(point);
+    points.append(last);
+    return points;
+}
+
+} // namespace
+
+QStringList QVideoList::visibleFiles() const
+{
+    // Items are at least half a grid cell wide and high, so probing the
+    // viewport at that step, edges included, finds every row even partly
+    // in view without going through all rows.
     const QSize cell = gridSize().isValid() ? gridSize() : iconSize();
-    const int stepX = qMax(8, cell.width() / 2);
-    const int stepY = qMax(8, cell.height() / 2);
     const QRect area = viewport()->rect();
+    const QVector<int> columns = probes(area.width() - 1, qMax(8, cell.width() / 2));
     QStringList paths;
     QSet<int> rows;
-    for (int y = stepY / 2; y < area.height(); y += stepY) {
-        for (int x = stepX / 2; x < area.width(); x += stepX) {
+    for (const int y : probes(area.height() - 1, qMax(8, cell.height() / 2))) {
+        for (const int x : columns) {
             const QModelIndex index = indexAt(QPoint(x, y));
-            if (index.isValid() && !rows.contains(index.row())) {
-                rows.insert(index.row());
+            if (!index.isValid() || rows.contains(index.row()))
+                continue;
+            rows.insert(index.row());
+            if (!index.data(VideoModel::DirectoryRole).toBool())
                 paths.append(CategoryFilterModel::filePath(index));
-            }
         }
     }
     return paths;
@@ -83,7 +98,7 @@ QStringList QVideoList::visiblePaths() const
 void QVideoList::reportVisibleFiles()
 {
     if (VideoModel *files = fileModel())
-        files->setVisibleFiles(visiblePaths());
+        files->setVisibleFiles(visibleFiles());
 }
 
 void QVideoList::paintEvent(QPaintEvent *event)

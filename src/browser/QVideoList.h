@@ -39,8 +39,9 @@ public:
     // Lets the view's own key handling (navigation, the edit key) run.
     void passKeyToView(QKeyEvent *event);
 
-    // The paths of the rows in view, top left first.
-    QStringList visiblePaths() const;
+    // The paths of the files whose rows are in view, even partly, top left
+    // first.
+    QStringList visibleFiles() const;
 
 signals:
     void refreshTree();

@@ -35,6 +35,7 @@ public:
     // The files in view: they count as just used and are kept whatever the
     // bound.
     void setInView(const QSet<QString> &paths);
+    bool isInView(const QString &path) const { return m_inView.contains(path); }
 
 private:
     struct Entry

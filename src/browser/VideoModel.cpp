@@ -95,10 +95,14 @@ void VideoModel::setVisibleFiles(const QStringList &paths)
     if (paths == m_inView)
         return;
     m_inView = paths;
+    m_viewReports = true;
     m_thumbnails.setInView(QSet<QString>(paths.cbegin(), paths.cend()));
     QStringList wanted;
     for (const QString &path : paths) {
-        if (m_thumbnails.peek(path).isNull() && !m_arrivals.contains(path) && !isDir(index(path))) {
+        // It may have come since the view painted it.
+        if (m_unannounced.remove(path))
+            announceThumbnail(path);
+        if (m_thumbnails.peek(path).isNull() && !m_arrivals.contains(path)) {
             m_awaited.insert(path);
             wanted.append(path);
         }
@@ -156,6 +160,7 @@ void VideoModel::stopWorker()
 void VideoModel::clearThumbnails()
 {
     m_thumbnails.clear();
+    m_unannounced.clear();
     m_awaited.clear();
     m_arrivals.clear();
     m_arrivalCheck->stop();
@@ -277,7 +282,20 @@ void VideoModel::addIcon(const QString &path, const QImage &image)
         return;
     // Those dropped to make room are out of view; their rows come back
     // with the file icon until they are made again.
-    m_thumbnails.insert(path, QPixmap::fromImage(image));
+    const QStringList dropped = m_thumbnails.insert(path, QPixmap::fromImage(image));
+    for (const QString &gone : dropped)
+        m_unannounced.remove(gone);
+    // Finding a row by its path goes through the whole folder: once a view
+    // reports what it shows, only those rows are told; the others show the
+    // thumbnail whenever they are painted.
+    if (m_viewReports && !m_thumbnails.isInView(path))
+        m_unannounced.insert(path);
+    else
+        announceThumbnail(path);
+}
+
+void VideoModel::announceThumbnail(const QString &path)
+{
     const QModelIndex shown = index(path);
     if (shown.isValid())
         emit dataChanged(shown, shown, { Qt::DecorationRole });
@@ -314,6 +332,7 @@ void VideoModel::receivedRowsAboutToBeRemoved(const QModelIndex &parent, int sta
     for (int row = start; row <= end; ++row) {
         const QString path = filePath(index(row, 0, parent));
         m_thumbnails.remove(path);
+        m_unannounced.remove(path);
         m_awaited.remove(path);
         m_arrivals.remove(path);
     }

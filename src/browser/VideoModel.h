@@ -50,7 +50,8 @@ public:
     // Asks thumbnails for single files, in the current category.
     void queueFiles(const QFileInfoList &files);
     // The files whose rows a view shows now, top left first: their
-    // thumbnails are made before all others and kept in memory.
+    // thumbnails are made before all others and kept in memory. Folders
+    // are left out by the caller.
     void setVisibleFiles(const QStringList &paths);
     // Bytes of pixels the thumbnails may take.
     void setThumbnailMemoryLimit(qint64 bytes);
@@ -108,6 +109,7 @@ private:
     // settled is false.
     void requestArrivals(bool onlySettled);
     void setActive(bool active);
+    void announceThumbnail(const QString &path);
     bool isShownFolder(const QModelIndex &parent) const;
 
     // A file's size and modification time when last looked at.
@@ -127,6 +129,10 @@ private:
     QHash<QString, Growth> m_arrivals;
     QTimer *m_arrivalCheck;
     QStringList m_inView;
+    // A view reports the rows it shows.
+    bool m_viewReports = false;
+    // Thumbnails that came while their rows were out of view.
+    QSet<QString> m_unannounced;
     ThumbLoaderWorker *m_worker;
     CategoryFilterModel *m_shown;
     int m_mode = 3;

@@ -275,7 +275,7 @@ void TestQVideoList::rowsInViewAreFound()
     QTRY_COMPARE_WITH_TIMEOUT(m_list->model()->rowCount(m_list->rootIndex()), 82, loadTimeoutMs);
     const auto shownNames = [this] {
         QStringList shown;
-        for (const QString &path : m_list->visiblePaths())
+        for (const QString &path : m_list->visibleFiles())
             shown.append(QFileInfo(path).fileName());
         return shown;
     };

@@ -86,6 +86,7 @@ private slots:
     void filesInViewComeFirstNewestRequestFirst();
     void memoryStaysWithinItsBound();
     void changingFolderNeverWaitsForTheWorker();
+    void rowsComingIntoViewAreToldOfTheirThumbnails();
     void newSubFolderAsksForATreeRefresh();
     void firstListingAsksForNoTreeRefresh();
     void removedFileLosesItsThumbnail();
@@ -488,6 +489,36 @@ void TestVideoModel::modelDeletedMidBatch()
     m_model.reset();
     QVERIFY(worker.isNull());
     QTest::qWait(50);
+}
+
+void TestVideoModel::rowsComingIntoViewAreToldOfTheirThumbnails()
+{
+    const QString shown = m_dir->createFile(QStringLiteral("shown.png"), "x");
+    const QString below = m_dir->createFile(QStringLiteral("below.png"), "x");
+    QSemaphore go;
+    auto model = std::make_unique<VideoModel>();
+    model->thumbnailWorker()->setSource([&go](const QString &, int, const std::function<bool()> &) {
+        go.acquire();
+        return solidImage(Qt::blue);
+    });
+    const auto told = [&model](const QSignalSpy &spy, const QString &path) {
+        return std::any_of(spy.cbegin(), spy.cend(), [&](const QList<QVariant> &arguments) {
+            return arguments.at(0).toModelIndex() == model->index(path);
+        });
+    };
+    QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
+    model->setCategory(PicturesMode);
+    model->setFolder(m_dir->path());
+    QTRY_COMPARE_WITH_TIMEOUT(shownNames(*model).size(), 2, loadTimeoutMs);
+    model->setVisibleFiles({ shown });
+    go.release(100);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !model->thumbnail(below).isNull() && !model->thumbnail(shown).isNull(), loadTimeoutMs);
+    QVERIFY(told(changed, shown));
+    // Out of view: its row is not looked for until it comes into view.
+    QVERIFY(!told(changed, below));
+    model->setVisibleFiles({ below });
+    QVERIFY(told(changed, below));
 }
 
 QTEST_MAIN(TestVideoModel)
