@@ -5,6 +5,7 @@
 #   PHOTOS (200) photos of 4000 x 3000 with and as many without an embedded
 #   thumbnail, VIDEOS (20) videos of 10 s at 1280 x 720, ROUNDS (3).
 set -euo pipefail
+. "$(dirname "$0")/../photos.sh"
 
 build=$(cd "${1:?usage: run.sh BUILD_DIR}" && pwd)
 bench="$build/bench/thumbnails/bench_thumbnails"
@@ -27,15 +28,10 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/exif" "$work/plain" "$work/videos" "$work/out"
 
 echo "generating $photos + $photos photos and $videos videos in $work"
-for i in 0 1 2 3; do
-    /usr/bin/convert -size 1000x750 plasma:fractal -seed "$i" -resize 4000x3000! -quality 90 "$work/base$i.jpg"
-    /usr/bin/convert "$work/base$i.jpg" -thumbnail 160x120 "$work/thumb$i.jpg"
-    cp "$work/base$i.jpg" "$work/exifbase$i.jpg"
-    exiftool -q -overwrite_original "-ThumbnailImage<=$work/thumb$i.jpg" "$work/exifbase$i.jpg"
-done
+make_photos "$work/base" 4
 for ((n = 0; n < photos; n++)); do
-    cp "$work/exifbase$((n % 4)).jpg" "$work/exif/photo$n.jpg"
-    cp "$work/base$((n % 4)).jpg" "$work/plain/photo$n.jpg"
+    cp "$work/base/exif/base$((n % 4)).jpg" "$work/exif/photo$n.jpg"
+    cp "$work/base/plain/base$((n % 4)).jpg" "$work/plain/photo$n.jpg"
 done
 for i in 0 1; do
     ffmpeg -loglevel error -y -f lavfi -i "testsrc2=s=1280x720:d=10:r=25" -vf "hue=h=$((i * 90))" \
@@ -90,6 +86,12 @@ printf '%-34s %12s\n' "with EXIF: ours" "$(rate "$photos" ours-exif)" \
     "without EXIF: convert -thumbnail" "$(rate "$photos" magick-plain)" \
     "videos: ours" "$(rate "$videos" ours-video)" \
     "videos: ffmpegthumbnailer" "$(rate "$videos" ffthumb-video)"
+per() { echo "scale=2; 1000 * $(median "${samples[$2]}") / $1" | bc -l; }
+echo
+printf '%-34s %12s\n' "set / ours" "ms each" \
+    "with EXIF (target 0.5)" "$(per "$photos" ours-exif)" \
+    "without EXIF (target 20)" "$(per "$photos" ours-plain)" \
+    "videos (target 20)" "$(per "$videos" ours-video)"
 echo
 echo "with EXIF, ours vs ImageMagick:      $(ratio ours-exif magick-exif) x faster (target >= 20)"
 echo "without EXIF, ours vs vipsthumbnail: $(ratio ours-plain vips-plain) x faster (target >= 1)"

@@ -28,6 +28,12 @@ bool isInside(const QString &path, const QString &folder)
     return path == folder || folder == QLatin1String("/") || path.startsWith(folder + QLatin1Char('/'));
 }
 
+// Nodes that stand for a whole side rather than a folder of their own.
+bool isLabel(const QNodeItem *node)
+{
+    return node->kind() == RootNode || node->kind() == LabelNode;
+}
+
 } // namespace
 
 BrowserTreeModel::BrowserTreeModel(BrowserMode side, QObject *parent)
@@ -216,12 +222,17 @@ Qt::ItemFlags BrowserTreeModel::flags(const QModelIndex &index) const
     // Nothing is dropped on the empty area below the rows.
     if (!index.isValid())
         return Qt::NoItemFlags;
-    if (index.column() > 0)
-        return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
     QNodeItem *node = nodeFromIndex(index);
+    if (index.column() > 0)
+        return Qt::ItemIsSelectable | Qt::ItemIsEnabled
+            | (isLabel(node) ? Qt::NoItemFlags : Qt::ItemIsDragEnabled);
     if (node->cachedFlags())
         return Qt::ItemFlags(node->cachedFlags());
-    Qt::ItemFlags result = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
+    Qt::ItemFlags result = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    // "My computer" and the device label stand for whole disks: dragging
+    // one would copy everything under it.
+    if (!isLabel(node))
+        result |= Qt::ItemIsDragEnabled;
     // On the device the label, the mount point and the category folders
     // are the device's fixed layout.
     const bool fixedOnDevice = m_side == ExternalDeviceMode && !index.parent().parent().isValid();
@@ -278,7 +289,7 @@ QMimeData *BrowserTreeModel::mimeData(const QModelIndexList &indexes) const
 {
     QList<QUrl> urls;
     for (const QModelIndex &index : indexes) {
-        if (index.isValid() && index.column() == 0)
+        if (index.isValid() && index.column() == 0 && !isLabel(nodeFromIndex(index)))
             urls.append(QUrl::fromLocalFile(nodeFromIndex(index)->fullPath()));
     }
     auto *data = new QMimeData;

@@ -46,13 +46,32 @@ QVideoDecoder::~QVideoDecoder()
     close();
 }
 
+void QVideoDecoder::setStillPicture(int edge, const std::function<bool()> &cancelled)
+{
+    m_stillEdge = edge;
+    m_cancelled = cancelled;
+}
+
+int QVideoDecoder::interrupted(void *decoder)
+{
+    return static_cast<const QVideoDecoder *>(decoder)->isCancelled() ? 1 : 0;
+}
+
 bool QVideoDecoder::openFile(const QString &path)
 {
     close();
+    m_format = avformat_alloc_context();
+    if (!m_format)
+        return false;
+    m_format->interrupt_callback.callback = &QVideoDecoder::interrupted;
+    m_format->interrupt_callback.opaque = this;
     const QByteArray fileName = QFile::encodeName(path);
+    // On failure the context is freed and m_format cleared.
     if (avformat_open_input(&m_format, fileName.constData(), nullptr, nullptr) < 0)
         return false;
-    if (avformat_find_stream_info(m_format, nullptr) < 0) {
+    // Analysing the streams decodes several frames; a still picture needs
+    // it only when the container leaves the video undescribed.
+    if ((m_stillEdge <= 0 || !videoIsDescribed()) && avformat_find_stream_info(m_format, nullptr) < 0) {
         close();
         return false;
     }
@@ -65,6 +84,15 @@ bool QVideoDecoder::openFile(const QString &path)
     return true;
 }
 
+bool QVideoDecoder::videoIsDescribed() const
+{
+    const int stream = firstVideoStream(m_format);
+    if (stream < 0)
+        return false;
+    const AVCodecParameters *parameters = m_format->streams[stream]->codecpar;
+    return parameters->codec_id != AV_CODEC_ID_NONE && parameters->width > 0 && parameters->height > 0;
+}
+
 bool QVideoDecoder::openCodec()
 {
     const AVCodecParameters *parameters = m_format->streams[m_videoStream]->codecpar;
@@ -74,9 +102,16 @@ bool QVideoDecoder::openCodec()
     m_codecContext = avcodec_alloc_context3(m_codec);
     m_frame = av_frame_alloc();
     m_packet = av_packet_alloc();
-    return m_codecContext && m_frame && m_packet
-        && avcodec_parameters_to_context(m_codecContext, parameters) >= 0
-        && avcodec_open2(m_codecContext, m_codec, nullptr) >= 0;
+    if (!m_codecContext || !m_frame || !m_packet
+        || avcodec_parameters_to_context(m_codecContext, parameters) < 0)
+        return false;
+    if (m_stillEdge > 0) {
+        // Frame threads would hold the first picture back until several
+        // packets are in, and cost a thread start each.
+        m_codecContext->thread_count = 1;
+        m_codecContext->skip_frame = AVDISCARD_NONKEY;
+    }
+    return avcodec_open2(m_codecContext, m_codec, nullptr) >= 0;
 }
 
 void QVideoDecoder::close()
@@ -175,6 +210,8 @@ bool QVideoDecoder::rewind(qint64 timestamp)
 bool QVideoDecoder::decodeNextFrame()
 {
     for (;;) {
+        if (isCancelled())
+            return false;
         bool done = false;
         if (receiveFrame(done))
             return true;
@@ -224,24 +261,37 @@ bool QVideoDecoder::convertFrame()
 {
     const int width = m_frame->width;
     const int height = m_frame->height;
-    m_conversion = sws_getCachedContext(m_conversion, width, height, AVPixelFormat(m_frame->format), width,
-        height, AV_PIX_FMT_RGB24, SWS_BICUBIC, nullptr, nullptr, nullptr);
+    const QSize output = outputSize(width, height);
+    // Shrinking by averaging is both the fastest and the cleanest way to a
+    // still picture.
+    const int method = output == QSize(width, height) ? SWS_BICUBIC : SWS_AREA;
+    m_conversion = sws_getCachedContext(m_conversion, width, height, AVPixelFormat(m_frame->format),
+        output.width(), output.height(), AV_PIX_FMT_RGB24, method, nullptr, nullptr, nullptr);
     if (!m_conversion) {
         qWarning("Cannot initialize the conversion context!");
         return false;
     }
-    QImage image(width, height, QImage::Format_RGB888);
+    QImage image(output, QImage::Format_RGB888);
     if (image.isNull())
         return false;
     uint8_t *const planes[4] = { image.bits(), nullptr, nullptr, nullptr };
     const int strides[4] = { int(image.bytesPerLine()), 0, 0, 0 };
-    if (sws_scale(m_conversion, m_frame->data, m_frame->linesize, 0, height, planes, strides) != height)
+    if (sws_scale(m_conversion, m_frame->data, m_frame->linesize, 0, height, planes, strides)
+        != output.height())
         return false;
     m_image = image;
     m_lastFrameTimeMs = frameTimeMs();
     ++m_lastFrameNumber;
     m_frameAvailable = true;
     return true;
+}
+
+QSize QVideoDecoder::outputSize(int width, int height) const
+{
+    const QSize size(width, height);
+    if (m_stillEdge <= 0 || (width <= m_stillEdge && height <= m_stillEdge))
+        return size;
+    return size.scaled(m_stillEdge, m_stillEdge, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
 qint64 QVideoDecoder::streamStart() const

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 struct AVCodec;
 struct AVCodecContext;
 struct AVFormatContext;
@@ -20,6 +22,14 @@ public:
     QVideoDecoder(const QVideoDecoder &) = delete;
     QVideoDecoder &operator=(const QVideoDecoder &) = delete;
     virtual ~QVideoDecoder();
+
+    // Makes the decoder do only what one still picture needs, from the next
+    // openFile on: no analysis of the streams when the container describes
+    // the video, key frames only (frame numbers then count key frames), one
+    // decoding thread, and frames converted straight to fit into edge ×
+    // edge. cancelled, when set, is asked during reads and between frames;
+    // once it answers true every operation fails at once.
+    void setStillPicture(int edge, const std::function<bool()> &cancelled);
 
     // Closes anything open, then opens path; false when it holds no video
     // stream that can be decoded.
@@ -41,6 +51,10 @@ public:
     virtual qint64 videoLengthMs() const;
 
 private:
+    static int interrupted(void *decoder);
+    bool isCancelled() const { return m_cancelled && m_cancelled(); }
+    bool videoIsDescribed() const;
+    QSize outputSize(int width, int height) const;
     bool openCodec();
     bool rewind(qint64 timestamp);
     bool decodeNextFrame();
@@ -64,4 +78,6 @@ private:
     qint64 m_lastFrameNumber = 0;
     bool m_framesNumbered = true;
     bool m_frameAvailable = false;
+    int m_stillEdge = 0;
+    std::function<bool()> m_cancelled;
 };

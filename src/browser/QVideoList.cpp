@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QTranslator>
 #include <QUrl>
 
@@ -42,9 +43,13 @@ QVideoList::QVideoList(QWidget *parent)
     : QListView(parent)
     , m_delegate(new PrettyItemDelegate(this))
     , m_plugin(kde4Session ? ShellPlugin::Kde : ShellPlugin::Gnome)
+    , m_visibleReport(new QTimer(this))
 {
     setItemDelegate(m_delegate);
     setAcceptDrops(true);
+    m_visibleReport->setSingleShot(true);
+    m_visibleReport->setInterval(0);
+    connect(m_visibleReport, &QTimer::timeout, this, &QVideoList::reportVisibleFiles);
     if (kde4Session || gnomeSession)
         loadPlugin();
 }
@@ -134,6 +139,56 @@ QMimeData *QVideoList::selectionMimeData() const
     auto *data = new QMimeData;
     data->setUrls(urls);
     return data;
+}
+
+namespace {
+
+// From 0 to last in steps of at most step, last included.
+QVector<int> probes(int last, int step)
+{
+    QVector<int> points;
+    for (int point = 0; point < last; point += step)
+        points.append(point);
+    points.append(last);
+    return points;
+}
+
+} // namespace
+
+QStringList QVideoList::visibleFiles() const
+{
+    // Items are at least half a grid cell wide and high, so probing the
+    // viewport at that step, edges included, finds every row even partly
+    // in view without going through all rows.
+    const QSize cell = gridSize().isValid() ? gridSize() : iconSize();
+    const QRect area = viewport()->rect();
+    const QVector<int> columns = probes(area.width() - 1, qMax(8, cell.width() / 2));
+    QStringList paths;
+    QSet<int> rows;
+    for (const int y : probes(area.height() - 1, qMax(8, cell.height() / 2))) {
+        for (const int x : columns) {
+            const QModelIndex index = indexAt(QPoint(x, y));
+            if (!index.isValid() || rows.contains(index.row()))
+                continue;
+            rows.insert(index.row());
+            if (!index.data(VideoModel::DirectoryRole).toBool())
+                paths.append(CategoryFilterModel::filePath(index));
+        }
+    }
+    return paths;
+}
+
+void QVideoList::reportVisibleFiles()
+{
+    if (VideoModel *files = fileModel())
+        files->setVisibleFiles(visibleFiles());
+}
+
+void QVideoList::paintEvent(QPaintEvent *event)
+{
+    QListView::paintEvent(event);
+    if (!m_visibleReport->isActive())
+        m_visibleReport->start();
 }
 
 bool QVideoList::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)

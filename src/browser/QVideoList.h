@@ -10,6 +10,7 @@
 class PrettyItemDelegate;
 class QKeyEvent;
 class QMimeData;
+class QTimer;
 class VideoModel;
 
 // The file list of a pane, a view of a VideoModel's shownFiles(). Drags start at the first move of a press on
@@ -51,6 +52,10 @@ public:
     // that cannot be removed.
     void deleteSelectedAfterQuestion();
 
+    // The paths of the files whose rows are in view, even partly, top left
+    // first.
+    QStringList visibleFiles() const;
+
 signals:
     void refreshTree();
     void setCutIndex();
@@ -70,13 +75,20 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // Every scroll, resize or new layout repaints: the model then learns
+    // which rows are in view, so that their thumbnails come first.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    void reportVisibleFiles();
+
     bool acceptsDrag(const QDropEvent *event) const;
     void loadPlugin();
 
     PrettyItemDelegate *m_delegate;
     ShellPlugin m_plugin;
+    // Gathers the paints of one pass of the event loop into one report.
+    QTimer *m_visibleReport;
     bool m_emptySelection = false;
     bool m_pressedOnItem = false;
     // A drag of our own is running: its drops onto this list are ignored.

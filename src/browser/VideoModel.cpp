@@ -7,20 +7,28 @@
 #include "browser/ThumbLoaderWorker.h"
 #include "engine/TL09Engine.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QIcon>
+#include <QTimer>
 
 namespace {
 
-constexpr int stopTimeoutMs = 3000;
+// How often files arriving during a copy are looked at: one that kept its
+// size and time over a whole period is taken as complete.
+constexpr int arrivalCheckMs = 400;
 
 } // namespace
 
 VideoModel::VideoModel(QObject *parent)
     : QFileSystemModel(parent)
+    , m_thumbnails(defaultThumbnailMemory)
+    , m_arrivalCheck(new QTimer(this))
     , m_worker(new ThumbLoaderWorker(this))
     , m_shown(new CategoryFilterModel(this, this))
 {
+    m_arrivalCheck->setInterval(arrivalCheckMs);
+    connect(m_arrivalCheck, &QTimer::timeout, this, [this] { requestArrivals(true); });
     setIconProvider(IconProvider::shared());
     setFilter(QDir::Files | QDir::Drives | QDir::NoSymLinks | QDir::AllDirs | QDir::NoDotAndDotDot);
     setNameFilterDisables(false);
@@ -45,7 +53,8 @@ VideoModel::~VideoModel()
     // Views may still hold the filter; it lets go of this model first.
     delete m_shown;
     stopWorker();
-    // Joins the thread before the caches go.
+    // Joins the thread, which only finishes the file in hand, before the
+    // caches go.
     delete m_worker;
 }
 
@@ -81,18 +90,81 @@ void VideoModel::queueFiles(const QFileInfoList &files)
     requestThumbnails(files);
 }
 
+void VideoModel::setVisibleFiles(const QStringList &paths)
+{
+    if (paths == m_inView)
+        return;
+    m_inView = paths;
+    m_viewReports = true;
+    m_thumbnails.setInView(QSet<QString>(paths.cbegin(), paths.cend()));
+    QStringList wanted;
+    for (const QString &path : paths) {
+        // It may have come since the view painted it.
+        if (m_unannounced.remove(path))
+            announceThumbnail(path);
+        if (m_thumbnails.peek(path).isNull() && !m_arrivals.contains(path)) {
+            m_awaited.insert(path);
+            wanted.append(path);
+        }
+    }
+    if (!wanted.isEmpty())
+        m_worker->addVisibleFiles(wanted);
+}
+
+void VideoModel::setThumbnailMemoryLimit(qint64 bytes)
+{
+    m_thumbnails.setMaxBytes(bytes);
+}
+
+void VideoModel::setThumbnailsEnabled(bool enabled)
+{
+    m_thumbnailsEnabled = enabled;
+    if (enabled)
+        requestArrivals(false);
+}
+
+void VideoModel::requestArrivals(bool onlySettled)
+{
+    QFileInfoList settled;
+    for (auto arrival = m_arrivals.begin(); arrival != m_arrivals.end();) {
+        const QFileInfo file(arrival.key());
+        const Growth now { file.size(), file.lastModified().toMSecsSinceEpoch() };
+        const bool grown = now.size != arrival->size || now.mtime != arrival->mtime;
+        if (onlySettled && (grown || now.size <= 0)) {
+            *arrival = now;
+            ++arrival;
+            continue;
+        }
+        if (file.exists())
+            settled.append(file);
+        arrival = m_arrivals.erase(arrival);
+    }
+    if (m_arrivals.isEmpty())
+        m_arrivalCheck->stop();
+    requestThumbnails(settled);
+    QStringList inView;
+    for (const QFileInfo &file : qAsConst(settled)) {
+        if (m_inView.contains(file.absoluteFilePath()))
+            inView.append(file.absoluteFilePath());
+    }
+    if (!inView.isEmpty())
+        m_worker->addVisibleFiles(inView);
+}
+
 void VideoModel::stopWorker()
 {
-    if (!m_worker->isRunning())
-        return;
+    // Never waits: what the worker has in hand is dropped when it is done.
     m_worker->stopProcess();
-    m_worker->wait(stopTimeoutMs);
 }
 
 void VideoModel::clearThumbnails()
 {
-    m_icons.clear();
+    m_thumbnails.clear();
+    m_unannounced.clear();
     m_awaited.clear();
+    m_arrivals.clear();
+    m_arrivalCheck->stop();
+    m_inView.clear();
 }
 
 QFileInfoList VideoModel::categoryFiles(const QModelIndex &parent, int first, int last) const
@@ -182,7 +254,7 @@ QVariant VideoModel::data(const QModelIndex &index, int role) const
     case DirectoryRole:
         return isDir(index);
     case Qt::DecorationRole: {
-        const QPixmap pixmap = isDir(index) ? QPixmap() : m_icons.value(filePath(index));
+        const QPixmap pixmap = isDir(index) ? QPixmap() : m_thumbnails.peek(filePath(index));
         if (!pixmap.isNull())
             return QIcon(pixmap);
         return QFileSystemModel::data(index, role);
@@ -200,17 +272,30 @@ void VideoModel::thumbsLoaded()
 void VideoModel::UpdateBucket()
 {
     Logger::instance()->log("UpdateBucket emiting layoutChanged");
-    emit layoutAboutToBeChanged();
-    emit layoutChanged();
 }
 
 void VideoModel::addIcon(const QString &path, const QImage &image)
 {
     // An icon made just before a stop may still arrive for a folder or a
     // category that is no longer shown.
-    if (!m_awaited.contains(path))
+    if (!m_awaited.remove(path))
         return;
-    m_icons.insert(path, QPixmap::fromImage(image));
+    // Those dropped to make room are out of view; their rows come back
+    // with the file icon until they are made again.
+    const QStringList dropped = m_thumbnails.insert(path, QPixmap::fromImage(image));
+    for (const QString &gone : dropped)
+        m_unannounced.remove(gone);
+    // Finding a row by its path goes through the whole folder: once a view
+    // reports what it shows, only those rows are told; the others show the
+    // thumbnail whenever they are painted.
+    if (m_viewReports && !m_thumbnails.isInView(path))
+        m_unannounced.insert(path);
+    else
+        announceThumbnail(path);
+}
+
+void VideoModel::announceThumbnail(const QString &path)
+{
     const QModelIndex shown = index(path);
     if (shown.isValid())
         emit dataChanged(shown, shown, { Qt::DecorationRole });
@@ -218,9 +303,17 @@ void VideoModel::addIcon(const QString &path, const QImage &image)
 
 void VideoModel::receivedRowsInserted(const QModelIndex &parent, int start, int end)
 {
-    if (!m_thumbnailsEnabled || !isShownFolder(parent))
+    if (!isShownFolder(parent))
         return;
-    requestThumbnails(categoryFiles(parent, start, end));
+    const QFileInfoList files = categoryFiles(parent, start, end);
+    if (m_thumbnailsEnabled) {
+        requestThumbnails(files);
+    } else {
+        for (const QFileInfo &file : files)
+            m_arrivals.insert(file.absoluteFilePath(), Growth());
+        if (!m_arrivals.isEmpty())
+            m_arrivalCheck->start();
+    }
     // The folders of a first listing are those the tree has just listed.
     if (m_firstListing)
         return;
@@ -238,8 +331,10 @@ void VideoModel::receivedRowsAboutToBeRemoved(const QModelIndex &parent, int sta
         return;
     for (int row = start; row <= end; ++row) {
         const QString path = filePath(index(row, 0, parent));
-        m_icons.remove(path);
+        m_thumbnails.remove(path);
+        m_unannounced.remove(path);
         m_awaited.remove(path);
+        m_arrivals.remove(path);
     }
     emit refresh();
 }

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "browser/ThumbnailMemoryCache.h"
+
 #include <QFileSystemModel>
 #include <QHash>
 #include <QPixmap>
 #include <QSet>
 
 class CategoryFilterModel;
+class QTimer;
 class ThumbLoaderWorker;
 
 // The file list of a pane: one folder, its sub-folders and the files of the
@@ -15,6 +18,11 @@ class ThumbLoaderWorker;
 //
 // The model holds every file of the folder; shownFiles() is the view of it
 // that a list shows, narrowed to the category's files.
+//
+// Thumbnails of the files in view are made first (the list reports them
+// through setVisibleFiles), those of the rest of the folder afterwards. They
+// are kept within a memory bound: those of rows far out of view are dropped
+// and made again when their rows come back.
 class VideoModel : public QFileSystemModel
 {
     Q_OBJECT
@@ -22,6 +30,8 @@ class VideoModel : public QFileSystemModel
 public:
     // Whether a row is a folder (bool).
     static constexpr int DirectoryRole = Qt::UserRole + 1;
+    // Some 250 thumbnails: a few screens of them at any zoom.
+    static constexpr qint64 defaultThumbnailMemory = 64 * 1024 * 1024;
 
     explicit VideoModel(QObject *parent = nullptr);
     ~VideoModel() override;
@@ -39,6 +49,14 @@ public:
     void restartThumbnails();
     // Asks thumbnails for single files, in the current category.
     void queueFiles(const QFileInfoList &files);
+    // The files whose rows a view shows now, top left first: their
+    // thumbnails are made before all others and kept in memory. Folders
+    // are left out by the caller.
+    void setVisibleFiles(const QStringList &paths);
+    // Bytes of pixels the thumbnails may take.
+    void setThumbnailMemoryLimit(qint64 bytes);
+    qint64 thumbnailMemoryLimit() const { return m_thumbnails.maxBytes(); }
+    qint64 thumbnailMemory() const { return m_thumbnails.bytes(); }
     ThumbLoaderWorker *thumbnailWorker() const { return m_worker; }
     // Whether the shown folder exists.
     bool isActive() const { return m_active; }
@@ -46,13 +64,15 @@ public:
     // removes nothing (the base model would take its working folder).
     bool remove(const QModelIndex &index);
 
-    // Cleared by the copy flow while files arrive, so that rows inserted by a
-    // copy ask for no thumbnails.
-    void setThumbnailsEnabled(bool enabled) { m_thumbnailsEnabled = enabled; }
+    // Cleared by the copy flow while files arrive: a file that arrives then
+    // is asked for once it has stopped growing, or when the flag is set
+    // again, so that no thumbnail is made of half a file.
+    void setThumbnailsEnabled(bool enabled);
     bool thumbnailsEnabled() const { return m_thumbnailsEnabled; }
 
-    // The thumbnail received for a file, null when there is none (yet).
-    QPixmap thumbnail(const QString &path) const { return m_icons.value(path); }
+    // The thumbnail received for a file, null when there is none (yet, or
+    // any more).
+    QPixmap thumbnail(const QString &path) const { return m_thumbnails.peek(path); }
     // Whether a thumbnail for the file is asked for and not yet received.
     bool isAwaited(const QString &path) const { return m_awaited.contains(path); }
 
@@ -69,7 +89,9 @@ signals:
 
 public slots:
     void thumbsLoaded();
-    // Repaints the list with the thumbnails received so far.
+    // The worker has nothing left to do. Each thumbnail has been announced
+    // as it arrived, so the rows are not laid out again: on a large folder
+    // that would hold the window for tens of milliseconds every time.
     void UpdateBucket();
     void addIcon(const QString &path, const QImage &image);
     void receivedRowsInserted(const QModelIndex &parent, int start, int end);
@@ -83,14 +105,34 @@ private:
     QFileInfoList categoryFiles(const QModelIndex &parent, int first, int last) const;
     void requestThumbnails(const QFileInfoList &files);
     void requestFolderThumbnails();
+    // Asks for the arrived files that stopped growing; all of them when
+    // settled is false.
+    void requestArrivals(bool onlySettled);
     void setActive(bool active);
+    void announceThumbnail(const QString &path);
     bool isShownFolder(const QModelIndex &parent) const;
 
+    // A file's size and modification time when last looked at.
+    struct Growth
+    {
+        qint64 size = -1;
+        qint64 mtime = -1;
+    };
+
     bool m_thumbnailsEnabled = true;
-    QHash<QString, QPixmap> m_icons;
-    // Files handed to the worker since the caches were last cleared; an icon
-    // for any other file is late (made before a stop) and is dropped.
+    ThumbnailMemoryCache m_thumbnails;
+    // Files handed to the worker whose thumbnail has not come; an icon for
+    // any other file is late (made before a stop) and is dropped. A file
+    // that yields none stays here and is not asked for again.
     QSet<QString> m_awaited;
+    // Files that appeared while a copy ran, not asked for yet.
+    QHash<QString, Growth> m_arrivals;
+    QTimer *m_arrivalCheck;
+    QStringList m_inView;
+    // A view reports the rows it shows.
+    bool m_viewReports = false;
+    // Thumbnails that came while their rows were out of view.
+    QSet<QString> m_unannounced;
     ThumbLoaderWorker *m_worker;
     CategoryFilterModel *m_shown;
     int m_mode = 3;

@@ -10,7 +10,8 @@
 
 namespace {
 
-using FirstFrameFunction = bool (*)(const QString *path, QImage *frame);
+using StillPictureFunction
+    = bool (*)(const QString *path, int edge, const std::function<bool()> *cancelled, QImage *frame);
 
 // The folders the program's own libraries are looked for in, its run path
 // among them. They are asked of the program rather than left to dlopen,
@@ -33,7 +34,7 @@ QStringList libraryFolders()
     return folders;
 }
 
-FirstFrameFunction loadEntry()
+StillPictureFunction loadEntry()
 {
     // A build tree's module is found through the run path; the installed
     // one in the program's own library folder, which no run path names.
@@ -42,7 +43,7 @@ FirstFrameFunction loadEntry()
         const QByteArray path
             = QFile::encodeName(folder + QLatin1Char('/') + QLatin1String(VideoModule::fileName));
         if (void *module = dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL))
-            return reinterpret_cast<FirstFrameFunction>(dlsym(module, VideoModule::entryName));
+            return reinterpret_cast<StillPictureFunction>(dlsym(module, VideoModule::entryName));
     }
     qWarning("No video thumbnails: %s was not found in %s", VideoModule::fileName,
         qUtf8Printable(folders.join(QLatin1Char(':'))));
@@ -51,12 +52,12 @@ FirstFrameFunction loadEntry()
 
 } // namespace
 
-QImage VideoModule::firstFrame(const QString &path)
+QImage VideoModule::stillPicture(const QString &path, int edge, const std::function<bool()> &cancelled)
 {
     // Loaded once, by whichever thread asks first, and never unloaded.
-    static const FirstFrameFunction entry = loadEntry();
+    static const StillPictureFunction entry = loadEntry();
     QImage frame;
     if (entry)
-        entry(&path, &frame);
+        entry(&path, edge, &cancelled, &frame);
     return frame;
 }

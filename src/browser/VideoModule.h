@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 // The video decoder, in a module of its own: FFmpeg and the hundred libraries
 // it pulls in took longer to load than all the rest of start-up, so they are
 // loaded with the module by the first video thumbnail instead of at every
@@ -13,9 +15,10 @@ class VideoModule
 {
 public:
     static constexpr const char *fileName = "libOpaloVideo.so";
-    static constexpr const char *entryName = "opaloVideoFirstFrame";
+    static constexpr const char *entryName = "opaloVideoStillPicture";
 
-    // The first frame of the file's first video stream at its own size; a
-    // null image when it has none or the module cannot be loaded.
-    static QImage firstFrame(const QString &path);
+    // The first key frame of the file's first video stream, fitted into
+    // edge; a null image when it has none, when cancelled() turned true
+    // meanwhile, or when the module cannot be loaded.
+    static QImage stillPicture(const QString &path, int edge, const std::function<bool()> &cancelled);
 };

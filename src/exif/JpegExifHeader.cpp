@@ -40,6 +40,7 @@ enum Tag : quint16 {
 };
 
 constexpr int entrySize = 12;
+constexpr qint64 headBytes = 64 * 1024;
 // An EXIF thumbnail is a small picture; a bigger one announced in a 64 KiB
 // segment is a hostile file asking for a huge decode.
 constexpr int maxThumbnailEdge = 2048;
@@ -247,7 +248,16 @@ JpegExifHeader::JpegExifHeader(const QString &fileName)
     : JpegExifHeader()
 {
     QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    // The EXIF block opens the file: one read of its head usually holds it
+    // whole, however large the picture. Only a block that is not there or
+    // may run past the head is looked for in the file itself.
+    QByteArray head = file.read(headBytes);
+    QBuffer buffer(&head);
+    buffer.open(QIODevice::ReadOnly);
+    const bool wholeInHead = loadFromJpeg(&buffer) && !buffer.atEnd();
+    if (!wholeInHead && file.size() > head.size() && file.seek(0))
         loadFromJpeg(&file);
 }
 

@@ -13,6 +13,7 @@ PaneTestHome::PaneTestHome()
 {
     qputenv("HOME", QFile::encodeName(m_home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral(".config"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home.filePath(QStringLiteral(".cache"))));
     m_mountTable = m_home.createFile(QStringLiteral("mtab"));
     BrowserTreeModel::setMountTables({ m_mountTable });
     setMountPoint(m_device.path());

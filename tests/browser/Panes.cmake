@@ -20,3 +20,7 @@ target_compile_definitions(tst_pluginbinding PRIVATE
     PARTIAL_PLUGIN_DIR="$<TARGET_FILE_DIR:partial_gtkShellMenu>")
 add_dependencies(tst_pluginbinding
     recording_gtkShellMenu recording_KdeShellMenu partial_gtkShellMenu partial_KdeShellMenu)
+
+# Pictures of the device pane while a large photo folder fills in (not a test).
+add_executable(thumbnail_snapshots thumbnail_snapshots.cpp)
+target_link_libraries(thumbnail_snapshots PRIVATE opalo_pane_test_support opalo_resources opalo_translations)

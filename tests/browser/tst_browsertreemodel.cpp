@@ -74,6 +74,8 @@ private slots:
     void refreshListsNewFolders();
     void editableRows_data();
     void editableRows();
+    void dragOfALabelCarriesNoUrls_data();
+    void dragOfALabelCarriesNoUrls();
     void renameThroughSetData_data();
     void renameThroughSetData();
     void renameNeverReachesThroughALinkOutOfTheDevice();
@@ -377,13 +379,14 @@ void TestBrowserTreeModel::editableRows_data()
     QTest::addColumn<int>("side");
     QTest::addColumn<QList<int>>("path");
     QTest::addColumn<bool>("editable");
-    QTest::newRow("device label") << int(ExternalDeviceMode) << QList<int> { 0 } << false;
-    QTest::newRow("device mount point") << int(ExternalDeviceMode) << QList<int> { 0, 0 } << false;
-    QTest::newRow("device category") << int(ExternalDeviceMode) << QList<int> { 2 } << false;
-    QTest::newRow("device sub-folder") << int(ExternalDeviceMode) << QList<int> { 0, 0, 0 } << true;
-    QTest::newRow("host label") << int(HostMode) << QList<int> { 0 } << true;
-    QTest::newRow("host category") << int(HostMode) << QList<int> { 2 } << true;
-    QTest::newRow("host drive") << int(HostMode) << QList<int> { 0, 0 } << true;
+    QTest::addColumn<bool>("draggable");
+    QTest::newRow("device label") << int(ExternalDeviceMode) << QList<int> { 0 } << false << false;
+    QTest::newRow("device mount point") << int(ExternalDeviceMode) << QList<int> { 0, 0 } << false << true;
+    QTest::newRow("device category") << int(ExternalDeviceMode) << QList<int> { 2 } << false << true;
+    QTest::newRow("device sub-folder") << int(ExternalDeviceMode) << QList<int> { 0, 0, 0 } << true << true;
+    QTest::newRow("host label") << int(HostMode) << QList<int> { 0 } << true << false;
+    QTest::newRow("host category") << int(HostMode) << QList<int> { 2 } << true << true;
+    QTest::newRow("host drive") << int(HostMode) << QList<int> { 0, 0 } << true << true;
 }
 
 void TestBrowserTreeModel::editableRows()
@@ -391,6 +394,7 @@ void TestBrowserTreeModel::editableRows()
     QFETCH(int, side);
     QFETCH(QList<int>, path);
     QFETCH(bool, editable);
+    QFETCH(bool, draggable);
     m_device->createFolder(QStringLiteral("sub"));
     BrowserTreeModel model { BrowserMode(side) };
     QModelIndex index;
@@ -398,8 +402,29 @@ void TestBrowserTreeModel::editableRows()
         index = model.index(row, 0, index);
     QVERIFY(index.isValid());
     QCOMPARE(bool(model.flags(index) & Qt::ItemIsEditable), editable);
-    QVERIFY(model.flags(index) & Qt::ItemIsDragEnabled);
+    QCOMPARE(bool(model.flags(index) & Qt::ItemIsDragEnabled), draggable);
+    QCOMPARE(bool(model.flags(index.sibling(index.row(), 1)) & Qt::ItemIsDragEnabled), draggable);
     QVERIFY(!(model.flags(QModelIndex()) & Qt::ItemIsEditable));
+}
+
+void TestBrowserTreeModel::dragOfALabelCarriesNoUrls_data()
+{
+    // "My computer" and the device label.
+    topLevelOrder_data();
+}
+
+void TestBrowserTreeModel::dragOfALabelCarriesNoUrls()
+{
+    QFETCH(int, side);
+    BrowserTreeModel model { BrowserMode(side) };
+    const QModelIndex label = model.index(0, 0);
+    const QModelIndex category = model.index(2, 0);
+    // A view drags what the model gives for the selection, label included.
+    const std::unique_ptr<QMimeData> data(model.mimeData({ label, category }));
+    QCOMPARE(data->urls(),
+        QList<QUrl> { QUrl::fromLocalFile(category.data(BrowserTreeModel::FullPathRole).toString()) });
+    const std::unique_ptr<QMimeData> labelOnly(model.mimeData({ label }));
+    QVERIFY(labelOnly->urls().isEmpty());
 }
 
 void TestBrowserTreeModel::renameThroughSetData_data()

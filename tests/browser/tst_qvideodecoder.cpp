@@ -91,6 +91,22 @@ void TestQVideoDecoder::firstFrame()
     decoder.close();
     QVERIFY(!decoder.isOk());
     QVERIFY(!decoder.getFrame(frame));
+
+    // A still picture: the same frame, fitted.
+    bool cancelled = false;
+    QVideoDecoder still;
+    still.setStillPicture(100, [&cancelled] { return cancelled; });
+    QVERIFY(still.openFile(path));
+    QVERIFY(still.seekFrame(1));
+    QVERIFY(still.getFrame(frame));
+    const QSize fitted = size.scaled(100, 100, Qt::KeepAspectRatio).boundedTo(size);
+    QCOMPARE(frame.size(), fitted);
+    QVERIFY(ExifBuilder::similarColour(frame.pixel(fitted.width() / 2, fitted.height() / 2), colour));
+    // Once cancelled, decoding and even reading the file stop at once.
+    cancelled = true;
+    QVERIFY(!still.seekNextFrame());
+    QVERIFY(!still.openFile(path));
+    QVERIFY(!still.isOk());
 }
 
 void TestQVideoDecoder::framesAndTimes()

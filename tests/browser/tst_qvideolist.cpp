@@ -46,6 +46,7 @@ private slots:
     void dragCarriesTheSelection();
     void selectedPathsFallBackToTheFolder();
     void navigationKeysMoveWithoutPlugin();
+    void rowsInViewAreFound();
 
 private:
     QModelIndex waitForRow(const QString &path);
@@ -256,6 +257,32 @@ void TestQVideoList::navigationKeysMoveWithoutPlugin()
     QCOMPARE(m_list->selectionModel()->selectedIndexes().size(), 1);
     QTest::keyClick(m_list.get(), Qt::Key_End);
     QCOMPARE(m_list->currentIndex(), m_list->model()->index(1, 0, m_list->rootIndex()));
+}
+
+void TestQVideoList::rowsInViewAreFound()
+{
+    QStringList names;
+    for (int i = 0; i < 80; ++i)
+        names.append(
+            QFileInfo(m_dir->createFile(QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0')), "x"))
+                .fileName());
+    m_list->setGridSize(QSize(80, 80));
+    QTRY_COMPARE_WITH_TIMEOUT(m_list->model()->rowCount(m_list->rootIndex()), 82, loadTimeoutMs);
+    const auto shownNames = [this] {
+        QStringList shown;
+        for (const QString &path : m_list->visibleFiles())
+            shown.append(QFileInfo(path).fileName());
+        return shown;
+    };
+    const auto rowName
+        = [this](int row) { return m_list->model()->index(row, 0, m_list->rootIndex()).data().toString(); };
+    const int lastRow = m_list->model()->rowCount(m_list->rootIndex()) - 1;
+    QTRY_VERIFY(shownNames().value(0) == rowName(0));
+    QVERIFY(!shownNames().contains(rowName(lastRow)));
+
+    m_list->scrollToBottom();
+    QTRY_VERIFY(shownNames().contains(rowName(lastRow)));
+    QVERIFY(!shownNames().contains(rowName(0)));
 }
 
 QTEST_MAIN(TestQVideoList)

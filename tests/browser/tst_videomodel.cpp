@@ -6,6 +6,9 @@
 #include "browser/VideoModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -35,6 +38,21 @@ QStringList shownNames(const VideoModel &model)
     return names;
 }
 
+QStringList iconPaths(const QSignalSpy &spy)
+{
+    QStringList paths;
+    for (const QList<QVariant> &arguments : spy)
+        paths.append(arguments.at(0).toString());
+    return paths;
+}
+
+QImage solidImage(const QColor &colour)
+{
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
 int thumbnailCount(const VideoModel &model, const QStringList &paths)
 {
     int count = 0;
@@ -50,6 +68,7 @@ class TestVideoModel : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -63,7 +82,11 @@ private slots:
     void otherCategoriesDiscardTheirBatches_data();
     void otherCategoriesDiscardTheirBatches();
     void switchingCategoryMidBatchStartsOver();
-    void rowsInsertedDuringACopyGetNoThumbnails();
+    void filesArrivingDuringACopyGetThumbnailsOnceComplete();
+    void filesInViewComeFirstNewestRequestFirst();
+    void memoryStaysWithinItsBound();
+    void changingFolderNeverWaitsForTheWorker();
+    void rowsComingIntoViewAreToldOfTheirThumbnails();
     void newSubFolderAsksForATreeRefresh();
     void firstListingAsksForNoTreeRefresh();
     void removedFileLosesItsThumbnail();
@@ -72,10 +95,19 @@ private slots:
 private:
     VideoModel &showFolder(int mode, const QString &path);
 
+    QTemporaryDir m_cache;
     std::unique_ptr<TestDir> m_dir;
     std::unique_ptr<VideoModel> m_model;
     std::unique_ptr<QAbstractItemModelTester> m_tester;
 };
+
+void TestVideoModel::initTestCase()
+{
+    // The desktop's thumbnail cache of the user running the tests stays out
+    // of them.
+    QVERIFY(m_cache.isValid());
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache.path()));
+}
 
 void TestVideoModel::init()
 {
@@ -268,7 +300,6 @@ void TestVideoModel::switchingCategoryMidBatchStartsOver()
 
     m_model->setCategory(MovieMode);
     m_model->restartThumbnails();
-    QVERIFY(!m_model->thumbnailWorker()->isRunning());
     const int madeBeforeSwitch = icons.count();
     QVERIFY(madeBeforeSwitch < pictures.size());
     QTest::qWait(200);
@@ -281,23 +312,128 @@ void TestVideoModel::switchingCategoryMidBatchStartsOver()
     QTRY_COMPARE_WITH_TIMEOUT(thumbnailCount(*m_model, pictures), pictures.size(), 30000);
 }
 
-void TestVideoModel::rowsInsertedDuringACopyGetNoThumbnails()
+void TestVideoModel::filesArrivingDuringACopyGetThumbnailsOnceComplete()
 {
     VideoModel &model = showFolder(PicturesMode, m_dir->path());
-    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
 
     model.setThumbnailsEnabled(false);
+    // Still empty: its copy has not written anything yet.
+    const QString waiting = m_dir->createFile(QStringLiteral("waiting.png"));
     const QString copied = writePicture(*m_dir, QStringLiteral("copied.png"));
-    QTRY_VERIFY_WITH_TIMEOUT(model.index(copied).isValid(), loadTimeoutMs);
-    QTest::qWait(300);
-    QVERIFY(!model.isAwaited(copied));
-    QVERIFY(model.thumbnail(copied).isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(model.index(waiting).isValid() && model.index(copied).isValid(), loadTimeoutMs);
+    // No folder change and no end of the copy needed.
+    QTRY_VERIFY_WITH_TIMEOUT(!model.thumbnail(copied).isNull(), loadTimeoutMs);
+    QVERIFY(!model.isAwaited(waiting));
 
+    // The end of the copy asks for what is left.
     model.setThumbnailsEnabled(true);
-    const QString later = writePicture(*m_dir, QStringLiteral("later.png"));
-    QTRY_VERIFY_WITH_TIMEOUT(!model.thumbnail(later).isNull(), loadTimeoutMs);
-    QVERIFY(model.thumbnail(copied).isNull());
-    QVERIFY(inserted.count() >= 2);
+    QVERIFY(model.isAwaited(waiting));
+}
+
+void TestVideoModel::filesInViewComeFirstNewestRequestFirst()
+{
+    QStringList pictures;
+    for (int i = 0; i < 30; ++i)
+        pictures.append(m_dir->createFile(QStringLiteral("p%1.png").arg(i, 2, 10, QLatin1Char('0')), "x"));
+    QSemaphore go;
+    QMutex mutex;
+    QStringList made;
+    auto model = std::make_unique<VideoModel>();
+    // Holds the first file until the view has asked, then records the order.
+    model->thumbnailWorker()->setSource([&](const QString &path, int, const std::function<bool()> &) {
+        QMutexLocker locker(&mutex);
+        made.append(path);
+        if (made.size() == 1) {
+            locker.unlock();
+            go.acquire();
+        }
+        return solidImage(Qt::blue);
+    });
+    model->setCategory(PicturesMode);
+    model->setFolder(m_dir->path());
+    QTRY_COMPARE_WITH_TIMEOUT(shownNames(*model).size(), pictures.size(), loadTimeoutMs);
+    const auto madeSoFar = [&] {
+        QMutexLocker locker(&mutex);
+        return made;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(madeSoFar().size(), 1, loadTimeoutMs);
+    QStringList waiting = pictures;
+    waiting.removeOne(madeSoFar().first());
+
+    // A view shows the last rows, then is scrolled to the middle.
+    const QStringList endRows = waiting.mid(24);
+    const QStringList middleRows = waiting.mid(12, 3);
+    model->setVisibleFiles(endRows);
+    model->setVisibleFiles(middleRows);
+    go.release();
+    QTRY_COMPARE_WITH_TIMEOUT(thumbnailCount(*model, pictures), pictures.size(), loadTimeoutMs);
+    QCOMPARE(madeSoFar().mid(1, 8), middleRows + endRows);
+}
+
+void TestVideoModel::memoryStaysWithinItsBound()
+{
+    QStringList pictures;
+    for (int i = 0; i < 12; ++i)
+        pictures.append(writePicture(*m_dir, QStringLiteral("p%1.png").arg(i, 2, 10, QLatin1Char('0'))));
+    m_model = std::make_unique<VideoModel>();
+    const qint64 iconBytes = qint64(ThumbLoaderWorker::iconEdge) * ThumbLoaderWorker::iconEdge * 4;
+    m_model->setThumbnailMemoryLimit(4 * iconBytes);
+    m_model->setCategory(PicturesMode);
+    m_model->setFolder(m_dir->path());
+    QTRY_COMPARE_WITH_TIMEOUT(shownNames(*m_model).size(), pictures.size(), loadTimeoutMs);
+    const QStringList inView = pictures.mid(0, 2);
+    m_model->setVisibleFiles(inView);
+    const auto allArrived = [&] {
+        return std::none_of(pictures.cbegin(), pictures.cend(),
+            [&](const QString &path) { return m_model->isAwaited(path); });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(allArrived(), 30000);
+
+    QVERIFY(m_model->thumbnailMemory() <= 4 * iconBytes);
+    QCOMPARE(thumbnailCount(*m_model, pictures), 4);
+    // The rows in view keep theirs, however old.
+    QCOMPARE(thumbnailCount(*m_model, inView), 2);
+
+    // A dropped one is made again when its row comes into view.
+    const auto dropped = std::find_if(pictures.cbegin(), pictures.cend(),
+        [&](const QString &path) { return m_model->thumbnail(path).isNull(); });
+    QVERIFY(dropped != pictures.cend());
+    m_model->setVisibleFiles({ *dropped });
+    QTRY_VERIFY_WITH_TIMEOUT(!m_model->thumbnail(*dropped).isNull(), loadTimeoutMs);
+    QVERIFY(m_model->thumbnailMemory() <= 4 * iconBytes);
+}
+
+void TestVideoModel::changingFolderNeverWaitsForTheWorker()
+{
+    const QString stuck = m_dir->createFile(QStringLiteral("stuck.png"), "x");
+    TestDir other;
+    const QString next = other.createFile(QStringLiteral("next.png"), "x");
+    QSemaphore entered;
+    QSemaphore release;
+    auto model = std::make_unique<VideoModel>();
+    // A decoder that hangs on its file until the test lets it go.
+    model->thumbnailWorker()->setSource([&](const QString &, int, const std::function<bool()> &) {
+        entered.release();
+        release.acquire();
+        return solidImage(Qt::blue);
+    });
+    QSignalSpy icons(model->thumbnailWorker(), &ThumbLoaderWorker::sendIcon);
+    model->setCategory(PicturesMode);
+    model->setFolder(m_dir->path());
+    QVERIFY(QTest::qWaitFor([&entered] { return entered.tryAcquire(); }, loadTimeoutMs));
+
+    QElapsedTimer clock;
+    clock.start();
+    model->setFolder(other.path());
+    model->restartThumbnails();
+    // It used to wait for the worker for up to 3 s.
+    QVERIFY(clock.elapsed() < 1000);
+
+    release.release(100);
+    QTRY_VERIFY_WITH_TIMEOUT(!model->thumbnail(next).isNull(), loadTimeoutMs);
+    // The picture in hand at the change was dropped.
+    QVERIFY(!iconPaths(icons).contains(stuck));
+    QVERIFY(model->thumbnail(stuck).isNull());
 }
 
 void TestVideoModel::newSubFolderAsksForATreeRefresh()
@@ -353,6 +489,36 @@ void TestVideoModel::modelDeletedMidBatch()
     m_model.reset();
     QVERIFY(worker.isNull());
     QTest::qWait(50);
+}
+
+void TestVideoModel::rowsComingIntoViewAreToldOfTheirThumbnails()
+{
+    const QString shown = m_dir->createFile(QStringLiteral("shown.png"), "x");
+    const QString below = m_dir->createFile(QStringLiteral("below.png"), "x");
+    QSemaphore go;
+    auto model = std::make_unique<VideoModel>();
+    model->thumbnailWorker()->setSource([&go](const QString &, int, const std::function<bool()> &) {
+        go.acquire();
+        return solidImage(Qt::blue);
+    });
+    const auto told = [&model](const QSignalSpy &spy, const QString &path) {
+        return std::any_of(spy.cbegin(), spy.cend(), [&](const QList<QVariant> &arguments) {
+            return arguments.at(0).toModelIndex() == model->index(path);
+        });
+    };
+    QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
+    model->setCategory(PicturesMode);
+    model->setFolder(m_dir->path());
+    QTRY_COMPARE_WITH_TIMEOUT(shownNames(*model).size(), 2, loadTimeoutMs);
+    model->setVisibleFiles({ shown });
+    go.release(100);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !model->thumbnail(below).isNull() && !model->thumbnail(shown).isNull(), loadTimeoutMs);
+    QVERIFY(told(changed, shown));
+    // Out of view: its row is not looked for until it comes into view.
+    QVERIFY(!told(changed, below));
+    model->setVisibleFiles({ below });
+    QVERIFY(told(changed, below));
 }
 
 QTEST_MAIN(TestVideoModel)

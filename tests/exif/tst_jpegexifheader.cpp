@@ -129,6 +129,16 @@ void TestJpegExifHeader::segmentSearch_data()
     const QByteArray comment = QByteArray("\xFF\xFE\x00\x07hello", 9);
     const QByteArray withComment = ExifBuilder::jpeg(tiff, picture, false);
     QTest::newRow("after a comment") << withComment.left(2) + comment + withComment.mid(2) << true;
+    // The first 64 KiB are read at once; a block running past them, or
+    // starting past them, is found too.
+    for (const int padding : { 64000, 65000 }) {
+        QByteArray segment("\xFF\xE2", 2);
+        segment += char((padding + 2) >> 8);
+        segment += char((padding + 2) & 0xFF);
+        segment += QByteArray(padding, '\0');
+        QTest::newRow(qPrintable(QStringLiteral("after %1 bytes of APP2").arg(padding)))
+            << withComment.left(2) + segment + withComment.mid(2) << true;
+    }
     const QByteArray xmp = QByteArray("\xFF\xE1\x00\x10http://ns.ado", 18);
     QTest::newRow("first APP1 is not Exif") << withComment.left(2) + xmp + withComment.mid(2) << false;
     const QByteArray plain = ExifBuilder::encodeJpeg(picture);
