@@ -91,7 +91,7 @@ bool Browser::runCopy(const QFileInfoList &files, BrowserMode target, const QStr
     bool started = false;
     if (!followCopy([&] { return engine->startCopy(files, target, destDir); }, &started))
         return false;
-    if (!started) {
+    if (!started || engine->copyFoundNothing()) {
         const QString word = TL09Engine::categoryName(engine->category);
         runBox(
             new MessageBox(QMessageBox::Critical, tr("IDS_NO_SUPPORTED_FILES").arg(word), QMessageBox::Ok));

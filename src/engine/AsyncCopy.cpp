@@ -148,6 +148,7 @@ void AsyncCopy::run()
     m_refused.clear();
     m_safeNames.clear();
     m_listings.clear();
+    m_foundNothing = false;
     const QString destDir = m_batches.isEmpty() ? QString() : m_batches.first().destDir;
     newOwner = target == HostMode ? homeOwnerOf(destDir) : std::nullopt;
     QMutexLocker locker(&runMutex);
@@ -159,7 +160,7 @@ void AsyncCopy::run()
     }
     // Also after a stop: the files completed so far stay, so they must be on
     // the disk when the user pulls the device.
-    if (!flushFileSystem(destDir) && ok) {
+    if (!m_foundNothing && !flushFileSystem(destDir) && ok) {
         ok = false;
         reportFailure(QString(), target, DriveSpaceError);
     }
@@ -174,6 +175,12 @@ bool AsyncCopy::checkBeforeCopy()
     CopyPreflight check(CopyPreflight::probe(m_batches.first().destDir));
     for (const Batch &batch : qAsConst(m_batches))
         survey(batch.files, batch.destDir, check);
+    if (stopRequested)
+        return false;
+    m_foundNothing = check.selectionBytes() == 0;
+    if (m_foundNothing)
+        return false;
+    emit selectionSized(check.selectionBytes());
     if (check.findings().isEmpty())
         return true;
     QStringList names;

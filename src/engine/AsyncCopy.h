@@ -67,6 +67,8 @@ public:
 
     // What did not arrive in the last run; read once the worker has ended.
     const CopyFailures &failures() const { return m_failures; }
+    // Whether the last run found nothing to copy; read once it has ended.
+    bool foundNothing() const { return m_foundNothing; }
 
     // Asks a running copy to stop at its next check.
     void requestStop();
@@ -80,6 +82,8 @@ public:
     bool copyList(const QFileInfoList &files, BrowserMode target, const QString &destDir);
 
 signals:
+    // The bytes the whole copy moves, sent once before the first byte.
+    void selectionSized(qint64 bytes);
     void bytesWritten(qint64 bytes);
     void bytesPerSecond(qint64 bytes);
     void copyFinshed(bool ok);
@@ -98,7 +102,8 @@ protected:
 private:
     enum class Transfer { Complete, Stopped, Failed, ReadFailed };
 
-    // Checks the selection before the copy; false when the user cancels.
+    // Sizes and checks the selection before the copy; false when the user
+    // cancels or there is nothing to copy.
     bool checkBeforeCopy();
     void survey(const QFileInfoList &entries, const QString &destDir, CopyPreflight &check);
     void refuse(const CopyFailures &findings, bool underSafeNames);
@@ -132,6 +137,7 @@ private:
     // check found it.
     QHash<QString, QFileInfoList> m_listings;
     CopyFailures m_failures;
+    bool m_foundNothing = false;
     FileNameMatcher matcher;
     BrowserMode target = HostMode;
     std::optional<FileOwner> newOwner;

@@ -86,8 +86,10 @@ CopyPreflight::CopyPreflight(const VolumeFacts &facts)
 void CopyPreflight::addListing(const QFileInfoList &entries, const QString &destDir)
 {
     for (const QFileInfo &entry : entries) {
-        if (!entry.isDir())
-            addFile(entry, destDir);
+        if (entry.isDir())
+            continue;
+        m_bytes += qMax<qint64>(entry.size(), 1);
+        addFile(entry, destDir);
     }
     if (m_facts.kind == VolumeFacts::Other)
         return;

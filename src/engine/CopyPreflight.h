@@ -47,6 +47,8 @@ public:
     // Checks the entries that go into destDir.
     void addListing(const QFileInfoList &entries, const QString &destDir);
 
+    // The bytes the listings hold; an empty file counts as one.
+    qint64 selectionBytes() const { return m_bytes; }
     const CopyFailures &findings() const { return m_findings; }
     // The free name each refused name takes, by source path, for a copy
     // under safe names.
@@ -59,6 +61,7 @@ private:
 
     const VolumeFacts m_facts;
     qint64 m_room;
+    qint64 m_bytes = 0;
     CopyFailures m_findings;
     QHash<QString, QString> m_safeNames;
 };

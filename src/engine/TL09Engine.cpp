@@ -48,6 +48,7 @@ TL09Engine::TL09Engine(QObject *parent)
     : QThread(parent)
     , m_copy(this)
 {
+    connect(&m_copy, &AsyncCopy::selectionSized, this, &TL09Engine::receiveSelectionSize);
     connect(&m_copy, &AsyncCopy::bytesWritten, this, &TL09Engine::recieveBytesWritten);
     connect(&m_copy, &AsyncCopy::bytesPerSecond, this, &TL09Engine::recieveBytesPerSecond);
     connect(&m_copy, &AsyncCopy::fileNameChanged, this, &TL09Engine::copyFileNameChanged);

@@ -64,14 +64,17 @@ public:
     void stopDataCollection();
 
     // Copies files into destDir in the copy worker, once a copy still
-    // running (a cancelled one flushing) has ended; false when there is
-    // nothing to copy (destDir missing, nothing of the category).
+    // running (a cancelled one flushing) has ended; false when destDir is
+    // missing. Returns at once: the worker sizes the selection, and a copy
+    // that finds nothing of the category ends with copyFoundNothing().
     bool startCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir);
     // Copies again, like startCopy(), what of the last copy failed and may
     // arrive now.
     bool retryCopy(BrowserMode target);
     // What did not arrive in the last copy that ran to its end.
     const CopyFailures &copyFailures() const { return m_copyFailures; }
+    // Whether the last copy that ended found nothing of the category to copy.
+    bool copyFoundNothing() const { return m_copyFoundNothing; }
     // Bytes a copy of files moves; nameFilters apply inside selected folders
     // only, and an empty file counts as one byte.
     qint64 selectionSize(const QFileInfoList &files, const QStringList &nameFilters) const;
@@ -169,11 +172,11 @@ private:
         QList<AsyncCopy::Batch> batches;
         BrowserMode target;
         QStringList nameFilters;
-        qint64 size;
     };
 
     bool startBatches(const QList<AsyncCopy::Batch> &batches, BrowserMode target);
     void startNextCopy();
+    void receiveSelectionSize(qint64 bytes);
     // Whether the worker still waits for an answer: not after a cancel, nor
     // once the copy has ended.
     bool isQuestionAwaited() const;
@@ -198,6 +201,7 @@ private:
     AsyncCopy m_copy;
     std::optional<CopyRequest> m_nextCopy;
     CopyFailures m_copyFailures;
+    bool m_copyFoundNothing = false;
     mutable QMutex m_sharesLock;
     StorageShares m_shares;
     // The device arrival whose first collection has run, and whether the

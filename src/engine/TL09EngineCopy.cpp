@@ -41,18 +41,16 @@ bool TL09Engine::retryCopy(BrowserMode target)
 
 bool TL09Engine::startBatches(const QList<AsyncCopy::Batch> &batches, BrowserMode target)
 {
-    const QStringList nameFilters = categoryNameFilters(category);
-    qint64 size = 0;
     QList<AsyncCopy::Batch> copied;
     for (const AsyncCopy::Batch &batch : batches) {
-        if (!QFileInfo(batch.destDir).isDir())
-            continue;
-        size += selectionSize(batch.files, nameFilters);
-        copied << batch;
+        if (QFileInfo(batch.destDir).isDir())
+            copied << batch;
     }
-    if (size == 0)
+    if (copied.isEmpty())
         return false;
-    m_nextCopy = CopyRequest { copied, target, nameFilters, size };
+    // Sized by the worker, whose check walks the selection anyway: a big
+    // folder would hold the window here.
+    m_nextCopy = CopyRequest { copied, target, categoryNameFilters(category) };
     // After a cancel the worker still flushes what it wrote: the new copy
     // follows when it is done.
     if (!m_copy.isRunning())
@@ -62,7 +60,8 @@ bool TL09Engine::startBatches(const QList<AsyncCopy::Batch> &batches, BrowserMod
 
 void TL09Engine::startNextCopy()
 {
-    copyTotalBytes = m_nextCopy->size;
+    // Until the worker has sized the selection, no progress is reckoned.
+    copyTotalBytes = 0;
     copyWrittenBytes = 0;
     etaSum = 0;
     etaSamples = 0;
@@ -70,9 +69,15 @@ void TL09Engine::startNextCopy()
     lastPercent = -1;
     lastEta = -1;
     m_copyFailures.clear();
+    m_copyFoundNothing = false;
     m_copy.prepare(m_nextCopy->batches, m_nextCopy->target, m_nextCopy->nameFilters);
     m_nextCopy.reset();
     m_copy.start(InheritPriority);
+}
+
+void TL09Engine::receiveSelectionSize(qint64 bytes)
+{
+    copyTotalBytes = bytes;
 }
 
 qint64 TL09Engine::selectionSize(const QFileInfoList &files, const QStringList &nameFilters) const
@@ -179,6 +184,8 @@ void TL09Engine::receiveCopyFileFinished(bool b)
         return;
     }
     m_copyFailures = m_copy.failures();
-    startRefreshAfterCopy();
+    m_copyFoundNothing = m_copy.foundNothing();
+    if (!m_copyFoundNothing)
+        startRefreshAfterCopy();
     emit copyFileFinished(b);
 }

@@ -7,6 +7,7 @@
 #include "engine/TL09Engine.h"
 
 #include <QMessageBox>
+#include <QSemaphore>
 #include <QtTest>
 
 #include <atomic>
@@ -185,6 +186,7 @@ private slots:
     void remainingTime();
     void selectionSize_data();
     void selectionSize();
+    void sizesInWorker();
     void nothingToCopy_data();
     void nothingToCopy();
     void copiesFiles_data();
@@ -485,6 +487,44 @@ void TestCopyEngine::selectionSize()
     for (const QString &name : selected)
         selection << QFileInfo(m_source + QLatin1Char('/') + name);
     QCOMPARE(m_engine->selectionSize(selection, TL09Engine::categoryNameFilters(PicturesMode)), size);
+    // The worker's own sizing, which the progress reckons with, agrees.
+    m_engine->category = PicturesMode;
+    QVERIFY(copy(selection, m_dest).finished);
+    QCOMPARE(m_engine->copyTotalBytes, size);
+    QCOMPARE(m_engine->copyFoundNothing(), size == 0);
+}
+
+void TestCopyEngine::sizesInWorker()
+{
+    m_dir->createFileOfSize(QStringLiteral("source/A/a.jpg"), 10);
+    m_dir->createFileOfSize(QStringLiteral("source/A/B/b.jpg"), 20);
+    m_engine->category = PicturesMode;
+    // Holds the worker's check, which sizes the selection after the probe.
+    QSemaphore probed;
+    QSemaphore released;
+    QThread *probedOn = nullptr;
+    CopyPreflight::setProbe([&](const QString &) {
+        probedOn = QThread::currentThread();
+        probed.release();
+        released.acquire();
+        return VolumeFacts();
+    });
+    QSignalSpy finished(m_engine, &TL09Engine::copyFileFinished);
+    QSignalSpy progress(m_engine, &TL09Engine::progressChanged);
+
+    QVERIFY(m_engine->startCopy({ QFileInfo(m_source + QLatin1String("/A")) }, ExternalDeviceMode, m_dest));
+    QVERIFY(probed.tryAcquire(1, copyTimeoutMs));
+    QCOMPARE(probedOn, static_cast<QThread *>(worker()));
+    QCOMPARE(m_engine->copyTotalBytes, qint64(0));
+    // Not walked yet: a file that arrives now is counted and copied.
+    m_dir->createFileOfSize(QStringLiteral("source/A/B/c.jpg"), 40);
+    released.release();
+
+    QVERIFY(finished.wait(copyTimeoutMs));
+    QCOMPARE(m_engine->copyTotalBytes, qint64(70));
+    QVERIFY(QFileInfo::exists(m_dest + QLatin1String("/A/B/c.jpg")));
+    QVERIFY(!progress.isEmpty());
+    QCOMPARE(progress.last().at(0).toDouble(), 100.0);
 }
 
 void TestCopyEngine::nothingToCopy_data()
@@ -507,9 +547,12 @@ void TestCopyEngine::nothingToCopy()
     m_dir->createFolder(QStringLiteral("source/A/Empty"));
     m_engine->category = category;
     const QFileInfoList selection { QFileInfo(m_source + QLatin1String("/A")) };
-    QVERIFY(!m_engine->startCopy(selection, ExternalDeviceMode, m_dest));
+    // Found by the worker's sizing, and told by the end of the copy.
+    const Run run = copy(selection, m_dest);
+    QVERIFY(run.finished);
+    QVERIFY(!run.result);
+    QVERIFY(m_engine->copyFoundNothing());
     QCOMPARE(TL09Engine::categoryName(m_engine->category), word);
-    QVERIFY(!worker()->isRunning());
     QVERIFY(!QFileInfo::exists(m_dest + QLatin1String("/A")));
 
     // A missing destination folder starts nothing either.
