@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -71,20 +72,66 @@ QByteArray encoded(const QString &path)
     return QFile::encodeName(path);
 }
 
+// Gives name, which ends in temporarySuffixLength placeholders, a random
+// ending, as mkstemp does.
+void randomizeSuffix(QByteArray &name)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    char *const suffix = name.data() + name.size() - temporarySuffixLength;
+    for (int i = 0; i < temporarySuffixLength; ++i)
+        suffix[i] = letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+}
+
+QByteArray temporaryName()
+{
+    return AsyncCopy::temporaryPrefix + QByteArray(temporarySuffixLength, 'X');
+}
+
 // mkostemp in folder with a mode: the file is made under the process's
 // umask.
 int createTemporary(int folder, QByteArray &name, mode_t mode)
 {
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    char *const suffix = name.data() + name.size() - temporarySuffixLength;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        for (int i = 0; i < temporarySuffixLength; ++i)
-            suffix[i] = letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+        randomizeSuffix(name);
         const int fd = ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
+}
+
+// mkdtemp in folder.
+bool createTemporaryFolder(int folder, QByteArray &name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        randomizeSuffix(name);
+        if (::mkdirat(folder, name.constData(), 0777) == 0)
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+// Removes the folder name in parent with everything in it, without
+// following a symbolic link.
+void removeTree(int parent, const char *name)
+{
+    const int folder = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    DIR *stream = folder < 0 ? nullptr : ::fdopendir(folder);
+    if (!stream) {
+        if (folder >= 0)
+            ::close(folder);
+        return;
+    }
+    while (const dirent *entry = ::readdir(stream)) {
+        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
+            continue;
+        if (::unlinkat(folder, entry->d_name, 0) != 0 && (errno == EISDIR || errno == EPERM))
+            removeTree(folder, entry->d_name);
+    }
+    ::closedir(stream);
+    ::unlinkat(parent, name, AT_REMOVEDIR);
 }
 
 // The mode of a copy on the PC: the source's, writable by its owner, less
@@ -144,6 +191,17 @@ bool AsyncCopy::isTemporaryName(const char *name)
     const size_t prefix = std::strlen(temporaryPrefix);
     return std::strncmp(name, temporaryPrefix, prefix) == 0
         && std::strlen(name) == prefix + temporarySuffixLength;
+}
+
+void AsyncCopy::removeTemporary(int folder, const char *name)
+{
+    struct stat status;
+    if (!isTemporaryName(name) || ::fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return;
+    if (S_ISREG(status.st_mode))
+        ::unlinkat(folder, name, 0);
+    else if (S_ISDIR(status.st_mode))
+        removeTree(folder, name);
 }
 
 AsyncCopy::AsyncCopy(TL09Engine *engine)
@@ -299,21 +357,37 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const De
     const QString name = copiedName(folder);
     if (isInside(destination.path, folder))
         return reportFailure(name, target, CopyError);
-    bool created = false;
-    const Descriptor copied(makeFolder(destination.fd, encoded(name), target, &created));
+    const QByteArray shownName = encoded(name);
+    // A new folder is filled under a hidden name and shown once its content
+    // is in: a folder that is there holds whole files only, and those in a
+    // hidden one need no hidden names of their own. Below it, folders are
+    // made under their own names.
+    struct stat status;
+    const bool hidden = !destination.fresh
+        && ::fstatat(destination.fd, shownName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0
+        && errno == ENOENT;
+    QByteArray madeName = hidden ? temporaryName() : shownName;
+    bool created = hidden;
+    const Descriptor copied(hidden ? (createTemporaryFolder(destination.fd, madeName)
+                                    ? openFolder(destination.fd, madeName, target, true)
+                                    : -1)
+                                   : makeFolder(destination.fd, madeName, target, &created));
     if (!copied.isValid()) {
         note(folder, destination.path, CopyOutcome::NoRights);
         return reportFailure(name, target, RightsError);
     }
     const QFileInfoList listing = m_listings.take(folder.filePath());
     const Destination inside { destination.path + QLatin1Char('/') + name, copied.get(), created };
-    if (!listing.isEmpty() && !copyList(listing, target, inside))
-        return false;
+    const bool complete = listing.isEmpty() || copyList(listing, target, inside);
     // Dated once its content is in, which would change the date again.
-    struct stat status;
-    if (::stat(encoded(folder.filePath()).constData(), &status) == 0)
+    if (complete && ::stat(encoded(folder.filePath()).constData(), &status) == 0)
         keepDate(copied.get(), status);
-    return true;
+    // Also after a stop: the files completed so far are shown.
+    if (hidden && putInPlace(destination.fd, madeName, shownName, false) == EEXIST) {
+        removeTree(destination.fd, madeName.constData());
+        note(folder, destination.path, CopyOutcome::ExistsKept);
+    }
+    return complete;
 }
 
 int AsyncCopy::makeFolder(int parent, const QByteArray &name, BrowserMode target, bool *created) const
@@ -321,6 +395,11 @@ int AsyncCopy::makeFolder(int parent, const QByteArray &name, BrowserMode target
     *created = ::mkdirat(parent, name.constData(), 0777) == 0;
     if (!*created && errno != EEXIST)
         return -1;
+    return openFolder(parent, name, target, *created);
+}
+
+int AsyncCopy::openFolder(int parent, const QByteArray &name, BrowserMode target, bool created) const
+{
     Descriptor folder(::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat status;
     if (!folder.isValid() || ::fstat(folder.get(), &status) != 0)
@@ -330,7 +409,7 @@ int AsyncCopy::makeFolder(int parent, const QByteArray &name, BrowserMode target
     // without Unix modes refuse the change; the folder is usable anyway.
     if (target == ExternalDeviceMode)
         ::fchmod(folder.get(), withWriteForAll(status.st_mode));
-    else if (*created)
+    else if (created)
         giveToOwner(folder.get());
     return folder.release();
 }
@@ -396,9 +475,20 @@ bool AsyncCopy::writeReplacement(const QFileInfo &file, int source, const struct
     const Destination &destination, bool replacing, BrowserMode target)
 {
     const QString name = copiedName(file);
-    QByteArray temporary = QByteArray(temporaryPrefix) + QByteArray(temporarySuffixLength, 'X');
+    // In a folder not shown yet, the file is written under its own name.
+    const bool direct = destination.fresh;
+    QByteArray temporary = direct ? encoded(name) : temporaryName();
     const bool toDevice = target == ExternalDeviceMode;
-    Descriptor output(createTemporary(destination.fd, temporary, toDevice ? 0600 : hostMode(status.st_mode)));
+    const mode_t mode = toDevice ? 0600 : hostMode(status.st_mode);
+    Descriptor output(direct
+            ? ::openat(destination.fd, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode)
+            : createTemporary(destination.fd, temporary, mode));
+    // Two names the same on a volume that ignores case.
+    if (direct && !output.isValid() && errno == EEXIST) {
+        countDone(status.st_size);
+        note(file, destination.path, CopyOutcome::ExistsKept);
+        return true;
+    }
     if (!output.isValid()) {
         note(file, destination.path, errno == ENOSPC ? CopyOutcome::NoSpace : CopyOutcome::NoRights);
         return reportFailure(name, target, RightsError);
@@ -429,7 +519,7 @@ bool AsyncCopy::writeReplacement(const QFileInfo &file, int source, const struct
     }
     if (result == Transfer::Stopped)
         return false;
-    const int error = putInPlace(destination.fd, temporary, encoded(name), replacing);
+    const int error = direct ? 0 : putInPlace(destination.fd, temporary, encoded(name), replacing);
     if (error != 0) {
         ::unlinkat(destination.fd, temporary.constData(), 0);
         // A file that appeared meanwhile was not asked about: it stays.

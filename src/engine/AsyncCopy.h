@@ -34,7 +34,8 @@ class QWidget;
 //
 // Each file is written under a hidden temporary name in its destination
 // folder and renamed over the destination only once complete, so that an
-// existing file is never lost to a copy that is cancelled or fails. The data
+// existing file is never lost to a copy that is cancelled or fails; a new
+// folder is filled under a hidden name and shown once its content is in. The data
 // moves in chunks of 1 MiB: copied by the kernel where source and
 // destination share a file system, through a buffer elsewhere. Each full
 // chunk is signalled; the names and bytes of small files are gathered into
@@ -50,6 +51,9 @@ public:
     static const char temporaryPrefix[];
     // Whether name is one the worker gives a file in progress.
     static bool isTemporaryName(const char *name);
+    // Removes the temporary file, or folder with its content, name in
+    // folder; anything else of that name stays.
+    static void removeTemporary(int folder, const char *name);
 
     explicit AsyncCopy(TL09Engine *engine);
 
@@ -107,7 +111,8 @@ private:
     {
         QString path;
         int fd;
-        // Made by this copy: nothing in it can be in the way.
+        // Made by this copy inside a folder not shown yet: nothing in it can
+        // be in the way, and its files need no hidden names.
         bool fresh;
     };
 
@@ -126,6 +131,9 @@ private:
     // Opens the folder name in parent, made first unless it is one already;
     // -1 when it cannot be.
     int makeFolder(int parent, const QByteArray &name, BrowserMode target, bool *created) const;
+    // Opens the folder name in parent, opened to all on the device or, when
+    // the copy made it, given to the home's owner; -1 when it cannot be.
+    int openFolder(int parent, const QByteArray &name, BrowserMode target, bool created) const;
     // Gives a new file or folder to the owner of the home it is made in.
     void giveToOwner(int fd) const;
     bool copyFolder(const QFileInfo &folder, BrowserMode target, const Destination &destination);

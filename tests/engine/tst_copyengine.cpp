@@ -204,7 +204,10 @@ private slots:
     void fourGibFile();
     void retryCopiesWhatFailedOnceMended();
     void smallFilesShareProgressSignals();
-    void fileAppearingInNewFolderIsKept();
+    void whatAppearsMeanwhileIsKept_data();
+    void whatAppearsMeanwhileIsKept();
+    void newFolderShownOnceFilled_data();
+    void newFolderShownOnceFilled();
     void chunksOnEachRoute_data();
     void chunksOnEachRoute();
     void folderInPicturesCategory();
@@ -628,27 +631,90 @@ void TestCopyEngine::smallFilesShareProgressSignals()
     QCOMPARE(m_engine->copyWrittenBytes, m_engine->copyTotalBytes);
 }
 
-void TestCopyEngine::fileAppearingInNewFolderIsKept()
+void TestCopyEngine::whatAppearsMeanwhileIsKept_data()
 {
-    m_dir->createFileOfSize(QStringLiteral("source/album/b.jpg"), 10);
-    const QString theirs = m_dest + QStringLiteral("/album/b.jpg");
-    // Made by somebody else in the folder the copy has just made, as the
-    // copy starts on the file.
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("theirs");
+
+    // The file signals its first chunk after the check for an existing one.
+    QTest::newRow("file in the destination") << QStringLiteral("b.jpg") << QStringLiteral("b.jpg");
+    // The folder is new when the copy starts on it.
+    QTest::newRow("folder new to the destination")
+        << QStringLiteral("album") << QStringLiteral("album/b.jpg");
+}
+
+void TestCopyEngine::whatAppearsMeanwhileIsKept()
+{
+    QFETCH(QString, copied);
+    QFETCH(QString, theirs);
+
+    m_dir->createFileOfSize(QStringLiteral("source/") + theirs, 1048576);
+    const QString theirPath = m_dest + QLatin1Char('/') + theirs;
+    const auto makeTheirs = [&theirPath] {
+        QDir().mkpath(QFileInfo(theirPath).path());
+        QFile file(theirPath);
+        if (!file.exists() && file.open(QIODevice::WriteOnly))
+            file.write("theirs");
+    };
+    connect(worker(), &AsyncCopy::bytesWritten, this, makeTheirs, Qt::DirectConnection);
+
+    const Run run = copy({ QFileInfo(m_source + QLatin1Char('/') + copied) }, m_dest);
+    disconnect(worker(), &AsyncCopy::bytesWritten, this, nullptr);
+
+    QVERIFY(run.result);
+    QCOMPARE(contents(theirPath), QByteArray("theirs"));
+    QCOMPARE(reasonsOf(m_engine->copyFailures()), QList<CopyOutcome> { CopyOutcome::ExistsKept });
+    QCOMPARE(QDir(m_dest).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList { copied });
+}
+
+void TestCopyEngine::newFolderShownOnceFilled_data()
+{
+    QTest::addColumn<bool>("cancel");
+
+    QTest::newRow("copied whole") << false;
+    QTest::newRow("cancelled in its second file") << true;
+}
+
+void TestCopyEngine::newFolderShownOnceFilled()
+{
+    QFETCH(bool, cancel);
+
+    const QString album = m_dir->createFolder(QStringLiteral("source/album"));
+    const QString first = m_dir->createFileOfSize(QStringLiteral("source/album/sub/first.jpg"), 10);
+    m_dir->createFileOfSize(QStringLiteral("source/album/second.jpg"), 3 * 1048576);
+    const QString shown = m_dest + QStringLiteral("/album");
+    const auto hiddenEntries
+        = [this] { return QDir(m_dest).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot); };
+    QStringList seenDuringCopy;
+    bool shownDuringCopy = false;
     connect(
-        worker(), &AsyncCopy::fileNameChanged, this,
-        [&theirs] {
-            QFile file(theirs);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("theirs") == 6);
+        worker(), &AsyncCopy::bytesWritten, this,
+        [&](qint64 bytes) {
+            if (bytes < 1048576)
+                return;
+            seenDuringCopy = hiddenEntries();
+            shownDuringCopy = QFileInfo::exists(shown);
+            if (cancel)
+                m_engine->cancelCopy();
         },
         Qt::DirectConnection);
 
-    const Run run = copy({ QFileInfo(m_source + QStringLiteral("/album")) }, m_dest);
-    disconnect(worker(), &AsyncCopy::fileNameChanged, this, nullptr);
+    const Run run = copy({ QFileInfo(album) }, m_dest);
+    disconnect(worker(), &AsyncCopy::bytesWritten, this, nullptr);
 
-    QVERIFY(run.result);
-    QCOMPARE(contents(theirs), QByteArray("theirs"));
-    QCOMPARE(reasonsOf(m_engine->copyFailures()), QList<CopyOutcome> { CopyOutcome::ExistsKept });
-    QCOMPARE(QDir(m_dest + QStringLiteral("/album")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    QCOMPARE(run.result, !cancel);
+    QVERIFY(!shownDuringCopy);
+    QCOMPARE(seenDuringCopy.size(), 1);
+    QVERIFY(AsyncCopy::isTemporaryName(seenDuringCopy.first().toLocal8Bit().constData()));
+    QCOMPARE(hiddenEntries(), QStringList { QStringLiteral("album") });
+    // Whether the small file came before the cancel depends on the order
+    // of the listing; if it is there, it is whole.
+    const QString firstCopy = shown + QStringLiteral("/sub/first.jpg");
+    if (!cancel || QFileInfo::exists(firstCopy))
+        QCOMPARE(contents(firstCopy), contents(first));
+    QCOMPARE(QFileInfo::exists(shown + QStringLiteral("/second.jpg")), !cancel);
+    QCOMPARE(QDir(shown).entryList(QDir::Hidden | QDir::Files).size(), cancel ? 0 : 1);
 }
 
 void TestCopyEngine::chunksOnEachRoute_data()
@@ -1212,10 +1278,13 @@ void TestCopyEngine::leftTemporaryFilesGoWhenDeviceArrives()
     QFETCH(bool, copyRunning);
 
     const QStringList ours { m_dir->createFile(QStringLiteral("device/.opalosync-Ab12Cd"), "partial"),
-        m_dir->createFile(QStringLiteral("device/dest/.opalosync-xY9z0Q"), "partial") };
+        m_dir->createFile(QStringLiteral("device/dest/.opalosync-xY9z0Q"), "partial"),
+        QFileInfo(m_dir->createFile(QStringLiteral("device/dest/.opalosync-F0ld3r/sub/a.jpg"), "whole"))
+            .absolutePath()
+            .section(QLatin1Char('/'), 0, -2) };
     const QStringList others { m_dir->createFile(QStringLiteral("device/.opalosync-settings"), "not ours"),
         m_dir->createFile(QStringLiteral("device/.opalo"), "Magno"),
-        m_dir->createFolder(QStringLiteral("device/.opalosync-folder")) };
+        m_dir->createFolder(QStringLiteral("device/.opalosync-holiday")) };
     QSignalSpy questions(m_engine, &TL09Engine::showDialog);
     if (copyRunning) {
         const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 10);
