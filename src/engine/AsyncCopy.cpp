@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +25,9 @@ namespace {
 const uint copyStackSize = 10000000;
 const qint64 chunkSize = 1048576;
 const unsigned long answerPollMs = 100;
+// Progress reaches the window at most this often, besides once per full
+// chunk: a signal for each small file would cost more than its copy.
+const qint64 progressIntervalMs = 25;
 // HAL's removal notice reaches the engine a moment after the first access
 // to a pulled device fails.
 const unsigned long removalNoticeMs = 300;
@@ -44,6 +48,12 @@ public:
 
     bool isValid() const { return m_fd >= 0; }
     int get() const { return m_fd; }
+    int release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
     // Whether the data written reached the file system without a late
     // error (network and FUSE file systems report some only here).
     bool close()
@@ -62,19 +72,66 @@ QByteArray encoded(const QString &path)
     return QFile::encodeName(path);
 }
 
-// mkostemp with a mode: the file is made under the process's umask.
-int createTemporary(QByteArray &path, mode_t mode)
+// Gives name, which ends in temporarySuffixLength placeholders, a random
+// ending, as mkstemp does.
+void randomizeSuffix(QByteArray &name)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    char *const suffix = path.data() + path.size() - temporarySuffixLength;
+    char *const suffix = name.data() + name.size() - temporarySuffixLength;
+    for (int i = 0; i < temporarySuffixLength; ++i)
+        suffix[i] = letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+}
+
+QByteArray temporaryName()
+{
+    return AsyncCopy::temporaryPrefix + QByteArray(temporarySuffixLength, 'X');
+}
+
+// mkostemp in folder with a mode: the file is made under the process's
+// umask.
+int createTemporary(int folder, QByteArray &name, mode_t mode)
+{
     for (int attempt = 0; attempt < 100; ++attempt) {
-        for (int i = 0; i < temporarySuffixLength; ++i)
-            suffix[i] = letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
-        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        randomizeSuffix(name);
+        const int fd = ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
+}
+
+// mkdtemp in folder.
+bool createTemporaryFolder(int folder, QByteArray &name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        randomizeSuffix(name);
+        if (::mkdirat(folder, name.constData(), 0777) == 0)
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+// Removes the folder name in parent with everything in it, without
+// following a symbolic link.
+void removeTree(int parent, const char *name)
+{
+    const int folder = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    DIR *stream = folder < 0 ? nullptr : ::fdopendir(folder);
+    if (!stream) {
+        if (folder >= 0)
+            ::close(folder);
+        return;
+    }
+    while (const dirent *entry = ::readdir(stream)) {
+        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
+            continue;
+        if (::unlinkat(folder, entry->d_name, 0) != 0 && (errno == EISDIR || errno == EPERM))
+            removeTree(folder, entry->d_name);
+    }
+    ::closedir(stream);
+    ::unlinkat(parent, name, AT_REMOVEDIR);
 }
 
 // The mode of a copy on the PC: the source's, writable by its owner, less
@@ -100,6 +157,23 @@ bool flushFileSystem(const QString &path)
     return folder.isValid() && ::syncfs(folder.get()) == 0;
 }
 
+// Renames the complete temporary in folder to name; 0 or the error. A new
+// file never takes the place of one that appeared after the check.
+int putInPlace(int folder, const QByteArray &temporary, const QByteArray &name, bool replacing)
+{
+    if (!replacing) {
+        if (::renameat2(folder, temporary.constData(), folder, name.constData(), RENAME_NOREPLACE) == 0)
+            return 0;
+        if (errno != EINVAL && errno != ENOSYS)
+            return errno;
+        // A file system without the exclusive rename: checked just before.
+        struct stat status;
+        if (::fstatat(folder, name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0)
+            return EEXIST;
+    }
+    return ::renameat(folder, temporary.constData(), folder, name.constData()) == 0 ? 0 : errno;
+}
+
 // Gives the file open on fd the modification time in status; a file system
 // without that precision (FAT keeps 2 seconds) rounds it.
 void keepDate(int fd, const struct stat &status)
@@ -117,6 +191,17 @@ bool AsyncCopy::isTemporaryName(const char *name)
     const size_t prefix = std::strlen(temporaryPrefix);
     return std::strncmp(name, temporaryPrefix, prefix) == 0
         && std::strlen(name) == prefix + temporarySuffixLength;
+}
+
+void AsyncCopy::removeTemporary(int folder, const char *name)
+{
+    struct stat status;
+    if (!isTemporaryName(name) || ::fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return;
+    if (S_ISREG(status.st_mode))
+        ::unlinkat(folder, name, 0);
+    else if (S_ISDIR(status.st_mode))
+        removeTree(folder, name);
 }
 
 AsyncCopy::AsyncCopy(TL09Engine *engine)
@@ -149,6 +234,7 @@ void AsyncCopy::run()
     m_safeNames.clear();
     m_listings.clear();
     m_foundNothing = false;
+    m_sinceProgress.invalidate();
     const QString destDir = m_batches.isEmpty() ? QString() : m_batches.first().destDir;
     newOwner = target == HostMode ? homeOwnerOf(destDir) : std::nullopt;
     QMutexLocker locker(&runMutex);
@@ -156,7 +242,7 @@ void AsyncCopy::run()
     for (const Batch &batch : qAsConst(m_batches)) {
         if (!ok)
             break;
-        ok = copyList(batch.files, target, batch.destDir);
+        ok = copyBatch(batch, target);
     }
     // Also after a stop: the files completed so far stay, so they must be on
     // the disk when the user pulls the device.
@@ -164,6 +250,7 @@ void AsyncCopy::run()
         ok = false;
         reportFailure(QString(), target, DriveSpaceError);
     }
+    signalProgress();
     locker.unlock();
     emit copy_thread_finished(ok);
 }
@@ -240,57 +327,83 @@ void AsyncCopy::note(const QFileInfo &entry, const QString &destDir, CopyOutcome
     m_failures << CopyFailure { entry.filePath(), destDir, reason };
 }
 
-bool AsyncCopy::copyList(const QFileInfoList &files, BrowserMode target, const QString &destDir)
+bool AsyncCopy::copyBatch(const Batch &batch, BrowserMode target)
 {
-    if (!QFileInfo(destDir).isDir())
-        return false;
+    // A path descriptor: writing into a folder needs no right to read it.
+    const Descriptor folder(::open(encoded(batch.destDir).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    return folder.isValid() && copyList(batch.files, target, { batch.destDir, folder.get(), false });
+}
+
+bool AsyncCopy::copyList(const QFileInfoList &files, BrowserMode target, const Destination &destination)
+{
     for (const QFileInfo &entry : files) {
         if (stopRequested)
             return false;
         if (!m_refused.isEmpty() && m_refused.contains(entry.filePath())) {
             // Counted as done, so that the progress still reaches its end.
-            emit bytesWritten(entry.isDir() ? 0 : qMax<qint64>(entry.size(), 1));
+            countDone(entry.isDir() ? 0 : qMax<qint64>(entry.size(), 1));
             continue;
         }
         const bool goOn
-            = entry.isDir() ? copyFolder(entry, target, destDir) : copyFile(entry, target, destDir);
+            = entry.isDir() ? copyFolder(entry, target, destination) : copyFile(entry, target, destination);
         if (!goOn)
             return false;
     }
     return true;
 }
 
-bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const QString &destDir)
+bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const Destination &destination)
 {
     const QString name = copiedName(folder);
-    if (isInside(destDir, folder))
+    if (isInside(destination.path, folder))
         return reportFailure(name, target, CopyError);
-    const QString destination = destDir + QLatin1Char('/') + name;
-    if (!makeFolder(destination, target)) {
-        note(folder, destDir, CopyOutcome::NoRights);
+    const QByteArray shownName = encoded(name);
+    // A new folder is filled under a hidden name and shown once its content
+    // is in: a folder that is there holds whole files only, and those in a
+    // hidden one need no hidden names of their own. Below it, folders are
+    // made under their own names.
+    struct stat status;
+    const bool hidden = !destination.fresh
+        && ::fstatat(destination.fd, shownName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0
+        && errno == ENOENT;
+    QByteArray madeName = hidden ? temporaryName() : shownName;
+    bool created = hidden;
+    const Descriptor copied(hidden ? (createTemporaryFolder(destination.fd, madeName)
+                                    ? openFolder(destination.fd, madeName, target, true)
+                                    : -1)
+                                   : makeFolder(destination.fd, madeName, target, &created));
+    if (!copied.isValid()) {
+        note(folder, destination.path, CopyOutcome::NoRights);
         return reportFailure(name, target, RightsError);
     }
     const QFileInfoList listing = m_listings.take(folder.filePath());
-    if (!listing.isEmpty() && !copyList(listing, target, destination))
-        return false;
+    const Destination inside { destination.path + QLatin1Char('/') + name, copied.get(), created };
+    const bool complete = listing.isEmpty() || copyList(listing, target, inside);
     // Dated once its content is in, which would change the date again.
-    struct stat status;
-    const Descriptor copied(::open(encoded(destination).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (copied.isValid() && ::stat(encoded(folder.filePath()).constData(), &status) == 0)
+    if (complete && ::stat(encoded(folder.filePath()).constData(), &status) == 0)
         keepDate(copied.get(), status);
-    return true;
+    // Also after a stop: the files completed so far are shown.
+    if (hidden && putInPlace(destination.fd, madeName, shownName, false) == EEXIST) {
+        removeTree(destination.fd, madeName.constData());
+        note(folder, destination.path, CopyOutcome::ExistsKept);
+    }
+    return complete;
 }
 
-bool AsyncCopy::makeFolder(const QString &path, BrowserMode target) const
+int AsyncCopy::makeFolder(int parent, const QByteArray &name, BrowserMode target, bool *created) const
 {
-    const QByteArray name = encoded(path);
-    const bool created = ::mkdir(name.constData(), 0777) == 0;
-    if (!created && errno != EEXIST)
-        return false;
-    const Descriptor folder(::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    *created = ::mkdirat(parent, name.constData(), 0777) == 0;
+    if (!*created && errno != EEXIST)
+        return -1;
+    return openFolder(parent, name, target, *created);
+}
+
+int AsyncCopy::openFolder(int parent, const QByteArray &name, BrowserMode target, bool created) const
+{
+    Descriptor folder(::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat status;
     if (!folder.isValid() || ::fstat(folder.get(), &status) != 0)
-        return false;
+        return -1;
     // The device's volume is mounted for the user, who may write there
     // whatever the modes say; on the PC the umask decides. File systems
     // without Unix modes refuse the change; the folder is usable anyway.
@@ -298,7 +411,7 @@ bool AsyncCopy::makeFolder(const QString &path, BrowserMode target) const
         ::fchmod(folder.get(), withWriteForAll(status.st_mode));
     else if (created)
         giveToOwner(folder.get());
-    return true;
+    return folder.release();
 }
 
 void AsyncCopy::giveToOwner(int fd) const
@@ -307,15 +420,16 @@ void AsyncCopy::giveToOwner(int fd) const
         ::fchown(fd, newOwner->uid, newOwner->gid);
 }
 
-bool AsyncCopy::copyFile(const QFileInfo &file, BrowserMode target, const QString &destDir)
+bool AsyncCopy::copyFile(const QFileInfo &file, BrowserMode target, const Destination &destination)
 {
     const QString name = copiedName(file);
-    const QString destination = destDir + QLatin1Char('/') + name;
-    emit fileNameChanged(name);
+    announce(name);
     struct stat status;
-    const bool replacing = ::lstat(encoded(destination).constData(), &status) == 0;
+    // Nothing can be in the way in a folder this copy has just made.
+    const bool replacing = !destination.fresh
+        && ::fstatat(destination.fd, encoded(name).constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
     if (replacing && !mayReplace(name, file.size(), target)) {
-        note(file, destDir, CopyOutcome::ExistsKept);
+        note(file, destination.path, CopyOutcome::ExistsKept);
         return true;
     }
     if (stopRequested)
@@ -324,12 +438,13 @@ bool AsyncCopy::copyFile(const QFileInfo &file, BrowserMode target, const QStrin
     // the copy; only regular files are copied.
     const Descriptor source(::open(encoded(file.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!source.isValid() || ::fstat(source.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        note(file, destDir, CopyOutcome::ReadError);
+        note(file, destination.path, CopyOutcome::ReadError);
         return reportFailure(name, target, RightsError);
     }
-    // A wider read-ahead: the file is read once, from start to end.
-    ::posix_fadvise(source.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-    return writeReplacement(file, source.get(), status, destDir, replacing, target);
+    // A wider read-ahead for a file read in several chunks, from start to end.
+    if (status.st_size > chunkSize)
+        ::posix_fadvise(source.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    return writeReplacement(file, source.get(), status, destination, replacing, target);
 }
 
 bool AsyncCopy::mayReplace(const QString &fileName, qint64 size, BrowserMode target)
@@ -352,20 +467,30 @@ bool AsyncCopy::mayReplace(const QString &fileName, qint64 size, BrowserMode tar
         return true;
     }
     // A skipped file counts as done, so that the progress still reaches its end.
-    emit bytesWritten(size);
+    countDone(size);
     return false;
 }
 
 bool AsyncCopy::writeReplacement(const QFileInfo &file, int source, const struct stat &status,
-    const QString &destDir, bool replacing, BrowserMode target)
+    const Destination &destination, bool replacing, BrowserMode target)
 {
     const QString name = copiedName(file);
-    const QString destination = destDir + QLatin1Char('/') + name;
-    QByteArray temporary = encoded(destDir) + '/' + temporaryPrefix + QByteArray(temporarySuffixLength, 'X');
+    // In a folder not shown yet, the file is written under its own name.
+    const bool direct = destination.fresh;
+    QByteArray temporary = direct ? encoded(name) : temporaryName();
     const bool toDevice = target == ExternalDeviceMode;
-    Descriptor output(createTemporary(temporary, toDevice ? 0600 : hostMode(status.st_mode)));
+    const mode_t mode = toDevice ? 0600 : hostMode(status.st_mode);
+    Descriptor output(direct
+            ? ::openat(destination.fd, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode)
+            : createTemporary(destination.fd, temporary, mode));
+    // Two names the same on a volume that ignores case.
+    if (direct && !output.isValid() && errno == EEXIST) {
+        countDone(status.st_size);
+        note(file, destination.path, CopyOutcome::ExistsKept);
+        return true;
+    }
     if (!output.isValid()) {
-        note(file, destDir, errno == ENOSPC ? CopyOutcome::NoSpace : CopyOutcome::NoRights);
+        note(file, destination.path, errno == ENOSPC ? CopyOutcome::NoSpace : CopyOutcome::NoRights);
         return reportFailure(name, target, RightsError);
     }
     if (toDevice)
@@ -383,21 +508,26 @@ bool AsyncCopy::writeReplacement(const QFileInfo &file, int source, const struct
     if (!output.close() && result == Transfer::Complete)
         result = Transfer::Failed;
     if (result == Transfer::Failed) {
-        note(file, destDir, CopyOutcome::NoSpace);
-        return endAfterFailedWrite(name, temporary, target);
+        note(file, destination.path, CopyOutcome::NoSpace);
+        return endAfterFailedWrite(name, destination.fd, temporary, target);
     }
+    if (result != Transfer::Complete)
+        ::unlinkat(destination.fd, temporary.constData(), 0);
     if (result == Transfer::ReadFailed) {
-        ::unlink(temporary.constData());
-        note(file, destDir, CopyOutcome::ReadError);
+        note(file, destination.path, CopyOutcome::ReadError);
         return reportFailure(name, target, CopyError);
     }
-    if (result == Transfer::Stopped) {
-        ::unlink(temporary.constData());
+    if (result == Transfer::Stopped)
         return false;
-    }
-    if (::rename(temporary.constData(), encoded(destination).constData()) != 0) {
-        ::unlink(temporary.constData());
-        note(file, destDir, CopyOutcome::NoRights);
+    const int error = direct ? 0 : putInPlace(destination.fd, temporary, encoded(name), replacing);
+    if (error != 0) {
+        ::unlinkat(destination.fd, temporary.constData(), 0);
+        // A file that appeared meanwhile was not asked about: it stays.
+        if (error == EEXIST) {
+            note(file, destination.path, CopyOutcome::ExistsKept);
+            return true;
+        }
+        note(file, destination.path, CopyOutcome::NoRights);
         return reportFailure(name, target, RightsError);
     }
     emit copyFinshed(true);
@@ -417,7 +547,7 @@ AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size
         if (count < 0)
             return Transfer::Failed;
         done += count;
-        emit bytesWritten(count);
+        countDone(count, count == chunkSize);
         const qint64 ms = timer.elapsed();
         if (ms > 0)
             emit bytesPerSecond(count / ms * 1000);
@@ -428,11 +558,41 @@ AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size
     return stopRequested ? Transfer::Stopped : Transfer::Complete;
 }
 
-bool AsyncCopy::endAfterFailedWrite(const QString &fileName, const QByteArray &temporary, BrowserMode target)
+void AsyncCopy::announce(const QString &fileName)
+{
+    m_unsignalledName = fileName;
+    if (!m_sinceProgress.isValid() || m_sinceProgress.hasExpired(progressIntervalMs))
+        signalProgress();
+}
+
+void AsyncCopy::countDone(qint64 bytes, bool wholeChunk)
+{
+    m_unsignalledBytes += bytes;
+    m_hasUnsignalledBytes = true;
+    if (wholeChunk || !m_sinceProgress.isValid() || m_sinceProgress.hasExpired(progressIntervalMs))
+        signalProgress();
+}
+
+void AsyncCopy::signalProgress()
+{
+    if (!m_unsignalledName.isEmpty()) {
+        emit fileNameChanged(m_unsignalledName);
+        m_unsignalledName.clear();
+    }
+    if (m_hasUnsignalledBytes) {
+        emit bytesWritten(m_unsignalledBytes);
+        m_unsignalledBytes = 0;
+        m_hasUnsignalledBytes = false;
+    }
+    m_sinceProgress.start();
+}
+
+bool AsyncCopy::endAfterFailedWrite(
+    const QString &fileName, int folder, const QByteArray &temporary, BrowserMode target)
 {
     msleep(removalNoticeMs);
-    const bool present = ::access(temporary.constData(), F_OK) == 0;
-    ::unlink(temporary.constData());
+    const bool present = ::faccessat(folder, temporary.constData(), F_OK, 0) == 0;
+    ::unlinkat(folder, temporary.constData(), 0);
     if (present && m_engine->checkDeviceFolders())
         askAndWait(fileName, target, DriveSpaceError);
     msleep(failedWritePauseMs);
@@ -452,6 +612,8 @@ bool AsyncCopy::reportFailure(const QString &fileName, BrowserMode target, CopyD
 
 void AsyncCopy::askAndWait(const QString &fileName, BrowserMode target, CopyDlg dlg)
 {
+    // The dialog behind the question shows how far the copy got.
+    signalProgress();
     dialogAnswer = answerPending;
     emit showDialog(fileName, target, dlg);
     waitForAnswer();

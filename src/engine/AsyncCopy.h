@@ -7,6 +7,7 @@
 #include "engine/FileNameMatcher.h"
 #include "engine/SessionCommands.h"
 
+#include <QElapsedTimer>
 #include <QFileInfoList>
 #include <QHash>
 #include <QMutex>
@@ -33,9 +34,12 @@ class QWidget;
 //
 // Each file is written under a hidden temporary name in its destination
 // folder and renamed over the destination only once complete, so that an
-// existing file is never lost to a copy that is cancelled or fails. The data
-// moves in chunks of 1 MiB, each one signalled: copied by the kernel where
-// source and destination share a file system, through a buffer elsewhere.
+// existing file is never lost to a copy that is cancelled or fails; a new
+// folder is filled under a hidden name and shown once its content is in. The data
+// moves in chunks of 1 MiB: copied by the kernel where source and
+// destination share a file system, through a buffer elsewhere. Each full
+// chunk is signalled; the names and bytes of small files are gathered into
+// a signal every few hundredths of a second.
 class AsyncCopy : public QThread
 {
     Q_OBJECT
@@ -47,6 +51,9 @@ public:
     static const char temporaryPrefix[];
     // Whether name is one the worker gives a file in progress.
     static bool isTemporaryName(const char *name);
+    // Removes the temporary file, or folder with its content, name in
+    // folder; anything else of that name stays.
+    static void removeTemporary(int folder, const char *name);
 
     explicit AsyncCopy(TL09Engine *engine);
 
@@ -77,10 +84,6 @@ public:
     // Stores the user's answer to the question the worker waits on.
     void setDialogAnswer(int answer) { dialogAnswer = answer; }
 
-    // Copies files into destDir; false when the copy ended early (stopped,
-    // failed write, device gone, or destDir missing).
-    bool copyList(const QFileInfoList &files, BrowserMode target, const QString &destDir);
-
 signals:
     // The bytes the whole copy moves, sent once before the first byte.
     void selectionSized(qint64 bytes);
@@ -102,6 +105,17 @@ protected:
 private:
     enum class Transfer { Complete, Stopped, Failed, ReadFailed };
 
+    // A folder files are copied into, open while they are, so that they
+    // are made relative to it.
+    struct Destination
+    {
+        QString path;
+        int fd;
+        // Made by this copy inside a folder not shown yet: nothing in it can
+        // be in the way, and its files need no hidden names.
+        bool fresh;
+    };
+
     // Sizes and checks the selection before the copy; false when the user
     // cancels or there is nothing to copy.
     bool checkBeforeCopy();
@@ -110,17 +124,32 @@ private:
     // The name entry takes in its destination folder.
     QString copiedName(const QFileInfo &entry) const;
     void note(const QFileInfo &entry, const QString &destDir, CopyOutcome reason);
-    // Creates path (one level) unless it is already a folder.
-    bool makeFolder(const QString &path, BrowserMode target) const;
+    // Copies a batch's files; false when the copy ended early (stopped,
+    // failed write, device gone, or its folder missing).
+    bool copyBatch(const Batch &batch, BrowserMode target);
+    bool copyList(const QFileInfoList &files, BrowserMode target, const Destination &destination);
+    // Opens the folder name in parent, made first unless it is one already;
+    // -1 when it cannot be.
+    int makeFolder(int parent, const QByteArray &name, BrowserMode target, bool *created) const;
+    // Opens the folder name in parent, opened to all on the device or, when
+    // the copy made it, given to the home's owner; -1 when it cannot be.
+    int openFolder(int parent, const QByteArray &name, BrowserMode target, bool created) const;
     // Gives a new file or folder to the owner of the home it is made in.
     void giveToOwner(int fd) const;
-    bool copyFolder(const QFileInfo &folder, BrowserMode target, const QString &destDir);
-    bool copyFile(const QFileInfo &file, BrowserMode target, const QString &destDir);
+    bool copyFolder(const QFileInfo &folder, BrowserMode target, const Destination &destination);
+    bool copyFile(const QFileInfo &file, BrowserMode target, const Destination &destination);
     bool mayReplace(const QString &fileName, qint64 size, BrowserMode target);
     bool writeReplacement(const QFileInfo &file, int source, const struct stat &status,
-        const QString &destDir, bool replacing, BrowserMode target);
+        const Destination &destination, bool replacing, BrowserMode target);
     Transfer transfer(int source, int destination, qint64 size);
-    bool endAfterFailedWrite(const QString &fileName, const QByteArray &temporary, BrowserMode target);
+    // The file now being copied, and bytes counted as done: signalled at
+    // once for a full chunk or when the last signal is old enough, else
+    // gathered for the next one.
+    void announce(const QString &fileName);
+    void countDone(qint64 bytes, bool wholeChunk = false);
+    void signalProgress();
+    bool endAfterFailedWrite(
+        const QString &fileName, int folder, const QByteArray &temporary, BrowserMode target);
     // Shows a failure's box and returns true so the copy goes on, unless the
     // device has gone.
     bool reportFailure(const QString &fileName, BrowserMode target, CopyDlg dlg);
@@ -138,6 +167,10 @@ private:
     QHash<QString, QFileInfoList> m_listings;
     CopyFailures m_failures;
     bool m_foundNothing = false;
+    QString m_unsignalledName;
+    qint64 m_unsignalledBytes = 0;
+    bool m_hasUnsignalledBytes = false;
+    QElapsedTimer m_sinceProgress;
     FileNameMatcher matcher;
     BrowserMode target = HostMode;
     std::optional<FileOwner> newOwner;

@@ -191,7 +191,6 @@ private:
     bool sumDirectory(int directory);
     void countEntry(int directory, const char *name, unsigned char type);
     void countFile(const char *name, qint64 size);
-    static void removeIfTemporary(int directory, const char *name);
     static QString categoryFolder(int side, const QString &name);
     // The UDisks2 back-end while it answers for devices instead of HAL, else
     // null; asked at every device call.

@@ -304,7 +304,7 @@ bool TL09Engine::sumDirectory(int directory)
         // Hidden entries, "." and ".." are not listed.
         if (entry->d_name[0] == '.') {
             if (m_sweepTemporaries)
-                removeIfTemporary(dirfd(stream), entry->d_name);
+                AsyncCopy::removeTemporary(dirfd(stream), entry->d_name);
             continue;
         }
         if (abortRequested) {
@@ -334,14 +334,6 @@ void TL09Engine::countEntry(int directory, const char *name, unsigned char type)
         countFile(name, status.st_size);
     else if (type == DT_UNKNOWN && S_ISDIR(status.st_mode))
         countEntry(directory, name, DT_DIR);
-}
-
-void TL09Engine::removeIfTemporary(int directory, const char *name)
-{
-    struct stat status;
-    if (AsyncCopy::isTemporaryName(name) && fstatat(directory, name, &status, AT_SYMLINK_NOFOLLOW) == 0
-        && S_ISREG(status.st_mode))
-        unlinkat(directory, name, 0);
 }
 
 void TL09Engine::countFile(const char *name, qint64 size)
