@@ -164,9 +164,11 @@ bool JpegThumbnailReader::Decoder::prepare(const QSize &wanted, qint64 maxBytes)
     info.dct_method = JDCT_IFAST;
     info.do_fancy_upsampling = FALSE;
     info.do_block_smoothing = FALSE;
-    // libjpeg converts every other colour space to RGB itself.
+    // libjpeg turns the other colour spaces into RGB, but not CMYK.
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : rgb32;
+    // Decoded in buffered mode, a progressive file can be shown as soon as
+    // the scans an eighth needs have arrived.
     info.buffered_image = info.progressive_mode && parts == 1;
     jpeg_calc_output_dimensions(&info);
     return bytesNeeded() <= maxBytes;
