@@ -3,7 +3,8 @@
 # Thumbnail speed of our sources against the peer tools, on inputs generated
 # in a temporary folder. Usage: run.sh BUILD_DIR
 #   PHOTOS (200) photos of 4000 x 3000 with and as many without an embedded
-#   thumbnail, VIDEOS (20) videos of 10 s at 1280 x 720, ROUNDS (3).
+#   thumbnail (and those again, progressive), VIDEOS (20) videos of 10 s at
+#   1280 x 720, ROUNDS (3).
 set -euo pipefail
 . "$(dirname "$0")/../photos.sh"
 
@@ -15,7 +16,7 @@ rounds=${ROUNDS:-3}
 [ -x "$bench" ] || { echo "build $bench first"; exit 1; }
 
 need=()
-for p in libvips-tools ffmpegthumbnailer imagemagick libimage-exiftool-perl ffmpeg; do
+for p in libvips-tools ffmpegthumbnailer imagemagick libimage-exiftool-perl ffmpeg libjpeg-turbo-progs; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
 done
 if [ ${#need[@]} -gt 0 ]; then
@@ -25,13 +26,17 @@ fi
 
 work=$(mktemp -d /tmp/opalo-thumbs-XXXXXX)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/exif" "$work/plain" "$work/videos" "$work/out"
+mkdir -p "$work/exif" "$work/plain" "$work/progressive" "$work/videos" "$work/out"
 
 echo "generating $photos + $photos photos and $videos videos in $work"
 make_photos "$work/base" 4
+for i in 0 1 2 3; do
+    jpegtran -progressive -outfile "$work/base/progressive$i.jpg" "$work/base/plain/base$i.jpg"
+done
 for ((n = 0; n < photos; n++)); do
     cp "$work/base/exif/base$((n % 4)).jpg" "$work/exif/photo$n.jpg"
     cp "$work/base/plain/base$((n % 4)).jpg" "$work/plain/photo$n.jpg"
+    cp "$work/base/progressive$((n % 4)).jpg" "$work/progressive/photo$n.jpg"
 done
 for i in 0 1; do
     ffmpeg -loglevel error -y -f lavfi -i "testsrc2=s=1280x720:d=10:r=25" -vf "hue=h=$((i * 90))" \
@@ -54,6 +59,9 @@ timed() {
 ours() { "$bench" "$1" "${@:2}"; }
 vips() { vipsthumbnail -s 256x256 -o "$work/out/%s.jpg" "$@"; }
 magick() { for f in "$@"; do /usr/bin/convert "$f" -thumbnail 256x256 "$work/out/m.jpg"; done; }
+# The decoder alone at an eighth, with nothing made of its output: what a
+# decode of these photos cannot go below (one process per file).
+djpeg8() { for f in "$@"; do djpeg -scale 1/8 -dct fast -nosmooth -outfile /dev/null "$f"; done; }
 ffthumb() { for f in "$@"; do ffmpegthumbnailer -i "$f" -o "$work/out/f.png" -s 256; done; }
 
 declare -A samples
@@ -61,7 +69,7 @@ record() { samples[$1]="${samples[$1]:-} $2"; }
 median() { tr ' ' '\n' <<<"$1" | grep . | sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 
 # Warm the page cache once, then interleave the tools round by round.
-cat "$work"/exif/* "$work"/plain/* "$work"/videos/* >/dev/null
+cat "$work"/exif/* "$work"/plain/* "$work"/progressive/* "$work"/videos/* >/dev/null
 for ((r = 1; r <= rounds; r++)); do
     record ours-exif "$(timed ours pictures "$work"/exif/*)"
     record vips-exif "$(timed vips "$work"/exif/*)"
@@ -69,6 +77,9 @@ for ((r = 1; r <= rounds; r++)); do
     record ours-plain "$(timed ours pictures "$work"/plain/*)"
     record vips-plain "$(timed vips "$work"/plain/*)"
     record magick-plain "$(timed magick "$work"/plain/*)"
+    record djpeg-plain "$(timed djpeg8 "$work"/plain/*)"
+    record ours-progressive "$(timed ours pictures "$work"/progressive/*)"
+    record vips-progressive "$(timed vips "$work"/progressive/*)"
     record ours-video "$(timed ours videos "$work"/videos/*)"
     record ffthumb-video "$(timed ffthumb "$work"/videos/*)"
     echo "round $r done"
@@ -84,6 +95,9 @@ printf '%-34s %12s\n' "with EXIF: ours" "$(rate "$photos" ours-exif)" \
     "without EXIF: ours" "$(rate "$photos" ours-plain)" \
     "without EXIF: vipsthumbnail" "$(rate "$photos" vips-plain)" \
     "without EXIF: convert -thumbnail" "$(rate "$photos" magick-plain)" \
+    "without EXIF: djpeg -scale 1/8" "$(rate "$photos" djpeg-plain)" \
+    "progressive: ours" "$(rate "$photos" ours-progressive)" \
+    "progressive: vipsthumbnail" "$(rate "$photos" vips-progressive)" \
     "videos: ours" "$(rate "$videos" ours-video)" \
     "videos: ffmpegthumbnailer" "$(rate "$videos" ffthumb-video)"
 per() { echo "scale=2; 1000 * $(median "${samples[$2]}") / $1" | bc -l; }
@@ -91,8 +105,12 @@ echo
 printf '%-34s %12s\n' "set / ours" "ms each" \
     "with EXIF (target 0.5)" "$(per "$photos" ours-exif)" \
     "without EXIF (target 20)" "$(per "$photos" ours-plain)" \
+    "without EXIF, djpeg alone" "$(per "$photos" djpeg-plain)" \
+    "progressive" "$(per "$photos" ours-progressive)" \
     "videos (target 20)" "$(per "$videos" ours-video)"
 echo
 echo "with EXIF, ours vs ImageMagick:      $(ratio ours-exif magick-exif) x faster (target >= 20)"
 echo "without EXIF, ours vs vipsthumbnail: $(ratio ours-plain vips-plain) x faster (target >= 1)"
+echo "without EXIF, ours vs djpeg alone:   $(ratio ours-plain djpeg-plain) x faster"
+echo "progressive, ours vs vipsthumbnail:  $(ratio ours-progressive vips-progressive) x faster"
 echo "videos, ours vs ffmpegthumbnailer:   $(ratio ours-video ffthumb-video) x faster (target >= 1)"

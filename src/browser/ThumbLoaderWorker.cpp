@@ -2,6 +2,7 @@
 #include "browser/ThumbLoaderWorker.h"
 #include "app/Logger.h"
 #include "browser/BrowserMode.h"
+#include "browser/JpegThumbnailReader.h"
 #include "browser/TgaReader.h"
 #include "browser/VideoModule.h"
 #include "exif/JpegExifHeader.h"
@@ -15,7 +16,8 @@ namespace {
 constexpr int smallEdge = 64;
 // Most image formats are decoded at full size before they are scaled, so a
 // small file declaring a huge picture would take gigabytes and seconds: the
-// full decode may take at most Qt 6's default allocation limit.
+// full decode may take at most Qt 6's default allocation limit. JPEG files
+// are decoded at a fraction of their size, which is what the limit bounds.
 constexpr qint64 maxDecodeBytes = 256 * 1024 * 1024;
 constexpr qint64 decodedPixelBytes = 4;
 // Entries for the desktop's cache wait while files in view are made, but
@@ -66,6 +68,20 @@ QImage iconOf(const QImage &thumbnail, int mode)
     if (mode == MovieMode)
         return fitInto(fitInto(thumbnail, smallEdge), edge);
     return thumbnail.scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// Decoded at a fraction of its size, then resampled once.
+QImage scaledJpeg(QIODevice *device)
+{
+    JpegThumbnailReader reader(device);
+    const QSize declared = reader.size();
+    if (declared.isEmpty())
+        return QImage();
+    const QSize size = decodeSize(declared);
+    const QImage image = reader.read(size, maxDecodeBytes);
+    if (image.isNull())
+        return image;
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
@@ -288,6 +304,9 @@ QImage ThumbLoaderWorker::scaledPicture(const QString &path)
         QImage image;
         return TgaReader::read(image, path) ? fitInto(image, smallEdge) : QImage();
     }
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && JpegThumbnailReader::canRead(&file))
+        return scaledJpeg(&file);
     QImageReader reader(path);
     const QSize declared = reader.size();
     if (!decodable(declared))

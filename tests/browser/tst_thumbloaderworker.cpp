@@ -7,8 +7,14 @@
 #include "browser/ThumbLoaderWorker.h"
 
 #include <QImageReader>
+#include <QImageWriter>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
 
 namespace {
 
@@ -26,6 +32,77 @@ QByteArray encoded(const QImage &image, const char *format)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes;
+}
+
+// Red above, blue below: a decoder that swaps red and blue shows it.
+QImage halves(int width, int height, const QColor &top = Qt::red, const QColor &bottom = Qt::blue)
+{
+    QImage image = filled(width, height, bottom);
+    for (int y = 0; y < height / 2; ++y)
+        std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(y)), width, top.rgb());
+    return image;
+}
+
+QByteArray progressiveJpeg(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+// A CMYK JPEG as Adobe's programs write it, inks inverted, which Qt cannot
+// write. With no black ink, the inverted inks are the red, green and blue
+// levels themselves.
+QByteArray cmykJpeg(const QImage &image)
+{
+    jpeg_compress_struct info {};
+    jpeg_error_mgr errors {};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(image.width());
+    info.image_height = JDIMENSION(image.height());
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_start_compress(&info, TRUE);
+    QByteArray row(image.width() * 4, '\xff');
+    while (info.next_scanline < info.image_height) {
+        const auto *pixels = reinterpret_cast<const QRgb *>(image.constScanLine(int(info.next_scanline)));
+        for (int x = 0; x < image.width(); ++x) {
+            row[4 * x] = char(qRed(pixels[x]));
+            row[4 * x + 1] = char(qGreen(pixels[x]));
+            row[4 * x + 2] = char(qBlue(pixels[x]));
+        }
+        auto *line = reinterpret_cast<JSAMPLE *>(row.data());
+        jpeg_write_scanlines(&info, &line, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    const QByteArray bytes(reinterpret_cast<const char *>(buffer), int(size));
+    std::free(buffer);
+    return bytes;
+}
+
+// A JPEG whose frame header is made to declare another size: the data it
+// holds then ends long before the picture would.
+QByteArray declaring(QByteArray jpeg, int width, int height)
+{
+    for (int at = 2; at + 9 < jpeg.size(); at += 2 + (quint8(jpeg[at + 2]) << 8 | quint8(jpeg[at + 3]))) {
+        const quint8 marker = quint8(jpeg[at + 1]);
+        if (marker == 0xC0 || marker == 0xC2) {
+            const char size[] = { char(height >> 8), char(height), char(width >> 8), char(width) };
+            jpeg.replace(at + 5, 4, size, 4);
+            break;
+        }
+    }
+    return jpeg;
 }
 
 // A blank picture of one bit a pixel: its PNG stays a few kilobytes
@@ -62,6 +139,8 @@ class TestThumbLoaderWorker : public QObject
 private slots:
     void scaledPicture_data();
     void scaledPicture();
+    void jpegPictures_data();
+    void jpegPictures();
     void picturesBecomeStretchedIcons_data();
     void picturesBecomeStretchedIcons();
     void videosKeepTheirShape_data();
@@ -134,6 +213,53 @@ void TestThumbLoaderWorker::scaledPicture()
     QFETCH(QSize, size);
     const QImage image = ThumbLoaderWorker::scaledPicture(m_dir.createFile(name, content));
     QCOMPARE(image.isNull() ? QSize() : image.size(), size);
+}
+
+void TestThumbLoaderWorker::jpegPictures_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QSize>("size");
+    // An invalid colour is not checked.
+    QTest::addColumn<QColor>("top");
+    QTest::addColumn<QColor>("bottom");
+
+    const QByteArray baseline = encoded(halves(640, 480), "JPG");
+    const QColor red(Qt::red);
+    const QColor blue(Qt::blue);
+    QTest::newRow("baseline") << baseline << QSize(256, 192) << red << blue;
+    QTest::newRow("progressive, only its first scans read")
+        << progressiveJpeg(halves(2400, 1600)) << QSize(256, 170) << red << blue;
+    QTest::newRow("progressive, at three eighths")
+        << progressiveJpeg(halves(800, 600)) << QSize(256, 192) << red << blue;
+    QTest::newRow("grayscale") << encoded(
+        halves(640, 480, Qt::white, Qt::black).convertToFormat(QImage::Format_Grayscale8), "JPG")
+                               << QSize(256, 192) << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("inverted CMYK, enlarged") << cmykJpeg(halves(64, 48)) << QSize(256, 192) << red << blue;
+    QTest::newRow("truncated keeps its top")
+        << baseline.left(baseline.size() / 3) << QSize(256, 192) << red << QColor();
+    QTest::newRow("20000 x 20000 fits at an eighth")
+        << declaring(baseline, 20000, 20000) << QSize(256, 256) << QColor() << QColor();
+    // Its coefficients would take 2.4 GB.
+    QTest::newRow("progressive, 20000 x 20000")
+        << declaring(progressiveJpeg(halves(640, 480)), 20000, 20000) << QSize() << QColor() << QColor();
+    QTest::newRow("junk after the start")
+        << QByteArray("\xff\xd8\xff\xe0junk") << QSize() << QColor() << QColor();
+}
+
+void TestThumbLoaderWorker::jpegPictures()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QSize, size);
+    QFETCH(QColor, top);
+    QFETCH(QColor, bottom);
+
+    const QImage image = ThumbLoaderWorker::scaledPicture(m_dir.createFile("photo.jpg", content));
+    QCOMPARE(image.isNull() ? QSize() : image.size(), size);
+    const int x = size.width() / 2;
+    if (top.isValid())
+        QVERIFY(ExifBuilder::similarColour(image.pixel(x, size.height() / 5), top));
+    if (bottom.isValid())
+        QVERIFY(ExifBuilder::similarColour(image.pixel(x, size.height() * 4 / 5), bottom));
 }
 
 void TestThumbLoaderWorker::picturesBecomeStretchedIcons_data()
