@@ -546,6 +546,10 @@ AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size
             return Transfer::ReadFailed;
         if (count < 0)
             return Transfer::Failed;
+        // The disk starts on a full chunk at once, so that a large copy is
+        // written while it goes on rather than all in the flush at its end.
+        if (count == chunkSize)
+            ::sync_file_range(destination, done, count, SYNC_FILE_RANGE_WRITE);
         done += count;
         countDone(count, count == chunkSize);
         const qint64 ms = timer.elapsed();
