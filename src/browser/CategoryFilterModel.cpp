@@ -8,8 +8,8 @@ namespace {
 
 enum SortColumn { ByName, BySize, ByType, ByDate };
 
-// Rows shown per pass of the event loop out of a large batch: placing them
-// in order takes a few milliseconds.
+// Rows of a large batch taken in per pass of the event loop: filtering them
+// and merging them in order takes some ten milliseconds.
 constexpr int revealStep = 4000;
 
 } // namespace
@@ -30,6 +30,7 @@ CategoryFilterModel::CategoryFilterModel(QFileSystemModel *files, QObject *paren
     connect(files, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         m_keys.clear();
         m_heldFrom = -1;
+        m_heldMatches.clear();
     });
     connect(files, &QAbstractItemModel::rowsInserted, this, &CategoryFilterModel::holdBack);
     connect(files, &QAbstractItemModel::rowsRemoved, this, &CategoryFilterModel::shiftHeld);

@@ -27,13 +27,20 @@ QString writePicture(TestDir &dir, const QString &relative, const QSize &size = 
     return image.save(path, "PNG") ? path : QString();
 }
 
-QStringList shownNames(const VideoModel &model)
+// The names shown, in the list's order.
+QStringList shownOrder(const VideoModel &model)
 {
     QStringList names;
     const CategoryFilterModel *shown = model.shownFiles();
     const QModelIndex root = shown->indexOf(model.rootPath());
     for (int row = 0; row < shown->rowCount(root); ++row)
         names.append(shown->index(row, 0, root).data().toString());
+    return names;
+}
+
+QStringList shownNames(const VideoModel &model)
+{
+    QStringList names = shownOrder(model);
     names.sort();
     return names;
 }
@@ -51,17 +58,6 @@ QImage solidImage(const QColor &colour)
     QImage image(40, 30, QImage::Format_RGB32);
     image.fill(colour);
     return image;
-}
-
-// The names shown, in the list's order.
-QStringList shownOrder(const VideoModel &model)
-{
-    QStringList names;
-    const CategoryFilterModel *shown = model.shownFiles();
-    const QModelIndex root = shown->indexOf(model.rootPath());
-    for (int row = 0; row < shown->rowCount(root); ++row)
-        names.append(shown->index(row, 0, root).data().toString());
-    return names;
 }
 
 // The toolkit's own file model sorting path by column, narrowed to the
