@@ -80,6 +80,10 @@ void VideoModel::setFolder(const QString &path)
     m_firstListing = m_active && (!known.isValid() || rowCount(known) == 0);
     setRootPath(path);
     m_shownFolder = m_active ? index(rootPath()) : QModelIndex();
+    // The filter reports rows coming in, which asks for their thumbnails,
+    // only below folders it has mapped: whether a view has asked for the
+    // folder yet or not.
+    m_shown->mapFromSource(m_shownFolder);
     setReadOnly(false);
     requestFolderThumbnails();
 }
