@@ -33,6 +33,7 @@ VideoModel::VideoModel(QObject *parent)
     setFilter(QDir::Files | QDir::Drives | QDir::NoSymLinks | QDir::AllDirs | QDir::NoDotAndDotDot);
     setNameFilterDisables(false);
     setCategory(MovieMode);
+    m_shown->sort(m_sortColumn, m_sortOrder);
 
     connect(m_worker, &ThumbLoaderWorker::importSucceeded, this, &VideoModel::thumbsLoaded);
     connect(m_worker, &ThumbLoaderWorker::importFailed, this, &VideoModel::thumbsLoaded);
@@ -40,6 +41,7 @@ VideoModel::VideoModel(QObject *parent)
     connect(m_worker, &ThumbLoaderWorker::sendIcon, this, &VideoModel::addIcon);
     connect(m_worker, &ThumbLoaderWorker::updateIcons, this, &VideoModel::UpdateBucket);
     connect(this, &QAbstractItemModel::rowsInserted, this, &VideoModel::receivedRowsInserted);
+    connect(m_shown, &QAbstractItemModel::rowsInserted, this, &VideoModel::requestShownThumbnails);
     connect(this, &QAbstractItemModel::rowsAboutToBeRemoved, this, &VideoModel::receivedRowsAboutToBeRemoved);
     connect(this, &QAbstractItemModel::dataChanged, this, &VideoModel::refreshTree);
     connect(this, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
@@ -71,9 +73,17 @@ void VideoModel::setFolder(const QString &path)
     stopWorker();
     clearThumbnails();
     setActive(QDir(path).exists());
+    // Looking the folder up may add its row, or its parents', to the folder
+    // shown so far: the tree has them already.
+    m_firstListing = true;
     const QModelIndex known = index(path);
     m_firstListing = m_active && (!known.isValid() || rowCount(known) == 0);
     setRootPath(path);
+    m_shownFolder = m_active ? index(rootPath()) : QModelIndex();
+    // The filter reports rows coming in, which asks for their thumbnails,
+    // only below folders it has mapped: whether a view has asked for the
+    // folder yet or not.
+    m_shown->mapFromSource(m_shownFolder);
     setReadOnly(false);
     requestFolderThumbnails();
 }
@@ -264,6 +274,20 @@ QVariant VideoModel::data(const QModelIndex &index, int role) const
     }
 }
 
+void VideoModel::sort(int column, Qt::SortOrder order)
+{
+    // The base model calls this after every batch of files it gathers, with
+    // the column last asked for, to sort its whole folder again: the shown
+    // files are kept in order as they arrive instead.
+    if (column == m_sortColumn && order == m_sortOrder)
+        return;
+    m_sortColumn = column;
+    m_sortOrder = order;
+    // Once, so that the base asks with the new column from now on.
+    QFileSystemModel::sort(column, order);
+    m_shown->sort(column, order);
+}
+
 void VideoModel::thumbsLoaded()
 {
     Logger::instance()->log("thumbsLoaded emiting layoutChanged");
@@ -305,10 +329,9 @@ void VideoModel::receivedRowsInserted(const QModelIndex &parent, int start, int 
 {
     if (!isShownFolder(parent))
         return;
-    const QFileInfoList files = categoryFiles(parent, start, end);
-    if (m_thumbnailsEnabled) {
-        requestThumbnails(files);
-    } else {
+    // The others are asked for as the list takes their rows in.
+    if (!m_thumbnailsEnabled) {
+        const QFileInfoList files = categoryFiles(parent, start, end);
         for (const QFileInfo &file : files)
             m_arrivals.insert(file.absoluteFilePath(), Growth());
         if (!m_arrivals.isEmpty())
@@ -323,6 +346,22 @@ void VideoModel::receivedRowsInserted(const QModelIndex &parent, int start, int 
             return;
         }
     }
+}
+
+void VideoModel::requestShownThumbnails(const QModelIndex &shownParent, int first, int last)
+{
+    // A large folder comes into the list a part at a time: asking for all
+    // of its files as the file model lists them held the window.
+    if (!m_thumbnailsEnabled || !m_shownFolder.isValid()
+        || m_shown->mapToSource(shownParent) != m_shownFolder)
+        return;
+    QFileInfoList files;
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex entry = m_shown->mapToSource(m_shown->index(row, 0, shownParent));
+        if (!isDir(entry))
+            files.append(fileInfo(entry));
+    }
+    requestThumbnails(files);
 }
 
 void VideoModel::receivedRowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)

@@ -5,6 +5,7 @@
 
 #include <QFileSystemModel>
 #include <QHash>
+#include <QPersistentModelIndex>
 #include <QPixmap>
 #include <QSet>
 
@@ -82,6 +83,9 @@ public:
     // Only the shown folder is ever listed.
     bool canFetchMore(const QModelIndex &parent) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    // Arranges the shown files by a column (0 name, 1 size, 2 type, 3
+    // date); they keep that order as files arrive.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 signals:
     // A folder appeared, vanished or changed: the pane re-lists its tree.
@@ -105,6 +109,8 @@ private:
     QFileInfoList categoryFiles(const QModelIndex &parent, int first, int last) const;
     void requestThumbnails(const QFileInfoList &files);
     void requestFolderThumbnails();
+    // Asks for the files among rows first to last the list has taken in.
+    void requestShownThumbnails(const QModelIndex &shownParent, int first, int last);
     // Asks for the arrived files that stopped growing; all of them when
     // settled is false.
     void requestArrivals(bool onlySettled);
@@ -135,7 +141,12 @@ private:
     QSet<QString> m_unannounced;
     ThumbLoaderWorker *m_worker;
     CategoryFilterModel *m_shown;
+    // The file model's row of the shown folder; invalid while none is.
+    QPersistentModelIndex m_shownFolder;
     int m_mode = 3;
+    // As the base model starts.
+    int m_sortColumn = 0;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_active = false;
     // The rows of the shown folder are arriving for the first time, until
     // the model reports the folder loaded.

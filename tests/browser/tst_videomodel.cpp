@@ -27,13 +27,20 @@ QString writePicture(TestDir &dir, const QString &relative, const QSize &size = 
     return image.save(path, "PNG") ? path : QString();
 }
 
-QStringList shownNames(const VideoModel &model)
+// The names shown, in the list's order.
+QStringList shownOrder(const VideoModel &model)
 {
     QStringList names;
     const CategoryFilterModel *shown = model.shownFiles();
     const QModelIndex root = shown->indexOf(model.rootPath());
     for (int row = 0; row < shown->rowCount(root); ++row)
         names.append(shown->index(row, 0, root).data().toString());
+    return names;
+}
+
+QStringList shownNames(const VideoModel &model)
+{
+    QStringList names = shownOrder(model);
     names.sort();
     return names;
 }
@@ -51,6 +58,25 @@ QImage solidImage(const QColor &colour)
     QImage image(40, 30, QImage::Format_RGB32);
     image.fill(colour);
     return image;
+}
+
+// The toolkit's own file model sorting path by column, narrowed to the
+// names in shown.
+QStringList referenceOrder(const QString &path, int column, const QStringList &shown)
+{
+    QFileSystemModel reference;
+    reference.setFilter(QDir::Files | QDir::AllDirs | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    QSignalSpy loaded(&reference, &QFileSystemModel::directoryLoaded);
+    const QModelIndex folder = reference.setRootPath(path);
+    loaded.wait(loadTimeoutMs);
+    reference.sort(column);
+    QStringList names;
+    for (int row = 0; row < reference.rowCount(folder); ++row) {
+        const QString name = reference.index(row, 0, folder).data().toString();
+        if (shown.contains(name))
+            names.append(name);
+    }
+    return names;
 }
 
 int thumbnailCount(const VideoModel &model, const QStringList &paths)
@@ -88,7 +114,10 @@ private slots:
     void changingFolderNeverWaitsForTheWorker();
     void rowsComingIntoViewAreToldOfTheirThumbnails();
     void newSubFolderAsksForATreeRefresh();
+    void firstListingAsksForNoTreeRefresh_data();
     void firstListingAsksForNoTreeRefresh();
+    void arrangesAsTheFileModelDoes_data();
+    void arrangesAsTheFileModelDoes();
     void removedFileLosesItsThumbnail();
     void modelDeletedMidBatch();
 
@@ -444,22 +473,78 @@ void TestVideoModel::newSubFolderAsksForATreeRefresh()
     QVERIFY(refresh.wait(loadTimeoutMs));
 }
 
+void TestVideoModel::firstListingAsksForNoTreeRefresh_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("folder of its own") << QString();
+    // A new model's file model starts at the working folder: looking the
+    // folder up adds rows to it.
+    QTest::newRow("below the working folder") << QStringLiteral("photos/2024");
+}
+
 void TestVideoModel::firstListingAsksForNoTreeRefresh()
 {
+    QFETCH(QString, folder);
+    const QString shown = folder.isEmpty() ? m_dir->path() : m_dir->createFolder(folder);
+    const QString prefix = folder.isEmpty() ? QString() : folder + QLatin1Char('/');
     for (int i = 0; i < 300; ++i)
-        m_dir->createFolder(QStringLiteral("folder %1").arg(i));
-    m_dir->createFile(QStringLiteral("a.jpg"), "x");
+        m_dir->createFolder(prefix + QStringLiteral("folder %1").arg(i));
+    m_dir->createFile(prefix + QStringLiteral("a.jpg"), "x");
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
     m_model = std::make_unique<VideoModel>();
+    QDir::setCurrent(workingFolder);
     m_model->setCategory(PicturesMode);
     QSignalSpy refresh(m_model.get(), &VideoModel::refresh);
     QSignalSpy loaded(m_model.get(), &QFileSystemModel::directoryLoaded);
-    m_model->setFolder(m_dir->path());
+    m_model->setFolder(shown);
     QVERIFY(loaded.wait(loadTimeoutMs));
     QTRY_COMPARE_WITH_TIMEOUT(shownNames(*m_model).size(), 301, loadTimeoutMs);
     QCOMPARE(refresh.count(), 0);
 
-    m_dir->createFolder(QStringLiteral("late"));
+    m_dir->createFolder(prefix + QStringLiteral("late"));
     QVERIFY(refresh.wait(loadTimeoutMs));
+}
+
+void TestVideoModel::arrangesAsTheFileModelDoes_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("count");
+    QTest::newRow("by name") << 0 << 12;
+    QTest::newRow("by size") << 1 << 12;
+    QTest::newRow("by type") << 2 << 12;
+    QTest::newRow("by date") << 3 << 12;
+    // The file model hands most of a large folder over in one batch, which
+    // the list takes in a part at a time.
+    QTest::newRow("large folder by name") << 0 << 4500;
+}
+
+void TestVideoModel::arrangesAsTheFileModelDoes()
+{
+    QFETCH(int, column);
+    QFETCH(int, count);
+    // Documents: no thumbnails are made.
+    const char *const suffixes[] = { "txt", "PDF", "pdf", "jpg" };
+    const QDateTime start = QDateTime::currentDateTime().addDays(-1);
+    for (int i = 0; i < count; ++i) {
+        // Names that differ in case and in numbers; sizes and dates that
+        // tie now and then.
+        const QString name = QStringLiteral("%1ile%2.%3")
+                                 .arg(i % 2 ? QLatin1Char('F') : QLatin1Char('f'))
+                                 .arg(count - i)
+                                 .arg(QLatin1String(suffixes[i % 4]));
+        QFile file(m_dir->createFileOfSize(name, i % 5));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(start.addSecs(i % 7), QFileDevice::FileModificationTime));
+    }
+    for (const char *folder : { "zeta", "Alpha", "beta 10", "beta 9" })
+        m_dir->createFolder(QString::fromLatin1(folder));
+
+    VideoModel &model = showFolder(DocumentsMode, m_dir->path());
+    model.sort(column);
+    const int shown = count - count / 4 + 4;
+    QTRY_COMPARE_WITH_TIMEOUT(shownOrder(model).size(), shown, loadTimeoutMs);
+    QCOMPARE(shownOrder(model), referenceOrder(m_dir->path(), column, shownOrder(model)));
 }
 
 void TestVideoModel::removedFileLosesItsThumbnail()
