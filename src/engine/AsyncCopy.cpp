@@ -87,13 +87,19 @@ QByteArray temporaryName()
     return AsyncCopy::temporaryPrefix + QByteArray(temporarySuffixLength, 'X');
 }
 
-// mkostemp in folder with a mode: the file is made under the process's
-// umask.
+// Creates the file name in folder, which must not be there yet, under the
+// process's umask.
+int createFile(int folder, const QByteArray &name, mode_t mode)
+{
+    return ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+}
+
+// mkostemp in folder with a mode.
 int createTemporary(int folder, QByteArray &name, mode_t mode)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         randomizeSuffix(name);
-        const int fd = ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        const int fd = createFile(folder, name, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -367,11 +373,8 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const De
         && ::fstatat(destination.fd, shownName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0
         && errno == ENOENT;
     QByteArray madeName = hidden ? temporaryName() : shownName;
-    bool created = hidden;
-    const Descriptor copied(hidden ? (createTemporaryFolder(destination.fd, madeName)
-                                    ? openFolder(destination.fd, madeName, target, true)
-                                    : -1)
-                                   : makeFolder(destination.fd, madeName, target, &created));
+    bool created = false;
+    const Descriptor copied(makeFolder(destination.fd, madeName, hidden, target, &created));
     if (!copied.isValid()) {
         note(folder, destination.path, CopyOutcome::NoRights);
         return reportFailure(name, target, RightsError);
@@ -390,16 +393,11 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const De
     return complete;
 }
 
-int AsyncCopy::makeFolder(int parent, const QByteArray &name, BrowserMode target, bool *created) const
+int AsyncCopy::makeFolder(int parent, QByteArray &name, bool hidden, BrowserMode target, bool *created) const
 {
-    *created = ::mkdirat(parent, name.constData(), 0777) == 0;
-    if (!*created && errno != EEXIST)
+    *created = hidden ? createTemporaryFolder(parent, name) : ::mkdirat(parent, name.constData(), 0777) == 0;
+    if (!*created && (hidden || errno != EEXIST))
         return -1;
-    return openFolder(parent, name, target, *created);
-}
-
-int AsyncCopy::openFolder(int parent, const QByteArray &name, BrowserMode target, bool created) const
-{
     Descriptor folder(::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat status;
     if (!folder.isValid() || ::fstat(folder.get(), &status) != 0)
@@ -409,7 +407,7 @@ int AsyncCopy::openFolder(int parent, const QByteArray &name, BrowserMode target
     // without Unix modes refuse the change; the folder is usable anyway.
     if (target == ExternalDeviceMode)
         ::fchmod(folder.get(), withWriteForAll(status.st_mode));
-    else if (created)
+    else if (*created)
         giveToOwner(folder.get());
     return folder.release();
 }
@@ -477,12 +475,12 @@ bool AsyncCopy::writeReplacement(const QFileInfo &file, int source, const struct
     const QString name = copiedName(file);
     // In a folder not shown yet, the file is written under its own name.
     const bool direct = destination.fresh;
-    QByteArray temporary = direct ? encoded(name) : temporaryName();
+    // The name the data is written under.
+    QByteArray written = direct ? encoded(name) : temporaryName();
     const bool toDevice = target == ExternalDeviceMode;
     const mode_t mode = toDevice ? 0600 : hostMode(status.st_mode);
-    Descriptor output(direct
-            ? ::openat(destination.fd, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode)
-            : createTemporary(destination.fd, temporary, mode));
+    Descriptor output(
+        direct ? createFile(destination.fd, written, mode) : createTemporary(destination.fd, written, mode));
     // Two names the same on a volume that ignores case.
     if (direct && !output.isValid() && errno == EEXIST) {
         countDone(status.st_size);
@@ -509,19 +507,19 @@ bool AsyncCopy::writeReplacement(const QFileInfo &file, int source, const struct
         result = Transfer::Failed;
     if (result == Transfer::Failed) {
         note(file, destination.path, CopyOutcome::NoSpace);
-        return endAfterFailedWrite(name, destination.fd, temporary, target);
+        return endAfterFailedWrite(name, destination.fd, written, target);
     }
     if (result != Transfer::Complete)
-        ::unlinkat(destination.fd, temporary.constData(), 0);
+        ::unlinkat(destination.fd, written.constData(), 0);
     if (result == Transfer::ReadFailed) {
         note(file, destination.path, CopyOutcome::ReadError);
         return reportFailure(name, target, CopyError);
     }
     if (result == Transfer::Stopped)
         return false;
-    const int error = direct ? 0 : putInPlace(destination.fd, temporary, encoded(name), replacing);
+    const int error = direct ? 0 : putInPlace(destination.fd, written, encoded(name), replacing);
     if (error != 0) {
-        ::unlinkat(destination.fd, temporary.constData(), 0);
+        ::unlinkat(destination.fd, written.constData(), 0);
         // A file that appeared meanwhile was not asked about: it stays.
         if (error == EEXIST) {
             note(file, destination.path, CopyOutcome::ExistsKept);

@@ -128,12 +128,11 @@ private:
     // failed write, device gone, or its folder missing).
     bool copyBatch(const Batch &batch, BrowserMode target);
     bool copyList(const QFileInfoList &files, BrowserMode target, const Destination &destination);
-    // Opens the folder name in parent, made first unless it is one already;
+    // Opens the folder name in parent, made first unless it is one already,
+    // or made under a new hidden name (written to name) when hidden; opened
+    // to all on the device or, when made here, given to the home's owner.
     // -1 when it cannot be.
-    int makeFolder(int parent, const QByteArray &name, BrowserMode target, bool *created) const;
-    // Opens the folder name in parent, opened to all on the device or, when
-    // the copy made it, given to the home's owner; -1 when it cannot be.
-    int openFolder(int parent, const QByteArray &name, BrowserMode target, bool created) const;
+    int makeFolder(int parent, QByteArray &name, bool hidden, BrowserMode target, bool *created) const;
     // Gives a new file or folder to the owner of the home it is made in.
     void giveToOwner(int fd) const;
     bool copyFolder(const QFileInfo &folder, BrowserMode target, const Destination &destination);
