@@ -11,13 +11,14 @@
 // the peak memory over the same pane showing an empty folder, and the time
 // again for a new pane once the desktop's thumbnail cache is filled.
 //   QT_QPA_PLATFORM=offscreen bench_browser [WORK_FOLDER] [--photos DIR]
-#include "browser/BrowserTreeModel.h"
-#include "browser/BrowserTreeView.h"
-#include "browser/ExternalDeviceFrame.h"
-#include "browser/QVideoList.h"
-#include "browser/ThumbLoaderWorker.h"
-#include "browser/VideoModel.h"
-#include "engine/DeviceState.h"
+#include "base/DeviceState.h"
+#include "base/MediaCategories.h"
+#include "browser/panes/ExternalDeviceFrame.h"
+#include "browser/thumbnails/ThumbLoaderWorker.h"
+#include "browser/views/BrowserTreeModel.h"
+#include "browser/views/BrowserTreeView.h"
+#include "browser/views/QVideoList.h"
+#include "browser/views/VideoModel.h"
 #include "engine/TL09Engine.h"
 
 #include <QApplication>
@@ -316,7 +317,7 @@ int benchPhotos(const QString &work, const QString &sourceFolder)
     setMountPoint(device);
     TL09Engine::instance()->checkDeviceFolders();
     const qint64 baselineKiB = emptyFolderMemoryKiB();
-    if (!linkPhotos(sourceFolder, TL09Engine::picturesFolder(ExternalDeviceMode), count)) {
+    if (!linkPhotos(sourceFolder, MediaCategories::folder(ExternalDeviceMode, PicturesMode), count)) {
         std::fprintf(stderr, "cannot link the photos of %s\n", qPrintable(sourceFolder));
         return 1;
     }
@@ -366,7 +367,7 @@ int main(int argc, char **argv)
     setMountPoint(device);
     QDir().mkpath(device);
     TL09Engine::instance()->checkDeviceFolders();
-    const QString folder = TL09Engine::picturesFolder(ExternalDeviceMode);
+    const QString folder = MediaCategories::folder(ExternalDeviceMode, PicturesMode);
     if (!fill(folder)) {
         std::fprintf(stderr, "cannot fill %s\n", qPrintable(folder));
         return 1;

@@ -2,7 +2,7 @@
 // Makes a thumbnail of every file named on the command line the way the
 // thumbnail worker does, without its pauses, and prints the thumbnails made
 // per second: bench_thumbnails pictures|videos FILE...
-#include "browser/ThumbLoaderWorker.h"
+#include "browser/thumbnails/ThumbLoaderWorker.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

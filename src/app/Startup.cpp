@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/Startup.h"
 
-#include "app/CatalogueLanguage.h"
 #include "app/MessageHandler.h"
 #include "app/OpaloApplication.h"
-#include "app/SessionFlags.h"
 #include "app/StartupTrace.h"
-#include "browser/BrowserMode.h"
-#include "engine/CopyDlg.h"
-#include "engine/SessionCommands.h"
+#include "base/BrowserMode.h"
+#include "base/CatalogueLanguage.h"
+#include "base/CopyDlg.h"
+#include "base/SessionCommands.h"
+#include "base/SessionFlags.h"
 #include "ui/MainWindow.h"
 
 #include <QTimer>

@@ -6,7 +6,7 @@
 #include "bookmarks/BookmarksListView.h"
 #include "bookmarks/FilteredBrowserModel.h"
 #include "bookmarks/IBrowser.h"
-#include "ui/MessageBox.h"
+#include "widgets/MessageBox.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -7,7 +7,7 @@
 #include "bookmarks/Firefox.h"
 #include "bookmarks/Safari.h"
 #include "engine/TL09Engine.h"
-#include "ui/SkinStyle.h"
+#include "widgets/SkinStyle.h"
 
 #include <QColor>
 #include <QFileIconProvider>
@@ -71,9 +71,9 @@ BookmarkTreeModel::BookmarkTreeModel(int mode, QObject *parent)
 BookmarkTreeModel::~BookmarkTreeModel()
 {
     TL09Engine *engine = TL09Engine::instance();
-    if (m_mode == 1 && engine->deviceBookmarkModel() == this)
+    if (m_mode == 1 && engine->deviceBookmarkModel() == static_cast<CollectionHook *>(this))
         engine->setDeviceBookmarkModel(nullptr);
-    else if (m_mode != 1 && engine->hostBookmarkModel() == this)
+    else if (m_mode != 1 && engine->hostBookmarkModel() == static_cast<CollectionHook *>(this))
         engine->setHostBookmarkModel(nullptr);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "engine/CollectionHook.h"
+
 #include <QAbstractItemModel>
 
 #include <array>
@@ -22,7 +24,7 @@ class Safari;
 // thread, where they are swapped in: the views and a save started from the
 // panes only ever see whole trees. A browser row whose store could not be
 // read is left empty and shows as not loaded; its store is never written.
-class BookmarkTreeModel : public QAbstractItemModel
+class BookmarkTreeModel : public QAbstractItemModel, public CollectionHook
 {
     Q_OBJECT
 
@@ -55,7 +57,7 @@ public:
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
 
     // Rebuilds every subtree from the stores; callable from any thread.
-    void reload();
+    void reload() override;
     // Reads one browser's store again (GUI thread).
     void reloadBrowser(Source source);
     void save();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "bookmarks/Chrome.h"
 
+#include "base/DeviceState.h"
 #include "bookmarks/BookmarkItem.h"
-#include "engine/DeviceState.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "bookmarks/IBrowser.h"
 
+#include "base/SessionCommands.h"
 #include "bookmarks/BookmarkItem.h"
-#include "engine/SessionCommands.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/TL09Engine.h"
 
-#include "engine/DeviceIds.h"
-#include "engine/DeviceState.h"
-#include "engine/HalBus.h"
-#include "engine/UDisks2Backend.h"
+#include "base/DeviceState.h"
+#include "engine/device/DeviceIds.h"
+#include "engine/device/HalBus.h"
+#include "engine/device/UDisks2Backend.h"
 
 #include <QCoreApplication>
 #include <QDBusPendingCallWatcher>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "browser/BrowserMode.h"
-#include "engine/AsyncCopy.h"
-#include "engine/CopyDlg.h"
-#include "engine/FileNameMatcher.h"
+#include "base/BrowserMode.h"
+#include "base/CopyDlg.h"
+#include "base/FileNameMatcher.h"
+#include "engine/copy/AsyncCopy.h"
 
 #include <QFileInfoList>
 #include <QMutex>
@@ -15,7 +15,7 @@
 #include <atomic>
 #include <optional>
 
-class BookmarkTreeModel;
+class CollectionHook;
 class QWidget;
 class SafeRemoval;
 class UDisks2Backend;
@@ -43,10 +43,13 @@ public:
 
     void setMainWindow(QWidget *window);
     QWidget *mainWindow() const { return m_mainWindow; }
-    void setHostBookmarkModel(BookmarkTreeModel *model) { m_hostBookmarkModel = model; }
-    void setDeviceBookmarkModel(BookmarkTreeModel *model) { m_deviceBookmarkModel = model; }
-    BookmarkTreeModel *hostBookmarkModel() const { return m_hostBookmarkModel; }
-    BookmarkTreeModel *deviceBookmarkModel() const { return m_deviceBookmarkModel; }
+    // The PC's and the device's bookmark models, reloaded after each data
+    // collection. Setting another (or none) waits for a reload in progress,
+    // so that a model may unregister itself as it goes.
+    void setHostBookmarkModel(CollectionHook *model);
+    void setDeviceBookmarkModel(CollectionHook *model);
+    CollectionHook *hostBookmarkModel() const;
+    CollectionHook *deviceBookmarkModel() const;
 
     // HAL: identification and mounting (GUI thread).
     bool isDeviceNode(const QString &udi);
@@ -191,7 +194,6 @@ private:
     bool sumDirectory(int directory);
     void countEntry(int directory, const char *name, unsigned char type);
     void countFile(const char *name, qint64 size);
-    static QString categoryFolder(int side, const QString &name);
     // The UDisks2 back-end while it answers for devices instead of HAL, else
     // null; asked at every device call.
     UDisks2Backend *udisks2();
@@ -207,8 +209,10 @@ private:
     // running one removes temporary files left by an interrupted copy.
     quint64 m_collectedArrival = 0;
     bool m_sweepTemporaries = false;
-    // Set by the models on the GUI thread, read by the engine thread.
-    std::atomic<BookmarkTreeModel *> m_hostBookmarkModel { nullptr };
-    std::atomic<BookmarkTreeModel *> m_deviceBookmarkModel { nullptr };
+    // Set by the models on the GUI thread, used by the engine thread; the
+    // lock is held while either is set or reloaded.
+    mutable QMutex m_bookmarkModelsLock;
+    CollectionHook *m_hostBookmarkModel = nullptr;
+    CollectionHook *m_deviceBookmarkModel = nullptr;
     UDisks2Backend *m_udisks2 = nullptr;
 };

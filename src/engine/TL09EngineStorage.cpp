@@ -4,8 +4,9 @@
 // capacity is used.
 #include "engine/TL09Engine.h"
 
-#include "engine/DeviceState.h"
-#include "engine/SessionCommands.h"
+#include "base/DeviceState.h"
+#include "base/MediaCategories.h"
+#include "base/SessionCommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,10 +36,10 @@ const QHash<QString, int> &categoriesBySuffix()
     static const QHash<QString, int> table = [] {
         QHash<QString, int> result;
         const std::pair<QStringList, int> lists[] = {
-            { TL09Engine::pictureExtensions(), PicturesBit },
-            { TL09Engine::videoExtensions(), VideoBit },
-            { TL09Engine::musicExtensions(), MusicBit },
-            { TL09Engine::documentExtensions(), DocumentsBit },
+            { MediaCategories::pictureExtensions(), PicturesBit },
+            { MediaCategories::videoExtensions(), VideoBit },
+            { MediaCategories::musicExtensions(), MusicBit },
+            { MediaCategories::documentExtensions(), DocumentsBit },
         };
         for (const auto &[extensions, bit] : lists) {
             for (const QString &extension : extensions)
@@ -69,119 +70,52 @@ bool fileSystemStatistics(struct statvfs *statistics)
 
 QStringList TL09Engine::documentExtensions()
 {
-    return { QStringLiteral("doc"), QStringLiteral("xls"), QStringLiteral("txt"), QStringLiteral("docx"),
-        QStringLiteral("log"), QStringLiteral("msg"), QStringLiteral("pages"), QStringLiteral("rtf"),
-        QStringLiteral("wpd"), QStringLiteral("wps"), QStringLiteral("pdf"), QStringLiteral("ODT"),
-        QStringLiteral("OTT"), QStringLiteral("SXW"), QStringLiteral("STW"), QStringLiteral("DOC"),
-        QStringLiteral("RTF"), QStringLiteral("TXT"), QStringLiteral("HTML"), QStringLiteral("xml"),
-        QStringLiteral("DOCX"), QStringLiteral("FODT"), QStringLiteral("UOT"), QStringLiteral("ODS"),
-        QStringLiteral("OTS"), QStringLiteral("SXC"), QStringLiteral("STC"), QStringLiteral("DIF"),
-        QStringLiteral("Dbf"), QStringLiteral("XLS"), QStringLiteral("XLT"), QStringLiteral("SLK"),
-        QStringLiteral("CSV"), QStringLiteral("HTML"), QStringLiteral("XLSX"), QStringLiteral("XML"),
-        QStringLiteral("FODS"), QStringLiteral("UOS"), QStringLiteral("ODP"), QStringLiteral("OTP"),
-        QStringLiteral("SXI"), QStringLiteral("STI"), QStringLiteral("PPT"), QStringLiteral("POT"),
-        QStringLiteral("SXD"), QStringLiteral("PPTX"), QStringLiteral("POTM"), QStringLiteral("PPS"),
-        QStringLiteral("FODP"), QStringLiteral("UOP"), QStringLiteral("ODG") };
+    return MediaCategories::documentExtensions();
 }
 
 QStringList TL09Engine::pictureExtensions()
 {
-    return { QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg"),
-        QStringLiteral("gif"), QStringLiteral("tif"), QStringLiteral("ico"), QStringLiteral("pcx"),
-        QStringLiteral("tga"), QStringLiteral("psd"), QStringLiteral("pspimage"), QStringLiteral("thm"),
-        QStringLiteral("yuv") };
+    return MediaCategories::pictureExtensions();
 }
 
 QStringList TL09Engine::musicExtensions()
 {
-    return { QStringLiteral("mp3"), QStringLiteral("ogg"), QStringLiteral("aac"), QStringLiteral("cda"),
-        QStringLiteral("wma"), QStringLiteral("wav"), QStringLiteral("ra"), QStringLiteral("mpa"),
-        QStringLiteral("mid"), QStringLiteral("m3u"), QStringLiteral("iff"), QStringLiteral("aif") };
+    return MediaCategories::musicExtensions();
 }
 
 QStringList TL09Engine::videoExtensions()
 {
-    return { QStringLiteral("avi"), QStringLiteral("wmv"), QStringLiteral("mov"), QStringLiteral("3g2"),
-        QStringLiteral("3gp"), QStringLiteral("asf"), QStringLiteral("asx"), QStringLiteral("flv"),
-        QStringLiteral("mp4"), QStringLiteral("mpg"), QStringLiteral("rm"), QStringLiteral("swf"),
-        QStringLiteral("vob"), QStringLiteral("mpeg"), QStringLiteral("mkv"), QStringLiteral("ogg") };
+    return MediaCategories::videoExtensions();
 }
 
 QStringList TL09Engine::categoryNameFilters(int category)
 {
-    QStringList extensions;
-    switch (category) {
-    case DocumentsMode:
-        extensions = documentExtensions();
-        break;
-    case PicturesMode:
-        extensions = pictureExtensions();
-        break;
-    case MusicMode:
-        extensions = musicExtensions();
-        break;
-    case MovieMode:
-        extensions = videoExtensions();
-        break;
-    default:
-        break;
-    }
-    for (QString &extension : extensions)
-        extension.prepend(QLatin1String("*."));
-    return extensions;
+    return MediaCategories::nameFilters(category);
 }
 
 QString TL09Engine::documentsFolder(int side)
 {
-    return categoryFolder(side, tr("IDS_OFFICE"));
+    return MediaCategories::folder(side, DocumentsMode);
 }
 
 QString TL09Engine::picturesFolder(int side)
 {
-    return categoryFolder(side, tr("IDS_PICTURES"));
+    return MediaCategories::folder(side, PicturesMode);
 }
 
 QString TL09Engine::musicFolder(int side)
 {
-    return categoryFolder(side, tr("IDS_MUSIC"));
+    return MediaCategories::folder(side, MusicMode);
 }
 
 QString TL09Engine::videoFolder(int side)
 {
-    return categoryFolder(side, tr("IDS_VIDEO"));
+    return MediaCategories::folder(side, MovieMode);
 }
 
 QString TL09Engine::categoryName(int category)
 {
-    switch (category) {
-    case DocumentsMode:
-        return tr("IDS_OFFICE_1");
-    case PicturesMode:
-        return tr("IDS_PICTURES_1");
-    case MusicMode:
-        return tr("IDS_MUSIC_1");
-    case MovieMode:
-        return tr("IDS_VIDEO_1");
-    default:
-        return QString();
-    }
-}
-
-QString TL09Engine::categoryFolder(int side, const QString &name)
-{
-    if (side == ExternalDeviceMode)
-        return mountPoint() + QLatin1Char('/') + name;
-    if (side != HostMode)
-        return QString();
-    const QString home = QDir::homePath();
-    const QString path = QDir::toNativeSeparators(home + QDir::separator() + name);
-    if (!QFileInfo(path).isDir() && QDir().mkdir(path)) {
-        // A folder the super-user makes in someone else's home must stay
-        // usable by that user.
-        if (isRootUser() && !home.contains(QLatin1String("root")))
-            setWritableRecursive(path);
-    }
-    return path;
+    return MediaCategories::fileWord(category);
 }
 
 bool TL09Engine::checkDeviceFolders()
@@ -192,9 +126,8 @@ bool TL09Engine::checkDeviceFolders()
     readOnly = false;
     // Built from the copy taken above, so that all four belong to the same
     // device even if it goes meanwhile.
-    const QString names[] = { tr("IDS_PICTURES"), tr("IDS_VIDEO"), tr("IDS_MUSIC"), tr("IDS_OFFICE") };
-    for (const QString &name : names) {
-        const QString folder = root + QLatin1Char('/') + name;
+    for (const int category : { PicturesMode, MovieMode, MusicMode, DocumentsMode }) {
+        const QString folder = root + QLatin1Char('/') + MediaCategories::folderName(category);
         // The GUI's tick, the engine thread and the copy worker may all get
         // here at once: the folder another one has just made is no failure.
         if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder) && !QFileInfo(folder).isDir())

@@ -3,7 +3,7 @@
 // reports a removal through the same slot as HAL.
 #include "engine/TL09Engine.h"
 
-#include "engine/UDisks2Backend.h"
+#include "engine/device/UDisks2Backend.h"
 
 UDisks2Backend *TL09Engine::udisks2()
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/GraphicalStatus.h"
 
-#include "ui/SkinStyle.h"
+#include "widgets/SkinStyle.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

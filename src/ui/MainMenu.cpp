@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/MainMenu.h"
 
-#include "ui/Button.h"
-#include "ui/SkinStyle.h"
+#include "widgets/Button.h"
+#include "widgets/SkinStyle.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/MainWindow.h"
 
-#include "browser/Browser.h"
-#include "engine/SafeRemoval.h"
+#include "browser/panes/Browser.h"
 #include "engine/TL09Engine.h"
-#include "ui/Button.h"
+#include "engine/device/SafeRemoval.h"
 #include "ui/GraphicalStatus.h"
 #include "ui/MainWindowUi.h"
-#include "ui/ProgressBar.h"
-#include "ui/SkinStyle.h"
+#include "widgets/Button.h"
+#include "widgets/ProgressBar.h"
+#include "widgets/SkinStyle.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

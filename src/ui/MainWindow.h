@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ui/MainMenu.h"
-#include "ui/SkinBackground.h"
+#include "widgets/SkinBackground.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/MainWindowUi.h"
 
-#include "ui/Button.h"
 #include "ui/GraphicalStatus.h"
-#include "ui/ProgressBar.h"
-#include "ui/SkinStyle.h"
+#include "widgets/Button.h"
+#include "widgets/ProgressBar.h"
+#include "widgets/SkinStyle.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

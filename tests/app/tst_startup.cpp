@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "TestDir.h"
-#include "app/SessionFlags.h"
 #include "app/Startup.h"
+#include "base/SessionFlags.h"
 
 #include <QtTest>
 

@@ -14,8 +14,8 @@
 #include "bookmarks/FilteredBrowserModel.h"
 #include "bookmarks/HostBookmarkBrowser.h"
 #include "bookmarks/IBrowser.h"
-#include "browser/Browser.h"
-#include "ui/MessageBox.h"
+#include "browser/panes/Browser.h"
+#include "widgets/MessageBox.h"
 
 #include <QApplication>
 #include <QFile>

@@ -10,10 +10,10 @@
 #include "bookmarks/FilteredBrowserModel.h"
 #include "bookmarks/Firefox.h"
 #include "bookmarks/HostBookmarkBrowser.h"
-#include "browser/Browser.h"
-#include "browser/HostFrame.h"
-#include "ui/Button.h"
-#include "ui/MessageBox.h"
+#include "browser/panes/Browser.h"
+#include "browser/panes/HostFrame.h"
+#include "widgets/Button.h"
+#include "widgets/MessageBox.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

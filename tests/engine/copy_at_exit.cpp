@@ -3,10 +3,10 @@
 // the copy worker is still busy: waiting on the question whether to replace
 // a file ("question") or moving data ("transfer"). Exits with 3 when an
 // engine thread still runs once the event loop has ended.
-#include "browser/BrowserMode.h"
-#include "engine/AsyncCopy.h"
-#include "engine/CopyDlg.h"
+#include "base/BrowserMode.h"
+#include "base/CopyDlg.h"
 #include "engine/TL09Engine.h"
+#include "engine/copy/AsyncCopy.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

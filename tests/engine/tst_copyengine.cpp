@@ -2,11 +2,10 @@
 #include "HalFixture.h"
 #include "TestDir.h"
 #include "TmpfsMount.h"
-#include "engine/CopyPreflight.h"
-#include "engine/DeviceState.h"
+#include "base/DeviceState.h"
 #include "engine/TL09Engine.h"
+#include "engine/copy/CopyPreflight.h"
 
-#include <QMessageBox>
 #include <QSemaphore>
 #include <QtTest>
 
@@ -20,11 +19,11 @@
 
 namespace {
 
-const int yes = QMessageBox::Yes;
-const int yesToAll = QMessageBox::YesToAll;
-const int no = QMessageBox::No;
-const int noToAll = QMessageBox::NoToAll;
-const int ok = QMessageBox::Ok;
+const int yes = AnswerYes;
+const int yesToAll = AnswerYesToAll;
+const int no = AnswerNo;
+const int noToAll = AnswerNoToAll;
+const int ok = AnswerOk;
 
 const int copyTimeoutMs = 30000;
 const qint64 mib = 1048576;
@@ -1381,10 +1380,10 @@ void TestCopyEngine::refusedNamesOnFat_data()
     QTest::addColumn<QStringList>("arrived");
 
     QTest::newRow("copy under safe names")
-        << int(QMessageBox::Apply)
+        << int(AnswerApply)
         << QStringList { "a_b(copy_1).jpg", "a_b(copy_2).jpg", "a_b.jpg", "album_", "plain.jpg" };
     QTest::newRow("copy the rest") << yes << QStringList { "a_b.jpg", "plain.jpg" };
-    QTest::newRow("cancel") << int(QMessageBox::Cancel) << QStringList();
+    QTest::newRow("cancel") << int(AnswerCancel) << QStringList();
 }
 
 void TestCopyEngine::refusedNamesOnFat()
@@ -1420,7 +1419,7 @@ void TestCopyEngine::selectionLargerThanRoom_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("arrived");
 
-    QTest::newRow("cancel writes nothing") << int(QMessageBox::Cancel) << QStringList();
+    QTest::newRow("cancel writes nothing") << int(AnswerCancel) << QStringList();
     QTest::newRow("copy the rest") << yes << QStringList { "first.jpg", "last.jpg" };
 }
 

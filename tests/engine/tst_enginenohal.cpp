@@ -3,7 +3,7 @@
 // (OPALO_TEST_PRIVATE_BUS set) with a bus on which HAL is not running.
 #include "HalFixture.h"
 #include "TestDir.h"
-#include "engine/DeviceState.h"
+#include "base/DeviceState.h"
 #include "engine/TL09Engine.h"
 
 #include <QtTest>

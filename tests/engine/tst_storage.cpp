@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "TestDir.h"
 #include "TmpfsMount.h"
-#include "engine/DeviceState.h"
+#include "base/DeviceState.h"
 #include "engine/TL09Engine.h"
 
 #include <QtTest>

@@ -5,13 +5,13 @@
 // Needs root and loop devices.
 #include "UDisks2Fixture.h"
 #include "UiTestHelpers.h"
-#include "browser/Browser.h"
-#include "engine/DeviceState.h"
-#include "engine/SafeRemoval.h"
+#include "base/DeviceState.h"
+#include "browser/panes/Browser.h"
 #include "engine/TL09Engine.h"
-#include "engine/UDisks2Backend.h"
-#include "ui/Button.h"
+#include "engine/device/SafeRemoval.h"
+#include "engine/device/UDisks2Backend.h"
 #include "ui/MainWindow.h"
+#include "widgets/Button.h"
 
 #include <QLabel>
 #include <QtTest>

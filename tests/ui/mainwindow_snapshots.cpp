@@ -6,8 +6,8 @@
 #include "SnapshotFolder.h"
 #include "TestDir.h"
 #include "engine/TL09Engine.h"
-#include "ui/Button.h"
 #include "ui/MainWindow.h"
+#include "widgets/Button.h"
 
 #include <QApplication>
 #include <QDir>

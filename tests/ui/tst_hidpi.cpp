@@ -3,13 +3,13 @@
 // rendering at twice its size, the widgets paint from it pixel for pixel,
 // and the windows keep the layout they have at 100 % (measured in a second
 // run of this program at 100 %).
-#include "ui/Button.h"
 #include "ui/GraphicalStatus.h"
 #include "ui/MainMenu.h"
-#include "ui/ProgressBar2.h"
-#include "ui/ProgressDialog.h"
-#include "ui/ResizableWindow.h"
-#include "ui/SkinStyle.h"
+#include "widgets/Button.h"
+#include "widgets/ProgressBar2.h"
+#include "widgets/ProgressDialog.h"
+#include "widgets/ResizableWindow.h"
+#include "widgets/SkinStyle.h"
 
 #include <QApplication>
 #include <QDirIterator>

@@ -2,8 +2,8 @@
 // The main menu: where each category sits, what it says, and which signal
 // its button sends.
 #include "UiTestHelpers.h"
-#include "ui/Button.h"
 #include "ui/MainMenu.h"
+#include "widgets/Button.h"
 
 #include <QGridLayout>
 #include <QLabel>

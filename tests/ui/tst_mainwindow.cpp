@@ -4,13 +4,13 @@
 #include "HalFixture.h"
 #include "TestDir.h"
 #include "UiTestHelpers.h"
-#include "browser/Browser.h"
-#include "engine/DeviceState.h"
+#include "base/DeviceState.h"
+#include "browser/panes/Browser.h"
 #include "engine/TL09Engine.h"
-#include "ui/Button.h"
 #include "ui/GraphicalStatus.h"
 #include "ui/MainWindow.h"
-#include "ui/ProgressBar.h"
+#include "widgets/Button.h"
+#include "widgets/ProgressBar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,13 +2,13 @@
 // Saves pictures of the skinned widgets into a folder, for looking at them:
 //   QT_QPA_PLATFORM=offscreen ui_snapshots OUTPUT_FOLDER [LANGUAGE]
 #include "SnapshotFolder.h"
-#include "ui/Button.h"
 #include "ui/GraphicalStatus.h"
 #include "ui/MainMenu.h"
-#include "ui/ProgressBar.h"
-#include "ui/ProgressDialog.h"
-#include "ui/ResizableWindow.h"
-#include "ui/SkinStyle.h"
+#include "widgets/Button.h"
+#include "widgets/ProgressBar.h"
+#include "widgets/ProgressDialog.h"
+#include "widgets/ResizableWindow.h"
+#include "widgets/SkinStyle.h"
 
 #include <QApplication>
 #include <QTest>

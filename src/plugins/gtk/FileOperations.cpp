@@ -3,7 +3,7 @@
 
 #include "GioTransfer.h"
 
-#include "ui/MessageBox.h"
+#include "widgets/MessageBox.h"
 
 #include <QFile>
 #include <QTextDocument>

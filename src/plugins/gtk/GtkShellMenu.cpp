@@ -6,7 +6,7 @@
 #include "GnomeMenu.h"
 #include "PasteOperation.h"
 
-#include "app/CatalogueLanguage.h"
+#include "base/CatalogueLanguage.h"
 #include "plugins/ShellMenuApi.h"
 
 #include <QTranslator>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "engine/SessionCommands.h"
+#include "base/SessionCommands.h"
 
 #include <QCoreApplication>
 #include <QString>

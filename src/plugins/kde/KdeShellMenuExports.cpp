@@ -3,7 +3,7 @@
 
 #include "JobWindow.h"
 #include "KdeShellMenu.h"
-#include "app/CatalogueLanguage.h"
+#include "base/CatalogueLanguage.h"
 
 #include <KFileItem>
 #include <KIO/CopyJob>

@@ -11,13 +11,13 @@
 #include "PaneTestHome.h"
 #include "SnapshotFolder.h"
 
-#include "app/SessionFlags.h"
-#include "browser/Browser.h"
-#include "browser/CategoryFilterModel.h"
-#include "browser/ExternalDeviceFrame.h"
-#include "browser/HostFrame.h"
-#include "browser/QVideoList.h"
-#include "browser/VideoModel.h"
+#include "base/SessionFlags.h"
+#include "browser/panes/Browser.h"
+#include "browser/panes/ExternalDeviceFrame.h"
+#include "browser/panes/HostFrame.h"
+#include "browser/views/CategoryFilterModel.h"
+#include "browser/views/QVideoList.h"
+#include "browser/views/VideoModel.h"
 
 #include <QAbstractButton>
 #include <QAction>

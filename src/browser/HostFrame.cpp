@@ -1,8 +1,0 @@
-// SPDX-License-Identifier: GPL-2.0-or-later
-#include "browser/HostFrame.h"
-
-HostFrame::HostFrame(QWidget *parent)
-    : BaseFrame(HostMode, parent)
-{
-    setObjectName(QStringLiteral("_hostFrame"));
-}

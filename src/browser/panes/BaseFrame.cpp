@@ -1,0 +1,435 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "browser/panes/BaseFrame.h"
+
+#include "base/LayoutSettings.h"
+#include "base/Logger.h"
+#include "base/SessionCommands.h"
+#include "base/SessionFlags.h"
+#include "browser/views/BrowserTreeModel.h"
+#include "browser/views/BrowserTreeView.h"
+#include "browser/views/CategoryFilterModel.h"
+#include "browser/views/QVideoList.h"
+#include "browser/views/VideoModel.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const int gridMargin = 22;
+const int defaultIconEdge = 64;
+const int defaultZoom = 100;
+// The device label shows this folder, which cannot exist, so its list is empty.
+const QString impossiblePath = QStringLiteral(",.?!:");
+
+int iconEdgeOf(int zoomLevel)
+{
+    return zoomLevel * defaultIconEdge / 100;
+}
+
+// Whether path is a plain folder worth showing, as opposed to a label row.
+bool isShownFolder(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+} // namespace
+
+const QVector<int> BaseFrame::zoomLevels = { 33, 50, 67, 100, 150, 200, 400 };
+
+BaseFrame::BaseFrame(BrowserMode side, QWidget *parent)
+    : QWidget(parent)
+    , side(side)
+{
+    buildTree();
+    buildList();
+    connectViews();
+
+    auto *box = new QHBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(splitter);
+
+    readLayoutSettings();
+    listModel->sort(arrangeBy, Qt::AscendingOrder);
+}
+
+BaseFrame::~BaseFrame()
+{
+    // The list and its model go before the plug-ins that may have touched
+    // them, and the plug-in's menu is hidden while its code is still loaded.
+    delete list;
+    delete listModel;
+    if (popupMenu)
+        popupMenu->hide();
+    kdePlugin.close();
+    gtkPlugin.close();
+}
+
+QVideoList *BaseFrame::listView() const
+{
+    return list;
+}
+
+void BaseFrame::buildTree()
+{
+    splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
+    tree = new BrowserTreeView(splitter);
+    treeModel = new BrowserTreeModel(side, this);
+    tree->setModel(treeModel);
+    tree->setRootIndex(QModelIndex());
+    tree->header()->setStretchLastSection(true);
+    for (int section = 1; section <= 4; ++section)
+        tree->header()->hideSection(section);
+    tree->header()->hide();
+    tree->setExpandsOnDoubleClick(true);
+    tree->setEditTriggers(QAbstractItemView::SelectedClicked);
+    tree->setAnimated(false);
+    tree->setIndentation(20);
+    tree->setSortingEnabled(true);
+    tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    splitter->addWidget(tree);
+}
+
+void BaseFrame::buildList()
+{
+    auto *listArea = new QWidget(splitter);
+    list = new QVideoList(listArea);
+    list->setDragEnabled(true);
+    list->setViewMode(QListView::IconMode);
+    list->setIconSize(QSize(defaultIconEdge, defaultIconEdge));
+    list->setGridSize(QSize(defaultIconEdge + gridMargin, defaultIconEdge + gridMargin));
+    list->setFlow(QListView::LeftToRight);
+    list->setWrapping(true);
+    list->setWordWrap(true);
+    list->setMovement(QListView::Snap);
+    list->setResizeMode(QListView::Adjust);
+    list->setLayoutMode(QListView::Batched);
+    list->setBatchSize(50);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    if (gnomeSession)
+        list->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid black;}"));
+
+    delete listModel;
+    listModel = new VideoModel(nullptr);
+    listModel->setCategory(MovieMode);
+    list->setModel(listModel->shownFiles());
+
+    auto *box = new QVBoxLayout(listArea);
+    box->setSpacing(0);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(list);
+    list->setSpacing(0);
+    splitter->addWidget(listArea);
+    splitter->setCollapsible(1, false);
+    // The list holds what the user works on: it gets the larger share.
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+}
+
+void BaseFrame::connectViews()
+{
+    connect(list, &QAbstractItemView::doubleClicked, this, &BaseFrame::launchFile);
+    connect(list, &QWidget::customContextMenuRequested, this, &BaseFrame::listContextMenu);
+    connect(list, &QVideoList::refreshTree, this, qOverload<>(&BaseFrame::refreshTree));
+    connect(list, &QVideoList::setCutIndex, this, &BaseFrame::setCurrentCutIndex);
+    connect(list, &QVideoList::setCutFilesSignal, this, &BaseFrame::setCutFilesSlot);
+    connect(list, &QVideoList::resetCutIndex, this, &BaseFrame::resetCurrentCutIndex);
+    connect(list, &QVideoList::refreshBrowserTree, this, &BaseFrame::refreshBrowserTreeSlot);
+    connect(list, &QVideoList::refreshBrowserTreeGnome, this, &BaseFrame::refreshBrowserTreeSlotGnome);
+    connect(list, &QVideoList::doDrop, this, &BaseFrame::doDrop);
+    connect(
+        tree->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BaseFrame::SelectBrowserRow);
+    connect(listModel, &QAbstractItemModel::dataChanged, this,
+        qOverload<const QModelIndex &, const QModelIndex &>(&BaseFrame::refreshTree));
+    connect(listModel, &VideoModel::refresh, this, qOverload<>(&BaseFrame::refreshTree));
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &BaseFrame::ViewSelectionChanged);
+    connect(tree, &QTreeView::expanded, this, &BaseFrame::treeExpanded);
+    connect(&renameThread, &QThread::finished, this, &BaseFrame::startEditMode);
+}
+
+void BaseFrame::readLayoutSettings()
+{
+    // A KDE 4 session keeps its own file manager's view settings.
+    if (kde4Session)
+        return;
+    LayoutSettings *settings = LayoutSettings::instance();
+    const bool left = side == HostMode;
+    arrangeBy
+        = settings->value(
+                      QLatin1String(left ? LayoutSettings::leftArrangeBy : LayoutSettings::rightArrangeBy))
+              .toInt();
+    zoomLevel = settings->value(QLatin1String(zoomKey())).toInt();
+    if (gnomeSession) {
+        const int edge = iconEdgeOf(zoomLevel);
+        list->setIconSize(QSize(edge, edge));
+        list->setGridSize(QSize(edge + gridMargin, edge + gridMargin));
+    }
+}
+
+const char *BaseFrame::zoomKey() const
+{
+    return side == HostMode ? LayoutSettings::leftZoomLevel : LayoutSettings::rightZoomLevel;
+}
+
+QString BaseFrame::currentPath() const
+{
+    const QString path = listModel->rootPath();
+    return listModel->isActive() && isShownFolder(path) ? path : QString();
+}
+
+void BaseFrame::SelectBrowserRow(const QModelIndex &index)
+{
+    setCursor(Qt::BusyCursor);
+    QString path = index.data(BrowserTreeModel::FullPathRole).toString();
+    const bool labelRow = index.isValid() && !index.parent().isValid() && index.row() == 0;
+    if (labelRow)
+        path = side == ExternalDeviceMode ? impossiblePath : QString();
+    Logger::instance()->log("SelectBrowserRow %s", qPrintable(path));
+    list->clearSelection();
+    listModel->setFolder(path);
+    list->setRootIndex(listModel->shownFiles()->indexOf(path));
+    emit BrowserSelectionChanged(QFileInfoList(), side);
+    treeModel->expand(index);
+    unsetCursor();
+}
+
+QModelIndex BaseFrame::categoryRow(FileBrowserMode mode) const
+{
+    switch (mode) {
+    case DocumentsMode:
+    case PicturesMode:
+    case MusicMode:
+        return treeModel->index(int(mode) + 1, 0);
+    case MovieMode: {
+        // Without a Video folder on the PC, its category lands on Documents.
+        const QModelIndex video = treeModel->index(4, 0);
+        const bool hasVideoRow
+            = video.isValid() && video.data(BrowserTreeModel::FullPathRole).toString() != QString();
+        return side == HostMode && !hasVideoRow ? treeModel->index(1, 0) : video;
+    }
+    }
+    return QModelIndex();
+}
+
+void BaseFrame::SelectMode(FileBrowserMode newMode)
+{
+    list->clearSelection();
+    mode = newMode;
+    const QModelIndex row = categoryRow(newMode);
+    listModel->setCategory(newMode);
+    const QModelIndex before = tree->currentIndex();
+    if (row.isValid()) {
+        tree->collapseAll();
+        tree->setCurrentIndex(row);
+        tree->expand(row);
+    }
+    // A new row has shown its folder, which asked for the new category's
+    // thumbnails already; restarting would wait for the worker once more.
+    if (tree->currentIndex() == before)
+        listModel->restartThumbnails();
+}
+
+void BaseFrame::launchFile(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    const QFileInfo file(CategoryFilterModel::filePath(index));
+    if (file.isSymLink())
+        return;
+    if (file.isDir())
+        openFolderFromList(file);
+    else if (file.isFile() && kde4Session)
+        openWithKde(file.absoluteFilePath());
+    else if (file.isFile())
+        openFile(file.absoluteFilePath());
+}
+
+void BaseFrame::openFolderFromList(const QFileInfo &folder)
+{
+    const QModelIndex current = tree->currentIndex();
+    if (!current.isValid())
+        return;
+    const QModelIndex found = treeModel->findLoadedPath(folder, current);
+    if (!found.isValid())
+        return;
+    tree->expand(found);
+    tree->setCurrentIndex(found);
+}
+
+void BaseFrame::openFile(const QString &path)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void BaseFrame::ViewSelectionChanged(const QItemSelection &, const QItemSelection &)
+{
+    QFileInfoList files;
+    const QModelIndexList indexes = list->selectionModel()->selectedIndexes();
+    for (const QModelIndex &index : indexes) {
+        const QFileInfo file(CategoryFilterModel::filePath(index));
+        if ((file.isFile() || file.isDir() || file.isSymLink()) && !file.isRoot())
+            files.append(file);
+    }
+    emit BrowserSelectionChanged(files, side);
+}
+
+QFileInfoList BaseFrame::selectedFiles() const
+{
+    QFileInfoList files;
+    const QModelIndexList indexes = list->selectionModel()->selectedIndexes();
+    if (indexes.isEmpty())
+        return files;
+    const int column = indexes.first().column();
+    for (const QModelIndex &index : indexes) {
+        if (index.column() == column)
+            files.append(QFileInfo(CategoryFilterModel::filePath(index)));
+    }
+    return files;
+}
+
+bool BaseFrame::deleteFiles(const QFileInfoList &files)
+{
+    bool removed = false;
+    for (const QFileInfo &file : files) {
+        removed = listModel->remove(listModel->index(file.absoluteFilePath()));
+        if (!removed)
+            break;
+    }
+    refreshTree();
+    return removed;
+}
+
+bool BaseFrame::createFolder(const QString &name, bool makeWritable)
+{
+    const QString base = currentPath();
+    const QDir folder(base);
+    QString candidate = name;
+    for (int n = 1; folder.exists(candidate); ++n)
+        candidate = name + QLatin1Char(' ') + QString::number(n);
+
+    CategoryFilterModel *shown = listModel->shownFiles();
+    const QModelIndex created = shown->mapFromSource(listModel->mkdir(listModel->index(base), candidate));
+    if (!created.isValid())
+        return false;
+    if (makeWritable)
+        setWritableRecursive(folder.filePath(candidate));
+    refreshTree();
+
+    list->setCurrentIndex(created);
+    tree->setFocus();
+    if (gnomeSession)
+        renameThread.start();
+    else
+        static_cast<QAbstractItemView *>(list)->edit(created);
+    return true;
+}
+
+void BaseFrame::startEditMode()
+{
+    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+    if (!selected.isEmpty())
+        static_cast<QAbstractItemView *>(list)->edit(selected.first());
+}
+
+void BaseFrame::zoomIn()
+{
+    for (int level : zoomLevels) {
+        if (level > zoomLevel)
+            return applyZoom(level);
+    }
+    applyZoom(zoomLevels.last());
+}
+
+void BaseFrame::zoomOut()
+{
+    for (auto level = zoomLevels.crbegin(); level != zoomLevels.crend(); ++level) {
+        if (*level < zoomLevel)
+            return applyZoom(*level);
+    }
+    applyZoom(zoomLevels.first());
+}
+
+void BaseFrame::resetZoom()
+{
+    applyZoom(defaultZoom);
+}
+
+void BaseFrame::applyZoom(int level)
+{
+    zoomLevel = level;
+    const int edge = iconEdgeOf(level);
+    setIconSize(edge, edge);
+}
+
+void BaseFrame::setIconSize(int width, int height)
+{
+    list->setIconSize(QSize(width, height));
+    list->setGridSize(QSize(width + gridMargin, height + gridMargin));
+    LayoutSettings::instance()->setValue(QLatin1String(zoomKey()), zoomLevel);
+}
+
+void BaseFrame::arrange(int column)
+{
+    if (column < 0 || column > 3)
+        return;
+    arrangeBy = column;
+    listModel->sort(column, Qt::AscendingOrder);
+}
+
+void BaseFrame::refreshTree()
+{
+    const QModelIndex current = tree->currentIndex();
+    if (current.isValid())
+        treeModel->refresh(current);
+}
+
+void BaseFrame::refreshTree(const QModelIndex &topLeft, const QModelIndex &)
+{
+    if (listModel->data(topLeft, VideoModel::DirectoryRole).toBool())
+        refreshTree();
+}
+
+void BaseFrame::treeExpanded(const QModelIndex &index)
+{
+    if (index.isValid())
+        treeModel->expand(index);
+}
+
+void BaseFrame::setCurrentCutIndex()
+{
+    cutIndex = tree->currentIndex();
+}
+
+void BaseFrame::setCutFilesSlot(const QVector<QString> &files)
+{
+    cutFiles = files;
+}
+
+void BaseFrame::resetCurrentCutIndex()
+{
+    cutIndex = QPersistentModelIndex();
+}
+
+void BaseFrame::refreshBrowserTreeSlotGnome()
+{
+    treeModel->refresh(cutIndex);
+    // A pasted file may have replaced one of the same name, whose thumbnail
+    // the list still holds.
+    listModel->restartThumbnails();
+}
+
+void BaseFrame::doDrop(const QFileInfoList &files, const QString &targetDir)
+{
+    emit SignalDoDrop(files, side, targetDir);
+}

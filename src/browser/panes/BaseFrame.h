@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "base/BrowserMode.h"
+#include "browser/plugins/RenameThread.h"
+#include "browser/plugins/ShellPlugin.h"
+
+#include <QFileInfoList>
+#include <QPersistentModelIndex>
+#include <QPointer>
+#include <QVector>
+#include <QWidget>
+
+class BrowserTreeModel;
+class BrowserTreeView;
+class QItemSelection;
+class QSplitter;
+class QVideoList;
+class VideoModel;
+
+// One side of the media sync window: the folder tree on the left and the
+// category-filtered file list of the tree's current folder on the right.
+// HostFrame and ExternalDeviceFrame only fix the side.
+//
+// The pane keeps its list's zoom and arrangement in the layout settings,
+// creates folders and opens files, and reports its list selection and the
+// drops on its list to the window.
+//
+// A right click on the list shows the desktop's context menu through its
+// plug-in (KDE 4 or GNOME, opened on first use and closed with the pane);
+// the code the menu returns tells the pane what to refresh or remember.
+class BaseFrame : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Zoom levels in percent, smallest first; the icon edge is level × 64 / 100.
+    static const QVector<int> zoomLevels;
+
+    explicit BaseFrame(BrowserMode side, QWidget *parent = nullptr);
+    ~BaseFrame() override;
+
+    BrowserMode browserMode() const { return side; }
+    BrowserTreeModel *browserTreeModel() const { return treeModel; }
+    BrowserTreeView *treeView() const { return tree; }
+    QVideoList *listView() const;
+    VideoModel *listViewModel() const { return listModel; }
+
+    // The folder the list shows; empty on "My computer" and the device label.
+    QString currentPath() const;
+    // One entry per selected row, in selection order.
+    QFileInfoList selectedFiles() const;
+    // Removes files in order and stops at the first failure; false for an
+    // empty list or a failed removal.
+    bool deleteFiles(const QFileInfoList &files);
+    // Creates name, or name followed by " 1", " 2", ... when that exists, in
+    // the current folder and starts renaming it. With makeWritable every
+    // user may write into it.
+    bool createFolder(const QString &name, bool makeWritable);
+
+    int zoom() const { return zoomLevel; }
+    int arrangement() const { return arrangeBy; }
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
+    // Sorts the list by a column (0 name, 1 size, 2 type, 3 date).
+    void arrange(int column);
+    void setIconSize(int width, int height);
+
+    // The tree folder files were last cut from (invalid when there is none,
+    // or when the tree no longer holds it) and the files cut there.
+    QModelIndex cutFolder() const { return cutIndex; }
+    QVector<QString> cutPaths() const { return cutFiles; }
+    // The code the GNOME menu last returned, -1 before any.
+    int menuCode() const { return lastMenuCode; }
+
+signals:
+    void BrowserSelectionChanged(const QFileInfoList &fileIndexList, BrowserMode browserMode);
+    void SignalDoDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, const QString &targetDir);
+
+public slots:
+    void SelectBrowserRow(const QModelIndex &index);
+    void SelectMode(FileBrowserMode mode);
+    void launchFile(const QModelIndex &index);
+    void listContextMenu(const QPoint &pos);
+    void ViewSelectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
+    void treeExpanded(const QModelIndex &index);
+    void refreshTree();
+    void refreshTree(const QModelIndex &topLeft, const QModelIndex &bottomRight);
+    void setCurrentCutIndex();
+    void setCutFilesSlot(const QVector<QString> &files);
+    void resetCurrentCutIndex();
+    // After a KDE paste: watches the cut files leave their folder.
+    void refreshBrowserTreeSlot(const QVector<QString> &paths);
+    void refreshBrowserTreeSlotGnome();
+    void startEditMode();
+    void doDrop(const QFileInfoList &files, const QString &targetDir);
+
+private:
+    void buildTree();
+    void buildList();
+    void connectViews();
+    void readLayoutSettings();
+    void applyZoom(int level);
+    const char *zoomKey() const;
+    QModelIndex categoryRow(FileBrowserMode mode) const;
+    void openFolderFromList(const QFileInfo &folder);
+    static void openFile(const QString &path);
+    void openWithKde(const QString &path);
+    static void showKde3Message();
+    void runKdeMenu(const QPoint &global, const QVector<QString> &paths, bool onItems);
+    void runGnomeMenu(const QPoint &global, const QVector<QString> &paths, bool onItems);
+    void actOnKdeCode(qint32 code, const QVector<QString> &paths);
+    void actOnGnomeCode(int code);
+
+    BrowserTreeModel *treeModel = nullptr;
+    QSplitter *splitter = nullptr;
+    BrowserTreeView *tree = nullptr;
+    // A plug-in's menu may take the list with it.
+    QPointer<QVideoList> list;
+    VideoModel *listModel = nullptr;
+    BrowserMode side;
+    int mode = MovieMode;
+    // Persistent: the tree lists folders again, deleting their rows' nodes,
+    // long before a paste check reports this row.
+    QPersistentModelIndex cutIndex;
+    QVector<QString> cutFiles;
+    int zoomLevel = 100;
+    int arrangeBy = 0;
+    int lastMenuCode = -1;
+    // The desktop's context-menu libraries, opened on first use of a menu.
+    ShellPlugin kdePlugin { ShellPlugin::Kde };
+    ShellPlugin gtkPlugin { ShellPlugin::Gnome };
+    // The last menu the KDE plug-in handed back.
+    QPointer<QWidget> popupMenu;
+    RenameThread renameThread;
+};

@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The pane's side of the desktop context-menu plug-ins: the list's context
+// menu, the codes the menus return, and opening files under KDE.
+#include "browser/panes/BaseFrame.h"
+
+#include "base/LayoutSettings.h"
+#include "base/SessionFlags.h"
+#include "browser/plugins/VerifyPasteDone.h"
+#include "browser/views/BrowserTreeModel.h"
+#include "browser/views/BrowserTreeView.h"
+#include "browser/views/CategoryFilterModel.h"
+#include "browser/views/QVideoList.h"
+#include "plugins/ShellMenuApi.h"
+#include "widgets/MessageBox.h"
+
+namespace {
+
+// Codes of the GNOME menu besides the arrangement columns 0 to 3.
+enum GnomeMenuCode {
+    ZoomInCode = 10,
+    ZoomOutCode = 11,
+    NormalSizeCode = 12,
+    NewFolderCode = 13,
+    RenameCode = 20,
+    LinkMadeCode = 30,
+    PasteDoneCode = 50,
+    CutCode = 51,
+};
+
+} // namespace
+
+void BaseFrame::listContextMenu(const QPoint &pos)
+{
+    const QModelIndex item = list->indexAt(pos);
+    QVector<QString> paths { list->folderPath() };
+    if (item.isValid()) {
+        paths = list->selectedPaths();
+        // Right-clicking an item selects it; a menu asked for by other means
+        // still gets the item under the cursor.
+        if (list->selectionWasEmpty())
+            paths = { CategoryFilterModel::filePath(item) };
+    }
+    if (kde3Session)
+        return showKde3Message();
+    const QPoint global = list->viewport()->mapToGlobal(pos);
+    if (kde4Session)
+        runKdeMenu(global, paths, item.isValid());
+    else if (gnomeSession)
+        runGnomeMenu(global, paths, item.isValid());
+}
+
+void BaseFrame::showKde3Message()
+{
+    MessageBox box(QMessageBox::Information, tr("IDS_KDE3"), QMessageBox::Ok);
+    box.setWindowTitle(QString());
+    box.exec();
+}
+
+void BaseFrame::runKdeMenu(const QPoint &global, const QVector<QString> &paths, bool onItems)
+{
+    if (!kdePlugin.open())
+        return;
+    const auto show = kdePlugin.resolve<ShellMenuApi::KdeShowContextMenu>("KDEshowContextMenu");
+    if (!show)
+        return;
+    // The menu runs its own event loop, in which the window may go.
+    const QPointer<QVideoList> guard(list);
+    QWidget *menu = nullptr;
+    const qint32 code = show(global, paths, onItems, &menu);
+    if (!guard)
+        return;
+    popupMenu = menu;
+    actOnKdeCode(code, paths);
+}
+
+void BaseFrame::actOnKdeCode(qint32 code, const QVector<QString> &paths)
+{
+    switch (code) {
+    case ShellMenuApi::kdeCut:
+        cutIndex = tree->currentIndex();
+        cutFiles = paths;
+        break;
+    case ShellMenuApi::kdeCopy:
+        cutIndex = QPersistentModelIndex();
+        break;
+    case ShellMenuApi::kdePaste:
+        refreshBrowserTreeSlot(paths);
+        break;
+    default:
+        // Rename, trash, delete and properties were carried out by the plug-in.
+        break;
+    }
+}
+
+void BaseFrame::runGnomeMenu(const QPoint &global, const QVector<QString> &paths, bool onItems)
+{
+    if (!gtkPlugin.open())
+        return;
+    const auto show = gtkPlugin.resolve<ShellMenuApi::ShowGtkShellMenu>("ShowGtkShellMenu");
+    if (!show)
+        return;
+    const QPointer<QVideoList> guard(list);
+    const QSize icon = list->iconSize();
+    const int code
+        = show(global.x(), global.y(), paths, onItems, arrangeBy, icon.width(), icon.height(), list);
+    if (!guard)
+        return;
+    lastMenuCode = code;
+    actOnGnomeCode(code);
+    if (!guard)
+        return;
+    refreshTree();
+    LayoutSettings::instance()->setValue(
+        QLatin1String(side == HostMode ? LayoutSettings::leftArrangeBy : LayoutSettings::rightArrangeBy),
+        arrangeBy);
+}
+
+void BaseFrame::actOnGnomeCode(int code)
+{
+    const bool hasSelection = !list->selectionModel()->selectedIndexes().isEmpty();
+    switch (code) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+        return arrange(code);
+    case ZoomInCode:
+        return zoomIn();
+    case ZoomOutCode:
+        return zoomOut();
+    case NormalSizeCode:
+        return resetZoom();
+    case NewFolderCode:
+        createFolder(tr("IDS_FOLDER"), false);
+        return;
+    case RenameCode:
+        if (hasSelection)
+            list->editFirstSelected(this);
+        return;
+    case LinkMadeCode:
+        if (hasSelection)
+            refreshTree();
+        return;
+    case PasteDoneCode:
+        if (cutIndex.isValid())
+            treeModel->refresh(cutIndex);
+        return;
+    case CutCode:
+        cutIndex = tree->currentIndex();
+        return;
+    default:
+        return;
+    }
+}
+
+void BaseFrame::refreshBrowserTreeSlot(const QVector<QString> &paths)
+{
+    if (!cutIndex.isValid() || cutIndex.data().toString().isEmpty() || paths.isEmpty())
+        return;
+    auto *verifier = new VerifyPasteDone(cutFiles, cutIndex, this);
+    // Reported in this thread: a queued index could outlive its row.
+    connect(verifier, &VerifyPasteDone::done, treeModel,
+        qOverload<const QModelIndex &>(&BrowserTreeModel::refresh));
+    connect(verifier, &QThread::finished, verifier, &QObject::deleteLater);
+    verifier->start();
+}
+
+void BaseFrame::openWithKde(const QString &path)
+{
+    if (!kdePlugin.open())
+        return;
+    if (const auto open = kdePlugin.resolve<ShellMenuApi::KdeOpenFile>("KDEopen_file")) {
+        QString copy = path;
+        open(copy, this);
+    }
+}

@@ -1,0 +1,376 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "browser/panes/Browser.h"
+
+#include "bookmarks/ExternalDeviceBookmarkBrowser.h"
+#include "bookmarks/HostBookmarkBrowser.h"
+#include "browser/panes/ExternalDeviceFrame.h"
+#include "browser/panes/HostFrame.h"
+#include "engine/TL09Engine.h"
+#include "widgets/Button.h"
+#include "widgets/MessageBox.h"
+#include "widgets/SkinStyle.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QShowEvent>
+#include <QSysInfo>
+#include <QVBoxLayout>
+
+namespace {
+
+const int tabTextOffsetX = 23;
+const int tabTextOffsetY = -5;
+const int tabPointSize = 9;
+const int titlePointSize = 10;
+const QColor titleColour(28, 79, 143);
+
+// Tabs have no disabled look: they are never disabled.
+void skinTab(Button *tab, const char *up, const char *hover, const char *down)
+{
+    tab->setStateImages(
+        skinImage(QLatin1String(up)), skinImage(QLatin1String(hover)), skinImage(QLatin1String(down)));
+    tab->setTextOffset(tabTextOffsetX, tabTextOffsetY);
+}
+
+void skinStateButton(
+    Button *button, const char *normal, const char *hover, const char *pressed, const char *disabled)
+{
+    button->setStateImages(skinImage(QLatin1String(normal)), skinImage(QLatin1String(hover)),
+        skinImage(QLatin1String(pressed)), skinImage(QLatin1String(disabled)));
+}
+
+Button *namedButton(const char *name, const QSize &size, QWidget *parent)
+{
+    auto *button = new Button(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFlat(true);
+    button->setFixedSize(size);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+Button *tabButton(const char *name, QWidget *parent)
+{
+    Button *tab = namedButton(name, QSize(164, 38), parent);
+    tab->setCheckable(true);
+    tab->setAutoExclusive(true);
+    tab->setFont(skinFont(tabPointSize, QFont::Bold));
+    return tab;
+}
+
+QLabel *titleLabel(const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(skinFont(titlePointSize, QFont::Bold));
+    setSkinTextColour(label, titleColour);
+    return label;
+}
+
+} // namespace
+
+Browser::Browser(QWidget *parent)
+    : ResizableWindow(parent)
+{
+    buildForm();
+    setAttribute(Qt::WA_DontCreateNativeAncestors);
+    skinButtons();
+    _pictureTabPushButton->setChecked(true);
+    translateTexts();
+    connectForm();
+    _copy2ExternalDevice->setEnabled(false);
+    _copy2Host->setEnabled(false);
+    _OpaloRemovePushButton->setEnabled(false);
+    // Nothing in the program offers the Bookmarks tab.
+    _urlTabPushButton->hide();
+}
+
+void Browser::buildForm()
+{
+    setObjectName(QStringLiteral("Browser"));
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(12, 6, 12, 12);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    grid->addLayout(buildTabRow(), 0, 0, 1, 3);
+
+    _myComputerLabel = titleLabel("_myComputerLabel", this);
+    grid->addWidget(_myComputerLabel, 1, 0);
+    _boomarkBrowserLeft = new HostBookmarkBrowser(this);
+    _boomarkBrowserLeft->setObjectName(QStringLiteral("_boomarkBrowserLeft"));
+    _boomarkBrowserLeft->hide();
+    grid->addWidget(_boomarkBrowserLeft, 2, 0, 2, 1);
+    _hostFrame = new HostFrame(this);
+    grid->addWidget(_hostFrame, 2, 0, 2, 1);
+
+    grid->addLayout(buildArrowColumn(), 2, 1);
+
+    label_4 = titleLabel("label_4", this);
+    grid->addWidget(label_4, 1, 2);
+    grid->addLayout(buildDeviceColumn(), 2, 2, 2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(2, 1);
+}
+
+QLayout *Browser::buildTabRow()
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(2);
+    _pictureTabPushButton = tabButton("_pictureTabPushButton", this);
+    _musicTabPushButton = tabButton("_musicTabPushButton", this);
+    _videoTabPushButton = tabButton("_videoTabPushButton", this);
+    _documentsTabPushButton = tabButton("_documentsTabPushButton", this);
+    _urlTabPushButton = tabButton("_urlTabPushButton", this);
+    for (Button *tab : { _pictureTabPushButton, _musicTabPushButton, _videoTabPushButton,
+             _documentsTabPushButton, _urlTabPushButton })
+        row->addWidget(tab);
+    row->addStretch();
+    return row;
+}
+
+QLayout *Browser::buildArrowColumn()
+{
+    auto *column = new QVBoxLayout;
+    column->addStretch();
+    _copy2ExternalDevice = namedButton("_copy2ExternalDevice", QSize(44, 44), this);
+    _copy2Host = namedButton("_copy2Host", QSize(44, 44), this);
+    column->addWidget(_copy2ExternalDevice);
+    column->addSpacing(12);
+    column->addWidget(_copy2Host);
+    column->addStretch();
+    return column;
+}
+
+QLayout *Browser::buildDeviceColumn()
+{
+    auto *column = new QVBoxLayout;
+    column->setSpacing(4);
+    _boomarkBrowserRight = new ExternalDeviceBookmarkBrowser(this);
+    _boomarkBrowserRight->setObjectName(QStringLiteral("_boomarkBrowserRight"));
+    _boomarkBrowserRight->hide();
+    column->addWidget(_boomarkBrowserRight, 1);
+    _targetFrame = new ExternalDeviceFrame(this);
+    column->addWidget(_targetFrame, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    _OpaloAddPushButton = namedButton("_OpaloAddPushButton", QSize(34, 34), this);
+    _OpaloRemovePushButton = namedButton("_OpaloRemovePushButton", QSize(34, 34), this);
+    buttons->addWidget(_OpaloAddPushButton);
+    buttons->addWidget(_OpaloRemovePushButton);
+    column->addLayout(buttons);
+    return column;
+}
+
+void Browser::skinButtons()
+{
+    skinTab(_pictureTabPushButton, ":/skin/res/pictures_up.png", ":/skin/res/pictures_hover.png",
+        ":/skin/res/pictures_down.png");
+    skinTab(_musicTabPushButton, ":/skin/res/music_up.png", ":/skin/res/music_hover.png",
+        ":/skin/res/music_down.png");
+    skinTab(_videoTabPushButton, ":/skin/res/movie_up.png", ":/skin/res/movie_hover.png",
+        ":/skin/res/movie_down.png");
+    skinTab(_documentsTabPushButton, ":/skin/res/doc_up.png", ":/skin/res/doc_hover.png",
+        ":/skin/res/doc_down.png");
+    skinTab(_urlTabPushButton, ":/skin/res/favorites_up.png", ":/skin/res/favorites_hover.png",
+        ":/skin/res/favorites_down.png");
+    skinStateButton(_copy2ExternalDevice, ":/skin/res/right_arrow.png", ":/skin/res/right_arrow_hover.png",
+        ":/skin/res/right_arrow_pressed.png", ":/skin/res/right_arrow_disabled.png");
+    skinStateButton(_copy2Host, ":/skin/res/left_arrow.png", ":/skin/res/left_arrow_hover.png",
+        ":/skin/res/left_arrow_pressed.png", ":/skin/res/left_arrow_disabled.png");
+    skinStateButton(_OpaloAddPushButton, ":/skin/res/add_normal.png", ":/skin/res/add_hover.png",
+        ":/skin/res/add_pressed.png", ":/skin/res/add_disabled.png");
+    skinStateButton(_OpaloRemovePushButton, ":/skin/res/remove_normal.png", ":/skin/res/remove_hover.png",
+        ":/skin/res/remove_pressed.png", ":/skin/res/remove_disabled.png");
+    const QImage skin = skinImage(QStringLiteral(":/skin/res/media_bg.png"));
+    setSkin(skin, skin.width() / 2, skin.height() / 2, 10, 10);
+}
+
+void Browser::translateTexts()
+{
+    setWindowTitle(QStringLiteral("Form"));
+    _pictureTabPushButton->setText(tr("IDS_PICTURES"));
+    _musicTabPushButton->setText(tr("IDS_MUSIC"));
+    _videoTabPushButton->setText(tr("IDS_VIDEO"));
+    _documentsTabPushButton->setText(tr("IDS_OFFICE"));
+    _urlTabPushButton->setText(tr("IDS_URL"));
+    _copy2ExternalDevice->setToolTip(tr("IDS_UPLOAD_TIP"));
+    _copy2ExternalDevice->setStatusTip(tr("IDS_UPLOAD_TIP"));
+    _copy2Host->setToolTip(tr("IDS_DOWNLOAD_TIP"));
+    _copy2Host->setStatusTip(tr("IDS_DOWNLOAD_TIP"));
+    _myComputerLabel->setText(targetName(HostMode));
+    if (TL09Engine::instance()->deviceModel().isEmpty()) {
+        QString title = tr("IDS_MY_OPALO");
+        title.chop(4);
+        label_4->setText(title.trimmed());
+    } else {
+        label_4->setText(targetName(ExternalDeviceMode));
+    }
+}
+
+QString Browser::targetName(BrowserMode target) const
+{
+    if (target == HostMode)
+        return tr("IDS_MY_COMPUTER").arg(QSysInfo::machineHostName());
+    return tr("IDS_MY_OPALO").arg(QLatin1String("OPALO ") + TL09Engine::instance()->deviceModel());
+}
+
+void Browser::connectForm()
+{
+    connect(_videoTabPushButton, &QPushButton::clicked, this, &Browser::setMovieMode);
+    connect(_pictureTabPushButton, &QPushButton::clicked, this, &Browser::setPicturesMode);
+    connect(_musicTabPushButton, &QPushButton::clicked, this, &Browser::setMusicMode);
+    connect(_documentsTabPushButton, &QPushButton::clicked, this, &Browser::setDocumentsMode);
+    connect(_urlTabPushButton, &QPushButton::clicked, this, &Browser::setURLMode);
+    connect(_copy2ExternalDevice, &QPushButton::clicked, this, &Browser::arrowToDevice);
+    connect(_copy2Host, &QPushButton::clicked, this, &Browser::arrowToHost);
+    for (BaseFrame *frame :
+        { static_cast<BaseFrame *>(_hostFrame), static_cast<BaseFrame *>(_targetFrame) }) {
+        connect(frame, &BaseFrame::BrowserSelectionChanged, this, &Browser::receiveBrowserSelectionChanged);
+        connect(frame, &BaseFrame::SignalDoDrop, this, &Browser::doDrop);
+    }
+    connect(_OpaloAddPushButton, &QPushButton::clicked, this, &Browser::CreateDirInOpalo);
+    connect(_OpaloRemovePushButton, &QPushButton::clicked, this, &Browser::DeleteFromOpalo);
+    connect(this, &Browser::LeftBrowserSelectionChanged, this, &Browser::CheckHostButtons);
+    connect(this, &Browser::RightBrowserSelectionChanged, this, &Browser::CheckTargetButtons);
+    connect(TL09Engine::instance(), &TL09Engine::showDialog, this, &Browser::showDialog);
+    connectBookmarkPanes();
+    connect(TL09Engine::instance(), &TL09Engine::askBeforeCopy, this, &Browser::askBeforeCopy);
+}
+
+void Browser::showEvent(QShowEvent *event)
+{
+    ResizableWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    _pictureTabPushButton->setChecked(true);
+    setPicturesMode();
+}
+
+void Browser::setDocumentsMode()
+{
+    setFileMode(DocumentsMode);
+}
+
+void Browser::setMovieMode()
+{
+    setFileMode(MovieMode);
+}
+
+void Browser::setPicturesMode()
+{
+    setFileMode(PicturesMode);
+}
+
+void Browser::setMusicMode()
+{
+    setFileMode(MusicMode);
+}
+
+void Browser::setFileMode(FileBrowserMode mode)
+{
+    setUpdatesEnabled(false);
+    urlMode = false;
+    _boomarkBrowserLeft->hide();
+    _boomarkBrowserRight->hide();
+    _hostFrame->show();
+    _targetFrame->show();
+    _hostFrame->SelectMode(mode);
+    _targetFrame->SelectMode(mode);
+    TL09Engine::instance()->category = mode;
+    setUpdatesEnabled(true);
+}
+
+void Browser::CheckHostButtons(bool sourceValid, bool destValid)
+{
+    _copy2ExternalDevice->setEnabled(sourceValid && destValid);
+}
+
+void Browser::CheckTargetButtons(bool sourceValid, bool destValid)
+{
+    _copy2Host->setEnabled(sourceValid && destValid);
+    _OpaloRemovePushButton->setEnabled(sourceValid);
+    _OpaloAddPushButton->setEnabled(destValid);
+}
+
+void Browser::receiveBrowserSelectionChanged(const QFileInfoList &files, BrowserMode mode)
+{
+    const bool hostShown = !_hostFrame->currentPath().isEmpty();
+    const bool deviceShown = !_targetFrame->currentPath().isEmpty();
+    const bool hasFiles = !files.isEmpty();
+    _OpaloAddPushButton->setEnabled(deviceShown);
+    if (!hostShown) {
+        CheckTargetButtons(false, false);
+    } else if (mode == HostMode) {
+        CheckHostButtons(hasFiles, deviceShown);
+        CheckTargetButtons(deviceHasSelection, true);
+        hostHasSelection = hasFiles;
+    }
+    if (!deviceShown) {
+        CheckHostButtons(false, false);
+    } else if (mode == ExternalDeviceMode) {
+        CheckTargetButtons(hasFiles, hostShown);
+        CheckHostButtons(hostHasSelection, true);
+        deviceHasSelection = hasFiles;
+    }
+}
+
+int Browser::runBox(MessageBox *box)
+{
+    activeMessageBox = box;
+    // A window given up while the box runs deletes the box with itself.
+    const QPointer<MessageBox> alive(box);
+    const int answer = box->exec();
+    delete alive;
+    return answer;
+}
+
+void Browser::showError(const char *key)
+{
+    runBox(new MessageBox(QMessageBox::Critical, tr(key), QMessageBox::Ok, this));
+}
+
+void Browser::CreateDirInOpalo()
+{
+    if (urlMode) {
+        if (!_boomarkBrowserRight->createFolder())
+            showError(QT_TR_NOOP("IDS_ERROR_CREATING_DIRECTORY"));
+        return;
+    }
+    const QString folder = _targetFrame->currentPath();
+    if (folder.isEmpty() || !QDir(folder).exists())
+        return;
+    if (!_targetFrame->createFolder(tr("IDS_FOLDER"), true))
+        showError(QT_TR_NOOP("IDS_ERROR_CREATING_DIRECTORY"));
+}
+
+void Browser::DeleteFromOpalo()
+{
+    if (urlMode) {
+        if (!_boomarkBrowserRight->deleteSelected())
+            showError(QT_TR_NOOP("IDS_DELETE_ERROR"));
+        return;
+    }
+    const QFileInfoList files = _targetFrame->selectedFiles();
+    if (files.isEmpty())
+        return;
+    const QPointer<Browser> alive(this);
+    const int answer = runBox(new MessageBox(
+        QMessageBox::Question, tr("IDS_CONFIRM_DELETE"), QMessageBox::Yes | QMessageBox::No, this));
+    if (!alive || answer != QMessageBox::Yes)
+        return;
+    if (!_targetFrame->deleteFiles(files))
+        showError(QT_TR_NOOP("IDS_DELETE_ERROR"));
+    TL09Engine::instance()->startDataCollection();
+}
+
+void Browser::dismissDialog()
+{
+    if (!activeMessageBox)
+        return;
+    activeMessageBox->reject();
+    activeMessageBox->close();
+}

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "base/BrowserMode.h"
+#include "base/CopyDlg.h"
+#include "widgets/ResizableWindow.h"
+
+#include <QFileInfoList>
+#include <QItemSelection>
+#include <QPointer>
+
+#include <functional>
+
+class BaseFrame;
+class Button;
+class ExternalDeviceBookmarkBrowser;
+class ExternalDeviceFrame;
+class HostBookmarkBrowser;
+class HostFrame;
+class MessageBox;
+class QLabel;
+class QMessageBox;
+
+// The media sync window: category tabs over the PC's pane and the device's
+// pane, arrows between them to copy the selection across, and buttons to
+// create a folder on the device or delete the selected device files. In the
+// Bookmarks category the same arrows and buttons work on the two bookmark
+// panes instead; nothing shows that tab, but its panes are loaded after
+// every data collection all the same.
+//
+// The copy and delete buttons are enabled only while the selection and the
+// destination allow the operation. Every box the window shows is kept as
+// activeMessageBox while it runs, so that the main window can dismiss it
+// when the device goes away.
+class Browser : public ResizableWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Browser(QWidget *parent = nullptr);
+
+    // Rejects and closes the message box the window is showing, if any.
+    void dismissDialog();
+
+    HostFrame *hostFrame() const { return _hostFrame; }
+    ExternalDeviceFrame *deviceFrame() const { return _targetFrame; }
+    HostBookmarkBrowser *hostBookmarkBrowser() const { return _boomarkBrowserLeft; }
+    ExternalDeviceBookmarkBrowser *deviceBookmarkBrowser() const { return _boomarkBrowserRight; }
+
+signals:
+    void LeftBrowserSelectionChanged(bool sourceValid, bool destValid);
+    void RightBrowserSelectionChanged(bool sourceValid, bool destValid);
+
+public slots:
+    void setDocumentsMode();
+    void setMovieMode();
+    void setPicturesMode();
+    void setMusicMode();
+    void setURLMode();
+    void copy2ExternalDevice();
+    void copy2Host();
+    void CheckTargetButtons(bool sourceValid, bool destValid);
+    void CheckHostButtons(bool sourceValid, bool destValid);
+    void DeleteFromOpalo();
+    void CreateDirInOpalo();
+    void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
+    void updateBookmarkBrowserLeftArrow();
+    void updateBookmarkBrowserRightArrow();
+    void askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
+    void receiveBrowserSelectionChanged(const QFileInfoList &files, BrowserMode mode);
+    void LeftBrowserListViewSelectionChanged(
+        const QItemSelection &selected, const QItemSelection &deselected);
+    void RightBrowserListViewSelectionChanged(
+        const QItemSelection &selected, const QItemSelection &deselected);
+    void LeftBrowserTreeViewSelectionChanged(
+        const QItemSelection &selected, const QItemSelection &deselected);
+    void RightBrowserTreeViewSelectionChanged(
+        const QItemSelection &selected, const QItemSelection &deselected);
+    void doDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, const QString &targetDir);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildForm();
+    QLayout *buildTabRow();
+    QLayout *buildArrowColumn();
+    QLayout *buildDeviceColumn();
+    void skinButtons();
+    void translateTexts();
+    void connectForm();
+    void connectBookmarkPanes();
+    void setFileMode(FileBrowserMode mode);
+
+    // The arrows copy files, or bookmarks in the Bookmarks category.
+    void arrowToDevice();
+    void arrowToHost();
+    void copyBookmarksToDevice();
+    void copyBookmarksToHost();
+
+    // Runs box as the active message box, deletes it and returns its answer.
+    // The window may be gone when it returns: the caller checks before it
+    // touches the window again.
+    int runBox(MessageBox *box);
+    void showError(const char *key);
+
+    // Copies after the user's confirmation, then refreshes the destination
+    // pane and selects what arrived there.
+    void copyAcross(const QFileInfoList &files, BrowserMode target, const QString &destDir);
+    // False when the window went away during the copy.
+    bool transferFiles(const QFileInfoList &files, BrowserMode target, const QString &destDir);
+    bool runCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir);
+    // Shows the progress of the copy that start starts, until it ends or is
+    // cancelled; false when the window went away meanwhile.
+    bool followCopy(const std::function<bool()> &start, bool *started);
+    // Reports what the last copy did not bring; true when the user asks to
+    // retry.
+    bool reportFailures();
+    void setThumbnailsEnabled(bool enabled);
+    void selectArrived(BaseFrame *pane, const QFileInfoList &files, const QString &destDir);
+    BaseFrame *pane(BrowserMode side) const;
+    QString targetName(BrowserMode target) const;
+
+    Button *_pictureTabPushButton = nullptr;
+    Button *_musicTabPushButton = nullptr;
+    Button *_videoTabPushButton = nullptr;
+    Button *_documentsTabPushButton = nullptr;
+    Button *_urlTabPushButton = nullptr;
+    QLabel *_myComputerLabel = nullptr;
+    HostBookmarkBrowser *_boomarkBrowserLeft = nullptr;
+    HostFrame *_hostFrame = nullptr;
+    Button *_copy2ExternalDevice = nullptr;
+    Button *_copy2Host = nullptr;
+    QLabel *label_4 = nullptr;
+    Button *_OpaloAddPushButton = nullptr;
+    Button *_OpaloRemovePushButton = nullptr;
+    ExternalDeviceBookmarkBrowser *_boomarkBrowserRight = nullptr;
+    ExternalDeviceFrame *_targetFrame = nullptr;
+
+    QPointer<QMessageBox> activeMessageBox;
+    bool hostHasSelection = false;
+    bool deviceHasSelection = false;
+    bool urlMode = false;
+};

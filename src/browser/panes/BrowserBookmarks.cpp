@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The media sync window's Bookmarks category: its panes, the arrows' state
+// and the bookmark copies.
+#include "browser/panes/Browser.h"
+
+#include "bookmarks/BookmarkItem.h"
+#include "bookmarks/BookmarkTreeModel.h"
+#include "bookmarks/BookmarksListView.h"
+#include "bookmarks/Chrome.h"
+#include "bookmarks/ExternalDeviceBookmarkBrowser.h"
+#include "bookmarks/FilteredBrowserModel.h"
+#include "bookmarks/HostBookmarkBrowser.h"
+#include "browser/panes/ExternalDeviceFrame.h"
+#include "browser/panes/HostFrame.h"
+#include "widgets/MessageBox.h"
+
+#include <QItemSelectionModel>
+#include <QTreeView>
+
+void Browser::connectBookmarkPanes()
+{
+    connect(_boomarkBrowserLeft->listView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &Browser::LeftBrowserListViewSelectionChanged);
+    connect(_boomarkBrowserRight->listView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &Browser::RightBrowserListViewSelectionChanged);
+    connect(_boomarkBrowserLeft->treeView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &Browser::LeftBrowserTreeViewSelectionChanged);
+    connect(_boomarkBrowserRight->treeView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &Browser::RightBrowserTreeViewSelectionChanged);
+}
+
+void Browser::setURLMode()
+{
+    setUpdatesEnabled(false);
+    urlMode = true;
+    _hostFrame->hide();
+    _targetFrame->hide();
+    _boomarkBrowserLeft->show();
+    _boomarkBrowserRight->show();
+    setUpdatesEnabled(true);
+    updateBookmarkBrowserLeftArrow();
+    updateBookmarkBrowserRightArrow();
+}
+
+void Browser::LeftBrowserListViewSelectionChanged(const QItemSelection &, const QItemSelection &)
+{
+    updateBookmarkBrowserLeftArrow();
+}
+
+void Browser::RightBrowserTreeViewSelectionChanged(const QItemSelection &, const QItemSelection &)
+{
+    updateBookmarkBrowserLeftArrow();
+}
+
+void Browser::RightBrowserListViewSelectionChanged(const QItemSelection &, const QItemSelection &)
+{
+    updateBookmarkBrowserRightArrow();
+}
+
+void Browser::LeftBrowserTreeViewSelectionChanged(const QItemSelection &, const QItemSelection &)
+{
+    updateBookmarkBrowserRightArrow();
+}
+
+// The bookmark panes change their selection by themselves too (a reload, a
+// browser found running); outside their category that must not touch the
+// buttons the file panes use.
+void Browser::updateBookmarkBrowserLeftArrow()
+{
+    if (!urlMode)
+        return;
+    const bool sourceValid = _boomarkBrowserLeft->listView()->selectionModel()->hasSelection();
+    const QTreeView *tree = _boomarkBrowserRight->treeView();
+    const QModelIndex current = tree->currentIndex();
+    // Nothing may land directly under the device's own row.
+    const bool destValid = sourceValid && current.isValid() && current != tree->model()->index(0, 0);
+    emit LeftBrowserSelectionChanged(sourceValid, destValid);
+}
+
+void Browser::updateBookmarkBrowserRightArrow()
+{
+    if (!urlMode)
+        return;
+    const bool sourceValid = _boomarkBrowserRight->listView()->selectionModel()->hasSelection();
+    const QModelIndex current = _boomarkBrowserLeft->treeView()->currentIndex();
+    bool destValid = sourceValid && current.isValid();
+    if (destValid && !current.parent().isValid()) {
+        const QModelIndex row = _boomarkBrowserLeft->proxy()->mapToSource(current);
+        if (row.isValid()) {
+            const QString name = _boomarkBrowserLeft->model()->itemFromIndex(row)->title();
+            destValid = name != QLatin1String("Firefox") && name != QLatin1String("Chrome");
+        }
+    }
+    emit RightBrowserSelectionChanged(sourceValid, destValid);
+}
+
+void Browser::arrowToDevice()
+{
+    if (urlMode)
+        copyBookmarksToDevice();
+    else
+        copy2ExternalDevice();
+}
+
+void Browser::arrowToHost()
+{
+    if (urlMode)
+        copyBookmarksToHost();
+    else
+        copy2Host();
+}
+
+void Browser::copyBookmarksToDevice()
+{
+    if (!_boomarkBrowserRight->canReceive(*_boomarkBrowserLeft))
+        return;
+    if (!_boomarkBrowserRight->model()->chrome()->isBookmarksFileWritable()) {
+        runBox(new MessageBox(QMessageBox::Critical, tr("IDS_RIGHTS").arg(targetName(ExternalDeviceMode)),
+            QMessageBox::Ok, this));
+        return;
+    }
+    _boomarkBrowserRight->receiveCopies(*_boomarkBrowserLeft);
+}
+
+void Browser::copyBookmarksToHost()
+{
+    if (_boomarkBrowserLeft->canReceive(*_boomarkBrowserRight))
+        _boomarkBrowserLeft->receiveCopies(*_boomarkBrowserRight);
+}

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "browser/panes/CopyReport.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const int shownLines = 10;
+
+QMessageBox::StandardButtons buttonsFor(const CopyFailures &failures)
+{
+    const bool retriable = std::any_of(
+        failures.begin(), failures.end(), [](const CopyFailure &failure) { return failure.isRetriable(); });
+    return retriable ? QMessageBox::Retry | QMessageBox::Close : QMessageBox::Close;
+}
+
+QStringList linesOf(const CopyFailures &failures)
+{
+    QStringList lines;
+    for (const CopyFailure &failure : failures) {
+        lines << CopyReport::tr("IDS_REPORT_LINE")
+                     .arg(QFileInfo(failure.source).fileName(), CopyReport::reasonText(failure.reason));
+    }
+    return lines;
+}
+
+} // namespace
+
+CopyReport::CopyReport(const CopyFailures &failures, QWidget *parent)
+    : MessageBox(
+        QMessageBox::Warning, tr("IDS_COPY_REPORT").arg(failures.size()), buttonsFor(failures), parent)
+{
+    setObjectName(QStringLiteral("CopyReport"));
+    const QStringList lines = linesOf(failures);
+    setInformativeText(shortList(lines));
+    if (lines.size() > shownLines)
+        setDetailedText(lines.join(QLatin1Char('\n')));
+}
+
+QString CopyReport::shortList(const QStringList &lines)
+{
+    QString text = lines.mid(0, shownLines).join(QLatin1Char('\n'));
+    if (lines.size() > shownLines)
+        text += QLatin1Char('\n') + tr("IDS_AND_MORE").arg(lines.size() - shownLines);
+    return text;
+}
+
+QString CopyReport::reasonText(CopyOutcome reason)
+{
+    switch (reason) {
+    case CopyOutcome::ExistsKept:
+        return tr("IDS_REASON_EXISTS_KEPT");
+    case CopyOutcome::NoSpace:
+        return tr("IDS_REASON_NO_SPACE");
+    case CopyOutcome::NoRights:
+        return tr("IDS_REASON_NO_RIGHTS");
+    case CopyOutcome::NameNotAllowed:
+        return tr("IDS_REASON_NAME");
+    case CopyOutcome::TooLarge:
+        return tr("IDS_REASON_TOO_LARGE");
+    case CopyOutcome::ReadError:
+        return tr("IDS_REASON_READ_ERROR");
+    }
+    return QString();
+}

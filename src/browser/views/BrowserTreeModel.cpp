@@ -1,0 +1,530 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "browser/views/BrowserTreeModel.h"
+#include "base/DeviceState.h"
+#include "base/MediaCategories.h"
+#include "browser/views/IconProvider.h"
+#include "browser/views/QNodeItem.h"
+#include "browser/views/SubFolderProber.h"
+#include "engine/TL09Engine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
+
+#include <mntent.h>
+
+namespace {
+
+constexpr int columns = 2;
+
+QStringList &mountTableList()
+{
+    static QStringList paths { QStringLiteral("/etc/mnttab"), QStringLiteral("/etc/mtab") };
+    return paths;
+}
+
+bool isInside(const QString &path, const QString &folder)
+{
+    return path == folder || folder == QLatin1String("/") || path.startsWith(folder + QLatin1Char('/'));
+}
+
+// Nodes that stand for a whole side rather than a folder of their own.
+bool isLabel(const QNodeItem *node)
+{
+    return node->kind() == RootNode || node->kind() == LabelNode;
+}
+
+} // namespace
+
+BrowserTreeModel::BrowserTreeModel(BrowserMode side, QObject *parent)
+    : QAbstractItemModel(parent)
+    , m_side(side)
+    , m_root(std::make_unique<QNodeItem>(QFileInfo(), this, RootNode))
+    , m_prober(new SubFolderProber(this))
+{
+    connect(m_prober, &SubFolderProber::probed, this, &BrowserTreeModel::applyProbes);
+    m_probeStart.setSingleShot(true);
+    m_probeStart.setInterval(0);
+    connect(&m_probeStart, &QTimer::timeout, this, &BrowserTreeModel::startProbes);
+    if (side == ExternalDeviceMode)
+        buildDeviceTop();
+    else
+        buildHostTop();
+    appendMounts();
+    m_root->setPopulated(true);
+}
+
+BrowserTreeModel::~BrowserTreeModel()
+{
+    // No answer may arrive for the nodes about to go.
+    delete m_prober;
+}
+
+void BrowserTreeModel::setMountTables(const QStringList &paths)
+{
+    mountTableList() = paths;
+}
+
+QStringList BrowserTreeModel::mountTables()
+{
+    return mountTableList();
+}
+
+void BrowserTreeModel::buildHostTop()
+{
+    const QString text = tr("IDS_MY_COMPUTER");
+    auto *label = new QNodeItem(text, QFileInfo(text), this, LabelNode);
+    m_root->appendChild(label);
+    const QFileInfoList drives = QDir::drives();
+    for (const QFileInfo &drive : drives)
+        label->appendChild(new QNodeItem(drive, this, FolderNode));
+    label->setPopulated(true);
+    appendCategories(HostMode);
+}
+
+void BrowserTreeModel::buildDeviceTop()
+{
+    const QString text = deviceLabel();
+    auto *label = new QNodeItem(text, QFileInfo(text), this, LabelNode);
+    m_root->appendChild(label);
+    label->appendChild(new QNodeItem(QFileInfo(mountPoint()), this, FolderNode));
+    label->setPopulated(true);
+    appendCategories(ExternalDeviceMode);
+}
+
+QString BrowserTreeModel::deviceLabel() const
+{
+    const QString product = QStringLiteral("OPALO");
+    const QString model = TL09Engine::instance()->deviceModel();
+    return model.isEmpty() ? product : product + QLatin1Char(' ') + model;
+}
+
+void BrowserTreeModel::appendCategories(int side)
+{
+    m_root->appendChild(
+        new QNodeItem(QFileInfo(MediaCategories::folder(side, DocumentsMode)), this, DocumentsNode));
+    m_root->appendChild(
+        new QNodeItem(QFileInfo(MediaCategories::folder(side, PicturesMode)), this, PicturesNode));
+    m_root->appendChild(new QNodeItem(QFileInfo(MediaCategories::folder(side, MusicMode)), this, MusicNode));
+    const QString video = MediaCategories::folder(side, MovieMode);
+    if (side == ExternalDeviceMode || !video.isEmpty())
+        m_root->appendChild(new QNodeItem(QFileInfo(video), this, VideoNode));
+}
+
+void BrowserTreeModel::appendMounts()
+{
+    FILE *table = nullptr;
+    for (const QString &path : mountTableList()) {
+        table = setmntent(QFile::encodeName(path).constData(), "r");
+        if (table)
+            break;
+    }
+    if (!table)
+        return;
+    while (const mntent *entry = getmntent(table)) {
+        // Volumes mounted for a user carry the option uid=; an option that
+        // merely ends in it, such as resuid= of the root file system, does not count.
+        if (!hasmntopt(entry, "uid"))
+            continue;
+        const QString dir = QFile::decodeName(entry->mnt_dir);
+        const QString name = dir.mid(dir.lastIndexOf(QLatin1Char('/')) + 1);
+        m_root->appendChild(new QNodeItem(name, QFileInfo(dir), this, MountNode));
+    }
+    endmntent(table);
+}
+
+QNodeItem *BrowserTreeModel::nodeFromIndex(const QModelIndex &index) const
+{
+    if (index.isValid() && index.internalPointer())
+        return static_cast<QNodeItem *>(index.internalPointer());
+    return m_root.get();
+}
+
+QModelIndex BrowserTreeModel::indexOfNode(QNodeItem *node) const
+{
+    if (!node || node == m_root.get())
+        return QModelIndex();
+    return createIndex(node->row(), 0, node);
+}
+
+QModelIndex BrowserTreeModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (column < 0 || column >= columns || parent.column() > 0)
+        return QModelIndex();
+    QNodeItem *node = nodeFromIndex(parent);
+    node->populate();
+    QNodeItem *child = node->child(row);
+    return child ? createIndex(row, column, child) : QModelIndex();
+}
+
+QModelIndex BrowserTreeModel::parent(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return QModelIndex();
+    return indexOfNode(nodeFromIndex(index)->parentNode());
+}
+
+int BrowserTreeModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.column() > 0)
+        return 0;
+    QNodeItem *node = nodeFromIndex(parent);
+    // Listing before the first count is not a change any view could have
+    // seen, so it needs no signal.
+    node->populate();
+    return node->childCount();
+}
+
+int BrowserTreeModel::columnCount(const QModelIndex &) const
+{
+    return columns;
+}
+
+bool BrowserTreeModel::hasChildren(const QModelIndex &parent) const
+{
+    if (!parent.isValid())
+        return true;
+    if (parent.column() > 0)
+        return false;
+    return nodeFromIndex(parent)->hasChildren();
+}
+
+QVariant BrowserTreeModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return QVariant();
+    QNodeItem *node = nodeFromIndex(index);
+    const QFileInfo &info = node->fileInfo();
+    switch (role) {
+    case Qt::ToolTipRole:
+    case FullPathRole:
+        return node->kind() == LabelNode ? node->name() : node->fullPath();
+    case Qt::DecorationRole:
+        return index.column() == 0 ? QVariant(node->icon(*IconProvider::shared())) : QVariant();
+    case FileNameRole:
+        if (node->isFileSystemRoot())
+            return info.absoluteFilePath();
+        return info.isSymLink() ? QFileInfo(info.symLinkTarget()).fileName() : info.fileName();
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        if (index.column() != 0)
+            return QVariant();
+        if (node->kind() == MountNode || node->kind() == LabelNode)
+            return node->name();
+        return node->isFileSystemRoot() ? info.absoluteFilePath() : info.fileName();
+    case Qt::TextAlignmentRole:
+        return index.column() == 1 ? QVariant(int(Qt::AlignRight)) : QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+Qt::ItemFlags BrowserTreeModel::flags(const QModelIndex &index) const
+{
+    // Nothing is dropped on the empty area below the rows.
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    QNodeItem *node = nodeFromIndex(index);
+    if (index.column() > 0)
+        return Qt::ItemIsSelectable | Qt::ItemIsEnabled
+            | (isLabel(node) ? Qt::NoItemFlags : Qt::ItemIsDragEnabled);
+    if (node->cachedFlags())
+        return Qt::ItemFlags(node->cachedFlags());
+    Qt::ItemFlags result = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    // "My computer" and the device label stand for whole disks: dragging
+    // one would copy everything under it.
+    if (!isLabel(node))
+        result |= Qt::ItemIsDragEnabled;
+    // On the device the label, the mount point and the category folders
+    // are the device's fixed layout.
+    const bool fixedOnDevice = m_side == ExternalDeviceMode && !index.parent().parent().isValid();
+    if (!fixedOnDevice)
+        result |= Qt::ItemIsEditable;
+    if (node->fileInfo().isDir())
+        result |= Qt::ItemIsDropEnabled;
+    node->setCachedFlags(int(result));
+    return result;
+}
+
+bool BrowserTreeModel::isRenameAllowed(const QNodeItem *node, const QString &newName) const
+{
+    if (newName.isEmpty() || newName.contains(QLatin1Char('/')) || newName == QLatin1String(".")
+        || newName == QLatin1String(".."))
+        return false;
+    if (node->kind() == RootNode || node->kind() == LabelNode)
+        return false;
+    if (m_side != ExternalDeviceMode)
+        return true;
+    // Nodes below a linked folder live where the link points; a rename
+    // must not reach out of the device through one.
+    const QString device = QFileInfo(mountPoint()).canonicalFilePath();
+    const QString folder = QFileInfo(node->fileInfo().absolutePath()).canonicalFilePath();
+    return !device.isEmpty() && !folder.isEmpty() && isInside(folder, device);
+}
+
+bool BrowserTreeModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || index.column() != 0 || role != Qt::EditRole
+        || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    QNodeItem *node = nodeFromIndex(index);
+    const QString newName = value.toString();
+    if (!isRenameAllowed(node, newName))
+        return false;
+    QDir folder = node->fileInfo().dir();
+    if (!folder.rename(node->fileInfo().fileName(), newName))
+        return false;
+    node->setFileInfo(QFileInfo(folder, newName));
+    emit dataChanged(index, index.sibling(index.row(), columns - 1));
+    // The listed sub-folders still carry the old path.
+    if (node->isPopulated())
+        refresh(index);
+    return true;
+}
+
+QStringList BrowserTreeModel::mimeTypes() const
+{
+    return { QStringLiteral("text/uri-list") };
+}
+
+QMimeData *BrowserTreeModel::mimeData(const QModelIndexList &indexes) const
+{
+    QList<QUrl> urls;
+    for (const QModelIndex &index : indexes) {
+        if (index.isValid() && index.column() == 0 && !isLabel(nodeFromIndex(index)))
+            urls.append(QUrl::fromLocalFile(nodeFromIndex(index)->fullPath()));
+    }
+    auto *data = new QMimeData;
+    data->setUrls(urls);
+    return data;
+}
+
+Qt::DropActions BrowserTreeModel::supportedDropActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
+}
+
+bool BrowserTreeModel::dropOne(const QString &source, const QString &targetFolder, Qt::DropAction action)
+{
+    if (source.isEmpty())
+        return false;
+    const QFileInfo sourceInfo(source);
+    const QString destination = targetFolder + QLatin1Char('/') + sourceInfo.fileName();
+    switch (action) {
+    case Qt::MoveAction:
+        if (!QFile::copy(source, destination) || !QFile::remove(source))
+            return false;
+        refresh(findPath(sourceInfo.absolutePath()));
+        return true;
+    case Qt::LinkAction:
+        return QFile::link(source, destination);
+    default:
+        return QFile::copy(source, destination);
+    }
+}
+
+bool BrowserTreeModel::dropMimeData(
+    const QMimeData *data, Qt::DropAction action, int, int, const QModelIndex &parent)
+{
+    if (!parent.isValid() || !data || !nodeFromIndex(parent)->fileInfo().isWritable())
+        return false;
+    if (action != Qt::CopyAction && action != Qt::MoveAction && action != Qt::LinkAction)
+        return false;
+    const QString target = nodeFromIndex(parent)->fullPath();
+    bool allDone = true;
+    const QList<QUrl> urls = data->urls();
+    for (const QUrl &url : urls)
+        allDone = dropOne(url.toLocalFile(), target, action) && allDone;
+    if (!allDone)
+        return false;
+    // A move may have replaced the target's node while its source folder
+    // was listed again.
+    refresh(findPath(target));
+    return true;
+}
+
+bool BrowserTreeModel::insertRows(int row, int count, const QModelIndex &parent)
+{
+    if (!parent.isValid() || count < 1)
+        return false;
+    QNodeItem *node = nodeFromIndex(parent);
+    const int first = qBound(0, row, node->childCount());
+    beginInsertRows(parent, first, first + count - 1);
+    for (int i = 0; i < count; ++i)
+        node->insertChild(first + i, new QNodeItem(QFileInfo(), this, FolderNode, node));
+    endInsertRows();
+    return true;
+}
+
+bool BrowserTreeModel::removeRows(int row, int count, const QModelIndex &parent)
+{
+    if (!parent.isValid() || count < 1 || row < 0)
+        return false;
+    QNodeItem *node = nodeFromIndex(parent);
+    if (row + count > node->childCount())
+        return false;
+    for (int i = row; i < row + count; ++i) {
+        if (!node->child(i)->fileInfo().isWritable())
+            return false;
+    }
+    beginRemoveRows(parent, row, row + count - 1);
+    node->deleteChildren(row, count);
+    endRemoveRows();
+    return true;
+}
+
+void BrowserTreeModel::refresh(const QModelIndex &index)
+{
+    const QModelIndex first = index.sibling(index.row(), 0);
+    QNodeItem *node = nodeFromIndex(first);
+    if (node->kind() <= LabelNode)
+        return;
+    node->setModel(this);
+    // Views count the rows while they are told of the change; an unlisted
+    // node would then list itself on top of the rows inserted here.
+    node->setPopulated(true);
+    if (node->childCount() > 0) {
+        beginRemoveRows(first, 0, node->childCount() - 1);
+        node->deleteChildren(0, node->childCount());
+        endRemoveRows();
+    }
+    const QFileInfoList folders = node->listSubFolders();
+    if (!folders.isEmpty()) {
+        beginInsertRows(first, 0, folders.size() - 1);
+        for (const QFileInfo &folder : folders)
+            node->appendChild(new QNodeItem(folder, this, FolderNode, node));
+        endInsertRows();
+    }
+}
+
+void BrowserTreeModel::refreshOver(void *listed, QStringList *folders)
+{
+    auto *node = static_cast<QNodeItem *>(listed);
+    disconnect(node, &QNodeItem::importSucceeded, this, &BrowserTreeModel::refreshOver);
+    const QModelIndex parent = indexOfNode(node);
+    if (node->childCount() > 0) {
+        beginRemoveRows(parent, 0, node->childCount() - 1);
+        node->deleteChildren(0, node->childCount());
+        endRemoveRows();
+    }
+    if (!folders->isEmpty()) {
+        beginInsertRows(parent, 0, folders->size() - 1);
+        for (const QString &folder : qAsConst(*folders))
+            node->appendChild(new QNodeItem(QFileInfo(folder), this, FolderNode, node));
+        endInsertRows();
+    }
+    node->setPopulated(true);
+}
+
+void BrowserTreeModel::refresh()
+{
+    refresh(QModelIndex());
+}
+
+void BrowserTreeModel::expand(const QModelIndex &index)
+{
+    if (!nodeFromIndex(index)->isPopulated())
+        refresh(index);
+}
+
+void BrowserTreeModel::expand()
+{
+    expand(QModelIndex());
+}
+
+void BrowserTreeModel::probeLater(QNodeItem *node) const
+{
+    const QString folder = node->folderPath();
+    m_probing[folder].append(node);
+    m_toProbe.append(folder);
+    if (!m_probeStart.isActive())
+        m_probeStart.start();
+}
+
+void BrowserTreeModel::startProbes()
+{
+    m_prober->probe(m_toProbe);
+    m_toProbe.clear();
+}
+
+void BrowserTreeModel::applyProbes(const QStringList &withSubFolders, const QStringList &withoutSubFolders)
+{
+    bool expandersGone = false;
+    for (const QStringList *answers : { &withSubFolders, &withoutSubFolders }) {
+        const bool holds = answers == &withSubFolders;
+        for (const QString &folder : *answers) {
+            const QList<QPointer<QNodeItem>> nodes = m_probing.take(folder);
+            for (QNodeItem *node : nodes) {
+                if (!node)
+                    continue;
+                node->setHoldsSubFolder(holds);
+                expandersGone = expandersGone || !holds;
+            }
+        }
+    }
+    // Views keep what they learnt at their last layout.
+    if (expandersGone) {
+        emit layoutAboutToBeChanged();
+        emit layoutChanged();
+    }
+}
+
+QModelIndex BrowserTreeModel::findLoadedPath(const QFileInfo &info, const QModelIndex &start) const
+{
+    const QString wanted = QNodeItem::withoutTrailingSlash(info.canonicalFilePath());
+    if (wanted.isEmpty())
+        return QModelIndex();
+    QNodeItem *node = nodeFromIndex(start);
+    for (QNodeItem *child : node->childNodes()) {
+        if (QNodeItem::withoutTrailingSlash(child->fileInfo().canonicalFilePath()) == wanted)
+            return indexOfNode(child);
+    }
+    for (QNodeItem *child : node->childNodes()) {
+        if (!child->fileInfo().isDir())
+            continue;
+        const QModelIndex found = findLoadedPath(info, indexOfNode(child));
+        if (found.isValid())
+            return found;
+    }
+    return QModelIndex();
+}
+
+QModelIndex BrowserTreeModel::findPath(const QString &path)
+{
+    const QString wanted = QDir::cleanPath(QDir(path).absolutePath());
+    // Start from the deepest listed top-level folder holding the path: "/"
+    // on the PC, the mount point or a category folder on the device.
+    QNodeItem *start = nullptr;
+    QString startPath;
+    const QList<QNodeItem *> candidates = m_root->childNodes() + m_root->child(0)->childNodes();
+    for (QNodeItem *candidate : candidates) {
+        if (candidate->kind() == LabelNode || candidate->fileInfo().filePath().isEmpty())
+            continue;
+        const QString candidatePath = candidate->fullPath();
+        if (isInside(wanted, candidatePath) && candidatePath.length() > startPath.length()) {
+            start = candidate;
+            startPath = candidatePath;
+        }
+    }
+    if (!start)
+        return QModelIndex();
+    QNodeItem *node = start;
+    QString reached = startPath;
+    const QStringList parts = wanted.mid(startPath.length()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        reached = reached == QLatin1String("/") ? reached + part : reached + QLatin1Char('/') + part;
+        node->populate();
+        QNodeItem *next = nullptr;
+        for (QNodeItem *child : node->childNodes()) {
+            if (child->fileInfo().absoluteFilePath() == reached) {
+                next = child;
+                break;
+            }
+        }
+        if (!next)
+            return QModelIndex();
+        node = next;
+    }
+    return indexOfNode(node);
+}

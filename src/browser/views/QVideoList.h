@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "browser/plugins/ShellPlugin.h"
+
+#include <QFileInfoList>
+#include <QListView>
+#include <QVector>
+
+class PrettyItemDelegate;
+class QKeyEvent;
+class QMimeData;
+class QTimer;
+class VideoModel;
+
+// The file list of a pane, a view of a VideoModel's shownFiles(). Drags start at the first move of a press on
+// an item; drops are taken from other widgets only and handed on as doDrop.
+//
+// Under KDE 4 and GNOME the list opens its desktop's context-menu plug-in when it is made, hands it a
+// translator, and binds the desktop's file keys to the plug-in's operations (see ListShortcuts); what the
+// plug-in changed is reported through the signals, for the pane to refresh its tree. Keys no table binds
+// stay the view's own; on other desktops only the navigation keys are.
+class QVideoList : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit QVideoList(QWidget *parent = nullptr);
+
+    using QListView::edit;
+
+    // The VideoModel under the shown files; null for any other model.
+    VideoModel *fileModel() const;
+
+    // The selected paths in selection order; the shown folder alone when
+    // nothing is selected (then selectionWasEmpty() is true).
+    QVector<QString> selectedPaths();
+    // The shown folder.
+    QString folderPath() const;
+    bool selectionWasEmpty() const { return m_emptySelection; }
+    PrettyItemDelegate *itemDelegate() const { return m_delegate; }
+
+    // The selection as local file URLs, for a drag.
+    QMimeData *selectionMimeData() const;
+
+    // Starts renaming the first selected item; when the view refuses, tells
+    // the user, in a box over boxParent. Nothing without a selection.
+    void editFirstSelected(QWidget *boxParent);
+    // Selects every row of the shown folder, once each (the first column).
+    void selectAllRows();
+    // Asks, then removes the selected items from disk, stopping at the first
+    // that cannot be removed.
+    void deleteSelectedAfterQuestion();
+
+    // The paths of the files whose rows are in view, even partly, top left
+    // first.
+    QStringList visibleFiles() const;
+
+signals:
+    void refreshTree();
+    void setCutIndex();
+    void setCutFilesSignal(const QVector<QString> &files);
+    void resetCutIndex();
+    void refreshBrowserTree(const QVector<QString> &paths);
+    void refreshBrowserTreeGnome();
+    void doDrop(const QFileInfoList &files, const QString &targetDir);
+
+protected:
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    // Drags the selection as a copy, whatever the actions offered.
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // Every scroll, resize or new layout repaints: the model then learns
+    // which rows are in view, so that their thumbnails come first.
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void reportVisibleFiles();
+
+    bool acceptsDrag(const QDropEvent *event) const;
+    void loadPlugin();
+
+    PrettyItemDelegate *m_delegate;
+    ShellPlugin m_plugin;
+    // Gathers the paints of one pass of the event loop into one report.
+    QTimer *m_visibleReport;
+    bool m_emptySelection = false;
+    bool m_pressedOnItem = false;
+    // A drag of our own is running: its drops onto this list are ignored.
+    bool m_dragging = false;
+};

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "browser/thumbnails/ThumbnailMemoryCache.h"
+
+#include <QFileSystemModel>
+#include <QHash>
+#include <QPersistentModelIndex>
+#include <QPixmap>
+#include <QSet>
+
+class CategoryFilterModel;
+class QTimer;
+class ThumbLoaderWorker;
+
+// The file list of a pane: one folder, its sub-folders and the files of the
+// current media category, with thumbnails made in the background in place of
+// the file-type icons. Symbolic links are never listed.
+//
+// The model holds every file of the folder; shownFiles() is the view of it
+// that a list shows, narrowed to the category's files.
+//
+// Thumbnails of the files in view are made first (the list reports them
+// through setVisibleFiles), those of the rest of the folder afterwards. They
+// are kept within a memory bound: those of rows far out of view are dropped
+// and made again when their rows come back.
+class VideoModel : public QFileSystemModel
+{
+    Q_OBJECT
+
+public:
+    // Whether a row is a folder (bool).
+    static constexpr int DirectoryRole = Qt::UserRole + 1;
+    // Some 250 thumbnails: a few screens of them at any zoom.
+    static constexpr qint64 defaultThumbnailMemory = 64 * 1024 * 1024;
+
+    explicit VideoModel(QObject *parent = nullptr);
+    ~VideoModel() override;
+
+    // The category (FileBrowserMode) whose files are listed; other values
+    // keep the current name filters.
+    void setCategory(int mode);
+    int category() const { return m_mode; }
+    // The folders and the category's files, for a view; owned by the model.
+    CategoryFilterModel *shownFiles() const { return m_shown; }
+    // Shows path; a folder that does not exist empties the list.
+    void setFolder(const QString &path);
+    // Drops the thumbnails and asks for those of the shown folder again, for
+    // the current category.
+    void restartThumbnails();
+    // Asks thumbnails for single files, in the current category.
+    void queueFiles(const QFileInfoList &files);
+    // The files whose rows a view shows now, top left first: their
+    // thumbnails are made before all others and kept in memory. Folders
+    // are left out by the caller.
+    void setVisibleFiles(const QStringList &paths);
+    // Bytes of pixels the thumbnails may take.
+    void setThumbnailMemoryLimit(qint64 bytes);
+    qint64 thumbnailMemoryLimit() const { return m_thumbnails.maxBytes(); }
+    qint64 thumbnailMemory() const { return m_thumbnails.bytes(); }
+    ThumbLoaderWorker *thumbnailWorker() const { return m_worker; }
+    // Whether the shown folder exists.
+    bool isActive() const { return m_active; }
+    // Removes a file, or a folder with its contents; an invalid index
+    // removes nothing (the base model would take its working folder).
+    bool remove(const QModelIndex &index);
+
+    // Cleared by the copy flow while files arrive: a file that arrives then
+    // is asked for once it has stopped growing, or when the flag is set
+    // again, so that no thumbnail is made of half a file.
+    void setThumbnailsEnabled(bool enabled);
+    bool thumbnailsEnabled() const { return m_thumbnailsEnabled; }
+
+    // The thumbnail received for a file, null when there is none (yet, or
+    // any more).
+    QPixmap thumbnail(const QString &path) const { return m_thumbnails.peek(path); }
+    // Whether a thumbnail for the file is asked for and not yet received.
+    bool isAwaited(const QString &path) const { return m_awaited.contains(path); }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    bool hasChildren(const QModelIndex &parent = QModelIndex()) const override;
+    // Only the shown folder is ever listed.
+    bool canFetchMore(const QModelIndex &parent) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    // Arranges the shown files by a column (0 name, 1 size, 2 type, 3
+    // date); they keep that order as files arrive.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+signals:
+    // A folder appeared, vanished or changed: the pane re-lists its tree.
+    void refresh();
+
+public slots:
+    void thumbsLoaded();
+    // The worker has nothing left to do. Each thumbnail has been announced
+    // as it arrived, so the rows are not laid out again: on a large folder
+    // that would hold the window for tens of milliseconds every time.
+    void UpdateBucket();
+    void addIcon(const QString &path, const QImage &image);
+    void receivedRowsInserted(const QModelIndex &parent, int start, int end);
+    void receivedRowsAboutToBeRemoved(const QModelIndex &parent, int start, int end);
+    void refreshTree(const QModelIndex &topLeft, const QModelIndex &bottomRight);
+
+private:
+    void stopWorker();
+    void clearThumbnails();
+    // The files of the category among rows first to last of parent.
+    QFileInfoList categoryFiles(const QModelIndex &parent, int first, int last) const;
+    void requestThumbnails(const QFileInfoList &files);
+    void requestFolderThumbnails();
+    // Asks for the files among rows first to last the list has taken in.
+    void requestShownThumbnails(const QModelIndex &shownParent, int first, int last);
+    // Asks for the arrived files that stopped growing; all of them when
+    // settled is false.
+    void requestArrivals(bool onlySettled);
+    void setActive(bool active);
+    void announceThumbnail(const QString &path);
+    bool isShownFolder(const QModelIndex &parent) const;
+
+    // A file's size and modification time when last looked at.
+    struct Growth
+    {
+        qint64 size = -1;
+        qint64 mtime = -1;
+    };
+
+    bool m_thumbnailsEnabled = true;
+    ThumbnailMemoryCache m_thumbnails;
+    // Files handed to the worker whose thumbnail has not come; an icon for
+    // any other file is late (made before a stop) and is dropped. A file
+    // that yields none stays here and is not asked for again.
+    QSet<QString> m_awaited;
+    // Files that appeared while a copy ran, not asked for yet.
+    QHash<QString, Growth> m_arrivals;
+    QTimer *m_arrivalCheck;
+    QStringList m_inView;
+    // A view reports the rows it shows.
+    bool m_viewReports = false;
+    // Thumbnails that came while their rows were out of view.
+    QSet<QString> m_unannounced;
+    ThumbLoaderWorker *m_worker;
+    CategoryFilterModel *m_shown;
+    // The file model's row of the shown folder; invalid while none is.
+    QPersistentModelIndex m_shownFolder;
+    int m_mode = 3;
+    // As the base model starts.
+    int m_sortColumn = 0;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_active = false;
+    // The rows of the shown folder are arriving for the first time, until
+    // the model reports the folder loaded.
+    bool m_firstListing = false;
+};

@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Saves pictures of a copy between the panes of the media sync window, for
+// looking at them: the confirmation, the progress dialog with its remaining
+// time, the overwrite question, the copy's error boxes, the question before
+// a copy to FAT and the report of what did not arrive.
+//   QT_QPA_PLATFORM=offscreen copy_snapshots OUTPUT_FOLDER [LANGUAGE]
+#include "PaneTestHome.h"
+#include "SnapshotFolder.h"
+
+#include "browser/panes/Browser.h"
+#include "browser/panes/CopyReport.h"
+#include "engine/TL09Engine.h"
+#include "widgets/MessageBox.h"
+#include "widgets/ProgressDialog.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+const qint64 mib = 1048576;
+// The rate of a copy to a netbook's flash memory over USB: the disk here is
+// far faster, so the copy's own rates would leave no time to show.
+const qint64 deviceBytesPerSecond = 3 * mib;
+// The engine estimates the remaining time only after this many rates.
+const int rateSamples = 31;
+
+bool writeFile(const QString &path, qint64 size)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.resize(size);
+}
+
+// Answers the window's boxes in order: each one is saved under its name
+// and answered as given. Boxes beyond the list are saved, answered OK and
+// make the program fail.
+class BoxAnswers
+{
+public:
+    struct Answer
+    {
+        QString name;
+        QMessageBox::StandardButton button;
+        // Runs before the box is saved, while the copy waits for it.
+        std::function<bool()> before;
+    };
+
+    BoxAnswers(const SnapshotFolder &folder, QList<Answer> answers)
+        : m_folder(folder)
+        , m_answers(std::move(answers))
+    {
+        MessageBox::setAnswerer([this](MessageBox &box) { return answer(box); });
+    }
+    ~BoxAnswers() { MessageBox::setAnswerer({}); }
+    BoxAnswers(const BoxAnswers &) = delete;
+    BoxAnswers &operator=(const BoxAnswers &) = delete;
+
+    // Whether every box was saved, and every expected one came.
+    bool succeeded() const { return m_ok && m_answers.isEmpty(); }
+
+private:
+    int answer(MessageBox &box)
+    {
+        m_ok &= !m_answers.isEmpty();
+        const Answer next = m_answers.isEmpty()
+            ? Answer { QStringLiteral("unexpected_box_%1").arg(++m_unexpected), QMessageBox::Ok, {} }
+            : m_answers.takeFirst();
+        if (next.before)
+            m_ok &= next.before();
+        // A picture of the widget leaves out the frame the title is in.
+        std::printf("%s: title \"%s\"\n", qPrintable(next.name), qPrintable(box.windowTitle()));
+        m_ok &= m_folder.save(box, next.name);
+        box.hide();
+        return next.button;
+    }
+
+    const SnapshotFolder &m_folder;
+    QList<Answer> m_answers;
+    int m_unexpected = 0;
+    bool m_ok = true;
+};
+
+// Adds the rates of a copy to the device to the copy's own, so that the
+// remaining time shows, and saves the progress dialog behind the question.
+bool saveProgress(const SnapshotFolder &folder, const Browser &browser)
+{
+    auto *progress = browser.findChild<ProgressDialog *>();
+    if (!progress) {
+        std::fprintf(stderr, "no progress dialog during the copy\n");
+        return false;
+    }
+    TL09Engine *engine = TL09Engine::instance();
+    for (int i = 0; i < rateSamples; ++i)
+        engine->recieveBytesPerSecond(deviceBytesPerSecond);
+    return folder.save(*progress, QStringLiteral("copy_progress"));
+}
+
+// A copy to the device of a large new picture, then of one the device
+// already has: the question about it comes while the progress dialog shows
+// the first file done.
+bool saveCopy(const SnapshotFolder &folder, Browser &browser, const PaneTestHome &home)
+{
+    const QString source = home.hostFolder(PicturesMode);
+    const QString target = home.deviceFolder(PicturesMode);
+    const QString large = source + QStringLiteral("/Holidays in Brittany, summer 2009 - 042.jpg");
+    const QString existing = source + QStringLiteral("/Family dinner at grandmother's house.jpg");
+    if (!writeFile(large, 60 * mib) || !writeFile(existing, 20 * mib)
+        || !writeFile(target + QLatin1Char('/') + QFileInfo(existing).fileName(), 10)) {
+        std::fprintf(stderr, "cannot create the pictures to copy\n");
+        return false;
+    }
+    BoxAnswers boxes(folder,
+        { { QStringLiteral("copy_confirm"), QMessageBox::Yes, {} },
+            { QStringLiteral("copy_overwrite"), QMessageBox::YesToAll,
+                [&] { return saveProgress(folder, browser); } } });
+    browser.doDrop({ QFileInfo(large), QFileInfo(existing) }, ExternalDeviceMode, target);
+    return boxes.succeeded();
+}
+
+// A folder without pictures: nothing to copy.
+bool saveNothingToCopy(const SnapshotFolder &folder, Browser &browser, const PaneTestHome &home)
+{
+    const QString empty = home.hostFolder(PicturesMode) + QStringLiteral("/Letters");
+    if (!QDir().mkpath(empty) || !writeFile(empty + QStringLiteral("/letter.txt"), 100))
+        return false;
+    BoxAnswers boxes(folder,
+        { { QStringLiteral("copy_confirm_folder"), QMessageBox::Yes, {} },
+            { QStringLiteral("copy_nothing_to_copy"), QMessageBox::Ok, {} } });
+    browser.doDrop({ QFileInfo(empty) }, ExternalDeviceMode, home.deviceFolder(PicturesMode));
+    return boxes.succeeded();
+}
+
+bool saveErrors(const SnapshotFolder &folder, Browser &browser)
+{
+    const struct
+    {
+        const char *name;
+        BrowserMode target;
+        CopyDlg dlg;
+    } errors[] = {
+        { "copy_drive_space_device", ExternalDeviceMode, DriveSpaceError },
+        { "copy_drive_space_computer", HostMode, DriveSpaceError },
+        { "copy_rights", ExternalDeviceMode, RightsError },
+        { "copy_error", HostMode, CopyError },
+    };
+    bool ok = true;
+    for (const auto &error : errors) {
+        BoxAnswers boxes(folder, { { QLatin1String(error.name), QMessageBox::Ok, {} } });
+        browser.showDialog(QStringLiteral("photo.jpg"), error.target, error.dlg);
+        ok &= boxes.succeeded();
+    }
+    return ok;
+}
+
+// Names a FAT volume refuses, more than the question lists.
+bool saveQuestionBeforeCopy(const SnapshotFolder &folder, Browser &browser)
+{
+    QStringList names { QStringLiteral("Meeting: notes?.doc"), QStringLiteral("Best of \"2009\".mp3"),
+        QStringLiteral("Holidays in Brittany, summer 2009 - 042.jpg"), QStringLiteral("draft.") };
+    for (int i = 1; names.size() < 14; ++i)
+        names << QStringLiteral("Scan <%1>.jpg").arg(i);
+    BoxAnswers boxes(folder, { { QStringLiteral("copy_before_names"), QMessageBox::Cancel, {} } });
+    browser.askBeforeCopy(names.join(QLatin1Char('\n')), ExternalDeviceMode, true);
+    return boxes.succeeded();
+}
+
+bool saveReport(const SnapshotFolder &folder, Browser &browser, const PaneTestHome &home)
+{
+    const QString source = home.hostFolder(PicturesMode) + QLatin1Char('/');
+    const QString dest = home.deviceFolder(PicturesMode);
+    const CopyFailures failures {
+        { source + QStringLiteral("Family dinner at grandmother's house.jpg"), dest,
+            CopyOutcome::ExistsKept },
+        { source + QStringLiteral("Holidays in Brittany, summer 2009 - 042.jpg"), dest,
+            CopyOutcome::NoSpace },
+        { source + QStringLiteral("Scanned letters"), dest, CopyOutcome::NoRights },
+        { source + QStringLiteral("Meeting: notes?.doc"), dest, CopyOutcome::NameNotAllowed },
+        { source + QStringLiteral("Wedding video.avi"), dest, CopyOutcome::TooLarge },
+        { source + QStringLiteral("photo 017.jpg"), dest, CopyOutcome::ReadError },
+    };
+    BoxAnswers boxes(folder, { { QStringLiteral("copy_report"), QMessageBox::Close, {} } });
+    CopyReport(failures, &browser).exec();
+    return boxes.succeeded();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    qRegisterMetaType<CopyDlg>("CopyDlg");
+    qRegisterMetaType<BrowserMode>("BrowserMode");
+    SnapshotFolder folder;
+    if (!folder.open(QCoreApplication::arguments()))
+        return 2;
+
+    PaneTestHome home;
+    QFile model(home.devicePath() + QStringLiteral("/.opalo"));
+    if (!model.open(QIODevice::WriteOnly) || model.write("Pico\n") < 0)
+        return 1;
+    model.close();
+
+    // It opens on the pictures.
+    Browser browser;
+    browser.resize(1100, 640);
+    browser.show();
+    const bool ok = saveCopy(folder, browser, home) && saveNothingToCopy(folder, browser, home)
+        && saveErrors(folder, browser) && saveQuestionBeforeCopy(folder, browser)
+        && saveReport(folder, browser, home);
+    return ok ? 0 : 1;
+}

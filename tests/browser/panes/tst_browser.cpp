@@ -1,0 +1,632 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "PaneTestHome.h"
+#include "TestDir.h"
+#include "TmpfsMount.h"
+
+#include "browser/panes/Browser.h"
+#include "browser/panes/ExternalDeviceFrame.h"
+#include "browser/panes/HostFrame.h"
+#include "browser/views/BrowserTreeModel.h"
+#include "browser/views/BrowserTreeView.h"
+#include "browser/views/CategoryFilterModel.h"
+#include "browser/views/QVideoList.h"
+#include "browser/views/VideoModel.h"
+#include "engine/TL09Engine.h"
+#include "engine/copy/CopyPreflight.h"
+#include "widgets/Button.h"
+#include "widgets/MessageBox.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
+
+namespace {
+
+// What the test saw of the boxes it answered.
+struct SeenBox
+{
+    QString text;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Answers every box with the next of answers (the last one repeated) and
+// records what each box said.
+QList<SeenBox> *answerBoxes(QList<QMessageBox::StandardButton> answers)
+{
+    auto *seen = new QList<SeenBox>;
+    MessageBox::setAnswerer([seen, answers](MessageBox &box) mutable {
+        seen->append({ box.text(), box.standardButtons() });
+        return int(answers.size() > 1 ? answers.takeFirst() : answers.first());
+    });
+    return seen;
+}
+
+void showFolder(BaseFrame *pane, const QString &path)
+{
+    pane->listViewModel()->setFolder(path);
+    pane->listView()->setRootIndex(pane->listViewModel()->shownFiles()->indexOf(path));
+}
+
+void showLabel(BaseFrame *pane)
+{
+    pane->treeView()->setCurrentIndex(pane->browserTreeModel()->index(0, 0));
+}
+
+bool selectInList(BaseFrame *pane, const QString &path)
+{
+    const QModelIndex index = pane->listViewModel()->shownFiles()->indexOf(path);
+    pane->listView()->selectionModel()->select(index, QItemSelectionModel::Select);
+    return index.isValid();
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class tst_Browser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void deviceTitleFollowsModel_data();
+    void deviceTitleFollowsModel();
+    void buildsWithItsRules();
+    void alwaysOpensOnPictures();
+    void treeShowsEachFolderOnce_data();
+    void treeShowsEachFolderOnce();
+    void buttonsFollowSelection_data();
+    void buttonsFollowSelection();
+    void deleteAsksFirst_data();
+    void deleteAsksFirst();
+    void createsWritableFolderOnDevice();
+    void createOnDeviceLabelDoesNothing();
+    void createFailureIsShown();
+    void copyAsksForConfirmation_data();
+    void copyAsksForConfirmation();
+    void arrowCopiesSelectionAndSelectsArrivals();
+    void nothingToCopyNamesCategory_data();
+    void nothingToCopyNamesCategory();
+    void overwriteQuestionDecides_data();
+    void overwriteQuestionDecides();
+    void copyBoxesNameTarget_data();
+    void copyBoxesNameTarget();
+    void dismissClosesOpenQuestion();
+    void reportListsWhatFailedAndRetries();
+    void refusedNamesAskedBeforeCopy();
+
+private:
+    std::unique_ptr<PaneTestHome> home;
+    QTranslator catalogue;
+    std::unique_ptr<QList<SeenBox>> seen;
+};
+
+void tst_Browser::initTestCase()
+{
+    qRegisterMetaType<QFileInfoList>("QFileInfoList");
+    qRegisterMetaType<BrowserMode>("BrowserMode");
+    qRegisterMetaType<CopyDlg>("CopyDlg");
+    QVERIFY(catalogue.load(QStringLiteral(":/translation/lang/OpaloSync_en.qm")));
+    QCoreApplication::installTranslator(&catalogue);
+    home = std::make_unique<PaneTestHome>();
+    QVERIFY(home->isValid());
+}
+
+void tst_Browser::cleanup()
+{
+    MessageBox::setAnswerer({});
+    CopyPreflight::setProbe({});
+    seen.reset();
+    QFile::remove(home->devicePath() + QStringLiteral("/.opalo"));
+    TL09Engine::instance()->wait();
+}
+
+void tst_Browser::deviceTitleFollowsModel_data()
+{
+    QTest::addColumn<QByteArray>("marker");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("no model") << QByteArray() << QStringLiteral("My OPALO™ netbook");
+    QTest::newRow("named model") << QByteArray("Pico\n")
+                                 << QStringLiteral("My OPALO™ netbook (OPALO Pico HD)");
+}
+
+void tst_Browser::deviceTitleFollowsModel()
+{
+    QFETCH(QByteArray, marker);
+    QFETCH(QString, title);
+    if (!marker.isEmpty()) {
+        QFile file(home->devicePath() + QStringLiteral("/.opalo"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(marker);
+    }
+    Browser browser;
+    QCOMPARE(browser.findChild<QLabel *>(QStringLiteral("label_4"))->text(), title);
+    QCOMPARE(browser.findChild<QLabel *>(QStringLiteral("_myComputerLabel"))->text(),
+        QStringLiteral("My computer (%1)").arg(QSysInfo::machineHostName()));
+}
+
+void tst_Browser::buildsWithItsRules()
+{
+    Browser browser;
+    const auto button
+        = [&browser](const char *name) { return browser.findChild<Button *>(QLatin1String(name)); };
+    QVERIFY(button("_pictureTabPushButton")->isChecked());
+    QVERIFY(button("_urlTabPushButton")->isHidden());
+    QVERIFY(!button("_copy2ExternalDevice")->isEnabled());
+    QVERIFY(!button("_copy2Host")->isEnabled());
+    QVERIFY(!button("_OpaloRemovePushButton")->isEnabled());
+    QCOMPARE(button("_copy2Host")->toolTip(),
+        QStringLiteral("Copy the selected file(s) from your OPALO netbook to your computer.\n"
+                       "The file(s) will not be deleted from your OPALO netbook."));
+    QCOMPARE(button("_videoTabPushButton")->text(), QStringLiteral("Videos"));
+    QVERIFY(browser.findChild<HostFrame *>(QStringLiteral("_hostFrame")));
+    QVERIFY(browser.findChild<ExternalDeviceFrame *>(QStringLiteral("_targetFrame")));
+}
+
+void tst_Browser::alwaysOpensOnPictures()
+{
+    Browser browser;
+    browser.show();
+    auto *music = browser.findChild<Button *>(QStringLiteral("_musicTabPushButton"));
+    QTest::mouseClick(music, Qt::LeftButton);
+    QCOMPARE(TL09Engine::instance()->category, int(MusicMode));
+    QCOMPARE(browser.deviceFrame()->currentPath(), home->deviceFolder(MusicMode));
+
+    browser.hide();
+    browser.show();
+    QVERIFY(browser.findChild<Button *>(QStringLiteral("_pictureTabPushButton"))->isChecked());
+    QVERIFY(!music->isChecked());
+    QCOMPARE(TL09Engine::instance()->category, int(PicturesMode));
+    QCOMPARE(browser.deviceFrame()->currentPath(), home->deviceFolder(PicturesMode));
+    QCOMPARE(browser.hostFrame()->currentPath(), home->hostFolder(PicturesMode));
+}
+
+void tst_Browser::treeShowsEachFolderOnce_data()
+{
+    QTest::addColumn<int>("tabClicks");
+    QTest::newRow("as opened") << 0;
+    QTest::newRow("tab clicked") << 1;
+    QTest::newRow("tab clicked twice") << 2;
+}
+
+// The list's folders arrive after the tree listed them; whatever the
+// order, the tree shows each sub-folder once.
+void tst_Browser::treeShowsEachFolderOnce()
+{
+    QFETCH(int, tabClicks);
+    // Folders of their own for each row: the home is shared by the tests.
+    const QString suffix = QString::number(tabClicks);
+    QStringList expected { QStringLiteral("Family ") + suffix, QStringLiteral("Holidays ") + suffix };
+    for (int mode : { int(PicturesMode), int(MusicMode) }) {
+        for (const QString &name : qAsConst(expected))
+            QVERIFY(QDir(home->hostFolder(mode)).mkpath(name));
+    }
+
+    Browser browser;
+    browser.show();
+    for (int i = 0; i < tabClicks; ++i)
+        browser.findChild<Button *>(QStringLiteral("_pictureTabPushButton"))->click();
+    BaseFrame *pane = browser.hostFrame();
+    QTRY_VERIFY(pane->listViewModel()->shownFiles()->rowCount(pane->listView()->rootIndex()) >= 2);
+    // Late rows of the list would make the tree list again.
+    QTest::qWait(200);
+
+    const QModelIndex pictures = pane->treeView()->currentIndex();
+    QCOMPARE(pictures.data(BrowserTreeModel::FullPathRole).toString(), home->hostFolder(PicturesMode));
+    QStringList shown;
+    for (QModelIndex row = pane->treeView()->indexBelow(pictures); row.parent() == pictures;
+         row = pane->treeView()->indexBelow(row)) {
+        const QString name = row.data().toString();
+        if (name.endsWith(suffix))
+            shown.append(name);
+    }
+    shown.sort();
+    QCOMPARE(shown, expected);
+    QCOMPARE(pane->browserTreeModel()->rowCount(pictures),
+        int(QDir(home->hostFolder(PicturesMode)).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size()));
+}
+
+void tst_Browser::buttonsFollowSelection_data()
+{
+    // Events: "H+" host selection made, "H-" emptied, "D+" / "D-" likewise
+    // on the device.
+    QTest::addColumn<bool>("hostShown");
+    QTest::addColumn<bool>("deviceShown");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<bool>("toDevice");
+    QTest::addColumn<bool>("toHost");
+    QTest::addColumn<bool>("add");
+    QTest::addColumn<bool>("remove");
+    const QStringList hostPick { QStringLiteral("H+") };
+    const QStringList devicePick { QStringLiteral("D+") };
+    QTest::newRow("my computer, device selection")
+        << false << true << devicePick << false << false << false << true;
+    QTest::newRow("my computer, device deselected")
+        << false << true << QStringList { QStringLiteral("D+"), QStringLiteral("D-") } << false << false
+        << false << false;
+    QTest::newRow("device label, host selection")
+        << true << false << hostPick << false << false << true << false;
+    QTest::newRow("both shown, host selection") << true << true << hostPick << true << false << true << false;
+    QTest::newRow("both shown, device selection")
+        << true << true << devicePick << false << true << true << true;
+    QTest::newRow("both shown, both selections")
+        << true << true << QStringList { QStringLiteral("H+"), QStringLiteral("D+") } << true << true << true
+        << true;
+    QTest::newRow("both shown, host deselected after device pick")
+        << true << true << QStringList { QStringLiteral("H+"), QStringLiteral("D+"), QStringLiteral("H-") }
+        << false << true << true << true;
+    QTest::newRow("nothing shown, host selection")
+        << false << false << hostPick << false << false << false << false;
+}
+
+void tst_Browser::buttonsFollowSelection()
+{
+    QFETCH(bool, hostShown);
+    QFETCH(bool, deviceShown);
+    QFETCH(QStringList, events);
+    Browser browser;
+    browser.show();
+    if (!hostShown)
+        showLabel(browser.hostFrame());
+    if (!deviceShown)
+        showLabel(browser.deviceFrame());
+    const QFileInfoList picked { QFileInfo(home->deviceFolder(PicturesMode)) };
+    for (const QString &event : events) {
+        const BrowserMode side = event.startsWith(QLatin1Char('H')) ? HostMode : ExternalDeviceMode;
+        browser.receiveBrowserSelectionChanged(
+            event.endsWith(QLatin1Char('+')) ? picked : QFileInfoList(), side);
+    }
+    const auto enabled = [&browser](const char *name) {
+        return browser.findChild<Button *>(QLatin1String(name))->isEnabled();
+    };
+    QTEST(enabled("_copy2ExternalDevice"), "toDevice");
+    QTEST(enabled("_copy2Host"), "toHost");
+    QTEST(enabled("_OpaloAddPushButton"), "add");
+    QTEST(enabled("_OpaloRemovePushButton"), "remove");
+}
+
+void tst_Browser::deleteAsksFirst_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("declined") << QMessageBox::No << false;
+    QTest::newRow("accepted") << QMessageBox::Yes << true;
+}
+
+void tst_Browser::deleteAsksFirst()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, deleted);
+    TL09Engine *engine = TL09Engine::instance();
+    const QString folder = home->deviceFolder(PicturesMode);
+    const QString first = folder + QStringLiteral("/one.jpg");
+    const QString second = folder + QStringLiteral("/two.jpg");
+    for (const QString &path : { first, second }) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    Browser browser;
+    browser.show();
+    QTRY_VERIFY(selectInList(browser.deviceFrame(), first) && selectInList(browser.deviceFrame(), second));
+    seen.reset(answerBoxes({ answer }));
+    QSignalSpy refreshes(engine, &QThread::started);
+
+    browser.DeleteFromOpalo();
+    engine->wait();
+
+    QCOMPARE(seen->size(), 1);
+    QCOMPARE(seen->first().text, QStringLiteral("Are you sure you want to delete this (these) file(s)?"));
+    QCOMPARE(QFile::exists(first), !deleted);
+    QCOMPARE(QFile::exists(second), !deleted);
+    QCOMPARE(refreshes.count(), deleted ? 1 : 0);
+    QFile::remove(first);
+    QFile::remove(second);
+}
+
+void tst_Browser::createsWritableFolderOnDevice()
+{
+    Browser browser;
+    browser.show();
+    const QString folder = home->deviceFolder(PicturesMode) + QStringLiteral("/Folder");
+    QVERIFY(!QFileInfo::exists(folder));
+    seen.reset(answerBoxes({ QMessageBox::Ok }));
+
+    browser.findChild<Button *>(QStringLiteral("_OpaloAddPushButton"))->click();
+
+    QVERIFY(QFileInfo(folder).isDir());
+    QCOMPARE(QFile::permissions(folder) & QFile::WriteOther, QFile::WriteOther);
+    QVERIFY(seen->isEmpty());
+    QVERIFY(QDir(folder).removeRecursively());
+}
+
+void tst_Browser::createOnDeviceLabelDoesNothing()
+{
+    Browser browser;
+    browser.show();
+    showLabel(browser.deviceFrame());
+    const QStringList before = QDir(home->devicePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    seen.reset(answerBoxes({ QMessageBox::Ok }));
+
+    browser.CreateDirInOpalo();
+
+    QVERIFY(seen->isEmpty());
+    QCOMPARE(QDir(home->devicePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+void tst_Browser::createFailureIsShown()
+{
+    TestDir mountDir;
+    const QString readOnly = mountDir.createFolder(QStringLiteral("read-only"));
+    TmpfsMount mount(readOnly, QStringLiteral("ro,size=1m"));
+    if (!mount.isMounted())
+        QSKIP("mounting a tmpfs is not allowed here");
+    Browser browser;
+    browser.show();
+    showFolder(browser.deviceFrame(), readOnly);
+    seen.reset(answerBoxes({ QMessageBox::Ok }));
+
+    browser.CreateDirInOpalo();
+
+    QCOMPARE(seen->size(), 1);
+    QCOMPARE(seen->first().text, QStringLiteral("An error occurred. The folder could not be created."));
+    QCOMPARE(seen->first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void tst_Browser::copyAsksForConfirmation_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("declined") << QMessageBox::No << false;
+    QTest::newRow("accepted") << QMessageBox::Yes << true;
+}
+
+void tst_Browser::copyAsksForConfirmation()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, copied);
+    TestDir source;
+    TestDir target;
+    const QString picture = source.createFileOfSize(QStringLiteral("beach day (1).jpg"), 3 * 1024 * 1024 + 1);
+    Browser browser;
+    browser.show();
+    seen.reset(answerBoxes({ answer }));
+
+    browser.doDrop({ QFileInfo(picture) }, ExternalDeviceMode, target.path());
+
+    QCOMPARE(seen->first().text, QStringLiteral("Would you like to copy the selected file(s) now ?"));
+    QCOMPARE(seen->size(), 1);
+    const QString arrived = target.filePath(QStringLiteral("beach day (1).jpg"));
+    QCOMPARE(QFileInfo::exists(arrived), copied);
+    if (copied)
+        QCOMPARE(contents(arrived), contents(picture));
+    QVERIFY(browser.deviceFrame()->listViewModel()->thumbnailsEnabled());
+    QVERIFY(browser.hostFrame()->listViewModel()->thumbnailsEnabled());
+}
+
+void tst_Browser::arrowCopiesSelectionAndSelectsArrivals()
+{
+    const QString picture = home->hostFolder(PicturesMode) + QStringLiteral("/arrow.jpg");
+    {
+        QFile file(picture);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("picture");
+    }
+    Browser browser;
+    browser.show();
+    QTRY_VERIFY(selectInList(browser.hostFrame(), picture));
+    auto *arrow = browser.findChild<Button *>(QStringLiteral("_copy2ExternalDevice"));
+    QVERIFY(arrow->isEnabled());
+    seen.reset(answerBoxes({ QMessageBox::Yes }));
+
+    arrow->click();
+
+    const QString arrived = home->deviceFolder(PicturesMode) + QStringLiteral("/arrow.jpg");
+    QCOMPARE(contents(arrived), QByteArray("picture"));
+    const QFileInfoList selected = browser.deviceFrame()->selectedFiles();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.first().absoluteFilePath(), arrived);
+    QFile::remove(picture);
+    QFile::remove(arrived);
+}
+
+void tst_Browser::nothingToCopyNamesCategory_data()
+{
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("documents") << QStringLiteral("_documentsTabPushButton") << QStringLiteral("document");
+    QTest::newRow("pictures") << QStringLiteral("_pictureTabPushButton") << QStringLiteral("image");
+    QTest::newRow("music") << QStringLiteral("_musicTabPushButton") << QStringLiteral("music");
+    QTest::newRow("videos") << QStringLiteral("_videoTabPushButton") << QStringLiteral("video");
+}
+
+void tst_Browser::nothingToCopyNamesCategory()
+{
+    QFETCH(QString, tab);
+    QFETCH(QString, word);
+    TestDir source;
+    TestDir target;
+    source.createFile(QStringLiteral("album/notes.unknown"), "x");
+    Browser browser;
+    browser.show();
+    QTest::mouseClick(browser.findChild<Button *>(tab), Qt::LeftButton);
+    seen.reset(answerBoxes({ QMessageBox::Yes, QMessageBox::Ok }));
+
+    browser.doDrop(
+        { QFileInfo(source.filePath(QStringLiteral("album"))) }, ExternalDeviceMode, target.path());
+
+    QCOMPARE(seen->size(), 2);
+    QCOMPARE(seen->at(1).text, QStringLiteral("This directory does not contain any %1 files.").arg(word));
+    QCOMPARE(seen->at(1).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void tst_Browser::overwriteQuestionDecides_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("yes replaces") << QMessageBox::Yes << QByteArray("new");
+    QTest::newRow("no keeps") << QMessageBox::No << QByteArray("old");
+    QTest::newRow("yes to all replaces") << QMessageBox::YesToAll << QByteArray("new");
+    QTest::newRow("no to all keeps") << QMessageBox::NoToAll << QByteArray("old");
+}
+
+void tst_Browser::overwriteQuestionDecides()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QByteArray, expected);
+    TestDir source;
+    TestDir target;
+    const QString picture = source.createFile(QStringLiteral("same name.jpg"), "new");
+    const QString existing = target.createFile(QStringLiteral("same name.jpg"), "old");
+    Browser browser;
+    browser.show();
+    seen.reset(answerBoxes({ QMessageBox::Yes, answer }));
+
+    browser.doDrop({ QFileInfo(picture) }, HostMode, target.path());
+
+    // A file kept is one that did not arrive: the report at the end says so.
+    const bool kept = expected == "old";
+    QCOMPARE(seen->size(), kept ? 3 : 2);
+    if (kept)
+        QCOMPARE(seen->at(2).text, QStringLiteral("1 file(s) did not arrive:"));
+    QCOMPARE(seen->at(1).text,
+        QStringLiteral("The file same name.jpg already exists in the destination folder. "
+                       "Do you want to overwrite it?"));
+    QCOMPARE(seen->at(1).buttons,
+        QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll);
+    QCOMPARE(contents(existing), expected);
+}
+
+void tst_Browser::copyBoxesNameTarget_data()
+{
+    QTest::addColumn<CopyDlg>("dlg");
+    QTest::addColumn<BrowserMode>("target");
+    QTest::addColumn<QString>("text");
+    const QString computer = QStringLiteral("My computer (%1)").arg(QSysInfo::machineHostName());
+    const QString device = QStringLiteral("My OPALO™ netbook (OPALO )");
+    QTest::newRow("space on the computer")
+        << DriveSpaceError << HostMode
+        << QStringLiteral("There is not enough free space on %1.").arg(computer);
+    QTest::newRow("space on the device")
+        << DriveSpaceError << ExternalDeviceMode
+        << QStringLiteral("There is not enough free space on %1.").arg(device);
+    QTest::newRow("rights on the device")
+        << RightsError << ExternalDeviceMode
+        << QStringLiteral(
+               "Failed to copy data to %1.\nPlease make sure you have the rights to perform this operation.")
+               .arg(device);
+    QTest::newRow("copy error") << CopyError << HostMode
+                                << QStringLiteral("An error occurred while copying the file(s).");
+}
+
+void tst_Browser::copyBoxesNameTarget()
+{
+    QFETCH(CopyDlg, dlg);
+    QFETCH(BrowserMode, target);
+    QFETCH(QString, text);
+    Browser browser;
+    seen.reset(answerBoxes({ QMessageBox::Ok }));
+
+    browser.showDialog(QStringLiteral("file.jpg"), target, dlg);
+
+    QCOMPARE(seen->size(), 1);
+    QCOMPARE(seen->first().text, text);
+    QCOMPARE(seen->first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void tst_Browser::dismissClosesOpenQuestion()
+{
+    const QString folder = home->deviceFolder(PicturesMode);
+    const QString picture = folder + QStringLiteral("/keep.jpg");
+    {
+        QFile file(picture);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    Browser browser;
+    browser.show();
+    QTRY_VERIFY(selectInList(browser.deviceFrame(), picture));
+    // The box really runs: the main window gives the device up meanwhile.
+    QTimer::singleShot(0, &browser, &Browser::dismissDialog);
+
+    browser.DeleteFromOpalo();
+
+    QVERIFY(QFile::exists(picture));
+    QVERIFY(QFile::remove(picture));
+}
+
+QTEST_MAIN(tst_Browser)
+#include "tst_browser.moc"
+
+void tst_Browser::reportListsWhatFailedAndRetries()
+{
+    TestDir source;
+    TestDir target;
+    source.createFile(QStringLiteral("album/photo.jpg"), "photo");
+    const QString blocker = target.createFile(QStringLiteral("album"), "not a folder");
+    Browser browser;
+    browser.show();
+    QList<SeenBox> reports;
+    QStringList lines;
+    MessageBox::setAnswerer([&](MessageBox &box) {
+        if (box.objectName() != QLatin1String("CopyReport"))
+            return int(box.standardButtons() & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok);
+        reports.append({ box.text(), box.standardButtons() });
+        lines << box.informativeText();
+        // The cause goes before the user retries.
+        QFile::remove(blocker);
+        return int(QMessageBox::Retry);
+    });
+
+    browser.doDrop({ QFileInfo(source.filePath(QStringLiteral("album"))) }, HostMode, target.path());
+
+    QCOMPARE(reports.size(), 1);
+    QCOMPARE(reports.first().text, QStringLiteral("1 file(s) did not arrive:"));
+    QCOMPARE(reports.first().buttons, QMessageBox::Retry | QMessageBox::Close);
+    QCOMPARE(lines, QStringList { QStringLiteral("album: no rights") });
+    QFile arrived(target.filePath(QStringLiteral("album/photo.jpg")));
+    QVERIFY(arrived.open(QIODevice::ReadOnly));
+    QCOMPARE(arrived.readAll(), QByteArray("photo"));
+}
+
+void tst_Browser::refusedNamesAskedBeforeCopy()
+{
+    TestDir source;
+    TestDir target;
+    const QString picture = source.createFile(QStringLiteral("what?.jpg"), "picture");
+    CopyPreflight::setProbe([](const QString &) {
+        VolumeFacts facts;
+        facts.kind = VolumeFacts::Fat;
+        return facts;
+    });
+    Browser browser;
+    browser.show();
+    QList<SeenBox> questions;
+    QStringList names;
+    MessageBox::setAnswerer([&](MessageBox &box) {
+        if (box.objectName() != QLatin1String("AskBeforeCopy"))
+            return int(QMessageBox::Yes);
+        questions.append({ box.text(), box.standardButtons() });
+        names << box.informativeText();
+        return int(QMessageBox::Apply);
+    });
+
+    browser.doDrop({ QFileInfo(picture) }, ExternalDeviceMode, target.path());
+
+    QCOMPARE(questions.size(), 1);
+    QVERIFY(questions.first().text.startsWith(QStringLiteral("1 file(s) cannot be copied to ")));
+    QCOMPARE(questions.first().buttons, QMessageBox::Yes | QMessageBox::Apply | QMessageBox::Cancel);
+    QCOMPARE(names, QStringList { QStringLiteral("what?.jpg") });
+    QCOMPARE(QDir(target.path()).entryList(QDir::Files), QStringList { QStringLiteral("what_.jpg") });
+}

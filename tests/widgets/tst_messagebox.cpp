@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The program's message box: title, frame and button texts from the
+// catalogues, and the hooks that let tests answer boxes.
+#include "UiTestHelpers.h"
+#include "widgets/MessageBox.h"
+
+#include <QAbstractButton>
+#include <QtTest>
+
+class TestMessageBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buttonTexts_data();
+    void buttonTexts();
+    void testHooksAnswerWithoutShowing();
+    void shownBoxReturnsTheButtonClicked();
+};
+
+void TestMessageBox::buttonTexts_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QStringList>("texts");
+    const int copyQuestion
+        = QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll;
+    QTest::newRow("en, copy question")
+        << "en" << copyQuestion << QStringList { "Yes", "Yes to all", "No", "No to all" };
+    QTest::newRow("fr, copy question")
+        << "fr" << copyQuestion << QStringList { "Oui", "Oui pour tout", "Non", "Non pour tout" };
+    QTest::newRow("es, ok") << "es" << int(QMessageBox::Ok) << QStringList { "Aceptar" };
+    QTest::newRow("ru, ok and cancel")
+        << "ru" << int(QMessageBox::Ok | QMessageBox::Cancel) << QStringList { "OK", "Отмена" };
+}
+
+void TestMessageBox::buttonTexts()
+{
+    QFETCH(QString, language);
+    QFETCH(int, buttons);
+    QFETCH(QStringList, texts);
+
+    QTranslator translator;
+    QVERIFY(installCatalogue(translator, language));
+    MessageBox box(QMessageBox::Question, QStringLiteral("?"), QMessageBox::StandardButtons(buttons));
+    QStringList shown;
+    for (int flag = QMessageBox::FirstButton; flag <= QMessageBox::LastButton; flag <<= 1) {
+        if (QAbstractButton *button = box.button(QMessageBox::StandardButton(flag)))
+            shown << button->text();
+    }
+    QCOMPARE(shown, texts);
+    QCOMPARE(box.windowTitle(), QStringLiteral("Vantora OPALO™ Sync"));
+    QCOMPARE(box.windowFlags() & (Qt::WindowType_Mask | Qt::MSWindowsFixedSizeDialogHint),
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void TestMessageBox::testHooksAnswerWithoutShowing()
+{
+    QStringList asked;
+    MessageBox::setAnswerer([&asked](MessageBox &box) {
+        asked << box.text();
+        return int(QMessageBox::Ok);
+    });
+    MessageBox::setNextAnswer(QMessageBox::No);
+    MessageBox::setNextAnswer(QMessageBox::YesToAll);
+    QList<int> answers;
+    for (const char *text : { "first", "second", "third" }) {
+        MessageBox box(QMessageBox::Question, QLatin1String(text), QMessageBox::Yes | QMessageBox::No);
+        // Called through the base class, as code holding the active box does.
+        QMessageBox &base = box;
+        answers << base.exec();
+        QVERIFY(!box.isVisible());
+    }
+    MessageBox::setAnswerer(MessageBox::Answerer());
+    QCOMPARE(answers, (QList<int> { QMessageBox::No, QMessageBox::YesToAll, QMessageBox::Ok }));
+    QCOMPARE(asked, QStringList { "third" });
+}
+
+void TestMessageBox::shownBoxReturnsTheButtonClicked()
+{
+    MessageBox box(QMessageBox::Question, QStringLiteral("Copy now?"), QMessageBox::Yes | QMessageBox::No);
+    bool shown = false;
+    QTimer::singleShot(0, &box, [&] {
+        shown = box.isVisible();
+        box.button(QMessageBox::No)->click();
+    });
+    QCOMPARE(box.exec(), int(QMessageBox::No));
+    QVERIFY(shown);
+}
+
+QTEST_MAIN(TestMessageBox)
+#include "tst_messagebox.moc"

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The copy progress dialog: what it shows, what it ignores while hidden, and
+// when it closes.
+#include "UiTestHelpers.h"
+#include "widgets/Button.h"
+#include "widgets/ProgressBar2.h"
+#include "widgets/ProgressDialog.h"
+
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+
+QString labelText(ProgressDialog &dialog, const char *name)
+{
+    return dialog.findChild<QLabel *>(QLatin1String(name))->text();
+}
+
+int barValue(ProgressDialog &dialog)
+{
+    return dialog.findChild<ProgressBar2 *>(QStringLiteral("_progressBar"))->value();
+}
+
+} // namespace
+
+class TestProgressDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void shownWhileCopying_data();
+    void shownWhileCopying();
+    void hiddenDialogIgnoresUpdates();
+    void successShowsFullBarForOneSecond();
+    void closesAtOnce_data();
+    void closesAtOnce();
+
+private:
+    QTranslator m_translator;
+};
+
+void TestProgressDialog::initTestCase()
+{
+    QVERIFY(installCatalogue(m_translator, QStringLiteral("en")));
+}
+
+void TestProgressDialog::shownWhileCopying_data()
+{
+    QTest::addColumn<qreal>("percent");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<int>("barValue");
+    QTest::addColumn<QString>("remaining");
+    QTest::newRow("five seconds") << qreal(42.57) << 5 << 425 << "0:05";
+    QTest::newRow("more than two hours") << qreal(0.05) << 7265 << 0 << "121:05";
+    QTest::newRow("one minute") << qreal(99.99) << 60 << 999 << "1:00";
+    QTest::newRow("an estimate overtaken by the copy") << qreal(100) << -7 << 1000 << "0:00";
+}
+
+void TestProgressDialog::shownWhileCopying()
+{
+    QFETCH(qreal, percent);
+    QFETCH(int, seconds);
+    QFETCH(int, barValue);
+    QFETCH(QString, remaining);
+
+    ProgressDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.receiveProgress(percent);
+    dialog.receiveETA(seconds);
+    // A long name must not widen the dialog.
+    const QString name = QString(300, QLatin1Char('W')) + QStringLiteral(".jpg");
+    dialog.receiveCurrentFileName(name);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(::barValue(dialog), barValue);
+    QCOMPARE(
+        labelText(dialog, "_estimatedTimeLabel"), QStringLiteral("Estimated time remaining: ") + remaining);
+    QCOMPARE(labelText(dialog, "_filenameLabel"), name);
+    QCOMPARE(labelText(dialog, "label"), QStringLiteral("Copying the selected file(s)…\nPlease wait…"));
+    QCOMPARE(dialog.size(), QSize(570, 185));
+}
+
+void TestProgressDialog::hiddenDialogIgnoresUpdates()
+{
+    ProgressDialog dialog;
+    dialog.receiveProgress(50);
+    dialog.receiveCurrentFileName(QStringLiteral("holiday.jpg"));
+    dialog.receiveETA(42);
+    QCOMPARE(barValue(dialog), 0);
+    QCOMPARE(labelText(dialog, "_filenameLabel"), QString());
+    QCOMPARE(labelText(dialog, "_estimatedTimeLabel"), QString());
+}
+
+void TestProgressDialog::successShowsFullBarForOneSecond()
+{
+    ProgressDialog dialog;
+    bool shownAfterFinish = false;
+    int valueAfterFinish = 0;
+    QElapsedTimer clock;
+    QTimer::singleShot(0, &dialog, [&] {
+        dialog.receiveProgress(37.5);
+        clock.start();
+        dialog.close_dialog(true);
+        shownAfterFinish = dialog.isVisible();
+        valueAfterFinish = barValue(dialog);
+    });
+    dialog.exec();
+    const qint64 shownFor = clock.elapsed();
+
+    QVERIFY(shownAfterFinish);
+    QCOMPARE(valueAfterFinish, 1000);
+    QVERIFY(!dialog.isVisible());
+    // A coarse timer may fire up to 5 % early.
+    QVERIFY2(shownFor >= 950, qPrintable(QString::number(shownFor)));
+}
+
+void TestProgressDialog::closesAtOnce_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("copy failed") << "failure";
+    QTest::newRow("cancel button") << "cancel";
+    QTest::newRow("window manager") << "close";
+    QTest::newRow("cancel during the pause after success") << "success cancel";
+}
+
+void TestProgressDialog::closesAtOnce()
+{
+    QFETCH(QString, how);
+    ProgressDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.receiveProgress(37.5);
+    if (how.startsWith(QLatin1String("success"))) {
+        dialog.close_dialog(true);
+        QVERIFY(dialog.isVisible());
+    }
+    if (how == QLatin1String("failure"))
+        dialog.close_dialog(false);
+    else if (how.endsWith(QLatin1String("cancel")))
+        QTest::mouseClick(dialog.findChild<Button *>(QStringLiteral("_cancelPushButton")), Qt::LeftButton);
+    else
+        dialog.close();
+    QVERIFY(!dialog.isVisible());
+}
+
+QTEST_MAIN(TestProgressDialog)
+#include "tst_progressdialog.moc"
