@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 build=${OPALO_TEST_BUILD_DIR:-build-test}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPALO_SANITIZE=ON >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPALO_SANITIZE=ON -DOPALO_WERROR=ON >/dev/null
 cmake --build "$build"
 (cd "$build" && ctest --output-on-failure -j "$(nproc)")
 # The file parsers also face a fuzzer for a minute each.

@@ -7,6 +7,9 @@ set -euo pipefail
 . "$(dirname "$0")/../photos.sh"
 
 build=$(cd "${1:?usage: run.sh BUILD_DIR [WORK_FOLDER]}" && pwd)
+# The video module, and whatever else the program loads at run time, from
+# this build.
+export OPALO_PLUGIN_DIR="$build/plugins"
 bench="$build/bench/browser/bench_browser"
 [ -x "$bench" ] || { echo "build $bench first"; exit 1; }
 for p in imagemagick libimage-exiftool-perl; do

@@ -11,6 +11,9 @@ build=$(cd "${1:?usage: run.sh BUILD_DIR [ROUNDS [OTHER_OPALOSYNC ...]]}" && pwd
 rounds=${2:-20}
 shift $(($# < 2 ? $# : 2))
 top=$(cd "$(dirname "$0")/../.." && pwd)
+# The video module, and whatever else the program loads at run time, from
+# this build.
+export OPALO_PLUGIN_DIR="$build/plugins"
 bench="$build/bench/startup/bench_startup"
 for program in "$bench" "$build/bench/startup/bench_startup_bare_window" "$build/src/app/OpaloSync" \
     "$build/tools/halsim/halsim" "$build/tools/halsim/halsim-ctl"; do

@@ -9,6 +9,9 @@ set -euo pipefail
 . "$(dirname "$0")/../photos.sh"
 
 build=$(cd "${1:?usage: run.sh BUILD_DIR}" && pwd)
+# The video module, and whatever else the program loads at run time, from
+# this build.
+export OPALO_PLUGIN_DIR="$build/plugins"
 bench="$build/bench/thumbnails/bench_thumbnails"
 photos=${PHOTOS:-200}
 videos=${VIDEOS:-20}

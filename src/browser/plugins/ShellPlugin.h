@@ -3,8 +3,9 @@
 
 #include <QString>
 
-// One handle on a desktop's context-menu plug-in library, opened with dlopen
-// on first use; its functions are looked up by their plain names.
+// One handle on a desktop's context-menu plug-in library, opened on first use
+// where ModuleLoader finds it; its functions are looked up by their plain
+// names.
 //
 // A handle is not closed on destruction: the file list keeps its handle for
 // the life of the program, because the translator the plug-in installs reads
@@ -19,12 +20,8 @@ public:
     ShellPlugin(const ShellPlugin &) = delete;
     ShellPlugin &operator=(const ShellPlugin &) = delete;
 
-    // OPALO_PLUGIN_DIR from the environment (a build tree's plug-ins, for
-    // tests and the demo), else the installed plug-in folder.
-    static QString folder();
-
     Desktop desktop() const { return m_desktop; }
-    QString libraryPath() const;
+    QString fileName() const;
     // Opens the library unless it is open; false when it cannot be loaded.
     bool open();
     bool isOpen() const { return m_handle != nullptr; }

@@ -9,8 +9,7 @@
 // The video decoder, in a module of its own: FFmpeg and the hundred libraries
 // it pulls in took longer to load than all the rest of start-up, so they are
 // loaded with the module by the first video thumbnail instead of at every
-// start. The module is found like a library of the program's own (the build
-// folder, or the program's library folder once installed).
+// start. ModuleLoader finds it beside the context-menu plug-ins.
 class VideoModule
 {
 public:

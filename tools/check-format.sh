@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Fails when a C++ file of the repository is not formatted as .clang-format
+# says; `clang-format -i FILE` formats it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+git ls-files -z '*.cpp' '*.h' | xargs -0 "${1:-clang-format}" --dry-run --Werror
