@@ -8,42 +8,99 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+
+#include <utility>
+
+namespace {
+
+// Each category's extensions: first the long-standing list, in its order
+// (some entries in capitals, which only ever meant the same as lower case),
+// then the types today's cameras, phones and programs save.
+const char *const documents[] = { "doc", "xls", "txt", "docx", "log", "msg", "pages", "rtf", "wpd", "wps",
+    "pdf", "ODT", "OTT", "SXW", "STW", "DOC", "RTF", "TXT", "HTML", "xml", "DOCX", "FODT", "UOT", "ODS",
+    "OTS", "SXC", "STC", "DIF", "Dbf", "XLS", "XLT", "SLK", "CSV", "HTML", "XLSX", "XML", "FODS", "UOS",
+    "ODP", "OTP", "SXI", "STI", "PPT", "POT", "SXD", "PPTX", "POTM", "PPS", "FODP", "UOP", "ODG",
+    // added
+    "epub", "md", "htm" };
+const char *const pictures[]
+    = { "jpg", "bmp", "png", "svg", "gif", "tif", "ico", "pcx", "tga", "psd", "pspimage", "thm", "yuv",
+          // added
+          "jpeg", "jpe", "jfif", "webp", "heic", "heif", "avif", "tiff" };
+const char *const music[]
+    = { "mp3", "ogg", "aac", "cda", "wma", "wav", "ra", "mpa", "mid", "m3u", "iff", "aif",
+          // added
+          "flac", "m4a", "opus", "oga", "aiff" };
+const char *const videos[] = { "avi", "wmv", "mov", "3g2", "3gp", "asf", "asx", "flv", "mp4", "mpg", "rm",
+    "swf", "vob", "mpeg", "mkv", "ogg",
+    // added
+    "webm", "m4v", "mts", "m2ts", "ogv" };
+
+template<size_t N> QStringList listOf(const char *const (&extensions)[N])
+{
+    QStringList list;
+    list.reserve(int(N));
+    for (const char *extension : extensions)
+        list.append(QLatin1String(extension));
+    return list;
+}
+
+// Lower-case extension to the categories it belongs to ("ogg" is both music
+// and video).
+QHash<QString, MediaCategories::Categories> buildLookup()
+{
+    QHash<QString, MediaCategories::Categories> lookup;
+    const std::pair<FileBrowserMode, QStringList> lists[] = { { PicturesMode, listOf(pictures) },
+        { MovieMode, listOf(videos) }, { MusicMode, listOf(music) }, { DocumentsMode, listOf(documents) } };
+    for (const auto &[category, extensions] : lists) {
+        for (const QString &extension : extensions)
+            lookup[extension.toLower()] |= MediaCategories::flagOf(category);
+    }
+    return lookup;
+}
+
+} // namespace
 
 QStringList MediaCategories::documentExtensions()
 {
-    return { QStringLiteral("doc"), QStringLiteral("xls"), QStringLiteral("txt"), QStringLiteral("docx"),
-        QStringLiteral("log"), QStringLiteral("msg"), QStringLiteral("pages"), QStringLiteral("rtf"),
-        QStringLiteral("wpd"), QStringLiteral("wps"), QStringLiteral("pdf"), QStringLiteral("ODT"),
-        QStringLiteral("OTT"), QStringLiteral("SXW"), QStringLiteral("STW"), QStringLiteral("DOC"),
-        QStringLiteral("RTF"), QStringLiteral("TXT"), QStringLiteral("HTML"), QStringLiteral("xml"),
-        QStringLiteral("DOCX"), QStringLiteral("FODT"), QStringLiteral("UOT"), QStringLiteral("ODS"),
-        QStringLiteral("OTS"), QStringLiteral("SXC"), QStringLiteral("STC"), QStringLiteral("DIF"),
-        QStringLiteral("Dbf"), QStringLiteral("XLS"), QStringLiteral("XLT"), QStringLiteral("SLK"),
-        QStringLiteral("CSV"), QStringLiteral("HTML"), QStringLiteral("XLSX"), QStringLiteral("XML"),
-        QStringLiteral("FODS"), QStringLiteral("UOS"), QStringLiteral("ODP"), QStringLiteral("OTP"),
-        QStringLiteral("SXI"), QStringLiteral("STI"), QStringLiteral("PPT"), QStringLiteral("POT"),
-        QStringLiteral("SXD"), QStringLiteral("PPTX"), QStringLiteral("POTM"), QStringLiteral("PPS"),
-        QStringLiteral("FODP"), QStringLiteral("UOP"), QStringLiteral("ODG") };
+    return listOf(documents);
 }
+
 QStringList MediaCategories::pictureExtensions()
 {
-    return { QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg"),
-        QStringLiteral("gif"), QStringLiteral("tif"), QStringLiteral("ico"), QStringLiteral("pcx"),
-        QStringLiteral("tga"), QStringLiteral("psd"), QStringLiteral("pspimage"), QStringLiteral("thm"),
-        QStringLiteral("yuv") };
+    return listOf(pictures);
 }
+
 QStringList MediaCategories::musicExtensions()
 {
-    return { QStringLiteral("mp3"), QStringLiteral("ogg"), QStringLiteral("aac"), QStringLiteral("cda"),
-        QStringLiteral("wma"), QStringLiteral("wav"), QStringLiteral("ra"), QStringLiteral("mpa"),
-        QStringLiteral("mid"), QStringLiteral("m3u"), QStringLiteral("iff"), QStringLiteral("aif") };
+    return listOf(music);
 }
+
 QStringList MediaCategories::videoExtensions()
 {
-    return { QStringLiteral("avi"), QStringLiteral("wmv"), QStringLiteral("mov"), QStringLiteral("3g2"),
-        QStringLiteral("3gp"), QStringLiteral("asf"), QStringLiteral("asx"), QStringLiteral("flv"),
-        QStringLiteral("mp4"), QStringLiteral("mpg"), QStringLiteral("rm"), QStringLiteral("swf"),
-        QStringLiteral("vob"), QStringLiteral("mpeg"), QStringLiteral("mkv"), QStringLiteral("ogg") };
+    return listOf(videos);
+}
+
+MediaCategories::Category MediaCategories::flagOf(int category)
+{
+    switch (category) {
+    case DocumentsMode:
+        return Documents;
+    case PicturesMode:
+        return Pictures;
+    case MusicMode:
+        return Music;
+    case MovieMode:
+        return Videos;
+    default:
+        return Category();
+    }
+}
+
+MediaCategories::Categories MediaCategories::ofSuffix(const QString &suffix)
+{
+    static const QHash<QString, Categories> lookup = buildLookup();
+    return lookup.value(suffix.toLower());
 }
 
 // The catalogues keep these texts under the engine's name, where they

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QFlags>
 #include <QString>
 #include <QStringList>
 
@@ -10,15 +11,22 @@
 // categories from here.
 namespace MediaCategories {
 
-// The file-name extensions of each category, without the dot. The
-// accounting compares a lower-cased suffix; the lists' name filters ignore
-// case.
+enum Category { Documents = 1, Pictures = 2, Music = 4, Videos = 8 };
+Q_DECLARE_FLAGS(Categories, Category)
+
+// The file-name extensions of each category, without the dot. Letter case
+// never matters: "photo.JPEG" is a picture wherever it is met.
 QStringList documentExtensions();
 QStringList pictureExtensions();
 QStringList musicExtensions();
 QStringList videoExtensions();
 // "*." and each extension of category; empty for a number that is none.
 QStringList nameFilters(int category);
+// The flag of a category numbered as FileBrowserMode; none for another number.
+Category flagOf(int category);
+// The categories a file-name suffix (what follows the last dot) belongs to,
+// in any letter case; none for an unknown one.
+Categories ofSuffix(const QString &suffix);
 
 // The name of the category's folders, in the program's language.
 QString folderName(int category);
@@ -30,3 +38,5 @@ QString folder(int side, int category);
 QString fileWord(int category);
 
 } // namespace MediaCategories
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(MediaCategories::Categories)

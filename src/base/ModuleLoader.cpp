@@ -13,7 +13,8 @@
 bool ModuleLoader::runsInstalled()
 {
     const QFileInfo program(QStringLiteral("/proc/self/exe"));
-    return QFileInfo(program.symLinkTarget()).absolutePath() == QDir::cleanPath(QStringLiteral(OPALO_BIN_DIR));
+    return QFileInfo(program.symLinkTarget()).absolutePath()
+        == QDir::cleanPath(QStringLiteral(OPALO_BIN_DIR));
 }
 
 QString ModuleLoader::folder()

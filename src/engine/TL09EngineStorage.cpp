@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 
 #include <cstring>
 #include <dirent.h>
@@ -22,39 +21,15 @@
 
 namespace {
 
-enum CategoryBit { PicturesBit = 1, VideoBit = 2, MusicBit = 4, DocumentsBit = 8 };
-
 // A model line longer than this is not a model name; the cap keeps a broken
 // marker file from being read whole.
 const qint64 maxModelLineLength = 4096;
 
-// For each extension that storage accounting can match, the categories it
-// belongs to. The match is on the lower-cased suffix, so only the lower-case
-// list entries take part.
-const QHash<QString, int> &categoriesBySuffix()
-{
-    static const QHash<QString, int> table = [] {
-        QHash<QString, int> result;
-        const std::pair<QStringList, int> lists[] = {
-            { MediaCategories::pictureExtensions(), PicturesBit },
-            { MediaCategories::videoExtensions(), VideoBit },
-            { MediaCategories::musicExtensions(), MusicBit },
-            { MediaCategories::documentExtensions(), DocumentsBit },
-        };
-        for (const auto &[extensions, bit] : lists) {
-            for (const QString &extension : extensions)
-                result[extension] |= bit;
-        }
-        return result;
-    }();
-    return table;
-}
-
 // The suffix as QFileInfo::suffix() has it: what follows the last dot.
-QString lowerSuffix(const char *name)
+QString suffix(const char *name)
 {
     const char *dot = std::strrchr(name, '.');
-    return dot ? QFile::decodeName(dot + 1).toLower() : QString();
+    return dot ? QFile::decodeName(dot + 1) : QString();
 }
 
 bool fileSystemStatistics(struct statvfs *statistics)
@@ -271,16 +246,16 @@ void TL09Engine::countEntry(int directory, const char *name, unsigned char type)
 
 void TL09Engine::countFile(const char *name, qint64 size)
 {
-    const int categories = categoriesBySuffix().value(lowerSuffix(name));
-    if (categories == 0)
+    const MediaCategories::Categories categories = MediaCategories::ofSuffix(suffix(name));
+    if (!categories)
         return;
     const qint64 counted = size == 0 ? 1 : size;
-    if (categories & PicturesBit)
+    if (categories & MediaCategories::Pictures)
         picturesBytes += counted;
-    if (categories & VideoBit)
+    if (categories & MediaCategories::Videos)
         videoBytes += counted;
-    if (categories & MusicBit)
+    if (categories & MediaCategories::Music)
         musicBytes += counted;
-    if (categories & DocumentsBit)
+    if (categories & MediaCategories::Documents)
         documentsBytes += counted;
 }

@@ -1393,7 +1393,7 @@ void TestCopyEngine::refusedNamesOnFat()
 
     // Two names that become the same as a third once made safe.
     QFileInfoList files;
-    for (const QString &name : { "a:b.jpg", "a?b.jpg", "a_b.jpg", "plain.jpg" })
+    for (const QString name : { "a:b.jpg", "a?b.jpg", "a_b.jpg", "plain.jpg" })
         files << QFileInfo(m_dir->createFile(QStringLiteral("source/") + name, name.toUtf8()));
     files << QFileInfo(m_dir->createFile(QStringLiteral("source/album?/inside.jpg"), "in")).path();
     CopyPreflight::setProbe(volumeOfKind(VolumeFacts::Fat));

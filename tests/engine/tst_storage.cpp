@@ -73,9 +73,12 @@ void TestStorage::counting_data()
                                             << qint64(1) << qint64(0) << qint64(0);
     QTest::newRow("ogg is music and video")
         << QStringList { "clip.ogg:10" } << qint64(0) << qint64(10) << qint64(10) << qint64(0);
-    QTest::newRow("only lower-case document entries match")
+    QTest::newRow("documents in any letter case")
         << QStringList { "report.odt:100", "table.CSV:50", "notes.TXT:30", "page.html:7", "sheet.XLSX:9" }
-        << qint64(0) << qint64(0) << qint64(0) << qint64(30);
+        << qint64(0) << qint64(0) << qint64(0) << qint64(196);
+    QTest::newRow("today's types") << QStringList { "photo.jpeg:1", "shot.WEBP:2", "a.heic:4", "s.FLAC:8",
+        "t.m4a:16", "v.webm:32", "w.M4V:64", "book.epub:128", "notes.md:256" }
+                                   << qint64(7) << qint64(24) << qint64(96) << qint64(384);
     QTest::newRow("every matching document suffix") << QStringList { "a.doc:1", "a.xls:1", "a.txt:1",
         "a.docx:1", "a.log:1", "a.msg:1", "a.pages:1", "a.rtf:1", "a.wpd:1", "a.wps:1", "a.pdf:1", "a.XML:1" }
                                                     << qint64(0) << qint64(0) << qint64(0) << qint64(12);
@@ -395,14 +398,14 @@ void TestStorage::nameFilters_data()
     QTest::addColumn<QStringList>("listed");
 
     const QStringList none;
-    QTest::newRow("documents") << 0 << 51 << "*.doc"
-                               << "*.ODG" << QStringList { "notes.TXT", "table.csv" };
-    QTest::newRow("pictures") << 1 << 13 << "*.jpg"
-                              << "*.yuv" << QStringList { "photo.JPG" };
-    QTest::newRow("music") << 2 << 12 << "*.mp3"
-                           << "*.aif" << QStringList { "clip.ogg" };
-    QTest::newRow("video") << 3 << 16 << "*.avi"
-                           << "*.ogg" << QStringList { "clip.ogg" };
+    QTest::newRow("documents") << 0 << 54 << "*.doc"
+                               << "*.htm" << QStringList { "notes.TXT", "table.csv" };
+    QTest::newRow("pictures") << 1 << 21 << "*.jpg"
+                              << "*.tiff" << QStringList { "photo.JPG" };
+    QTest::newRow("music") << 2 << 17 << "*.mp3"
+                           << "*.aiff" << QStringList { "clip.ogg" };
+    QTest::newRow("video") << 3 << 21 << "*.avi"
+                           << "*.ogv" << QStringList { "clip.ogg" };
     QTest::newRow("unknown category") << 7 << 0 << QString() << QString() << none;
     QTest::newRow("negative category") << -1 << 0 << QString() << QString() << none;
 }
