@@ -34,28 +34,8 @@ Schließen Sie die andere Sitzung und klicken Sie auf „Erneut versuchen“.</t
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Die Datei %1 ist im Zielordner bereits vorhanden. Möchten Sie sie überschreiben?</translation>
-        </message>
-        <message>
-            <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 Datei(en) können nicht nach %2 kopiert werden:</translation>
-        </message>
-        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Möchten Sie diese Datei(en) wirklich löschen?</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Möchten Sie die ausgewählte(n) Datei(en) jetzt kopieren?</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Unter sicherem Namen kopieren</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_THE_REST</source>
-            <translation>Den Rest kopieren</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -67,16 +47,8 @@ Schließen Sie die andere Sitzung und klicken Sie auf „Erneut versuchen“.</t
 Die Datei(en) wird (werden) nicht von Ihrem OPALO-Netbook gelöscht.</translation>
         </message>
         <message>
-            <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Beim Kopieren der Datei(en) ist ein Fehler aufgetreten.</translation>
-        </message>
-        <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
             <translation>Ein Fehler ist aufgetreten. Der Ordner konnte nicht erstellt werden.</translation>
-        </message>
-        <message>
-            <source>IDS_ERR_DRIVE_SPACE</source>
-            <translation>Auf %1 ist nicht genügend freier Speicherplatz vorhanden.</translation>
         </message>
         <message>
             <source>IDS_FOLDER</source>
@@ -93,10 +65,6 @@ Die Datei(en) wird (werden) nicht von Ihrem OPALO-Netbook gelöscht.</translatio
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Mein OPALO™-Netbook (%1)</translation>
-        </message>
-        <message>
-            <source>IDS_NO_SUPPORTED_FILES</source>
-            <translation>Dieser Ordner enthält keine %1-Dateien.</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -130,6 +98,46 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Arbeitsplatz</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyController</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Die Datei %1 ist im Zielordner bereits vorhanden. Möchten Sie sie überschreiben?</translation>
+        </message>
+        <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 Datei(en) können nicht nach %2 kopiert werden:</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Möchten Sie die ausgewählte(n) Datei(en) jetzt kopieren?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Unter sicherem Namen kopieren</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Den Rest kopieren</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Beim Kopieren der Datei(en) ist ein Fehler aufgetreten.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Auf %1 ist nicht genügend freier Speicherplatz vorhanden.</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Dieser Ordner enthält keine %1-Dateien.</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Die Daten konnten nicht nach %1 kopiert werden.
+Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translation>
         </message>
     </context>
     <context>

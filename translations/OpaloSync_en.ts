@@ -34,28 +34,8 @@ Please close the other session and click on "Try again".</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>The file %1 already exists in the destination folder. Do you want to overwrite it?</translation>
-        </message>
-        <message>
-            <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 file(s) cannot be copied to %2:</translation>
-        </message>
-        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Are you sure you want to delete this (these) file(s)?</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Would you like to copy the selected file(s) now ?</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copy under a safe name</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_THE_REST</source>
-            <translation>Copy the rest</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -67,16 +47,8 @@ Please close the other session and click on "Try again".</translation>
 The file(s) will not be deleted from your OPALO netbook.</translation>
         </message>
         <message>
-            <source>IDS_ERROR_COPY_FILE</source>
-            <translation>An error occurred while copying the file(s).</translation>
-        </message>
-        <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
             <translation>An error occurred. The folder could not be created.</translation>
-        </message>
-        <message>
-            <source>IDS_ERR_DRIVE_SPACE</source>
-            <translation>There is not enough free space on %1.</translation>
         </message>
         <message>
             <source>IDS_FOLDER</source>
@@ -93,10 +65,6 @@ The file(s) will not be deleted from your OPALO netbook.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>My OPALO™ netbook (%1)</translation>
-        </message>
-        <message>
-            <source>IDS_NO_SUPPORTED_FILES</source>
-            <translation>This directory does not contain any %1 files.</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -130,6 +98,46 @@ The file(s) will not be deleted from your computer.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>My computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyController</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>The file %1 already exists in the destination folder. Do you want to overwrite it?</translation>
+        </message>
+        <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 file(s) cannot be copied to %2:</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Would you like to copy the selected file(s) now ?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Copy under a safe name</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Copy the rest</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>An error occurred while copying the file(s).</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>There is not enough free space on %1.</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>This directory does not contain any %1 files.</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Failed to copy data to %1.
+Please make sure you have the rights to perform this operation.</translation>
         </message>
     </context>
     <context>

@@ -34,28 +34,8 @@ Cierre la otra sesión y haga clic en «Reintentar».</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>El archivo %1 ya existe en la carpeta de destino. ¿Desea sobrescribirlo?</translation>
-        </message>
-        <message>
-            <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 archivo(s) no se pueden copiar a %2:</translation>
-        </message>
-        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>¿Seguro que desea eliminar este/estos archivo(s)?</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>¿Desea copiar ahora el/los archivo(s) seleccionado(s)?</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copiar con un nombre seguro</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_THE_REST</source>
-            <translation>Copiar el resto</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -67,16 +47,8 @@ Cierre la otra sesión y haga clic en «Reintentar».</translation>
 El/los archivo(s) no se eliminará(n) del netbook OPALO.</translation>
         </message>
         <message>
-            <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Se ha producido un error al copiar el/los archivo(s).</translation>
-        </message>
-        <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
             <translation>Se ha producido un error. No se ha podido crear la carpeta.</translation>
-        </message>
-        <message>
-            <source>IDS_ERR_DRIVE_SPACE</source>
-            <translation>No hay suficiente espacio libre en %1.</translation>
         </message>
         <message>
             <source>IDS_FOLDER</source>
@@ -93,10 +65,6 @@ El/los archivo(s) no se eliminará(n) del netbook OPALO.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Mi netbook OPALO™ (%1)</translation>
-        </message>
-        <message>
-            <source>IDS_NO_SUPPORTED_FILES</source>
-            <translation>Esta carpeta no contiene ningún archivo de %1.</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -130,6 +98,46 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Mi PC</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyController</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>El archivo %1 ya existe en la carpeta de destino. ¿Desea sobrescribirlo?</translation>
+        </message>
+        <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 archivo(s) no se pueden copiar a %2:</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>¿Desea copiar ahora el/los archivo(s) seleccionado(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Copiar con un nombre seguro</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Copiar el resto</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Se ha producido un error al copiar el/los archivo(s).</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>No hay suficiente espacio libre en %1.</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Esta carpeta no contiene ningún archivo de %1.</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>No se han podido copiar los datos a %1.
+Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
     </context>
     <context>

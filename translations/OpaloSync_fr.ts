@@ -34,28 +34,8 @@ Fermez l'autre session et cliquez sur « Réessayer ».</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Le fichier %1 existe déjà dans le dossier de destination. Voulez-vous le remplacer ?</translation>
-        </message>
-        <message>
-            <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 fichier(s) ne peuvent pas être copiés vers %2 :</translation>
-        </message>
-        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Voulez-vous vraiment supprimer ce(s) fichier(s) ?</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Voulez-vous copier le(s) fichier(s) sélectionné(s) maintenant ?</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copier sous un nom sûr</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_THE_REST</source>
-            <translation>Copier le reste</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -67,16 +47,8 @@ Fermez l'autre session et cliquez sur « Réessayer ».</translation>
 Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre netbook OPALO.</translation>
         </message>
         <message>
-            <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Une erreur s'est produite lors de la copie du (des) fichier(s).</translation>
-        </message>
-        <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
             <translation>Une erreur s'est produite. Le dossier n'a pas pu être créé.</translation>
-        </message>
-        <message>
-            <source>IDS_ERR_DRIVE_SPACE</source>
-            <translation>Espace libre insuffisant sur %1.</translation>
         </message>
         <message>
             <source>IDS_FOLDER</source>
@@ -93,10 +65,6 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre netbook OPALO.</tran
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Mon netbook OPALO™ (%1)</translation>
-        </message>
-        <message>
-            <source>IDS_NO_SUPPORTED_FILES</source>
-            <translation>Ce dossier ne contient aucun fichier %1.</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -130,6 +98,46 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Poste de travail</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyController</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Le fichier %1 existe déjà dans le dossier de destination. Voulez-vous le remplacer ?</translation>
+        </message>
+        <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 fichier(s) ne peuvent pas être copiés vers %2 :</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Voulez-vous copier le(s) fichier(s) sélectionné(s) maintenant ?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Copier sous un nom sûr</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Copier le reste</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Une erreur s'est produite lors de la copie du (des) fichier(s).</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Espace libre insuffisant sur %1.</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Ce dossier ne contient aucun fichier %1.</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Impossible de copier les données vers %1.
+Vérifiez que vous disposez des droits nécessaires pour effectuer cette opération.</translation>
         </message>
     </context>
     <context>

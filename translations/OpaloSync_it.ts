@@ -34,28 +34,8 @@ Chiudere l'altra sessione e fare clic su "Riprova".</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Il file %1 esiste già nella cartella di destinazione. Sovrascriverlo?</translation>
-        </message>
-        <message>
-            <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 file non possono essere copiati su %2:</translation>
-        </message>
-        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Eliminare davvero questo/questi file?</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Copiare ora i file selezionati?</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copia con un nome sicuro</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_THE_REST</source>
-            <translation>Copia il resto</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -67,16 +47,8 @@ Chiudere l'altra sessione e fare clic su "Riprova".</translation>
 I file non verranno eliminati dal netbook OPALO.</translation>
         </message>
         <message>
-            <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Si è verificato un errore durante la copia dei file.</translation>
-        </message>
-        <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
             <translation>Si è verificato un errore. Impossibile creare la cartella.</translation>
-        </message>
-        <message>
-            <source>IDS_ERR_DRIVE_SPACE</source>
-            <translation>Spazio libero insufficiente su %1.</translation>
         </message>
         <message>
             <source>IDS_FOLDER</source>
@@ -93,10 +65,6 @@ I file non verranno eliminati dal netbook OPALO.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Il mio netbook OPALO™ (%1)</translation>
-        </message>
-        <message>
-            <source>IDS_NO_SUPPORTED_FILES</source>
-            <translation>Questa cartella non contiene file di tipo %1.</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -130,6 +98,46 @@ I file non verranno eliminati dal computer.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Risorse del computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyController</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Il file %1 esiste già nella cartella di destinazione. Sovrascriverlo?</translation>
+        </message>
+        <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 file non possono essere copiati su %2:</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Copiare ora i file selezionati?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Copia con un nome sicuro</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Copia il resto</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Si è verificato un errore durante la copia dei file.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Spazio libero insufficiente su %1.</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Questa cartella non contiene file di tipo %1.</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Impossibile copiare i dati su %1.
+Verificare di disporre dei diritti necessari per questa operazione.</translation>
         </message>
     </context>
     <context>

@@ -34,28 +34,8 @@ Sluit de andere sessie en klik op "Opnieuw proberen".</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Het bestand %1 bestaat al in de doelmap. Wilt u het overschrijven?</translation>
-        </message>
-        <message>
-            <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 bestand(en) kunnen niet naar %2 worden gekopieerd:</translation>
-        </message>
-        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Wilt u de geselecteerde bestand(en) nu kopiëren?</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Kopiëren onder een veilige naam</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_THE_REST</source>
-            <translation>De rest kopiëren</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -67,16 +47,8 @@ Sluit de andere sessie en klik op "Opnieuw proberen".</translation>
 De bestand(en) worden niet van uw OPALO-netbook verwijderd.</translation>
         </message>
         <message>
-            <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Er is een fout opgetreden bij het kopiëren van de bestand(en).</translation>
-        </message>
-        <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
             <translation>Er is een fout opgetreden. De map kon niet worden gemaakt.</translation>
-        </message>
-        <message>
-            <source>IDS_ERR_DRIVE_SPACE</source>
-            <translation>Er is niet genoeg vrije ruimte op %1.</translation>
         </message>
         <message>
             <source>IDS_FOLDER</source>
@@ -93,10 +65,6 @@ De bestand(en) worden niet van uw OPALO-netbook verwijderd.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Mijn OPALO™-netbook (%1)</translation>
-        </message>
-        <message>
-            <source>IDS_NO_SUPPORTED_FILES</source>
-            <translation>Deze map bevat geen %1-bestanden.</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -130,6 +98,46 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Deze computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyController</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Het bestand %1 bestaat al in de doelmap. Wilt u het overschrijven?</translation>
+        </message>
+        <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 bestand(en) kunnen niet naar %2 worden gekopieerd:</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Wilt u de geselecteerde bestand(en) nu kopiëren?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Kopiëren onder een veilige naam</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>De rest kopiëren</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Er is een fout opgetreden bij het kopiëren van de bestand(en).</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Er is niet genoeg vrije ruimte op %1.</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Deze map bevat geen %1-bestanden.</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Kan de gegevens niet naar %1 kopiëren.
+Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
     </context>
     <context>

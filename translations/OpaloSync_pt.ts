@@ -34,28 +34,8 @@ Feche a outra sessão e clique em "Tentar novamente".</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>O ficheiro %1 já existe na pasta de destino. Pretende substituí-lo?</translation>
-        </message>
-        <message>
-            <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 ficheiro(s) não podem ser copiados para %2:</translation>
-        </message>
-        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Tem a certeza de que pretende eliminar este(s) ficheiro(s)?</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Pretende copiar agora o(s) ficheiro(s) seleccionado(s)?</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copiar com um nome seguro</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_THE_REST</source>
-            <translation>Copiar o resto</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -67,16 +47,8 @@ Feche a outra sessão e clique em "Tentar novamente".</translation>
 O(s) ficheiro(s) não será(ão) eliminado(s) do netbook OPALO.</translation>
         </message>
         <message>
-            <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Ocorreu um erro ao copiar o(s) ficheiro(s).</translation>
-        </message>
-        <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
             <translation>Ocorreu um erro. Não foi possível criar a pasta.</translation>
-        </message>
-        <message>
-            <source>IDS_ERR_DRIVE_SPACE</source>
-            <translation>Não existe espaço livre suficiente em %1.</translation>
         </message>
         <message>
             <source>IDS_FOLDER</source>
@@ -93,10 +65,6 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do netbook OPALO.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>O meu netbook OPALO™ (%1)</translation>
-        </message>
-        <message>
-            <source>IDS_NO_SUPPORTED_FILES</source>
-            <translation>Esta pasta não contém ficheiros de %1.</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -130,6 +98,46 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>O meu computador</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyController</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>O ficheiro %1 já existe na pasta de destino. Pretende substituí-lo?</translation>
+        </message>
+        <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>%1 ficheiro(s) não podem ser copiados para %2:</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Pretende copiar agora o(s) ficheiro(s) seleccionado(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Copiar com um nome seguro</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Copiar o resto</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>Ocorreu um erro ao copiar o(s) ficheiro(s).</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Não existe espaço livre suficiente em %1.</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>Esta pasta não contém ficheiros de %1.</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Não foi possível copiar os dados para %1.
+Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
     </context>
     <context>

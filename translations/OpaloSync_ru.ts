@@ -34,28 +34,8 @@
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Файл %1 уже существует в папке назначения. Заменить его?</translation>
-        </message>
-        <message>
-            <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>Невозможно скопировать на %2 файлов: %1</translation>
-        </message>
-        <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Вы действительно хотите удалить выбранные файлы?</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Скопировать выбранные файлы сейчас?</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Копировать под безопасным именем</translation>
-        </message>
-        <message>
-            <source>IDS_COPY_THE_REST</source>
-            <translation>Копировать остальное</translation>
         </message>
         <message>
             <source>IDS_DELETE_ERROR</source>
@@ -67,16 +47,8 @@
 Файлы не будут удалены с нетбука OPALO.</translation>
         </message>
         <message>
-            <source>IDS_ERROR_COPY_FILE</source>
-            <translation>При копировании файлов произошла ошибка.</translation>
-        </message>
-        <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
             <translation>Произошла ошибка. Не удалось создать папку.</translation>
-        </message>
-        <message>
-            <source>IDS_ERR_DRIVE_SPACE</source>
-            <translation>Недостаточно свободного места на %1.</translation>
         </message>
         <message>
             <source>IDS_FOLDER</source>
@@ -93,10 +65,6 @@
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Мой нетбук OPALO™ (%1)</translation>
-        </message>
-        <message>
-            <source>IDS_NO_SUPPORTED_FILES</source>
-            <translation>В этой папке нет файлов типа «%1».</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -130,6 +98,46 @@
         <message>
             <source>IDS_MY_COMPUTER</source>
             <translation>Мой компьютер</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyController</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Файл %1 уже существует в папке назначения. Заменить его?</translation>
+        </message>
+        <message>
+            <source>IDS_ASK_BEFORE_COPY</source>
+            <translation>Невозможно скопировать на %2 файлов: %1</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_TRANSFER</source>
+            <translation>Скопировать выбранные файлы сейчас?</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_SAFE_NAMES</source>
+            <translation>Копировать под безопасным именем</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_THE_REST</source>
+            <translation>Копировать остальное</translation>
+        </message>
+        <message>
+            <source>IDS_ERROR_COPY_FILE</source>
+            <translation>При копировании файлов произошла ошибка.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_DRIVE_SPACE</source>
+            <translation>Недостаточно свободного места на %1.</translation>
+        </message>
+        <message>
+            <source>IDS_NO_SUPPORTED_FILES</source>
+            <translation>В этой папке нет файлов типа «%1».</translation>
+        </message>
+        <message>
+            <source>IDS_RIGHTS</source>
+            <translation>Не удалось скопировать данные на %1.
+Убедитесь, что у вас есть права на выполнение этой операции.</translation>
         </message>
     </context>
     <context>

@@ -3,6 +3,7 @@
 
 #include "bookmarks/ExternalDeviceBookmarkBrowser.h"
 #include "bookmarks/HostBookmarkBrowser.h"
+#include "browser/panes/CopyController.h"
 #include "browser/panes/ExternalDeviceFrame.h"
 #include "browser/panes/HostFrame.h"
 #include "engine/TL09Engine.h"
@@ -74,6 +75,7 @@ QLabel *titleLabel(const char *name, QWidget *parent)
 
 Browser::Browser(QWidget *parent)
     : ResizableWindow(parent)
+    , m_copyController(new CopyController(this))
 {
     buildForm();
     setAttribute(Qt::WA_DontCreateNativeAncestors);
@@ -316,6 +318,39 @@ void Browser::receiveBrowserSelectionChanged(const QFileInfoList &files, Browser
         CheckHostButtons(hostHasSelection, true);
         deviceHasSelection = hasFiles;
     }
+}
+
+BaseFrame *Browser::pane(BrowserMode side) const
+{
+    if (side == HostMode)
+        return _hostFrame;
+    return _targetFrame;
+}
+
+void Browser::copy2ExternalDevice()
+{
+    m_copyController->copyAcross(
+        _hostFrame->selectedFiles(), ExternalDeviceMode, _targetFrame->currentPath());
+}
+
+void Browser::copy2Host()
+{
+    m_copyController->copyAcross(_targetFrame->selectedFiles(), HostMode, _hostFrame->currentPath());
+}
+
+void Browser::doDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, const QString &targetDir)
+{
+    m_copyController->copyAcross(sourceFiles, targetMode, targetDir);
+}
+
+void Browser::showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg)
+{
+    m_copyController->showDialog(fileName, target, dlg);
+}
+
+void Browser::askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames)
+{
+    m_copyController->askBeforeCopy(names, target, offerSafeNames);
 }
 
 int Browser::runBox(MessageBox *box)

@@ -9,10 +9,9 @@
 #include <QItemSelection>
 #include <QPointer>
 
-#include <functional>
-
 class BaseFrame;
 class Button;
+class CopyController;
 class ExternalDeviceBookmarkBrowser;
 class ExternalDeviceFrame;
 class HostBookmarkBrowser;
@@ -41,6 +40,14 @@ public:
 
     // Rejects and closes the message box the window is showing, if any.
     void dismissDialog();
+
+    // Runs box as the active message box, deletes it and returns its answer.
+    // The window may be gone when it returns: the caller checks before it
+    // touches the window again.
+    int runBox(MessageBox *box);
+    // The PC's or the device's pane, and its name as the window shows it.
+    BaseFrame *pane(BrowserMode side) const;
+    QString targetName(BrowserMode target) const;
 
     HostFrame *hostFrame() const { return _hostFrame; }
     ExternalDeviceFrame *deviceFrame() const { return _targetFrame; }
@@ -98,28 +105,7 @@ private:
     void copyBookmarksToDevice();
     void copyBookmarksToHost();
 
-    // Runs box as the active message box, deletes it and returns its answer.
-    // The window may be gone when it returns: the caller checks before it
-    // touches the window again.
-    int runBox(MessageBox *box);
     void showError(const char *key);
-
-    // Copies after the user's confirmation, then refreshes the destination
-    // pane and selects what arrived there.
-    void copyAcross(const QFileInfoList &files, BrowserMode target, const QString &destDir);
-    // False when the window went away during the copy.
-    bool transferFiles(const QFileInfoList &files, BrowserMode target, const QString &destDir);
-    bool runCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir);
-    // Shows the progress of the copy that start starts, until it ends or is
-    // cancelled; false when the window went away meanwhile.
-    bool followCopy(const std::function<bool()> &start, bool *started);
-    // Reports what the last copy did not bring; true when the user asks to
-    // retry.
-    bool reportFailures();
-    void setThumbnailsEnabled(bool enabled);
-    void selectArrived(BaseFrame *pane, const QFileInfoList &files, const QString &destDir);
-    BaseFrame *pane(BrowserMode side) const;
-    QString targetName(BrowserMode target) const;
 
     Button *_pictureTabPushButton = nullptr;
     Button *_musicTabPushButton = nullptr;
@@ -137,6 +123,7 @@ private:
     ExternalDeviceBookmarkBrowser *_boomarkBrowserRight = nullptr;
     ExternalDeviceFrame *_targetFrame = nullptr;
 
+    CopyController *m_copyController = nullptr;
     QPointer<QMessageBox> activeMessageBox;
     bool hostHasSelection = false;
     bool deviceHasSelection = false;

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The media sync window's side of copying: confirmation, progress dialog,
-// and the questions the copy worker asks while it waits.
-#include "browser/panes/Browser.h"
+#include "browser/panes/CopyController.h"
 
 #include "base/MediaCategories.h"
+#include "browser/panes/BaseFrame.h"
+#include "browser/panes/Browser.h"
 #include "browser/panes/CopyReport.h"
-#include "browser/panes/ExternalDeviceFrame.h"
-#include "browser/panes/HostFrame.h"
 #include "browser/views/CategoryFilterModel.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
@@ -18,38 +16,21 @@
 #include <QDir>
 #include <QItemSelectionModel>
 
-BaseFrame *Browser::pane(BrowserMode side) const
-{
-    if (side == HostMode)
-        return _hostFrame;
-    return _targetFrame;
-}
+CopyController::CopyController(Browser *window)
+    : QObject(window)
+    , m_window(window)
+{ }
 
-void Browser::copy2ExternalDevice()
-{
-    copyAcross(_hostFrame->selectedFiles(), ExternalDeviceMode, _targetFrame->currentPath());
-}
-
-void Browser::copy2Host()
-{
-    copyAcross(_targetFrame->selectedFiles(), HostMode, _hostFrame->currentPath());
-}
-
-void Browser::doDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, const QString &targetDir)
-{
-    copyAcross(sourceFiles, targetMode, targetDir);
-}
-
-void Browser::copyAcross(const QFileInfoList &files, BrowserMode target, const QString &destDir)
+void CopyController::copyAcross(const QFileInfoList &files, BrowserMode target, const QString &destDir)
 {
     if (!transferFiles(files, target, destDir))
         return;
-    BaseFrame *destination = pane(target);
+    BaseFrame *destination = m_window->pane(target);
     destination->refreshTree();
     selectArrived(destination, files, destDir);
 }
 
-void Browser::selectArrived(BaseFrame *destination, const QFileInfoList &files, const QString &destDir)
+void CopyController::selectArrived(BaseFrame *destination, const QFileInfoList &files, const QString &destDir)
 {
     const CategoryFilterModel *shown = destination->listViewModel()->shownFiles();
     QItemSelectionModel *selection = destination->listView()->selectionModel();
@@ -61,19 +42,19 @@ void Browser::selectArrived(BaseFrame *destination, const QFileInfoList &files, 
     }
 }
 
-void Browser::setThumbnailsEnabled(bool enabled)
+void CopyController::setThumbnailsEnabled(bool enabled)
 {
-    _hostFrame->listViewModel()->setThumbnailsEnabled(enabled);
-    _targetFrame->listViewModel()->setThumbnailsEnabled(enabled);
+    for (const BrowserMode side : { HostMode, ExternalDeviceMode })
+        m_window->pane(side)->listViewModel()->setThumbnailsEnabled(enabled);
 }
 
-bool Browser::transferFiles(const QFileInfoList &files, BrowserMode target, const QString &destDir)
+bool CopyController::transferFiles(const QFileInfoList &files, BrowserMode target, const QString &destDir)
 {
     // Rows that appear while files arrive must not each start thumbnail work.
     setThumbnailsEnabled(false);
     if (!files.isEmpty() && !destDir.isEmpty() && QDir(destDir).exists()) {
-        const QPointer<Browser> alive(this);
-        const int answer = runBox(new MessageBox(
+        const QPointer<CopyController> alive(this);
+        const int answer = m_window->runBox(new MessageBox(
             QMessageBox::Question, tr("IDS_CONFIRM_TRANSFER"), QMessageBox::Yes | QMessageBox::No));
         if (!alive)
             return false;
@@ -85,16 +66,16 @@ bool Browser::transferFiles(const QFileInfoList &files, BrowserMode target, cons
 }
 
 // False when the window went away while a box or the progress dialog ran.
-bool Browser::runCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir)
+bool CopyController::runCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir)
 {
     TL09Engine *engine = TL09Engine::instance();
-    const QPointer<Browser> alive(this);
+    const QPointer<CopyController> alive(this);
     bool started = false;
     if (!followCopy([&] { return engine->startCopy(files, target, destDir); }, &started))
         return false;
     if (!started || engine->copyFoundNothing()) {
         const QString word = MediaCategories::fileWord(engine->category);
-        runBox(
+        m_window->runBox(
             new MessageBox(QMessageBox::Critical, tr("IDS_NO_SUPPORTED_FILES").arg(word), QMessageBox::Ok));
         return !alive.isNull();
     }
@@ -106,11 +87,11 @@ bool Browser::runCopy(const QFileInfoList &files, BrowserMode target, const QStr
     return !alive.isNull();
 }
 
-bool Browser::followCopy(const std::function<bool()> &start, bool *started)
+bool CopyController::followCopy(const std::function<bool()> &start, bool *started)
 {
     TL09Engine *engine = TL09Engine::instance();
-    const QPointer<Browser> alive(this);
-    const QPointer<ProgressDialog> progress(new ProgressDialog(this));
+    const QPointer<CopyController> alive(this);
+    const QPointer<ProgressDialog> progress(new ProgressDialog(m_window));
     connect(engine, &TL09Engine::progressChanged, progress, &ProgressDialog::receiveProgress,
         Qt::QueuedConnection);
     connect(engine, &TL09Engine::copyFileNameChanged, progress, &ProgressDialog::receiveCurrentFileName,
@@ -128,52 +109,52 @@ bool Browser::followCopy(const std::function<bool()> &start, bool *started)
     return !alive.isNull();
 }
 
-bool Browser::reportFailures()
+bool CopyController::reportFailures()
 {
     // Read before the box runs: a retry replaces them.
     const CopyFailures failures = TL09Engine::instance()->copyFailures();
     if (failures.isEmpty())
         return false;
-    const QPointer<Browser> alive(this);
-    const int answer = runBox(new CopyReport(failures, this));
+    const QPointer<CopyController> alive(this);
+    const int answer = m_window->runBox(new CopyReport(failures, m_window));
     return alive && answer == QMessageBox::Retry;
 }
 
-void Browser::askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames)
+void CopyController::askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames)
 {
     const QStringList listed = names.split(QLatin1Char('\n'));
     const QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::Cancel
         | (offerSafeNames ? QMessageBox::Apply : QMessageBox::NoButton);
     auto *box = new MessageBox(QMessageBox::Question,
-        tr("IDS_ASK_BEFORE_COPY").arg(listed.size()).arg(targetName(target)), buttons, this);
+        tr("IDS_ASK_BEFORE_COPY").arg(listed.size()).arg(m_window->targetName(target)), buttons, m_window);
     box->setObjectName(QStringLiteral("AskBeforeCopy"));
     box->setInformativeText(CopyReport::shortList(listed));
     box->button(QMessageBox::Yes)->setText(tr("IDS_COPY_THE_REST"));
     if (offerSafeNames)
         box->button(QMessageBox::Apply)->setText(tr("IDS_COPY_SAFE_NAMES"));
-    TL09Engine::instance()->setDialogAnswer(runBox(box));
+    TL09Engine::instance()->setDialogAnswer(m_window->runBox(box));
 }
 
-void Browser::showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg)
+void CopyController::showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg)
 {
     MessageBox *box = nullptr;
     switch (dlg) {
     case AskOverwrite:
         box = new MessageBox(QMessageBox::Question, tr("IDS_ASKOVERWRITE").arg(fileName),
-            QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll, this);
+            QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll, m_window);
         break;
     case DriveSpaceError:
-        box = new MessageBox(
-            QMessageBox::Critical, tr("IDS_ERR_DRIVE_SPACE").arg(targetName(target)), QMessageBox::Ok, this);
+        box = new MessageBox(QMessageBox::Critical,
+            tr("IDS_ERR_DRIVE_SPACE").arg(m_window->targetName(target)), QMessageBox::Ok, m_window);
         break;
     case RightsError:
-        box = new MessageBox(
-            QMessageBox::Critical, tr("IDS_RIGHTS").arg(targetName(target)), QMessageBox::Ok, this);
+        box = new MessageBox(QMessageBox::Critical, tr("IDS_RIGHTS").arg(m_window->targetName(target)),
+            QMessageBox::Ok, m_window);
         break;
     case CopyError:
-        box = new MessageBox(QMessageBox::Critical, tr("IDS_ERROR_COPY_FILE"), QMessageBox::Ok, this);
+        box = new MessageBox(QMessageBox::Critical, tr("IDS_ERROR_COPY_FILE"), QMessageBox::Ok, m_window);
         break;
     }
     if (box)
-        TL09Engine::instance()->setDialogAnswer(runBox(box));
+        TL09Engine::instance()->setDialogAnswer(m_window->runBox(box));
 }
