@@ -155,11 +155,16 @@ if [ -n "${DISPLAY:-}" ]; then
     exit 0
 fi
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts
+# connections; a number chosen here may be taken, or not ready yet.
+displayfile=$(mktemp)
+cleanups+=("rm -f '$displayfile'")
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+[ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -n 1 "$displayfile")
+xdpyinfo >/dev/null 2>&1 || { echo "Cannot reach the X server on $DISPLAY" >&2; exit 1; }
 
 "$program" "$@" &
 pids+=($!)
