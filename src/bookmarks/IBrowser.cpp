@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "bookmarks/IBrowser.h"
 
-#include "base/SessionCommands.h"
 #include "bookmarks/BookmarkItem.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,9 +38,20 @@ void IBrowser::setProcessProbe(ProcessProbe probe)
     processProbe() = std::move(probe);
 }
 
-bool IBrowser::isProcessRunning(const QString &name)
+bool IBrowser::isProcessRunning(const QStringList &names)
 {
     if (processProbe())
-        return processProbe()(name);
-    return ::isProcessRunning(name);
+        return std::any_of(names.cbegin(), names.cend(), processProbe());
+    // A process's name as the kernel keeps it, cut to 15 bytes; the names
+    // looked for are all shorter.
+    const QStringList entries = QDir(QStringLiteral("/proc"))
+                                    .entryList(QStringList(QStringLiteral("*[0123456789]")),
+                                        QDir::Dirs | QDir::Readable, QDir::Unsorted);
+    for (const QString &entry : entries) {
+        QFile comm(QLatin1String("/proc/") + entry + QLatin1String("/comm"));
+        if (comm.open(QIODevice::ReadOnly)
+            && names.contains(QString::fromLocal8Bit(comm.readLine()).trimmed()))
+            return true;
+    }
+    return false;
 }
