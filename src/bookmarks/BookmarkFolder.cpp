@@ -44,18 +44,9 @@ private:
 
 bool writeAll(int fd, const QByteArray &data)
 {
-    const char *next = data.constData();
-    qint64 left = data.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, next, static_cast<size_t>(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        next += written;
-        left -= written;
-    }
-    return true;
+    QFile file;
+    return file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)
+        && file.write(data) == data.size();
 }
 
 } // namespace

@@ -16,6 +16,22 @@ IBrowser::ProcessProbe &processProbe()
     return probe;
 }
 
+// A process's name as the kernel keeps it, cut to 15 bytes (the names looked
+// for are all shorter), or nothing once it has ended: a browser just closed
+// stays a while as a zombie until it is reaped.
+QString liveProcessName(const QString &pid)
+{
+    QFile stat(QLatin1String("/proc/") + pid + QLatin1String("/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray line = stat.readLine();
+    const int open = line.indexOf('(');
+    const int close = line.lastIndexOf(')');
+    if (open < 0 || close < open || line.mid(close + 2, 1) == "Z")
+        return QString();
+    return QString::fromLocal8Bit(line.mid(open + 1, close - open - 1));
+}
+
 } // namespace
 
 IBrowser::~IBrowser() = default;
@@ -42,15 +58,11 @@ bool IBrowser::isProcessRunning(const QStringList &names)
 {
     if (processProbe())
         return std::any_of(names.cbegin(), names.cend(), processProbe());
-    // A process's name as the kernel keeps it, cut to 15 bytes; the names
-    // looked for are all shorter.
     const QStringList entries = QDir(QStringLiteral("/proc"))
                                     .entryList(QStringList(QStringLiteral("*[0123456789]")),
                                         QDir::Dirs | QDir::Readable, QDir::Unsorted);
     for (const QString &entry : entries) {
-        QFile comm(QLatin1String("/proc/") + entry + QLatin1String("/comm"));
-        if (comm.open(QIODevice::ReadOnly)
-            && names.contains(QString::fromLocal8Bit(comm.readLine()).trimmed()))
+        if (names.contains(liveProcessName(entry)))
             return true;
     }
     return false;

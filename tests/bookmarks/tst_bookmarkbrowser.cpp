@@ -74,6 +74,14 @@ QJsonObject folderChain(int levels)
     return folder;
 }
 
+// The window in its Bookmarks category, with both panes read.
+void showBookmarks(Browser &browser)
+{
+    browser.setURLMode();
+    browser.hostBookmarkBrowser()->model()->reload();
+    browser.deviceBookmarkBrowser()->model()->reload();
+}
+
 // Records the texts of the boxes the window shows, answering them with OK.
 QStringList *recordBoxes()
 {
@@ -509,11 +517,9 @@ void TestBookmarkBrowser::copyRefused()
     onDevice.insert(QStringLiteral("version"), version);
     const QString path = writeChromeFile(1, QJsonDocument(onDevice).toJson());
     Browser browser;
-    browser.setURLMode();
     HostBookmarkBrowser *host = browser.hostBookmarkBrowser();
     ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
-    host->model()->reload();
-    device->model()->reload();
+    showBookmarks(browser);
     QStringList *shown = recordBoxes();
     selectListRows(
         *host, host->model()->indexFromItem(host->model()->headerItem()->child(1)->child(1)), { 0 });
@@ -533,11 +539,9 @@ void TestBookmarkBrowser::failedCopyReported()
         { QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON moz_bookmarks WHEN NEW.title='Kernel' "
                          "BEGIN SELECT RAISE(ABORT, 'refused'); END") }));
     Browser browser;
-    browser.setURLMode();
     HostBookmarkBrowser *host = browser.hostBookmarkBrowser();
     ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
-    host->model()->reload();
-    device->model()->reload();
+    showBookmarks(browser);
     QStringList *shown = recordBoxes();
     makeTreeCurrent(*host, host->model()->headerItem()->child(0)->child(0));
     selectListRows(

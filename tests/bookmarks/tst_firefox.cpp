@@ -453,20 +453,23 @@ void TestFirefox::oneFailureKeepsTheOthers()
                          "BEGIN SELECT RAISE(ABORT, 'refused'); END") }));
     auto *folder = new BookmarkItem({ QStringLiteral("Kept"), QString(), FolderItem, -1, true, true });
     profile.firefox.root()->child(0)->appendChild(folder);
-    BookmarkItem *first
-        = newBookmark(folder, QStringLiteral("fine"), QStringLiteral("https://fine.example/"));
     BookmarkItem *failed
         = newBookmark(folder, QStringLiteral("boom"), QStringLiteral("https://boom.example/"));
+    BookmarkItem *first
+        = newBookmark(folder, QStringLiteral("fine"), QStringLiteral("https://fine.example/"));
     auto *failedFolder
         = new BookmarkItem({ QStringLiteral("boom folder"), QString(), FolderItem, -1, true, true });
     profile.firefox.root()->child(0)->appendChild(failedFolder);
     BookmarkItem *inside
         = newBookmark(failedFolder, QStringLiteral("inside"), QStringLiteral("https://inside.example/"));
+    BookmarkItem *last = newBookmark(
+        profile.firefox.root()->child(0), QStringLiteral("last"), QStringLiteral("https://last.example/"));
     QVERIFY(!profile.firefox.saveBookmarks());
-    QCOMPARE(rows(profile.path, "moz_bookmarks"), 13);
+    QCOMPARE(rows(profile.path, "moz_bookmarks"), 14);
     // Nothing of what failed stays: neither its place nor its origin.
-    QCOMPARE(rows(profile.path, "moz_places"), 3);
-    QCOMPARE(rows(profile.path, "moz_origins"), 3);
+    QCOMPARE(rows(profile.path, "moz_places"), 4);
+    QCOMPARE(rows(profile.path, "moz_origins"), 4);
+    QVERIFY(last->storedId() > first->storedId());
     QVERIFY(folder->storedId() > 11);
     QVERIFY(first->storedId() > folder->storedId());
     QCOMPARE(failed->storedId(), -1);
