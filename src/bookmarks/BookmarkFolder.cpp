@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QRandomGenerator>
 
-#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -113,24 +112,13 @@ std::optional<QByteArray> BookmarkFolder::read(const char *name) const
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)
         || info.st_size > maxFileSize)
         return std::nullopt;
-    QByteArray data;
-    data.resize(static_cast<int>(info.st_size));
-    qint64 done = 0;
-    // The file may have grown since: one byte more than allowed tells.
-    char extra = 0;
-    for (;;) {
-        char *into = done < data.size() ? data.data() + done : &extra;
-        const size_t wanted = done < data.size() ? static_cast<size_t>(data.size() - done) : 1;
-        const ssize_t got = ::read(file.get(), into, wanted);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0 || (got > 0 && into == &extra))
-            return std::nullopt;
-        if (got == 0)
-            break;
-        done += got;
-    }
-    data.truncate(static_cast<int>(done));
+    QFile reader;
+    if (!reader.open(file.get(), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+        return std::nullopt;
+    // A byte more than it had says that the file grows as it is read.
+    const QByteArray data = reader.read(info.st_size + 1);
+    if (reader.error() != QFileDevice::NoError || data.size() > info.st_size)
+        return std::nullopt;
     return data;
 }
 
