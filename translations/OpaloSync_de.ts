@@ -20,6 +20,20 @@
 Schließen Sie die andere Sitzung und klicken Sie auf „Erneut versuchen“.</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
+            <translation>Diese Lesezeichen konnten nicht in %1 gespeichert werden:
+%2
+Angezeigt werden die Lesezeichen, die %1 enthält.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_READ_ONLY</source>
+            <translation>Die Lesezeichen von %1 liegen in einer Form vor, die dieses Programm nicht schreiben kann. Sie werden angezeigt, können aber nicht geändert werden.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_TOO_DEEP</source>
+            <translation>Diese Kopie würde Ordner tiefer verschachteln, als %1 lesen kann. Es wurde nichts kopiert.</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>Erneut versuchen</translation>
         </message>

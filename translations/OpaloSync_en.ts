@@ -20,6 +20,20 @@
 Please close the other session and click on "Try again".</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
+            <translation>These bookmarks could not be written to %1:
+%2
+The bookmarks shown are those that %1 holds.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_READ_ONLY</source>
+            <translation>The bookmarks of %1 are kept in a form that this program cannot write. They are shown, but nothing can be changed there.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_TOO_DEEP</source>
+            <translation>This copy would nest folders deeper than %1 can read. Nothing was copied.</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>Try again</translation>
         </message>

@@ -20,6 +20,20 @@
 Cierre la otra sesión y haga clic en «Reintentar».</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
+            <translation>No se pudieron guardar estos marcadores en %1:
+%2
+Los marcadores mostrados son los que contiene %1.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_READ_ONLY</source>
+            <translation>Los marcadores de %1 están guardados en un formato que este programa no puede escribir. Se muestran, pero no se pueden modificar.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_TOO_DEEP</source>
+            <translation>Esta copia anidaría carpetas a más profundidad de la que %1 puede leer. No se ha copiado nada.</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>Reintentar</translation>
         </message>

@@ -20,6 +20,20 @@
 Fermez l'autre session et cliquez sur « Réessayer ».</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
+            <translation>Ces favoris n'ont pas pu être enregistrés dans %1 :
+%2
+Les favoris affichés sont ceux que contient %1.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_READ_ONLY</source>
+            <translation>Les favoris de %1 sont conservés sous une forme que ce programme ne sait pas écrire. Ils sont affichés, mais rien ne peut y être modifié.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_TOO_DEEP</source>
+            <translation>Cette copie imbriquerait des dossiers plus profondément que %1 ne peut le lire. Rien n'a été copié.</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>Réessayer</translation>
         </message>

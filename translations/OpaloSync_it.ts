@@ -20,6 +20,20 @@
 Chiudere l'altra sessione e fare clic su "Riprova".</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
+            <translation>Non è stato possibile salvare questi segnalibri in %1:
+%2
+I segnalibri mostrati sono quelli contenuti in %1.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_READ_ONLY</source>
+            <translation>I segnalibri di %1 sono conservati in un formato che questo programma non sa scrivere. Vengono mostrati, ma non possono essere modificati.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_TOO_DEEP</source>
+            <translation>Questa copia anniderebbe le cartelle più in profondità di quanto %1 sia in grado di leggere. Non è stato copiato nulla.</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>Riprova</translation>
         </message>

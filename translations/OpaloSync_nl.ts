@@ -20,6 +20,20 @@
 Sluit de andere sessie en klik op "Opnieuw proberen".</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
+            <translation>Deze bladwijzers konden niet in %1 worden opgeslagen:
+%2
+De getoonde bladwijzers zijn die welke %1 bevat.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_READ_ONLY</source>
+            <translation>De bladwijzers van %1 zijn opgeslagen in een vorm die dit programma niet kan schrijven. Ze worden getoond, maar kunnen niet worden gewijzigd.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_TOO_DEEP</source>
+            <translation>Deze kopie zou mappen dieper in elkaar nesten dan %1 kan lezen. Er is niets gekopieerd.</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>Opnieuw proberen</translation>
         </message>

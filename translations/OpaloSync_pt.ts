@@ -20,6 +20,20 @@
 Feche a outra sessão e clique em "Tentar novamente".</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
+            <translation>Não foi possível guardar estes marcadores em %1:
+%2
+Os marcadores apresentados são os que %1 contém.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_READ_ONLY</source>
+            <translation>Os marcadores de %1 estão guardados num formato que este programa não consegue escrever. São apresentados, mas não podem ser alterados.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_TOO_DEEP</source>
+            <translation>Esta cópia colocaria pastas umas dentro das outras a uma profundidade maior do que %1 consegue ler. Nada foi copiado.</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>Tentar novamente</translation>
         </message>

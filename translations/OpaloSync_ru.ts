@@ -20,6 +20,20 @@
 Закройте другой сеанс и нажмите «Повторить».</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
+            <translation>Не удалось записать эти закладки в %1:
+%2
+Показаны закладки, которые содержит %1.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_READ_ONLY</source>
+            <translation>Закладки %1 хранятся в формате, который эта программа не умеет записывать. Они показаны, но изменить их нельзя.</translation>
+        </message>
+        <message>
+            <source>IDS_BOOKMARKS_TOO_DEEP</source>
+            <translation>При этом копировании папки оказались бы вложены глубже, чем может прочитать %1. Ничего не скопировано.</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>Повторить</translation>
         </message>

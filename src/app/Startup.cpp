@@ -7,6 +7,7 @@
 #include "base/BrowserMode.h"
 #include "base/CatalogueLanguage.h"
 #include "base/CopyDlg.h"
+#include "base/LayoutSettings.h"
 #include "base/SessionCommands.h"
 #include "base/SessionFlags.h"
 #include "ui/MainWindow.h"
@@ -34,6 +35,8 @@ void installTranslator(QTranslator &translator)
 
 } // namespace
 
+const char *const bookmarksOption = "--bookmarks";
+
 QString catalogueName(const QLocale &locale)
 {
     return QStringLiteral("OpaloSync_") + catalogueLanguage(locale);
@@ -42,6 +45,11 @@ QString catalogueName(const QLocale &locale)
 bool handOverRequested(int kdeVersion, uid_t realUid, int argumentCount)
 {
     return kdeVersion == 4 && realUid == 0 && argumentCount <= 1;
+}
+
+int handOverArgumentCount(const QStringList &arguments)
+{
+    return arguments.size() - arguments.count(QLatin1String(bookmarksOption));
 }
 
 bool detectKdeSession(uid_t realUid, int argumentCount)
@@ -83,7 +91,9 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
         return 0;
     StartupTrace::mark("application object");
 
-    if (detectKdeSession(getuid(), QCoreApplication::arguments().size())) {
+    const QStringList arguments = QCoreApplication::arguments();
+    LayoutSettings::setBookmarksTabRequested(arguments.contains(QLatin1String(bookmarksOption)));
+    if (detectKdeSession(getuid(), handOverArgumentCount(arguments))) {
         // The relauncher comes back as this program, under dbus-launch and
         // possibly with this very process id: it must find the lock free.
         app.releaseInstanceLock();

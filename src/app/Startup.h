@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <sys/types.h>
 
 // Name of the catalogue for a locale: only the language counts, and any
@@ -13,6 +14,14 @@ QString catalogueName(const QLocale &locale);
 // super-user, and no argument besides the program name (counted after the
 // toolkit removed its own options).
 bool handOverRequested(int kdeVersion, uid_t realUid, int argumentCount);
+
+// The option that shows the media window's Bookmarks tab in this run.
+extern const char *const bookmarksOption;
+
+// How many of the arguments count for the hand-over: the program's own
+// options do not, so that asking for one neither starts the hand-over nor
+// prevents it.
+int handOverArgumentCount(const QStringList &arguments);
 
 // Sets the two KDE session flags (and clears the GNOME one) from the
 // environment, and returns whether the start must be handed over.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "base/LayoutSettings.h"
 
+#include <memory>
 #include <utility>
 
 const char *const LayoutSettings::leftArrangeBy = "leftArrangeBy";
@@ -9,6 +10,7 @@ const char *const LayoutSettings::leftZoomLevel = "leftZoomLevel";
 const char *const LayoutSettings::rightArrangeBy = "rightArrangeBy";
 const char *const LayoutSettings::rightViewBy = "rightViewBy";
 const char *const LayoutSettings::rightZoomLevel = "rightZoomLevel";
+const char *const LayoutSettings::showBookmarks = "ShowBookmarks";
 
 namespace {
 
@@ -23,13 +25,37 @@ const std::pair<const char *, int> defaults[] = {
     { LayoutSettings::rightZoomLevel, 100 },
 };
 
+bool bookmarksTabRequested = false;
+
+QSettings *perUserStore()
+{
+    return new QSettings(
+        QSettings::IniFormat, QSettings::UserScope, QStringLiteral("OpaloSync"), QStringLiteral("Settings"));
+}
+
 } // namespace
 
 LayoutSettings *LayoutSettings::instance()
 {
-    static LayoutSettings *const settings = new LayoutSettings(new QSettings(
-        QSettings::IniFormat, QSettings::UserScope, QStringLiteral("OpaloSync"), QStringLiteral("Settings")));
+    static LayoutSettings *const settings = new LayoutSettings(perUserStore());
     return settings;
+}
+
+bool LayoutSettings::bookmarksTabShown()
+{
+    const std::unique_ptr<QSettings> store(perUserStore());
+    return bookmarksTabShown(*store);
+}
+
+bool LayoutSettings::bookmarksTabShown(QSettings &store)
+{
+    return bookmarksTabRequested
+        || store.value(QLatin1String(group) + QLatin1Char('/') + QLatin1String(showBookmarks)).toBool();
+}
+
+void LayoutSettings::setBookmarksTabRequested(bool requested)
+{
+    bookmarksTabRequested = requested;
 }
 
 LayoutSettings::LayoutSettings(QSettings *store, QObject *parent)

@@ -7,7 +7,8 @@
 
 // The pane layout kept across runs: how each file pane arranges and zooms its
 // list. All keys are integers in the group "layout" of the per-user file
-// OpaloSync/Settings.ini.
+// OpaloSync/Settings.ini. One more key there, never written by the program,
+// shows the media window's Bookmarks tab.
 class LayoutSettings : public QObject
 {
     Q_OBJECT
@@ -29,6 +30,15 @@ public:
     static const char *const rightArrangeBy;
     static const char *const rightViewBy;
     static const char *const rightZoomLevel;
+    static const char *const showBookmarks;
+
+    // Whether the media window offers its Bookmarks tab: asked for on this
+    // run's command line, or by ShowBookmarks=true in the per-user file (no
+    // when absent), which is read without creating the file.
+    static bool bookmarksTabShown();
+    // The same, with the key read from store.
+    static bool bookmarksTabShown(QSettings &store);
+    static void setBookmarksTabRequested(bool requested);
 
 private:
     QSettings *m_store;

@@ -20,6 +20,8 @@ namespace {
 
 const int monitorIntervalMs = 2000;
 const int listTitleWidth = 150;
+// Enough to recognise what failed without a box taller than the screen.
+const int listedTitles = 10;
 
 bool isBrowserRow(const BookmarkItem *item)
 {
@@ -205,8 +207,10 @@ bool BookmarkBrowser::deleteSelected()
         if (!m_model->removeRows(first.row(), 1, first.parent()))
             return false;
     }
-    m_model->save();
-    return true;
+    if (m_model->save())
+        return true;
+    bookmarksWereLoaded();
+    return false;
 }
 
 bool BookmarkBrowser::createFolder()
@@ -216,7 +220,10 @@ bool BookmarkBrowser::createFolder()
         return false;
     const QModelIndex created = m_model->index(0, 0, m_list->rootIndex());
     m_list->setCurrentIndex(created);
-    m_model->save();
+    if (!m_model->save()) {
+        bookmarksWereLoaded();
+        return false;
+    }
     m_list->edit(m_model->index(0, 0, m_list->rootIndex()));
     return true;
 }
@@ -234,17 +241,48 @@ bool BookmarkBrowser::canReceive(const BookmarkBrowser &from) const
     return from.m_list->selectionModel()->hasSelection();
 }
 
-void BookmarkBrowser::receiveCopies(const BookmarkBrowser &from)
+QString BookmarkBrowser::receiveCopies(const BookmarkBrowser &from)
 {
     const QModelIndex target = treeTarget();
-    if (target.isValid()) {
-        BookmarkItem *destination = m_model->itemFromIndex(target);
+    BookmarkItem *destination = target.isValid() ? m_model->itemFromIndex(target) : nullptr;
+    if (destination) {
+        const QString refused = refusal(from, destination);
+        if (!refused.isEmpty())
+            return refused;
         const QModelIndexList rows = from.m_list->selectionModel()->selectedRows(0);
         for (const QModelIndex &row : rows)
             m_model->copyItem(from.m_model->itemFromIndex(row), destination);
     }
-    m_model->save();
+    const QString store = BookmarkTreeModel::browserRootTitle(destination);
+    QStringList unwritten;
+    if (!m_model->save(&unwritten)) {
+        // The store was read again: what was shown may be gone.
+        bookmarksWereLoaded();
+        return notWrittenText(store, unwritten);
+    }
     const QModelIndex current = m_tree->currentIndex();
     selectInTree(current);
     showFolder(current);
+    return QString();
+}
+
+QString BookmarkBrowser::refusal(const BookmarkBrowser &from, const BookmarkItem *destination) const
+{
+    const QString store = BookmarkTreeModel::browserRootTitle(destination);
+    if (!m_model->isWritable(destination))
+        return tr("IDS_BOOKMARKS_READ_ONLY").arg(store);
+    const QModelIndexList rows = from.m_list->selectionModel()->selectedRows(0);
+    for (const QModelIndex &row : rows) {
+        if (m_model->nestsTooDeep(from.m_model->itemFromIndex(row), destination))
+            return tr("IDS_BOOKMARKS_TOO_DEEP").arg(store);
+    }
+    return QString();
+}
+
+QString BookmarkBrowser::notWrittenText(const QString &store, const QStringList &titles)
+{
+    QStringList listed = titles.mid(0, listedTitles);
+    if (titles.size() > listedTitles)
+        listed << QStringLiteral("…");
+    return tr("IDS_BOOKMARKS_NOT_WRITTEN").arg(store, listed.join(QLatin1Char('\n')));
 }

@@ -4,6 +4,7 @@
 #include <QItemSelection>
 #include <QWidget>
 
+class BookmarkItem;
 class BookmarkTreeModel;
 class BookmarksListView;
 class FilteredBrowserModel;
@@ -32,10 +33,11 @@ public:
     // Shows the folder at a tree index in the list.
     void showFolder(const QModelIndex &treeIndex);
     // Removes the list's selection and saves; false at the first item that
-    // may not be removed.
+    // may not be removed, or when the change could not be written (the pane
+    // then shows what the store holds).
     bool deleteSelected();
     // Creates a folder first in the tree's current folder and opens its name
-    // for editing; false where no folder may be created.
+    // for editing; false where no folder may be created or written.
     bool createFolder();
     int askToCloseBrowser(const QString &name);
 
@@ -43,8 +45,11 @@ public:
     // chosen, and the tree's current row is not a browser's own row.
     bool canReceive(const BookmarkBrowser &from) const;
     // Copies the selection of from's list into the tree's current folder,
-    // saves, and shows that folder with the copies.
-    void receiveCopies(const BookmarkBrowser &from);
+    // saves, and shows that folder with the copies. Returns what the user
+    // must be told of what was not copied or not written, or nothing.
+    QString receiveCopies(const BookmarkBrowser &from);
+    // The message naming what could not be written to store.
+    static QString notWrittenText(const QString &store, const QStringList &titles);
 
 public slots:
     void browserTreeSelectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
@@ -60,6 +65,8 @@ private:
     void buildViews();
     void selectInTree(const QModelIndex &proxyIndex);
     QModelIndex treeTarget() const;
+    // Why the selection of from cannot go into destination, or nothing.
+    QString refusal(const BookmarkBrowser &from, const BookmarkItem *destination) const;
 
     const int m_mode;
     QSplitter *m_splitter = nullptr;

@@ -11,10 +11,10 @@ BookmarkItem::~BookmarkItem()
     qDeleteAll(m_children);
 }
 
-int BookmarkItem::storedId() const
+qint64 BookmarkItem::storedId() const
 {
     bool ok = false;
-    const int value = m_record.id.toInt(&ok);
+    const qint64 value = m_record.id.toLongLong(&ok);
     return ok ? value : -1;
 }
 

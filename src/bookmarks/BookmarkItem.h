@@ -38,7 +38,7 @@ public:
     QVariant id() const { return m_record.id; }
     void setId(const QVariant &id) { m_record.id = id; }
     // The id as a number; -1 when the item has not been stored yet.
-    int storedId() const;
+    qint64 storedId() const;
     bool isRenamable() const { return m_record.renamable; }
     void setRenamable(bool renamable) { m_record.renamable = renamable; }
     bool isRemovable() const { return m_record.removable; }

@@ -44,6 +44,35 @@ BookmarkItem *rootItem(const QString &title, const QVariant &id, BookmarkItem *h
     return item;
 }
 
+// The level of item below its browser row, whose root folders are on 1.
+int levelBelowRow(const BookmarkItem *item)
+{
+    int level = 0;
+    for (; item && item->type() != BrowserRootItem; item = item->parent())
+        ++level;
+    return level;
+}
+
+// How many levels item and its contents take.
+int height(const BookmarkItem *item)
+{
+    int below = 0;
+    for (const BookmarkItem *child : item->children())
+        below = qMax(below, height(child));
+    return below + 1;
+}
+
+// The new items under item that are not stored, the topmost of each branch.
+void addUnstored(const BookmarkItem *item, QStringList *titles)
+{
+    for (const BookmarkItem *child : item->children()) {
+        if (child->storedId() == -1)
+            titles->append(child->title());
+        else
+            addUnstored(child, titles);
+    }
+}
+
 } // namespace
 
 BookmarkTreeModel::BookmarkTreeModel(int mode, QObject *parent)
@@ -187,7 +216,7 @@ Qt::ItemFlags BookmarkTreeModel::flags(const QModelIndex &index) const
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
     const BookmarkItem *item = itemFromIndex(index);
-    if (item->type() == FolderItem && item->isRenamable() && m_mode == 1)
+    if (item->type() == FolderItem && item->isRenamable() && m_mode == 1 && isWritable(item))
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -249,15 +278,19 @@ bool BookmarkTreeModel::setData(const QModelIndex &index, const QVariant &value,
     if (!index.isValid() || role != Qt::EditRole)
         return false;
     BookmarkItem *item = itemFromIndex(index);
-    if (browserRootTitle(item) != QLatin1String("Chrome") && m_mode != 1)
+    const QString store = browserRootTitle(item);
+    if ((store != QLatin1String("Chrome") && m_mode != 1) || !isWritable(item))
         return false;
     const QString title = value.toString();
     if (title == item->title())
         return false;
     item->setTitle(title);
-    save();
+    markChanged(item);
     emit dataChanged(index, index);
-    return true;
+    if (save())
+        return true;
+    emit renameNotSaved(store, title);
+    return false;
 }
 
 bool BookmarkTreeModel::insertRows(int row, int count, const QModelIndex &parent)
@@ -265,8 +298,9 @@ bool BookmarkTreeModel::insertRows(int row, int count, const QModelIndex &parent
     if (!parent.isValid() || count <= 0)
         return false;
     BookmarkItem *parentItem = itemFromIndex(parent);
-    if (parentItem->type() == BrowserRootItem && m_mode == 1)
+    if ((parentItem->type() == BrowserRootItem && m_mode == 1) || !isWritable(parentItem))
         return false;
+    markChanged(parentItem);
     const int first = qBound(0, row, parentItem->childCount());
     beginInsertRows(parent, first, first + count - 1);
     for (int i = 0; i < count; ++i) {
@@ -284,6 +318,8 @@ bool BookmarkTreeModel::removeRows(int row, int count, const QModelIndex &parent
     if (count <= 0)
         return true;
     BookmarkItem *parentItem = itemFromIndex(parent);
+    if (!isWritable(parentItem))
+        return false;
     const int last = qMin(row + count, parentItem->childCount()) - 1;
     for (int i = row; i <= last; ++i) {
         if (!parentItem->child(i)->isRemovable())
@@ -291,6 +327,7 @@ bool BookmarkTreeModel::removeRows(int row, int count, const QModelIndex &parent
     }
     if (last < row)
         return false;
+    markChanged(parentItem);
     beginRemoveRows(parent, row, last);
     for (int i = row; i <= last; ++i)
         delete parentItem->takeChild(row);
@@ -355,8 +392,39 @@ void BookmarkTreeModel::adopt(Source source, std::unique_ptr<IBrowser> loaded)
     }
     loaded->setRoot(row);
     m_sources[source] = std::move(loaded);
+    m_changed[source] = false;
     const QModelIndex changed = indexFromItem(row);
     emit dataChanged(changed, changed, { Qt::ForegroundRole });
+}
+
+std::optional<BookmarkTreeModel::Source> BookmarkTreeModel::sourceOf(const BookmarkItem *item) const
+{
+    while (item && item->type() != BrowserRootItem)
+        item = item->parent();
+    for (const Source kind : allSources) {
+        if (item && m_sources[kind]->root() == item)
+            return kind;
+    }
+    return std::nullopt;
+}
+
+void BookmarkTreeModel::markChanged(const BookmarkItem *item)
+{
+    if (const std::optional<Source> kind = sourceOf(item))
+        m_changed[*kind] = true;
+}
+
+bool BookmarkTreeModel::isWritable(const BookmarkItem *item) const
+{
+    const std::optional<Source> kind = sourceOf(item);
+    return kind && m_sources[*kind]->isWritable();
+}
+
+bool BookmarkTreeModel::nestsTooDeep(const BookmarkItem *source, const BookmarkItem *destination) const
+{
+    // Only Chrome's format has a limit; the device keeps its bookmarks in it.
+    return sourceOf(destination) == ChromeSource
+        && levelBelowRow(destination) + height(source) > Chrome::maxItemLevel;
 }
 
 BookmarkItem *BookmarkTreeModel::rootRow(Source source) const
@@ -379,46 +447,59 @@ void BookmarkTreeModel::removeChildren(BookmarkItem *item)
     endRemoveRows();
 }
 
-void BookmarkTreeModel::save()
+bool BookmarkTreeModel::save(QStringList *unwritten)
 {
-    const bool pc = m_mode != 1;
+    bool complete = true;
     for (const Source kind : allSources) {
         IBrowser *browser = m_sources[kind].get();
-        if (!pc && kind != ChromeSource)
+        if (!m_changed[kind] || !browser->root())
             continue;
-        const bool installed = browser->isInstalled() || (kind == ChromeSource && !pc);
-        if (!installed || !browser->root())
+        // A browser started since it was read would overwrite the file, or
+        // hold its database locked.
+        const bool running = m_mode != 1 && browser->isRunning();
+        if (!running && browser->saveBookmarks()) {
+            m_changed[kind] = false;
             continue;
-        const bool wasLoaded = browser->isLoaded();
-        browser->saveBookmarks();
-        if (browser->isLoaded() != wasLoaded) {
-            const QModelIndex row = indexFromItem(browser->root());
-            emit dataChanged(row, row, { Qt::ForegroundRole });
         }
+        complete = false;
+        if (unwritten)
+            addUnstored(browser->root(), unwritten);
+        if (running)
+            unload(kind);
+        else
+            reloadBrowser(kind);
     }
+    return complete;
 }
 
 void BookmarkTreeModel::unloadRunningBrowsers()
 {
     for (const Source kind : { FirefoxSource, ChromeSource, SafariSource }) {
         IBrowser *browser = m_sources[kind].get();
-        if (!browser->isLoaded() || !browser->isRunning())
-            continue;
-        for (BookmarkItem *row : m_header->children()) {
-            if (row->type() == BrowserRootItem && row->title() == QLatin1String(browserNames[kind]))
-                removeChildren(row);
+        if (browser->isLoaded() && browser->isRunning()) {
+            unload(kind);
+            return;
         }
-        browser->setLoaded(false);
-        if (BookmarkItem *row = rootRow(kind)) {
-            const QModelIndex changed = indexFromItem(row);
-            emit dataChanged(changed, changed, { Qt::ForegroundRole });
-        }
-        return;
+    }
+}
+
+void BookmarkTreeModel::unload(Source source)
+{
+    for (BookmarkItem *row : m_header->children()) {
+        if (row->type() == BrowserRootItem && row->title() == QLatin1String(browserNames[source]))
+            removeChildren(row);
+    }
+    m_sources[source]->setLoaded(false);
+    m_changed[source] = false;
+    if (BookmarkItem *row = rootRow(source)) {
+        const QModelIndex changed = indexFromItem(row);
+        emit dataChanged(changed, changed, { Qt::ForegroundRole });
     }
 }
 
 void BookmarkTreeModel::copyItem(const BookmarkItem *source, BookmarkItem *destination)
 {
+    markChanged(destination);
     const int row = destination->childCount();
     beginInsertRows(indexFromItem(destination), row, row);
     destination->appendChild(copyTree(source, destination));

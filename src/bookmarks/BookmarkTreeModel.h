@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class BookmarkItem;
@@ -24,6 +25,10 @@ class Safari;
 // thread, where they are swapped in: the views and a save started from the
 // panes only ever see whole trees. A browser row whose store could not be
 // read is left empty and shows as not loaded; its store is never written.
+//
+// Only the stores changed through the model are written, and a PC browser
+// only while it is not running. A store that could not be written is read
+// again, so that its row shows what the store holds.
 class BookmarkTreeModel : public QAbstractItemModel, public CollectionHook
 {
     Q_OBJECT
@@ -60,7 +65,17 @@ public:
     void reload() override;
     // Reads one browser's store again (GUI thread).
     void reloadBrowser(Source source);
-    void save();
+    // Writes every store changed since it was read or written; false when
+    // one could not be written, or its browser now runs (its row is then
+    // emptied). The titles of the items that did not reach their store are
+    // added to unwritten.
+    bool save(QStringList *unwritten = nullptr);
+    // Whether changes under item reach its store: one read whole, in a form
+    // that its source writes.
+    bool isWritable(const BookmarkItem *item) const;
+    // Whether a copy of source under destination would hold items deeper
+    // than destination's store can keep.
+    bool nestsTooDeep(const BookmarkItem *source, const BookmarkItem *destination) const;
     // Empties the row of at most one browser found running, which then shows
     // as not loaded.
     void unloadRunningBrowsers();
@@ -70,6 +85,9 @@ public:
 signals:
     void extDeviceBookmarksLoaded();
     void hostDeviceBookmarksLoaded();
+    // A title edited in place could not be written to store; the row was
+    // read again.
+    void renameNotSaved(const QString &store, const QString &title);
 
 private:
     using LoadedSources = std::vector<std::pair<Source, std::unique_ptr<IBrowser>>>;
@@ -81,6 +99,10 @@ private:
     void adoptAll(LoadedSources &loaded);
     QString rootTitle(Source source) const;
     BookmarkItem *rootRow(Source source) const;
+    // The source whose tree holds item, if any.
+    std::optional<Source> sourceOf(const BookmarkItem *item) const;
+    void markChanged(const BookmarkItem *item);
+    void unload(Source source);
     void removeChildren(BookmarkItem *item);
     BookmarkItem *copyTree(const BookmarkItem *source, BookmarkItem *destination) const;
     QVariant decoration(const BookmarkItem *item) const;
@@ -89,5 +111,7 @@ private:
     const int m_mode;
     const QString m_deviceLabel;
     std::array<std::unique_ptr<IBrowser>, 4> m_sources;
+    // Changed through the model since read or written, by source.
+    std::array<bool, 4> m_changed {};
     std::unique_ptr<BookmarkItem> m_header;
 };

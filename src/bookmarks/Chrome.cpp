@@ -2,19 +2,26 @@
 #include "bookmarks/Chrome.h"
 
 #include "base/DeviceState.h"
+#include "bookmarks/BookmarkFolder.h"
 #include "bookmarks/BookmarkItem.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QUuid>
 
-#include <optional>
+#include <limits>
+
+const int Chrome::maxItemLevel = 99;
 
 namespace {
+
+const char *const fileName = "Bookmarks";
+const char *const backupName = "Bookmarks.bak";
+const char *const deviceFolder = ".config/chromium/Default";
+// The mode Chromium gives the file it makes; the device's is for everyone.
+const mode_t pcFileMode = 0600;
+const mode_t deviceFileMode = 0666;
 
 // The roots Chromium needs: a file lacking one of them loads as empty.
 const char *const permanentRoots[][2] = {
@@ -30,23 +37,20 @@ QString chromeNow()
     return QString::number(QDateTime::currentMSecsSinceEpoch() * 1000 + epochOffset);
 }
 
-std::optional<int> numericId(const QJsonValue &value)
+std::optional<qint64> numericId(const QJsonValue &value)
 {
     bool ok = false;
-    const int id = value.toVariant().toString().toInt(&ok);
+    const qint64 id = value.toVariant().toString().toLongLong(&ok);
     if (!ok)
         return std::nullopt;
     return id;
 }
 
-// Writes data beside path and renames it over; false leaves path as it was.
-// Unbuffered: QSaveFile does not notice a failure of its closing flush and
-// would rename a cut-off file over the good one on a full device.
-bool replaceFile(const QString &path, const QByteArray &data)
+// The nodes this program shows and writes itself; any other is kept as read.
+bool isKnownNode(const QJsonValue &value)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(data) == data.size()
-        && file.commit();
+    const QString type = value.toObject().value(QLatin1String("type")).toString();
+    return type == QLatin1String("folder") || type == QLatin1String("url");
 }
 
 } // namespace
@@ -55,10 +59,12 @@ Chrome::Chrome(int mode)
     : m_mode(mode)
 { }
 
+Chrome::~Chrome() = default;
+
 QString Chrome::bookmarksDir(int mode)
 {
     if (mode != 0)
-        return mountPoint() + QLatin1String("/.config/chromium/Default/");
+        return mountPoint() + QLatin1Char('/') + QLatin1String(deviceFolder) + QLatin1Char('/');
     const QString home = QDir::homePath();
     if (QDir(home + QLatin1String("/.config/google-chrome")).exists())
         return home + QLatin1String("/.config/google-chrome/Default/");
@@ -67,7 +73,14 @@ QString Chrome::bookmarksDir(int mode)
 
 QString Chrome::bookmarksPath() const
 {
-    return bookmarksDir(m_mode) + QLatin1String("Bookmarks");
+    return bookmarksDir(m_mode) + QLatin1String(fileName);
+}
+
+BookmarkFolder Chrome::folder() const
+{
+    if (m_mode != 0)
+        return BookmarkFolder(mountPoint(), QLatin1String(deviceFolder), false);
+    return BookmarkFolder(bookmarksDir(0), QString(), true);
 }
 
 bool Chrome::isInstalled() const
@@ -77,16 +90,19 @@ bool Chrome::isInstalled() const
 
 bool Chrome::isRunning() const
 {
-    // Chromium's processes are named "chromium", which "chrome" does not match.
-    return isProcessRunning(QStringLiteral("chrome")) || isProcessRunning(QStringLiteral("chromium"));
+    return isProcessRunning({ QStringLiteral("chrome"), QStringLiteral("chromium") });
 }
 
 bool Chrome::isBookmarksFileWritable() const
 {
-    const QString path = bookmarksPath();
-    QFile file(path);
+    const BookmarkFolder folder = this->folder();
     // The file is replaced by a new one beside it, so its folder must take one.
-    return file.exists() && file.open(QIODevice::ReadWrite) && QFileInfo(QFileInfo(path).path()).isWritable();
+    return folder.isRegularFile(fileName) && folder.isWritable();
+}
+
+bool Chrome::isWritable() const
+{
+    return isLoaded() && m_understood;
 }
 
 void Chrome::loadBookmarks()
@@ -95,47 +111,58 @@ void Chrome::loadBookmarks()
         = new BookmarkItem({ QStringLiteral("Chrome"), QString(), BrowserRootItem, QVariant(), false, true });
     setOwnRoot(root);
     setLoaded(false);
+    m_understood = false;
     m_document = QJsonObject();
     m_rootKeys.clear();
-    QFile file(bookmarksPath());
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> data = folder().read(fileName);
+    if (!data)
         return;
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(*data, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return;
     m_document = document.object();
-    const QJsonObject roots = m_document.value(QLatin1String("roots")).toObject();
+    if (const std::optional<qint64> version = numericId(m_document.value(QLatin1String("version"))))
+        m_version = static_cast<int>(qBound<qint64>(0, *version, std::numeric_limits<int>::max()));
+    const QJsonValue roots = m_document.value(QLatin1String("roots"));
+    m_understood = m_version == 1 && roots.isObject();
+    readRoots(roots.toObject());
+    setLoaded(true);
+}
+
+void Chrome::readRoots(const QJsonObject &roots)
+{
     for (auto it = roots.constBegin(); it != roots.constEnd(); ++it) {
+        if (!it.value().isObject())
+            continue;
         const QJsonObject node = it.value().toObject();
         const QJsonValue idValue = node.value(QLatin1String("id"));
         if (idValue.isDouble())
             m_textIds = false;
         // Root ids count too: a new item must never take the id of a root.
-        const int id = numericId(idValue).value_or(0);
+        const qint64 id = numericId(idValue).value_or(0);
         m_lastId = qMax(m_lastId, id);
-        m_rootKeys.insert(id, it.key());
         auto *folder = new BookmarkItem(
             { node.value(QLatin1String("name")).toString(), QString(), FolderItem, id, false, false });
         folder->setStoreData(node);
-        root->appendChild(folder);
+        m_rootKeys.insert(folder, it.key());
+        root()->appendChild(folder);
         readChildren(folder, node.value(QLatin1String("children")).toArray());
     }
-    setLoaded(true);
-    if (const std::optional<int> version = numericId(m_document.value(QLatin1String("version"))))
-        m_version = *version;
 }
 
 void Chrome::readChildren(BookmarkItem *parent, const QJsonArray &children)
 {
     for (const QJsonValue &value : children) {
+        if (!isKnownNode(value))
+            continue;
         const QJsonObject node = value.toObject();
-        int id = 0;
-        if (const std::optional<int> read = numericId(node.value(QLatin1String("id")))) {
+        qint64 id = 0;
+        if (const std::optional<qint64> read = numericId(node.value(QLatin1String("id")))) {
             id = *read;
             m_lastId = qMax(m_lastId, id);
-        } else {
-            id = ++m_lastId;
+        } else if (const std::optional<qint64> given = nextId()) {
+            id = *given;
         }
         const QString name = node.value(QLatin1String("name")).toString();
         BookmarkItem *item = nullptr;
@@ -151,46 +178,81 @@ void Chrome::readChildren(BookmarkItem *parent, const QJsonArray &children)
     }
 }
 
-void Chrome::saveBookmarks()
+std::optional<qint64> Chrome::nextId()
 {
-    // A file not read whole would be replaced by the little that was read.
-    if (!isLoaded() || !root())
-        return;
-    QJsonObject document = m_document;
-    document.remove(QLatin1String("checksum"));
-    document.insert(QLatin1String("roots"), serialisedRoots());
-    if (!document.contains(QLatin1String("version")))
-        document.insert(QLatin1String("version"), m_version);
-    const QString path = bookmarksPath();
-    QFile previous(path);
-    if (previous.open(QIODevice::ReadOnly)
-        && !replaceFile(bookmarksDir(m_mode) + QLatin1String("Bookmarks.bak"), previous.readAll()))
-        return;
-    previous.close();
-    if (!replaceFile(path, QJsonDocument(document).toJson()))
-        return;
-    m_document = document;
-    if (m_mode != 0) {
-        QFile::setPermissions(path,
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther
-                | QFile::WriteOther);
-    }
+    // Past the largest id there is none left to give; wrapping round would
+    // give one that Chromium takes for another node's.
+    if (m_lastId == std::numeric_limits<qint64>::max())
+        return std::nullopt;
+    return ++m_lastId;
 }
 
-QJsonObject Chrome::serialisedRoots()
+bool Chrome::saveBookmarks()
+{
+    // A file not read whole would be replaced by the little that was read.
+    if (!isWritable() || !root())
+        return false;
+    const qint64 lastId = m_lastId;
+    m_given.clear();
+    const std::optional<QJsonObject> roots = serialisedRoots();
+    QJsonObject document = m_document;
+    document.remove(QLatin1String("checksum"));
+    if (roots)
+        document.insert(QLatin1String("roots"), *roots);
+    if (!roots || !write(document)) {
+        m_lastId = lastId;
+        m_given.clear();
+        return false;
+    }
+    m_document = document;
+    // The identities given are kept for the saves to come.
+    for (const Given &given : qAsConst(m_given)) {
+        given.item->setId(given.id);
+        if (!given.node.isEmpty())
+            given.item->setStoreData(given.node);
+    }
+    m_given.clear();
+    return true;
+}
+
+bool Chrome::write(const QJsonObject &document)
+{
+    const BookmarkFolder folder = this->folder();
+    // Anything but a regular file in the way was not read, so is not ours to
+    // replace; the file read is kept.
+    std::optional<QByteArray> previous;
+    if (folder.exists(fileName)) {
+        previous = folder.read(fileName);
+        if (!previous)
+            return false;
+    }
+    const mode_t mode = m_mode != 0 ? deviceFileMode : folder.permissions(fileName, pcFileMode);
+    if (previous && !folder.replace(backupName, *previous, mode))
+        return false;
+    return folder.replace(fileName, QJsonDocument(document).toJson(), mode);
+}
+
+std::optional<QJsonObject> Chrome::serialisedRoots()
 {
     QJsonObject roots = m_document.value(QLatin1String("roots")).toObject();
     QJsonArray strays;
     for (BookmarkItem *child : root()->children()) {
-        const QString key = child->type() == FolderItem ? m_rootKeys.value(child->storedId()) : QString();
+        const std::optional<QJsonObject> written = node(child);
+        if (!written)
+            return std::nullopt;
+        const QString key = m_rootKeys.value(child);
         if (key.isEmpty())
-            strays.append(node(child));
+            strays.append(*written);
         else
-            roots.insert(key, node(child));
+            roots.insert(key, *written);
     }
     for (const auto &permanent : permanentRoots) {
-        if (!roots.contains(QLatin1String(permanent[0])))
-            roots.insert(QLatin1String(permanent[0]), newRootFolder(QLatin1String(permanent[1])));
+        if (roots.contains(QLatin1String(permanent[0])))
+            continue;
+        const std::optional<QJsonObject> added = newRootFolder(QLatin1String(permanent[1]));
+        if (!added)
+            return std::nullopt;
+        roots.insert(QLatin1String(permanent[0]), *added);
     }
     // Anything placed beside the roots lands in "other" rather than nowhere.
     if (!strays.isEmpty()) {
@@ -204,14 +266,16 @@ QJsonObject Chrome::serialisedRoots()
     return roots;
 }
 
-QJsonObject Chrome::node(BookmarkItem *item)
+std::optional<QJsonObject> Chrome::node(BookmarkItem *item)
 {
     QJsonObject node = item->storeData().toJsonObject();
     const bool isNew = node.isEmpty();
-    int id = item->storedId();
+    qint64 id = item->storedId();
     if (id == -1) {
-        id = ++m_lastId;
-        item->setId(id);
+        const std::optional<qint64> given = nextId();
+        if (!given)
+            return std::nullopt;
+        id = *given;
     }
     if (isNew) {
         node.insert(QLatin1String("guid"), QUuid::createUuid().toString(QUuid::WithoutBraces));
@@ -225,23 +289,36 @@ QJsonObject Chrome::node(BookmarkItem *item)
         node.insert(QLatin1String("type"), QStringLiteral("url"));
         node.insert(QLatin1String("url"), item->url());
     }
-    // The identity given now is kept for the saves to come.
-    if (isNew)
-        item->setStoreData(node);
-    if (item->type() == FolderItem)
-        node.insert(QLatin1String("children"), childNodes(item));
+    if (isNew || id != item->storedId())
+        m_given.append({ item, id, isNew ? node : QJsonObject() });
+    if (item->type() == FolderItem) {
+        const std::optional<QJsonArray> children = childNodes(item);
+        if (!children)
+            return std::nullopt;
+        node.insert(QLatin1String("children"), *children);
+    }
     return node;
 }
 
-QJsonArray Chrome::childNodes(BookmarkItem *folder)
+std::optional<QJsonArray> Chrome::childNodes(BookmarkItem *folder)
 {
     QJsonArray children;
-    for (BookmarkItem *child : folder->children())
-        children.append(node(child));
+    for (BookmarkItem *child : folder->children()) {
+        const std::optional<QJsonObject> written = node(child);
+        if (!written)
+            return std::nullopt;
+        children.append(*written);
+    }
+    // Nodes of kinds not shown stay at the places they were read from.
+    const QJsonArray read = folder->storeData().toJsonObject().value(QLatin1String("children")).toArray();
+    for (int i = 0; i < read.size(); ++i) {
+        if (!isKnownNode(read.at(i)))
+            children.insert(qMin(i, children.size()), read.at(i));
+    }
     return children;
 }
 
-QJsonValue Chrome::idValue(int id, const QJsonObject &original) const
+QJsonValue Chrome::idValue(qint64 id, const QJsonObject &original) const
 {
     const QJsonValue read = original.value(QLatin1String("id"));
     const bool asText = read.isUndefined() ? m_textIds : read.isString();
@@ -250,11 +327,13 @@ QJsonValue Chrome::idValue(int id, const QJsonObject &original) const
     return id;
 }
 
-QJsonObject Chrome::newRootFolder(const QString &name)
+std::optional<QJsonObject> Chrome::newRootFolder(const QString &name)
 {
-    const int id = ++m_lastId;
+    const std::optional<qint64> id = nextId();
+    if (!id)
+        return std::nullopt;
     return QJsonObject { { QLatin1String("children"), QJsonArray() },
         { QLatin1String("date_added"), chromeNow() }, { QLatin1String("date_modified"), QStringLiteral("0") },
-        { QLatin1String("id"), idValue(id, QJsonObject()) }, { QLatin1String("name"), name },
+        { QLatin1String("id"), idValue(*id, QJsonObject()) }, { QLatin1String("name"), name },
         { QLatin1String("type"), QStringLiteral("folder") } };
 }

@@ -10,5 +10,5 @@ public:
     bool isInstalled() const override { return false; }
     bool isRunning() const override { return false; }
     void loadBookmarks() override { }
-    void saveBookmarks() override { }
+    bool saveBookmarks() override { return true; }
 };

@@ -9,8 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMutex>
-#include <QSettings>
 #include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVector>
 
 #include <cstdio>
 
@@ -22,7 +23,46 @@ const int folderType = 2;
 
 BookmarkItem *folderItem(const QString &title, qint64 id)
 {
-    return new BookmarkItem({ title, QString(), FolderItem, static_cast<int>(id), false, true });
+    return new BookmarkItem({ title, QString(), FolderItem, id, false, true });
+}
+
+struct IniSection
+{
+    QString name;
+    QHash<QString, QString> values;
+};
+
+// profiles.ini as Firefox reads it: sections in the file's order, UTF-8
+// "key=value" lines, ';' and '#' starting comments. (QSettings would sort the
+// sections, and take a path with a comma for a list.)
+QVector<IniSection> readIni(const QString &path)
+{
+    QVector<IniSection> sections;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return sections;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            sections.append({ line.mid(1, line.size() - 2), {} });
+            continue;
+        }
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')) || equals <= 0
+            || sections.isEmpty())
+            continue;
+        sections.last().values.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+    }
+    return sections;
+}
+
+// A profile's folder: its Path, relative to the profiles' folder unless the
+// profile says otherwise.
+QString profileFolder(const QString &dir, const QString &path, const QString &isRelative)
+{
+    if (QDir::isAbsolutePath(path) && isRelative != QLatin1String("1"))
+        return path;
+    return dir + path;
 }
 
 // Today's Firefox stores its roots' internal names and shows names of its
@@ -35,7 +75,6 @@ QString rootTitle(const QString &guid, const QString &stored)
         const char *key;
     } roots[] = { { "menu________", QT_TRANSLATE_NOOP("Firefox", "IDS_FIREFOX_MENU") },
         { "toolbar_____", QT_TRANSLATE_NOOP("Firefox", "IDS_FIREFOX_TOOLBAR") },
-        { "tags________", QT_TRANSLATE_NOOP("Firefox", "IDS_FIREFOX_TAGS") },
         { "unfiled_____", QT_TRANSLATE_NOOP("Firefox", "IDS_FIREFOX_UNFILED") },
         { "mobile______", QT_TRANSLATE_NOOP("Firefox", "IDS_FIREFOX_MOBILE") } };
     for (const auto &root : roots) {
@@ -62,7 +101,19 @@ QMutex &backUpMutex()
 
 QString Firefox::firefoxDir()
 {
-    return QDir::homePath() + QLatin1String("/.mozilla/firefox/");
+    // Firefox started in a home without the older folder makes today's.
+    const QString dirs[] = { QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+            + QLatin1String("/mozilla/firefox/"),
+        QDir::homePath() + QLatin1String("/.mozilla/firefox/") };
+    for (const QString &dir : dirs) {
+        if (QFile::exists(dir + QLatin1String("profiles.ini")))
+            return dir;
+    }
+    for (const QString &dir : dirs) {
+        if (QDir(dir).exists())
+            return dir;
+    }
+    return dirs[1];
 }
 
 bool Firefox::isInstalled() const
@@ -72,26 +123,43 @@ bool Firefox::isInstalled() const
 
 bool Firefox::isRunning() const
 {
-    return isProcessRunning(QStringLiteral("firefox"));
+    // Debian's Firefox runs as "firefox-esr", Mozilla's own builds as
+    // "firefox" (started through "firefox-bin" in older ones).
+    return isProcessRunning(
+        { QStringLiteral("firefox"), QStringLiteral("firefox-esr"), QStringLiteral("firefox-bin") });
 }
 
 bool Firefox::findProfile()
 {
-    QSettings profiles(firefoxDir() + QLatin1String("profiles.ini"), QSettings::IniFormat);
-    QString candidate;
-    const QStringList groups = profiles.childGroups();
-    for (const QString &group : groups) {
-        profiles.beginGroup(group);
-        candidate = firefoxDir() + profiles.value(QStringLiteral("Path")).toString();
-        const bool isDefault = profiles.contains(QStringLiteral("Default"))
-            && profiles.value(QStringLiteral("Default")).toInt() == 1;
-        profiles.endGroup();
-        if (isDefault)
+    const QString dir = firefoxDir();
+    const QVector<IniSection> sections = readIni(dir + QLatin1String("profiles.ini"));
+    QString chosen;
+    // Since Firefox 67 each installation names the profile it uses; Default=1
+    // then marks the older profile, often an empty one.
+    for (const IniSection &section : sections) {
+        const QString inUse = section.values.value(QStringLiteral("Default"));
+        if (section.name.startsWith(QLatin1String("Install")) && !inUse.isEmpty()) {
+            chosen = profileFolder(dir, inUse, QString());
             break;
+        }
     }
-    if (candidate.isEmpty())
+    QVector<const IniSection *> profiles;
+    for (const IniSection &section : sections) {
+        if (section.name.startsWith(QLatin1String("Profile"))
+            && !section.values.value(QStringLiteral("Path")).isEmpty())
+            profiles << &section;
+    }
+    for (const IniSection *profile : qAsConst(profiles)) {
+        if (chosen.isEmpty() && profile->values.value(QStringLiteral("Default")) == QLatin1String("1"))
+            chosen = profileFolder(dir, profile->values.value(QStringLiteral("Path")),
+                profile->values.value(QStringLiteral("IsRelative")));
+    }
+    if (chosen.isEmpty() && !profiles.isEmpty())
+        chosen = profileFolder(dir, profiles.first()->values.value(QStringLiteral("Path")),
+            profiles.first()->values.value(QStringLiteral("IsRelative")));
+    if (chosen.isEmpty())
         return false;
-    m_placesPath = candidate + QLatin1String("/places.sqlite");
+    m_placesPath = chosen + QLatin1String("/places.sqlite");
     return true;
 }
 
@@ -118,12 +186,15 @@ bool Firefox::readRoots(const QSqlDatabase &db, BookmarkItem *root)
 {
     QSqlQuery roots(db);
     if (db.tables().contains(QLatin1String("moz_bookmarks_roots"))) {
-        roots.prepare(QStringLiteral("SELECT b.id, b.title FROM moz_bookmarks_roots r "
-                                     "JOIN moz_bookmarks b ON b.id=r.folder_id WHERE r.root_name<>'places'"));
+        roots.prepare(
+            QStringLiteral("SELECT b.id, b.title FROM moz_bookmarks_roots r JOIN moz_bookmarks b ON "
+                           "b.id=r.folder_id WHERE r.root_name NOT IN ('places','tags')"));
     } else {
         roots.prepare(QStringLiteral("SELECT id, title, guid FROM moz_bookmarks WHERE parent="
-                                     "(SELECT id FROM moz_bookmarks WHERE guid=:root) ORDER BY position"));
+                                     "(SELECT id FROM moz_bookmarks WHERE guid=:root) AND guid<>:tags "
+                                     "ORDER BY position"));
         roots.bindValue(QStringLiteral(":root"), QStringLiteral("root________"));
+        roots.bindValue(QStringLiteral(":tags"), QStringLiteral("tags________"));
     }
     if (!roots.exec())
         return false;
@@ -158,7 +229,7 @@ bool Firefox::readFolder(const QSqlDatabase &db, BookmarkItem *folder, QSet<qint
         const QString title = query.value(2).toString();
         if (type == bookmarkType) {
             folder->appendChild(new BookmarkItem(
-                { title, query.value(3).toString(), UrlItem, query.value(0).toInt(), false, true }));
+                { title, query.value(3).toString(), UrlItem, query.value(0).toLongLong(), false, true }));
         } else if (type == folderType) {
             subfolders << folderItem(title, query.value(0).toLongLong());
             folder->appendChild(subfolders.last());
@@ -171,18 +242,18 @@ bool Firefox::readFolder(const QSqlDatabase &db, BookmarkItem *folder, QSet<qint
     return true;
 }
 
-void Firefox::saveBookmarks()
+bool Firefox::saveBookmarks()
 {
-    if (!isLoaded() || !root() || !PlacesWriter::hasNewItems(root()))
-        return;
+    if (!isLoaded() || !root())
+        return false;
+    if (!PlacesWriter::hasNewItems(root()))
+        return true;
     if (m_placesPath.isEmpty() && !findProfile())
-        return;
+        return false;
+    // A database Firefox holds locked takes nothing.
     const PlacesConnection connection(m_placesPath, PlacesConnection::ReadWrite);
-    // A database Firefox holds locked takes nothing; its row then shows that
-    // what the user sees there is not what Firefox has.
-    if (!connection.isOpen() || !backUp(connection.database())
-        || !PlacesWriter(connection.database()).insertNew(root()))
-        setLoaded(false);
+    return connection.isOpen() && backUp(connection.database())
+        && PlacesWriter(connection.database()).insertNew(root());
 }
 
 bool Firefox::backUp(const QSqlDatabase &db) const

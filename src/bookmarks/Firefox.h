@@ -8,10 +8,11 @@
 
 class QSqlDatabase;
 
-// The bookmarks of the user's default Firefox profile, in its places.sqlite.
+// The bookmarks of the user's Firefox profile in use, in its places.sqlite.
 // Reading understands both the schema that lists the roots in
 // moz_bookmarks_roots and today's, where they are the children of the row
-// "root________". Saving only adds the items not stored yet (see
+// "root________". The Tags root is left out: its folders are Firefox's
+// tags, not bookmarks. Saving only adds the items not stored yet (see
 // PlacesWriter); existing rows are never changed or deleted. Before the first
 // write into a profile in a session, a consistent copy of the database is
 // kept beside it as places.sqlite.bak.
@@ -21,11 +22,14 @@ public:
     bool isInstalled() const override;
     bool isRunning() const override;
     void loadBookmarks() override;
-    void saveBookmarks() override;
+    bool saveBookmarks() override;
 
+    // Where Firefox keeps its profiles: today's ~/.config/mozilla/firefox
+    // when it holds a profiles.ini, else the older ~/.mozilla/firefox.
     static QString firefoxDir();
-    // Chooses the profile from profiles.ini: the group with Default=1, else
-    // the last group; false when there is none.
+    // Chooses the profile from profiles.ini: the one an [Install…] section
+    // names as its Default, else the profile with Default=1, else the first;
+    // false when there is none.
     bool findProfile();
     QString placesPath() const { return m_placesPath; }
 

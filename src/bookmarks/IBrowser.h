@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -14,11 +15,13 @@ class BookmarkItem;
 // writes back from in saveBookmarks().
 //
 // A store whose last reading failed is never written: writing back an empty
-// or partial tree would replace the user's bookmarks with it.
+// or partial tree would replace the user's bookmarks with it. Nor is one read
+// in a form the source does not know how to write.
 class IBrowser
 {
 public:
-    // Whether a process of a given name runs; tests put their own in place.
+    // Whether a process of exactly a given name runs; tests put their own in
+    // place.
     using ProcessProbe = std::function<bool(const QString &name)>;
 
     IBrowser() = default;
@@ -29,7 +32,11 @@ public:
     virtual bool isInstalled() const = 0;
     virtual bool isRunning() const = 0;
     virtual void loadBookmarks() = 0;
-    virtual void saveBookmarks() = 0;
+    // False when something under the root could not be written; the items
+    // not stored then keep the id -1.
+    virtual bool saveBookmarks() = 0;
+    // Whether saveBookmarks() may write what is under the root.
+    virtual bool isWritable() const { return m_loaded; }
 
     BookmarkItem *root() const { return m_root; }
     // Makes item, which the caller keeps owning, the tree to write from; the
@@ -44,7 +51,10 @@ public:
 protected:
     // Makes item the source's own root until the model takes the tree.
     void setOwnRoot(BookmarkItem *item);
-    static bool isProcessRunning(const QString &name);
+    // Whether a process runs under one of the browser's own names, matched
+    // whole: other programs' helpers are named after browsers too
+    // ("chrome_crashpad_handler").
+    static bool isProcessRunning(const QStringList &names);
 
 private:
     std::unique_ptr<BookmarkItem> m_ownRoot;

@@ -56,41 +56,59 @@ bool PlacesWriter::insertNew(BookmarkItem *root)
     m_given.clear();
     if (!execute(m_db, "BEGIN IMMEDIATE"))
         return false;
-    if (insertChildren(root) && execute(m_db, "COMMIT"))
-        return true;
+    const bool complete = insertChildren(root);
+    if (execute(m_db, "COMMIT"))
+        return complete;
     execute(m_db, "ROLLBACK");
-    undoIds();
+    undoIds(0);
     return false;
 }
 
-void PlacesWriter::undoIds()
+void PlacesWriter::undoIds(int from)
 {
-    for (auto it = m_given.crbegin(); it != m_given.crend(); ++it)
-        it->first->setId(it->second);
-    m_given.clear();
+    while (m_given.size() > from) {
+        m_given.last().first->setId(m_given.last().second);
+        m_given.removeLast();
+    }
 }
 
 bool PlacesWriter::insertChildren(BookmarkItem *parent)
 {
+    bool complete = true;
     for (BookmarkItem *child : parent->children()) {
         if (child->type() != UrlItem && child->type() != FolderItem)
             continue;
-        if (!insertItem(child, parent))
-            return false;
-        if (child->type() == FolderItem && !insertChildren(child))
-            return false;
+        // A folder not stored takes its contents out with it.
+        if (child->storedId() == -1 && !insertAlone(child, parent))
+            complete = false;
+        else if (child->type() == FolderItem && !insertChildren(child))
+            complete = false;
     }
-    return true;
+    return complete;
+}
+
+// Stores one new item, leaving no trace of it when any of its rows fails.
+bool PlacesWriter::insertAlone(BookmarkItem *item, const BookmarkItem *parent)
+{
+    const int given = m_given.size();
+    if (!execute(m_db, "SAVEPOINT item"))
+        return false;
+    if (insertItem(item, parent) && execute(m_db, "RELEASE item"))
+        return true;
+    execute(m_db, "ROLLBACK TO item");
+    execute(m_db, "RELEASE item");
+    undoIds(given);
+    return false;
 }
 
 bool PlacesWriter::insertItem(BookmarkItem *item, const BookmarkItem *parent)
 {
-    if (item->storedId() != -1)
-        return true;
     // Firefox has no use for a bookmark without an address; it stays out.
     if (item->type() == UrlItem && item->url().isEmpty())
         return true;
     const qint64 parentId = parent->storedId();
+    if (isTagFolder(parentId))
+        return false;
     QVector<QPair<QString, QVariant>> values;
     if (item->type() == UrlItem) {
         const std::optional<qint64> place = placeFor(*item);
@@ -119,22 +137,38 @@ bool PlacesWriter::insertItem(BookmarkItem *item, const BookmarkItem *parent)
     if (!id || !touchFolder(parentId))
         return false;
     m_given.append(qMakePair(item, item->id()));
-    item->setId(static_cast<int>(*id));
+    item->setId(*id);
     return true;
+}
+
+bool PlacesWriter::isTagFolder(qint64 folderId)
+{
+    QSqlQuery query(m_db);
+    const bool hasGuids = hasColumn(QStringLiteral("moz_bookmarks"), QStringLiteral("guid"));
+    query.prepare(
+        QStringLiteral("SELECT COUNT(*) FROM moz_bookmarks WHERE id=:folder AND (id=(%1) OR parent=(%1))")
+            .arg(hasGuids ? QStringLiteral("SELECT id FROM moz_bookmarks WHERE guid='tags________'")
+                          : QStringLiteral("SELECT folder_id FROM moz_bookmarks_roots WHERE "
+                                           "root_name='tags'")));
+    query.bindValue(QStringLiteral(":folder"), folderId);
+    // A folder that cannot be placed is not written into either.
+    return firstValue(query).value_or(1) != 0;
 }
 
 std::optional<qint64> PlacesWriter::placeFor(const BookmarkItem &item)
 {
     const QString url = PlacesUrl::normalized(item.url());
+    // Firefox takes no address without a scheme.
+    if (PlacesUrl::originPrefix(url).isEmpty())
+        return std::nullopt;
     const std::optional<qint64> existing = existingPlace(url);
     if (!existing)
         return insertPlace(url, item.title());
-    QString statement = QStringLiteral("UPDATE moz_places SET title=:title");
-    if (hasColumn(QStringLiteral("moz_places"), QStringLiteral("foreign_count")))
-        statement += QLatin1String(", foreign_count=foreign_count+1");
+    // The page keeps the title its history gave it.
+    if (!hasColumn(QStringLiteral("moz_places"), QStringLiteral("foreign_count")))
+        return existing;
     QSqlQuery update(m_db);
-    update.prepare(statement + QLatin1String(" WHERE id=:id"));
-    update.bindValue(QStringLiteral(":title"), item.title());
+    update.prepare(QStringLiteral("UPDATE moz_places SET foreign_count=foreign_count+1 WHERE id=:id"));
     update.bindValue(QStringLiteral(":id"), *existing);
     if (!update.exec())
         return std::nullopt;

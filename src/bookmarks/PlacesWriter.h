@@ -19,8 +19,13 @@ class BookmarkItem;
 // rev_host, origin and foreign_count, the bookmark's guid and sync state,
 // and the parent folder's lastModified.
 //
-// All rows of one save go in one transaction: either every new item is
-// stored and has its id, or nothing is written and every item is as it was.
+// A URL Firefox knows already keeps its place, with the title its history
+// has; the new bookmark only points at it. Nothing is ever written into the
+// Tags folder, whose folders are Firefox's tags.
+//
+// One save is one transaction, and each new item goes in on its own within
+// it: an item that cannot be stored (nor, for a folder, its contents) leaves
+// no row and keeps the id -1, and the others are stored all the same.
 class PlacesWriter
 {
 public:
@@ -28,11 +33,14 @@ public:
 
     // Whether any item below root still has to be stored.
     static bool hasNewItems(const BookmarkItem *root);
+    // False when any new item could not be stored.
     bool insertNew(BookmarkItem *root);
 
 private:
     bool insertChildren(BookmarkItem *parent);
+    bool insertAlone(BookmarkItem *item, const BookmarkItem *parent);
     bool insertItem(BookmarkItem *item, const BookmarkItem *parent);
+    bool isTagFolder(qint64 folderId);
     std::optional<qint64> placeFor(const BookmarkItem &item);
     std::optional<qint64> existingPlace(const QString &url);
     std::optional<qint64> insertPlace(const QString &url, const QString &title);
@@ -42,7 +50,7 @@ private:
     std::optional<qint64> insertRow(const QString &table, const QVector<QPair<QString, QVariant>> &values);
     QString uniqueGuid(const QString &table);
     bool hasColumn(const QString &table, const QString &column) const;
-    void undoIds();
+    void undoIds(int from);
 
     QSqlDatabase m_db;
     QHash<QString, QSqlRecord> m_columns;

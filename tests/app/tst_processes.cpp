@@ -155,6 +155,10 @@ void TestProcesses::handOverWithoutRelauncherEndsWithStatusOne_data()
         << QStringList { QStringLiteral("-style"), QStringLiteral("fusion") } << true;
     QTest::newRow("fromLauncher") << QStringList { QStringLiteral("fromLauncher") } << false;
     QTest::newRow("any word") << QStringList { QStringLiteral("hello") } << false;
+    // The program's own option changes nothing in that decision.
+    QTest::newRow("only --bookmarks") << QStringList { QStringLiteral("--bookmarks") } << true;
+    QTest::newRow("fromLauncher --bookmarks")
+        << QStringList { QStringLiteral("fromLauncher"), QStringLiteral("--bookmarks") } << false;
 }
 
 void TestProcesses::handOverWithoutRelauncherEndsWithStatusOne()

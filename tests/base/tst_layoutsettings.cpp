@@ -14,6 +14,8 @@ private slots:
     void valuesWrittenAreReadBack();
     void nonNumericValueReadsAsZero();
     void instanceUsesPerUserFile();
+    void bookmarksTab_data();
+    void bookmarksTab();
 
 private:
     static QString readGroup(const QString &fileName, QMap<QString, QString> *values);
@@ -97,6 +99,30 @@ void TestLayoutSettings::instanceUsesPerUserFile()
     readGroup(fileName, &values);
     QCOMPARE(values.value("leftZoomLevel"), QStringLiteral("200"));
     QCOMPARE(values.size(), 6);
+}
+
+void TestLayoutSettings::bookmarksTab_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("requested");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("by default") << QByteArray("[layout]\nleftZoomLevel=100\n") << false << false;
+    QTest::newRow("ShowBookmarks=true") << QByteArray("[layout]\nShowBookmarks=true\n") << false << true;
+    QTest::newRow("ShowBookmarks=1") << QByteArray("[layout]\nShowBookmarks=1\n") << false << true;
+    QTest::newRow("ShowBookmarks=false") << QByteArray("[layout]\nShowBookmarks=false\n") << false << false;
+    QTest::newRow("asked for on the command line") << QByteArray() << true << true;
+}
+
+void TestLayoutSettings::bookmarksTab()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, requested);
+    QFETCH(bool, shown);
+    TestDir dir;
+    QSettings store(dir.createFile(QStringLiteral("Settings.ini"), file), QSettings::IniFormat);
+    LayoutSettings::setBookmarksTabRequested(requested);
+    QCOMPARE(LayoutSettings::bookmarksTabShown(store), shown);
+    LayoutSettings::setBookmarksTabRequested(false);
 }
 
 QTEST_GUILESS_MAIN(TestLayoutSettings)

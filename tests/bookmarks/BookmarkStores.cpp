@@ -6,7 +6,9 @@
 #include "bookmarks/Firefox.h"
 #include "bookmarks/PlacesUrl.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +16,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -232,6 +236,12 @@ QJsonObject chromeNode(int id, const QString &name, const QString &url)
     return node;
 }
 
+QJsonObject withChildren(QJsonObject folder, const QJsonArray &children)
+{
+    folder.insert(QStringLiteral("children"), children);
+    return folder;
+}
+
 DatabaseLock::DatabaseLock(const QString &path)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
@@ -247,6 +257,37 @@ DatabaseLock::~DatabaseLock()
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("lock"));
+}
+
+QStringList treeState(const QString &folder)
+{
+    QStringList lines;
+    QDirIterator it(folder, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+        QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        struct stat info;
+        if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+            continue;
+        QString what;
+        if (S_ISLNK(info.st_mode)) {
+            what = QFile::symLinkTarget(path);
+        } else if (S_ISREG(info.st_mode)) {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly))
+                what = QString::fromLatin1(
+                    QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
+        }
+        lines << QStringLiteral("%1 %2 %3 %4.%5 %6")
+                     .arg(path.mid(folder.size()))
+                     .arg(info.st_mode, 0, 8)
+                     .arg(info.st_size)
+                     .arg(info.st_mtim.tv_sec)
+                     .arg(info.st_mtim.tv_nsec)
+                     .arg(what);
+    }
+    lines.sort();
+    return lines;
 }
 
 bool nothingRuns(const QString &)

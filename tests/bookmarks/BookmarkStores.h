@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,8 @@ QJsonObject currentChromeFile();
 QJsonObject readJson(const QString &path);
 // A node of a Chrome file, a folder when url is empty.
 QJsonObject chromeNode(int id, const QString &name, const QString &url = QString());
+// folder with the given children.
+QJsonObject withChildren(QJsonObject folder, const QJsonArray &children);
 
 // Holds places.sqlite the way a running Firefox does: an open exclusive
 // transaction on a connection of its own, ended when the object goes.
@@ -53,6 +56,11 @@ public:
 private:
     bool m_locked = false;
 };
+
+// What lies under folder, without following links or opening anything but
+// regular files: one line per entry with its kind, mode, size, time and
+// contents (or a link's target), sorted. Equal lists mean nothing changed.
+QStringList treeState(const QString &folder);
 
 // A process probe for IBrowser: no browser runs.
 bool nothingRuns(const QString &name);

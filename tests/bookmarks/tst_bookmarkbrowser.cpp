@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "BookmarkStores.h"
 #include "PaneTestHome.h"
+#include "TmpfsMount.h"
 
+#include "base/LayoutSettings.h"
 #include "bookmarks/BookmarkItem.h"
 #include "bookmarks/BookmarkTreeModel.h"
 #include "bookmarks/BookmarksListView.h"
@@ -18,6 +20,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
@@ -54,6 +57,41 @@ void makeTreeCurrent(BookmarkBrowser &pane, BookmarkItem *item)
 {
     const QModelIndex index = pane.proxy()->mapFromSource(pane.model()->indexFromItem(item));
     pane.treeView()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A folder holding a folder, levels deep.
+QJsonObject folderChain(int levels)
+{
+    QJsonObject folder = chromeNode(100 + levels, QStringLiteral("Level %1").arg(levels));
+    if (levels > 1)
+        folder.insert(QStringLiteral("children"), QJsonArray { folderChain(levels - 1) });
+    return folder;
+}
+
+// The window in its Bookmarks category, with both panes read.
+void showBookmarks(Browser &browser)
+{
+    browser.setURLMode();
+    browser.hostBookmarkBrowser()->model()->reload();
+    browser.deviceBookmarkBrowser()->model()->reload();
+}
+
+// Records the texts of the boxes the window shows, answering them with OK.
+QStringList *recordBoxes()
+{
+    static QStringList shown;
+    shown.clear();
+    MessageBox::setAnswerer([](MessageBox &box) {
+        shown << box.text();
+        return int(QMessageBox::Ok);
+    });
+    return &shown;
 }
 
 struct Stores
@@ -93,6 +131,12 @@ private slots:
     void windowArrows();
     void windowCommands();
     void fileButtonsLeftAlone();
+    void bookmarksTabOnRequest();
+    void readOnlyDevice_data();
+    void readOnlyDevice();
+    void copyRefused_data();
+    void copyRefused();
+    void failedCopyReported();
 };
 
 void TestBookmarkBrowser::firstFolderShownAfterLoad()
@@ -165,7 +209,7 @@ void TestBookmarkBrowser::runningBrowserAsked()
     host.browserListClicked(host.proxy()->index(0, 0));
     QCOMPARE(asked, QStringList { QStringLiteral("IDS_ASK_TO_CLOSE_BROWSER") });
     QCOMPARE(host.model()->firefox()->isLoaded(), loaded);
-    QCOMPARE(host.model()->headerItem()->child(0)->childCount(), loaded ? 5 : 0);
+    QCOMPARE(host.model()->headerItem()->child(0)->childCount(), loaded ? 4 : 0);
     if (loaded)
         QCOMPARE(host.listView()->rootIndex(), host.model()->index(0, 0));
     // A loaded browser is not asked about again.
@@ -383,6 +427,132 @@ void TestBookmarkBrowser::fileButtonsLeftAlone()
     for (const char *name :
         { "_copy2ExternalDevice", "_copy2Host", "_OpaloAddPushButton", "_OpaloRemovePushButton" })
         QVERIFY2(browser.findChild<Button *>(QLatin1String(name))->isEnabled(), name);
+}
+
+void TestBookmarkBrowser::bookmarksTabOnRequest()
+{
+    Stores stores;
+    LayoutSettings::setBookmarksTabRequested(true);
+    Browser browser;
+    LayoutSettings::setBookmarksTabRequested(false);
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    auto *tab = browser.findChild<Button *>(QStringLiteral("_urlTabPushButton"));
+    QVERIFY(tab->isVisible());
+    QTest::mouseClick(tab, Qt::LeftButton);
+    QVERIFY(browser.hostBookmarkBrowser()->isVisible());
+    QVERIFY(browser.deviceBookmarkBrowser()->isVisible());
+}
+
+void TestBookmarkBrowser::readOnlyDevice_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("reported");
+    QTest::newRow("delete") << QStringLiteral("delete") << QStringLiteral("IDS_DELETE_ERROR");
+    QTest::newRow("new folder") << QStringLiteral("new folder")
+                                << QStringLiteral("IDS_ERROR_CREATING_DIRECTORY");
+    QTest::newRow("rename") << QStringLiteral("rename") << QStringLiteral("IDS_BOOKMARKS_NOT_WRITTEN");
+}
+
+void TestBookmarkBrowser::readOnlyDevice()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, reported);
+    Stores stores;
+    const TmpfsMount mount(Chrome::bookmarksDir(1), QStringLiteral("size=1m"));
+    if (!mount.isMounted())
+        QSKIP("mounting a tmpfs is refused here");
+    const QString path = writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
+    Browser browser;
+    browser.setURLMode();
+    ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
+    device->model()->reload();
+    if (QProcess::execute(
+            QStringLiteral("mount"), { QStringLiteral("-o"), QStringLiteral("remount,ro"), mount.path() })
+        != 0)
+        QSKIP("remounting read-only is refused here");
+    const QByteArray before = fileBytes(path);
+    QStringList *shown = recordBoxes();
+    BookmarkItem *bar = device->model()->headerItem()->child(0)->child(0);
+    if (command == QLatin1String("delete")) {
+        selectListRows(*device, device->model()->indexFromItem(bar), { 0 });
+        browser.DeleteFromOpalo();
+    } else if (command == QLatin1String("new folder")) {
+        makeTreeCurrent(*device, bar);
+        browser.CreateDirInOpalo();
+    } else {
+        QVERIFY(!device->model()->setData(
+            device->model()->indexFromItem(bar->child(0)), QStringLiteral("Renamed")));
+    }
+    QTRY_COMPARE(*shown, QStringList { reported });
+    // What is shown is what the device holds.
+    bar = device->model()->headerItem()->child(0)->child(0);
+    QCOMPARE(childTitles(bar), (QStringList { QStringLiteral("Linux"), QStringLiteral("Ünïcode ✓") }));
+    QCOMPARE(fileBytes(path), before);
+}
+
+void TestBookmarkBrowser::copyRefused_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<QString>("reported");
+    QTest::newRow("a device file of another version") << 2 << 1 << QStringLiteral("IDS_BOOKMARKS_READ_ONLY");
+    // From the device's bar (level 1), 99 folders reach level 100.
+    QTest::newRow("deeper than Chromium reads") << 1 << 99 << QStringLiteral("IDS_BOOKMARKS_TOO_DEEP");
+}
+
+void TestBookmarkBrowser::copyRefused()
+{
+    QFETCH(int, version);
+    QFETCH(int, depth);
+    QFETCH(QString, reported);
+    Stores stores;
+    QJsonObject pc = currentChromeFile();
+    QJsonObject roots = pc.value(QStringLiteral("roots")).toObject();
+    roots.insert(QStringLiteral("other"),
+        withChildren(roots.value(QStringLiteral("other")).toObject(), { folderChain(depth) }));
+    pc.insert(QStringLiteral("roots"), roots);
+    writeChromeFile(0, QJsonDocument(pc).toJson());
+    QJsonObject onDevice = currentChromeFile();
+    onDevice.insert(QStringLiteral("version"), version);
+    const QString path = writeChromeFile(1, QJsonDocument(onDevice).toJson());
+    Browser browser;
+    HostBookmarkBrowser *host = browser.hostBookmarkBrowser();
+    ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
+    showBookmarks(browser);
+    QStringList *shown = recordBoxes();
+    selectListRows(
+        *host, host->model()->indexFromItem(host->model()->headerItem()->child(1)->child(1)), { 0 });
+    makeTreeCurrent(*device, device->model()->headerItem()->child(0)->child(0));
+    const QByteArray before = fileBytes(path);
+    QTest::mouseClick(browser.findChild<Button *>(QStringLiteral("_copy2ExternalDevice")), Qt::LeftButton);
+    QCOMPARE(*shown, QStringList { reported });
+    QCOMPARE(device->model()->headerItem()->child(0)->child(0)->childCount(), 2);
+    QCOMPARE(fileBytes(path), before);
+}
+
+void TestBookmarkBrowser::failedCopyReported()
+{
+    Stores stores;
+    const QString places = Firefox::firefoxDir() + QStringLiteral("abc.default/places.sqlite");
+    QVERIFY(execute(places,
+        { QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON moz_bookmarks WHEN NEW.title='Kernel' "
+                         "BEGIN SELECT RAISE(ABORT, 'refused'); END") }));
+    Browser browser;
+    HostBookmarkBrowser *host = browser.hostBookmarkBrowser();
+    ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
+    showBookmarks(browser);
+    QStringList *shown = recordBoxes();
+    makeTreeCurrent(*host, host->model()->headerItem()->child(0)->child(0));
+    selectListRows(
+        *device, device->model()->indexFromItem(device->model()->headerItem()->child(0)->child(0)), { 0 });
+    QTest::mouseClick(browser.findChild<Button *>(QStringLiteral("_copy2Host")), Qt::LeftButton);
+    QCOMPARE(*shown, QStringList { QStringLiteral("IDS_BOOKMARKS_NOT_WRITTEN") });
+    // Read again from Firefox: what it took, without what it refused.
+    const BookmarkItem *menu = host->model()->headerItem()->child(0)->child(0);
+    QCOMPARE(
+        childTitles(menu), (QStringList { QStringLiteral("Debian in the menu"), QStringLiteral("Linux") }));
+    QCOMPARE(childTitles(menu->child(1)), QStringList { QStringLiteral("Debian") });
 }
 
 QTEST_MAIN(TestBookmarkBrowser)

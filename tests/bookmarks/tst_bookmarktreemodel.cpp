@@ -71,6 +71,12 @@ private slots:
     void copyItem();
     void lockedFirefoxShownNotLoaded();
     void engineRegistration();
+    void onlyChangedStoresWritten();
+    void browserStartedBeforeSave_data();
+    void browserStartedBeforeSave();
+    void nestsTooDeep_data();
+    void nestsTooDeep();
+    void unwritableStoreRefusesChanges();
 };
 
 void TestBookmarkTreeModel::pcWithoutBrowsers()
@@ -90,7 +96,8 @@ void TestBookmarkTreeModel::pcRowsFilled()
     QCOMPARE(childTitles(pc.model->headerItem()),
         (QStringList { QStringLiteral("Firefox"), QStringLiteral("Chrome") }));
     QCOMPARE(pc.row(0)->id().toInt(), 1);
-    QCOMPARE(pc.row(0)->childCount(), 5);
+    // Firefox's roots without its Tags.
+    QCOMPARE(pc.row(0)->childCount(), 4);
     QCOMPARE(childTitles(pc.row(1)),
         (QStringList { QStringLiteral("Bookmarks bar"), QStringLiteral("Other bookmarks"),
             QStringLiteral("Mobile bookmarks") }));
@@ -191,7 +198,7 @@ void TestBookmarkTreeModel::runningBrowserSkipped()
     QVERIFY(!model.firefox()->isLoaded());
     IBrowser::setProcessProbe(nothingRuns);
     model.reloadBrowser(BookmarkTreeModel::FirefoxSource);
-    QCOMPARE(model.headerItem()->child(0)->childCount(), 4);
+    QCOMPARE(model.headerItem()->child(0)->childCount(), 3);
 }
 
 void TestBookmarkTreeModel::unloadRunningBrowsers()
@@ -396,6 +403,99 @@ void TestBookmarkTreeModel::engineRegistration()
     }
     QCOMPARE(engine->hostBookmarkModel(), nullptr);
     QCOMPARE(engine->deviceBookmarkModel(), nullptr);
+}
+
+void TestBookmarkTreeModel::onlyChangedStoresWritten()
+{
+    LoadedPc pc;
+    const QByteArray chromeBefore = QJsonDocument(readJson(pc.chromeFile)).toJson();
+    const QFileInfo before(pc.chromeFile);
+    pc.model->copyItem(pc.row(1)->child(0)->child(1), pc.row(0)->child(0));
+    QVERIFY(pc.model->save());
+    QVERIFY(pc.row(0)->child(0)->child(1)->storedId() > 11);
+    QCOMPARE(QFileInfo(pc.chromeFile).lastModified(), before.lastModified());
+    QVERIFY(!QFile::exists(pc.chromeFile + QStringLiteral(".bak")));
+    QCOMPARE(QJsonDocument(readJson(pc.chromeFile)).toJson(), chromeBefore);
+}
+
+void TestBookmarkTreeModel::browserStartedBeforeSave_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("process");
+    QTest::newRow("Firefox") << 0 << QStringLiteral("firefox-esr");
+    QTest::newRow("Chromium") << 1 << QStringLiteral("chromium");
+}
+
+void TestBookmarkTreeModel::browserStartedBeforeSave()
+{
+    QFETCH(int, row);
+    QFETCH(QString, process);
+    LoadedPc pc;
+    const QStringList before = treeState(pc.home.homePath());
+    // Chrome's Linux folder into Firefox's menu, or Firefox's bookmark into
+    // Chrome's other bookmarks.
+    const BookmarkItem *source = row == 0 ? pc.row(1)->child(0)->child(0) : pc.row(0)->child(0)->child(0);
+    pc.model->copyItem(source, pc.row(row)->child(row));
+    const QString copied = source->title();
+    IBrowser::setProcessProbe([process](const QString &name) { return name == process; });
+    QStringList unwritten;
+    QVERIFY(!pc.model->save(&unwritten));
+    QCOMPARE(unwritten, QStringList { copied });
+    QCOMPARE(treeState(pc.home.homePath()), before);
+    QCOMPARE(pc.row(row)->childCount(), 0);
+    QCOMPARE(pc.indexOf(pc.row(row)).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+}
+
+void TestBookmarkTreeModel::nestsTooDeep_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("tooDeep");
+    // The root folders are on level 1; Chromium loads items down to 99.
+    QTest::newRow("a bookmark onto 99") << 98 << 1 << false;
+    QTest::newRow("a bookmark onto 100") << 99 << 1 << true;
+    QTest::newRow("a folder of bookmarks onto 99") << 97 << 2 << false;
+    QTest::newRow("a folder of bookmarks onto 100") << 98 << 2 << true;
+}
+
+void TestBookmarkTreeModel::nestsTooDeep()
+{
+    QFETCH(int, level);
+    QFETCH(int, height);
+    QFETCH(bool, tooDeep);
+    LoadedPc pc;
+    BookmarkItem *destination = pc.row(1)->child(0);
+    for (int i = 1; i < level; ++i) {
+        auto *folder = new BookmarkItem({ QStringLiteral("down"), QString(), FolderItem, -1, true, true });
+        destination->appendChild(folder);
+        destination = folder;
+    }
+    const BookmarkItem *source = height == 1 ? pc.row(0)->child(0)->child(0) : pc.row(0)->child(1)->child(0);
+    QCOMPARE(pc.model->nestsTooDeep(source, destination), tooDeep);
+    // Firefox has no such limit.
+    QVERIFY(!pc.model->nestsTooDeep(pc.row(1)->child(0), pc.row(0)->child(0)));
+}
+
+void TestBookmarkTreeModel::unwritableStoreRefusesChanges()
+{
+    PaneTestHome home;
+    QJsonObject file = currentChromeFile();
+    file.insert(QStringLiteral("version"), 2);
+    const QString path = writeChromeFile(1, QJsonDocument(file).toJson());
+    const QStringList before = treeState(home.devicePath());
+    BookmarkTreeModel model(1);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.reload();
+    BookmarkItem *bar = model.headerItem()->child(0)->child(0);
+    const QModelIndex linux = model.indexFromItem(bar->child(0));
+    QCOMPARE(bar->childCount(), 2);
+    QVERIFY(!(model.flags(linux) & Qt::ItemIsEditable));
+    QVERIFY(!model.setData(linux, QStringLiteral("Renamed")));
+    QVERIFY(!model.insertRows(0, 1, model.indexFromItem(bar)));
+    QVERIFY(!model.removeRows(0, 1, model.indexFromItem(bar)));
+    QCOMPARE(childTitles(bar), (QStringList { QStringLiteral("Linux"), QStringLiteral("Ünïcode ✓") }));
+    QVERIFY(model.save());
+    QCOMPARE(treeState(home.devicePath()), before);
 }
 
 QTEST_MAIN(TestBookmarkTreeModel)

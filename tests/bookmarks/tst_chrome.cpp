@@ -11,8 +11,13 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QTest>
 #include <QUuid>
+
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace BookmarkStores;
 
@@ -41,17 +46,49 @@ QByteArray fileWith(const QJsonObject &roots, const QJsonValue &version = 1)
         .toJson();
 }
 
-QJsonObject withChildren(QJsonObject folder, const QJsonArray &children)
-{
-    folder.insert(QStringLiteral("children"), children);
-    return folder;
-}
-
 BookmarkItem *addBookmark(BookmarkItem *parent, const QString &title, const QString &url)
 {
     auto *item = new BookmarkItem({ title, url, UrlItem, -1, false, true });
     parent->appendChild(item);
     return item;
+}
+
+void collectIds(const BookmarkItem *item, QMultiHash<QString, qint64> *ids)
+{
+    for (const BookmarkItem *child : item->children()) {
+        ids->insert(child->title(), child->storedId());
+        collectIds(child, ids);
+    }
+}
+
+// A program of its own name: a copy of sleep named so.
+QString namedProgram(const QString &folder, const QString &name)
+{
+    const QString program = folder + QLatin1Char('/') + name;
+    if (!QFile::exists(program) && !QFile::copy(QStringLiteral("/bin/sleep"), program))
+        return QString();
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    return program;
+}
+
+// Asked of another tool: the test's own name holds "chrome".
+bool realChromeRuns()
+{
+    return QProcess::execute(
+               QStringLiteral("pgrep"), { QStringLiteral("-x"), QStringLiteral("chrome|chromium") })
+        == 0;
+}
+
+std::unique_ptr<QProcess> runNamed(const QString &folder, const QString &name)
+{
+    const QString program = namedProgram(folder, name);
+    if (program.isEmpty())
+        return nullptr;
+    auto process = std::make_unique<QProcess>();
+    process->start(program, { QStringLiteral("60") });
+    if (!process->waitForStarted())
+        return nullptr;
+    return process;
 }
 
 } // namespace
@@ -75,7 +112,13 @@ private slots:
     void deviceFileWritableByAll();
     void googleChromeFirst();
     void runningChromium();
+    void runningNamesMatchedWhole();
     void writableFile();
+    void idsNeitherVanishNorWrap_data();
+    void idsNeitherVanishNorWrap();
+    void unknownNodesKept();
+    void otherFormsShownNotWritten_data();
+    void otherFormsShownNotWritten();
 };
 
 void TestChrome::readsEveryRoot()
@@ -318,6 +361,36 @@ void TestChrome::runningChromium()
     IBrowser::setProcessProbe(nullptr);
 }
 
+void TestChrome::runningNamesMatchedWhole()
+{
+    IBrowser::setProcessProbe(nullptr);
+    if (realChromeRuns())
+        QSKIP("Chrome or Chromium runs on this machine");
+    const Chrome chrome(0);
+    TestDir programs;
+    // Electron programs keep Chrome's crash handler running.
+    const std::unique_ptr<QProcess> helper
+        = runNamed(programs.path(), QStringLiteral("chrome_crashpad_handler"));
+    QVERIFY(helper);
+    // A browser just closed stays a while as a zombie, until it is reaped.
+    const QByteArray program = QFile::encodeName(namedProgram(programs.path(), QStringLiteral("chromium")));
+    const pid_t ended = fork();
+    if (ended == 0) {
+        execl(program.constData(), "chromium", "0", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    const auto state = [ended] {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(ended));
+        return stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+    };
+    QTRY_VERIFY(state().contains(") Z "));
+    QVERIFY(!chrome.isRunning());
+    waitpid(ended, nullptr, 0);
+    const std::unique_ptr<QProcess> chromium = runNamed(programs.path(), QStringLiteral("chromium"));
+    QVERIFY(chromium);
+    QTRY_VERIFY(chrome.isRunning());
+}
+
 void TestChrome::writableFile()
 {
     PaneTestHome home;
@@ -325,6 +398,120 @@ void TestChrome::writableFile()
     QVERIFY(!chrome.isBookmarksFileWritable());
     writeChromeFile(1, "{}");
     QVERIFY(chrome.isBookmarksFileWritable());
+}
+
+void TestChrome::idsNeitherVanishNorWrap_data()
+{
+    QTest::addColumn<QJsonValue>("barId");
+    QTest::addColumn<QJsonValue>("otherId");
+    QTest::addColumn<QJsonValue>("bookmarkId");
+    QTest::newRow("root ids that collide") << QJsonValue(1) << QJsonValue(1) << QJsonValue(5);
+    QTest::newRow("root ids that are not numbers")
+        << QJsonValue(QStringLiteral("bar")) << QJsonValue(QStringLiteral("other")) << QJsonValue(5);
+    QTest::newRow("the largest 32-bit id") << QJsonValue(1) << QJsonValue(2) << QJsonValue(2147483647);
+}
+
+void TestChrome::idsNeitherVanishNorWrap()
+{
+    QFETCH(QJsonValue, barId);
+    QFETCH(QJsonValue, otherId);
+    QFETCH(QJsonValue, bookmarkId);
+    PaneTestHome home;
+    QJsonObject bar = chromeNode(0, QStringLiteral("Bar"));
+    bar.insert(QStringLiteral("id"), barId);
+    QJsonObject old = chromeNode(0, QStringLiteral("Old"), QStringLiteral("https://old.example/"));
+    old.insert(QStringLiteral("id"), bookmarkId);
+    QJsonObject other = chromeNode(0, QStringLiteral("Other"));
+    other.insert(QStringLiteral("id"), otherId);
+    writeChromeFile(1,
+        fileWith({ { QStringLiteral("bookmark_bar"), withChildren(bar, { old }) },
+            { QStringLiteral("other"), other } }));
+    Chrome chrome(1);
+    chrome.loadBookmarks();
+    QCOMPARE(chrome.root()->childCount(), 2);
+    addBookmark(
+        chrome.root()->child(0), QStringLiteral("Into the bar"), QStringLiteral("https://a.example/"));
+    addBookmark(chrome.root()->child(1), QStringLiteral("Into other"), QStringLiteral("https://b.example/"));
+    QVERIFY(chrome.saveBookmarks());
+
+    Chrome again(1);
+    again.loadBookmarks();
+    QMultiHash<QString, qint64> ids;
+    collectIds(again.root(), &ids);
+    QCOMPARE(ids.count(QStringLiteral("Into the bar")), 1);
+    QCOMPARE(ids.count(QStringLiteral("Into other")), 1);
+    const qint64 first = ids.value(QStringLiteral("Into the bar"));
+    const qint64 second = ids.value(QStringLiteral("Into other"));
+    QVERIFY(first > ids.value(QStringLiteral("Old")));
+    QCOMPARE(second, first + 1);
+}
+
+void TestChrome::unknownNodesKept()
+{
+    PaneTestHome home;
+    const QJsonObject separator { { QStringLiteral("id"), QStringLiteral("9") },
+        { QStringLiteral("name"), QString() }, { QStringLiteral("type"), QStringLiteral("separator") } };
+    const QJsonObject untyped { { QStringLiteral("id"), QStringLiteral("10") },
+        { QStringLiteral("name"), QStringLiteral("no type") } };
+    const QJsonObject folder = withChildren(chromeNode(8, QStringLiteral("Folder")), { untyped });
+    const QJsonObject roots {
+        { QStringLiteral("bookmark_bar"),
+            withChildren(chromeNode(1, QStringLiteral("Bar")),
+                { chromeNode(7, QStringLiteral("Seven"), QStringLiteral("https://7.example/")), separator,
+                    folder }) },
+        { QStringLiteral("other"), chromeNode(2, QStringLiteral("Other")) },
+        { QStringLiteral("synced"), chromeNode(3, QStringLiteral("Mobile")) },
+        { QStringLiteral("custom"), QStringLiteral("kept") }
+    };
+    const QString path = writeChromeFile(1, fileWith(roots));
+    Chrome chrome(1);
+    chrome.loadBookmarks();
+    QCOMPARE(chrome.root()->childCount(), 3);
+    const BookmarkItem *bar = chrome.root()->child(0);
+    QCOMPARE(childTitles(bar), (QStringList { QStringLiteral("Seven"), QStringLiteral("Folder") }));
+    QCOMPARE(bar->child(1)->childCount(), 0);
+    chrome.root()->child(0)->child(0)->setTitle(QStringLiteral("Renamed"));
+    QVERIFY(chrome.saveBookmarks());
+    const QJsonObject written = readJson(path);
+    const QJsonArray children = childNodes(rootNode(written, "bookmark_bar"));
+    QCOMPARE(children.size(), 3);
+    QCOMPARE(children.at(0).toObject().value(QStringLiteral("name")).toString(), QStringLiteral("Renamed"));
+    QCOMPARE(children.at(1).toObject(), separator);
+    QCOMPARE(childNodes(children.at(2).toObject()), QJsonArray { untyped });
+    QCOMPARE(written.value(QStringLiteral("roots")).toObject().value(QStringLiteral("custom")),
+        QJsonValue(QStringLiteral("kept")));
+}
+
+void TestChrome::otherFormsShownNotWritten_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("shown");
+    QJsonObject two = currentChromeFile();
+    two.insert(QStringLiteral("version"), 2);
+    QTest::newRow("version 2") << QJsonDocument(two).toJson() << 3;
+    two.insert(QStringLiteral("version"), QStringLiteral("2"));
+    QTest::newRow("version \"2\"") << QJsonDocument(two).toJson() << 3;
+    QJsonObject list = currentChromeFile();
+    list.insert(QStringLiteral("roots"), QJsonArray { 1, 2 });
+    QTest::newRow("roots not an object") << QJsonDocument(list).toJson() << 0;
+}
+
+void TestChrome::otherFormsShownNotWritten()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, shown);
+    PaneTestHome home;
+    const QString path = writeChromeFile(1, content);
+    Chrome chrome(1);
+    chrome.loadBookmarks();
+    QVERIFY(chrome.isLoaded());
+    QCOMPARE(chrome.root()->childCount(), shown);
+    QVERIFY(!chrome.isWritable());
+    QVERIFY(chrome.isBookmarksFileWritable());
+    addBookmark(chrome.root(), QStringLiteral("lost"), QStringLiteral("https://lost.example/"));
+    QVERIFY(!chrome.saveBookmarks());
+    QCOMPARE(fileBytes(path), content);
+    QVERIFY(!QFile::exists(path + QStringLiteral(".bak")));
 }
 
 QTEST_MAIN(TestChrome)

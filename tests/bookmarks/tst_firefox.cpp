@@ -14,6 +14,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace BookmarkStores;
 
 Q_DECLARE_METATYPE(BookmarkStores::Schema)
@@ -70,6 +72,8 @@ class TestFirefox : public QObject
 private slots:
     void findProfile_data();
     void findProfile();
+    void profilesFolder_data();
+    void profilesFolder();
     void normalized_data();
     void normalized();
     void urlValues_data();
@@ -85,7 +89,11 @@ private slots:
     void folderIntoEmptyFolder();
     void savingTwiceAddsNothing();
     void lockedDatabaseNotWritten();
-    void failedSaveWritesNothing();
+    void oneFailureKeepsTheOthers();
+    void urlsOfEveryScheme_data();
+    void urlsOfEveryScheme();
+    void tagsNeitherShownNorWritten_data();
+    void tagsNeitherShownNorWritten();
     void backupBeforeFirstWrite();
     void notLoadedNotWritten();
 };
@@ -100,10 +108,22 @@ void TestFirefox::findProfile_data()
     QTest::newRow("Default=1 in the middle")
         << QByteArray("[Profile0]\nPath=first\n[Profile1]\nPath=chosen\nDefault=1\n[Profile2]\nPath=last\n")
         << QStringLiteral("chosen/places.sqlite");
-    QTest::newRow("no Default: the last group")
+    QTest::newRow("no Default: the first profile")
         << QByteArray("[Profile0]\nPath=first\n[Profile1]\nPath=second\n")
-        << QStringLiteral("second/places.sqlite");
+        << QStringLiteral("first/places.sqlite");
     QTest::newRow("no group") << QByteArray() << QString();
+    // As Firefox 67 and later write it: Default=1 marks the old profile.
+    QTest::newRow("the installation's profile")
+        << QByteArray("[Profile1]\nName=default-esr\nIsRelative=1\nPath=x1.default-esr\n\n"
+                      "[Profile0]\nName=default\nIsRelative=1\nPath=x0.default\nDefault=1\n\n"
+                      "[General]\nStartWithLastProfile=1\nVersion=2\n\n"
+                      "[Install3B6073811A6ABF12]\nDefault=x1.default-esr\nLocked=1\n")
+        << QStringLiteral("x1.default-esr/places.sqlite");
+    QTest::newRow("an absolute path")
+        << QByteArray("[Profile0]\nName=elsewhere\nIsRelative=0\nPath=/srv/profiles/x.elsewhere\n")
+        << QStringLiteral("/srv/profiles/x.elsewhere/places.sqlite");
+    QTest::newRow("a comma in the path") << QByteArray("[Profile0]\nName=Work, old\nPath=w1.Work, old\n")
+                                         << QStringLiteral("w1.Work, old/places.sqlite");
 }
 
 void TestFirefox::findProfile()
@@ -119,7 +139,33 @@ void TestFirefox::findProfile()
     Firefox firefox;
     QCOMPARE(firefox.findProfile(), !expected.isEmpty());
     if (!expected.isEmpty())
-        QCOMPARE(firefox.placesPath(), Firefox::firefoxDir() + expected);
+        QCOMPARE(firefox.placesPath(),
+            QDir::isAbsolutePath(expected) ? expected : Firefox::firefoxDir() + expected);
+}
+
+void TestFirefox::profilesFolder_data()
+{
+    QTest::addColumn<QStringList>("withProfiles");
+    QTest::addColumn<QString>("expected");
+    const QString config = QStringLiteral(".config/mozilla/firefox/");
+    const QString legacy = QStringLiteral(".mozilla/firefox/");
+    QTest::newRow("made by today's Firefox") << QStringList { config } << config;
+    QTest::newRow("both: today's first") << QStringList { legacy, config } << config;
+    QTest::newRow("the older one") << QStringList { legacy } << legacy;
+    QTest::newRow("none") << QStringList() << legacy;
+}
+
+void TestFirefox::profilesFolder()
+{
+    QFETCH(QStringList, withProfiles);
+    QFETCH(QString, expected);
+    PaneTestHome home;
+    for (const QString &folder : qAsConst(withProfiles)) {
+        QDir().mkpath(QDir::homePath() + QLatin1Char('/') + folder);
+        QFile ini(QDir::homePath() + QLatin1Char('/') + folder + QStringLiteral("profiles.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(Firefox::firefoxDir(), QDir::homePath() + QLatin1Char('/') + expected);
 }
 
 void TestFirefox::normalized_data()
@@ -135,6 +181,21 @@ void TestFirefox::normalized_data()
     QTest::newRow("non-ASCII") << QStringLiteral("https://bücher.de/ünï")
                                << QStringLiteral("https://xn--bcher-kva.de/%C3%BCn%C3%AF");
     QTest::newRow("no host") << QStringLiteral("javascript:void(0)") << QStringLiteral("javascript:void(0)");
+    QTest::newRow("http's own port") << QStringLiteral("http://example.com:80/y")
+                                     << QStringLiteral("http://example.com/y");
+    QTest::newRow("https's own port")
+        << QStringLiteral("https://example.com:443") << QStringLiteral("https://example.com/");
+    QTest::newRow("another port") << QStringLiteral("http://example.com:443/")
+                                  << QStringLiteral("http://example.com:443/");
+    // As Firefox 153 stores them.
+    QTest::newRow("ftp's own port") << QStringLiteral("ftp://ftp.example.com:21/x")
+                                    << QStringLiteral("ftp://ftp.example.com/x");
+    QTest::newRow("bookmarklet") << QStringLiteral("javascript:alert('a b')")
+                                 << QStringLiteral("javascript:alert('a b')");
+    QTest::newRow("data") << QStringLiteral("data:text/html,<b>x y</b>")
+                          << QStringLiteral("data:text/html,<b>x y</b>");
+    QTest::newRow("mail with a query") << QStringLiteral("mailto:Me@Example.org?subject=hi there")
+                                       << QStringLiteral("mailto:Me@Example.org?subject=hi%20there");
 }
 
 void TestFirefox::normalized()
@@ -155,7 +216,7 @@ void TestFirefox::urlValues_data()
                            << QStringLiteral("moc.elpmaxe.www.") << QStringLiteral("https://")
                            << QStringLiteral("www.example.com");
     QTest::newRow("no scheme") << QStringLiteral("no colon here") << Q_INT64_C(1346982265)
-                               << QStringLiteral(".") << QString() << QString();
+                               << QStringLiteral(".") << QString() << QStringLiteral("no colon here");
     QTest::newRow("utf-8 bytes") << QStringLiteral("http://例え.jp/ä") << Q_INT64_C(125510444621353)
                                  << QStringLiteral("pj.g54zj8r--nx.") << QStringLiteral("http://")
                                  << QStringLiteral("例え.jp");
@@ -166,7 +227,13 @@ void TestFirefox::urlValues_data()
                                    << PlacesUrl::hash(
                                           QStringLiteral("ftp://me:pw@Files.Example.com:2121/x?y#z"))
                                    << QStringLiteral("moc.elpmaxe.selif.") << QStringLiteral("ftp://")
-                                   << QStringLiteral("files.example.com:2121");
+                                   << QStringLiteral("Files.Example.com:2121");
+    QTest::newRow("bookmarklet") << QStringLiteral("javascript:alert(1)/2")
+                                 << PlacesUrl::hash(QStringLiteral("javascript:alert(1)/2")) << QString()
+                                 << QStringLiteral("javascript:") << QStringLiteral("alert(1)");
+    QTest::newRow("mail") << QStringLiteral("mailto:me@example.org?subject=x")
+                          << PlacesUrl::hash(QStringLiteral("mailto:me@example.org?subject=x")) << QString()
+                          << QStringLiteral("mailto:") << QStringLiteral("example.org");
 }
 
 void TestFirefox::urlValues()
@@ -177,7 +244,8 @@ void TestFirefox::urlValues()
     QFETCH(QString, prefix);
     QFETCH(QString, host);
     QCOMPARE(PlacesUrl::hash(url), hash);
-    QCOMPARE(PlacesUrl::reversedHost(url), revHost);
+    if (!revHost.isNull())
+        QCOMPARE(PlacesUrl::reversedHost(url), revHost);
     QCOMPARE(PlacesUrl::originPrefix(url), prefix);
     QCOMPARE(PlacesUrl::originHost(url), host);
 }
@@ -189,11 +257,10 @@ void TestFirefox::load_data()
     QTest::newRow("moz_bookmarks_roots")
         << OldSchema
         << QStringList { QStringLiteral("Bookmarks Menu"), QStringLiteral("Bookmarks Toolbar"),
-               QStringLiteral("Tags"), QStringLiteral("Unsorted Bookmarks") };
+               QStringLiteral("Unsorted Bookmarks") };
     QTest::newRow("roots by guid") << CurrentSchema
                                    << QStringList { QStringLiteral("IDS_FIREFOX_MENU"),
                                           QStringLiteral("IDS_FIREFOX_TOOLBAR"),
-                                          QStringLiteral("IDS_FIREFOX_TAGS"),
                                           QStringLiteral("IDS_FIREFOX_UNFILED"),
                                           QStringLiteral("IDS_FIREFOX_MOBILE") };
 }
@@ -305,9 +372,13 @@ void TestFirefox::existingPlaceIsShared()
     BookmarkItem *menu = profile.firefox.root()->child(0);
     BookmarkItem *added
         = newBookmark(menu, QStringLiteral("Debian, renamed"), QStringLiteral("https://www.debian.org/"));
-    profile.firefox.saveBookmarks();
+    QVERIFY(profile.firefox.saveBookmarks());
     QCOMPARE(rows(profile.path, "moz_places"), 2);
+    // The page's title in the history stays Firefox's.
     QCOMPARE(column(profile.path, QStringLiteral("SELECT title FROM moz_places WHERE id=1")),
+        QVariantList { QStringLiteral("Debian") });
+    QCOMPARE(column(profile.path,
+                 QStringLiteral("SELECT title FROM moz_bookmarks WHERE id=%1").arg(added->storedId())),
         QVariantList { QStringLiteral("Debian, renamed") });
     QCOMPARE(column(profile.path,
                  QStringLiteral("SELECT fk FROM moz_bookmarks WHERE id=%1").arg(added->storedId())),
@@ -367,31 +438,113 @@ void TestFirefox::lockedDatabaseNotWritten()
     {
         const DatabaseLock lock(profile.path);
         QVERIFY(lock.isLocked());
-        profile.firefox.saveBookmarks();
+        QVERIFY(!profile.firefox.saveBookmarks());
     }
     QCOMPARE(added->storedId(), -1);
     QCOMPARE(rows(profile.path, "moz_bookmarks"), 11);
     QCOMPARE(rows(profile.path, "moz_places"), 2);
-    QVERIFY(!profile.firefox.isLoaded());
 }
 
-void TestFirefox::failedSaveWritesNothing()
+void TestFirefox::oneFailureKeepsTheOthers()
 {
     Profile profile(CurrentSchema);
     QVERIFY(execute(profile.path,
-        { QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON moz_bookmarks WHEN NEW.title='boom' "
+        { QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON moz_bookmarks WHEN NEW.title LIKE 'boom%' "
                          "BEGIN SELECT RAISE(ABORT, 'refused'); END") }));
-    auto *folder = new BookmarkItem({ QStringLiteral("Kept out"), QString(), FolderItem, -1, true, true });
+    auto *folder = new BookmarkItem({ QStringLiteral("Kept"), QString(), FolderItem, -1, true, true });
     profile.firefox.root()->child(0)->appendChild(folder);
+    BookmarkItem *failed
+        = newBookmark(folder, QStringLiteral("boom"), QStringLiteral("https://boom.example/"));
     BookmarkItem *first
         = newBookmark(folder, QStringLiteral("fine"), QStringLiteral("https://fine.example/"));
-    newBookmark(folder, QStringLiteral("boom"), QStringLiteral("https://boom.example/"));
-    profile.firefox.saveBookmarks();
-    QCOMPARE(rows(profile.path, "moz_bookmarks"), 11);
-    QCOMPARE(rows(profile.path, "moz_places"), 2);
-    QCOMPARE(rows(profile.path, "moz_origins"), 2);
-    QCOMPARE(folder->storedId(), -1);
-    QCOMPARE(first->storedId(), -1);
+    auto *failedFolder
+        = new BookmarkItem({ QStringLiteral("boom folder"), QString(), FolderItem, -1, true, true });
+    profile.firefox.root()->child(0)->appendChild(failedFolder);
+    BookmarkItem *inside
+        = newBookmark(failedFolder, QStringLiteral("inside"), QStringLiteral("https://inside.example/"));
+    BookmarkItem *last = newBookmark(
+        profile.firefox.root()->child(0), QStringLiteral("last"), QStringLiteral("https://last.example/"));
+    QVERIFY(!profile.firefox.saveBookmarks());
+    QCOMPARE(rows(profile.path, "moz_bookmarks"), 14);
+    // Nothing of what failed stays: neither its place nor its origin.
+    QCOMPARE(rows(profile.path, "moz_places"), 4);
+    QCOMPARE(rows(profile.path, "moz_origins"), 4);
+    QVERIFY(last->storedId() > first->storedId());
+    QVERIFY(folder->storedId() > 11);
+    QVERIFY(first->storedId() > folder->storedId());
+    QCOMPARE(failed->storedId(), -1);
+    QCOMPARE(failedFolder->storedId(), -1);
+    QCOMPARE(inside->storedId(), -1);
+}
+
+void TestFirefox::urlsOfEveryScheme_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("origin");
+    QTest::newRow("bookmarklet") << QStringLiteral("javascript:void(document.title)")
+                                 << QStringLiteral("javascript: void(document.title)");
+    QTest::newRow("data") << QStringLiteral("data:text/plain,hello") << QStringLiteral("data: text");
+    QTest::newRow("place") << QStringLiteral("place:parent=toolbar_____")
+                           << QStringLiteral("place: parent=toolbar_____");
+    QTest::newRow("mail") << QStringLiteral("mailto:me@example.org") << QStringLiteral("mailto: example.org");
+    QTest::newRow("http's own port") << QStringLiteral("http://example.com:80/y")
+                                     << QStringLiteral("http:// example.com");
+}
+
+void TestFirefox::urlsOfEveryScheme()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, origin);
+    Profile profile(CurrentSchema);
+    BookmarkItem *added = newBookmark(profile.firefox.root()->child(0), QStringLiteral("Special"), url);
+    // A bookmark after it is stored all the same.
+    BookmarkItem *after = newBookmark(
+        profile.firefox.root()->child(0), QStringLiteral("After"), QStringLiteral("https://after.example/"));
+    QVERIFY(profile.firefox.saveBookmarks());
+    QVERIFY(added->storedId() != -1 && after->storedId() != -1);
+    const QString place = QStringLiteral("(SELECT fk FROM moz_bookmarks WHERE id=%1)").arg(added->storedId());
+    QCOMPARE(single(profile.path, QStringLiteral("SELECT url FROM moz_places WHERE id=") + place).toString(),
+        PlacesUrl::normalized(url));
+    QCOMPARE(
+        single(profile.path,
+            QStringLiteral("SELECT prefix || ' ' || host FROM moz_origins WHERE id=(SELECT origin_id FROM "
+                           "moz_places WHERE id=%1)")
+                .arg(place))
+            .toString(),
+        origin);
+}
+
+void TestFirefox::tagsNeitherShownNorWritten_data()
+{
+    existingPlaceIsShared_data();
+}
+
+void TestFirefox::tagsNeitherShownNorWritten()
+{
+    QFETCH(Schema, schema);
+    PaneTestHome home;
+    const QString path = createFirefoxProfile(schema);
+    // A tag "linux" on the Debian page, as Firefox makes one.
+    QVERIFY(execute(path,
+        { QStringLiteral("INSERT INTO moz_bookmarks (id,type,fk,parent,position,title) VALUES"
+                         " (20,2,NULL,4,0,'linux'),(21,1,1,20,0,NULL)") }));
+    const int before = rows(path, "moz_bookmarks");
+    Firefox firefox;
+    firefox.loadBookmarks();
+    QVERIFY(firefox.isLoaded());
+    const QStringList roots = childTitles(firefox.root());
+    QVERIFY(!roots.contains(QStringLiteral("Tags")) && !roots.contains(QStringLiteral("tags")));
+    QVERIFY(std::none_of(firefox.root()->children().cbegin(), firefox.root()->children().cend(),
+        [](const BookmarkItem *root) { return root->storedId() == 4; }));
+    // Should a tag folder be offered all the same, nothing goes into it.
+    for (const qint64 folderId : { 4, 20 }) {
+        auto *tagFolder
+            = new BookmarkItem({ QStringLiteral("tag"), QString(), FolderItem, folderId, false, true });
+        firefox.root()->appendChild(tagFolder);
+        newBookmark(tagFolder, QStringLiteral("Tagged"), QStringLiteral("https://tagged.example/"));
+    }
+    QVERIFY(!firefox.saveBookmarks());
+    QCOMPARE(rows(path, "moz_bookmarks"), before);
 }
 
 void TestFirefox::backupBeforeFirstWrite()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/panes/Browser.h"
 
+#include "base/LayoutSettings.h"
 #include "bookmarks/ExternalDeviceBookmarkBrowser.h"
 #include "bookmarks/HostBookmarkBrowser.h"
 #include "browser/panes/CopyController.h"
@@ -86,8 +87,8 @@ Browser::Browser(QWidget *parent)
     _copy2ExternalDevice->setEnabled(false);
     _copy2Host->setEnabled(false);
     _OpaloRemovePushButton->setEnabled(false);
-    // Nothing in the program offers the Bookmarks tab.
-    _urlTabPushButton->hide();
+    // The bookmark exchange is offered only to whoever asks for it.
+    _urlTabPushButton->setVisible(LayoutSettings::bookmarksTabShown());
 }
 
 void Browser::buildForm()

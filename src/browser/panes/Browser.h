@@ -24,8 +24,8 @@ class QMessageBox;
 // pane, arrows between them to copy the selection across, and buttons to
 // create a folder on the device or delete the selected device files. In the
 // Bookmarks category the same arrows and buttons work on the two bookmark
-// panes instead; nothing shows that tab, but its panes are loaded after
-// every data collection all the same.
+// panes instead. That tab is shown only on request (LayoutSettings), but its
+// panes are loaded after every data collection all the same.
 //
 // The copy and delete buttons are enabled only while the selection and the
 // destination allow the operation. Every box the window shows is kept as
@@ -104,6 +104,9 @@ private:
     void arrowToHost();
     void copyBookmarksToDevice();
     void copyBookmarksToHost();
+    // Tells the user what a bookmark command could not do; nothing when
+    // text is empty.
+    void showBookmarkProblem(const QString &text);
 
     void showError(const char *key);
 

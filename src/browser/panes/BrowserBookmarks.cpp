@@ -27,6 +27,23 @@ void Browser::connectBookmarkPanes()
         &Browser::LeftBrowserTreeViewSelectionChanged);
     connect(_boomarkBrowserRight->treeView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &Browser::RightBrowserTreeViewSelectionChanged);
+    // Told once the edit has closed: the box must not run inside the view's
+    // commit of the new title.
+    for (const BookmarkBrowser *pane :
+        std::initializer_list<const BookmarkBrowser *> { _boomarkBrowserLeft, _boomarkBrowserRight }) {
+        connect(
+            pane->model(), &BookmarkTreeModel::renameNotSaved, this,
+            [this](const QString &store, const QString &title) {
+                showBookmarkProblem(BookmarkBrowser::notWrittenText(store, { title }));
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void Browser::showBookmarkProblem(const QString &text)
+{
+    if (!text.isEmpty())
+        runBox(new MessageBox(QMessageBox::Critical, text, QMessageBox::Ok, this));
 }
 
 void Browser::setURLMode()
@@ -119,11 +136,11 @@ void Browser::copyBookmarksToDevice()
             QMessageBox::Ok, this));
         return;
     }
-    _boomarkBrowserRight->receiveCopies(*_boomarkBrowserLeft);
+    showBookmarkProblem(_boomarkBrowserRight->receiveCopies(*_boomarkBrowserLeft));
 }
 
 void Browser::copyBookmarksToHost()
 {
     if (_boomarkBrowserLeft->canReceive(*_boomarkBrowserRight))
-        _boomarkBrowserLeft->receiveCopies(*_boomarkBrowserRight);
+        showBookmarkProblem(_boomarkBrowserLeft->receiveCopies(*_boomarkBrowserRight));
 }
