@@ -12,12 +12,13 @@ void enableStartupTrace(QProcessEnvironment &environment)
 bool waitForFirstFrame(QProcess &program, QByteArray &output, int timeout)
 {
     const QByteArray mark("startup: first frame");
-    QTest::qWaitFor(
+    // The outcome is read from output below.
+    static_cast<void>(QTest::qWaitFor(
         [&] {
             output += program.readAllStandardError();
             return output.contains(mark) || program.state() == QProcess::NotRunning;
         },
-        timeout);
+        timeout));
     output += program.readAllStandardError();
     return output.contains(mark);
 }

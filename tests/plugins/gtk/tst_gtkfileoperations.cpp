@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The GNOME plug-in's file operations, through the real library opened with
 // dlopen as the program opens it.
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "TestDir.h"
 #include "TmpfsMount.h"
 
@@ -222,7 +222,7 @@ void tst_GtkFileOperations::folderIntoItselfIsRefused()
     // A sibling whose name starts alike is not inside.
     dir.createFolder(QStringLiteral("album2"));
     m_copy({ dir.filePath(QStringLiteral("album")), dir.filePath(QStringLiteral("album2")) });
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     m_paste(dir.filePath(destination));
     QCOMPARE(answerer.texts(), QStringList { itselfText });
     QCOMPARE(answerer.seen().first().icon, QMessageBox::Critical);
@@ -257,7 +257,7 @@ void tst_GtkFileOperations::overwriteQuestions()
         target.createFile(name, "old");
     }
     m_copy(files);
-    BoxAnswerer answerer(answers);
+    ModalDriver answerer(answers);
     m_paste(target.path());
 
     QCOMPARE(answerer.seen().size(), questions);
@@ -296,7 +296,7 @@ void tst_GtkFileOperations::failedReplacementKeepsOldItem()
         target.createFile(QStringLiteral("item"), "old");
     }
     m_copy({ source.filePath(QStringLiteral("item")) });
-    BoxAnswerer answerer({ QMessageBox::Yes });
+    ModalDriver answerer({ QMessageBox::Yes });
     m_paste(target.path());
 
     QCOMPARE(answerer.texts().last(), copyErrorText);
@@ -351,7 +351,7 @@ void tst_GtkFileOperations::failingMoveAcrossFileSystemsKeepsSource()
         QVERIFY(makeFifo(source.filePath(QStringLiteral("album/second.bin"))));
     const QStringList before = entriesOf(source.filePath(QStringLiteral("album")));
     m_cut({ source.filePath(QStringLiteral("album")) });
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     m_paste(disk.path());
 
     QCOMPARE(answerer.texts(), QStringList { message.arg(disk.path()) });
@@ -386,7 +386,7 @@ void tst_GtkFileOperations::trashAsksFirst()
     // The trash of the test's data folder is on the same file system.
     const QString name = QStringLiteral("old %1.txt").arg(QTest::currentDataTag());
     const QString file = m_home.createFile(QStringLiteral("files/") + name, "x");
-    BoxAnswerer answerer({ answer });
+    ModalDriver answerer({ answer });
     m_moveToTrash({ file }, nullptr);
 
     QCOMPARE(answerer.texts(),
@@ -434,7 +434,7 @@ void tst_GtkFileOperations::hostileNamesStartNoProcess()
     m_paste(folder);
     m_createFolder(folder);
     m_makeLink(folder + QStringLiteral("/$(touch x)"));
-    BoxAnswerer answerer({ QMessageBox::Yes });
+    ModalDriver answerer({ QMessageBox::Yes });
     m_moveToTrash({ folder + QStringLiteral("/a;touch x") }, nullptr);
     qputenv("PATH", path);
 
@@ -466,7 +466,7 @@ void tst_GtkFileOperations::errorClassesPickTheMessage()
     QFETCH(int, result);
     QFETCH(QString, message);
     TestDir dir;
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     m_verifyResult(result, QFile::encodeName(dir.path()).constData());
     if (message.isEmpty()) {
         QCOMPARE(answerer.seen().size(), 0);
@@ -495,7 +495,7 @@ void tst_GtkFileOperations::questionBoxAnswers()
     QFETCH(int, mode);
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(int, code);
-    BoxAnswerer answerer({ answer });
+    ModalDriver answerer({ answer });
     QCOMPARE(m_createMessageBox(QStringLiteral("Replace?"), mode), code);
     QCOMPARE(answerer.seen().first().icon, QMessageBox::Warning);
     QCOMPARE(answerer.seen().first().title, QString());
