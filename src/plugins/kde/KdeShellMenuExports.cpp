@@ -177,6 +177,8 @@ void KDEopen_file(QString &path, QWidget *window)
     const QUrl url = QUrl::fromLocalFile(path);
     auto *job = new KIO::OpenUrlJob(url, KFileItem(url).mimetype());
     job->setUiDelegate(KIO::createDefaultJobUiDelegate(KJobUiDelegate::AutoHandlingEnabled, window));
-    job->setRunExecutables(true);
+    // A program on the device is opened as a document, never started: KIO
+    // treats it as it treats any file it does not trust.
+    job->setRunExecutables(false);
     job->start();
 }

@@ -91,6 +91,7 @@ private slots:
     void renameOntoTakenName_data();
     void renameOntoTakenName();
     void openFileStartsPreferredApplication();
+    void openFileNeverStartsAProgram();
     void catalogueForSystemLanguage_data();
     void catalogueForSystemLanguage();
 
@@ -380,6 +381,23 @@ void TestKdeShellMenu::openFileStartsPreferredApplication()
     m_session.resolve<decltype(&KDEopen_file)>("KDEopen_file")(path, &pane);
 
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(openedCopy()).size() == 11, 30000);
+}
+
+void TestKdeShellMenu::openFileNeverStartsAProgram()
+{
+    TestDir dir;
+    const QString mark = dir.filePath("started");
+    const QByteArray script = "#!/bin/sh\ntouch '" + QFile::encodeName(mark) + "'\n";
+    QString path = dir.createFile("setup.sh", script);
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QFile::remove(openedCopy());
+    QWidget pane;
+
+    m_session.resolve<decltype(&KDEopen_file)>("KDEopen_file")(path, &pane);
+
+    // Handed to the user's application for text, as a document.
+    QTRY_COMPARE_WITH_TIMEOUT(QFileInfo(openedCopy()).size(), qint64(script.size()), 30000);
+    QVERIFY(!QFile::exists(mark));
 }
 
 void TestKdeShellMenu::catalogueForSystemLanguage_data()
