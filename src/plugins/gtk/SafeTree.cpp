@@ -237,7 +237,9 @@ int remove(int folder, const QByteArray &name)
     if (!inside.isValid()) {
         // No longer a folder: whatever took its place goes, and a link is
         // removed without reaching what it points at.
-        return errno == ELOOP || errno == ENOTDIR ? remove(folder, name) : errno;
+        if (errno != ELOOP && errno != ENOTDIR)
+            return errno;
+        return unlinkat(folder, name.constData(), 0) == 0 ? 0 : errno;
     }
     QList<QByteArray> children;
     int error = names(inside.get(), children);

@@ -43,12 +43,12 @@ QPointer<QWidget> &popup()
     return widget;
 }
 
-QString listed(const QVector<QString> &paths)
+[[maybe_unused]] QString listed(const QVector<QString> &paths)
 {
     return QLatin1Char('[') + QStringList(paths.toList()).join(QLatin1Char(',')) + QLatin1Char(']');
 }
 
-QString classOf(const QWidget *widget)
+[[maybe_unused]] QString classOf(const QWidget *widget)
 {
     return widget ? QString::fromLatin1(widget->metaObject()->className()) : QStringLiteral("null");
 }
@@ -59,7 +59,7 @@ void record(const QStringList &call)
 }
 
 // What a menu does while it is open, such as the window going away.
-void runMenuHook()
+[[maybe_unused]] void runMenuHook()
 {
     if (menuHook().run)
         menuHook().run(menuHook().context);
