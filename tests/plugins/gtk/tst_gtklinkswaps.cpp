@@ -186,11 +186,13 @@ void tst_GtkLinkSwaps::slowPasteShowsProgressAndCancels()
 {
     TestDir source;
     TestDir target;
-    QByteArray data(4 << 20, 'x');
+    // Long enough for the user to cancel before the end, however slowly the
+    // window comes up.
+    QByteArray data(8 << 20, 'x');
     const QString file = source.createFile(QStringLiteral("big.bin"), data);
     m_copy({ file });
-    // Each megabyte takes half a second.
-    m_slowCopies(500);
+    // Each megabyte takes 400 ms.
+    m_slowCopies(400);
     int ticks = 0;
     QTimer clock;
     connect(&clock, &QTimer::timeout, this, [&ticks] { ++ticks; });
