@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ItemTransfer.h"
 
+#include "plugins/PasteRefusal.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -63,7 +65,7 @@ int ItemTransfer::put(int folder, const QByteArray &name, int targetFolder, cons
         return error;
     if (SafeTree::statEntry(targetFolder, targetName, target) != 0)
         return place(folder, name, targetFolder, targetName);
-    if (SafeTree::sameFile(source, target)) {
+    if (PasteRefusal::sameFile(source, target)) {
         // Another name of the same file (a hard link): a copy would change
         // nothing, and a move leaves that name alone.
         return m_move ? removeSource(folder, name) : 0;

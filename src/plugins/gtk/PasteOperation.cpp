@@ -6,21 +6,16 @@
 #include "ItemTransfer.h"
 #include "TransferProgress.h"
 
+#include "plugins/PasteRefusal.h"
+
 #include <QDir>
 #include <QFile>
 
-#include <algorithm>
 #include <cerrno>
 
 namespace {
 
 constexpr int lastCopyNumber = 99;
-
-bool holds(const QList<struct stat> &folders, const struct stat &item)
-{
-    return std::any_of(folders.cbegin(), folders.cend(),
-        [&item](const struct stat &folder) { return SafeTree::sameFile(folder, item); });
-}
 
 } // namespace
 
@@ -49,7 +44,6 @@ void PasteOperation::pasteAll(const QVector<QByteArray> &sources)
         report(errno);
         return;
     }
-    m_destinationFolders = SafeTree::foldersUpFrom(m_destination.get());
     qint64 total = 0;
     for (const QByteArray &source : sources) {
         const int slash = source.lastIndexOf('/');
@@ -88,17 +82,22 @@ void PasteOperation::pasteItem(const QByteArray &source, bool last)
         report(missing);
         return;
     }
-    if (S_ISDIR(item.st_mode) && holds(m_destinationFolders, item)) {
-        showError(tr("IDS_PASTE_ITSELF_ERROR"));
-        return;
+    switch (PasteRefusal::of(folder.get(), name, m_destination.get())) {
+    case PasteRefusal::IntoItself:
+        return showError(tr("IDS_PASTE_ITSELF_ERROR"));
+    case PasteRefusal::OverItsFolder:
+        return showError(tr("IDS_PASTE_OVER_ANCESTOR_ERROR"));
+    case PasteRefusal::None:
+        break;
     }
     const QString shownName = QFile::decodeName(name);
     QByteArray targetName = name;
     struct stat target;
     if (SafeTree::statEntry(m_destination.get(), name, target) == 0) {
-        const bool sameEntry = SafeTree::sameFile(item, target)
-            && SafeTree::sameFile(
-                SafeTree::foldersUpFrom(folder.get()).value(0), m_destinationFolders.value(0));
+        struct stat source;
+        struct stat destination;
+        const bool sameEntry = PasteRefusal::sameFile(item, target) && fstat(folder.get(), &source) == 0
+            && fstat(m_destination.get(), &destination) == 0 && PasteRefusal::sameFile(source, destination);
         if (sameEntry) {
             // A cut pasted where it already is stays there.
             if (m_move)
@@ -106,9 +105,6 @@ void PasteOperation::pasteItem(const QByteArray &source, bool last)
             targetName = freeCopyName(name, S_ISDIR(item.st_mode));
             if (targetName.isEmpty())
                 return;
-        } else if (S_ISDIR(target.st_mode) && holds(SafeTree::foldersUpFrom(folder.get()), target)) {
-            showError(tr("IDS_PASTE_OVER_ANCESTOR_ERROR"));
-            return;
         } else if (!replaceExisting(shownName, last)) {
             return;
         }

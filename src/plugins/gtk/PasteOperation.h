@@ -41,7 +41,6 @@ private:
 
     QString m_destinationPath;
     SafeTree::Fd m_destination;
-    QList<struct stat> m_destinationFolders;
     TransferProgress *m_progress = nullptr;
     bool m_move = false;
     bool m_asking = true;

@@ -192,26 +192,6 @@ int statEntry(int parent, const QByteArray &name, struct stat &status)
     return fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
 }
 
-bool sameFile(const struct stat &one, const struct stat &other)
-{
-    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
-}
-
-QList<struct stat> foldersUpFrom(int folder)
-{
-    QList<struct stat> found;
-    Fd current(fcntl(folder, F_DUPFD_CLOEXEC, 0));
-    struct stat status;
-    while (current.isValid() && fstat(current.get(), &status) == 0) {
-        // The root is its own parent.
-        if (!found.isEmpty() && sameFile(found.last(), status))
-            break;
-        found.append(status);
-        current = Fd(openat(current.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
-    }
-    return found;
-}
-
 int copy(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName,
     const CopyObserver &observer)
 {

@@ -58,11 +58,6 @@ Fd openFolder(int parent, const QByteArray &name);
 int names(int folder, QList<QByteArray> &found);
 // The entry itself: a link is not followed.
 int statEntry(int parent, const QByteArray &name, struct stat &status);
-// Whether two stats are of the same file.
-bool sameFile(const struct stat &one, const struct stat &other);
-// The folder and each folder above it, up to the root, as the file system
-// sees them rather than as a path spells them.
-QList<struct stat> foldersUpFrom(int folder);
 
 // Copies the entry (file, link or folder with everything in it) to
 // targetName inside targetFolder, which must not exist yet. Holes in files

@@ -85,6 +85,8 @@ private slots:
     void chosenEntry();
     void cutThenPasteMovesTheFiles();
     void copyThenPasteCopiesTheFiles();
+    void folderIntoItselfThroughALinkIsRefused_data();
+    void folderIntoItselfThroughALinkIsRefused();
     void removeAfterConfirmation_data();
     void removeAfterConfirmation();
     void renamesShowOneDialogPerFileInOrder();
@@ -269,6 +271,53 @@ void TestKdeShellMenu::copyThenPasteCopiesTheFiles()
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(target.filePath("song.mp3")), 30000);
     QTRY_VERIFY(QFile::exists(target.filePath("photo.jpg")));
     QVERIFY(QFile::exists(paths[0]));
+}
+
+void TestKdeShellMenu::folderIntoItselfThroughALinkIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("destination");
+    QTest::addColumn<QString>("message");
+    const QString itself = QStringLiteral(
+        "You cannot copy a folder into itself.\nThe destination folder is inside the source folder.");
+    const QString over = QStringLiteral("You cannot copy a folder over one that contains it.\nThe folder to "
+                                        "be replaced holds the source folder.");
+    QTest::newRow("copy into itself") << QByteArray("KDEcopy_file") << "A"
+                                      << "toSub" << itself;
+    QTest::newRow("cut into itself") << QByteArray("KDEcut") << "A"
+                                     << "toSub" << itself;
+    QTest::newRow("cut over its own folder") << QByteArray("KDEcut") << "A/A"
+                                             << "toTop" << over;
+}
+
+void TestKdeShellMenu::folderIntoItselfThroughALinkIsRefused()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(QString, source);
+    QFETCH(QString, destination);
+    QFETCH(QString, message);
+    TestDir dir;
+    dir.createFile("A/sub/inner.txt", "inner");
+    dir.createFile("A/A/deep.txt", "deep");
+    dir.createSymlink(dir.filePath("A/sub"), "toSub");
+    dir.createSymlink(dir.path(), "toTop");
+    QVector<QString> paths { dir.filePath(source) };
+    m_session.resolve<SelectionCommand>(command.constData())(&paths, nullptr);
+    m_session.resolve<decltype(&linguistKDEContextMenu)>("linguistKDEContextMenu")(new QTranslator(this));
+    const int windows = windowsOfClass("KdeShellMenu");
+    ModalDriver driver;
+    QVector<QString> into { dir.filePath(destination) };
+
+    m_session.resolve<decltype(&KDEpaste)>("KDEpaste")(into, nullptr);
+
+    QCOMPARE(driver.texts(), QStringList { message });
+    // No job was started.
+    QCOMPARE(windowsOfClass("KdeShellMenu"), windows);
+    QCOMPARE(QDir(dir.filePath("A/sub")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList("inner.txt"));
+    QCOMPARE(QDir(dir.filePath("A/A")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList("deep.txt"));
 }
 
 void TestKdeShellMenu::removeAfterConfirmation_data()
