@@ -121,22 +121,8 @@ int ItemTransfer::replace(
             return error;
         }
     }
-    int error = 0;
-    if (!folderInvolved) {
-        error = renameOver(targetFolder, part, targetFolder, targetName);
-    } else {
-        // A folder cannot be renamed over, nor be replaced by a file: the old
-        // item steps aside until the new one is in place.
-        const QByteArray old = freeNameBeside(targetFolder, targetName, "old");
-        error = renameOnto(targetFolder, targetName, targetFolder, old);
-        if (!error) {
-            error = renameOnto(targetFolder, part, targetFolder, targetName);
-            if (error)
-                renameOnto(targetFolder, old, targetFolder, targetName);
-            else
-                SafeTree::remove(targetFolder, old);
-        }
-    }
+    const int error = folderInvolved ? swapIn(targetFolder, part, targetName)
+                                     : renameOver(targetFolder, part, targetFolder, targetName);
     if (error) {
         if (renamed)
             renameOnto(targetFolder, part, folder, name);
@@ -146,6 +132,21 @@ int ItemTransfer::replace(
     }
     m_movedAny = m_movedAny || renamed;
     return m_move && !renamed ? removeSource(folder, name) : 0;
+}
+
+int ItemTransfer::swapIn(int targetFolder, const QByteArray &part, const QByteArray &targetName)
+{
+    // A folder cannot be renamed over, nor be replaced by a file: the old
+    // item steps aside until the new one is in place.
+    const QByteArray old = freeNameBeside(targetFolder, targetName, "old");
+    if (const int error = renameOnto(targetFolder, targetName, targetFolder, old))
+        return error;
+    if (const int error = renameOnto(targetFolder, part, targetFolder, targetName)) {
+        renameOnto(targetFolder, old, targetFolder, targetName);
+        return error;
+    }
+    SafeTree::remove(targetFolder, old);
+    return 0;
 }
 
 int ItemTransfer::merge(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName,

@@ -45,6 +45,8 @@ private:
     int place(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName);
     int replace(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName,
         bool folderInvolved);
+    // Puts part in targetName's place, where a folder is or goes.
+    int swapIn(int targetFolder, const QByteArray &part, const QByteArray &targetName);
     int merge(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName,
         const QString &shownName);
     // The copy of the item beside target, under a free hidden name.

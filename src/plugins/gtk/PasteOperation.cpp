@@ -17,6 +17,16 @@ namespace {
 
 constexpr int lastCopyNumber = 99;
 
+// The folder an item is in, opened, and the item's name in it.
+SafeTree::Fd openParent(QByteArray path, QByteArray &name)
+{
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    const int slash = path.lastIndexOf('/');
+    name = path.mid(slash + 1);
+    return SafeTree::openFolderPath(path.left(qMax(1, slash)));
+}
+
 } // namespace
 
 PasteOperation::PasteOperation(const QString &destination)
@@ -46,9 +56,9 @@ void PasteOperation::pasteAll(const QVector<QByteArray> &sources)
     }
     qint64 total = 0;
     for (const QByteArray &source : sources) {
-        const int slash = source.lastIndexOf('/');
-        const SafeTree::Fd folder = SafeTree::openFolderPath(source.left(qMax(1, slash)));
-        total += folder.isValid() ? SafeTree::sizeOf(folder.get(), source.mid(slash + 1)) : 0;
+        QByteArray name;
+        const SafeTree::Fd folder = openParent(source, name);
+        total += folder.isValid() ? SafeTree::sizeOf(folder.get(), name) : 0;
     }
     m_progress->setTotal(total);
     for (int i = 0; i < sources.size() && !m_progress->cancelled(); ++i)
@@ -68,12 +78,8 @@ void PasteOperation::report(int error)
 
 void PasteOperation::pasteItem(const QByteArray &source, bool last)
 {
-    QByteArray path = source;
-    while (path.size() > 1 && path.endsWith('/'))
-        path.chop(1);
-    const int slash = path.lastIndexOf('/');
-    const QByteArray name = path.mid(slash + 1);
-    const SafeTree::Fd folder = SafeTree::openFolderPath(path.left(qMax(1, slash)));
+    QByteArray name;
+    const SafeTree::Fd folder = openParent(source, name);
     struct stat item;
     const int missing = name.isEmpty() ? EINVAL
         : !folder.isValid()            ? errno
@@ -90,32 +96,40 @@ void PasteOperation::pasteItem(const QByteArray &source, bool last)
     case PasteRefusal::None:
         break;
     }
-    const QString shownName = QFile::decodeName(name);
     QByteArray targetName = name;
+    if (chooseTarget(folder.get(), name, item, last, targetName))
+        transferItem(folder.get(), name, targetName);
+}
+
+bool PasteOperation::chooseTarget(
+    int folder, const QByteArray &name, const struct stat &item, bool last, QByteArray &targetName)
+{
     struct stat target;
-    if (SafeTree::statEntry(m_destination.get(), name, target) == 0) {
-        struct stat source;
-        struct stat destination;
-        const bool sameEntry = PasteRefusal::sameFile(item, target) && fstat(folder.get(), &source) == 0
-            && fstat(m_destination.get(), &destination) == 0 && PasteRefusal::sameFile(source, destination);
-        if (sameEntry) {
-            // A cut pasted where it already is stays there.
-            if (m_move)
-                return;
-            targetName = freeCopyName(name, S_ISDIR(item.st_mode));
-            if (targetName.isEmpty())
-                return;
-        } else if (!replaceExisting(shownName, last)) {
-            return;
-        }
-    }
+    if (SafeTree::statEntry(m_destination.get(), name, target) != 0)
+        return true;
+    struct stat source;
+    struct stat destination;
+    const bool sameEntry = PasteRefusal::sameFile(item, target) && fstat(folder, &source) == 0
+        && fstat(m_destination.get(), &destination) == 0 && PasteRefusal::sameFile(source, destination);
+    if (!sameEntry)
+        return replaceExisting(QFile::decodeName(name), last);
+    // A cut pasted where it already is stays there.
+    if (m_move)
+        return false;
+    targetName = freeCopyName(name, S_ISDIR(item.st_mode));
+    return !targetName.isEmpty();
+}
+
+void PasteOperation::transferItem(int folder, const QByteArray &name, const QByteArray &targetName)
+{
+    const QString shownName = QFile::decodeName(name);
     m_progress->setCurrent(shownName);
     ItemTransfer::Hooks hooks;
     hooks.replace = [this](const QString &shown) { return replaceExisting(shown, false); };
     hooks.copy.advanced = [this](qint64 bytes) { m_progress->advance(bytes); };
     hooks.copy.cancelled = [this] { return m_progress->cancelled(); };
     ItemTransfer transfer(m_move, hooks);
-    const int error = transfer.run(folder.get(), name, m_destination.get(), targetName, shownName);
+    const int error = transfer.run(folder, name, m_destination.get(), targetName, shownName);
     m_movedAny = m_movedAny || transfer.movedAny();
     if (error && m_move)
         m_moveFailed = true;

@@ -30,6 +30,11 @@ public:
 private:
     void pasteAll(const QVector<QByteArray> &sources);
     void pasteItem(const QByteArray &source, bool last);
+    // Where the item goes: under its own name, under a free copy name beside
+    // itself, or nowhere (false) when the user keeps what is there.
+    bool chooseTarget(
+        int folder, const QByteArray &name, const struct stat &item, bool last, QByteArray &targetName);
+    void transferItem(int folder, const QByteArray &name, const QByteArray &targetName);
     // Whether an existing target is to be replaced, asking while the user
     // has not answered for all.
     bool replaceExisting(const QString &name, bool last);
