@@ -121,6 +121,8 @@ private:
     void inDialog(const QString &path, const QString &name, const std::function<void(QDialog *dialog)> &act,
         bool onItems = true);
     QString installTool(const QString &name);
+    // The real tar on PATH, without the archive manager.
+    void useRealTar();
     void writeApplication(const QString &id, const QString &name, const QString &types);
     QStringList recordOf(const QString &tool) const;
 
@@ -650,12 +652,16 @@ void tst_GtkShellMenu::toolEntriesNeedTheirTools()
     QCOMPARE(shown, entries);
 }
 
-// The real tar, without the archive manager.
-void tst_GtkShellMenu::archiveCreatedUnderFreeName()
+void tst_GtkShellMenu::useRealTar()
 {
     QFile::remove(m_bin + QLatin1String("/file-roller"));
     QFile::remove(m_bin + QLatin1String("/tar"));
     QVERIFY(QFile::link(QStringLiteral("/usr/bin/tar"), m_bin + QLatin1String("/tar")));
+}
+
+void tst_GtkShellMenu::archiveCreatedUnderFreeName()
+{
+    useRealTar();
     const QString photos = m_root.createFolder(QStringLiteral("work/archiveCreatedUnderFreeName/photos"));
     QVERIFY(writeFile(photos + QLatin1String("/beach.jpg"), "jpeg"));
     QVERIFY(writeFile(m_work + QLatin1String("/photos.tar"), "an unrelated archive"));
@@ -672,9 +678,7 @@ void tst_GtkShellMenu::archiveCreatedUnderFreeName()
 
 void tst_GtkShellMenu::extractionStaysInItsFolder()
 {
-    QFile::remove(m_bin + QLatin1String("/file-roller"));
-    QFile::remove(m_bin + QLatin1String("/tar"));
-    QVERIFY(QFile::link(QStringLiteral("/usr/bin/tar"), m_bin + QLatin1String("/tar")));
+    useRealTar();
     const QString victim = m_root.createFolder(QStringLiteral("work/extractionStaysInItsFolder/victim"));
     QVERIFY(writeFile(victim + QLatin1String("/keep.txt"), "kept"));
     const QString stage = m_root.createFolder(QStringLiteral("stage"));
