@@ -8,6 +8,16 @@
             <translation>OK</translation>
         </message>
         <message>
+            <source>IDS_PASTE_ITSELF_ERROR</source>
+            <translation>You cannot copy a folder into itself.
+The destination folder is inside the source folder.</translation>
+        </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>You cannot copy a folder over one that contains it.
+The folder to be replaced holds the source folder.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>The file name %1 already exists!</translation>
         </message>

@@ -8,6 +8,16 @@
             <translation>OK</translation>
         </message>
         <message>
+            <source>IDS_PASTE_ITSELF_ERROR</source>
+            <translation>Vous ne pouvez pas copier un dossier dans lui-même.
+Le dossier de destination se trouve dans le dossier source.</translation>
+        </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>Vous ne pouvez pas copier un dossier par-dessus un dossier qui le contient.
+Le dossier à remplacer contient le dossier source.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>Le nom de fichier %1 existe déjà !</translation>
         </message>

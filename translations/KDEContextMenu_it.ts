@@ -8,6 +8,16 @@
             <translation>OK</translation>
         </message>
         <message>
+            <source>IDS_PASTE_ITSELF_ERROR</source>
+            <translation>Impossibile copiare una cartella in se stessa.
+La cartella di destinazione si trova nella cartella di origine.</translation>
+        </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>Impossibile copiare una cartella sopra una cartella che la contiene.
+La cartella da sostituire contiene la cartella di origine.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>Il nome di file %1 esiste già!</translation>
         </message>

@@ -8,6 +8,16 @@
             <translation>OK</translation>
         </message>
         <message>
+            <source>IDS_PASTE_ITSELF_ERROR</source>
+            <translation>U kunt een map niet naar zichzelf kopiëren.
+De doelmap bevindt zich in de bronmap.</translation>
+        </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>U kunt een map niet kopiëren over een map die haar bevat.
+De te vervangen map bevat de bronmap.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>De bestandsnaam %1 bestaat al!</translation>
         </message>

@@ -87,6 +87,34 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>&lt;b&gt;Ein Ordner kann nicht in sich selbst kopiert werden.&lt;/b&gt;
 Der Zielordner befindet sich im Quellordner.</translation>
         </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>&lt;b&gt;Sie können einen Ordner nicht über einen Ordner kopieren, der ihn enthält.&lt;/b&gt;
+Der zu ersetzende Ordner enthält den Quellordner.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferProgress</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_ITEM</source>
+            <translation>„%1“ wird kopiert …</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TITLE</source>
+            <translation>Dateien werden kopiert</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_ITEM</source>
+            <translation>„%1“ wird verschoben …</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_TITLE</source>
+            <translation>Dateien werden verschoben</translation>
+        </message>
     </context>
     <context>
         <name>gnomeMenu</name>

@@ -87,6 +87,34 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>&lt;b&gt;You cannot copy a folder into itself.&lt;/b&gt;
 The destination folder is inside the source folder.</translation>
         </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>&lt;b&gt;You cannot copy a folder over one that contains it.&lt;/b&gt;
+The folder to be replaced holds the source folder.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferProgress</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_ITEM</source>
+            <translation>Copying "%1"…</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TITLE</source>
+            <translation>Copying Files</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_ITEM</source>
+            <translation>Moving "%1"…</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_TITLE</source>
+            <translation>Moving Files</translation>
+        </message>
     </context>
     <context>
         <name>gnomeMenu</name>

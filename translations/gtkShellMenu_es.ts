@@ -87,6 +87,34 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>&lt;b&gt;No se puede copiar una carpeta dentro de sí misma.&lt;/b&gt;
 La carpeta de destino está dentro de la carpeta de origen.</translation>
         </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>&lt;b&gt;No puede copiar una carpeta sobre otra que la contiene.&lt;/b&gt;
+La carpeta que se reemplazaría contiene la carpeta de origen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferProgress</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_ITEM</source>
+            <translation>Copiando «%1»…</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TITLE</source>
+            <translation>Copiando archivos</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_ITEM</source>
+            <translation>Moviendo «%1»…</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_TITLE</source>
+            <translation>Moviendo archivos</translation>
+        </message>
     </context>
     <context>
         <name>gnomeMenu</name>

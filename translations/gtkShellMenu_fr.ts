@@ -87,6 +87,34 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>&lt;b&gt;Vous ne pouvez pas copier un dossier dans lui-même.&lt;/b&gt;
 Le dossier de destination se trouve dans le dossier source.</translation>
         </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>&lt;b&gt;Vous ne pouvez pas copier un dossier par-dessus un dossier qui le contient.&lt;/b&gt;
+Le dossier à remplacer contient le dossier source.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferProgress</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_ITEM</source>
+            <translation>Copie de « %1 »…</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TITLE</source>
+            <translation>Copie des fichiers</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_ITEM</source>
+            <translation>Déplacement de « %1 »…</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_TITLE</source>
+            <translation>Déplacement des fichiers</translation>
+        </message>
     </context>
     <context>
         <name>gnomeMenu</name>

@@ -87,6 +87,34 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>&lt;b&gt;Impossibile copiare una cartella in se stessa.&lt;/b&gt;
 La cartella di destinazione si trova all'interno della cartella di origine.</translation>
         </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>&lt;b&gt;Impossibile copiare una cartella sopra una cartella che la contiene.&lt;/b&gt;
+La cartella da sostituire contiene la cartella di origine.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferProgress</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_ITEM</source>
+            <translation>Copia di «%1»…</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TITLE</source>
+            <translation>Copia dei file</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_ITEM</source>
+            <translation>Spostamento di «%1»…</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_TITLE</source>
+            <translation>Spostamento dei file</translation>
+        </message>
     </context>
     <context>
         <name>gnomeMenu</name>

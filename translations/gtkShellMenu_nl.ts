@@ -87,6 +87,34 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>&lt;b&gt;U kunt een map niet naar zichzelf kopiëren.&lt;/b&gt;
 De doelmap bevindt zich in de bronmap.</translation>
         </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>&lt;b&gt;U kunt een map niet kopiëren over een map die haar bevat.&lt;/b&gt;
+De te vervangen map bevat de bronmap.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferProgress</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Annuleren</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_ITEM</source>
+            <translation>‘%1’ wordt gekopieerd…</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TITLE</source>
+            <translation>Bestanden kopiëren</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_ITEM</source>
+            <translation>‘%1’ wordt verplaatst…</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_TITLE</source>
+            <translation>Bestanden verplaatsen</translation>
+        </message>
     </context>
     <context>
         <name>gnomeMenu</name>

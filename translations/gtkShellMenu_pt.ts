@@ -87,6 +87,34 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>&lt;b&gt;Não é possível copiar uma pasta para dentro dela própria.&lt;/b&gt;
 A pasta de destino está dentro da pasta de origem.</translation>
         </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>&lt;b&gt;Não pode copiar uma pasta por cima de uma pasta que a contém.&lt;/b&gt;
+A pasta a substituir contém a pasta de origem.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferProgress</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_ITEM</source>
+            <translation>A copiar «%1»…</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TITLE</source>
+            <translation>A copiar ficheiros</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_ITEM</source>
+            <translation>A mover «%1»…</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_TITLE</source>
+            <translation>A mover ficheiros</translation>
+        </message>
     </context>
     <context>
         <name>gnomeMenu</name>

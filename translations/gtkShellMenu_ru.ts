@@ -87,6 +87,34 @@
             <translation>&lt;b&gt;Нельзя скопировать папку в саму себя.&lt;/b&gt;
 Папка назначения находится внутри исходной папки.</translation>
         </message>
+        <message>
+            <source>IDS_PASTE_OVER_ANCESTOR_ERROR</source>
+            <translation>&lt;b&gt;Нельзя скопировать папку поверх папки, в которой она находится.&lt;/b&gt;
+Заменяемая папка содержит исходную папку.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TransferProgress</name>
+        <message>
+            <source>IDS_CANCEL</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_ITEM</source>
+            <translation>Копирование «%1»…</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TITLE</source>
+            <translation>Копирование файлов</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_ITEM</source>
+            <translation>Перемещение «%1»…</translation>
+        </message>
+        <message>
+            <source>IDS_MOVING_TITLE</source>
+            <translation>Перемещение файлов</translation>
+        </message>
     </context>
     <context>
         <name>gnomeMenu</name>

@@ -6,15 +6,28 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char **environ;
 
 namespace {
 
+// environ without the variables of the build and of the tests.
+std::vector<char *> environmentForSuperUser()
+{
+    std::vector<char *> kept;
+    for (char **variable = environ; *variable; ++variable) {
+        if (std::strncmp(*variable, "OPALO_", std::strlen("OPALO_")) != 0)
+            kept.push_back(*variable);
+    }
+    kept.push_back(nullptr);
+    return kept;
+}
+
 // Lets the restarted super-user program open its window on the display, and
 // nobody else: "xhost +" would open it to every host on the network. Its
 // result does not matter; it runs without a shell, quietly.
-void allowSuperUserOnDisplay()
+void allowSuperUserOnDisplay(char *const *environment)
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -23,7 +36,7 @@ void allowSuperUserOnDisplay()
     char *const arguments[]
         = { const_cast<char *>("xhost"), const_cast<char *>("+SI:localuser:root"), nullptr };
     pid_t child = 0;
-    if (posix_spawnp(&child, "xhost", &actions, nullptr, arguments, environ) == 0)
+    if (posix_spawnp(&child, "xhost", &actions, nullptr, arguments, environment) == 0)
         waitpid(child, nullptr, 0);
     posix_spawn_file_actions_destroy(&actions);
 }
@@ -34,9 +47,10 @@ int relaunch(int argc, const char *const *argv, const char *dbusLaunchPath, cons
 {
     if (argc < 2 || std::strcmp(argv[1], "OpaloSync") != 0)
         return 1;
-    allowSuperUserOnDisplay();
+    const std::vector<char *> environment = environmentForSuperUser();
+    allowSuperUserOnDisplay(environment.data());
     char *const arguments[] = { const_cast<char *>(dbusLaunchPath), const_cast<char *>(programPath),
         const_cast<char *>("fromLauncher"), nullptr };
-    execv(dbusLaunchPath, arguments);
+    execve(dbusLaunchPath, arguments, environment.data());
     return 1;
 }

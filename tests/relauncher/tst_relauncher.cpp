@@ -22,6 +22,7 @@ private slots:
     void wrongArgumentRunsNothing();
     void restartsThroughDbusLaunch();
     void missingDbusLaunchEndsWithStatusOne();
+    void superUserGetsNoBuildVariables();
     void handOverComesBackToTheMainWindow();
 
 private:
@@ -116,6 +117,26 @@ void TestRelauncher::missingDbusLaunchEndsWithStatusOne()
     QFile::remove(QStringLiteral(STANDIN_DIR "/dbus-launch"));
     QCOMPARE(run({ QStringLiteral("OpaloSync") }), 1);
     QCOMPARE(recorded(QStringLiteral("xhost")), QByteArray("+SI:localuser:root\n"));
+}
+
+void TestRelauncher::superUserGetsNoBuildVariables()
+{
+    writeScript(QStringLiteral(STANDIN_DIR "/dbus-launch"),
+        "env > '" + QFile::encodeName(m_dir->filePath(QStringLiteral("environment"))) + "'\n");
+    QProcess process;
+    QProcessEnvironment environment = this->environment();
+    environment.insert(QStringLiteral("OPALO_PLUGIN_DIR"), m_dir->path());
+    environment.insert(QStringLiteral("OPALO_TEST_PRIVATE_BUS"), QStringLiteral("unix:path=/tmp/elsewhere"));
+    environment.insert(QStringLiteral("OPALOSYNC_KEPT"), QStringLiteral("yes"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(RELAUNCHER_BINARY), { QStringLiteral("OpaloSync") });
+    QVERIFY(process.waitForFinished(15000));
+
+    const QList<QByteArray> lines = recorded(QStringLiteral("environment")).split('\n');
+    QVERIFY(lines.contains("OPALOSYNC_KEPT=yes"));
+    QVERIFY(lines.contains("PATH=" + QFile::encodeName(environment.value(QStringLiteral("PATH")))));
+    for (const QByteArray &line : lines)
+        QVERIFY2(!line.startsWith("OPALO_"), line.constData());
 }
 
 void TestRelauncher::handOverComesBackToTheMainWindow()

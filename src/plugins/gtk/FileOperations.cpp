@@ -1,35 +1,35 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "FileOperations.h"
 
-#include "GioTransfer.h"
+#include "GioFiles.h"
+#include "NewFiles.h"
 
 #include "widgets/MessageBox.h"
 
 #include <QFile>
 #include <QTextDocument>
 
-namespace {
+#include <cerrno>
 
-constexpr int lastFolderNumber = 99;
-
-} // namespace
-
-FileOperations::Result FileOperations::resultOf(const GError *error)
+FileOperations::Result FileOperations::resultOf(int error)
 {
-    if (!error)
+    switch (error) {
+    case 0:
         return Ok;
-    if (error->domain != G_IO_ERROR)
-        return GenericError;
-    switch (error->code) {
-    case G_IO_ERROR_NOT_FOUND:
+    case ENOENT:
         return NotFound;
-    case G_IO_ERROR_NO_SPACE:
+    case EFBIG:
+        return TooBig;
+    case ENOSPC:
+    case EDQUOT:
         return NoSpace;
-    case G_IO_ERROR_READ_ONLY:
+    case EROFS:
         return ReadOnly;
-    case G_IO_ERROR_PERMISSION_DENIED:
+    case EACCES:
         return AccessDenied;
-    case G_IO_ERROR_EXISTS:
+    case EPERM:
+        return NotPermitted;
+    case EEXIST:
         return FileExists;
     default:
         return GenericError;
@@ -38,7 +38,7 @@ FileOperations::Result FileOperations::resultOf(const GError *error)
 
 QString FileOperations::volumeName(const QString &path)
 {
-    g_autoptr(GFile) file = GioTransfer::fileAt(path);
+    g_autoptr(GFile) file = GioFiles::fileAt(path);
     g_autoptr(GMount) mount = g_file_find_enclosing_mount(file, nullptr, nullptr);
     g_autofree char *name = mount ? g_mount_get_name(mount) : nullptr;
     // Volumes the desktop does not show, such as the system disk, have no
@@ -96,12 +96,7 @@ int FileOperations::ask(const QString &text, int mode)
 
 void FileOperations::createFolder(const QString &folder)
 {
-    const QString name = tr("IDS_FOLDER");
-    QString path = folder + QLatin1Char('/') + name;
-    for (int n = 1; GioTransfer::exists(path) && n <= lastFolderNumber; ++n)
-        path = folder + QLatin1Char('/') + name + QLatin1Char(' ') + QString::number(n);
-    g_autoptr(GFile) created = GioTransfer::fileAt(path);
-    if (GioTransfer::exists(path) || !g_file_make_directory(created, nullptr, nullptr))
+    if (NewFiles::createFolder(folder, tr("IDS_FOLDER")).isEmpty())
         showError(tr("IDS_ERROR_CREATING_DIRECTORY"));
 }
 
@@ -109,7 +104,7 @@ void FileOperations::makeLink(const QString &path)
 {
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     const QString linkPath = path.left(slash + 1) + tr("IDS_LINK_TO ") + path.mid(slash + 1);
-    g_autoptr(GFile) link = GioTransfer::fileAt(linkPath);
+    g_autoptr(GFile) link = GioFiles::fileAt(linkPath);
     g_file_make_symbolic_link(link, QFile::encodeName(path).constData(), nullptr, nullptr);
 }
 
@@ -119,7 +114,7 @@ void FileOperations::moveToTrash(const QVector<QString> &files)
     if (question.exec() != QMessageBox::Yes)
         return;
     for (const QString &path : files) {
-        g_autoptr(GFile) file = GioTransfer::fileAt(path);
+        g_autoptr(GFile) file = GioFiles::fileAt(path);
         if (!g_file_trash(file, nullptr, nullptr))
             showError(tr("IDS_ERROR_MOVE_TO_TRASH").arg(path));
     }

@@ -36,7 +36,8 @@ public:
         NoToAll = 34,
     };
 
-    static Result resultOf(const GError *error);
+    // The class of a failure reported as an errno value (0 for success).
+    static Result resultOf(int error);
     // Shows the message for a failed transfer into path; nothing for Ok.
     static void report(int result, const QString &path);
     // A warning box; mode 1 offers Yes and No, any other mode also "Yes to

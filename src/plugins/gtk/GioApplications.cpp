@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "GioApplications.h"
 
-#include "GioTransfer.h"
+#include "GioFiles.h"
 
 #include <QMimeDatabase>
 #include <QSet>
 
 QString GioApplications::contentTypeOf(const QString &path)
 {
-    g_autoptr(GFile) file = GioTransfer::fileAt(path);
+    g_autoptr(GFile) file = GioFiles::fileAt(path);
     g_autoptr(GFileInfo) info = g_file_query_info(
         file, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE, G_FILE_QUERY_INFO_NONE, nullptr, nullptr);
     const char *type = info ? g_file_info_get_content_type(info) : nullptr;
@@ -71,7 +71,7 @@ QString GioApplications::descriptionOf(const App &app)
 
 bool GioApplications::launch(const App &app, const QString &path)
 {
-    g_autoptr(GFile) file = GioTransfer::fileAt(path);
+    g_autoptr(GFile) file = GioFiles::fileAt(path);
     GList files = { file, nullptr, nullptr };
     return g_app_info_launch(app.data(), &files, nullptr, nullptr);
 }

@@ -11,13 +11,10 @@
 #include "propDialogFolder.h"
 
 #include <QActionGroup>
-#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QMimeData>
 #include <QUrl>
 
 namespace {
@@ -78,12 +75,6 @@ gnomeMenu::~gnomeMenu()
 {
     // The menu belongs to the caller's widget, which outlives many menus.
     delete menu;
-}
-
-bool gnomeMenu::clipboardHasFiles()
-{
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasFormat(QString::fromLatin1(GnomeClipboard::mimeType));
 }
 
 void gnomeMenu::clearCommands()
@@ -169,7 +160,7 @@ void gnomeMenu::CreateMenu(
     if (isFolder) {
         addEntry(menu, "IDS_PASTE_INTO_FOLDER", QStringLiteral("_pasteIntoFolder"),
             QStringLiteral("Gnome-edit-paste.svg"))
-            ->setEnabled(clipboardHasFiles());
+            ->setEnabled(GnomeClipboard::holdsFiles());
     }
     menu->addSeparator();
     addEntry(menu, "IDS_MAKE_LINK", QStringLiteral("_makeLink"));
@@ -178,18 +169,23 @@ void gnomeMenu::CreateMenu(
     addEntry(
         menu, "IDS_MOVE_TO_TRASH", QStringLiteral("_moveToTrash"), QStringLiteral("Gnome-user-trash.svg"));
     menu->addSeparator();
-    if (isArchive(type)) {
+    // Entries of tools that are not installed are not shown.
+    if (isArchive(type) && DesktopTools::canExtract(type)) {
         connect(addEntry(menu, "IDS_EXTRACT_HERE", QStringLiteral("_extractHere")), &QAction::triggered, this,
             &gnomeMenu::Extract);
     }
-    connect(addEntry(menu, "IDS_CREATE_ARCHIVE", QStringLiteral("_createArchive"),
-                QStringLiteral("Gnome-emblem-package.svg")),
-        &QAction::triggered, this, &gnomeMenu::Compress);
-    if (isFolder && files.size() == 1)
+    if (DesktopTools::canCompress()) {
+        connect(addEntry(menu, "IDS_CREATE_ARCHIVE", QStringLiteral("_createArchive"),
+                    QStringLiteral("Gnome-emblem-package.svg")),
+            &QAction::triggered, this, &gnomeMenu::Compress);
+    }
+    if (isFolder && files.size() == 1 && DesktopTools::canShare())
         addEntry(menu, "IDS_SHARE_FOLDER", QStringLiteral("_shareFolder"),
             QStringLiteral("Gnome-folder-remote.svg"));
-    addEntry(menu, "IDS_ENCRYPT", QStringLiteral("_encrypt"));
-    addEntry(menu, "IDS_SIGN", QStringLiteral("_sign"));
+    if (DesktopTools::canSign()) {
+        addEntry(menu, "IDS_ENCRYPT", QStringLiteral("_encrypt"));
+        addEntry(menu, "IDS_SIGN", QStringLiteral("_sign"));
+    }
     menu->addSeparator();
     addEntry(menu, "IDS_PROPERTIES", QStringLiteral("_properties"),
         QStringLiteral("Gnome-document-properties.svg"));
@@ -281,7 +277,7 @@ void gnomeMenu::CreateOutsideMenu(const QString &folder, QPoint pos, int arrange
     addArrange(arrangedBy);
     if (QFileInfo(path).isDir()) {
         addEntry(menu, "IDS_PASTE", QStringLiteral("_paste"), QStringLiteral("Gnome-edit-paste.svg"))
-            ->setEnabled(clipboardHasFiles());
+            ->setEnabled(GnomeClipboard::holdsFiles());
     }
     menu->addSeparator();
     addEntry(menu, "IDS_ZOOM_IN", QStringLiteral("_zoomIn"))->setEnabled(iconSize <= largestZoomableIcon);

@@ -69,7 +69,6 @@ private:
     void actOnItem(QAction *chosen);
     void actOnBackground(QAction *chosen);
     void showProperties();
-    static bool clipboardHasFiles();
 
     QPointer<QMenu> menu;
     QString path;

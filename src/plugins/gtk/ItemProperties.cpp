@@ -2,11 +2,11 @@
 #include "ItemProperties.h"
 
 #include "GioApplications.h"
-#include "GioTransfer.h"
+#include "GioFiles.h"
+#include "SafeTree.h"
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -62,10 +62,13 @@ void ItemProperties::change(const ModeChange &change) const
 
 void ItemProperties::changeEnclosed(const ModeChange &change) const
 {
-    const QStringList entries
-        = QDir(m_path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries)
-        changeModeRecursive(m_path + QLatin1Char('/') + entry, change);
+    const QFileInfo item(m_path);
+    const SafeTree::Fd parent = SafeTree::openFolderPath(QFile::encodeName(item.absolutePath()));
+    if (!parent.isValid())
+        return;
+    const SafeTree::Fd folder = SafeTree::openFolder(parent.get(), QFile::encodeName(item.fileName()));
+    if (folder.isValid())
+        SafeTree::changeModesBelow(folder.get(), change);
 }
 
 QString ItemProperties::ownerName() const
@@ -97,7 +100,7 @@ void ItemProperties::setGroup(const QString &name) const
     const group *entry = getgrnam(name.toLocal8Bit().constData());
     if (!entry)
         return;
-    g_autoptr(GFile) file = GioTransfer::fileAt(m_path);
+    g_autoptr(GFile) file = GioFiles::fileAt(m_path);
     g_file_set_attribute_uint32(
         file, G_FILE_ATTRIBUTE_UNIX_GID, entry->gr_gid, G_FILE_QUERY_INFO_NONE, nullptr, nullptr);
 }

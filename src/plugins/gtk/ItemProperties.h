@@ -28,7 +28,9 @@ public:
     // Applies change to the item's own mode.
     void change(const ModeChange &change) const;
     // Applies change to everything the folder holds, hidden entries
-    // included, without following links.
+    // included, from the folder's own descriptor down: links are neither
+    // changed nor followed, and a folder swapped for a link meanwhile is
+    // left alone. change is given each entry's mode with its type.
     void changeEnclosed(const ModeChange &change) const;
 
     QString ownerName() const;

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "NewFiles.h"
 
-#include "GioTransfer.h"
+#include "GioFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -32,22 +33,34 @@ QString NewFiles::firstFree(const Candidate &candidate, const Create &create)
     return QString();
 }
 
-QString NewFiles::createEmpty(const QString &folder, const QString &name)
+NewFiles::Candidate NewFiles::numbered(const QString &stem, const QString &extension)
 {
-    const QString stem = folder + QLatin1Char('/') + name;
-    return firstFree(
-        [&stem](int n) {
-            return (n == 0 ? stem : stem + QLatin1Char(' ') + QString::number(n)) + QLatin1String(".txt");
-        },
-        [](const QString &path) {
-            const int file
-                = open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (file >= 0) {
-                close(file);
-                return Outcome::Created;
-            }
-            return errno == EEXIST ? Outcome::Taken : Outcome::Failed;
-        });
+    return [stem, extension](
+               int n) { return (n == 0 ? stem : stem + QLatin1Char(' ') + QString::number(n)) + extension; };
+}
+
+NewFiles::Outcome NewFiles::outcomeOf(bool created)
+{
+    if (created)
+        return Outcome::Created;
+    return errno == EEXIST ? Outcome::Taken : Outcome::Failed;
+}
+
+QString NewFiles::createEmpty(const QString &folder, const QString &name, const QString &extension)
+{
+    return firstFree(numbered(folder + QLatin1Char('/') + name, extension), [](const QString &path) {
+        const int file
+            = open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (file >= 0)
+            close(file);
+        return outcomeOf(file >= 0);
+    });
+}
+
+QString NewFiles::createFolder(const QString &folder, const QString &name)
+{
+    return firstFree(numbered(folder + QLatin1Char('/') + name, QString()),
+        [](const QString &path) { return outcomeOf(mkdir(QFile::encodeName(path).constData(), 0777) == 0); });
 }
 
 QString NewFiles::copyTemplate(const QString &folder, const QString &templatePath)
@@ -56,14 +69,14 @@ QString NewFiles::copyTemplate(const QString &folder, const QString &templatePat
     const int dot = name.lastIndexOf(QLatin1Char('.'));
     const QString stem = dot > 0 ? name.left(dot) : name;
     const QString extension = dot > 0 ? name.mid(dot) : QString();
-    g_autoptr(GFile) source = GioTransfer::fileAt(templatePath);
+    g_autoptr(GFile) source = GioFiles::fileAt(templatePath);
     return firstFree(
         [&](int n) {
             return folder + QLatin1Char('/') + (n == 0 ? name : stem + QString::number(n) + extension);
         },
         [&source](const QString &path) {
             // Without G_FILE_COPY_OVERWRITE GIO creates the target exclusively.
-            g_autoptr(GFile) target = GioTransfer::fileAt(path);
+            g_autoptr(GFile) target = GioFiles::fileAt(path);
             g_autoptr(GError) error = nullptr;
             if (g_file_copy(source, target, G_FILE_COPY_NONE, nullptr, nullptr, nullptr, &error))
                 return Outcome::Created;

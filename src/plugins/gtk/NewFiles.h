@@ -11,9 +11,14 @@
 class NewFiles
 {
 public:
-    // An empty "name.txt", or "name n.txt" for the first free n (1-99).
-    // Returns the path created, empty when none was.
-    static QString createEmpty(const QString &folder, const QString &name);
+    // An empty "name.txt", or "name n.txt" for the first free n (1-99), or
+    // the same with another extension. Returns the path created, empty when
+    // none was.
+    static QString createEmpty(
+        const QString &folder, const QString &name, const QString &extension = QStringLiteral(".txt"));
+    // A folder "name", or "name n" for the first free n (1-99). Returns the
+    // path created, empty when none was.
+    static QString createFolder(const QString &folder, const QString &name);
     // A copy of the template under its name, or with n (1-99) inserted
     // before its extension. Returns the path created, empty when none was.
     static QString copyTemplate(const QString &folder, const QString &templatePath);
@@ -24,4 +29,8 @@ private:
     using Create = std::function<Outcome(const QString &path)>;
     // Tries candidate(0), then candidate(1) to candidate(99).
     static QString firstFree(const Candidate &candidate, const Create &create);
+    // "stem extension", or "stem n extension" from n = 1 on.
+    static Candidate numbered(const QString &stem, const QString &extension);
+    // The outcome of a system call that creates exclusively.
+    static Outcome outcomeOf(bool created);
 };

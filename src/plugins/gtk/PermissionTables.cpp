@@ -71,3 +71,8 @@ mode_t PermissionTables::execute(mode_t mode, bool allowed)
 {
     return allowed ? mode | executeBits : mode & ~executeBits;
 }
+
+mode_t PermissionTables::executeWhereSensible(mode_t mode)
+{
+    return S_ISDIR(mode) || (mode & executeBits) ? mode | executeBits : mode;
+}

@@ -22,6 +22,10 @@ public:
     static mode_t folderAccess(mode_t mode, Who who, int choice);
     static int folderChoice(mode_t mode, Who who);
     static mode_t execute(mode_t mode, bool allowed);
+    // Execute permission for all as chmod's "X" gives it to what a folder
+    // holds: to folders, and to files some class may execute already. mode
+    // carries the entry's type.
+    static mode_t executeWhereSensible(mode_t mode);
 
 private:
     // The owner's lists lack "None": its choices start one step later.

@@ -99,8 +99,9 @@ void propDialogFolder::on_ApplyPermissionsToFiles_clicked()
         mode = Tables::fileAccess(mode, Tables::Owner, owner);
         mode = Tables::fileAccess(mode, Tables::Group, group);
         mode = Tables::fileAccess(mode, Tables::Others, others);
-        // Execute permission is only ever added to what the folder holds.
-        return execute ? Tables::execute(mode, true) : mode;
+        // Execute permission is only ever added to what the folder holds,
+        // and never made up for a document.
+        return execute ? Tables::executeWhereSensible(mode) : mode;
     });
 }
 

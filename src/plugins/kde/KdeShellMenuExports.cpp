@@ -4,6 +4,7 @@
 #include "JobWindow.h"
 #include "KdeShellMenu.h"
 #include "base/CatalogueLanguage.h"
+#include "plugins/PasteRefusal.h"
 
 #include <KFileItem>
 #include <KIO/CopyJob>
@@ -15,6 +16,7 @@
 #include <KIO/PasteJob>
 #include <KIO/RenameDialog>
 #include <KLocalizedString>
+#include <KUrlMimeData>
 
 #include <QApplication>
 #include <QClipboard>
@@ -97,6 +99,27 @@ void renameOne(const QString &path)
         QFile::rename(path, newPath);
 }
 
+// KIO compares paths as they are spelled: a folder pasted into itself
+// through a link would be copied into its own copy, or moved away under
+// itself. Such a paste is refused whole, before anything starts.
+bool refusedPaste(const QList<QUrl> &urls, const QString &destination)
+{
+    PasteRefusal::Reason reason = PasteRefusal::None;
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile() && reason == PasteRefusal::None)
+            reason = PasteRefusal::of(url.toLocalFile(), destination);
+    }
+    if (reason == PasteRefusal::None)
+        return false;
+    QMessageBox box(QMessageBox::Critical, QString(),
+        reason == PasteRefusal::IntoItself ? QObject::tr("IDS_PASTE_ITSELF_ERROR")
+                                           : QObject::tr("IDS_PASTE_OVER_ANCESTOR_ERROR"),
+        QMessageBox::Ok, nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box.button(QMessageBox::Ok)->setText(QObject::tr("IDS_OK"));
+    box.exec();
+    return true;
+}
+
 // The menus' widgets live as long as the application; the library is never
 // unloaded, so this still runs when the application object goes.
 void deleteMenuWidgets()
@@ -150,7 +173,7 @@ void KDEcut(QVector<QString> *paths, QWidget *)
 void KDEpaste(QVector<QString> &paths, QWidget *)
 {
     const QMimeData *data = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
-    if (paths.isEmpty() || !data)
+    if (paths.isEmpty() || !data || refusedPaste(KUrlMimeData::urlsFromMimeData(data), paths.first()))
         return;
     KIO::Job *job = KIO::paste(data, QUrl::fromLocalFile(paths.first()));
     giveWindowToJob(job, new KdeShellMenu(paths, false));
@@ -177,6 +200,8 @@ void KDEopen_file(QString &path, QWidget *window)
     const QUrl url = QUrl::fromLocalFile(path);
     auto *job = new KIO::OpenUrlJob(url, KFileItem(url).mimetype());
     job->setUiDelegate(KIO::createDefaultJobUiDelegate(KJobUiDelegate::AutoHandlingEnabled, window));
-    job->setRunExecutables(true);
+    // A program on the device is opened as a document, never started: KIO
+    // treats it as it treats any file it does not trust.
+    job->setRunExecutables(false);
     job->start();
 }

@@ -8,6 +8,7 @@
 // Xvfb with DISPLAY set, so that the copy goes through the X clipboard; it
 // prints what another program reads from the clipboard.
 //   plugin_snapshots OUTPUT_FOLDER [LANGUAGE]
+#include "ModalDriver.h"
 #include "PaneTestHome.h"
 #include "SnapshotFolder.h"
 
@@ -20,13 +21,10 @@
 #include "browser/views/VideoModel.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDialog>
 #include <QEventLoop>
 #include <QImage>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -34,7 +32,6 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -59,125 +56,54 @@ bool makePicture(const QString &path, const QColor &colour)
     return image.save(path, "JPG");
 }
 
-// Waits for the next window of a kind the plug-in shows, saves it alone and
-// over the main window, as the user sees it, then lets it go on.
-class Shooter : public QObject
+// Saves the window alone and over the main window, as the user sees it.
+bool saveShot(const SnapshotFolder &folder, QWidget &window, const QString &name)
 {
-public:
-    Shooter(const SnapshotFolder &folder, const QString &name)
-        : m_name(name)
-        , m_folder(folder)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &Shooter::poll);
-        m_timer.start(50);
-    }
-    bool shot() const { return m_shot; }
+    const QString screen = QDir(QCoreApplication::arguments().at(1)).filePath(name + "_screen.png");
+    const bool saved
+        = folder.save(window, name, 200) && QGuiApplication::primaryScreen()->grabWindow(0).save(screen);
+    if (saved)
+        std::printf("%s\n", qPrintable(screen));
+    return saved;
+}
 
-protected:
-    // The window waited for, or null while it has not appeared.
-    virtual QWidget *target() const = 0;
-    // Answers or closes the window once it is saved; false when a further
-    // picture of it could not be saved.
-    virtual bool finish(QWidget *window) = 0;
-
-    bool save(QWidget &window, const QString &name) const
-    {
-        const QString screen = QDir(QCoreApplication::arguments().at(1)).filePath(name + "_screen.png");
-        const bool saved = m_folder.save(window, name, 200)
-            && QGuiApplication::primaryScreen()->grabWindow(0).save(screen);
-        if (saved)
-            std::printf("%s\n", qPrintable(screen));
-        return saved;
-    }
-
-    const QString m_name;
-
-private:
-    void poll()
-    {
-        QWidget *window = target();
-        if (!window)
-            return;
-        m_timer.stop();
-        m_shot = save(*window, m_name);
-        m_shot = finish(window) && m_shot;
-    }
-
-    const SnapshotFolder &m_folder;
-    QTimer m_timer;
-    bool m_shot = false;
-};
-
-// The plug-in's next message box, answered with the button given.
-class BoxShooter : public Shooter
+// The plug-in's next message box, saved and answered with the button given.
+ModalDriver::Step shootBox(
+    const SnapshotFolder &folder, const QString &name, QMessageBox::StandardButton answer, bool &shot)
 {
-public:
-    BoxShooter(const SnapshotFolder &folder, const QString &name, QMessageBox::StandardButton answer)
-        : Shooter(folder, name)
-        , m_answer(answer)
-    { }
-
-private:
-    QWidget *target() const override
-    {
-        return qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    }
-    bool finish(QWidget *window) override
-    {
-        auto *box = static_cast<QMessageBox *>(window);
-        std::printf("%s: title \"%s\", text \"%s\"\n", qPrintable(m_name), qPrintable(box->windowTitle()),
+    return [&folder, name, answer, &shot](QWidget *window) {
+        auto *box = qobject_cast<QMessageBox *>(window);
+        shot = saveShot(folder, *box, name);
+        std::printf("%s: title \"%s\", text \"%s\"\n", qPrintable(name), qPrintable(box->windowTitle()),
             qPrintable(box->text()));
-        box->button(m_answer)->click();
-        return true;
-    }
+        box->button(answer)->click();
+    };
+}
 
-    QMessageBox::StandardButton m_answer;
-};
-
-// The plug-in's next menu, in which the entry of that object name is then
-// chosen.
-class MenuShooter : public Shooter
+// The plug-in's next menu, saved, in which the entry of that object name is
+// then chosen.
+ModalDriver::Step shootMenu(
+    const SnapshotFolder &folder, const QString &name, const QString &entry, bool &shot)
 {
-public:
-    MenuShooter(const SnapshotFolder &folder, const QString &name, const QString &entry)
-        : Shooter(folder, name)
-        , m_entry(entry)
-    { }
-
-private:
-    QWidget *target() const override { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); }
-    bool finish(QWidget *window) override
-    {
-        if (QAction *chosen = window->findChild<QAction *>(m_entry))
-            chosen->trigger();
-        else
-            window->hide();
-        return true;
-    }
-
-    QString m_entry;
-};
+    return [&folder, name, entry, &shot](QWidget *menu) {
+        shot = saveShot(folder, *menu, name);
+        ModalDriver::chooseMenuEntry(entry)(menu);
+    };
+}
 
 // The plug-in's next dialog, each of its tabs, then closed.
-class DialogShooter : public Shooter
+ModalDriver::Step shootDialog(const SnapshotFolder &folder, const QString &name, bool &shot)
 {
-public:
-    using Shooter::Shooter;
-
-private:
-    QWidget *target() const override { return qobject_cast<QDialog *>(QApplication::activeModalWidget()); }
-    bool finish(QWidget *window) override
-    {
+    return [&folder, name, &shot](QWidget *window) {
+        shot = saveShot(folder, *window, name);
         auto *tabs = window->findChild<QTabWidget *>();
-        bool saved = true;
         for (int i = 1; tabs && i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
-            saved = save(*window, m_name + QLatin1Char('_') + QString::number(i)) && saved;
+            shot = saveShot(folder, *window, name + QLatin1Char('_') + QString::number(i)) && shot;
         }
-        static_cast<QDialog *>(window)->reject();
-        return saved;
-    }
-};
+        ModalDriver::dismiss()(window);
+    };
+}
 
 bool selectOnly(BaseFrame &pane, const QString &path)
 {
@@ -265,7 +191,10 @@ int main(int argc, char **argv)
     reader.start(QCoreApplication::applicationFilePath(), { QLatin1String(readClipboard) });
     readerEnd.exec();
 
-    BoxShooter overwrite(folder, QStringLiteral("gnome_paste_overwrite"), QMessageBox::Yes);
+    ModalDriver driver;
+    bool overwriteShot = false;
+    driver.then(shootBox(folder, QStringLiteral("gnome_paste_overwrite"), QMessageBox::Yes, overwriteShot),
+        ModalDriver::MessageBoxOnly);
     device.listView()->setFocus();
     QTest::keyClick(device.listView(), Qt::Key_V, Qt::ControlModifier);
     const bool replaced = QImage(onDevice).pixelColor(5, 5).blue() > QImage(onDevice).pixelColor(5, 5).red();
@@ -276,7 +205,9 @@ int main(int argc, char **argv)
         return 1;
     QTest::keyClick(host.listView(), Qt::Key_C, Qt::ControlModifier);
     showFolder(host, album + QStringLiteral("/Summer"));
-    BoxShooter itself(folder, QStringLiteral("gnome_paste_itself"), QMessageBox::Ok);
+    bool itselfShot = false;
+    driver.then(shootBox(folder, QStringLiteral("gnome_paste_itself"), QMessageBox::Ok, itselfShot),
+        ModalDriver::MessageBoxOnly);
     QTest::keyClick(host.listView(), Qt::Key_V, Qt::ControlModifier);
 
     // The plug-in's own menus and dialogs, in the language of LANG.
@@ -294,10 +225,12 @@ int main(int argc, char **argv)
         { "gnome_item_menu_again", "_openWithOther", "gnome_open_with", true },
     };
     for (const auto &shot : shots) {
-        MenuShooter menu(folder, QLatin1String(shot.menu), QLatin1String(shot.entry));
-        DialogShooter dialog(folder, QLatin1String(shot.dialog));
+        bool menuShot = false;
+        bool dialogShot = false;
+        driver.then(shootMenu(folder, QLatin1String(shot.menu), QLatin1String(shot.entry), menuShot));
+        driver.then(shootDialog(folder, QLatin1String(shot.dialog), dialogShot));
         rightClick(host, shot.onItem ? picture : QString());
-        menusShot = menusShot && menu.shot() && dialog.shot();
+        menusShot = menusShot && menuShot && dialogShot;
     }
-    return overwrite.shot() && replaced && itself.shot() && menusShot ? 0 : 1;
+    return overwriteShot && replaced && itselfShot && menusShot ? 0 : 1;
 }

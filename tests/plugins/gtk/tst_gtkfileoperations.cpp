@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The GNOME plug-in's file operations, through the real library opened with
 // dlopen as the program opens it.
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "TestDir.h"
 #include "TmpfsMount.h"
 
@@ -16,8 +16,13 @@
 #include <QTranslator>
 #include <QUrl>
 
+#include <QDirIterator>
+#include <QTextCodec>
+
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +30,9 @@ namespace {
 const QString itselfText = QStringLiteral(
     "<b>You cannot copy a folder into itself.</b><br>The destination folder is inside the source folder.");
 const QString copyErrorText = QStringLiteral("An error occurred while copying the file(s).");
+const QString overAncestorText
+    = QStringLiteral("<b>You cannot copy a folder over one that contains it.</b><br>The "
+                     "folder to be replaced holds the source folder.");
 const QByteArray gnomeFormat = "x-special/gnome-copied-files";
 
 using Answers = QList<QMessageBox::StandardButton>;
@@ -53,6 +61,44 @@ QByteArray clipboardText()
     return data ? data->data(QString::fromLatin1(gnomeFormat)) : QByteArray();
 }
 
+// Every entry below folder with its content ("/" for a folder, "->" and the
+// target for a link), hidden entries included.
+QStringList treeOf(const QString &folder)
+{
+    QStringList tree;
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QFileInfo entry(entries.next());
+        const QString name = entry.filePath().mid(folder.size() + 1);
+        tree.append(entry.isSymLink() ? name + QLatin1String(" -> ") + entry.symLinkTarget()
+                : entry.isDir()
+                ? name + QLatin1Char('/')
+                : name + QLatin1String(": ") + QString::fromUtf8(contentOf(entry.filePath())));
+    }
+    tree.sort();
+    return tree;
+}
+
+// A file whose name is given in bytes, in whatever encoding.
+bool createRawFile(const QByteArray &path, const QByteArray &content)
+{
+    const int file = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    const bool written
+        = file >= 0 && write(file, content.constData(), size_t(content.size())) == content.size();
+    return file >= 0 && close(file) == 0 && written;
+}
+
+QByteArray rawContentOf(const QByteArray &path)
+{
+    const int file = open(path.constData(), O_RDONLY);
+    QByteArray content(64, '\0');
+    const ssize_t read = file >= 0 ? ::read(file, content.data(), size_t(content.size())) : -1;
+    if (file >= 0)
+        close(file);
+    return read >= 0 ? content.left(int(read)) : QByteArray("(missing)");
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Answers)
@@ -77,6 +123,17 @@ private slots:
     void failedReplacementKeepsOldItem_data();
     void failedReplacementKeepsOldItem();
     void cutPasteMovesAndEmptiesClipboard();
+    void folderMergeKeepsTargetOnlyFiles_data();
+    void folderMergeKeepsTargetOnlyFiles();
+    void selfAndAncestorTargetsAreRefused_data();
+    void selfAndAncestorTargetsAreRefused();
+    void cutStaysUntilSomethingMoved_data();
+    void cutStaysUntilSomethingMoved();
+    void moveOntoHardLinkLeavesNothingBehind();
+    void pasteReadsWhatFileManagersWrite_data();
+    void pasteReadsWhatFileManagersWrite();
+    void copyWritesLatin1Names();
+    void sparseFileKeepsItsHoles();
     void failingMoveAcrossFileSystemsKeepsSource_data();
     void failingMoveAcrossFileSystemsKeepsSource();
     void createFolderPicksFreeName();
@@ -222,7 +279,7 @@ void tst_GtkFileOperations::folderIntoItselfIsRefused()
     // A sibling whose name starts alike is not inside.
     dir.createFolder(QStringLiteral("album2"));
     m_copy({ dir.filePath(QStringLiteral("album")), dir.filePath(QStringLiteral("album2")) });
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     m_paste(dir.filePath(destination));
     QCOMPARE(answerer.texts(), QStringList { itselfText });
     QCOMPARE(answerer.seen().first().icon, QMessageBox::Critical);
@@ -257,7 +314,7 @@ void tst_GtkFileOperations::overwriteQuestions()
         target.createFile(name, "old");
     }
     m_copy(files);
-    BoxAnswerer answerer(answers);
+    ModalDriver answerer(answers);
     m_paste(target.path());
 
     QCOMPARE(answerer.seen().size(), questions);
@@ -296,16 +353,17 @@ void tst_GtkFileOperations::failedReplacementKeepsOldItem()
         target.createFile(QStringLiteral("item"), "old");
     }
     m_copy({ source.filePath(QStringLiteral("item")) });
-    BoxAnswerer answerer({ QMessageBox::Yes });
+    ModalDriver answerer({ QMessageBox::Yes });
     m_paste(target.path());
 
     QCOMPARE(answerer.texts().last(), copyErrorText);
     QCOMPARE(entriesOf(target.path()), QStringList { QStringLiteral("item") });
     const QString old = target.filePath(folder ? QStringLiteral("item/old.txt") : QStringLiteral("item"));
     QCOMPARE(contentOf(old), QByteArray("old"));
+    // A folder is merged into: what came before the failure is there too.
     if (folder)
-        QCOMPARE(
-            entriesOf(target.filePath(QStringLiteral("item"))), QStringList { QStringLiteral("old.txt") });
+        QCOMPARE(entriesOf(target.filePath(QStringLiteral("item"))),
+            (QStringList { QStringLiteral("first.txt"), QStringLiteral("old.txt") }));
 }
 
 void tst_GtkFileOperations::cutPasteMovesAndEmptiesClipboard()
@@ -325,6 +383,238 @@ void tst_GtkFileOperations::cutPasteMovesAndEmptiesClipboard()
     TestDir again;
     m_paste(again.path());
     QCOMPARE(entriesOf(again.path()), QStringList());
+}
+
+void tst_GtkFileOperations::folderMergeKeepsTargetOnlyFiles_data()
+{
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<Answers>("answers");
+    QTest::addColumn<QStringList>("target");
+    QTest::addColumn<QStringList>("source");
+    QTest::newRow("yes, then yes to all")
+        << false << Answers { QMessageBox::Yes, QMessageBox::YesToAll }
+        << QStringList { "album/", "album/a.jpg: new a", "album/c.jpg: new c", "album/only.jpg: only",
+               "album/sub/", "album/sub/b.jpg: new b", "album/sub/only.jpg: only" }
+        << QStringList { "album/", "album/a.jpg: new a", "album/c.jpg: new c", "album/sub/",
+               "album/sub/b.jpg: new b" };
+    QTest::newRow("yes, then no to all")
+        << false << Answers { QMessageBox::Yes, QMessageBox::NoToAll }
+        << QStringList { "album/", "album/a.jpg: old a", "album/c.jpg: new c", "album/only.jpg: only",
+               "album/sub/", "album/sub/b.jpg: old b", "album/sub/only.jpg: only" }
+        << QStringList { "album/", "album/a.jpg: new a", "album/c.jpg: new c", "album/sub/",
+               "album/sub/b.jpg: new b" };
+    // What the user keeps stays in the source, with its folders.
+    QTest::newRow("cut, yes, no, yes")
+        << true << Answers { QMessageBox::Yes, QMessageBox::No, QMessageBox::Yes }
+        << QStringList { "album/", "album/a.jpg: old a", "album/c.jpg: new c", "album/only.jpg: only",
+               "album/sub/", "album/sub/b.jpg: new b", "album/sub/only.jpg: only" }
+        << QStringList { "album/", "album/a.jpg: new a" };
+}
+
+void tst_GtkFileOperations::folderMergeKeepsTargetOnlyFiles()
+{
+    QFETCH(bool, cut);
+    QFETCH(Answers, answers);
+    QFETCH(QStringList, target);
+    QFETCH(QStringList, source);
+    TestDir from;
+    TestDir to;
+    for (const char *name : { "a", "c", "sub/b" })
+        from.createFile(
+            QStringLiteral("album/%1.jpg").arg(QLatin1String(name)), "new " + QByteArray(name).right(1));
+    to.createFile(QStringLiteral("album/a.jpg"), "old a");
+    to.createFile(QStringLiteral("album/sub/b.jpg"), "old b");
+    to.createFile(QStringLiteral("album/only.jpg"), "only");
+    to.createFile(QStringLiteral("album/sub/only.jpg"), "only");
+    (cut ? m_cut : m_copy)({ from.filePath(QStringLiteral("album")) });
+    ModalDriver answerer(answers);
+    m_paste(to.path());
+
+    QCOMPARE(treeOf(to.path()), target);
+    QCOMPARE(treeOf(from.path()), source);
+    const QString question = QStringLiteral(
+        "The file %1 already exists in the destination folder. Do you want to overwrite it?");
+    QStringList asked { question.arg(QLatin1String("album")), question.arg(QLatin1String("album/a.jpg")) };
+    if (answers.size() == 3)
+        asked.append(question.arg(QLatin1String("album/sub/b.jpg")));
+    QCOMPARE(answerer.texts(), asked);
+}
+
+void tst_GtkFileOperations::selfAndAncestorTargetsAreRefused_data()
+{
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("destination");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("copy over its own folder") << false << "A/A"
+                                              << "." << overAncestorText;
+    QTest::newRow("cut over its own folder") << true << "A/A"
+                                             << "." << overAncestorText;
+    QTest::newRow("copy over its folder's folder") << false << "A/sub/A"
+                                                   << "." << overAncestorText;
+    QTest::newRow("copy over its own folder through a link") << false << "A/A"
+                                                             << "toTop" << overAncestorText;
+    QTest::newRow("copy into itself through a link") << false << "A"
+                                                     << "toSub" << itselfText;
+    QTest::newRow("cut into itself through a link") << true << "A"
+                                                    << "toSub" << itselfText;
+}
+
+void tst_GtkFileOperations::selfAndAncestorTargetsAreRefused()
+{
+    QFETCH(bool, cut);
+    QFETCH(QString, source);
+    QFETCH(QString, destination);
+    QFETCH(QString, message);
+    TestDir dir;
+    dir.createFile(QStringLiteral("A/A/inner.txt"), "inner");
+    dir.createFile(QStringLiteral("A/sub/A/deep.txt"), "deep");
+    dir.createFile(QStringLiteral("A/other.txt"), "other");
+    dir.createSymlink(dir.filePath(QStringLiteral("A/sub")), QStringLiteral("toSub"));
+    dir.createSymlink(dir.path(), QStringLiteral("toTop"));
+    const QStringList before = treeOf(dir.path());
+    (cut ? m_cut : m_copy)({ dir.filePath(source) });
+    // Were the user asked, the answer would be to go on.
+    ModalDriver answerer({ QMessageBox::Yes });
+    m_paste(dir.filePath(destination));
+
+    QCOMPARE(answerer.texts(), QStringList { message });
+    QCOMPARE(treeOf(dir.path()), before);
+}
+
+void tst_GtkFileOperations::cutStaysUntilSomethingMoved_data()
+{
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("refused") << true;
+    QTest::newRow("only item skipped") << false;
+}
+
+void tst_GtkFileOperations::cutStaysUntilSomethingMoved()
+{
+    QFETCH(bool, refused);
+    TestDir source;
+    TestDir target;
+    const QString folder = source.createFolder(QStringLiteral("album/trip"));
+    target.createFile(QStringLiteral("album/old.txt"), "old");
+    m_cut({ source.filePath(QStringLiteral("album")) });
+    const QByteArray cut = clipboardText();
+    ModalDriver answerer({ QMessageBox::No });
+    m_paste(refused ? folder : target.path());
+
+    QCOMPARE(answerer.texts().size(), 1);
+    QCOMPARE(clipboardText(), cut);
+    QVERIFY(QFileInfo(folder).isDir());
+}
+
+void tst_GtkFileOperations::moveOntoHardLinkLeavesNothingBehind()
+{
+    TestDir source;
+    TestDir target;
+    const QString file = source.createFile(QStringLiteral("a.txt"), "same");
+    QVERIFY(link(QFile::encodeName(file).constData(),
+                QFile::encodeName(target.filePath(QStringLiteral("a.txt"))).constData())
+        == 0);
+    m_cut({ file });
+    ModalDriver answerer({ QMessageBox::Yes });
+    m_paste(target.path());
+
+    QCOMPARE(entriesOf(source.path()), QStringList());
+    QCOMPARE(entriesOf(target.path()), QStringList { QStringLiteral("a.txt") });
+    QCOMPARE(contentOf(target.filePath(QStringLiteral("a.txt"))), QByteArray("same"));
+}
+
+void tst_GtkFileOperations::pasteReadsWhatFileManagersWrite_data()
+{
+    QTest::addColumn<QByteArray>("format");
+    // DIR stands for the source folder, encoded as a URI.
+    QTest::addColumn<QByteArray>("clipboard");
+    QTest::addColumn<QByteArray>("name");
+    const QByteArray gnome = gnomeFormat;
+    const QByteArray uriList = "text/uri-list";
+    // Thunar ends each line with CR LF; a name in Latin-1 is one byte.
+    QTest::newRow("Thunar") << gnome << QByteArray("copy\nfile://DIR/c%23%25%E9%20x.txt\r\n")
+                            << QByteArray("c#%\xE9 x.txt");
+    QTest::newRow("Nautilus") << gnome << QByteArray("copy\nfile://DIR/caf%C3%A9%20%231.txt")
+                              << QByteArray("caf\xC3\xA9 #1.txt");
+    QTest::newRow("unencoded #") << gnome << QByteArray("copy\nfile://DIR/c#1.txt") << QByteArray("c#1.txt");
+    QTest::newRow("unencoded %") << gnome << QByteArray("copy\nfile://DIR/50%.txt") << QByteArray("50%.txt");
+    QTest::newRow("unencoded Latin-1")
+        << gnome << QByteArray("copy\nfile://DIR/caf\xE9.txt") << QByteArray("caf\xE9.txt");
+    QTest::newRow("URI list") << uriList << QByteArray("# copied\r\nfile://DIR/a%20b%E9.txt\r\n")
+                              << QByteArray("a b\xE9.txt");
+}
+
+void tst_GtkFileOperations::pasteReadsWhatFileManagersWrite()
+{
+    QFETCH(QByteArray, format);
+    QFETCH(QByteArray, clipboard);
+    QFETCH(QByteArray, name);
+    TestDir source;
+    TestDir target;
+    const QByteArray folder = QFile::encodeName(source.path());
+    QVERIFY(createRawFile(folder + '/' + name, "named " + name));
+    // Names that a line cut short would reach instead.
+    for (const char *decoy : { "c", "50", "caf", "a" })
+        QVERIFY(createRawFile(folder + '/' + decoy, "decoy"));
+    auto *data = new QMimeData;
+    data->setData(QString::fromLatin1(format),
+        clipboard.replace("DIR", QUrl::toPercentEncoding(QString::fromUtf8(folder), "/")));
+    QGuiApplication::clipboard()->setMimeData(data);
+    ModalDriver answerer;
+    m_paste(target.path());
+
+    QCOMPARE(answerer.texts(), QStringList());
+    const QByteArray copied = QFile::encodeName(target.path()) + '/' + name;
+    QCOMPARE(rawContentOf(copied), "named " + name);
+    for (const char *decoy : { "c", "50", "caf", "a" })
+        QCOMPARE(rawContentOf(QFile::encodeName(target.path()) + '/' + decoy), QByteArray("(missing)"));
+}
+
+void tst_GtkFileOperations::copyWritesLatin1Names()
+{
+    TestDir dir;
+    // A system whose file names are in Latin-1.
+    QTextCodec *const system = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+    const QString name = QString::fromUtf8("café #1.txt");
+    const bool created = createRawFile(QFile::encodeName(dir.path()) + "/caf\xE9 #1.txt", "latin");
+    m_copy({ dir.filePath(name) });
+    const QByteArray written = clipboardText();
+    TestDir target;
+    m_paste(target.path());
+    const QByteArray pasted = rawContentOf(QFile::encodeName(target.path()) + "/caf\xE9 #1.txt");
+    QTextCodec::setCodecForLocale(system);
+
+    QVERIFY(created);
+    QCOMPARE(written, "copy\nfile://" + QFile::encodeName(dir.path()) + "/caf%E9%20%231.txt");
+    QCOMPARE(pasted, QByteArray("latin"));
+}
+
+void tst_GtkFileOperations::sparseFileKeepsItsHoles()
+{
+    TestDir source;
+    TestDir target;
+    const qint64 size = qint64(256) << 20;
+    const QString file = source.filePath(QStringLiteral("disk.img"));
+    {
+        QFile sparse(file);
+        QVERIFY(sparse.open(QIODevice::WriteOnly));
+        QVERIFY(sparse.write("start") == 5 && sparse.seek(size / 2) && sparse.write("middle") == 6);
+        QVERIFY(sparse.resize(size));
+    }
+    m_copy({ file });
+    m_paste(target.path());
+
+    struct stat status;
+    QCOMPARE(stat(QFile::encodeName(target.filePath(QStringLiteral("disk.img"))).constData(), &status), 0);
+    QCOMPARE(qint64(status.st_size), size);
+    QVERIFY2(
+        qint64(status.st_blocks) * 512 < (qint64(1) << 20), QByteArray::number(qint64(status.st_blocks)));
+    QFile copy(target.filePath(QStringLiteral("disk.img")));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.read(5), QByteArray("start"));
+    QVERIFY(copy.seek(size / 2));
+    QCOMPARE(copy.read(6), QByteArray("middle"));
 }
 
 void tst_GtkFileOperations::failingMoveAcrossFileSystemsKeepsSource_data()
@@ -351,7 +641,7 @@ void tst_GtkFileOperations::failingMoveAcrossFileSystemsKeepsSource()
         QVERIFY(makeFifo(source.filePath(QStringLiteral("album/second.bin"))));
     const QStringList before = entriesOf(source.filePath(QStringLiteral("album")));
     m_cut({ source.filePath(QStringLiteral("album")) });
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     m_paste(disk.path());
 
     QCOMPARE(answerer.texts(), QStringList { message.arg(disk.path()) });
@@ -386,7 +676,7 @@ void tst_GtkFileOperations::trashAsksFirst()
     // The trash of the test's data folder is on the same file system.
     const QString name = QStringLiteral("old %1.txt").arg(QTest::currentDataTag());
     const QString file = m_home.createFile(QStringLiteral("files/") + name, "x");
-    BoxAnswerer answerer({ answer });
+    ModalDriver answerer({ answer });
     m_moveToTrash({ file }, nullptr);
 
     QCOMPARE(answerer.texts(),
@@ -434,7 +724,7 @@ void tst_GtkFileOperations::hostileNamesStartNoProcess()
     m_paste(folder);
     m_createFolder(folder);
     m_makeLink(folder + QStringLiteral("/$(touch x)"));
-    BoxAnswerer answerer({ QMessageBox::Yes });
+    ModalDriver answerer({ QMessageBox::Yes });
     m_moveToTrash({ folder + QStringLiteral("/a;touch x") }, nullptr);
     qputenv("PATH", path);
 
@@ -466,7 +756,7 @@ void tst_GtkFileOperations::errorClassesPickTheMessage()
     QFETCH(int, result);
     QFETCH(QString, message);
     TestDir dir;
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     m_verifyResult(result, QFile::encodeName(dir.path()).constData());
     if (message.isEmpty()) {
         QCOMPARE(answerer.seen().size(), 0);
@@ -495,7 +785,7 @@ void tst_GtkFileOperations::questionBoxAnswers()
     QFETCH(int, mode);
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(int, code);
-    BoxAnswerer answerer({ answer });
+    ModalDriver answerer({ answer });
     QCOMPARE(m_createMessageBox(QStringLiteral("Replace?"), mode), code);
     QCOMPARE(answerer.seen().first().icon, QMessageBox::Warning);
     QCOMPARE(answerer.seen().first().title, QString());

@@ -90,6 +90,10 @@ private slots:
     void emptyFileNeverReplaces();
     void archiveManagerFallback_data();
     void archiveManagerFallback();
+    void toolEntriesNeedTheirTools_data();
+    void toolEntriesNeedTheirTools();
+    void archiveCreatedUnderFreeName();
+    void extractionStaysInItsFolder();
     void toolsGetEveryPathWhole_data();
     void toolsGetEveryPathWhole();
     void menuWithoutItemInformation();
@@ -117,6 +121,8 @@ private:
     void inDialog(const QString &path, const QString &name, const std::function<void(QDialog *dialog)> &act,
         bool onItems = true);
     QString installTool(const QString &name);
+    // The real tar on PATH, without the archive manager.
+    void useRealTar();
     void writeApplication(const QString &id, const QString &name, const QString &types);
     QStringList recordOf(const QString &tool) const;
 
@@ -313,6 +319,8 @@ void tst_GtkShellMenu::archiveOffersExtract()
 {
     QFETCH(QString, name);
     QFETCH(bool, offered);
+    // The Part's menu, with the archive manager installed.
+    installTool(QStringLiteral("file-roller"));
     const QString path = m_work + QLatin1Char('/') + name;
     const QString member = m_root.createFile(QStringLiteral("member.txt"), "member\n");
     if (name.endsWith(QLatin1String(".tar")))
@@ -533,10 +541,18 @@ void tst_GtkShellMenu::archiveManagerFallback_data()
     QTest::addColumn<bool>("managerInstalled");
     QTest::addColumn<QString>("tool");
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("compress with manager") << "_createArchive" << true << "file-roller" << QStringList("-d");
-    QTest::newRow("compress without manager") << "_createArchive" << false << "tar" << QStringList("-cvPf");
-    QTest::newRow("extract with manager") << "_extractHere" << true << "file-roller" << QStringList("-h");
-    QTest::newRow("extract without manager") << "_extractHere" << false << "tar" << QStringList("-xvPf");
+    // ARCHIVE stands for the archive's path, FOLDER and NAME for its folder
+    // and name.
+    QTest::newRow("compress with manager")
+        << "_createArchive" << true << "file-roller" << QStringList { "-d", "ARCHIVE" };
+    QTest::newRow("compress without manager")
+        << "_createArchive" << false << "tar"
+        << QStringList { "-cf", "ARCHIVE.tar", "-C", "FOLDER", "--", "NAME" };
+    QTest::newRow("extract with manager")
+        << "_extractHere" << true << "file-roller" << QStringList { "-h", "ARCHIVE" };
+    QTest::newRow("extract without manager")
+        << "_extractHere" << false << "tar"
+        << QStringList { "-xf", "ARCHIVE", "--no-same-owner", "--no-same-permissions" };
 }
 
 void tst_GtkShellMenu::archiveManagerFallback()
@@ -558,9 +574,9 @@ void tst_GtkShellMenu::archiveManagerFallback()
     if (managerInstalled)
         installTool(QStringLiteral("file-roller"));
     QCOMPARE(choose({ archive }, true, name), -1);
-    if (arguments.first() == QLatin1String("-cvPf"))
-        arguments.append(archive + QLatin1String(".tar"));
-    arguments.append(archive);
+    arguments.replaceInStrings(QStringLiteral("ARCHIVE"), archive);
+    arguments.replaceInStrings(QStringLiteral("FOLDER"), m_work);
+    arguments.replaceInStrings(QStringLiteral("NAME"), QFileInfo(archive).fileName());
     QTRY_COMPARE(recordOf(tool), arguments);
     if (managerInstalled) {
         // Nothing signals that a program was not started: give a wrongly
@@ -569,6 +585,133 @@ void tst_GtkShellMenu::archiveManagerFallback()
         QVERIFY(!QFile::exists(m_bin + QLatin1String("/tar.args")));
     }
     QVERIFY(!QFile::exists(m_work + QLatin1String("/pwned")));
+}
+
+void tst_GtkShellMenu::toolEntriesNeedTheirTools_data()
+{
+    QTest::addColumn<QStringList>("tools");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("entries");
+    const QStringList none;
+    const QStringList archiveEntries { "_extractHere", "_createArchive" };
+    QTest::newRow("nothing installed") << none << "pack.tar" << none;
+    QTest::newRow("tar, tar archive") << QStringList { "tar" } << "pack.tar" << archiveEntries;
+    QTest::newRow("tar, zip archive")
+        << QStringList { "tar" } << "pack.zip" << QStringList { "_createArchive" };
+    QTest::newRow("archive manager, zip archive")
+        << QStringList { "file-roller" } << "pack.zip" << archiveEntries;
+    QTest::newRow("key tool") << QStringList { "seahorse-tool" } << "pack.txt"
+                              << QStringList { "_encrypt", "_sign" };
+    QTest::newRow("sharing tool") << QStringList { "shares-admin", "pkexec" } << "folder"
+                                  << QStringList { "_shareFolder" };
+    QTest::newRow("sharing tool, folder not alone")
+        << QStringList { "shares-admin", "pkexec" } << "folder+" << none;
+}
+
+void tst_GtkShellMenu::toolEntriesNeedTheirTools()
+{
+    QFETCH(QStringList, tools);
+    QFETCH(QString, item);
+    QFETCH(QStringList, entries);
+    const QString bin
+        = m_root.createFolder(QStringLiteral("paths/") + QString::fromUtf8(QTest::currentDataTag()));
+    for (const QString &tool : tools) {
+        const QString path = m_root.createFile(
+            QStringLiteral("paths/%1/%2").arg(QTest::currentDataTag(), tool), "#!/bin/sh\n");
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    QVector<QString> files;
+    if (item.startsWith(QLatin1String("folder"))) {
+        files.append(m_root.createFolder(
+            QStringLiteral("work/") + QTest::currentTestFunction() + QLatin1String("/shared")));
+        if (item.endsWith(QLatin1Char('+')))
+            files.append(m_root.createFolder(
+                QStringLiteral("work/") + QTest::currentTestFunction() + QLatin1String("/other")));
+    } else {
+        files.append(m_work + QLatin1Char('/') + item);
+        const QByteArray content = item.endsWith(QLatin1String(".zip"))
+            ? QByteArray("PK\x03\x04", 4) + "member"
+            : QByteArray("text\n");
+        if (item.endsWith(QLatin1String(".tar")))
+            QCOMPARE(QProcess::execute(QStringLiteral("/usr/bin/tar"),
+                         { "-C", m_root.path(), "-cf", files.first(), "bin" }),
+                0);
+        else
+            QVERIFY(writeFile(files.first(), content));
+    }
+    // Looked up when the menu opens.
+    qputenv("PATH", QFile::encodeName(bin));
+    QStringList shown;
+    showMenu(files, true, [&](QMenu *menu) {
+        for (const QString name : { "_extractHere", "_createArchive", "_shareFolder", "_encrypt", "_sign" }) {
+            if (entry(menu, name))
+                shown.append(name);
+        }
+    });
+    qputenv("PATH", QFile::encodeName(m_bin));
+    QCOMPARE(shown, entries);
+}
+
+void tst_GtkShellMenu::useRealTar()
+{
+    QFile::remove(m_bin + QLatin1String("/file-roller"));
+    QFile::remove(m_bin + QLatin1String("/tar"));
+    QVERIFY(QFile::link(QStringLiteral("/usr/bin/tar"), m_bin + QLatin1String("/tar")));
+}
+
+void tst_GtkShellMenu::archiveCreatedUnderFreeName()
+{
+    useRealTar();
+    const QString photos = m_root.createFolder(QStringLiteral("work/archiveCreatedUnderFreeName/photos"));
+    QVERIFY(writeFile(photos + QLatin1String("/beach.jpg"), "jpeg"));
+    QVERIFY(writeFile(m_work + QLatin1String("/photos.tar"), "an unrelated archive"));
+    QCOMPARE(choose({ photos }, true, QStringLiteral("_createArchive")), -1);
+    const QString created = m_work + QLatin1String("/photos 1.tar");
+    QTRY_VERIFY(QFileInfo(created).size() > 0);
+    QProcess listing;
+    listing.start(QStringLiteral("/usr/bin/tar"), { QStringLiteral("-tf"), created });
+    QVERIFY(listing.waitForFinished());
+    QCOMPARE(listing.readAllStandardOutput(), QByteArray("photos/\nphotos/beach.jpg\n"));
+    QCOMPARE(contentOf(m_work + QLatin1String("/photos.tar")), QByteArray("an unrelated archive"));
+    QFile::remove(m_bin + QLatin1String("/tar"));
+}
+
+void tst_GtkShellMenu::extractionStaysInItsFolder()
+{
+    useRealTar();
+    const QString victim = m_root.createFolder(QStringLiteral("work/extractionStaysInItsFolder/victim"));
+    QVERIFY(writeFile(victim + QLatin1String("/keep.txt"), "kept"));
+    const QString stage = m_root.createFolder(QStringLiteral("stage"));
+    for (const char *name : { "absolute.txt", "up.txt", "through.txt", "ok.txt" })
+        QVERIFY(writeFile(stage + QLatin1Char('/') + QLatin1String(name), "from the archive"));
+    QVERIFY(QFile::link(victim, stage + QLatin1String("/lnk")));
+    // Members named as an attacker names them: an absolute path, a way up,
+    // a link out and a file behind that link, and a plain one last.
+    const QString archive = m_work + QLatin1String("/crafted.tar");
+    const QList<QStringList> members {
+        { "--transform", "s,^," + victim + "/,", "absolute.txt" },
+        { "--transform", "s,^,../,", "up.txt" },
+        { "lnk" },
+        { "--transform", "s,^,lnk/,", "through.txt" },
+        { "ok.txt" },
+    };
+    for (const QStringList &member : members) {
+        const QString mode = QFile::exists(archive) ? QStringLiteral("-rPf") : QStringLiteral("-cPf");
+        QCOMPARE(QProcess::execute(
+                     QStringLiteral("/usr/bin/tar"), QStringList { mode, archive, "-C", stage } + member),
+            0);
+    }
+    QCOMPARE(choose({ archive }, true, QStringLiteral("_extractHere")), -1);
+    const QString folder = m_work + QLatin1String("/crafted");
+    // tar makes the link last, once every member is out.
+    QTRY_VERIFY(QFileInfo(folder + QLatin1String("/lnk")).isSymLink());
+    QCOMPARE(contentOf(folder + QLatin1String("/ok.txt")), QByteArray("from the archive"));
+    QCOMPARE(QDir(victim).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList("keep.txt"));
+    QCOMPARE(contentOf(victim + QLatin1String("/keep.txt")), QByteArray("kept"));
+    QVERIFY(!QFile::exists(m_work + QLatin1String("/up.txt")));
+    QVERIFY(!QFile::exists(m_root.filePath(QStringLiteral("work/up.txt"))));
+    QFile::remove(m_bin + QLatin1String("/tar"));
 }
 
 void tst_GtkShellMenu::toolsGetEveryPathWhole_data()
@@ -759,10 +902,14 @@ void tst_GtkShellMenu::enclosedPermissions_data()
     QTest::addColumn<bool>("execute");
     QTest::addColumn<int>("before");
     QTest::addColumn<int>("after");
-    QTest::newRow("read-only, none, none") << 0 << 0 << 0 << false << 0666 << 0400;
-    QTest::newRow("read and write, read-only, read and write") << 1 << 1 << 2 << false << 0600 << 0646;
+    // Of a program (0700) and of a folder (0700) inside.
+    QTest::addColumn<int>("executableAfter");
+    QTest::newRow("read-only, none, none") << 0 << 0 << 0 << false << 0666 << 0400 << 0500;
+    QTest::newRow("read and write, read-only, read and write")
+        << 1 << 1 << 2 << false << 0600 << 0646 << 0746;
+    // Execution for documents only where it was before, as chmod's X.
     QTest::newRow("read and write, read and write, read-only, execute")
-        << 1 << 2 << 1 << true << 0600 << 0775;
+        << 1 << 2 << 1 << true << 0600 << 0664 << 0775;
 }
 
 void tst_GtkShellMenu::enclosedPermissions()
@@ -773,6 +920,7 @@ void tst_GtkShellMenu::enclosedPermissions()
     QFETCH(bool, execute);
     QFETCH(int, before);
     QFETCH(int, after);
+    QFETCH(int, executableAfter);
     const QString outside = m_work + QLatin1String("/outside.txt");
     const QString folder = m_work + QLatin1String("/folder");
     QVERIFY(QDir().mkpath(folder + QLatin1String("/inner")));
@@ -782,6 +930,11 @@ void tst_GtkShellMenu::enclosedPermissions()
         folder + QLatin1String("/inner/deep.txt") };
     for (const QString &file : files)
         QVERIFY(writeFile(file, "x") && setMode(file, before));
+    const QStringList executables { folder + QLatin1String("/inner/run.sh"),
+        folder + QLatin1String("/inner") };
+    QVERIFY(writeFile(executables.first(), "#!/bin/sh\n"));
+    for (const QString &executable : executables)
+        QVERIFY(setMode(executable, 0700));
     QVERIFY(setMode(folder, 0751));
     inDialog(folder, QStringLiteral("_properties"), [&](QDialog *dialog) {
         dialog->findChild<QComboBox *>(QStringLiteral("accOwnerComboFiles"))->setCurrentIndex(owner);
@@ -796,6 +949,8 @@ void tst_GtkShellMenu::enclosedPermissions()
     });
     for (const QString &file : files)
         QCOMPARE(QString::number(modeOf(file), 8), QString::number(after, 8));
+    for (const QString &executable : executables)
+        QCOMPARE(QString::number(modeOf(executable), 8), QString::number(executableAfter, 8));
     QCOMPARE(QString::number(modeOf(folder), 8), QString::number(execute ? 0751 : 0640, 8));
     QCOMPARE(modeOf(outside), mode_t(0600));
 }
@@ -856,6 +1011,7 @@ void tst_GtkShellMenu::unprivilegedUser()
     });
     QVERIFY(refused);
     // Nor may this user share a folder without asking for the rights.
+    installTool(QStringLiteral("shares-admin"));
     installTool(QStringLiteral("pkexec"));
     QCOMPARE(choose({ m_work }, true, QStringLiteral("_shareFolder")), -1);
     QTRY_COMPARE(recordOf(QStringLiteral("pkexec")),

@@ -25,20 +25,6 @@ QAction *namedAction(QWidget *menu, const char *name)
     return menu->parentWidget()->findChild<KActionCollection *>()->action(QLatin1String(name));
 }
 
-// Whatever the language of the buttons.
-void closeDialog(QWidget *dialog)
-{
-    qobject_cast<QDialog *>(dialog)->reject();
-}
-
-ModalDriver::Step saveAnd(const SnapshotFolder &folder, const QString &name, ModalDriver::Step next)
-{
-    return [&folder, name, next](QWidget *window) {
-        folder.save(*window, name);
-        next(window);
-    };
-}
-
 void showMenu(KdeTestSession &session, const QVector<QString> &paths, bool isFileSelection)
 {
     QVector<QString> copy = paths;
@@ -66,7 +52,7 @@ int main(int argc, char **argv)
         dir.createFile(QStringLiteral("notes.txt"), "text") };
     ModalDriver driver;
 
-    driver.then(saveAnd(folder, QStringLiteral("kde_file_menu"), ModalDriver::dismissMenu()));
+    driver.then(ModalDriver::saveWindow(folder, QStringLiteral("kde_file_menu"), ModalDriver::dismissMenu()));
     showMenu(session, files, true);
 
     driver.then([&folder](QWidget *menu) {
@@ -79,18 +65,20 @@ int main(int argc, char **argv)
             }
         }
     });
-    driver.then(saveAnd(folder, QStringLiteral("kde_background_menu_create_new"), [](QWidget *submenu) {
-        QTest::keyClick(submenu, Qt::Key_Escape);
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-    }));
+    driver.then(ModalDriver::saveWindow(
+        folder, QStringLiteral("kde_background_menu_create_new"), [](QWidget *submenu) {
+            QTest::keyClick(submenu, Qt::Key_Escape);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        }));
     showMenu(session, { dir.path() }, false);
 
-    driver.then(saveAnd(folder, QStringLiteral("kde_rename_dialog"), closeDialog));
+    driver.then(ModalDriver::saveWindow(folder, QStringLiteral("kde_rename_dialog"), ModalDriver::dismiss()));
     QVector<QString> first { files.first() };
     session.resolve<decltype(&KDErename_file)>("KDErename_file")(&first, nullptr);
 
     driver.then(ModalDriver::chooseMenuAction([](QWidget *menu) { return namedAction(menu, "properties"); }));
-    driver.then(saveAnd(folder, QStringLiteral("kde_properties_dialog"), closeDialog));
+    driver.then(
+        ModalDriver::saveWindow(folder, QStringLiteral("kde_properties_dialog"), ModalDriver::dismiss()));
     showMenu(session, files, true);
     return driver.pendingSteps() == 0 ? 0 : 1;
 }

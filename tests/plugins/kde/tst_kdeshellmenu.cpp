@@ -85,12 +85,15 @@ private slots:
     void chosenEntry();
     void cutThenPasteMovesTheFiles();
     void copyThenPasteCopiesTheFiles();
+    void folderIntoItselfThroughALinkIsRefused_data();
+    void folderIntoItselfThroughALinkIsRefused();
     void removeAfterConfirmation_data();
     void removeAfterConfirmation();
     void renamesShowOneDialogPerFileInOrder();
     void renameOntoTakenName_data();
     void renameOntoTakenName();
     void openFileStartsPreferredApplication();
+    void openFileNeverStartsAProgram();
     void catalogueForSystemLanguage_data();
     void catalogueForSystemLanguage();
 
@@ -270,6 +273,53 @@ void TestKdeShellMenu::copyThenPasteCopiesTheFiles()
     QVERIFY(QFile::exists(paths[0]));
 }
 
+void TestKdeShellMenu::folderIntoItselfThroughALinkIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("destination");
+    QTest::addColumn<QString>("message");
+    const QString itself = QStringLiteral(
+        "You cannot copy a folder into itself.\nThe destination folder is inside the source folder.");
+    const QString over = QStringLiteral("You cannot copy a folder over one that contains it.\nThe folder to "
+                                        "be replaced holds the source folder.");
+    QTest::newRow("copy into itself") << QByteArray("KDEcopy_file") << "A"
+                                      << "toSub" << itself;
+    QTest::newRow("cut into itself") << QByteArray("KDEcut") << "A"
+                                     << "toSub" << itself;
+    QTest::newRow("cut over its own folder") << QByteArray("KDEcut") << "A/A"
+                                             << "toTop" << over;
+}
+
+void TestKdeShellMenu::folderIntoItselfThroughALinkIsRefused()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(QString, source);
+    QFETCH(QString, destination);
+    QFETCH(QString, message);
+    TestDir dir;
+    dir.createFile("A/sub/inner.txt", "inner");
+    dir.createFile("A/A/deep.txt", "deep");
+    dir.createSymlink(dir.filePath("A/sub"), "toSub");
+    dir.createSymlink(dir.path(), "toTop");
+    QVector<QString> paths { dir.filePath(source) };
+    m_session.resolve<SelectionCommand>(command.constData())(&paths, nullptr);
+    m_session.resolve<decltype(&linguistKDEContextMenu)>("linguistKDEContextMenu")(new QTranslator(this));
+    const int windows = windowsOfClass("KdeShellMenu");
+    ModalDriver driver;
+    QVector<QString> into { dir.filePath(destination) };
+
+    m_session.resolve<decltype(&KDEpaste)>("KDEpaste")(into, nullptr);
+
+    QCOMPARE(driver.texts(), QStringList { message });
+    // No job was started.
+    QCOMPARE(windowsOfClass("KdeShellMenu"), windows);
+    QCOMPARE(QDir(dir.filePath("A/sub")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList("inner.txt"));
+    QCOMPARE(QDir(dir.filePath("A/A")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList("deep.txt"));
+}
+
 void TestKdeShellMenu::removeAfterConfirmation_data()
 {
     QTest::addColumn<QByteArray>("command");
@@ -380,6 +430,23 @@ void TestKdeShellMenu::openFileStartsPreferredApplication()
     m_session.resolve<decltype(&KDEopen_file)>("KDEopen_file")(path, &pane);
 
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(openedCopy()).size() == 11, 30000);
+}
+
+void TestKdeShellMenu::openFileNeverStartsAProgram()
+{
+    TestDir dir;
+    const QString mark = dir.filePath("started");
+    const QByteArray script = "#!/bin/sh\ntouch '" + QFile::encodeName(mark) + "'\n";
+    QString path = dir.createFile("setup.sh", script);
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QFile::remove(openedCopy());
+    QWidget pane;
+
+    m_session.resolve<decltype(&KDEopen_file)>("KDEopen_file")(path, &pane);
+
+    // Handed to the user's application for text, as a document.
+    QTRY_COMPARE_WITH_TIMEOUT(QFileInfo(openedCopy()).size(), qint64(script.size()), 30000);
+    QVERIFY(!QFile::exists(mark));
 }
 
 void TestKdeShellMenu::catalogueForSystemLanguage_data()
