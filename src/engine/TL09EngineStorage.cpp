@@ -102,7 +102,7 @@ bool TL09Engine::checkDeviceFolders()
     // Built from the copy taken above, so that all four belong to the same
     // device even if it goes meanwhile.
     for (const int category : { PicturesMode, MovieMode, MusicMode, DocumentsMode }) {
-        const QString folder = root + QLatin1Char('/') + MediaCategories::folderName(category);
+        const QString folder = MediaCategories::deviceFolder(root, category);
         // The GUI's tick, the engine thread and the copy worker may all get
         // here at once: the folder another one has just made is no failure.
         if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder) && !QFileInfo(folder).isDir())

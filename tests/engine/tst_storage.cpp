@@ -36,6 +36,8 @@ private slots:
     void noDeviceHasNoCapacity();
     void hostFolder_data();
     void hostFolder();
+    void deviceFolderOfAnyLanguage_data();
+    void deviceFolderOfAnyLanguage();
     void folderNamesFollowLanguage_data();
     void folderNamesFollowLanguage();
     void nameFilters_data();
@@ -326,34 +328,100 @@ void TestStorage::noDeviceHasNoCapacity()
 
 void TestStorage::hostFolder_data()
 {
-    QTest::addColumn<QString>("home");
-    QTest::addColumn<bool>("writableForAll");
+    QTest::addColumn<QString>("userDirs");
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("othersHome");
 
-    QTest::newRow("another user's home") << "home/alice" << true;
-    QTest::newRow("the super-user's home") << "root" << false;
+    // In German, with the user's real folder named in English.
+    QTest::newRow("english user-dirs") << "XDG_PICTURES_DIR=\"$HOME/Pictures\""
+                                       << "Pictures"
+                                       << "Pictures" << false;
+    QTest::newRow("translated user-dirs") << "XDG_PICTURES_DIR=\"$HOME/Bilder\""
+                                          << "Bilder"
+                                          << "Bilder" << false;
+    QTest::newRow("no user-dirs, none yet") << QString() << QString() << "Pictures" << false;
+    QTest::newRow("switched off") << "XDG_PICTURES_DIR=\"$HOME/\"" << QString() << "Bilder" << false;
+    QTest::newRow("another user's home, as root") << QString() << QString() << "Pictures" << true;
 }
 
 void TestStorage::hostFolder()
 {
-    QFETCH(QString, home);
-    QFETCH(bool, writableForAll);
-    if (geteuid() != 0)
-        QSKIP("only the super-user's folders are made writable for all");
-
+    QFETCH(QString, userDirs);
+    QFETCH(QString, existing);
+    QFETCH(QString, expected);
+    QFETCH(bool, othersHome);
+    if (othersHome && geteuid() != 0)
+        QSKIP("needs the super-user");
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/translation/lang/OpaloSync_de.qm")));
+    QCoreApplication::installTranslator(&german);
     TestDir dir;
-    const QString homePath = dir.createFolder(home);
+    const QString home = dir.createFolder(QStringLiteral("home/alice"));
+    if (othersHome)
+        QCOMPARE(::chown(QFile::encodeName(home).constData(), 65534, 65534), 0);
+    if (!userDirs.isEmpty())
+        dir.createFile(QStringLiteral("home/alice/.config/user-dirs.dirs"), userDirs.toUtf8() + "\n");
+    if (!existing.isEmpty())
+        dir.createFolder(QStringLiteral("home/alice/") + existing);
     const QByteArray savedHome = qgetenv("HOME");
-    qputenv("HOME", homePath.toLocal8Bit());
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QLatin1String("/.config")));
     const mode_t savedMask = umask(022);
     const QString folder = TL09Engine::picturesFolder(HostMode);
-    const QString again = TL09Engine::picturesFolder(HostMode);
     umask(savedMask);
     qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
 
-    QCOMPARE(folder, homePath + QLatin1String("/IDS_PICTURES"));
-    QCOMPARE(again, folder);
-    QVERIFY(QFileInfo(folder).isDir());
-    QCOMPARE(bool(QFileInfo(folder).permissions() & QFile::WriteOther), writableForAll);
+    QCOMPARE(folder, home + QLatin1Char('/') + expected);
+    QCOMPARE(QDir(home).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList(expected));
+    const QFileInfo made(folder);
+    QVERIFY(!(made.permissions() & QFile::WriteOther));
+    QCOMPARE(made.ownerId(), othersHome ? 65534u : geteuid());
+}
+
+void TestStorage::deviceFolderOfAnyLanguage_data()
+{
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QStringList>("folders");
+
+    const QString others = QStringLiteral("Dokumente,Musik,Videos,");
+    QTest::newRow("none yet") << QStringList() << "Bilder" << (others + "Bilder").split(',');
+    QTest::newRow("made in English") << QStringList { "Pictures" } << "Pictures"
+                                     << (others + "Pictures").split(',');
+    QTest::newRow("made in French, another case")
+        << QStringList { "IMAGES" } << "IMAGES" << (others + "IMAGES").split(',');
+    QTest::newRow("the program's language first")
+        << QStringList { "Pictures", "Bilder" } << "Bilder" << (others + "Bilder,Pictures").split(',');
+    QTest::newRow("a link is not the folder")
+        << QStringList { "link:Pictures" } << "Bilder" << (others + "Bilder,elsewhere").split(',');
+}
+
+void TestStorage::deviceFolderOfAnyLanguage()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(QString, expected);
+    QFETCH(QStringList, folders);
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/translation/lang/OpaloSync_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    TestDir device;
+    for (const QString &name : qAsConst(existing)) {
+        if (name.startsWith(QLatin1String("link:")))
+            QVERIFY(
+                QFile::link(device.createFolder(QStringLiteral("elsewhere")), device.filePath(name.mid(5))));
+        else
+            device.createFolder(name);
+    }
+    setMountPoint(device.path());
+
+    QVERIFY(m_engine->checkDeviceFolders());
+    QCOMPARE(TL09Engine::picturesFolder(ExternalDeviceMode), device.filePath(expected));
+    folders.sort();
+    QCOMPARE(QDir(device.path()).entryList(QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Name),
+        folders);
 }
 
 void TestStorage::folderNamesFollowLanguage_data()
