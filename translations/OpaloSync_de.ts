@@ -111,7 +111,7 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
         <name>BrowserTreeModel</name>
         <message>
             <source>IDS_MY_COMPUTER</source>
-            <translation>Arbeitsplatz</translation>
+            <translation>Mein Computer</translation>
         </message>
     </context>
     <context>

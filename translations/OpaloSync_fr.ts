@@ -111,7 +111,7 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
         <name>BrowserTreeModel</name>
         <message>
             <source>IDS_MY_COMPUTER</source>
-            <translation>Poste de travail</translation>
+            <translation>Mon ordinateur</translation>
         </message>
     </context>
     <context>

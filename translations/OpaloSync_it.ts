@@ -111,7 +111,7 @@ I file non verranno eliminati dal computer.</translation>
         <name>BrowserTreeModel</name>
         <message>
             <source>IDS_MY_COMPUTER</source>
-            <translation>Risorse del computer</translation>
+            <translation>Il mio computer</translation>
         </message>
     </context>
     <context>

@@ -111,7 +111,7 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
         <name>BrowserTreeModel</name>
         <message>
             <source>IDS_MY_COMPUTER</source>
-            <translation>Deze computer</translation>
+            <translation>Mijn computer</translation>
         </message>
     </context>
     <context>
