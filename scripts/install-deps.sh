@@ -18,6 +18,8 @@ packages=(
     # tests, skin and demo
     dbus dbus-x11 x11-xserver-utils x11-utils xvfb x11-apps imagemagick librsvg2-bin
     ffmpeg python3 python3-dbus python3-gi
+    # thumbnails of today's picture types (webp, heif, avif, tiff)
+    qt5-image-formats-plugins kimageformat-plugins
     # the UDisks2 back-end's tests and demo: the real service over loop disks
     udisks2 polkitd udev e2fsprogs python3-dbusmock
 )
