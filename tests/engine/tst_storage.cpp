@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "FakeDeviceBackend.h"
 #include "TestDir.h"
 #include "TmpfsMount.h"
 #include "base/DeviceState.h"
@@ -50,7 +51,7 @@ private:
 
 void TestStorage::initTestCase()
 {
-    m_engine = new TL09Engine(this);
+    m_engine = new TL09Engine(new FakeDeviceBackend, this);
 }
 
 void TestStorage::cleanup()

@@ -5,6 +5,7 @@
 #include "engine/TL09Engine.h"
 #include "engine/copy/ChunkMover.h"
 #include "engine/copy/CopyPreflight.h"
+#include "engine/copy/CopySelection.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -303,7 +304,7 @@ void AsyncCopy::survey(const QFileInfoList &entries, const QString &destDir, Cop
         if (!entry.isDir() || stopRequested)
             continue;
         // Kept for the copy, which then walks the selection only once.
-        const QFileInfoList listing = TL09Engine::copiedEntries(entry.filePath(), matcher);
+        const QFileInfoList listing = CopySelection::copiedEntries(entry.filePath(), matcher);
         m_listings.insert(entry.filePath(), listing);
         survey(listing, destDir + QLatin1Char('/') + entry.fileName(), check);
     }
