@@ -143,8 +143,20 @@ The file(s) will not be deleted from your computer.</translation>
             <translation>%1 file(s) did not arrive:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_WARNINGS</source>
+            <translation>%1 file(s) arrived with a warning:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_DATE_NOT_KEPT</source>
+            <translation>copied, date not kept</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>exists and kept</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LINK</source>
+            <translation>symbolic link, not followed</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>
@@ -165,6 +177,10 @@ The file(s) will not be deleted from your computer.</translation>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>too large</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_WRITE_ERROR</source>
+            <translation>write error</translation>
         </message>
         <message>
             <source>IDS_REPORT_LINE</source>

@@ -5,6 +5,7 @@
 #include "base/MediaCategories.h"
 #include "engine/CollectionHook.h"
 #include "engine/copy/CopySelection.h"
+#include "engine/copy/TemporaryJournal.h"
 #include "engine/device/HalBackend.h"
 #include "engine/device/UDisks2Backend.h"
 
@@ -52,13 +53,14 @@ TL09Engine::TL09Engine(DeviceBackend *backend, QObject *parent)
     connect(&m_copy, &AsyncCopy::copy_thread_finished, this, &TL09Engine::receiveCopyFileFinished);
     if (m_givenBackend) {
         m_givenBackend->setParent(this);
-        watchRemovals(m_givenBackend);
-        return;
+    } else {
+        // HAL is listened to from the start: it announces removals only to
+        // those already listening. UDisks2 tells as fast.
+        m_hal = new HalBackend(this);
     }
-    // HAL is listened to from the start: it announces removals only to
-    // those already listening.
-    m_hal = new HalBackend(this);
-    watchRemovals(m_hal);
+    DeviceBackend *listened = m_givenBackend ? m_givenBackend : m_hal;
+    watchRemovals(listened);
+    m_copy.setRemovalNoticeMs(listened->removalNoticeMs());
 }
 
 TL09Engine::~TL09Engine()
@@ -173,10 +175,10 @@ bool TL09Engine::isFirstCollectionOfDevice()
 void TL09Engine::run()
 {
     // Files an interrupted copy left behind would take space for good; a
-    // copy still running may own them.
-    m_sweepTemporaries = isFirstCollectionOfDevice() && !m_copy.isRunning();
+    // copy still running owns its own (the sweep waits for none).
+    if (isFirstCollectionOfDevice())
+        TemporaryJournal::sweep(mountPoint());
     const bool ok = collectData();
-    m_sweepTemporaries = false;
     if (!refreshAfterCopy)
         reloadBookmarks();
     if (!refreshAfterCopy && checkDeviceFolders() && !abortRequested)
@@ -341,7 +343,7 @@ TL09Engine::StorageShares TL09Engine::storageShares() const
 bool TL09Engine::sumFolder(const QString &path)
 {
     CategoryBytes found;
-    const bool complete = m_storage.sumFolder(path, &found, m_sweepTemporaries);
+    const bool complete = m_storage.sumFolder(path, &found);
     picturesBytes += found.pictures;
     musicBytes += found.music;
     videoBytes += found.video;

@@ -214,10 +214,9 @@ private:
     bool m_copyFoundNothing = false;
     mutable QMutex m_sharesLock;
     StorageShares m_shares;
-    // The device arrival whose first collection has run, and whether the
-    // running one removes temporary files left by an interrupted copy.
+    // The device arrival whose first collection has run: the first one
+    // removes what an interrupted copy left.
     quint64 m_collectedArrival = 0;
-    bool m_sweepTemporaries = false;
     // Set by the models on the GUI thread, used by the engine thread; the
     // lock is held while either is set or reloaded.
     mutable QMutex m_bookmarkModelsLock;

@@ -23,6 +23,7 @@ public:
 
     void findDeviceVolume() override;
     void mountDevice() override;
+    unsigned long removalNoticeMs() const override { return 0; }
 
 private:
     bool m_plugged = false;

@@ -25,6 +25,7 @@ private slots:
     void counting();
     void percentagesOfCapacity();
     void symbolicLinksAddNothing();
+    void sparseFilesCountWhatTheyTake();
     void sumFolderResult_data();
     void sumFolderResult();
     void deviceModel_data();
@@ -142,6 +143,25 @@ void TestStorage::symbolicLinksAddNothing()
     // A mount point that is itself a link is walked as empty.
     QVERIFY(m_engine->sumFolder(device.filePath(QStringLiteral("linked"))));
     QCOMPARE(m_engine->picturesBytes, 0);
+}
+
+void TestStorage::sparseFilesCountWhatTheyTake()
+{
+    TestDir device;
+    // 1 TiB of holes, and 1 GiB of holes after 64 KiB of data.
+    QFile empty(device.filePath(QStringLiteral("holes.mkv")));
+    QVERIFY(empty.open(QIODevice::WriteOnly) && empty.resize(Q_INT64_C(1) << 40));
+    empty.close();
+    QFile started(device.filePath(QStringLiteral("started.jpg")));
+    QVERIFY(started.open(QIODevice::WriteOnly) && started.write(QByteArray(65536, 'p')) == 65536
+        && started.resize(Q_INT64_C(1) << 30));
+    started.close();
+    setMountPoint(device.path());
+
+    QVERIFY(m_engine->collectData());
+    QCOMPARE(m_engine->videoBytes, 1);
+    QCOMPARE(m_engine->picturesBytes, 65536);
+    QVERIFY(m_engine->videoPercent < 1);
 }
 
 void TestStorage::sumFolderResult_data()

@@ -25,6 +25,11 @@ qint64 size(const QFileInfoList &files, const FileNameMatcher &matcher)
 {
     qint64 total = 0;
     for (const QFileInfo &entry : files) {
+        // A selected link is not followed: it counts as an empty file.
+        if (entry.isSymLink()) {
+            ++total;
+            continue;
+        }
         if (!entry.isDir()) {
             total += qMax<qint64>(entry.size(), 1);
             continue;

@@ -7,7 +7,7 @@
 
 // What a copy takes of a selection: every selected entry, and inside a
 // selected folder its sub-folders and the files the category's patterns
-// match, never a symbolic link.
+// match, never a symbolic link. A selected link is not followed.
 namespace CopySelection {
 
 // The entries of folder that a copy takes.

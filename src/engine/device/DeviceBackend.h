@@ -28,6 +28,9 @@ public:
     // Starts taking the device out so that it can be unplugged; null where
     // the back-end has nothing to undo.
     virtual SafeRemoval *safelyRemoveDevice() { return nullptr; }
+    // How long after the first failed access to a pulled device the
+    // back-end may take to tell of its removal.
+    virtual unsigned long removalNoticeMs() const { return 300; }
 
 signals:
     // The device known by udi went away.

@@ -4,7 +4,6 @@
 #include "base/BrowserMode.h"
 #include "base/DeviceState.h"
 #include "base/MediaCategories.h"
-#include "engine/copy/AsyncCopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,12 +29,20 @@ QString suffix(const char *name)
     return dot ? QFile::decodeName(dot + 1) : QString();
 }
 
-void countFile(const char *name, qint64 size, CategoryBytes *bytes)
+// What a file takes on the disk: its size, or less for a sparse file (a
+// 1 TiB file of holes takes nothing), and 1 for one that takes nothing.
+qint64 countedSize(const struct stat &status)
+{
+    const qint64 taken = qMin<qint64>(status.st_size, qint64(status.st_blocks) * 512);
+    return taken > 0 ? taken : 1;
+}
+
+void countFile(const char *name, const struct stat &status, CategoryBytes *bytes)
 {
     const MediaCategories::Categories categories = MediaCategories::ofSuffix(suffix(name));
     if (!categories)
         return;
-    const qint64 counted = size == 0 ? 1 : size;
+    const qint64 counted = countedSize(status);
     if (categories & MediaCategories::Pictures)
         bytes->pictures += counted;
     if (categories & MediaCategories::Videos)
@@ -100,7 +107,7 @@ QString StorageAccounting::deviceModel() const
     return line;
 }
 
-bool StorageAccounting::sumFolder(const QString &path, CategoryBytes *bytes, bool sweepTemporaries) const
+bool StorageAccounting::sumFolder(const QString &path, CategoryBytes *bytes) const
 {
     const QFileInfo info(path);
     if (!info.isDir())
@@ -109,13 +116,13 @@ bool StorageAccounting::sumFolder(const QString &path, CategoryBytes *bytes, boo
         return true;
     const int directory = open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     // An unreadable folder lists as empty.
-    return directory < 0 || sumDirectory(directory, bytes, sweepTemporaries);
+    return directory < 0 || sumDirectory(directory, bytes);
 }
 
 // The walk works on directory descriptors with one lstat per entry, so it
 // costs about what du costs, never follows a symbolic link, and is not
 // bounded by the length of a path.
-bool StorageAccounting::sumDirectory(int directory, CategoryBytes *bytes, bool sweepTemporaries) const
+bool StorageAccounting::sumDirectory(int directory, CategoryBytes *bytes) const
 {
     DIR *stream = fdopendir(directory);
     if (!stream) {
@@ -125,28 +132,25 @@ bool StorageAccounting::sumDirectory(int directory, CategoryBytes *bytes, bool s
     bool complete = true;
     while (const dirent *entry = readdir(stream)) {
         // Hidden entries, "." and ".." are not listed.
-        if (entry->d_name[0] == '.') {
-            if (sweepTemporaries)
-                AsyncCopy::removeTemporary(dirfd(stream), entry->d_name);
+        if (entry->d_name[0] == '.')
             continue;
-        }
         if (m_abortRequested) {
             complete = false;
             break;
         }
-        countEntry(dirfd(stream), entry->d_name, entry->d_type, bytes, sweepTemporaries);
+        countEntry(dirfd(stream), entry->d_name, entry->d_type, bytes);
     }
     closedir(stream);
     return complete;
 }
 
 void StorageAccounting::countEntry(
-    int directory, const char *name, unsigned char type, CategoryBytes *bytes, bool sweepTemporaries) const
+    int directory, const char *name, unsigned char type, CategoryBytes *bytes) const
 {
     if (type == DT_DIR) {
         const int child = openat(directory, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (child >= 0)
-            sumDirectory(child, bytes, sweepTemporaries);
+            sumDirectory(child, bytes);
         return;
     }
     if (type != DT_REG && type != DT_UNKNOWN)
@@ -155,7 +159,7 @@ void StorageAccounting::countEntry(
     if (fstatat(directory, name, &status, AT_SYMLINK_NOFOLLOW) != 0)
         return;
     if (S_ISREG(status.st_mode))
-        countFile(name, status.st_size, bytes);
+        countFile(name, status, bytes);
     else if (type == DT_UNKNOWN && S_ISDIR(status.st_mode))
-        countEntry(directory, name, DT_DIR, bytes, sweepTemporaries);
+        countEntry(directory, name, DT_DIR, bytes);
 }

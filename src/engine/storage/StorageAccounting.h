@@ -36,16 +36,15 @@ public:
     bool spaceUsage(quint64 *total, quint64 *used) const;
     QString deviceModel() const;
 
-    // Adds the files below path to bytes, without following a symbolic link
-    // or entering a hidden folder. False when path is not a folder or the
-    // walk was aborted; sweepTemporaries removes what an interrupted copy
-    // left on the way.
-    bool sumFolder(const QString &path, CategoryBytes *bytes, bool sweepTemporaries) const;
+    // Adds the files below path to bytes, each by what it takes on the
+    // disk (a sparse file by its blocks, not its size), without following a
+    // symbolic link or entering a hidden folder. False when path is not a
+    // folder or the walk was aborted.
+    bool sumFolder(const QString &path, CategoryBytes *bytes) const;
 
 private:
-    bool sumDirectory(int directory, CategoryBytes *bytes, bool sweepTemporaries) const;
-    void countEntry(int directory, const char *name, unsigned char type, CategoryBytes *bytes,
-        bool sweepTemporaries) const;
+    bool sumDirectory(int directory, CategoryBytes *bytes) const;
+    void countEntry(int directory, const char *name, unsigned char type, CategoryBytes *bytes) const;
 
     const std::atomic<bool> &m_abortRequested;
 };
