@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "EffectiveUser.h"
 #include "FakeDeviceBackend.h"
 #include "LoopVolume.h"
 #include "TestDir.h"
@@ -14,7 +15,6 @@
 #include <atomic>
 #include <fcntl.h>
 #include <functional>
-#include <grp.h>
 #include <numeric>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -146,36 +146,6 @@ public:
 private:
     LoopVolume m_volume;
     bool m_mounted = false;
-};
-
-// Runs the rest of its scope with the effective user and group uid (the
-// group of the same number), without supplementary groups; the super-user
-// comes back when it goes. Threads started meanwhile act as that user too.
-class EffectiveUser
-{
-public:
-    explicit EffectiveUser(uid_t uid)
-        : m_active(uid != ::geteuid())
-    {
-        if (!m_active)
-            return;
-        m_groups.resize(::getgroups(0, nullptr));
-        m_groups.resize(::getgroups(m_groups.size(), m_groups.data()));
-        if (::setgroups(0, nullptr) != 0 || ::setegid(uid) != 0 || ::seteuid(uid) != 0)
-            qFatal("cannot act as user %u", uid);
-    }
-    ~EffectiveUser()
-    {
-        if (m_active
-            && (::seteuid(0) != 0 || ::setegid(0) != 0 || ::setgroups(m_groups.size(), m_groups.data()) != 0))
-            qFatal("cannot act as the super-user again");
-    }
-    EffectiveUser(const EffectiveUser &) = delete;
-    EffectiveUser &operator=(const EffectiveUser &) = delete;
-
-private:
-    bool m_active;
-    QVector<gid_t> m_groups;
 };
 
 } // namespace
@@ -1371,7 +1341,6 @@ void TestCopyEngine::linksAreNeverFollowed()
     QFETCH(QString, link);
     QFETCH(bool, asUser);
 
-    const uid_t nobody = 65534;
     if (asUser && ::geteuid() != 0)
         asUser = false;
     // A private folder, with a file its owner alone may read.
@@ -1406,7 +1375,7 @@ void TestCopyEngine::linksAreNeverFollowed()
 
     Run run;
     {
-        const EffectiveUser user(asUser ? nobody : ::geteuid());
+        const EffectiveUser user(asUser ? EffectiveUser::nobody : ::geteuid());
         run = copy(selection, dest, nullptr, target);
     }
 

@@ -4,15 +4,13 @@
 #include "base/BrowserMode.h"
 #include "base/DeviceState.h"
 #include "base/MediaCategories.h"
+#include "engine/storage/StorageWalk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -21,37 +19,6 @@ namespace {
 // A model line longer than this is not a model name; the cap keeps a broken
 // marker file from being read whole.
 const qint64 maxModelLineLength = 4096;
-
-// The suffix as QFileInfo::suffix() has it: what follows the last dot.
-QString suffix(const char *name)
-{
-    const char *dot = std::strrchr(name, '.');
-    return dot ? QFile::decodeName(dot + 1) : QString();
-}
-
-// What a file takes on the disk: its size, or less for a sparse file (a
-// 1 TiB file of holes takes nothing), and 1 for one that takes nothing.
-qint64 countedSize(const struct stat &status)
-{
-    const qint64 taken = qMin<qint64>(status.st_size, qint64(status.st_blocks) * 512);
-    return taken > 0 ? taken : 1;
-}
-
-void countFile(const char *name, const struct stat &status, CategoryBytes *bytes)
-{
-    const MediaCategories::Categories categories = MediaCategories::ofSuffix(suffix(name));
-    if (!categories)
-        return;
-    const qint64 counted = countedSize(status);
-    if (categories & MediaCategories::Pictures)
-        bytes->pictures += counted;
-    if (categories & MediaCategories::Videos)
-        bytes->video += counted;
-    if (categories & MediaCategories::Music)
-        bytes->music += counted;
-    if (categories & MediaCategories::Documents)
-        bytes->documents += counted;
-}
 
 } // namespace
 
@@ -114,52 +81,7 @@ bool StorageAccounting::sumFolder(const QString &path, CategoryBytes *bytes) con
         return false;
     if (info.isSymLink())
         return true;
-    const int directory = open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folder = open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     // An unreadable folder lists as empty.
-    return directory < 0 || sumDirectory(directory, bytes);
-}
-
-// The walk works on directory descriptors with one lstat per entry, so it
-// costs about what du costs, never follows a symbolic link, and is not
-// bounded by the length of a path.
-bool StorageAccounting::sumDirectory(int directory, CategoryBytes *bytes) const
-{
-    DIR *stream = fdopendir(directory);
-    if (!stream) {
-        close(directory);
-        return true;
-    }
-    bool complete = true;
-    while (const dirent *entry = readdir(stream)) {
-        // Hidden entries, "." and ".." are not listed.
-        if (entry->d_name[0] == '.')
-            continue;
-        if (m_abortRequested) {
-            complete = false;
-            break;
-        }
-        countEntry(dirfd(stream), entry->d_name, entry->d_type, bytes);
-    }
-    closedir(stream);
-    return complete;
-}
-
-void StorageAccounting::countEntry(
-    int directory, const char *name, unsigned char type, CategoryBytes *bytes) const
-{
-    if (type == DT_DIR) {
-        const int child = openat(directory, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (child >= 0)
-            sumDirectory(child, bytes);
-        return;
-    }
-    if (type != DT_REG && type != DT_UNKNOWN)
-        return;
-    struct stat status;
-    if (fstatat(directory, name, &status, AT_SYMLINK_NOFOLLOW) != 0)
-        return;
-    if (S_ISREG(status.st_mode))
-        countFile(name, status, bytes);
-    else if (type == DT_UNKNOWN && S_ISDIR(status.st_mode))
-        countEntry(directory, name, DT_DIR, bytes);
+    return folder < 0 || StorageWalk(m_abortRequested).run(folder, bytes);
 }

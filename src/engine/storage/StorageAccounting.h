@@ -43,8 +43,5 @@ public:
     bool sumFolder(const QString &path, CategoryBytes *bytes) const;
 
 private:
-    bool sumDirectory(int directory, CategoryBytes *bytes) const;
-    void countEntry(int directory, const char *name, unsigned char type, CategoryBytes *bytes) const;
-
     const std::atomic<bool> &m_abortRequested;
 };
