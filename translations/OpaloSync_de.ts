@@ -165,8 +165,20 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>%1 Datei(en) sind nicht angekommen:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_WARNINGS</source>
+            <translation>%1 Datei(en) mit einer Warnung angekommen:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_DATE_NOT_KEPT</source>
+            <translation>kopiert, Datum nicht übernommen</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>vorhanden und behalten</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LINK</source>
+            <translation>symbolische Verknüpfung, nicht gefolgt</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>
@@ -187,6 +199,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>zu groß</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_WRITE_ERROR</source>
+            <translation>Schreibfehler</translation>
         </message>
         <message>
             <source>IDS_REPORT_LINE</source>

@@ -165,8 +165,20 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>%1 fichier(s) ne sont pas arrivés :</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_WARNINGS</source>
+            <translation>%1 fichier(s) sont arrivés avec un avertissement :</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_DATE_NOT_KEPT</source>
+            <translation>copié, date non conservée</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>existe et conservé</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LINK</source>
+            <translation>lien symbolique, non suivi</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>
@@ -187,6 +199,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>trop volumineux</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_WRITE_ERROR</source>
+            <translation>erreur d'écriture</translation>
         </message>
         <message>
             <source>IDS_REPORT_LINE</source>
