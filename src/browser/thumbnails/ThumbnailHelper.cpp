@@ -75,7 +75,6 @@ ThumbnailHelper::ThumbnailHelper(QObject *parent)
     , m_timeout(new QTimer(this))
 {
     m_timeout->setSingleShot(true);
-    m_timeout->setInterval(defaultFileTimeoutMs);
     connect(m_timeout, &QTimer::timeout, this, [this] {
         qCDebug(lcThumbnails, "a thumbnail helper took too long and was stopped");
         die();
@@ -89,7 +88,7 @@ ThumbnailHelper::~ThumbnailHelper()
 
 void ThumbnailHelper::setFileTimeout(int milliseconds)
 {
-    m_timeout->setInterval(milliseconds);
+    m_fileTimeoutMs = milliseconds;
 }
 
 bool ThumbnailHelper::start(const QString &program)
@@ -153,7 +152,7 @@ bool ThumbnailHelper::start(const QString &program)
 void ThumbnailHelper::make(const ThumbnailProtocol::Request &request)
 {
     m_busy = true;
-    m_timeout->start();
+    m_timeout->start(m_reply.isGreeted() ? m_fileTimeoutMs : m_fileTimeoutMs + startTimeoutMs);
     // One small request at a time: the socket always has room for it. A
     // failed write means the process is gone; its end of file follows.
     const QByteArray bytes = ThumbnailProtocol::encodeRequest(request);
@@ -174,7 +173,11 @@ void ThumbnailHelper::readReply()
             die();
             return;
         }
+        const bool wasGreeted = m_reply.isGreeted();
         const auto status = m_reply.add(m_buffer.data(), int(count));
+        // The file's own time starts now.
+        if (!wasGreeted && m_reply.isGreeted() && m_busy)
+            m_timeout->start(m_fileTimeoutMs);
         if (status == ThumbnailProtocol::ReplyReader::Invalid
             || (status != ThumbnailProtocol::ReplyReader::Incomplete && !m_busy)) {
             qCWarning(lcThumbnails, "a thumbnail helper answered nonsense and was stopped");

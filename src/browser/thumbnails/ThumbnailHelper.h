@@ -25,6 +25,9 @@ public:
     // Time a file may take by the clock, at first; the process bounds its
     // own processor time and memory.
     static constexpr int defaultFileTimeoutMs = 10000;
+    // Time a process may take to start, on top, when it is handed a file
+    // before it is ready: a busy machine can slow a start down for seconds.
+    static constexpr int startTimeoutMs = 10000;
 
     explicit ThumbnailHelper(QObject *parent = nullptr);
     // Kills the process.
@@ -61,6 +64,7 @@ private:
     // What each read takes in: a whole reply at once, as a rule.
     std::vector<char> m_buffer;
     QTimer *m_timeout;
+    int m_fileTimeoutMs = defaultFileTimeoutMs;
     ThumbnailProtocol::ReplyReader m_reply;
     bool m_busy = false;
 };

@@ -190,6 +190,7 @@ void TestThumbnailHelpers::helperFaultsCostOneThumbnail_data()
     const QByteArray greet = "printf OPT1; head -c 1 >/dev/null; ";
     QTest::newRow("crash") << greet + "kill -SEGV $$" << true;
     QTest::newRow("past the clock") << greet + "exec sleep 60" << true;
+    QTest::newRow("slow to start, then a crash") << "sleep 1; " + greet + "kill -SEGV $$" << true;
     QTest::newRow("nonsense") << greet + "printf nonsense-nonsense-nonsense; exec sleep 60" << true;
     // Not the file's fault: nothing is recorded, and only a few are started.
     QTest::newRow("ends before it is ready") << QByteArray("echo >>\"$0.starts\"; exit 1") << false;
