@@ -308,6 +308,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <source>IDS_LIST_SELECTED</source>
             <translation>%1, %2 ausgewählt (%3)</translation>
         </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, %2 ausgewählt</translation>
+        </message>
     </context>
     <context>
         <name>MainMenu</name>

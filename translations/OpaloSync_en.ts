@@ -308,6 +308,10 @@ Please make sure you have the rights to perform this operation.</translation>
             <source>IDS_LIST_SELECTED</source>
             <translation>%1, %2 selected (%3)</translation>
         </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, %2 selected</translation>
+        </message>
     </context>
     <context>
         <name>MainMenu</name>

@@ -308,6 +308,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <source>IDS_LIST_SELECTED</source>
             <translation>%1, seleccionados: %2 (%3)</translation>
         </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, seleccionados: %2</translation>
+        </message>
     </context>
     <context>
         <name>MainMenu</name>

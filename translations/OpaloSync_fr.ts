@@ -308,6 +308,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <source>IDS_LIST_SELECTED</source>
             <translation>%1, sélectionnés : %2 (%3)</translation>
         </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, sélectionnés : %2</translation>
+        </message>
     </context>
     <context>
         <name>MainMenu</name>

@@ -308,6 +308,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <source>IDS_LIST_SELECTED</source>
             <translation>%1, selezionati: %2 (%3)</translation>
         </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, selezionati: %2</translation>
+        </message>
     </context>
     <context>
         <name>MainMenu</name>

@@ -308,6 +308,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <source>IDS_LIST_SELECTED</source>
             <translation>%1, %2 geselecteerd (%3)</translation>
         </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, %2 geselecteerd</translation>
+        </message>
     </context>
     <context>
         <name>MainMenu</name>

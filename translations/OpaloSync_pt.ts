@@ -308,6 +308,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <source>IDS_LIST_SELECTED</source>
             <translation>%1, selecionados: %2 (%3)</translation>
         </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, selecionados: %2</translation>
+        </message>
     </context>
     <context>
         <name>MainMenu</name>

@@ -308,6 +308,10 @@
             <source>IDS_LIST_SELECTED</source>
             <translation>%1, выбрано: %2 (%3)</translation>
         </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, выбрано: %2</translation>
+        </message>
     </context>
     <context>
         <name>MainMenu</name>

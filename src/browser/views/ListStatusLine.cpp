@@ -23,12 +23,14 @@ ListStatusLine::ListStatusLine(QVideoList *list, QWidget *parent)
     refresh();
 }
 
-QString ListStatusLine::describe(int files, int selected, quint64 selectedBytes)
+QString ListStatusLine::describe(int files, int selected, int selectedFiles, quint64 selectedBytes)
 {
     const QString shown
         = files == 1 ? tr("IDS_LIST_ONE_FILE") : tr("IDS_LIST_FILES").arg(QLocale().toString(files));
     if (selected == 0)
         return shown;
+    if (selectedFiles == 0)
+        return tr("IDS_LIST_SELECTED_FOLDERS").arg(shown, QLocale().toString(selected));
     return tr("IDS_LIST_SELECTED").arg(shown, QLocale().toString(selected), DataSize::text(selectedBytes));
 }
 
@@ -60,13 +62,17 @@ void ListStatusLine::count()
             ++fileCount;
     }
     int selected = 0;
+    int selectedFiles = 0;
     quint64 bytes = 0;
     const QModelIndexList indexes = m_list->selectionModel()->selectedIndexes();
     for (const QModelIndex &index : indexes) {
         if (index.column() != 0 || index.parent() != root)
             continue;
         ++selected;
+        if (index.data(VideoModel::DirectoryRole).toBool())
+            continue;
+        ++selectedFiles;
         bytes += quint64(files->size(shown->mapToSource(index)));
     }
-    setText(describe(fileCount, selected, bytes));
+    setText(describe(fileCount, selected, selectedFiles, bytes));
 }

@@ -18,7 +18,8 @@ class ListStatusLine : public QLabel
 public:
     ListStatusLine(QVideoList *list, QWidget *parent);
 
-    static QString describe(int files, int selected, quint64 selectedBytes);
+    // The size is told when the selection holds files.
+    static QString describe(int files, int selected, int selectedFiles, quint64 selectedBytes);
 
     // Counts again at the next pass of the event loop (the list shows
     // another folder, say).

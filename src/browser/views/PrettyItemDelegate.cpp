@@ -75,12 +75,13 @@ void PrettyItemDelegate::paint(
     iconOnly.text.clear();
     iconOnly.state &= ~QStyle::State_HasFocus;
     styleOf(item)->drawControl(QStyle::CE_ItemViewItem, &iconOnly, painter, item.widget);
-    paintName(painter, item,
-        ItemNameLayout::lines(name, item.fontMetrics, ItemNameLayout::textWidth(item.rect.width())));
+    const QStringList lines
+        = ItemNameLayout::lines(name, item.fontMetrics, ItemNameLayout::textWidth(item.rect.width()));
+    paintName(painter, item, lines, nameArea(item, lines.size()));
 }
 
 bool PrettyItemDelegate::paintWholeName(
-    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index, int bottom) const
 {
     const QStyleOptionViewItem item = itemOption(option, index);
     if (!namedUnderIcon(item))
@@ -89,14 +90,17 @@ bool PrettyItemDelegate::paintWholeName(
     const QStringList whole = ItemNameLayout::lines(item.text, item.fontMetrics, width, 0);
     if (whole.size() <= ItemNameLayout::shownLines)
         return false;
-    paintName(painter, item, whole);
+    QRect area = nameArea(item, whole.size());
+    // Near the view's lower edge the name goes up over its own icon.
+    if (area.bottom() > bottom)
+        area.moveBottom(qMax(bottom, item.rect.top() + area.height() - 1));
+    paintName(painter, item, whole, area);
     return true;
 }
 
 void PrettyItemDelegate::paintName(
-    QPainter *painter, const QStyleOptionViewItem &item, const QStringList &lines)
+    QPainter *painter, const QStyleOptionViewItem &item, const QStringList &lines, const QRect &area)
 {
-    const QRect area = nameArea(item, lines.size());
     const bool selected = item.state & QStyle::State_Selected;
     const QPalette::ColorGroup group = !(item.state & QStyle::State_Enabled) ? QPalette::Disabled
         : item.state & QStyle::State_Active                                  ? QPalette::Active

@@ -26,9 +26,10 @@ public:
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 
     // Writes the whole name of the item at option.rect, over what lies below
-    // it, when its three lines cut it short; false when they do not.
+    // it, when its three lines cut it short; false when they do not. The
+    // name ends above bottom where the item leaves room for it.
     bool paintWholeName(
-        QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const;
+        QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index, int bottom) const;
 
 private:
     static void showNameTaken(const QString &newName);
@@ -37,5 +38,6 @@ private:
     QStyleOptionViewItem itemOption(const QStyleOptionViewItem &option, const QModelIndex &index) const;
     // Where the lines of the name start: under the icon as the style draws it.
     static QRect nameArea(const QStyleOptionViewItem &item, int lineCount);
-    static void paintName(QPainter *painter, const QStyleOptionViewItem &item, const QStringList &lines);
+    static void paintName(
+        QPainter *painter, const QStyleOptionViewItem &item, const QStringList &lines, const QRect &area);
 };

@@ -239,7 +239,7 @@ void QVideoList::paintCurrentName()
     if (hasFocus())
         option.state |= QStyle::State_HasFocus;
     QPainter painter(viewport());
-    m_delegate->paintWholeName(&painter, option, current);
+    m_delegate->paintWholeName(&painter, option, current, viewport()->height() - 1);
 }
 
 void QVideoList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
