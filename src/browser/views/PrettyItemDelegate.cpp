@@ -75,6 +75,8 @@ void PrettyItemDelegate::paint(
     iconOnly.text.clear();
     iconOnly.state &= ~QStyle::State_HasFocus;
     styleOf(item)->drawControl(QStyle::CE_ItemViewItem, &iconOnly, painter, item.widget);
+    if (index == m_wholeNameItem && !wholeNameLines(item).isEmpty())
+        return;
     const QStringList lines
         = ItemNameLayout::lines(name, item.fontMetrics, ItemNameLayout::textWidth(item.rect.width()));
     paintName(painter, item, lines, nameArea(item, lines.size()));
@@ -84,11 +86,8 @@ bool PrettyItemDelegate::paintWholeName(
     QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index, int bottom) const
 {
     const QStyleOptionViewItem item = itemOption(option, index);
-    if (!namedUnderIcon(item))
-        return false;
-    const int width = ItemNameLayout::textWidth(item.rect.width());
-    const QStringList whole = ItemNameLayout::lines(item.text, item.fontMetrics, width, 0);
-    if (whole.size() <= ItemNameLayout::shownLines)
+    const QStringList whole = wholeNameLines(item);
+    if (whole.isEmpty())
         return false;
     QRect area = nameArea(item, whole.size());
     // Near the view's lower edge the name goes up over its own icon.
@@ -96,6 +95,15 @@ bool PrettyItemDelegate::paintWholeName(
         area.moveBottom(qMax(bottom, item.rect.top() + area.height() - 1));
     paintName(painter, item, whole, area);
     return true;
+}
+
+QStringList PrettyItemDelegate::wholeNameLines(const QStyleOptionViewItem &item)
+{
+    if (!namedUnderIcon(item))
+        return QStringList();
+    const int width = ItemNameLayout::textWidth(item.rect.width());
+    const QStringList whole = ItemNameLayout::lines(item.text, item.fontMetrics, width, 0);
+    return whole.size() > ItemNameLayout::shownLines ? whole : QStringList();
 }
 
 void PrettyItemDelegate::paintName(

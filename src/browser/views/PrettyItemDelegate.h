@@ -30,9 +30,14 @@ public:
     // name ends above bottom where the item leaves room for it.
     bool paintWholeName(
         QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index, int bottom) const;
+    // The item whose whole name the list writes: its cell leaves out the
+    // name it would cut short, so that the name is written once.
+    void setWholeNameItem(const QModelIndex &index) { m_wholeNameItem = index; }
 
 private:
     static void showNameTaken(const QString &newName);
+    // The lines of the whole name where three do not hold it; none else.
+    static QStringList wholeNameLines(const QStyleOptionViewItem &item);
     // Whether the item is drawn with its name under its icon.
     static bool namedUnderIcon(const QStyleOptionViewItem &option);
     QStyleOptionViewItem itemOption(const QStyleOptionViewItem &option, const QModelIndex &index) const;
@@ -40,4 +45,6 @@ private:
     static QRect nameArea(const QStyleOptionViewItem &item, int lineCount);
     static void paintName(
         QPainter *painter, const QStyleOptionViewItem &item, const QStringList &lines, const QRect &area);
+
+    QPersistentModelIndex m_wholeNameItem;
 };

@@ -222,16 +222,25 @@ void QVideoList::reportVisibleFiles()
 
 void QVideoList::paintEvent(QPaintEvent *event)
 {
+    m_delegate->setWholeNameItem(wholeNameItem());
     QListView::paintEvent(event);
     paintCurrentName();
     if (!m_visibleReport->isActive())
         m_visibleReport->start();
 }
 
-void QVideoList::paintCurrentName()
+QModelIndex QVideoList::wholeNameItem() const
 {
     const QModelIndex current = currentIndex();
     if (!current.isValid() || state() == EditingState || !selectionModel()->isSelected(current))
+        return QModelIndex();
+    return current;
+}
+
+void QVideoList::paintCurrentName()
+{
+    const QModelIndex current = wholeNameItem();
+    if (!current.isValid())
         return;
     QStyleOptionViewItem option = viewOptions();
     option.rect = visualRect(current);

@@ -97,8 +97,10 @@ protected:
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
 private:
-    // Writes the current item's whole name when it is selected and its
-    // lines cut it short.
+    // The current item when it is selected and not being renamed: the item
+    // whose whole name is written over its neighbours.
+    QModelIndex wholeNameItem() const;
+    // Writes that item's whole name when its lines cut it short.
     void paintCurrentName();
     // Tells screen readers which items changed their selection.
     void reportSelection(const QItemSelection &changed);

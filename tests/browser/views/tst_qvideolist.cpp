@@ -63,11 +63,15 @@ private slots:
     void renameSelectsTheNameWithoutExtension();
     void screenReadersSeeTheShownFiles();
     void currentItemShowsItsWholeName();
+    void wholeNameIsWrittenOnce_data();
+    void wholeNameIsWrittenOnce();
     void statusLineCountsAndSizes_data();
     void statusLineCountsAndSizes();
 
 private:
     QModelIndex waitForRow(const QString &path);
+    // An icon cell of the list at (0, 0), its name under a 64-pixel icon.
+    QStyleOptionViewItem cellOption() const;
 
     QTranslator m_translator;
     std::unique_ptr<TestDir> m_dir;
@@ -123,6 +127,16 @@ QModelIndex TestQVideoList::waitForRow(const QString &path)
     CategoryFilterModel *shown = m_model->shownFiles();
     const bool listed = QTest::qWaitFor([&] { return shown->indexOf(path).isValid(); }, loadTimeoutMs);
     return listed ? shown->indexOf(path) : QModelIndex();
+}
+
+QStyleOptionViewItem TestQVideoList::cellOption() const
+{
+    QStyleOptionViewItem option;
+    option.initFrom(m_list.get());
+    option.decorationPosition = QStyleOptionViewItem::Top;
+    option.decorationSize = QSize(64, 64);
+    option.rect = QRect(QPoint(0, 0), ItemNameLayout::cellSize(64, option.fontMetrics));
+    return option;
 }
 
 void TestQVideoList::clicksNeverOpenTheEditor_data()
@@ -443,11 +457,7 @@ void TestQVideoList::currentItemShowsItsWholeName()
     m_dir->createFile(name, "x");
     const QModelIndex row = waitForRow(m_dir->filePath(name));
     QVERIFY(row.isValid());
-    QStyleOptionViewItem option;
-    option.initFrom(m_list.get());
-    option.decorationPosition = QStyleOptionViewItem::Top;
-    option.decorationSize = QSize(64, 64);
-    option.rect = QRect(QPoint(0, 0), ItemNameLayout::cellSize(64, option.fontMetrics));
+    QStyleOptionViewItem option = cellOption();
     option.state |= QStyle::State_Selected;
     QImage image(option.rect.width(), option.rect.height() * 3, QImage::Format_ARGB32);
     // Whether anything is painted below row from, the name ending above bottom.
@@ -476,6 +486,47 @@ void TestQVideoList::currentItemShowsItsWholeName()
     QPainter painter(&image);
     QVERIFY(!m_list->itemDelegate()->paintWholeName(
         &painter, option, waitForRow(m_dir->filePath(QStringLiteral("a.jpg"))), image.height() - 1));
+}
+
+void TestQVideoList::wholeNameIsWrittenOnce_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("current");
+    QTest::addColumn<bool>("cellWritesName");
+    const QString longName = QStringLiteral("IMG_20250801_101530123_SLOW_MOTION_BEACH_SUNSET_FINAL.jpg");
+    QTest::newRow("long, current: the list writes it") << longName << true << false;
+    QTest::newRow("long, not current") << longName << false << true;
+    QTest::newRow("short, current") << QStringLiteral("a.jpg") << true << true;
+}
+
+void TestQVideoList::wholeNameIsWrittenOnce()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, current);
+    QFETCH(bool, cellWritesName);
+    m_dir->createFile(name, "x");
+    const QModelIndex row = waitForRow(m_dir->filePath(name));
+    QVERIFY(row.isValid());
+    QStyleOptionViewItem option = cellOption();
+    m_list->setIconSize(option.decorationSize);
+    m_list->setGridSize(option.rect.size());
+    m_list->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    m_list->setCurrentIndex(current ? row : waitForRow(m_dir->filePath(QStringLiteral("b.jpg"))));
+    // The list tells the delegate which name it writes as it paints.
+    m_list->viewport()->grab();
+    QImage image(option.rect.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    m_list->itemDelegate()->paint(&painter, option, row);
+    painter.end();
+    // The name's lines fill the lower part of the cell, under the icon.
+    bool written = false;
+    const int top = option.rect.bottom() - ItemNameLayout::shownLines * option.fontMetrics.lineSpacing();
+    for (int y = top; y < image.height() && !written; ++y) {
+        for (int x = 0; x < image.width() && !written; ++x)
+            written = image.pixel(x, y) != qRgb(255, 255, 255);
+    }
+    QCOMPARE(written, cellWritesName);
 }
 
 void TestQVideoList::statusLineCountsAndSizes_data()
