@@ -21,6 +21,8 @@ packages=(
     # the accessibility check reads the window as a screen reader does, and
     # drives the keyboard
     at-spi2-core python3-pyatspi xdotool
+    # thumbnails of today's picture types (webp, heif, avif, tiff)
+    qt5-image-formats-plugins kimageformat-plugins
     # the UDisks2 back-end's tests and demo: the real service over loop disks
     udisks2 polkitd udev e2fsprogs python3-dbusmock
 )

@@ -143,7 +143,7 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
         <name>BrowserTreeModel</name>
         <message>
             <source>IDS_MY_COMPUTER</source>
-            <translation>Arbeitsplatz</translation>
+            <translation>Mein Computer</translation>
         </message>
     </context>
     <context>
@@ -197,8 +197,20 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>%1 Datei(en) sind nicht angekommen:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_WARNINGS</source>
+            <translation>%1 Datei(en) mit einer Warnung angekommen:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_DATE_NOT_KEPT</source>
+            <translation>kopiert, Datum nicht übernommen</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>vorhanden und behalten</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LINK</source>
+            <translation>symbolische Verknüpfung, nicht gefolgt</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>
@@ -219,6 +231,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>zu groß</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_WRITE_ERROR</source>
+            <translation>Schreibfehler</translation>
         </message>
         <message>
             <source>IDS_REPORT_LINE</source>

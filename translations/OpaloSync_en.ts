@@ -197,8 +197,20 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>%1 file(s) did not arrive:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_WARNINGS</source>
+            <translation>%1 file(s) arrived with a warning:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_DATE_NOT_KEPT</source>
+            <translation>copied, date not kept</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>exists and kept</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LINK</source>
+            <translation>symbolic link, not followed</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>
@@ -219,6 +231,10 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>too large</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_WRITE_ERROR</source>
+            <translation>write error</translation>
         </message>
         <message>
             <source>IDS_REPORT_LINE</source>

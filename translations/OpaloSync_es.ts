@@ -197,8 +197,20 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>%1 archivo(s) no llegaron:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_WARNINGS</source>
+            <translation>%1 archivo(s) llegaron con una advertencia:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_DATE_NOT_KEPT</source>
+            <translation>copiado, fecha no conservada</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>existe y se conservó</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LINK</source>
+            <translation>enlace simbólico, no seguido</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>
@@ -219,6 +231,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>demasiado grande</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_WRITE_ERROR</source>
+            <translation>error de escritura</translation>
         </message>
         <message>
             <source>IDS_REPORT_LINE</source>

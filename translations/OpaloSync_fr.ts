@@ -143,7 +143,7 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
         <name>BrowserTreeModel</name>
         <message>
             <source>IDS_MY_COMPUTER</source>
-            <translation>Poste de travail</translation>
+            <translation>Mon ordinateur</translation>
         </message>
     </context>
     <context>
@@ -197,8 +197,20 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>%1 fichier(s) ne sont pas arrivés :</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_WARNINGS</source>
+            <translation>%1 fichier(s) sont arrivés avec un avertissement :</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_DATE_NOT_KEPT</source>
+            <translation>copié, date non conservée</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>existe et conservé</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LINK</source>
+            <translation>lien symbolique, non suivi</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>
@@ -219,6 +231,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>trop volumineux</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_WRITE_ERROR</source>
+            <translation>erreur d'écriture</translation>
         </message>
         <message>
             <source>IDS_REPORT_LINE</source>

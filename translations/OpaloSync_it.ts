@@ -143,7 +143,7 @@ I file non verranno eliminati dal computer.</translation>
         <name>BrowserTreeModel</name>
         <message>
             <source>IDS_MY_COMPUTER</source>
-            <translation>Risorse del computer</translation>
+            <translation>Il mio computer</translation>
         </message>
     </context>
     <context>
@@ -197,8 +197,20 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>%1 file non sono arrivati:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_WARNINGS</source>
+            <translation>%1 file sono arrivati con un avviso:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_DATE_NOT_KEPT</source>
+            <translation>copiato, data non conservata</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>esiste ed è stato mantenuto</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LINK</source>
+            <translation>collegamento simbolico, non seguito</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>
@@ -219,6 +231,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>troppo grande</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_WRITE_ERROR</source>
+            <translation>errore di scrittura</translation>
         </message>
         <message>
             <source>IDS_REPORT_LINE</source>

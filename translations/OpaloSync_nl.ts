@@ -143,7 +143,7 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
         <name>BrowserTreeModel</name>
         <message>
             <source>IDS_MY_COMPUTER</source>
-            <translation>Deze computer</translation>
+            <translation>Mijn computer</translation>
         </message>
     </context>
     <context>
@@ -197,8 +197,20 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>%1 bestand(en) zijn niet aangekomen:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_WARNINGS</source>
+            <translation>%1 bestand(en) aangekomen met een waarschuwing:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_DATE_NOT_KEPT</source>
+            <translation>gekopieerd, datum niet behouden</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>bestaat en is behouden</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LINK</source>
+            <translation>symbolische koppeling, niet gevolgd</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>
@@ -219,6 +231,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>te groot</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_WRITE_ERROR</source>
+            <translation>schrijffout</translation>
         </message>
         <message>
             <source>IDS_REPORT_LINE</source>

@@ -197,8 +197,20 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>%1 ficheiro(s) não chegaram:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_WARNINGS</source>
+            <translation>%1 ficheiro(s) chegaram com um aviso:</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_DATE_NOT_KEPT</source>
+            <translation>copiado, data não mantida</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>existe e foi mantido</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LINK</source>
+            <translation>ligação simbólica, não seguida</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>
@@ -219,6 +231,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>demasiado grande</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_WRITE_ERROR</source>
+            <translation>erro de escrita</translation>
         </message>
         <message>
             <source>IDS_REPORT_LINE</source>

@@ -197,8 +197,20 @@
             <translation>Не скопировано файлов: %1</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_WARNINGS</source>
+            <translation>Файлов, скопированных с предупреждением: %1</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_DATE_NOT_KEPT</source>
+            <translation>скопирован, дата не сохранена</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>существует и сохранён</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LINK</source>
+            <translation>символическая ссылка, не открыта</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>
@@ -219,6 +231,10 @@
         <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>слишком большой</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_WRITE_ERROR</source>
+            <translation>ошибка записи</translation>
         </message>
         <message>
             <source>IDS_REPORT_LINE</source>

@@ -12,6 +12,7 @@
 // every later run. Large copies go at once: the disk's blocks written for
 // the first time are far slower here than reused ones, and the result would
 // depend on the number of rounds.
+#include "base/DeviceState.h"
 #include "engine/TL09Engine.h"
 
 #include <QCoreApplication>
@@ -133,9 +134,12 @@ qint64 timeEngine(TL09Engine &engine, const QString &source, const QString &dest
         std::fprintf(stderr, "unexpected question about %s\n", qPrintable(name));
         engine.setDialogAnswer(0x400);
     });
+    // The set's entries land in a folder that is there, as photos go into
+    // the device's Pictures folder: each file under a temporary name first.
+    const QFileInfoList entries = QDir(source).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot);
     QElapsedTimer timer;
     timer.start();
-    if (!engine.startCopy({ QFileInfo(source) }, ExternalDeviceMode, dest))
+    if (!engine.startCopy(entries, ExternalDeviceMode, dest))
         return -1;
     loop.exec();
     const qint64 elapsed = timer.nsecsElapsed();
@@ -175,6 +179,10 @@ int main(int argc, char *argv[])
     // Copies go to another file system when asked, as they do to the device.
     const QString copies = arguments.size() > 5 ? arguments.at(5) + stamp : work;
 
+    // The copies go to "the device", mounted there, which has the engine
+    // record its temporary names there as it does on a device.
+    QDir().mkpath(copies);
+    setMountPoint(copies);
     TL09Engine engine;
     engine.category = PicturesMode;
     const Set sets[] = {

@@ -27,8 +27,6 @@ namespace {
 
 const char *const libraryPath = OPALO_LIB_DIR;
 const char *const styleSheet = "QSplitter::handle { background-color: transparent }";
-// Shorter than the main window's search interval.
-constexpr int gnomeProbeDeadlineMs = 400;
 
 void installTranslator(QTranslator &translator)
 {
@@ -60,16 +58,12 @@ int handOverArgumentCount(const QStringList &arguments)
 bool detectKdeSession(uid_t realUid, int argumentCount)
 {
     const int kdeVersion = kdeSessionVersion();
-    gnomeSession = false;
     kde4Session = kdeVersion == 4;
     kde3Session = kdeVersion == 3;
+    // Every other desktop gets the GIO menu: GNOME's own, those whose file
+    // managers share its clipboard, and those with no menu of their own.
+    gnomeSession = !kde4Session && !kde3Session;
     return handOverRequested(kdeVersion, realUid, argumentCount);
-}
-
-void detectGnomeSession()
-{
-    if (!kde4Session && !kde3Session)
-        gnomeSession = isGnomeSession() || isGioDesktop();
 }
 
 void runSetRightsHelper(const char *relauncherPath, void (*explain)(const char *relauncherPath, int error))
@@ -140,24 +134,9 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     // every display.
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
 
-    // The GNOME probe runs child processes, so it waits for the first frame;
-    // but no longer than the main window's first search tick, which may build
-    // the panes that read its flag: this deadline starts before that timer.
-    QTimer gnomeProbe;
-    gnomeProbe.setSingleShot(true);
-    gnomeProbe.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&gnomeProbe, &QTimer::timeout, [] {
-        detectGnomeSession();
-        StartupTrace::mark("GNOME probe");
-    });
-    gnomeProbe.start(gnomeProbeDeadlineMs);
-
     MainWindow window;
     StartupTrace::mark("main window built");
-    QObject::connect(new StartupTrace(&window), &StartupTrace::firstFrameShown, &gnomeProbe, [&gnomeProbe] {
-        if (gnomeProbe.isActive())
-            gnomeProbe.start(0);
-    });
+    new StartupTrace(&window);
     QApplication::setEffectEnabled(Qt::UI_FadeMenu);
     window.show();
     StartupTrace::mark("main window shown");

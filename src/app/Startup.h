@@ -23,13 +23,10 @@ extern const char *const bookmarksOption;
 // prevents it.
 int handOverArgumentCount(const QStringList &arguments);
 
-// Sets the two KDE session flags (and clears the GNOME one) from the
-// environment, and returns whether the start must be handed over.
+// Sets the session flags from the environment: KDE 4 or later, an older
+// KDE, or any other desktop, which gets the GNOME plug-in's menu. Returns
+// whether the start must be handed over.
 bool detectKdeSession(uid_t realUid, int argumentCount);
-
-// Outside a KDE session, sets the GNOME session flag from its probe, which
-// runs child processes: start-up calls it once the main window is shown.
-void detectGnomeSession();
 
 // Replaces the process by the relauncher; ends the process with status 1 when
 // that cannot be done, after calling explain (when given) with the error.

@@ -9,8 +9,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <QVector>
 
+#include <iterator>
+#include <optional>
 #include <utility>
+
+#include <unistd.h>
 
 namespace {
 
@@ -35,6 +42,28 @@ const char *const videos[] = { "avi", "wmv", "mov", "3g2", "3gp", "asf", "asx", 
     "swf", "vob", "mpeg", "mkv", "ogg",
     // added
     "webm", "m4v", "mts", "m2ts", "ogv" };
+
+// The folders' names, numbered as FileBrowserMode: the keys of the
+// catalogues, and the names of the English catalogue.
+const char *const folderKeys[]
+    = { QT_TRANSLATE_NOOP("TL09Engine", "IDS_OFFICE"), QT_TRANSLATE_NOOP("TL09Engine", "IDS_PICTURES"),
+          QT_TRANSLATE_NOOP("TL09Engine", "IDS_MUSIC"), QT_TRANSLATE_NOOP("TL09Engine", "IDS_VIDEO") };
+const char *const englishFolderNames[] = { "Documents", "Pictures", "Music", "Videos" };
+const char *const catalogueLanguages[] = { "en", "fr", "de", "es", "it", "nl", "pt", "ru" };
+
+QStandardPaths::StandardLocation standardLocation(int category)
+{
+    switch (category) {
+    case PicturesMode:
+        return QStandardPaths::PicturesLocation;
+    case MusicMode:
+        return QStandardPaths::MusicLocation;
+    case MovieMode:
+        return QStandardPaths::MoviesLocation;
+    default:
+        return QStandardPaths::DocumentsLocation;
+    }
+}
 
 template<size_t N> QStringList listOf(const char *const (&extensions)[N])
 {
@@ -107,18 +136,9 @@ MediaCategories::Categories MediaCategories::ofSuffix(const QString &suffix)
 // were first used.
 QString MediaCategories::folderName(int category)
 {
-    switch (category) {
-    case DocumentsMode:
-        return QCoreApplication::translate("TL09Engine", "IDS_OFFICE");
-    case PicturesMode:
-        return QCoreApplication::translate("TL09Engine", "IDS_PICTURES");
-    case MusicMode:
-        return QCoreApplication::translate("TL09Engine", "IDS_MUSIC");
-    case MovieMode:
-        return QCoreApplication::translate("TL09Engine", "IDS_VIDEO");
-    default:
+    if (category < 0 || category >= int(std::size(folderKeys)))
         return QString();
-    }
+    return QCoreApplication::translate("TL09Engine", folderKeys[category]);
 }
 
 QStringList MediaCategories::nameFilters(int category)
@@ -147,20 +167,70 @@ QStringList MediaCategories::nameFilters(int category)
 
 QString MediaCategories::folder(int side, int category)
 {
-    const QString name = folderName(category);
     if (side == ExternalDeviceMode)
-        return mountPoint() + QLatin1Char('/') + name;
-    if (side != HostMode)
-        return QString();
+        return deviceFolder(mountPoint(), category);
+    if (side == HostMode)
+        return hostFolder(category);
+    return QString();
+}
+
+QString MediaCategories::hostFolder(int category)
+{
     const QString home = QDir::homePath();
-    const QString path = QDir::toNativeSeparators(home + QDir::separator() + name);
-    if (!QFileInfo(path).isDir() && QDir().mkdir(path)) {
-        // A folder the super-user makes in someone else's home must stay
-        // usable by that user.
-        if (isRootUser() && !home.contains(QLatin1String("root")))
-            setWritableRecursive(path);
+    QString path = QStandardPaths::writableLocation(standardLocation(category));
+    // The desktop's folder for the category, as the user set it; one the
+    // user switched off points at the home itself.
+    if (path.isEmpty() || QDir(path) == QDir(home))
+        path = home + QLatin1Char('/') + folderName(category);
+    if (!QFileInfo(path).isDir() && QDir().mkpath(path)) {
+        // The umask decides who may write; in someone else's home the
+        // super-user hands the folder to that home's owner.
+        if (const std::optional<FileOwner> owner = homeOwnerOf(path))
+            static_cast<void>(::lchown(QFile::encodeName(path).constData(), owner->uid, owner->gid));
     }
-    return path;
+    return QDir::toNativeSeparators(path);
+}
+
+QString MediaCategories::deviceFolder(const QString &root, int category)
+{
+    if (root.isEmpty())
+        return QString();
+    // Whatever language made it, the device's own folder is the one to use:
+    // switching languages must not add a second, empty one beside it.
+    const QStringList present
+        = QDir(root).entryList(QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString &name : knownFolderNames(category)) {
+        for (const QString &folder : present) {
+            if (folder.compare(name, Qt::CaseInsensitive) == 0)
+                return root + QLatin1Char('/') + folder;
+        }
+    }
+    return root + QLatin1Char('/') + folderName(category);
+}
+
+QStringList MediaCategories::knownFolderNames(int category)
+{
+    static const QVector<QStringList> names = [] {
+        QVector<QStringList> all(4);
+        for (int each = 0; each < all.size(); ++each)
+            all[each] << QLatin1String(englishFolderNames[each]);
+        for (const char *language : catalogueLanguages) {
+            QTranslator catalogue;
+            if (!catalogue.load(
+                    QStringLiteral(":/translation/lang/OpaloSync_%1.qm").arg(QLatin1String(language))))
+                continue;
+            for (int each = 0; each < all.size(); ++each) {
+                const QString name = catalogue.translate("TL09Engine", folderKeys[each]);
+                if (!name.isEmpty() && !all[each].contains(name, Qt::CaseInsensitive))
+                    all[each] << name;
+            }
+        }
+        return all;
+    }();
+    if (category < 0 || category >= names.size())
+        return QStringList();
+    // The program's own language first, where a device has folders of several.
+    return QStringList(folderName(category)) + names.at(category);
 }
 
 QString MediaCategories::fileWord(int category)

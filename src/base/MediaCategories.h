@@ -31,9 +31,18 @@ Categories ofSuffix(const QString &suffix);
 // The name of the category's folders, in the program's language.
 QString folderName(int category);
 // The category's folder on the PC (side HostMode) or on the device
-// (ExternalDeviceMode), named in the program's language; null for any other
-// side. The PC's folder is created when missing.
+// (ExternalDeviceMode); null for any other side.
 QString folder(int side, int category);
+// On the PC, the desktop's own folder for the category (the user's folders,
+// ~/.config/user-dirs.dirs), created when missing.
+QString hostFolder(int category);
+// On the device mounted at root, the folder of the category already there,
+// in whatever language made it (letter case aside), else the one named in
+// the program's language. Nothing is created here.
+QString deviceFolder(const QString &root, int category);
+// The names a category's folder may have: the program's language first,
+// then English, then every other catalogue's.
+QStringList knownFolderNames(int category);
 // The word naming the category's files in messages ("image").
 QString fileWord(int category);
 

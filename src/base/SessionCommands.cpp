@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
@@ -14,24 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The first line a fixed command prints, line end included; empty when the
-// command cannot be started or prints nothing.
-QString firstOutputLine(const char *command)
-{
-    FILE *stream = popen(command, "r");
-    if (!stream)
-        return QString();
-    char buffer[512] = {};
-    const bool read = std::fgets(buffer, sizeof buffer, stream) != nullptr;
-    pclose(stream);
-    return read ? QString::fromLocal8Bit(buffer) : QString();
-}
-
-QString environmentText(const char *name)
-{
-    return QString::fromLocal8Bit(qgetenv(name));
-}
 
 void changeMode(int parent, const char *name, const ModeChange &change);
 
@@ -84,37 +65,6 @@ int kdeSessionVersion()
     if (fullSessionSet && (!versionSet || !version4OrLater))
         return 3;
     return 0;
-}
-
-bool isGnomeSession()
-{
-    if (firstOutputLine("uname -a").toLower().contains(QLatin1String("ubuntu"))) {
-        if (firstOutputLine("whoami").toLower().contains(QLatin1String("root"))
-            && environmentText("COLORTERM").toLower().contains(QLatin1String("gnome-terminal")))
-            return true;
-        if (environmentText("DESKTOP_SESSION").toLower().contains(QLatin1String("gnome")))
-            return true;
-    }
-    if (!qgetenv("GNOME_DESKTOP_SESSION_ID").isEmpty())
-        return true;
-    const QString count = firstOutputLine("ps -e | grep gnome-session | wc -l");
-    return std::strtol(count.toLatin1().constData(), nullptr, 10) >= 1;
-}
-
-bool isGioDesktop()
-{
-    static const QStringList gioDesktops = { QStringLiteral("xfce"), QStringLiteral("cinnamon"),
-        QStringLiteral("mate"), QStringLiteral("budgie"), QStringLiteral("unity") };
-    // A colon-separated list, most specific first; vendors' own names carry
-    // an "X-" prefix.
-    const QStringList names = environmentText("XDG_CURRENT_DESKTOP").toLower().split(QLatin1Char(':'));
-    for (QString name : names) {
-        if (name.startsWith(QLatin1String("x-")))
-            name.remove(0, 2);
-        if (gioDesktops.contains(name))
-            return true;
-    }
-    return false;
 }
 
 bool isRootUser()

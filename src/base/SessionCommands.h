@@ -13,12 +13,6 @@
 // KDE session, 0 otherwise.
 int kdeSessionVersion();
 
-bool isGnomeSession();
-
-// Whether XDG_CURRENT_DESKTOP names a desktop built on GIO whose file manager
-// shares GNOME's clipboard format (Xfce, Cinnamon, MATE, Budgie, Unity).
-bool isGioDesktop();
-
 // Whether the program runs with the super-user's rights.
 bool isRootUser();
 

@@ -3,12 +3,12 @@
 
 #include "base/BrowserMode.h"
 #include "base/CopyDlg.h"
-#include "base/FileNameMatcher.h"
 #include "engine/copy/AsyncCopy.h"
+#include "engine/copy/CopyProgress.h"
+#include "engine/storage/StorageAccounting.h"
 
 #include <QFileInfoList>
 #include <QMutex>
-#include <QSet>
 #include <QStringList>
 #include <QThread>
 
@@ -16,6 +16,8 @@
 #include <optional>
 
 class CollectionHook;
+class DeviceBackend;
+class HalBackend;
 class QWidget;
 class SafeRemoval;
 class UDisks2Backend;
@@ -25,8 +27,11 @@ class UDisks2Backend;
 // the device's storage is used. The main window polls it; the only thing
 // the engine hears from HAL by itself is a device's removal.
 //
-// The device itself (mount point and HAL identifier) is process-wide state,
-// see engine/DeviceState.h.
+// The engine is the face the rest of the program sees; the work is done by
+// its delegates: a device back-end (HAL, or UDisks2 where HAL is not
+// running), the storage accounting, the copy worker and the copy's
+// progress. The device itself (mount point and identifier) is process-wide
+// state, see base/DeviceState.h.
 class TL09Engine : public QThread
 {
     Q_OBJECT
@@ -35,7 +40,12 @@ public:
     // The program's engine, created on first use and kept until exit.
     static TL09Engine *instance();
 
+    // Asks HAL about the device, or UDisks2 while HAL has no owner on the
+    // system bus, decided anew at each call.
     explicit TL09Engine(QObject *parent = nullptr);
+    // Asks backend alone about the device, and takes it as a child. Tests
+    // give a stand-in, so that they need no bus.
+    explicit TL09Engine(DeviceBackend *backend, QObject *parent = nullptr);
     ~TL09Engine() override;
 
     // Ends the collection and the copy and waits for both threads.
@@ -51,7 +61,7 @@ public:
     CollectionHook *hostBookmarkModel() const;
     CollectionHook *deviceBookmarkModel() const;
 
-    // HAL: identification and mounting (GUI thread).
+    // Identification and mounting (GUI thread); the first two ask HAL.
     bool isDeviceNode(const QString &udi);
     QString deviceVolumeUdi();
     void findDeviceVolume();
@@ -80,7 +90,7 @@ public:
     bool copyFoundNothing() const { return m_copyFoundNothing; }
     // Bytes a copy of files moves; nameFilters apply inside selected folders
     // only, and an empty file counts as one byte.
-    qint64 selectionSize(const QFileInfoList &files, const QStringList &nameFilters) const;
+    static qint64 selectionSize(const QFileInfoList &files, const QStringList &nameFilters);
     // Asks a running copy to stop, and drops one waiting to start.
     void cancelCopy();
     // The user's answer to the copy worker's last question.
@@ -121,9 +131,6 @@ public:
     static QStringList musicExtensions();
     static QStringList videoExtensions();
     static QStringList categoryNameFilters(int category);
-    // What a copy takes of a selected folder: its sub-folders and the files
-    // the patterns match, never a symbolic link.
-    static QFileInfoList copiedEntries(const QString &folder, const FileNameMatcher &matcher);
 
     // A category folder could not be created on the device.
     std::atomic<bool> readOnly { false };
@@ -186,33 +193,33 @@ private:
     void relayQuestion(const QString &fileName, BrowserMode target, CopyDlg dlg);
     void relayQuestionBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
     bool isFirstCollectionOfDevice();
-    qint64 selectionSize(const QFileInfoList &files, const FileNameMatcher &matcher) const;
-    bool isDeviceNode(const QString &udi, QSet<QString> &visited);
     // Rebuilds both bookmark models from their stores (engine thread).
     void reloadBookmarks();
     void resetCounters();
-    bool sumDirectory(int directory);
-    void countEntry(int directory, const char *name, unsigned char type);
-    void countFile(const char *name, qint64 size);
-    // The UDisks2 back-end while it answers for devices instead of HAL, else
-    // null; asked at every device call.
-    UDisks2Backend *udisks2();
+    // The back-end that answers now: the one given, else UDisks2 while it
+    // is in charge, else HAL.
+    DeviceBackend *deviceBackend();
+    void watchRemovals(DeviceBackend *backend);
 
     QWidget *m_mainWindow = nullptr;
+    DeviceBackend *m_givenBackend = nullptr;
+    HalBackend *m_hal = nullptr;
+    // Made on first need.
+    UDisks2Backend *m_udisks2 = nullptr;
+    StorageAccounting m_storage { abortRequested };
+    CopyProgress m_progress;
     AsyncCopy m_copy;
     std::optional<CopyRequest> m_nextCopy;
     CopyFailures m_copyFailures;
     bool m_copyFoundNothing = false;
     mutable QMutex m_sharesLock;
     StorageShares m_shares;
-    // The device arrival whose first collection has run, and whether the
-    // running one removes temporary files left by an interrupted copy.
+    // The device arrival whose first collection has run: the first one
+    // removes what an interrupted copy left.
     quint64 m_collectedArrival = 0;
-    bool m_sweepTemporaries = false;
     // Set by the models on the GUI thread, used by the engine thread; the
     // lock is held while either is set or reloaded.
     mutable QMutex m_bookmarkModelsLock;
     CollectionHook *m_hostBookmarkModel = nullptr;
     CollectionHook *m_deviceBookmarkModel = nullptr;
-    UDisks2Backend *m_udisks2 = nullptr;
 };

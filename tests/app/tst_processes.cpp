@@ -44,15 +44,6 @@ bool nobodyCanRunTheProgram()
         == 0;
 }
 
-// When the start-up trace in output marked step, on the monotonic clock in
-// nanoseconds; -1 when it did not.
-qint64 markTime(const QByteArray &output, const QByteArray &step)
-{
-    const QRegularExpression mark(QStringLiteral("startup: %1 at (\\d+)").arg(QString::fromLatin1(step)));
-    const QRegularExpressionMatch match = mark.match(QString::fromLocal8Bit(output));
-    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(LockSituation)
@@ -69,7 +60,6 @@ private slots:
     void handOverWithoutRelauncherEndsWithStatusOne();
     void failedHandOverSaysWhy_data();
     void failedHandOverSaysWhy();
-    void gnomeProbeRunsAfterTheFirstFrame();
     void lockSituations_data();
     void lockSituations();
 
@@ -278,23 +268,6 @@ void TestProcesses::failedHandOverSaysWhy()
     QCOMPARE(process->exitCode(), 1);
     const QByteArray said = process->readAllStandardError();
     QVERIFY2(said.contains(OPALO_SETRIGHTS_PATH) && said.contains(std::strerror(ENOENT)), said.constData());
-}
-
-void TestProcesses::gnomeProbeRunsAfterTheFirstFrame()
-{
-    QProcessEnvironment environment = plainEnvironment(m_runtime->path());
-    enableStartupTrace(environment);
-    QProcess *process = start(QStringList(), environment);
-    QByteArray output;
-    QVERIFY2(waitForFirstFrame(*process, output), output.constData());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (output += process->readAllStandardError()).contains("startup: GNOME probe"), 10000);
-    // Its child processes must not hold the first frame back, yet it must run
-    // before the first search tick: after the frame, or at the deadline that
-    // starts as the window is built, whichever comes first.
-    const qint64 probed = markTime(output, "GNOME probe");
-    QVERIFY(probed >= markTime(output, "first frame")
-        || probed - markTime(output, "translator installed") >= 400 * 1000 * 1000);
 }
 
 QString TestProcesses::killedInstanceLock(const QProcessEnvironment &environment)

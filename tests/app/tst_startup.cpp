@@ -102,25 +102,30 @@ void TestStartup::sessionFlags_data()
 {
     QTest::addColumn<QByteArray>("fullSession");
     QTest::addColumn<QByteArray>("sessionVersion");
-    QTest::addColumn<QByteArray>("gnomeSessionId");
+    QTest::addColumn<QByteArray>("currentDesktop");
     QTest::addColumn<bool>("kde4");
     QTest::addColumn<bool>("kde3");
     QTest::addColumn<bool>("gnome");
     QTest::addColumn<bool>("handOver");
-    QTest::newRow("KDE 4") << QByteArray("true") << QByteArray("4") << QByteArray() << true << false << false
-                           << true;
+    QTest::newRow("KDE 4") << QByteArray("true") << QByteArray("4") << QByteArray("KDE") << true << false
+                           << false << true;
     QTest::newRow("KDE 3") << QByteArray("true") << QByteArray() << QByteArray() << false << true << false
                            << false;
-    QTest::newRow("GNOME") << QByteArray() << QByteArray() << QByteArray("this-is-deprecated") << false
-                           << false << true << false;
-    QTest::newRow("none") << QByteArray() << QByteArray() << QByteArray() << false << false << false << false;
+    // Every other desktop gets the GIO menu, whatever else it sets.
+    QTest::newRow("GNOME alone") << QByteArray() << QByteArray() << QByteArray("GNOME") << false << false
+                                 << true << false;
+    QTest::newRow("ubuntu:GNOME") << QByteArray() << QByteArray() << QByteArray("ubuntu:GNOME") << false
+                                  << false << true << false;
+    QTest::newRow("LXQt") << QByteArray() << QByteArray() << QByteArray("LXQt") << false << false << true
+                          << false;
+    QTest::newRow("none") << QByteArray() << QByteArray() << QByteArray() << false << false << true << false;
 }
 
 void TestStartup::sessionFlags()
 {
     QFETCH(QByteArray, fullSession);
     QFETCH(QByteArray, sessionVersion);
-    QFETCH(QByteArray, gnomeSessionId);
+    QFETCH(QByteArray, currentDesktop);
     QFETCH(bool, kde4);
     QFETCH(bool, kde3);
     QFETCH(bool, gnome);
@@ -129,16 +134,14 @@ void TestStartup::sessionFlags()
         qputenv("KDE_FULL_SESSION", fullSession);
     if (!sessionVersion.isNull())
         qputenv("KDE_SESSION_VERSION", sessionVersion);
-    qputenv("GNOME_DESKTOP_SESSION_ID", gnomeSessionId);
+    qputenv("XDG_CURRENT_DESKTOP", currentDesktop);
     kde4Session = kde3Session = gnomeSession = true;
 
     QCOMPARE(detectKdeSession(0, 1), handOver);
-    QVERIFY(!gnomeSession);
-    detectGnomeSession();
     QCOMPARE(kde4Session, kde4);
     QCOMPARE(kde3Session, kde3);
     QCOMPARE(gnomeSession, gnome);
-    qunsetenv("GNOME_DESKTOP_SESSION_ID");
+    qunsetenv("XDG_CURRENT_DESKTOP");
 }
 
 void TestStartup::toolkitOptionsDoNotCountAsArguments()

@@ -21,10 +21,6 @@ private slots:
     void cleanup();
     void kdeVersion_data();
     void kdeVersion();
-    void gnomeSession_data();
-    void gnomeSession();
-    void gioDesktop_data();
-    void gioDesktop();
     void rootUserIsTheEffectiveUser();
     void shellEscape_data();
     void shellEscape();
@@ -91,75 +87,6 @@ void TestSessionCommands::kdeVersion()
     if (!version.isNull())
         qputenv("KDE_SESSION_VERSION", version);
     QCOMPARE(kdeSessionVersion(), expected);
-}
-
-void TestSessionCommands::gnomeSession_data()
-{
-    QTest::addColumn<QByteArray>("unameLine");
-    QTest::addColumn<QByteArray>("psOutput");
-    QTest::addColumn<QByteArray>("desktopSession");
-    QTest::addColumn<QByteArray>("sessionId");
-    QTest::addColumn<bool>("expected");
-    QTest::addColumn<bool>("psRuns");
-    const QByteArray debian("Linux box 6.1.0-18-amd64 #1 SMP Debian x86_64 GNU/Linux");
-    const QByteArray ubuntu("Linux box 5.15.0-91-generic #101-Ubuntu SMP x86_64 GNU/Linux");
-    QTest::newRow("session id set, no ps")
-        << debian << QByteArray() << QByteArray() << QByteArray("1") << true << false;
-    QTest::newRow("ubuntu with gnome desktop")
-        << ubuntu << QByteArray() << QByteArray("GNOME") << QByteArray() << true << false;
-    QTest::newRow("ubuntu with other desktop, no session")
-        << ubuntu << QByteArray() << QByteArray("xfce") << QByteArray() << false << true;
-    QTest::newRow("gnome-session running") << debian << QByteArray(" 812 ?  00:00:01 gnome-session-b")
-                                           << QByteArray() << QByteArray() << true << true;
-    QTest::newRow("nothing of GNOME")
-        << debian << QByteArray(" 1 ? 00:00:01 init") << QByteArray() << QByteArray() << false << true;
-    QTest::newRow("gnome desktop on debian is not enough")
-        << debian << QByteArray() << QByteArray("gnome") << QByteArray() << false << true;
-}
-
-void TestSessionCommands::gnomeSession()
-{
-    QFETCH(QByteArray, unameLine);
-    QFETCH(QByteArray, psOutput);
-    QFETCH(QByteArray, desktopSession);
-    QFETCH(QByteArray, sessionId);
-    QFETCH(bool, expected);
-    QFETCH(bool, psRuns);
-    const QString psMark = m_bin->filePath(QStringLiteral("ps-ran"));
-    installStandIn(QStringLiteral("uname"), "echo '" + unameLine + "'\n");
-    installStandIn(
-        QStringLiteral("ps"), "touch '" + QFile::encodeName(psMark) + "'\necho '" + psOutput + "'\n");
-    if (!desktopSession.isNull())
-        qputenv("DESKTOP_SESSION", desktopSession);
-    if (!sessionId.isNull())
-        qputenv("GNOME_DESKTOP_SESSION_ID", sessionId);
-
-    QCOMPARE(isGnomeSession(), expected);
-    QCOMPARE(QFile::exists(psMark), psRuns);
-}
-
-void TestSessionCommands::gioDesktop_data()
-{
-    QTest::addColumn<QByteArray>("currentDesktop");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("unset") << QByteArray() << false;
-    QTest::newRow("xfce") << QByteArray("XFCE") << true;
-    QTest::newRow("cinnamon with vendor prefix") << QByteArray("X-Cinnamon") << true;
-    QTest::newRow("mate") << QByteArray("MATE") << true;
-    QTest::newRow("budgie in a list") << QByteArray("Budgie:GNOME") << true;
-    QTest::newRow("unity later in a list") << QByteArray("ubuntu:Unity:Unity7") << true;
-    QTest::newRow("lxqt") << QByteArray("LXQt") << false;
-    QTest::newRow("name only contains one") << QByteArray("Ultimate") << false;
-    QTest::newRow("kde") << QByteArray("KDE") << false;
-}
-
-void TestSessionCommands::gioDesktop()
-{
-    QFETCH(QByteArray, currentDesktop);
-    QFETCH(bool, expected);
-    if (!currentDesktop.isNull())
-        qputenv("XDG_CURRENT_DESKTOP", currentDesktop);
-    QCOMPARE(isGioDesktop(), expected);
 }
 
 void TestSessionCommands::rootUserIsTheEffectiveUser()

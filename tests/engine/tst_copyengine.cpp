@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "HalFixture.h"
+#include "EffectiveUser.h"
+#include "FakeDeviceBackend.h"
+#include "LoopVolume.h"
 #include "TestDir.h"
 #include "TmpfsMount.h"
 #include "base/DeviceState.h"
 #include "engine/TL09Engine.h"
 #include "engine/copy/CopyPreflight.h"
+#include "engine/copy/TemporaryJournal.h"
 
 #include <QSemaphore>
 #include <QtTest>
@@ -87,7 +90,7 @@ mode_t modeOf(const QString &path)
 QStringList temporaryFiles(const QString &folder)
 {
     QStringList found;
-    QDirIterator it(folder, { QLatin1String(AsyncCopy::temporaryPrefix) + QLatin1Char('*') },
+    QDirIterator it(folder, { QLatin1String(TemporaryJournal::temporaryPrefix) + QLatin1Char('*') },
         QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext())
         found << it.next();
@@ -115,15 +118,6 @@ bool kernelCopies(const QString &fromFolder, const QString &toFolder)
     return copied;
 }
 
-bool run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(program, arguments);
-    return process.waitForFinished(copyTimeoutMs) && process.exitStatus() == QProcess::NormalExit
-        && process.exitCode() == 0;
-}
-
 // A small ext2 file system, mounted read-only on folder for the life of the
 // object, holding one file of size bytes whose data past its first 12 KiB
 // cannot be read: the block that maps it points off the disk. Needs the
@@ -132,41 +126,25 @@ class DamagedVolume
 {
 public:
     DamagedVolume(const QString &folder, const QString &name, qint64 size)
-        : m_folder(folder)
+        : m_volume(folder + QStringLiteral(".img"), folder, 8 * mib, { "-t", "ext2", "-b", "1024" })
     {
-        const QString image = folder + QStringLiteral(".img");
-        QDir().mkpath(folder);
-        QFile file(image);
-        const QStringList loop { QStringLiteral("-o"), QStringLiteral("loop"), image, folder };
-        if (!file.open(QIODevice::WriteOnly) || !file.resize(8 * mib))
-            return;
-        file.close();
-        if (!run(QStringLiteral("mke2fs"), { "-q", "-t", "ext2", "-b", "1024", "-F", image })
-            || !run(QStringLiteral("mount"), loop))
+        if (!m_volume.isMounted())
             return;
         QFile data(folder + QLatin1Char('/') + name);
         const bool written
             = data.open(QIODevice::WriteOnly) && data.write(QByteArray(int(size), 'd')) == size;
         data.close();
-        if (!run(QStringLiteral("umount"), { folder }) || !written
-            || !run(QStringLiteral("debugfs"),
-                { "-w", "-R", QStringLiteral("sif /%1 block[IND] 99999999").arg(name), image }))
+        if (!m_volume.unmount() || !written
+            || !LoopVolume::run(QStringLiteral("debugfs"),
+                { "-w", "-R", QStringLiteral("sif /%1 block[IND] 99999999").arg(name), m_volume.image() }))
             return;
-        m_mounted = run(
-            QStringLiteral("mount"), { QStringLiteral("-o"), QStringLiteral("loop,ro"), image, folder });
+        m_mounted = m_volume.mount(QStringLiteral("ro"));
     }
-    ~DamagedVolume()
-    {
-        if (m_mounted)
-            run(QStringLiteral("umount"), { QStringLiteral("-l"), m_folder });
-    }
-    DamagedVolume(const DamagedVolume &) = delete;
-    DamagedVolume &operator=(const DamagedVolume &) = delete;
 
     bool isMounted() const { return m_mounted; }
 
 private:
-    QString m_folder;
+    LoopVolume m_volume;
     bool m_mounted = false;
 };
 
@@ -233,8 +211,10 @@ private slots:
     void copyStartedWhileCancelledCopyEndsFollowsIt();
     void copyStartResetsShownProgress();
     void questionAfterCancelIsDropped();
-    void leftTemporaryFilesGoWhenDeviceArrives_data();
-    void leftTemporaryFilesGoWhenDeviceArrives();
+    void onlyRecordedTemporariesAreSwept_data();
+    void onlyRecordedTemporariesAreSwept();
+    void linksAreNeverFollowed_data();
+    void linksAreNeverFollowed();
 
 private:
     struct Run
@@ -263,7 +243,7 @@ private:
     // skipReason set, where the route cannot be had.
     QString sourceFolder(bool throughBuffer, const QString &destDir, QString *skipReason);
 
-    HalFixture m_hal;
+    FakeDeviceBackend *m_deviceBackend = nullptr;
     TL09Engine *m_engine = nullptr;
     QScopedPointer<TestDir> m_dir;
     QString m_source;
@@ -280,8 +260,8 @@ void TestCopyEngine::initTestCase()
 {
     qRegisterMetaType<CopyDlg>("CopyDlg");
     qRegisterMetaType<BrowserMode>("BrowserMode");
-    QVERIFY2(m_hal.startBus(), qPrintable(m_hal.errorString()));
-    m_engine = new TL09Engine(this);
+    m_deviceBackend = new FakeDeviceBackend;
+    m_engine = new TL09Engine(m_deviceBackend, this);
     ::umask(022);
 }
 
@@ -705,7 +685,7 @@ void TestCopyEngine::newFolderShownOnceFilled()
     QCOMPARE(run.result, !cancel);
     QVERIFY(!shownDuringCopy);
     QCOMPARE(seenDuringCopy.size(), 1);
-    QVERIFY(AsyncCopy::isTemporaryName(seenDuringCopy.first().toLocal8Bit().constData()));
+    QVERIFY(TemporaryJournal::isTemporaryName(seenDuringCopy.first().toLocal8Bit().constData()));
     QCOMPARE(hiddenEntries(), QStringList { QStringLiteral("album") });
     // Whether the small file came before the cancel depends on the order
     // of the listing; if it is there, it is whole.
@@ -802,6 +782,11 @@ void TestCopyEngine::permissions_data()
     QTest::newRow("0600 to the device") << ExternalDeviceMode << 0600 << 0622 << 0777;
     QTest::newRow("0755 to the device") << ExternalDeviceMode << 0755 << 0777 << 0777;
     QTest::newRow("0400 to the device") << ExternalDeviceMode << 0400 << 0622 << 0777;
+    // Set-id and sticky bits never reach the device, where anyone may run
+    // the file as its owner.
+    QTest::newRow("04755 to the device") << ExternalDeviceMode << 04755 << 0777 << 0777;
+    QTest::newRow("02644 to the device") << ExternalDeviceMode << 02644 << 0666 << 0777;
+    QTest::newRow("01666 to the device") << ExternalDeviceMode << 01666 << 0666 << 0777;
     QTest::newRow("0644 to the PC") << HostMode << 0644 << 0644 << 0755;
     QTest::newRow("0600 to the PC") << HostMode << 0600 << 0600 << 0755;
     QTest::newRow("0755 to the PC") << HostMode << 0755 << 0755 << 0755;
@@ -1112,8 +1097,7 @@ void TestCopyEngine::unplugMidCopy()
             QSKIP("mounting a tmpfs is not allowed here");
         CopyPreflight::setProbe(volumeOfKind(VolumeFacts::Other));
     }
-    QVERIFY2(m_hal.startSimulator(HalDescription().addOpalo(QStringLiteral("opalo"), m_device)),
-        qPrintable(m_hal.errorString()));
+    m_deviceBackend->plug(m_device);
     m_engine->findDeviceVolume();
     QCOMPARE(mountPoint(), m_device);
     const QString large = m_dir->createFileOfSize(QStringLiteral("source/large.jpg"), 3 * 1048576);
@@ -1121,8 +1105,8 @@ void TestCopyEngine::unplugMidCopy()
 
     // The device is pulled while the overwrite question is open.
     const Run run = copy({ QFileInfo(large) }, dest, [&](CopyDlg, const QString &) {
-        if (!m_hal.unplug(QStringLiteral("opalo"))
-            || !QTest::qWaitFor([] { return mountPoint().isEmpty(); }, copyTimeoutMs))
+        m_deviceBackend->unplug();
+        if (!mountPoint().isEmpty())
             return no;
         if (destinationVanishes)
             QDir(dest).removeRecursively();
@@ -1264,53 +1248,142 @@ void TestCopyEngine::questionAfterCancelIsDropped()
     QCOMPARE(questions.count(), 0);
 }
 
-void TestCopyEngine::leftTemporaryFilesGoWhenDeviceArrives_data()
+void TestCopyEngine::onlyRecordedTemporariesAreSwept_data()
 {
-    QTest::addColumn<bool>("copyRunning");
+    QTest::addColumn<QString>("when");
 
-    QTest::newRow("no copy running") << false;
-    QTest::newRow("a copy waits on a question") << true;
+    QTest::newRow("the device arrives") << QStringLiteral("arrival");
+    QTest::newRow("a copy starts") << QStringLiteral("copy");
+    // The copy removes what the earlier one left; its own stay its own.
+    QTest::newRow("the device arrives while a copy asks") << QStringLiteral("arrival during copy");
 }
 
-void TestCopyEngine::leftTemporaryFilesGoWhenDeviceArrives()
+void TestCopyEngine::onlyRecordedTemporariesAreSwept()
 {
-    QFETCH(bool, copyRunning);
+    QFETCH(QString, when);
 
+    // What an interrupted copy left, as its journal lists it.
     const QStringList ours { m_dir->createFile(QStringLiteral("device/.opalosync-Ab12Cd"), "partial"),
         m_dir->createFile(QStringLiteral("device/dest/.opalosync-xY9z0Q"), "partial"),
-        QFileInfo(m_dir->createFile(QStringLiteral("device/dest/.opalosync-F0ld3r/sub/a.jpg"), "whole"))
-            .absolutePath()
+        m_dir->createFolder(QStringLiteral("device/dest/.opalosync-F0ld3r/sub"))
             .section(QLatin1Char('/'), 0, -2) };
-    const QStringList others { m_dir->createFile(QStringLiteral("device/.opalosync-settings"), "not ours"),
+    m_dir->createFile(QStringLiteral("device/dest/.opalosync-F0ld3r/sub/a.jpg"), "whole");
+    // Shaped like temporaries, or listed through a link, but the user's.
+    TestDir outside;
+    const QStringList theirs {
+        m_dir->createFile(QStringLiteral("device/.opalosync-Backup/inner/thesis.doc"), "the user's"),
+        m_dir->createFile(QStringLiteral("device/dest/.opalosync-Zz9Zz9"), "not listed"),
         m_dir->createFile(QStringLiteral("device/.opalo"), "Magno"),
-        m_dir->createFolder(QStringLiteral("device/.opalosync-holiday")) };
-    QSignalSpy questions(m_engine, &TL09Engine::showDialog);
-    if (copyRunning) {
-        const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 10);
-        m_dir->createFile(QStringLiteral("device/dest/a.jpg"), "old");
-        QVERIFY(m_engine->startCopy({ QFileInfo(file) }, ExternalDeviceMode, m_dest));
-        QVERIFY(questions.wait(copyTimeoutMs));
+        outside.createFile(QStringLiteral(".opalosync-0ut5id"), "outside"),
+        m_dir->createSymlink(outside.filePath(QStringLiteral(".opalosync-0ut5id")),
+            QStringLiteral("device/dest/.opalosync-L1nk00")),
+        m_dir->createSymlink(outside.path(), QStringLiteral("device/linked")),
+    };
+    const QByteArrayList records { ".opalosync-Ab12Cd", "dest/.opalosync-xY9z0Q", "dest/.opalosync-F0ld3r",
+        "dest/.opalosync-L1nk00", "linked/.opalosync-0ut5id", "../.opalosync-0ut5id",
+        "gone/.opalosync-Gone00" };
+    QVERIFY(!m_dir
+                 ->createFile(QLatin1String("device/") + QLatin1String(TemporaryJournal::fileName),
+                     records.join('\0') + '\0')
+                 .isEmpty());
+    const QString newFile = m_dir->createFileOfSize(QStringLiteral("source/new.jpg"), 10);
+    const QString oldFile = m_dir->createFileOfSize(QStringLiteral("source/old.jpg"), 20);
+    m_dir->createFile(QStringLiteral("device/dest/old.jpg"), "old");
+    const auto arrive = [this] {
+        setMountPoint(QString());
+        setMountPoint(m_device);
+        m_engine->startDataCollection();
+        m_engine->wait();
+    };
+
+    if (when == QLatin1String("arrival")) {
+        arrive();
+    } else if (when == QLatin1String("copy")) {
+        QVERIFY(copy({ QFileInfo(newFile) }, m_dest).result);
+    } else {
+        const Run run
+            = copy({ QFileInfo(newFile), QFileInfo(oldFile) }, m_dest, [&](CopyDlg, const QString &) {
+                  arrive();
+                  return yes;
+              });
+        QVERIFY(run.result);
+        QCOMPARE(contents(m_dest + QStringLiteral("/old.jpg")), contents(oldFile));
     }
 
-    // The device goes and comes back.
-    setMountPoint(QString());
-    setMountPoint(m_device);
-    m_engine->startDataCollection();
-    m_engine->wait();
-
     for (const QString &path : ours)
-        QCOMPARE(QFileInfo::exists(path), copyRunning);
-    for (const QString &path : others)
-        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
-    // A later collection of the same device leaves new ones alone.
-    const QString later = m_dir->createFile(QStringLiteral("device/.opalosync-Later1"), "partial");
-    m_engine->cancelCopy();
-    worker()->wait();
-    m_engine->startDataCollection();
-    m_engine->wait();
-    QVERIFY(QFileInfo::exists(later));
-    for (const QString &path : ours + QStringList { later, others.first() })
+        QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+    for (const QString &path : theirs)
+        QVERIFY2(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), qPrintable(path));
+    QVERIFY(!QFileInfo::exists(m_device + QLatin1Char('/') + QLatin1String(TemporaryJournal::fileName)));
+    if (when != QLatin1String("arrival"))
+        QCOMPARE(contents(m_dest + QStringLiteral("/new.jpg")), contents(newFile));
+    for (const QString &path : theirs)
         QFile::remove(path);
+}
+
+void TestCopyEngine::linksAreNeverFollowed_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("asUser");
+
+    // The link stands for the destination folder itself, for a folder the
+    // copy would merge into, or for an entry selected on the device.
+    for (const bool asUser : { false, true }) {
+        for (const char *link :
+            { "destination", "folder in the destination", "selected file", "selected folder" })
+            QTest::addRow("%s, as %s", link, asUser ? "a user" : "the super-user")
+                << QString::fromLatin1(link) << asUser;
+    }
+}
+
+void TestCopyEngine::linksAreNeverFollowed()
+{
+    QFETCH(QString, link);
+    QFETCH(bool, asUser);
+
+    if (asUser && ::geteuid() != 0)
+        asUser = false;
+    // A private folder, with a file its owner alone may read.
+    const QString secrets = m_dir->createFolder(QStringLiteral("outside/private"));
+    const QString secret = m_dir->createFile(QStringLiteral("outside/private/secret.jpg"), "secret");
+    const QString photo = m_dir->createFile(QStringLiteral("source/private/photo.jpg"), "photo");
+    const QString home = m_dir->createFolder(QStringLiteral("home"));
+    QFileInfoList selection;
+    QString dest = m_dest;
+    BrowserMode target = ExternalDeviceMode;
+    if (link == QLatin1String("destination")) {
+        dest = m_dir->createSymlink(secrets, QStringLiteral("device/linked"));
+        selection << QFileInfo(photo);
+    } else if (link == QLatin1String("folder in the destination")) {
+        m_dir->createSymlink(secrets, QStringLiteral("device/dest/private"));
+        selection << QFileInfo(m_source + QStringLiteral("/private"));
+    } else {
+        const bool file = link == QLatin1String("selected file");
+        selection << QFileInfo(
+            m_dir->createSymlink(file ? secret : secrets, QStringLiteral("device/evil.jpg")));
+        dest = home;
+        target = HostMode;
+    }
+    if (asUser) {
+        QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755) == 0);
+        QCOMPARE(QProcess::execute(QStringLiteral("chown"),
+                     { QStringLiteral("-R"), QStringLiteral("65534:65534"), m_dir->path() }),
+            0);
+    }
+    QVERIFY(::chmod(QFile::encodeName(secrets).constData(), 0700) == 0);
+    QVERIFY(::chmod(QFile::encodeName(secret).constData(), 0600) == 0);
+
+    Run run;
+    {
+        const EffectiveUser user(asUser ? EffectiveUser::nobody : ::geteuid());
+        run = copy(selection, dest, nullptr, target);
+    }
+
+    QVERIFY(run.finished);
+    QCOMPARE(reasonsOf(m_engine->copyFailures()), QList<CopyOutcome> { CopyOutcome::IsLink });
+    QCOMPARE(modeOf(secrets), mode_t(0700));
+    QCOMPARE(entriesOf(secrets), QStringList { QStringLiteral("secret.jpg") });
+    QCOMPARE(entriesOf(home), QStringList());
 }
 
 QTEST_MAIN(TestCopyEngine)

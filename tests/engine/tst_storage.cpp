@@ -1,17 +1,60 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "EffectiveUser.h"
+#include "FakeDeviceBackend.h"
 #include "TestDir.h"
 #include "TmpfsMount.h"
 #include "base/DeviceState.h"
+#include "base/MediaCategories.h"
 #include "engine/TL09Engine.h"
+#include "engine/storage/StorageAccounting.h"
 
 #include <QtTest>
 
 #include <atomic>
 #include <memory>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+
+namespace {
+
+// The walk as the accounting did it before it shared the folders among
+// threads: one folder after another, readdir and an lstat per entry.
+void plainWalk(int folder, CategoryBytes *bytes)
+{
+    DIR *stream = ::fdopendir(folder);
+    if (!stream) {
+        ::close(folder);
+        return;
+    }
+    while (const dirent *entry = ::readdir(stream)) {
+        struct stat status;
+        if (entry->d_name[0] == '.'
+            || ::fstatat(dirfd(stream), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISDIR(status.st_mode)) {
+            const int child = ::openat(dirfd(stream), entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+            if (child >= 0)
+                plainWalk(child, bytes);
+            continue;
+        }
+        const MediaCategories::Categories categories
+            = MediaCategories::ofSuffix(QFileInfo(QFile::decodeName(entry->d_name)).suffix());
+        const qint64 taken = qMax<qint64>(1, qMin<qint64>(status.st_size, qint64(status.st_blocks) * 512));
+        if (!S_ISREG(status.st_mode))
+            continue;
+        bytes->pictures += categories & MediaCategories::Pictures ? taken : 0;
+        bytes->music += categories & MediaCategories::Music ? taken : 0;
+        bytes->video += categories & MediaCategories::Videos ? taken : 0;
+        bytes->documents += categories & MediaCategories::Documents ? taken : 0;
+    }
+    ::closedir(stream);
+}
+
+} // namespace
 
 class TestStorage : public QObject
 {
@@ -24,6 +67,9 @@ private slots:
     void counting();
     void percentagesOfCapacity();
     void symbolicLinksAddNothing();
+    void sparseFilesCountWhatTheyTake();
+    void walkCountsAsThePlainWalk_data();
+    void walkCountsAsThePlainWalk();
     void sumFolderResult_data();
     void sumFolderResult();
     void deviceModel_data();
@@ -36,6 +82,8 @@ private slots:
     void noDeviceHasNoCapacity();
     void hostFolder_data();
     void hostFolder();
+    void deviceFolderOfAnyLanguage_data();
+    void deviceFolderOfAnyLanguage();
     void folderNamesFollowLanguage_data();
     void folderNamesFollowLanguage();
     void nameFilters_data();
@@ -50,7 +98,7 @@ private:
 
 void TestStorage::initTestCase()
 {
-    m_engine = new TL09Engine(this);
+    m_engine = new TL09Engine(new FakeDeviceBackend, this);
 }
 
 void TestStorage::cleanup()
@@ -141,6 +189,95 @@ void TestStorage::symbolicLinksAddNothing()
     // A mount point that is itself a link is walked as empty.
     QVERIFY(m_engine->sumFolder(device.filePath(QStringLiteral("linked"))));
     QCOMPARE(m_engine->picturesBytes, 0);
+}
+
+void TestStorage::sparseFilesCountWhatTheyTake()
+{
+    TestDir device;
+    // 1 TiB of holes, and 1 GiB of holes after 64 KiB of data.
+    QFile empty(device.filePath(QStringLiteral("holes.mkv")));
+    QVERIFY(empty.open(QIODevice::WriteOnly) && empty.resize(Q_INT64_C(1) << 40));
+    empty.close();
+    QFile started(device.filePath(QStringLiteral("started.jpg")));
+    QVERIFY(started.open(QIODevice::WriteOnly) && started.write(QByteArray(65536, 'p')) == 65536
+        && started.resize(Q_INT64_C(1) << 30));
+    started.close();
+    setMountPoint(device.path());
+
+    QVERIFY(m_engine->collectData());
+    QCOMPARE(m_engine->videoBytes, 1);
+    QCOMPARE(m_engine->picturesBytes, 65536);
+    QVERIFY(m_engine->videoPercent < 1);
+}
+
+void TestStorage::walkCountsAsThePlainWalk_data()
+{
+    QTest::addColumn<bool>("asUser");
+
+    // The super-user reads every folder; a user not those closed to him.
+    QTest::newRow("as the super-user") << false;
+    QTest::newRow("as a user") << true;
+}
+
+void TestStorage::walkCountsAsThePlainWalk()
+{
+    QFETCH(bool, asUser);
+
+    if (asUser && ::geteuid() != 0)
+        asUser = false;
+    TestDir outside;
+    outside.createFileOfSize(QStringLiteral("pictures/far.jpg"), 7000);
+    TestDir device;
+    const char *const names[]
+        = { "a.jpg", "B.PNG", "c.mp3", "d.Ogg", "e.mkv", "f.txt", "g.pdf", "h.odt", "i.dat", "noext",
+              "j.tar.gz", "k.jpg.txt", ".hidden.jpg", "l.", "m.JpEg", "n.flac", "o.webm", "p.md" };
+    int made = 0;
+    for (int top = 0; top < 12; ++top) {
+        for (int sub = 0; sub < 12; ++sub) {
+            const QString folder = QStringLiteral("t%1/s%2/%3").arg(top).arg(sub).arg(sub % 3 ? "x" : ".y");
+            for (const char *name : names) {
+                const QString path = device.filePath(folder + QLatin1Char('/') + QLatin1String(name));
+                ++made;
+                // Some dense, some with holes after their data, some empty.
+                QVERIFY(
+                    !device
+                         .createFileOfSize(QDir(device.path()).relativeFilePath(path), (made * 7919) % 30000)
+                         .isEmpty());
+                if (made % 5 == 0)
+                    QVERIFY(QFile::resize(path, Q_INT64_C(1) << 30));
+            }
+        }
+        device.createSymlink(
+            outside.filePath(QStringLiteral("pictures")), QStringLiteral("t%1/linked").arg(top));
+        device.createSymlink(
+            outside.filePath(QStringLiteral("pictures/far.jpg")), QStringLiteral("t%1/far.jpg").arg(top));
+        device.createSymlink(QStringLiteral("nowhere"), QStringLiteral("t%1/gone.jpg").arg(top));
+        QCOMPARE(
+            ::mkfifo(QFile::encodeName(device.filePath(QStringLiteral("t%1/pipe.jpg").arg(top))).constData(),
+                0644),
+            0);
+    }
+    // Open to all at the top; below, closed to all but their owner, or
+    // listable by nobody.
+    QCOMPARE(::chmod(QFile::encodeName(device.path()).constData(), 0755), 0);
+    for (const auto &[folder, mode] :
+        { std::pair<const char *, mode_t> { "t1/s1/x", 0 }, { "t2", 0311 }, { "t3/s4/x", 0700 } })
+        QCOMPARE(::chmod(QFile::encodeName(device.filePath(QLatin1String(folder))).constData(), mode), 0);
+
+    CategoryBytes plain;
+    CategoryBytes walked;
+    bool complete;
+    {
+        const EffectiveUser user(asUser ? EffectiveUser::nobody : ::geteuid());
+        plainWalk(::open(QFile::encodeName(device.path()).constData(), O_RDONLY | O_DIRECTORY), &plain);
+        complete = StorageAccounting(m_engine->abortRequested).sumFolder(device.path(), &walked);
+    }
+    QVERIFY(complete);
+    QVERIFY(plain.pictures > 0 && plain.music > 0 && plain.video > 0 && plain.documents > 0);
+    QCOMPARE(walked.pictures, plain.pictures);
+    QCOMPARE(walked.music, plain.music);
+    QCOMPARE(walked.video, plain.video);
+    QCOMPARE(walked.documents, plain.documents);
 }
 
 void TestStorage::sumFolderResult_data()
@@ -326,34 +463,100 @@ void TestStorage::noDeviceHasNoCapacity()
 
 void TestStorage::hostFolder_data()
 {
-    QTest::addColumn<QString>("home");
-    QTest::addColumn<bool>("writableForAll");
+    QTest::addColumn<QString>("userDirs");
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("othersHome");
 
-    QTest::newRow("another user's home") << "home/alice" << true;
-    QTest::newRow("the super-user's home") << "root" << false;
+    // In German, with the user's real folder named in English.
+    QTest::newRow("english user-dirs") << "XDG_PICTURES_DIR=\"$HOME/Pictures\""
+                                       << "Pictures"
+                                       << "Pictures" << false;
+    QTest::newRow("translated user-dirs") << "XDG_PICTURES_DIR=\"$HOME/Bilder\""
+                                          << "Bilder"
+                                          << "Bilder" << false;
+    QTest::newRow("no user-dirs, none yet") << QString() << QString() << "Pictures" << false;
+    QTest::newRow("switched off") << "XDG_PICTURES_DIR=\"$HOME/\"" << QString() << "Bilder" << false;
+    QTest::newRow("another user's home, as root") << QString() << QString() << "Pictures" << true;
 }
 
 void TestStorage::hostFolder()
 {
-    QFETCH(QString, home);
-    QFETCH(bool, writableForAll);
-    if (geteuid() != 0)
-        QSKIP("only the super-user's folders are made writable for all");
-
+    QFETCH(QString, userDirs);
+    QFETCH(QString, existing);
+    QFETCH(QString, expected);
+    QFETCH(bool, othersHome);
+    if (othersHome && geteuid() != 0)
+        QSKIP("needs the super-user");
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/translation/lang/OpaloSync_de.qm")));
+    QCoreApplication::installTranslator(&german);
     TestDir dir;
-    const QString homePath = dir.createFolder(home);
+    const QString home = dir.createFolder(QStringLiteral("home/alice"));
+    if (othersHome)
+        QCOMPARE(::chown(QFile::encodeName(home).constData(), 65534, 65534), 0);
+    if (!userDirs.isEmpty())
+        dir.createFile(QStringLiteral("home/alice/.config/user-dirs.dirs"), userDirs.toUtf8() + "\n");
+    if (!existing.isEmpty())
+        dir.createFolder(QStringLiteral("home/alice/") + existing);
     const QByteArray savedHome = qgetenv("HOME");
-    qputenv("HOME", homePath.toLocal8Bit());
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QLatin1String("/.config")));
     const mode_t savedMask = umask(022);
     const QString folder = TL09Engine::picturesFolder(HostMode);
-    const QString again = TL09Engine::picturesFolder(HostMode);
     umask(savedMask);
     qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
 
-    QCOMPARE(folder, homePath + QLatin1String("/IDS_PICTURES"));
-    QCOMPARE(again, folder);
-    QVERIFY(QFileInfo(folder).isDir());
-    QCOMPARE(bool(QFileInfo(folder).permissions() & QFile::WriteOther), writableForAll);
+    QCOMPARE(folder, home + QLatin1Char('/') + expected);
+    QCOMPARE(QDir(home).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList(expected));
+    const QFileInfo made(folder);
+    QVERIFY(!(made.permissions() & QFile::WriteOther));
+    QCOMPARE(made.ownerId(), othersHome ? 65534u : geteuid());
+}
+
+void TestStorage::deviceFolderOfAnyLanguage_data()
+{
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QStringList>("folders");
+
+    const QString others = QStringLiteral("Dokumente,Musik,Videos,");
+    QTest::newRow("none yet") << QStringList() << "Bilder" << (others + "Bilder").split(',');
+    QTest::newRow("made in English") << QStringList { "Pictures" } << "Pictures"
+                                     << (others + "Pictures").split(',');
+    QTest::newRow("made in French, another case")
+        << QStringList { "IMAGES" } << "IMAGES" << (others + "IMAGES").split(',');
+    QTest::newRow("the program's language first")
+        << QStringList { "Pictures", "Bilder" } << "Bilder" << (others + "Bilder,Pictures").split(',');
+    QTest::newRow("a link is not the folder")
+        << QStringList { "link:Pictures" } << "Bilder" << (others + "Bilder,elsewhere").split(',');
+}
+
+void TestStorage::deviceFolderOfAnyLanguage()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(QString, expected);
+    QFETCH(QStringList, folders);
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/translation/lang/OpaloSync_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    TestDir device;
+    for (const QString &name : qAsConst(existing)) {
+        if (name.startsWith(QLatin1String("link:")))
+            QVERIFY(
+                QFile::link(device.createFolder(QStringLiteral("elsewhere")), device.filePath(name.mid(5))));
+        else
+            device.createFolder(name);
+    }
+    setMountPoint(device.path());
+
+    QVERIFY(m_engine->checkDeviceFolders());
+    QCOMPARE(TL09Engine::picturesFolder(ExternalDeviceMode), device.filePath(expected));
+    folders.sort();
+    QCOMPARE(QDir(device.path()).entryList(QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Name),
+        folders);
 }
 
 void TestStorage::folderNamesFollowLanguage_data()

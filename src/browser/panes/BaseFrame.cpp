@@ -222,20 +222,12 @@ void BaseFrame::SelectBrowserRow(const QModelIndex &index)
 
 QModelIndex BaseFrame::categoryRow(FileBrowserMode mode) const
 {
-    switch (mode) {
-    case DocumentsMode:
-    case PicturesMode:
-    case MusicMode:
-        return treeModel->index(int(mode) + 1, 0);
-    case MovieMode: {
-        // Without a Video folder on the PC, its category lands on Documents.
-        const QModelIndex video = treeModel->index(4, 0);
-        const bool hasVideoRow
-            = video.isValid() && video.data(BrowserTreeModel::FullPathRole).toString() != QString();
-        return side == HostMode && !hasVideoRow ? treeModel->index(1, 0) : video;
-    }
-    }
-    return QModelIndex();
+    const QModelIndex row = treeModel->categoryIndex(mode);
+    // Without a Video folder on the PC, its category lands on Documents.
+    const bool shown = row.isValid() && !row.data(BrowserTreeModel::FullPathRole).toString().isEmpty();
+    if (mode == MovieMode && side == HostMode && !shown)
+        return treeModel->categoryIndex(DocumentsMode);
+    return row;
 }
 
 void BaseFrame::SelectMode(FileBrowserMode newMode)

@@ -16,6 +16,16 @@ QMessageBox::StandardButtons buttonsFor(const CopyFailures &failures)
     return retriable ? QMessageBox::Retry | QMessageBox::Close : QMessageBox::Close;
 }
 
+// How many did not arrive; when all did, how many came with a warning.
+QString headingOf(const CopyFailures &failures)
+{
+    const auto missing = std::count_if(
+        failures.begin(), failures.end(), [](const CopyFailure &failure) { return !failure.isWarning(); });
+    if (missing == 0)
+        return CopyReport::tr("IDS_COPY_REPORT_WARNINGS").arg(failures.size());
+    return CopyReport::tr("IDS_COPY_REPORT").arg(missing);
+}
+
 QStringList linesOf(const CopyFailures &failures)
 {
     QStringList lines;
@@ -29,8 +39,7 @@ QStringList linesOf(const CopyFailures &failures)
 } // namespace
 
 CopyReport::CopyReport(const CopyFailures &failures, QWidget *parent)
-    : MessageBox(
-        QMessageBox::Warning, tr("IDS_COPY_REPORT").arg(failures.size()), buttonsFor(failures), parent)
+    : MessageBox(QMessageBox::Warning, headingOf(failures), buttonsFor(failures), parent)
 {
     setObjectName(QStringLiteral("CopyReport"));
     const QStringList lines = linesOf(failures);
@@ -62,6 +71,12 @@ QString CopyReport::reasonText(CopyOutcome reason)
         return tr("IDS_REASON_TOO_LARGE");
     case CopyOutcome::ReadError:
         return tr("IDS_REASON_READ_ERROR");
+    case CopyOutcome::IsLink:
+        return tr("IDS_REASON_LINK");
+    case CopyOutcome::WriteError:
+        return tr("IDS_REASON_WRITE_ERROR");
+    case CopyOutcome::DateNotKept:
+        return tr("IDS_REASON_DATE_NOT_KEPT");
     }
     return QString();
 }

@@ -300,7 +300,7 @@ QImage ThumbLoaderWorker::exifThumbnail(const QString &path)
 
 QImage ThumbLoaderWorker::scaledPicture(const QString &path)
 {
-    if (path.endsWith(QLatin1String(".tga"))) {
+    if (path.endsWith(QLatin1String(".tga"), Qt::CaseInsensitive)) {
         QImage image;
         return TgaReader::read(image, path) ? fitInto(image, smallEdge) : QImage();
     }

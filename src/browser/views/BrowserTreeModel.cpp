@@ -3,6 +3,7 @@
 #include "base/DeviceState.h"
 #include "base/MediaCategories.h"
 #include "browser/views/IconProvider.h"
+#include "browser/views/NameOrder.h"
 #include "browser/views/QNodeItem.h"
 #include "browser/views/SubFolderProber.h"
 #include "engine/TL09Engine.h"
@@ -12,6 +13,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <iterator>
 #include <mntent.h>
 
 namespace {
@@ -102,14 +104,36 @@ QString BrowserTreeModel::deviceLabel() const
 
 void BrowserTreeModel::appendCategories(int side)
 {
-    m_root->appendChild(
-        new QNodeItem(QFileInfo(MediaCategories::folder(side, DocumentsMode)), this, DocumentsNode));
-    m_root->appendChild(
-        new QNodeItem(QFileInfo(MediaCategories::folder(side, PicturesMode)), this, PicturesNode));
-    m_root->appendChild(new QNodeItem(QFileInfo(MediaCategories::folder(side, MusicMode)), this, MusicNode));
+    struct Category
+    {
+        QString folder;
+        NodeKind kind;
+    };
+    QVector<Category> categories { { MediaCategories::folder(side, DocumentsMode), DocumentsNode },
+        { MediaCategories::folder(side, PicturesMode), PicturesNode },
+        { MediaCategories::folder(side, MusicMode), MusicNode } };
     const QString video = MediaCategories::folder(side, MovieMode);
     if (side == ExternalDeviceMode || !video.isEmpty())
-        m_root->appendChild(new QNodeItem(QFileInfo(video), this, VideoNode));
+        categories.append({ video, VideoNode });
+    // In the order of their names, as the folders below them.
+    const QCollator order = NameOrder::collator();
+    std::sort(categories.begin(), categories.end(), [&order](const Category &left, const Category &right) {
+        return order.compare(QFileInfo(left.folder).fileName(), QFileInfo(right.folder).fileName()) < 0;
+    });
+    for (const Category &category : qAsConst(categories))
+        m_root->appendChild(new QNodeItem(QFileInfo(category.folder), this, category.kind));
+}
+
+QModelIndex BrowserTreeModel::categoryIndex(int category) const
+{
+    static const NodeKind kinds[] = { DocumentsNode, PicturesNode, MusicNode, VideoNode };
+    if (category < 0 || category >= int(std::size(kinds)))
+        return QModelIndex();
+    for (int row = 0; row < m_root->childCount(); ++row) {
+        if (m_root->child(row)->kind() == kinds[category])
+            return index(row, 0);
+    }
+    return QModelIndex();
 }
 
 void BrowserTreeModel::appendMounts()

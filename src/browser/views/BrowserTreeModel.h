@@ -44,6 +44,9 @@ public:
     QNodeItem *rootNode() const { return m_root.get(); }
     // The node of index, the root for an invalid index.
     QNodeItem *nodeFromIndex(const QModelIndex &index) const;
+    // The top-level row of a category's folder, wherever its name sorts it;
+    // invalid when the tree has none.
+    QModelIndex categoryIndex(int category) const;
 
     // Looks info up among the nodes already listed below start, depth first;
     // lists nothing. Invalid when not found.

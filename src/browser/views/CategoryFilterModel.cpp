@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/views/CategoryFilterModel.h"
 
+#include "browser/views/NameOrder.h"
+
 #include <QDateTime>
 #include <QFileSystemModel>
 
@@ -17,10 +19,8 @@ constexpr int revealStep = 4000;
 CategoryFilterModel::CategoryFilterModel(QFileSystemModel *files, QObject *parent)
     : QSortFilterProxyModel(parent)
     , m_files(files)
+    , m_collator(NameOrder::collator())
 {
-    // As the file model compares names.
-    m_collator.setNumericMode(true);
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     // The C locale's keys are its bytes, which its collator does not follow.
     m_collationKeys = m_collator.locale().language() != QLocale::C;
     // Before the filter's own connections: a row is placed anew from what

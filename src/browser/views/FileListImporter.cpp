@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/views/FileListImporter.h"
 
+#include "browser/views/NameOrder.h"
+
 #include <QDirIterator>
 
 namespace {
@@ -44,4 +46,6 @@ void FileListImporter::run()
         locker.unlock();
         msleep(entryPauseMs);
     }
+    locker.relock();
+    NameOrder::sortPaths(m_results);
 }

@@ -5,6 +5,7 @@
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/FileListImporter.h"
 #include "browser/views/IconProvider.h"
+#include "browser/views/NameOrder.h"
 #include "browser/views/SubFolderReader.h"
 
 #include <QDir>
@@ -128,12 +129,14 @@ QFileInfoList QNodeItem::listSubFolders() const
 {
     const QString path = folderPath();
     Logger::instance()->log("listing %s", qUtf8Printable(path));
-    QFileInfoList folders;
+    QStringList paths;
     QDirIterator it(path, QDir::Dirs | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        folders.append(it.fileInfo());
-    }
+    while (it.hasNext())
+        paths.append(it.next());
+    NameOrder::sortPaths(paths);
+    QFileInfoList folders;
+    for (const QString &folder : qAsConst(paths))
+        folders.append(QFileInfo(folder));
     return folders;
 }
 

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/copy/AsyncCopy.h"
 
+#include "base/DeviceState.h"
 #include "base/SessionCommands.h"
 #include "engine/TL09Engine.h"
 #include "engine/copy/ChunkMover.h"
 #include "engine/copy/CopyPreflight.h"
+#include "engine/copy/CopySelection.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QSet>
 
 #include <cerrno>
-#include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,63 +27,42 @@ const unsigned long answerPollMs = 100;
 // Progress reaches the window at most this often, besides once per full
 // chunk: a signal for each small file would cost more than its copy.
 const qint64 progressIntervalMs = 25;
-// HAL's removal notice reaches the engine a moment after the first access
-// to a pulled device fails.
-const unsigned long removalNoticeMs = 300;
 const unsigned long failedWritePauseMs = 1000;
-// Random characters after the temporary prefix, as many as mkstemp uses.
-const int temporarySuffixLength = 6;
-
-// Closes its descriptor when it goes.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd)
-    { }
-    ~Descriptor() { close(); }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-
-    bool isValid() const { return m_fd >= 0; }
-    int get() const { return m_fd; }
-    int release()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-    // Whether the data written reached the file system without a late
-    // error (network and FUSE file systems report some only here).
-    bool close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
+// Complete files wait under their temporary names until one flush of the
+// file system makes them durable together, started when this many wait,
+// this much data is unflushed or the first has waited this long.
+const int maxPending = 512;
+const qint64 maxUnflushedBytes = 64 * chunkSize;
+const qint64 maxPendingMs = 1000;
+// Attempts at a free temporary name before giving up.
+const int temporaryNameAttempts = 100;
 
 QByteArray encoded(const QString &path)
 {
     return QFile::encodeName(path);
 }
 
-// Gives name, which ends in temporarySuffixLength placeholders, a random
-// ending, as mkstemp does.
-void randomizeSuffix(QByteArray &name)
+// Why an entry could not be made or written, from the error.
+CopyOutcome outcomeOf(int error)
 {
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    char *const suffix = name.data() + name.size() - temporarySuffixLength;
-    for (int i = 0; i < temporarySuffixLength; ++i)
-        suffix[i] = letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
-}
-
-QByteArray temporaryName()
-{
-    return AsyncCopy::temporaryPrefix + QByteArray(temporarySuffixLength, 'X');
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return CopyOutcome::NoSpace;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EEXIST:
+    case ENOTDIR:
+    case EISDIR:
+    case ENOENT:
+        return CopyOutcome::NoRights;
+    case ELOOP:
+        return CopyOutcome::IsLink;
+    default:
+        return CopyOutcome::WriteError;
+    }
 }
 
 // Creates the file name in folder, which must not be there yet, under the
@@ -93,57 +72,18 @@ int createFile(int folder, const QByteArray &name, mode_t mode)
     return ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
 }
 
-// mkostemp in folder with a mode.
-int createTemporary(int folder, QByteArray &name, mode_t mode)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        randomizeSuffix(name);
-        const int fd = createFile(folder, name, mode);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
-// mkdtemp in folder.
-bool createTemporaryFolder(int folder, QByteArray &name)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        randomizeSuffix(name);
-        if (::mkdirat(folder, name.constData(), 0777) == 0)
-            return true;
-        if (errno != EEXIST)
-            return false;
-    }
-    return false;
-}
-
-// Removes the folder name in parent with everything in it, without
-// following a symbolic link.
-void removeTree(int parent, const char *name)
-{
-    const int folder = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    DIR *stream = folder < 0 ? nullptr : ::fdopendir(folder);
-    if (!stream) {
-        if (folder >= 0)
-            ::close(folder);
-        return;
-    }
-    while (const dirent *entry = ::readdir(stream)) {
-        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
-            continue;
-        if (::unlinkat(folder, entry->d_name, 0) != 0 && (errno == EISDIR || errno == EPERM))
-            removeTree(folder, entry->d_name);
-    }
-    ::closedir(stream);
-    ::unlinkat(parent, name, AT_REMOVEDIR);
-}
-
 // The mode of a copy on the PC: the source's, writable by its owner, less
 // what the umask takes away when the file is created.
 mode_t hostMode(mode_t mode)
 {
     return (mode & 0777) | S_IWUSR;
+}
+
+// The mode of a copy on the device: the source's permissions, without the
+// set-id and sticky bits, writable by all.
+mode_t deviceMode(mode_t mode)
+{
+    return withWriteForAll(mode & 0777);
 }
 
 // Whether destDir is folder itself or lies below it: copying a folder there
@@ -155,11 +95,28 @@ bool isInside(const QString &destDir, const QFileInfo &folder)
     return !outer.isEmpty() && (inner == outer || inner.startsWith(outer + QLatin1Char('/')));
 }
 
-// Writes the file system's cached data of path to the disk.
-bool flushFileSystem(const QString &path)
+// path relative to root when it lies below it, else a null string.
+QString pathBelow(const QString &root, const QString &path)
+{
+    if (root.isEmpty())
+        return QString();
+    const QString relative = QDir(root).relativeFilePath(QDir::cleanPath(path));
+    return relative == QLatin1String("..") || relative.startsWith(QLatin1String("../")) ? QString()
+                                                                                        : relative;
+}
+
+// Writes the file system's cached data of path to the disk; 0 or the error.
+// A folder that may be written but not read has every file system flushed.
+int flushFileSystem(const QString &path)
 {
     const Descriptor folder(::open(encoded(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return folder.isValid() && ::syncfs(folder.get()) == 0;
+    if (!folder.isValid() && errno == EACCES) {
+        ::sync();
+        return 0;
+    }
+    if (!folder.isValid())
+        return errno;
+    return ::syncfs(folder.get()) == 0 ? 0 : errno;
 }
 
 // Renames the complete temporary in folder to name; 0 or the error. A new
@@ -181,33 +138,13 @@ int putInPlace(int folder, const QByteArray &temporary, const QByteArray &name, 
 
 // Gives the file open on fd the modification time in status; a file system
 // without that precision (FAT keeps 2 seconds) rounds it.
-void keepDate(int fd, const struct stat &status)
+bool keepDate(int fd, const struct stat &status)
 {
     const struct timespec times[2] = { { 0, UTIME_OMIT }, status.st_mtim };
-    ::futimens(fd, times);
+    return ::futimens(fd, times) == 0;
 }
 
 } // namespace
-
-const char AsyncCopy::temporaryPrefix[] = ".opalosync-";
-
-bool AsyncCopy::isTemporaryName(const char *name)
-{
-    const size_t prefix = std::strlen(temporaryPrefix);
-    return std::strncmp(name, temporaryPrefix, prefix) == 0
-        && std::strlen(name) == prefix + temporarySuffixLength;
-}
-
-void AsyncCopy::removeTemporary(int folder, const char *name)
-{
-    struct stat status;
-    if (!isTemporaryName(name) || ::fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) != 0)
-        return;
-    if (S_ISREG(status.st_mode))
-        ::unlinkat(folder, name, 0);
-    else if (S_ISDIR(status.st_mode))
-        removeTree(folder, name);
-}
 
 AsyncCopy::AsyncCopy(TL09Engine *engine)
     : QThread(engine)
@@ -229,6 +166,15 @@ void AsyncCopy::requestStop()
 {
     QMutexLocker locker(&stopMutex);
     stopRequested = true;
+    QMutexLocker answerLocker(&m_answerLock);
+    m_answered.wakeAll();
+}
+
+void AsyncCopy::setDialogAnswer(int answer)
+{
+    QMutexLocker locker(&m_answerLock);
+    dialogAnswer = answer;
+    m_answered.wakeAll();
 }
 
 void AsyncCopy::run()
@@ -239,22 +185,27 @@ void AsyncCopy::run()
     m_safeNames.clear();
     m_listings.clear();
     m_foundNothing = false;
+    m_ended = false;
     m_sinceProgress.invalidate();
     const QString destDir = m_batches.isEmpty() ? QString() : m_batches.first().destDir;
     newOwner = target == HostMode ? homeOwnerOf(destDir) : std::nullopt;
+    const QString root = target == ExternalDeviceMode ? mountPoint() : QString();
+    m_deviceRoot = pathBelow(root, destDir).isNull() ? QString() : root;
     QMutexLocker locker(&runMutex);
+    m_journal.open(m_deviceRoot);
     bool ok = checkBeforeCopy();
     for (const Batch &batch : qAsConst(m_batches)) {
         if (!ok)
             break;
-        ok = copyBatch(batch, target);
+        ok = copyBatch(batch);
     }
     // Also after a stop: the files completed so far stay, so they must be on
     // the disk when the user pulls the device.
-    if (!m_foundNothing && !flushFileSystem(destDir) && ok) {
+    if (!m_foundNothing && flushFileSystem(destDir) != 0 && ok) {
         ok = false;
-        reportFailure(QString(), target, DriveSpaceError);
+        reportFailure(QString(), DriveSpaceError);
     }
+    m_journal.close();
     signalProgress();
     locker.unlock();
     emit copy_thread_finished(ok);
@@ -300,10 +251,10 @@ void AsyncCopy::survey(const QFileInfoList &entries, const QString &destDir, Cop
 {
     check.addListing(entries, destDir);
     for (const QFileInfo &entry : entries) {
-        if (!entry.isDir() || stopRequested)
+        if (!entry.isDir() || entry.isSymLink() || stopRequested)
             continue;
         // Kept for the copy, which then walks the selection only once.
-        const QFileInfoList listing = TL09Engine::copiedEntries(entry.filePath(), matcher);
+        const QFileInfoList listing = CopySelection::copiedEntries(entry.filePath(), matcher);
         m_listings.insert(entry.filePath(), listing);
         survey(listing, destDir + QLatin1Char('/') + entry.fileName(), check);
     }
@@ -332,14 +283,32 @@ void AsyncCopy::note(const QFileInfo &entry, const QString &destDir, CopyOutcome
     m_failures << CopyFailure { entry.filePath(), destDir, reason };
 }
 
-bool AsyncCopy::copyBatch(const Batch &batch, BrowserMode target)
+bool AsyncCopy::copyBatch(const Batch &batch)
 {
-    // A path descriptor: writing into a folder needs no right to read it.
-    const Descriptor folder(::open(encoded(batch.destDir).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    return folder.isValid() && copyList(batch.files, target, { batch.destDir, folder.get(), false });
+    m_flushedFolder = batch.destDir;
+    const auto folder = std::make_shared<Descriptor>(openDestination(batch.destDir));
+    if (!folder->isValid()) {
+        const CopyOutcome reason = outcomeOf(errno);
+        for (const QFileInfo &entry : batch.files)
+            note(entry, batch.destDir, reason);
+        return reportFailure(QFileInfo(batch.destDir).fileName(), RightsError);
+    }
+    const bool goOn = copyList(batch.files, { batch.destDir, folder, false, nullptr });
+    // Also after a stop: the files completed so far are shown.
+    return makeDurable() && goOn;
 }
 
-bool AsyncCopy::copyList(const QFileInfoList &files, BrowserMode target, const Destination &destination)
+int AsyncCopy::openDestination(const QString &destDir) const
+{
+    // A path descriptor: writing into a folder needs no right to read it.
+    const QString below = pathBelow(m_deviceRoot, destDir);
+    if (below.isNull())
+        return ::open(encoded(destDir).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const Descriptor root(::open(encoded(m_deviceRoot).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    return root.isValid() ? openFolderBelow(root.get(), encoded(below)) : -1;
+}
+
+bool AsyncCopy::copyList(const QFileInfoList &files, const Destination &destination)
 {
     for (const QFileInfo &entry : files) {
         if (stopRequested)
@@ -349,19 +318,26 @@ bool AsyncCopy::copyList(const QFileInfoList &files, BrowserMode target, const D
             countDone(entry.isDir() ? 0 : qMax<qint64>(entry.size(), 1));
             continue;
         }
-        const bool goOn
-            = entry.isDir() ? copyFolder(entry, target, destination) : copyFile(entry, target, destination);
+        // Only a selected entry can be a link: listings leave them out.
+        if (entry.isSymLink()) {
+            countDone(1);
+            note(entry, destination.path, CopyOutcome::IsLink);
+            if (!reportFailure(entry.fileName(), RightsError))
+                return false;
+            continue;
+        }
+        const bool goOn = entry.isDir() ? copyFolder(entry, destination) : copyFile(entry, destination);
         if (!goOn)
             return false;
     }
     return true;
 }
 
-bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const Destination &destination)
+bool AsyncCopy::copyFolder(const QFileInfo &folder, const Destination &destination)
 {
     const QString name = copiedName(folder);
     if (isInside(destination.path, folder))
-        return reportFailure(name, target, CopyError);
+        return reportFailure(name, CopyError);
     const QByteArray shownName = encoded(name);
     // A new folder is filled under a hidden name and shown once its content
     // is in: a folder that is there holds whole files only, and those in a
@@ -369,38 +345,71 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, BrowserMode target, const De
     // made under their own names.
     struct stat status;
     const bool hidden = !destination.fresh
-        && ::fstatat(destination.fd, shownName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0
+        && ::fstatat(destination.fd(), shownName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0
         && errno == ENOENT;
-    QByteArray madeName = hidden ? temporaryName() : shownName;
+    QByteArray madeName = shownName;
     bool created = false;
-    const Descriptor copied(makeFolder(destination.fd, madeName, hidden, target, &created));
-    if (!copied.isValid()) {
-        note(folder, destination.path, CopyOutcome::NoRights);
-        return reportFailure(name, target, RightsError);
+    const auto copied = std::make_shared<Descriptor>(makeFolder(destination, madeName, hidden, &created));
+    if (!copied->isValid()) {
+        note(folder, destination.path, outcomeOf(errno));
+        return reportFailure(name, RightsError);
     }
     const QFileInfoList listing = m_listings.take(folder.filePath());
-    const Destination inside { destination.path + QLatin1Char('/') + name, copied.get(), created };
-    const bool complete = listing.isEmpty() || copyList(listing, target, inside);
+    // Made where it shows at once (its name could not be looked up), it is
+    // filled as a folder that was there.
+    const bool fresh = created && (hidden || destination.fresh);
+    const Destination inside { destination.path + QLatin1Char('/') + name, copied, fresh,
+        hidden ? std::make_shared<bool>(false) : destination.spoilt };
+    const bool complete = listing.isEmpty() || copyList(listing, inside);
     // Dated once its content is in, which would change the date again.
-    if (complete && ::stat(encoded(folder.filePath()).constData(), &status) == 0)
-        keepDate(copied.get(), status);
-    // Also after a stop: the files completed so far are shown.
-    if (hidden && putInPlace(destination.fd, madeName, shownName, false) == EEXIST) {
-        removeTree(destination.fd, madeName.constData());
-        note(folder, destination.path, CopyOutcome::ExistsKept);
+    const bool dateKept = !complete
+        || (::lstat(encoded(folder.filePath()).constData(), &status) == 0 && keepDate(copied->get(), status));
+    if (!hidden) {
+        if (!dateKept)
+            note(folder, destination.path, CopyOutcome::DateNotKept);
+        return complete;
     }
-    return complete;
+    // A part of a file that could not be removed keeps the folder hidden
+    // for good.
+    if (*inside.spoilt) {
+        m_journal.discard(destination.folder, madeName);
+        note(folder, destination.path, CopyOutcome::WriteError);
+        return complete;
+    }
+    // Also after a stop: the files completed so far are shown.
+    return placeWhenDue(
+               { destination.folder, madeName, shownName, false, dateKept, folder, destination.path })
+        && complete;
 }
 
-int AsyncCopy::makeFolder(int parent, QByteArray &name, bool hidden, BrowserMode target, bool *created) const
+int AsyncCopy::makeFolder(const Destination &destination, QByteArray &name, bool hidden, bool *created)
 {
-    *created = hidden ? createTemporaryFolder(parent, name) : ::mkdirat(parent, name.constData(), 0777) == 0;
+    *created = false;
+    for (int attempt = 0; hidden && !*created && attempt < temporaryNameAttempts; ++attempt) {
+        name = m_journal.reserve(destination.path);
+        if (name.isEmpty())
+            return -1;
+        *created = ::mkdirat(destination.fd(), name.constData(), 0777) == 0;
+        if (!*created && errno != EEXIST)
+            return -1;
+    }
+    if (!hidden)
+        *created = ::mkdirat(destination.fd(), name.constData(), 0777) == 0;
     if (!*created && (hidden || errno != EEXIST))
         return -1;
-    Descriptor folder(::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // Never through a link: what it points to is not the device's to give.
+    Descriptor folder(openFolderAt(destination.fd(), name.constData(), O_RDONLY));
     struct stat status;
-    if (!folder.isValid() || ::fstat(folder.get(), &status) != 0)
+    if (!folder.isValid() || ::fstat(folder.get(), &status) != 0) {
+        const int error = errno;
+        // A folder made here and left empty is not left behind.
+        if (hidden)
+            m_journal.discard(destination.folder, name);
+        else if (*created)
+            ::unlinkat(destination.fd(), name.constData(), AT_REMOVEDIR);
+        errno = error;
         return -1;
+    }
     // The device's volume is mounted for the user, who may write there
     // whatever the modes say; on the PC the umask decides. File systems
     // without Unix modes refuse the change; the folder is usable anyway.
@@ -417,34 +426,35 @@ void AsyncCopy::giveToOwner(int fd) const
         ::fchown(fd, newOwner->uid, newOwner->gid);
 }
 
-bool AsyncCopy::copyFile(const QFileInfo &file, BrowserMode target, const Destination &destination)
+bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination)
 {
     const QString name = copiedName(file);
     announce(name);
     struct stat status;
     // Nothing can be in the way in a folder this copy has just made.
     const bool replacing = !destination.fresh
-        && ::fstatat(destination.fd, encoded(name).constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
-    if (replacing && !mayReplace(name, file.size(), target)) {
+        && ::fstatat(destination.fd(), encoded(name).constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+    if (replacing && !mayReplace(name, file.size())) {
         note(file, destination.path, CopyOutcome::ExistsKept);
         return true;
     }
     if (stopRequested)
         return false;
     // Not blocking, so that a named pipe among the selection cannot hold
-    // the copy; only regular files are copied.
-    const Descriptor source(::open(encoded(file.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    // the copy, and not through a link; only regular files are copied.
+    const Descriptor source(
+        ::open(encoded(file.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     if (!source.isValid() || ::fstat(source.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        note(file, destination.path, CopyOutcome::ReadError);
-        return reportFailure(name, target, RightsError);
+        note(file, destination.path, errno == ELOOP ? CopyOutcome::IsLink : CopyOutcome::ReadError);
+        return reportFailure(name, RightsError);
     }
     // A wider read-ahead for a file read in several chunks, from start to end.
     if (status.st_size > chunkSize)
         ::posix_fadvise(source.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-    return writeReplacement(file, source.get(), status, destination, replacing, target);
+    return writeFile(file, source.get(), status, destination, replacing);
 }
 
-bool AsyncCopy::mayReplace(const QString &fileName, qint64 size, BrowserMode target)
+bool AsyncCopy::mayReplace(const QString &fileName, qint64 size)
 {
     if (overwritePolicy == 0) {
         askAndWait(fileName, target, AskOverwrite);
@@ -468,18 +478,18 @@ bool AsyncCopy::mayReplace(const QString &fileName, qint64 size, BrowserMode tar
     return false;
 }
 
-bool AsyncCopy::writeReplacement(const QFileInfo &file, int source, const struct stat &status,
-    const Destination &destination, bool replacing, BrowserMode target)
+bool AsyncCopy::writeFile(const QFileInfo &file, int source, const struct stat &status,
+    const Destination &destination, bool replacing)
 {
     const QString name = copiedName(file);
     // In a folder not shown yet, the file is written under its own name.
     const bool direct = destination.fresh;
     // The name the data is written under.
-    QByteArray written = direct ? encoded(name) : temporaryName();
+    QByteArray written = encoded(name);
     const bool toDevice = target == ExternalDeviceMode;
     const mode_t mode = toDevice ? 0600 : hostMode(status.st_mode);
     Descriptor output(
-        direct ? createFile(destination.fd, written, mode) : createTemporary(destination.fd, written, mode));
+        direct ? createFile(destination.fd(), written, mode) : createTemporary(destination, &written, mode));
     // Two names the same on a volume that ignores case.
     if (direct && !output.isValid() && errno == EEXIST) {
         countDone(status.st_size);
@@ -487,48 +497,67 @@ bool AsyncCopy::writeReplacement(const QFileInfo &file, int source, const struct
         return true;
     }
     if (!output.isValid()) {
-        note(file, destination.path, errno == ENOSPC ? CopyOutcome::NoSpace : CopyOutcome::NoRights);
-        return reportFailure(name, target, RightsError);
+        note(file, destination.path, outcomeOf(errno));
+        return reportFailure(name, RightsError);
     }
     if (toDevice)
-        ::fchmod(output.get(), withWriteForAll(status.st_mode));
+        ::fchmod(output.get(), deviceMode(status.st_mode));
     else
         giveToOwner(output.get());
     Transfer result = transfer(source, output.get(), status.st_size);
     // The copy carries the source's date, which a picture's owner sorts by.
-    if (result == Transfer::Complete)
-        keepDate(output.get(), status);
-    // The file it replaces stays until the new data is on the disk. New
-    // files are flushed together at the end of the copy.
-    if (result == Transfer::Complete && replacing && ::fdatasync(output.get()) != 0)
+    const bool dateKept = result != Transfer::Complete || keepDate(output.get(), status);
+    if (!output.close() && result == Transfer::Complete) {
+        m_writeError = errno;
         result = Transfer::Failed;
-    if (!output.close() && result == Transfer::Complete)
-        result = Transfer::Failed;
+    }
     if (result == Transfer::Failed) {
-        note(file, destination.path, CopyOutcome::NoSpace);
-        return endAfterFailedWrite(name, destination.fd, written, target);
+        note(file, destination.path, outcomeOf(m_writeError));
+        // A file that has gone with the device says the device has gone.
+        const bool present
+            = ::faccessat(destination.fd(), written.constData(), F_OK, AT_SYMLINK_NOFOLLOW) == 0;
+        discardWritten(destination, written);
+        return endAfterFailedWrite(name, present);
     }
     if (result != Transfer::Complete)
-        ::unlinkat(destination.fd, written.constData(), 0);
+        discardWritten(destination, written);
     if (result == Transfer::ReadFailed) {
         note(file, destination.path, CopyOutcome::ReadError);
-        return reportFailure(name, target, CopyError);
+        return reportFailure(name, CopyError);
     }
     if (result == Transfer::Stopped)
         return false;
-    const int error = direct ? 0 : putInPlace(destination.fd, written, encoded(name), replacing);
-    if (error != 0) {
-        ::unlinkat(destination.fd, written.constData(), 0);
-        // A file that appeared meanwhile was not asked about: it stays.
-        if (error == EEXIST) {
-            note(file, destination.path, CopyOutcome::ExistsKept);
-            return true;
-        }
-        note(file, destination.path, CopyOutcome::NoRights);
-        return reportFailure(name, target, RightsError);
+    if (direct) {
+        m_unflushedBytes += status.st_size;
+        if (!dateKept)
+            note(file, destination.path, CopyOutcome::DateNotKept);
+        emit copyFinshed(true);
+        return true;
     }
-    emit copyFinshed(true);
-    return true;
+    m_unflushedBytes += status.st_size;
+    return placeWhenDue(
+        { destination.folder, written, encoded(name), replacing, dateKept, file, destination.path });
+}
+
+void AsyncCopy::discardWritten(const Destination &destination, const QByteArray &written)
+{
+    if (!destination.fresh)
+        m_journal.discard(destination.folder, written);
+    else if (::unlinkat(destination.fd(), written.constData(), 0) != 0 && errno != ENOENT)
+        *destination.spoilt = true;
+}
+
+int AsyncCopy::createTemporary(const Destination &destination, QByteArray *name, mode_t mode)
+{
+    for (int attempt = 0; attempt < temporaryNameAttempts; ++attempt) {
+        *name = m_journal.reserve(destination.path);
+        if (name->isEmpty())
+            return -1;
+        const int fd = createFile(destination.fd(), *name, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 
 AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size)
@@ -541,8 +570,10 @@ AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size
         const qint64 count = mover.next(qMin(chunkSize, size - done));
         if (count == ChunkMover::readFailed)
             return Transfer::ReadFailed;
-        if (count < 0)
+        if (count < 0) {
+            m_writeError = errno;
             return Transfer::Failed;
+        }
         // The disk starts on a full chunk at once, so that a large copy is
         // written while it goes on rather than all in the flush at its end.
         if (count == chunkSize)
@@ -557,6 +588,73 @@ AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size
             break;
     } while (done < size && !stopRequested);
     return stopRequested ? Transfer::Stopped : Transfer::Complete;
+}
+
+bool AsyncCopy::placeWhenDue(const Pending &pending)
+{
+    if (m_pending.isEmpty())
+        m_sinceFlush.start();
+    m_pending << pending;
+    const bool due = m_pending.size() >= maxPending || m_unflushedBytes >= maxUnflushedBytes
+        || m_sinceFlush.hasExpired(maxPendingMs);
+    if (!due)
+        return true;
+    // The flush goes on beside the copy, which places the last batch only
+    // when the next is due: the disk never waits for the copy.
+    const bool goOn = placeFlushed();
+    m_flushed.swap(m_pending);
+    m_unflushedBytes = 0;
+    m_flushing = std::async(std::launch::async, flushFileSystem, m_flushedFolder);
+    return goOn;
+}
+
+bool AsyncCopy::makeDurable()
+{
+    bool goOn = placeFlushed();
+    if (m_pending.isEmpty())
+        return goOn;
+    m_flushed.swap(m_pending);
+    m_unflushedBytes = 0;
+    m_flushing = std::async(std::launch::deferred, flushFileSystem, m_flushedFolder);
+    return placeFlushed() && goOn;
+}
+
+bool AsyncCopy::placeFlushed()
+{
+    if (!m_flushing.valid())
+        return true;
+    // The data of every file and of the content of every folder flushed
+    // reaches the disk before any of them takes its name.
+    const int error = m_flushing.get();
+    QList<Pending> flushed;
+    flushed.swap(m_flushed);
+    if (error != 0) {
+        for (const Pending &pending : qAsConst(flushed)) {
+            m_journal.discard(pending.folder, pending.temporary);
+            note(pending.source, pending.destDir, outcomeOf(error));
+        }
+        return endAfterFailedWrite(QString(), true);
+    }
+    bool goOn = true;
+    for (const Pending &pending : qAsConst(flushed))
+        goOn = place(pending) && goOn;
+    return goOn;
+}
+
+bool AsyncCopy::place(const Pending &pending)
+{
+    const int error = putInPlace(pending.folder->get(), pending.temporary, pending.name, pending.replacing);
+    if (error == 0) {
+        if (!pending.dateKept)
+            note(pending.source, pending.destDir, CopyOutcome::DateNotKept);
+        if (!pending.source.isDir())
+            emit copyFinshed(true);
+        return true;
+    }
+    m_journal.discard(pending.folder, pending.temporary);
+    // What appeared meanwhile was not asked about: it stays.
+    note(pending.source, pending.destDir, error == EEXIST ? CopyOutcome::ExistsKept : outcomeOf(error));
+    return error == EEXIST || reportFailure(QFile::decodeName(pending.name), RightsError);
 }
 
 void AsyncCopy::announce(const QString &fileName)
@@ -588,27 +686,37 @@ void AsyncCopy::signalProgress()
     m_sinceProgress.start();
 }
 
-bool AsyncCopy::endAfterFailedWrite(
-    const QString &fileName, int folder, const QByteArray &temporary, BrowserMode target)
+bool AsyncCopy::endAfterFailedWrite(const QString &fileName, bool written)
 {
-    msleep(removalNoticeMs);
-    const bool present = ::faccessat(folder, temporary.constData(), F_OK, 0) == 0;
-    ::unlinkat(folder, temporary.constData(), 0);
-    if (present && m_engine->checkDeviceFolders())
+    // The files completed before the failure are still placed, and may
+    // fail as well: the copy ends once, with one box.
+    if (m_ended)
+        return false;
+    m_ended = true;
+    waitForRemovalNotice();
+    if (written && m_engine->checkDeviceFolders())
         askAndWait(fileName, target, DriveSpaceError);
-    msleep(failedWritePauseMs);
+    // A device that was pulled is known gone before the refresh that
+    // follows the copy; a back-end that tells at once needs no pause.
+    if (m_removalNoticeMs > 0)
+        msleep(failedWritePauseMs);
     return false;
 }
 
-bool AsyncCopy::reportFailure(const QString &fileName, BrowserMode target, CopyDlg dlg)
+bool AsyncCopy::reportFailure(const QString &fileName, CopyDlg dlg)
 {
     // A pulled device makes every access fail: the copy then ends without
     // a box, and the main window reports the lost connection.
-    msleep(removalNoticeMs);
+    waitForRemovalNotice();
     if (!m_engine->checkDeviceFolders())
         return false;
     askAndWait(fileName, target, dlg);
     return true;
+}
+
+void AsyncCopy::waitForRemovalNotice()
+{
+    msleep(m_removalNoticeMs);
 }
 
 void AsyncCopy::askAndWait(const QString &fileName, BrowserMode target, CopyDlg dlg)
@@ -622,6 +730,9 @@ void AsyncCopy::askAndWait(const QString &fileName, BrowserMode target, CopyDlg 
 
 void AsyncCopy::waitForAnswer()
 {
+    // The answer wakes the worker; the wait still ends now and then, as the
+    // copy's polling always has.
+    QMutexLocker locker(&m_answerLock);
     while (dialogAnswer == AnswerPending && !stopRequested)
-        msleep(answerPollMs);
+        m_answered.wait(&m_answerLock, answerPollMs);
 }

@@ -6,6 +6,7 @@
 #include "base/FileNameMatcher.h"
 #include "base/SessionCommands.h"
 #include "engine/copy/CopyFailure.h"
+#include "engine/copy/TemporaryJournal.h"
 
 #include <QElapsedTimer>
 #include <QFileInfoList>
@@ -13,8 +14,11 @@
 #include <QMutex>
 #include <QStringList>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <atomic>
+#include <future>
+#include <memory>
 #include <optional>
 
 struct stat;
@@ -33,9 +37,18 @@ class QWidget;
 // the end.
 //
 // Each file is written under a hidden temporary name in its destination
-// folder and renamed over the destination only once complete, so that an
-// existing file is never lost to a copy that is cancelled or fails; a new
-// folder is filled under a hidden name and shown once its content is in. The data
+// folder and renamed over the destination only once complete and on the
+// disk, so that neither a cancel, a failure nor a power cut loses an
+// existing file or leaves a name on incomplete data; a new folder is filled
+// under a hidden name and shown the same way once its content is on the
+// disk. Small files are made durable together, by one flush of the file
+// system before their renames; a large one by its own. The temporary names
+// are recorded on the device beforehand (TemporaryJournal), so that what an
+// interrupted copy leaves can be found and removed.
+//
+// The destination is walked through folder descriptors that never follow a
+// symbolic link: nothing reached through a link on the device is written
+// or has its mode changed. A selected link is not followed either. The data
 // moves in chunks of 1 MiB: copied by the kernel where source and
 // destination share a file system, through a buffer elsewhere. Each full
 // chunk is signalled; the names and bytes of small files are gathered into
@@ -45,18 +58,14 @@ class AsyncCopy : public QThread
     Q_OBJECT
 
 public:
-    // Temporary files start with this; hidden names are never listed.
-    static const char temporaryPrefix[];
-    // Whether name is one the worker gives a file in progress.
-    static bool isTemporaryName(const char *name);
-    // Removes the temporary file, or folder with its content, name in
-    // folder; anything else of that name stays.
-    static void removeTemporary(int folder, const char *name);
-
     explicit AsyncCopy(TL09Engine *engine);
 
     void setMainWindow(QWidget *window) { m_mainWindow = window; }
     QWidget *mainWindow() const { return m_mainWindow; }
+    // How long a removal of the device takes to be known after the first
+    // failed access to it; the copy waits this long before it decides
+    // whether a failure means the device has gone.
+    void setRemovalNoticeMs(unsigned long ms) { m_removalNoticeMs = ms; }
 
     // Files copied into one folder.
     struct Batch
@@ -80,7 +89,7 @@ public:
     bool isStopRequested() const { return stopRequested; }
 
     // Stores the user's answer to the question the worker waits on.
-    void setDialogAnswer(int answer) { dialogAnswer = answer; }
+    void setDialogAnswer(int answer);
 
 signals:
     // The bytes the whole copy moves, sent once before the first byte.
@@ -108,10 +117,28 @@ private:
     struct Destination
     {
         QString path;
-        int fd;
+        std::shared_ptr<Descriptor> folder;
         // Made by this copy inside a folder not shown yet: nothing in it can
         // be in the way, and its files need no hidden names.
         bool fresh;
+        // Set, for the folder not shown yet that this one lies in, when a
+        // part of a file is left in it: that folder must never be shown.
+        std::shared_ptr<bool> spoilt;
+
+        int fd() const { return folder->get(); }
+    };
+
+    // A complete file or folder under its temporary name, waiting to take
+    // its own once its data is on the disk.
+    struct Pending
+    {
+        std::shared_ptr<Descriptor> folder;
+        QByteArray temporary;
+        QByteArray name;
+        bool replacing;
+        bool dateKept;
+        QFileInfo source;
+        QString destDir;
     };
 
     // Sizes and checks the selection before the copy; false when the user
@@ -123,38 +150,56 @@ private:
     QString copiedName(const QFileInfo &entry) const;
     void note(const QFileInfo &entry, const QString &destDir, CopyOutcome reason);
     // Copies a batch's files; false when the copy ended early (stopped,
-    // failed write, device gone, or its folder missing).
-    bool copyBatch(const Batch &batch, BrowserMode target);
-    bool copyList(const QFileInfoList &files, BrowserMode target, const Destination &destination);
-    // Opens the folder name in parent, made first unless it is one already,
-    // or made under a new hidden name (written to name) when hidden; opened
-    // to all on the device or, when made here, given to the home's owner.
-    // -1 when it cannot be.
-    int makeFolder(int parent, QByteArray &name, bool hidden, BrowserMode target, bool *created) const;
+    // failed write, device gone).
+    bool copyBatch(const Batch &batch);
+    // Opens destDir, on the device without following a link below its root.
+    int openDestination(const QString &destDir) const;
+    bool copyList(const QFileInfoList &files, const Destination &destination);
+    // Opens the folder name in destination, made first unless it is one
+    // already, or made under a new hidden name (written to name) when
+    // hidden; opened to all on the device or, when made here, given to the
+    // home's owner. -1 when it cannot be, with errno set.
+    int makeFolder(const Destination &destination, QByteArray &name, bool hidden, bool *created);
     // Gives a new file or folder to the owner of the home it is made in.
     void giveToOwner(int fd) const;
-    bool copyFolder(const QFileInfo &folder, BrowserMode target, const Destination &destination);
-    bool copyFile(const QFileInfo &file, BrowserMode target, const Destination &destination);
-    bool mayReplace(const QString &fileName, qint64 size, BrowserMode target);
-    bool writeReplacement(const QFileInfo &file, int source, const struct stat &status,
-        const Destination &destination, bool replacing, BrowserMode target);
+    bool copyFolder(const QFileInfo &folder, const Destination &destination);
+    bool copyFile(const QFileInfo &file, const Destination &destination);
+    bool mayReplace(const QString &fileName, qint64 size);
+    bool writeFile(const QFileInfo &file, int source, const struct stat &status,
+        const Destination &destination, bool replacing);
+    // Removes what was written under written when it is not to stay.
+    void discardWritten(const Destination &destination, const QByteArray &written);
+    // Creates a file under a new temporary name in destination; the name
+    // goes to name.
+    int createTemporary(const Destination &destination, QByteArray *name, mode_t mode);
     Transfer transfer(int source, int destination, qint64 size);
+    // Renames what waits once the disk holds it: gathers pending, and when
+    // enough has gathered starts its flush and places what the last flush
+    // made durable. False when the copy must end.
+    bool placeWhenDue(const Pending &pending);
+    // Places everything that waits, flushed first.
+    bool makeDurable();
+    bool placeFlushed();
+    bool place(const Pending &pending);
     // The file now being copied, and bytes counted as done: signalled at
     // once for a full chunk or when the last signal is old enough, else
     // gathered for the next one.
     void announce(const QString &fileName);
     void countDone(qint64 bytes, bool wholeChunk = false);
     void signalProgress();
-    bool endAfterFailedWrite(
-        const QString &fileName, int folder, const QByteArray &temporary, BrowserMode target);
+    // Ends the copy after a failed write: the box, unless the device has
+    // gone (or the file written has, with it).
+    bool endAfterFailedWrite(const QString &fileName, bool written);
     // Shows a failure's box and returns true so the copy goes on, unless the
     // device has gone.
-    bool reportFailure(const QString &fileName, BrowserMode target, CopyDlg dlg);
+    bool reportFailure(const QString &fileName, CopyDlg dlg);
+    void waitForRemovalNotice();
     void askAndWait(const QString &fileName, BrowserMode target, CopyDlg dlg);
     void waitForAnswer();
 
     TL09Engine *const m_engine;
     QWidget *m_mainWindow = nullptr;
+    unsigned long m_removalNoticeMs = 0;
     QList<Batch> m_batches;
     // Entries the user chose not to copy after the check, by source path.
     QHash<QString, CopyOutcome> m_refused;
@@ -164,6 +209,20 @@ private:
     QHash<QString, QFileInfoList> m_listings;
     CopyFailures m_failures;
     bool m_foundNothing = false;
+    // The device's root when the copy goes onto it, else empty.
+    QString m_deviceRoot;
+    TemporaryJournal m_journal;
+    QList<Pending> m_pending;
+    // What the flush under way makes durable, and its result: 0 or the error.
+    QList<Pending> m_flushed;
+    std::future<int> m_flushing;
+    // The folder whose file system is flushed to make the pending durable.
+    QString m_flushedFolder;
+    qint64 m_unflushedBytes = 0;
+    QElapsedTimer m_sinceFlush;
+    // The error of the last failed write, and whether one has ended the copy.
+    int m_writeError = 0;
+    bool m_ended = false;
     QString m_unsignalledName;
     qint64 m_unsignalledBytes = 0;
     bool m_hasUnsignalledBytes = false;
@@ -178,4 +237,7 @@ private:
     std::atomic<int> dialogAnswer { AnswerPending };
     QMutex stopMutex;
     QMutex runMutex;
+    // Wakes the worker when an answer or a stop arrives.
+    QMutex m_answerLock;
+    QWaitCondition m_answered;
 };

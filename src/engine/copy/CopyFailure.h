@@ -5,12 +5,25 @@
 #include <QMetaType>
 #include <QString>
 
-// Why a file or folder of a copy did not arrive.
-enum class CopyOutcome { ExistsKept, NoSpace, NoRights, NameNotAllowed, TooLarge, ReadError };
+// Why a file or folder of a copy did not arrive, or (DateNotKept) what is
+// not as it should be about one that did.
+enum class CopyOutcome {
+    ExistsKept,
+    NoSpace,
+    NoRights,
+    NameNotAllowed,
+    TooLarge,
+    ReadError,
+    // The entry, or a folder on its way, is a symbolic link, not followed.
+    IsLink,
+    WriteError,
+    DateNotKept,
+};
 
 // One entry of a copy that did not arrive: where it came from, the folder it
 // was to go to, and why. Failures that a new attempt may mend can be retried;
-// what the user kept or the destination cannot hold cannot.
+// what the user kept or the destination cannot hold cannot. A warning is
+// about an entry that arrived.
 struct CopyFailure
 {
     QString source;
@@ -20,8 +33,9 @@ struct CopyFailure
     bool isRetriable() const
     {
         return reason == CopyOutcome::NoSpace || reason == CopyOutcome::NoRights
-            || reason == CopyOutcome::ReadError;
+            || reason == CopyOutcome::ReadError || reason == CopyOutcome::WriteError;
     }
+    bool isWarning() const { return reason == CopyOutcome::DateNotKept; }
 };
 
 using CopyFailures = QList<CopyFailure>;

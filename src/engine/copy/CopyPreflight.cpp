@@ -86,6 +86,12 @@ CopyPreflight::CopyPreflight(const VolumeFacts &facts)
 void CopyPreflight::addListing(const QFileInfoList &entries, const QString &destDir)
 {
     for (const QFileInfo &entry : entries) {
+        // A selected link is not followed: it takes no room, and counts as
+        // an empty file.
+        if (entry.isSymLink()) {
+            ++m_bytes;
+            continue;
+        }
         if (entry.isDir())
             continue;
         m_bytes += qMax<qint64>(entry.size(), 1);

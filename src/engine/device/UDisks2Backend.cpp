@@ -70,7 +70,7 @@ QVariantMap UDisks2Backend::mountOptions(const QString &fileSystemType)
 }
 
 UDisks2Backend::UDisks2Backend(QObject *parent)
-    : QObject(parent)
+    : DeviceBackend(parent)
     , m_objectManager(service, rootPath, QDBusConnection::systemBus())
 {
     registerUDisks2Types();
@@ -154,6 +154,7 @@ void UDisks2Backend::interfacesRemoved(const QDBusObjectPath &path, const QStrin
     const bool volumeGone = path.path() == udi
         && (interfaces.contains(blockInterface) || interfaces.contains(filesystemInterface));
     const bool driveGone = path.path() == m_drive && interfaces.contains(driveInterface);
+    // The device's block or drive object went away.
     if (volumeGone || driveGone)
         emit deviceRemoved(udi);
 }

@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "engine/device/DeviceBackend.h"
 #include "engine/device/UDisks2ObjectManager.h"
 
-#include <QObject>
 #include <QString>
 #include <QVariantMap>
 
 #include <optional>
-
-class SafeRemoval;
 
 // Finds, mounts and watches the device through UDisks2, the service that
 // desktops without HAL use for removable drives. The engine asks it instead
 // of HAL when UDisks2 serves the system bus and HAL does not, and it keeps
 // the same process-wide device state (engine/DeviceState.h): the device's
 // identifier is the UDisks2 object path of the volume's block device.
-class UDisks2Backend : public QObject
+class UDisks2Backend : public DeviceBackend
 {
     Q_OBJECT
 
@@ -44,19 +42,12 @@ public:
 
     explicit UDisks2Backend(QObject *parent = nullptr);
 
-    // Refreshes the device's identifier and mount point.
-    void findDeviceVolume();
-    // Asks UDisks2 to mount the device volume when it is not mounted yet.
-    // Nothing is reported: whether it worked shows in its mount point.
-    void mountDevice();
-    // Starts taking the device volume out: flush, unmount, power off. Null
-    // when there is nothing this program may unmount.
-    SafeRemoval *safelyRemoveDevice();
-
-signals:
-    // The device's block or drive object went away; udi is the device's
-    // identifier.
-    void deviceRemoved(const QString &udi);
+    void findDeviceVolume() override;
+    // Mounts the device volume only when it is not mounted yet.
+    void mountDevice() override;
+    // Flush, unmount, power off. Null when there is nothing this program
+    // may unmount.
+    SafeRemoval *safelyRemoveDevice() override;
 
 private:
     std::optional<Volume> findVolume();

@@ -156,18 +156,23 @@ void TestBrowserTreeModel::topLevelOrder()
     BrowserTreeModel model { BrowserMode(side) };
 
     const QString label = side == HostMode ? QStringLiteral("My computer") : QStringLiteral("OPALO");
-    const QStringList expected { label, folderName(TL09Engine::documentsFolder(side)),
+    // The categories in the order of their names, as every folder below.
+    const QStringList categories { folderName(TL09Engine::documentsFolder(side)),
         folderName(TL09Engine::picturesFolder(side)), folderName(TL09Engine::musicFolder(side)),
-        folderName(TL09Engine::videoFolder(side)), QStringLiteral("usb stick"), QStringLiteral("cam") };
-    QCOMPARE(texts(model), expected);
+        folderName(TL09Engine::videoFolder(side)) };
+    QStringList sorted = categories;
+    std::sort(sorted.begin(), sorted.end());
+    QCOMPARE(texts(model), QStringList { label } + sorted + QStringList({ "usb stick", "cam" }));
 
-    const QList<int> kinds { LabelNode, DocumentsNode, PicturesNode, MusicNode, VideoNode, MountNode,
-        MountNode };
-    for (int row = 0; row < kinds.size(); ++row)
-        QCOMPARE(model.nodeFromIndex(model.index(row, 0))->kind(), kinds.at(row));
+    const QList<int> kinds { DocumentsNode, PicturesNode, MusicNode, VideoNode };
+    for (int row = 1; row <= kinds.size(); ++row) {
+        const int category = int(categories.indexOf(sorted.at(row - 1)));
+        QCOMPARE(model.nodeFromIndex(model.index(row, 0))->kind(), kinds.at(category));
+    }
+    QCOMPARE(model.nodeFromIndex(model.index(0, 0))->kind(), LabelNode);
     QCOMPARE(model.index(5, 0).data(BrowserTreeModel::FullPathRole).toString(),
         QStringLiteral("/media/usb stick"));
-    QCOMPARE(model.index(2, 0).data(BrowserTreeModel::FullPathRole).toString(),
+    QCOMPARE(model.categoryIndex(PicturesMode).data(BrowserTreeModel::FullPathRole).toString(),
         QDir::cleanPath(TL09Engine::picturesFolder(side)));
 
     const QString under = side == HostMode ? QStringLiteral("/") : folderName(m_device->path());
@@ -361,17 +366,22 @@ void TestBrowserTreeModel::refreshOfFixedRowsChangesNothing()
 
 void TestBrowserTreeModel::refreshListsNewFolders()
 {
-    m_device->createFolder(QStringLiteral("old"));
+    // Listed in natural order, whatever the letter case, as file managers do
+    // (in a language's locale; the C locale's order is its bytes').
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restore = qScopeGuard([&saved] { QLocale::setDefault(saved); });
+    m_device->createFolder(QStringLiteral("photo 10"));
+    m_device->createFolder(QStringLiteral("Beta"));
     BrowserTreeModel &model = deviceModel();
     const QModelIndex top = mountPointIndex(model);
-    QCOMPARE(texts(model, top), QStringList { QStringLiteral("old") });
+    QCOMPARE(texts(model, top), (QStringList { "Beta", "photo 10" }));
 
-    m_device->createFolder(QStringLiteral("new"));
-    QCOMPARE(texts(model, top), QStringList { QStringLiteral("old") });
+    m_device->createFolder(QStringLiteral("photo 2"));
+    m_device->createFolder(QStringLiteral("alpha"));
+    QCOMPARE(texts(model, top), (QStringList { "Beta", "photo 10" }));
     model.refresh(top);
-    QStringList listed = texts(model, top);
-    listed.sort();
-    QCOMPARE(listed, (QStringList { QStringLiteral("new"), QStringLiteral("old") }));
+    QCOMPARE(texts(model, top), (QStringList { "alpha", "Beta", "photo 2", "photo 10" }));
 }
 
 void TestBrowserTreeModel::editableRows_data()

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "base/FileNameMatcher.h"
+
+#include <QFileInfoList>
+
+// What a copy takes of a selection: every selected entry, and inside a
+// selected folder its sub-folders and the files the category's patterns
+// match, never a symbolic link. A selected link is not followed.
+namespace CopySelection {
+
+// The entries of folder that a copy takes.
+QFileInfoList copiedEntries(const QString &folder, const FileNameMatcher &matcher);
+// Bytes a copy of files moves; an empty file counts as one byte.
+qint64 size(const QFileInfoList &files, const FileNameMatcher &matcher);
+
+} // namespace CopySelection
