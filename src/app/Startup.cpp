@@ -26,7 +26,12 @@
 namespace {
 
 const char *const libraryPath = OPALO_LIB_DIR;
-const char *const styleSheet = "QSplitter::handle { background-color: transparent }";
+// The trees and lists show which of them the keyboard is in: the style marks
+// only their current item, which looks the same in the one with the focus.
+const char *const styleSheet
+    = "QSplitter::handle { background-color: transparent }"
+      "QTreeView, QListView { border: 1px solid #a8a8a8; padding: 1px }"
+      "QTreeView:focus, QListView:focus { border: 2px solid palette(highlight); padding: 0 }";
 
 void installTranslator(QTranslator &translator)
 {

@@ -47,9 +47,11 @@ QString DataSize::text(quint64 bytes)
 
 QString DataSize::storage(quint64 bytes)
 {
+    // A category of a few small files would read "0.0 MB", as if empty.
+    if (bytes > 0 && bytes < unitStep * unitStep)
+        return text(bytes);
     // Nothing at all reads "0 MB".
     const auto decimalsFor = [](double value) { return value > 0 && rounded(value, 1) < 10.0 ? 1 : 0; };
-    // From megabytes on: a device has never less than one.
     double value = static_cast<double>(bytes) / (unitStep * unitStep);
     int unit = 1;
     while (unit + 1 < unitCount && rounded(value, decimalsFor(value)) >= unitStep) {

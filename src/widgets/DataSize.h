@@ -16,6 +16,7 @@ public:
     // a selection: "512 bytes", "48.2 MB", "1.2 GB".
     static QString text(quint64 bytes);
     // With two significant digits, in megabytes below a gigabyte, as a
-    // desktop gives the space of a disk: "850 MB", "1.2 GB", "12 GB".
+    // desktop gives the space of a disk: "850 MB", "1.2 GB", "12 GB"; less
+    // than a megabyte, but not nothing, as text() writes it.
     static QString storage(quint64 bytes);
 };

@@ -36,6 +36,7 @@ void TestDataSize::sizes_data()
     QTest::newRow("storage below 1 GB in MB") << "en" << true << quint64(850000000) << "850 MB";
     QTest::newRow("storage below 10 MB") << "en" << true << quint64(5000000) << "5.0 MB";
     QTest::newRow("storage, nothing") << "en" << true << quint64(0) << "0 MB";
+    QTest::newRow("storage, a few small files") << "en" << true << quint64(27600) << "27.6 kB";
     QTest::newRow("storage just below 1 GB") << "en" << true << quint64(999600000) << "1.0 GB";
     QTest::newRow("storage below 10 GB") << "en" << true << quint64(1234567890) << "1.2 GB";
     QTest::newRow("storage just below 10 GB") << "en" << true << quint64(9960000000) << "10 GB";

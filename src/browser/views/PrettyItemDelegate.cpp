@@ -73,6 +73,9 @@ void PrettyItemDelegate::paint(
     const QString name = item.text;
     QStyleOptionViewItem iconOnly(item);
     iconOnly.text.clear();
+    // Without a text to lay out, the style would still mark the selection
+    // in a stub of a line under the icon.
+    iconOnly.features &= ~QStyleOptionViewItem::HasDisplay;
     iconOnly.state &= ~QStyle::State_HasFocus;
     styleOf(item)->drawControl(QStyle::CE_ItemViewItem, &iconOnly, painter, item.widget);
     if (index == m_wholeNameItem && !wholeNameLines(item).isEmpty())

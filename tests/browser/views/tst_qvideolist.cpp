@@ -514,6 +514,8 @@ void TestQVideoList::wholeNameIsWrittenOnce()
     m_list->setCurrentIndex(current ? row : waitForRow(m_dir->filePath(QStringLiteral("b.jpg"))));
     // The list tells the delegate which name it writes as it paints.
     m_list->viewport()->grab();
+    // Selected, as the list paints its current item.
+    option.state |= QStyle::State_Selected;
     QImage image(option.rect.size(), QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
