@@ -248,6 +248,23 @@ void Browser::bindTabKeys()
         [this] { stepTab(1); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this), &QShortcut::activated, this,
         [this] { stepTab(-1); });
+    for (Button *tab : tabs()) {
+        connect(tab, &QAbstractButton::toggled, this, [this, tab](bool chosen) {
+            if (chosen)
+                keepTabStopAt(tab);
+        });
+    }
+    keepTabStopAt(_pictureTabPushButton);
+}
+
+void Browser::keepTabStopAt(Button *tab)
+{
+    // Qt leaves the stop of a row of exclusive buttons at the one that last
+    // had the focus: a category chosen with a shortcut or a click, the focus
+    // elsewhere, would be entered at the former one.
+    const QList<Button *> all = tabs();
+    for (Button *other : all)
+        other->setFocusPolicy(other == tab ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void Browser::stepTab(int step)

@@ -107,6 +107,8 @@ private:
     // those shown.
     void stepTab(int step);
     void chooseTab(Button *tab);
+    // Makes tab the row's one stop of the Tab key.
+    void keepTabStopAt(Button *tab);
     void connectForm();
     void connectBookmarkPanes();
     void setFileMode(FileBrowserMode mode);

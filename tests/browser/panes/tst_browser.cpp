@@ -111,6 +111,8 @@ private slots:
     void tabGoesThroughTheWindowInOrder();
     void keysSwitchCategory_data();
     void keysSwitchCategory();
+    void tabEntersTheRowAtTheChosenCategory_data();
+    void tabEntersTheRowAtTheChosenCategory();
     void picturesHaveNames_data();
     void picturesHaveNames();
     void deleteKeyOnTheDeviceRefreshesStorage();
@@ -693,6 +695,37 @@ void tst_Browser::keysSwitchCategory()
     QVERIFY(chosen->isChecked());
     // The focus was on the tabs: it goes with the chosen one.
     QCOMPARE(QApplication::focusWidget(), chosen);
+}
+
+void tst_Browser::tabEntersTheRowAtTheChosenCategory_data()
+{
+    QTest::addColumn<bool>("click");
+    QTest::newRow("Ctrl+3") << false;
+    QTest::newRow("a click") << true;
+}
+
+// The category is chosen while the focus is in the PC's tree: going back to
+// the row, the focus lands on the chosen tab, not on the one it left.
+void tst_Browser::tabEntersTheRowAtTheChosenCategory()
+{
+    QFETCH(bool, click);
+    Browser browser;
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QApplication::setActiveWindow(&browser);
+    QTRY_COMPARE(
+        QApplication::focusWidget(), browser.findChild<Button *>(QStringLiteral("_pictureTabPushButton")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), browser.hostFrame()->treeView());
+    auto *videos = browser.findChild<Button *>(QStringLiteral("_videoTabPushButton"));
+    if (click)
+        QTest::mouseClick(videos, Qt::LeftButton);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::ControlModifier);
+    QVERIFY(videos->isChecked());
+    QCOMPARE(QApplication::focusWidget(), browser.hostFrame()->treeView());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), videos);
 }
 
 void tst_Browser::picturesHaveNames_data()
