@@ -32,6 +32,9 @@ QAccessible::State ButtonAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
     if (isTab()) {
+        // A tab other than its row's one stop of the Tab key has no focus
+        // policy, yet takes the focus from its shortcut or a screen reader.
+        state.focusable = true;
         state.selectable = true;
         state.selected = button()->isChecked();
     } else {
