@@ -18,6 +18,9 @@ packages=(
     # tests, skin and demo
     dbus dbus-x11 x11-xserver-utils x11-utils xvfb x11-apps imagemagick librsvg2-bin
     ffmpeg python3 python3-dbus python3-gi
+    # the accessibility check reads the window as a screen reader does, and
+    # drives the keyboard
+    at-spi2-core python3-pyatspi xdotool
     # thumbnails of today's picture types (webp, heif, avif, tiff)
     qt5-image-formats-plugins kimageformat-plugins
     # the UDisks2 back-end's tests and demo: the real service over loop disks

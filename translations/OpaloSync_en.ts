@@ -4,8 +4,24 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DEVICE_FILES</source>
+            <translation>Files on the netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_FOLDERS</source>
+            <translation>Folders on the netbook</translation>
+        </message>
+        <message>
             <source>IDS_FOLDER</source>
             <translation>Folder</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FILES</source>
+            <translation>Files on this computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FOLDERS</source>
+            <translation>Folders on this computer</translation>
         </message>
         <message>
             <source>IDS_KDE3</source>
@@ -52,8 +68,20 @@ The bookmarks shown are those that %1 holds.</translation>
             <translation>Are you sure you want to delete this (these) file(s)?</translation>
         </message>
         <message>
+            <source>IDS_COPY_TO_DEVICE_NAME</source>
+            <translation>Copy to the netbook</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_TO_HOST_NAME</source>
+            <translation>Copy to this computer</translation>
+        </message>
+        <message>
             <source>IDS_DELETE_ERROR</source>
             <translation>This file is already opened by another application. Unable to delete it.</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_NAME</source>
+            <translation>Delete from the netbook</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
@@ -79,6 +107,10 @@ The file(s) will not be deleted from your OPALO netbook.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>My OPALO™ netbook (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FOLDER_NAME</source>
+            <translation>New folder on the netbook</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -210,6 +242,29 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
     </context>
     <context>
+        <name>DataSize</name>
+        <message>
+            <source>IDS_SIZE_BYTES</source>
+            <translation>%1 bytes</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_KB</source>
+            <translation>%1 kB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_TB</source>
+            <translation>%1 TB</translation>
+        </message>
+    </context>
+    <context>
         <name>Firefox</name>
         <message>
             <source>IDS_FIREFOX_MENU</source>
@@ -253,6 +308,25 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_OPALO_SYNC_SEARCHING</source>
             <translation>Searching for an OPALO™ device…</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListStatusLine</name>
+        <message>
+            <source>IDS_LIST_FILES</source>
+            <translation>%1 files</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_ONE_FILE</source>
+            <translation>1 file</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED</source>
+            <translation>%1, %2 selected (%3)</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, %2 selected</translation>
         </message>
     </context>
     <context>
@@ -349,6 +423,10 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>OPALO space used: %1 GB (%2 %)</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_USED_SPACE</source>
+            <translation>OPALO space used: %1 (%2 %)</translation>
+        </message>
+        <message>
             <source>IDS_DISCONNECT</source>
             <translation>Disconnect</translation>
         </message>
@@ -359,6 +437,14 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_FREE</source>
             <translation>Free space</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_FIGURE</source>
+            <translation>Free space: %1</translation>
+        </message>
+        <message>
+            <source>IDS_GAUGE_DESCRIPTION</source>
+            <translation>Pictures %1, Music %2, Video %3, Other %4, free %5</translation>
         </message>
         <message>
             <source>IDS_MAIN</source>
@@ -391,6 +477,10 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_TOTAL_DEVICE_MEM</source>
             <translation>OPALO total space: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_SPACE</source>
+            <translation>OPALO total space: %1</translation>
         </message>
         <message>
             <source>IDS_VIDEO</source>
@@ -454,6 +544,14 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>Cancel</translation>
         </message>
         <message>
+            <source>IDS_COPY_FINISHED</source>
+            <translation>Copy finished</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS</source>
+            <translation>Copy progress</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Estimated time remaining: %1</translation>
         </message>
@@ -469,12 +567,25 @@ Please wait…</translation>
             <source>IDS_FOLDER</source>
             <translation>Folder</translation>
         </message>
+        <message>
+            <source>IDS_SETRIGHTS_FAILED</source>
+            <translation>OpaloSync was started by the super-user in a KDE session, where it must start again through its helper %1. The helper could not be run (%2).
+Install the program again, or start it as an ordinary user.</translation>
+        </message>
     </context>
     <context>
         <name>QVideoList</name>
         <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Are you sure you want to delete this (these) file(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_NAMED</source>
+            <translation>Delete %1 files permanently: %2?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_ONE</source>
+            <translation>Delete %1 permanently?</translation>
         </message>
         <message>
             <source>IDS_RIGHTS_RENAME</source>

@@ -4,8 +4,24 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DEVICE_FILES</source>
+            <translation>File del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_FOLDERS</source>
+            <translation>Cartelle del netbook</translation>
+        </message>
+        <message>
             <source>IDS_FOLDER</source>
             <translation>Cartella</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FILES</source>
+            <translation>File di questo computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FOLDERS</source>
+            <translation>Cartelle di questo computer</translation>
         </message>
         <message>
             <source>IDS_KDE3</source>
@@ -52,8 +68,20 @@ I segnalibri mostrati sono quelli contenuti in %1.</translation>
             <translation>Eliminare davvero questo/questi file?</translation>
         </message>
         <message>
+            <source>IDS_COPY_TO_DEVICE_NAME</source>
+            <translation>Copia sul netbook</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_TO_HOST_NAME</source>
+            <translation>Copia su questo computer</translation>
+        </message>
+        <message>
             <source>IDS_DELETE_ERROR</source>
             <translation>Il file è già aperto da un'altra applicazione. Impossibile eliminarlo.</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_NAME</source>
+            <translation>Elimina dal netbook</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
@@ -79,6 +107,10 @@ I file non verranno eliminati dal netbook OPALO.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Il mio netbook OPALO™ (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FOLDER_NAME</source>
+            <translation>Nuova cartella sul netbook</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -210,6 +242,29 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         </message>
     </context>
     <context>
+        <name>DataSize</name>
+        <message>
+            <source>IDS_SIZE_BYTES</source>
+            <translation>%1 byte</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_KB</source>
+            <translation>%1 kB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_TB</source>
+            <translation>%1 TB</translation>
+        </message>
+    </context>
+    <context>
         <name>Firefox</name>
         <message>
             <source>IDS_FIREFOX_MENU</source>
@@ -253,6 +308,25 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_OPALO_SYNC_SEARCHING</source>
             <translation>Ricerca di un dispositivo OPALO™…</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListStatusLine</name>
+        <message>
+            <source>IDS_LIST_FILES</source>
+            <translation>%1 file</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_ONE_FILE</source>
+            <translation>1 file</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED</source>
+            <translation>%1, selezionati: %2 (%3)</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, selezionati: %2</translation>
         </message>
     </context>
     <context>
@@ -349,6 +423,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>Spazio utilizzato dell'OPALO: %1 GB (%2 %)</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_USED_SPACE</source>
+            <translation>Spazio utilizzato dell'OPALO: %1 (%2 %)</translation>
+        </message>
+        <message>
             <source>IDS_DISCONNECT</source>
             <translation>Disconnetti</translation>
         </message>
@@ -359,6 +437,14 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_FREE</source>
             <translation>Spazio libero</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_FIGURE</source>
+            <translation>Spazio libero: %1</translation>
+        </message>
+        <message>
+            <source>IDS_GAUGE_DESCRIPTION</source>
+            <translation>Immagini %1, Musica %2, Video %3, Altro %4, libero %5</translation>
         </message>
         <message>
             <source>IDS_MAIN</source>
@@ -391,6 +477,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_TOTAL_DEVICE_MEM</source>
             <translation>Spazio totale dell'OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_SPACE</source>
+            <translation>Spazio totale dell'OPALO: %1</translation>
         </message>
         <message>
             <source>IDS_VIDEO</source>
@@ -454,6 +544,14 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>Annulla</translation>
         </message>
         <message>
+            <source>IDS_COPY_FINISHED</source>
+            <translation>Copia completata</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS</source>
+            <translation>Avanzamento della copia</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Tempo residuo stimato: %1</translation>
         </message>
@@ -469,12 +567,25 @@ Attendere…</translation>
             <source>IDS_FOLDER</source>
             <translation>Cartella</translation>
         </message>
+        <message>
+            <source>IDS_SETRIGHTS_FAILED</source>
+            <translation>OpaloSync è stato avviato dal superutente in una sessione KDE, dove deve ripartire tramite il suo programma ausiliario %1. Non è stato possibile eseguire il programma ausiliario (%2).
+Reinstallare il programma o avviarlo come utente normale.</translation>
+        </message>
     </context>
     <context>
         <name>QVideoList</name>
         <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Eliminare davvero questo/questi file?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_NAMED</source>
+            <translation>Eliminare definitivamente %1 file: %2?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_ONE</source>
+            <translation>Eliminare definitivamente %1?</translation>
         </message>
         <message>
             <source>IDS_RIGHTS_RENAME</source>

@@ -4,8 +4,24 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DEVICE_FILES</source>
+            <translation>Bestanden op de netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_FOLDERS</source>
+            <translation>Mappen op de netbook</translation>
+        </message>
+        <message>
             <source>IDS_FOLDER</source>
             <translation>Map</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FILES</source>
+            <translation>Bestanden op deze computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FOLDERS</source>
+            <translation>Mappen op deze computer</translation>
         </message>
         <message>
             <source>IDS_KDE3</source>
@@ -52,8 +68,20 @@ De getoonde bladwijzers zijn die welke %1 bevat.</translation>
             <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
         </message>
         <message>
+            <source>IDS_COPY_TO_DEVICE_NAME</source>
+            <translation>Naar de netbook kopiëren</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_TO_HOST_NAME</source>
+            <translation>Naar deze computer kopiëren</translation>
+        </message>
+        <message>
             <source>IDS_DELETE_ERROR</source>
             <translation>Dit bestand is al geopend door een andere toepassing. Het kan niet worden verwijderd.</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_NAME</source>
+            <translation>Van de netbook verwijderen</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
@@ -79,6 +107,10 @@ De bestand(en) worden niet van uw OPALO-netbook verwijderd.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Mijn OPALO™-netbook (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FOLDER_NAME</source>
+            <translation>Nieuwe map op de netbook</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -210,6 +242,29 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
     </context>
     <context>
+        <name>DataSize</name>
+        <message>
+            <source>IDS_SIZE_BYTES</source>
+            <translation>%1 bytes</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_KB</source>
+            <translation>%1 kB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_TB</source>
+            <translation>%1 TB</translation>
+        </message>
+    </context>
+    <context>
         <name>Firefox</name>
         <message>
             <source>IDS_FIREFOX_MENU</source>
@@ -253,6 +308,25 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_OPALO_SYNC_SEARCHING</source>
             <translation>Zoeken naar een OPALO™-apparaat…</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListStatusLine</name>
+        <message>
+            <source>IDS_LIST_FILES</source>
+            <translation>%1 bestanden</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_ONE_FILE</source>
+            <translation>1 bestand</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED</source>
+            <translation>%1, %2 geselecteerd (%3)</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, %2 geselecteerd</translation>
         </message>
     </context>
     <context>
@@ -349,6 +423,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>Gebruikte ruimte van de OPALO: %1 GB (%2 %)</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_USED_SPACE</source>
+            <translation>Gebruikte ruimte van de OPALO: %1 (%2 %)</translation>
+        </message>
+        <message>
             <source>IDS_DISCONNECT</source>
             <translation>Verbreken</translation>
         </message>
@@ -359,6 +437,14 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_FREE</source>
             <translation>Vrije ruimte</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_FIGURE</source>
+            <translation>Vrije ruimte: %1</translation>
+        </message>
+        <message>
+            <source>IDS_GAUGE_DESCRIPTION</source>
+            <translation>Afbeeldingen %1, Muziek %2, Video %3, Overig %4, vrij %5</translation>
         </message>
         <message>
             <source>IDS_MAIN</source>
@@ -391,6 +477,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_TOTAL_DEVICE_MEM</source>
             <translation>Totale ruimte van de OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_SPACE</source>
+            <translation>Totale ruimte van de OPALO: %1</translation>
         </message>
         <message>
             <source>IDS_VIDEO</source>
@@ -454,6 +544,14 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>Annuleren</translation>
         </message>
         <message>
+            <source>IDS_COPY_FINISHED</source>
+            <translation>Kopiëren voltooid</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS</source>
+            <translation>Voortgang van het kopiëren</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Geschatte resterende tijd: %1</translation>
         </message>
@@ -469,12 +567,25 @@ Even geduld…</translation>
             <source>IDS_FOLDER</source>
             <translation>Map</translation>
         </message>
+        <message>
+            <source>IDS_SETRIGHTS_FAILED</source>
+            <translation>OpaloSync is door de superuser gestart in een KDE-sessie, waar het opnieuw moet starten via zijn hulpprogramma %1. Het hulpprogramma kon niet worden uitgevoerd (%2).
+Installeer het programma opnieuw of start het als gewone gebruiker.</translation>
+        </message>
     </context>
     <context>
         <name>QVideoList</name>
         <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_NAMED</source>
+            <translation>%1 bestanden definitief verwijderen: %2?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_ONE</source>
+            <translation>%1 definitief verwijderen?</translation>
         </message>
         <message>
             <source>IDS_RIGHTS_RENAME</source>

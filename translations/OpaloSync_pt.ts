@@ -4,8 +4,24 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DEVICE_FILES</source>
+            <translation>Ficheiros do netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_FOLDERS</source>
+            <translation>Pastas do netbook</translation>
+        </message>
+        <message>
             <source>IDS_FOLDER</source>
             <translation>Pasta</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FILES</source>
+            <translation>Ficheiros deste computador</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FOLDERS</source>
+            <translation>Pastas deste computador</translation>
         </message>
         <message>
             <source>IDS_KDE3</source>
@@ -52,8 +68,20 @@ Os marcadores apresentados são os que %1 contém.</translation>
             <translation>Tem a certeza de que pretende eliminar este(s) ficheiro(s)?</translation>
         </message>
         <message>
+            <source>IDS_COPY_TO_DEVICE_NAME</source>
+            <translation>Copiar para o netbook</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_TO_HOST_NAME</source>
+            <translation>Copiar para este computador</translation>
+        </message>
+        <message>
             <source>IDS_DELETE_ERROR</source>
             <translation>Este ficheiro já está aberto por outra aplicação. Não é possível eliminá-lo.</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_NAME</source>
+            <translation>Eliminar do netbook</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
@@ -79,6 +107,10 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do netbook OPALO.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>O meu netbook OPALO™ (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FOLDER_NAME</source>
+            <translation>Nova pasta no netbook</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -210,6 +242,29 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
     </context>
     <context>
+        <name>DataSize</name>
+        <message>
+            <source>IDS_SIZE_BYTES</source>
+            <translation>%1 bytes</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_KB</source>
+            <translation>%1 kB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_TB</source>
+            <translation>%1 TB</translation>
+        </message>
+    </context>
+    <context>
         <name>Firefox</name>
         <message>
             <source>IDS_FIREFOX_MENU</source>
@@ -253,6 +308,25 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <message>
             <source>IDS_OPALO_SYNC_SEARCHING</source>
             <translation>A procurar um dispositivo OPALO™…</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListStatusLine</name>
+        <message>
+            <source>IDS_LIST_FILES</source>
+            <translation>%1 ficheiros</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_ONE_FILE</source>
+            <translation>1 ficheiro</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED</source>
+            <translation>%1, selecionados: %2 (%3)</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, selecionados: %2</translation>
         </message>
     </context>
     <context>
@@ -349,6 +423,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>Espaço utilizado do OPALO: %1 GB (%2 %)</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_USED_SPACE</source>
+            <translation>Espaço utilizado do OPALO: %1 (%2 %)</translation>
+        </message>
+        <message>
             <source>IDS_DISCONNECT</source>
             <translation>Desligar</translation>
         </message>
@@ -359,6 +437,14 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <message>
             <source>IDS_FREE</source>
             <translation>Espaço livre</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_FIGURE</source>
+            <translation>Espaço livre: %1</translation>
+        </message>
+        <message>
+            <source>IDS_GAUGE_DESCRIPTION</source>
+            <translation>Imagens %1, Música %2, Vídeo %3, Outros %4, livre %5</translation>
         </message>
         <message>
             <source>IDS_MAIN</source>
@@ -391,6 +477,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <message>
             <source>IDS_TOTAL_DEVICE_MEM</source>
             <translation>Espaço total do OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_SPACE</source>
+            <translation>Espaço total do OPALO: %1</translation>
         </message>
         <message>
             <source>IDS_VIDEO</source>
@@ -454,6 +544,14 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>Cancelar</translation>
         </message>
         <message>
+            <source>IDS_COPY_FINISHED</source>
+            <translation>Cópia concluída</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS</source>
+            <translation>Progresso da cópia</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Tempo restante estimado: %1</translation>
         </message>
@@ -469,12 +567,25 @@ Aguarde…</translation>
             <source>IDS_FOLDER</source>
             <translation>Pasta</translation>
         </message>
+        <message>
+            <source>IDS_SETRIGHTS_FAILED</source>
+            <translation>O OpaloSync foi iniciado pelo superutilizador numa sessão KDE, onde tem de reiniciar através do seu programa auxiliar %1. Não foi possível executar o programa auxiliar (%2).
+Instale novamente o programa ou inicie-o como utilizador normal.</translation>
+        </message>
     </context>
     <context>
         <name>QVideoList</name>
         <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Tem a certeza de que pretende eliminar este(s) ficheiro(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_NAMED</source>
+            <translation>Eliminar definitivamente %1 ficheiros: %2?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_ONE</source>
+            <translation>Eliminar %1 definitivamente?</translation>
         </message>
         <message>
             <source>IDS_RIGHTS_RENAME</source>

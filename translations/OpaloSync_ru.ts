@@ -4,8 +4,24 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DEVICE_FILES</source>
+            <translation>Файлы на нетбуке</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_FOLDERS</source>
+            <translation>Папки на нетбуке</translation>
+        </message>
+        <message>
             <source>IDS_FOLDER</source>
             <translation>Папка</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FILES</source>
+            <translation>Файлы на этом компьютере</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FOLDERS</source>
+            <translation>Папки на этом компьютере</translation>
         </message>
         <message>
             <source>IDS_KDE3</source>
@@ -52,8 +68,20 @@
             <translation>Вы действительно хотите удалить выбранные файлы?</translation>
         </message>
         <message>
+            <source>IDS_COPY_TO_DEVICE_NAME</source>
+            <translation>Копировать на нетбук</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_TO_HOST_NAME</source>
+            <translation>Копировать на этот компьютер</translation>
+        </message>
+        <message>
             <source>IDS_DELETE_ERROR</source>
             <translation>Этот файл уже открыт другим приложением. Удалить его невозможно.</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_NAME</source>
+            <translation>Удалить с нетбука</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
@@ -79,6 +107,10 @@
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Мой нетбук OPALO™ (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FOLDER_NAME</source>
+            <translation>Новая папка на нетбуке</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -210,6 +242,29 @@
         </message>
     </context>
     <context>
+        <name>DataSize</name>
+        <message>
+            <source>IDS_SIZE_BYTES</source>
+            <translation>%1 байт</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_GB</source>
+            <translation>%1 ГБ</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_KB</source>
+            <translation>%1 КБ</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_MB</source>
+            <translation>%1 МБ</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_TB</source>
+            <translation>%1 ТБ</translation>
+        </message>
+    </context>
+    <context>
         <name>Firefox</name>
         <message>
             <source>IDS_FIREFOX_MENU</source>
@@ -253,6 +308,25 @@
         <message>
             <source>IDS_OPALO_SYNC_SEARCHING</source>
             <translation>Поиск устройства OPALO™…</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListStatusLine</name>
+        <message>
+            <source>IDS_LIST_FILES</source>
+            <translation>Файлов: %1</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_ONE_FILE</source>
+            <translation>1 файл</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED</source>
+            <translation>%1, выбрано: %2 (%3)</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, выбрано: %2</translation>
         </message>
     </context>
     <context>
@@ -349,6 +423,10 @@
             <translation>Занято на OPALO: %1 ГБ (%2 %)</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_USED_SPACE</source>
+            <translation>Занято на OPALO: %1 (%2 %)</translation>
+        </message>
+        <message>
             <source>IDS_DISCONNECT</source>
             <translation>Отключить</translation>
         </message>
@@ -359,6 +437,14 @@
         <message>
             <source>IDS_FREE</source>
             <translation>Свободно</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_FIGURE</source>
+            <translation>Свободно: %1</translation>
+        </message>
+        <message>
+            <source>IDS_GAUGE_DESCRIPTION</source>
+            <translation>Изображения %1, Музыка %2, Видео %3, Другое %4, свободно %5</translation>
         </message>
         <message>
             <source>IDS_MAIN</source>
@@ -391,6 +477,10 @@
         <message>
             <source>IDS_TOTAL_DEVICE_MEM</source>
             <translation>Общий объём OPALO: %1 ГБ</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_SPACE</source>
+            <translation>Общий объём OPALO: %1</translation>
         </message>
         <message>
             <source>IDS_VIDEO</source>
@@ -454,6 +544,14 @@
             <translation>Отмена</translation>
         </message>
         <message>
+            <source>IDS_COPY_FINISHED</source>
+            <translation>Копирование завершено</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS</source>
+            <translation>Ход копирования</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Оставшееся время: %1</translation>
         </message>
@@ -469,12 +567,25 @@
             <source>IDS_FOLDER</source>
             <translation>Папка</translation>
         </message>
+        <message>
+            <source>IDS_SETRIGHTS_FAILED</source>
+            <translation>OpaloSync запущен суперпользователем в сеансе KDE, где он должен перезапуститься через вспомогательную программу %1. Не удалось запустить вспомогательную программу (%2).
+Переустановите программу или запустите её от имени обычного пользователя.</translation>
+        </message>
     </context>
     <context>
         <name>QVideoList</name>
         <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Вы действительно хотите удалить выбранные файлы?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_NAMED</source>
+            <translation>Удалить безвозвратно файлы (%1): %2?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_ONE</source>
+            <translation>Удалить %1 безвозвратно?</translation>
         </message>
         <message>
             <source>IDS_RIGHTS_RENAME</source>

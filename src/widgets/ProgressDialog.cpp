@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "widgets/ProgressDialog.h"
 
+#include "widgets/Announcer.h"
 #include "widgets/Button.h"
 #include "widgets/ProgressBar2.h"
 #include "widgets/SkinStyle.h"
@@ -34,6 +35,7 @@ ProgressDialog::ProgressDialog(QWidget *parent)
 {
     buildWidgetTree();
     setWindowTitle(QStringLiteral(" "));
+    nameForScreenReaders();
     resize(dialogWidth, dialogHeight);
     setFixedHeight(dialogHeight);
 
@@ -48,12 +50,12 @@ void ProgressDialog::buildWidgetTree()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(26, 6, 26, 6);
 
-    auto *label = new QLabel(tr("IDS_MEDIA_TRANSFER_IN_PROGRESS"), this);
-    label->setObjectName(QStringLiteral("label"));
-    label->setFixedHeight(40);
-    label->setFont(skinFont(10, QFont::Bold));
-    setSkinTextColour(label, QColor(99, 99, 99));
-    layout->addWidget(label);
+    m_label = new QLabel(tr("IDS_MEDIA_TRANSFER_IN_PROGRESS"), this);
+    m_label->setObjectName(QStringLiteral("label"));
+    m_label->setFixedHeight(40);
+    m_label->setFont(skinFont(10, QFont::Bold));
+    setSkinTextColour(m_label, QColor(99, 99, 99));
+    layout->addWidget(m_label);
 
     m_filenameLabel = new QLabel(this);
     m_filenameLabel->setObjectName(QStringLiteral("_filenameLabel"));
@@ -70,6 +72,7 @@ void ProgressDialog::buildWidgetTree()
     m_progressBar->setValue(0);
     m_progressBar->setImages(skinImage(QStringLiteral(":/skin/res/bar_empty.png")),
         skinImage(QStringLiteral(":/skin/res/bar_full.png")));
+    m_progressBar->setAccessibleName(tr("IDS_COPY_PROGRESS"));
     layout->addWidget(m_progressBar);
 
     m_estimatedTimeLabel = new QLabel(this);
@@ -119,7 +122,22 @@ void ProgressDialog::close_cancel()
 void ProgressDialog::close_dialog(bool succeeded)
 {
     closeAllowed = !succeeded;
+    if (succeeded)
+        Announcer::announce(parentWidget(), tr("IDS_COPY_FINISHED"));
     close();
+}
+
+void ProgressDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange)
+        nameForScreenReaders();
+}
+
+void ProgressDialog::nameForScreenReaders()
+{
+    const QString title = windowTitle().trimmed();
+    setAccessibleName(title.isEmpty() ? m_label->text().section(QLatin1Char('\n'), 0, 0) : title);
 }
 
 void ProgressDialog::paintEvent(QPaintEvent *)

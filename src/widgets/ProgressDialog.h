@@ -13,7 +13,10 @@ class QLabel;
 // remaining time and a cancel button.
 //
 // A copy that ends well leaves the full bar on screen for one second before
-// the dialog goes; cancelling or a failed copy closes it at once.
+// the dialog goes, and is announced to screen readers; cancelling (the
+// button, or Escape) or a failed copy closes it at once. Screen readers
+// know the dialog by its title, or by the first line of its text while the
+// title is blank.
 class ProgressDialog : public QDialog
 {
     Q_OBJECT
@@ -33,10 +36,13 @@ public slots:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildWidgetTree();
+    void nameForScreenReaders();
 
+    QLabel *m_label = nullptr;
     QLabel *m_filenameLabel = nullptr;
     ProgressBar2 *m_progressBar = nullptr;
     QLabel *m_estimatedTimeLabel = nullptr;

@@ -6,6 +6,7 @@
 #include "widgets/ProgressBar2.h"
 #include "widgets/ProgressDialog.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QtTest>
 
@@ -35,6 +36,8 @@ private slots:
     void successShowsFullBarForOneSecond();
     void closesAtOnce_data();
     void closesAtOnce();
+    void keyboardReachesCancel();
+    void screenReadersKnowIt();
 
 private:
     QTranslator m_translator;
@@ -123,6 +126,7 @@ void TestProgressDialog::closesAtOnce_data()
     QTest::newRow("cancel button") << "cancel";
     QTest::newRow("window manager") << "close";
     QTest::newRow("cancel during the pause after success") << "success cancel";
+    QTest::newRow("Escape") << "escape";
 }
 
 void TestProgressDialog::closesAtOnce()
@@ -140,9 +144,47 @@ void TestProgressDialog::closesAtOnce()
         dialog.close_dialog(false);
     else if (how.endsWith(QLatin1String("cancel")))
         QTest::mouseClick(dialog.findChild<Button *>(QStringLiteral("_cancelPushButton")), Qt::LeftButton);
+    else if (how == QLatin1String("escape"))
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     else
         dialog.close();
     QVERIFY(!dialog.isVisible());
+}
+
+void TestProgressDialog::keyboardReachesCancel()
+{
+    ProgressDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QApplication::setActiveWindow(&dialog);
+    auto *cancel = dialog.findChild<Button *>(QStringLiteral("_cancelPushButton"));
+    QTRY_COMPARE(QApplication::focusWidget(), cancel);
+    QTest::keyClick(cancel, Qt::Key_Space);
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestProgressDialog::screenReadersKnowIt()
+{
+    QWidget window;
+    auto *dialog = new ProgressDialog(&window);
+    // Named after its text while its title is blank, after its title once
+    // it has one.
+    QCOMPARE(QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name),
+        QStringLiteral("Copying the selected file(s)…"));
+    dialog->setWindowTitle(QStringLiteral("Copying 3 pictures to the netbook"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name),
+        QStringLiteral("Copying 3 pictures to the netbook"));
+    QCOMPARE(dialog->findChild<ProgressBar2 *>()->accessibleName(), QStringLiteral("Copy progress"));
+
+    // The end of a copy is told in the window the dialog came from, which
+    // stays when the dialog goes.
+    dialog->show();
+    dialog->close_dialog(true);
+    auto *announcer = window.findChild<QWidget *>(QStringLiteral("_announcer"));
+    QVERIFY(announcer);
+    QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name),
+        QStringLiteral("Copy finished"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(), QAccessible::Notification);
 }
 
 QTEST_MAIN(TestProgressDialog)

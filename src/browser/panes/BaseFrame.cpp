@@ -8,6 +8,8 @@
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
 #include "browser/views/CategoryFilterModel.h"
+#include "browser/views/ItemNameLayout.h"
+#include "browser/views/ListStatusLine.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 
@@ -22,7 +24,6 @@
 
 namespace {
 
-const int gridMargin = 22;
 const int defaultIconEdge = 64;
 const int defaultZoom = 100;
 // The device label shows this folder, which cannot exist, so its list is empty.
@@ -50,6 +51,7 @@ BaseFrame::BaseFrame(BrowserMode side, QWidget *parent)
     buildTree();
     buildList();
     connectViews();
+    nameForScreenReaders();
 
     auto *box = new QHBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
@@ -103,8 +105,7 @@ void BaseFrame::buildList()
     list = new QVideoList(listArea);
     list->setDragEnabled(true);
     list->setViewMode(QListView::IconMode);
-    list->setIconSize(QSize(defaultIconEdge, defaultIconEdge));
-    list->setGridSize(QSize(defaultIconEdge + gridMargin, defaultIconEdge + gridMargin));
+    showIconsOf(defaultIconEdge, defaultIconEdge);
     list->setFlow(QListView::LeftToRight);
     list->setWrapping(true);
     list->setWordWrap(true);
@@ -122,10 +123,12 @@ void BaseFrame::buildList()
     listModel->setCategory(MovieMode);
     list->setModel(listModel->shownFiles());
 
+    m_status = new ListStatusLine(list, listArea);
     auto *box = new QVBoxLayout(listArea);
     box->setSpacing(0);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(list);
+    box->addWidget(m_status);
     list->setSpacing(0);
     splitter->addWidget(listArea);
     splitter->setCollapsible(1, false);
@@ -145,6 +148,8 @@ void BaseFrame::connectViews()
     connect(list, &QVideoList::refreshBrowserTree, this, &BaseFrame::refreshBrowserTreeSlot);
     connect(list, &QVideoList::refreshBrowserTreeGnome, this, &BaseFrame::refreshBrowserTreeSlotGnome);
     connect(list, &QVideoList::doDrop, this, &BaseFrame::doDrop);
+    connect(list, &QVideoList::openRequested, this, &BaseFrame::launchFile);
+    connect(list, &QVideoList::parentRequested, this, &BaseFrame::showParentFolder);
     connect(
         tree->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BaseFrame::SelectBrowserRow);
     connect(listModel, &QAbstractItemModel::dataChanged, this,
@@ -170,9 +175,21 @@ void BaseFrame::readLayoutSettings()
     zoomLevel = settings->value(QLatin1String(zoomKey())).toInt();
     if (gnomeSession) {
         const int edge = iconEdgeOf(zoomLevel);
-        list->setIconSize(QSize(edge, edge));
-        list->setGridSize(QSize(edge + gridMargin, edge + gridMargin));
+        showIconsOf(edge, edge);
     }
+}
+
+void BaseFrame::nameForScreenReaders()
+{
+    const bool host = side == HostMode;
+    tree->setAccessibleName(host ? tr("IDS_HOST_FOLDERS") : tr("IDS_DEVICE_FOLDERS"));
+    list->setAccessibleName(host ? tr("IDS_HOST_FILES") : tr("IDS_DEVICE_FILES"));
+}
+
+void BaseFrame::showIconsOf(int width, int height)
+{
+    list->setIconSize(QSize(width, height));
+    list->setGridSize(ItemNameLayout::cellSize(qMax(width, height), list->fontMetrics()));
 }
 
 const char *BaseFrame::zoomKey() const
@@ -197,6 +214,7 @@ void BaseFrame::SelectBrowserRow(const QModelIndex &index)
     list->clearSelection();
     listModel->setFolder(path);
     list->setRootIndex(listModel->shownFiles()->indexOf(path));
+    m_status->refresh();
     emit BrowserSelectionChanged(QFileInfoList(), side);
     treeModel->expand(index);
     unsetCursor();
@@ -255,6 +273,19 @@ void BaseFrame::openFolderFromList(const QFileInfo &folder)
         return;
     tree->expand(found);
     tree->setCurrentIndex(found);
+}
+
+void BaseFrame::showParentFolder()
+{
+    const QModelIndex current = tree->currentIndex();
+    const QModelIndex parent = current.parent();
+    if (!parent.isValid())
+        return;
+    const QString left = current.data(BrowserTreeModel::FullPathRole).toString();
+    tree->setCurrentIndex(parent);
+    const QModelIndex row = listModel->shownFiles()->indexOf(left);
+    if (row.isValid())
+        list->setCurrentIndex(row);
 }
 
 void BaseFrame::openFile(const QString &path)
@@ -366,8 +397,7 @@ void BaseFrame::applyZoom(int level)
 
 void BaseFrame::setIconSize(int width, int height)
 {
-    list->setIconSize(QSize(width, height));
-    list->setGridSize(QSize(width + gridMargin, height + gridMargin));
+    showIconsOf(width, height);
     LayoutSettings::instance()->setValue(QLatin1String(zoomKey()), zoomLevel);
 }
 

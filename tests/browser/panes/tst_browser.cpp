@@ -16,6 +16,7 @@
 #include "widgets/Button.h"
 #include "widgets/MessageBox.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSysInfo>
@@ -34,6 +35,7 @@ struct SeenBox
 {
     QString text;
     QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 // Answers every box with the next of answers (the last one repeated) and
@@ -42,7 +44,7 @@ QList<SeenBox> *answerBoxes(QList<QMessageBox::StandardButton> answers)
 {
     auto *seen = new QList<SeenBox>;
     MessageBox::setAnswerer([seen, answers](MessageBox &box) mutable {
-        seen->append({ box.text(), box.standardButtons() });
+        seen->append({ box.text(), box.standardButtons(), box.standardButton(box.defaultButton()) });
         return int(answers.size() > 1 ? answers.takeFirst() : answers.first());
     });
     return seen;
@@ -106,6 +108,14 @@ private slots:
     void dismissClosesOpenQuestion();
     void reportListsWhatFailedAndRetries();
     void refusedNamesAskedBeforeCopy();
+    void tabGoesThroughTheWindowInOrder();
+    void keysSwitchCategory_data();
+    void keysSwitchCategory();
+    void tabEntersTheRowAtTheChosenCategory_data();
+    void tabEntersTheRowAtTheChosenCategory();
+    void picturesHaveNames_data();
+    void picturesHaveNames();
+    void deleteKeyOnTheDeviceRefreshesStorage();
 
 private:
     std::unique_ptr<PaneTestHome> home;
@@ -327,7 +337,8 @@ void tst_Browser::deleteAsksFirst()
     engine->wait();
 
     QCOMPARE(seen->size(), 1);
-    QCOMPARE(seen->first().text, QStringLiteral("Are you sure you want to delete this (these) file(s)?"));
+    QCOMPARE(seen->first().text, QStringLiteral("Delete 2 files permanently: one.jpg, two.jpg?"));
+    QCOMPARE(seen->first().defaultButton, QMessageBox::No);
     QCOMPARE(QFile::exists(first), !deleted);
     QCOMPARE(QFile::exists(second), !deleted);
     QCOMPARE(refreshes.count(), deleted ? 1 : 0);
@@ -566,9 +577,6 @@ void tst_Browser::dismissClosesOpenQuestion()
     QVERIFY(QFile::remove(picture));
 }
 
-QTEST_MAIN(tst_Browser)
-#include "tst_browser.moc"
-
 void tst_Browser::reportListsWhatFailedAndRetries()
 {
     TestDir source;
@@ -630,3 +638,137 @@ void tst_Browser::refusedNamesAskedBeforeCopy()
     QCOMPARE(names, QStringList { QStringLiteral("what?.jpg") });
     QCOMPARE(QDir(target.path()).entryList(QDir::Files), QStringList { QStringLiteral("what_.jpg") });
 }
+
+void tst_Browser::tabGoesThroughTheWindowInOrder()
+{
+    const QString picture = home->hostFolder(PicturesMode) + QStringLiteral("/tab.jpg");
+    QVERIFY(QFile(picture).open(QIODevice::WriteOnly));
+    Browser browser;
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QApplication::setActiveWindow(&browser);
+    // With a picture selected on the PC, its arrow can be reached; the
+    // other arrow and "delete" are disabled and skipped.
+    QTRY_VERIFY(selectInList(browser.hostFrame(), picture));
+    const auto button
+        = [&browser](const char *name) { return browser.findChild<Button *>(QLatin1String(name)); };
+    const QList<QWidget *> expected { button("_pictureTabPushButton"), browser.hostFrame()->treeView(),
+        browser.hostFrame()->listView(), button("_copy2ExternalDevice"), browser.deviceFrame()->treeView(),
+        browser.deviceFrame()->listView(), button("_OpaloAddPushButton") };
+    QTRY_COMPARE(QApplication::focusWidget(), expected.first());
+    for (int i = 1; i <= expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected.at(i % expected.size()));
+    }
+    QVERIFY(QFile::remove(picture));
+}
+
+void tst_Browser::keysSwitchCategory_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("category");
+    QTest::addColumn<QString>("tab");
+    QTest::newRow("Ctrl+2") << QList<int> { Qt::Key_2 } << int(MusicMode) << "_musicTabPushButton";
+    QTest::newRow("Ctrl+4") << QList<int> { Qt::Key_4 } << int(DocumentsMode) << "_documentsTabPushButton";
+    QTest::newRow("Ctrl+Page Down twice")
+        << QList<int> { Qt::Key_PageDown, Qt::Key_PageDown } << int(MovieMode) << "_videoTabPushButton";
+    QTest::newRow("Ctrl+Page Up goes round")
+        << QList<int> { Qt::Key_PageUp } << int(DocumentsMode) << "_documentsTabPushButton";
+    QTest::newRow("Ctrl+3, then back with Ctrl+1")
+        << QList<int> { Qt::Key_3, Qt::Key_1 } << int(PicturesMode) << "_pictureTabPushButton";
+}
+
+void tst_Browser::keysSwitchCategory()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, category);
+    QFETCH(QString, tab);
+    Browser browser;
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QApplication::setActiveWindow(&browser);
+    QTRY_VERIFY(QApplication::focusWidget());
+    for (const int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(TL09Engine::instance()->category, category);
+    auto *chosen = browser.findChild<Button *>(tab);
+    QVERIFY(chosen->isChecked());
+    // The focus was on the tabs: it goes with the chosen one.
+    QCOMPARE(QApplication::focusWidget(), chosen);
+}
+
+void tst_Browser::tabEntersTheRowAtTheChosenCategory_data()
+{
+    QTest::addColumn<bool>("click");
+    QTest::newRow("Ctrl+3") << false;
+    QTest::newRow("a click") << true;
+}
+
+// The category is chosen while the focus is in the PC's tree: going back to
+// the row, the focus lands on the chosen tab, not on the one it left.
+void tst_Browser::tabEntersTheRowAtTheChosenCategory()
+{
+    QFETCH(bool, click);
+    Browser browser;
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QApplication::setActiveWindow(&browser);
+    QTRY_COMPARE(
+        QApplication::focusWidget(), browser.findChild<Button *>(QStringLiteral("_pictureTabPushButton")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), browser.hostFrame()->treeView());
+    auto *videos = browser.findChild<Button *>(QStringLiteral("_videoTabPushButton"));
+    if (click)
+        QTest::mouseClick(videos, Qt::LeftButton);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::ControlModifier);
+    QVERIFY(videos->isChecked());
+    QCOMPARE(QApplication::focusWidget(), browser.hostFrame()->treeView());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), videos);
+}
+
+void tst_Browser::picturesHaveNames_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("arrow right") << "_copy2ExternalDevice"
+                                 << "Copy to the netbook";
+    QTest::newRow("arrow left") << "_copy2Host"
+                                << "Copy to this computer";
+    QTest::newRow("new folder") << "_OpaloAddPushButton"
+                                << "New folder on the netbook";
+    QTest::newRow("delete") << "_OpaloRemovePushButton"
+                            << "Delete from the netbook";
+}
+
+void tst_Browser::picturesHaveNames()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    Browser browser;
+    QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(browser.findChild<Button *>(button));
+    QCOMPARE(shown->text(QAccessible::Name), name);
+    QCOMPARE(shown->role(), QAccessible::Button);
+}
+
+void tst_Browser::deleteKeyOnTheDeviceRefreshesStorage()
+{
+    TL09Engine *engine = TL09Engine::instance();
+    const QString picture = home->deviceFolder(PicturesMode) + QStringLiteral("/gone.jpg");
+    QVERIFY(QFile(picture).open(QIODevice::WriteOnly));
+    Browser browser;
+    browser.show();
+    QTRY_VERIFY(selectInList(browser.deviceFrame(), picture));
+    seen.reset(answerBoxes({ QMessageBox::Yes }));
+    QSignalSpy refreshes(engine, &QThread::started);
+    QTest::keyClick(browser.deviceFrame()->listView(), Qt::Key_Delete);
+    engine->wait();
+    QCOMPARE(seen->size(), 1);
+    QCOMPARE(seen->first().text, QStringLiteral("Delete gone.jpg permanently?"));
+    QVERIFY(!QFile::exists(picture));
+    QCOMPARE(refreshes.count(), 1);
+}
+
+QTEST_MAIN(tst_Browser)
+#include "tst_browser.moc"
