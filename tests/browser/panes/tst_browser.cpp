@@ -405,7 +405,9 @@ void tst_Browser::copyAsksForConfirmation()
 
     browser.doDrop({ QFileInfo(picture) }, ExternalDeviceMode, target.path());
 
-    QCOMPARE(seen->first().text, QStringLiteral("Would you like to copy the selected file(s) now ?"));
+    QCOMPARE(QString(seen->first().text).replace(QChar::Nbsp, QLatin1Char(' ')),
+        QStringLiteral("Copy 1 picture (3.15 MB) to the folder “%1” on the netbook?")
+            .arg(QFileInfo(target.path()).fileName()));
     QCOMPARE(seen->size(), 1);
     const QString arrived = target.filePath(QStringLiteral("beach day (1).jpg"));
     QCOMPARE(QFileInfo::exists(arrived), copied);
@@ -477,9 +479,9 @@ void tst_Browser::overwriteQuestionDecides_data()
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("yes replaces") << QMessageBox::Yes << QByteArray("new");
-    QTest::newRow("no keeps") << QMessageBox::No << QByteArray("old");
+    QTest::newRow("no keeps") << QMessageBox::No << QByteArray("older");
     QTest::newRow("yes to all replaces") << QMessageBox::YesToAll << QByteArray("new");
-    QTest::newRow("no to all keeps") << QMessageBox::NoToAll << QByteArray("old");
+    QTest::newRow("no to all keeps") << QMessageBox::NoToAll << QByteArray("older");
 }
 
 void tst_Browser::overwriteQuestionDecides()
@@ -489,18 +491,20 @@ void tst_Browser::overwriteQuestionDecides()
     TestDir source;
     TestDir target;
     const QString picture = source.createFile(QStringLiteral("same name.jpg"), "new");
-    const QString existing = target.createFile(QStringLiteral("same name.jpg"), "old");
+    // Another size: a file of the same size and date is taken as a copy
+    // already there.
+    const QString existing = target.createFile(QStringLiteral("same name.jpg"), "older");
     Browser browser;
     browser.show();
     seen.reset(answerBoxes({ QMessageBox::Yes, answer }));
 
     browser.doDrop({ QFileInfo(picture) }, HostMode, target.path());
 
-    // A file kept is one that did not arrive: the report at the end says so.
-    const bool kept = expected == "old";
+    // The report at the end tells what the user kept.
+    const bool kept = expected == "older";
     QCOMPARE(seen->size(), kept ? 3 : 2);
     if (kept)
-        QCOMPARE(seen->at(2).text, QStringLiteral("1 file(s) did not arrive:"));
+        QCOMPARE(seen->at(2).text, QStringLiteral("0 of 1 copied."));
     QCOMPARE(seen->at(1).text,
         QStringLiteral("The file same name.jpg already exists in the destination folder. "
                        "Do you want to overwrite it?"));
