@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QEventLoop>
 #include <QItemSelectionModel>
 
 namespace {
@@ -139,10 +140,21 @@ bool CopyController::followCopy(const std::function<bool()> &start, bool *starte
         Qt::QueuedConnection);
     connect(
         engine, &TL09Engine::copyFileFinished, progress, &ProgressDialog::close_dialog, Qt::QueuedConnection);
+    // Told apart from the connections above, which go with the dialog.
+    QObject endWatch;
+    bool ended = false;
+    connect(engine, &TL09Engine::copyFileFinished, &endWatch, [&ended] { ended = true; });
     *started = start();
     if (*started) {
         progress->exec();
         engine->cancelCopy();
+        // A cancelled copy still ends its chunk and flushes what it wrote;
+        // its report waits for that.
+        if (!ended && alive) {
+            QEventLoop waiting;
+            connect(engine, &TL09Engine::copyFileFinished, &waiting, &QEventLoop::quit);
+            waiting.exec();
+        }
     }
     if (progress && alive)
         m_cancelled = m_cancelled || progress->wasCancelled();

@@ -15,8 +15,10 @@
 #include "engine/copy/CopyPreflight.h"
 #include "widgets/Button.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ProgressDialog.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
@@ -101,6 +103,7 @@ private slots:
     void nothingToCopyNamesCategory();
     void overwriteQuestionDecides_data();
     void overwriteQuestionDecides();
+    void cancelledCopyEndsWithReport();
     void copyBoxesNameTarget_data();
     void copyBoxesNameTarget();
     void dismissClosesOpenQuestion();
@@ -511,6 +514,36 @@ void tst_Browser::overwriteQuestionDecides()
     QCOMPARE(seen->at(1).buttons,
         QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll);
     QCOMPARE(contents(existing), expected);
+}
+
+void tst_Browser::cancelledCopyEndsWithReport()
+{
+    TestDir source;
+    TestDir target;
+    const QFileInfoList pictures { QFileInfo(source.createFile(QStringLiteral("a.jpg"), "new")),
+        QFileInfo(source.createFile(QStringLiteral("b.jpg"), "new")) };
+    target.createFile(QStringLiteral("a.jpg"), "older");
+    Browser browser;
+    browser.show();
+    auto *seen = new QList<SeenBox>;
+    this->seen.reset(seen);
+    // The user cancels in the progress dialog while the question is open.
+    MessageBox::setAnswerer([seen, &browser](MessageBox &box) {
+        seen->append({ box.text(), box.standardButtons() });
+        if (auto *progress = browser.findChild<ProgressDialog *>()) {
+            progress->findChild<QPushButton *>(QStringLiteral("_cancelPushButton"))->click();
+            // As the window does once the dialog has closed, before the
+            // answer reaches the copy.
+            TL09Engine::instance()->cancelCopy();
+        }
+        return int(seen->size() < 3 ? QMessageBox::Yes : QMessageBox::Close);
+    });
+
+    browser.doDrop(pictures, HostMode, target.path());
+
+    QCOMPARE(seen->size(), 3);
+    QCOMPARE(seen->at(2).text, QStringLiteral("0 of 2 copied; the rest were not."));
+    QVERIFY(!QFileInfo::exists(target.filePath(QStringLiteral("b.jpg"))));
 }
 
 void tst_Browser::copyBoxesNameTarget_data()
