@@ -197,6 +197,14 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>%1 Datei(en) sind nicht angekommen:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_DONE</source>
+            <translation>%1 von %2 kopiert.</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT_STOPPED</source>
+            <translation>%1 von %2 kopiert; der Rest nicht.</translation>
+        </message>
+        <message>
             <source>IDS_COPY_REPORT_WARNINGS</source>
             <translation>%1 Datei(en) mit einer Warnung angekommen:</translation>
         </message>
@@ -237,8 +245,91 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>Schreibfehler</translation>
         </message>
         <message>
+            <source>IDS_REPORT_ALREADY_THERE</source>
+            <translation>%1 bereits vorhanden, nicht erneut kopiert.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_AS_ASKED</source>
+            <translation>%1 unverändert behalten, wie gewünscht.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_ONE</source>
+            <translation>1 unverändert behalten, wie gewünscht.</translation>
+        </message>
+        <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyWording</name>
+        <message>
+            <source>IDS_CONFIRM_COPY</source>
+            <translation>%1 (%2) in %3 kopieren?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_COPY_UNSIZED</source>
+            <translation>Die ausgewählten Dateien in %1 kopieren?</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TO</source>
+            <translation>Kopieren in %1</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENT</source>
+            <translation>1 Dokument</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENTS</source>
+            <translation>%1 Dokumente</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILE</source>
+            <translation>1 Datei</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILES</source>
+            <translation>%1 Dateien</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURE</source>
+            <translation>1 Bild</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURES</source>
+            <translation>%1 Bilder</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONG</source>
+            <translation>1 Titel</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONGS</source>
+            <translation>%1 Titel</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEO</source>
+            <translation>1 Video</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEOS</source>
+            <translation>%1 Videos</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_CATEGORY</source>
+            <translation>den Ordner %1 des Netbooks</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_FOLDER</source>
+            <translation>den Ordner „%1“ auf dem Netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_CATEGORY</source>
+            <translation>den Ordner %1 dieses Computers</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_FOLDER</source>
+            <translation>den Ordner „%1“ auf diesem Computer</translation>
         </message>
     </context>
     <context>
@@ -527,6 +618,21 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         </message>
     </context>
     <context>
+        <name>OverwriteQuestion</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Die Datei %1 ist im Zielordner bereits vorhanden. Möchten Sie sie überschreiben?</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_DEVICE</source>
+            <translation>Auf dem Netbook: %1, geändert am %2</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_HOST</source>
+            <translation>Auf diesem Computer: %1, geändert am %2</translation>
+        </message>
+    </context>
+    <context>
         <name>PrettyItemDelegate</name>
         <message>
             <source>IDS_RENAME_FILE</source>
@@ -544,6 +650,14 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>Abbrechen</translation>
         </message>
         <message>
+            <source>IDS_COPIED_BYTES</source>
+            <translation>%1 von %2</translation>
+        </message>
+        <message>
+            <source>IDS_COPIED_BYTES_SPEED</source>
+            <translation>%1 von %2 mit %3/s</translation>
+        </message>
+        <message>
             <source>IDS_COPY_FINISHED</source>
             <translation>Kopieren abgeschlossen</translation>
         </message>
@@ -552,8 +666,16 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>Fortschritt des Kopierens</translation>
         </message>
         <message>
+            <source>IDS_COPY_PROGRESS_TITLE</source>
+            <translation>Dateien werden kopiert</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Geschätzte Restzeit: %1</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_NUMBER</source>
+            <translation>Datei %1 von %2</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>

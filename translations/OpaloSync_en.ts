@@ -197,6 +197,14 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>%1 file(s) did not arrive:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_DONE</source>
+            <translation>%1 of %2 copied.</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT_STOPPED</source>
+            <translation>%1 of %2 copied; the rest were not.</translation>
+        </message>
+        <message>
             <source>IDS_COPY_REPORT_WARNINGS</source>
             <translation>%1 file(s) arrived with a warning:</translation>
         </message>
@@ -237,8 +245,91 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>write error</translation>
         </message>
         <message>
+            <source>IDS_REPORT_ALREADY_THERE</source>
+            <translation>%1 already there, not copied again.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_AS_ASKED</source>
+            <translation>%1 kept as they were, as you asked.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_ONE</source>
+            <translation>1 kept as it was, as you asked.</translation>
+        </message>
+        <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyWording</name>
+        <message>
+            <source>IDS_CONFIRM_COPY</source>
+            <translation>Copy %1 (%2) to %3?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_COPY_UNSIZED</source>
+            <translation>Copy the selected files to %1?</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TO</source>
+            <translation>Copying to %1</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENT</source>
+            <translation>1 document</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENTS</source>
+            <translation>%1 documents</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILE</source>
+            <translation>1 file</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILES</source>
+            <translation>%1 files</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURE</source>
+            <translation>1 picture</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURES</source>
+            <translation>%1 pictures</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONG</source>
+            <translation>1 song</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONGS</source>
+            <translation>%1 songs</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEO</source>
+            <translation>1 video</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEOS</source>
+            <translation>%1 videos</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_CATEGORY</source>
+            <translation>the netbook's %1 folder</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_FOLDER</source>
+            <translation>the folder “%1” on the netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_CATEGORY</source>
+            <translation>this computer's %1 folder</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_FOLDER</source>
+            <translation>the folder “%1” on this computer</translation>
         </message>
     </context>
     <context>
@@ -527,6 +618,21 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
     </context>
     <context>
+        <name>OverwriteQuestion</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>The file %1 already exists in the destination folder. Do you want to overwrite it?</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_DEVICE</source>
+            <translation>On the netbook: %1, modified %2</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_HOST</source>
+            <translation>On this computer: %1, modified %2</translation>
+        </message>
+    </context>
+    <context>
         <name>PrettyItemDelegate</name>
         <message>
             <source>IDS_RENAME_FILE</source>
@@ -544,6 +650,14 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>Cancel</translation>
         </message>
         <message>
+            <source>IDS_COPIED_BYTES</source>
+            <translation>%1 of %2</translation>
+        </message>
+        <message>
+            <source>IDS_COPIED_BYTES_SPEED</source>
+            <translation>%1 of %2 at %3/s</translation>
+        </message>
+        <message>
             <source>IDS_COPY_FINISHED</source>
             <translation>Copy finished</translation>
         </message>
@@ -552,8 +666,16 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>Copy progress</translation>
         </message>
         <message>
+            <source>IDS_COPY_PROGRESS_TITLE</source>
+            <translation>Copying files</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Estimated time remaining: %1</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_NUMBER</source>
+            <translation>File %1 of %2</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>

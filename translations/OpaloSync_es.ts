@@ -197,6 +197,14 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>%1 archivo(s) no llegaron:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_DONE</source>
+            <translation>%1 de %2 copiados.</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT_STOPPED</source>
+            <translation>%1 de %2 copiados; el resto no.</translation>
+        </message>
+        <message>
             <source>IDS_COPY_REPORT_WARNINGS</source>
             <translation>%1 archivo(s) llegaron con una advertencia:</translation>
         </message>
@@ -237,8 +245,91 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>error de escritura</translation>
         </message>
         <message>
+            <source>IDS_REPORT_ALREADY_THERE</source>
+            <translation>Ya estaban, no se copiaron de nuevo: %1.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_AS_ASKED</source>
+            <translation>%1 conservados tal cual, como pidió.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_ONE</source>
+            <translation>1 conservado tal cual, como pidió.</translation>
+        </message>
+        <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyWording</name>
+        <message>
+            <source>IDS_CONFIRM_COPY</source>
+            <translation>¿Copiar %1 (%2) a %3?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_COPY_UNSIZED</source>
+            <translation>¿Copiar los archivos seleccionados a %1?</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TO</source>
+            <translation>Copiando a %1</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENT</source>
+            <translation>1 documento</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENTS</source>
+            <translation>%1 documentos</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILE</source>
+            <translation>1 archivo</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILES</source>
+            <translation>%1 archivos</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURE</source>
+            <translation>1 imagen</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURES</source>
+            <translation>%1 imágenes</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONG</source>
+            <translation>1 canción</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONGS</source>
+            <translation>%1 canciones</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEO</source>
+            <translation>1 vídeo</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEOS</source>
+            <translation>%1 vídeos</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_CATEGORY</source>
+            <translation>la carpeta %1 del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_FOLDER</source>
+            <translation>la carpeta «%1» del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_CATEGORY</source>
+            <translation>la carpeta %1 de este ordenador</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_FOLDER</source>
+            <translation>la carpeta «%1» de este ordenador</translation>
         </message>
     </context>
     <context>
@@ -527,6 +618,21 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
     </context>
     <context>
+        <name>OverwriteQuestion</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>El archivo %1 ya existe en la carpeta de destino. ¿Desea sobrescribirlo?</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_DEVICE</source>
+            <translation>En el netbook: %1, modificado el %2</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_HOST</source>
+            <translation>En este ordenador: %1, modificado el %2</translation>
+        </message>
+    </context>
+    <context>
         <name>PrettyItemDelegate</name>
         <message>
             <source>IDS_RENAME_FILE</source>
@@ -544,6 +650,14 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>Cancelar</translation>
         </message>
         <message>
+            <source>IDS_COPIED_BYTES</source>
+            <translation>%1 de %2</translation>
+        </message>
+        <message>
+            <source>IDS_COPIED_BYTES_SPEED</source>
+            <translation>%1 de %2 a %3/s</translation>
+        </message>
+        <message>
             <source>IDS_COPY_FINISHED</source>
             <translation>Copia terminada</translation>
         </message>
@@ -552,8 +666,16 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>Progreso de la copia</translation>
         </message>
         <message>
+            <source>IDS_COPY_PROGRESS_TITLE</source>
+            <translation>Copiando archivos</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Tiempo restante estimado: %1</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_NUMBER</source>
+            <translation>Archivo %1 de %2</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>

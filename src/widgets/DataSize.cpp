@@ -35,14 +35,18 @@ QString DataSize::text(quint64 bytes)
 {
     if (bytes < unitStep)
         return tr("IDS_SIZE_BYTES").arg(QLocale().toString(bytes));
+    // Three significant digits: "3.15 MB", "48.2 MB", "120 MB".
+    const auto decimalsFor = [](double value) {
+        return rounded(value, 2) < 10.0 ? 2 : rounded(value, 1) < 100.0 ? 1 : 0;
+    };
     double value = static_cast<double>(bytes) / unitStep;
     int unit = 0;
-    // 999,960 bytes read "1.0 MB", not "1000.0 kB".
-    while (unit + 1 < unitCount && rounded(value, 1) >= unitStep) {
+    // 999,960 bytes read "1.00 MB", not "1000 kB".
+    while (unit + 1 < unitCount && rounded(value, decimalsFor(value)) >= unitStep) {
         value /= unitStep;
         ++unit;
     }
-    return withUnit(unit, value, 1);
+    return withUnit(unit, value, decimalsFor(value));
 }
 
 QString DataSize::storage(quint64 bytes)

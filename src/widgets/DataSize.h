@@ -12,8 +12,8 @@ class DataSize
     Q_DECLARE_TR_FUNCTIONS(DataSize)
 
 public:
-    // With one decimal from a kilobyte on, as file managers give the size of
-    // a selection: "512 bytes", "48.2 MB", "1.2 GB".
+    // With three significant digits from a kilobyte on: "512 bytes",
+    // "3.15 MB", "48.2 MB", "120 MB", "1.23 GB".
     static QString text(quint64 bytes);
     // With two significant digits, in megabytes below a gigabyte, as a
     // desktop gives the space of a disk: "850 MB", "1.2 GB", "12 GB"; less

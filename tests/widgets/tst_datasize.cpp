@@ -28,11 +28,12 @@ void TestDataSize::sizes_data()
     QTest::addColumn<quint64>("bytes");
     QTest::addColumn<QString>("text");
     QTest::newRow("a few bytes") << "en" << false << quint64(512) << "512 bytes";
-    QTest::newRow("a kilobyte is a thousand bytes") << "en" << false << quint64(1000) << "1.0 kB";
+    QTest::newRow("a kilobyte is a thousand bytes") << "en" << false << quint64(1000) << "1.00 kB";
     QTest::newRow("a selection") << "en" << false << quint64(48200000) << "48.2 MB";
-    QTest::newRow("rounds up to the next unit") << "en" << false << quint64(999960) << "1.0 MB";
+    QTest::newRow("rounds up to the next unit") << "en" << false << quint64(999960) << "1.00 MB";
+    QTest::newRow("hundreds without decimals") << "en" << false << quint64(120000000) << "120 MB";
     QTest::newRow("selection, German") << "de" << false << quint64(48200000) << "48,2 MB";
-    QTest::newRow("selection, French") << "fr" << false << quint64(1234567890) << "1,2 Go";
+    QTest::newRow("selection, French") << "fr" << false << quint64(1234567890) << "1,23 Go";
     QTest::newRow("storage below 1 GB in MB") << "en" << true << quint64(850000000) << "850 MB";
     QTest::newRow("storage below 10 MB") << "en" << true << quint64(5000000) << "5.0 MB";
     QTest::newRow("storage, nothing") << "en" << true << quint64(0) << "0 MB";

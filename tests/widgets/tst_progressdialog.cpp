@@ -45,6 +45,7 @@ private:
 
 void TestProgressDialog::initTestCase()
 {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QVERIFY(installCatalogue(m_translator, QStringLiteral("en")));
 }
 
@@ -54,10 +55,23 @@ void TestProgressDialog::shownWhileCopying_data()
     QTest::addColumn<int>("seconds");
     QTest::addColumn<int>("barValue");
     QTest::addColumn<QString>("remaining");
-    QTest::newRow("five seconds") << qreal(42.57) << 5 << 425 << "0:05";
-    QTest::newRow("more than two hours") << qreal(0.05) << 7265 << 0 << "121:05";
-    QTest::newRow("one minute") << qreal(99.99) << 60 << 999 << "1:00";
-    QTest::newRow("an estimate overtaken by the copy") << qreal(100) << -7 << 1000 << "0:00";
+    QTest::addColumn<QList<int>>("fileNumber");
+    QTest::addColumn<QList<qint64>>("bytes");
+    QTest::addColumn<QString>("fileText");
+    QTest::addColumn<QString>("bytesText");
+    QTest::newRow("five seconds") << qreal(42.57) << 5 << 425 << "0:05" << QList<int> { 3, 24 }
+                                  << QList<qint64> { 120000000, 800000000 } << "File 3 of 24"
+                                  << "120 MB of 800 MB";
+    QTest::newRow("more than two hours") << qreal(0.05) << 7265 << 0 << "121:05" << QList<int> { 1, 1 }
+                                         << QList<qint64> { 0, 4999 } << "File 1 of 1"
+                                         << "0 bytes of 5.00 kB";
+    QTest::newRow("one minute") << qreal(99.99) << 60 << 999 << "1:00" << QList<int> { 24, 24 }
+                                << QList<qint64> { 48249999, 48260000 } << "File 24 of 24"
+                                << "48.2 MB of 48.3 MB";
+    QTest::newRow("an estimate overtaken by the copy")
+        << qreal(100) << -7 << 1000 << "0:00" << QList<int> { 1234, 1500 }
+        << QList<qint64> { 1234567890, Q_INT64_C(9876543210) } << "File 1,234 of 1,500"
+        << "1.23 GB of 9.88 GB";
 }
 
 void TestProgressDialog::shownWhileCopying()
@@ -66,6 +80,10 @@ void TestProgressDialog::shownWhileCopying()
     QFETCH(int, seconds);
     QFETCH(int, barValue);
     QFETCH(QString, remaining);
+    QFETCH(QList<int>, fileNumber);
+    QFETCH(QList<qint64>, bytes);
+    QFETCH(QString, fileText);
+    QFETCH(QString, bytesText);
 
     ProgressDialog dialog;
     dialog.show();
@@ -75,6 +93,8 @@ void TestProgressDialog::shownWhileCopying()
     // A long name must not widen the dialog.
     const QString name = QString(300, QLatin1Char('W')) + QStringLiteral(".jpg");
     dialog.receiveCurrentFileName(name);
+    dialog.receiveFileNumber(fileNumber.at(0), fileNumber.at(1));
+    dialog.receiveBytes(bytes.at(0), bytes.at(1));
     QCoreApplication::processEvents();
 
     QCOMPARE(::barValue(dialog), barValue);
@@ -82,6 +102,11 @@ void TestProgressDialog::shownWhileCopying()
         labelText(dialog, "_estimatedTimeLabel"), QStringLiteral("Estimated time remaining: ") + remaining);
     QCOMPARE(labelText(dialog, "_filenameLabel"), name);
     QCOMPARE(labelText(dialog, "label"), QStringLiteral("Copying the selected file(s)…\nPlease wait…"));
+    QCOMPARE(labelText(dialog, "_fileNumberLabel"), fileText);
+    // Sizes are never wrapped between number and unit.
+    QCOMPARE(labelText(dialog, "_bytesLabel").replace(QChar::Nbsp, QLatin1Char(' ')), bytesText);
+    // Screen readers name the dialog by its title.
+    QVERIFY(!dialog.accessibleName().trimmed().isEmpty());
     QCOMPARE(dialog.size(), QSize(570, 185));
 }
 
@@ -167,11 +192,10 @@ void TestProgressDialog::screenReadersKnowIt()
 {
     QWidget window;
     auto *dialog = new ProgressDialog(&window);
-    // Named after its text while its title is blank, after its title once
-    // it has one.
+    // Named after its title, which follows the copy.
     QCOMPARE(QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name),
-        QStringLiteral("Copying the selected file(s)…"));
-    dialog->setWindowTitle(QStringLiteral("Copying 3 pictures to the netbook"));
+        QStringLiteral("Copying files"));
+    dialog->setCopyTitle(QStringLiteral("Copying 3 pictures to the netbook"));
     QCOMPARE(QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name),
         QStringLiteral("Copying 3 pictures to the netbook"));
     QCOMPARE(dialog->findChild<ProgressBar2 *>()->accessibleName(), QStringLiteral("Copy progress"));

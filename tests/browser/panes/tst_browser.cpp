@@ -15,9 +15,11 @@
 #include "engine/copy/CopyPreflight.h"
 #include "widgets/Button.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ProgressDialog.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
@@ -103,6 +105,7 @@ private slots:
     void nothingToCopyNamesCategory();
     void overwriteQuestionDecides_data();
     void overwriteQuestionDecides();
+    void cancelledCopyEndsWithReport();
     void copyBoxesNameTarget_data();
     void copyBoxesNameTarget();
     void dismissClosesOpenQuestion();
@@ -416,7 +419,9 @@ void tst_Browser::copyAsksForConfirmation()
 
     browser.doDrop({ QFileInfo(picture) }, ExternalDeviceMode, target.path());
 
-    QCOMPARE(seen->first().text, QStringLiteral("Would you like to copy the selected file(s) now ?"));
+    QCOMPARE(QString(seen->first().text).replace(QChar::Nbsp, QLatin1Char(' ')),
+        QStringLiteral("Copy 1 picture (3.15 MB) to the folder “%1” on the netbook?")
+            .arg(QFileInfo(target.path()).fileName()));
     QCOMPARE(seen->size(), 1);
     const QString arrived = target.filePath(QStringLiteral("beach day (1).jpg"));
     QCOMPARE(QFileInfo::exists(arrived), copied);
@@ -488,9 +493,9 @@ void tst_Browser::overwriteQuestionDecides_data()
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("yes replaces") << QMessageBox::Yes << QByteArray("new");
-    QTest::newRow("no keeps") << QMessageBox::No << QByteArray("old");
+    QTest::newRow("no keeps") << QMessageBox::No << QByteArray("older");
     QTest::newRow("yes to all replaces") << QMessageBox::YesToAll << QByteArray("new");
-    QTest::newRow("no to all keeps") << QMessageBox::NoToAll << QByteArray("old");
+    QTest::newRow("no to all keeps") << QMessageBox::NoToAll << QByteArray("older");
 }
 
 void tst_Browser::overwriteQuestionDecides()
@@ -500,24 +505,56 @@ void tst_Browser::overwriteQuestionDecides()
     TestDir source;
     TestDir target;
     const QString picture = source.createFile(QStringLiteral("same name.jpg"), "new");
-    const QString existing = target.createFile(QStringLiteral("same name.jpg"), "old");
+    // Another size: a file of the same size and date is taken as a copy
+    // already there.
+    const QString existing = target.createFile(QStringLiteral("same name.jpg"), "older");
     Browser browser;
     browser.show();
     seen.reset(answerBoxes({ QMessageBox::Yes, answer }));
 
     browser.doDrop({ QFileInfo(picture) }, HostMode, target.path());
 
-    // A file kept is one that did not arrive: the report at the end says so.
-    const bool kept = expected == "old";
+    // The report at the end tells what the user kept.
+    const bool kept = expected == "older";
     QCOMPARE(seen->size(), kept ? 3 : 2);
     if (kept)
-        QCOMPARE(seen->at(2).text, QStringLiteral("1 file(s) did not arrive:"));
+        QCOMPARE(seen->at(2).text, QStringLiteral("0 of 1 copied."));
     QCOMPARE(seen->at(1).text,
         QStringLiteral("The file same name.jpg already exists in the destination folder. "
                        "Do you want to overwrite it?"));
     QCOMPARE(seen->at(1).buttons,
         QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll);
     QCOMPARE(contents(existing), expected);
+}
+
+void tst_Browser::cancelledCopyEndsWithReport()
+{
+    TestDir source;
+    TestDir target;
+    const QFileInfoList pictures { QFileInfo(source.createFile(QStringLiteral("a.jpg"), "new")),
+        QFileInfo(source.createFile(QStringLiteral("b.jpg"), "new")) };
+    target.createFile(QStringLiteral("a.jpg"), "older");
+    Browser browser;
+    browser.show();
+    auto *seen = new QList<SeenBox>;
+    this->seen.reset(seen);
+    // The user cancels in the progress dialog while the question is open.
+    MessageBox::setAnswerer([seen, &browser](MessageBox &box) {
+        seen->append({ box.text(), box.standardButtons() });
+        if (auto *progress = browser.findChild<ProgressDialog *>()) {
+            progress->findChild<QPushButton *>(QStringLiteral("_cancelPushButton"))->click();
+            // As the window does once the dialog has closed, before the
+            // answer reaches the copy.
+            TL09Engine::instance()->cancelCopy();
+        }
+        return int(seen->size() < 3 ? QMessageBox::Yes : QMessageBox::Close);
+    });
+
+    browser.doDrop(pictures, HostMode, target.path());
+
+    QCOMPARE(seen->size(), 3);
+    QCOMPARE(seen->at(2).text, QStringLiteral("0 of 2 copied; the rest were not."));
+    QVERIFY(!QFileInfo::exists(target.filePath(QStringLiteral("b.jpg"))));
 }
 
 void tst_Browser::copyBoxesNameTarget_data()
