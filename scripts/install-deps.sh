@@ -17,6 +17,8 @@ packages=(
     clang libclang-rt-14-dev
     # tests, skin and demo
     dbus dbus-x11 x11-xserver-utils x11-utils xvfb x11-apps imagemagick librsvg2-bin
+    # the package test checks the desktop entry and the AppStream metadata
+    desktop-file-utils appstream
     ffmpeg python3 python3-dbus python3-gi
     # the accessibility check reads the window as a screen reader does, and
     # drives the keyboard
