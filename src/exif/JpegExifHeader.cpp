@@ -2,10 +2,10 @@
 #include "exif/JpegExifHeader.h"
 #include "exif/ExifIfdEntry.h"
 #include "exif/ExifStream.h"
+#include "exif/ImageBytes.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QImageReader>
 #include <QTransform>
 #include <QVector>
 
@@ -228,14 +228,7 @@ QImage decodeThumbnail(const QByteArray &data)
     // would complain about them on standard error.
     if (!data.startsWith(QByteArray("\xFF\xD8", 2)))
         return QImage();
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "JPG");
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > maxThumbnailEdge || size.height() > maxThumbnailEdge)
-        return QImage();
-    return reader.read();
+    return ImageBytes::decode(data, "JPG", maxThumbnailEdge);
 }
 
 } // namespace

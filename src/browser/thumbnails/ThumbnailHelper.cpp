@@ -18,13 +18,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <vector>
+
 extern char **environ;
 
 namespace {
 
-// A whole reply fits, so that a helper never waits for the window's thread
-// to take its icon before going on.
-constexpr int replyPipeBytes = 512 * 1024;
+// The replies to every file a helper is handed fit, so that it never waits
+// for the window's thread to take an icon before going on.
+constexpr int replyPipeBytes = 1024 * 1024;
 
 // The environment, with the folder the program itself loads modules from
 // handed on: the helper then loads the video module from where the program
@@ -71,7 +73,6 @@ void closeBoth(int fds[2])
 
 ThumbnailHelper::ThumbnailHelper(QObject *parent)
     : QObject(parent)
-    , m_buffer(replyPipeBytes)
     , m_timeout(new QTimer(this))
 {
     m_timeout->setSingleShot(true);
@@ -151,20 +152,30 @@ bool ThumbnailHelper::start(const QString &program)
 
 void ThumbnailHelper::make(const ThumbnailProtocol::Request &request)
 {
-    m_busy = true;
-    m_timeout->start(m_reply.isGreeted() ? m_fileTimeoutMs : m_fileTimeoutMs + startTimeoutMs);
-    // One small request at a time: the socket always has room for it. A
-    // failed write means the process is gone; its end of file follows.
+    if (m_pending++ == 0)
+        m_timeout->start(m_reply.isGreeted() ? m_fileTimeoutMs : m_fileTimeoutMs + startTimeoutMs);
+    // A few small requests at a time: the socket always has room for them.
+    // A failed write means the process is gone.
     const QByteArray bytes = ThumbnailProtocol::encodeRequest(request);
     if (::send(m_requests, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL | MSG_DONTWAIT)
         != bytes.size())
-        QTimer::singleShot(0, this, &ThumbnailHelper::die);
+        QTimer::singleShot(0, this, &ThumbnailHelper::dieOnceRead);
+}
+
+void ThumbnailHelper::dieOnceRead()
+{
+    // What it wrote before it ended still counts: its greeting tells
+    // whether the file in hand was its end, and its replies are answers.
+    readReply();
+    die();
 }
 
 void ThumbnailHelper::readReply()
 {
     for (;;) {
-        const ssize_t count = ::read(m_replies, m_buffer.data(), m_buffer.size());
+        int size = 0;
+        char *room = m_reply.room(size);
+        const ssize_t count = ::read(m_replies, room, size_t(size));
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0 && errno == EAGAIN)
@@ -174,25 +185,31 @@ void ThumbnailHelper::readReply()
             return;
         }
         const bool wasGreeted = m_reply.isGreeted();
-        const auto status = m_reply.add(m_buffer.data(), int(count));
-        // The file's own time starts now.
-        if (!wasGreeted && m_reply.isGreeted() && m_busy)
+        const auto status = m_reply.commit(int(count));
+        // The file's own time starts once the process is ready.
+        if (!wasGreeted && m_reply.isGreeted() && m_pending > 0)
             m_timeout->start(m_fileTimeoutMs);
-        if (status == ThumbnailProtocol::ReplyReader::Invalid
-            || (status != ThumbnailProtocol::ReplyReader::Incomplete && !m_busy)) {
-            qCWarning(lcThumbnails, "a thumbnail helper answered nonsense and was stopped");
-            die();
+        if (status != ThumbnailProtocol::ReplyReader::Incomplete && !takeReply(status))
             return;
-        }
-        if (status == ThumbnailProtocol::ReplyReader::Complete) {
-            m_busy = false;
-            m_timeout->stop();
-            const QImage icon = m_reply.icon();
-            m_reply.clear();
-            emit finished(icon);
-            return;
-        }
     }
+}
+
+bool ThumbnailHelper::takeReply(ThumbnailProtocol::ReplyReader::Status status)
+{
+    if (status == ThumbnailProtocol::ReplyReader::Invalid || m_pending == 0) {
+        qCWarning(lcThumbnails, "a thumbnail helper answered nonsense and was stopped");
+        die();
+        return false;
+    }
+    if (--m_pending > 0)
+        m_timeout->start(m_fileTimeoutMs);
+    else
+        m_timeout->stop();
+    const QImage icon = m_reply.icon();
+    m_reply.clear();
+    emit finished(icon);
+    // Whoever took the icon may have stopped the process.
+    return isRunning();
 }
 
 void ThumbnailHelper::die()
@@ -229,7 +246,7 @@ void ThumbnailHelper::release(bool killed)
     m_requests = m_replies = -1;
     collect(m_pid);
     m_pid = -1;
-    m_busy = false;
+    m_pending = 0;
     m_timeout->stop();
     m_reply.clear();
 }

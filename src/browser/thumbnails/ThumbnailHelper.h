@@ -7,8 +7,6 @@
 
 #include <sys/types.h>
 
-#include <vector>
-
 class QSocketNotifier;
 class QTimer;
 
@@ -37,34 +35,40 @@ public:
     bool start(const QString &program);
     bool isRunning() const { return m_pid > 0; }
     void setFileTimeout(int milliseconds);
-    // Hands the process a file; the answer comes as finished() or died().
+    // Hands the process a file, also while it works on others; the answers
+    // come in turn, each as finished(), or died() for all of them.
     void make(const ThumbnailProtocol::Request &request);
+    // Files handed and not answered yet.
+    int pending() const { return m_pending; }
     // Kills the process at once; no signal follows.
     void kill();
     // Lets an idle process end by itself, once it has saved its work.
     void close();
 
 signals:
-    // The icon of the file in hand; null when the file has none.
+    // The icon of the first file handed and not answered yet; null when the
+    // file has none.
     void finished(const QImage &icon);
     // The process ended: it crashed, a limit stopped it, or it answered
-    // nonsense. The file in hand, if any, has no thumbnail; unless the
-    // process had greeted, it never got to look at it.
+    // nonsense. The first file not answered has no thumbnail, unless the
+    // process had not greeted yet: then it never got to look at it; those
+    // after it were never looked at.
     void died(bool greeted);
 
 private:
     void readReply();
+    // Acts on a reply complete, or invalid; false once the process is gone.
+    bool takeReply(ThumbnailProtocol::ReplyReader::Status status);
     void die();
+    void dieOnceRead();
     void release(bool killed);
 
     pid_t m_pid = -1;
     int m_requests = -1;
     int m_replies = -1;
     QSocketNotifier *m_replyNotifier = nullptr;
-    // What each read takes in: a whole reply at once, as a rule.
-    std::vector<char> m_buffer;
     QTimer *m_timeout;
     int m_fileTimeoutMs = defaultFileTimeoutMs;
     ThumbnailProtocol::ReplyReader m_reply;
-    bool m_busy = false;
+    int m_pending = 0;
 };

@@ -14,6 +14,8 @@
 namespace {
 
 constexpr int maxHelpers = 4;
+// The file a helper works on and the one it goes on with.
+constexpr int jobsPerHelper = 2;
 constexpr int idleEndMs = 60000;
 constexpr int maxFailedStarts = 3;
 
@@ -102,23 +104,37 @@ void ThumbnailHelperPool::dispatch()
 
 void ThumbnailHelperPool::dispatchOnce()
 {
-    for (int index = 0; index < size(); ++index) {
-        Slot &slot = m_slots[size_t(index)];
-        while (!slot.worker) {
-            ThumbnailProtocol::Request request;
-            ThumbLoaderWorker *worker = takeNextJob(request);
-            if (!worker)
-                return;
-            // Without helpers, nothing can be made.
-            if (!startHelper(index)) {
-                worker->jobDone(request.path, QImage());
-                continue;
-            }
-            slot.worker = worker;
-            slot.request = request;
-            slot.helper->make(request);
+    // Every helper gets a job before any gets a second one.
+    for (int depth = 1; depth <= jobsPerHelper; ++depth) {
+        for (int index = 0; index < size(); ++index) {
+            while (m_slots[size_t(index)].jobs.size() < depth && fill(index)) { }
         }
     }
+}
+
+bool ThumbnailHelperPool::fill(int index)
+{
+    Slot &slot = m_slots[size_t(index)];
+    ThumbnailProtocol::Request request;
+    // A helper holds jobs of one list only, so that stopping a list kills
+    // no other list's work.
+    ThumbLoaderWorker *worker = slot.worker;
+    if (worker ? !worker->takeJob(request) : !(worker = takeNextJob(request)))
+        return false;
+    // Without helpers, nothing can be made.
+    if (!startHelper(index))
+        worker->jobDone(request.path, QImage());
+    else
+        hand(slot, worker, request);
+    return true;
+}
+
+void ThumbnailHelperPool::hand(
+    Slot &slot, ThumbLoaderWorker *worker, const ThumbnailProtocol::Request &request)
+{
+    slot.worker = worker;
+    slot.jobs.append(request);
+    slot.helper->make(request);
 }
 
 ThumbLoaderWorker *ThumbnailHelperPool::takeNextJob(ThumbnailProtocol::Request &request)
@@ -162,16 +178,18 @@ void ThumbnailHelperPool::dropHelper(Slot &slot)
     slot.helper->deleteLater();
     slot.helper = nullptr;
     slot.worker = nullptr;
+    slot.jobs.clear();
 }
 
 void ThumbnailHelperPool::finish(int index, const QImage &icon)
 {
     Slot &slot = m_slots[size_t(index)];
     ThumbLoaderWorker *worker = slot.worker;
-    slot.worker = nullptr;
+    const QString path = slot.jobs.takeFirst().path;
+    if (slot.jobs.isEmpty())
+        slot.worker = nullptr;
     m_failedStarts = 0;
-    if (worker)
-        worker->jobDone(slot.request.path, icon);
+    worker->jobDone(path, icon);
     dispatch();
 }
 
@@ -179,27 +197,37 @@ void ThumbnailHelperPool::lose(int index, bool greeted)
 {
     Slot &slot = m_slots[size_t(index)];
     ThumbLoaderWorker *worker = slot.worker;
-    const ThumbnailProtocol::Request request = slot.request;
+    QList<ThumbnailProtocol::Request> jobs = slot.jobs;
     dropHelper(slot);
     if (!greeted && ++m_failedStarts == maxFailedStarts)
         qCWarning(
             lcThumbnails, "%s keeps ending as it starts: no more thumbnails", ThumbnailProtocol::helperName);
-    if (worker) {
-        qCDebug(lcThumbnails, "no thumbnail for %s: its helper ended", qUtf8Printable(request.path));
-        // The file would stop the next helper the same way.
-        if (greeted && !request.cacheRoot.isEmpty()) {
-            const DesktopThumbnailCache cache(request.cacheRoot);
-            cache.saveFailure(DesktopThumbnailCache::keyOf(request.path));
-        }
-        worker->jobDone(request.path, QImage());
+    if (jobs.isEmpty()) {
+        dispatch();
+        return;
     }
+    const ThumbnailProtocol::Request lost = jobs.takeFirst();
+    // The files after it were never looked at: a new helper makes them.
+    for (const ThumbnailProtocol::Request &request : qAsConst(jobs)) {
+        if (startHelper(index))
+            hand(slot, worker, request);
+        else
+            worker->jobDone(request.path, QImage());
+    }
+    qCDebug(lcThumbnails, "no thumbnail for %s: its helper ended", qUtf8Printable(lost.path));
+    // The file would stop the next helper the same way.
+    if (greeted && !lost.cacheRoot.isEmpty()) {
+        const DesktopThumbnailCache cache(lost.cacheRoot);
+        cache.saveFailure(DesktopThumbnailCache::keyOf(lost.path));
+    }
+    worker->jobDone(lost.path, QImage());
     dispatch();
 }
 
 void ThumbnailHelperPool::endIdleHelpers()
 {
     for (Slot &slot : m_slots) {
-        if (slot.helper && !slot.worker) {
+        if (slot.helper && slot.jobs.isEmpty()) {
             slot.helper->close();
             slot.helper->deleteLater();
             slot.helper = nullptr;

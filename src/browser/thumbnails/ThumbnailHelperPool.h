@@ -11,8 +11,10 @@ class ThumbnailHelper;
 
 // The program's thumbnail helpers, shared by its file lists: as many
 // processes as the machine has cores, at most four, started when the first
-// list attaches and kept between files. Each free helper takes the next job
-// of the lists in turn. A helper at work on a list's file is killed as soon
+// list attaches and kept between files. Each helper with room takes the
+// next job of the lists in turn, and holds the next one of the same list
+// while it works, so that it never waits between files. A helper at work on
+// a list's file is killed as soon
 // as that list stops or goes; one that crashes, or that a limit stops, costs
 // its file's thumbnail, which is recorded as failed in the desktop's cache.
 // Helpers left idle for a minute end, and start again with the next job.
@@ -44,13 +46,17 @@ private:
     struct Slot
     {
         ThumbnailHelper *helper = nullptr;
-        // The worker whose job the helper has in hand; null while idle.
+        // The worker whose jobs the helper has in hand; null while idle.
         ThumbLoaderWorker *worker = nullptr;
-        ThumbnailProtocol::Request request;
+        // In the order handed, which is the order of the answers.
+        QList<ThumbnailProtocol::Request> jobs;
     };
 
     void dispatch();
     void dispatchOnce();
+    // Hands the slot's helper one more job; false when none waits.
+    bool fill(int slot);
+    void hand(Slot &slot, ThumbLoaderWorker *worker, const ThumbnailProtocol::Request &request);
     // Whether the slot has a running helper, started if need be.
     bool startHelper(int slot);
     void dropHelper(Slot &slot);

@@ -157,51 +157,71 @@ bool writeReply(int fd, const QImage &icon)
     return pixels.isNull() || writeFully(fd, QByteArray::fromRawData(bits, int(pixels.sizeInBytes())));
 }
 
-ReplyReader::Status ReplyReader::add(const char *data, int size)
+char *ReplyReader::room(int &size)
 {
-    if (m_complete && size > 0)
-        return Invalid;
-    if (!m_greeted) {
-        if (!gather(data, size, greetingBytes.size()))
-            return greetingBytes.startsWith(m_small) ? Incomplete : Invalid;
-        if (m_small != greetingBytes)
-            return Invalid;
-        m_greeted = true;
-        m_small.clear();
-    }
-    if (m_icon.isNull() && !m_complete) {
-        if (!gather(data, size, int(sizeof(ReplyHeader))))
-            return Incomplete;
-        if (!takeHeader())
-            return Invalid;
+    if (m_complete) {
+        size = 0;
+        return nullptr;
     }
     if (!m_icon.isNull()) {
-        const int total = int(m_icon.sizeInBytes());
-        const int taken = qMin(size, total - m_pixelsIn);
-        std::memcpy(m_icon.bits() + m_pixelsIn, data, size_t(taken));
-        m_pixelsIn += taken;
-        size -= taken;
-        m_complete = m_pixelsIn == total;
+        size = int(m_icon.sizeInBytes()) - m_pixelsIn;
+        return reinterpret_cast<char *>(m_icon.bits()) + m_pixelsIn;
     }
-    if (size > 0)
+    size = (m_greeted ? int(sizeof(ReplyHeader)) : greetingBytes.size()) - m_smallIn;
+    return m_small + m_smallIn;
+}
+
+ReplyReader::Status ReplyReader::commit(int count)
+{
+    if (!m_icon.isNull()) {
+        m_pixelsIn += count;
+        m_complete = m_pixelsIn == int(m_icon.sizeInBytes());
+        return m_complete ? Complete : Incomplete;
+    }
+    m_smallIn += count;
+    if (!m_greeted) {
+        if (!greetingBytes.startsWith(QByteArray::fromRawData(m_small, m_smallIn)))
+            return Invalid;
+        m_greeted = m_smallIn == greetingBytes.size();
+        if (m_greeted)
+            m_smallIn = 0;
+        return Incomplete;
+    }
+    if (m_smallIn < int(sizeof(ReplyHeader)))
+        return Incomplete;
+    m_smallIn = 0;
+    if (!takeHeader())
         return Invalid;
     return m_complete ? Complete : Incomplete;
 }
 
-bool ReplyReader::gather(const char *&data, int &size, int wanted)
+ReplyReader::Status ReplyReader::add(const char *data, int size, int *used)
 {
-    const int taken = qMin(size, wanted - m_small.size());
-    m_small.append(data, taken);
-    data += taken;
-    size -= taken;
-    return m_small.size() == wanted;
+    Status status = Incomplete;
+    int taken = 0;
+    while (taken < size && status == Incomplete) {
+        int roomSize = 0;
+        char *target = room(roomSize);
+        // A reply taken and not cleared yet.
+        if (!target)
+            return Invalid;
+        const int count = qMin(roomSize, size - taken);
+        std::memcpy(target, data + taken, size_t(count));
+        taken += count;
+        status = commit(count);
+    }
+    if (used)
+        *used = taken;
+    else if (taken < size && status != Invalid)
+        status = Invalid;
+    return status;
 }
 
 bool ReplyReader::takeHeader()
 {
     ReplyHeader header {};
-    std::memcpy(&header, m_small.constData(), sizeof(header));
-    m_small.clear();
+    static_assert(sizeof(header) <= sizeof(m_small), "a header fits the room for it");
+    std::memcpy(&header, m_small, sizeof(header));
     if (header.hasIcon == 0) {
         m_complete = header.width == 0 && header.height == 0 && header.format == 0;
         return m_complete;
@@ -216,7 +236,7 @@ bool ReplyReader::takeHeader()
 
 void ReplyReader::clear()
 {
-    m_small.clear();
+    m_smallIn = 0;
     m_icon = QImage();
     m_pixelsIn = 0;
     m_complete = false;

@@ -8,10 +8,11 @@
 // What passes between the program and its thumbnail helpers (the program
 // opalo-thumbnailer), one pipe each way. A helper greets once it is ready,
 // so that one that cannot even start is not taken for a file's crash. The
-// program asks for one file at a time; the helper answers with the icon's
-// pixels, uncompressed, so that the program never decodes anything a file,
-// the desktop's cache or a helper handed it: it checks a size and copies
-// pixels.
+// program may ask for the next file before the last one is answered, so
+// that a helper never waits for the program between files; the helper
+// answers in turn, with each icon's pixels, uncompressed, so that the
+// program never decodes anything a file, the desktop's cache or a helper
+// handed it: it checks a size and copies pixels.
 namespace ThumbnailProtocol {
 
 // Found by ModuleLoader beside the plug-ins and the video module.
@@ -46,17 +47,25 @@ QByteArray encodeReply(const QImage &icon);
 bool writeReply(int fd, const QImage &icon);
 
 // Gathers what a helper writes, its greeting then its replies, as the bytes
-// come in.
+// come in. The bytes are read straight to where they belong: the pixels
+// into the icon.
 class ReplyReader
 {
 public:
     enum Status { Incomplete, Complete, Invalid };
 
-    // Takes the next bytes read; Complete once a whole reply is in, then
-    // icon() holds it. Anything else than the greeting first, then one
-    // reply (sizes within bounds, a known pixel format, nothing past its
-    // end), is Invalid. The pixels go straight into the icon.
-    Status add(const char *data, int size);
+    // Where the next bytes read go, and how many may go there: never more
+    // than what completes the greeting, a reply's header or its pixels.
+    char *room(int &size);
+    // Takes count bytes read into room(). Complete once a whole reply is
+    // in: icon() holds it until clear(), which must come before the next
+    // reply is read. Anything else than the greeting first, then replies
+    // with sizes within bounds and a known pixel format, is Invalid.
+    Status commit(int count);
+    // The same for bytes at hand, copied in up to the end of a reply; sets
+    // used to the bytes taken. Without used, bytes past the reply are
+    // Invalid.
+    Status add(const char *data, int size, int *used = nullptr);
     Status add(const QByteArray &bytes) { return add(bytes.constData(), bytes.size()); }
     bool isGreeted() const { return m_greeted; }
     QImage icon() const { return m_icon; }
@@ -64,11 +73,11 @@ public:
     void clear();
 
 private:
-    // Fills m_small up to size bytes; true once it holds them.
-    bool gather(const char *&data, int &size, int wanted);
     bool takeHeader();
 
-    QByteArray m_small;
+    // The greeting or a header, as it comes.
+    char m_small[16] {};
+    int m_smallIn = 0;
     QImage m_icon;
     int m_pixelsIn = 0;
     bool m_greeted = false;

@@ -73,6 +73,7 @@ private slots:
     void hostileFilesCostOneThumbnail();
     void helperFaultsCostOneThumbnail_data();
     void helperFaultsCostOneThumbnail();
+    void filesHandedAfterALostOneAreMade();
 
 private:
     // The hostile file of a row, and what goes with it in the cache.
@@ -223,6 +224,23 @@ void TestThumbnailHelpers::helperFaultsCostOneThumbnail()
     QFile starts(helper + ".starts");
     if (starts.open(QIODevice::ReadOnly))
         QCOMPARE(starts.readAll().count('\n'), 3);
+}
+
+void TestThumbnailHelpers::filesHandedAfterALostOneAreMade()
+{
+    const QString endless = makeHostile(QStringLiteral("markerless"));
+    const QString good = writePicture(*m_dir, QStringLiteral("good.png"));
+    QVERIFY(!endless.isEmpty() && !good.isEmpty());
+    // One helper holds both: the second waits behind the one it is killed
+    // for.
+    ThumbnailHelperPool helpers(1);
+    helpers.setFileTimeout(500);
+    ThumbLoaderWorker worker(&helpers);
+    worker.setDesktopCache(m_cache->path());
+    worker.addFiles({ QFileInfo(endless), QFileInfo(good) }, PicturesMode);
+    QCOMPARE(worker.state(good), ThumbnailState::InFlight);
+    QTRY_COMPARE_WITH_TIMEOUT(worker.state(good), ThumbnailState::Shown, waitMs);
+    QCOMPARE(worker.state(endless), ThumbnailState::Failed);
 }
 
 QTEST_MAIN(TestThumbnailHelpers)

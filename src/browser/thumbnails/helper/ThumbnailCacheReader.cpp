@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/thumbnails/helper/ThumbnailCacheReader.h"
 #include "browser/thumbnails/helper/RegularFile.h"
+#include "exif/ImageBytes.h"
 
 #include <QFile>
 #include <QSize>
@@ -132,7 +133,9 @@ QImage ThumbnailCacheReader::find(const DesktopThumbnailCache::Key &key) const
 {
     for (const auto folder : { DesktopThumbnailCache::Large, DesktopThumbnailCache::Normal }) {
         const QByteArray png = validEntry(folder, key);
-        const QImage entry = png.isEmpty() ? QImage() : QImage::fromData(png, "PNG");
+        const QImage entry = png.isEmpty()
+            ? QImage()
+            : ImageBytes::decode(png, "PNG", DesktopThumbnailCache::maxEdge(folder));
         if (!entry.isNull())
             return entry;
     }

@@ -7,10 +7,9 @@
 // program, which also stops a file that takes too long by the clock.
 #include "browser/thumbnails/ThumbnailProtocol.h"
 #include "browser/thumbnails/helper/ThumbnailMaker.h"
+#include "exif/ImageBytes.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QImageReader>
 
 #include <csignal>
 #include <malloc.h>
@@ -81,18 +80,15 @@ void limitNextFile()
     setrlimit(RLIMIT_CPU, &limit);
 }
 
-// Qt's image readers load every image format plug-in of the system on
-// their first use, which takes a tenth of a second or more: done before
-// greeting, it is done while the program has no file to ask for yet.
+// Qt finds its image format plug-ins on the first picture it reads, which
+// takes some milliseconds: done before greeting, it is done while the
+// program has no file to ask for yet. Only the JPEG reader is loaded, which
+// embedded thumbnails need; the plug-ins that formats read by content need
+// load with the first such file.
 void loadImageFormats()
 {
-    QByteArray jpeg;
-    QBuffer output(&jpeg);
-    output.open(QIODevice::WriteOnly);
-    QImage(1, 1, QImage::Format_RGB32).save(&output, "JPG");
-    QBuffer input(&jpeg);
-    input.open(QIODevice::ReadOnly);
-    QImageReader(&input, "JPG").read();
+    // The start of a JPEG file is enough for Qt to load the reader.
+    ImageBytes::decode(QByteArray("\xFF\xD8\xFF", 3), "JPG", 1);
 }
 
 bool requestWaiting(int fd)
