@@ -116,4 +116,5 @@ echo "with EXIF, ours vs ImageMagick:      $(ratio ours-exif magick-exif) x fast
 echo "without EXIF, ours vs vipsthumbnail: $(ratio ours-plain vips-plain) x faster (target >= 1)"
 echo "without EXIF, ours vs djpeg alone:   $(ratio ours-plain djpeg-plain) x faster"
 echo "progressive, ours vs vipsthumbnail:  $(ratio ours-progressive vips-progressive) x faster"
+echo "progressive vs baseline, ours:       $(ratio ours-plain ours-progressive) x the time (target <= 2)"
 echo "videos, ours vs ffmpegthumbnailer:   $(ratio ours-video ffthumb-video) x faster (target >= 1)"

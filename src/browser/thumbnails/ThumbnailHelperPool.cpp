@@ -11,6 +11,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <malloc.h>
+
 namespace {
 
 constexpr int maxHelpers = 4;
@@ -19,13 +21,26 @@ constexpr int jobsPerHelper = 2;
 constexpr int idleEndMs = 60000;
 constexpr int maxFailedStarts = 3;
 
+// Icons are taken and dropped by the quarter megabyte. Mapped afresh for
+// each, as large blocks are, their pages are faulted in every time, which
+// on some virtual machines costs more than the rest of the icon; kept in
+// the heap, the icons of a folder left serve those of the next one. Up to
+// the icons' own memory bound stays with the program once freed.
+void keepIconsInTheHeap()
+{
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, int(ThumbLoaderWorker::defaultMemory));
+}
+
 } // namespace
 
 ThumbnailHelperPool *ThumbnailHelperPool::shared()
 {
     static QPointer<ThumbnailHelperPool> pool;
-    if (!pool)
+    if (!pool) {
+        keepIconsInTheHeap();
         pool = new ThumbnailHelperPool(defaultSize(), QCoreApplication::instance());
+    }
     return pool;
 }
 
