@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/thumbnails/ThumbnailProtocol.h"
+#include "base/DescriptorIo.h"
 
 #include <QFile>
 
-#include <cerrno>
 #include <cstring>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -33,37 +33,15 @@ constexpr int pixelBytes = 4;
 // the program is not understood.
 const QByteArray greetingBytes("OPT1");
 
-// Moves size bytes with transfer, ::read or ::write, however many calls it
-// takes; false at the end of the file or on an error.
-template<typename Bytes, typename Transfer>
-bool transferFully(int fd, Bytes data, qint64 size, Transfer transfer)
-{
-    while (size > 0) {
-        const ssize_t count = transfer(fd, data, size_t(size));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        data += count;
-        size -= count;
-    }
-    return true;
-}
-
 bool writeFully(int fd, const QByteArray &bytes)
 {
-    return transferFully(fd, bytes.constData(), bytes.size(), ::write);
-}
-
-bool readFully(int fd, char *data, qint64 size)
-{
-    return transferFully(fd, data, size, ::read);
+    return DescriptorIo::writeFully(fd, bytes.constData(), bytes.size());
 }
 
 bool readText(int fd, quint32 bytes, QString &text)
 {
     QByteArray encoded(int(bytes), Qt::Uninitialized);
-    if (!readFully(fd, encoded.data(), bytes))
+    if (!DescriptorIo::readFully(fd, encoded.data(), bytes))
         return false;
     text = QFile::decodeName(encoded);
     return true;
@@ -115,8 +93,8 @@ QByteArray encodeRequest(const Request &request)
 bool readRequest(int fd, Request &request)
 {
     RequestHeader header {};
-    if (!readFully(fd, reinterpret_cast<char *>(&header), sizeof(header)) || header.pathBytes == 0
-        || header.pathBytes > maxPathBytes || header.cacheRootBytes > maxPathBytes)
+    if (!DescriptorIo::readFully(fd, reinterpret_cast<char *>(&header), sizeof(header))
+        || header.pathBytes == 0 || header.pathBytes > maxPathBytes || header.cacheRootBytes > maxPathBytes)
         return false;
     request.mode = int(header.mode);
     return readText(fd, header.pathBytes, request.path)

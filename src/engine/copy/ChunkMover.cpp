@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/copy/ChunkMover.h"
+#include "base/DescriptorIo.h"
 
 #include <cerrno>
 #include <unistd.h>
@@ -18,20 +19,6 @@ qint64 readChunk(int fd, char *buffer, qint64 size)
         count = ::read(fd, buffer, size_t(size));
     while (count < 0 && errno == EINTR);
     return count;
-}
-
-bool writeAll(int fd, const char *data, qint64 size)
-{
-    while (size > 0) {
-        const ssize_t count = ::write(fd, data, size_t(size));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        data += count;
-        size -= count;
-    }
-    return true;
 }
 
 // Errors that say the data cannot reach the destination at all; any other
@@ -87,7 +74,7 @@ qint64 ChunkMover::throughBuffer(qint64 size)
         const qint64 count = readChunk(m_source, m_buffer.get(), qMin(size - done, m_bufferSize));
         if (count < 0)
             return readFailed;
-        if (!writeAll(m_destination, m_buffer.get(), count))
+        if (!DescriptorIo::writeFully(m_destination, m_buffer.get(), count))
             return writeFailed;
         if (count == 0)
             break;
