@@ -8,7 +8,8 @@ Reads tab-separated lines from the files given (or standard input):
 
 "\\n" in a text stands for a line break. Lines starting with # are skipped.
 "--catalogue NAME" targets the catalogues NAME_xx.ts (a plug-in's) instead of
-the program's OpaloSync_xx.ts.
+the program's OpaloSync_xx.ts. "--remove" takes lines of a context and a key
+alone, and removes those entries (and a context left empty) instead.
 Several developers may run it at once: the catalogues are locked while
 they are rewritten.
 """
@@ -56,6 +57,17 @@ def set_entry(root, context, key, text):
     translation.text = text
 
 
+def remove_entry(root, context, key):
+    for ctx in root.findall("context"):
+        if ctx.findtext("name") != context:
+            continue
+        for message in ctx.findall("message"):
+            if message.findtext("source") == key:
+                ctx.remove(message)
+        if not ctx.findall("message"):
+            root.remove(ctx)
+
+
 def save(language, root):
     contexts = sorted(root.findall("context"), key=lambda c: c.findtext("name"))
     for ctx in root.findall("context"):
@@ -80,14 +92,19 @@ def main():
     if arguments[:1] == ["--catalogue"] and len(arguments) >= 2:
         catalogue = arguments[1]
         arguments = arguments[2:]
+    removing = arguments[:1] == ["--remove"]
+    if removing:
+        arguments = arguments[1:]
+    fields_wanted = 2 if removing else 2 + len(LANGUAGES)
     rows = []
     for line in fileinput.input(arguments):
         line = line.rstrip("\n")
         if not line.strip() or line.startswith("#"):
             continue
         fields = line.split("\t")
-        if len(fields) != 2 + len(LANGUAGES) or not fields[1].startswith("IDS_"):
-            sys.exit("tr-add: bad line (need context, IDS_ key and 8 texts): %r" % line)
+        if len(fields) != fields_wanted or not fields[1].startswith("IDS_"):
+            sys.exit("tr-add: bad line (need context, IDS_ key%s): %r"
+                     % ("" if removing else " and 8 texts", line))
         if any(not text.strip() for text in fields[2:]):
             sys.exit("tr-add: empty translation in: %r" % line)
         rows.append([field.replace("\\n", "\n") for field in fields])
@@ -97,9 +114,13 @@ def main():
         for index, language in enumerate(LANGUAGES):
             root = load(language)
             for row in rows:
-                set_entry(root, row[0], row[1], row[2 + index])
+                if removing:
+                    remove_entry(root, row[0], row[1])
+                else:
+                    set_entry(root, row[0], row[1], row[2 + index])
             save(language, root)
-    print("tr-add: %d entries in %d catalogues" % (len(rows), len(LANGUAGES)))
+    print("tr-add: %d entries %s %d catalogues"
+          % (len(rows), "removed from" if removing else "in", len(LANGUAGES)))
 
 
 if __name__ == "__main__":

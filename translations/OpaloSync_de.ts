@@ -64,10 +64,6 @@ Angezeigt werden die Lesezeichen, die %1 enthält.</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Möchten Sie diese Datei(en) wirklich löschen?</translation>
-        </message>
-        <message>
             <source>IDS_COPY_TO_DEVICE_NAME</source>
             <translation>Auf das Netbook kopieren</translation>
         </message>
@@ -149,16 +145,8 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
     <context>
         <name>CopyController</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Die Datei %1 ist im Zielordner bereits vorhanden. Möchten Sie sie überschreiben?</translation>
-        </message>
-        <message>
             <source>IDS_ASK_BEFORE_COPY</source>
             <translation>%1 Datei(en) können nicht nach %2 kopiert werden:</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Möchten Sie die ausgewählte(n) Datei(en) jetzt kopieren?</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -366,10 +354,6 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>Mobile Lesezeichen</translation>
         </message>
         <message>
-            <source>IDS_FIREFOX_TAGS</source>
-            <translation>Schlagwörter</translation>
-        </message>
-        <message>
             <source>IDS_FIREFOX_TOOLBAR</source>
             <translation>Lesezeichen-Symbolleiste</translation>
         </message>
@@ -510,10 +494,6 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>OPALO™ kann entfernt werden</translation>
         </message>
         <message>
-            <source>IDS_DEVICE_USED_MEM</source>
-            <translation>Belegter Speicher des OPALO: %1 GB (%2 %)</translation>
-        </message>
-        <message>
             <source>IDS_DEVICE_USED_SPACE</source>
             <translation>Belegter Speicher des OPALO: %1 (%2 %)</translation>
         </message>
@@ -564,10 +544,6 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_PICTURES</source>
             <translation>Bilder</translation>
-        </message>
-        <message>
-            <source>IDS_TOTAL_DEVICE_MEM</source>
-            <translation>Gesamtspeicher des OPALO: %1 GB</translation>
         </message>
         <message>
             <source>IDS_TOTAL_DEVICE_SPACE</source>
@@ -697,10 +673,6 @@ Installieren Sie das Programm erneut oder starten Sie es als normaler Benutzer.<
     </context>
     <context>
         <name>QVideoList</name>
-        <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Möchten Sie diese Datei(en) wirklich löschen?</translation>
-        </message>
         <message>
             <source>IDS_CONFIRM_DELETE_NAMED</source>
             <translation>%1 Dateien endgültig löschen: %2?</translation>

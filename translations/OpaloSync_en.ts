@@ -64,10 +64,6 @@ The bookmarks shown are those that %1 holds.</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Are you sure you want to delete this (these) file(s)?</translation>
-        </message>
-        <message>
             <source>IDS_COPY_TO_DEVICE_NAME</source>
             <translation>Copy to the netbook</translation>
         </message>
@@ -149,16 +145,8 @@ The file(s) will not be deleted from your computer.</translation>
     <context>
         <name>CopyController</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>The file %1 already exists in the destination folder. Do you want to overwrite it?</translation>
-        </message>
-        <message>
             <source>IDS_ASK_BEFORE_COPY</source>
             <translation>%1 file(s) cannot be copied to %2:</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Would you like to copy the selected file(s) now ?</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -366,10 +354,6 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>Mobile Bookmarks</translation>
         </message>
         <message>
-            <source>IDS_FIREFOX_TAGS</source>
-            <translation>Tags</translation>
-        </message>
-        <message>
             <source>IDS_FIREFOX_TOOLBAR</source>
             <translation>Bookmarks Toolbar</translation>
         </message>
@@ -510,10 +494,6 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>OPALO™ can be unplugged</translation>
         </message>
         <message>
-            <source>IDS_DEVICE_USED_MEM</source>
-            <translation>OPALO space used: %1 GB (%2 %)</translation>
-        </message>
-        <message>
             <source>IDS_DEVICE_USED_SPACE</source>
             <translation>OPALO space used: %1 (%2 %)</translation>
         </message>
@@ -564,10 +544,6 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_PICTURES</source>
             <translation>Pictures</translation>
-        </message>
-        <message>
-            <source>IDS_TOTAL_DEVICE_MEM</source>
-            <translation>OPALO total space: %1 GB</translation>
         </message>
         <message>
             <source>IDS_TOTAL_DEVICE_SPACE</source>
@@ -697,10 +673,6 @@ Install the program again, or start it as an ordinary user.</translation>
     </context>
     <context>
         <name>QVideoList</name>
-        <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Are you sure you want to delete this (these) file(s)?</translation>
-        </message>
         <message>
             <source>IDS_CONFIRM_DELETE_NAMED</source>
             <translation>Delete %1 files permanently: %2?</translation>

@@ -64,10 +64,6 @@ Los marcadores mostrados son los que contiene %1.</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>¿Seguro que desea eliminar este/estos archivo(s)?</translation>
-        </message>
-        <message>
             <source>IDS_COPY_TO_DEVICE_NAME</source>
             <translation>Copiar al netbook</translation>
         </message>
@@ -149,16 +145,8 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
     <context>
         <name>CopyController</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>El archivo %1 ya existe en la carpeta de destino. ¿Desea sobrescribirlo?</translation>
-        </message>
-        <message>
             <source>IDS_ASK_BEFORE_COPY</source>
             <translation>%1 archivo(s) no se pueden copiar a %2:</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>¿Desea copiar ahora el/los archivo(s) seleccionado(s)?</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -366,10 +354,6 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>Marcadores del móvil</translation>
         </message>
         <message>
-            <source>IDS_FIREFOX_TAGS</source>
-            <translation>Etiquetas</translation>
-        </message>
-        <message>
             <source>IDS_FIREFOX_TOOLBAR</source>
             <translation>Barra de marcadores</translation>
         </message>
@@ -510,10 +494,6 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>Ya puede desconectar OPALO™</translation>
         </message>
         <message>
-            <source>IDS_DEVICE_USED_MEM</source>
-            <translation>Espacio usado del OPALO: %1 GB (%2 %)</translation>
-        </message>
-        <message>
             <source>IDS_DEVICE_USED_SPACE</source>
             <translation>Espacio usado del OPALO: %1 (%2 %)</translation>
         </message>
@@ -564,10 +544,6 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_PICTURES</source>
             <translation>Imágenes</translation>
-        </message>
-        <message>
-            <source>IDS_TOTAL_DEVICE_MEM</source>
-            <translation>Espacio total del OPALO: %1 GB</translation>
         </message>
         <message>
             <source>IDS_TOTAL_DEVICE_SPACE</source>
@@ -697,10 +673,6 @@ Vuelva a instalar el programa o inícielo como usuario normal.</translation>
     </context>
     <context>
         <name>QVideoList</name>
-        <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>¿Seguro que desea eliminar este/estos archivo(s)?</translation>
-        </message>
         <message>
             <source>IDS_CONFIRM_DELETE_NAMED</source>
             <translation>¿Eliminar definitivamente %1 archivos: %2?</translation>

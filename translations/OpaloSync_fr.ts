@@ -64,10 +64,6 @@ Les favoris affichés sont ceux que contient %1.</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Voulez-vous vraiment supprimer ce(s) fichier(s) ?</translation>
-        </message>
-        <message>
             <source>IDS_COPY_TO_DEVICE_NAME</source>
             <translation>Copier vers le netbook</translation>
         </message>
@@ -149,16 +145,8 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
     <context>
         <name>CopyController</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Le fichier %1 existe déjà dans le dossier de destination. Voulez-vous le remplacer ?</translation>
-        </message>
-        <message>
             <source>IDS_ASK_BEFORE_COPY</source>
             <translation>%1 fichier(s) ne peuvent pas être copiés vers %2 :</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Voulez-vous copier le(s) fichier(s) sélectionné(s) maintenant ?</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -366,10 +354,6 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>Marque-pages des appareils mobiles</translation>
         </message>
         <message>
-            <source>IDS_FIREFOX_TAGS</source>
-            <translation>Étiquettes</translation>
-        </message>
-        <message>
             <source>IDS_FIREFOX_TOOLBAR</source>
             <translation>Barre personnelle</translation>
         </message>
@@ -510,10 +494,6 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>Vous pouvez débrancher l'OPALO™</translation>
         </message>
         <message>
-            <source>IDS_DEVICE_USED_MEM</source>
-            <translation>Espace utilisé sur l'OPALO : %1 Go (%2 %)</translation>
-        </message>
-        <message>
             <source>IDS_DEVICE_USED_SPACE</source>
             <translation>Espace utilisé sur l'OPALO : %1 (%2 %)</translation>
         </message>
@@ -564,10 +544,6 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_PICTURES</source>
             <translation>Images</translation>
-        </message>
-        <message>
-            <source>IDS_TOTAL_DEVICE_MEM</source>
-            <translation>Espace total de l'OPALO : %1 Go</translation>
         </message>
         <message>
             <source>IDS_TOTAL_DEVICE_SPACE</source>
@@ -697,10 +673,6 @@ Installez à nouveau le programme, ou lancez-le en tant qu'utilisateur ordinaire
     </context>
     <context>
         <name>QVideoList</name>
-        <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Voulez-vous vraiment supprimer ce(s) fichier(s) ?</translation>
-        </message>
         <message>
             <source>IDS_CONFIRM_DELETE_NAMED</source>
             <translation>Supprimer définitivement %1 fichiers : %2 ?</translation>

@@ -64,10 +64,6 @@ I segnalibri mostrati sono quelli contenuti in %1.</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Eliminare davvero questo/questi file?</translation>
-        </message>
-        <message>
             <source>IDS_COPY_TO_DEVICE_NAME</source>
             <translation>Copia sul netbook</translation>
         </message>
@@ -149,16 +145,8 @@ I file non verranno eliminati dal computer.</translation>
     <context>
         <name>CopyController</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Il file %1 esiste già nella cartella di destinazione. Sovrascriverlo?</translation>
-        </message>
-        <message>
             <source>IDS_ASK_BEFORE_COPY</source>
             <translation>%1 file non possono essere copiati su %2:</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Copiare ora i file selezionati?</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -366,10 +354,6 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>Segnalibri da dispositivi mobili</translation>
         </message>
         <message>
-            <source>IDS_FIREFOX_TAGS</source>
-            <translation>Etichette</translation>
-        </message>
-        <message>
             <source>IDS_FIREFOX_TOOLBAR</source>
             <translation>Barra dei segnalibri</translation>
         </message>
@@ -510,10 +494,6 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>Si può scollegare OPALO™</translation>
         </message>
         <message>
-            <source>IDS_DEVICE_USED_MEM</source>
-            <translation>Spazio utilizzato dell'OPALO: %1 GB (%2 %)</translation>
-        </message>
-        <message>
             <source>IDS_DEVICE_USED_SPACE</source>
             <translation>Spazio utilizzato dell'OPALO: %1 (%2 %)</translation>
         </message>
@@ -564,10 +544,6 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_PICTURES</source>
             <translation>Immagini</translation>
-        </message>
-        <message>
-            <source>IDS_TOTAL_DEVICE_MEM</source>
-            <translation>Spazio totale dell'OPALO: %1 GB</translation>
         </message>
         <message>
             <source>IDS_TOTAL_DEVICE_SPACE</source>
@@ -697,10 +673,6 @@ Reinstallare il programma o avviarlo come utente normale.</translation>
     </context>
     <context>
         <name>QVideoList</name>
-        <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Eliminare davvero questo/questi file?</translation>
-        </message>
         <message>
             <source>IDS_CONFIRM_DELETE_NAMED</source>
             <translation>Eliminare definitivamente %1 file: %2?</translation>

@@ -64,10 +64,6 @@ De getoonde bladwijzers zijn die welke %1 bevat.</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
-        </message>
-        <message>
             <source>IDS_COPY_TO_DEVICE_NAME</source>
             <translation>Naar de netbook kopiëren</translation>
         </message>
@@ -149,16 +145,8 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
     <context>
         <name>CopyController</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Het bestand %1 bestaat al in de doelmap. Wilt u het overschrijven?</translation>
-        </message>
-        <message>
             <source>IDS_ASK_BEFORE_COPY</source>
             <translation>%1 bestand(en) kunnen niet naar %2 worden gekopieerd:</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Wilt u de geselecteerde bestand(en) nu kopiëren?</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -366,10 +354,6 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>Mobiele bladwijzers</translation>
         </message>
         <message>
-            <source>IDS_FIREFOX_TAGS</source>
-            <translation>Labels</translation>
-        </message>
-        <message>
             <source>IDS_FIREFOX_TOOLBAR</source>
             <translation>Bladwijzerwerkbalk</translation>
         </message>
@@ -510,10 +494,6 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>OPALO™ kan worden losgekoppeld</translation>
         </message>
         <message>
-            <source>IDS_DEVICE_USED_MEM</source>
-            <translation>Gebruikte ruimte van de OPALO: %1 GB (%2 %)</translation>
-        </message>
-        <message>
             <source>IDS_DEVICE_USED_SPACE</source>
             <translation>Gebruikte ruimte van de OPALO: %1 (%2 %)</translation>
         </message>
@@ -564,10 +544,6 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_PICTURES</source>
             <translation>Afbeeldingen</translation>
-        </message>
-        <message>
-            <source>IDS_TOTAL_DEVICE_MEM</source>
-            <translation>Totale ruimte van de OPALO: %1 GB</translation>
         </message>
         <message>
             <source>IDS_TOTAL_DEVICE_SPACE</source>
@@ -697,10 +673,6 @@ Installeer het programma opnieuw of start het als gewone gebruiker.</translation
     </context>
     <context>
         <name>QVideoList</name>
-        <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
-        </message>
         <message>
             <source>IDS_CONFIRM_DELETE_NAMED</source>
             <translation>%1 bestanden definitief verwijderen: %2?</translation>

@@ -64,10 +64,6 @@ Os marcadores apresentados são os que %1 contém.</translation>
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Tem a certeza de que pretende eliminar este(s) ficheiro(s)?</translation>
-        </message>
-        <message>
             <source>IDS_COPY_TO_DEVICE_NAME</source>
             <translation>Copiar para o netbook</translation>
         </message>
@@ -149,16 +145,8 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
     <context>
         <name>CopyController</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>O ficheiro %1 já existe na pasta de destino. Pretende substituí-lo?</translation>
-        </message>
-        <message>
             <source>IDS_ASK_BEFORE_COPY</source>
             <translation>%1 ficheiro(s) não podem ser copiados para %2:</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Pretende copiar agora o(s) ficheiro(s) seleccionado(s)?</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -366,10 +354,6 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>Marcadores do telemóvel</translation>
         </message>
         <message>
-            <source>IDS_FIREFOX_TAGS</source>
-            <translation>Etiquetas</translation>
-        </message>
-        <message>
             <source>IDS_FIREFOX_TOOLBAR</source>
             <translation>Barra de marcadores</translation>
         </message>
@@ -510,10 +494,6 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>Já pode desligar o OPALO™</translation>
         </message>
         <message>
-            <source>IDS_DEVICE_USED_MEM</source>
-            <translation>Espaço utilizado do OPALO: %1 GB (%2 %)</translation>
-        </message>
-        <message>
             <source>IDS_DEVICE_USED_SPACE</source>
             <translation>Espaço utilizado do OPALO: %1 (%2 %)</translation>
         </message>
@@ -564,10 +544,6 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <message>
             <source>IDS_PICTURES</source>
             <translation>Imagens</translation>
-        </message>
-        <message>
-            <source>IDS_TOTAL_DEVICE_MEM</source>
-            <translation>Espaço total do OPALO: %1 GB</translation>
         </message>
         <message>
             <source>IDS_TOTAL_DEVICE_SPACE</source>
@@ -697,10 +673,6 @@ Instale novamente o programa ou inicie-o como utilizador normal.</translation>
     </context>
     <context>
         <name>QVideoList</name>
-        <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Tem a certeza de que pretende eliminar este(s) ficheiro(s)?</translation>
-        </message>
         <message>
             <source>IDS_CONFIRM_DELETE_NAMED</source>
             <translation>Eliminar definitivamente %1 ficheiros: %2?</translation>

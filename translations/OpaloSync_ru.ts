@@ -64,10 +64,6 @@
     <context>
         <name>Browser</name>
         <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Вы действительно хотите удалить выбранные файлы?</translation>
-        </message>
-        <message>
             <source>IDS_COPY_TO_DEVICE_NAME</source>
             <translation>Копировать на нетбук</translation>
         </message>
@@ -149,16 +145,8 @@
     <context>
         <name>CopyController</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Файл %1 уже существует в папке назначения. Заменить его?</translation>
-        </message>
-        <message>
             <source>IDS_ASK_BEFORE_COPY</source>
             <translation>Невозможно скопировать на %2 файлов: %1</translation>
-        </message>
-        <message>
-            <source>IDS_CONFIRM_TRANSFER</source>
-            <translation>Скопировать выбранные файлы сейчас?</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -366,10 +354,6 @@
             <translation>Мобильные закладки</translation>
         </message>
         <message>
-            <source>IDS_FIREFOX_TAGS</source>
-            <translation>Метки</translation>
-        </message>
-        <message>
             <source>IDS_FIREFOX_TOOLBAR</source>
             <translation>Панель закладок</translation>
         </message>
@@ -510,10 +494,6 @@
             <translation>OPALO™ можно отключить</translation>
         </message>
         <message>
-            <source>IDS_DEVICE_USED_MEM</source>
-            <translation>Занято на OPALO: %1 ГБ (%2 %)</translation>
-        </message>
-        <message>
             <source>IDS_DEVICE_USED_SPACE</source>
             <translation>Занято на OPALO: %1 (%2 %)</translation>
         </message>
@@ -564,10 +544,6 @@
         <message>
             <source>IDS_PICTURES</source>
             <translation>Изображения</translation>
-        </message>
-        <message>
-            <source>IDS_TOTAL_DEVICE_MEM</source>
-            <translation>Общий объём OPALO: %1 ГБ</translation>
         </message>
         <message>
             <source>IDS_TOTAL_DEVICE_SPACE</source>
@@ -697,10 +673,6 @@
     </context>
     <context>
         <name>QVideoList</name>
-        <message>
-            <source>IDS_CONFIRM_DELETE</source>
-            <translation>Вы действительно хотите удалить выбранные файлы?</translation>
-        </message>
         <message>
             <source>IDS_CONFIRM_DELETE_NAMED</source>
             <translation>Удалить безвозвратно файлы (%1): %2?</translation>
