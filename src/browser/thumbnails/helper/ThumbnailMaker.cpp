@@ -11,11 +11,25 @@
 
 namespace {
 
-// Entries wait while other files are asked for, but no more than this many
-// (about 200 KiB each).
+// Entries wait for the writer, but no more than this many (about 200 KiB
+// each).
 constexpr int maxWaitingEntries = 64;
 
 } // namespace
+
+ThumbnailMaker::ThumbnailMaker()
+    : m_writer(&ThumbnailMaker::writeEntries, this)
+{ }
+
+ThumbnailMaker::~ThumbnailMaker()
+{
+    {
+        const std::lock_guard<std::mutex> locked(m_lock);
+        m_ending = true;
+    }
+    m_changed.notify_all();
+    m_writer.join();
+}
 
 QImage ThumbnailMaker::iconFor(const ThumbnailProtocol::Request &request)
 {
@@ -39,20 +53,36 @@ QImage ThumbnailMaker::iconFor(const ThumbnailProtocol::Request &request)
             return ThumbnailSources::icon(entry, request.mode);
     }
     const QImage thumbnail = ThumbnailSources::thumbnail(file, request.path, request.mode);
-    if (cached) {
-        if (m_entries.size() >= maxWaitingEntries)
-            saveEntry();
-        m_entries.enqueue({ request.cacheRoot, key, thumbnail });
-    }
+    if (cached)
+        enqueue({ request.cacheRoot, key, thumbnail });
     return ThumbnailSources::icon(thumbnail, request.mode);
 }
 
-void ThumbnailMaker::saveEntry()
+void ThumbnailMaker::enqueue(const Entry &entry)
 {
-    const Entry entry = m_entries.dequeue();
-    const DesktopThumbnailCache cache(entry.cacheRoot);
-    if (entry.thumbnail.isNull())
-        cache.saveFailure(entry.key);
-    else
-        cache.save(entry.key, entry.thumbnail);
+    std::unique_lock<std::mutex> locked(m_lock);
+    m_changed.wait(locked, [this] { return m_entries.size() < maxWaitingEntries; });
+    m_entries.enqueue(entry);
+    locked.unlock();
+    m_changed.notify_all();
+}
+
+void ThumbnailMaker::writeEntries()
+{
+    std::unique_lock<std::mutex> locked(m_lock);
+    for (;;) {
+        m_changed.wait(locked, [this] { return m_ending || !m_entries.isEmpty(); });
+        if (m_entries.isEmpty())
+            return;
+        const Entry entry = m_entries.head();
+        locked.unlock();
+        const DesktopThumbnailCache cache(entry.cacheRoot);
+        if (entry.thumbnail.isNull())
+            cache.saveFailure(entry.key);
+        else
+            cache.save(entry.key, entry.thumbnail);
+        locked.lock();
+        m_entries.dequeue();
+        m_changed.notify_all();
+    }
 }

@@ -6,20 +6,27 @@
 
 #include <QQueue>
 
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 // What a thumbnail helper does with each file it is asked for: the
 // desktop's cached thumbnail when it holds a valid one, else one made from
 // the file itself (see ThumbnailSources). The icon goes back at once; what
-// was made, and what could not be, is written to the desktop's cache
-// afterwards, an entry at a time while no other file waits.
+// was made, and what could not be, is written to the desktop's cache by a
+// thread of its own meanwhile, so that the next file need not wait for it
+// and a helper killed for a folder left has lost little of it.
 class ThumbnailMaker
 {
 public:
+    ThumbnailMaker();
+    // Writes every entry waiting first.
+    ~ThumbnailMaker();
+    ThumbnailMaker(const ThumbnailMaker &) = delete;
+    ThumbnailMaker &operator=(const ThumbnailMaker &) = delete;
+
     // The icon a file list shows of the file; null when it has none.
     QImage iconFor(const ThumbnailProtocol::Request &request);
-
-    bool hasEntries() const { return !m_entries.isEmpty(); }
-    // Writes the oldest entry waiting.
-    void saveEntry();
 
 private:
     struct Entry
@@ -30,5 +37,12 @@ private:
         QImage thumbnail;
     };
 
+    void enqueue(const Entry &entry);
+    void writeEntries();
+
+    std::mutex m_lock;
+    std::condition_variable m_changed;
     QQueue<Entry> m_entries;
+    bool m_ending = false;
+    std::thread m_writer;
 };

@@ -13,7 +13,6 @@
 
 #include <csignal>
 #include <malloc.h>
-#include <poll.h>
 #include <sched.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -91,12 +90,6 @@ void loadImageFormats()
     ImageBytes::decode(QByteArray("\xFF\xD8\xFF", 3), "JPG", 1);
 }
 
-bool requestWaiting(int fd)
-{
-    pollfd input { fd, POLLIN, 0 };
-    return poll(&input, 1, 0) > 0;
-}
-
 } // namespace
 
 #ifdef OPALO_ADDRESS_SANITIZER
@@ -118,17 +111,16 @@ int main(int argc, char **argv)
     loadImageFormats();
     if (!ThumbnailProtocol::greet(STDOUT_FILENO))
         _exit(1);
-    ThumbnailMaker maker;
-    ThumbnailProtocol::Request request;
-    while (ThumbnailProtocol::readRequest(STDIN_FILENO, request)) {
-        limitNextFile();
-        if (!ThumbnailProtocol::writeReply(STDOUT_FILENO, maker.iconFor(request)))
-            break;
-        while (maker.hasEntries() && !requestWaiting(STDIN_FILENO))
-            maker.saveEntry();
+    {
+        // Gone, it has written every entry of the desktop's cache.
+        ThumbnailMaker maker;
+        ThumbnailProtocol::Request request;
+        while (ThumbnailProtocol::readRequest(STDIN_FILENO, request)) {
+            limitNextFile();
+            if (!ThumbnailProtocol::writeReply(STDOUT_FILENO, maker.iconFor(request)))
+                break;
+        }
     }
-    while (maker.hasEntries())
-        maker.saveEntry();
     // Nothing of the libraries' own is worth tearing down.
     _exit(0);
 }
