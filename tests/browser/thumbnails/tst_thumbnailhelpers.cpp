@@ -74,6 +74,7 @@ private slots:
     void helperFaultsCostOneThumbnail_data();
     void helperFaultsCostOneThumbnail();
     void filesHandedAfterALostOneAreMade();
+    void entriesWrittenWhileTheHelperWorks();
 
 private:
     // The hostile file of a row, and what goes with it in the cache.
@@ -241,6 +242,27 @@ void TestThumbnailHelpers::filesHandedAfterALostOneAreMade()
     QCOMPARE(worker.state(good), ThumbnailState::InFlight);
     QTRY_COMPARE_WITH_TIMEOUT(worker.state(good), ThumbnailState::Shown, waitMs);
     QCOMPARE(worker.state(endless), ThumbnailState::Failed);
+}
+
+void TestThumbnailHelpers::entriesWrittenWhileTheHelperWorks()
+{
+    QStringList files;
+    for (int i = 0; i < 3; ++i)
+        files.append(writePicture(*m_dir, QStringLiteral("p%1.png").arg(i)));
+    files.append(makeHostile(QStringLiteral("markerless")));
+    ThumbnailHelperPool helpers(1);
+    helpers.setFileTimeout(waitMs);
+    ThumbLoaderWorker worker(&helpers);
+    worker.setDesktopCache(m_cache->path());
+    for (const QString &file : qAsConst(files))
+        worker.addFiles({ QFileInfo(file) }, PicturesMode);
+    // The helper stays busy with the last file, and a next one waits behind
+    // it: the entries of the others are written all the same.
+    worker.addFiles({ QFileInfo(writePicture(*m_dir, QStringLiteral("next.png"))) }, PicturesMode);
+    for (int i = 0; i < 3; ++i)
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(i))), waitMs / 2);
+    QCOMPARE(worker.state(files.last()), ThumbnailState::InFlight);
 }
 
 QTEST_MAIN(TestThumbnailHelpers)
