@@ -7,7 +7,6 @@
 #include "base/SessionFlags.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
-#include "browser/views/CategoryFilterModel.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 
@@ -120,7 +119,7 @@ void BaseFrame::buildList()
     delete listModel;
     listModel = new VideoModel(nullptr);
     listModel->setCategory(MovieMode);
-    list->setModel(listModel->shownFiles());
+    list->setModel(listModel);
 
     auto *box = new QVBoxLayout(listArea);
     box->setSpacing(0);
@@ -196,7 +195,7 @@ void BaseFrame::SelectBrowserRow(const QModelIndex &index)
     Logger::instance()->log("SelectBrowserRow %s", qPrintable(path));
     list->clearSelection();
     listModel->setFolder(path);
-    list->setRootIndex(listModel->shownFiles()->indexOf(path));
+    list->setRootIndex(listModel->index(path));
     emit BrowserSelectionChanged(QFileInfoList(), side);
     treeModel->expand(index);
     unsetCursor();
@@ -234,7 +233,7 @@ void BaseFrame::launchFile(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
-    const QFileInfo file(CategoryFilterModel::filePath(index));
+    const QFileInfo file(FolderListModel::filePathOf(index));
     if (file.isSymLink())
         return;
     if (file.isDir())
@@ -269,7 +268,7 @@ void BaseFrame::ViewSelectionChanged(const QItemSelection &, const QItemSelectio
     QFileInfoList files;
     const QModelIndexList indexes = list->selectionModel()->selectedIndexes();
     for (const QModelIndex &index : indexes) {
-        const QFileInfo file(CategoryFilterModel::filePath(index));
+        const QFileInfo file(FolderListModel::filePathOf(index));
         if ((file.isFile() || file.isDir() || file.isSymLink()) && !file.isRoot())
             files.append(file);
     }
@@ -285,7 +284,7 @@ QFileInfoList BaseFrame::selectedFiles() const
     const int column = indexes.first().column();
     for (const QModelIndex &index : indexes) {
         if (index.column() == column)
-            files.append(QFileInfo(CategoryFilterModel::filePath(index)));
+            files.append(QFileInfo(FolderListModel::filePathOf(index)));
     }
     return files;
 }
@@ -310,8 +309,7 @@ bool BaseFrame::createFolder(const QString &name, bool makeWritable)
     for (int n = 1; folder.exists(candidate); ++n)
         candidate = name + QLatin1Char(' ') + QString::number(n);
 
-    CategoryFilterModel *shown = listModel->shownFiles();
-    const QModelIndex created = shown->mapFromSource(listModel->mkdir(listModel->index(base), candidate));
+    const QModelIndex created = listModel->mkdir(listModel->index(base), candidate);
     if (!created.isValid())
         return false;
     if (makeWritable)

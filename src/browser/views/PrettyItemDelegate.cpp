@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/views/PrettyItemDelegate.h"
-#include "browser/views/CategoryFilterModel.h"
+#include "browser/views/FolderListModel.h"
 #include "widgets/MessageBox.h"
 
 #include <QDir>
@@ -13,7 +13,7 @@ PrettyItemDelegate::PrettyItemDelegate(QObject *parent)
 void PrettyItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const
 {
     const auto *lineEdit = qobject_cast<QLineEdit *>(editor);
-    const QString path = CategoryFilterModel::filePath(index);
+    const QString path = FolderListModel::filePathOf(index);
     if (!lineEdit || path.isEmpty())
         return;
     const QString newName = lineEdit->text();
