@@ -88,7 +88,7 @@ void FolderListModel::showDrives()
         FolderEntry entry;
         entry.name = drive.absoluteFilePath();
         entry.folder = true;
-        entry.type = FolderLister::folderType();
+        entry.type = IconProvider::shared()->type(drive);
         m_order.prepare(entry);
         m_all.append(entry);
         m_byName.insert(entry.name, entry);
@@ -385,7 +385,7 @@ QModelIndex FolderListModel::mkdir(const QModelIndex &parent, const QString &nam
     if (!FolderLister::look(AT_FDCWD, QFile::encodeName(path).constData(), &entry) || !entry.folder)
         return QModelIndex();
     entry.name = name;
-    entry.type = FolderLister::folderType();
+    entry.type = IconProvider::shared()->type(QFileInfo(path));
     m_order.prepare(entry);
     insertEntry(entry);
     return index(path);

@@ -3,7 +3,8 @@
 
 #include "base/FileNameMatcher.h"
 
-#include <QCoreApplication>
+#include "browser/views/IconProvider.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -71,7 +72,6 @@ bool FolderLister::read(
         ::close(descriptor);
         return true;
     }
-    const QString folderTypeName = folderType();
     int count = 0;
     bool wanted = true;
     while (const dirent64 *found = ::readdir64(dir)) {
@@ -88,7 +88,7 @@ bool FolderLister::read(
         if (!look(::dirfd(dir), found->d_name, &entry))
             continue;
         entry.name = QFile::decodeName(found->d_name);
-        entry.type = entry.folder ? folderTypeName : typeOf(entry.name);
+        entry.type = typeOf(folder, entry);
         order.prepare(entry);
         entries->append(entry);
     }
@@ -109,24 +109,17 @@ bool FolderLister::look(int folder, const char *name, FolderEntry *entry)
     return entry->folder || S_ISREG(status.stx_mode);
 }
 
-QString FolderLister::folderType()
+QString FolderLister::typeOf(const QString &folder, const FolderEntry &entry)
 {
-    // As the toolkit's icon provider names it.
-    return QCoreApplication::translate("QFileDialog", "Folder", "All other platforms");
-}
-
-QString FolderLister::typeOf(const QString &name)
-{
-    // As the toolkit's icon provider names the type of a file.
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    const QString suffix = dot < 0 ? QString() : name.mid(dot + 1);
-    const auto known = m_types.constFind(suffix);
+    // As the toolkit's icon provider names it, asked once per suffix; a
+    // suffix never holds "/".
+    const int dot = entry.name.lastIndexOf(QLatin1Char('.'));
+    const QString key = entry.folder ? QStringLiteral("/") : dot < 0 ? QString() : entry.name.mid(dot + 1);
+    const auto known = m_types.constFind(key);
     if (known != m_types.cend())
         return *known;
-    const QString type = suffix.isEmpty() ? QCoreApplication::translate("QFileDialog", "File")
-                                          : QCoreApplication::translate("QFileDialog", "%1 File").arg(suffix);
-    m_types.insert(suffix, type);
-    return type;
+    return *m_types.insert(
+        key, IconProvider::shared()->type(QFileInfo(folder + QLatin1Char('/') + entry.name)));
 }
 
 void FolderLister::compareWithPrevious(const FolderEntries &entries, FolderListing *listing) const

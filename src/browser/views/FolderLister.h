@@ -38,7 +38,6 @@ public:
     // folder (AT_FDCWD: name is a path), never following a link; false
     // for anything but a plain file or folder, or when it is gone.
     static bool look(int folder, const char *name, FolderEntry *entry);
-    static QString folderType();
 
 signals:
     void listed(const FolderListing &listing);
@@ -48,7 +47,7 @@ private:
     // False when the listing was abandoned; an unreadable folder lists as
     // empty.
     bool read(const QString &folder, quint64 generation, const FolderOrder &order, FolderEntries *entries);
-    QString typeOf(const QString &name);
+    QString typeOf(const QString &folder, const FolderEntry &entry);
     void compareWithPrevious(const FolderEntries &entries, FolderListing *listing) const;
 
     std::atomic<quint64> m_wanted { 0 };
