@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // libFuzzer entry point: any bytes as a JPEG file, decoded for a thumbnail.
-#include "browser/thumbnails/JpegThumbnailReader.h"
+#include "browser/thumbnails/helper/JpegThumbnailReader.h"
 
 #include <QBuffer>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // libFuzzer entry point: any bytes as a Targa file.
-#include "browser/thumbnails/TgaReader.h"
+#include "browser/thumbnails/helper/TgaReader.h"
 
 #include <QBuffer>
 

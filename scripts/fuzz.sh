@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${OPALO_FUZZ_SECONDS:-60}
 build=${OPALO_FUZZ_BUILD_DIR:-build-fuzz}
-targets=(exif jpeg tga)
+targets=(exif jpeg tga reply)
 
 mkdir -p "$build"
 if ! { CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -4,8 +4,24 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DEVICE_FILES</source>
+            <translation>Dateien auf dem Netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_FOLDERS</source>
+            <translation>Ordner auf dem Netbook</translation>
+        </message>
+        <message>
             <source>IDS_FOLDER</source>
             <translation>Ordner</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FILES</source>
+            <translation>Dateien auf diesem Computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FOLDERS</source>
+            <translation>Ordner auf diesem Computer</translation>
         </message>
         <message>
             <source>IDS_KDE3</source>
@@ -52,8 +68,20 @@ Angezeigt werden die Lesezeichen, die %1 enthält.</translation>
             <translation>Möchten Sie diese Datei(en) wirklich löschen?</translation>
         </message>
         <message>
+            <source>IDS_COPY_TO_DEVICE_NAME</source>
+            <translation>Auf das Netbook kopieren</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_TO_HOST_NAME</source>
+            <translation>Auf diesen Computer kopieren</translation>
+        </message>
+        <message>
             <source>IDS_DELETE_ERROR</source>
             <translation>Diese Datei ist bereits von einer anderen Anwendung geöffnet. Sie kann nicht gelöscht werden.</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_NAME</source>
+            <translation>Vom Netbook löschen</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
@@ -79,6 +107,10 @@ Die Datei(en) wird (werden) nicht von Ihrem OPALO-Netbook gelöscht.</translatio
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Mein OPALO™-Netbook (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FOLDER_NAME</source>
+            <translation>Neuer Ordner auf dem Netbook</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -165,6 +197,14 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>%1 Datei(en) sind nicht angekommen:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_DONE</source>
+            <translation>%1 von %2 kopiert.</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT_STOPPED</source>
+            <translation>%1 von %2 kopiert; der Rest nicht.</translation>
+        </message>
+        <message>
             <source>IDS_COPY_REPORT_WARNINGS</source>
             <translation>%1 Datei(en) mit einer Warnung angekommen:</translation>
         </message>
@@ -205,8 +245,114 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>Schreibfehler</translation>
         </message>
         <message>
+            <source>IDS_REPORT_ALREADY_THERE</source>
+            <translation>%1 bereits vorhanden, nicht erneut kopiert.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_AS_ASKED</source>
+            <translation>%1 unverändert behalten, wie gewünscht.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_ONE</source>
+            <translation>1 unverändert behalten, wie gewünscht.</translation>
+        </message>
+        <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyWording</name>
+        <message>
+            <source>IDS_CONFIRM_COPY</source>
+            <translation>%1 (%2) in %3 kopieren?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_COPY_UNSIZED</source>
+            <translation>Die ausgewählten Dateien in %1 kopieren?</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TO</source>
+            <translation>Kopieren in %1</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENT</source>
+            <translation>1 Dokument</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENTS</source>
+            <translation>%1 Dokumente</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILE</source>
+            <translation>1 Datei</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILES</source>
+            <translation>%1 Dateien</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURE</source>
+            <translation>1 Bild</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURES</source>
+            <translation>%1 Bilder</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONG</source>
+            <translation>1 Titel</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONGS</source>
+            <translation>%1 Titel</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEO</source>
+            <translation>1 Video</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEOS</source>
+            <translation>%1 Videos</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_CATEGORY</source>
+            <translation>den Ordner %1 des Netbooks</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_FOLDER</source>
+            <translation>den Ordner „%1“ auf dem Netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_CATEGORY</source>
+            <translation>den Ordner %1 dieses Computers</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_FOLDER</source>
+            <translation>den Ordner „%1“ auf diesem Computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>DataSize</name>
+        <message>
+            <source>IDS_SIZE_BYTES</source>
+            <translation>%1 Bytes</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_KB</source>
+            <translation>%1 kB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_TB</source>
+            <translation>%1 TB</translation>
         </message>
     </context>
     <context>
@@ -253,6 +399,25 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_OPALO_SYNC_SEARCHING</source>
             <translation>Suche nach einem OPALO™-Gerät…</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListStatusLine</name>
+        <message>
+            <source>IDS_LIST_FILES</source>
+            <translation>%1 Dateien</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_ONE_FILE</source>
+            <translation>1 Datei</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED</source>
+            <translation>%1, %2 ausgewählt (%3)</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, %2 ausgewählt</translation>
         </message>
     </context>
     <context>
@@ -349,6 +514,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>Belegter Speicher des OPALO: %1 GB (%2 %)</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_USED_SPACE</source>
+            <translation>Belegter Speicher des OPALO: %1 (%2 %)</translation>
+        </message>
+        <message>
             <source>IDS_DISCONNECT</source>
             <translation>Trennen</translation>
         </message>
@@ -359,6 +528,14 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_FREE</source>
             <translation>Freier Speicher</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_FIGURE</source>
+            <translation>Freier Speicher: %1</translation>
+        </message>
+        <message>
+            <source>IDS_GAUGE_DESCRIPTION</source>
+            <translation>Bilder %1, Musik %2, Video %3, Sonstiges %4, frei %5</translation>
         </message>
         <message>
             <source>IDS_MAIN</source>
@@ -391,6 +568,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_TOTAL_DEVICE_MEM</source>
             <translation>Gesamtspeicher des OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_SPACE</source>
+            <translation>Gesamtspeicher des OPALO: %1</translation>
         </message>
         <message>
             <source>IDS_VIDEO</source>
@@ -437,6 +618,21 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         </message>
     </context>
     <context>
+        <name>OverwriteQuestion</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Die Datei %1 ist im Zielordner bereits vorhanden. Möchten Sie sie überschreiben?</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_DEVICE</source>
+            <translation>Auf dem Netbook: %1, geändert am %2</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_HOST</source>
+            <translation>Auf diesem Computer: %1, geändert am %2</translation>
+        </message>
+    </context>
+    <context>
         <name>PrettyItemDelegate</name>
         <message>
             <source>IDS_RENAME_FILE</source>
@@ -454,8 +650,32 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>Abbrechen</translation>
         </message>
         <message>
+            <source>IDS_COPIED_BYTES</source>
+            <translation>%1 von %2</translation>
+        </message>
+        <message>
+            <source>IDS_COPIED_BYTES_SPEED</source>
+            <translation>%1 von %2 mit %3/s</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_FINISHED</source>
+            <translation>Kopieren abgeschlossen</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS</source>
+            <translation>Fortschritt des Kopierens</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS_TITLE</source>
+            <translation>Dateien werden kopiert</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Geschätzte Restzeit: %1</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_NUMBER</source>
+            <translation>Datei %1 von %2</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
@@ -469,12 +689,25 @@ Bitte warten…</translation>
             <source>IDS_FOLDER</source>
             <translation>Ordner</translation>
         </message>
+        <message>
+            <source>IDS_SETRIGHTS_FAILED</source>
+            <translation>OpaloSync wurde vom Superuser in einer KDE-Sitzung gestartet und muss dort über sein Hilfsprogramm %1 neu starten. Das Hilfsprogramm konnte nicht ausgeführt werden (%2).
+Installieren Sie das Programm erneut oder starten Sie es als normaler Benutzer.</translation>
+        </message>
     </context>
     <context>
         <name>QVideoList</name>
         <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Möchten Sie diese Datei(en) wirklich löschen?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_NAMED</source>
+            <translation>%1 Dateien endgültig löschen: %2?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_ONE</source>
+            <translation>%1 endgültig löschen?</translation>
         </message>
         <message>
             <source>IDS_RIGHTS_RENAME</source>

@@ -4,8 +4,24 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DEVICE_FILES</source>
+            <translation>Files on the netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_FOLDERS</source>
+            <translation>Folders on the netbook</translation>
+        </message>
+        <message>
             <source>IDS_FOLDER</source>
             <translation>Folder</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FILES</source>
+            <translation>Files on this computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FOLDERS</source>
+            <translation>Folders on this computer</translation>
         </message>
         <message>
             <source>IDS_KDE3</source>
@@ -52,8 +68,20 @@ The bookmarks shown are those that %1 holds.</translation>
             <translation>Are you sure you want to delete this (these) file(s)?</translation>
         </message>
         <message>
+            <source>IDS_COPY_TO_DEVICE_NAME</source>
+            <translation>Copy to the netbook</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_TO_HOST_NAME</source>
+            <translation>Copy to this computer</translation>
+        </message>
+        <message>
             <source>IDS_DELETE_ERROR</source>
             <translation>This file is already opened by another application. Unable to delete it.</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_NAME</source>
+            <translation>Delete from the netbook</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
@@ -79,6 +107,10 @@ The file(s) will not be deleted from your OPALO netbook.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>My OPALO™ netbook (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FOLDER_NAME</source>
+            <translation>New folder on the netbook</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -165,6 +197,14 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>%1 file(s) did not arrive:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_DONE</source>
+            <translation>%1 of %2 copied.</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT_STOPPED</source>
+            <translation>%1 of %2 copied; the rest were not.</translation>
+        </message>
+        <message>
             <source>IDS_COPY_REPORT_WARNINGS</source>
             <translation>%1 file(s) arrived with a warning:</translation>
         </message>
@@ -205,8 +245,114 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>write error</translation>
         </message>
         <message>
+            <source>IDS_REPORT_ALREADY_THERE</source>
+            <translation>%1 already there, not copied again.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_AS_ASKED</source>
+            <translation>%1 kept as they were, as you asked.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_ONE</source>
+            <translation>1 kept as it was, as you asked.</translation>
+        </message>
+        <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyWording</name>
+        <message>
+            <source>IDS_CONFIRM_COPY</source>
+            <translation>Copy %1 (%2) to %3?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_COPY_UNSIZED</source>
+            <translation>Copy the selected files to %1?</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TO</source>
+            <translation>Copying to %1</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENT</source>
+            <translation>1 document</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENTS</source>
+            <translation>%1 documents</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILE</source>
+            <translation>1 file</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILES</source>
+            <translation>%1 files</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURE</source>
+            <translation>1 picture</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURES</source>
+            <translation>%1 pictures</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONG</source>
+            <translation>1 song</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONGS</source>
+            <translation>%1 songs</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEO</source>
+            <translation>1 video</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEOS</source>
+            <translation>%1 videos</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_CATEGORY</source>
+            <translation>the netbook's %1 folder</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_FOLDER</source>
+            <translation>the folder “%1” on the netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_CATEGORY</source>
+            <translation>this computer's %1 folder</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_FOLDER</source>
+            <translation>the folder “%1” on this computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>DataSize</name>
+        <message>
+            <source>IDS_SIZE_BYTES</source>
+            <translation>%1 bytes</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_KB</source>
+            <translation>%1 kB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_TB</source>
+            <translation>%1 TB</translation>
         </message>
     </context>
     <context>
@@ -253,6 +399,25 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_OPALO_SYNC_SEARCHING</source>
             <translation>Searching for an OPALO™ device…</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListStatusLine</name>
+        <message>
+            <source>IDS_LIST_FILES</source>
+            <translation>%1 files</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_ONE_FILE</source>
+            <translation>1 file</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED</source>
+            <translation>%1, %2 selected (%3)</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, %2 selected</translation>
         </message>
     </context>
     <context>
@@ -349,6 +514,10 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>OPALO space used: %1 GB (%2 %)</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_USED_SPACE</source>
+            <translation>OPALO space used: %1 (%2 %)</translation>
+        </message>
+        <message>
             <source>IDS_DISCONNECT</source>
             <translation>Disconnect</translation>
         </message>
@@ -359,6 +528,14 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_FREE</source>
             <translation>Free space</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_FIGURE</source>
+            <translation>Free space: %1</translation>
+        </message>
+        <message>
+            <source>IDS_GAUGE_DESCRIPTION</source>
+            <translation>Pictures %1, Music %2, Video %3, Other %4, free %5</translation>
         </message>
         <message>
             <source>IDS_MAIN</source>
@@ -391,6 +568,10 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_TOTAL_DEVICE_MEM</source>
             <translation>OPALO total space: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_SPACE</source>
+            <translation>OPALO total space: %1</translation>
         </message>
         <message>
             <source>IDS_VIDEO</source>
@@ -437,6 +618,21 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
     </context>
     <context>
+        <name>OverwriteQuestion</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>The file %1 already exists in the destination folder. Do you want to overwrite it?</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_DEVICE</source>
+            <translation>On the netbook: %1, modified %2</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_HOST</source>
+            <translation>On this computer: %1, modified %2</translation>
+        </message>
+    </context>
+    <context>
         <name>PrettyItemDelegate</name>
         <message>
             <source>IDS_RENAME_FILE</source>
@@ -454,8 +650,32 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>Cancel</translation>
         </message>
         <message>
+            <source>IDS_COPIED_BYTES</source>
+            <translation>%1 of %2</translation>
+        </message>
+        <message>
+            <source>IDS_COPIED_BYTES_SPEED</source>
+            <translation>%1 of %2 at %3/s</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_FINISHED</source>
+            <translation>Copy finished</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS</source>
+            <translation>Copy progress</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS_TITLE</source>
+            <translation>Copying files</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Estimated time remaining: %1</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_NUMBER</source>
+            <translation>File %1 of %2</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
@@ -469,12 +689,25 @@ Please wait…</translation>
             <source>IDS_FOLDER</source>
             <translation>Folder</translation>
         </message>
+        <message>
+            <source>IDS_SETRIGHTS_FAILED</source>
+            <translation>OpaloSync was started by the super-user in a KDE session, where it must start again through its helper %1. The helper could not be run (%2).
+Install the program again, or start it as an ordinary user.</translation>
+        </message>
     </context>
     <context>
         <name>QVideoList</name>
         <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Are you sure you want to delete this (these) file(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_NAMED</source>
+            <translation>Delete %1 files permanently: %2?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_ONE</source>
+            <translation>Delete %1 permanently?</translation>
         </message>
         <message>
             <source>IDS_RIGHTS_RENAME</source>

@@ -4,8 +4,24 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DEVICE_FILES</source>
+            <translation>Archivos del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_FOLDERS</source>
+            <translation>Carpetas del netbook</translation>
+        </message>
+        <message>
             <source>IDS_FOLDER</source>
             <translation>Carpeta</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FILES</source>
+            <translation>Archivos de este ordenador</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FOLDERS</source>
+            <translation>Carpetas de este ordenador</translation>
         </message>
         <message>
             <source>IDS_KDE3</source>
@@ -52,8 +68,20 @@ Los marcadores mostrados son los que contiene %1.</translation>
             <translation>¿Seguro que desea eliminar este/estos archivo(s)?</translation>
         </message>
         <message>
+            <source>IDS_COPY_TO_DEVICE_NAME</source>
+            <translation>Copiar al netbook</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_TO_HOST_NAME</source>
+            <translation>Copiar a este ordenador</translation>
+        </message>
+        <message>
             <source>IDS_DELETE_ERROR</source>
             <translation>Otra aplicación ya tiene abierto este archivo. No se puede eliminar.</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_NAME</source>
+            <translation>Eliminar del netbook</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
@@ -79,6 +107,10 @@ El/los archivo(s) no se eliminará(n) del netbook OPALO.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Mi netbook OPALO™ (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FOLDER_NAME</source>
+            <translation>Nueva carpeta en el netbook</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -165,6 +197,14 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>%1 archivo(s) no llegaron:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_DONE</source>
+            <translation>%1 de %2 copiados.</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT_STOPPED</source>
+            <translation>%1 de %2 copiados; el resto no.</translation>
+        </message>
+        <message>
             <source>IDS_COPY_REPORT_WARNINGS</source>
             <translation>%1 archivo(s) llegaron con una advertencia:</translation>
         </message>
@@ -205,8 +245,114 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>error de escritura</translation>
         </message>
         <message>
+            <source>IDS_REPORT_ALREADY_THERE</source>
+            <translation>Ya estaban, no se copiaron de nuevo: %1.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_AS_ASKED</source>
+            <translation>%1 conservados tal cual, como pidió.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_ONE</source>
+            <translation>1 conservado tal cual, como pidió.</translation>
+        </message>
+        <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyWording</name>
+        <message>
+            <source>IDS_CONFIRM_COPY</source>
+            <translation>¿Copiar %1 (%2) a %3?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_COPY_UNSIZED</source>
+            <translation>¿Copiar los archivos seleccionados a %1?</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TO</source>
+            <translation>Copiando a %1</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENT</source>
+            <translation>1 documento</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENTS</source>
+            <translation>%1 documentos</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILE</source>
+            <translation>1 archivo</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILES</source>
+            <translation>%1 archivos</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURE</source>
+            <translation>1 imagen</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURES</source>
+            <translation>%1 imágenes</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONG</source>
+            <translation>1 canción</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONGS</source>
+            <translation>%1 canciones</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEO</source>
+            <translation>1 vídeo</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEOS</source>
+            <translation>%1 vídeos</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_CATEGORY</source>
+            <translation>la carpeta %1 del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_FOLDER</source>
+            <translation>la carpeta «%1» del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_CATEGORY</source>
+            <translation>la carpeta %1 de este ordenador</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_FOLDER</source>
+            <translation>la carpeta «%1» de este ordenador</translation>
+        </message>
+    </context>
+    <context>
+        <name>DataSize</name>
+        <message>
+            <source>IDS_SIZE_BYTES</source>
+            <translation>%1 bytes</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_KB</source>
+            <translation>%1 kB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_TB</source>
+            <translation>%1 TB</translation>
         </message>
     </context>
     <context>
@@ -253,6 +399,25 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_OPALO_SYNC_SEARCHING</source>
             <translation>Buscando un dispositivo OPALO™…</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListStatusLine</name>
+        <message>
+            <source>IDS_LIST_FILES</source>
+            <translation>%1 archivos</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_ONE_FILE</source>
+            <translation>1 archivo</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED</source>
+            <translation>%1, seleccionados: %2 (%3)</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, seleccionados: %2</translation>
         </message>
     </context>
     <context>
@@ -349,6 +514,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>Espacio usado del OPALO: %1 GB (%2 %)</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_USED_SPACE</source>
+            <translation>Espacio usado del OPALO: %1 (%2 %)</translation>
+        </message>
+        <message>
             <source>IDS_DISCONNECT</source>
             <translation>Desconectar</translation>
         </message>
@@ -359,6 +528,14 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_FREE</source>
             <translation>Espacio libre</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_FIGURE</source>
+            <translation>Espacio libre: %1</translation>
+        </message>
+        <message>
+            <source>IDS_GAUGE_DESCRIPTION</source>
+            <translation>Imágenes %1, Música %2, Vídeo %3, Otros %4, libre %5</translation>
         </message>
         <message>
             <source>IDS_MAIN</source>
@@ -391,6 +568,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_TOTAL_DEVICE_MEM</source>
             <translation>Espacio total del OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_SPACE</source>
+            <translation>Espacio total del OPALO: %1</translation>
         </message>
         <message>
             <source>IDS_VIDEO</source>
@@ -437,6 +618,21 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
     </context>
     <context>
+        <name>OverwriteQuestion</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>El archivo %1 ya existe en la carpeta de destino. ¿Desea sobrescribirlo?</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_DEVICE</source>
+            <translation>En el netbook: %1, modificado el %2</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_HOST</source>
+            <translation>En este ordenador: %1, modificado el %2</translation>
+        </message>
+    </context>
+    <context>
         <name>PrettyItemDelegate</name>
         <message>
             <source>IDS_RENAME_FILE</source>
@@ -454,8 +650,32 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>Cancelar</translation>
         </message>
         <message>
+            <source>IDS_COPIED_BYTES</source>
+            <translation>%1 de %2</translation>
+        </message>
+        <message>
+            <source>IDS_COPIED_BYTES_SPEED</source>
+            <translation>%1 de %2 a %3/s</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_FINISHED</source>
+            <translation>Copia terminada</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS</source>
+            <translation>Progreso de la copia</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS_TITLE</source>
+            <translation>Copiando archivos</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Tiempo restante estimado: %1</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_NUMBER</source>
+            <translation>Archivo %1 de %2</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
@@ -469,12 +689,25 @@ Espere, por favor…</translation>
             <source>IDS_FOLDER</source>
             <translation>Carpeta</translation>
         </message>
+        <message>
+            <source>IDS_SETRIGHTS_FAILED</source>
+            <translation>OpaloSync se inició como superusuario en una sesión de KDE, donde debe reiniciarse mediante su programa auxiliar %1. No se pudo ejecutar el programa auxiliar (%2).
+Vuelva a instalar el programa o inícielo como usuario normal.</translation>
+        </message>
     </context>
     <context>
         <name>QVideoList</name>
         <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>¿Seguro que desea eliminar este/estos archivo(s)?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_NAMED</source>
+            <translation>¿Eliminar definitivamente %1 archivos: %2?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_ONE</source>
+            <translation>¿Eliminar %1 definitivamente?</translation>
         </message>
         <message>
             <source>IDS_RIGHTS_RENAME</source>

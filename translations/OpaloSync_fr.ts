@@ -4,8 +4,24 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DEVICE_FILES</source>
+            <translation>Fichiers du netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_FOLDERS</source>
+            <translation>Dossiers du netbook</translation>
+        </message>
+        <message>
             <source>IDS_FOLDER</source>
             <translation>Dossier</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FILES</source>
+            <translation>Fichiers de cet ordinateur</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FOLDERS</source>
+            <translation>Dossiers de cet ordinateur</translation>
         </message>
         <message>
             <source>IDS_KDE3</source>
@@ -52,8 +68,20 @@ Les favoris affichés sont ceux que contient %1.</translation>
             <translation>Voulez-vous vraiment supprimer ce(s) fichier(s) ?</translation>
         </message>
         <message>
+            <source>IDS_COPY_TO_DEVICE_NAME</source>
+            <translation>Copier vers le netbook</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_TO_HOST_NAME</source>
+            <translation>Copier vers cet ordinateur</translation>
+        </message>
+        <message>
             <source>IDS_DELETE_ERROR</source>
             <translation>Ce fichier est déjà ouvert par une autre application. Impossible de le supprimer.</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_NAME</source>
+            <translation>Supprimer du netbook</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
@@ -79,6 +107,10 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre netbook OPALO.</tran
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Mon netbook OPALO™ (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FOLDER_NAME</source>
+            <translation>Nouveau dossier sur le netbook</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -165,6 +197,14 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>%1 fichier(s) ne sont pas arrivés :</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_DONE</source>
+            <translation>%1 sur %2 copiés.</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT_STOPPED</source>
+            <translation>%1 sur %2 copiés ; les autres ne l'ont pas été.</translation>
+        </message>
+        <message>
             <source>IDS_COPY_REPORT_WARNINGS</source>
             <translation>%1 fichier(s) sont arrivés avec un avertissement :</translation>
         </message>
@@ -205,8 +245,114 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>erreur d'écriture</translation>
         </message>
         <message>
+            <source>IDS_REPORT_ALREADY_THERE</source>
+            <translation>Déjà présents, non recopiés : %1.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_AS_ASKED</source>
+            <translation>%1 conservés tels quels, comme demandé.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_ONE</source>
+            <translation>1 conservé tel quel, comme demandé.</translation>
+        </message>
+        <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1 : %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyWording</name>
+        <message>
+            <source>IDS_CONFIRM_COPY</source>
+            <translation>Copier %1 (%2) dans %3 ?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_COPY_UNSIZED</source>
+            <translation>Copier les fichiers sélectionnés dans %1 ?</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TO</source>
+            <translation>Copie dans %1</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENT</source>
+            <translation>1 document</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENTS</source>
+            <translation>%1 documents</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILE</source>
+            <translation>1 fichier</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILES</source>
+            <translation>%1 fichiers</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURE</source>
+            <translation>1 image</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURES</source>
+            <translation>%1 images</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONG</source>
+            <translation>1 morceau</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONGS</source>
+            <translation>%1 morceaux</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEO</source>
+            <translation>1 vidéo</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEOS</source>
+            <translation>%1 vidéos</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_CATEGORY</source>
+            <translation>le dossier %1 du netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_FOLDER</source>
+            <translation>le dossier « %1 » du netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_CATEGORY</source>
+            <translation>le dossier %1 de cet ordinateur</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_FOLDER</source>
+            <translation>le dossier « %1 » de cet ordinateur</translation>
+        </message>
+    </context>
+    <context>
+        <name>DataSize</name>
+        <message>
+            <source>IDS_SIZE_BYTES</source>
+            <translation>%1 octets</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_GB</source>
+            <translation>%1 Go</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_KB</source>
+            <translation>%1 ko</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_MB</source>
+            <translation>%1 Mo</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_TB</source>
+            <translation>%1 To</translation>
         </message>
     </context>
     <context>
@@ -253,6 +399,25 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_OPALO_SYNC_SEARCHING</source>
             <translation>Recherche d'un appareil OPALO™…</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListStatusLine</name>
+        <message>
+            <source>IDS_LIST_FILES</source>
+            <translation>%1 fichiers</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_ONE_FILE</source>
+            <translation>1 fichier</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED</source>
+            <translation>%1, sélectionnés : %2 (%3)</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, sélectionnés : %2</translation>
         </message>
     </context>
     <context>
@@ -349,6 +514,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>Espace utilisé sur l'OPALO : %1 Go (%2 %)</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_USED_SPACE</source>
+            <translation>Espace utilisé sur l'OPALO : %1 (%2 %)</translation>
+        </message>
+        <message>
             <source>IDS_DISCONNECT</source>
             <translation>Déconnecter</translation>
         </message>
@@ -359,6 +528,14 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_FREE</source>
             <translation>Espace libre</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_FIGURE</source>
+            <translation>Espace libre : %1</translation>
+        </message>
+        <message>
+            <source>IDS_GAUGE_DESCRIPTION</source>
+            <translation>Images %1, Musique %2, Vidéo %3, Autres %4, libre %5</translation>
         </message>
         <message>
             <source>IDS_MAIN</source>
@@ -391,6 +568,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_TOTAL_DEVICE_MEM</source>
             <translation>Espace total de l'OPALO : %1 Go</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_SPACE</source>
+            <translation>Espace total de l'OPALO : %1</translation>
         </message>
         <message>
             <source>IDS_VIDEO</source>
@@ -437,6 +618,21 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         </message>
     </context>
     <context>
+        <name>OverwriteQuestion</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Le fichier %1 existe déjà dans le dossier de destination. Voulez-vous le remplacer ?</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_DEVICE</source>
+            <translation>Sur le netbook : %1, modifié le %2</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_HOST</source>
+            <translation>Sur cet ordinateur : %1, modifié le %2</translation>
+        </message>
+    </context>
+    <context>
         <name>PrettyItemDelegate</name>
         <message>
             <source>IDS_RENAME_FILE</source>
@@ -454,8 +650,32 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>Annuler</translation>
         </message>
         <message>
+            <source>IDS_COPIED_BYTES</source>
+            <translation>%1 sur %2</translation>
+        </message>
+        <message>
+            <source>IDS_COPIED_BYTES_SPEED</source>
+            <translation>%1 sur %2 à %3/s</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_FINISHED</source>
+            <translation>Copie terminée</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS</source>
+            <translation>Progression de la copie</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS_TITLE</source>
+            <translation>Copie de fichiers</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Temps restant estimé : %1</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_NUMBER</source>
+            <translation>Fichier %1 sur %2</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
@@ -469,12 +689,25 @@ Veuillez patienter…</translation>
             <source>IDS_FOLDER</source>
             <translation>Dossier</translation>
         </message>
+        <message>
+            <source>IDS_SETRIGHTS_FAILED</source>
+            <translation>OpaloSync a été lancé par le super-utilisateur dans une session KDE, où il doit redémarrer par son programme d'aide %1. Ce programme n'a pas pu être exécuté (%2).
+Installez à nouveau le programme, ou lancez-le en tant qu'utilisateur ordinaire.</translation>
+        </message>
     </context>
     <context>
         <name>QVideoList</name>
         <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Voulez-vous vraiment supprimer ce(s) fichier(s) ?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_NAMED</source>
+            <translation>Supprimer définitivement %1 fichiers : %2 ?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_ONE</source>
+            <translation>Supprimer définitivement %1 ?</translation>
         </message>
         <message>
             <source>IDS_RIGHTS_RENAME</source>

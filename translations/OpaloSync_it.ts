@@ -4,8 +4,24 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DEVICE_FILES</source>
+            <translation>File del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_FOLDERS</source>
+            <translation>Cartelle del netbook</translation>
+        </message>
+        <message>
             <source>IDS_FOLDER</source>
             <translation>Cartella</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FILES</source>
+            <translation>File di questo computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FOLDERS</source>
+            <translation>Cartelle di questo computer</translation>
         </message>
         <message>
             <source>IDS_KDE3</source>
@@ -52,8 +68,20 @@ I segnalibri mostrati sono quelli contenuti in %1.</translation>
             <translation>Eliminare davvero questo/questi file?</translation>
         </message>
         <message>
+            <source>IDS_COPY_TO_DEVICE_NAME</source>
+            <translation>Copia sul netbook</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_TO_HOST_NAME</source>
+            <translation>Copia su questo computer</translation>
+        </message>
+        <message>
             <source>IDS_DELETE_ERROR</source>
             <translation>Il file è già aperto da un'altra applicazione. Impossibile eliminarlo.</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_NAME</source>
+            <translation>Elimina dal netbook</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
@@ -79,6 +107,10 @@ I file non verranno eliminati dal netbook OPALO.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Il mio netbook OPALO™ (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FOLDER_NAME</source>
+            <translation>Nuova cartella sul netbook</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -165,6 +197,14 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>%1 file non sono arrivati:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_DONE</source>
+            <translation>%1 di %2 copiati.</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT_STOPPED</source>
+            <translation>%1 di %2 copiati; gli altri no.</translation>
+        </message>
+        <message>
             <source>IDS_COPY_REPORT_WARNINGS</source>
             <translation>%1 file sono arrivati con un avviso:</translation>
         </message>
@@ -205,8 +245,114 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>errore di scrittura</translation>
         </message>
         <message>
+            <source>IDS_REPORT_ALREADY_THERE</source>
+            <translation>Già presenti, non copiati di nuovo: %1.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_AS_ASKED</source>
+            <translation>%1 lasciati com'erano, come richiesto.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_ONE</source>
+            <translation>1 lasciato com'era, come richiesto.</translation>
+        </message>
+        <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyWording</name>
+        <message>
+            <source>IDS_CONFIRM_COPY</source>
+            <translation>Copiare %1 (%2) %3?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_COPY_UNSIZED</source>
+            <translation>Copiare i file selezionati %1?</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TO</source>
+            <translation>Copia %1</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENT</source>
+            <translation>1 documento</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENTS</source>
+            <translation>%1 documenti</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILE</source>
+            <translation>1 file</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILES</source>
+            <translation>%1 file</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURE</source>
+            <translation>1 immagine</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURES</source>
+            <translation>%1 immagini</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONG</source>
+            <translation>1 brano</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONGS</source>
+            <translation>%1 brani</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEO</source>
+            <translation>1 video</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEOS</source>
+            <translation>%1 video</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_CATEGORY</source>
+            <translation>nella cartella %1 del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_FOLDER</source>
+            <translation>nella cartella «%1» del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_CATEGORY</source>
+            <translation>nella cartella %1 di questo computer</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_FOLDER</source>
+            <translation>nella cartella «%1» di questo computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>DataSize</name>
+        <message>
+            <source>IDS_SIZE_BYTES</source>
+            <translation>%1 byte</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_KB</source>
+            <translation>%1 kB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_TB</source>
+            <translation>%1 TB</translation>
         </message>
     </context>
     <context>
@@ -253,6 +399,25 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_OPALO_SYNC_SEARCHING</source>
             <translation>Ricerca di un dispositivo OPALO™…</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListStatusLine</name>
+        <message>
+            <source>IDS_LIST_FILES</source>
+            <translation>%1 file</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_ONE_FILE</source>
+            <translation>1 file</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED</source>
+            <translation>%1, selezionati: %2 (%3)</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, selezionati: %2</translation>
         </message>
     </context>
     <context>
@@ -349,6 +514,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>Spazio utilizzato dell'OPALO: %1 GB (%2 %)</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_USED_SPACE</source>
+            <translation>Spazio utilizzato dell'OPALO: %1 (%2 %)</translation>
+        </message>
+        <message>
             <source>IDS_DISCONNECT</source>
             <translation>Disconnetti</translation>
         </message>
@@ -359,6 +528,14 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_FREE</source>
             <translation>Spazio libero</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_FIGURE</source>
+            <translation>Spazio libero: %1</translation>
+        </message>
+        <message>
+            <source>IDS_GAUGE_DESCRIPTION</source>
+            <translation>Immagini %1, Musica %2, Video %3, Altro %4, libero %5</translation>
         </message>
         <message>
             <source>IDS_MAIN</source>
@@ -391,6 +568,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_TOTAL_DEVICE_MEM</source>
             <translation>Spazio totale dell'OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_SPACE</source>
+            <translation>Spazio totale dell'OPALO: %1</translation>
         </message>
         <message>
             <source>IDS_VIDEO</source>
@@ -437,6 +618,21 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         </message>
     </context>
     <context>
+        <name>OverwriteQuestion</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Il file %1 esiste già nella cartella di destinazione. Sovrascriverlo?</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_DEVICE</source>
+            <translation>Sul netbook: %1, modificato il %2</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_HOST</source>
+            <translation>Su questo computer: %1, modificato il %2</translation>
+        </message>
+    </context>
+    <context>
         <name>PrettyItemDelegate</name>
         <message>
             <source>IDS_RENAME_FILE</source>
@@ -454,8 +650,32 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>Annulla</translation>
         </message>
         <message>
+            <source>IDS_COPIED_BYTES</source>
+            <translation>%1 di %2</translation>
+        </message>
+        <message>
+            <source>IDS_COPIED_BYTES_SPEED</source>
+            <translation>%1 di %2 a %3/s</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_FINISHED</source>
+            <translation>Copia completata</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS</source>
+            <translation>Avanzamento della copia</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS_TITLE</source>
+            <translation>Copia dei file in corso</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Tempo residuo stimato: %1</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_NUMBER</source>
+            <translation>File %1 di %2</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
@@ -469,12 +689,25 @@ Attendere…</translation>
             <source>IDS_FOLDER</source>
             <translation>Cartella</translation>
         </message>
+        <message>
+            <source>IDS_SETRIGHTS_FAILED</source>
+            <translation>OpaloSync è stato avviato dal superutente in una sessione KDE, dove deve ripartire tramite il suo programma ausiliario %1. Non è stato possibile eseguire il programma ausiliario (%2).
+Reinstallare il programma o avviarlo come utente normale.</translation>
+        </message>
     </context>
     <context>
         <name>QVideoList</name>
         <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Eliminare davvero questo/questi file?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_NAMED</source>
+            <translation>Eliminare definitivamente %1 file: %2?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_ONE</source>
+            <translation>Eliminare definitivamente %1?</translation>
         </message>
         <message>
             <source>IDS_RIGHTS_RENAME</source>

@@ -4,8 +4,24 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DEVICE_FILES</source>
+            <translation>Bestanden op de netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_FOLDERS</source>
+            <translation>Mappen op de netbook</translation>
+        </message>
+        <message>
             <source>IDS_FOLDER</source>
             <translation>Map</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FILES</source>
+            <translation>Bestanden op deze computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_FOLDERS</source>
+            <translation>Mappen op deze computer</translation>
         </message>
         <message>
             <source>IDS_KDE3</source>
@@ -52,8 +68,20 @@ De getoonde bladwijzers zijn die welke %1 bevat.</translation>
             <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
         </message>
         <message>
+            <source>IDS_COPY_TO_DEVICE_NAME</source>
+            <translation>Naar de netbook kopiëren</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_TO_HOST_NAME</source>
+            <translation>Naar deze computer kopiëren</translation>
+        </message>
+        <message>
             <source>IDS_DELETE_ERROR</source>
             <translation>Dit bestand is al geopend door een andere toepassing. Het kan niet worden verwijderd.</translation>
+        </message>
+        <message>
+            <source>IDS_DELETE_NAME</source>
+            <translation>Van de netbook verwijderen</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
@@ -79,6 +107,10 @@ De bestand(en) worden niet van uw OPALO-netbook verwijderd.</translation>
         <message>
             <source>IDS_MY_OPALO</source>
             <translation>Mijn OPALO™-netbook (%1)</translation>
+        </message>
+        <message>
+            <source>IDS_NEW_FOLDER_NAME</source>
+            <translation>Nieuwe map op de netbook</translation>
         </message>
         <message>
             <source>IDS_OFFICE</source>
@@ -165,6 +197,14 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>%1 bestand(en) zijn niet aangekomen:</translation>
         </message>
         <message>
+            <source>IDS_COPY_REPORT_DONE</source>
+            <translation>%1 van %2 gekopieerd.</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_REPORT_STOPPED</source>
+            <translation>%1 van %2 gekopieerd; de rest niet.</translation>
+        </message>
+        <message>
             <source>IDS_COPY_REPORT_WARNINGS</source>
             <translation>%1 bestand(en) aangekomen met een waarschuwing:</translation>
         </message>
@@ -205,8 +245,114 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>schrijffout</translation>
         </message>
         <message>
+            <source>IDS_REPORT_ALREADY_THERE</source>
+            <translation>%1 al aanwezig, niet opnieuw gekopieerd.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_AS_ASKED</source>
+            <translation>%1 gelaten zoals ze waren, zoals gevraagd.</translation>
+        </message>
+        <message>
+            <source>IDS_REPORT_KEPT_ONE</source>
+            <translation>1 gelaten zoals het was, zoals gevraagd.</translation>
+        </message>
+        <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyWording</name>
+        <message>
+            <source>IDS_CONFIRM_COPY</source>
+            <translation>%1 (%2) naar %3 kopiëren?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_COPY_UNSIZED</source>
+            <translation>De geselecteerde bestanden naar %1 kopiëren?</translation>
+        </message>
+        <message>
+            <source>IDS_COPYING_TO</source>
+            <translation>Kopiëren naar %1</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENT</source>
+            <translation>1 document</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_DOCUMENTS</source>
+            <translation>%1 documenten</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILE</source>
+            <translation>1 bestand</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_FILES</source>
+            <translation>%1 bestanden</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURE</source>
+            <translation>1 afbeelding</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_PICTURES</source>
+            <translation>%1 afbeeldingen</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONG</source>
+            <translation>1 nummer</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_SONGS</source>
+            <translation>%1 nummers</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEO</source>
+            <translation>1 video</translation>
+        </message>
+        <message>
+            <source>IDS_COUNT_VIDEOS</source>
+            <translation>%1 video's</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_CATEGORY</source>
+            <translation>de map %1 van de netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_DEVICE_FOLDER</source>
+            <translation>de map ‘%1’ op de netbook</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_CATEGORY</source>
+            <translation>de map %1 van deze computer</translation>
+        </message>
+        <message>
+            <source>IDS_TO_HOST_FOLDER</source>
+            <translation>de map ‘%1’ op deze computer</translation>
+        </message>
+    </context>
+    <context>
+        <name>DataSize</name>
+        <message>
+            <source>IDS_SIZE_BYTES</source>
+            <translation>%1 bytes</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_GB</source>
+            <translation>%1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_KB</source>
+            <translation>%1 kB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_MB</source>
+            <translation>%1 MB</translation>
+        </message>
+        <message>
+            <source>IDS_SIZE_TB</source>
+            <translation>%1 TB</translation>
         </message>
     </context>
     <context>
@@ -253,6 +399,25 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_OPALO_SYNC_SEARCHING</source>
             <translation>Zoeken naar een OPALO™-apparaat…</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListStatusLine</name>
+        <message>
+            <source>IDS_LIST_FILES</source>
+            <translation>%1 bestanden</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_ONE_FILE</source>
+            <translation>1 bestand</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED</source>
+            <translation>%1, %2 geselecteerd (%3)</translation>
+        </message>
+        <message>
+            <source>IDS_LIST_SELECTED_FOLDERS</source>
+            <translation>%1, %2 geselecteerd</translation>
         </message>
     </context>
     <context>
@@ -349,6 +514,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>Gebruikte ruimte van de OPALO: %1 GB (%2 %)</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_USED_SPACE</source>
+            <translation>Gebruikte ruimte van de OPALO: %1 (%2 %)</translation>
+        </message>
+        <message>
             <source>IDS_DISCONNECT</source>
             <translation>Verbreken</translation>
         </message>
@@ -359,6 +528,14 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_FREE</source>
             <translation>Vrije ruimte</translation>
+        </message>
+        <message>
+            <source>IDS_FREE_FIGURE</source>
+            <translation>Vrije ruimte: %1</translation>
+        </message>
+        <message>
+            <source>IDS_GAUGE_DESCRIPTION</source>
+            <translation>Afbeeldingen %1, Muziek %2, Video %3, Overig %4, vrij %5</translation>
         </message>
         <message>
             <source>IDS_MAIN</source>
@@ -391,6 +568,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_TOTAL_DEVICE_MEM</source>
             <translation>Totale ruimte van de OPALO: %1 GB</translation>
+        </message>
+        <message>
+            <source>IDS_TOTAL_DEVICE_SPACE</source>
+            <translation>Totale ruimte van de OPALO: %1</translation>
         </message>
         <message>
             <source>IDS_VIDEO</source>
@@ -437,6 +618,21 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
     </context>
     <context>
+        <name>OverwriteQuestion</name>
+        <message>
+            <source>IDS_ASKOVERWRITE</source>
+            <translation>Het bestand %1 bestaat al in de doelmap. Wilt u het overschrijven?</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_DEVICE</source>
+            <translation>Op de netbook: %1, gewijzigd op %2</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_ON_HOST</source>
+            <translation>Op deze computer: %1, gewijzigd op %2</translation>
+        </message>
+    </context>
+    <context>
         <name>PrettyItemDelegate</name>
         <message>
             <source>IDS_RENAME_FILE</source>
@@ -454,8 +650,32 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>Annuleren</translation>
         </message>
         <message>
+            <source>IDS_COPIED_BYTES</source>
+            <translation>%1 van %2</translation>
+        </message>
+        <message>
+            <source>IDS_COPIED_BYTES_SPEED</source>
+            <translation>%1 van %2 met %3/s</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_FINISHED</source>
+            <translation>Kopiëren voltooid</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS</source>
+            <translation>Voortgang van het kopiëren</translation>
+        </message>
+        <message>
+            <source>IDS_COPY_PROGRESS_TITLE</source>
+            <translation>Bestanden kopiëren</translation>
+        </message>
+        <message>
             <source>IDS_ESTIMATED_TIME</source>
             <translation>Geschatte resterende tijd: %1</translation>
+        </message>
+        <message>
+            <source>IDS_FILE_NUMBER</source>
+            <translation>Bestand %1 van %2</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
@@ -469,12 +689,25 @@ Even geduld…</translation>
             <source>IDS_FOLDER</source>
             <translation>Map</translation>
         </message>
+        <message>
+            <source>IDS_SETRIGHTS_FAILED</source>
+            <translation>OpaloSync is door de superuser gestart in een KDE-sessie, waar het opnieuw moet starten via zijn hulpprogramma %1. Het hulpprogramma kon niet worden uitgevoerd (%2).
+Installeer het programma opnieuw of start het als gewone gebruiker.</translation>
+        </message>
     </context>
     <context>
         <name>QVideoList</name>
         <message>
             <source>IDS_CONFIRM_DELETE</source>
             <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_NAMED</source>
+            <translation>%1 bestanden definitief verwijderen: %2?</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_DELETE_ONE</source>
+            <translation>%1 definitief verwijderen?</translation>
         </message>
         <message>
             <source>IDS_RIGHTS_RENAME</source>

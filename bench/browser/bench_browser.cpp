@@ -9,12 +9,12 @@
 // With --photos DIR, also a folder of PHOTOS (5,000) photos linked from the
 // JPEG files in DIR: the time until every file in view has its thumbnail,
 // the peak memory over the same pane showing an empty folder, and the time
-// again for a new pane once the desktop's thumbnail cache is filled.
-//   QT_QPA_PLATFORM=offscreen bench_browser [WORK_FOLDER] [--photos DIR]
+// again for a new pane once the desktop's thumbnail cache is filled;
+// --photos-only leaves the large folder out.
+//   QT_QPA_PLATFORM=offscreen bench_browser [WORK_FOLDER] [--photos DIR [--photos-only]]
 #include "base/DeviceState.h"
 #include "base/MediaCategories.h"
 #include "browser/panes/ExternalDeviceFrame.h"
-#include "browser/thumbnails/ThumbLoaderWorker.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
 #include "browser/views/QVideoList.h"
@@ -351,6 +351,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QStringList arguments = QApplication::arguments().mid(1);
+    const bool photosOnly = arguments.removeAll(QStringLiteral("--photos-only")) > 0;
     const int photosAt = arguments.indexOf(QStringLiteral("--photos"));
     const QString photos = photosAt >= 0 ? arguments.value(photosAt + 1) : QString();
     if (photosAt >= 0)
@@ -363,6 +364,8 @@ int main(int argc, char **argv)
     qputenv("HOME", QFile::encodeName(home));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
     BrowserTreeModel::setMountTables({ work.filePath(QStringLiteral("no-mtab")) });
+    if (photosOnly && !photos.isEmpty())
+        return benchPhotos(work.path(), photos);
     setMountPoint(device);
     QDir().mkpath(device);
     TL09Engine::instance()->checkDeviceFolders();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
 # The media window on a large folder, then on PHOTOS (5000) photos linked
-# from 8 generated 4000 x 3000 JPEGs with EXIF thumbnails (see README.md).
+# from 8 generated 4000 x 3000 JPEGs with EXIF thumbnails, then on the same
+# photos without them (see README.md).
 # Usage: run.sh BUILD_DIR [WORK_FOLDER]
 set -euo pipefail
 . "$(dirname "$0")/../photos.sh"
@@ -26,3 +27,6 @@ make_photos "$work" 8
 # Entries for files changed in the last seconds are not saved.
 sleep 3
 QT_QPA_PLATFORM=offscreen "$bench" "$work" --photos "$work/exif"
+echo
+echo "the same photos without their EXIF thumbnails:"
+QT_QPA_PLATFORM=offscreen "$bench" "$work" --photos "$work/plain" --photos-only

@@ -11,17 +11,27 @@
 #include "base/SessionCommands.h"
 #include "base/SessionFlags.h"
 #include "ui/MainWindow.h"
+#include "widgets/MessageBox.h"
 
+#include <QFile>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QTranslator>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
 
 const char *const libraryPath = OPALO_LIB_DIR;
-const char *const styleSheet = "QSplitter::handle { background-color: transparent }";
+// The trees and lists show which of them the keyboard is in: the style marks
+// only their current item, which looks the same in the one with the focus.
+const char *const styleSheet
+    = "QSplitter::handle { background-color: transparent }"
+      "QTreeView, QListView { border: 1px solid #a8a8a8; padding: 1px }"
+      "QTreeView:focus, QListView:focus { border: 2px solid palette(highlight); padding: 0 }";
 
 void installTranslator(QTranslator &translator)
 {
@@ -61,12 +71,35 @@ bool detectKdeSession(uid_t realUid, int argumentCount)
     return handOverRequested(kdeVersion, realUid, argumentCount);
 }
 
-void runSetRightsHelper(const char *relauncherPath)
+void runSetRightsHelper(const char *relauncherPath, void (*explain)(const char *relauncherPath, int error))
 {
     char *const arguments[]
         = { const_cast<char *>(relauncherPath), const_cast<char *>("OpaloSync"), nullptr };
     execv(relauncherPath, arguments);
+    if (explain)
+        explain(relauncherPath, errno);
     std::_Exit(1);
+}
+
+QString failedHandOverText(const char *relauncherPath, int error)
+{
+    return QCoreApplication::translate("QObject", "IDS_SETRIGHTS_FAILED")
+        .arg(QFile::decodeName(relauncherPath), QString::fromLocal8Bit(std::strerror(error)));
+}
+
+void explainFailedHandOver(const char *relauncherPath, int error)
+{
+    // The hand-over comes before the catalogue is installed in a normal start.
+    QTranslator translator;
+    installTranslator(translator);
+    const QString text = failedHandOverText(relauncherPath, error);
+    qCritical("%s", qUtf8Printable(text));
+    // A box nobody can see would hold the process for ever.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return;
+    MessageBox box(QMessageBox::Critical, text, QMessageBox::Ok);
+    box.exec();
 }
 
 int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
@@ -91,7 +124,7 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
         // The relauncher comes back as this program, under dbus-launch and
         // possibly with this very process id: it must find the lock free.
         app.releaseInstanceLock();
-        runSetRightsHelper(relauncherPath);
+        runSetRightsHelper(relauncherPath, explainFailedHandOver);
     }
     StartupTrace::mark("session detected");
 

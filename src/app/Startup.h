@@ -29,8 +29,14 @@ int handOverArgumentCount(const QStringList &arguments);
 bool detectKdeSession(uid_t realUid, int argumentCount);
 
 // Replaces the process by the relauncher; ends the process with status 1 when
-// that cannot be done.
-[[noreturn]] void runSetRightsHelper(const char *relauncherPath);
+// that cannot be done, after calling explain (when given) with the error.
+[[noreturn]] void runSetRightsHelper(
+    const char *relauncherPath, void (*explain)(const char *relauncherPath, int error) = nullptr);
+
+// What the super-user is told when the relauncher cannot be run.
+QString failedHandOverText(const char *relauncherPath, int error);
+// Says it on standard error and, where a screen shows it, in a message box.
+void explainFailedHandOver(const char *relauncherPath, int error);
 
 // The whole program: start-up, event loop and teardown; relauncherPath is
 // where OpaloSetRights is installed.

@@ -48,6 +48,7 @@ TL09Engine::TL09Engine(DeviceBackend *backend, QObject *parent)
     connect(&m_copy, &AsyncCopy::bytesWritten, this, &TL09Engine::recieveBytesWritten);
     connect(&m_copy, &AsyncCopy::bytesPerSecond, this, &TL09Engine::recieveBytesPerSecond);
     connect(&m_copy, &AsyncCopy::fileNameChanged, this, &TL09Engine::copyFileNameChanged);
+    connect(&m_copy, &AsyncCopy::fileNumberChanged, this, &TL09Engine::copyFileNumberChanged);
     connect(&m_copy, &AsyncCopy::showDialog, this, &TL09Engine::relayQuestion);
     connect(&m_copy, &AsyncCopy::askBeforeCopy, this, &TL09Engine::relayQuestionBeforeCopy);
     connect(&m_copy, &AsyncCopy::copy_thread_finished, this, &TL09Engine::receiveCopyFileFinished);
@@ -403,6 +404,7 @@ void TL09Engine::startNextCopy()
     etaSamples = 0;
     m_progress.restart();
     m_copyFailures.clear();
+    m_copySummary = CopySummary();
     m_copyFoundNothing = false;
     m_copy.prepare(m_nextCopy->batches, m_nextCopy->target, m_nextCopy->nameFilters);
     m_nextCopy.reset();
@@ -453,8 +455,10 @@ void TL09Engine::setDialogAnswer(int answer)
 void TL09Engine::recieveBytesWritten(qint64 bytes)
 {
     copyWrittenBytes += bytes;
-    if (const std::optional<double> percent = m_progress.percentToShow(copyWrittenBytes, copyTotalBytes))
+    if (const std::optional<double> percent = m_progress.percentToShow(copyWrittenBytes, copyTotalBytes)) {
         emit progressChanged(*percent);
+        emit copyBytesChanged(copyWrittenBytes, copyTotalBytes);
+    }
 }
 
 void TL09Engine::recieveBytesPerSecond(qint64 bytes)
@@ -481,6 +485,7 @@ void TL09Engine::receiveCopyFileFinished(bool b)
         return;
     }
     m_copyFailures = m_copy.failures();
+    m_copySummary = m_copy.summary();
     m_copyFoundNothing = m_copy.foundNothing();
     if (!m_copyFoundNothing)
         startRefreshAfterCopy();

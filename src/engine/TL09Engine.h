@@ -86,6 +86,10 @@ public:
     bool retryCopy(BrowserMode target);
     // What did not arrive in the last copy that ran to its end.
     const CopyFailures &copyFailures() const { return m_copyFailures; }
+    // How far the last copy that ended went.
+    const CopySummary &copySummary() const { return m_copySummary; }
+    // The files of the overwrite question the copy waits on.
+    AsyncCopy::Overwrite overwriteQuestion() const { return m_copy.overwriteQuestion(); }
     // Whether the last copy that ended found nothing of the category to copy.
     bool copyFoundNothing() const { return m_copyFoundNothing; }
     // Bytes a copy of files moves; nameFilters apply inside selected folders
@@ -160,6 +164,9 @@ public:
 signals:
     void progressChanged(qreal percent);
     void copyFileNameChanged(const QString &fileName);
+    void copyFileNumberChanged(int number, int files);
+    // Sent with each progressChanged().
+    void copyBytesChanged(qint64 written, qint64 total);
     void copyFileFinished(bool b);
     void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
     void askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
@@ -211,6 +218,7 @@ private:
     AsyncCopy m_copy;
     std::optional<CopyRequest> m_nextCopy;
     CopyFailures m_copyFailures;
+    CopySummary m_copySummary;
     bool m_copyFoundNothing = false;
     mutable QMutex m_sharesLock;
     StorageShares m_shares;

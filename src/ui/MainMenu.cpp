@@ -81,6 +81,9 @@ void MainMenu::addCategory(QGridLayout *grid, const Category &category)
     description->setObjectName(QLatin1String(category.descriptionName));
     description->setFont(skinFont(descriptionPointSize));
     description->setWordWrap(true);
+    // The button shows a picture only: screen readers take its title.
+    button->setAccessibleName(title->text());
+    button->setAccessibleDescription(description->text());
 
     auto *texts = new QVBoxLayout;
     texts->setObjectName(QLatin1String("_cathegoryTextlLayout_") + QLatin1String(category.layoutSuffix));

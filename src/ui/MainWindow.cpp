@@ -6,14 +6,18 @@
 #include "engine/device/SafeRemoval.h"
 #include "ui/GraphicalStatus.h"
 #include "ui/MainWindowUi.h"
+#include "widgets/Announcer.h"
 #include "widgets/Button.h"
+#include "widgets/DataSize.h"
 #include "widgets/ProgressBar.h"
 #include "widgets/SkinStyle.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 
 namespace {
@@ -25,6 +29,7 @@ const int searchInterval = 500;
 const int freeSpaceInterval = 1000;
 const int errorDelay = 5000;
 const int searchTickLimit = 20;
+const int gaugeMaximum = 1000;
 
 void setButtonSkin(Button *button, const char *normal, const char *hover, const char *pressed)
 {
@@ -59,7 +64,7 @@ MainWindow::MainWindow(QWidget *parent)
         ":/skin/res/back2main-pressed.png");
     ui->_optionsPushButton->hide();
     ui->_back2MainPushButton->hide();
-    ui->_mainProgressBar->setSegments(0, 0, 0, 0);
+    setGauge(0, 0, {});
 
     connect(ui->_disconnectPushButton, &QPushButton::clicked, this, &MainWindow::disconnectDevice);
     connect(ui->_back2MainPushButton, &QPushButton::clicked, this, &MainWindow::showMainMenu);
@@ -95,15 +100,27 @@ MainWindow::~MainWindow()
         child->disconnect(this);
 }
 
-QString MainWindow::formatGigabytes(quint64 bytes)
-{
-    return QString::number(static_cast<double>(bytes) / (1ULL << 30), 'f', 1);
-}
-
 QString MainWindow::formatUsedPercent(quint64 used, quint64 total)
 {
     const long double percent = total == 0 ? 0.0L : static_cast<long double>(used) / total * 100.0L;
-    return QString::number(static_cast<double>(percent), 'f', 1);
+    return QLocale().toString(static_cast<double>(percent), 'f', 1);
+}
+
+QString MainWindow::storageDescription(quint64 total, quint64 used, const TL09Engine::StorageShares &shares)
+{
+    const auto bytesOf = [total](double percent) {
+        return percent <= 0 ? quint64(0) : quint64(static_cast<double>(total) * percent / 100.0);
+    };
+    const quint64 pictures = bytesOf(shares.pictures);
+    const quint64 music = bytesOf(shares.music);
+    const quint64 video = bytesOf(shares.video);
+    // Documents are part of "other", as in the gauge.
+    const quint64 counted = pictures + music + video;
+    const quint64 other = used > counted ? used - counted : 0;
+    const quint64 free = total > used ? total - used : 0;
+    return tr("IDS_GAUGE_DESCRIPTION")
+        .arg(DataSize::storage(pictures), DataSize::storage(music), DataSize::storage(video),
+            DataSize::storage(other), DataSize::storage(free));
 }
 
 void MainWindow::paintEvent(QPaintEvent *)
@@ -118,6 +135,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (TL09Engine::instance()->checkDeviceFolders())
         setConnectionState(Disconnected);
     event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && state == Disconnected) {
+        disconnectDevice();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::minimize()
@@ -231,22 +258,37 @@ void MainWindow::updateFreeSpace()
     quint64 total;
     quint64 used;
     engine->spaceUsage(&total, &used);
-    ui->_memoryTotalLabel->setText(tr("IDS_TOTAL_DEVICE_MEM").arg(formatGigabytes(total)));
-    ui->_usedMemoryLabel->setText(
-        tr("IDS_DEVICE_USED_MEM").arg(formatGigabytes(used), formatUsedPercent(used, total)));
+    showSpace(total, used);
     if (!engine->refreshAfterCopy)
         updateSegments(total, used);
+}
+
+void MainWindow::showSpace(quint64 total, quint64 used)
+{
+    ui->_memoryTotalLabel->setText(tr("IDS_TOTAL_DEVICE_SPACE").arg(DataSize::storage(total)));
+    ui->_usedMemoryLabel->setText(
+        tr("IDS_DEVICE_USED_SPACE").arg(DataSize::storage(used), formatUsedPercent(used, total)));
+    ui->_legendFreeLabel->setText(
+        tr("IDS_FREE_FIGURE").arg(DataSize::storage(total > used ? total - used : 0)));
 }
 
 void MainWindow::updateSegments(quint64 total, quint64 used)
 {
     // A collection running meanwhile does not show its partial figures.
-    const TL09Engine::StorageShares shares = TL09Engine::instance()->storageShares();
+    setGauge(total, used, TL09Engine::instance()->storageShares());
+}
+
+void MainWindow::setGauge(quint64 total, quint64 used, const TL09Engine::StorageShares &shares)
+{
     const double usedPercent = total == 0 ? 0.0 : static_cast<double>(used) / total * 100.0;
     // Documents have no segment of their own: they are part of "other".
     const double other = usedPercent - shares.pictures - shares.music - shares.video;
-    ui->_mainProgressBar->setSegments(
-        float(shares.pictures), float(shares.music), float(shares.video), float(other));
+    ProgressBar *gauge = ui->_mainProgressBar;
+    gauge->setSegments(float(shares.pictures), float(shares.music), float(shares.video), float(other));
+    // What a screen reader gives of it: the figures in words, and the used
+    // share as its value.
+    gauge->setValue(qBound(0, qRound(usedPercent * gaugeMaximum / 100.0), gaugeMaximum));
+    gauge->setAccessibleName(storageDescription(total, used, shares));
 }
 
 void MainWindow::setConnectionState(ConnectionState newState)
@@ -290,11 +332,13 @@ void MainWindow::enterDisconnected()
     }
     mainMenu.hide();
     showStatusPanel(Disconnected);
-    ui->_mainProgressBar->setSegments(0, 0, 0, 0);
+    setGauge(0, 0, {});
     resetMemoryLabels();
     setConnectButton(true);
     setStatusText(QT_TR_NOOP("IDS_CX_NOT_FOUND"));
     hideCategoryRow();
+    // Enter or Space connects again at once.
+    ui->_disconnectPushButton->setFocus();
 }
 
 void MainWindow::enterConnecting()
@@ -403,6 +447,7 @@ void MainWindow::setStatusText(const char *stateKey)
 void MainWindow::setStatusLine(const QString &stateText)
 {
     ui->_statusLabel->setText(tr("IDS_CX_STATUS") + QLatin1String("  ") + stateText);
+    Announcer::announce(this, stateText);
 }
 
 void MainWindow::removeDeviceSafely()
@@ -428,8 +473,8 @@ void MainWindow::showRemovalResult(const QString &error)
 
 void MainWindow::resetMemoryLabels()
 {
-    ui->_memoryTotalLabel->setText(tr("IDS_TOTAL_DEVICE_MEM").arg(formatGigabytes(0)));
-    ui->_usedMemoryLabel->setText(tr("IDS_DEVICE_USED_MEM").arg(formatGigabytes(0), formatGigabytes(0)));
+    showSpace(0, 0);
+    ui->_legendFreeLabel->setText(tr("IDS_FREE"));
 }
 
 void MainWindow::hideCategoryRow()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "engine/TL09Engine.h"
 #include "ui/MainMenu.h"
 #include "widgets/SkinBackground.h"
 
@@ -38,15 +39,18 @@ public:
     ConnectionState connectionState() const { return state; }
     Browser *currentBrowser() const { return browser; }
 
-    // Bytes as gigabytes (2^30) with one decimal.
-    static QString formatGigabytes(quint64 bytes);
-    // The used share of the capacity in percent, with one decimal; an
-    // unknown capacity reads as nothing used.
+    // The used share of the capacity in percent, with one decimal in the
+    // language's own format; an unknown capacity reads as nothing used.
     static QString formatUsedPercent(quint64 used, quint64 total);
+    // The gauge in words, for screen readers: each category's space and the
+    // free space.
+    static QString storageDescription(quint64 total, quint64 used, const TL09Engine::StorageShares &shares);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Enter connects while the window offers "Connect".
+    void keyPressEvent(QKeyEvent *event) override;
 
 public slots:
     void minimize();
@@ -75,9 +79,11 @@ private:
     void setStatusLine(const QString &stateText);
     void removeDeviceSafely();
     void showRemovalResult(const QString &error);
+    void showSpace(quint64 total, quint64 used);
     void resetMemoryLabels();
     void hideCategoryRow();
     void updateSegments(quint64 total, quint64 used);
+    void setGauge(quint64 total, quint64 used, const TL09Engine::StorageShares &shares);
 
     std::unique_ptr<MainWindowUi> ui;
     SkinBackground background;

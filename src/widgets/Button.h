@@ -8,6 +8,10 @@
 // A push button painted from one image per state, with its text centred on
 // top. An empty image paints nothing in its state: the button then shows
 // what lies behind it.
+//
+// The Tab key reaches it (a click does not take the focus from where the
+// user works), a ring shows that it has the focus, and Enter or Space
+// presses it. Screen readers learn of it through ButtonAccessible.
 class Button : public QPushButton
 {
     Q_OBJECT
@@ -25,9 +29,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     const QImage &imageForState() const;
+    void paintFocusRing(QPainter &painter) const;
 
     QImage m_normal;
     QImage m_hover;

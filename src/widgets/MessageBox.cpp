@@ -25,6 +25,22 @@ MessageBox::MessageBox(Icon icon, const QString &text, StandardButtons buttons, 
         icon, tr("IDS_PC_SYNC_TITLE"), text, buttons, parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     translateButtons();
+    chooseKeyButtons();
+}
+
+void MessageBox::chooseKeyButtons()
+{
+    // The toolkit finds Cancel or a lone No by itself, but not a No among
+    // several answers that decline (No and No to all), so Escape would do
+    // nothing in the overwrite question.
+    if (!button(Cancel) && button(No))
+        setEscapeButton(No);
+    for (const StandardButton preferred : { Yes, Ok, Close }) {
+        if (button(preferred)) {
+            setDefaultButton(preferred);
+            return;
+        }
+    }
 }
 
 void MessageBox::translateButtons()

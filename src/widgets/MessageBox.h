@@ -6,7 +6,9 @@
 #include <functional>
 
 // The program's modal message box: its title, a fixed-size dialog frame and
-// button texts from the program's own catalogues.
+// button texts from the program's own catalogues. Enter answers Yes (else OK,
+// else Close) unless the caller makes another button the default; Escape
+// answers Cancel, else No, else the one button that closes the box.
 //
 // Callers build it, keep a pointer to it while it runs (so that a window
 // giving up the device can dismiss it) and call exec(). Tests answer boxes
@@ -34,4 +36,5 @@ public:
 
 private:
     void translateButtons();
+    void chooseKeyButtons();
 };

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "widgets/ProgressDialog.h"
 
+#include "widgets/Announcer.h"
 #include "widgets/Button.h"
+#include "widgets/DataSize.h"
 #include "widgets/ProgressBar2.h"
 #include "widgets/SkinStyle.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -17,6 +20,19 @@ const int dialogWidth = 570;
 const int dialogHeight = 185;
 const int barMaximum = 1000;
 const int closeDelayMs = 1000;
+// The speed shown is that of this last stretch of the copy, and is shown
+// once the stretch measured is this long.
+const qint64 speedWindowMs = 5000;
+const qint64 speedLeastMs = 500;
+
+// A row of two labels: the left one takes the room the right one leaves.
+void addRow(QVBoxLayout *layout, QLabel *left, QLabel *right)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(left, 1);
+    row->addWidget(right);
+    layout->addLayout(row);
+}
 
 QString minutesAndSeconds(int seconds)
 {
@@ -33,7 +49,8 @@ ProgressDialog::ProgressDialog(QWidget *parent)
     , m_background(skinImage(QStringLiteral(":/skin/res/copy_progress_bg.png")))
 {
     buildWidgetTree();
-    setWindowTitle(QStringLiteral(" "));
+    setWindowTitle(tr("IDS_COPY_PROGRESS_TITLE"));
+    nameForScreenReaders();
     resize(dialogWidth, dialogHeight);
     setFixedHeight(dialogHeight);
 
@@ -55,12 +72,11 @@ void ProgressDialog::buildWidgetTree()
     setSkinTextColour(label, QColor(99, 99, 99));
     layout->addWidget(label);
 
-    m_filenameLabel = new QLabel(this);
-    m_filenameLabel->setObjectName(QStringLiteral("_filenameLabel"));
-    m_filenameLabel->setFont(skinFont(9));
+    m_filenameLabel = newLabel("_filenameLabel", 9);
     // A long name is cut off rather than widening the dialog.
     m_filenameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    layout->addWidget(m_filenameLabel);
+    m_fileNumberLabel = newLabel("_fileNumberLabel", 9);
+    addRow(layout, m_filenameLabel, m_fileNumberLabel);
 
     m_progressBar = new ProgressBar2(this);
     m_progressBar->setObjectName(QStringLiteral("_progressBar"));
@@ -70,12 +86,12 @@ void ProgressDialog::buildWidgetTree()
     m_progressBar->setValue(0);
     m_progressBar->setImages(skinImage(QStringLiteral(":/skin/res/bar_empty.png")),
         skinImage(QStringLiteral(":/skin/res/bar_full.png")));
+    m_progressBar->setAccessibleName(tr("IDS_COPY_PROGRESS"));
     layout->addWidget(m_progressBar);
 
-    m_estimatedTimeLabel = new QLabel(this);
-    m_estimatedTimeLabel->setObjectName(QStringLiteral("_estimatedTimeLabel"));
-    m_estimatedTimeLabel->setFont(skinFont(10));
-    layout->addWidget(m_estimatedTimeLabel);
+    m_bytesLabel = newLabel("_bytesLabel", 10);
+    m_estimatedTimeLabel = newLabel("_estimatedTimeLabel", 10);
+    addRow(layout, m_bytesLabel, m_estimatedTimeLabel);
 
     m_cancelPushButton = new Button(this);
     m_cancelPushButton->setObjectName(QStringLiteral("_cancelPushButton"));
@@ -92,6 +108,20 @@ void ProgressDialog::buildWidgetTree()
     layout->addLayout(buttonRow);
 }
 
+QLabel *ProgressDialog::newLabel(const char *name, int pointSize)
+{
+    auto *label = new QLabel(this);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(skinFont(pointSize));
+    return label;
+}
+
+void ProgressDialog::setCopyTitle(const QString &title)
+{
+    // Screen readers follow through changeEvent().
+    setWindowTitle(title);
+}
+
 void ProgressDialog::receiveProgress(qreal progress)
 {
     if (isVisible())
@@ -104,6 +134,38 @@ void ProgressDialog::receiveCurrentFileName(const QString &fileName)
         m_filenameLabel->setText(fileName);
 }
 
+void ProgressDialog::receiveFileNumber(int number, int files)
+{
+    if (isVisible() && files > 0)
+        m_fileNumberLabel->setText(
+            tr("IDS_FILE_NUMBER").arg(QLocale().toString(number), QLocale().toString(files)));
+}
+
+void ProgressDialog::receiveBytes(qint64 written, qint64 total)
+{
+    if (!isVisible())
+        return;
+    const qint64 rate = speed(written);
+    const QString done = DataSize::text(written);
+    const QString all = DataSize::text(total);
+    m_bytesLabel->setText(rate > 0 ? tr("IDS_COPIED_BYTES_SPEED").arg(done, all, DataSize::text(rate))
+                                   : tr("IDS_COPIED_BYTES").arg(done, all));
+}
+
+qint64 ProgressDialog::speed(qint64 written)
+{
+    if (!m_clock.isValid())
+        m_clock.start();
+    const qint64 now = m_clock.elapsed();
+    m_samples.append({ now, written });
+    while (m_samples.size() > 2 && now - m_samples.at(1).first >= speedWindowMs)
+        m_samples.removeFirst();
+    const qint64 spanMs = now - m_samples.first().first;
+    if (spanMs < speedLeastMs)
+        return 0;
+    return (written - m_samples.first().second) * 1000 / spanMs;
+}
+
 void ProgressDialog::receiveETA(int seconds)
 {
     if (isVisible())
@@ -112,6 +174,7 @@ void ProgressDialog::receiveETA(int seconds)
 
 void ProgressDialog::close_cancel()
 {
+    m_cancelled = true;
     closeAllowed = true;
     close();
 }
@@ -119,7 +182,21 @@ void ProgressDialog::close_cancel()
 void ProgressDialog::close_dialog(bool succeeded)
 {
     closeAllowed = !succeeded;
+    if (succeeded)
+        Announcer::announce(parentWidget(), tr("IDS_COPY_FINISHED"));
     close();
+}
+
+void ProgressDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange)
+        nameForScreenReaders();
+}
+
+void ProgressDialog::nameForScreenReaders()
+{
+    setAccessibleName(windowTitle());
 }
 
 void ProgressDialog::paintEvent(QPaintEvent *)

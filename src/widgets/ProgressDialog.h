@@ -2,18 +2,23 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QList>
+#include <QPair>
 #include <QTimer>
 
 class Button;
 class ProgressBar2;
 class QLabel;
 
-// The modal dialog shown while files are copied: current file, progress,
-// remaining time and a cancel button.
+// The modal dialog shown while files are copied: current file and its
+// number, progress, bytes copied, speed, remaining time and a cancel button.
+// Its title, which screen readers name it by, says what is copied where.
 //
 // A copy that ends well leaves the full bar on screen for one second before
-// the dialog goes; cancelling or a failed copy closes it at once.
+// the dialog goes, and is announced to screen readers; cancelling (the
+// button, or Escape) or a failed copy closes it at once.
 class ProgressDialog : public QDialog
 {
     Q_OBJECT
@@ -21,10 +26,16 @@ class ProgressDialog : public QDialog
 public:
     explicit ProgressDialog(QWidget *parent = nullptr);
 
+    void setCopyTitle(const QString &title);
+    // Whether the user cancelled the copy.
+    bool wasCancelled() const { return m_cancelled; }
+
 public slots:
     // A percentage.
     void receiveProgress(qreal progress);
     void receiveCurrentFileName(const QString &fileName);
+    void receiveFileNumber(int number, int files);
+    void receiveBytes(qint64 written, qint64 total);
     void receiveETA(int seconds);
     void close_cancel();
     // succeeded: the copy went through, so the dialog lingers before closing.
@@ -33,15 +44,27 @@ public slots:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildWidgetTree();
+    void nameForScreenReaders();
+    // A label of the dialog's font in pointSize.
+    QLabel *newLabel(const char *name, int pointSize);
+    // Bytes per second over the last few seconds; 0 until it can be told.
+    qint64 speed(qint64 written);
 
     QLabel *m_filenameLabel = nullptr;
     ProgressBar2 *m_progressBar = nullptr;
+    QLabel *m_fileNumberLabel = nullptr;
+    QLabel *m_bytesLabel = nullptr;
     QLabel *m_estimatedTimeLabel = nullptr;
     Button *m_cancelPushButton = nullptr;
     QImage m_background;
     QTimer closeTimer;
     bool closeAllowed = true;
+    bool m_cancelled = false;
+    QElapsedTimer m_clock;
+    // Milliseconds on m_clock and bytes written then, the oldest first.
+    QList<QPair<qint64, qint64>> m_samples;
 };

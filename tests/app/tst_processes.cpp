@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,6 +58,8 @@ private slots:
     void secondInstanceEndsAtOnce();
     void handOverWithoutRelauncherEndsWithStatusOne_data();
     void handOverWithoutRelauncherEndsWithStatusOne();
+    void failedHandOverSaysWhy_data();
+    void failedHandOverSaysWhy();
     void lockSituations_data();
     void lockSituations();
 
@@ -70,6 +74,11 @@ private:
     bool prepare(
         LockSituation situation, QProcessEnvironment &environment, QString &program, QStringList &arguments);
     static bool stillRunningAfter(QProcess *process, int milliseconds);
+    // Starts an X server of its own; returns its display, empty when it
+    // cannot be started.
+    QString startXServer();
+    // Runs xdotool on display; false when it failed.
+    static bool xdotool(const QString &display, const QStringList &arguments, QByteArray *output = nullptr);
 
     QList<QProcess *> m_processes;
     std::unique_ptr<QTemporaryDir> m_runtime;
@@ -116,6 +125,25 @@ static QProcessEnvironment plainEnvironment(const QString &runtimeDir)
     return environment;
 }
 
+// A KDE 4 session, where the super-user's start is handed over.
+static QProcessEnvironment kdeEnvironment(const QString &runtimeDir)
+{
+    QProcessEnvironment environment = plainEnvironment(runtimeDir);
+    environment.insert(QStringLiteral("KDE_FULL_SESSION"), QStringLiteral("true"));
+    environment.insert(QStringLiteral("KDE_SESSION_VERSION"), QStringLiteral("4"));
+    return environment;
+}
+
+// Why the hand-over cannot be tried here; null when it can.
+static const char *whyNoHandOver()
+{
+    if (getuid() != 0)
+        return "The hand-over only happens for the super-user";
+    if (QFile::exists(QStringLiteral(OPALO_SETRIGHTS_PATH)))
+        return "An installed relauncher would really be started";
+    return nullptr;
+}
+
 void TestProcesses::secondInstanceEndsAtOnce()
 {
     const QProcessEnvironment environment = plainEnvironment(m_runtime->path());
@@ -155,14 +183,10 @@ void TestProcesses::handOverWithoutRelauncherEndsWithStatusOne()
 {
     QFETCH(QStringList, arguments);
     QFETCH(bool, handOver);
-    if (getuid() != 0)
-        QSKIP("The hand-over only happens for the super-user");
-    if (QFile::exists(QStringLiteral(OPALO_SETRIGHTS_PATH)))
-        QSKIP("An installed relauncher would really be started");
+    if (const char *why = whyNoHandOver())
+        QSKIP(why);
 
-    QProcessEnvironment environment = plainEnvironment(m_runtime->path());
-    environment.insert(QStringLiteral("KDE_FULL_SESSION"), QStringLiteral("true"));
-    environment.insert(QStringLiteral("KDE_SESSION_VERSION"), QStringLiteral("4"));
+    QProcessEnvironment environment = kdeEnvironment(m_runtime->path());
     QProcess *process = start(arguments, environment);
     if (handOver) {
         QVERIFY(process->waitForFinished(15000));
@@ -171,6 +195,79 @@ void TestProcesses::handOverWithoutRelauncherEndsWithStatusOne()
     } else {
         QVERIFY(stillRunningAfter(process, 1500));
     }
+}
+
+QString TestProcesses::startXServer()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+        return QString();
+    QProcess *server = start({ QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                                 QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                                 QStringLiteral("1024x768x24") },
+        QProcessEnvironment::systemEnvironment(), QStringLiteral("Xvfb"));
+    if (!server->waitForStarted() || !server->waitForReadyRead(10000))
+        return QString();
+    return QLatin1Char(':') + QString::fromLatin1(server->readAllStandardOutput().trimmed());
+}
+
+bool TestProcesses::xdotool(const QString &display, const QStringList &arguments, QByteArray *output)
+{
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForFinished(15000) || tool.exitCode() != 0)
+        return false;
+    if (output)
+        *output = tool.readAllStandardOutput().trimmed();
+    return true;
+}
+
+void TestProcesses::failedHandOverSaysWhy_data()
+{
+    QTest::addColumn<bool>("onScreen");
+    QTest::newRow("no screen to show a box") << false;
+    QTest::newRow("in a box on screen") << true;
+}
+
+// The super-user learns why the program ends: on standard error always, and
+// in a box that holds the end until it is answered where a screen shows it.
+void TestProcesses::failedHandOverSaysWhy()
+{
+    QFETCH(bool, onScreen);
+    if (const char *why = whyNoHandOver())
+        QSKIP(why);
+    QProcessEnvironment environment = kdeEnvironment(m_runtime->path());
+    QString display;
+    if (onScreen) {
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("Needs xdotool (Debian package xdotool) to answer the box");
+        display = startXServer();
+        if (display.isEmpty())
+            QSKIP("Needs Xvfb (Debian package xvfb)");
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    }
+    QProcess *process = start(QStringList(), environment);
+    if (onScreen) {
+        QByteArray windows;
+        QVERIFY2(xdotool(display,
+                     { QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                         QStringLiteral("--name"), QStringLiteral("Vantora") },
+                     &windows),
+            "no box came up");
+        QVERIFY(stillRunningAfter(process, 300));
+        QVERIFY(xdotool(display,
+            { QStringLiteral("windowfocus"), QStringLiteral("--sync"),
+                QString::fromLatin1(windows.split('\n').first()), QStringLiteral("key"),
+                QStringLiteral("Return") }));
+    }
+    QVERIFY(process->waitForFinished(15000));
+    QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process->exitCode(), 1);
+    const QByteArray said = process->readAllStandardError();
+    QVERIFY2(said.contains(OPALO_SETRIGHTS_PATH) && said.contains(std::strerror(ENOENT)), said.constData());
 }
 
 QString TestProcesses::killedInstanceLock(const QProcessEnvironment &environment)

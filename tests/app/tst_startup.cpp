@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "TestDir.h"
+#include "UiTestHelpers.h"
 #include "app/Startup.h"
 #include "base/SessionFlags.h"
 
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,6 +26,7 @@ private slots:
     void toolkitOptionsDoNotCountAsArguments();
     void setRightsHelperIsExecutedWithItsArgument();
     void setRightsHelperMissingEndsWithStatusOne();
+    void failedHandOverNamesHelperAndReason();
 
 private:
     int runHelperInChild(const QByteArray &path);
@@ -175,6 +179,17 @@ void TestStartup::setRightsHelperMissingEndsWithStatusOne()
 {
     TestDir dir;
     QCOMPARE(runHelperInChild(QFile::encodeName(dir.filePath(QStringLiteral("missing")))), 1);
+}
+
+void TestStartup::failedHandOverNamesHelperAndReason()
+{
+    QTranslator catalogue;
+    QVERIFY(installCatalogue(catalogue, QStringLiteral("en")));
+    const QString text = failedHandOverText("/usr/bin/OpaloSetRights", ENOENT);
+    QVERIFY2(text.startsWith(QLatin1String("OpaloSync was started by the super-user in a KDE session")),
+        qPrintable(text));
+    QVERIFY(text.contains(QLatin1String("/usr/bin/OpaloSetRights")));
+    QVERIFY(text.contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
 }
 
 int main(int argc, char *argv[])

@@ -195,6 +195,9 @@ private slots:
     void overwritePolicy_data();
     void overwritePolicy();
     void newCopyAsksAgain();
+    void identicalFileSkipped_data();
+    void identicalFileSkipped();
+    void interruptedFolderFinishedWithoutQuestions();
     void cancelDuringLargeFile_data();
     void cancelDuringLargeFile();
     void cancelWhileQuestionIsOpen();
@@ -911,8 +914,64 @@ void TestCopyEngine::newCopyAsksAgain()
     run = copy({ QFileInfo(file) }, m_dest, answers({ yesToAll }));
     QCOMPARE(run.dialogs.size(), 1);
     QCOMPARE(contents(m_dest + QStringLiteral("/a.jpg")), contents(file));
+    // Not the copy just made, which is taken as already there.
+    m_dir->createFile(QStringLiteral("device/dest/a.jpg"), "old");
     run = copy({ QFileInfo(file) }, m_dest, answers({ no }));
     QCOMPARE(run.dialogs.size(), 1);
+}
+
+void TestCopyEngine::identicalFileSkipped_data()
+{
+    QTest::addColumn<qint64>("extraBytes");
+    QTest::addColumn<qint64>("laterMs");
+    QTest::addColumn<bool>("asked");
+
+    QTest::newRow("size and date equal") << qint64(0) << qint64(0) << false;
+    QTest::newRow("date within FAT's 2 s") << qint64(0) << qint64(1500) << false;
+    QTest::newRow("date 2 s earlier") << qint64(0) << -fatTimeStepMs << false;
+    QTest::newRow("date 3 s later") << qint64(0) << qint64(3000) << true;
+    QTest::newRow("size different") << qint64(1) << qint64(0) << true;
+}
+
+void TestCopyEngine::identicalFileSkipped()
+{
+    QFETCH(qint64, extraBytes);
+    QFETCH(qint64, laterMs);
+    QFETCH(bool, asked);
+
+    const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 100);
+    const QString there
+        = m_dir->createFile(QStringLiteral("device/dest/a.jpg"), QByteArray(100 + extraBytes, 't'));
+    setModificationTime(file, oldDateMs);
+    setModificationTime(there, oldDateMs + laterMs);
+
+    const Run run = copy({ QFileInfo(file) }, m_dest, answers({ no }));
+
+    QVERIFY(run.result);
+    QCOMPARE(run.dialogs.size(), asked ? 1 : 0);
+    QCOMPARE(m_engine->copySummary().alreadyThere, asked ? 0 : 1);
+    QCOMPARE(contents(there), QByteArray(100 + extraBytes, 't'));
+    QCOMPARE(m_engine->copyWrittenBytes, m_engine->copyTotalBytes);
+}
+
+void TestCopyEngine::interruptedFolderFinishedWithoutQuestions()
+{
+    QFileInfoList pictures;
+    for (const char *name : { "1.jpg", "2.jpg", "3.jpg" })
+        pictures << QFileInfo(m_dir->createFileOfSize(QStringLiteral("source/album/") + name, 3000));
+    // The first copy ends after two of the three pictures.
+    QVERIFY(QDir(m_dest).mkdir(QStringLiteral("album")));
+    Run run = copy(pictures.mid(0, 2), m_dest + QStringLiteral("/album"));
+    QVERIFY(run.result);
+
+    run = copy({ QFileInfo(m_source + QStringLiteral("/album")) }, m_dest, answers({ no, no, no }));
+
+    QVERIFY(run.result);
+    QCOMPARE(run.dialogs, QList<CopyDlg>());
+    QCOMPARE(m_engine->copySummary().files, 3);
+    QCOMPARE(m_engine->copySummary().copied, 1);
+    QCOMPARE(m_engine->copySummary().alreadyThere, 2);
+    QCOMPARE(contents(m_dest + QStringLiteral("/album/3.jpg")), contents(pictures.at(2).filePath()));
 }
 
 void TestCopyEngine::cancelDuringLargeFile_data()
@@ -959,6 +1018,10 @@ void TestCopyEngine::cancelDuringLargeFile()
     if (existing)
         QCOMPARE(contents(largeCopy), QByteArray("old"));
     QVERIFY(!QFileInfo::exists(m_dest + QStringLiteral("/after.jpg")));
+    // For the report: "1 of 3 copied; the rest were not".
+    QCOMPARE(m_engine->copySummary().copied, 1);
+    QCOMPARE(m_engine->copySummary().files, 3);
+    QVERIFY(!m_engine->copySummary().complete);
 }
 
 void TestCopyEngine::cancelWhileQuestionIsOpen()

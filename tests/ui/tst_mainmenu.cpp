@@ -5,6 +5,7 @@
 #include "ui/MainMenu.h"
 #include "widgets/Button.h"
 
+#include <QAccessible>
 #include <QGridLayout>
 #include <QLabel>
 #include <QtTest>
@@ -58,6 +59,8 @@ void TestMainMenu::category()
     auto *titleLabel = menu.findChild<QLabel *>(title.section(QLatin1Char(':'), 0, 0));
     QCOMPARE(titleLabel->text(), title.section(QLatin1Char(':'), 1));
     QVERIFY(cellLayout->itemAt(1)->layout()->indexOf(titleLabel) >= 0);
+    // The button shows a picture only: a screen reader names it by its title.
+    QCOMPARE(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name), titleLabel->text());
 
     QSignalSpy media(&menu, &MainMenu::showMediaSync);
     QSignalSpy applications(&menu, &MainMenu::showAppSync);

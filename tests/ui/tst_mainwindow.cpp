@@ -12,6 +12,7 @@
 #include "widgets/Button.h"
 #include "widgets/ProgressBar.h"
 
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QtTest>
@@ -26,8 +27,12 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void texts_data();
-    void texts();
+    void usedPercent_data();
+    void usedPercent();
+    void gaugeInWords_data();
+    void gaugeInWords();
+    void keyboardConnects();
+    void stateChangesAreAnnounced();
     void deviceMountedAtStartNeedsNoClick();
     void connectMountsTheDeviceForTheUser();
     void connectWithoutDeviceGivesUpAfterTwentyTicks();
@@ -94,41 +99,113 @@ GraphicalStatus *TestMainWindow::statusPanel(const MainWindow &window)
     return window.findChild<GraphicalStatus *>(QStringLiteral("_graphicalStatus"));
 }
 
-void TestMainWindow::texts_data()
+void TestMainWindow::usedPercent_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<quint64>("used");
     QTest::addColumn<quint64>("total");
-    QTest::addColumn<QString>("usedText");
-    QTest::addColumn<QString>("totalText");
     QTest::addColumn<QString>("percentText");
     const quint64 gib = 1ULL << 30;
-    QTest::newRow("1.5 of 8 GiB") << gib * 3 / 2 << gib * 8 << "1.5"
-                                  << "8.0"
-                                  << "18.8";
-    QTest::newRow("empty device") << quint64(0) << gib * 16 << "0.0"
-                                  << "16.0"
-                                  << "0.0";
-    QTest::newRow("unknown capacity") << quint64(0) << quint64(0) << "0.0"
-                                      << "0.0"
-                                      << "0.0";
-    QTest::newRow("full") << gib * 2 << gib * 2 << "2.0"
-                          << "2.0"
-                          << "100.0";
-    QTest::newRow("huge") << ~quint64(0) << ~quint64(0) << "17179869184.0"
-                          << "17179869184.0"
-                          << "100.0";
+    QTest::newRow("1.5 of 8 GiB") << "en" << gib * 3 / 2 << gib * 8 << "18.8";
+    QTest::newRow("1.5 of 8 GiB, German") << "de" << gib * 3 / 2 << gib * 8 << "18,8";
+    QTest::newRow("empty device") << "en" << quint64(0) << gib * 16 << "0.0";
+    QTest::newRow("unknown capacity") << "en" << quint64(0) << quint64(0) << "0.0";
+    QTest::newRow("full") << "en" << gib * 2 << gib * 2 << "100.0";
+    QTest::newRow("huge") << "en" << ~quint64(0) << ~quint64(0) << "100.0";
 }
 
-void TestMainWindow::texts()
+void TestMainWindow::usedPercent()
 {
+    QFETCH(QString, language);
     QFETCH(quint64, used);
     QFETCH(quint64, total);
-    QFETCH(QString, usedText);
-    QFETCH(QString, totalText);
     QFETCH(QString, percentText);
-    QCOMPARE(MainWindow::formatGigabytes(used), usedText);
-    QCOMPARE(MainWindow::formatGigabytes(total), totalText);
+    QLocale::setDefault(QLocale(language));
     QCOMPARE(MainWindow::formatUsedPercent(used, total), percentText);
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestMainWindow::gaugeInWords_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<quint64>("total");
+    QTest::addColumn<quint64>("used");
+    QTest::addColumn<QList<double>>("percents");
+    QTest::addColumn<QString>("words");
+    const quint64 total = 20000000000ULL;
+    QTest::newRow("a used device") << "en" << total << quint64(8000000000ULL) << QList<double> { 6, 17, 2.5 }
+                                   << "Pictures 1.2 GB, Music 3.4 GB, Video 500 MB, Other 2.9 GB, free 12 GB";
+    QTest::newRow("German") << "de" << total << quint64(8000000000ULL) << QList<double> { 6, 17, 2.5 }
+                            << "Bilder 1,2 GB, Musik 3,4 GB, Video 500 MB, Sonstiges 2,9 GB, frei 12 GB";
+    // Shares of the last complete collection may exceed what is used now.
+    QTest::newRow("shares above the used space")
+        << "en" << total << quint64(1000000000ULL) << QList<double> { 10, 0, 0 }
+        << "Pictures 2.0 GB, Music 0 MB, Video 0 MB, Other 0 MB, free 19 GB";
+    QTest::newRow("no device") << "en" << quint64(0) << quint64(0) << QList<double> { 0, 0, 0 }
+                               << "Pictures 0 MB, Music 0 MB, Video 0 MB, Other 0 MB, free 0 MB";
+}
+
+void TestMainWindow::gaugeInWords()
+{
+    QFETCH(QString, language);
+    QFETCH(quint64, total);
+    QFETCH(quint64, used);
+    QFETCH(QList<double>, percents);
+    QFETCH(QString, words);
+    QTranslator catalogue;
+    QVERIFY(installCatalogue(catalogue, language));
+    QLocale::setDefault(QLocale(language));
+    TL09Engine::StorageShares shares;
+    shares.pictures = percents.at(0);
+    shares.music = percents.at(1);
+    shares.video = percents.at(2);
+    QCOMPARE(MainWindow::storageDescription(total, used, shares), words);
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestMainWindow::keyboardConnects()
+{
+    startDevice(false);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::setActiveWindow(&window);
+    // Where the keyboard starts: Enter there connects.
+    QTRY_COMPARE(QApplication::focusWidget(), connectButton(window));
+    QTest::keyClick(&window, Qt::Key_Return);
+    QCOMPARE(window.connectionState(), Connecting);
+    QTRY_COMPARE(window.connectionState(), MediaSyncView);
+    // Enter elsewhere never disconnects.
+    QTest::keyClick(&window, Qt::Key_Return);
+    QCOMPARE(window.connectionState(), MediaSyncView);
+    // Tab goes from the category tabs round to "Disconnect" and back.
+    auto *pictures = window.findChild<Button *>(QStringLiteral("_pictureTabPushButton"));
+    QTRY_COMPARE(QApplication::focusWidget(), pictures);
+    QWidget *last = nullptr;
+    for (int step = 0; step < 20 && QApplication::focusWidget() != connectButton(window); ++step) {
+        last = QApplication::focusWidget();
+        QTest::keyClick(last, Qt::Key_Tab);
+    }
+    QCOMPARE(last->objectName(), QStringLiteral("_OpaloAddPushButton"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), pictures);
+}
+
+void TestMainWindow::stateChangesAreAnnounced()
+{
+    startDevice(true);
+    MainWindow window;
+    const auto announced = [&window] {
+        auto *announcer = window.findChild<QWidget *>(QStringLiteral("_announcer"));
+        return announcer ? QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name)
+                         : QString();
+    };
+    QCOMPARE(announced(), QStringLiteral("Connecting…"));
+    window.show();
+    QTRY_COMPARE(window.connectionState(), MediaSyncView);
+    QCOMPARE(announced(), QStringLiteral("Connected to OPALO™"));
+    QTest::mouseClick(connectButton(window), Qt::LeftButton);
+    QCOMPARE(announced(), QStringLiteral("No OPALO™ device detected"));
 }
 
 void TestMainWindow::deviceMountedAtStartNeedsNoClick()
@@ -150,7 +227,7 @@ void TestMainWindow::deviceMountedAtStartNeedsNoClick()
         QVERIFY2(QFileInfo(m_device->filePath(QLatin1String(folder))).isDir(), folder);
     const QString total = window.findChild<QLabel *>(QStringLiteral("_memoryTotalLabel"))->text();
     QVERIFY2(
-        total.startsWith(QLatin1String("OPALO total space: ")) && !total.contains(QLatin1String(": 0.0 GB")),
+        total.startsWith(QLatin1String("OPALO total space: ")) && !total.contains(QLatin1String(": 0 MB")),
         qPrintable(total));
 }
 

@@ -16,6 +16,8 @@ private slots:
     void buttonTexts();
     void testHooksAnswerWithoutShowing();
     void shownBoxReturnsTheButtonClicked();
+    void keyButtons_data();
+    void keyButtons();
 };
 
 void TestMessageBox::buttonTexts_data()
@@ -86,6 +88,43 @@ void TestMessageBox::shownBoxReturnsTheButtonClicked()
     });
     QCOMPARE(box.exec(), int(QMessageBox::No));
     QVERIFY(shown);
+}
+
+void TestMessageBox::keyButtons_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("enter");
+    QTest::addColumn<int>("escape");
+    QTest::newRow("question") << int(QMessageBox::Yes | QMessageBox::No) << int(QMessageBox::Yes)
+                              << int(QMessageBox::No);
+    QTest::newRow("overwrite question")
+        << int(QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll)
+        << int(QMessageBox::Yes) << int(QMessageBox::No);
+    QTest::newRow("error") << int(QMessageBox::Ok) << int(QMessageBox::Ok) << int(QMessageBox::Ok);
+    QTest::newRow("report with retry")
+        << int(QMessageBox::Retry | QMessageBox::Close) << int(QMessageBox::Close) << int(QMessageBox::Close);
+    QTest::newRow("names refused before a copy")
+        << int(QMessageBox::Yes | QMessageBox::Cancel | QMessageBox::Apply) << int(QMessageBox::Yes)
+        << int(QMessageBox::Cancel);
+}
+
+// Enter and Escape pressed in a box on screen give its default and its
+// cancelling answer.
+void TestMessageBox::keyButtons()
+{
+    QFETCH(int, buttons);
+    QFETCH(int, enter);
+    QFETCH(int, escape);
+    for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Escape }) {
+        MessageBox box(QMessageBox::Question, QStringLiteral("?"), QMessageBox::StandardButtons(buttons));
+        QTimer::singleShot(0, &box, [&box, key] {
+            QApplication::setActiveWindow(&box);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &box, key);
+        });
+        // A key the box ignores must not hold the test.
+        QTimer::singleShot(3000, &box, [&box] { box.done(-1); });
+        QCOMPARE(box.exec(), key == Qt::Key_Return ? enter : escape);
+    }
 }
 
 QTEST_MAIN(TestMessageBox)

@@ -6,6 +6,7 @@
 #include "widgets/ProgressBar2.h"
 #include "widgets/ProgressDialog.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QtTest>
 
@@ -35,6 +36,8 @@ private slots:
     void successShowsFullBarForOneSecond();
     void closesAtOnce_data();
     void closesAtOnce();
+    void keyboardReachesCancel();
+    void screenReadersKnowIt();
 
 private:
     QTranslator m_translator;
@@ -42,6 +45,7 @@ private:
 
 void TestProgressDialog::initTestCase()
 {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QVERIFY(installCatalogue(m_translator, QStringLiteral("en")));
 }
 
@@ -51,10 +55,23 @@ void TestProgressDialog::shownWhileCopying_data()
     QTest::addColumn<int>("seconds");
     QTest::addColumn<int>("barValue");
     QTest::addColumn<QString>("remaining");
-    QTest::newRow("five seconds") << qreal(42.57) << 5 << 425 << "0:05";
-    QTest::newRow("more than two hours") << qreal(0.05) << 7265 << 0 << "121:05";
-    QTest::newRow("one minute") << qreal(99.99) << 60 << 999 << "1:00";
-    QTest::newRow("an estimate overtaken by the copy") << qreal(100) << -7 << 1000 << "0:00";
+    QTest::addColumn<QList<int>>("fileNumber");
+    QTest::addColumn<QList<qint64>>("bytes");
+    QTest::addColumn<QString>("fileText");
+    QTest::addColumn<QString>("bytesText");
+    QTest::newRow("five seconds") << qreal(42.57) << 5 << 425 << "0:05" << QList<int> { 3, 24 }
+                                  << QList<qint64> { 120000000, 800000000 } << "File 3 of 24"
+                                  << "120 MB of 800 MB";
+    QTest::newRow("more than two hours") << qreal(0.05) << 7265 << 0 << "121:05" << QList<int> { 1, 1 }
+                                         << QList<qint64> { 0, 4999 } << "File 1 of 1"
+                                         << "0 bytes of 5.00 kB";
+    QTest::newRow("one minute") << qreal(99.99) << 60 << 999 << "1:00" << QList<int> { 24, 24 }
+                                << QList<qint64> { 48249999, 48260000 } << "File 24 of 24"
+                                << "48.2 MB of 48.3 MB";
+    QTest::newRow("an estimate overtaken by the copy")
+        << qreal(100) << -7 << 1000 << "0:00" << QList<int> { 1234, 1500 }
+        << QList<qint64> { 1234567890, Q_INT64_C(9876543210) } << "File 1,234 of 1,500"
+        << "1.23 GB of 9.88 GB";
 }
 
 void TestProgressDialog::shownWhileCopying()
@@ -63,6 +80,10 @@ void TestProgressDialog::shownWhileCopying()
     QFETCH(int, seconds);
     QFETCH(int, barValue);
     QFETCH(QString, remaining);
+    QFETCH(QList<int>, fileNumber);
+    QFETCH(QList<qint64>, bytes);
+    QFETCH(QString, fileText);
+    QFETCH(QString, bytesText);
 
     ProgressDialog dialog;
     dialog.show();
@@ -72,6 +93,8 @@ void TestProgressDialog::shownWhileCopying()
     // A long name must not widen the dialog.
     const QString name = QString(300, QLatin1Char('W')) + QStringLiteral(".jpg");
     dialog.receiveCurrentFileName(name);
+    dialog.receiveFileNumber(fileNumber.at(0), fileNumber.at(1));
+    dialog.receiveBytes(bytes.at(0), bytes.at(1));
     QCoreApplication::processEvents();
 
     QCOMPARE(::barValue(dialog), barValue);
@@ -79,6 +102,11 @@ void TestProgressDialog::shownWhileCopying()
         labelText(dialog, "_estimatedTimeLabel"), QStringLiteral("Estimated time remaining: ") + remaining);
     QCOMPARE(labelText(dialog, "_filenameLabel"), name);
     QCOMPARE(labelText(dialog, "label"), QStringLiteral("Copying the selected file(s)…\nPlease wait…"));
+    QCOMPARE(labelText(dialog, "_fileNumberLabel"), fileText);
+    // Sizes are never wrapped between number and unit.
+    QCOMPARE(labelText(dialog, "_bytesLabel").replace(QChar::Nbsp, QLatin1Char(' ')), bytesText);
+    // Screen readers name the dialog by its title.
+    QVERIFY(!dialog.accessibleName().trimmed().isEmpty());
     QCOMPARE(dialog.size(), QSize(570, 185));
 }
 
@@ -123,6 +151,7 @@ void TestProgressDialog::closesAtOnce_data()
     QTest::newRow("cancel button") << "cancel";
     QTest::newRow("window manager") << "close";
     QTest::newRow("cancel during the pause after success") << "success cancel";
+    QTest::newRow("Escape") << "escape";
 }
 
 void TestProgressDialog::closesAtOnce()
@@ -140,9 +169,46 @@ void TestProgressDialog::closesAtOnce()
         dialog.close_dialog(false);
     else if (how.endsWith(QLatin1String("cancel")))
         QTest::mouseClick(dialog.findChild<Button *>(QStringLiteral("_cancelPushButton")), Qt::LeftButton);
+    else if (how == QLatin1String("escape"))
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     else
         dialog.close();
     QVERIFY(!dialog.isVisible());
+}
+
+void TestProgressDialog::keyboardReachesCancel()
+{
+    ProgressDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QApplication::setActiveWindow(&dialog);
+    auto *cancel = dialog.findChild<Button *>(QStringLiteral("_cancelPushButton"));
+    QTRY_COMPARE(QApplication::focusWidget(), cancel);
+    QTest::keyClick(cancel, Qt::Key_Space);
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestProgressDialog::screenReadersKnowIt()
+{
+    QWidget window;
+    auto *dialog = new ProgressDialog(&window);
+    // Named after its title, which follows the copy.
+    QCOMPARE(QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name),
+        QStringLiteral("Copying files"));
+    dialog->setCopyTitle(QStringLiteral("Copying 3 pictures to the netbook"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name),
+        QStringLiteral("Copying 3 pictures to the netbook"));
+    QCOMPARE(dialog->findChild<ProgressBar2 *>()->accessibleName(), QStringLiteral("Copy progress"));
+
+    // The end of a copy is told in the window the dialog came from, which
+    // stays when the dialog goes.
+    dialog->show();
+    dialog->close_dialog(true);
+    auto *announcer = window.findChild<QWidget *>(QStringLiteral("_announcer"));
+    QVERIFY(announcer);
+    QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name),
+        QStringLiteral("Copy finished"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(), QAccessible::Notification);
 }
 
 QTEST_MAIN(TestProgressDialog)

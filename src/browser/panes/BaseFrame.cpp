@@ -7,6 +7,8 @@
 #include "base/SessionFlags.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
+#include "browser/views/ItemNameLayout.h"
+#include "browser/views/ListStatusLine.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 
@@ -21,7 +23,6 @@
 
 namespace {
 
-const int gridMargin = 22;
 const int defaultIconEdge = 64;
 const int defaultZoom = 100;
 // The device label shows this folder, which cannot exist, so its list is empty.
@@ -49,6 +50,7 @@ BaseFrame::BaseFrame(BrowserMode side, QWidget *parent)
     buildTree();
     buildList();
     connectViews();
+    nameForScreenReaders();
 
     auto *box = new QHBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
@@ -102,8 +104,7 @@ void BaseFrame::buildList()
     list = new QVideoList(listArea);
     list->setDragEnabled(true);
     list->setViewMode(QListView::IconMode);
-    list->setIconSize(QSize(defaultIconEdge, defaultIconEdge));
-    list->setGridSize(QSize(defaultIconEdge + gridMargin, defaultIconEdge + gridMargin));
+    showIconsOf(defaultIconEdge, defaultIconEdge);
     list->setFlow(QListView::LeftToRight);
     list->setWrapping(true);
     list->setWordWrap(true);
@@ -121,10 +122,12 @@ void BaseFrame::buildList()
     listModel->setCategory(MovieMode);
     list->setModel(listModel);
 
+    m_status = new ListStatusLine(list, listArea);
     auto *box = new QVBoxLayout(listArea);
     box->setSpacing(0);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(list);
+    box->addWidget(m_status);
     list->setSpacing(0);
     splitter->addWidget(listArea);
     splitter->setCollapsible(1, false);
@@ -144,11 +147,14 @@ void BaseFrame::connectViews()
     connect(list, &QVideoList::refreshBrowserTree, this, &BaseFrame::refreshBrowserTreeSlot);
     connect(list, &QVideoList::refreshBrowserTreeGnome, this, &BaseFrame::refreshBrowserTreeSlotGnome);
     connect(list, &QVideoList::doDrop, this, &BaseFrame::doDrop);
+    connect(list, &QVideoList::openRequested, this, &BaseFrame::launchFile);
+    connect(list, &QVideoList::parentRequested, this, &BaseFrame::showParentFolder);
     connect(
         tree->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BaseFrame::SelectBrowserRow);
     connect(listModel, &QAbstractItemModel::dataChanged, this,
         qOverload<const QModelIndex &, const QModelIndex &>(&BaseFrame::refreshTree));
     connect(listModel, &VideoModel::refresh, this, qOverload<>(&BaseFrame::refreshTree));
+    connect(listModel, &QAbstractItemModel::rowsInserted, this, &BaseFrame::takeArrivedCurrent);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &BaseFrame::ViewSelectionChanged);
     connect(tree, &QTreeView::expanded, this, &BaseFrame::treeExpanded);
@@ -169,9 +175,21 @@ void BaseFrame::readLayoutSettings()
     zoomLevel = settings->value(QLatin1String(zoomKey())).toInt();
     if (gnomeSession) {
         const int edge = iconEdgeOf(zoomLevel);
-        list->setIconSize(QSize(edge, edge));
-        list->setGridSize(QSize(edge + gridMargin, edge + gridMargin));
+        showIconsOf(edge, edge);
     }
+}
+
+void BaseFrame::nameForScreenReaders()
+{
+    const bool host = side == HostMode;
+    tree->setAccessibleName(host ? tr("IDS_HOST_FOLDERS") : tr("IDS_DEVICE_FOLDERS"));
+    list->setAccessibleName(host ? tr("IDS_HOST_FILES") : tr("IDS_DEVICE_FILES"));
+}
+
+void BaseFrame::showIconsOf(int width, int height)
+{
+    list->setIconSize(QSize(width, height));
+    list->setGridSize(ItemNameLayout::cellSize(qMax(width, height), list->fontMetrics()));
 }
 
 const char *BaseFrame::zoomKey() const
@@ -194,8 +212,10 @@ void BaseFrame::SelectBrowserRow(const QModelIndex &index)
         path = side == ExternalDeviceMode ? impossiblePath : QString();
     Logger::instance()->log("SelectBrowserRow %s", qPrintable(path));
     list->clearSelection();
+    currentOnArrival.clear();
     listModel->setFolder(path);
     list->setRootIndex(listModel->index(path));
+    m_status->refresh();
     emit BrowserSelectionChanged(QFileInfoList(), side);
     treeModel->expand(index);
     unsetCursor();
@@ -254,6 +274,32 @@ void BaseFrame::openFolderFromList(const QFileInfo &folder)
         return;
     tree->expand(found);
     tree->setCurrentIndex(found);
+}
+
+void BaseFrame::showParentFolder()
+{
+    const QModelIndex current = tree->currentIndex();
+    const QModelIndex parent = current.parent();
+    if (!parent.isValid())
+        return;
+    const QString left = current.data(BrowserTreeModel::FullPathRole).toString();
+    tree->setCurrentIndex(parent);
+    // The folder is listed in the background: its row may come later.
+    currentOnArrival = left;
+    takeArrivedCurrent();
+}
+
+void BaseFrame::takeArrivedCurrent()
+{
+    if (currentOnArrival.isEmpty())
+        return;
+    const QModelIndex row = listModel->index(currentOnArrival);
+    if (row.isValid()) {
+        currentOnArrival.clear();
+        list->setCurrentIndex(row);
+    } else if (listModel->isLoaded()) {
+        currentOnArrival.clear();
+    }
 }
 
 void BaseFrame::openFile(const QString &path)
@@ -364,8 +410,7 @@ void BaseFrame::applyZoom(int level)
 
 void BaseFrame::setIconSize(int width, int height)
 {
-    list->setIconSize(QSize(width, height));
-    list->setGridSize(QSize(width + gridMargin, height + gridMargin));
+    showIconsOf(width, height);
     LayoutSettings::instance()->setValue(QLatin1String(zoomKey()), zoomLevel);
 }
 

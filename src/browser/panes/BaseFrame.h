@@ -13,6 +13,7 @@
 
 class BrowserTreeModel;
 class BrowserTreeView;
+class ListStatusLine;
 class QItemSelection;
 class QSplitter;
 class QVideoList;
@@ -65,7 +66,11 @@ public:
     void resetZoom();
     // Sorts the list by a column (0 name, 1 size, 2 type, 3 date).
     void arrange(int column);
+    // The list's cells grow with the icons, so that names stay readable.
     void setIconSize(int width, int height);
+    // Shows the folder above the current one in the tree, with the folder
+    // left current in the list; nothing at the top of the tree.
+    void showParentFolder();
 
     // The tree folder files were last cut from (invalid when there is none,
     // or when the tree no longer holds it) and the files cut there.
@@ -101,10 +106,14 @@ private:
     void buildList();
     void connectViews();
     void readLayoutSettings();
+    void nameForScreenReaders();
+    void showIconsOf(int width, int height);
     void applyZoom(int level);
     const char *zoomKey() const;
     QModelIndex categoryRow(FileBrowserMode mode) const;
     void openFolderFromList(const QFileInfo &folder);
+    // Makes the row of currentOnArrival current once the list has it.
+    void takeArrivedCurrent();
     static void openFile(const QString &path);
     void openWithKde(const QString &path);
     static void showKde3Message();
@@ -119,6 +128,9 @@ private:
     // A plug-in's menu may take the list with it.
     QPointer<QVideoList> list;
     VideoModel *listModel = nullptr;
+    ListStatusLine *m_status = nullptr;
+    // A row to make current when the folder's listing brings it.
+    QString currentOnArrival;
     BrowserMode side;
     int mode = MovieMode;
     // Persistent: the tree lists folders again, deleting their rows' nodes,

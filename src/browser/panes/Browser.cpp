@@ -7,6 +7,7 @@
 #include "browser/panes/CopyController.h"
 #include "browser/panes/ExternalDeviceFrame.h"
 #include "browser/panes/HostFrame.h"
+#include "browser/views/QVideoList.h"
 #include "engine/TL09Engine.h"
 #include "widgets/Button.h"
 #include "widgets/MessageBox.h"
@@ -17,9 +18,12 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSysInfo>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -50,7 +54,6 @@ Button *namedButton(const char *name, const QSize &size, QWidget *parent)
     button->setObjectName(QLatin1String(name));
     button->setFlat(true);
     button->setFixedSize(size);
-    button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 
@@ -83,7 +86,9 @@ Browser::Browser(QWidget *parent)
     skinButtons();
     _pictureTabPushButton->setChecked(true);
     translateTexts();
+    nameForScreenReaders();
     connectForm();
+    bindTabKeys();
     _copy2ExternalDevice->setEnabled(false);
     _copy2Host->setEnabled(false);
     _OpaloRemovePushButton->setEnabled(false);
@@ -128,8 +133,7 @@ QLayout *Browser::buildTabRow()
     _videoTabPushButton = tabButton("_videoTabPushButton", this);
     _documentsTabPushButton = tabButton("_documentsTabPushButton", this);
     _urlTabPushButton = tabButton("_urlTabPushButton", this);
-    for (Button *tab : { _pictureTabPushButton, _musicTabPushButton, _videoTabPushButton,
-             _documentsTabPushButton, _urlTabPushButton })
+    for (Button *tab : tabs())
         row->addWidget(tab);
     row->addStretch();
     return row;
@@ -214,6 +218,76 @@ void Browser::translateTexts()
     }
 }
 
+void Browser::nameForScreenReaders()
+{
+    // The arrows and the device's buttons show pictures only.
+    _copy2ExternalDevice->setAccessibleName(tr("IDS_COPY_TO_DEVICE_NAME"));
+    _copy2Host->setAccessibleName(tr("IDS_COPY_TO_HOST_NAME"));
+    _OpaloAddPushButton->setAccessibleName(tr("IDS_NEW_FOLDER_NAME"));
+    _OpaloAddPushButton->setToolTip(tr("IDS_NEW_FOLDER_NAME"));
+    _OpaloRemovePushButton->setAccessibleName(tr("IDS_DELETE_NAME"));
+    _OpaloRemovePushButton->setToolTip(tr("IDS_DELETE_NAME"));
+}
+
+QList<Button *> Browser::tabs() const
+{
+    return { _pictureTabPushButton, _musicTabPushButton, _videoTabPushButton, _documentsTabPushButton,
+        _urlTabPushButton };
+}
+
+void Browser::bindTabKeys()
+{
+    // Ctrl+1 to Ctrl+4 for the file categories, in the order of the tabs.
+    const QList<Button *> files = tabs().mid(0, 4);
+    for (int i = 0; i < files.size(); ++i) {
+        Button *tab = files.at(i);
+        connect(new QShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + i)), this), &QShortcut::activated, this,
+            [this, tab] { chooseTab(tab); });
+    }
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this), &QShortcut::activated, this,
+        [this] { stepTab(1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this), &QShortcut::activated, this,
+        [this] { stepTab(-1); });
+    for (Button *tab : tabs()) {
+        connect(tab, &QAbstractButton::toggled, this, [this, tab](bool chosen) {
+            if (chosen)
+                keepTabStopAt(tab);
+        });
+    }
+    keepTabStopAt(_pictureTabPushButton);
+}
+
+void Browser::keepTabStopAt(Button *tab)
+{
+    // Qt leaves the stop of a row of exclusive buttons at the one that last
+    // had the focus: a category chosen with a shortcut or a click, the focus
+    // elsewhere, would be entered at the former one.
+    const QList<Button *> all = tabs();
+    for (Button *other : all)
+        other->setFocusPolicy(other == tab ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void Browser::stepTab(int step)
+{
+    QList<Button *> shown = tabs();
+    shown.erase(std::remove_if(shown.begin(), shown.end(), [](const Button *tab) { return tab->isHidden(); }),
+        shown.end());
+    const auto checked
+        = std::find_if(shown.cbegin(), shown.cend(), [](const Button *tab) { return tab->isChecked(); });
+    const int current = checked == shown.cend() ? 0 : int(checked - shown.cbegin());
+    chooseTab(shown.at((current + step + shown.size()) % shown.size()));
+}
+
+void Browser::chooseTab(Button *tab)
+{
+    // The row of tabs is one stop of the Tab key, at the chosen tab: the
+    // focus goes along with the choice.
+    const QList<Button *> all = tabs();
+    if (std::any_of(all.cbegin(), all.cend(), [](const Button *other) { return other->hasFocus(); }))
+        tab->setFocus(Qt::TabFocusReason);
+    tab->click();
+}
+
 QString Browser::targetName(BrowserMode target) const
 {
     if (target == HostMode)
@@ -237,6 +311,9 @@ void Browser::connectForm()
     }
     connect(_OpaloAddPushButton, &QPushButton::clicked, this, &Browser::CreateDirInOpalo);
     connect(_OpaloRemovePushButton, &QPushButton::clicked, this, &Browser::DeleteFromOpalo);
+    // The list's own Delete key changes the device's storage as the button does.
+    connect(_targetFrame->listView(), &QVideoList::itemsDeleted, TL09Engine::instance(),
+        &TL09Engine::startDataCollection);
     connect(this, &Browser::LeftBrowserSelectionChanged, this, &Browser::CheckHostButtons);
     connect(this, &Browser::RightBrowserSelectionChanged, this, &Browser::CheckTargetButtons);
     connect(TL09Engine::instance(), &TL09Engine::showDialog, this, &Browser::showDialog);
@@ -251,6 +328,8 @@ void Browser::showEvent(QShowEvent *event)
         return;
     _pictureTabPushButton->setChecked(true);
     setPicturesMode();
+    // Where the keyboard starts in the window.
+    _pictureTabPushButton->setFocus();
 }
 
 void Browser::setDocumentsMode()
@@ -393,9 +472,11 @@ void Browser::DeleteFromOpalo()
     const QFileInfoList files = _targetFrame->selectedFiles();
     if (files.isEmpty())
         return;
+    QStringList paths;
+    for (const QFileInfo &file : files)
+        paths.append(file.absoluteFilePath());
     const QPointer<Browser> alive(this);
-    const int answer = runBox(new MessageBox(
-        QMessageBox::Question, tr("IDS_CONFIRM_DELETE"), QMessageBox::Yes | QMessageBox::No, this));
+    const int answer = runBox(QVideoList::deleteQuestion(paths, this));
     if (!alive || answer != QMessageBox::Yes)
         return;
     if (!_targetFrame->deleteFiles(files))

@@ -31,6 +31,10 @@ class QMessageBox;
 // destination allow the operation. Every box the window shows is kept as
 // activeMessageBox while it runs, so that the main window can dismiss it
 // when the device goes away.
+//
+// Tab goes through the tabs (one stop, at the chosen tab), each pane's tree
+// and list, the arrows and the device's buttons in that order; Ctrl+1 to
+// Ctrl+4 and Ctrl+Page Up/Down switch category.
 class Browser : public ResizableWindow
 {
     Q_OBJECT
@@ -95,6 +99,16 @@ private:
     QLayout *buildDeviceColumn();
     void skinButtons();
     void translateTexts();
+    void nameForScreenReaders();
+    // The category tabs in their order, the Bookmarks tab last.
+    QList<Button *> tabs() const;
+    void bindTabKeys();
+    // Clicks the tab step places after (or before) the current one, among
+    // those shown.
+    void stepTab(int step);
+    void chooseTab(Button *tab);
+    // Makes tab the row's one stop of the Tab key.
+    void keepTabStopAt(Button *tab);
     void connectForm();
     void connectBookmarkPanes();
     void setFileMode(FileBrowserMode mode);

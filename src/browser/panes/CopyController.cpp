@@ -5,15 +5,27 @@
 #include "browser/panes/BaseFrame.h"
 #include "browser/panes/Browser.h"
 #include "browser/panes/CopyReport.h"
+#include "browser/panes/CopyWording.h"
+#include "browser/panes/OverwriteQuestion.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 #include "engine/TL09Engine.h"
+#include "engine/copy/CopySelection.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ProgressDialog.h"
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QEventLoop>
 #include <QItemSelectionModel>
+
+namespace {
+
+// The question before a copy counts the files only as long as the window
+// can wait; a larger selection is asked about without its figures.
+const int countingMs = 300;
+
+} // namespace
 
 CopyController::CopyController(Browser *window)
     : QObject(window)
@@ -53,8 +65,12 @@ bool CopyController::transferFiles(const QFileInfoList &files, BrowserMode targe
     setThumbnailsEnabled(false);
     if (!files.isEmpty() && !destDir.isEmpty() && QDir(destDir).exists()) {
         const QPointer<CopyController> alive(this);
-        const int answer = m_window->runBox(new MessageBox(
-            QMessageBox::Question, tr("IDS_CONFIRM_TRANSFER"), QMessageBox::Yes | QMessageBox::No));
+        const QString destination = destinationOf(target, destDir);
+        m_title = CopyWording::progressTitle(destination);
+        auto *question = new MessageBox(
+            QMessageBox::Question, confirmation(files, destination), QMessageBox::Yes | QMessageBox::No);
+        question->setObjectName(QStringLiteral("CopyConfirmation"));
+        const int answer = m_window->runBox(question);
         if (!alive)
             return false;
         if (answer == QMessageBox::Yes && !runCopy(files, target, destDir))
@@ -62,6 +78,23 @@ bool CopyController::transferFiles(const QFileInfoList &files, BrowserMode targe
     }
     setThumbnailsEnabled(true);
     return true;
+}
+
+QString CopyController::confirmation(const QFileInfoList &files, const QString &destination) const
+{
+    const int category = TL09Engine::instance()->category;
+    const std::optional<CopySelection::Tally> counted = CopySelection::tally(
+        files, FileNameMatcher(TL09Engine::categoryNameFilters(category)), QDeadlineTimer(countingMs));
+    return counted ? CopyWording::confirmation(counted->files, counted->bytes, category, destination)
+                   : CopyWording::confirmation(0, 0, category, destination);
+}
+
+QString CopyController::destinationOf(BrowserMode target, const QString &destDir) const
+{
+    const QString folder = QFileInfo(destDir).canonicalFilePath();
+    const QString categoryFolder
+        = QFileInfo(MediaCategories::folder(target, TL09Engine::instance()->category)).canonicalFilePath();
+    return CopyWording::destination(target, destDir, !folder.isEmpty() && folder == categoryFolder);
 }
 
 // False when the window went away while a box or the progress dialog ran.
@@ -79,7 +112,7 @@ bool CopyController::runCopy(const QFileInfoList &files, BrowserMode target, con
         return !alive.isNull();
     }
     // Each attempt ends with its own report, until the user closes one.
-    while (started && reportFailures()) {
+    while (started && reportEnd()) {
         if (!followCopy([&] { return engine->retryCopy(target); }, &started))
             return false;
     }
@@ -91,31 +124,64 @@ bool CopyController::followCopy(const std::function<bool()> &start, bool *starte
     TL09Engine *engine = TL09Engine::instance();
     const QPointer<CopyController> alive(this);
     const QPointer<ProgressDialog> progress(new ProgressDialog(m_window));
+    progress->setCopyTitle(m_title);
+    m_cancelled = false;
+    m_declined = false;
     connect(engine, &TL09Engine::progressChanged, progress, &ProgressDialog::receiveProgress,
         Qt::QueuedConnection);
     connect(engine, &TL09Engine::copyFileNameChanged, progress, &ProgressDialog::receiveCurrentFileName,
         Qt::QueuedConnection);
+    connect(engine, &TL09Engine::copyFileNumberChanged, progress, &ProgressDialog::receiveFileNumber,
+        Qt::QueuedConnection);
+    connect(
+        engine, &TL09Engine::copyBytesChanged, progress, &ProgressDialog::receiveBytes, Qt::QueuedConnection);
     connect(engine, &TL09Engine::estimatedTimeReamining, progress, &ProgressDialog::receiveETA,
         Qt::QueuedConnection);
     connect(
         engine, &TL09Engine::copyFileFinished, progress, &ProgressDialog::close_dialog, Qt::QueuedConnection);
+    // Told apart from the connections above, which go with the dialog.
+    QObject endWatch;
+    bool ended = false;
+    connect(engine, &TL09Engine::copyFileFinished, &endWatch, [&ended] { ended = true; });
     *started = start();
     if (*started) {
         progress->exec();
         engine->cancelCopy();
+        // A cancelled copy still ends its chunk and flushes what it wrote;
+        // its report waits for that.
+        if (!ended && alive) {
+            QEventLoop waiting;
+            connect(engine, &TL09Engine::copyFileFinished, &waiting, &QEventLoop::quit);
+            waiting.exec();
+        }
     }
+    if (progress && alive)
+        m_cancelled = m_cancelled || progress->wasCancelled();
     delete progress;
     return !alive.isNull();
 }
 
-bool CopyController::reportFailures()
+bool CopyController::reportEnd()
 {
+    TL09Engine *engine = TL09Engine::instance();
     // Read before the box runs: a retry replaces them.
-    const CopyFailures failures = TL09Engine::instance()->copyFailures();
-    if (failures.isEmpty())
+    const CopyFailures failures = engine->copyFailures();
+    const CopySummary summary = engine->copySummary();
+    if (m_declined || !CopyReport::isDue(failures, summary))
         return false;
+    if (!engine->checkDeviceFolders()) {
+        // The window goes with the device; the report stays until read, with
+        // the main window, which outlives it. It is not the active message
+        // box, which giving the device up dismisses.
+        const QPointer<CopyReport> report(
+            new CopyReport(failures, summary, CopyReport::Ending::DeviceGone, m_window->window()));
+        report->exec();
+        delete report;
+        return false;
+    }
     const QPointer<CopyController> alive(this);
-    const int answer = m_window->runBox(new CopyReport(failures, m_window));
+    const CopyReport::Ending ending = m_cancelled ? CopyReport::Ending::Cancelled : CopyReport::Ending::Ran;
+    const int answer = m_window->runBox(new CopyReport(failures, summary, ending, m_window));
     return alive && answer == QMessageBox::Retry;
 }
 
@@ -131,7 +197,11 @@ void CopyController::askBeforeCopy(const QString &names, BrowserMode target, boo
     box->button(QMessageBox::Yes)->setText(tr("IDS_COPY_THE_REST"));
     if (offerSafeNames)
         box->button(QMessageBox::Apply)->setText(tr("IDS_COPY_SAFE_NAMES"));
-    TL09Engine::instance()->setDialogAnswer(m_window->runBox(box));
+    const QPointer<CopyController> alive(this);
+    const int answer = m_window->runBox(box);
+    if (alive)
+        m_declined = answer != QMessageBox::Yes && answer != QMessageBox::Apply;
+    TL09Engine::instance()->setDialogAnswer(answer);
 }
 
 void CopyController::showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg)
@@ -139,8 +209,8 @@ void CopyController::showDialog(const QString &fileName, BrowserMode target, Cop
     MessageBox *box = nullptr;
     switch (dlg) {
     case AskOverwrite:
-        box = new MessageBox(QMessageBox::Question, tr("IDS_ASKOVERWRITE").arg(fileName),
-            QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll, m_window);
+        box = new OverwriteQuestion(fileName, TL09Engine::instance()->overwriteQuestion(), target,
+            m_window->pane(HostMode)->listViewModel()->thumbnailWorker(), m_window);
         break;
     case DriveSpaceError:
         box = new MessageBox(QMessageBox::Critical,

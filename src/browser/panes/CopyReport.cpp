@@ -2,6 +2,7 @@
 #include "browser/panes/CopyReport.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -9,43 +10,93 @@ namespace {
 
 const int shownLines = 10;
 
-QMessageBox::StandardButtons buttonsFor(const CopyFailures &failures)
+bool isKept(const CopyFailure &failure)
+{
+    return failure.reason == CopyOutcome::KeptAsAsked;
+}
+
+bool isFailed(const CopyFailure &failure)
+{
+    return !failure.isWarning() && !isKept(failure);
+}
+
+int countOf(const CopyFailures &failures, bool (*which)(const CopyFailure &))
+{
+    return int(std::count_if(failures.begin(), failures.end(), which));
+}
+
+QString number(int count)
+{
+    return QLocale().toString(count);
+}
+
+QMessageBox::Icon iconFor(const CopyFailures &failures, const CopySummary &summary, CopyReport::Ending ending)
+{
+    const bool cutShort = !summary.complete && ending != CopyReport::Ending::Cancelled;
+    return countOf(failures, isFailed) > 0 || cutShort ? QMessageBox::Warning : QMessageBox::Information;
+}
+
+QMessageBox::StandardButtons buttonsFor(const CopyFailures &failures, CopyReport::Ending ending)
 {
     const bool retriable = std::any_of(
         failures.begin(), failures.end(), [](const CopyFailure &failure) { return failure.isRetriable(); });
-    return retriable ? QMessageBox::Retry | QMessageBox::Close : QMessageBox::Close;
+    return retriable && ending != CopyReport::Ending::DeviceGone ? QMessageBox::Retry | QMessageBox::Close
+                                                                 : QMessageBox::Close;
 }
 
-// How many did not arrive; when all did, how many came with a warning.
-QString headingOf(const CopyFailures &failures)
+// How far the copy went; when it went through, how many did not arrive or
+// came with a warning.
+QString headingOf(const CopyFailures &failures, const CopySummary &summary)
 {
-    const auto missing = std::count_if(
-        failures.begin(), failures.end(), [](const CopyFailure &failure) { return !failure.isWarning(); });
-    if (missing == 0)
-        return CopyReport::tr("IDS_COPY_REPORT_WARNINGS").arg(failures.size());
-    return CopyReport::tr("IDS_COPY_REPORT").arg(missing);
+    if (!summary.complete)
+        return CopyReport::tr("IDS_COPY_REPORT_STOPPED").arg(number(summary.copied), number(summary.files));
+    const int failed = countOf(failures, isFailed);
+    if (failed > 0)
+        return CopyReport::tr("IDS_COPY_REPORT").arg(failed);
+    const int warned = countOf(failures, [](const CopyFailure &failure) { return failure.isWarning(); });
+    if (warned > 0)
+        return CopyReport::tr("IDS_COPY_REPORT_WARNINGS").arg(warned);
+    return CopyReport::tr("IDS_COPY_REPORT_DONE").arg(number(summary.copied), number(summary.files));
 }
 
-QStringList linesOf(const CopyFailures &failures)
+// What the user kept and what was there already, then each file that did
+// not arrive or came with a warning.
+QStringList linesOf(const CopyFailures &failures, const CopySummary &summary)
 {
     QStringList lines;
+    const int kept = countOf(failures, isKept);
+    if (kept == 1)
+        lines << CopyReport::tr("IDS_REPORT_KEPT_ONE");
+    else if (kept > 1)
+        lines << CopyReport::tr("IDS_REPORT_KEPT_AS_ASKED").arg(number(kept));
+    if (summary.alreadyThere > 0)
+        lines << CopyReport::tr("IDS_REPORT_ALREADY_THERE").arg(number(summary.alreadyThere));
     for (const CopyFailure &failure : failures) {
-        lines << CopyReport::tr("IDS_REPORT_LINE")
-                     .arg(QFileInfo(failure.source).fileName(), CopyReport::reasonText(failure.reason));
+        if (!isKept(failure)) {
+            lines << CopyReport::tr("IDS_REPORT_LINE")
+                         .arg(QFileInfo(failure.source).fileName(), CopyReport::reasonText(failure.reason));
+        }
     }
     return lines;
 }
 
 } // namespace
 
-CopyReport::CopyReport(const CopyFailures &failures, QWidget *parent)
-    : MessageBox(QMessageBox::Warning, headingOf(failures), buttonsFor(failures), parent)
+CopyReport::CopyReport(
+    const CopyFailures &failures, const CopySummary &summary, Ending ending, QWidget *parent)
+    : MessageBox(iconFor(failures, summary, ending), headingOf(failures, summary),
+        buttonsFor(failures, ending), parent)
 {
     setObjectName(QStringLiteral("CopyReport"));
-    const QStringList lines = linesOf(failures);
+    const QStringList lines = linesOf(failures, summary);
     setInformativeText(shortList(lines));
     if (lines.size() > shownLines)
         setDetailedText(lines.join(QLatin1Char('\n')));
+}
+
+bool CopyReport::isDue(const CopyFailures &failures, const CopySummary &summary)
+{
+    return !summary.complete || !failures.isEmpty() || summary.alreadyThere > 0;
 }
 
 QString CopyReport::shortList(const QStringList &lines)
@@ -60,6 +111,7 @@ QString CopyReport::reasonText(CopyOutcome reason)
 {
     switch (reason) {
     case CopyOutcome::ExistsKept:
+    case CopyOutcome::KeptAsAsked:
         return tr("IDS_REASON_EXISTS_KEPT");
     case CopyOutcome::NoSpace:
         return tr("IDS_REASON_NO_SPACE");

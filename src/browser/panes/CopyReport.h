@@ -4,15 +4,25 @@
 #include "engine/copy/CopyFailure.h"
 #include "widgets/MessageBox.h"
 
-// The box at the end of a copy that lists what did not arrive and why, with
-// Retry for what a new attempt may copy, and Close.
+// The box at the end of a copy: how many files arrived, how many the user
+// chose to keep as they were, how many were already there, and what did not
+// arrive and why, with Retry for what a new attempt may copy, and Close. A
+// warning icon only when something failed or the copy was cut short by
+// anything but the user.
 class CopyReport : public MessageBox
 {
     Q_OBJECT
 
 public:
-    explicit CopyReport(const CopyFailures &failures, QWidget *parent = nullptr);
+    // How the copy ended, besides what its summary tells.
+    enum class Ending { Ran, Cancelled, DeviceGone };
 
+    CopyReport(
+        const CopyFailures &failures, const CopySummary &summary, Ending ending, QWidget *parent = nullptr);
+
+    // Whether a copy that ended so has anything to report: a copy that went
+    // through with every file copied has not.
+    static bool isDue(const CopyFailures &failures, const CopySummary &summary);
     // The first lines, and how many more there are: what a box has room for.
     static QString shortList(const QStringList &lines);
     static QString reasonText(CopyOutcome reason);

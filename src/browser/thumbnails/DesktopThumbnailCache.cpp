@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -18,11 +17,10 @@
 
 namespace {
 
-const QString normalFolder = QStringLiteral("normal");
-const QString largeFolder = QStringLiteral("large");
-const QString failFolder = QStringLiteral("fail/opalosync-" OPALO_VERSION);
 constexpr int normalEdge = 128;
 constexpr int largeEdge = 256;
+// Our failure entries are blank pixels.
+constexpr int failEdge = 1;
 // A file changed this recently may still be being written (a copy in
 // progress): an entry made from it now could describe half a picture and
 // would stay valid, its time stamp having only a one-second resolution.
@@ -141,11 +139,19 @@ QByteArray DesktopThumbnailCache::fileUri(const QString &absolutePath)
 
 DesktopThumbnailCache::Key DesktopThumbnailCache::keyOf(const QString &absolutePath)
 {
-    Key key;
     struct stat status
     {
     };
-    if (::stat(QFile::encodeName(absolutePath).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::lstat(QFile::encodeName(absolutePath).constData(), &status) != 0)
+        return Key();
+    return keyOf(absolutePath, status);
+}
+
+DesktopThumbnailCache::Key DesktopThumbnailCache::keyOf(
+    const QString &absolutePath, const struct stat &status)
+{
+    Key key;
+    if (!S_ISREG(status.st_mode))
         return key;
     key.path = absolutePath;
     key.uri = fileUri(absolutePath);
@@ -156,32 +162,35 @@ DesktopThumbnailCache::Key DesktopThumbnailCache::keyOf(const QString &absoluteP
     return key;
 }
 
-QString DesktopThumbnailCache::entryPath(const QString &folder, const Key &key) const
+int DesktopThumbnailCache::maxEdge(Folder folder)
 {
-    return m_root + QLatin1Char('/') + folder + QLatin1Char('/') + key.entryName;
+    switch (folder) {
+    case Normal:
+        return normalEdge;
+    case Large:
+        return largeEdge;
+    case Fail:
+        break;
+    }
+    return failEdge;
 }
 
-QImage DesktopThumbnailCache::validEntry(const QString &folder, const Key &key) const
+QString DesktopThumbnailCache::folderPath(Folder folder) const
 {
-    const QString path = entryPath(folder, key);
-    if (!key.isValid() || !QFileInfo::exists(path))
-        return QImage();
-    QImageReader reader(path, "PNG");
-    const QImage entry = reader.read();
-    const bool matches = entry.text(QStringLiteral("Thumb::URI")).toLatin1() == key.uri
-        && entry.text(QStringLiteral("Thumb::MTime")).toLongLong() == key.mtime;
-    return matches ? entry : QImage();
+    switch (folder) {
+    case Normal:
+        return m_root + QStringLiteral("/normal");
+    case Large:
+        return m_root + QStringLiteral("/large");
+    case Fail:
+        break;
+    }
+    return m_root + QStringLiteral("/fail/opalosync-" OPALO_VERSION);
 }
 
-QImage DesktopThumbnailCache::find(const Key &key) const
+QString DesktopThumbnailCache::entryPath(Folder folder, const Key &key) const
 {
-    const QImage large = validEntry(largeFolder, key);
-    return large.isNull() ? validEntry(normalFolder, key) : large;
-}
-
-bool DesktopThumbnailCache::hasFailed(const Key &key) const
-{
-    return !validEntry(failFolder, key).isNull();
+    return folderPath(folder) + QLatin1Char('/') + key.entryName;
 }
 
 bool DesktopThumbnailCache::mayWrite(const Key &key) const
@@ -200,28 +209,28 @@ bool DesktopThumbnailCache::save(const Key &key, const QImage &thumbnail) const
     if (longer < normalEdge || !mayWrite(key))
         return false;
     if (longer >= largeEdge)
-        return writeEntry(largeFolder, key, fittedInto(thumbnail, largeEdge));
-    return writeEntry(normalFolder, key, fittedInto(thumbnail, normalEdge));
+        return writeEntry(Large, key, fittedInto(thumbnail, largeEdge));
+    return writeEntry(Normal, key, fittedInto(thumbnail, normalEdge));
 }
 
 bool DesktopThumbnailCache::saveFailure(const Key &key) const
 {
     if (!mayWrite(key))
         return false;
-    QImage blank(1, 1, QImage::Format_ARGB32);
+    QImage blank(failEdge, failEdge, QImage::Format_ARGB32);
     blank.fill(Qt::transparent);
-    return writeEntry(failFolder, key, blank);
+    return writeEntry(Fail, key, blank);
 }
 
-bool DesktopThumbnailCache::writeEntry(const QString &folder, const Key &key, const QImage &image) const
+bool DesktopThumbnailCache::writeEntry(Folder folder, const Key &key, const QImage &image) const
 {
-    const QString folderPath = m_root + QLatin1Char('/') + folder;
+    const QString path = folderPath(folder);
     const QByteArray png = entryPng(image, key);
-    if (png.isEmpty() || !makePrivateFolder(folderPath))
+    if (png.isEmpty() || !makePrivateFolder(path))
         return false;
     // Written beside and renamed over, so that a reader never sees half an
     // entry; QTemporaryFile makes it readable by the owner only.
-    QTemporaryFile temporary(folderPath + QStringLiteral("/.opalosync-XXXXXX.png"));
+    QTemporaryFile temporary(path + QStringLiteral("/.opalosync-XXXXXX.png"));
     if (!temporary.open() || temporary.write(png) != png.size() || !temporary.flush())
         return false;
     const QByteArray from = QFile::encodeName(temporary.fileName());

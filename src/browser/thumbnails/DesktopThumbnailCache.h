@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+struct stat;
+
 // The thumbnail cache the desktop's file managers share, under
 // $XDG_CACHE_HOME/thumbnails: "normal" entries fit 128 × 128, "large" ones
 // 256 × 256, each a PNG named after the MD5 of the file's URI and valid only
@@ -12,10 +14,16 @@
 // be made into a thumbnail gets an empty entry of our own under fail/, so
 // that it is not decoded again at every visit.
 //
-// Used from the thumbnail worker's thread; every call stands alone.
+// This side only names and writes entries; reading them means decoding
+// what anyone may have put there, which only the thumbnail helpers do (see
+// ThumbnailCacheReader). Every call stands alone.
 class DesktopThumbnailCache
 {
 public:
+    // The folders of the entries, and the largest edge an entry of each
+    // may have.
+    enum Folder { Normal, Large, Fail };
+
     // A file as the cache knows it, taken when the file was looked at.
     struct Key
     {
@@ -36,16 +44,15 @@ public:
     // The file's URI escaped as the desktop's own libraries escape it, so
     // that entries made by either side have the same name.
     static QByteArray fileUri(const QString &absolutePath);
-    // Invalid when the file cannot be read.
+    // Invalid unless the path names a regular file itself, not a link.
     static Key keyOf(const QString &absolutePath);
+    // The key of the regular file of that status.
+    static Key keyOf(const QString &absolutePath, const struct stat &status);
+    static int maxEdge(Folder folder);
 
     QString root() const { return m_root; }
-    QString entryPath(const QString &folder, const Key &key) const;
-
-    // The valid entry of the file, large before normal; null when none.
-    QImage find(const Key &key) const;
-    // Whether a failure was recorded for the file as it is now.
-    bool hasFailed(const Key &key) const;
+    QString folderPath(Folder folder) const;
+    QString entryPath(Folder folder, const Key &key) const;
 
     // Saves thumbnail (any size; scaled down to the entry's size) in the
     // folder its size fits. Nothing is written for a file that changed or
@@ -56,8 +63,7 @@ public:
 
 private:
     bool mayWrite(const Key &key) const;
-    bool writeEntry(const QString &folder, const Key &key, const QImage &image) const;
-    QImage validEntry(const QString &folder, const Key &key) const;
+    bool writeEntry(Folder folder, const Key &key, const QImage &image) const;
 
     QString m_root;
 };

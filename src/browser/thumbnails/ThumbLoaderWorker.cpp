@@ -2,326 +2,297 @@
 #include "browser/thumbnails/ThumbLoaderWorker.h"
 #include "base/BrowserMode.h"
 #include "base/Logger.h"
-#include "browser/thumbnails/JpegThumbnailReader.h"
-#include "browser/thumbnails/TgaReader.h"
-#include "browser/thumbnails/VideoModule.h"
-#include "exif/JpegExifHeader.h"
+#include "browser/thumbnails/DesktopThumbnailCache.h"
+#include "browser/thumbnails/ThumbnailHelperPool.h"
 
-#include <QImageReader>
-#include <QMutexLocker>
+#include <QFile>
+#include <QTimer>
+
+#include <sys/stat.h>
 
 namespace {
 
-// Pictures of our own Targa reader and video frames are shown at this edge.
-constexpr int smallEdge = 64;
-// Most image formats are decoded at full size before they are scaled, so a
-// small file declaring a huge picture would take gigabytes and seconds: the
-// full decode may take at most Qt 6's default allocation limit. JPEG files
-// are decoded at a fraction of their size, which is what the limit bounds.
-constexpr qint64 maxDecodeBytes = 256 * 1024 * 1024;
-constexpr qint64 decodedPixelBytes = 4;
-// Entries for the desktop's cache wait while files in view are made, but
-// no more than this many (about 200 KiB each).
-constexpr int maxWaitingEntries = 64;
-// Icons sent and not yet taken by the list (256 KiB each): the worker waits
-// rather than run ahead of a busy window, which would then have to take a
-// burst of them at once and hold them all meanwhile.
-constexpr int maxIconsInFlight = 16;
-constexpr int inFlightCheckMs = 100;
+// How often files being copied in are looked at: one that kept its size and
+// time over a whole period is taken as complete.
+constexpr int arrivalCheckMs = 400;
 
-// Null images are passed through: scaling one would warn on standard error.
-QImage fitInto(const QImage &image, int edge)
+bool makesThumbnails(int mode)
 {
-    if (image.isNull())
-        return image;
-    return image.scaled(edge, edge, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
-// A picture whose size the file does not declare cannot be checked before
-// it is decoded, so it is refused as well.
-bool decodable(const QSize &declared)
-{
-    return !declared.isEmpty()
-        && qint64(declared.width()) * declared.height() * decodedPixelBytes <= maxDecodeBytes;
-}
-
-// The size a picture is decoded at: its longer side becomes iconEdge.
-QSize decodeSize(const QSize &size)
-{
-    const int edge = ThumbLoaderWorker::iconEdge;
-    const int width = size.width();
-    const int height = size.height();
-    if (width == height)
-        return QSize(edge, edge);
-    if (width > height)
-        return QSize(edge, qMax(1, int(double(height) * edge / width)));
-    return QSize(qMax(1, int(double(width) * edge / height)), edge);
-}
-
-// The icon of a thumbnail: pictures fill the whole square whatever their
-// shape; videos keep theirs, at the small edge their frames are shown at.
-QImage iconOf(const QImage &thumbnail, int mode)
-{
-    if (thumbnail.isNull())
-        return thumbnail;
-    const int edge = ThumbLoaderWorker::iconEdge;
-    if (mode == MovieMode)
-        return fitInto(fitInto(thumbnail, smallEdge), edge);
-    return thumbnail.scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-// Decoded at a fraction of its size, then resampled once.
-QImage scaledJpeg(QIODevice *device)
-{
-    JpegThumbnailReader reader(device);
-    const QSize declared = reader.size();
-    if (declared.isEmpty())
-        return QImage();
-    const QSize size = decodeSize(declared);
-    const QImage image = reader.read(size, maxDecodeBytes);
-    if (image.isNull())
-        return image;
-    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return mode == PicturesMode || mode == MovieMode;
 }
 
 } // namespace
 
 ThumbLoaderWorker::ThumbLoaderWorker(QObject *parent)
-    : QThread(parent)
+    : ThumbLoaderWorker(ThumbnailHelperPool::shared(), parent)
+{ }
+
+ThumbLoaderWorker::ThumbLoaderWorker(ThumbnailDispatcher *dispatcher, QObject *parent)
+    : QObject(parent)
     , m_mode(MovieMode)
+    , m_cacheRoot(DesktopThumbnailCache::defaultRoot())
+    , m_arrivalCheck(new QTimer(this))
 {
-    // Queued to this object, which lives in the list's thread: it runs as
-    // the list takes the icon.
-    connect(
-        this, &ThumbLoaderWorker::sendIcon, this,
-        [this] {
-            QMutexLocker locker(&m_mutex);
-            --m_iconsInFlight;
-            m_wake.wakeAll();
-        },
-        Qt::QueuedConnection);
+    m_arrivalCheck->setInterval(arrivalCheckMs);
+    connect(m_arrivalCheck, &QTimer::timeout, this, [this] { checkArrivals(true); });
+    setDispatcher(dispatcher);
 }
 
 ThumbLoaderWorker::~ThumbLoaderWorker()
 {
-    {
-        QMutexLocker locker(&m_mutex);
-        m_stopRequested = true;
-        ++m_generation;
-        m_wake.wakeAll();
-    }
-    wait();
+    if (m_dispatcher)
+        m_dispatcher->detach(this);
+}
+
+void ThumbLoaderWorker::setDispatcher(ThumbnailDispatcher *dispatcher)
+{
+    if (m_dispatcher)
+        m_dispatcher->detach(this);
+    m_dispatcher = dispatcher;
+    m_dispatcher->attach(this);
 }
 
 void ThumbLoaderWorker::addFiles(const QList<QFileInfo> &files, int mode)
 {
-    QStringList paths;
-    paths.reserve(files.size());
-    for (const QFileInfo &file : files)
-        paths.append(file.absoluteFilePath());
-    submit(paths, false, mode);
+    m_mode = mode;
+    if (!makesThumbnails(mode)) {
+        QTimer::singleShot(0, this, &ThumbLoaderWorker::updateIcons);
+        return;
+    }
+    for (const QFileInfo &file : files) {
+        const QString path = file.absoluteFilePath();
+        if (!m_entries.contains(path))
+            request(path, false);
+    }
+    wake();
 }
 
-void ThumbLoaderWorker::addVisibleFiles(const QStringList &paths)
+void ThumbLoaderWorker::setVisibleFiles(const QStringList &paths)
 {
-    submit(paths, true, -1);
-}
-
-void ThumbLoaderWorker::submit(const QStringList &paths, bool first, int mode)
-{
-    bool mustStart = false;
-    {
-        QMutexLocker locker(&m_mutex);
-        m_stopRequested = false;
-        if (mode >= 0)
-            m_mode = mode;
-        if (first) {
-            for (auto path = paths.crbegin(); path != paths.crend(); ++path)
-                enqueue(*path, true);
-        } else {
-            for (const QString &path : paths)
-                enqueue(path, false);
+    if (m_viewReports && paths == m_inView)
+        return;
+    m_viewReports = true;
+    m_inView = paths;
+    m_inViewSet = QSet<QString>(paths.cbegin(), paths.cend());
+    // Backwards, each to the front: the first row ends first.
+    for (auto path = paths.crbegin(); path != paths.crend(); ++path) {
+        const auto found = m_entries.find(*path);
+        if (found == m_entries.end()) {
+            if (makesThumbnails(m_mode))
+                request(*path, true);
+        } else if (found->state == ThumbnailState::Requested) {
+            m_waiting.splice(m_waiting.begin(), m_waiting, found->place);
+        } else if (found->state == ThumbnailState::Shown) {
+            m_uses.splice(m_uses.end(), m_uses, found->place);
+        } else if (found->state == ThumbnailState::Cached) {
+            show(*path, *found);
         }
-        mustStart = !m_active;
-        m_active = true;
-        m_wake.wakeAll();
     }
-    if (mustStart) {
-        // A thread that has decided to end is let go first; it only has
-        // to return.
-        wait();
-        start(QThread::InheritPriority);
-    }
+    wake();
 }
 
-void ThumbLoaderWorker::enqueue(const QString &path, bool first)
+void ThumbLoaderWorker::addArrivingFiles(const QStringList &paths)
 {
-    const auto queued = m_queued.find(path);
-    if (queued != m_queued.end()) {
-        if (!first)
-            return;
-        m_queue.erase(*queued);
+    for (const QString &path : paths) {
+        if (m_entries.contains(path))
+            continue;
+        Entry &entry = m_entries[path];
+        entry.state = ThumbnailState::Arriving;
+        ++m_arriving;
     }
-    if (first) {
-        m_queue.push_front(path);
-        m_queued.insert(path, m_queue.begin());
-    } else {
-        m_queue.push_back(path);
-        m_queued.insert(path, std::prev(m_queue.end()));
+    if (m_arriving > 0 && !m_arrivalCheck->isActive())
+        m_arrivalCheck->start();
+}
+
+void ThumbLoaderWorker::releaseArrivingFiles()
+{
+    checkArrivals(false);
+}
+
+void ThumbLoaderWorker::checkArrivals(bool settledOnly)
+{
+    for (auto entry = m_entries.begin(); entry != m_entries.end();) {
+        if (entry->state != ThumbnailState::Arriving) {
+            ++entry;
+            continue;
+        }
+        struct stat status
+        {
+        };
+        if (::lstat(QFile::encodeName(entry.key()).constData(), &status) != 0) {
+            --m_arriving;
+            entry = m_entries.erase(entry);
+            continue;
+        }
+        const qint64 mtime = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+        const bool grown = status.st_size != entry->size || mtime != entry->mtime;
+        entry->size = status.st_size;
+        entry->mtime = mtime;
+        if (!settledOnly || (!grown && status.st_size > 0)) {
+            --m_arriving;
+            entry->state = ThumbnailState::Requested;
+            entry->place = m_inViewSet.contains(entry.key())
+                ? m_waiting.insert(m_waiting.begin(), entry.key())
+                : m_waiting.insert(m_waiting.end(), entry.key());
+        }
+        ++entry;
     }
+    if (m_arriving == 0)
+        m_arrivalCheck->stop();
+    wake();
+}
+
+void ThumbLoaderWorker::forget(const QString &path)
+{
+    const auto found = m_entries.find(path);
+    if (found == m_entries.end())
+        return;
+    unlink(*found);
+    m_entries.erase(found);
+}
+
+void ThumbLoaderWorker::setIcon(const QString &path, const QImage &icon)
+{
+    if (icon.isNull())
+        return;
+    auto found = m_entries.find(path);
+    if (found == m_entries.end())
+        found = m_entries.insert(path, Entry());
+    else
+        unlink(*found);
+    store(path, *found, icon);
+}
+
+ThumbnailState ThumbLoaderWorker::state(const QString &path) const
+{
+    const auto found = m_entries.constFind(path);
+    return found == m_entries.cend() ? ThumbnailState::Unknown : found->state;
+}
+
+bool ThumbLoaderWorker::isAwaited(const QString &path) const
+{
+    const ThumbnailState now = state(path);
+    return now == ThumbnailState::Requested || now == ThumbnailState::InFlight;
+}
+
+QImage ThumbLoaderWorker::thumbnail(const QString &path) const
+{
+    const auto found = m_entries.constFind(path);
+    return found == m_entries.cend() ? QImage() : found->icon;
+}
+
+void ThumbLoaderWorker::setMemoryLimit(qint64 bytes)
+{
+    m_maxBytes = bytes;
+    makeRoom(QString());
+}
+
+bool ThumbLoaderWorker::takeJob(ThumbnailProtocol::Request &job)
+{
+    if (m_waiting.empty())
+        return false;
+    const QString path = m_waiting.front();
+    m_waiting.pop_front();
+    m_entries[path].state = ThumbnailState::InFlight;
+    ++m_inFlight;
+    job = ThumbnailProtocol::Request { m_mode, path, m_cacheRoot };
+    return true;
+}
+
+void ThumbLoaderWorker::jobDone(const QString &path, const QImage &icon)
+{
+    // Its row may have gone meanwhile.
+    const auto found = m_entries.find(path);
+    if (found == m_entries.end() || found->state != ThumbnailState::InFlight)
+        return;
+    --m_inFlight;
+    if (icon.isNull())
+        found->state = ThumbnailState::Failed;
+    else
+        store(path, *found, icon);
+    if (m_waiting.empty() && m_inFlight == 0)
+        emit updateIcons();
 }
 
 void ThumbLoaderWorker::stopProcess()
 {
-    QMutexLocker locker(&m_mutex);
-    m_stopRequested = true;
-    ++m_generation;
-    m_queue.clear();
-    m_queued.clear();
-    m_wake.wakeAll();
+    if (m_dispatcher)
+        m_dispatcher->cancel(this);
+    m_entries.clear();
+    m_waiting.clear();
+    m_uses.clear();
+    m_inView.clear();
+    m_inViewSet.clear();
+    m_inFlight = 0;
+    m_arriving = 0;
+    m_bytes = 0;
+    m_arrivalCheck->stop();
     Logger::instance()->log("thread stopped");
 }
 
-bool ThumbLoaderWorker::shouldStop()
+void ThumbLoaderWorker::request(const QString &path, bool first)
 {
-    QMutexLocker locker(&m_mutex);
-    if (m_stopRequested)
-        m_active = false;
-    return m_stopRequested;
+    Entry &entry = m_entries[path];
+    entry.state = ThumbnailState::Requested;
+    entry.place = m_waiting.insert(first ? m_waiting.begin() : m_waiting.end(), path);
 }
 
-bool ThumbLoaderWorker::takeJob(Job &job)
+void ThumbLoaderWorker::store(const QString &path, Entry &entry, const QImage &icon)
 {
-    QMutexLocker locker(&m_mutex);
-    if (m_queue.empty())
-        return false;
-    job.path = m_queue.front();
-    job.mode = m_mode;
-    job.generation = m_generation.load();
-    m_queued.remove(job.path);
-    m_queue.pop_front();
-    return true;
+    entry.icon = icon;
+    entry.place = m_uses.insert(m_uses.end(), path);
+    entry.state = ThumbnailState::Cached;
+    m_bytes += entry.icon.sizeInBytes();
+    // The newest is kept, even when it alone passes the bound.
+    makeRoom(path);
+    // Finding a row by its path goes through the whole folder: once a view
+    // reports what it shows, only those rows are told; the others show the
+    // icon whenever they are painted, and are told when they come into view.
+    if (!m_viewReports || m_inViewSet.contains(path))
+        show(path, m_entries[path]);
 }
 
-void ThumbLoaderWorker::waitForWork()
+void ThumbLoaderWorker::show(const QString &path, Entry &entry)
 {
-    QMutexLocker locker(&m_mutex);
-    if (!m_stopRequested && m_queue.empty())
-        m_wake.wait(&m_mutex);
+    entry.state = ThumbnailState::Shown;
+    m_uses.splice(m_uses.end(), m_uses, entry.place);
+    emit sendIcon(path, entry.icon);
 }
 
-bool ThumbLoaderWorker::waitForRoom()
+void ThumbLoaderWorker::makeRoom(const QString &kept)
 {
-    QMutexLocker locker(&m_mutex);
-    while (m_iconsInFlight >= maxIconsInFlight && !m_stopRequested)
-        m_wake.wait(&m_mutex, inFlightCheckMs);
-    if (m_stopRequested)
-        return false;
-    ++m_iconsInFlight;
-    return true;
-}
-
-void ThumbLoaderWorker::run()
-{
-    Logger::instance()->log("thread start");
-    setPriority(QThread::LowestPriority);
-    // Where the desktop keeps its thumbnails when the thread starts.
-    const DesktopThumbnailCache cache;
-    bool worked = false;
-    while (!shouldStop()) {
-        Job job;
-        if (!takeJob(job)) {
-            saveEntries(cache);
-            if (worked)
-                emit updateIcons();
-            worked = false;
-            waitForWork();
-            continue;
-        }
-        worked = true;
-        // Other categories keep the file icons: their files are dropped.
-        if (job.mode != PicturesMode && job.mode != MovieMode)
-            continue;
-        const QImage icon = makeIcon(job, cache);
-        if (m_entries.size() >= maxWaitingEntries)
-            saveEntries(cache);
-        if (!icon.isNull() && isCurrent(job.generation) && waitForRoom())
-            emit sendIcon(job.path, icon);
+    for (auto use = m_uses.begin(); m_bytes > m_maxBytes && use != m_uses.end();) {
+        const QString path = *use++;
+        if (path != kept && !m_inViewSet.contains(path))
+            forget(path);
     }
-    m_entries.clear();
-    Logger::instance()->log("thumb loader thread done");
 }
 
-QImage ThumbLoaderWorker::makeIcon(const Job &job, const DesktopThumbnailCache &cache)
+void ThumbLoaderWorker::unlink(Entry &entry)
 {
-    if (job.generation != m_failedGeneration) {
-        m_failed.clear();
-        m_failedGeneration = job.generation;
+    switch (entry.state) {
+    case ThumbnailState::Requested:
+        m_waiting.erase(entry.place);
+        break;
+    case ThumbnailState::Cached:
+    case ThumbnailState::Shown:
+        m_bytes -= entry.icon.sizeInBytes();
+        m_uses.erase(entry.place);
+        break;
+    case ThumbnailState::InFlight:
+        --m_inFlight;
+        break;
+    case ThumbnailState::Arriving:
+        --m_arriving;
+        break;
+    case ThumbnailState::Unknown:
+    case ThumbnailState::Failed:
+        break;
     }
-    const DesktopThumbnailCache::Key key = DesktopThumbnailCache::keyOf(job.path);
-    if (!key.isValid() || m_failed.contains(job.path) || cache.hasFailed(key))
-        return QImage();
-    QImage thumbnail = cache.find(key);
-    if (thumbnail.isNull()) {
-        const quint64 generation = job.generation;
-        thumbnail = m_source(job.path, job.mode, [this, generation] { return !isCurrent(generation); });
-        // A stop may have cut the work short: nothing is known of the file.
-        if (!isCurrent(job.generation))
-            return QImage();
-        if (thumbnail.isNull()) {
-            m_failed.insert(job.path);
-            cache.saveFailure(key);
-            return QImage();
-        }
-        m_entries.append({ key, thumbnail });
-    }
-    return iconOf(thumbnail, job.mode);
 }
 
-QImage ThumbLoaderWorker::thumbnailOf(const QString &path, int mode, const std::function<bool()> &cancelled)
+void ThumbLoaderWorker::wake()
 {
-    if (mode == MovieMode)
-        return videoPicture(path, cancelled);
-    const QImage picture = exifThumbnail(path);
-    return picture.isNull() ? scaledPicture(path) : picture;
-}
-
-void ThumbLoaderWorker::saveEntries(const DesktopThumbnailCache &cache)
-{
-    for (const Entry &entry : qAsConst(m_entries))
-        cache.save(entry.key, entry.image);
-    m_entries.clear();
-}
-
-QImage ThumbLoaderWorker::exifThumbnail(const QString &path)
-{
-    return JpegExifHeader(path).thumbnail();
-}
-
-QImage ThumbLoaderWorker::scaledPicture(const QString &path)
-{
-    if (path.endsWith(QLatin1String(".tga"), Qt::CaseInsensitive)) {
-        QImage image;
-        return TgaReader::read(image, path) ? fitInto(image, smallEdge) : QImage();
-    }
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && JpegThumbnailReader::canRead(&file))
-        return scaledJpeg(&file);
-    QImageReader reader(path);
-    const QSize declared = reader.size();
-    if (!decodable(declared))
-        return QImage();
-    reader.setScaledSize(decodeSize(declared));
-    return reader.read();
-}
-
-QImage ThumbLoaderWorker::videoFrame(const QString &path)
-{
-    return fitInto(videoPicture(path, {}), smallEdge);
-}
-
-// The first key frame of the video, fitted into iconEdge.
-QImage ThumbLoaderWorker::videoPicture(const QString &path, const std::function<bool()> &cancelled)
-{
-    return VideoModule::stillPicture(path, iconEdge, cancelled);
+    if (!m_waiting.empty() && m_dispatcher)
+        m_dispatcher->wake();
 }

@@ -361,6 +361,18 @@ bool FolderListModel::isDir(const QModelIndex &index) const
     return entry && entry->folder;
 }
 
+qint64 FolderListModel::size(const QModelIndex &index) const
+{
+    const FolderEntry *entry = entryAt(index);
+    return entry ? entry->size : 0;
+}
+
+int FolderListModel::shownFileCount() const
+{
+    return int(std::count_if(m_shown.cbegin(), m_shown.cbegin() + m_visible,
+        [](const FolderEntry &entry) { return !entry.folder; }));
+}
+
 bool FolderListModel::remove(const QModelIndex &index)
 {
     const FolderEntry *entry = entryAt(index);

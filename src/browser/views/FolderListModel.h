@@ -59,6 +59,10 @@ public:
     QString fileName(const QModelIndex &index) const;
     QFileInfo fileInfo(const QModelIndex &index) const { return QFileInfo(filePath(index)); }
     bool isDir(const QModelIndex &index) const;
+    // In bytes; 0 for a folder.
+    qint64 size(const QModelIndex &index) const;
+    // The rows in the views that are files, not folders.
+    int shownFileCount() const;
     // Removes a file, or a folder with everything in it, and its row.
     bool remove(const QModelIndex &index);
     // Creates a folder in the shown folder (parent is its root index) and

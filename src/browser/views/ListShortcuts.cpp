@@ -14,14 +14,15 @@ namespace {
 struct Command
 {
     QPointer<QVideoList> list;
-    const ShellPlugin &plugin;
+    // Null for the keys of every desktop.
+    const ShellPlugin *plugin;
     QVector<QString> paths;
     // Where pastes and new folders go, whatever is selected.
     QString folder;
 
     template<typename Function> Function resolve(const char *name) const
     {
-        return plugin.resolve<Function>(name);
+        return plugin->resolve<Function>(name);
     }
 };
 
@@ -45,6 +46,11 @@ bool isCtrl(const QKeyEvent *event, int key)
 bool isShiftDelete(const QKeyEvent *event)
 {
     return event->key() == Qt::Key_Delete && modifiersOf(event) == Qt::ShiftModifier;
+}
+
+bool isPlain(const QKeyEvent *event, int key)
+{
+    return event->key() == key && modifiersOf(event) == Qt::NoModifier;
 }
 
 void kdeOperation(Command &command, const char *name)
@@ -92,8 +98,6 @@ const Shortcut kdeShortcuts[] = {
     { isShiftDelete, true, [](Command &command) { kdeOperation(command, "KDEdel"); } },
     { [](const QKeyEvent *event) { return event->matches(QKeySequence::Delete); }, true,
         [](Command &command) { kdeOperation(command, "KDEtrash"); } },
-    { [](const QKeyEvent *event) { return isCtrl(event, Qt::Key_A); }, false,
-        [](Command &command) { command.list->selectAllRows(); } },
 };
 
 const Shortcut gnomeShortcuts[] = {
@@ -139,8 +143,22 @@ const Shortcut gnomeShortcuts[] = {
             if (const auto run = command.resolve<ShellMenuApi::MoveToTrash>("moveToTrash"))
                 run(command.paths, command.list);
         } },
+};
+
+const Shortcut everyDesktopShortcuts[] = {
+    { [](const QKeyEvent *event) { return isPlain(event, Qt::Key_Return) || isPlain(event, Qt::Key_Enter); },
+        false, [](Command &command) { emit command.list->openRequested(command.list->currentIndex()); } },
+    { [](const QKeyEvent *event) {
+         return isPlain(event, Qt::Key_Backspace)
+             || (event->key() == Qt::Key_Up && modifiersOf(event) == Qt::AltModifier);
+     },
+        false, [](Command &command) { emit command.list->parentRequested(); } },
     { [](const QKeyEvent *event) { return isCtrl(event, Qt::Key_A); }, false,
         [](Command &command) { command.list->selectAllRows(); } },
+    { [](const QKeyEvent *event) { return isPlain(event, Qt::Key_Delete); }, true,
+        [](Command &command) { command.list->deleteSelectedAfterQuestion(); } },
+    { [](const QKeyEvent *event) { return isPlain(event, Qt::Key_F2); }, true,
+        [](Command &command) { command.list->editFirstSelected(command.list); } },
 };
 
 template<size_t size> const Shortcut *find(const Shortcut (&table)[size], const QKeyEvent *event)
@@ -154,10 +172,11 @@ template<size_t size> const Shortcut *find(const Shortcut (&table)[size], const 
 
 } // namespace
 
-bool ListShortcuts::handle(QVideoList *list, const ShellPlugin &plugin, QKeyEvent *event)
+bool ListShortcuts::handle(QVideoList *list, const ShellPlugin *plugin, QKeyEvent *event)
 {
-    const Shortcut *shortcut
-        = plugin.desktop() == ShellPlugin::Kde ? find(kdeShortcuts, event) : find(gnomeShortcuts, event);
+    const Shortcut *shortcut = !plugin          ? find(everyDesktopShortcuts, event)
+        : plugin->desktop() == ShellPlugin::Kde ? find(kdeShortcuts, event)
+                                                : find(gnomeShortcuts, event);
     if (!shortcut)
         return false;
     Command command { list, plugin, list->selectedPaths(), list->folderPath() };

@@ -1,23 +1,34 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/views/QVideoList.h"
 #include "base/SessionFlags.h"
+#include "browser/views/FileListAccessible.h"
 #include "browser/views/ListShortcuts.h"
 #include "browser/views/PrettyItemDelegate.h"
 #include "browser/views/VideoModel.h"
 #include "plugins/ShellMenuApi.h"
 #include "widgets/MessageBox.h"
 
+#include <QAccessible>
 #include <QDrag>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
 
 namespace {
+
+// Items named in the delete question; the others are counted only.
+const int namedInQuestion = 3;
+// A screen reader hears of the selection of this many items at most at
+// once (select all in a large folder would flood it).
+const int reportedSelections = 64;
 
 bool isNavigationKey(const QKeyEvent *event)
 {
@@ -44,6 +55,8 @@ QVideoList::QVideoList(QWidget *parent)
     , m_plugin(kde4Session ? ShellPlugin::Kde : ShellPlugin::Gnome)
     , m_visibleReport(new QTimer(this))
 {
+    // Installing a factory again changes nothing.
+    QAccessible::installFactory(FileListAccessible::create);
     setItemDelegate(m_delegate);
     setAcceptDrops(true);
     m_visibleReport->setSingleShot(true);
@@ -116,14 +129,37 @@ void QVideoList::deleteSelectedAfterQuestion()
     if (selectionWasEmpty())
         return;
     QPointer<QVideoList> alive(this);
-    MessageBox question(QMessageBox::Question, tr("IDS_CONFIRM_DELETE"), QMessageBox::Yes | QMessageBox::No);
-    if (question.exec() != QMessageBox::Yes || !alive)
+    // The list may go while the question runs, and the question with it.
+    QPointer<MessageBox> question(deleteQuestion(QStringList(paths.cbegin(), paths.cend()), this));
+    const int answer = question->exec();
+    delete question;
+    if (answer != QMessageBox::Yes || !alive)
         return;
     VideoModel *files = fileModel();
+    bool deleted = false;
     for (const QString &path : paths) {
         if (!files->remove(files->index(path)))
-            return;
+            break;
+        deleted = true;
     }
+    if (deleted)
+        emit itemsDeleted();
+}
+
+MessageBox *QVideoList::deleteQuestion(const QStringList &paths, QWidget *parent)
+{
+    QStringList names;
+    for (const QString &path : paths.mid(0, namedInQuestion))
+        names.append(QFileInfo(path).fileName());
+    if (paths.size() > namedInQuestion)
+        names.append(QStringLiteral("…"));
+    const QString text = paths.size() == 1
+        ? tr("IDS_CONFIRM_DELETE_ONE").arg(names.first())
+        : tr("IDS_CONFIRM_DELETE_NAMED").arg(paths.size()).arg(names.join(QLatin1String(", ")));
+    auto *question = new MessageBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, parent);
+    // Nothing is lost by a key pressed once too often.
+    question->setDefaultButton(QMessageBox::No);
+    return question;
 }
 
 QMimeData *QVideoList::selectionMimeData() const
@@ -184,9 +220,67 @@ void QVideoList::reportVisibleFiles()
 
 void QVideoList::paintEvent(QPaintEvent *event)
 {
+    m_delegate->setWholeNameItem(wholeNameItem());
     QListView::paintEvent(event);
+    paintCurrentName();
     if (!m_visibleReport->isActive())
         m_visibleReport->start();
+}
+
+QModelIndex QVideoList::wholeNameItem() const
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || state() == EditingState || !selectionModel()->isSelected(current))
+        return QModelIndex();
+    return current;
+}
+
+void QVideoList::paintCurrentName()
+{
+    const QModelIndex current = wholeNameItem();
+    if (!current.isValid())
+        return;
+    QStyleOptionViewItem option = viewOptions();
+    option.rect = visualRect(current);
+    option.state |= QStyle::State_Selected;
+    if (hasFocus())
+        option.state |= QStyle::State_HasFocus;
+    QPainter painter(viewport());
+    m_delegate->paintWholeName(&painter, option, current, viewport()->height() - 1);
+}
+
+void QVideoList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QListView::currentChanged(current, previous);
+    // The whole name written under the former current item reaches beyond
+    // its cell.
+    viewport()->update();
+}
+
+void QVideoList::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    QListView::selectionChanged(selected, deselected);
+    viewport()->update();
+    if (QAccessible::isActive()) {
+        reportSelection(selected);
+        reportSelection(deselected);
+    }
+}
+
+void QVideoList::reportSelection(const QItemSelection &changed)
+{
+    int reported = 0;
+    const QModelIndexList indexes = changed.indexes();
+    for (const QModelIndex &index : indexes) {
+        if (index.column() != 0 || index.parent() != rootIndex())
+            continue;
+        if (++reported > reportedSelections)
+            return;
+        // Item n of the list is row n of the shown folder.
+        QAccessibleEvent event(this, QAccessible::Selection);
+        event.setChild(index.row());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 bool QVideoList::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
@@ -195,7 +289,21 @@ bool QVideoList::edit(const QModelIndex &index, EditTrigger trigger, QEvent *eve
     // is asked for explicitly.
     if (!index.isValid() || trigger == DoubleClicked || trigger == SelectedClicked)
         return false;
-    return QListView::edit(index, trigger, event);
+    if (!QListView::edit(index, trigger, event))
+        return false;
+    selectBaseName(index);
+    return true;
+}
+
+void QVideoList::selectBaseName(const QModelIndex &index)
+{
+    auto *editor = qobject_cast<QLineEdit *>(indexWidget(index));
+    if (!editor || index.data(VideoModel::DirectoryRole).toBool())
+        return;
+    // ".profile" has no extension to keep.
+    const int dot = editor->text().lastIndexOf(QLatin1Char('.'));
+    if (dot > 0)
+        editor->setSelection(0, dot);
 }
 
 void QVideoList::mousePressEvent(QMouseEvent *event)
@@ -265,12 +373,10 @@ void QVideoList::dropEvent(QDropEvent *event)
 
 void QVideoList::keyPressEvent(QKeyEvent *event)
 {
-    if (m_plugin.isOpen()) {
-        QPointer<QVideoList> alive(this);
-        if (ListShortcuts::handle(this, m_plugin, event) || !alive)
-            return;
+    if (m_plugin.isOpen() && ListShortcuts::handle(this, &m_plugin, event))
+        return;
+    if (ListShortcuts::handle(this, nullptr, event))
+        return;
+    if (m_plugin.isOpen() || isNavigationKey(event))
         QListView::keyPressEvent(event);
-    } else if (isNavigationKey(event)) {
-        QListView::keyPressEvent(event);
-    }
 }

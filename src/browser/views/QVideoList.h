@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QVector>
 
+class MessageBox;
 class PrettyItemDelegate;
 class QKeyEvent;
 class QMimeData;
@@ -18,8 +19,13 @@ class VideoModel;
 //
 // Under KDE 4 and GNOME the list opens its desktop's context-menu plug-in when it is made, hands it a
 // translator, and binds the desktop's file keys to the plug-in's operations (see ListShortcuts); what the
-// plug-in changed is reported through the signals, for the pane to refresh its tree. Keys no table binds
-// stay the view's own; on other desktops only the navigation keys are.
+// plug-in changed is reported through the signals, for the pane to refresh its tree. On every desktop Enter
+// opens, Backspace and Alt+Up go up a folder, Ctrl+A selects all, Delete deletes after a question and F2
+// renames, unless the desktop's table binds the key otherwise. Keys no table binds stay the view's own; on
+// other desktops only the navigation keys are.
+//
+// Names are laid out by the delegate (see ItemNameLayout); the current item, when selected, shows its whole
+// name over its neighbours. Screen readers see the list through FileListAccessible.
 class QVideoList : public QListView
 {
     Q_OBJECT
@@ -51,6 +57,9 @@ public:
     // Asks, then removes the selected items from disk, stopping at the first
     // that cannot be removed.
     void deleteSelectedAfterQuestion();
+    // The question before items are deleted for good, naming them (paths in
+    // selection order); No is its default answer.
+    static MessageBox *deleteQuestion(const QStringList &paths, QWidget *parent);
 
     // The paths of the files whose rows are in view, even partly, top left
     // first.
@@ -64,6 +73,12 @@ signals:
     void refreshBrowserTree(const QVector<QString> &paths);
     void refreshBrowserTreeGnome();
     void doDrop(const QFileInfoList &files, const QString &targetDir);
+    // Enter on an item: the pane opens it.
+    void openRequested(const QModelIndex &index);
+    // Backspace or Alt+Up: the pane shows the folder above.
+    void parentRequested();
+    // Items were deleted through the list's own question.
+    void itemsDeleted();
 
 protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
@@ -78,8 +93,21 @@ protected:
     // Every scroll, resize or new layout repaints: the model then learns
     // which rows are in view, so that their thumbnails come first.
     void paintEvent(QPaintEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
 private:
+    // The current item when it is selected and not being renamed: the item
+    // whose whole name is written over its neighbours.
+    QModelIndex wholeNameItem() const;
+    // Writes that item's whole name when its lines cut it short.
+    void paintCurrentName();
+    // Tells screen readers which items changed their selection.
+    void reportSelection(const QItemSelection &changed);
+    // In a file's rename editor, its name without the extension is selected,
+    // as file managers do.
+    void selectBaseName(const QModelIndex &index);
+
     void reportVisibleFiles();
 
     bool acceptsDrag(const QDropEvent *event) const;

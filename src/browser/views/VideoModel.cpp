@@ -3,35 +3,19 @@
 #include "base/BrowserMode.h"
 #include "base/Logger.h"
 #include "base/MediaCategories.h"
-#include "browser/thumbnails/ThumbLoaderWorker.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QIcon>
-#include <QTimer>
-
-namespace {
-
-// How often files arriving during a copy are looked at: one that kept its
-// size and time over a whole period is taken as complete.
-constexpr int arrivalCheckMs = 400;
-
-} // namespace
 
 VideoModel::VideoModel(QObject *parent)
     : FolderListModel(parent)
-    , m_thumbnails(defaultThumbnailMemory)
-    , m_arrivalCheck(new QTimer(this))
     , m_worker(new ThumbLoaderWorker(this))
 {
-    m_arrivalCheck->setInterval(arrivalCheckMs);
-    connect(m_arrivalCheck, &QTimer::timeout, this, [this] { requestArrivals(true); });
     setCategory(MovieMode);
 
     connect(m_worker, &ThumbLoaderWorker::importSucceeded, this, &VideoModel::thumbsLoaded);
     connect(m_worker, &ThumbLoaderWorker::importFailed, this, &VideoModel::thumbsLoaded);
-    connect(m_worker, &QThread::finished, this, &VideoModel::thumbsLoaded);
-    connect(m_worker, &ThumbLoaderWorker::sendIcon, this, &VideoModel::addIcon);
+    connect(m_worker, &ThumbLoaderWorker::sendIcon, this, &VideoModel::announceThumbnail);
     connect(m_worker, &ThumbLoaderWorker::updateIcons, this, &VideoModel::UpdateBucket);
     connect(this, &QAbstractItemModel::rowsInserted, this, &VideoModel::receivedRowsInserted);
     connect(this, &QAbstractItemModel::rowsAboutToBeRemoved, this, &VideoModel::receivedRowsAboutToBeRemoved);
@@ -40,9 +24,7 @@ VideoModel::VideoModel(QObject *parent)
 
 VideoModel::~VideoModel()
 {
-    stopWorker();
-    // Joins the thread, which only finishes the file in hand, before the
-    // caches go.
+    // Kills the helpers at work on the folder's files; never waits.
     delete m_worker;
 }
 
@@ -56,8 +38,7 @@ void VideoModel::setCategory(int mode)
 
 void VideoModel::setFolder(const QString &path)
 {
-    stopWorker();
-    clearThumbnails();
+    m_worker->stopProcess();
     setActive(QDir(path).exists());
     setRootPath(path);
     setReadOnly(false);
@@ -66,91 +47,30 @@ void VideoModel::setFolder(const QString &path)
 
 void VideoModel::restartThumbnails()
 {
-    stopWorker();
-    clearThumbnails();
+    m_worker->stopProcess();
     requestFolderThumbnails();
 }
 
 void VideoModel::queueFiles(const QFileInfoList &files)
 {
-    requestThumbnails(files);
+    m_worker->addFiles(files, m_mode);
 }
 
 void VideoModel::setVisibleFiles(const QStringList &paths)
 {
-    if (paths == m_inView)
-        return;
-    m_inView = paths;
-    m_viewReports = true;
-    m_thumbnails.setInView(QSet<QString>(paths.cbegin(), paths.cend()));
-    QStringList wanted;
-    for (const QString &path : paths) {
-        // It may have come since the view painted it.
-        if (m_unannounced.remove(path))
-            announceThumbnail(path);
-        if (m_thumbnails.peek(path).isNull() && !m_arrivals.contains(path)) {
-            m_awaited.insert(path);
-            wanted.append(path);
-        }
-    }
-    if (!wanted.isEmpty())
-        m_worker->addVisibleFiles(wanted);
+    m_worker->setVisibleFiles(paths);
 }
 
 void VideoModel::setThumbnailMemoryLimit(qint64 bytes)
 {
-    m_thumbnails.setMaxBytes(bytes);
+    m_worker->setMemoryLimit(bytes);
 }
 
 void VideoModel::setThumbnailsEnabled(bool enabled)
 {
     m_thumbnailsEnabled = enabled;
     if (enabled)
-        requestArrivals(false);
-}
-
-void VideoModel::requestArrivals(bool onlySettled)
-{
-    QFileInfoList settled;
-    for (auto arrival = m_arrivals.begin(); arrival != m_arrivals.end();) {
-        const QFileInfo file(arrival.key());
-        const Growth now { file.size(), file.lastModified().toMSecsSinceEpoch() };
-        const bool grown = now.size != arrival->size || now.mtime != arrival->mtime;
-        if (onlySettled && (grown || now.size <= 0)) {
-            *arrival = now;
-            ++arrival;
-            continue;
-        }
-        if (file.exists())
-            settled.append(file);
-        arrival = m_arrivals.erase(arrival);
-    }
-    if (m_arrivals.isEmpty())
-        m_arrivalCheck->stop();
-    requestThumbnails(settled);
-    QStringList inView;
-    for (const QFileInfo &file : qAsConst(settled)) {
-        if (m_inView.contains(file.absoluteFilePath()))
-            inView.append(file.absoluteFilePath());
-    }
-    if (!inView.isEmpty())
-        m_worker->addVisibleFiles(inView);
-}
-
-void VideoModel::stopWorker()
-{
-    // Never waits: what the worker has in hand is dropped when it is done.
-    m_worker->stopProcess();
-}
-
-void VideoModel::clearThumbnails()
-{
-    m_thumbnails.clear();
-    m_unannounced.clear();
-    m_awaited.clear();
-    m_arrivals.clear();
-    m_arrivalCheck->stop();
-    m_inView.clear();
+        m_worker->releaseArrivingFiles();
 }
 
 QFileInfoList VideoModel::categoryFiles(int first, int last) const
@@ -164,26 +84,12 @@ QFileInfoList VideoModel::categoryFiles(int first, int last) const
     return files;
 }
 
-void VideoModel::requestThumbnails(const QFileInfoList &files)
-{
-    QFileInfoList wanted;
-    for (const QFileInfo &file : files) {
-        const QString path = file.absoluteFilePath();
-        if (!m_awaited.contains(path)) {
-            m_awaited.insert(path);
-            wanted.append(file);
-        }
-    }
-    if (!wanted.isEmpty())
-        m_worker->addFiles(wanted, m_mode);
-}
-
 void VideoModel::requestFolderThumbnails()
 {
     // The rows the model already holds; those it lists later arrive as
     // inserted rows. No listing of its own on the GUI thread.
     if (m_active)
-        requestThumbnails(categoryFiles(0, rowCount() - 1));
+        m_worker->addFiles(categoryFiles(0, rowCount() - 1), m_mode);
 }
 
 void VideoModel::setActive(bool active)
@@ -226,7 +132,9 @@ QVariant VideoModel::data(const QModelIndex &index, int role) const
     case DirectoryRole:
         return isDir(index);
     case Qt::DecorationRole: {
-        const QPixmap pixmap = isDir(index) ? QPixmap() : m_thumbnails.peek(filePath(index));
+        // Made a pixmap of the same pixels, not a copy of them.
+        const QPixmap pixmap
+            = isDir(index) ? QPixmap() : QPixmap::fromImage(m_worker->thumbnail(filePath(index)));
         if (!pixmap.isNull())
             return QIcon(pixmap);
         return FolderListModel::data(index, role);
@@ -248,22 +156,7 @@ void VideoModel::UpdateBucket()
 
 void VideoModel::addIcon(const QString &path, const QImage &image)
 {
-    // An icon made just before a stop may still arrive for a folder or a
-    // category that is no longer shown.
-    if (!m_awaited.remove(path))
-        return;
-    // Those dropped to make room are out of view; their rows come back
-    // with the file icon until they are made again.
-    const QStringList dropped = m_thumbnails.insert(path, QPixmap::fromImage(image));
-    for (const QString &gone : dropped)
-        m_unannounced.remove(gone);
-    // Finding a row by its path goes through the whole folder: once a view
-    // reports what it shows, only those rows are told; the others show the
-    // thumbnail whenever they are painted.
-    if (m_viewReports && !m_thumbnails.isInView(path))
-        m_unannounced.insert(path);
-    else
-        announceThumbnail(path);
+    m_worker->setIcon(path, image);
 }
 
 void VideoModel::announceThumbnail(const QString &path)
@@ -281,12 +174,12 @@ void VideoModel::receivedRowsInserted(const QModelIndex &parent, int start, int 
     // as their rows come.
     const QFileInfoList files = categoryFiles(start, end);
     if (m_thumbnailsEnabled) {
-        requestThumbnails(files);
+        m_worker->addFiles(files, m_mode);
     } else {
+        QStringList arriving;
         for (const QFileInfo &file : files)
-            m_arrivals.insert(file.absoluteFilePath(), Growth());
-        if (!m_arrivals.isEmpty())
-            m_arrivalCheck->start();
+            arriving.append(file.absoluteFilePath());
+        m_worker->addArrivingFiles(arriving);
     }
     // The folders of a listing are those the tree lists itself; only one
     // that came since is news to it.
@@ -304,13 +197,8 @@ void VideoModel::receivedRowsAboutToBeRemoved(const QModelIndex &parent, int sta
 {
     if (!isShownFolder(parent))
         return;
-    for (int row = start; row <= end; ++row) {
-        const QString path = filePath(index(row, 0, parent));
-        m_thumbnails.remove(path);
-        m_unannounced.remove(path);
-        m_awaited.remove(path);
-        m_arrivals.remove(path);
-    }
+    for (int row = start; row <= end; ++row)
+        m_worker->forget(filePath(index(row, 0, parent)));
     emit refresh();
 }
 

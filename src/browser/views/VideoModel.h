@@ -1,25 +1,20 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "browser/thumbnails/ThumbnailMemoryCache.h"
+#include "browser/thumbnails/ThumbLoaderWorker.h"
+
 #include "browser/views/FolderListModel.h"
 
-#include <QFileInfoList>
-#include <QHash>
 #include <QPixmap>
-#include <QSet>
-
-class QTimer;
-class ThumbLoaderWorker;
 
 // The file list of a pane: one folder, its sub-folders and the files of the
 // current media category, with thumbnails made in the background in place of
 // the file-type icons. Symbolic links are never listed.
 //
 // Thumbnails of the files in view are made first (the list reports them
-// through setVisibleFiles), those of the rest of the folder afterwards. They
-// are kept within a memory bound: those of rows far out of view are dropped
-// and made again when their rows come back.
+// through setVisibleFiles), those of the rest of the folder afterwards. The
+// model only asks for them and shows them: their state, and the memory bound
+// they are kept within, belong to its ThumbLoaderWorker.
 class VideoModel : public FolderListModel
 {
     Q_OBJECT
@@ -27,8 +22,7 @@ class VideoModel : public FolderListModel
 public:
     // Whether a row is a folder (bool).
     static constexpr int DirectoryRole = Qt::UserRole + 1;
-    // Some 250 thumbnails: a few screens of them at any zoom.
-    static constexpr qint64 defaultThumbnailMemory = 64 * 1024 * 1024;
+    static constexpr qint64 defaultThumbnailMemory = ThumbLoaderWorker::defaultMemory;
 
     explicit VideoModel(QObject *parent = nullptr);
     ~VideoModel() override;
@@ -50,8 +44,8 @@ public:
     void setVisibleFiles(const QStringList &paths);
     // Bytes of pixels the thumbnails may take.
     void setThumbnailMemoryLimit(qint64 bytes);
-    qint64 thumbnailMemoryLimit() const { return m_thumbnails.maxBytes(); }
-    qint64 thumbnailMemory() const { return m_thumbnails.bytes(); }
+    qint64 thumbnailMemoryLimit() const { return m_worker->memoryLimit(); }
+    qint64 thumbnailMemory() const { return m_worker->memoryUsed(); }
     ThumbLoaderWorker *thumbnailWorker() const { return m_worker; }
     // Whether the shown folder exists.
     bool isActive() const { return m_active; }
@@ -64,9 +58,9 @@ public:
 
     // The thumbnail received for a file, null when there is none (yet, or
     // any more).
-    QPixmap thumbnail(const QString &path) const { return m_thumbnails.peek(path); }
+    QPixmap thumbnail(const QString &path) const { return QPixmap::fromImage(m_worker->thumbnail(path)); }
     // Whether a thumbnail for the file is asked for and not yet received.
-    bool isAwaited(const QString &path) const { return m_awaited.contains(path); }
+    bool isAwaited(const QString &path) const { return m_worker->isAwaited(path); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -83,46 +77,22 @@ public slots:
     // as it arrived, so the rows are not laid out again: on a large folder
     // that would hold the window for tens of milliseconds every time.
     void UpdateBucket();
+    // An icon made elsewhere for a file: the worker holds it from now on.
     void addIcon(const QString &path, const QImage &image);
     void receivedRowsInserted(const QModelIndex &parent, int start, int end);
     void receivedRowsAboutToBeRemoved(const QModelIndex &parent, int start, int end);
     void refreshTree(const QModelIndex &topLeft, const QModelIndex &bottomRight);
 
 private:
-    void stopWorker();
-    void clearThumbnails();
     // The files among rows first to last.
     QFileInfoList categoryFiles(int first, int last) const;
-    void requestThumbnails(const QFileInfoList &files);
     void requestFolderThumbnails();
-    // Asks for the arrived files that stopped growing; all of them when
-    // settled is false.
-    void requestArrivals(bool onlySettled);
     void setActive(bool active);
-    void announceThumbnail(const QString &path);
     bool isShownFolder(const QModelIndex &parent) const;
-
-    // A file's size and modification time when last looked at.
-    struct Growth
-    {
-        qint64 size = -1;
-        qint64 mtime = -1;
-    };
+    // Tells the file's row to show its icon.
+    void announceThumbnail(const QString &path);
 
     bool m_thumbnailsEnabled = true;
-    ThumbnailMemoryCache m_thumbnails;
-    // Files handed to the worker whose thumbnail has not come; an icon for
-    // any other file is late (made before a stop) and is dropped. A file
-    // that yields none stays here and is not asked for again.
-    QSet<QString> m_awaited;
-    // Files that appeared while a copy ran, not asked for yet.
-    QHash<QString, Growth> m_arrivals;
-    QTimer *m_arrivalCheck;
-    QStringList m_inView;
-    // A view reports the rows it shows.
-    bool m_viewReports = false;
-    // Thumbnails that came while their rows were out of view.
-    QSet<QString> m_unannounced;
     ThumbLoaderWorker *m_worker;
     int m_mode = 3;
     bool m_active = false;

@@ -36,6 +36,8 @@ const qint64 maxUnflushedBytes = 64 * chunkSize;
 const qint64 maxPendingMs = 1000;
 // Attempts at a free temporary name before giving up.
 const int temporaryNameAttempts = 100;
+// FAT keeps modification times in steps of 2 seconds.
+const qint64 dateToleranceMs = 2000;
 
 QByteArray encoded(const QString &path)
 {
@@ -136,6 +138,21 @@ int putInPlace(int folder, const QByteArray &temporary, const QByteArray &name, 
     return ::renameat(folder, temporary.constData(), folder, name.constData()) == 0 ? 0 : errno;
 }
 
+QDateTime modificationDate(const struct stat &status)
+{
+    return QDateTime::fromMSecsSinceEpoch(
+        qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000);
+}
+
+// Whether existing, at the destination, is already a copy of source: a
+// regular file of its size and date, to FAT's precision. A copy keeps the
+// source's date, so what an interrupted copy completed is found so.
+bool isAlreadyThere(const QFileInfo &source, const struct stat &existing)
+{
+    return S_ISREG(existing.st_mode) && existing.st_size == source.size()
+        && qAbs(modificationDate(existing).msecsTo(source.lastModified())) <= dateToleranceMs;
+}
+
 // Gives the file open on fd the modification time in status; a file system
 // without that precision (FAT keeps 2 seconds) rounds it.
 bool keepDate(int fd, const struct stat &status)
@@ -177,10 +194,18 @@ void AsyncCopy::setDialogAnswer(int answer)
     m_answered.wakeAll();
 }
 
+AsyncCopy::Overwrite AsyncCopy::overwriteQuestion() const
+{
+    QMutexLocker locker(&m_answerLock);
+    return m_overwrite;
+}
+
 void AsyncCopy::run()
 {
     overwritePolicy = 0;
     m_failures.clear();
+    m_summary = CopySummary();
+    m_fileNumber = 0;
     m_refused.clear();
     m_safeNames.clear();
     m_listings.clear();
@@ -206,6 +231,7 @@ void AsyncCopy::run()
         reportFailure(QString(), DriveSpaceError);
     }
     m_journal.close();
+    m_summary.complete = ok;
     signalProgress();
     locker.unlock();
     emit copy_thread_finished(ok);
@@ -251,7 +277,11 @@ void AsyncCopy::survey(const QFileInfoList &entries, const QString &destDir, Cop
 {
     check.addListing(entries, destDir);
     for (const QFileInfo &entry : entries) {
-        if (!entry.isDir() || entry.isSymLink() || stopRequested)
+        if (!entry.isDir() || entry.isSymLink()) {
+            ++m_summary.files;
+            continue;
+        }
+        if (stopRequested)
             continue;
         // Kept for the copy, which then walks the selection only once.
         const QFileInfoList listing = CopySelection::copiedEntries(entry.filePath(), matcher);
@@ -313,6 +343,8 @@ bool AsyncCopy::copyList(const QFileInfoList &files, const Destination &destinat
     for (const QFileInfo &entry : files) {
         if (stopRequested)
             return false;
+        if (!entry.isDir() || entry.isSymLink())
+            ++m_fileNumber;
         if (!m_refused.isEmpty() && m_refused.contains(entry.filePath())) {
             // Counted as done, so that the progress still reaches its end.
             countDone(entry.isDir() ? 0 : qMax<qint64>(entry.size(), 1));
@@ -434,8 +466,13 @@ bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination)
     // Nothing can be in the way in a folder this copy has just made.
     const bool replacing = !destination.fresh
         && ::fstatat(destination.fd(), encoded(name).constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
-    if (replacing && !mayReplace(name, file.size())) {
-        note(file, destination.path, CopyOutcome::ExistsKept);
+    if (replacing && isAlreadyThere(file, status)) {
+        ++m_summary.alreadyThere;
+        countDone(qMax<qint64>(file.size(), 1));
+        return true;
+    }
+    if (replacing && !mayReplace(file, destination.path + QLatin1Char('/') + name, status)) {
+        note(file, destination.path, CopyOutcome::KeptAsAsked);
         return true;
     }
     if (stopRequested)
@@ -454,10 +491,15 @@ bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination)
     return writeFile(file, source.get(), status, destination, replacing);
 }
 
-bool AsyncCopy::mayReplace(const QString &fileName, qint64 size)
+bool AsyncCopy::mayReplace(const QFileInfo &file, const QString &existing, const struct stat &status)
 {
     if (overwritePolicy == 0) {
-        askAndWait(fileName, target, AskOverwrite);
+        {
+            QMutexLocker locker(&m_answerLock);
+            m_overwrite = { file.filePath(), file.size(), file.lastModified(), existing,
+                qint64(status.st_size), modificationDate(status) };
+        }
+        askAndWait(QFileInfo(existing).fileName(), target, AskOverwrite);
         switch (dialogAnswer) {
         case AnswerNo:
             break;
@@ -474,7 +516,7 @@ bool AsyncCopy::mayReplace(const QString &fileName, qint64 size)
         return true;
     }
     // A skipped file counts as done, so that the progress still reaches its end.
-    countDone(size);
+    countDone(file.size());
     return false;
 }
 
@@ -531,6 +573,7 @@ bool AsyncCopy::writeFile(const QFileInfo &file, int source, const struct stat &
         m_unflushedBytes += status.st_size;
         if (!dateKept)
             note(file, destination.path, CopyOutcome::DateNotKept);
+        ++m_summary.copied;
         emit copyFinshed(true);
         return true;
     }
@@ -647,8 +690,10 @@ bool AsyncCopy::place(const Pending &pending)
     if (error == 0) {
         if (!pending.dateKept)
             note(pending.source, pending.destDir, CopyOutcome::DateNotKept);
-        if (!pending.source.isDir())
+        if (!pending.source.isDir()) {
+            ++m_summary.copied;
             emit copyFinshed(true);
+        }
         return true;
     }
     m_journal.discard(pending.folder, pending.temporary);
@@ -675,6 +720,7 @@ void AsyncCopy::countDone(qint64 bytes, bool wholeChunk)
 void AsyncCopy::signalProgress()
 {
     if (!m_unsignalledName.isEmpty()) {
+        emit fileNumberChanged(m_fileNumber, m_summary.files);
         emit fileNameChanged(m_unsignalledName);
         m_unsignalledName.clear();
     }

@@ -8,6 +8,7 @@
 #include "engine/copy/CopyFailure.h"
 #include "engine/copy/TemporaryJournal.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFileInfoList>
 #include <QHash>
@@ -79,8 +80,24 @@ public:
     // stop requested right after start() is not lost.
     void prepare(const QList<Batch> &batches, BrowserMode target, const QStringList &nameFilters);
 
+    // The two files of an overwrite question: the one copied and the one
+    // at the destination, as the worker found them.
+    struct Overwrite
+    {
+        QString source;
+        qint64 sourceSize = 0;
+        QDateTime sourceDate;
+        QString existing;
+        qint64 existingSize = 0;
+        QDateTime existingDate;
+    };
+
     // What did not arrive in the last run; read once the worker has ended.
     const CopyFailures &failures() const { return m_failures; }
+    // How far the last run went; read once the worker has ended.
+    const CopySummary &summary() const { return m_summary; }
+    // The files of the overwrite question the worker waits on.
+    Overwrite overwriteQuestion() const;
     // Whether the last run found nothing to copy; read once it has ended.
     bool foundNothing() const { return m_foundNothing; }
 
@@ -98,6 +115,8 @@ signals:
     void bytesPerSecond(qint64 bytes);
     void copyFinshed(bool ok);
     void fileNameChanged(const QString &fileName);
+    // The file now copied is the number-th of the selection's files.
+    void fileNumberChanged(int number, int files);
     void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
     void showDlg();
     void copy_thread_finished(bool bCancel);
@@ -164,7 +183,7 @@ private:
     void giveToOwner(int fd) const;
     bool copyFolder(const QFileInfo &folder, const Destination &destination);
     bool copyFile(const QFileInfo &file, const Destination &destination);
-    bool mayReplace(const QString &fileName, qint64 size);
+    bool mayReplace(const QFileInfo &file, const QString &existing, const struct stat &status);
     bool writeFile(const QFileInfo &file, int source, const struct stat &status,
         const Destination &destination, bool replacing);
     // Removes what was written under written when it is not to stay.
@@ -208,6 +227,10 @@ private:
     // check found it.
     QHash<QString, QFileInfoList> m_listings;
     CopyFailures m_failures;
+    CopySummary m_summary;
+    // The number of the file now copied, among the selection's.
+    int m_fileNumber = 0;
+    Overwrite m_overwrite;
     bool m_foundNothing = false;
     // The device's root when the copy goes onto it, else empty.
     QString m_deviceRoot;
@@ -238,6 +261,7 @@ private:
     QMutex stopMutex;
     QMutex runMutex;
     // Wakes the worker when an answer or a stop arrives.
-    QMutex m_answerLock;
+    // Guards the overwrite question's files, too.
+    mutable QMutex m_answerLock;
     QWaitCondition m_answered;
 };

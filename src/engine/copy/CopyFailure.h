@@ -8,7 +8,10 @@
 // Why a file or folder of a copy did not arrive, or (DateNotKept) what is
 // not as it should be about one that did.
 enum class CopyOutcome {
+    // Found at the destination when the copy came to it, not asked about.
     ExistsKept,
+    // At the destination, kept as the user answered.
+    KeptAsAsked,
     NoSpace,
     NoRights,
     NameNotAllowed,
@@ -39,3 +42,15 @@ struct CopyFailure
 };
 
 using CopyFailures = QList<CopyFailure>;
+
+// How far a copy went: the files of its selection, those that arrived, those
+// not copied because the destination already had them as they are, and
+// whether it went through the whole selection (not cancelled, nor ended by a
+// failed write or a device that went).
+struct CopySummary
+{
+    int files = 0;
+    int copied = 0;
+    int alreadyThere = 0;
+    bool complete = false;
+};

@@ -23,20 +23,39 @@ QFileInfoList copiedEntries(const QString &folder, const FileNameMatcher &matche
 
 qint64 size(const QFileInfoList &files, const FileNameMatcher &matcher)
 {
-    qint64 total = 0;
-    for (const QFileInfo &entry : files) {
+    return tally(files, matcher)->bytes;
+}
+
+namespace {
+
+// Adds the files of entries, the content of folders walked, to counted;
+// false once deadline has passed.
+bool add(
+    const QFileInfoList &entries, const FileNameMatcher &matcher, QDeadlineTimer deadline, Tally &counted)
+{
+    for (const QFileInfo &entry : entries) {
+        if (deadline.hasExpired())
+            return false;
         // A selected link is not followed: it counts as an empty file.
-        if (entry.isSymLink()) {
-            ++total;
-            continue;
+        if (entry.isSymLink() || !entry.isDir()) {
+            ++counted.files;
+            counted.bytes += entry.isSymLink() ? 1 : qMax<qint64>(entry.size(), 1);
+        } else if (!add(copiedEntries(entry.filePath(), matcher), matcher, deadline, counted)) {
+            return false;
         }
-        if (!entry.isDir()) {
-            total += qMax<qint64>(entry.size(), 1);
-            continue;
-        }
-        total += size(copiedEntries(entry.filePath(), matcher), matcher);
     }
-    return total;
+    return true;
+}
+
+} // namespace
+
+std::optional<Tally> tally(
+    const QFileInfoList &files, const FileNameMatcher &matcher, QDeadlineTimer deadline)
+{
+    Tally counted;
+    if (!add(files, matcher, deadline, counted))
+        return std::nullopt;
+    return counted;
 }
 
 } // namespace CopySelection

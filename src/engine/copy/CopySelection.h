@@ -3,7 +3,10 @@
 
 #include "base/FileNameMatcher.h"
 
+#include <QDeadlineTimer>
 #include <QFileInfoList>
+
+#include <optional>
 
 // What a copy takes of a selection: every selected entry, and inside a
 // selected folder its sub-folders and the files the category's patterns
@@ -14,5 +17,16 @@ namespace CopySelection {
 QFileInfoList copiedEntries(const QString &folder, const FileNameMatcher &matcher);
 // Bytes a copy of files moves; an empty file counts as one byte.
 qint64 size(const QFileInfoList &files, const FileNameMatcher &matcher);
+
+// The files a copy of a selection takes (a link counts as one) and their
+// bytes, counted as size() does.
+struct Tally
+{
+    int files = 0;
+    qint64 bytes = 0;
+};
+// The tally of files; none when the walk outlasts deadline.
+std::optional<Tally> tally(const QFileInfoList &files, const FileNameMatcher &matcher,
+    QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
 
 } // namespace CopySelection

@@ -35,7 +35,7 @@ StorageAccounting::Readiness StorageAccounting::checkDeviceFolders() const
     // device even if it goes meanwhile.
     Readiness readiness = Readiness::Ready;
     for (const int category : { PicturesMode, MovieMode, MusicMode, DocumentsMode }) {
-        const QString folder = root + QLatin1Char('/') + MediaCategories::folderName(category);
+        const QString folder = MediaCategories::deviceFolder(root, category);
         // The GUI's tick, the engine thread and the copy worker may all get
         // here at once: the folder another one has just made is no failure.
         if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder) && !QFileInfo(folder).isDir())

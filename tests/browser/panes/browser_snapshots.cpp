@@ -56,6 +56,15 @@ void fill(const QString &folder, int mode, const QString &prefix)
     }
     writeFile(folder + QStringLiteral("/a rather long file name that must wrap.")
         + QLatin1String(extensions[mode]));
+    // Today's types beside those of old.
+    const char *const todays[] = { "md", "webp", "flac", "webm" };
+    const QString today = QStringLiteral("%1/%2 today.%3").arg(folder, prefix, QLatin1String(todays[mode]));
+    if (mode == PicturesMode) {
+        writePicture(today, Qt::darkCyan);
+        writePicture(QStringLiteral("%1/%2 camera.JPEG").arg(folder, prefix), Qt::darkMagenta);
+    } else {
+        writeFile(today);
+    }
 }
 
 } // namespace

@@ -16,6 +16,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QThread>
 
 #include <cstdio>
 #include <functional>
@@ -33,6 +36,23 @@ bool writeFile(const QString &path, qint64 size)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.resize(size);
+}
+
+// A photo-like picture: a sky over a sea.
+bool writePicture(const QString &path)
+{
+    QImage picture(1600, 1200, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient sky(0, 0, 0, 1200);
+    sky.setColorAt(0, QColor(70, 130, 200));
+    sky.setColorAt(0.6, QColor(220, 230, 240));
+    sky.setColorAt(0.61, QColor(30, 90, 140));
+    sky.setColorAt(1, QColor(20, 60, 100));
+    painter.fillRect(picture.rect(), sky);
+    painter.setBrush(QColor(250, 210, 80));
+    painter.drawEllipse(1100, 250, 220, 220);
+    painter.end();
+    return picture.save(path, "JPEG");
 }
 
 // Answers the window's boxes in order: each one is saved under its name
@@ -96,6 +116,10 @@ bool saveProgress(const SnapshotFolder &folder, const Browser &browser)
     TL09Engine *engine = TL09Engine::instance();
     for (int i = 0; i < rateSamples; ++i)
         engine->recieveBytesPerSecond(deviceBytesPerSecond);
+    // The speed, at the device's rate, over a second.
+    progress->receiveBytes(engine->copyWrittenBytes - deviceBytesPerSecond, engine->copyTotalBytes);
+    QThread::msleep(1000);
+    progress->receiveBytes(engine->copyWrittenBytes, engine->copyTotalBytes);
     return folder.save(*progress, QStringLiteral("copy_progress"));
 }
 
@@ -108,7 +132,7 @@ bool saveCopy(const SnapshotFolder &folder, Browser &browser, const PaneTestHome
     const QString target = home.deviceFolder(PicturesMode);
     const QString large = source + QStringLiteral("/Holidays in Brittany, summer 2009 - 042.jpg");
     const QString existing = source + QStringLiteral("/Family dinner at grandmother's house.jpg");
-    if (!writeFile(large, 60 * mib) || !writeFile(existing, 20 * mib)
+    if (!writeFile(large, 60 * mib) || !writePicture(existing)
         || !writeFile(target + QLatin1Char('/') + QFileInfo(existing).fileName(), 10)) {
         std::fprintf(stderr, "cannot create the pictures to copy\n");
         return false;
@@ -168,13 +192,13 @@ bool saveQuestionBeforeCopy(const SnapshotFolder &folder, Browser &browser)
     return boxes.succeeded();
 }
 
+// The end of a copy: what the user kept and what failed, a cancel, and a
+// device pulled out.
 bool saveReport(const SnapshotFolder &folder, Browser &browser, const PaneTestHome &home)
 {
     const QString source = home.hostFolder(PicturesMode) + QLatin1Char('/');
     const QString dest = home.deviceFolder(PicturesMode);
-    const CopyFailures failures {
-        { source + QStringLiteral("Family dinner at grandmother's house.jpg"), dest,
-            CopyOutcome::ExistsKept },
+    CopyFailures failures {
         { source + QStringLiteral("Holidays in Brittany, summer 2009 - 042.jpg"), dest,
             CopyOutcome::NoSpace },
         { source + QStringLiteral("Scanned letters"), dest, CopyOutcome::NoRights },
@@ -182,9 +206,32 @@ bool saveReport(const SnapshotFolder &folder, Browser &browser, const PaneTestHo
         { source + QStringLiteral("Wedding video.avi"), dest, CopyOutcome::TooLarge },
         { source + QStringLiteral("photo 017.jpg"), dest, CopyOutcome::ReadError },
     };
-    BoxAnswers boxes(folder, { { QStringLiteral("copy_report"), QMessageBox::Close, {} } });
-    CopyReport(failures, &browser).exec();
-    return boxes.succeeded();
+    for (int i = 0; i < 6; ++i)
+        failures << CopyFailure { source + QStringLiteral("kept %1.jpg").arg(i), dest,
+            CopyOutcome::KeptAsAsked };
+    const CopyFailures kept = failures.mid(5);
+    const struct
+    {
+        const char *name;
+        CopyFailures failures;
+        CopySummary summary;
+        CopyReport::Ending ending;
+    } reports[] = {
+        { "copy_report", failures, { 24, 13, 0, true }, CopyReport::Ending::Ran },
+        { "copy_report_kept", kept, { 24, 15, 3, true }, CopyReport::Ending::Ran },
+        { "copy_report_cancelled", {}, { 24, 12, 0, false }, CopyReport::Ending::Cancelled },
+        { "copy_report_unplugged",
+            { { source + QStringLiteral("Family dinner at grandmother's house.jpg"), dest,
+                CopyOutcome::WriteError } },
+            { 24, 12, 0, false }, CopyReport::Ending::DeviceGone },
+    };
+    bool ok = true;
+    for (const auto &report : reports) {
+        BoxAnswers boxes(folder, { { QLatin1String(report.name), QMessageBox::Close, {} } });
+        CopyReport(report.failures, report.summary, report.ending, &browser).exec();
+        ok &= boxes.succeeded();
+    }
+    return ok;
 }
 
 } // namespace

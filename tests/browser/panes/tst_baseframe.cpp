@@ -9,6 +9,7 @@
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
 #include "browser/views/FolderListModel.h"
+#include "browser/views/ItemNameLayout.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 
@@ -87,11 +88,14 @@ private slots:
     void zoomStaysInRangeAndIsStored_data();
     void zoomStaysInRangeAndIsStored();
     void openingFolderFromListMovesTree();
+    void keyboardWalksTheFolders();
     void selectionIsReportedWithSide();
     void deleteStopsAtFirstFailureAndSparesWorkingFolder();
     void listRowsActOnTheirOwnFiles();
 
 private:
+    QString showNestedFolders(ExternalDeviceFrame &pane, const QString &name);
+
     std::unique_ptr<PaneTestHome> home;
 };
 
@@ -277,7 +281,7 @@ void tst_BaseFrame::storedLayoutFollowsDesktop()
     QTEST(pane.arrangement(), "arrangement");
     QFETCH(int, edge);
     QCOMPARE(pane.listView()->iconSize(), QSize(edge, edge));
-    QCOMPARE(pane.listView()->gridSize(), QSize(edge + 22, edge + 22));
+    QCOMPARE(pane.listView()->gridSize(), ItemNameLayout::cellSize(edge, pane.listView()->fontMetrics()));
 }
 
 void tst_BaseFrame::zoomStaysInRangeAndIsStored_data()
@@ -323,23 +327,55 @@ void tst_BaseFrame::zoomStaysInRangeAndIsStored()
 
     QCOMPARE(pane->zoom(), level);
     QCOMPARE(pane->listView()->iconSize(), QSize(edge, edge));
-    QCOMPARE(pane->listView()->gridSize(), QSize(edge + 22, edge + 22));
+    // The cells widen with the icons, for the names under them.
+    QCOMPARE(pane->listView()->gridSize(), ItemNameLayout::cellSize(edge, pane->listView()->fontMetrics()));
     QCOMPARE(settings->value(key).toInt(), level);
+}
+
+// A device pane on Pictures, which holds the folder name with a folder
+// "day one" in it; returns the folder's path.
+QString tst_BaseFrame::showNestedFolders(ExternalDeviceFrame &pane, const QString &name)
+{
+    const QString inner = home->deviceFolder(PicturesMode) + QLatin1Char('/') + name;
+    if (!makeFolder(inner + QStringLiteral("/day one")))
+        return QString();
+    pane.SelectMode(PicturesMode);
+    const bool listed = QTest::qWaitFor([&] { return listedNames(pane).contains(name); });
+    return listed ? inner : QString();
 }
 
 void tst_BaseFrame::openingFolderFromListMovesTree()
 {
-    const QString pictures = home->deviceFolder(PicturesMode);
-    const QString inner = pictures + QStringLiteral("/trip");
-    QVERIFY(makeFolder(inner + QStringLiteral("/day one")));
     ExternalDeviceFrame pane;
-    pane.SelectMode(PicturesMode);
-    QTRY_VERIFY(listedNames(pane).contains(QStringLiteral("trip")));
+    const QString inner = showNestedFolders(pane, QStringLiteral("trip"));
+    QVERIFY(!inner.isEmpty());
 
     pane.launchFile(pane.listViewModel()->index(inner));
     QCOMPARE(pane.treeView()->currentIndex().data(BrowserTreeModel::FullPathRole).toString(), inner);
     QCOMPARE(pane.currentPath(), inner);
     QTRY_VERIFY(listedNames(pane).contains(QStringLiteral("day one")));
+}
+
+void tst_BaseFrame::keyboardWalksTheFolders()
+{
+    ExternalDeviceFrame pane;
+    const QString inner = showNestedFolders(pane, QStringLiteral("walk"));
+    QVERIFY(!inner.isEmpty());
+    const QString pictures = home->deviceFolder(PicturesMode);
+    QVideoList *list = pane.listView();
+
+    list->setCurrentIndex(pane.listViewModel()->index(inner));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(pane.currentPath(), inner);
+    QTRY_VERIFY(listedNames(pane).contains(QStringLiteral("day one")));
+
+    // Back up, with the folder just left current, as file managers do.
+    QTest::keyClick(list, Qt::Key_Backspace);
+    QCOMPARE(pane.currentPath(), pictures);
+    QTRY_COMPARE(FolderListModel::filePathOf(list->currentIndex()), inner);
+    // Nothing above the category's own row.
+    QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
+    QCOMPARE(pane.currentPath(), pictures);
 }
 
 void tst_BaseFrame::selectionIsReportedWithSide()

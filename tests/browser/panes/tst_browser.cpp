@@ -15,8 +15,11 @@
 #include "engine/copy/CopyPreflight.h"
 #include "widgets/Button.h"
 #include "widgets/MessageBox.h"
+#include "widgets/ProgressDialog.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
@@ -34,6 +37,7 @@ struct SeenBox
 {
     QString text;
     QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 // Answers every box with the next of answers (the last one repeated) and
@@ -42,7 +46,7 @@ QList<SeenBox> *answerBoxes(QList<QMessageBox::StandardButton> answers)
 {
     auto *seen = new QList<SeenBox>;
     MessageBox::setAnswerer([seen, answers](MessageBox &box) mutable {
-        seen->append({ box.text(), box.standardButtons() });
+        seen->append({ box.text(), box.standardButtons(), box.standardButton(box.defaultButton()) });
         return int(answers.size() > 1 ? answers.takeFirst() : answers.first());
     });
     return seen;
@@ -101,11 +105,20 @@ private slots:
     void nothingToCopyNamesCategory();
     void overwriteQuestionDecides_data();
     void overwriteQuestionDecides();
+    void cancelledCopyEndsWithReport();
     void copyBoxesNameTarget_data();
     void copyBoxesNameTarget();
     void dismissClosesOpenQuestion();
     void reportListsWhatFailedAndRetries();
     void refusedNamesAskedBeforeCopy();
+    void tabGoesThroughTheWindowInOrder();
+    void keysSwitchCategory_data();
+    void keysSwitchCategory();
+    void tabEntersTheRowAtTheChosenCategory_data();
+    void tabEntersTheRowAtTheChosenCategory();
+    void picturesHaveNames_data();
+    void picturesHaveNames();
+    void deleteKeyOnTheDeviceRefreshesStorage();
 
 private:
     std::unique_ptr<PaneTestHome> home;
@@ -327,7 +340,8 @@ void tst_Browser::deleteAsksFirst()
     engine->wait();
 
     QCOMPARE(seen->size(), 1);
-    QCOMPARE(seen->first().text, QStringLiteral("Are you sure you want to delete this (these) file(s)?"));
+    QCOMPARE(seen->first().text, QStringLiteral("Delete 2 files permanently: one.jpg, two.jpg?"));
+    QCOMPARE(seen->first().defaultButton, QMessageBox::No);
     QCOMPARE(QFile::exists(first), !deleted);
     QCOMPARE(QFile::exists(second), !deleted);
     QCOMPARE(refreshes.count(), deleted ? 1 : 0);
@@ -405,7 +419,9 @@ void tst_Browser::copyAsksForConfirmation()
 
     browser.doDrop({ QFileInfo(picture) }, ExternalDeviceMode, target.path());
 
-    QCOMPARE(seen->first().text, QStringLiteral("Would you like to copy the selected file(s) now ?"));
+    QCOMPARE(QString(seen->first().text).replace(QChar::Nbsp, QLatin1Char(' ')),
+        QStringLiteral("Copy 1 picture (3.15 MB) to the folder “%1” on the netbook?")
+            .arg(QFileInfo(target.path()).fileName()));
     QCOMPARE(seen->size(), 1);
     const QString arrived = target.filePath(QStringLiteral("beach day (1).jpg"));
     QCOMPARE(QFileInfo::exists(arrived), copied);
@@ -477,9 +493,9 @@ void tst_Browser::overwriteQuestionDecides_data()
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("yes replaces") << QMessageBox::Yes << QByteArray("new");
-    QTest::newRow("no keeps") << QMessageBox::No << QByteArray("old");
+    QTest::newRow("no keeps") << QMessageBox::No << QByteArray("older");
     QTest::newRow("yes to all replaces") << QMessageBox::YesToAll << QByteArray("new");
-    QTest::newRow("no to all keeps") << QMessageBox::NoToAll << QByteArray("old");
+    QTest::newRow("no to all keeps") << QMessageBox::NoToAll << QByteArray("older");
 }
 
 void tst_Browser::overwriteQuestionDecides()
@@ -489,24 +505,56 @@ void tst_Browser::overwriteQuestionDecides()
     TestDir source;
     TestDir target;
     const QString picture = source.createFile(QStringLiteral("same name.jpg"), "new");
-    const QString existing = target.createFile(QStringLiteral("same name.jpg"), "old");
+    // Another size: a file of the same size and date is taken as a copy
+    // already there.
+    const QString existing = target.createFile(QStringLiteral("same name.jpg"), "older");
     Browser browser;
     browser.show();
     seen.reset(answerBoxes({ QMessageBox::Yes, answer }));
 
     browser.doDrop({ QFileInfo(picture) }, HostMode, target.path());
 
-    // A file kept is one that did not arrive: the report at the end says so.
-    const bool kept = expected == "old";
+    // The report at the end tells what the user kept.
+    const bool kept = expected == "older";
     QCOMPARE(seen->size(), kept ? 3 : 2);
     if (kept)
-        QCOMPARE(seen->at(2).text, QStringLiteral("1 file(s) did not arrive:"));
+        QCOMPARE(seen->at(2).text, QStringLiteral("0 of 1 copied."));
     QCOMPARE(seen->at(1).text,
         QStringLiteral("The file same name.jpg already exists in the destination folder. "
                        "Do you want to overwrite it?"));
     QCOMPARE(seen->at(1).buttons,
         QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll);
     QCOMPARE(contents(existing), expected);
+}
+
+void tst_Browser::cancelledCopyEndsWithReport()
+{
+    TestDir source;
+    TestDir target;
+    const QFileInfoList pictures { QFileInfo(source.createFile(QStringLiteral("a.jpg"), "new")),
+        QFileInfo(source.createFile(QStringLiteral("b.jpg"), "new")) };
+    target.createFile(QStringLiteral("a.jpg"), "older");
+    Browser browser;
+    browser.show();
+    auto *seen = new QList<SeenBox>;
+    this->seen.reset(seen);
+    // The user cancels in the progress dialog while the question is open.
+    MessageBox::setAnswerer([seen, &browser](MessageBox &box) {
+        seen->append({ box.text(), box.standardButtons() });
+        if (auto *progress = browser.findChild<ProgressDialog *>()) {
+            progress->findChild<QPushButton *>(QStringLiteral("_cancelPushButton"))->click();
+            // As the window does once the dialog has closed, before the
+            // answer reaches the copy.
+            TL09Engine::instance()->cancelCopy();
+        }
+        return int(seen->size() < 3 ? QMessageBox::Yes : QMessageBox::Close);
+    });
+
+    browser.doDrop(pictures, HostMode, target.path());
+
+    QCOMPARE(seen->size(), 3);
+    QCOMPARE(seen->at(2).text, QStringLiteral("0 of 2 copied; the rest were not."));
+    QVERIFY(!QFileInfo::exists(target.filePath(QStringLiteral("b.jpg"))));
 }
 
 void tst_Browser::copyBoxesNameTarget_data()
@@ -565,9 +613,6 @@ void tst_Browser::dismissClosesOpenQuestion()
     QVERIFY(QFile::exists(picture));
     QVERIFY(QFile::remove(picture));
 }
-
-QTEST_MAIN(tst_Browser)
-#include "tst_browser.moc"
 
 void tst_Browser::reportListsWhatFailedAndRetries()
 {
@@ -630,3 +675,137 @@ void tst_Browser::refusedNamesAskedBeforeCopy()
     QCOMPARE(names, QStringList { QStringLiteral("what?.jpg") });
     QCOMPARE(QDir(target.path()).entryList(QDir::Files), QStringList { QStringLiteral("what_.jpg") });
 }
+
+void tst_Browser::tabGoesThroughTheWindowInOrder()
+{
+    const QString picture = home->hostFolder(PicturesMode) + QStringLiteral("/tab.jpg");
+    QVERIFY(QFile(picture).open(QIODevice::WriteOnly));
+    Browser browser;
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QApplication::setActiveWindow(&browser);
+    // With a picture selected on the PC, its arrow can be reached; the
+    // other arrow and "delete" are disabled and skipped.
+    QTRY_VERIFY(selectInList(browser.hostFrame(), picture));
+    const auto button
+        = [&browser](const char *name) { return browser.findChild<Button *>(QLatin1String(name)); };
+    const QList<QWidget *> expected { button("_pictureTabPushButton"), browser.hostFrame()->treeView(),
+        browser.hostFrame()->listView(), button("_copy2ExternalDevice"), browser.deviceFrame()->treeView(),
+        browser.deviceFrame()->listView(), button("_OpaloAddPushButton") };
+    QTRY_COMPARE(QApplication::focusWidget(), expected.first());
+    for (int i = 1; i <= expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected.at(i % expected.size()));
+    }
+    QVERIFY(QFile::remove(picture));
+}
+
+void tst_Browser::keysSwitchCategory_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("category");
+    QTest::addColumn<QString>("tab");
+    QTest::newRow("Ctrl+2") << QList<int> { Qt::Key_2 } << int(MusicMode) << "_musicTabPushButton";
+    QTest::newRow("Ctrl+4") << QList<int> { Qt::Key_4 } << int(DocumentsMode) << "_documentsTabPushButton";
+    QTest::newRow("Ctrl+Page Down twice")
+        << QList<int> { Qt::Key_PageDown, Qt::Key_PageDown } << int(MovieMode) << "_videoTabPushButton";
+    QTest::newRow("Ctrl+Page Up goes round")
+        << QList<int> { Qt::Key_PageUp } << int(DocumentsMode) << "_documentsTabPushButton";
+    QTest::newRow("Ctrl+3, then back with Ctrl+1")
+        << QList<int> { Qt::Key_3, Qt::Key_1 } << int(PicturesMode) << "_pictureTabPushButton";
+}
+
+void tst_Browser::keysSwitchCategory()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, category);
+    QFETCH(QString, tab);
+    Browser browser;
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QApplication::setActiveWindow(&browser);
+    QTRY_VERIFY(QApplication::focusWidget());
+    for (const int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(TL09Engine::instance()->category, category);
+    auto *chosen = browser.findChild<Button *>(tab);
+    QVERIFY(chosen->isChecked());
+    // The focus was on the tabs: it goes with the chosen one.
+    QCOMPARE(QApplication::focusWidget(), chosen);
+}
+
+void tst_Browser::tabEntersTheRowAtTheChosenCategory_data()
+{
+    QTest::addColumn<bool>("click");
+    QTest::newRow("Ctrl+3") << false;
+    QTest::newRow("a click") << true;
+}
+
+// The category is chosen while the focus is in the PC's tree: going back to
+// the row, the focus lands on the chosen tab, not on the one it left.
+void tst_Browser::tabEntersTheRowAtTheChosenCategory()
+{
+    QFETCH(bool, click);
+    Browser browser;
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QApplication::setActiveWindow(&browser);
+    QTRY_COMPARE(
+        QApplication::focusWidget(), browser.findChild<Button *>(QStringLiteral("_pictureTabPushButton")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), browser.hostFrame()->treeView());
+    auto *videos = browser.findChild<Button *>(QStringLiteral("_videoTabPushButton"));
+    if (click)
+        QTest::mouseClick(videos, Qt::LeftButton);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::ControlModifier);
+    QVERIFY(videos->isChecked());
+    QCOMPARE(QApplication::focusWidget(), browser.hostFrame()->treeView());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), videos);
+}
+
+void tst_Browser::picturesHaveNames_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("arrow right") << "_copy2ExternalDevice"
+                                 << "Copy to the netbook";
+    QTest::newRow("arrow left") << "_copy2Host"
+                                << "Copy to this computer";
+    QTest::newRow("new folder") << "_OpaloAddPushButton"
+                                << "New folder on the netbook";
+    QTest::newRow("delete") << "_OpaloRemovePushButton"
+                            << "Delete from the netbook";
+}
+
+void tst_Browser::picturesHaveNames()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    Browser browser;
+    QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(browser.findChild<Button *>(button));
+    QCOMPARE(shown->text(QAccessible::Name), name);
+    QCOMPARE(shown->role(), QAccessible::Button);
+}
+
+void tst_Browser::deleteKeyOnTheDeviceRefreshesStorage()
+{
+    TL09Engine *engine = TL09Engine::instance();
+    const QString picture = home->deviceFolder(PicturesMode) + QStringLiteral("/gone.jpg");
+    QVERIFY(QFile(picture).open(QIODevice::WriteOnly));
+    Browser browser;
+    browser.show();
+    QTRY_VERIFY(selectInList(browser.deviceFrame(), picture));
+    seen.reset(answerBoxes({ QMessageBox::Yes }));
+    QSignalSpy refreshes(engine, &QThread::started);
+    QTest::keyClick(browser.deviceFrame()->listView(), Qt::Key_Delete);
+    engine->wait();
+    QCOMPARE(seen->size(), 1);
+    QCOMPARE(seen->first().text, QStringLiteral("Delete gone.jpg permanently?"));
+    QVERIFY(!QFile::exists(picture));
+    QCOMPARE(refreshes.count(), 1);
+}
+
+QTEST_MAIN(tst_Browser)
+#include "tst_browser.moc"

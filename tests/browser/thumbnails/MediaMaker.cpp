@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "MediaMaker.h"
 
+#include <QBuffer>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -29,6 +30,22 @@ bool MediaMaker::makeVideo(const QString &path, const QString &source, const QSt
     ffmpeg.start(QStringLiteral("ffmpeg"), arguments);
     return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit
         && ffmpeg.exitCode() == 0;
+}
+
+QImage MediaMaker::filled(int width, int height, const QColor &colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QByteArray MediaMaker::encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
 }
 
 QByteArray MediaMaker::tga(

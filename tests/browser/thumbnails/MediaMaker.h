@@ -17,6 +17,10 @@ public:
     // false when it fails.
     static bool makeVideo(const QString &path, const QString &source, const QStringList &options);
 
+    // A picture of one colour, and a picture encoded in a format Qt writes.
+    static QImage filled(int width, int height, const QColor &colour);
+    static QByteArray encoded(const QImage &image, const char *format);
+
     // A Targa file of image. The descriptor's bits 4 and 5 decide the order
     // the pixels are written in, as a reader must undo it.
     static QByteArray tga(const QImage &image, int depth = 24, quint8 descriptor = 0x20, int imageType = 2,

@@ -4,6 +4,7 @@
 #include "base/BrowserMode.h"
 #include "browser/thumbnails/DesktopThumbnailCache.h"
 #include "browser/thumbnails/ThumbLoaderWorker.h"
+#include "browser/thumbnails/ThumbnailHelperPool.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -80,11 +81,16 @@ private slots:
 private:
     // Runs a worker over files until it has done them all; returns the
     // icons it sent, by path.
-    QHash<QString, QImage> makeIcons(const QStringList &paths, ThumbLoaderWorker::Source source = {});
+    QHash<QString, QImage> makeIcons(const QStringList &paths);
     QString cachePath(const QString &relative) const { return m_cache->filePath("thumbnails/" + relative); }
+    // The entry of the file as it is now in folder, once the helper, which
+    // writes entries after it answers, has written it; null when none comes.
+    QImage savedEntry(const QString &folder, const QString &path) const;
 
     std::unique_ptr<QTemporaryDir> m_cache;
     std::unique_ptr<TestDir> m_dir;
+    // One helper: it answers, and writes entries, in the order asked.
+    std::unique_ptr<ThumbnailHelperPool> m_helpers;
 };
 
 void TestDesktopThumbnailCache::init()
@@ -93,20 +99,33 @@ void TestDesktopThumbnailCache::init()
     m_dir = std::make_unique<TestDir>();
     QVERIFY(m_cache->isValid());
     qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache->path()));
+    m_helpers = std::make_unique<ThumbnailHelperPool>(1);
 }
 
 void TestDesktopThumbnailCache::cleanup()
 {
+    m_helpers.reset();
     m_dir.reset();
     m_cache.reset();
 }
 
-QHash<QString, QImage> TestDesktopThumbnailCache::makeIcons(
-    const QStringList &paths, ThumbLoaderWorker::Source source)
+QImage TestDesktopThumbnailCache::savedEntry(const QString &folder, const QString &path) const
 {
-    ThumbLoaderWorker worker;
-    if (source)
-        worker.setSource(source);
+    const QString entry = cachePath(folder + QLatin1Char('/') + entryName(path));
+    QImage saved;
+    const bool written = QTest::qWaitFor(
+        [&] {
+            saved = QImage(entry);
+            return saved.text(QStringLiteral("Thumb::URI")) == QString::fromLatin1(uriOf(path))
+                && saved.text(QStringLiteral("Thumb::MTime")).toLongLong() == mtimeOf(path);
+        },
+        waitMs);
+    return written ? saved : QImage();
+}
+
+QHash<QString, QImage> TestDesktopThumbnailCache::makeIcons(const QStringList &paths)
+{
+    ThumbLoaderWorker worker(m_helpers.get());
     QSignalSpy icons(&worker, &ThumbLoaderWorker::sendIcon);
     QSignalSpy done(&worker, &ThumbLoaderWorker::updateIcons);
     QList<QFileInfo> files;
@@ -170,10 +189,8 @@ void TestDesktopThumbnailCache::madeThumbnailIsSavedForTheDesktop()
     QCOMPARE(makeIcons({ path }).size(), 1);
 
     const QString entry = cachePath(folder + QLatin1Char('/') + entryName(path));
-    const QImage saved(entry);
+    const QImage saved = savedEntry(folder, path);
     QCOMPARE(saved.size(), size);
-    QCOMPARE(saved.text(QStringLiteral("Thumb::URI")), QString::fromLatin1(uriOf(path)));
-    QCOMPARE(saved.text(QStringLiteral("Thumb::MTime")).toLongLong(), mtimeOf(path));
     QCOMPARE(saved.text(QStringLiteral("Thumb::Size")).toLongLong(), QFileInfo(path).size());
     QVERIFY(saved.text(QStringLiteral("Software")).startsWith(QLatin1String("OpaloSync")));
     QCOMPARE(modeOf(entry), 0600);
@@ -198,6 +215,7 @@ void TestDesktopThumbnailCache::entriesOnDiskAreUsedWhenValid_data()
     QTest::newRow("other URI") << "large" << 0 << false << made;
     QTest::newRow("failure") << failFolder << 0 << true << QColor();
     QTest::newRow("stale failure") << failFolder << -10 << true << made;
+    QTest::newRow("too large for its folder") << "normal-large" << 0 << true << made;
 }
 
 void TestDesktopThumbnailCache::entriesOnDiskAreUsedWhenValid()
@@ -211,7 +229,12 @@ void TestDesktopThumbnailCache::entriesOnDiskAreUsedWhenValid()
     QVERIFY(makeOld(path));
 
     // An entry as a file manager of the desktop leaves it.
-    QImage entry = filled(folder == "normal" ? QSize(128, 96) : QSize(256, 192), Qt::blue);
+    const bool tooLarge = folder.endsWith(QLatin1String("-large"));
+    folder.remove(QLatin1String("-large"));
+    const QSize size = folder == failFolder ? QSize(1, 1)
+        : folder == "normal" && !tooLarge   ? QSize(128, 96)
+                                            : QSize(256, 192);
+    QImage entry = filled(size, Qt::blue);
     entry.setText(QStringLiteral("Thumb::URI"), QString::fromLatin1(uriOf(sameUri ? path : path + "x")));
     entry.setText(QStringLiteral("Thumb::MTime"), QString::number(mtimeOf(path) + mtimeShift));
     QVERIFY(QDir().mkpath(cachePath(folder)));
@@ -223,9 +246,7 @@ void TestDesktopThumbnailCache::entriesOnDiskAreUsedWhenValid()
         QCOMPARE(icons.value(path).pixelColor(128, 128), shown);
     if (shown == QColor(Qt::red)) {
         // Made again and saved over the stale entry.
-        const QImage saved(cachePath(QStringLiteral("large/") + entryName(path)));
-        QCOMPARE(saved.text(QStringLiteral("Thumb::MTime")).toLongLong(), mtimeOf(path));
-        QCOMPARE(saved.pixelColor(5, 5), QColor(Qt::red));
+        QCOMPARE(savedEntry(QStringLiteral("large"), path).pixelColor(5, 5), QColor(Qt::red));
     }
 }
 
@@ -234,18 +255,17 @@ void TestDesktopThumbnailCache::failureIsRecordedAndHonoured()
     const QString broken = m_dir->createFile(QStringLiteral("broken.jpg"), "not a picture");
     QVERIFY(makeOld(broken));
     QVERIFY(makeIcons({ broken }).isEmpty());
-    const QImage failure(cachePath(failFolder + QLatin1Char('/') + entryName(broken)));
-    QCOMPARE(failure.text(QStringLiteral("Thumb::URI")), QString::fromLatin1(uriOf(broken)));
-    QCOMPARE(failure.text(QStringLiteral("Thumb::MTime")).toLongLong(), mtimeOf(broken));
+    QVERIFY(!savedEntry(failFolder, broken).isNull());
 
-    // The next visit does not decode it again.
-    int decoded = 0;
-    const auto counting = [&decoded](const QString &, int, const std::function<bool()> &) {
-        ++decoded;
-        return QImage();
-    };
-    QVERIFY(makeIcons({ broken }, counting).isEmpty());
-    QCOMPARE(decoded, 0);
+    // The next visit does not decode it again: mended behind the cache's
+    // back, it still has none.
+    const qint64 recorded = mtimeOf(broken);
+    QVERIFY(filled(QSize(400, 300), Qt::red).save(broken, "JPG"));
+    QFile mended(broken);
+    QVERIFY(mended.open(QIODevice::ReadWrite)
+        && mended.setFileTime(QDateTime::fromSecsSinceEpoch(recorded), QFileDevice::FileModificationTime));
+    mended.close();
+    QVERIFY(makeIcons({ broken }).isEmpty());
 }
 
 void TestDesktopThumbnailCache::fileChangedJustNowIsNotSaved()
@@ -254,7 +274,11 @@ void TestDesktopThumbnailCache::fileChangedJustNowIsNotSaved()
     const QString path = m_dir->filePath(QStringLiteral("arriving.png"));
     QVERIFY(filled(QSize(400, 300), Qt::red).save(path, "PNG"));
     const QString broken = m_dir->createFile(QStringLiteral("arriving.jpg"), "half a pic");
-    QCOMPARE(makeIcons({ path, broken }).size(), 1);
+    // Made last, its entry comes after theirs would.
+    const QString settled = m_dir->filePath(QStringLiteral("settled.png"));
+    QVERIFY(filled(QSize(400, 300), Qt::red).save(settled, "PNG") && makeOld(settled));
+    QCOMPARE(makeIcons({ path, broken, settled }).size(), 2);
+    QVERIFY(!savedEntry(QStringLiteral("large"), settled).isNull());
     QVERIFY(!QFileInfo::exists(cachePath(QStringLiteral("large/") + entryName(path))));
     QVERIFY(!QFileInfo::exists(cachePath(failFolder + QLatin1Char('/') + entryName(broken))));
 }

@@ -3,7 +3,7 @@
 #include "MediaMaker.h"
 #include "OutputCapture.h"
 #include "TestDir.h"
-#include "browser/thumbnails/QVideoDecoder.h"
+#include "browser/thumbnails/helper/QVideoDecoder.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "MediaMaker.h"
 #include "TestDir.h"
-#include "browser/thumbnails/TgaReader.h"
+#include "browser/thumbnails/helper/TgaReader.h"
 
 #include <QBuffer>
 #include <QtTest>

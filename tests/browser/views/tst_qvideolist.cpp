@@ -3,13 +3,18 @@
 #include "UiTestHelpers.h"
 #include "base/BrowserMode.h"
 #include "browser/views/FolderListModel.h"
+#include "browser/views/ItemNameLayout.h"
+#include "browser/views/ListStatusLine.h"
 #include "browser/views/PrettyItemDelegate.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 #include "widgets/MessageBox.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -23,9 +28,12 @@ struct ShownBox
 {
     QString title;
     QString text;
+    QMessageBox::StandardButton defaultButton;
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
 
 class TestQVideoList : public QObject
 {
@@ -47,29 +55,45 @@ private slots:
     void selectedPathsFallBackToTheFolder();
     void navigationKeysMoveWithoutPlugin();
     void rowsInViewAreFound();
+    void fileKeysOnEveryDesktop_data();
+    void fileKeysOnEveryDesktop();
+    void deleteKeyAsksNamingTheFiles_data();
+    void deleteKeyAsksNamingTheFiles();
+    void renameSelectsTheNameWithoutExtension_data();
+    void renameSelectsTheNameWithoutExtension();
+    void screenReadersSeeTheShownFiles();
+    void currentItemShowsItsWholeName();
+    void wholeNameIsWrittenOnce_data();
+    void wholeNameIsWrittenOnce();
+    void statusLineCountsAndSizes_data();
+    void statusLineCountsAndSizes();
 
 private:
     QModelIndex waitForRow(const QString &path);
+    // An icon cell of the list at (0, 0), its name under a 64-pixel icon.
+    QStyleOptionViewItem cellOption() const;
 
     QTranslator m_translator;
     std::unique_ptr<TestDir> m_dir;
     std::unique_ptr<VideoModel> m_model;
     std::unique_ptr<QVideoList> m_list;
     QList<ShownBox> m_boxes;
+    QMessageBox::StandardButton m_answer = QMessageBox::Ok;
 };
 
 void TestQVideoList::initTestCase()
 {
     QVERIFY(installCatalogue(m_translator, QStringLiteral("en")));
     MessageBox::setAnswerer([this](MessageBox &box) {
-        m_boxes.append({ box.windowTitle(), box.text() });
-        return int(QMessageBox::Ok);
+        m_boxes.append({ box.windowTitle(), box.text(), box.standardButton(box.defaultButton()) });
+        return int(m_answer);
     });
 }
 
 void TestQVideoList::init()
 {
     m_boxes.clear();
+    m_answer = QMessageBox::Ok;
     m_dir = std::make_unique<TestDir>();
     m_dir->createFile(QStringLiteral("a.jpg"), "a");
     m_dir->createFile(QStringLiteral("b.jpg"), "b");
@@ -103,6 +127,16 @@ QModelIndex TestQVideoList::waitForRow(const QString &path)
     const VideoModel *shown = m_model.get();
     const bool listed = QTest::qWaitFor([&] { return shown->index(path).isValid(); }, loadTimeoutMs);
     return listed ? shown->index(path) : QModelIndex();
+}
+
+QStyleOptionViewItem TestQVideoList::cellOption() const
+{
+    QStyleOptionViewItem option;
+    option.initFrom(m_list.get());
+    option.decorationPosition = QStyleOptionViewItem::Top;
+    option.decorationSize = QSize(64, 64);
+    option.rect = QRect(QPoint(0, 0), ItemNameLayout::cellSize(64, option.fontMetrics));
+    return option;
 }
 
 void TestQVideoList::clicksNeverOpenTheEditor_data()
@@ -254,9 +288,9 @@ void TestQVideoList::navigationKeysMoveWithoutPlugin()
     QVERIFY(waitForRow(m_dir->filePath(QStringLiteral("b.jpg"))).isValid());
     const QModelIndex first = m_list->model()->index(0, 0, m_list->rootIndex());
     m_list->setCurrentIndex(first);
-    // No desktop plug-in here: the file keys do nothing, navigation works.
+    // No desktop plug-in here: navigation works, and select all.
     QTest::keyClick(m_list.get(), Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(m_list->selectionModel()->selectedIndexes().size(), 1);
+    QCOMPARE(m_list->selectionModel()->selectedIndexes().size(), 2);
     QTest::keyClick(m_list.get(), Qt::Key_End);
     QCOMPARE(m_list->currentIndex(), m_list->model()->index(1, 0, m_list->rootIndex()));
 }
@@ -285,6 +319,259 @@ void TestQVideoList::rowsInViewAreFound()
     m_list->scrollToBottom();
     QTRY_VERIFY(shownNames().contains(rowName(lastRow)));
     QVERIFY(!shownNames().contains(rowName(0)));
+}
+
+void TestQVideoList::fileKeysOnEveryDesktop_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("request");
+    QTest::newRow("Enter opens") << int(Qt::Key_Return) << int(Qt::NoModifier) << "open";
+    QTest::newRow("keypad Enter opens") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "open";
+    QTest::newRow("Backspace goes up") << int(Qt::Key_Backspace) << int(Qt::NoModifier) << "parent";
+    QTest::newRow("Alt+Up goes up") << int(Qt::Key_Up) << int(Qt::AltModifier) << "parent";
+    QTest::newRow("Up alone moves") << int(Qt::Key_Up) << int(Qt::NoModifier) << "";
+}
+
+void TestQVideoList::fileKeysOnEveryDesktop()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, request);
+    const QModelIndex b = waitForRow(m_dir->filePath(QStringLiteral("b.jpg")));
+    QVERIFY(b.isValid());
+    m_list->setCurrentIndex(b);
+    QSignalSpy opened(m_list.get(), &QVideoList::openRequested);
+    QSignalSpy parent(m_list.get(), &QVideoList::parentRequested);
+    QTest::keyClick(m_list.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(opened.count(), request == QLatin1String("open") ? 1 : 0);
+    QCOMPARE(parent.count(), request == QLatin1String("parent") ? 1 : 0);
+    if (!opened.isEmpty())
+        QCOMPARE(opened.first().first().toModelIndex(), b);
+}
+
+void TestQVideoList::deleteKeyAsksNamingTheFiles_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("one file, kept") << QStringList { "a.jpg" } << QMessageBox::No
+                                    << "Delete a.jpg permanently?";
+    QTest::newRow("two files, deleted") << QStringList { "a.jpg", "b.jpg" } << QMessageBox::Yes
+                                        << "Delete 2 files permanently: a.jpg, b.jpg?";
+    QTest::newRow("more than three, the rest counted") << QStringList { "a.jpg", "b.jpg", "c.jpg", "d.jpg",
+        "e.jpg" } << QMessageBox::Yes << "Delete 5 files permanently: a.jpg, b.jpg, c.jpg, …?";
+}
+
+void TestQVideoList::deleteKeyAsksNamingTheFiles()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QString, question);
+    for (const QString &name : names) {
+        if (!QFile::exists(m_dir->filePath(name)))
+            m_dir->createFile(name, "x");
+    }
+    for (const QString &name : names) {
+        const QModelIndex row = waitForRow(m_dir->filePath(name));
+        QVERIFY(row.isValid());
+        m_list->selectionModel()->select(row, QItemSelectionModel::Select);
+    }
+    m_answer = answer;
+    QSignalSpy deleted(m_list.get(), &QVideoList::itemsDeleted);
+    QTest::keyClick(m_list.get(), Qt::Key_Delete);
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.first().text, question);
+    // A key pressed once too often loses nothing.
+    QCOMPARE(m_boxes.first().defaultButton, QMessageBox::No);
+    for (const QString &name : names)
+        QCOMPARE(QFile::exists(m_dir->filePath(name)), answer != QMessageBox::Yes);
+    QCOMPARE(deleted.count(), answer == QMessageBox::Yes ? 1 : 0);
+}
+
+void TestQVideoList::renameSelectsTheNameWithoutExtension_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("picture") << "IMG_20250712_183401.jpg" << false << "IMG_20250712_183401";
+    QTest::newRow("dots in the name") << "party.2025.final.png" << false << "party.2025.final";
+    QTest::newRow("folder") << "Holidays 2.5" << true << "Holidays 2.5";
+}
+
+void TestQVideoList::renameSelectsTheNameWithoutExtension()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, folder);
+    QFETCH(QString, selected);
+    if (folder)
+        QVERIFY(QDir(m_dir->path()).mkdir(name));
+    else
+        m_dir->createFile(name, "x");
+    const QModelIndex row = waitForRow(m_dir->filePath(name));
+    QVERIFY(row.isValid());
+    m_list->setCurrentIndex(row);
+    QTest::keyClick(m_list.get(), Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(m_list->indexWidget(row));
+    QVERIFY(editor);
+    QCOMPARE(editor->selectedText(), selected);
+    // Opaque: the names under it do not show through.
+    QVERIFY(editor->autoFillBackground());
+}
+
+void TestQVideoList::screenReadersSeeTheShownFiles()
+{
+    const QModelIndex b = waitForRow(m_dir->filePath(QStringLiteral("b.jpg")));
+    QVERIFY(b.isValid());
+    QVERIFY(waitForRow(m_dir->filePath(QStringLiteral("a.jpg"))).isValid());
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(m_list.get());
+    QCOMPARE(list->role(), QAccessible::List);
+    // The files of the folder shown, not the file model's top.
+    QCOMPARE(list->childCount(), 2);
+    QStringList names;
+    for (int i = 0; i < list->childCount(); ++i) {
+        QAccessibleInterface *item = list->child(i);
+        QCOMPARE(item->role(), QAccessible::ListItem);
+        QCOMPARE(list->indexOfChild(item), i);
+        QCOMPARE(item->parent(), list);
+        names << item->text(QAccessible::Name);
+    }
+    QCOMPARE(names, (QStringList { "a.jpg", "b.jpg" }));
+
+    m_list->selectionModel()->select(b, QItemSelectionModel::Select);
+    QVERIFY(list->child(b.row())->state().selected);
+    QVERIFY(!list->child(1 - b.row())->state().selected);
+    const QRect shown = list->child(b.row())->rect();
+    QCOMPARE(list->childAt(shown.center().x(), shown.center().y()), list->child(b.row()));
+
+    // A file that arrives takes its row; the items follow.
+    m_dir->createFile(QStringLiteral("0a.jpg"), "x");
+    QTRY_COMPARE(list->childCount(), 3);
+    QCOMPARE(list->child(0)->text(QAccessible::Name), QStringLiteral("0a.jpg"));
+    QCOMPARE(list->child(2)->text(QAccessible::Name), QStringLiteral("b.jpg"));
+}
+
+void TestQVideoList::currentItemShowsItsWholeName()
+{
+    const QString name = QStringLiteral("PXL_20250801_101530123_PORTRAIT_BURST_COVER_EDITED_FINAL.jpg");
+    m_dir->createFile(name, "x");
+    const QModelIndex row = waitForRow(m_dir->filePath(name));
+    QVERIFY(row.isValid());
+    QStyleOptionViewItem option = cellOption();
+    option.state |= QStyle::State_Selected;
+    QImage image(option.rect.width(), option.rect.height() * 3, QImage::Format_ARGB32);
+    // Whether anything is painted below row from, the name ending above bottom.
+    const auto paintedBelow = [&](int from, int bottom) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        if (!m_list->itemDelegate()->paintWholeName(&painter, option, row, bottom))
+            return false;
+        painter.end();
+        for (int y = from + 1; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) != qRgb(255, 255, 255))
+                    return true;
+            }
+        }
+        return false;
+    };
+    // Written on past the cell, where its neighbour below lies; near the
+    // view's lower edge, up over its own icon instead (a pixel of
+    // antialiasing or of an underscore's descent aside).
+    QVERIFY(paintedBelow(option.rect.bottom(), image.height() - 1));
+    const int edge = option.rect.bottom() + option.rect.height() / 2;
+    QVERIFY(paintedBelow(option.rect.bottom(), edge));
+    QVERIFY(!paintedBelow(edge + 2, edge));
+    // A name its three lines hold is written by the cell alone.
+    QPainter painter(&image);
+    QVERIFY(!m_list->itemDelegate()->paintWholeName(
+        &painter, option, waitForRow(m_dir->filePath(QStringLiteral("a.jpg"))), image.height() - 1));
+}
+
+void TestQVideoList::wholeNameIsWrittenOnce_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("current");
+    QTest::addColumn<bool>("cellWritesName");
+    const QString longName = QStringLiteral("IMG_20250801_101530123_SLOW_MOTION_BEACH_SUNSET_FINAL.jpg");
+    QTest::newRow("long, current: the list writes it") << longName << true << false;
+    QTest::newRow("long, not current") << longName << false << true;
+    QTest::newRow("short, current") << QStringLiteral("a.jpg") << true << true;
+}
+
+void TestQVideoList::wholeNameIsWrittenOnce()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, current);
+    QFETCH(bool, cellWritesName);
+    m_dir->createFile(name, "x");
+    const QModelIndex row = waitForRow(m_dir->filePath(name));
+    QVERIFY(row.isValid());
+    QStyleOptionViewItem option = cellOption();
+    m_list->setIconSize(option.decorationSize);
+    m_list->setGridSize(option.rect.size());
+    m_list->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    m_list->setCurrentIndex(current ? row : waitForRow(m_dir->filePath(QStringLiteral("b.jpg"))));
+    // The list tells the delegate which name it writes as it paints.
+    m_list->viewport()->grab();
+    // Selected, as the list paints its current item.
+    option.state |= QStyle::State_Selected;
+    QImage image(option.rect.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    m_list->itemDelegate()->paint(&painter, option, row);
+    painter.end();
+    // The name's lines fill the lower part of the cell, under the icon.
+    bool written = false;
+    const int top = option.rect.bottom() - ItemNameLayout::shownLines * option.fontMetrics.lineSpacing();
+    for (int y = top; y < image.height() && !written; ++y) {
+        for (int x = 0; x < image.width() && !written; ++x)
+            written = image.pixel(x, y) != qRgb(255, 255, 255);
+    }
+    QCOMPARE(written, cellWritesName);
+}
+
+void TestQVideoList::statusLineCountsAndSizes_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QList<int>>("counts");
+    QTest::addColumn<quint64>("bytes");
+    QTest::addColumn<QString>("text");
+    // counts: files shown, items selected, files among them.
+    QTest::newRow("nothing selected") << "en" << QList<int> { 24, 0, 0 } << quint64(0) << "24 files";
+    QTest::newRow("one file") << "en" << QList<int> { 1, 0, 0 } << quint64(0) << "1 file";
+    QTest::newRow("a selection") << "en" << QList<int> { 24, 3, 3 } << quint64(48200000)
+                                 << "24 files, 3 selected (48.2 MB)";
+    QTest::newRow("folders alone have no size")
+        << "en" << QList<int> { 24, 2, 0 } << quint64(0) << "24 files, 2 selected";
+    QTest::newRow("German") << "de" << QList<int> { 1200, 3, 3 } << quint64(48200000)
+                            << "1.200 Dateien, 3 ausgewählt (48,2 MB)";
+}
+
+void TestQVideoList::statusLineCountsAndSizes()
+{
+    QFETCH(QString, language);
+    QFETCH(QList<int>, counts);
+    QFETCH(quint64, bytes);
+    QFETCH(QString, text);
+    QTranslator catalogue;
+    QVERIFY(installCatalogue(catalogue, language));
+    QLocale::setDefault(QLocale(language));
+    QCOMPARE(ListStatusLine::describe(counts.at(0), counts.at(1), counts.at(2), bytes), text);
+    QLocale::setDefault(QLocale::c());
+
+    // Under a list: the shown files (not the folder's other ones) and the
+    // selection, a folder counted as an item without a size.
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("album")));
+    QWidget area;
+    ListStatusLine line(m_list.get(), &area);
+    QVERIFY(waitForRow(m_dir->filePath(QStringLiteral("a.jpg"))).isValid());
+    QVERIFY(waitForRow(m_dir->filePath(QStringLiteral("b.jpg"))).isValid());
+    QVERIFY(waitForRow(m_dir->filePath(QStringLiteral("album"))).isValid());
+    QTRY_COMPARE(line.text(), ListStatusLine::describe(2, 0, 0, 0));
+    // The file model may list the new folder again meanwhile, which drops
+    // its selection: select until all three stay selected.
+    QTRY_COMPARE((m_list->selectAllRows(), line.text()), ListStatusLine::describe(2, 3, 2, 2));
 }
 
 QTEST_MAIN(TestQVideoList)

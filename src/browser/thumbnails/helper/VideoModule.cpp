@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "browser/thumbnails/VideoModule.h"
+#include "browser/thumbnails/helper/VideoModule.h"
 
 #include "base/ModuleLoader.h"
 
@@ -7,8 +7,7 @@
 
 namespace {
 
-using StillPictureFunction
-    = bool (*)(const QString *path, int edge, const std::function<bool()> *cancelled, QImage *frame);
+using StillPictureFunction = bool (*)(int fd, const QString *name, int edge, QImage *frame);
 
 StillPictureFunction loadEntry()
 {
@@ -18,12 +17,12 @@ StillPictureFunction loadEntry()
 
 } // namespace
 
-QImage VideoModule::stillPicture(const QString &path, int edge, const std::function<bool()> &cancelled)
+QImage VideoModule::stillPicture(int fd, const QString &name, int edge)
 {
     // Loaded once, by whichever thread asks first, and never unloaded.
     static const StillPictureFunction entry = loadEntry();
     QImage frame;
     if (entry)
-        entry(&path, edge, &cancelled, &frame);
+        entry(fd, &name, edge, &frame);
     return frame;
 }

@@ -10,6 +10,7 @@ struct AVCodec;
 struct AVCodecContext;
 struct AVFormatContext;
 struct AVFrame;
+struct AVIOContext;
 struct AVPacket;
 struct SwsContext;
 
@@ -34,6 +35,10 @@ public:
     // Closes anything open, then opens path; false when it holds no video
     // stream that can be decoded.
     virtual bool openFile(const QString &path);
+    // The same for the file open as fd, read from its start; name is the
+    // file's, whose extension helps tell its format, as a path's would. fd
+    // stays open, and is read only until close().
+    virtual bool openDescriptor(int fd, const QString &name);
     virtual void close();
     virtual bool isOk() const;
 
@@ -52,6 +57,9 @@ public:
 
 private:
     static int interrupted(void *decoder);
+    static int readDescriptor(void *decoder, uint8_t *buffer, int size);
+    static int64_t seekDescriptor(void *decoder, int64_t offset, int whence);
+    bool open(const QString &name);
     bool isCancelled() const { return m_cancelled && m_cancelled(); }
     bool videoIsDescribed() const;
     QSize outputSize(int width, int height) const;
@@ -65,6 +73,9 @@ private:
     qint64 frameTimeMs() const;
 
     AVFormatContext *m_format = nullptr;
+    // Reads the descriptor of openDescriptor.
+    AVIOContext *m_input = nullptr;
+    int m_descriptor = -1;
     int m_videoStream = -1;
     AVCodecContext *m_codecContext = nullptr;
     const AVCodec *m_codec = nullptr;

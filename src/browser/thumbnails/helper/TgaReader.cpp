@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "browser/thumbnails/TgaReader.h"
+#include "browser/thumbnails/helper/TgaReader.h"
 
 #include <QFile>
 

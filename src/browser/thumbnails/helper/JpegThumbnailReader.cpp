@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "browser/thumbnails/JpegThumbnailReader.h"
+#include "browser/thumbnails/helper/JpegThumbnailReader.h"
 
 #include <QIODevice>
 

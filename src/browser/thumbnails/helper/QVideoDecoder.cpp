@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "browser/thumbnails/QVideoDecoder.h"
+#include "browser/thumbnails/helper/QVideoDecoder.h"
 
 #include <QFile>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -13,6 +17,7 @@ extern "C" {
 namespace {
 
 constexpr AVRational milliseconds = { 1, 1000 };
+constexpr int inputBufferBytes = 64 * 1024;
 
 void silenceLibraries()
 {
@@ -57,14 +62,65 @@ int QVideoDecoder::interrupted(void *decoder)
     return static_cast<const QVideoDecoder *>(decoder)->isCancelled() ? 1 : 0;
 }
 
+int QVideoDecoder::readDescriptor(void *decoder, uint8_t *buffer, int size)
+{
+    for (;;) {
+        const ssize_t count
+            = ::read(static_cast<QVideoDecoder *>(decoder)->m_descriptor, buffer, size_t(size));
+        if (count > 0)
+            return int(count);
+        if (count == 0)
+            return AVERROR_EOF;
+        if (errno != EINTR)
+            return AVERROR(errno);
+    }
+}
+
+int64_t QVideoDecoder::seekDescriptor(void *decoder, int64_t offset, int whence)
+{
+    const int fd = static_cast<QVideoDecoder *>(decoder)->m_descriptor;
+    if (whence == AVSEEK_SIZE) {
+        struct stat status
+        {
+        };
+        return ::fstat(fd, &status) == 0 ? int64_t(status.st_size) : AVERROR(errno);
+    }
+    const off_t position = ::lseek(fd, off_t(offset), whence & ~AVSEEK_FORCE);
+    return position < 0 ? AVERROR(errno) : int64_t(position);
+}
+
 bool QVideoDecoder::openFile(const QString &path)
 {
     close();
+    return open(path);
+}
+
+bool QVideoDecoder::openDescriptor(int fd, const QString &name)
+{
+    close();
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        return false;
+    auto *buffer = static_cast<unsigned char *>(av_malloc(inputBufferBytes));
+    m_input = buffer ? avio_alloc_context(buffer, inputBufferBytes, 0, this, &QVideoDecoder::readDescriptor,
+                  nullptr, &QVideoDecoder::seekDescriptor)
+                     : nullptr;
+    if (!m_input) {
+        av_free(buffer);
+        return false;
+    }
+    m_descriptor = fd;
+    return open(name);
+}
+
+bool QVideoDecoder::open(const QString &path)
+{
     m_format = avformat_alloc_context();
     if (!m_format)
         return false;
     m_format->interrupt_callback.callback = &QVideoDecoder::interrupted;
     m_format->interrupt_callback.opaque = this;
+    // With an input of our own, the name is only a hint to the format.
+    m_format->pb = m_input;
     const QByteArray fileName = QFile::encodeName(path);
     // On failure the context is freed and m_format cleared.
     if (avformat_open_input(&m_format, fileName.constData(), nullptr, nullptr) < 0)
@@ -122,6 +178,11 @@ void QVideoDecoder::close()
     av_frame_free(&m_frame);
     avcodec_free_context(&m_codecContext);
     avformat_close_input(&m_format);
+    if (m_input) {
+        av_freep(&m_input->buffer);
+        avio_context_free(&m_input);
+    }
+    m_descriptor = -1;
     m_codec = nullptr;
     m_videoStream = -1;
     m_ok = false;

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "browser/thumbnails/ThumbnailProtocol.h"
+
+#include <QObject>
+
+#include <sys/types.h>
+
+#include <vector>
+
+class QSocketNotifier;
+class QTimer;
+
+// One thumbnail helper process as the program sees it: started at once,
+// handed one file at a time, killed at once. Nothing here ever waits for
+// the process: its replies are read as they come, through the event loop
+// of the thread that made the helper, and a process that ended is collected
+// once it is gone.
+class ThumbnailHelper : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Time a file may take by the clock, at first; the process bounds its
+    // own processor time and memory.
+    static constexpr int defaultFileTimeoutMs = 10000;
+    // Time a process may take to start, on top, when it is handed a file
+    // before it is ready: a busy machine can slow a start down for seconds.
+    static constexpr int startTimeoutMs = 10000;
+
+    explicit ThumbnailHelper(QObject *parent = nullptr);
+    // Kills the process.
+    ~ThumbnailHelper() override;
+
+    // Starts program; false when it cannot be started.
+    bool start(const QString &program);
+    bool isRunning() const { return m_pid > 0; }
+    void setFileTimeout(int milliseconds);
+    // Hands the process a file; the answer comes as finished() or died().
+    void make(const ThumbnailProtocol::Request &request);
+    // Kills the process at once; no signal follows.
+    void kill();
+    // Lets an idle process end by itself, once it has saved its work.
+    void close();
+
+signals:
+    // The icon of the file in hand; null when the file has none.
+    void finished(const QImage &icon);
+    // The process ended: it crashed, a limit stopped it, or it answered
+    // nonsense. The file in hand, if any, has no thumbnail; unless the
+    // process had greeted, it never got to look at it.
+    void died(bool greeted);
+
+private:
+    void readReply();
+    void die();
+    void release(bool killed);
+
+    pid_t m_pid = -1;
+    int m_requests = -1;
+    int m_replies = -1;
+    QSocketNotifier *m_replyNotifier = nullptr;
+    // What each read takes in: a whole reply at once, as a rule.
+    std::vector<char> m_buffer;
+    QTimer *m_timeout;
+    int m_fileTimeoutMs = defaultFileTimeoutMs;
+    ThumbnailProtocol::ReplyReader m_reply;
+    bool m_busy = false;
+};

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "browser/thumbnails/ThumbnailDispatcher.h"
+#include "browser/thumbnails/ThumbnailProtocol.h"
+
+#include <vector>
+
+class QTimer;
+class ThumbnailHelper;
+
+// The program's thumbnail helpers, shared by its file lists: as many
+// processes as the machine has cores, at most four, started when the first
+// list attaches and kept between files. Each free helper takes the next job
+// of the lists in turn. A helper at work on a list's file is killed as soon
+// as that list stops or goes; one that crashes, or that a limit stops, costs
+// its file's thumbnail, which is recorded as failed in the desktop's cache.
+// Helpers left idle for a minute end, and start again with the next job.
+class ThumbnailHelperPool : public ThumbnailDispatcher
+{
+    Q_OBJECT
+
+public:
+    // Made with the first list that needs it; goes with the application
+    // object, killing its helpers.
+    static ThumbnailHelperPool *shared();
+    // The number of cores, at most four.
+    static int defaultSize();
+
+    explicit ThumbnailHelperPool(int size, QObject *parent = nullptr);
+    ~ThumbnailHelperPool() override;
+
+    int size() const { return int(m_slots.size()); }
+    // The time a file may take by the clock, for the helpers started from
+    // now on.
+    void setFileTimeout(int milliseconds) { m_fileTimeoutMs = milliseconds; }
+
+    void attach(ThumbLoaderWorker *worker) override;
+    void detach(ThumbLoaderWorker *worker) override;
+    void wake() override;
+    void cancel(ThumbLoaderWorker *worker) override;
+
+private:
+    struct Slot
+    {
+        ThumbnailHelper *helper = nullptr;
+        // The worker whose job the helper has in hand; null while idle.
+        ThumbLoaderWorker *worker = nullptr;
+        ThumbnailProtocol::Request request;
+    };
+
+    void dispatch();
+    void dispatchOnce();
+    // Whether the slot has a running helper, started if need be.
+    bool startHelper(int slot);
+    void dropHelper(Slot &slot);
+    void finish(int slot, const QImage &icon);
+    void lose(int slot, bool greeted);
+    // The next worker in turn that has a job; null when none has.
+    ThumbLoaderWorker *takeNextJob(ThumbnailProtocol::Request &request);
+    void endIdleHelpers();
+
+    std::vector<Slot> m_slots;
+    QList<ThumbLoaderWorker *> m_workers;
+    int m_nextWorker = 0;
+    int m_fileTimeoutMs;
+    // Helpers in a row that ended before they were ready; past a few, the
+    // program is taken as broken and no more are started.
+    int m_failedStarts = 0;
+    QTimer *m_idleEnd;
+    bool m_dispatching = false;
+    bool m_dispatchAgain = false;
+};

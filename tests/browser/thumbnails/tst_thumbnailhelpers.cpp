@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The thumbnail helpers under hostile files and their own faults: whatever
+// happens, this process survives, its memory stays flat, the file costs its
+// own thumbnail only, and stopping returns at once.
+#include "HostileMedia.h"
+#include "MediaMaker.h"
+#include "TestDir.h"
+#include "base/BrowserMode.h"
+#include "browser/thumbnails/DesktopThumbnailCache.h"
+#include "browser/thumbnails/ThumbLoaderWorker.h"
+#include "browser/thumbnails/ThumbnailHelperPool.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QtTest>
+
+#include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int waitMs = 30000;
+constexpr qint64 stopLimitMs = 100;
+constexpr qint64 flatKiB = 32 * 1024;
+
+// The peak of this process's resident memory since the last reset, in KiB.
+qint64 peakKiB()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+void resetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+bool makeOld(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite)
+        && file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+}
+
+QString writePicture(TestDir &dir, const QString &name)
+{
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString path = dir.filePath(name);
+    return image.save(path, "PNG") && makeOld(path) ? path : QString();
+}
+
+bool isSettled(ThumbnailState state)
+{
+    return state == ThumbnailState::Shown || state == ThumbnailState::Failed;
+}
+
+} // namespace
+
+class TestThumbnailHelpers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void hostileFilesCostOneThumbnail_data();
+    void hostileFilesCostOneThumbnail();
+    void helperFaultsCostOneThumbnail_data();
+    void helperFaultsCostOneThumbnail();
+
+private:
+    // The hostile file of a row, and what goes with it in the cache.
+    QString makeHostile(const QString &kind);
+    QString cacheEntry(DesktopThumbnailCache::Folder folder, const QString &path) const
+    {
+        return DesktopThumbnailCache(m_cache->path()).entryPath(folder, DesktopThumbnailCache::keyOf(path));
+    }
+
+    std::unique_ptr<TestDir> m_dir;
+    std::unique_ptr<QTemporaryDir> m_cache;
+};
+
+void TestThumbnailHelpers::init()
+{
+    m_dir = std::make_unique<TestDir>();
+    m_cache = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid() && m_cache->isValid());
+}
+
+void TestThumbnailHelpers::cleanup()
+{
+    m_dir.reset();
+    m_cache.reset();
+}
+
+QString TestThumbnailHelpers::makeHostile(const QString &kind)
+{
+    if (kind == "kmsg")
+        return m_dir->createSymlink(QStringLiteral("/proc/kmsg"), QStringLiteral("photo.jpg"));
+    if (kind == "mpeg" || kind == "mkv" || kind == "markerless") {
+        const QString path = m_dir->filePath(kind == "mpeg" ? "clip.mpg"
+                : kind == "mkv"                             ? "huge.mkv"
+                                                            : "endless.jpg");
+        const bool made = kind == "mpeg" ? HostileMedia::crashingMpeg(path)
+            : kind == "mkv"              ? HostileMedia::hugeFrameVideo(path)
+                                         : HostileMedia::markerlessJpeg(path);
+        return made && makeOld(path) ? path : QString();
+    }
+    // A good picture, whose entry in the cache is hostile.
+    const QString path = writePicture(*m_dir, QStringLiteral("photo.png"));
+    const QString entry = cacheEntry(DesktopThumbnailCache::Large, path);
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(entry).absolutePath()))
+        return QString();
+    if (kind == "fifo")
+        return ::mkfifo(QFile::encodeName(entry).constData(), 0600) == 0 ? path : QString();
+    const auto key = DesktopThumbnailCache::keyOf(path);
+    return HostileMedia::hugePng(
+               entry, { { "Thumb::URI", key.uri }, { "Thumb::MTime", QByteArray::number(key.mtime) } })
+        ? path
+        : QString();
+}
+
+void TestThumbnailHelpers::hostileFilesCostOneThumbnail_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("madeFromTheFile");
+    QTest::addColumn<bool>("recordedAsFailed");
+
+    QTest::newRow("crafted MPEG transport stream") << "mpeg" << int(MovieMode) << false << true;
+    QTest::newRow("video of a 16000 x 16000 frame") << "mkv" << int(MovieMode) << false << true;
+    QTest::newRow("JPEG of 20 GiB without a marker") << "markerless" << int(PicturesMode) << false << true;
+    QTest::newRow("16000 x 16000 PNG in the cache") << "png" << int(PicturesMode) << true << false;
+    QTest::newRow("FIFO in the cache") << "fifo" << int(PicturesMode) << true << false;
+    QTest::newRow("link to /proc/kmsg") << "kmsg" << int(PicturesMode) << false << false;
+}
+
+void TestThumbnailHelpers::hostileFilesCostOneThumbnail()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, mode);
+    QFETCH(bool, madeFromTheFile);
+    QFETCH(bool, recordedAsFailed);
+    if ((kind == "mpeg" || kind == "mkv") && !MediaMaker::hasFfmpeg())
+        QSKIP("the ffmpeg program is not installed");
+    const QString path = makeHostile(kind);
+    QVERIFY(!path.isEmpty());
+    const QString good = writePicture(*m_dir, QStringLiteral("good.png"));
+    resetPeakMemory();
+    const qint64 before = peakKiB();
+
+    ThumbnailHelperPool helpers(2);
+    helpers.setFileTimeout(2000);
+    ThumbLoaderWorker worker(&helpers);
+    worker.setDesktopCache(m_cache->path());
+    worker.addFiles({ QFileInfo(path) }, mode);
+    QCOMPARE(worker.state(path), ThumbnailState::InFlight);
+    QTest::qWait(300);
+    QElapsedTimer clock;
+    clock.start();
+    worker.stopProcess();
+    QVERIFY2(clock.elapsed() < stopLimitMs, qPrintable(QString::number(clock.elapsed())));
+
+    worker.addFiles({ QFileInfo(path) }, mode);
+    QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(path)), waitMs);
+    QCOMPARE(worker.state(path) == ThumbnailState::Shown, madeFromTheFile);
+    // A helper that answers writes the entry afterwards.
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Fail, path)), recordedAsFailed, waitMs);
+    // The next file is made as ever.
+    worker.stopProcess();
+    worker.addFiles({ QFileInfo(good) }, PicturesMode);
+    QTRY_COMPARE_WITH_TIMEOUT(worker.state(good), ThumbnailState::Shown, waitMs);
+    const qint64 grown = peakKiB() - before;
+    QVERIFY2(grown < flatKiB, qPrintable(QString::number(grown)));
+}
+
+void TestThumbnailHelpers::helperFaultsCostOneThumbnail_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("recordedAsFailed");
+
+    // The greeting, then whatever the helper does with the first request.
+    const QByteArray greet = "printf OPT1; head -c 1 >/dev/null; ";
+    QTest::newRow("crash") << greet + "kill -SEGV $$" << true;
+    QTest::newRow("past the clock") << greet + "exec sleep 60" << true;
+    QTest::newRow("slow to start, then a crash") << "sleep 1; " + greet + "kill -SEGV $$" << true;
+    QTest::newRow("nonsense") << greet + "printf nonsense-nonsense-nonsense; exec sleep 60" << true;
+    // Not the file's fault: nothing is recorded, and only a few are started.
+    QTest::newRow("ends before it is ready") << QByteArray("echo >>\"$0.starts\"; exit 1") << false;
+}
+
+void TestThumbnailHelpers::helperFaultsCostOneThumbnail()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(bool, recordedAsFailed);
+    const QString helper = m_dir->createFile(ThumbnailProtocol::helperName, "#!/bin/sh\n" + script + '\n');
+    QVERIFY(QFile::setPermissions(helper, QFile::ReadOwner | QFile::ExeOwner));
+    // Helpers start all along, from where the program would load them.
+    const QByteArray pluginDir = qgetenv("OPALO_PLUGIN_DIR");
+    const auto restore = qScopeGuard([&pluginDir] { qputenv("OPALO_PLUGIN_DIR", pluginDir); });
+    qputenv("OPALO_PLUGIN_DIR", QFile::encodeName(m_dir->path()));
+    ThumbnailHelperPool helpers(1);
+    helpers.setFileTimeout(300);
+    ThumbLoaderWorker worker(&helpers);
+    worker.setDesktopCache(m_cache->path());
+    QStringList files;
+    for (int i = 0; i < 5; ++i)
+        files.append(writePicture(*m_dir, QStringLiteral("p%1.png").arg(i)));
+    for (const QString &file : files)
+        worker.addFiles({ QFileInfo(file) }, PicturesMode);
+
+    for (const QString &file : files) {
+        QTRY_COMPARE_WITH_TIMEOUT(worker.state(file), ThumbnailState::Failed, waitMs);
+        QCOMPARE(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Fail, file)), recordedAsFailed);
+    }
+    QFile starts(helper + ".starts");
+    if (starts.open(QIODevice::ReadOnly))
+        QCOMPARE(starts.readAll().count('\n'), 3);
+}
+
+QTEST_MAIN(TestThumbnailHelpers)
+#include "tst_thumbnailhelpers.moc"
