@@ -9,6 +9,7 @@
 #include "browser/views/BrowserTreeView.h"
 #include "browser/views/ItemNameLayout.h"
 #include "browser/views/ListStatusLine.h"
+#include "browser/views/QNodeItem.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 
@@ -269,7 +270,13 @@ void BaseFrame::openFolderFromList(const QFileInfo &folder)
     const QModelIndex current = tree->currentIndex();
     if (!current.isValid())
         return;
-    const QModelIndex found = treeModel->findLoadedPath(folder, current);
+    QModelIndex found = treeModel->findLoadedPath(folder, current);
+    // The tree may still be listing the folder in the background: the
+    // user asked for this one, so it is listed now.
+    if (!found.isValid() && treeModel->nodeFromIndex(current)->listingTicket() != 0) {
+        treeModel->refresh(current);
+        found = treeModel->findLoadedPath(folder, current);
+    }
     if (!found.isValid())
         return;
     tree->expand(found);

@@ -42,7 +42,7 @@ struct FolderListing
 {
     // Which request it answers.
     quint64 generation = 0;
-    // The first listing of the folder, not compared with an earlier one.
+    // The first listing of the folder, not one after a change.
     bool fresh = true;
     int column = 0;
     Qt::SortOrder order = Qt::AscendingOrder;
@@ -53,10 +53,6 @@ struct FolderListing
     FolderEntries shown;
     QStringList patterns;
     QHash<QString, FolderEntry> byName;
-    // Since the folder's previous listing: entries gone or changed (as they
-    // were), new or changed (as they are now).
-    FolderEntries removed;
-    FolderEntries added;
 };
 Q_DECLARE_METATYPE(FolderListing)
 

@@ -7,6 +7,7 @@
 #include <QAbstractProxyModel>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QSet>
 
 #include <algorithm>
@@ -14,12 +15,11 @@
 
 namespace {
 
-// Rows taken in per pass of the event loop: a view lays out and paints
-// them within a few milliseconds.
-constexpr int revealStep = 500;
-// Beyond as many changes at once, the rows are replaced rather than
-// touched one at a time (each moves every row after it).
-constexpr int maxChangesInPlace = 200;
+// Rows taken in, removed or inserted per slice, and the time the slices
+// of one pass of the event loop may take together: a view lays out and
+// paints what changed in the rest of a frame.
+constexpr int sliceRows = 256;
+constexpr qint64 stepBudgetNs = 4 * 1000 * 1000;
 
 const int registered = qRegisterMetaType<FolderListing>();
 
@@ -43,9 +43,9 @@ FolderListModel::FolderListModel(QObject *parent)
         else
             requestListing(false);
     });
-    m_reveal.setSingleShot(true);
-    m_reveal.setInterval(0);
-    connect(&m_reveal, &QTimer::timeout, this, &FolderListModel::revealMore);
+    m_step.setSingleShot(true);
+    m_step.setInterval(0);
+    connect(&m_step, &QTimer::timeout, this, &FolderListModel::step);
 }
 
 FolderListModel::~FolderListModel()
@@ -57,7 +57,7 @@ FolderListModel::~FolderListModel()
 
 QModelIndex FolderListModel::setRootPath(const QString &path)
 {
-    m_reveal.stop();
+    m_step.stop();
     if (!m_watcher.directories().isEmpty())
         m_watcher.removePaths(m_watcher.directories());
     beginResetModel();
@@ -67,6 +67,9 @@ QModelIndex FolderListModel::setRootPath(const QString &path)
     m_shown.clear();
     m_visible = 0;
     m_loaded = false;
+    m_syncing = false;
+    m_target.clear();
+    m_plan.clear();
     endResetModel();
     m_lister->abandonBefore(++m_generation);
     m_listing = false;
@@ -115,101 +118,183 @@ void FolderListModel::takeListing(const FolderListing &listing)
 {
     if (listing.generation != m_generation)
         return;
-    m_listing = false;
     FolderListing arranged = listing;
     // Sorted before the order changed.
     if (listing.column != m_order.column() || listing.order != m_order.order()) {
         std::sort(arranged.entries.begin(), arranged.entries.end(), m_order);
-        std::sort(arranged.added.begin(), arranged.added.end(), m_order);
         std::sort(arranged.shown.begin(), arranged.shown.end(), m_order);
     }
     if (arranged.patterns != m_matcher.patterns())
         arranged.shown = filtered(arranged.entries);
-    if (!arranged.fresh && arranged.added.size() + arranged.removed.size() <= maxChangesInPlace) {
-        applyChanges(arranged);
-    } else {
-        m_all = arranged.entries;
-        m_byName = arranged.byName;
+    m_all = arranged.entries;
+    m_byName = arranged.byName;
+    if (arranged.fresh) {
         m_loaded = false;
         showRows(arranged.shown);
+        endSync();
+        return;
     }
+    // The next listing waits until the rows are brought to this one.
+    m_target = arranged.shown;
+    m_syncing = true;
+    m_planStale = true;
+    step();
+}
+
+void FolderListModel::showRows(const FolderEntries &shown)
+{
+    m_step.stop();
+    beginResetModel();
+    m_shown = shown;
+    m_visible = 0;
+    endResetModel();
+    // Rows that were being brought to a listing are now the listing's.
+    if (m_syncing) {
+        m_syncing = false;
+        endSync();
+    }
+    step();
+}
+
+void FolderListModel::step()
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        if (m_syncing)
+            syncSlice();
+        else if (m_visible < m_shown.size())
+            revealSlice();
+        else
+            break;
+    } while (clock.nsecsElapsed() < stepBudgetNs);
+    if (m_syncing || m_visible < m_shown.size()) {
+        m_step.start();
+    } else if (!m_loaded) {
+        m_loaded = true;
+        emit directoryLoaded(m_root);
+    }
+}
+
+void FolderListModel::revealSlice()
+{
+    const int count = qMin(sliceRows, m_shown.size() - m_visible);
+    m_revealing = true;
+    beginInsertRows(QModelIndex(), m_visible, m_visible + count - 1);
+    m_visible += count;
+    endInsertRows();
+    m_revealing = false;
+}
+
+void FolderListModel::syncSlice()
+{
+    if (m_planStale)
+        planSync();
+    if (m_planned == m_plan.size()) {
+        m_syncing = false;
+        endSync();
+        return;
+    }
+    SyncStep &next = m_plan[m_planned];
+    const int count = qMin(next.count, sliceRows);
+    switch (next.kind) {
+    case SyncStep::Remove:
+        // From the end of the run: the places before it stay.
+        removeShown(next.at + next.count - count, count);
+        break;
+    case SyncStep::Insert:
+        insertShown(next.at, m_target.mid(next.at, count));
+        next.at += count;
+        break;
+    case SyncStep::Update:
+        replaceShown(next.at, m_target.at(next.at));
+        break;
+    }
+    next.count -= count;
+    if (next.count == 0)
+        ++m_planned;
+}
+
+void FolderListModel::planSync()
+{
+    // Both are in order: one walk through them finds what goes, what comes
+    // and what changed in place. Removals run from the last row, so that
+    // each leaves the places before it as they are; insertions then run
+    // from the first, each at its place among the new rows.
+    QVector<SyncStep> removals;
+    QVector<SyncStep> insertions;
+    QVector<SyncStep> updates;
+    const auto extend = [](QVector<SyncStep> &runs, SyncStep::Kind kind, int at) {
+        if (!runs.isEmpty() && runs.last().at + runs.last().count == at)
+            ++runs.last().count;
+        else
+            runs.append({ kind, at, 1 });
+    };
+    int row = 0;
+    int wanted = 0;
+    while (row < m_shown.size() || wanted < m_target.size()) {
+        const bool gone = wanted == m_target.size()
+            || (row < m_shown.size() && m_order(m_shown.at(row), m_target.at(wanted)));
+        const bool come = !gone && (row == m_shown.size() || m_order(m_target.at(wanted), m_shown.at(row)));
+        if (gone) {
+            extend(removals, SyncStep::Remove, row++);
+        } else if (come) {
+            extend(insertions, SyncStep::Insert, wanted++);
+        } else {
+            if (!m_shown.at(row).sameAs(m_target.at(wanted)))
+                updates.append({ SyncStep::Update, wanted, 1 });
+            ++row;
+            ++wanted;
+        }
+    }
+    std::reverse(removals.begin(), removals.end());
+    m_plan = removals + insertions + updates;
+    m_planned = 0;
+    m_planStale = false;
+}
+
+void FolderListModel::endSync()
+{
+    m_target.clear();
+    m_plan.clear();
+    m_listing = false;
     if (m_changedMeanwhile) {
         m_changedMeanwhile = false;
         requestListing(false);
     }
 }
 
-void FolderListModel::applyChanges(const FolderListing &listing)
+void FolderListModel::removeShown(int first, int count)
 {
-    QSet<QString> changed;
-    for (const FolderEntry &entry : listing.added)
-        changed.insert(entry.name);
-    for (const FolderEntry &entry : listing.removed) {
-        if (!changed.contains(entry.name))
-            removeEntry(entry);
-    }
-    for (const FolderEntry &entry : listing.added) {
-        if (!updateEntry(entry))
-            insertEntry(entry);
-    }
+    // The rows of the range that views have; the rest were never reported.
+    const int known = qBound(0, m_visible - first, count);
+    if (known > 0)
+        beginRemoveRows(QModelIndex(), first, first + known - 1);
+    m_shown.remove(first, count);
+    m_visible -= known;
+    if (known > 0)
+        endRemoveRows();
 }
 
-bool FolderListModel::updateEntry(const FolderEntry &entry)
+void FolderListModel::insertShown(int at, const FolderEntries &entries)
 {
-    const auto known = m_byName.find(entry.name);
-    if (known == m_byName.end())
-        return false;
-    const int at = placeOf(m_all, *known);
-    const int row = placeOf(m_shown, *known);
-    // A change that moves the entry, or shows or hides it, is a removal
-    // and an insertion.
-    if (at < 0 || !fitsAt(m_all, at, entry) || shows(*known) != shows(entry)
-        || (row >= 0 && !fitsAt(m_shown, row, entry))) {
-        removeEntry(*known);
-        insertEntry(entry);
-        return true;
-    }
-    *known = entry;
-    m_all[at] = entry;
-    if (row >= 0)
-        m_shown[row] = entry;
-    if (row >= 0 && row < m_visible)
-        emit dataChanged(index(row, 0), index(row, 0));
-    return true;
-}
-
-bool FolderListModel::fitsAt(const FolderEntries &entries, int at, const FolderEntry &entry) const
-{
-    return (at == 0 || m_order(entries.at(at - 1), entry))
-        && (at + 1 == entries.size() || m_order(entry, entries.at(at + 1)));
-}
-
-void FolderListModel::showRows(const FolderEntries &shown)
-{
-    m_reveal.stop();
-    beginResetModel();
-    m_shown = shown;
-    m_visible = 0;
-    endResetModel();
-    revealMore();
-}
-
-void FolderListModel::revealMore()
-{
-    const int count = qMin(revealStep, m_shown.size() - m_visible);
-    if (count > 0) {
-        m_revealing = true;
-        beginInsertRows(QModelIndex(), m_visible, m_visible + count - 1);
-        m_visible += count;
+    // Rows still to be taken in are not reported yet.
+    const bool known = at < m_visible || (at == m_visible && m_visible == m_shown.size());
+    if (known)
+        beginInsertRows(QModelIndex(), at, at + entries.size() - 1);
+    m_shown.insert(at, entries.size(), FolderEntry());
+    std::copy(entries.cbegin(), entries.cend(), m_shown.begin() + at);
+    if (known) {
+        m_visible += entries.size();
         endInsertRows();
-        m_revealing = false;
     }
-    if (m_visible < m_shown.size()) {
-        m_reveal.start();
-    } else if (!m_loaded) {
-        m_loaded = true;
-        emit directoryLoaded(m_root);
-    }
+}
+
+void FolderListModel::replaceShown(int at, const FolderEntry &entry)
+{
+    m_shown[at] = entry;
+    if (at < m_visible)
+        emit dataChanged(index(at, 0), index(at, 0));
 }
 
 FolderEntries FolderListModel::filtered(const FolderEntries &entries) const
@@ -233,58 +318,56 @@ int FolderListModel::placeOf(const FolderEntries &entries, const FolderEntry &en
     return at < entries.size() && entries.at(at).name == entry.name ? at : -1;
 }
 
+int FolderListModel::rowOf(const QString &name) const
+{
+    const auto known = m_byName.constFind(name);
+    if (known == m_byName.cend())
+        return -1;
+    const int row = placeOf(m_shown, *known);
+    if (row >= 0 || !m_syncing)
+        return row;
+    // The rows may still hold the entry as it was before the latest
+    // listing, at the place it had then.
+    const auto held = std::find_if(
+        m_shown.cbegin(), m_shown.cend(), [&name](const FolderEntry &entry) { return entry.name == name; });
+    return held == m_shown.cend() ? -1 : int(held - m_shown.cbegin());
+}
+
 void FolderListModel::insertEntry(const FolderEntry &entry)
 {
-    // The list may have made it itself (mkdir) since the last listing.
+    // A listing may have brought it meanwhile.
     const auto known = m_byName.constFind(entry.name);
     if (known != m_byName.cend())
         removeEntry(*known);
     m_all.insert(insertionPoint(m_all, entry), entry);
     m_byName.insert(entry.name, entry);
     if (shows(entry))
-        insertRow(entry);
+        insertShown(insertionPoint(m_shown, entry), { entry });
+    if (m_syncing && shows(entry)) {
+        m_target.insert(insertionPoint(m_target, entry), entry);
+        m_planStale = true;
+    }
 }
 
 void FolderListModel::removeEntry(const FolderEntry &entry)
 {
-    // As the list holds it, which may differ from what a listing had.
+    const int row = rowOf(entry.name);
     const auto known = m_byName.find(entry.name);
     if (known == m_byName.end())
         return;
-    const FolderEntry held = *known;
-    m_byName.erase(known);
-    const int at = placeOf(m_all, held);
+    const int at = placeOf(m_all, *known);
     if (at >= 0)
         m_all.remove(at);
-    const int row = placeOf(m_shown, held);
+    const int wanted = m_syncing ? placeOf(m_target, *known) : -1;
+    m_byName.erase(known);
     if (row >= 0)
-        removeRow(row);
-}
-
-void FolderListModel::insertRow(const FolderEntry &entry)
-{
-    const int row = insertionPoint(m_shown, entry);
-    // Rows still to be taken in are not reported yet.
-    if (row > m_visible || (row == m_visible && m_visible < m_shown.size())) {
-        m_shown.insert(row, entry);
-        return;
+        removeShown(row, 1);
+    if (wanted >= 0) {
+        m_target.remove(wanted);
+        m_planStale = true;
+    } else if (m_syncing && row >= 0) {
+        m_planStale = true;
     }
-    beginInsertRows(QModelIndex(), row, row);
-    m_shown.insert(row, entry);
-    ++m_visible;
-    endInsertRows();
-}
-
-void FolderListModel::removeRow(int row)
-{
-    if (row >= m_visible) {
-        m_shown.remove(row);
-        return;
-    }
-    beginRemoveRows(QModelIndex(), row, row);
-    m_shown.remove(row);
-    --m_visible;
-    endRemoveRows();
 }
 
 void FolderListModel::setNameFilters(const QStringList &patterns)
@@ -301,6 +384,10 @@ void FolderListModel::sort(int column, Qt::SortOrder order)
         return;
     m_order = FolderOrder(column, order);
     std::sort(m_all.begin(), m_all.end(), m_order);
+    if (m_syncing) {
+        std::sort(m_target.begin(), m_target.end(), m_order);
+        m_planStale = true;
+    }
     if (m_visible < m_shown.size()) {
         showRows(filtered(m_all));
         return;
@@ -314,7 +401,7 @@ void FolderListModel::sort(int column, Qt::SortOrder order)
     std::sort(m_shown.begin(), m_shown.end(), m_order);
     QModelIndexList moved;
     for (const QString &name : qAsConst(heldNames))
-        moved.append(index(placeOf(m_shown, m_byName.value(name)), 0));
+        moved.append(index(rowOf(name), 0));
     changePersistentIndexList(held, moved);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
@@ -324,10 +411,7 @@ QModelIndex FolderListModel::index(const QString &path, int column) const
     const QFileInfo file(path);
     if (!m_root.isEmpty() && QDir::cleanPath(file.absolutePath()) != m_root)
         return QModelIndex();
-    const auto known = m_byName.constFind(m_root.isEmpty() ? path : file.fileName());
-    if (known == m_byName.cend())
-        return QModelIndex();
-    const int row = placeOf(m_shown, *known);
+    const int row = rowOf(m_root.isEmpty() ? path : file.fileName());
     return row >= 0 && row < m_visible ? createIndex(row, column) : QModelIndex();
 }
 

@@ -22,11 +22,13 @@ class FolderLister;
 // The window never waits for the disk, nor for a look-up per file: the
 // folder is read on a thread of its own (FolderLister), which hands over
 // the whole folder sorted, with each entry's sort keys; the rows are then
-// taken in a slice at a time, one slice per pass of the event loop, each
-// well within a frame. Icons are the icon provider's, one per file type,
-// asked for once. The folder is watched: what is added, removed or renamed
-// is read again in the background and only the rows that changed are
-// touched.
+// taken in a slice at a time, as many slices per pass of the event loop as
+// fit in a few milliseconds, so that views lay out and paint them within
+// the frame. Icons are the icon provider's, one per file type, asked for
+// once. The folder is watched: what is added, removed or renamed is read
+// again in the background, and the rows are brought to the new listing by
+// removals and insertions, again a slice at a time, however many they are:
+// the rows that stay keep their selection and the current row.
 class FolderListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -95,30 +97,39 @@ private:
     void showDrives();
     void requestListing(bool fresh);
     void takeListing(const FolderListing &listing);
-    void applyChanges(const FolderListing &listing);
     // Replaces every row, then takes them in a slice at a time.
     void showRows(const FolderEntries &shown);
-    void revealMore();
+    // Takes in rows, or brings them to the latest listing, for a few
+    // milliseconds; the rest at the next pass of the event loop.
+    void step();
+    void revealSlice();
+    void syncSlice();
+    // Works out the removals, insertions and changes that turn the rows
+    // into m_target.
+    void planSync();
+    void endSync();
     FolderEntries filtered(const FolderEntries &entries) const;
     bool shows(const FolderEntry &entry) const { return entry.folder || m_matcher.matches(entry.name); }
     // The place of entry in entries (sorted), -1 when it is not there.
     int placeOf(const FolderEntries &entries, const FolderEntry &entry) const;
     int insertionPoint(const FolderEntries &entries, const FolderEntry &entry) const;
+    // The row of name among the shown entries, -1 when it has none.
+    int rowOf(const QString &name) const;
+    // An entry the list made or removed itself, not waiting for a listing.
     void insertEntry(const FolderEntry &entry);
-    // Replaces the entry of the same name, in place when its place holds;
-    // false when there is none.
-    bool updateEntry(const FolderEntry &entry);
-    bool fitsAt(const FolderEntries &entries, int at, const FolderEntry &entry) const;
     void removeEntry(const FolderEntry &entry);
-    void insertRow(const FolderEntry &entry);
-    void removeRow(int row);
+    // Rows first to first + count - 1 of the shown entries go; those views
+    // have are reported.
+    void removeShown(int first, int count);
+    void insertShown(int at, const FolderEntries &entries);
+    void replaceShown(int at, const FolderEntry &entry);
     const FolderEntry *entryAt(const QModelIndex &index) const;
     QIcon iconOf(const FolderEntry &entry) const;
 
     QThread m_thread;
     FolderLister *m_lister;
     QFileSystemWatcher m_watcher;
-    QTimer m_reveal;
+    QTimer m_step;
     QString m_root;
     FileNameMatcher m_matcher;
     FolderOrder m_order;
@@ -128,8 +139,22 @@ private:
     // The entries shown, in order; views have the first m_visible of them.
     FolderEntries m_shown;
     int m_visible = 0;
+    // While m_syncing, the rows are being brought to m_target, step by
+    // step of m_plan from m_planned on; a stale plan is worked out anew.
+    struct SyncStep
+    {
+        enum Kind { Remove, Insert, Update } kind;
+        int at;
+        int count;
+    };
+    FolderEntries m_target;
+    QVector<SyncStep> m_plan;
+    int m_planned = 0;
+    bool m_syncing = false;
+    bool m_planStale = false;
     quint64 m_generation = 0;
-    // A listing is on its way; the folder changed meanwhile.
+    // A listing is on its way or being taken in; the folder changed
+    // meanwhile.
     bool m_listing = false;
     bool m_changedMeanwhile = false;
     bool m_loaded = false;

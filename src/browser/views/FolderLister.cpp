@@ -37,19 +37,12 @@ void FolderLister::list(quint64 generation, const QString &folder, const QString
 
     FolderListing listing;
     listing.generation = generation;
-    listing.fresh = fresh || folder != m_folder;
+    listing.fresh = fresh;
     listing.column = column;
     listing.order = order;
-    if (!listing.fresh)
-        compareWithPrevious(entries, &listing);
-    m_folder = folder;
-    // Two tables, so that the list changing its own never copies this one.
-    m_previous.clear();
-    m_previous.reserve(entries.size());
     listing.byName.reserve(entries.size());
     const FileNameMatcher matcher(patterns);
     for (const FolderEntry &entry : qAsConst(entries)) {
-        m_previous.insert(entry.name, entry);
         listing.byName.insert(entry.name, entry);
         if (entry.folder || matcher.matches(entry.name))
             listing.shown.append(entry);
@@ -120,22 +113,4 @@ QString FolderLister::typeOf(const QString &folder, const FolderEntry &entry)
         return *known;
     return *m_types.insert(
         key, IconProvider::shared()->type(QFileInfo(folder + QLatin1Char('/') + entry.name)));
-}
-
-void FolderLister::compareWithPrevious(const FolderEntries &entries, FolderListing *listing) const
-{
-    QSet<QString> present;
-    present.reserve(entries.size());
-    for (const FolderEntry &entry : entries) {
-        present.insert(entry.name);
-        const auto before = m_previous.constFind(entry.name);
-        if (before == m_previous.cend() || !before->sameAs(entry))
-            listing->added.append(entry);
-        if (before != m_previous.cend() && !before->sameAs(entry))
-            listing->removed.append(*before);
-    }
-    for (const FolderEntry &before : m_previous) {
-        if (!present.contains(before.name))
-            listing->removed.append(before);
-    }
 }

@@ -15,9 +15,6 @@
 // (FIFOs, sockets, devices) are left out without being opened or followed:
 // only the folder itself is opened, and each entry is looked at with statx
 // relative to it.
-//
-// A folder listed again is compared with its previous listing: the answer
-// says what went, came or changed, so that the list is told only of that.
 class FolderLister : public QObject
 {
     Q_OBJECT
@@ -27,8 +24,8 @@ public:
 
     // Lists folder in the order of column and order (see FolderOrder); the
     // listing's shown entries are the folders and the files matching
-    // patterns. A fresh listing forgets the folder's previous one. Answered
-    // by listed(), unless a later request came meanwhile.
+    // patterns. Answered by listed(), unless a later request came
+    // meanwhile.
     void list(quint64 generation, const QString &folder, const QStringList &patterns, int column,
         Qt::SortOrder order, bool fresh);
     // Any thread: requests before generation need no answer any more.
@@ -48,12 +45,8 @@ private:
     // empty.
     bool read(const QString &folder, quint64 generation, const FolderOrder &order, FolderEntries *entries);
     QString typeOf(const QString &folder, const FolderEntry &entry);
-    void compareWithPrevious(const FolderEntries &entries, FolderListing *listing) const;
 
     std::atomic<quint64> m_wanted { 0 };
-    QString m_folder;
-    // The folder's previous listing, by name.
-    QHash<QString, FolderEntry> m_previous;
     // Type names by suffix, shared by the entries of a type.
     QHash<QString, QString> m_types;
 };

@@ -4,9 +4,11 @@
 
 #include <QAbstractItemModelTester>
 #include <QFileSystemModel>
+#include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <cstdio>
 #include <sys/stat.h>
 
 namespace {
@@ -54,6 +56,8 @@ private slots:
     void showsWhatTheFileModelShows();
     void followsChanges_data();
     void followsChanges();
+    void manyChangesKeepTheSelection_data();
+    void manyChangesKeepTheSelection();
     void neverFollowsLinksNorOpensSpecialFiles_data();
     void neverFollowsLinksNorOpensSpecialFiles();
 };
@@ -142,6 +146,67 @@ void TestFolderListModel::followsChanges()
     // Once listed, only the rows that changed are touched.
     if (!whileListing)
         QCOMPARE(resets.count(), 0);
+}
+
+void TestFolderListModel::manyChangesKeepTheSelection_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("column");
+    for (const char *change : { "add", "remove", "rename", "replace" }) {
+        for (const int column : { 0, 1 }) {
+            const QByteArray name = QByteArray(change) + (column == 0 ? " by name" : " by size");
+            QTest::newRow(name.constData()) << QString::fromLatin1(change) << column;
+        }
+    }
+}
+
+void TestFolderListModel::manyChangesKeepTheSelection()
+{
+    QFETCH(QString, change);
+    QFETCH(int, column);
+    TestDir dir;
+    const auto name = [](int i) { return QStringLiteral("f%1.jpg").arg(i, 4, 10, QLatin1Char('0')); };
+    for (int i = 0; i < 1200; ++i)
+        dir.createFileOfSize(name(i), i % 7);
+    // No model tester: it checks every row at every change.
+    FolderListModel model;
+    model.sort(column);
+    QSignalSpy loaded(&model, &FolderListModel::directoryLoaded);
+    model.setRootPath(dir.path());
+    QVERIFY(loaded.wait(loadTimeoutMs));
+    QItemSelectionModel selection(&model);
+    const QStringList kept { name(3), name(601), name(1198) };
+    for (const QString &file : kept)
+        selection.select(model.index(dir.filePath(file)), QItemSelectionModel::Select);
+    selection.setCurrentIndex(model.index(dir.filePath(name(601))), QItemSelectionModel::NoUpdate);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+
+    // Every other file but those kept: far more changes than rows in a slice.
+    for (int i = 0; i < 1200; i += 2) {
+        if (kept.contains(name(i)) || kept.contains(name(i + 1)))
+            continue;
+        const QString path = dir.filePath(name(i));
+        if (change == QLatin1String("add"))
+            dir.createFile(name(i) + QStringLiteral(" copy.jpg"));
+        else if (change == QLatin1String("remove"))
+            QVERIFY(QFile::remove(path));
+        else if (change == QLatin1String("rename"))
+            QVERIFY(QFile::rename(path, dir.filePath(QStringLiteral("g") + name(i))));
+        else // A larger file in its place, at once.
+            QVERIFY(
+                ::rename(QFile::encodeName(dir.createFileOfSize(QStringLiteral(".new"), 100 + i)).constData(),
+                    QFile::encodeName(path).constData())
+                == 0);
+    }
+
+    QTRY_COMPARE_WITH_TIMEOUT(rowNames(model), referenceRows(dir.path(), column, {}), loadTimeoutMs);
+    QCOMPARE(resets.count(), 0);
+    QStringList selected;
+    for (const QModelIndex &index : selection.selectedIndexes())
+        selected.append(index.data().toString());
+    selected.sort();
+    QCOMPARE(selected, kept);
+    QCOMPARE(selection.currentIndex().data().toString(), name(601));
 }
 
 void TestFolderListModel::neverFollowsLinksNorOpensSpecialFiles_data()
