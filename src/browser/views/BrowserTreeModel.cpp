@@ -611,6 +611,9 @@ QModelIndex BrowserTreeModel::findPath(const QString &path)
     const QStringList parts = wanted.mid(startPath.length()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
         reached = reached == QLatin1String("/") ? reached + part : reached + QLatin1Char('/') + part;
+        // A folder still being listed in the background is needed now.
+        if (node->listingTicket() != 0)
+            refresh(indexOfNode(node));
         node->populate();
         QNodeItem *next = nullptr;
         for (QNodeItem *child : node->childNodes()) {

@@ -665,6 +665,11 @@ void TestBrowserTreeModel::pathLookups()
         QStringLiteral("x"));
     QVERIFY(!model.findPath(m_device->filePath(QStringLiteral("a/missing"))).isValid());
     QVERIFY(!model.findPath(m_home.path()).isValid());
+
+    // A folder still being listed in the background is listed at once.
+    BrowserTreeModel listing { ExternalDeviceMode };
+    listing.expand(childNamed(listing, mountPointIndex(listing), QStringLiteral("a")));
+    QCOMPARE(listing.findPath(deep.absoluteFilePath()).data().toString(), QStringLiteral("c"));
 }
 
 QTEST_MAIN(TestBrowserTreeModel)
