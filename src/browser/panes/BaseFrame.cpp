@@ -7,9 +7,9 @@
 #include "base/SessionFlags.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
-#include "browser/views/CategoryFilterModel.h"
 #include "browser/views/ItemNameLayout.h"
 #include "browser/views/ListStatusLine.h"
+#include "browser/views/QNodeItem.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 
@@ -121,7 +121,7 @@ void BaseFrame::buildList()
     delete listModel;
     listModel = new VideoModel(nullptr);
     listModel->setCategory(MovieMode);
-    list->setModel(listModel->shownFiles());
+    list->setModel(listModel);
 
     m_status = new ListStatusLine(list, listArea);
     auto *box = new QVBoxLayout(listArea);
@@ -155,6 +155,7 @@ void BaseFrame::connectViews()
     connect(listModel, &QAbstractItemModel::dataChanged, this,
         qOverload<const QModelIndex &, const QModelIndex &>(&BaseFrame::refreshTree));
     connect(listModel, &VideoModel::refresh, this, qOverload<>(&BaseFrame::refreshTree));
+    connect(listModel, &QAbstractItemModel::rowsInserted, this, &BaseFrame::takeArrivedCurrent);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &BaseFrame::ViewSelectionChanged);
     connect(tree, &QTreeView::expanded, this, &BaseFrame::treeExpanded);
@@ -212,8 +213,9 @@ void BaseFrame::SelectBrowserRow(const QModelIndex &index)
         path = side == ExternalDeviceMode ? impossiblePath : QString();
     Logger::instance()->log("SelectBrowserRow %s", qPrintable(path));
     list->clearSelection();
+    currentOnArrival.clear();
     listModel->setFolder(path);
-    list->setRootIndex(listModel->shownFiles()->indexOf(path));
+    list->setRootIndex(listModel->index(path));
     m_status->refresh();
     emit BrowserSelectionChanged(QFileInfoList(), side);
     treeModel->expand(index);
@@ -252,7 +254,7 @@ void BaseFrame::launchFile(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
-    const QFileInfo file(CategoryFilterModel::filePath(index));
+    const QFileInfo file(FolderListModel::filePathOf(index));
     if (file.isSymLink())
         return;
     if (file.isDir())
@@ -268,7 +270,13 @@ void BaseFrame::openFolderFromList(const QFileInfo &folder)
     const QModelIndex current = tree->currentIndex();
     if (!current.isValid())
         return;
-    const QModelIndex found = treeModel->findLoadedPath(folder, current);
+    QModelIndex found = treeModel->findLoadedPath(folder, current);
+    // The tree may still be listing the folder in the background: the
+    // user asked for this one, so it is listed now.
+    if (!found.isValid() && treeModel->nodeFromIndex(current)->listingTicket() != 0) {
+        treeModel->refresh(current);
+        found = treeModel->findLoadedPath(folder, current);
+    }
     if (!found.isValid())
         return;
     tree->expand(found);
@@ -283,9 +291,22 @@ void BaseFrame::showParentFolder()
         return;
     const QString left = current.data(BrowserTreeModel::FullPathRole).toString();
     tree->setCurrentIndex(parent);
-    const QModelIndex row = listModel->shownFiles()->indexOf(left);
-    if (row.isValid())
+    // The folder is listed in the background: its row may come later.
+    currentOnArrival = left;
+    takeArrivedCurrent();
+}
+
+void BaseFrame::takeArrivedCurrent()
+{
+    if (currentOnArrival.isEmpty())
+        return;
+    const QModelIndex row = listModel->index(currentOnArrival);
+    if (row.isValid()) {
+        currentOnArrival.clear();
         list->setCurrentIndex(row);
+    } else if (listModel->isLoaded()) {
+        currentOnArrival.clear();
+    }
 }
 
 void BaseFrame::openFile(const QString &path)
@@ -300,7 +321,7 @@ void BaseFrame::ViewSelectionChanged(const QItemSelection &, const QItemSelectio
     QFileInfoList files;
     const QModelIndexList indexes = list->selectionModel()->selectedIndexes();
     for (const QModelIndex &index : indexes) {
-        const QFileInfo file(CategoryFilterModel::filePath(index));
+        const QFileInfo file(FolderListModel::filePathOf(index));
         if ((file.isFile() || file.isDir() || file.isSymLink()) && !file.isRoot())
             files.append(file);
     }
@@ -316,7 +337,7 @@ QFileInfoList BaseFrame::selectedFiles() const
     const int column = indexes.first().column();
     for (const QModelIndex &index : indexes) {
         if (index.column() == column)
-            files.append(QFileInfo(CategoryFilterModel::filePath(index)));
+            files.append(QFileInfo(FolderListModel::filePathOf(index)));
     }
     return files;
 }
@@ -341,8 +362,7 @@ bool BaseFrame::createFolder(const QString &name, bool makeWritable)
     for (int n = 1; folder.exists(candidate); ++n)
         candidate = name + QLatin1Char(' ') + QString::number(n);
 
-    CategoryFilterModel *shown = listModel->shownFiles();
-    const QModelIndex created = shown->mapFromSource(listModel->mkdir(listModel->index(base), candidate));
+    const QModelIndex created = listModel->mkdir(listModel->index(base), candidate);
     if (!created.isValid())
         return false;
     if (makeWritable)

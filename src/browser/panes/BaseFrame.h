@@ -112,6 +112,8 @@ private:
     const char *zoomKey() const;
     QModelIndex categoryRow(FileBrowserMode mode) const;
     void openFolderFromList(const QFileInfo &folder);
+    // Makes the row of currentOnArrival current once the list has it.
+    void takeArrivedCurrent();
     static void openFile(const QString &path);
     void openWithKde(const QString &path);
     static void showKde3Message();
@@ -127,6 +129,8 @@ private:
     QPointer<QVideoList> list;
     VideoModel *listModel = nullptr;
     ListStatusLine *m_status = nullptr;
+    // A row to make current when the folder's listing brings it.
+    QString currentOnArrival;
     BrowserMode side;
     int mode = MovieMode;
     // Persistent: the tree lists folders again, deleting their rows' nodes,

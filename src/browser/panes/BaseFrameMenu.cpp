@@ -8,7 +8,7 @@
 #include "browser/plugins/VerifyPasteDone.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
-#include "browser/views/CategoryFilterModel.h"
+#include "browser/views/FolderListModel.h"
 #include "browser/views/QVideoList.h"
 #include "plugins/ShellMenuApi.h"
 #include "widgets/MessageBox.h"
@@ -38,7 +38,7 @@ void BaseFrame::listContextMenu(const QPoint &pos)
         // Right-clicking an item selects it; a menu asked for by other means
         // still gets the item under the cursor.
         if (list->selectionWasEmpty())
-            paths = { CategoryFilterModel::filePath(item) };
+            paths = { FolderListModel::filePathOf(item) };
     }
     if (kde3Session)
         return showKde3Message();

@@ -7,7 +7,6 @@
 #include "browser/panes/CopyReport.h"
 #include "browser/panes/CopyWording.h"
 #include "browser/panes/OverwriteQuestion.h"
-#include "browser/views/CategoryFilterModel.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 #include "engine/TL09Engine.h"
@@ -44,13 +43,13 @@ void CopyController::copyAcross(const QFileInfoList &files, BrowserMode target, 
 
 void CopyController::selectArrived(BaseFrame *destination, const QFileInfoList &files, const QString &destDir)
 {
-    const CategoryFilterModel *shown = destination->listViewModel()->shownFiles();
+    const VideoModel *shown = destination->listViewModel();
     QItemSelectionModel *selection = destination->listView()->selectionModel();
     const QDir folder(destDir);
     for (const QFileInfo &file : files) {
         const QFileInfo arrived(folder.filePath(file.fileName()));
         if (arrived.isFile() && !arrived.isSymLink())
-            selection->select(shown->indexOf(arrived.absoluteFilePath()), QItemSelectionModel::Select);
+            selection->select(shown->index(arrived.absoluteFilePath()), QItemSelectionModel::Select);
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/views/BrowserTreeModel.h"
 #include "base/DeviceState.h"
+#include "base/Logger.h"
 #include "base/MediaCategories.h"
 #include "browser/views/IconProvider.h"
 #include "browser/views/NameOrder.h"
@@ -9,6 +10,7 @@
 #include "engine/TL09Engine.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
@@ -19,6 +21,10 @@
 namespace {
 
 constexpr int columns = 2;
+// Sub-folders taken in as rows per slice, and the time the slices of one
+// pass of the event loop may take together.
+constexpr int arrivingSlice = 250;
+constexpr qint64 arrivingBudgetNs = 4 * 1000 * 1000;
 
 QStringList &mountTableList()
 {
@@ -49,6 +55,10 @@ BrowserTreeModel::BrowserTreeModel(BrowserMode side, QObject *parent)
     m_probeStart.setSingleShot(true);
     m_probeStart.setInterval(0);
     connect(&m_probeStart, &QTimer::timeout, this, &BrowserTreeModel::startProbes);
+    m_lister.setMaxThreadCount(1);
+    m_arrive.setSingleShot(true);
+    m_arrive.setInterval(0);
+    connect(&m_arrive, &QTimer::timeout, this, &BrowserTreeModel::addArrivingChildren);
     if (side == ExternalDeviceMode)
         buildDeviceTop();
     else
@@ -61,6 +71,8 @@ BrowserTreeModel::~BrowserTreeModel()
 {
     // No answer may arrive for the nodes about to go.
     delete m_prober;
+    m_lister.clear();
+    m_lister.waitForDone();
 }
 
 void BrowserTreeModel::setMountTables(const QStringList &paths)
@@ -229,7 +241,7 @@ QVariant BrowserTreeModel::data(const QModelIndex &index, int role) const
     case FileNameRole:
         if (node->isFileSystemRoot())
             return info.absoluteFilePath();
-        return info.isSymLink() ? QFileInfo(info.symLinkTarget()).fileName() : info.fileName();
+        return node->isSymLink() ? QFileInfo(info.symLinkTarget()).fileName() : info.fileName();
     case Qt::DisplayRole:
     case Qt::EditRole:
         if (index.column() != 0)
@@ -265,7 +277,7 @@ Qt::ItemFlags BrowserTreeModel::flags(const QModelIndex &index) const
     const bool fixedOnDevice = m_side == ExternalDeviceMode && !index.parent().parent().isValid();
     if (!fixedOnDevice)
         result |= Qt::ItemIsEditable;
-    if (node->fileInfo().isDir())
+    if (node->isDir())
         result |= Qt::ItemIsDropEnabled;
     node->setCachedFlags(int(result));
     return result;
@@ -405,6 +417,7 @@ void BrowserTreeModel::refresh(const QModelIndex &index)
     if (node->kind() <= LabelNode)
         return;
     node->setModel(this);
+    node->setListingTicket(0);
     // Views count the rows while they are told of the change; an unlisted
     // node would then list itself on top of the rows inserted here.
     node->setPopulated(true);
@@ -413,11 +426,11 @@ void BrowserTreeModel::refresh(const QModelIndex &index)
         node->deleteChildren(0, node->childCount());
         endRemoveRows();
     }
-    const QFileInfoList folders = node->listSubFolders();
+    const QList<QNodeItem *> folders = node->listSubFolders();
     if (!folders.isEmpty()) {
         beginInsertRows(first, 0, folders.size() - 1);
-        for (const QFileInfo &folder : folders)
-            node->appendChild(new QNodeItem(folder, this, FolderNode, node));
+        for (QNodeItem *folder : folders)
+            node->appendChild(folder);
         endInsertRows();
     }
 }
@@ -448,8 +461,68 @@ void BrowserTreeModel::refresh()
 
 void BrowserTreeModel::expand(const QModelIndex &index)
 {
-    if (!nodeFromIndex(index)->isPopulated())
-        refresh(index);
+    QNodeItem *node = nodeFromIndex(index.sibling(index.row(), 0));
+    if (node->kind() > LabelNode && !node->isPopulated() && node->listingTicket() == 0)
+        listInBackground(node);
+}
+
+void BrowserTreeModel::listInBackground(QNodeItem *node)
+{
+    if (node->childCount() > 0) {
+        const QModelIndex parent = indexOfNode(node);
+        beginRemoveRows(parent, 0, node->childCount() - 1);
+        node->deleteChildren(0, node->childCount());
+        endRemoveRows();
+    }
+    node->setModel(this);
+    const quint64 ticket = ++m_lastTicket;
+    node->setListingTicket(ticket);
+    m_listing.insert(ticket, node);
+    const QString folder = node->folderPath();
+    Logger::instance()->log("listing %s", qUtf8Printable(folder));
+    m_lister.start([this, ticket, folder] {
+        const QVector<SubFolderReader::SubFolder> folders = SubFolderReader::sortedSubFolders(folder);
+        QMetaObject::invokeMethod(
+            this, [this, ticket, folders] { takeSubFolders(ticket, folders); }, Qt::QueuedConnection);
+    });
+}
+
+void BrowserTreeModel::takeSubFolders(quint64 ticket, const QVector<SubFolderReader::SubFolder> &folders)
+{
+    const QPointer<QNodeItem> node = m_listing.take(ticket);
+    if (!node || node->listingTicket() != ticket)
+        return;
+    m_arriving.append({ node, ticket, folders, 0 });
+    addArrivingChildren();
+}
+
+void BrowserTreeModel::addArrivingChildren()
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!m_arriving.isEmpty() && clock.nsecsElapsed() < arrivingBudgetNs) {
+        Arriving &arriving = m_arriving.first();
+        QNodeItem *node = arriving.node;
+        if (!node || node->listingTicket() != arriving.ticket) {
+            m_arriving.removeFirst();
+            continue;
+        }
+        const int count = qMin(arrivingSlice, arriving.folders.size() - arriving.taken);
+        if (count > 0) {
+            beginInsertRows(indexOfNode(node), node->childCount(), node->childCount() + count - 1);
+            for (int i = 0; i < count; ++i)
+                node->appendChild(node->newChild(arriving.folders.at(arriving.taken + i)));
+            arriving.taken += count;
+            endInsertRows();
+        }
+        if (arriving.taken == arriving.folders.size()) {
+            node->setListingTicket(0);
+            node->setPopulated(true);
+            m_arriving.removeFirst();
+        }
+    }
+    if (!m_arriving.isEmpty())
+        m_arrive.start();
 }
 
 void BrowserTreeModel::expand()
@@ -505,7 +578,7 @@ QModelIndex BrowserTreeModel::findLoadedPath(const QFileInfo &info, const QModel
             return indexOfNode(child);
     }
     for (QNodeItem *child : node->childNodes()) {
-        if (!child->fileInfo().isDir())
+        if (!child->isDir())
             continue;
         const QModelIndex found = findLoadedPath(info, indexOfNode(child));
         if (found.isValid())
@@ -538,6 +611,9 @@ QModelIndex BrowserTreeModel::findPath(const QString &path)
     const QStringList parts = wanted.mid(startPath.length()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
         reached = reached == QLatin1String("/") ? reached + part : reached + QLatin1Char('/') + part;
+        // A folder still being listed in the background is needed now.
+        if (node->listingTicket() != 0)
+            refresh(indexOfNode(node));
         node->populate();
         QNodeItem *next = nullptr;
         for (QNodeItem *child : node->childNodes()) {

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "base/BrowserMode.h"
+#include "browser/views/SubFolderReader.h"
 
 #include <QAbstractItemModel>
 #include <QFileInfo>
 #include <QHash>
 #include <QPointer>
 #include <QStringList>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
@@ -57,6 +59,10 @@ public:
     // Has node read in the background whether it holds sub-folders; views
     // are told to lay out again when answers change their expanders.
     void probeLater(QNodeItem *node) const;
+    // Lists node's sub-folders away from the window's thread; they come in
+    // as rows, a slice at a time, each well within a frame. Until then the
+    // node counts no rows.
+    void listInBackground(QNodeItem *node);
 
     QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex &index) const override;
@@ -93,6 +99,8 @@ private:
     QModelIndex indexOfNode(QNodeItem *node) const;
     bool isRenameAllowed(const QNodeItem *node, const QString &newName) const;
     bool dropOne(const QString &source, const QString &targetFolder, Qt::DropAction action);
+    void takeSubFolders(quint64 ticket, const QVector<SubFolderReader::SubFolder> &folders);
+    void addArrivingChildren();
     void startProbes();
     void applyProbes(const QStringList &withSubFolders, const QStringList &withoutSubFolders);
 
@@ -105,4 +113,19 @@ private:
     // layout is done rather than one by one.
     mutable QStringList m_toProbe;
     mutable QTimer m_probeStart;
+    // Background listings by ticket; a node gone or listed again since
+    // takes no answer.
+    QThreadPool m_lister;
+    quint64 m_lastTicket = 0;
+    QHash<quint64, QPointer<QNodeItem>> m_listing;
+    // Sub-folders listed, taken in as rows a slice at a time.
+    struct Arriving
+    {
+        QPointer<QNodeItem> node;
+        quint64 ticket;
+        QVector<SubFolderReader::SubFolder> folders;
+        int taken;
+    };
+    QList<Arriving> m_arriving;
+    QTimer m_arrive;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/views/ListStatusLine.h"
 
-#include "browser/views/CategoryFilterModel.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 #include "widgets/DataSize.h"
@@ -54,13 +53,8 @@ void ListStatusLine::count()
     const VideoModel *files = m_list ? m_list->fileModel() : nullptr;
     if (!files)
         return;
-    const auto *shown = static_cast<const CategoryFilterModel *>(m_list->model());
     const QModelIndex root = m_list->rootIndex();
-    int fileCount = 0;
-    for (int row = shown->rowCount(root) - 1; row >= 0; --row) {
-        if (!shown->index(row, 0, root).data(VideoModel::DirectoryRole).toBool())
-            ++fileCount;
-    }
+    const int fileCount = files->shownFileCount();
     int selected = 0;
     int selectedFiles = 0;
     quint64 bytes = 0;
@@ -72,7 +66,7 @@ void ListStatusLine::count()
         if (index.data(VideoModel::DirectoryRole).toBool())
             continue;
         ++selectedFiles;
-        bytes += quint64(files->size(shown->mapToSource(index)));
+        bytes += quint64(files->size(index));
     }
     setText(describe(fileCount, selected, selectedFiles, bytes));
 }

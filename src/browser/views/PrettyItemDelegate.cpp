@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/views/PrettyItemDelegate.h"
-#include "browser/views/CategoryFilterModel.h"
+#include "browser/views/FolderListModel.h"
 #include "browser/views/ItemNameLayout.h"
 #include "widgets/MessageBox.h"
 
@@ -164,7 +164,7 @@ QWidget *PrettyItemDelegate::createEditor(
 void PrettyItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const
 {
     const auto *lineEdit = qobject_cast<QLineEdit *>(editor);
-    const QString path = CategoryFilterModel::filePath(index);
+    const QString path = FolderListModel::filePathOf(index);
     if (!lineEdit || path.isEmpty())
         return;
     const QString newName = lineEdit->text();

@@ -9,7 +9,6 @@
 #include "browser/views/SubFolderReader.h"
 
 #include <QDir>
-#include <QDirIterator>
 
 namespace {
 
@@ -82,14 +81,14 @@ QString QNodeItem::withoutTrailingSlash(const QString &path)
 
 QString QNodeItem::folderPath() const
 {
-    if (m_fileInfo.isSymLink())
+    if (isSymLink())
         return withoutTrailingSlash(m_fileInfo.symLinkTarget());
     return m_fileInfo.absoluteFilePath();
 }
 
 QString QNodeItem::fullPath() const
 {
-    if (m_fileInfo.isSymLink())
+    if (isSymLink())
         return QDir::cleanPath(m_fileInfo.symLinkTarget());
     return QDir::cleanPath(m_fileInfo.absoluteFilePath());
 }
@@ -125,30 +124,42 @@ void QNodeItem::setHoldsSubFolder(bool holds) const
     m_subFolderProbe = holds ? HasSubFolder : NoSubFolder;
 }
 
-QFileInfoList QNodeItem::listSubFolders() const
+QList<QNodeItem *> QNodeItem::listSubFolders()
+{
+    Logger::instance()->log("listing %s", qUtf8Printable(folderPath()));
+    const QVector<SubFolderReader::SubFolder> found = SubFolderReader::sortedSubFolders(folderPath());
+    QList<QNodeItem *> nodes;
+    nodes.reserve(found.size());
+    for (const SubFolderReader::SubFolder &folder : found)
+        nodes.append(newChild(folder));
+    return nodes;
+}
+
+QNodeItem *QNodeItem::newChild(const SubFolderReader::SubFolder &folder)
 {
     const QString path = folderPath();
-    Logger::instance()->log("listing %s", qUtf8Printable(path));
-    QStringList paths;
-    QDirIterator it(path, QDir::Dirs | QDir::NoDotAndDotDot);
-    while (it.hasNext())
-        paths.append(it.next());
-    NameOrder::sortPaths(paths);
-    QFileInfoList folders;
-    for (const QString &folder : qAsConst(paths))
-        folders.append(QFileInfo(folder));
-    return folders;
+    const QString prefix = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+    auto *node = new QNodeItem(QFileInfo(prefix + folder.name), m_model, FolderNode, this);
+    // Read by the entry's type: no look at the disk to tell it is a folder.
+    node->m_listedFolder = !folder.link;
+    return node;
 }
 
 void QNodeItem::populate(bool force)
 {
-    if (m_populated && !force)
+    // One listed in the background brings its sub-folders in itself.
+    if ((m_populated || m_listingTicket != 0) && !force)
         return;
+    m_listingTicket = 0;
     deleteChildren(0, m_children.size());
-    const QFileInfoList folders = listSubFolders();
-    for (const QFileInfo &folder : folders)
-        appendChild(new QNodeItem(folder, m_model, FolderNode, this));
+    m_children = listSubFolders();
     m_populated = true;
+}
+
+void QNodeItem::setFileInfo(const QFileInfo &fileInfo)
+{
+    m_fileInfo = fileInfo;
+    m_listedFolder = false;
 }
 
 void QNodeItem::importInBackground()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "browser/views/SubFolderReader.h"
+
 #include <QFileInfo>
 #include <QIcon>
 #include <QList>
@@ -39,7 +41,11 @@ public:
 
     QString name() const { return m_name; }
     const QFileInfo &fileInfo() const { return m_fileInfo; }
-    void setFileInfo(const QFileInfo &fileInfo) { m_fileInfo = fileInfo; }
+    void setFileInfo(const QFileInfo &fileInfo);
+    // As fileInfo() says, without a look at the disk for a node its parent
+    // listed as a folder.
+    bool isDir() const { return m_listedFolder || m_fileInfo.isDir(); }
+    bool isSymLink() const { return !m_listedFolder && m_fileInfo.isSymLink(); }
     int kind() const { return m_kind; }
     BrowserTreeModel *model() const { return m_model; }
     void setModel(BrowserTreeModel *model) { m_model = model; }
@@ -76,11 +82,18 @@ public:
     bool hasChildren() const;
     // The answer of a read in the background.
     void setHoldsSubFolder(bool holds) const;
-    // Lists the sub-folders; a listed node is left alone unless forced.
+    // Lists the sub-folders; a listed node, or one being listed in the
+    // background, is left alone unless forced.
     void populate(bool force = false);
-    // The sub-folders of folderPath(), in directory order; hidden ones are
-    // not listed.
-    QFileInfoList listSubFolders() const;
+    // Which background listing of the model is to bring the sub-folders in;
+    // 0 when none is.
+    quint64 listingTicket() const { return m_listingTicket; }
+    void setListingTicket(quint64 ticket) { m_listingTicket = ticket; }
+    // A node for one of the sub-folders, not yet appended.
+    QNodeItem *newChild(const SubFolderReader::SubFolder &folder);
+    // New nodes for the sub-folders of folderPath(), sorted by name; hidden
+    // ones are not listed.
+    QList<QNodeItem *> listSubFolders();
 
     // Lists the sub-folders in a FileListImporter; the model takes them in
     // through importSucceeded once the listing is complete. A listing still
@@ -105,7 +118,10 @@ private:
     QFileInfo m_fileInfo;
     QIcon m_icon;
     int m_kind;
+    // Found a folder, not a link, when its parent was listed.
+    bool m_listedFolder = false;
     bool m_populated = false;
+    quint64 m_listingTicket = 0;
     int m_cachedFlags = 0;
     enum SubFolderProbe { Unprobed, Probing, HasSubFolder, NoSubFolder };
     mutable SubFolderProbe m_subFolderProbe = Unprobed;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/views/QVideoList.h"
 #include "base/SessionFlags.h"
-#include "browser/views/CategoryFilterModel.h"
 #include "browser/views/FileListAccessible.h"
 #include "browser/views/ListShortcuts.h"
 #include "browser/views/PrettyItemDelegate.h"
@@ -80,8 +79,7 @@ void QVideoList::loadPlugin()
 
 VideoModel *QVideoList::fileModel() const
 {
-    const auto *shown = qobject_cast<CategoryFilterModel *>(model());
-    return shown ? qobject_cast<VideoModel *>(shown->files()) : nullptr;
+    return qobject_cast<VideoModel *>(model());
 }
 
 QVector<QString> QVideoList::selectedPaths()
@@ -92,7 +90,7 @@ QVector<QString> QVideoList::selectedPaths()
         return paths;
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     for (const QModelIndex &index : selected)
-        paths.append(CategoryFilterModel::filePath(index));
+        paths.append(VideoModel::filePathOf(index));
     m_emptySelection = paths.isEmpty();
     if (m_emptySelection)
         paths.append(files->rootPath());
@@ -170,7 +168,7 @@ QMimeData *QVideoList::selectionMimeData() const
     if (selectionModel()) {
         const QModelIndexList selected = selectionModel()->selectedIndexes();
         for (const QModelIndex &index : selected)
-            urls.append(QUrl::fromLocalFile(CategoryFilterModel::filePath(index)));
+            urls.append(QUrl::fromLocalFile(VideoModel::filePathOf(index)));
     }
     auto *data = new QMimeData;
     data->setUrls(urls);
@@ -208,7 +206,7 @@ QStringList QVideoList::visibleFiles() const
                 continue;
             rows.insert(index.row());
             if (!index.data(VideoModel::DirectoryRole).toBool())
-                paths.append(CategoryFilterModel::filePath(index));
+                paths.append(VideoModel::filePathOf(index));
         }
     }
     return paths;

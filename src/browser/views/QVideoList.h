@@ -14,7 +14,7 @@ class QMimeData;
 class QTimer;
 class VideoModel;
 
-// The file list of a pane, a view of a VideoModel's shownFiles(). Drags start at the first move of a press on
+// The file list of a pane, a view of a VideoModel. Drags start at the first move of a press on
 // an item; drops are taken from other widgets only and handed on as doDrop.
 //
 // Under KDE 4 and GNOME the list opens its desktop's context-menu plug-in when it is made, hands it a
@@ -35,7 +35,7 @@ public:
 
     using QListView::edit;
 
-    // The VideoModel under the shown files; null for any other model.
+    // The list's VideoModel; null for any other model.
     VideoModel *fileModel() const;
 
     // The selected paths in selection order; the shown folder alone when

@@ -3,24 +3,19 @@
 
 #include "browser/thumbnails/ThumbLoaderWorker.h"
 
-#include <QFileSystemModel>
-#include <QPersistentModelIndex>
-#include <QPixmap>
+#include "browser/views/FolderListModel.h"
 
-class CategoryFilterModel;
+#include <QPixmap>
 
 // The file list of a pane: one folder, its sub-folders and the files of the
 // current media category, with thumbnails made in the background in place of
 // the file-type icons. Symbolic links are never listed.
 //
-// The model holds every file of the folder; shownFiles() is the view of it
-// that a list shows, narrowed to the category's files.
-//
 // Thumbnails of the files in view are made first (the list reports them
 // through setVisibleFiles), those of the rest of the folder afterwards. The
 // model only asks for them and shows them: their state, and the memory bound
 // they are kept within, belong to its ThumbLoaderWorker.
-class VideoModel : public QFileSystemModel
+class VideoModel : public FolderListModel
 {
     Q_OBJECT
 
@@ -36,8 +31,6 @@ public:
     // keep the current name filters.
     void setCategory(int mode);
     int category() const { return m_mode; }
-    // The folders and the category's files, for a view; owned by the model.
-    CategoryFilterModel *shownFiles() const { return m_shown; }
     // Shows path; a folder that does not exist empties the list.
     void setFolder(const QString &path);
     // Drops the thumbnails and asks for those of the shown folder again, for
@@ -56,9 +49,6 @@ public:
     ThumbLoaderWorker *thumbnailWorker() const { return m_worker; }
     // Whether the shown folder exists.
     bool isActive() const { return m_active; }
-    // Removes a file, or a folder with its contents; an invalid index
-    // removes nothing (the base model would take its working folder).
-    bool remove(const QModelIndex &index);
 
     // Cleared by the copy flow while files arrive: a file that arrives then
     // is asked for once it has stopped growing, or when the flag is set
@@ -75,12 +65,7 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     bool hasChildren(const QModelIndex &parent = QModelIndex()) const override;
-    // Only the shown folder is ever listed.
-    bool canFetchMore(const QModelIndex &parent) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    // Arranges the shown files by a column (0 name, 1 size, 2 type, 3
-    // date); they keep that order as files arrive.
-    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 signals:
     // A folder appeared, vanished or changed: the pane re-lists its tree.
@@ -99,11 +84,9 @@ public slots:
     void refreshTree(const QModelIndex &topLeft, const QModelIndex &bottomRight);
 
 private:
-    // The files of the category among rows first to last of parent.
-    QFileInfoList categoryFiles(const QModelIndex &parent, int first, int last) const;
+    // The files among rows first to last.
+    QFileInfoList categoryFiles(int first, int last) const;
     void requestFolderThumbnails();
-    // Asks for the files among rows first to last the list has taken in.
-    void requestShownThumbnails(const QModelIndex &shownParent, int first, int last);
     void setActive(bool active);
     bool isShownFolder(const QModelIndex &parent) const;
     // Tells the file's row to show its icon.
@@ -111,15 +94,6 @@ private:
 
     bool m_thumbnailsEnabled = true;
     ThumbLoaderWorker *m_worker;
-    CategoryFilterModel *m_shown;
-    // The file model's row of the shown folder; invalid while none is.
-    QPersistentModelIndex m_shownFolder;
     int m_mode = 3;
-    // As the base model starts.
-    int m_sortColumn = 0;
-    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_active = false;
-    // The rows of the shown folder are arriving for the first time, until
-    // the model reports the folder loaded.
-    bool m_firstListing = false;
 };

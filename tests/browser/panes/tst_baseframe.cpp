@@ -8,7 +8,7 @@
 #include "browser/panes/HostFrame.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
-#include "browser/views/CategoryFilterModel.h"
+#include "browser/views/FolderListModel.h"
 #include "browser/views/ItemNameLayout.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
@@ -45,7 +45,7 @@ QStringList listedNames(BaseFrame &pane)
 void showFolder(BaseFrame &pane, const QString &path)
 {
     pane.listViewModel()->setFolder(path);
-    pane.listView()->setRootIndex(pane.listViewModel()->shownFiles()->indexOf(path));
+    pane.listView()->setRootIndex(pane.listViewModel()->index(path));
 }
 
 bool makeFile(const QString &path)
@@ -214,7 +214,7 @@ void tst_BaseFrame::createFolderPicksFreeName()
     QVERIFY(QFileInfo(device.filePath(expected)).isDir());
     QCOMPARE(
         QDir(device.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).count(), existing.count() + 1);
-    QCOMPARE(CategoryFilterModel::filePath(pane.listView()->currentIndex()), device.filePath(expected));
+    QCOMPARE(FolderListModel::filePathOf(pane.listView()->currentIndex()), device.filePath(expected));
 }
 
 void tst_BaseFrame::createdFolderIsWritableWhateverItsPath_data()
@@ -350,7 +350,7 @@ void tst_BaseFrame::openingFolderFromListMovesTree()
     const QString inner = showNestedFolders(pane, QStringLiteral("trip"));
     QVERIFY(!inner.isEmpty());
 
-    pane.launchFile(pane.listViewModel()->shownFiles()->indexOf(inner));
+    pane.launchFile(pane.listViewModel()->index(inner));
     QCOMPARE(pane.treeView()->currentIndex().data(BrowserTreeModel::FullPathRole).toString(), inner);
     QCOMPARE(pane.currentPath(), inner);
     QTRY_VERIFY(listedNames(pane).contains(QStringLiteral("day one")));
@@ -364,7 +364,7 @@ void tst_BaseFrame::keyboardWalksTheFolders()
     const QString pictures = home->deviceFolder(PicturesMode);
     QVideoList *list = pane.listView();
 
-    list->setCurrentIndex(pane.listViewModel()->shownFiles()->indexOf(inner));
+    list->setCurrentIndex(pane.listViewModel()->index(inner));
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(pane.currentPath(), inner);
     QTRY_VERIFY(listedNames(pane).contains(QStringLiteral("day one")));
@@ -372,7 +372,7 @@ void tst_BaseFrame::keyboardWalksTheFolders()
     // Back up, with the folder just left current, as file managers do.
     QTest::keyClick(list, Qt::Key_Backspace);
     QCOMPARE(pane.currentPath(), pictures);
-    QTRY_COMPARE(CategoryFilterModel::filePath(list->currentIndex()), inner);
+    QTRY_COMPARE(FolderListModel::filePathOf(list->currentIndex()), inner);
     // Nothing above the category's own row.
     QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
     QCOMPARE(pane.currentPath(), pictures);
@@ -390,9 +390,9 @@ void tst_BaseFrame::selectionIsReportedWithSide()
 
     QSignalSpy selection(&pane, &BaseFrame::BrowserSelectionChanged);
     QItemSelectionModel *model = pane.listView()->selectionModel();
-    const CategoryFilterModel *shown = pane.listViewModel()->shownFiles();
-    model->select(shown->indexOf(second), QItemSelectionModel::Select);
-    model->select(shown->indexOf(first), QItemSelectionModel::Select);
+    const VideoModel *shown = pane.listViewModel();
+    model->select(shown->index(second), QItemSelectionModel::Select);
+    model->select(shown->index(first), QItemSelectionModel::Select);
 
     QCOMPARE(selection.count(), 2);
     const auto reported = selection.last().at(0).value<QFileInfoList>();
@@ -461,7 +461,7 @@ void tst_BaseFrame::listRowsActOnTheirOwnFiles()
         QDir(device.path()).entryList(QDir::Files), (QStringList { "a.txt", "b.jpg", "c.txt", "e.mp3" }));
 
     QVERIFY(pane.createFolder(QStringLiteral("Folder"), false));
-    QCOMPARE(CategoryFilterModel::filePath(pane.listView()->currentIndex()), device.filePath("Folder"));
+    QCOMPARE(FolderListModel::filePathOf(pane.listView()->currentIndex()), device.filePath("Folder"));
 }
 
 QTEST_MAIN(tst_BaseFrame)

@@ -3,10 +3,12 @@
 #include "UiTestHelpers.h"
 #include "base/DeviceState.h"
 #include "browser/views/BrowserTreeModel.h"
+#include "browser/views/NameOrder.h"
 #include "browser/views/QNodeItem.h"
 #include "engine/TL09Engine.h"
 
 #include <QAbstractItemModelTester>
+#include <QDirIterator>
 #include <QMimeData>
 #include <QProcess>
 #include <QSignalSpy>
@@ -14,6 +16,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -69,6 +72,8 @@ private slots:
     void expanderOnlyForVisibleSubFolders();
     void largeFolderProbesItsRowsInTheBackground();
     void linkedFolderListsItsTarget();
+    void backgroundListingShowsWhatADirectOneShows_data();
+    void backgroundListingShowsWhatADirectOneShows();
     void refreshOfFixedRowsChangesNothing_data();
     void refreshOfFixedRowsChangesNothing();
     void refreshListsNewFolders();
@@ -333,6 +338,72 @@ void TestBrowserTreeModel::linkedFolderListsItsTarget()
     QCOMPARE(link.data(BrowserTreeModel::FileNameRole).toString(), QStringLiteral("target"));
 }
 
+void TestBrowserTreeModel::backgroundListingShowsWhatADirectOneShows_data()
+{
+    QTest::addColumn<QStringList>("folders");
+    // "name>target": a link in the folder to target, relative to the device.
+    QTest::addColumn<QStringList>("links");
+    // Generated folders beyond those, enough to come in over several slices.
+    QTest::addColumn<int>("many");
+    QTest::addColumn<bool>("refreshMeanwhile");
+    const QStringList links { "to>elsewhere", "tofile>file.txt", "broken>missing", ".hidden>elsewhere" };
+    QTest::newRow("natural order") << QStringList { "photo 10", "photo 9", "Photo 1", "b", "A" }
+                                   << QStringList() << 0 << false;
+    QTest::newRow("hidden folders") << QStringList { ".cache", "seen" } << QStringList() << 0 << false;
+    QTest::newRow("links") << QStringList { "plain" } << links << 0 << false;
+    QTest::newRow("many folders") << QStringList() << QStringList() << 700 << false;
+    QTest::newRow("refreshed meanwhile") << QStringList { "plain" } << links << 700 << true;
+}
+
+void TestBrowserTreeModel::backgroundListingShowsWhatADirectOneShows()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QStringList, links);
+    QFETCH(int, many);
+    QFETCH(bool, refreshMeanwhile);
+    m_device->createFolder(QStringLiteral("elsewhere/inner"));
+    m_device->createFile(QStringLiteral("file.txt"), "x");
+    m_device->createFile(QStringLiteral("shown/a.jpg"), "x");
+    QVERIFY(
+        ::mkfifo(QFile::encodeName(m_device->filePath(QStringLiteral("shown/pipe"))).constData(), 0644) == 0);
+    for (int i = 0; i < many; ++i)
+        folders.append(QStringLiteral("folder %1").arg(i));
+    for (const QString &folder : qAsConst(folders))
+        m_device->createFolder(QStringLiteral("shown/") + folder);
+    for (const QString &link : links) {
+        const QStringList parts = link.split(QLatin1Char('>'));
+        m_device->createSymlink(m_device->filePath(parts.at(1)), QStringLiteral("shown/") + parts.at(0));
+    }
+    // What the tree listed each folder with until now.
+    QStringList expected;
+    QDirIterator found(m_device->filePath(QStringLiteral("shown")), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (found.hasNext())
+        expected.append(found.next());
+    NameOrder::sortPaths(expected);
+
+    m_model = std::make_unique<BrowserTreeModel>(ExternalDeviceMode);
+    BrowserTreeModel &model = *m_model;
+    const QModelIndex shown = childNamed(model, mountPointIndex(model), QStringLiteral("shown"));
+    model.expand(shown);
+    m_tester = std::make_unique<QAbstractItemModelTester>(
+        m_model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    if (refreshMeanwhile)
+        model.refresh(shown);
+    QNodeItem *node = model.nodeFromIndex(shown);
+    QTRY_VERIFY(node->isPopulated() && node->listingTicket() == 0);
+    QCOMPARE(model.rowCount(shown), expected.size());
+    for (int row = 0; row < expected.size(); ++row) {
+        const QModelIndex listed = model.index(row, 0, shown);
+        const QFileInfo file(expected.at(row));
+        QCOMPARE(listed.data().toString(), file.fileName());
+        const QString target = file.isSymLink() ? file.symLinkTarget() : file.absoluteFilePath();
+        QCOMPARE(listed.data(Qt::ToolTipRole).toString(), QDir::cleanPath(target));
+        QCOMPARE(listed.data(BrowserTreeModel::FileNameRole).toString(), QFileInfo(target).fileName());
+        QCOMPARE(bool(model.flags(listed) & Qt::ItemIsDropEnabled), file.isDir());
+        QTRY_COMPARE(model.hasChildren(listed), file.fileName() == QLatin1String("to"));
+    }
+}
+
 void TestBrowserTreeModel::refreshOfFixedRowsChangesNothing_data()
 {
     QTest::addColumn<int>("side");
@@ -594,6 +665,11 @@ void TestBrowserTreeModel::pathLookups()
         QStringLiteral("x"));
     QVERIFY(!model.findPath(m_device->filePath(QStringLiteral("a/missing"))).isValid());
     QVERIFY(!model.findPath(m_home.path()).isValid());
+
+    // A folder still being listed in the background is listed at once.
+    BrowserTreeModel listing { ExternalDeviceMode };
+    listing.expand(childNamed(listing, mountPointIndex(listing), QStringLiteral("a")));
+    QCOMPARE(listing.findPath(deep.absoluteFilePath()).data().toString(), QStringLiteral("c"));
 }
 
 QTEST_MAIN(TestBrowserTreeModel)

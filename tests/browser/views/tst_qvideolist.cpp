@@ -2,7 +2,7 @@
 #include "TestDir.h"
 #include "UiTestHelpers.h"
 #include "base/BrowserMode.h"
-#include "browser/views/CategoryFilterModel.h"
+#include "browser/views/FolderListModel.h"
 #include "browser/views/ItemNameLayout.h"
 #include "browser/views/ListStatusLine.h"
 #include "browser/views/PrettyItemDelegate.h"
@@ -105,8 +105,8 @@ void TestQVideoList::init()
     m_model->setCategory(PicturesMode);
     m_model->setFolder(m_dir->path());
     m_list = std::make_unique<QVideoList>();
-    m_list->setModel(m_model->shownFiles());
-    m_list->setRootIndex(m_model->shownFiles()->indexOf(m_dir->path()));
+    m_list->setModel(m_model.get());
+    m_list->setRootIndex(m_model->index(m_dir->path()));
     m_list->setViewMode(QListView::IconMode);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::AllEditTriggers);
@@ -124,9 +124,9 @@ void TestQVideoList::cleanup()
 
 QModelIndex TestQVideoList::waitForRow(const QString &path)
 {
-    CategoryFilterModel *shown = m_model->shownFiles();
-    const bool listed = QTest::qWaitFor([&] { return shown->indexOf(path).isValid(); }, loadTimeoutMs);
-    return listed ? shown->indexOf(path) : QModelIndex();
+    const VideoModel *shown = m_model.get();
+    const bool listed = QTest::qWaitFor([&] { return shown->index(path).isValid(); }, loadTimeoutMs);
+    return listed ? shown->index(path) : QModelIndex();
 }
 
 QStyleOptionViewItem TestQVideoList::cellOption() const
@@ -263,7 +263,7 @@ void TestQVideoList::dragCarriesTheSelection()
     // Rows arriving put themselves in order, moving those before them.
     QVERIFY(waitForRow(m_dir->filePath(QStringLiteral("b.jpg"))).isValid());
     const QModelIndex a = waitForRow(m_dir->filePath(QStringLiteral("a.jpg")));
-    const QModelIndex b = m_model->shownFiles()->indexOf(m_dir->filePath(QStringLiteral("b.jpg")));
+    const QModelIndex b = m_model->index(m_dir->filePath(QStringLiteral("b.jpg")));
     m_list->selectionModel()->select(b, QItemSelectionModel::Select);
     m_list->selectionModel()->select(a, QItemSelectionModel::Select);
     std::unique_ptr<QMimeData> data(m_list->selectionMimeData());

@@ -16,7 +16,7 @@
 #include "browser/panes/Browser.h"
 #include "browser/panes/ExternalDeviceFrame.h"
 #include "browser/panes/HostFrame.h"
-#include "browser/views/CategoryFilterModel.h"
+#include "browser/views/FolderListModel.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 
@@ -111,7 +111,7 @@ bool selectOnly(BaseFrame &pane, const QString &path)
     QModelIndex row;
     for (int i = 0; i < 100 && !row.isValid(); ++i) {
         QTest::qWait(20);
-        row = pane.listViewModel()->shownFiles()->indexOf(path);
+        row = pane.listViewModel()->index(path);
     }
     if (!row.isValid()) {
         std::fprintf(stderr, "%s is not listed\n", qPrintable(path));
@@ -126,7 +126,7 @@ bool selectOnly(BaseFrame &pane, const QString &path)
 bool showFolder(BaseFrame &pane, const QString &path)
 {
     pane.listViewModel()->setFolder(path);
-    pane.listView()->setRootIndex(pane.listViewModel()->shownFiles()->indexOf(path));
+    pane.listView()->setRootIndex(pane.listViewModel()->index(path));
     pane.listView()->clearSelection();
     return true;
 }
@@ -139,7 +139,7 @@ void rightClick(BaseFrame &pane, const QString &path)
     QPoint point(list->viewport()->width() - 5, list->viewport()->height() - 5);
     if (!path.isEmpty()) {
         selectOnly(pane, path);
-        point = list->visualRect(pane.listViewModel()->shownFiles()->indexOf(path)).center();
+        point = list->visualRect(pane.listViewModel()->index(path)).center();
     }
     Q_EMIT list->customContextMenuRequested(point);
 }
