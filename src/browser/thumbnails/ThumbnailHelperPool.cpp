@@ -175,6 +175,9 @@ bool ThumbnailHelperPool::startHelper(int index)
     helper->setFileTimeout(m_fileTimeoutMs);
     if (!helper->start(ModuleLoader::path(QLatin1String(ThumbnailProtocol::helperName)))) {
         delete helper;
+        // A helper that cannot be run at all is not tried again for every
+        // file.
+        countFailedStart();
         return false;
     }
     connect(
@@ -182,6 +185,13 @@ bool ThumbnailHelperPool::startHelper(int index)
     connect(helper, &ThumbnailHelper::died, this, [this, index](bool greeted) { lose(index, greeted); });
     slot.helper = helper;
     return true;
+}
+
+void ThumbnailHelperPool::countFailedStart()
+{
+    if (++m_failedStarts == maxFailedStarts)
+        qCWarning(
+            lcThumbnails, "%s keeps failing to start: no more thumbnails", ThumbnailProtocol::helperName);
 }
 
 void ThumbnailHelperPool::dropHelper(Slot &slot)
@@ -214,9 +224,8 @@ void ThumbnailHelperPool::lose(int index, bool greeted)
     ThumbLoaderWorker *worker = slot.worker;
     QList<ThumbnailProtocol::Request> jobs = slot.jobs;
     dropHelper(slot);
-    if (!greeted && ++m_failedStarts == maxFailedStarts)
-        qCWarning(
-            lcThumbnails, "%s keeps ending as it starts: no more thumbnails", ThumbnailProtocol::helperName);
+    if (!greeted)
+        countFailedStart();
     if (jobs.isEmpty()) {
         dispatch();
         return;

@@ -59,6 +59,7 @@ private:
     void hand(Slot &slot, ThumbLoaderWorker *worker, const ThumbnailProtocol::Request &request);
     // Whether the slot has a running helper, started if need be.
     bool startHelper(int slot);
+    void countFailedStart();
     void dropHelper(Slot &slot);
     void finish(int slot, const QImage &icon);
     void lose(int slot, bool greeted);

@@ -33,6 +33,14 @@ qint64 peakKiB()
     return usage.ru_maxrss;
 }
 
+int startFailures = 0;
+
+void countStartFailures(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (message.contains(QLatin1String("cannot be started")))
+        ++startFailures;
+}
+
 void resetPeakMemory()
 {
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
@@ -196,6 +204,8 @@ void TestThumbnailHelpers::helperFaultsCostOneThumbnail_data()
     QTest::newRow("nonsense") << greet + "printf nonsense-nonsense-nonsense; exec sleep 60" << true;
     // Not the file's fault: nothing is recorded, and only a few are started.
     QTest::newRow("ends before it is ready") << QByteArray("echo >>\"$0.starts\"; exit 1") << false;
+    // Not executable: cannot even be started.
+    QTest::newRow("cannot be run") << QByteArray() << false;
 }
 
 void TestThumbnailHelpers::helperFaultsCostOneThumbnail()
@@ -203,7 +213,11 @@ void TestThumbnailHelpers::helperFaultsCostOneThumbnail()
     QFETCH(QByteArray, script);
     QFETCH(bool, recordedAsFailed);
     const QString helper = m_dir->createFile(ThumbnailProtocol::helperName, "#!/bin/sh\n" + script + '\n');
-    QVERIFY(QFile::setPermissions(helper, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(QFile::setPermissions(
+        helper, script.isEmpty() ? QFile::ReadOwner : QFile::ReadOwner | QFile::ExeOwner));
+    startFailures = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(countStartFailures);
+    const auto restoreHandler = qScopeGuard([previous] { qInstallMessageHandler(previous); });
     // Helpers start all along, from where the program would load them.
     const QByteArray pluginDir = qgetenv("OPALO_PLUGIN_DIR");
     const auto restore = qScopeGuard([&pluginDir] { qputenv("OPALO_PLUGIN_DIR", pluginDir); });
@@ -225,6 +239,7 @@ void TestThumbnailHelpers::helperFaultsCostOneThumbnail()
     QFile starts(helper + ".starts");
     if (starts.open(QIODevice::ReadOnly))
         QCOMPARE(starts.readAll().count('\n'), 3);
+    QCOMPARE(startFailures, script.isEmpty() ? 3 : 0);
 }
 
 void TestThumbnailHelpers::filesHandedAfterALostOneAreMade()
