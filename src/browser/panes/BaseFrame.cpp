@@ -94,6 +94,9 @@ void BaseFrame::buildTree()
     tree->setEditTriggers(QAbstractItemView::SelectedClicked);
     tree->setAnimated(false);
     tree->setIndentation(20);
+    // Every row is an icon and one line: the view need not measure each of
+    // the thousands a folder may bring.
+    tree->setUniformRowHeights(true);
     tree->setSortingEnabled(true);
     tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     splitter->addWidget(tree);

@@ -13,18 +13,30 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>
+#include <QThread>
 #include <QUrl>
 
 #include <iterator>
+#include <memory>
 #include <mntent.h>
+#include <utility>
 
 namespace {
 
 constexpr int columns = 2;
-// Sub-folders taken in as rows per slice, and the time the slices of one
-// pass of the event loop may take together.
-constexpr int arrivingSlice = 250;
-constexpr qint64 arrivingBudgetNs = 4 * 1000 * 1000;
+// How long a background listing may spend reading whether its sub-folders
+// hold folders of their own before it hands the rows over: the rest are
+// read afterwards, their answers handed over at least this often.
+constexpr qint64 listedProbeBudgetMs = 20;
+constexpr qint64 probeBatchMs = 50;
+
+// Nodes made away from the window's thread, deleted with the answer that
+// carries them unless the model takes them.
+struct ListedNodes
+{
+    ~ListedNodes() { qDeleteAll(nodes); }
+    QList<QNodeItem *> nodes;
+};
 
 QStringList &mountTableList()
 {
@@ -56,9 +68,7 @@ BrowserTreeModel::BrowserTreeModel(BrowserMode side, QObject *parent)
     m_probeStart.setInterval(0);
     connect(&m_probeStart, &QTimer::timeout, this, &BrowserTreeModel::startProbes);
     m_lister.setMaxThreadCount(1);
-    m_arrive.setSingleShot(true);
-    m_arrive.setInterval(0);
-    connect(&m_arrive, &QTimer::timeout, this, &BrowserTreeModel::addArrivingChildren);
+    m_laterProbes.setMaxThreadCount(1);
     if (side == ExternalDeviceMode)
         buildDeviceTop();
     else
@@ -71,8 +81,11 @@ BrowserTreeModel::~BrowserTreeModel()
 {
     // No answer may arrive for the nodes about to go.
     delete m_prober;
-    m_lister.clear();
-    m_lister.waitForDone();
+    m_closing = true;
+    for (QThreadPool *pool : { &m_lister, &m_laterProbes }) {
+        pool->clear();
+        pool->waitForDone();
+    }
 }
 
 void BrowserTreeModel::setMountTables(const QStringList &paths)
@@ -480,49 +493,86 @@ void BrowserTreeModel::listInBackground(QNodeItem *node)
     m_listing.insert(ticket, node);
     const QString folder = node->folderPath();
     Logger::instance()->log("listing %s", qUtf8Printable(folder));
-    m_lister.start([this, ticket, folder] {
-        const QVector<SubFolderReader::SubFolder> folders = SubFolderReader::sortedSubFolders(folder);
-        QMetaObject::invokeMethod(
-            this, [this, ticket, folders] { takeSubFolders(ticket, folders); }, Qt::QueuedConnection);
-    });
+    m_lister.start([this, ticket, folder, home = thread()] { listAway(ticket, folder, home); });
 }
 
-void BrowserTreeModel::takeSubFolders(quint64 ticket, const QVector<SubFolderReader::SubFolder> &folders)
+void BrowserTreeModel::listAway(quint64 ticket, const QString &folder, QThread *home)
 {
-    const QPointer<QNodeItem> node = m_listing.take(ticket);
-    if (!node || node->listingTicket() != ticket)
-        return;
-    m_arriving.append({ node, ticket, folders, 0 });
-    addArrivingChildren();
-}
-
-void BrowserTreeModel::addArrivingChildren()
-{
+    const QVector<SubFolderReader::SubFolder> found = SubFolderReader::sortedSubFolders(folder);
+    auto listed = std::make_shared<ListedNodes>();
+    listed->nodes.reserve(found.size());
+    QVector<ProbedNode> later;
     QElapsedTimer clock;
     clock.start();
-    while (!m_arriving.isEmpty() && clock.nsecsElapsed() < arrivingBudgetNs) {
-        Arriving &arriving = m_arriving.first();
-        QNodeItem *node = arriving.node;
-        if (!node || node->listingTicket() != arriving.ticket) {
-            m_arriving.removeFirst();
-            continue;
+    // Views ask every row whether it has sub-folders: answered here, that
+    // costs the window nothing.
+    for (const SubFolderReader::SubFolder &subFolder : found) {
+        QNodeItem *node = QNodeItem::listedChild(folder, subFolder, this);
+        if (clock.elapsed() < listedProbeBudgetMs) {
+            node->setHoldsSubFolder(SubFolderReader::holdsSubFolder(node->folderPath()));
+        } else {
+            node->setProbing();
+            later.append({ node, node->folderPath(), false });
         }
-        const int count = qMin(arrivingSlice, arriving.folders.size() - arriving.taken);
-        if (count > 0) {
-            beginInsertRows(indexOfNode(node), node->childCount(), node->childCount() + count - 1);
-            for (int i = 0; i < count; ++i)
-                node->appendChild(node->newChild(arriving.folders.at(arriving.taken + i)));
-            arriving.taken += count;
-            endInsertRows();
-        }
-        if (arriving.taken == arriving.folders.size()) {
-            node->setListingTicket(0);
-            node->setPopulated(true);
-            m_arriving.removeFirst();
+        node->moveToThread(home);
+        listed->nodes.append(node);
+    }
+    QMetaObject::invokeMethod(
+        this, [this, ticket, listed] { takeSubFolders(ticket, std::exchange(listed->nodes, {})); },
+        Qt::QueuedConnection);
+    if (!later.isEmpty())
+        m_laterProbes.start([this, later] { probeAway(later); });
+}
+
+void BrowserTreeModel::probeAway(QVector<ProbedNode> nodes)
+{
+    // Expanders can wait: the rows of the list being read meanwhile cannot.
+    QThread::currentThread()->setPriority(QThread::IdlePriority);
+    QElapsedTimer sinceBatch;
+    sinceBatch.start();
+    int handed = 0;
+    for (int i = 0; i < nodes.size() && !m_closing; ++i) {
+        nodes[i].holds = SubFolderReader::holdsSubFolder(nodes.at(i).path);
+        if (sinceBatch.elapsed() >= probeBatchMs || i + 1 == nodes.size()) {
+            const QVector<ProbedNode> batch = nodes.mid(handed, i + 1 - handed);
+            QMetaObject::invokeMethod(
+                this, [this, batch] { applyListedProbes(batch); }, Qt::QueuedConnection);
+            handed = i + 1;
+            sinceBatch.restart();
         }
     }
-    if (!m_arriving.isEmpty())
-        m_arrive.start();
+}
+
+void BrowserTreeModel::applyListedProbes(const QVector<ProbedNode> &answers)
+{
+    bool expandersGone = false;
+    for (const ProbedNode &answer : answers) {
+        if (!answer.node)
+            continue;
+        answer.node->setHoldsSubFolder(answer.holds);
+        expandersGone = expandersGone || !answer.holds;
+    }
+    if (expandersGone)
+        relayoutExpanders();
+}
+
+void BrowserTreeModel::takeSubFolders(quint64 ticket, const QList<QNodeItem *> &folders)
+{
+    const QPointer<QNodeItem> node = m_listing.take(ticket);
+    if (!node || node->listingTicket() != ticket) {
+        qDeleteAll(folders);
+        return;
+    }
+    // A view lays the whole tree out again for every insertion under an
+    // open folder, so the rows, made and probed already, come in at once.
+    if (!folders.isEmpty()) {
+        beginInsertRows(indexOfNode(node), node->childCount(), node->childCount() + folders.size() - 1);
+        for (QNodeItem *folder : folders)
+            node->appendChild(folder);
+        endInsertRows();
+    }
+    node->setListingTicket(0);
+    node->setPopulated(true);
 }
 
 void BrowserTreeModel::expand()
@@ -560,11 +610,15 @@ void BrowserTreeModel::applyProbes(const QStringList &withSubFolders, const QStr
             }
         }
     }
+    if (expandersGone)
+        relayoutExpanders();
+}
+
+void BrowserTreeModel::relayoutExpanders()
+{
     // Views keep what they learnt at their last layout.
-    if (expandersGone) {
-        emit layoutAboutToBeChanged();
-        emit layoutChanged();
-    }
+    emit layoutAboutToBeChanged();
+    emit layoutChanged();
 }
 
 QModelIndex BrowserTreeModel::findLoadedPath(const QFileInfo &info, const QModelIndex &start) const

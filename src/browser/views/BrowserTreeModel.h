@@ -2,7 +2,6 @@
 #pragma once
 
 #include "base/BrowserMode.h"
-#include "browser/views/SubFolderReader.h"
 
 #include <QAbstractItemModel>
 #include <QFileInfo>
@@ -11,10 +10,13 @@
 #include <QStringList>
 #include <QThreadPool>
 #include <QTimer>
+#include <QVector>
 
+#include <atomic>
 #include <memory>
 
 class QNodeItem;
+class QThread;
 class SubFolderProber;
 
 // The folder tree of one file pane. Its top level mixes a label ("My
@@ -59,9 +61,9 @@ public:
     // Has node read in the background whether it holds sub-folders; views
     // are told to lay out again when answers change their expanders.
     void probeLater(QNodeItem *node) const;
-    // Lists node's sub-folders away from the window's thread; they come in
-    // as rows, a slice at a time, each well within a frame. Until then the
-    // node counts no rows.
+    // Lists node's sub-folders away from the window's thread, with whether
+    // they hold sub-folders of their own; they come in as rows together.
+    // Until then the node counts no rows.
     void listInBackground(QNodeItem *node);
 
     QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;
@@ -99,8 +101,22 @@ private:
     QModelIndex indexOfNode(QNodeItem *node) const;
     bool isRenameAllowed(const QNodeItem *node, const QString &newName) const;
     bool dropOne(const QString &source, const QString &targetFolder, Qt::DropAction action);
-    void takeSubFolders(quint64 ticket, const QVector<SubFolderReader::SubFolder> &folders);
-    void addArrivingChildren();
+    // Whether a node listed in the background holds sub-folders, read after
+    // its rows were handed over.
+    struct ProbedNode
+    {
+        QPointer<QNodeItem> node;
+        QString path;
+        bool holds;
+    };
+    // On the lister's thread: makes the nodes of folder's sub-folders, living
+    // in home's thread, and hands them over.
+    void listAway(quint64 ticket, const QString &folder, QThread *home);
+    void probeAway(QVector<ProbedNode> nodes);
+    // Takes in, or deletes, the nodes a background listing made.
+    void takeSubFolders(quint64 ticket, const QList<QNodeItem *> &folders);
+    void applyListedProbes(const QVector<ProbedNode> &answers);
+    void relayoutExpanders();
     void startProbes();
     void applyProbes(const QStringList &withSubFolders, const QStringList &withoutSubFolders);
 
@@ -116,16 +132,8 @@ private:
     // Background listings by ticket; a node gone or listed again since
     // takes no answer.
     QThreadPool m_lister;
+    QThreadPool m_laterProbes;
+    std::atomic_bool m_closing { false };
     quint64 m_lastTicket = 0;
     QHash<quint64, QPointer<QNodeItem>> m_listing;
-    // Sub-folders listed, taken in as rows a slice at a time.
-    struct Arriving
-    {
-        QPointer<QNodeItem> node;
-        quint64 ticket;
-        QVector<SubFolderReader::SubFolder> folders;
-        int taken;
-    };
-    QList<Arriving> m_arriving;
-    QTimer m_arrive;
 };

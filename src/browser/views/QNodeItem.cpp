@@ -126,22 +126,26 @@ void QNodeItem::setHoldsSubFolder(bool holds) const
 
 QList<QNodeItem *> QNodeItem::listSubFolders()
 {
-    Logger::instance()->log("listing %s", qUtf8Printable(folderPath()));
-    const QVector<SubFolderReader::SubFolder> found = SubFolderReader::sortedSubFolders(folderPath());
+    const QString folder = folderPath();
+    Logger::instance()->log("listing %s", qUtf8Printable(folder));
+    const QVector<SubFolderReader::SubFolder> found = SubFolderReader::sortedSubFolders(folder);
     QList<QNodeItem *> nodes;
     nodes.reserve(found.size());
-    for (const SubFolderReader::SubFolder &folder : found)
-        nodes.append(newChild(folder));
+    for (const SubFolderReader::SubFolder &subFolder : found) {
+        QNodeItem *node = listedChild(folder, subFolder, m_model);
+        node->m_parent = this;
+        nodes.append(node);
+    }
     return nodes;
 }
 
-QNodeItem *QNodeItem::newChild(const SubFolderReader::SubFolder &folder)
+QNodeItem *QNodeItem::listedChild(
+    const QString &folder, const SubFolderReader::SubFolder &subFolder, BrowserTreeModel *model)
 {
-    const QString path = folderPath();
-    const QString prefix = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-    auto *node = new QNodeItem(QFileInfo(prefix + folder.name), m_model, FolderNode, this);
+    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    auto *node = new QNodeItem(QFileInfo(prefix + subFolder.name), model, FolderNode);
     // Read by the entry's type: no look at the disk to tell it is a folder.
-    node->m_listedFolder = !folder.link;
+    node->m_listedFolder = !subFolder.link;
     return node;
 }
 

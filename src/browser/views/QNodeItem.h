@@ -82,6 +82,8 @@ public:
     bool hasChildren() const;
     // The answer of a read in the background.
     void setHoldsSubFolder(bool holds) const;
+    // Counts as having sub-folders until that answer comes.
+    void setProbing() const { m_subFolderProbe = Probing; }
     // Lists the sub-folders; a listed node, or one being listed in the
     // background, is left alone unless forced.
     void populate(bool force = false);
@@ -89,8 +91,9 @@ public:
     // 0 when none is.
     quint64 listingTicket() const { return m_listingTicket; }
     void setListingTicket(quint64 ticket) { m_listingTicket = ticket; }
-    // A node for one of the sub-folders, not yet appended.
-    QNodeItem *newChild(const SubFolderReader::SubFolder &folder);
+    // A node for one of folder's sub-folders, not yet appended; any thread.
+    static QNodeItem *listedChild(
+        const QString &folder, const SubFolderReader::SubFolder &subFolder, BrowserTreeModel *model);
     // New nodes for the sub-folders of folderPath(), sorted by name; hidden
     // ones are not listed.
     QList<QNodeItem *> listSubFolders();

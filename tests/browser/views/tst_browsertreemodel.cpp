@@ -400,7 +400,13 @@ void TestBrowserTreeModel::backgroundListingShowsWhatADirectOneShows()
         QCOMPARE(listed.data(Qt::ToolTipRole).toString(), QDir::cleanPath(target));
         QCOMPARE(listed.data(BrowserTreeModel::FileNameRole).toString(), QFileInfo(target).fileName());
         QCOMPARE(bool(model.flags(listed) & Qt::ItemIsDropEnabled), file.isDir());
-        QTRY_COMPARE(model.hasChildren(listed), file.fileName() == QLatin1String("to"));
+        // The expanders of the first rows come with them, with no probe of
+        // their own to wait for.
+        const bool holds = file.fileName() == QLatin1String("to");
+        if (row < BrowserTreeModel::directProbeLimit)
+            QCOMPARE(model.hasChildren(listed), holds);
+        else
+            QTRY_COMPARE(model.hasChildren(listed), holds);
     }
 }
 
