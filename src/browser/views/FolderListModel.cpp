@@ -17,9 +17,9 @@ namespace {
 
 // Rows taken in, removed or inserted per slice, and the time the slices
 // of one pass of the event loop may take together: a view lays out and
-// paints what changed in the rest of a frame.
+// paints what changed in the rest of a frame, which two passes may share.
 constexpr int sliceRows = 256;
-constexpr qint64 stepBudgetNs = 4 * 1000 * 1000;
+constexpr qint64 stepBudgetNs = 3 * 1000 * 1000;
 
 const int registered = qRegisterMetaType<FolderListing>();
 
