@@ -27,7 +27,7 @@ constexpr int columns = 2;
 // How long a background listing may spend reading whether its sub-folders
 // hold folders of their own before it hands the rows over: the rest are
 // read afterwards, their answers handed over at least this often.
-constexpr qint64 listedProbeBudgetMs = 20;
+std::atomic<qint64> listedProbeBudgetMs { 20 };
 constexpr qint64 probeBatchMs = 50;
 
 // Nodes made away from the window's thread, deleted with the answer that
@@ -91,6 +91,11 @@ BrowserTreeModel::~BrowserTreeModel()
 void BrowserTreeModel::setMountTables(const QStringList &paths)
 {
     mountTableList() = paths;
+}
+
+void BrowserTreeModel::setListedProbeBudget(qint64 ms)
+{
+    listedProbeBudgetMs = ms;
 }
 
 QStringList BrowserTreeModel::mountTables()
@@ -502,13 +507,14 @@ void BrowserTreeModel::listAway(quint64 ticket, const QString &folder, QThread *
     auto listed = std::make_shared<ListedNodes>();
     listed->nodes.reserve(found.size());
     QVector<ProbedNode> later;
+    const qint64 budgetMs = listedProbeBudgetMs;
     QElapsedTimer clock;
     clock.start();
     // Views ask every row whether it has sub-folders: answered here, that
     // costs the window nothing.
     for (const SubFolderReader::SubFolder &subFolder : found) {
         QNodeItem *node = QNodeItem::listedChild(folder, subFolder, this);
-        if (clock.elapsed() < listedProbeBudgetMs) {
+        if (clock.elapsed() < budgetMs) {
             node->setHoldsSubFolder(SubFolderReader::holdsSubFolder(node->folderPath()));
         } else {
             node->setProbing();

@@ -43,6 +43,10 @@ public:
     // wins; "/etc/mnttab" then "/etc/mtab" unless set otherwise (tests).
     static void setMountTables(const QStringList &paths);
     static QStringList mountTables();
+    // How long a background listing reads whether the sub-folders hold
+    // folders of their own before it hands the rows over (20 ms); the rest
+    // are read afterwards.
+    static void setListedProbeBudget(qint64 ms);
 
     BrowserMode side() const { return m_side; }
     QNodeItem *rootNode() const { return m_root.get(); }
