@@ -45,6 +45,7 @@ const char *const suffixes[] = { "jpg", "mp3", "avi", "txt" };
 // Pictures and every folder match the Pictures category.
 const int matchingRows = fileCount / int(std::size(suffixes)) + folderCount;
 const qint64 giveUpMs = 60000;
+const qint64 savingLimitMs = 20000;
 
 bool fill(const QString &folder)
 {
@@ -249,6 +250,19 @@ qint64 emptyFolderMemoryKiB()
     return statusKiB("VmRSS");
 }
 
+// The thumbnails saved in the desktop cache under cacheHome (their
+// temporary files are hidden).
+int savedEntries(const QString &cacheHome)
+{
+    int saved = 0;
+    for (const char *size : { "normal", "large" }) {
+        saved += QDir(cacheHome + QStringLiteral("/thumbnails/") + QLatin1String(size))
+                     .entryList({ QStringLiteral("*.png") }, QDir::Files)
+                     .size();
+    }
+    return saved;
+}
+
 PhotoRound showPhotos(const QString &cacheHome, int count, qint64 baselineKiB)
 {
     // Every round starts with an empty desktop cache of its own.
@@ -272,6 +286,8 @@ PhotoRound showPhotos(const QString &cacheHome, int count, qint64 baselineKiB)
         });
         round.stall = probe.take();
         round.peakMiB = (statusKiB("VmHWM") - baselineKiB) / 1024.0;
+        // The helpers save the last entries after handing their icons over.
+        waitUntil([&] { return savedEntries(cacheHome) >= count; }, savingLimitMs);
     }
     ExternalDeviceFrame warm;
     round.warmMs = openPhotos(warm);
