@@ -27,7 +27,9 @@ ALLOWED = {
     "plugins/kde": {"base", "plugins"},
     "relauncher": set(),
 }
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+# Every form the preprocessor takes: quotes or angle brackets, spaces or tabs
+# around the "#" and the name, a comment before or after the name.
+INCLUDE = re.compile(r'^\s*#\s*include\s*(?:/\*.*?\*/\s*)*([<"])\s*([^>"]+?)\s*[>"]')
 
 
 def library_of(path):
@@ -40,8 +42,31 @@ def library_of(path):
     return best
 
 
+def resolve(src, folder, delimiter, name):
+    """The path under src/ the compiler reads for an include, or None.
+
+    A quoted name is looked up beside the including file first, then as the
+    include path (src/ and its mirror in the build tree, which holds the
+    generated headers) finds it; a name in angle brackets only on the include
+    path. A name found nowhere in the tree is taken as a generated header at
+    its place under src/.
+    """
+    candidates = [os.path.join(folder, name)] if delimiter == '"' else []
+    candidates.append(os.path.join(src, name))
+    for candidate in candidates:
+        if os.path.isfile(candidate):
+            relative = os.path.relpath(os.path.realpath(candidate), os.path.realpath(src))
+            return None if relative.startswith("..") else relative
+    relative = os.path.normpath(name)
+    return None if relative.startswith("..") or os.path.isabs(relative) else relative
+
+
 def main():
-    src = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src")
+    # The tree to check: src/ beside this script unless one is given.
+    if len(sys.argv) > 1:
+        src = sys.argv[1]
+    else:
+        src = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src")
     problems = []
     for folder, _, files in os.walk(src):
         for name in files:
@@ -52,14 +77,15 @@ def main():
             with open(os.path.join(folder, name), encoding="utf-8") as source:
                 for number, line in enumerate(source, 1):
                     match = INCLUDE.match(line)
-                    if not match or "/" not in match.group(1):
+                    if not match:
                         continue
-                    included = library_of(match.group(1))
+                    target = resolve(src, folder, match.group(1), match.group(2))
+                    included = library_of(target) if target else None
                     if included is None or included == library:
                         continue
                     if included not in ALLOWED.get(library, set()):
                         problems.append("src/%s:%d: %s includes %s (%s)"
-                                        % (path, number, library, match.group(1), included))
+                                        % (path, number, library, match.group(2), included))
     for problem in problems:
         print(problem)
     print("%d includes against the layers" % len(problems))
