@@ -172,7 +172,7 @@ class Reader:
 
     def on_name(self, event):
         try:
-            self.names.append((event.source.getRoleName(), event.source.name))
+            self.names.append((event.source.getRole(), event.source.name))
         except Exception:
             pass
 
@@ -203,7 +203,9 @@ class Reader:
             node = pending.pop()
             if node is None:
                 continue
-            if node.getRoleName() in roles:
+            # By role, never by its name: at-spi2-core renames roles between
+            # releases (a push button is a "button" from 2.56 on).
+            if node.getRole() in roles:
                 found.append(node)
             pending.extend(node[i] for i in range(node.childCount))
         return found
@@ -218,7 +220,7 @@ class Reader:
 def check(reader, app, problems, session):
     pyatspi = reader.pyatspi
     lists = reader.wait("the lists with the device's files", lambda: {
-        node.name: node for node in reader.objects(app, ("list",))
+        node.name: node for node in reader.objects(app, (pyatspi.ROLE_LIST,))
         if node.name in ("Files on this computer", "Files on the netbook")
         and node.childCount >= (len(HOST_PICTURES) if node.name.endswith("computer")
                                 else len(DEVICE_PICTURES) + len(DEVICE_FOLDERS))})
@@ -231,22 +233,22 @@ def check(reader, app, problems, session):
         if shown != sorted(expected[name]):
             problems.append("%s holds %s, not %s" % (name, shown, sorted(expected[name])))
 
-    for node in reader.objects(app, ("push button", "page tab", "list item")):
+    for node in reader.objects(app, (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_LIST_ITEM)):
         if reader.showing(node) and not node.name.strip():
             problems.append("a %s on screen has no name" % node.getRoleName())
-    tabs = [node for node in reader.objects(app, ("page tab",)) if reader.showing(node)]
+    tabs = [node for node in reader.objects(app, (pyatspi.ROLE_PAGE_TAB,)) if reader.showing(node)]
     if sorted(tab.name for tab in tabs) != ["Documents", "Music", "Pictures", "Videos"]:
         problems.append("the category tabs are %s" % sorted(tab.name for tab in tabs))
     for tab in tabs:
         if not reader.state(tab, pyatspi.STATE_FOCUSABLE):
             problems.append("tab %s cannot take the focus" % tab.name)
-    names = {node.name for node in reader.objects(app, ("push button",))}
+    names = {node.name for node in reader.objects(app, (pyatspi.ROLE_PUSH_BUTTON,))}
     for button in ("Copy to the netbook", "Copy to this computer", "New folder on the netbook",
                    "Delete from the netbook", "Disconnect"):
         if button not in names:
             problems.append("no push button named %r" % button)
 
-    gauges = [node.name for node in reader.objects(app, ("progress bar",)) if reader.showing(node)]
+    gauges = [node.name for node in reader.objects(app, (pyatspi.ROLE_PROGRESS_BAR,)) if reader.showing(node)]
     if not any(name.startswith("Pictures ") and ", free " in name for name in gauges):
         problems.append("the gauge is not told in words: %s" % gauges)
 
@@ -269,10 +271,10 @@ def check(reader, app, problems, session):
         except AssertionError as error:
             problems.append(str(error))
 
-    announcements = [node.name for node in reader.objects(app, ("notification",))]
+    announcements = [node.name for node in reader.objects(app, (pyatspi.ROLE_NOTIFICATION,))]
     if announcements != ["Connected to OPALO™"]:
         problems.append("the connection is not announced: %s" % announcements)
-    if ("notification", "Connected to OPALO™") not in reader.names:
+    if (pyatspi.ROLE_NOTIFICATION, "Connected to OPALO™") not in reader.names:
         problems.append("no event told of the connection: %s" % reader.names)
 
 
