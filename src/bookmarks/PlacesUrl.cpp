@@ -144,7 +144,7 @@ QString newGuid()
     for (quint8 &byte : bytes)
         byte = static_cast<quint8>(QRandomGenerator::system()->bounded(256));
     return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(bytes), sizeof bytes)
-                                   .toBase64(QByteArray::Base64UrlEncoding));
+            .toBase64(QByteArray::Base64UrlEncoding));
 }
 
 qint64 nowMicroseconds()

@@ -1346,9 +1346,9 @@ void TestCopyEngine::onlyRecordedTemporariesAreSwept()
         "dest/.opalosync-L1nk00", "linked/.opalosync-0ut5id", "../.opalosync-0ut5id",
         "gone/.opalosync-Gone00" };
     QVERIFY(!m_dir
-                 ->createFile(QLatin1String("device/") + QLatin1String(TemporaryJournal::fileName),
-                     records.join('\0') + '\0')
-                 .isEmpty());
+            ->createFile(QLatin1String("device/") + QLatin1String(TemporaryJournal::fileName),
+                records.join('\0') + '\0')
+            .isEmpty());
     const QString newFile = m_dir->createFileOfSize(QStringLiteral("source/new.jpg"), 10);
     const QString oldFile = m_dir->createFileOfSize(QStringLiteral("source/old.jpg"), 20);
     m_dir->createFile(QStringLiteral("device/dest/old.jpg"), "old");

@@ -39,9 +39,9 @@ class Recorder
 public:
     Recorder(const QString &folder, Desktop desktop)
         : m_handle(dlopen(
-            QFile::encodeName(folder + (desktop == Kde ? "/libKdeShellMenu.so" : "/libgtkShellMenu.so"))
-                .constData(),
-            RTLD_NOW))
+              QFile::encodeName(folder + (desktop == Kde ? "/libKdeShellMenu.so" : "/libgtkShellMenu.so"))
+                  .constData(),
+              RTLD_NOW))
     {
         if (!m_handle)
             return;
