@@ -14,7 +14,9 @@ else
     SUDO=
 fi
 has_candidate() {
-    apt-cache policy "$1" 2>/dev/null | grep -q 'Candidate: [^(]'
+    local policy
+    policy=$(apt-cache policy "$1" 2>/dev/null)
+    [[ $policy == *"Candidate: "[^\(]* ]]
 }
 # A fresh system may not have read its package lists yet.
 if ! has_candidate dpkg; then
