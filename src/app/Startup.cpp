@@ -36,8 +36,10 @@ const char *const styleSheet
 void installTranslator(QTranslator &translator)
 {
     // A missing catalogue is not an error: every text then shows its key.
-    translator.load(
-        QLatin1String(":/translation/lang/") + catalogueName(QLocale::system()) + QLatin1String(".qm"));
+    const QString catalogue
+        = QLatin1String(":/translation/lang/") + catalogueName(QLocale::system()) + QLatin1String(".qm");
+    if (!translator.load(catalogue))
+        qInfo("No catalogue %s: the texts show their keys", qPrintable(catalogue));
     QCoreApplication::installTranslator(&translator);
 }
 
@@ -109,10 +111,12 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     qRegisterMetaType<CopyDlg>("CopyDlg");
     qRegisterMetaType<BrowserMode>("BrowserMode");
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     // On a high-density screen the windows are scaled as a whole, and the
-    // skin is drawn from its "@2x" images there.
+    // skin is drawn from its "@2x" images there (always so under Qt 6).
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     OpaloApplication app(argc, argv);
     if (app.isRunning())
         return 0;

@@ -15,13 +15,31 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QStandardPaths>
 
 namespace {
 
 // KDE's own wording, so that the entries read like the rest of Dolphin's menu.
 QString kioText(const char *text)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return i18nd("kio6", text);
+#else
     return i18nd("kio5", text);
+#endif
+}
+
+// The user's bookmarks, the file Dolphin and Konqueror keep them in.
+KBookmarkManager *userBookmarks(QObject *parent)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return new KBookmarkManager(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+            + QLatin1String("/konqueror/bookmarks.xml"),
+        parent);
+#else
+    Q_UNUSED(parent)
+    return KBookmarkManager::userBookmarksManager();
+#endif
 }
 
 KFileItemList fileItems(const QVector<QString> &paths)
@@ -99,7 +117,7 @@ int KdeShellMenu::OnContextMenu(QPoint pos, QWidget **menuOut)
     const QUrl viewUrl = QUrl::fromLocalFile(m_paths.value(0));
     auto *menu
         = new KonqPopupMenu(fileItems(m_paths), viewUrl, *collection, KonqPopupMenu::ShowNewWindow, this);
-    menu->setBookmarkManager(KBookmarkManager::userBookmarksManager());
+    menu->setBookmarkManager(userBookmarks(menu));
     menu->setActionGroups({ { KonqPopupMenu::EditActions, editActions } });
     if (!m_isFileSelection) {
         auto *newMenu = new KNewFileMenu(collection);
