@@ -33,7 +33,7 @@ packages=(
     # build (clang-format 19: the same formatter on Debian 12 and 13)
     cmake ninja-build g++ pkg-config clang-format-19 git
     libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
-    libglib2.0-dev libudev-dev libjpeg-dev zlib1g-dev
+    libglib2.0-dev libudev-dev libjpeg-dev zlib1g-dev libxcb1-dev
     # sanitizers and fuzzing
     clang libclang-rt-dev
     # tests, skin and demo

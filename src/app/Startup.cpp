@@ -3,6 +3,7 @@
 
 #include "app/MessageHandler.h"
 #include "app/OpaloApplication.h"
+#include "app/ScreenCheck.h"
 #include "app/StartupTrace.h"
 #include "base/BrowserMode.h"
 #include "base/CatalogueLanguage.h"
@@ -19,6 +20,7 @@
 #include <QTranslator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
@@ -41,6 +43,16 @@ void installTranslator(QTranslator &translator)
     if (!translator.load(catalogue))
         qInfo("No catalogue %s: the texts show their keys", qPrintable(catalogue));
     QCoreApplication::installTranslator(&translator);
+}
+
+// Said on standard error: without a screen there is no box to show it in.
+int explainNoScreen(int &argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTranslator translator;
+    installTranslator(translator);
+    std::fprintf(stderr, "%s\n", qUtf8Printable(QCoreApplication::translate("QObject", "IDS_NO_SCREEN")));
+    return 1;
 }
 
 } // namespace
@@ -117,7 +129,12 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 #endif
+    if (!screenReachable())
+        return explainNoScreen(argc, argv);
     OpaloApplication app(argc, argv);
+    // Wayland compositors and docks match the window to its launcher, and
+    // take its icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vantora.OpaloSync"));
     if (app.isRunning())
         return 0;
     StartupTrace::mark("application object");
