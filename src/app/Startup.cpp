@@ -142,7 +142,7 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     const QStringList arguments = QCoreApplication::arguments();
     LayoutSettings::setBookmarksTabRequested(arguments.contains(QLatin1String(bookmarksOption)));
     if (detectKdeSession(getuid(), handOverArgumentCount(arguments))) {
-        // The relauncher comes back as this program, under dbus-launch and
+        // The relauncher comes back as this program, under dbus-run-session and
         // possibly with this very process id: it must find the lock free.
         app.releaseInstanceLock();
         runSetRightsHelper(relauncherPath, explainFailedHandOver);
