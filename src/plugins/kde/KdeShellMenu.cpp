@@ -2,6 +2,7 @@
 #include "KdeShellMenu.h"
 
 #include "KdeShellMenuExports.h"
+#include "plugins/DialogParent.h"
 
 #include <KActionCollection>
 #include <KBookmarkManager>
@@ -164,5 +165,5 @@ int KdeShellMenu::carryOut(const KActionCollection &collection, const QAction *c
 void KdeShellMenu::properties()
 {
     if (!m_paths.isEmpty())
-        KPropertiesDialog::showDialog(fileItems(m_paths), nullptr, true);
+        KPropertiesDialog::showDialog(fileItems(m_paths), dialogParent(), true);
 }
