@@ -141,9 +141,10 @@ void deleteMenuWidgets()
 void linguistKDEContextMenu(QTranslator *translator)
 {
     KLocalizedString::setApplicationDomain("konqueror");
-    translator->load(QLatin1String(":translation//lang//KDEContextMenu_")
-            + catalogueLanguage(QLocale::system()) + QLatin1String(".qm"),
-        QString(), QString(), QString());
+    const QString catalogue = QLatin1String(":translation//lang//KDEContextMenu_")
+        + catalogueLanguage(QLocale::system()) + QLatin1String(".qm");
+    if (!translator->load(catalogue, QString(), QString(), QString()))
+        qWarning("%s cannot be read: the menu shows its texts' keys", qPrintable(catalogue));
     QCoreApplication::installTranslator(translator);
 }
 
