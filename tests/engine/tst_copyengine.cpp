@@ -1531,7 +1531,7 @@ void TestCopyEngine::refusedNamesOnFat()
     QFileInfoList files;
     for (const QString name : { "a:b.jpg", "a?b.jpg", "a_b.jpg", "plain.jpg" })
         files << QFileInfo(m_dir->createFile(QStringLiteral("source/") + name, name.toUtf8()));
-    files << QFileInfo(m_dir->createFile(QStringLiteral("source/album?/inside.jpg"), "in")).path();
+    files << QFileInfo(QFileInfo(m_dir->createFile(QStringLiteral("source/album?/inside.jpg"), "in")).path());
     CopyPreflight::setProbe(volumeOfKind(VolumeFacts::Fat));
     m_beforeCopyAnswer = answer;
 
