@@ -13,7 +13,7 @@ function(opalo_add_catalogues target prefix)
         string(APPEND qrc_entries "        <file>lang/${prefix}_${language}.qm</file>\n")
     endforeach()
     set_source_files_properties(${ts_files} PROPERTIES OUTPUT_LOCATION ${CMAKE_CURRENT_BINARY_DIR}/lang)
-    qt5_add_translation(qm_files ${ts_files})
+    qt_add_translation(qm_files ${ts_files})
 
     # The file name names the resource's registration functions: one per
     # catalogue set, so a plug-in's never clash with the program's.
@@ -21,10 +21,10 @@ function(opalo_add_catalogues target prefix)
     file(WRITE ${qrc_file}.in
         "<RCC>\n    <qresource prefix=\"/translation\">\n${qrc_entries}    </qresource>\n</RCC>\n")
     configure_file(${qrc_file}.in ${qrc_file} COPYONLY)
-    qt5_add_resources(rcc_sources ${qrc_file})
+    qt_add_resources(rcc_sources ${qrc_file})
 
     add_library(${target} OBJECT ${rcc_sources} ${qm_files})
     set_target_properties(${target} PROPERTIES AUTORCC OFF AUTOMOC OFF
         POSITION_INDEPENDENT_CODE ON CXX_VISIBILITY_PRESET hidden)
-    target_link_libraries(${target} PRIVATE Qt5::Core)
+    target_link_libraries(${target} PRIVATE Qt::Core)
 endfunction()

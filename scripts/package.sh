@@ -15,7 +15,14 @@ for p in "${tools[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
     $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Qt 6 and KDE Frameworks 6 where the release has KF6's libkonq (Debian 13
+# on); Qt 5 and KDE Frameworks 5 (the pkg.opalosync.qt5 build profile) where
+# it does not.
+if [[ $(apt-cache policy libkonq-dev 2>/dev/null) != *"Candidate: "[^\(]* ]]; then
+    export DEB_BUILD_PROFILES="${DEB_BUILD_PROFILES:+$DEB_BUILD_PROFILES }pkg.opalosync.qt5"
 fi
 
 work=$(mktemp -d)
@@ -23,9 +30,12 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/src"
 git ls-files -co --exclude-standard -z | tar -c --null -T - | tar -x -C "$work/src"
 
-# Build dependencies straight from debian/control.
-(cd "$work" && $SUDO mk-build-deps --install --remove \
-    --tool 'apt-get -y -qq --no-install-recommends' "$work/src/debian/control" >/dev/null)
+# Build dependencies straight from debian/control (apt's errors shown).
+if ! (cd "$work" && $SUDO env DEB_BUILD_PROFILES="${DEB_BUILD_PROFILES:-}" mk-build-deps --install --remove \
+    --tool 'apt-get -y -qq --no-install-recommends' "$work/src/debian/control" >"$work/deps.log" 2>&1); then
+    cat "$work/deps.log" >&2
+    exit 1
+fi
 
 echo "Building the packages (log: dist/build.log)"
 rm -rf dist

@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what is missing, builds with AddressSanitizer and UBSan, and runs
-# every test with CTest.
+# every test with CTest, then the fuzzers and the package test.
+#   OPALO_QT_VERSION     5 or 6 (default: what install-deps.sh picks for the release)
+#   OPALO_TEST_SANITIZE  OFF builds without the sanitizers (default ON)
+#   OPALO_TEST_BUILD_DIR build folder (default build-test)
+#   OPALO_FUZZ_SECONDS   seconds per fuzz target (default 60)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 build=${OPALO_TEST_BUILD_DIR:-build-test}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPALO_SANITIZE=ON -DOPALO_WERROR=ON >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPALO_SANITIZE="${OPALO_TEST_SANITIZE:-ON}" \
+    -DOPALO_WERROR=ON ${OPALO_QT_VERSION:+-DOPALO_QT_VERSION=$OPALO_QT_VERSION} >/dev/null
 cmake --build "$build"
 (cd "$build" && ctest --output-on-failure -j "$(nproc)")
-# The file parsers also face a fuzzer for a minute each.
+# The file parsers also face a fuzzer (a minute each by default).
 scripts/fuzz.sh
 # The Debian packages: built and checked by lintian, then, as root (as in CI),
 # installed, started against the simulator and purged again.

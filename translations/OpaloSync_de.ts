@@ -666,6 +666,10 @@ Bitte warten…</translation>
             <translation>Ordner</translation>
         </message>
         <message>
+            <source>IDS_NO_SCREEN</source>
+            <translation>OpaloSync findet keinen Bildschirm für sein Fenster: keinen nutzbaren X-Server unter DISPLAY und keine Wayland-Anzeige. Starten Sie es als Ihr eigener Benutzer aus Ihrer Desktop-Sitzung (es braucht keine Administratorrechte); mit sudo behalten Sie die Anzeige Ihrer Sitzung mit „sudo --preserve-env=WAYLAND_DISPLAY,XDG_RUNTIME_DIR“.</translation>
+        </message>
+        <message>
             <source>IDS_SETRIGHTS_FAILED</source>
             <translation>OpaloSync wurde vom Superuser in einer KDE-Sitzung gestartet und muss dort über sein Hilfsprogramm %1 neu starten. Das Hilfsprogramm konnte nicht ausgeführt werden (%2).
 Installieren Sie das Programm erneut oder starten Sie es als normaler Benutzer.</translation>

@@ -666,6 +666,10 @@ Please wait…</translation>
             <translation>Folder</translation>
         </message>
         <message>
+            <source>IDS_NO_SCREEN</source>
+            <translation>OpaloSync finds no screen to open its window on: no X server it may use at DISPLAY, and no Wayland display. Start it as your own user from your desktop session (it needs no super-user rights); under sudo, keep your session's display with "sudo --preserve-env=WAYLAND_DISPLAY,XDG_RUNTIME_DIR".</translation>
+        </message>
+        <message>
             <source>IDS_SETRIGHTS_FAILED</source>
             <translation>OpaloSync was started by the super-user in a KDE session, where it must start again through its helper %1. The helper could not be run (%2).
 Install the program again, or start it as an ordinary user.</translation>

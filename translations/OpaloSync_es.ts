@@ -666,6 +666,10 @@ Espere, por favor…</translation>
             <translation>Carpeta</translation>
         </message>
         <message>
+            <source>IDS_NO_SCREEN</source>
+            <translation>OpaloSync no encuentra ninguna pantalla donde abrir su ventana: ningún servidor X utilizable en DISPLAY y ninguna pantalla Wayland. Inícielo con su propio usuario desde su sesión de escritorio (no necesita derechos de superusuario); con sudo, conserve la pantalla de su sesión con «sudo --preserve-env=WAYLAND_DISPLAY,XDG_RUNTIME_DIR».</translation>
+        </message>
+        <message>
             <source>IDS_SETRIGHTS_FAILED</source>
             <translation>OpaloSync se inició como superusuario en una sesión de KDE, donde debe reiniciarse mediante su programa auxiliar %1. No se pudo ejecutar el programa auxiliar (%2).
 Vuelva a instalar el programa o inícielo como usuario normal.</translation>

@@ -666,6 +666,10 @@ Veuillez patienter…</translation>
             <translation>Dossier</translation>
         </message>
         <message>
+            <source>IDS_NO_SCREEN</source>
+            <translation>OpaloSync ne trouve aucun écran où ouvrir sa fenêtre : aucun serveur X utilisable à DISPLAY, et aucun affichage Wayland. Lancez-le sous votre propre compte depuis votre session de bureau (il n'a pas besoin des droits du super-utilisateur) ; avec sudo, gardez l'affichage de votre session avec « sudo --preserve-env=WAYLAND_DISPLAY,XDG_RUNTIME_DIR ».</translation>
+        </message>
+        <message>
             <source>IDS_SETRIGHTS_FAILED</source>
             <translation>OpaloSync a été lancé par le super-utilisateur dans une session KDE, où il doit redémarrer par son programme d'aide %1. Ce programme n'a pas pu être exécuté (%2).
 Installez à nouveau le programme, ou lancez-le en tant qu'utilisateur ordinaire.</translation>

@@ -666,6 +666,10 @@ Attendere…</translation>
             <translation>Cartella</translation>
         </message>
         <message>
+            <source>IDS_NO_SCREEN</source>
+            <translation>OpaloSync non trova alcuno schermo su cui aprire la sua finestra: nessun server X utilizzabile in DISPLAY e nessun display Wayland. Avviatelo con il vostro utente dalla sessione del desktop (non servono i diritti di superutente); con sudo, mantenete il display della sessione con «sudo --preserve-env=WAYLAND_DISPLAY,XDG_RUNTIME_DIR».</translation>
+        </message>
+        <message>
             <source>IDS_SETRIGHTS_FAILED</source>
             <translation>OpaloSync è stato avviato dal superutente in una sessione KDE, dove deve ripartire tramite il suo programma ausiliario %1. Non è stato possibile eseguire il programma ausiliario (%2).
 Reinstallare il programma o avviarlo come utente normale.</translation>

@@ -666,6 +666,10 @@ Even geduld…</translation>
             <translation>Map</translation>
         </message>
         <message>
+            <source>IDS_NO_SCREEN</source>
+            <translation>OpaloSync vindt geen scherm om zijn venster op te openen: geen bruikbare X-server op DISPLAY en geen Wayland-scherm. Start het als uw eigen gebruiker vanuit uw bureaubladsessie (het heeft geen beheerdersrechten nodig); met sudo behoudt u het scherm van uw sessie met "sudo --preserve-env=WAYLAND_DISPLAY,XDG_RUNTIME_DIR".</translation>
+        </message>
+        <message>
             <source>IDS_SETRIGHTS_FAILED</source>
             <translation>OpaloSync is door de superuser gestart in een KDE-sessie, waar het opnieuw moet starten via zijn hulpprogramma %1. Het hulpprogramma kon niet worden uitgevoerd (%2).
 Installeer het programma opnieuw of start het als gewone gebruiker.</translation>

@@ -666,6 +666,10 @@ Aguarde…</translation>
             <translation>Pasta</translation>
         </message>
         <message>
+            <source>IDS_NO_SCREEN</source>
+            <translation>O OpaloSync não encontra nenhum ecrã onde abrir a sua janela: nenhum servidor X utilizável em DISPLAY e nenhum ecrã Wayland. Inicie-o com o seu próprio utilizador a partir da sua sessão de ambiente de trabalho (não precisa de direitos de superutilizador); com sudo, mantenha o ecrã da sua sessão com «sudo --preserve-env=WAYLAND_DISPLAY,XDG_RUNTIME_DIR».</translation>
+        </message>
+        <message>
             <source>IDS_SETRIGHTS_FAILED</source>
             <translation>O OpaloSync foi iniciado pelo superutilizador numa sessão KDE, onde tem de reiniciar através do seu programa auxiliar %1. Não foi possível executar o programa auxiliar (%2).
 Instale novamente o programa ou inicie-o como utilizador normal.</translation>

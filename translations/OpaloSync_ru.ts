@@ -666,6 +666,10 @@
             <translation>Папка</translation>
         </message>
         <message>
+            <source>IDS_NO_SCREEN</source>
+            <translation>OpaloSync не находит экрана для своего окна: нет доступного X-сервера в DISPLAY и нет дисплея Wayland. Запустите программу от своего имени из сеанса рабочего стола (права суперпользователя ей не нужны); при запуске через sudo сохраните дисплей сеанса: «sudo --preserve-env=WAYLAND_DISPLAY,XDG_RUNTIME_DIR».</translation>
+        </message>
+        <message>
             <source>IDS_SETRIGHTS_FAILED</source>
             <translation>OpaloSync запущен суперпользователем в сеансе KDE, где он должен перезапуститься через вспомогательную программу %1. Не удалось запустить вспомогательную программу (%2).
 Переустановите программу или запустите её от имени обычного пользователя.</translation>

@@ -27,6 +27,14 @@ QString privateTemporaryFolder()
     return folder;
 }
 
+// The super-user started with sudo may still name the user's runtime folder:
+// a file of the super-user's there would be in that user's way.
+bool ownedByThisUser(const QByteArray &folder)
+{
+    struct stat status;
+    return stat(folder.constData(), &status) == 0 && status.st_uid == geteuid();
+}
+
 const char *lockErrorText(QLockFile::LockError error)
 {
     return error == QLockFile::LockFailedError ? "it names no owner" : "it cannot be written";
@@ -79,7 +87,9 @@ void OpaloApplication::releaseInstanceLock()
 QString OpaloApplication::lockFilePath()
 {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    const QString folder = runtime.isEmpty() ? privateTemporaryFolder() : QFile::decodeName(runtime);
+    const QString folder = runtime.isEmpty() || (geteuid() == 0 && !ownedByThisUser(runtime))
+        ? privateTemporaryFolder()
+        : QFile::decodeName(runtime);
     if (folder.isEmpty())
         return QString();
     QCryptographicHash identity(QCryptographicHash::Sha256);

@@ -3,6 +3,7 @@
 
 #include "app/MessageHandler.h"
 #include "app/OpaloApplication.h"
+#include "app/ScreenCheck.h"
 #include "app/StartupTrace.h"
 #include "base/BrowserMode.h"
 #include "base/CatalogueLanguage.h"
@@ -19,6 +20,7 @@
 #include <QTranslator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
@@ -36,9 +38,21 @@ const char *const styleSheet
 void installTranslator(QTranslator &translator)
 {
     // A missing catalogue is not an error: every text then shows its key.
-    translator.load(
-        QLatin1String(":/translation/lang/") + catalogueName(QLocale::system()) + QLatin1String(".qm"));
+    const QString catalogue
+        = QLatin1String(":/translation/lang/") + catalogueName(QLocale::system()) + QLatin1String(".qm");
+    if (!translator.load(catalogue))
+        qInfo("No catalogue %s: the texts show their keys", qPrintable(catalogue));
     QCoreApplication::installTranslator(&translator);
+}
+
+// Said on standard error: without a screen there is no box to show it in.
+int explainNoScreen(int &argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTranslator translator;
+    installTranslator(translator);
+    std::fprintf(stderr, "%s\n", qUtf8Printable(QCoreApplication::translate("QObject", "IDS_NO_SCREEN")));
+    return 1;
 }
 
 } // namespace
@@ -109,11 +123,18 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     qRegisterMetaType<CopyDlg>("CopyDlg");
     qRegisterMetaType<BrowserMode>("BrowserMode");
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     // On a high-density screen the windows are scaled as a whole, and the
-    // skin is drawn from its "@2x" images there.
+    // skin is drawn from its "@2x" images there (always so under Qt 6).
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
+    if (!screenReachable())
+        return explainNoScreen(argc, argv);
     OpaloApplication app(argc, argv);
+    // Wayland compositors and docks match the window to its launcher, and
+    // take its icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vantora.OpaloSync"));
     if (app.isRunning())
         return 0;
     StartupTrace::mark("application object");
@@ -121,7 +142,7 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     const QStringList arguments = QCoreApplication::arguments();
     LayoutSettings::setBookmarksTabRequested(arguments.contains(QLatin1String(bookmarksOption)));
     if (detectKdeSession(getuid(), handOverArgumentCount(arguments))) {
-        // The relauncher comes back as this program, under dbus-launch and
+        // The relauncher comes back as this program, under dbus-run-session and
         // possibly with this very process id: it must find the lock free.
         app.releaseInstanceLock();
         runSetRightsHelper(relauncherPath, explainFailedHandOver);

@@ -344,8 +344,7 @@ void BookmarkTreeModel::reload()
     for (const Source kind : order)
         loaded->emplace_back(kind, loadSource(kind));
     // Direct on the GUI thread, queued from the engine's.
-    QMetaObject::invokeMethod(
-        this, [this, loaded] { adoptAll(*loaded); }, Qt::AutoConnection);
+    QMetaObject::invokeMethod(this, [this, loaded] { adoptAll(*loaded); }, Qt::AutoConnection);
 }
 
 void BookmarkTreeModel::adoptAll(LoadedSources &loaded)

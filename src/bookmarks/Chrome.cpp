@@ -123,7 +123,7 @@ void Chrome::loadBookmarks()
         return;
     m_document = document.object();
     if (const std::optional<qint64> version = numericId(m_document.value(QLatin1String("version"))))
-        m_version = static_cast<int>(qBound<qint64>(0, *version, std::numeric_limits<int>::max()));
+        m_version = static_cast<int>(qBound(qint64(0), *version, qint64(std::numeric_limits<int>::max())));
     const QJsonValue roots = m_document.value(QLatin1String("roots"));
     m_understood = m_version == 1 && roots.isObject();
     readRoots(roots.toObject());

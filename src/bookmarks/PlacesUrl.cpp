@@ -83,7 +83,7 @@ QString normalized(const QString &url)
     const QString trimmed = url.trimmed();
     const int colon = trimmed.indexOf(QLatin1Char(':'));
     const QString scheme = trimmed.left(qMax(colon, 0)).toLower();
-    if (colon > 0 && !isSpecial(scheme) && trimmed.midRef(colon + 1, 2) != QLatin1String("//"))
+    if (colon > 0 && !isSpecial(scheme) && QStringView(trimmed).mid(colon + 1, 2) != QLatin1String("//"))
         return opaqueNormalized(scheme, trimmed.mid(colon + 1));
     QUrl parsed(trimmed);
     if (!parsed.isValid())
@@ -117,7 +117,7 @@ QString originPrefix(const QString &url)
     if (colon < 0)
         return QLatin1String("");
     const int end = colon + 1;
-    if (url.midRef(end, 2) == QLatin1String("//"))
+    if (QStringView(url).mid(end, 2) == QLatin1String("//"))
         return url.left(end + 2);
     return url.left(end);
 }
@@ -144,7 +144,7 @@ QString newGuid()
     for (quint8 &byte : bytes)
         byte = static_cast<quint8>(QRandomGenerator::system()->bounded(256));
     return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(bytes), sizeof bytes)
-                                   .toBase64(QByteArray::Base64UrlEncoding));
+            .toBase64(QByteArray::Base64UrlEncoding));
 }
 
 qint64 nowMicroseconds()

@@ -265,7 +265,7 @@ std::optional<qint64> PlacesWriter::insertRow(
     }
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(table, columns.join(QLatin1Char(',')), placeholders.join(QLatin1Char(','))));
+            .arg(table, columns.join(QLatin1Char(',')), placeholders.join(QLatin1Char(','))));
     for (const auto &value : values)
         query.bindValue(QLatin1Char(':') + value.first, value.second);
     if (!query.exec())

@@ -43,14 +43,14 @@ void allowSuperUserOnDisplay(char *const *environment)
 
 } // namespace
 
-int relaunch(int argc, const char *const *argv, const char *dbusLaunchPath, const char *programPath)
+int relaunch(int argc, const char *const *argv, const char *dbusRunSessionPath, const char *programPath)
 {
     if (argc < 2 || std::strcmp(argv[1], "OpaloSync") != 0)
         return 1;
     const std::vector<char *> environment = environmentForSuperUser();
     allowSuperUserOnDisplay(environment.data());
-    char *const arguments[] = { const_cast<char *>(dbusLaunchPath), const_cast<char *>(programPath),
-        const_cast<char *>("fromLauncher"), nullptr };
-    execve(dbusLaunchPath, arguments, environment.data());
+    char *const arguments[] = { const_cast<char *>(dbusRunSessionPath), const_cast<char *>("--"),
+        const_cast<char *>(programPath), const_cast<char *>("fromLauncher"), nullptr };
+    execve(dbusRunSessionPath, arguments, environment.data());
     return 1;
 }

@@ -3,5 +3,5 @@
 
 int main(int argc, char *argv[])
 {
-    return relaunch(argc, argv, OPALO_DBUS_LAUNCH_PATH, OPALO_PROGRAM_PATH);
+    return relaunch(argc, argv, OPALO_DBUS_RUN_SESSION_PATH, OPALO_PROGRAM_PATH);
 }

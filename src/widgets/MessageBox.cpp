@@ -22,7 +22,7 @@ MessageBox::Answerer &answerer()
 
 MessageBox::MessageBox(Icon icon, const QString &text, StandardButtons buttons, QWidget *parent)
     : QMessageBox(
-        icon, tr("IDS_PC_SYNC_TITLE"), text, buttons, parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+          icon, tr("IDS_PC_SYNC_TITLE"), text, buttons, parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     translateButtons();
     chooseKeyButtons();

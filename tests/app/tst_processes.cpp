@@ -22,6 +22,7 @@ enum class LockSituation {
     NamesNoOwner,
     NoRuntimeFolder,
     NoRuntimeFolderAndNameTaken,
+    SuperUserWithTheUsersRuntimeFolder,
 };
 
 const uid_t nobody = 65534;
@@ -60,6 +61,8 @@ private slots:
     void handOverWithoutRelauncherEndsWithStatusOne();
     void failedHandOverSaysWhy_data();
     void failedHandOverSaysWhy();
+    void noScreenSaysWhatToDo_data();
+    void noScreenSaysWhatToDo();
     void lockSituations_data();
     void lockSituations();
 
@@ -270,6 +273,37 @@ void TestProcesses::failedHandOverSaysWhy()
     QVERIFY2(said.contains(OPALO_SETRIGHTS_PATH) && said.contains(std::strerror(ENOENT)), said.constData());
 }
 
+void TestProcesses::noScreenSaysWhatToDo_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("no display at all") << QString() << QString();
+    QTest::newRow("no X server at the display") << QString() << QStringLiteral(":4093");
+    QTest::newRow("X11 asked for, no display") << QStringLiteral("xcb") << QString();
+}
+
+// As under sudo on a Wayland desktop without Xwayland: said on standard
+// error, status 1, never an abort.
+void TestProcesses::noScreenSaysWhatToDo()
+{
+    QFETCH(QString, platform);
+    QFETCH(QString, display);
+    QProcessEnvironment environment = plainEnvironment(m_runtime->path());
+    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
+        environment.remove(QLatin1String(name));
+    if (!platform.isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    if (!display.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    QProcess *process = start(QStringList(), environment);
+    QVERIFY(process->waitForFinished(15000));
+    QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process->exitCode(), 1);
+    const QByteArray said = process->readAllStandardError();
+    QVERIFY2(said.contains("finds no screen") && said.contains("own user"), said.constData());
+}
+
 QString TestProcesses::killedInstanceLock(const QProcessEnvironment &environment)
 {
     QProcess *first = start(QStringList(), environment);
@@ -324,6 +358,15 @@ bool TestProcesses::prepare(
             return false;
         break;
     }
+    case LockSituation::SuperUserWithTheUsersRuntimeFolder: {
+        // As sudo may leave it: the user's own folder, the super-user's process.
+        const QString users = m_runtime->filePath(QStringLiteral("user"));
+        if (!QDir().mkdir(users) || chown(QFile::encodeName(users).constData(), nobody, nobody) != 0)
+            return false;
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), users);
+        environment.insert(QStringLiteral("TMPDIR"), m_runtime->path());
+        break;
+    }
     case LockSituation::NoRuntimeFolderAndNameTaken:
         // Another local user made the folder first, open to all.
         if (!QDir().mkdir(folder) || chmod(QFile::encodeName(folder).constData(), 0777) != 0
@@ -352,6 +395,8 @@ void TestProcesses::lockSituations_data()
     QTest::newRow("no runtime folder") << LockSituation::NoRuntimeFolder << true << false;
     QTest::newRow("no runtime folder, name taken")
         << LockSituation::NoRuntimeFolderAndNameTaken << true << true;
+    QTest::newRow("the user's runtime folder, as the super-user")
+        << LockSituation::SuperUserWithTheUsersRuntimeFolder << true << false;
 }
 
 void TestProcesses::lockSituations()
@@ -361,7 +406,9 @@ void TestProcesses::lockSituations()
     QFETCH(bool, warned);
     if (situation == LockSituation::RuntimeFolderOfAnotherUser && !nobodyCanRunTheProgram())
         QSKIP("Needs the super-user, and a build folder that user nobody can reach");
-    if (getuid() != 0 && situation == LockSituation::NoRuntimeFolderAndNameTaken)
+    if (getuid() != 0
+        && (situation == LockSituation::NoRuntimeFolderAndNameTaken
+            || situation == LockSituation::SuperUserWithTheUsersRuntimeFolder))
         QSKIP("Needs the super-user to make a folder of another user");
 
     QString program = QStringLiteral(OPALOSYNC_BINARY);
@@ -377,6 +424,14 @@ void TestProcesses::lockSituations()
     if (!shown) {
         QCOMPARE(process->exitStatus(), QProcess::NormalExit);
         QCOMPARE(process->exitCode(), 0);
+    }
+    if (situation == LockSituation::SuperUserWithTheUsersRuntimeFolder) {
+        // Nothing of the super-user's in the user's folder; the lock is in
+        // the super-user's own.
+        QCOMPARE(QDir(m_runtime->filePath(QStringLiteral("user")))
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList());
+        QCOMPARE(QDir(privateFolder()).entryList({ QStringLiteral("*.lock") }, QDir::Files).size(), 1);
     }
     if (situation == LockSituation::NoRuntimeFolder) {
         // The lock is in a folder of this user's alone, and still keeps a

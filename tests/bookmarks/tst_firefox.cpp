@@ -328,8 +328,8 @@ void TestFirefox::insertsWhatFirefoxFills()
     QCOMPARE(column(profile.path, place.arg(QStringLiteral("title"))),
         QVariantList { QStringLiteral("Example \"1\"") });
     QVERIFY(QRegularExpression(QStringLiteral("^[A-Za-z0-9_-]{12}$"))
-                .match(single(profile.path, place.arg(QStringLiteral("guid"))).toString())
-                .hasMatch());
+            .match(single(profile.path, place.arg(QStringLiteral("guid"))).toString())
+            .hasMatch());
     QVERIFY(stored.contains(QStringLiteral("%22quoted%22")));
     QCOMPARE(
         single(profile.path, place.arg(QStringLiteral("url_hash"))).toLongLong(), PlacesUrl::hash(stored));

@@ -83,7 +83,7 @@ void HalFixture::waitUntilNameReleased()
 {
     QDBusConnectionInterface *bus = connection().interface();
     for (int attempt = 0; attempt < 100 && bus->isServiceRegistered(QStringLiteral("org.freedesktop.Hal"));
-         ++attempt)
+        ++attempt)
         QThread::msleep(20);
 }
 

@@ -297,10 +297,10 @@ bool UDisks2Fixture::writeRule(const QString &image, const QString &name, int ve
                                "ENV{ID_MODEL}=\"OPALO\", ENV{ID_SERIAL}=\"Vantora_OPALO_%2\", "
                                "ENV{ID_VENDOR_ID}=\"%3\", ENV{ID_MODEL_ID}=\"%4\", ENV{UDISKS_AUTO}=\"1\", "
                                "ENV{UDISKS_SYSTEM}=\"0\"\n")
-                    .arg(image, name + QString::number(m_images))
-                    .arg(vendor, 4, 16, QLatin1Char('0'))
-                    .arg(product, 4, 16, QLatin1Char('0'))
-                    .toUtf8());
+            .arg(image, name + QString::number(m_images))
+            .arg(vendor, 4, 16, QLatin1Char('0'))
+            .arg(product, 4, 16, QLatin1Char('0'))
+            .toUtf8());
     rules.close();
     return succeeds(QStringLiteral("udevadm"), { QStringLiteral("control"), QStringLiteral("--reload") });
 }

@@ -1346,9 +1346,9 @@ void TestCopyEngine::onlyRecordedTemporariesAreSwept()
         "dest/.opalosync-L1nk00", "linked/.opalosync-0ut5id", "../.opalosync-0ut5id",
         "gone/.opalosync-Gone00" };
     QVERIFY(!m_dir
-                 ->createFile(QLatin1String("device/") + QLatin1String(TemporaryJournal::fileName),
-                     records.join('\0') + '\0')
-                 .isEmpty());
+            ->createFile(QLatin1String("device/") + QLatin1String(TemporaryJournal::fileName),
+                records.join('\0') + '\0')
+            .isEmpty());
     const QString newFile = m_dir->createFileOfSize(QStringLiteral("source/new.jpg"), 10);
     const QString oldFile = m_dir->createFileOfSize(QStringLiteral("source/old.jpg"), 20);
     m_dir->createFile(QStringLiteral("device/dest/old.jpg"), "old");
@@ -1531,7 +1531,7 @@ void TestCopyEngine::refusedNamesOnFat()
     QFileInfoList files;
     for (const QString name : { "a:b.jpg", "a?b.jpg", "a_b.jpg", "plain.jpg" })
         files << QFileInfo(m_dir->createFile(QStringLiteral("source/") + name, name.toUtf8()));
-    files << QFileInfo(m_dir->createFile(QStringLiteral("source/album?/inside.jpg"), "in")).path();
+    files << QFileInfo(QFileInfo(m_dir->createFile(QStringLiteral("source/album?/inside.jpg"), "in")).path());
     CopyPreflight::setProbe(volumeOfKind(VolumeFacts::Fat));
     m_beforeCopyAnswer = answer;
 

@@ -248,8 +248,7 @@ void TestHalEngine::mountOfFirstOfTwoVolumesMakesDeviceReady()
     const QString opalo = folder(QStringLiteral("opalo"));
     const QString card = HalDescription::storageUdi(QStringLiteral("opalo"));
     QVERIFY2(
-        m_hal.startSimulator(
-            HalDescription()
+        m_hal.startSimulator(HalDescription()
                 .addOpalo("opalo", opalo, false)
                 .addDevice("card",
                     { HalDescription::volumeNode("card", card, folder(QStringLiteral("second")), false) })),
@@ -330,8 +329,7 @@ void TestHalEngine::removalOfChildNodeKeepsDevice()
     const QString usb = HalDescription::usbUdi(QStringLiteral("opalo"));
     // The USB node and the disk below it are plugged separately here, so the
     // disk can go while the USB node stays.
-    QVERIFY2(m_hal.startSimulator(
-                 HalDescription()
+    QVERIFY2(m_hal.startSimulator(HalDescription()
                      .addDevice("usb", { HalDescription::usbNode("opalo", 0x0525, 0xA4A5, computer) })
                      .addDevice("media",
                          { HalDescription::storageNode("opalo", usb),

@@ -239,10 +239,9 @@ void TestStorage::walkCountsAsThePlainWalk()
                 const QString path = device.filePath(folder + QLatin1Char('/') + QLatin1String(name));
                 ++made;
                 // Some dense, some with holes after their data, some empty.
-                QVERIFY(
-                    !device
-                         .createFileOfSize(QDir(device.path()).relativeFilePath(path), (made * 7919) % 30000)
-                         .isEmpty());
+                QVERIFY(!device
+                        .createFileOfSize(QDir(device.path()).relativeFilePath(path), (made * 7919) % 30000)
+                        .isEmpty());
                 if (made % 5 == 0)
                     QVERIFY(QFile::resize(path, Q_INT64_C(1) << 30));
             }

@@ -300,8 +300,8 @@ void TestJpegExifHeader::orientation()
         const QColor expected = cornerColours[corners[corner].digitValue()];
         QVERIFY2(ExifBuilder::similarColour(image.pixel(samples[corner]), expected),
             qPrintable(QStringLiteral("corner %1 is %2")
-                           .arg(corner)
-                           .arg(QColor(image.pixel(samples[corner])).name())));
+                    .arg(corner)
+                    .arg(QColor(image.pixel(samples[corner])).name())));
     }
 }
 

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 // Runs the relauncher with stand-ins for xhost (found through PATH) and
-// dbus-launch (at the path the test build was given), both of which record
+// dbus-run-session (at the path the test build was given), both of which record
 // how they were called, and the whole hand-over from the program to the
 // relauncher and back.
 class TestRelauncher : public QObject
@@ -20,8 +20,8 @@ private slots:
     void cleanup();
     void wrongArgumentRunsNothing_data();
     void wrongArgumentRunsNothing();
-    void restartsThroughDbusLaunch();
-    void missingDbusLaunchEndsWithStatusOne();
+    void restartsThroughDbusRunSession();
+    void missingDbusRunSessionEndsWithStatusOne();
     void superUserGetsNoBuildVariables();
     void handOverComesBackToTheMainWindow();
 
@@ -50,13 +50,13 @@ void TestRelauncher::init()
     const QByteArray records = QFile::encodeName(m_dir->path());
     writeScript(
         m_dir->filePath(QStringLiteral("bin/xhost")), "printf '%s\\n' \"$@\" > '" + records + "/xhost'\n");
-    writeScript(QStringLiteral(STANDIN_DIR "/dbus-launch"),
-        "printf '%s\\n' \"$0\" \"$@\" > '" + records + "/dbus-launch'\nexit 0\n");
+    writeScript(QStringLiteral(STANDIN_DIR "/dbus-run-session"),
+        "printf '%s\\n' \"$0\" \"$@\" > '" + records + "/dbus-run-session'\nexit 0\n");
 }
 
 void TestRelauncher::cleanup()
 {
-    QFile::remove(QStringLiteral(STANDIN_DIR "/dbus-launch"));
+    QFile::remove(QStringLiteral(STANDIN_DIR "/dbus-run-session"));
     delete m_dir;
     m_dir = nullptr;
 }
@@ -100,28 +100,28 @@ void TestRelauncher::wrongArgumentRunsNothing()
     QFETCH(QStringList, arguments);
     QCOMPARE(run(arguments), 1);
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("xhost"))));
-    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("dbus-launch"))));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("dbus-run-session"))));
 }
 
-void TestRelauncher::restartsThroughDbusLaunch()
+void TestRelauncher::restartsThroughDbusRunSession()
 {
     QCOMPARE(run({ QStringLiteral("OpaloSync"), QStringLiteral("extra"), QStringLiteral("more") }), 0);
     // Only the local super-user may use the display, not every host.
     QCOMPARE(recorded(QStringLiteral("xhost")), QByteArray("+SI:localuser:root\n"));
-    QCOMPARE(recorded(QStringLiteral("dbus-launch")),
-        QByteArray(STANDIN_DIR "/dbus-launch\n" PROGRAM_PATH "\nfromLauncher\n"));
+    QCOMPARE(recorded(QStringLiteral("dbus-run-session")),
+        QByteArray(STANDIN_DIR "/dbus-run-session\n--\n" PROGRAM_PATH "\nfromLauncher\n"));
 }
 
-void TestRelauncher::missingDbusLaunchEndsWithStatusOne()
+void TestRelauncher::missingDbusRunSessionEndsWithStatusOne()
 {
-    QFile::remove(QStringLiteral(STANDIN_DIR "/dbus-launch"));
+    QFile::remove(QStringLiteral(STANDIN_DIR "/dbus-run-session"));
     QCOMPARE(run({ QStringLiteral("OpaloSync") }), 1);
     QCOMPARE(recorded(QStringLiteral("xhost")), QByteArray("+SI:localuser:root\n"));
 }
 
 void TestRelauncher::superUserGetsNoBuildVariables()
 {
-    writeScript(QStringLiteral(STANDIN_DIR "/dbus-launch"),
+    writeScript(QStringLiteral(STANDIN_DIR "/dbus-run-session"),
         "env > '" + QFile::encodeName(m_dir->filePath(QStringLiteral("environment"))) + "'\n");
     QProcess process;
     QProcessEnvironment environment = this->environment();
@@ -145,7 +145,7 @@ void TestRelauncher::handOverComesBackToTheMainWindow()
         QSKIP("The hand-over only happens for the super-user");
     // Like the real one, but without a bus of its own: it becomes the program
     // it runs, under the same process id.
-    writeScript(QStringLiteral(STANDIN_DIR "/dbus-launch"), "exec \"$@\"\n");
+    writeScript(QStringLiteral(STANDIN_DIR "/dbus-run-session"), "[ \"$1\" = -- ] && shift\nexec \"$@\"\n");
     QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("runtime"))));
     QProcessEnvironment session = environment();
     session.insert(QStringLiteral("KDE_FULL_SESSION"), QStringLiteral("true"));

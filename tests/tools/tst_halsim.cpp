@@ -68,8 +68,8 @@ void TestHalSim::initTestCase()
 void TestHalSim::init()
 {
     QVERIFY2(m_hal.startSimulator(HalDescription()
-                                      .addOpalo("opalo", m_dir.filePath(QStringLiteral("opalo")), false)
-                                      .addDisk("disk", m_dir.path())),
+                     .addOpalo("opalo", m_dir.filePath(QStringLiteral("opalo")), false)
+                     .addDisk("disk", m_dir.path())),
         qPrintable(m_hal.errorString()));
 }
 

@@ -189,7 +189,9 @@ int main(int argc, char **argv)
 {
     const QString layoutOnly = qEnvironmentVariable(layoutVariable);
     qputenv("QT_SCALE_FACTOR", layoutOnly.isEmpty() ? "2" : "1");
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     if (!layoutOnly.isEmpty()) {
         std::fputs(QJsonDocument(layoutOf(layoutOnly)).toJson().constData(), stdout);

@@ -79,8 +79,8 @@ void TestMainWindow::cleanup()
 void TestMainWindow::startDevice(bool mounted)
 {
     QVERIFY2(m_hal.startSimulator(HalDescription()
-                                      .addDisk(QStringLiteral("disk"), QDir::tempPath())
-                                      .addOpalo(QStringLiteral("opalo"), m_device->path(), mounted)),
+                     .addDisk(QStringLiteral("disk"), QDir::tempPath())
+                     .addOpalo(QStringLiteral("opalo"), m_device->path(), mounted)),
         qPrintable(m_hal.errorString()));
 }
 

@@ -58,11 +58,19 @@ void BaseFrame::showKde3Message()
 
 void BaseFrame::runKdeMenu(const QPoint &global, const QVector<QString> &paths, bool onItems)
 {
-    if (!kdePlugin.open())
+    // Never no menu: where KDE's plug-in cannot serve (none installed, or one
+    // built on KDE Frameworks this process cannot load), the GIO menu can.
+    if (!kdePlugin.open()) {
+        kdePlugin.reportStandIn("cannot be loaded");
+        runGnomeMenu(global, paths, onItems);
         return;
+    }
     const auto show = kdePlugin.resolve<ShellMenuApi::KdeShowContextMenu>("KDEshowContextMenu");
-    if (!show)
+    if (!show) {
+        kdePlugin.reportStandIn("has no KDEshowContextMenu");
+        runGnomeMenu(global, paths, onItems);
         return;
+    }
     // The menu runs its own event loop, in which the window may go.
     const QPointer<QVideoList> guard(list);
     QWidget *menu = nullptr;

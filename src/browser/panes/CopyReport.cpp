@@ -85,7 +85,7 @@ QStringList linesOf(const CopyFailures &failures, const CopySummary &summary)
 CopyReport::CopyReport(
     const CopyFailures &failures, const CopySummary &summary, Ending ending, QWidget *parent)
     : MessageBox(iconFor(failures, summary, ending), headingOf(failures, summary),
-        buttonsFor(failures, ending), parent)
+          buttonsFor(failures, ending), parent)
 {
     setObjectName(QStringLiteral("CopyReport"));
     const QStringList lines = linesOf(failures, summary);

@@ -28,7 +28,7 @@ QString sideLine(BrowserMode side, qint64 size, const QDateTime &date)
 OverwriteQuestion::OverwriteQuestion(const QString &fileName, const AsyncCopy::Overwrite &files,
     BrowserMode target, const ThumbLoaderWorker *pcThumbnails, QWidget *parent)
     : MessageBox(QMessageBox::Question, tr("IDS_ASKOVERWRITE").arg(fileName),
-        QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll, parent)
+          QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll, parent)
 {
     setObjectName(QStringLiteral("OverwriteQuestion"));
     // Wide enough for a file's size and date on one line.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/plugins/ShellPlugin.h"
 
+#include "base/LogCategories.h"
 #include "base/ModuleLoader.h"
 
 #include <dlfcn.h>
@@ -18,8 +19,11 @@ bool ShellPlugin::open()
 {
     if (m_handle)
         return true;
+    if (m_failed)
+        return false;
     m_handle = ModuleLoader::open(fileName(), RTLD_NOW);
-    return m_handle != nullptr;
+    m_failed = m_handle == nullptr;
+    return !m_failed;
 }
 
 void ShellPlugin::close()
@@ -27,6 +31,14 @@ void ShellPlugin::close()
     if (m_handle)
         dlclose(m_handle);
     m_handle = nullptr;
+}
+
+void ShellPlugin::reportStandIn(const char *why)
+{
+    if (m_standInReported)
+        return;
+    m_standInReported = true;
+    qCWarning(lcPlugins, "%s %s: the GIO context menu is offered instead", qUtf8Printable(fileName()), why);
 }
 
 void *ShellPlugin::symbol(const char *name) const

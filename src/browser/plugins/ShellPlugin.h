@@ -23,9 +23,12 @@ public:
     Desktop desktop() const { return m_desktop; }
     QString fileName() const;
     // Opens the library unless it is open; false when it cannot be loaded.
+    // A library that failed once is not tried again (nor logged again).
     bool open();
     bool isOpen() const { return m_handle != nullptr; }
     void close();
+    // Logs, once for this handle, why the GIO menu stands in for this one.
+    void reportStandIn(const char *why);
 
     // Null when the library is not open or does not export name.
     template<typename Function> Function resolve(const char *name) const
@@ -38,4 +41,6 @@ private:
 
     Desktop m_desktop;
     void *m_handle = nullptr;
+    bool m_failed = false;
+    bool m_standInReported = false;
 };

@@ -65,8 +65,7 @@ void VerifyPasteDone::announce()
 {
     // Runs in the GUI thread, which alone may read the persistent index;
     // dropped if this object goes first.
-    QMetaObject::invokeMethod(
-        this, [this] { emit done(m_cutIndex); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] { emit done(m_cutIndex); }, Qt::QueuedConnection);
 }
 
 void VerifyPasteDone::verifyFilesDeleted()

@@ -139,9 +139,7 @@ QByteArray DesktopThumbnailCache::fileUri(const QString &absolutePath)
 
 DesktopThumbnailCache::Key DesktopThumbnailCache::keyOf(const QString &absolutePath)
 {
-    struct stat status
-    {
-    };
+    struct stat status {};
     if (::lstat(QFile::encodeName(absolutePath).constData(), &status) != 0)
         return Key();
     return keyOf(absolutePath, status);

@@ -116,9 +116,7 @@ void ThumbLoaderWorker::checkArrivals(bool settledOnly)
             ++entry;
             continue;
         }
-        struct stat status
-        {
-        };
+        struct stat status {};
         if (::lstat(QFile::encodeName(entry.key()).constData(), &status) != 0) {
             --m_arriving;
             entry = m_entries.erase(entry);

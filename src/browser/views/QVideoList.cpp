@@ -240,7 +240,12 @@ void QVideoList::paintCurrentName()
     const QModelIndex current = wholeNameItem();
     if (!current.isValid())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+#else
     QStyleOptionViewItem option = viewOptions();
+#endif
     option.rect = visualRect(current);
     option.state |= QStyle::State_Selected;
     if (hasFocus())

@@ -40,7 +40,7 @@ std::optional<UdevUsbIds::Ids> usbDeviceIds(udev_device *block)
 std::optional<UdevUsbIds::Ids> propertyIds(udev_device *block)
 {
     for (udev_device *node = block; node;
-         node = udev_device_get_parent_with_subsystem_devtype(node, "block", "disk")) {
+        node = udev_device_get_parent_with_subsystem_devtype(node, "block", "disk")) {
         if (const std::optional<UdevUsbIds::Ids> ids
             = idsFrom(udev_device_get_property_value(node, "ID_VENDOR_ID"),
                 udev_device_get_property_value(node, "ID_MODEL_ID")))

@@ -4,6 +4,7 @@
 #include "GioFiles.h"
 #include "NewFiles.h"
 
+#include "plugins/DialogParent.h"
 #include "widgets/MessageBox.h"
 
 #include <QFile>
@@ -68,7 +69,7 @@ void FileOperations::showError(const QString &text)
     QString shown = text;
     if (Qt::mightBeRichText(shown))
         shown.replace(QLatin1Char('\n'), QLatin1String("<br>"));
-    MessageBox box(QMessageBox::Critical, shown, QMessageBox::Ok);
+    MessageBox box(QMessageBox::Critical, shown, QMessageBox::Ok, dialogParent());
     box.setWindowTitle(QString());
     box.exec();
 }
@@ -78,7 +79,7 @@ int FileOperations::ask(const QString &text, int mode)
     const QMessageBox::StandardButtons buttons = mode == 1
         ? QMessageBox::Yes | QMessageBox::No
         : QMessageBox::YesToAll | QMessageBox::Yes | QMessageBox::NoToAll | QMessageBox::No;
-    MessageBox box(QMessageBox::Warning, text, buttons);
+    MessageBox box(QMessageBox::Warning, text, buttons, dialogParent());
     box.setWindowTitle(QString());
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -110,7 +111,8 @@ void FileOperations::makeLink(const QString &path)
 
 void FileOperations::moveToTrash(const QVector<QString> &files)
 {
-    MessageBox question(QMessageBox::Question, tr("IDS_CONFIRM_DELETE"), QMessageBox::Yes | QMessageBox::No);
+    MessageBox question(
+        QMessageBox::Question, tr("IDS_CONFIRM_DELETE"), QMessageBox::Yes | QMessageBox::No, dialogParent());
     if (question.exec() != QMessageBox::Yes)
         return;
     for (const QString &path : files) {

@@ -42,8 +42,10 @@ Q_DECL_EXPORT int ShowGtkShellMenu(
 // translator reads.
 Q_DECL_EXPORT void linguistGtkShellMenu(QTranslator *translator)
 {
-    translator->load(QLatin1String(":/translation/lang/gtkShellMenu_") + catalogueLanguage(QLocale::system())
-        + QLatin1String(".qm"));
+    const QString catalogue = QLatin1String(":/translation/lang/gtkShellMenu_")
+        + catalogueLanguage(QLocale::system()) + QLatin1String(".qm");
+    if (!translator->load(catalogue))
+        qWarning("%s cannot be read: the menu shows its texts' keys", qPrintable(catalogue));
     translator->setParent(QCoreApplication::instance());
     QCoreApplication::installTranslator(translator);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "TransferProgress.h"
 
+#include "plugins/DialogParent.h"
+
 #include <QEventLoop>
 #include <QMutexLocker>
 #include <QProgressDialog>
@@ -57,7 +59,7 @@ void TransferProgress::run(const std::function<void()> &work)
 
 void TransferProgress::showWindow()
 {
-    m_window = new QProgressDialog;
+    m_window = new QProgressDialog(dialogParent());
     m_window->setObjectName(QStringLiteral("_transferProgress"));
     m_window->setWindowTitle(m_move ? tr("IDS_MOVING_TITLE") : tr("IDS_COPYING_TITLE"));
     m_window->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);

@@ -27,7 +27,7 @@ void openWithDialog::populate()
 {
     const QString type = GioApplications::contentTypeOf(path);
     ui->captionLabel->setText(tr("IDS_OPEN_OTHER_APP_MESSAGE")
-                                  .arg(QFileInfo(path).fileName(), GioApplications::descriptionOf(type)));
+            .arg(QFileInfo(path).fileName(), GioApplications::descriptionOf(type)));
     if (type.isEmpty())
         return;
     fill(ui->listWidget, GioApplications::registeredFor(type));

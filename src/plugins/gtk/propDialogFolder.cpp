@@ -38,10 +38,9 @@ void propDialogFolder::fillBasic()
     const QStorageInfo volume(item.path());
     ui->namelineEdit_2->setText(item.name());
     ui->typeValue->setText(item.typeText());
-    ui->contentsValue->setText(
-        QString::number(QDir(item.path())
-                            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
-                            .size()));
+    ui->contentsValue->setText(QString::number(QDir(item.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+            .size()));
     ui->locationValue->setText(item.location());
     ui->volumeValue->setText(volume.displayName());
     ui->freeSpaceValue->setText(QLocale().formattedDataSize(volume.bytesAvailable()));

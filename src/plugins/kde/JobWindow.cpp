@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "JobWindow.h"
 
+#include "plugins/DialogParent.h"
+
 #include <KJob>
 #include <KJobUiDelegate>
 #include <KJobWidgets>
@@ -9,7 +11,9 @@
 
 void giveWindowToJob(KJob *job, QWidget *window)
 {
-    KJobWidgets::setWindow(job, window);
+    // KIO's dialogues for the job go over the program's window; the hidden
+    // window only carries the job's lifetime.
+    KJobWidgets::setWindow(job, dialogParent() ? dialogParent() : window);
     if (job->uiDelegate())
         job->uiDelegate()->setAutoErrorHandlingEnabled(true);
     // finished comes also for a job killed quietly, which never sends result.

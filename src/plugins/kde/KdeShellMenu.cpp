@@ -2,6 +2,7 @@
 #include "KdeShellMenu.h"
 
 #include "KdeShellMenuExports.h"
+#include "plugins/DialogParent.h"
 
 #include <KActionCollection>
 #include <KBookmarkManager>
@@ -15,13 +16,31 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QStandardPaths>
 
 namespace {
 
 // KDE's own wording, so that the entries read like the rest of Dolphin's menu.
 QString kioText(const char *text)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return i18nd("kio6", text);
+#else
     return i18nd("kio5", text);
+#endif
+}
+
+// The user's bookmarks, the file Dolphin and Konqueror keep them in.
+KBookmarkManager *userBookmarks(QObject *parent)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return new KBookmarkManager(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+            + QLatin1String("/konqueror/bookmarks.xml"),
+        parent);
+#else
+    Q_UNUSED(parent)
+    return KBookmarkManager::userBookmarksManager();
+#endif
 }
 
 KFileItemList fileItems(const QVector<QString> &paths)
@@ -99,7 +118,7 @@ int KdeShellMenu::OnContextMenu(QPoint pos, QWidget **menuOut)
     const QUrl viewUrl = QUrl::fromLocalFile(m_paths.value(0));
     auto *menu
         = new KonqPopupMenu(fileItems(m_paths), viewUrl, *collection, KonqPopupMenu::ShowNewWindow, this);
-    menu->setBookmarkManager(KBookmarkManager::userBookmarksManager());
+    menu->setBookmarkManager(userBookmarks(menu));
     menu->setActionGroups({ { KonqPopupMenu::EditActions, editActions } });
     if (!m_isFileSelection) {
         auto *newMenu = new KNewFileMenu(collection);
@@ -146,5 +165,5 @@ int KdeShellMenu::carryOut(const KActionCollection &collection, const QAction *c
 void KdeShellMenu::properties()
 {
     if (!m_paths.isEmpty())
-        KPropertiesDialog::showDialog(fileItems(m_paths), nullptr, true);
+        KPropertiesDialog::showDialog(fileItems(m_paths), dialogParent(), true);
 }

@@ -4,6 +4,7 @@
 #include "JobWindow.h"
 #include "KdeShellMenu.h"
 #include "base/CatalogueLanguage.h"
+#include "plugins/DialogParent.h"
 #include "plugins/PasteRefusal.h"
 
 #include <KFileItem>
@@ -58,7 +59,7 @@ void deleteOrTrash(const QVector<QString> &paths, KIO::JobUiDelegate::DeletionTy
     const QList<QUrl> urls = urlsOf(paths);
     auto *window = new KdeShellMenu(paths, true);
     std::unique_ptr<KJobUiDelegate> question(
-        KIO::createDefaultJobUiDelegate(KJobUiDelegate::AutoHandlingDisabled, window));
+        KIO::createDefaultJobUiDelegate(KJobUiDelegate::AutoHandlingDisabled, dialogParent()));
     auto *delegate = qobject_cast<KIO::JobUiDelegate *>(question.get());
     if (!delegate || !delegate->askDeleteConfirmation(urls, type, KIO::JobUiDelegate::DefaultConfirmation)) {
         delete window;
@@ -79,7 +80,7 @@ bool nameTaken(const QString &path)
 void showNameTaken(const QString &path)
 {
     QMessageBox box(QMessageBox::Information, QObject::tr("IDS_RENAME_FILE_TITLE"),
-        QObject::tr("IDS_RENAME_FILE").arg(QFileInfo(path).fileName()), QMessageBox::Ok, nullptr,
+        QObject::tr("IDS_RENAME_FILE").arg(QFileInfo(path).fileName()), QMessageBox::Ok, dialogParent(),
         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     box.button(QMessageBox::Ok)->setText(QObject::tr("IDS_OK"));
     box.exec();
@@ -88,7 +89,7 @@ void showNameTaken(const QString &path)
 void renameOne(const QString &path)
 {
     const QUrl url = QUrl::fromLocalFile(path);
-    KIO::RenameDialog dialog(nullptr, QString(), url, url, KIO::RenameDialog_OverwriteItself);
+    KIO::RenameDialog dialog(dialogParent(), QString(), url, url, KIO::RenameDialog_OverwriteItself);
     if (dialog.exec() != KIO::Result_Rename)
         return;
     const QString newPath = dialog.newDestUrl().toLocalFile();
@@ -140,9 +141,10 @@ void deleteMenuWidgets()
 void linguistKDEContextMenu(QTranslator *translator)
 {
     KLocalizedString::setApplicationDomain("konqueror");
-    translator->load(QLatin1String(":translation//lang//KDEContextMenu_")
-            + catalogueLanguage(QLocale::system()) + QLatin1String(".qm"),
-        QString(), QString(), QString());
+    const QString catalogue = QLatin1String(":translation//lang//KDEContextMenu_")
+        + catalogueLanguage(QLocale::system()) + QLatin1String(".qm");
+    if (!translator->load(catalogue, QString(), QString(), QString()))
+        qWarning("%s cannot be read: the menu shows its texts' keys", qPrintable(catalogue));
     QCoreApplication::installTranslator(translator);
 }
 

@@ -240,7 +240,7 @@ void tst_Browser::treeShowsEachFolderOnce()
     QCOMPARE(pictures.data(BrowserTreeModel::FullPathRole).toString(), home->hostFolder(PicturesMode));
     QStringList shown;
     for (QModelIndex row = pane->treeView()->indexBelow(pictures); row.parent() == pictures;
-         row = pane->treeView()->indexBelow(row)) {
+        row = pane->treeView()->indexBelow(row)) {
         const QString name = row.data().toString();
         if (name.endsWith(suffix))
             shown.append(name);

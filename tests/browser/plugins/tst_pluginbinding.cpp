@@ -39,9 +39,9 @@ class Recorder
 public:
     Recorder(const QString &folder, Desktop desktop)
         : m_handle(dlopen(
-            QFile::encodeName(folder + (desktop == Kde ? "/libKdeShellMenu.so" : "/libgtkShellMenu.so"))
-                .constData(),
-            RTLD_NOW))
+              QFile::encodeName(folder + (desktop == Kde ? "/libKdeShellMenu.so" : "/libgtkShellMenu.so"))
+                  .constData(),
+              RTLD_NOW))
     {
         if (!m_handle)
             return;
@@ -118,6 +118,8 @@ private slots:
     void otherDesktopHasNoMenu();
     void missingLibraryOrFunctionDoesNothing_data();
     void missingLibraryOrFunctionDoesNothing();
+    void kdeMenuMissingOffersTheGioMenu_data();
+    void kdeMenuMissingOffersTheGioMenu();
     void windowGoneDuringMenu_data();
     void windowGoneDuringMenu();
     void kdePopupIsHiddenWithThePane();
@@ -622,6 +624,58 @@ void tst_PluginBinding::missingLibraryOrFunctionDoesNothing()
     QCOMPARE(m_pane->menuCode(), -1);
     QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("a.avi"))));
     QCOMPARE(boxes, folder.isEmpty() ? 1 : 0);
+}
+
+void tst_PluginBinding::kdeMenuMissingOffersTheGioMenu_data()
+{
+    QTest::addColumn<QString>("kdeLibrary");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("no KDE library") << QString() << "cannot be loaded";
+    QTest::newRow("KDE library without its menu")
+        << PARTIAL_PLUGIN_DIR "/libKdeShellMenu.so" << "has no KDEshowContextMenu";
+}
+
+namespace {
+
+QStringList *capturedWarnings = nullptr;
+
+void captureWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtWarningMsg && message.contains(QLatin1String("GIO")))
+        capturedWarnings->append(message);
+}
+
+} // namespace
+
+void tst_PluginBinding::kdeMenuMissingOffersTheGioMenu()
+{
+    QFETCH(QString, kdeLibrary);
+    QFETCH(QString, why);
+    TestDir folder;
+    QVERIFY(QFile::link(QStringLiteral(RECORDING_PLUGIN_DIR "/libgtkShellMenu.so"),
+        folder.filePath(QStringLiteral("libgtkShellMenu.so"))));
+    if (!kdeLibrary.isEmpty())
+        QVERIFY(QFile::link(kdeLibrary, folder.filePath(QStringLiteral("libKdeShellMenu.so"))));
+    qputenv("OPALO_PLUGIN_DIR", QFile::encodeName(folder.path()));
+    makePane(Kde);
+    Recorder gio(folder.path(), Gnome);
+    QVERIFY(gio.isValid());
+
+    QStringList warnings;
+    capturedWarnings = &warnings;
+    const QtMessageHandler previous = qInstallMessageHandler(captureWarning);
+    const QPoint pos = m_pane->listView()->visualRect(row(QStringLiteral("a.avi"))).center();
+    m_pane->listContextMenu(pos);
+    m_pane->listContextMenu(pos);
+    qInstallMessageHandler(previous);
+
+    // The GIO menu, each time.
+    const QStringList calls = gio.calls();
+    QCOMPARE(calls.size(), 2);
+    QVERIFY(calls.constFirst().startsWith(QLatin1String("ShowGtkShellMenu ")));
+    QCOMPARE(calls.constLast(), calls.constFirst());
+    QCOMPARE(
+        warnings, QStringList { "libKdeShellMenu.so " + why + ": the GIO context menu is offered instead" });
 }
 
 void tst_PluginBinding::windowGoneDuringMenu_data()

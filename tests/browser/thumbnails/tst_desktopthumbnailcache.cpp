@@ -53,9 +53,7 @@ bool makeOld(const QString &path)
 
 int modeOf(const QString &path)
 {
-    struct stat status
-    {
-    };
+    struct stat status {};
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
 }
 

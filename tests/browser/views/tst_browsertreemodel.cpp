@@ -325,7 +325,7 @@ void TestBrowserTreeModel::linkedFolderListsItsTarget()
     elsewhere.createFolder(QStringLiteral("target/two"));
     elsewhere.createFile(QStringLiteral("target/file.jpg"), "x");
     QVERIFY(!m_device->createSymlink(elsewhere.path() + QStringLiteral("//target/"), QStringLiteral("link"))
-                 .isEmpty());
+            .isEmpty());
 
     BrowserTreeModel &model = deviceModel();
     const QModelIndex link = childNamed(model, mountPointIndex(model), QStringLiteral("link"));

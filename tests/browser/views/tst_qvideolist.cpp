@@ -239,10 +239,8 @@ void TestQVideoList::dropFromAnotherWidget()
     else
         data.setText(first);
     QList<QPair<QFileInfoList, QString>> drops;
-    connect(
-        m_list.get(), &QVideoList::doDrop, this, [&drops](const QFileInfoList &files, const QString &folder) {
-            drops.append({ files, folder });
-        });
+    connect(m_list.get(), &QVideoList::doDrop, this,
+        [&drops](const QFileInfoList &files, const QString &folder) { drops.append({ files, folder }); });
     const QPoint point(10, 10);
 
     QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

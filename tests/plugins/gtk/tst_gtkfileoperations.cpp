@@ -17,7 +17,9 @@
 #include <QUrl>
 
 #include <QDirIterator>
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 #include <QTextCodec>
+#endif
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -132,7 +134,11 @@ private slots:
     void moveOntoHardLinkLeavesNothingBehind();
     void pasteReadsWhatFileManagersWrite_data();
     void pasteReadsWhatFileManagersWrite();
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     void copyWritesLatin1Names();
+#else
+    void copyKeepsUtf8NamesOnALatin1System();
+#endif
     void sparseFileKeepsItsHoles();
     void failingMoveAcrossFileSystemsKeepsSource_data();
     void failingMoveAcrossFileSystemsKeepsSource();
@@ -570,6 +576,7 @@ void tst_GtkFileOperations::pasteReadsWhatFileManagersWrite()
         QCOMPARE(rawContentOf(QFile::encodeName(target.path()) + '/' + decoy), QByteArray("(missing)"));
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 void tst_GtkFileOperations::copyWritesLatin1Names()
 {
     TestDir dir;
@@ -589,6 +596,31 @@ void tst_GtkFileOperations::copyWritesLatin1Names()
     QCOMPARE(written, "copy\nfile://" + QFile::encodeName(dir.path()) + "/caf%E9%20%231.txt");
     QCOMPARE(pasted, QByteArray("latin"));
 }
+#else
+// Qt 6 takes every file name as UTF-8, whatever the locale says; GLib told
+// that the system's names are Latin-1 must not re-encode them on the way.
+void tst_GtkFileOperations::copyKeepsUtf8NamesOnALatin1System()
+{
+    TestDir dir;
+    const QByteArray glibEncoding = qgetenv("G_FILENAME_ENCODING");
+    qputenv("G_FILENAME_ENCODING", "ISO-8859-1");
+    const QString name = QString::fromUtf8("café #1.txt");
+    const bool created = createRawFile(QFile::encodeName(dir.path()) + "/caf\xC3\xA9 #1.txt", "utf-8");
+    m_copy({ dir.filePath(name) });
+    const QByteArray written = clipboardText();
+    TestDir target;
+    m_paste(target.path());
+    const QByteArray pasted = rawContentOf(QFile::encodeName(target.path()) + "/caf\xC3\xA9 #1.txt");
+    if (glibEncoding.isNull())
+        qunsetenv("G_FILENAME_ENCODING");
+    else
+        qputenv("G_FILENAME_ENCODING", glibEncoding);
+
+    QVERIFY(created);
+    QCOMPARE(written, "copy\nfile://" + QFile::encodeName(dir.path()) + "/caf%C3%A9%20%231.txt");
+    QCOMPARE(pasted, QByteArray("utf-8"));
+}
+#endif
 
 void tst_GtkFileOperations::sparseFileKeepsItsHoles()
 {

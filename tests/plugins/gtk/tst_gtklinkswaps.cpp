@@ -44,8 +44,8 @@ QStringList treeOf(const QString &folder)
         const QByteArray content
             = S_ISREG(status.st_mode) && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         tree.append(QStringLiteral("%1 %2 %3")
-                        .arg(path.mid(folder.size() + 1), QString::number(status.st_mode & 07777, 8),
-                            QString::fromUtf8(content)));
+                .arg(path.mid(folder.size() + 1), QString::number(status.st_mode & 07777, 8),
+                    QString::fromUtf8(content)));
     }
     tree.sort();
     return tree;

@@ -136,11 +136,11 @@ private:
 void tst_GtkShellMenu::writeApplication(const QString &id, const QString &name, const QString &types)
 {
     QVERIFY(!m_root
-                 .createFile(QStringLiteral("data/applications/") + id + QLatin1String(".desktop"),
-                     "[Desktop Entry]\nType=Application\nName=" + name.toUtf8() + "\nComment=Shows "
-                         + name.toUtf8() + "\nExec=" + QFile::encodeName(m_bin) + "/" + id.toUtf8()
-                         + " %f\nMimeType=" + types.toUtf8() + "\n")
-                 .isEmpty());
+            .createFile(QStringLiteral("data/applications/") + id + QLatin1String(".desktop"),
+                "[Desktop Entry]\nType=Application\nName=" + name.toUtf8() + "\nComment=Shows "
+                    + name.toUtf8() + "\nExec=" + QFile::encodeName(m_bin) + "/" + id.toUtf8()
+                    + " %f\nMimeType=" + types.toUtf8() + "\n")
+            .isEmpty());
     installTool(id);
 }
 
@@ -183,15 +183,15 @@ void tst_GtkShellMenu::initTestCase()
         writeApplication(QLatin1String("editor-") + letter, QLatin1String("Editor ") + letter.toUpper(),
             QStringLiteral("text/plain;"));
     QVERIFY(!m_root
-                 .createFile(QStringLiteral("data/applications/mimeapps.list"),
-                     "[Default Applications]\ntext/plain=editor-b.desktop\n")
-                 .isEmpty());
+            .createFile(QStringLiteral("data/applications/mimeapps.list"),
+                "[Default Applications]\ntext/plain=editor-b.desktop\n")
+            .isEmpty());
     // What update-desktop-database would write; GIO looks for types here.
     QVERIFY(!m_root
-                 .createFile(QStringLiteral("data/applications/mimeinfo.cache"),
-                     "[MIME Cache]\nimage/png=viewer.desktop;\n"
-                     "text/plain=editor-a.desktop;editor-b.desktop;editor-c.desktop;editor-d.desktop;\n")
-                 .isEmpty());
+            .createFile(QStringLiteral("data/applications/mimeinfo.cache"),
+                "[MIME Cache]\nimage/png=viewer.desktop;\n"
+                "text/plain=editor-a.desktop;editor-b.desktop;editor-c.desktop;editor-d.desktop;\n")
+            .isEmpty());
 
     m_library = dlopen(GTK_SHELL_MENU_PATH, RTLD_NOW);
     QVERIFY2(m_library, dlerror());

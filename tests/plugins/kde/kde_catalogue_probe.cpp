@@ -19,7 +19,12 @@ int main(int argc, char **argv)
         return 2;
     auto linguist = session.resolve<decltype(&linguistKDEContextMenu)>("linguistKDEContextMenu");
     linguist(new QTranslator(&application));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const char *const kioDomain = "kio6";
+#else
+    const char *const kioDomain = "kio5";
+#endif
     QTextStream(stdout) << QObject::tr("IDS_RENAME_FILE_TITLE") << '\n'
-                        << i18nd("kio5", "Move to Trash") << '\n';
+                        << i18nd(kioDomain, "Move to Trash") << '\n';
     return 0;
 }

@@ -80,9 +80,7 @@ int64_t QVideoDecoder::seekDescriptor(void *decoder, int64_t offset, int whence)
 {
     const int fd = static_cast<QVideoDecoder *>(decoder)->m_descriptor;
     if (whence == AVSEEK_SIZE) {
-        struct stat status
-        {
-        };
+        struct stat status {};
         return ::fstat(fd, &status) == 0 ? int64_t(status.st_size) : AVERROR(errno);
     }
     const off_t position = ::lseek(fd, off_t(offset), whence & ~AVSEEK_FORCE);
@@ -102,7 +100,7 @@ bool QVideoDecoder::openDescriptor(int fd, const QString &name)
         return false;
     auto *buffer = static_cast<unsigned char *>(av_malloc(inputBufferBytes));
     m_input = buffer ? avio_alloc_context(buffer, inputBufferBytes, 0, this, &QVideoDecoder::readDescriptor,
-                  nullptr, &QVideoDecoder::seekDescriptor)
+                           nullptr, &QVideoDecoder::seekDescriptor)
                      : nullptr;
     if (!m_input) {
         av_free(buffer);

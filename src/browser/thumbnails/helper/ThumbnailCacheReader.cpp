@@ -113,9 +113,7 @@ QByteArray ThumbnailCacheReader::validEntry(
     if (!key.isValid())
         return QByteArray();
     QFile file;
-    struct stat status
-    {
-    };
+    struct stat status {};
     if (!RegularFile::open(file, m_cache.entryPath(folder, key), status) || status.st_size > maxEntryBytes)
         return QByteArray();
     const QByteArray png = file.read(maxEntryBytes);

@@ -37,9 +37,7 @@ QImage ThumbnailMaker::iconFor(const ThumbnailProtocol::Request &request)
     if (request.mode != PicturesMode && request.mode != MovieMode)
         return QImage();
     QFile file;
-    struct stat status
-    {
-    };
+    struct stat status {};
     if (!RegularFile::open(file, request.path, status))
         return QImage();
     const DesktopThumbnailCache::Key key = DesktopThumbnailCache::keyOf(request.path, status);

@@ -138,8 +138,6 @@ QImage ThumbnailSources::icon(const QImage &thumbnail, int mode)
 QImage ThumbnailSources::scaledPicture(const QString &path)
 {
     QFile file;
-    struct stat status
-    {
-    };
+    struct stat status {};
     return RegularFile::open(file, path, status) ? scaledPictureOf(file, path) : QImage();
 }

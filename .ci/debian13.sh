@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# The README's test command on a fresh Debian 13: a minimal debootstrap tree
+# in CI's own folder, from the Debian mirror this machine already uses, gets a
+# copy of the working tree and runs scripts/test.sh in it (Qt 6 and KDE
+# Frameworks 6, without the sanitizers, shorter fuzzing), packages and
+# install test included. Needs root.
+#   OPALO_CI_DIR  CI's folder (default build-ci); the tree is OPALO_CI_DIR/debian13
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ci=$(realpath -m "${OPALO_CI_DIR:-build-ci}")
+root=$ci/debian13
+
+mirror=$(sed -n 's/^URIs:[[:space:]]*\([^[:space:]]*\).*/\1/p' /etc/apt/sources.list.d/debian.sources 2>/dev/null |
+    grep -v -- '-security' | head -n 1)
+mirror=${mirror:-http://deb.debian.org/debian}
+
+mounted=()
+cleanup() {
+    local i
+    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
+        umount -l "${mounted[$i]}" || true
+    done
+}
+trap cleanup EXIT
+
+[ -x /usr/sbin/debootstrap ] || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap
+# A tree left by an interrupted run may still have the host's file systems
+# mounted in it: those are let go before anything is removed.
+for fs in dev/pts dev sys proc; do
+    if mountpoint -q "$root/$fs"; then umount -l "$root/$fs"; fi
+done
+rm -rf --one-file-system "$root"
+mkdir -p "$root"
+echo "debian13: debootstrap trixie from $mirror"
+if ! debootstrap --variant=minbase trixie "$root" "$mirror" >"$ci/debootstrap.log" 2>&1; then
+    tail -n 20 "$ci/debootstrap.log" >&2
+    exit 1
+fi
+# Package scripts start no services inside the tree.
+printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
+chmod +x "$root/usr/sbin/policy-rc.d"
+for fs in proc sys dev dev/pts; do
+    mount --bind "/$fs" "$root/$fs"
+    mounted+=("$root/$fs")
+done
+
+mkdir "$root/src"
+git ls-files -co --exclude-standard -z | grep -zv '^build' | tar -c --null -T - | tar -x -C "$root/src"
+in_tree() {
+    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+        DEBIAN_FRONTEND=noninteractive "$@"
+}
+# Everything from the network first: the tests then run in a network
+# namespace of their own (their X servers, buses and mounts stay apart from
+# the host's), where the package steps find all they need installed.
+in_tree bash -c 'cd /src && scripts/install-deps.sh &&
+    apt-get install -y -qq --no-install-recommends iproute2 dpkg-dev debhelper devscripts equivs lintian >/dev/null &&
+    cd /tmp && mk-build-deps --install --remove --tool "apt-get -y -qq --no-install-recommends" /src/debian/control >/dev/null'
+in_tree OPALO_TEST_SANITIZE=OFF OPALO_FUZZ_SECONDS="${OPALO_FUZZ_SECONDS:-10}" \
+    unshare --net --ipc --mount --fork bash -c 'ip link set lo up && cd /src && scripts/test.sh'

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Qt 6 on this machine's release (Debian 12: Qt 6.4, no KDE Frameworks 6, so
+# no KDE plug-in): every test, without the sanitizers, fuzzers or packages,
+# which the Qt 5 run covers.
+#   OPALO_CI_DIR  CI's folder (default build-ci); the build is OPALO_CI_DIR/qt6
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath -m "${OPALO_CI_DIR:-build-ci}")/qt6
+
+OPALO_QT_VERSION=6 scripts/install-deps.sh
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPALO_WERROR=ON -DOPALO_QT_VERSION=6 \
+    -DOPALO_BENCH=OFF >/dev/null
+cmake --build "$build"
+(cd "$build" && ctest --output-on-failure -j "$(nproc)")

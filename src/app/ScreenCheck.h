@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+// Whether the platform Qt is about to use finds a screen: Qt aborts the
+// process when its platform plug-in cannot connect (the super-user under sudo
+// keeps DISPLAY but may not use it, and a Wayland desktop without Xwayland
+// has no X server at all). Platforms other than X11 are left to Qt.
+bool screenReachable();
