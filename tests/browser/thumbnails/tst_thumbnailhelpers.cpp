@@ -2,6 +2,7 @@
 // The thumbnail helpers under hostile files and their own faults: whatever
 // happens, this process survives, its memory stays flat, the file costs its
 // own thumbnail only, and stopping returns at once.
+#include "EscapingHelper.h"
 #include "HostileMedia.h"
 #include "MediaMaker.h"
 #include "TestDir.h"
@@ -15,9 +16,15 @@
 #include <QScopeGuard>
 #include <QtTest>
 
+#include <arpa/inet.h>
+#include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <netinet/in.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -83,6 +90,8 @@ private slots:
     void helperFaultsCostOneThumbnail();
     void filesHandedAfterALostOneAreMade();
     void entriesWrittenWhileTheHelperWorks();
+    void escapesFailInTheBox_data();
+    void escapesFailInTheBox();
 
 private:
     // The hostile file of a row, and what goes with it in the cache.
@@ -223,6 +232,8 @@ void TestThumbnailHelpers::helperFaultsCostOneThumbnail()
     const auto restore = qScopeGuard([&pluginDir] { qputenv("OPALO_PLUGIN_DIR", pluginDir); });
     qputenv("OPALO_PLUGIN_DIR", QFile::encodeName(m_dir->path()));
     ThumbnailHelperPool helpers(1);
+    // The scripts need a shell, which no box holds.
+    helpers.setConfinement(HelperConfinement::Unconfined);
     helpers.setFileTimeout(300);
     ThumbLoaderWorker worker(&helpers);
     worker.setDesktopCache(m_cache->path());
@@ -278,6 +289,74 @@ void TestThumbnailHelpers::entriesWrittenWhileTheHelperWorks()
         QTRY_VERIFY_WITH_TIMEOUT(
             QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(i))), waitMs / 2);
     QCOMPARE(worker.state(files.last()), ThumbnailState::InFlight);
+}
+
+void TestThumbnailHelpers::escapesFailInTheBox_data()
+{
+    QTest::addColumn<int>("confinement");
+    // A character an escape, in the order of EscapingHelper::Escape: 1 when
+    // it works, 0 when it fails, ? when it depends on who runs the test.
+    QTest::addColumn<QByteArray>("works");
+
+    if (HelperConfinement::available() == HelperConfinement::Bubblewrap)
+        QTest::newRow("bubblewrap") << int(HelperConfinement::Bubblewrap) << QByteArray("000000000");
+    // Without bubblewrap the user's files stay in view: only the super-user,
+    // who becomes nobody, cannot read or write them.
+    QTest::newRow("kernel's means") << int(HelperConfinement::KernelMeans) << QByteArray("??0000000");
+    // So that the test can fail: unboxed, every escape works, but for the
+    // descriptors, which the program never passes on.
+    QTest::newRow("unconfined") << int(HelperConfinement::Unconfined) << QByteArray("111110?11");
+}
+
+void TestThumbnailHelpers::escapesFailInTheBox()
+{
+    QFETCH(int, confinement);
+    QFETCH(QByteArray, works);
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    QVERIFY(listener >= 0 && ::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0
+        && ::listen(listener, 4) == 0
+        && ::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length) == 0);
+    const auto closeListener = qScopeGuard([listener] { ::close(listener); });
+    const QString secret = m_dir->createFile(QStringLiteral("secret"), "key");
+    // Left open across exec, as a library of the program might.
+    const int inherited = ::open(QFile::encodeName(secret).constData(), O_RDONLY);
+    const auto closeInherited = qScopeGuard([inherited] { ::close(inherited); });
+    struct stat status
+    {
+    };
+    QVERIFY(inherited >= 0 && ::fstat(inherited, &status) == 0);
+    const QByteArray orders = QFile::encodeName(secret) + '\n' + QFile::encodeName(m_dir->path()) + '\n'
+        + QByteArray::number(ntohs(address.sin_port)) + '\n' + QByteArray::number(getpid()) + '\n'
+        + QByteArray::number(inherited) + '\n' + QByteArray::number(quint64(status.st_ino)) + '\n';
+    const QString handed = m_dir->createFile(QStringLiteral("orders.jpg"), orders);
+
+    const QByteArray pluginDir = qgetenv("OPALO_PLUGIN_DIR");
+    const auto restore = qScopeGuard([&pluginDir] { qputenv("OPALO_PLUGIN_DIR", pluginDir); });
+    qputenv("OPALO_PLUGIN_DIR", ESCAPING_HELPER_DIR);
+    ThumbnailHelperPool helpers(1);
+    helpers.setConfinement(HelperConfinement::Kind(confinement));
+    ThumbLoaderWorker worker(&helpers);
+    worker.setDesktopCache(QString());
+    QSignalSpy icons(&worker, &ThumbLoaderWorker::sendIcon);
+    worker.addFiles({ QFileInfo(handed) }, PicturesMode);
+    QTRY_VERIFY_WITH_TIMEOUT(!icons.isEmpty(), waitMs);
+    const QImage icon = icons.first().at(1).value<QImage>();
+    QCOMPARE(icon.size(), QSize(EscapingHelper::escapeCount, 2));
+    const pid_t child = pid_t(icon.pixel(0, 1) & 0xffffff);
+    if (child > 0)
+        ::kill(child, SIGKILL);
+    for (int escape = 0; escape < EscapingHelper::escapeCount; ++escape) {
+        if (works.at(escape) == '?')
+            continue;
+        QVERIFY2(qRed(icon.pixel(escape, 0)) == (works.at(escape) == '1' ? 1 : 0),
+            qPrintable(QString::number(escape)));
+    }
+    // The program lives on, and so does what it listens to.
+    QVERIFY(::fcntl(listener, F_GETFD) >= 0);
 }
 
 QTEST_MAIN(TestThumbnailHelpers)
