@@ -10,6 +10,7 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5sql5-sqlite
     libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
     libglib2.0-dev libudev-dev libjpeg-dev zlib1g-dev
+    libseccomp-dev bubblewrap
     # the KDE context-menu plug-in (kio brings the file and trash workers)
     libkf5konq-dev libkf5kio-dev libkf5xmlgui-dev libkf5parts-dev libkf5bookmarks-dev
     libkf5i18n-dev libkf5config-dev kio
