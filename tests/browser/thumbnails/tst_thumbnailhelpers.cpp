@@ -70,6 +70,31 @@ QString writePicture(TestDir &dir, const QString &name)
     return image.save(path, "PNG") && makeOld(path) ? path : QString();
 }
 
+// The processes under pid, zombies left out, from /proc.
+QList<pid_t> descendantsOf(pid_t pid)
+{
+    QMultiHash<pid_t, pid_t> children;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (entry.toInt() <= 0 || !stat.open(QIODevice::ReadOnly))
+            continue;
+        // pid (name) state ppid ...: the name may hold anything but the
+        // last parenthesis.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields.at(0) != "Z")
+            children.insert(pid_t(fields.at(1).toInt()), pid_t(entry.toInt()));
+    }
+    QList<pid_t> found;
+    QList<pid_t> next { pid };
+    while (!next.isEmpty()) {
+        const QList<pid_t> under = children.values(next.takeFirst());
+        found += under;
+        next += under;
+    }
+    return found;
+}
+
 bool isSettled(ThumbnailState state)
 {
     return state == ThumbnailState::Shown || state == ThumbnailState::Failed;
@@ -90,6 +115,8 @@ private slots:
     void helperFaultsCostOneThumbnail();
     void filesHandedAfterALostOneAreMade();
     void entriesWrittenWhileTheHelperWorks();
+    void helperStoppedLeavesNoProcess_data();
+    void helperStoppedLeavesNoProcess();
     void escapesFailInTheBox_data();
     void escapesFailInTheBox();
 
@@ -285,10 +312,40 @@ void TestThumbnailHelpers::entriesWrittenWhileTheHelperWorks()
     // The helper stays busy with the last file, and a next one waits behind
     // it: the entries of the others are written all the same.
     worker.addFiles({ QFileInfo(writePicture(*m_dir, QStringLiteral("next.png"))) }, PicturesMode);
+    // It works on the last file until a limit stops it, and ends without
+    // writing anything more: the entries of the others are there by then,
+    // however slowly the machine went meanwhile.
+    QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(files.last())), 2 * waitMs);
+    QCOMPARE(worker.state(files.last()), ThumbnailState::Failed);
     for (int i = 0; i < 3; ++i)
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(i))), waitMs / 2);
-    QCOMPARE(worker.state(files.last()), ThumbnailState::InFlight);
+        QVERIFY(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(i))));
+}
+
+void TestThumbnailHelpers::helperStoppedLeavesNoProcess_data()
+{
+    QTest::addColumn<int>("confinement");
+    if (HelperConfinement::available() == HelperConfinement::Bubblewrap)
+        QTest::newRow("bubblewrap") << int(HelperConfinement::Bubblewrap);
+    QTest::newRow("kernel's means") << int(HelperConfinement::KernelMeans);
+}
+
+void TestThumbnailHelpers::helperStoppedLeavesNoProcess()
+{
+    QFETCH(int, confinement);
+    const QString endless = makeHostile(QStringLiteral("markerless"));
+    QVERIFY(!endless.isEmpty());
+    {
+        ThumbnailHelperPool helpers(1);
+        helpers.setConfinement(HelperConfinement::Kind(confinement));
+        helpers.setFileTimeout(500);
+        ThumbLoaderWorker worker(&helpers);
+        worker.setDesktopCache(QString());
+        worker.addFiles({ QFileInfo(endless) }, PicturesMode);
+        QTRY_VERIFY(!descendantsOf(getpid()).isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(worker.state(endless), ThumbnailState::Failed, waitMs);
+    }
+    // Killed with whatever it was running, and collected.
+    QTRY_COMPARE_WITH_TIMEOUT(descendantsOf(getpid()), QList<pid_t>(), waitMs);
 }
 
 void TestThumbnailHelpers::escapesFailInTheBox_data()
