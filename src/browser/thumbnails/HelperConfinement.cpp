@@ -247,8 +247,15 @@ HelperConfinement::Kind HelperConfinement::available()
         const Kind found = bubblewrapWorks()                                              ? Bubblewrap
             : prctl(PR_GET_SECCOMP, 0, 0, 0, 0) >= 0 && !filterProgram(nullptr).isEmpty() ? KernelMeans
                                                                                           : Unconfined;
+        // Anything less than bubblewrap is worth a warning: the helpers
+        // then see the user's files.
         if (found == Unconfined)
             qCWarning(lcThumbnails, "thumbnail helpers run unconfined: this system offers no seccomp filter");
+        else if (found == KernelMeans)
+            qCWarning(lcThumbnails,
+                "thumbnail helpers run confined by %s only: bubblewrap is missing or "
+                "cannot make user namespaces",
+                nameOf(found));
         else
             qCInfo(lcThumbnails, "thumbnail helpers run confined by %s", nameOf(found));
         return found;
