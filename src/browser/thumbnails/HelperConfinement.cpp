@@ -224,19 +224,22 @@ QString bubblewrapPath()
     return QStandardPaths::findExecutable(QStringLiteral("bwrap"));
 }
 
-// Runs the dynamic loader in the box: true when bubblewrap can make one
-// here (it may be installed with user namespaces turned off).
+int numberIn(const char *path, int missing)
+{
+    QFile file { QString::fromLatin1(path) };
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : missing;
+}
+
+// Whether bubblewrap is there and may make user namespaces, as an
+// unprivileged user (the super-user's helpers too run as nobody): read from
+// the kernel's settings rather than tried, which would cost a helper's
+// start. A helper that cannot start in it anyway makes the pool fall back
+// to the kernel's means.
 bool bubblewrapWorks()
 {
-    if (bubblewrapPath().isEmpty())
-        return false;
-    const int nothing = ::open("/dev/null", O_RDWR | O_CLOEXEC);
-    const HelperConfinement box(HelperConfinement::Bubblewrap);
-    const QString loader = QFileInfo(QStringLiteral("/lib64/ld-linux-x86-64.so.2")).canonicalFilePath();
-    const pid_t pid = box.spawn(loader, nothing, nothing, {}, { "--version" });
-    ::close(nothing);
-    int status = 0;
-    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return !bubblewrapPath().isEmpty() && numberIn("/proc/sys/user/max_user_namespaces", 0) > 0
+        && numberIn("/proc/sys/kernel/unprivileged_userns_clone", 1) != 0
+        && numberIn("/proc/sys/kernel/apparmor_restrict_unprivileged_userns", 0) == 0;
 }
 
 } // namespace
@@ -281,7 +284,7 @@ HelperConfinement::HelperConfinement(Kind kind)
 { }
 
 QByteArrayList HelperConfinement::bubblewrapArguments(
-    const QString &program, const QByteArrayList &environment, const QByteArrayList &extra) const
+    const QString &program, const QByteArrayList &environment) const
 {
     QByteArrayList arguments { QFile::encodeName(bubblewrapPath()), "--unshare-all", "--unshare-user",
         "--disable-userns", "--die-with-parent", "--new-session", "--clearenv", "--ro-bind", "/usr/lib",
@@ -310,24 +313,24 @@ QByteArrayList HelperConfinement::bubblewrapArguments(
     }
     arguments << "--seccomp" << QByteArray::number(filterDescriptor) << "--remount-ro"
               << "/" << QFile::encodeName(program);
-    return arguments + extra;
+    return arguments;
 }
 
-pid_t HelperConfinement::spawn(const QString &program, int input, int output,
-    const QByteArrayList &environment, const QByteArrayList &extra) const
+pid_t HelperConfinement::spawn(
+    const QString &program, int input, int output, const QByteArrayList &environment) const
 {
     if (m_kind == Bubblewrap) {
         const int filter = filterDescriptorOf(filterProgram(nullptr));
         if (filter < 0)
             return -1;
-        const pid_t pid = start(bubblewrapArguments(program, environment, extra), { "PATH=/usr/bin:/bin" },
-            input, output, filter, QByteArray(), true);
+        const pid_t pid = start(bubblewrapArguments(program, environment), { "PATH=/usr/bin:/bin" }, input,
+            output, filter, QByteArray(), true);
         const int error = errno;
         ::close(filter);
         errno = error;
         return pid;
     }
-    const QByteArrayList arguments = QByteArrayList { QFile::encodeName(program) } + extra;
+    const QByteArrayList arguments { QFile::encodeName(program) };
     if (m_kind == Unconfined) {
         static bool said = false;
         if (!std::exchange(said, true))

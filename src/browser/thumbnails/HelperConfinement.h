@@ -37,12 +37,10 @@ public:
     // Starts program in the box, its standard input and output on input
     // and output; the process's id, which leads a process group of its
     // own, or -1 with errno set. Unconfined, it runs as the program does.
-    pid_t spawn(const QString &program, int input, int output, const QByteArrayList &environment,
-        const QByteArrayList &arguments = {}) const;
+    pid_t spawn(const QString &program, int input, int output, const QByteArrayList &environment) const;
 
 private:
-    QByteArrayList bubblewrapArguments(
-        const QString &program, const QByteArrayList &environment, const QByteArrayList &arguments) const;
+    QByteArrayList bubblewrapArguments(const QString &program, const QByteArrayList &environment) const;
 
     Kind m_kind;
     QStringList m_writable;

@@ -203,6 +203,13 @@ bool ThumbnailHelperPool::startHelper(int index, const QString &cacheRoot)
 
 void ThumbnailHelperPool::countFailedStart()
 {
+    // Bubblewrap may be there and still unable to make its box.
+    if (m_confinement == HelperConfinement::Bubblewrap) {
+        qCWarning(lcThumbnails, "thumbnail helpers cannot start in bubblewrap: confined by %s only",
+            HelperConfinement::nameOf(HelperConfinement::KernelMeans));
+        m_confinement = HelperConfinement::KernelMeans;
+        return;
+    }
     if (++m_failedStarts == maxFailedStarts)
         qCWarning(
             lcThumbnails, "%s keeps failing to start: no more thumbnails", ThumbnailProtocol::helperName);
