@@ -34,6 +34,7 @@ packages=(
     cmake ninja-build g++ pkg-config clang-format-19 git
     libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
     libglib2.0-dev libudev-dev libjpeg-dev zlib1g-dev libxcb1-dev
+    libseccomp-dev bubblewrap
     # sanitizers and fuzzing
     clang libclang-rt-dev
     # tests, skin and demo

@@ -51,18 +51,22 @@ public:
     static int maxEdge(Folder folder);
 
     QString root() const { return m_root; }
+    // Makes the cache's folder, readable by the owner only, if need be.
+    bool makeRoot() const;
     QString folderPath(Folder folder) const;
     QString entryPath(Folder folder, const Key &key) const;
 
     // Saves thumbnail (any size; scaled down to the entry's size) in the
     // folder its size fits. Nothing is written for a file that changed or
     // vanished since key was taken, or that was modified too recently to be
-    // complete; false then and on any failure to write.
-    bool save(const Key &key, const QImage &thumbnail) const;
-    bool saveFailure(const Key &key) const;
+    // complete; false then and on any failure to write. A thumbnail helper,
+    // which sees no files by their names, tells it by the file it was
+    // handed, open as descriptor.
+    bool save(const Key &key, const QImage &thumbnail, int descriptor = -1) const;
+    bool saveFailure(const Key &key, int descriptor = -1) const;
 
 private:
-    bool mayWrite(const Key &key) const;
+    bool mayWrite(const Key &key, int descriptor) const;
     bool writeEntry(Folder folder, const Key &key, const QImage &image) const;
 
     QString m_root;

@@ -95,6 +95,7 @@ public:
     // Where the desktop keeps its thumbnails; empty to neither read nor
     // write them. At first, the desktop's own when the worker was made.
     void setDesktopCache(const QString &root) { m_cacheRoot = root; }
+    QString desktopCache() const { return m_cacheRoot; }
     // Has another dispatcher make the thumbnails; set before files are
     // asked for.
     void setDispatcher(ThumbnailDispatcher *dispatcher);

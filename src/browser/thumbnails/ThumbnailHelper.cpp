@@ -2,6 +2,8 @@
 #include "browser/thumbnails/ThumbnailHelper.h"
 #include "base/LogCategories.h"
 #include "base/ModuleLoader.h"
+#include "browser/thumbnails/HelperConfinement.h"
+#include "browser/thumbnails/helper/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,13 +14,11 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <vector>
 
 extern char **environ;
 
@@ -28,18 +28,19 @@ namespace {
 // for the window's thread to take an icon before going on.
 constexpr int replyPipeBytes = 1024 * 1024;
 
-// The environment, with the folder the program itself loads modules from
-// handed on: the helper then loads the video module from where the program
-// would, whatever the variable said when the program ignored it.
+// Nothing of the user's environment but the sanitizers' options, and the
+// folder the program itself loads modules from: the helper then loads the
+// video module from where the program would, whatever the variable said
+// when the program ignored it.
 QByteArrayList helperEnvironment()
 {
-    const QByteArray variable("OPALO_PLUGIN_DIR=");
     QByteArrayList entries;
     for (char **entry = environ; *entry; ++entry) {
-        if (!QByteArray::fromRawData(*entry, int(qstrlen(*entry))).startsWith(variable))
+        const QByteArray variable = QByteArray::fromRawData(*entry, int(qstrlen(*entry)));
+        if (variable.left(variable.indexOf('=')).endsWith("SAN_OPTIONS"))
             entries.append(*entry);
     }
-    entries.append(variable + QFile::encodeName(ModuleLoader::folder()));
+    entries.append("OPALO_PLUGIN_DIR=" + QFile::encodeName(ModuleLoader::folder()));
     return entries;
 }
 
@@ -92,10 +93,11 @@ void ThumbnailHelper::setFileTimeout(int milliseconds)
     m_fileTimeoutMs = milliseconds;
 }
 
-bool ThumbnailHelper::start(const QString &program)
+bool ThumbnailHelper::start(const QString &program, const HelperConfinement &confinement)
 {
-    // Requests go through a socket, which a write to a helper gone cannot
-    // turn into SIGPIPE for the program.
+    // Requests, and the descriptors of their files, go through a socket,
+    // which a write to a helper gone cannot turn into SIGPIPE for the
+    // program.
     int requests[2];
     int replies[2];
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, requests) != 0)
@@ -105,38 +107,12 @@ bool ThumbnailHelper::start(const QString &program)
         return false;
     }
     fcntl(replies[0], F_SETPIPE_SZ, replyPipeBytes);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, requests[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, replies[1], STDOUT_FILENO);
-    // The helper starts with no signal blocked or ignored, whatever the
-    // program did with them.
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t none;
-    sigemptyset(&none);
-    sigset_t all;
-    sigfillset(&all);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setsigdefault(&attributes, &all);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-
-    const QByteArray path = QFile::encodeName(program);
-    char *const arguments[] = { const_cast<char *>(path.constData()), nullptr };
-    const QByteArrayList environment = helperEnvironment();
-    std::vector<char *> variables;
-    for (const QByteArray &entry : environment)
-        variables.push_back(const_cast<char *>(entry.constData()));
-    variables.push_back(nullptr);
-    const int error
-        = posix_spawn(&m_pid, path.constData(), &actions, &attributes, arguments, variables.data());
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
+    m_pid = confinement.spawn(program, requests[0], replies[1], helperEnvironment());
+    const int error = errno;
     ::close(requests[0]);
     ::close(replies[1]);
-    if (error != 0) {
-        qCWarning(lcThumbnails, "%s cannot be started: %s", path.constData(), strerror(error));
+    if (m_pid < 0) {
+        qCWarning(lcThumbnails, "%s cannot be started: %s", qUtf8Printable(program), strerror(error));
         m_pid = -1;
         ::close(requests[1]);
         ::close(replies[0]);
@@ -154,11 +130,18 @@ void ThumbnailHelper::make(const ThumbnailProtocol::Request &request)
 {
     if (m_pending++ == 0)
         m_timeout->start(m_reply.isGreeted() ? m_fileTimeoutMs : m_fileTimeoutMs + startTimeoutMs);
+    // The helper sees no files: it is handed this one, opened as ever,
+    // or none when it is no regular file, and then answers that it has no
+    // thumbnail.
+    ThumbnailProtocol::Request handed = request;
+    struct stat status {};
+    handed.descriptor = RegularFile::openDescriptor(request.path, status);
     // A few small requests at a time: the socket always has room for them.
     // A failed write means the process is gone.
-    const QByteArray bytes = ThumbnailProtocol::encodeRequest(request);
-    if (::send(m_requests, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL | MSG_DONTWAIT)
-        != bytes.size())
+    const bool sent = ThumbnailProtocol::sendRequest(m_requests, handed);
+    if (handed.descriptor >= 0)
+        ::close(handed.descriptor);
+    if (!sent)
         QTimer::singleShot(0, this, &ThumbnailHelper::dieOnceRead);
 }
 
@@ -235,8 +218,11 @@ void ThumbnailHelper::close()
 
 void ThumbnailHelper::release(bool killed)
 {
-    if (killed)
+    // With whatever it started, as far as the box let it start anything.
+    if (killed) {
+        ::kill(-m_pid, SIGKILL);
         ::kill(m_pid, SIGKILL);
+    }
     // Its own signal may be running.
     m_replyNotifier->setEnabled(false);
     m_replyNotifier->deleteLater();

@@ -7,6 +7,7 @@
 
 #include <sys/types.h>
 
+class HelperConfinement;
 class QSocketNotifier;
 class QTimer;
 
@@ -31,8 +32,8 @@ public:
     // Kills the process.
     ~ThumbnailHelper() override;
 
-    // Starts program; false when it cannot be started.
-    bool start(const QString &program);
+    // Starts program in the box; false when it cannot be started.
+    bool start(const QString &program, const HelperConfinement &confinement);
     bool isRunning() const { return m_pid > 0; }
     void setFileTimeout(int milliseconds);
     // Hands the process a file, also while it works on others; the answers

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <malloc.h>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -39,6 +40,9 @@ ThumbnailHelperPool *ThumbnailHelperPool::shared()
     static QPointer<ThumbnailHelperPool> pool;
     if (!pool) {
         keepIconsInTheHeap();
+        // A helper that got past its box, or any other program of the
+        // user, may not read or write this process's memory.
+        prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
         pool = new ThumbnailHelperPool(defaultSize(), QCoreApplication::instance());
     }
     return pool;
@@ -53,6 +57,7 @@ ThumbnailHelperPool::ThumbnailHelperPool(int size, QObject *parent)
     : ThumbnailDispatcher(parent)
     , m_slots(size_t(qMax(1, size)))
     , m_fileTimeoutMs(ThumbnailHelper::defaultFileTimeoutMs)
+    , m_confinement(HelperConfinement::available())
     , m_idleEnd(new QTimer(this))
 {
     m_idleEnd->setSingleShot(true);
@@ -73,7 +78,7 @@ void ThumbnailHelperPool::attach(ThumbLoaderWorker *worker)
     // Started ahead, so that the first files of a list need not wait for
     // the helpers to load.
     for (int slot = 0; slot < size(); ++slot)
-        startHelper(slot);
+        startHelper(slot, worker->desktopCache());
     m_idleEnd->start();
 }
 
@@ -137,7 +142,7 @@ bool ThumbnailHelperPool::fill(int index)
     if (worker ? !worker->takeJob(request) : !(worker = takeNextJob(request)))
         return false;
     // Without helpers, nothing can be made.
-    if (!startHelper(index))
+    if (!startHelper(index, request.cacheRoot))
         worker->jobDone(request.path, QImage());
     else
         hand(slot, worker, request);
@@ -164,16 +169,24 @@ ThumbLoaderWorker *ThumbnailHelperPool::takeNextJob(ThumbnailProtocol::Request &
     return nullptr;
 }
 
-bool ThumbnailHelperPool::startHelper(int index)
+bool ThumbnailHelperPool::startHelper(int index, const QString &cacheRoot)
 {
     Slot &slot = m_slots[size_t(index)];
+    // A helper in bubblewrap sees one cache; an idle one that sees another
+    // makes way.
+    if (slot.helper && m_confinement == HelperConfinement::Bubblewrap && slot.cacheRoot != cacheRoot
+        && slot.jobs.isEmpty())
+        dropHelper(slot);
     if (slot.helper)
         return true;
     if (m_failedStarts >= maxFailedStarts)
         return false;
+    HelperConfinement confinement(m_confinement);
+    if (!cacheRoot.isEmpty() && DesktopThumbnailCache(cacheRoot).makeRoot())
+        confinement.setWritableFolders({ cacheRoot });
     auto *helper = new ThumbnailHelper(this);
     helper->setFileTimeout(m_fileTimeoutMs);
-    if (!helper->start(ModuleLoader::path(QLatin1String(ThumbnailProtocol::helperName)))) {
+    if (!helper->start(ModuleLoader::path(QLatin1String(ThumbnailProtocol::helperName)), confinement)) {
         delete helper;
         // A helper that cannot be run at all is not tried again for every
         // file.
@@ -184,11 +197,19 @@ bool ThumbnailHelperPool::startHelper(int index)
         helper, &ThumbnailHelper::finished, this, [this, index](const QImage &icon) { finish(index, icon); });
     connect(helper, &ThumbnailHelper::died, this, [this, index](bool greeted) { lose(index, greeted); });
     slot.helper = helper;
+    slot.cacheRoot = cacheRoot;
     return true;
 }
 
 void ThumbnailHelperPool::countFailedStart()
 {
+    // Bubblewrap may be there and still unable to make its box.
+    if (m_confinement == HelperConfinement::Bubblewrap) {
+        qCWarning(lcThumbnails, "thumbnail helpers cannot start in bubblewrap: confined by %s only",
+            HelperConfinement::nameOf(HelperConfinement::KernelMeans));
+        m_confinement = HelperConfinement::KernelMeans;
+        return;
+    }
     if (++m_failedStarts == maxFailedStarts)
         qCWarning(
             lcThumbnails, "%s keeps failing to start: no more thumbnails", ThumbnailProtocol::helperName);
@@ -233,7 +254,7 @@ void ThumbnailHelperPool::lose(int index, bool greeted)
     const ThumbnailProtocol::Request lost = jobs.takeFirst();
     // The files after it were never looked at: a new helper makes them.
     for (const ThumbnailProtocol::Request &request : qAsConst(jobs)) {
-        if (startHelper(index))
+        if (startHelper(index, request.cacheRoot))
             hand(slot, worker, request);
         else
             worker->jobDone(request.path, QImage());

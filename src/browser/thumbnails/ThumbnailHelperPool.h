@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "browser/thumbnails/HelperConfinement.h"
 #include "browser/thumbnails/ThumbnailDispatcher.h"
 #include "browser/thumbnails/ThumbnailProtocol.h"
 
@@ -36,6 +37,9 @@ public:
     // The time a file may take by the clock, for the helpers started from
     // now on.
     void setFileTimeout(int milliseconds) { m_fileTimeoutMs = milliseconds; }
+    // The box of the helpers started from now on; the best available by
+    // default.
+    void setConfinement(HelperConfinement::Kind kind) { m_confinement = kind; }
 
     void attach(ThumbLoaderWorker *worker) override;
     void detach(ThumbLoaderWorker *worker) override;
@@ -46,6 +50,8 @@ private:
     struct Slot
     {
         ThumbnailHelper *helper = nullptr;
+        // The desktop cache the helper may write to.
+        QString cacheRoot;
         // The worker whose jobs the helper has in hand; null while idle.
         ThumbLoaderWorker *worker = nullptr;
         // In the order handed, which is the order of the answers.
@@ -57,8 +63,9 @@ private:
     // Hands the slot's helper one more job; false when none waits.
     bool fill(int slot);
     void hand(Slot &slot, ThumbLoaderWorker *worker, const ThumbnailProtocol::Request &request);
-    // Whether the slot has a running helper, started if need be.
-    bool startHelper(int slot);
+    // Whether the slot has a running helper that may write to cacheRoot,
+    // started if need be.
+    bool startHelper(int slot, const QString &cacheRoot);
     void countFailedStart();
     void dropHelper(Slot &slot);
     void finish(int slot, const QImage &icon);
@@ -71,6 +78,7 @@ private:
     QList<ThumbLoaderWorker *> m_workers;
     int m_nextWorker = 0;
     int m_fileTimeoutMs;
+    HelperConfinement::Kind m_confinement;
     // Helpers in a row that ended before they were ready; past a few, the
     // program is taken as broken and no more are started.
     int m_failedStarts = 0;

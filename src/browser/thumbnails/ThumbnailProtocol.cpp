@@ -4,8 +4,10 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <cstring>
 #include <sys/mman.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace ThumbnailProtocol {
@@ -90,15 +92,69 @@ QByteArray encodeRequest(const Request &request)
     return bytesOf(header) + path + cacheRoot;
 }
 
-bool readRequest(int fd, Request &request)
+bool sendRequest(int socket, const Request &request)
+{
+    QByteArray bytes = encodeRequest(request);
+    iovec data { bytes.data(), size_t(bytes.size()) };
+    msghdr message {};
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] {};
+    if (request.descriptor >= 0) {
+        message.msg_control = control;
+        message.msg_controllen = sizeof(control);
+        cmsghdr *header = CMSG_FIRSTHDR(&message);
+        header->cmsg_level = SOL_SOCKET;
+        header->cmsg_type = SCM_RIGHTS;
+        header->cmsg_len = CMSG_LEN(sizeof(int));
+        std::memcpy(CMSG_DATA(header), &request.descriptor, sizeof(int));
+    }
+    return ::sendmsg(socket, &message, MSG_NOSIGNAL | MSG_DONTWAIT) == bytes.size();
+}
+
+namespace {
+
+// Reads size bytes, keeping the last descriptor that came with them.
+bool receiveFully(int socket, char *data, size_t size, int &descriptor)
+{
+    while (size > 0) {
+        iovec part { data, size };
+        msghdr message {};
+        message.msg_iov = &part;
+        message.msg_iovlen = 1;
+        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] {};
+        message.msg_control = control;
+        message.msg_controllen = sizeof(control);
+        const ssize_t count = ::recvmsg(socket, &message, MSG_CMSG_CLOEXEC);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        for (cmsghdr *header = CMSG_FIRSTHDR(&message); header; header = CMSG_NXTHDR(&message, header)) {
+            if (header->cmsg_level != SOL_SOCKET || header->cmsg_type != SCM_RIGHTS)
+                continue;
+            if (descriptor >= 0)
+                ::close(descriptor);
+            std::memcpy(&descriptor, CMSG_DATA(header), sizeof(int));
+        }
+        data += count;
+        size -= size_t(count);
+    }
+    return true;
+}
+
+} // namespace
+
+bool readRequest(int socket, Request &request)
 {
     RequestHeader header {};
-    if (!DescriptorIo::readFully(fd, reinterpret_cast<char *>(&header), sizeof(header))
+    request.descriptor = -1;
+    if (!receiveFully(socket, reinterpret_cast<char *>(&header), sizeof(header), request.descriptor)
         || header.pathBytes == 0 || header.pathBytes > maxPathBytes || header.cacheRootBytes > maxPathBytes)
         return false;
     request.mode = int(header.mode);
-    return readText(fd, header.pathBytes, request.path)
-        && readText(fd, header.cacheRootBytes, request.cacheRoot);
+    return readText(socket, header.pathBytes, request.path)
+        && readText(socket, header.cacheRootBytes, request.cacheRoot);
 }
 
 // The icon in one of the two formats a reply carries, and the header that

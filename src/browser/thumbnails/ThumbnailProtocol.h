@@ -29,6 +29,9 @@ struct Request
     QString path;
     // The desktop's thumbnail cache; empty to leave it alone.
     QString cacheRoot;
+    // The file itself, open for reading, which travels beside the request:
+    // the helper sees no files of its own. -1 when it could not be opened.
+    int descriptor = -1;
 };
 
 // The first bytes a helper writes.
@@ -37,9 +40,13 @@ QByteArray greeting();
 bool greet(int fd);
 
 QByteArray encodeRequest(const Request &request);
-// Reads one request from fd, waiting for it; false at the end of the input
-// or when what came is not a request.
-bool readRequest(int fd, Request &request);
+// Sends the request and its file's descriptor through the Unix socket,
+// without waiting; false unless all of it went.
+bool sendRequest(int socket, const Request &request);
+// Reads one request from the socket, waiting for it, and takes the
+// descriptor sent with it, close-on-exec; false at the end of the input or
+// when what came is not a request.
+bool readRequest(int socket, Request &request);
 
 // A null icon tells that the file has none.
 QByteArray encodeReply(const QImage &icon);

@@ -155,6 +155,12 @@ void TestQVideoDecoder::noVideo_data()
     QTest::newRow("missing file") << "missing.mp4" << QByteArray();
     QTest::newRow("cut short") << "cut.mp4" << QByteArray("cut");
     QTest::newRow("folder named like a video") << "folder.avi" << QByteArray("folder");
+    // Containers of video types only: no picture's format, no playlist
+    // that names other files.
+    QTest::newRow("picture named like a video")
+        << "photo.mkv" << MediaMaker::encoded(MediaMaker::filled(320, 240, Qt::red), "PNG");
+    QTest::newRow("playlist named like a video")
+        << "list.mp4" << QByteArray("#EXTM3U\n#EXT-X-TARGETDURATION:10\n#EXTINF:10,\nfile:///etc/hostname\n");
 }
 
 void TestQVideoDecoder::noVideo()

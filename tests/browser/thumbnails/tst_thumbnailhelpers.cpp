@@ -2,6 +2,7 @@
 // The thumbnail helpers under hostile files and their own faults: whatever
 // happens, this process survives, its memory stays flat, the file costs its
 // own thumbnail only, and stopping returns at once.
+#include "EscapingHelper.h"
 #include "HostileMedia.h"
 #include "MediaMaker.h"
 #include "TestDir.h"
@@ -15,9 +16,15 @@
 #include <QScopeGuard>
 #include <QtTest>
 
+#include <arpa/inet.h>
+#include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <netinet/in.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -63,6 +70,31 @@ QString writePicture(TestDir &dir, const QString &name)
     return image.save(path, "PNG") && makeOld(path) ? path : QString();
 }
 
+// The processes under pid, zombies left out, from /proc.
+QList<pid_t> descendantsOf(pid_t pid)
+{
+    QMultiHash<pid_t, pid_t> children;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (entry.toInt() <= 0 || !stat.open(QIODevice::ReadOnly))
+            continue;
+        // pid (name) state ppid ...: the name may hold anything but the
+        // last parenthesis.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields.at(0) != "Z")
+            children.insert(pid_t(fields.at(1).toInt()), pid_t(entry.toInt()));
+    }
+    QList<pid_t> found;
+    QList<pid_t> next { pid };
+    while (!next.isEmpty()) {
+        const QList<pid_t> under = children.values(next.takeFirst());
+        found += under;
+        next += under;
+    }
+    return found;
+}
+
 bool isSettled(ThumbnailState state)
 {
     return state == ThumbnailState::Shown || state == ThumbnailState::Failed;
@@ -83,6 +115,10 @@ private slots:
     void helperFaultsCostOneThumbnail();
     void filesHandedAfterALostOneAreMade();
     void entriesWrittenWhileTheHelperWorks();
+    void helperStoppedLeavesNoProcess_data();
+    void helperStoppedLeavesNoProcess();
+    void escapesFailInTheBox_data();
+    void escapesFailInTheBox();
 
 private:
     // The hostile file of a row, and what goes with it in the cache.
@@ -223,6 +259,8 @@ void TestThumbnailHelpers::helperFaultsCostOneThumbnail()
     const auto restore = qScopeGuard([&pluginDir] { qputenv("OPALO_PLUGIN_DIR", pluginDir); });
     qputenv("OPALO_PLUGIN_DIR", QFile::encodeName(m_dir->path()));
     ThumbnailHelperPool helpers(1);
+    // The scripts need a shell, which no box holds.
+    helpers.setConfinement(HelperConfinement::Unconfined);
     helpers.setFileTimeout(300);
     ThumbLoaderWorker worker(&helpers);
     worker.setDesktopCache(m_cache->path());
@@ -274,10 +312,110 @@ void TestThumbnailHelpers::entriesWrittenWhileTheHelperWorks()
     // The helper stays busy with the last file, and a next one waits behind
     // it: the entries of the others are written all the same.
     worker.addFiles({ QFileInfo(writePicture(*m_dir, QStringLiteral("next.png"))) }, PicturesMode);
+    // It works on the last file until a limit stops it, and ends without
+    // writing anything more: the entries of the others are there by then,
+    // however slowly the machine went meanwhile.
+    QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(files.last())), 2 * waitMs);
+    QCOMPARE(worker.state(files.last()), ThumbnailState::Failed);
     for (int i = 0; i < 3; ++i)
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(i))), waitMs / 2);
-    QCOMPARE(worker.state(files.last()), ThumbnailState::InFlight);
+        QVERIFY(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(i))));
+}
+
+void TestThumbnailHelpers::helperStoppedLeavesNoProcess_data()
+{
+    QTest::addColumn<int>("confinement");
+    if (HelperConfinement::available() == HelperConfinement::Bubblewrap)
+        QTest::newRow("bubblewrap") << int(HelperConfinement::Bubblewrap);
+    QTest::newRow("kernel's means") << int(HelperConfinement::KernelMeans);
+}
+
+void TestThumbnailHelpers::helperStoppedLeavesNoProcess()
+{
+    QFETCH(int, confinement);
+    const QString endless = makeHostile(QStringLiteral("markerless"));
+    QVERIFY(!endless.isEmpty());
+    {
+        ThumbnailHelperPool helpers(1);
+        helpers.setConfinement(HelperConfinement::Kind(confinement));
+        helpers.setFileTimeout(500);
+        ThumbLoaderWorker worker(&helpers);
+        worker.setDesktopCache(QString());
+        worker.addFiles({ QFileInfo(endless) }, PicturesMode);
+        QTRY_VERIFY(!descendantsOf(getpid()).isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(worker.state(endless), ThumbnailState::Failed, waitMs);
+    }
+    // Killed with whatever it was running, and collected.
+    QTRY_COMPARE_WITH_TIMEOUT(descendantsOf(getpid()), QList<pid_t>(), waitMs);
+}
+
+void TestThumbnailHelpers::escapesFailInTheBox_data()
+{
+    QTest::addColumn<int>("confinement");
+    // A character an escape, in the order of EscapingHelper::Escape: 1 when
+    // it works, 0 when it fails, n when it fails for the super-user (who
+    // becomes nobody) and is not checked for others, r when it works for
+    // the super-user only.
+    QTest::addColumn<QByteArray>("works");
+
+    if (HelperConfinement::available() == HelperConfinement::Bubblewrap)
+        QTest::newRow("bubblewrap") << int(HelperConfinement::Bubblewrap) << QByteArray("000000000");
+    // Without bubblewrap the user's files stay in view: only the super-user,
+    // who becomes nobody, cannot read or write them.
+    QTest::newRow("kernel's means") << int(HelperConfinement::KernelMeans) << QByteArray("nn0000000");
+    // So that the test can fail: unboxed, every escape works, but for the
+    // descriptors, which the program never passes on.
+    QTest::newRow("unconfined") << int(HelperConfinement::Unconfined) << QByteArray("111110r11");
+}
+
+void TestThumbnailHelpers::escapesFailInTheBox()
+{
+    QFETCH(int, confinement);
+    QFETCH(QByteArray, works);
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    QVERIFY(listener >= 0 && ::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0
+        && ::listen(listener, 4) == 0
+        && ::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length) == 0);
+    const auto closeListener = qScopeGuard([listener] { ::close(listener); });
+    const QString secret = m_dir->createFile(QStringLiteral("secret"), "key");
+    // Left open across exec, as a library of the program might.
+    const int inherited = ::open(QFile::encodeName(secret).constData(), O_RDONLY);
+    const auto closeInherited = qScopeGuard([inherited] { ::close(inherited); });
+    struct stat status {};
+    QVERIFY(inherited >= 0 && ::fstat(inherited, &status) == 0);
+    const QByteArray orders = QFile::encodeName(secret) + '\n' + QFile::encodeName(m_dir->path()) + '\n'
+        + QByteArray::number(ntohs(address.sin_port)) + '\n' + QByteArray::number(getpid()) + '\n'
+        + QByteArray::number(inherited) + '\n' + QByteArray::number(quint64(status.st_ino)) + '\n';
+    const QString handed = m_dir->createFile(QStringLiteral("orders.jpg"), orders);
+
+    const QByteArray pluginDir = qgetenv("OPALO_PLUGIN_DIR");
+    const auto restore = qScopeGuard([&pluginDir] { qputenv("OPALO_PLUGIN_DIR", pluginDir); });
+    qputenv("OPALO_PLUGIN_DIR", ESCAPING_HELPER_DIR);
+    ThumbnailHelperPool helpers(1);
+    helpers.setConfinement(HelperConfinement::Kind(confinement));
+    ThumbLoaderWorker worker(&helpers);
+    worker.setDesktopCache(QString());
+    QSignalSpy icons(&worker, &ThumbLoaderWorker::sendIcon);
+    worker.addFiles({ QFileInfo(handed) }, PicturesMode);
+    QTRY_VERIFY_WITH_TIMEOUT(!icons.isEmpty(), waitMs);
+    const QImage icon = icons.first().at(1).value<QImage>();
+    QCOMPARE(icon.size(), QSize(EscapingHelper::escapeCount, 2));
+    const pid_t child = pid_t(icon.pixel(0, 1) & 0xffffff);
+    if (child > 0)
+        ::kill(child, SIGKILL);
+    const bool root = geteuid() == 0;
+    for (int escape = 0; escape < EscapingHelper::escapeCount; ++escape) {
+        const char expected = works.at(escape);
+        if (expected == 'n' && !root)
+            continue;
+        const bool worked = expected == '1' || (expected == 'r' && root);
+        QVERIFY2(qRed(icon.pixel(escape, 0)) == (worked ? 1 : 0), qPrintable(QString::number(escape)));
+    }
+    // The program lives on, and so does what it listens to.
+    QVERIFY(::fcntl(listener, F_GETFD) >= 0);
 }
 
 QTEST_MAIN(TestThumbnailHelpers)

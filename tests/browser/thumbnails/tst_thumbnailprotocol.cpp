@@ -3,7 +3,13 @@
 // but a greeting and well-formed icons must be refused.
 #include "browser/thumbnails/ThumbnailProtocol.h"
 
+#include <QTemporaryFile>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,6 +39,8 @@ private slots:
     void replies_data();
     void replies();
     void repliesComeInPieces();
+    void requestsCarryTheirFile_data();
+    void requestsCarryTheirFile();
 };
 
 void TestThumbnailProtocol::replies_data()
@@ -97,6 +105,46 @@ void TestThumbnailProtocol::repliesComeInPieces()
     for (int index = 0; index < sent.size(); ++index)
         QCOMPARE(icons.at(index).convertToFormat(QImage::Format_ARGB32),
             sent.at(index).convertToFormat(QImage::Format_ARGB32));
+}
+
+void TestThumbnailProtocol::requestsCarryTheirFile_data()
+{
+    QTest::addColumn<bool>("withFile");
+    QTest::newRow("a file") << true;
+    QTest::newRow("none: it could not be opened") << false;
+}
+
+void TestThumbnailProtocol::requestsCarryTheirFile()
+{
+    QFETCH(bool, withFile);
+    int ends[2];
+    QVERIFY(socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) == 0);
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    ThumbnailProtocol::Request sent { 1, QStringLiteral("/media/OPALO/photo.jpg"), QStringLiteral("/cache"),
+        withFile ? file.handle() : -1 };
+    // Two in a row: each descriptor goes with its own request.
+    QVERIFY(ThumbnailProtocol::sendRequest(ends[0], sent));
+    QVERIFY(ThumbnailProtocol::sendRequest(ends[0], sent));
+    ::close(ends[0]);
+    for (int turn = 0; turn < 2; ++turn) {
+        ThumbnailProtocol::Request received;
+        QVERIFY(ThumbnailProtocol::readRequest(ends[1], received));
+        QCOMPARE(received.path, sent.path);
+        QCOMPARE(received.cacheRoot, sent.cacheRoot);
+        QCOMPARE(received.descriptor >= 0, withFile);
+        if (!withFile)
+            continue;
+        struct stat ours {};
+        struct stat theirs {};
+        QVERIFY(::fstat(file.handle(), &ours) == 0 && ::fstat(received.descriptor, &theirs) == 0);
+        QCOMPARE(theirs.st_ino, ours.st_ino);
+        QVERIFY(::fcntl(received.descriptor, F_GETFD) & FD_CLOEXEC);
+        ::close(received.descriptor);
+    }
+    ThumbnailProtocol::Request none;
+    QVERIFY(!ThumbnailProtocol::readRequest(ends[1], none));
+    ::close(ends[1]);
 }
 
 QTEST_MAIN(TestThumbnailProtocol)

@@ -147,6 +147,26 @@ void TestThumbnailSources::scaledPicture_data()
                                 << MediaMaker::encoded(MediaMaker::filled(400, 100, Qt::red), "PNG").left(60)
                                 << QSize();
     QTest::newRow("text") << "notes.jpg" << QByteArray("hello") << QSize();
+    // Recognised by content, whatever the name says, among the formats we
+    // mean to read only: Qt would hand PostScript to ghostscript.
+    QTest::newRow("PNG named .jpg") << "photo.jpg"
+                                    << MediaMaker::encoded(MediaMaker::filled(400, 100, Qt::red), "PNG")
+                                    << QSize(256, 64);
+    QTest::newRow("BMP named .png") << "photo.png"
+                                    << MediaMaker::encoded(MediaMaker::filled(100, 400, Qt::red), "BMP")
+                                    << QSize(64, 256);
+    QTest::newRow("TIFF") << "photo.tif" << MediaMaker::encoded(MediaMaker::filled(400, 100, Qt::red), "TIFF")
+                          << QSize(256, 64);
+    QTest::newRow("EPS named .jpg") << "holiday.jpg"
+                                    << QByteArray("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 400 100\n"
+                                                  "newpath 0 0 moveto 400 100 lineto stroke showpage\n")
+                                    << QSize();
+    QTest::newRow("PPM named .jpg") << "photo.jpg"
+                                    << MediaMaker::encoded(MediaMaker::filled(400, 100, Qt::red), "PPM")
+                                    << QSize();
+    QTest::newRow("XPM named .png") << "photo.png"
+                                    << MediaMaker::encoded(MediaMaker::filled(400, 100, Qt::red), "XPM")
+                                    << QSize();
 }
 
 void TestThumbnailSources::scaledPicture()

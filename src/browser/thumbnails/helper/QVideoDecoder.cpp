@@ -11,6 +11,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/log.h>
+#include <libavutil/mem.h>
 #include <libswscale/swscale.h>
 }
 
@@ -18,6 +19,11 @@ namespace {
 
 constexpr AVRational milliseconds = { 1, 1000 };
 constexpr int inputBufferBytes = 64 * 1024;
+// The containers of the file lists' video types, and no other: none that
+// follows a playlist or a reference to another file or address (HLS,
+// concat, the ASX playlists), and none of a picture's format.
+constexpr const char *videoDemuxers
+    = "avi,asf,mov,mp4,m4a,3gp,3g2,mj2,flv,mpeg,mpegts,mpegvideo,m4v,h264,rm,swf,matroska,webm,ogg";
 
 void silenceLibraries()
 {
@@ -117,6 +123,7 @@ bool QVideoDecoder::open(const QString &path)
         return false;
     m_format->interrupt_callback.callback = &QVideoDecoder::interrupted;
     m_format->interrupt_callback.opaque = this;
+    m_format->format_whitelist = av_strdup(videoDemuxers);
     // With an input of our own, the name is only a hint to the format.
     m_format->pb = m_input;
     const QByteArray fileName = QFile::encodeName(path);

@@ -12,8 +12,10 @@ struct stat;
 // linked to /proc/kmsg, a FIFO in the cache).
 namespace RegularFile {
 
-// Opens path read-only into file; false, with file closed, unless path is
-// a regular file itself. status receives what the file is.
+// Opens path read-only, close-on-exec; -1 unless path is a regular file
+// itself. status receives what the file is.
+int openDescriptor(const QString &path, struct stat &status);
+// The same into file; false, with file closed, on failure.
 bool open(QFile &file, const QString &path, struct stat &status);
 
 } // namespace RegularFile

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/thumbnails/helper/ThumbnailMaker.h"
 #include "base/BrowserMode.h"
-#include "browser/thumbnails/helper/RegularFile.h"
 #include "browser/thumbnails/helper/ThumbnailCacheReader.h"
 #include "browser/thumbnails/helper/ThumbnailSources.h"
 
 #include <QFile>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,12 +33,18 @@ ThumbnailMaker::~ThumbnailMaker()
 
 QImage ThumbnailMaker::iconFor(const ThumbnailProtocol::Request &request)
 {
+    // The file handed is ours to close, whatever comes of it.
+    auto file = std::make_shared<QFile>();
+    if (request.descriptor >= 0
+        && !file->open(request.descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        ::close(request.descriptor);
     // Other categories keep the file icons.
-    if (request.mode != PicturesMode && request.mode != MovieMode)
+    if (!file->isOpen() || (request.mode != PicturesMode && request.mode != MovieMode))
         return QImage();
-    QFile file;
+    // The program checked the file; what it is now is what the cache
+    // records.
     struct stat status {};
-    if (!RegularFile::open(file, request.path, status))
+    if (::fstat(file->handle(), &status) != 0 || !S_ISREG(status.st_mode))
         return QImage();
     const DesktopThumbnailCache::Key key = DesktopThumbnailCache::keyOf(request.path, status);
     const bool cached = !request.cacheRoot.isEmpty();
@@ -50,9 +56,9 @@ QImage ThumbnailMaker::iconFor(const ThumbnailProtocol::Request &request)
         if (!entry.isNull())
             return ThumbnailSources::icon(entry, request.mode);
     }
-    const QImage thumbnail = ThumbnailSources::thumbnail(file, request.path, request.mode);
+    const QImage thumbnail = ThumbnailSources::thumbnail(*file, request.path, request.mode);
     if (cached)
-        enqueue({ request.cacheRoot, key, thumbnail });
+        enqueue({ request.cacheRoot, key, thumbnail, file });
     return ThumbnailSources::icon(thumbnail, request.mode);
 }
 
@@ -76,9 +82,9 @@ void ThumbnailMaker::writeEntries()
         locked.unlock();
         const DesktopThumbnailCache cache(entry.cacheRoot);
         if (entry.thumbnail.isNull())
-            cache.saveFailure(entry.key);
+            cache.saveFailure(entry.key, entry.file->handle());
         else
-            cache.save(entry.key, entry.thumbnail);
+            cache.save(entry.key, entry.thumbnail, entry.file->handle());
         locked.lock();
         m_entries.dequeue();
         m_changed.notify_all();

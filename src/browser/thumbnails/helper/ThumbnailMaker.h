@@ -4,9 +4,11 @@
 #include "browser/thumbnails/DesktopThumbnailCache.h"
 #include "browser/thumbnails/ThumbnailProtocol.h"
 
+#include <QFile>
 #include <QQueue>
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -35,6 +37,9 @@ private:
         DesktopThumbnailCache::Key key;
         // Null: the file gave none.
         QImage thumbnail;
+        // The file, kept open until its entry is written, which tells
+        // whether it changed meanwhile.
+        std::shared_ptr<QFile> file;
     };
 
     void enqueue(const Entry &entry);

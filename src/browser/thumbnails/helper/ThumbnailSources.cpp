@@ -9,7 +9,6 @@
 #include "exif/JpegExifHeader.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 
 #include <sys/stat.h>
@@ -90,22 +89,49 @@ QImage exifThumbnailOf(QFile &file)
     return header.thumbnail();
 }
 
+// The Qt reader for the picture's content, among the formats we mean to
+// read only; empty for anything else. Qt left to choose by content would
+// as well hand PostScript or PDF to a plug-in that starts ghostscript.
+QByteArray formatOf(QFile &file)
+{
+    const QByteArray head = file.peek(32);
+    const auto at = [&head](int offset, const char *bytes) { return head.mid(offset).startsWith(bytes); };
+    if (at(0, "\x89PNG\r\n\x1a\n"))
+        return "png";
+    if (at(0, "GIF87a") || at(0, "GIF89a"))
+        return "gif";
+    if (at(0, "BM"))
+        return "bmp";
+    if (at(0, "RIFF") && at(8, "WEBP"))
+        return "webp";
+    if (head.startsWith(QByteArray("II*\0", 4)) || head.startsWith(QByteArray("MM\0*", 4)))
+        return "tiff";
+    if (!at(4, "ftyp"))
+        return QByteArray();
+    const QByteArray brand = head.mid(8, 4);
+    if (brand == "avif" || brand == "avis")
+        return "avif";
+    if (brand == "heic" || brand == "heix" || brand == "mif1" || brand == "msf1" || brand == "heim"
+        || brand == "heis")
+        return "heif";
+    return QByteArray();
+}
+
 QImage scaledPictureOf(QFile &file, const QString &path)
 {
+    // Targa has no signature: its name tells.
     if (path.endsWith(QLatin1String(".tga"), Qt::CaseInsensitive)) {
         QImage image;
         return TgaReader::read(image, &file) ? fitInto(image, smallEdge) : QImage();
     }
     if (JpegThumbnailReader::canRead(&file))
         return scaledJpeg(&file);
-    // The content tells the format; the name's extension, for the formats
-    // it cannot tell (Targa).
-    QImageReader byContent(&file);
-    if (byContent.canRead())
-        return scaledRead(byContent);
-    file.seek(0);
-    QImageReader byName(&file, QFileInfo(path).suffix().toLower().toLatin1());
-    return scaledRead(byName);
+    const QByteArray format = formatOf(file);
+    if (format.isEmpty())
+        return QImage();
+    QImageReader reader(&file, format);
+    reader.setAutoDetectImageFormat(false);
+    return scaledRead(reader);
 }
 
 // The first key frame, fitted into iconEdge, read from the file checked.

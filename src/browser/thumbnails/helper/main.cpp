@@ -65,14 +65,18 @@ void limitProcess()
 }
 
 // The processor time used so far, plus what one more file may take; past
-// it the kernel ends the process.
+// it the kernel ends the process. The limit counts whole seconds of the
+// process's life: the time used is rounded up once, as a sum, so that a
+// file gets from five to six seconds however long the helper has run.
 void limitNextFile()
 {
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     rlimit limit {};
     getrlimit(RLIMIT_CPU, &limit);
-    const rlim_t used = rlim_t(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + 1);
+    const qint64 microseconds = (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000000
+        + usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
+    const rlim_t used = rlim_t(microseconds / 1000000 + 1);
     limit.rlim_cur = used + secondsPerFile;
     if (limit.rlim_max != RLIM_INFINITY)
         limit.rlim_cur = qMin(limit.rlim_cur, limit.rlim_max);

@@ -1,0 +1,344 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "browser/thumbnails/HelperConfinement.h"
+#include "base/LogCategories.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <grp.h>
+#include <linux/close_range.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sched.h>
+#include <seccomp.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr uid_t nobody = 65534;
+// Where bubblewrap finds the filter in the process it starts.
+constexpr int filterDescriptor = 3;
+
+// System calls no decoder makes: reaching out (sockets), at other processes
+// (tracing, their memory, signals to them), starting processes (threads
+// only), changing the view of the system, and the kernel's rarer surfaces.
+// Refused with an error, as GNOME's thumbnailers' filter does, so that a
+// library that tries one sees a failure, not a crash.
+const int refusedCalls[] = { SCMP_SYS(socket), SCMP_SYS(socketpair), SCMP_SYS(connect), SCMP_SYS(bind),
+    SCMP_SYS(listen), SCMP_SYS(accept), SCMP_SYS(accept4), SCMP_SYS(ptrace), SCMP_SYS(process_vm_readv),
+    SCMP_SYS(process_vm_writev), SCMP_SYS(kcmp), SCMP_SYS(pidfd_open), SCMP_SYS(pidfd_getfd), SCMP_SYS(kill),
+    SCMP_SYS(fork), SCMP_SYS(vfork), SCMP_SYS(execveat), SCMP_SYS(unshare), SCMP_SYS(setns), SCMP_SYS(mount),
+    SCMP_SYS(umount2), SCMP_SYS(pivot_root), SCMP_SYS(chroot), SCMP_SYS(open_tree), SCMP_SYS(move_mount),
+    SCMP_SYS(fsopen), SCMP_SYS(fsconfig), SCMP_SYS(fsmount), SCMP_SYS(fspick), SCMP_SYS(bpf),
+    SCMP_SYS(perf_event_open), SCMP_SYS(userfaultfd), SCMP_SYS(keyctl), SCMP_SYS(add_key),
+    SCMP_SYS(request_key), SCMP_SYS(init_module), SCMP_SYS(finit_module), SCMP_SYS(delete_module),
+    SCMP_SYS(kexec_load), SCMP_SYS(kexec_file_load), SCMP_SYS(reboot), SCMP_SYS(swapon), SCMP_SYS(swapoff),
+    SCMP_SYS(acct), SCMP_SYS(syslog), SCMP_SYS(quotactl), SCMP_SYS(iopl), SCMP_SYS(ioperm),
+    SCMP_SYS(io_uring_setup), SCMP_SYS(io_uring_enter), SCMP_SYS(io_uring_register), SCMP_SYS(memfd_create),
+    SCMP_SYS(name_to_handle_at), SCMP_SYS(open_by_handle_at), SCMP_SYS(fanotify_init), SCMP_SYS(move_pages),
+    SCMP_SYS(migrate_pages), SCMP_SYS(uselib) };
+
+// The filter as the kernel takes it. With onlyProgram, execve is refused
+// for any other path pointer than that one, which only the process that
+// starts the helper holds: the helper itself can start nothing.
+QByteArray filterProgram(const char *onlyProgram)
+{
+    scmp_filter_ctx filter = seccomp_init(SCMP_ACT_ALLOW);
+    if (!filter)
+        return QByteArray();
+    const uint32_t refuse = SCMP_ACT_ERRNO(EPERM);
+    bool built = true;
+    for (const int call : refusedCalls)
+        built = built && seccomp_rule_add(filter, refuse, call, 0) == 0;
+    // Threads only; clone3 looks absent, so that the C library falls back
+    // to clone, whose flags a filter can see.
+    built = built
+        && seccomp_rule_add(filter, refuse, SCMP_SYS(clone), 1, SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, 0))
+            == 0
+        && seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0) == 0;
+    if (onlyProgram)
+        built = built
+            && seccomp_rule_add(filter, refuse, SCMP_SYS(execve), 1,
+                   SCMP_A0(SCMP_CMP_NE, scmp_datum_t(quintptr(onlyProgram))))
+                == 0;
+    QByteArray program;
+    const int memory = int(syscall(SYS_memfd_create, "opalo-filter", MFD_CLOEXEC));
+    if (built && memory >= 0 && seccomp_export_bpf(filter, memory) == 0) {
+        const off_t size = lseek(memory, 0, SEEK_END);
+        program.resize(int(size));
+        if (size <= 0 || pread(memory, program.data(), size_t(size), 0) != size)
+            program.clear();
+    }
+    if (memory >= 0)
+        ::close(memory);
+    seccomp_release(filter);
+    return program;
+}
+
+// A descriptor holding the filter, for bubblewrap.
+int filterDescriptorOf(const QByteArray &program)
+{
+    const int memory = int(syscall(SYS_memfd_create, "opalo-filter", MFD_CLOEXEC));
+    if (memory >= 0
+        && (::write(memory, program.constData(), size_t(program.size())) != program.size()
+            || lseek(memory, 0, SEEK_SET) != 0)) {
+        ::close(memory);
+        return -1;
+    }
+    return memory;
+}
+
+// Everything the new process does before it becomes the helper, or
+// bubblewrap. Between fork and exec in a program with threads: system
+// calls only, no allocation, no lock.
+struct ChildPlan
+{
+    const char *path;
+    char *const *arguments;
+    char *const *environment;
+    int input;
+    int output;
+    int errors;
+    // Bubblewrap's filter descriptor, or -1.
+    int filter;
+    // The filter to load here, for the kernel's means; null otherwise.
+    const sock_fprog *program;
+    pid_t parent;
+    // Unconfined, it keeps the program's user and rights.
+    bool confined;
+    // Where errno goes when the process cannot start.
+    int report;
+};
+
+// Tells the program why the process could not start.
+[[noreturn]] void fail(int report)
+{
+    const int error = errno;
+    [[maybe_unused]] const ssize_t written = ::write(report, &error, sizeof(error));
+    _exit(127);
+}
+
+[[noreturn]] void becomeHelper(const ChildPlan &plan)
+{
+    // A group of its own, which a kill takes whole, and no terminal.
+    setsid();
+    prctl(PR_SET_PDEATHSIG, SIGKILL, 0, 0, 0);
+    if (getppid() != plan.parent)
+        _exit(127);
+    // Above the descriptors made below.
+    const int report = fcntl(plan.report, F_DUPFD_CLOEXEC, filterDescriptor + 1);
+    if (report < 0)
+        _exit(127);
+    sigset_t none;
+    sigemptyset(&none);
+    sigprocmask(SIG_SETMASK, &none, nullptr);
+    struct sigaction standard {};
+    standard.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal)
+        sigaction(signal, &standard, nullptr);
+    if (dup2(plan.input, STDIN_FILENO) < 0 || dup2(plan.output, STDOUT_FILENO) < 0
+        || dup2(plan.errors, STDERR_FILENO) < 0
+        || (plan.filter >= 0 && dup2(plan.filter, filterDescriptor) < 0))
+        fail(report);
+    // The others, among them the pipe that reports a failed start, close
+    // when the new program starts.
+    if (syscall(SYS_close_range, plan.filter >= 0 ? filterDescriptor + 1 : STDERR_FILENO + 1, ~0U,
+            CLOSE_RANGE_CLOEXEC)
+        != 0)
+        fail(report);
+    const rlimit noCore { 0, 0 };
+    setrlimit(RLIMIT_CORE, &noCore);
+    // Bubblewrap maps the super-user to nobody in a user namespace of its
+    // own, with no rights outside it; here the process becomes nobody.
+    const bool root = plan.confined && plan.filter < 0 && geteuid() == 0;
+    if (plan.program)
+        unshare(root ? CLONE_NEWNET | CLONE_NEWIPC : CLONE_NEWUSER | CLONE_NEWNET | CLONE_NEWIPC);
+    if (root
+        && (setgroups(0, nullptr) != 0 || setresgid(nobody, nobody, nobody) != 0
+            || setresuid(nobody, nobody, nobody) != 0))
+        fail(report);
+    if ((plan.confined && prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
+        || (plan.program && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, plan.program) != 0))
+        fail(report);
+    execve(plan.path, plan.arguments, plan.environment);
+    fail(report);
+}
+
+std::vector<char *> pointersTo(const QByteArrayList &list)
+{
+    std::vector<char *> pointers;
+    for (const QByteArray &entry : list)
+        pointers.push_back(const_cast<char *>(entry.constData()));
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+pid_t start(const QByteArrayList &arguments, const QByteArrayList &environment, int input, int output,
+    int filter, const QByteArray &program, bool confined)
+{
+    const int errors = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    int report[2];
+    if (errors < 0 || pipe2(report, O_CLOEXEC) != 0) {
+        ::close(errors);
+        return -1;
+    }
+    const std::vector<char *> argumentPointers = pointersTo(arguments);
+    const std::vector<char *> environmentPointers = pointersTo(environment);
+    const sock_fprog compiled { static_cast<unsigned short>(size_t(program.size()) / sizeof(sock_filter)),
+        reinterpret_cast<sock_filter *>(const_cast<char *>(program.constData())) };
+    const ChildPlan plan { argumentPointers.front(), argumentPointers.data(), environmentPointers.data(),
+        input, output, errors, filter, program.isEmpty() ? nullptr : &compiled, getpid(), confined,
+        report[1] };
+    pid_t pid = fork();
+    if (pid == 0)
+        becomeHelper(plan);
+    int error = errno;
+    ::close(errors);
+    ::close(report[1]);
+    // Nothing comes once the program started.
+    if (pid > 0 && ::read(report[0], &error, sizeof(error)) == sizeof(error)) {
+        waitpid(pid, nullptr, 0);
+        pid = -1;
+    }
+    ::close(report[0]);
+    errno = error;
+    return pid;
+}
+
+QString bubblewrapPath()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("bwrap"));
+}
+
+int numberIn(const char *path, int missing)
+{
+    QFile file { QString::fromLatin1(path) };
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : missing;
+}
+
+// Whether bubblewrap is there and may make user namespaces, as an
+// unprivileged user (the super-user's helpers too run as nobody): read from
+// the kernel's settings rather than tried, which would cost a helper's
+// start. A helper that cannot start in it anyway makes the pool fall back
+// to the kernel's means.
+bool bubblewrapWorks()
+{
+    return !bubblewrapPath().isEmpty() && numberIn("/proc/sys/user/max_user_namespaces", 0) > 0
+        && numberIn("/proc/sys/kernel/unprivileged_userns_clone", 1) != 0
+        && numberIn("/proc/sys/kernel/apparmor_restrict_unprivileged_userns", 0) == 0;
+}
+
+} // namespace
+
+HelperConfinement::Kind HelperConfinement::available()
+{
+    static const Kind kind = [] {
+        const Kind found = bubblewrapWorks()                                              ? Bubblewrap
+            : prctl(PR_GET_SECCOMP, 0, 0, 0, 0) >= 0 && !filterProgram(nullptr).isEmpty() ? KernelMeans
+                                                                                          : Unconfined;
+        // Anything less than bubblewrap is worth a warning: the helpers
+        // then see the user's files.
+        if (found == Unconfined)
+            qCWarning(lcThumbnails, "thumbnail helpers run unconfined: this system offers no seccomp filter");
+        else if (found == KernelMeans)
+            qCWarning(lcThumbnails,
+                "thumbnail helpers run confined by %s only: bubblewrap is missing or "
+                "cannot make user namespaces",
+                nameOf(found));
+        else
+            qCInfo(lcThumbnails, "thumbnail helpers run confined by %s", nameOf(found));
+        return found;
+    }();
+    return kind;
+}
+
+const char *HelperConfinement::nameOf(Kind kind)
+{
+    switch (kind) {
+    case Bubblewrap:
+        return "bubblewrap";
+    case KernelMeans:
+        return "the kernel's own means";
+    case Unconfined:
+        break;
+    }
+    return "nothing";
+}
+
+HelperConfinement::HelperConfinement(Kind kind)
+    : m_kind(kind)
+{ }
+
+QByteArrayList HelperConfinement::bubblewrapArguments(
+    const QString &program, const QByteArrayList &environment) const
+{
+    QByteArrayList arguments { QFile::encodeName(bubblewrapPath()), "--unshare-all", "--unshare-user",
+        "--disable-userns", "--die-with-parent", "--new-session", "--clearenv", "--ro-bind", "/usr/lib",
+        "/usr/lib", "--ro-bind-try", "/usr/lib64", "/usr/lib64", "--ro-bind-try", "/etc/ld.so.cache",
+        "/etc/ld.so.cache", "--proc", "/proc" };
+    // Systems that merged /usr keep links to it.
+    for (const char *folder : { "/lib", "/lib64" }) {
+        const QFileInfo info { QString::fromLatin1(folder) };
+        if (info.isSymLink())
+            arguments << "--symlink" << QFile::encodeName(info.symLinkTarget()) << folder;
+        else
+            arguments << "--ro-bind-try" << folder << folder;
+    }
+    // An installed helper is there already.
+    const QByteArray programFolder = QFile::encodeName(QFileInfo(program).absolutePath());
+    if (!programFolder.startsWith("/usr/lib/") && !programFolder.startsWith("/usr/lib64/"))
+        arguments << "--ro-bind" << programFolder << programFolder;
+    if (geteuid() == 0)
+        arguments << "--uid" << QByteArray::number(nobody) << "--gid" << QByteArray::number(nobody);
+    for (const QString &folder : m_writable)
+        arguments << "--bind" << QFile::encodeName(folder) << QFile::encodeName(folder);
+    for (const QByteArray &entry : environment) {
+        const int equal = entry.indexOf('=');
+        if (equal > 0)
+            arguments << "--setenv" << entry.left(equal) << entry.mid(equal + 1);
+    }
+    arguments << "--seccomp" << QByteArray::number(filterDescriptor) << "--remount-ro"
+              << "/" << QFile::encodeName(program);
+    return arguments;
+}
+
+pid_t HelperConfinement::spawn(
+    const QString &program, int input, int output, const QByteArrayList &environment) const
+{
+    if (m_kind == Bubblewrap) {
+        const int filter = filterDescriptorOf(filterProgram(nullptr));
+        if (filter < 0)
+            return -1;
+        const pid_t pid = start(bubblewrapArguments(program, environment), { "PATH=/usr/bin:/bin" }, input,
+            output, filter, QByteArray(), true);
+        const int error = errno;
+        ::close(filter);
+        errno = error;
+        return pid;
+    }
+    const QByteArrayList arguments { QFile::encodeName(program) };
+    if (m_kind == Unconfined) {
+        static bool said = false;
+        if (!std::exchange(said, true))
+            qCWarning(lcThumbnails, "a thumbnail helper runs unconfined");
+        return start(arguments, environment, input, output, -1, QByteArray(), false);
+    }
+    const QByteArray filter = filterProgram(arguments.front().constData());
+    if (filter.isEmpty()) {
+        errno = ENOSYS;
+        return -1;
+    }
+    return start(arguments, environment, input, output, -1, filter, true);
+}
