@@ -11,7 +11,14 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 build=${OPALO_TEST_BUILD_DIR:-build-test}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPALO_SANITIZE="${OPALO_TEST_SANITIZE:-ON}" \
+# ccache, where a developer has it, keeps rebuilds short; clones of the tree
+# share its entries.
+launcher=()
+if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=true
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B "$build" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=Debug -DOPALO_SANITIZE="${OPALO_TEST_SANITIZE:-ON}" \
     -DOPALO_WERROR=ON ${OPALO_QT_VERSION:+-DOPALO_QT_VERSION=$OPALO_QT_VERSION} >/dev/null
 cmake --build "$build"
 (cd "$build" && ctest --output-on-failure -j "$(nproc)")
