@@ -4,9 +4,7 @@
 #include "app/MessageHandler.h"
 #include "app/OpaloApplication.h"
 #include "app/StartupTrace.h"
-#include "base/BrowserMode.h"
 #include "base/CatalogueLanguage.h"
-#include "base/CopyDlg.h"
 #include "base/LayoutSettings.h"
 #include "base/SessionCommands.h"
 #include "base/SessionFlags.h"
@@ -106,8 +104,6 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
 {
     qInstallMessageHandler(messageHandler);
     StartupTrace::mark("main");
-    qRegisterMetaType<CopyDlg>("CopyDlg");
-    qRegisterMetaType<BrowserMode>("BrowserMode");
 
     // On a high-density screen the windows are scaled as a whole, and the
     // skin is drawn from its "@2x" images there.

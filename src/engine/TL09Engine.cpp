@@ -44,9 +44,13 @@ TL09Engine::TL09Engine(DeviceBackend *backend, QObject *parent)
     , m_givenBackend(backend)
     , m_copy(this)
 {
+    // The worker's questions cross threads: a program that links the engine
+    // and nothing else must still receive them.
+    qRegisterMetaType<CopyDlg>("CopyDlg");
+    qRegisterMetaType<BrowserMode>("BrowserMode");
     connect(&m_copy, &AsyncCopy::selectionSized, this, &TL09Engine::receiveSelectionSize);
-    connect(&m_copy, &AsyncCopy::bytesWritten, this, &TL09Engine::recieveBytesWritten);
-    connect(&m_copy, &AsyncCopy::bytesPerSecond, this, &TL09Engine::recieveBytesPerSecond);
+    connect(&m_copy, &AsyncCopy::bytesWritten, this, &TL09Engine::receiveBytesWritten);
+    connect(&m_copy, &AsyncCopy::bytesPerSecond, this, &TL09Engine::receiveBytesPerSecond);
     connect(&m_copy, &AsyncCopy::fileNameChanged, this, &TL09Engine::copyFileNameChanged);
     connect(&m_copy, &AsyncCopy::fileNumberChanged, this, &TL09Engine::copyFileNumberChanged);
     connect(&m_copy, &AsyncCopy::showDialog, this, &TL09Engine::relayQuestion);
@@ -134,12 +138,6 @@ SafeRemoval *TL09Engine::safelyRemoveDevice()
 void TL09Engine::delDevice(const QString &udi)
 {
     forgetDevice(udi);
-}
-
-void TL09Engine::addDevice(const QString &udi)
-{
-    // Arrivals are found by the main window's polling, not announced.
-    Q_UNUSED(udi)
 }
 
 // The collection thread and the bookmark models it reloads.
@@ -452,7 +450,7 @@ void TL09Engine::setDialogAnswer(int answer)
     m_copy.setDialogAnswer(answer);
 }
 
-void TL09Engine::recieveBytesWritten(qint64 bytes)
+void TL09Engine::receiveBytesWritten(qint64 bytes)
 {
     copyWrittenBytes += bytes;
     if (const std::optional<double> percent = m_progress.percentToShow(copyWrittenBytes, copyTotalBytes)) {
@@ -461,7 +459,7 @@ void TL09Engine::recieveBytesWritten(qint64 bytes)
     }
 }
 
-void TL09Engine::recieveBytesPerSecond(qint64 bytes)
+void TL09Engine::receiveBytesPerSecond(qint64 bytes)
 {
     if (bytes <= 0 || copyTotalBytes <= 0)
         return;
@@ -470,7 +468,7 @@ void TL09Engine::recieveBytesPerSecond(qint64 bytes)
     ++etaSamples;
     if (const std::optional<int> eta
         = m_progress.remainingToShow(copyWrittenBytes, copyTotalBytes, etaSum, etaSamples))
-        emit estimatedTimeReamining(*eta);
+        emit estimatedTimeRemaining(*eta);
 }
 
 void TL09Engine::receiveCopyFileFinished(bool b)

@@ -170,14 +170,13 @@ signals:
     void copyFileFinished(bool b);
     void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
     void askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
-    void estimatedTimeReamining(int seconds);
+    void estimatedTimeRemaining(int seconds);
     void dataCollectionFinished(bool ok);
 
 public slots:
-    void recieveBytesWritten(qint64 bytes);
-    void recieveBytesPerSecond(qint64 bytes);
+    void receiveBytesWritten(qint64 bytes);
+    void receiveBytesPerSecond(qint64 bytes);
     void receiveCopyFileFinished(bool b);
-    void addDevice(const QString &udi);
     void delDevice(const QString &udi);
 
 protected:
