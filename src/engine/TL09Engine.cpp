@@ -308,28 +308,20 @@ QString TL09Engine::deviceModel() const
     return m_storage.deviceModel();
 }
 
-void TL09Engine::resetCounters()
-{
-    videoBytes = musicBytes = picturesBytes = documentsBytes = 0;
-    videoPercent = musicPercent = picturesPercent = documentsPercent = 0;
-}
-
 bool TL09Engine::collectData()
 {
-    resetCounters();
+    m_counted = {};
     if (!checkDeviceFolders() || !sumFolder(mountPoint()))
         return false;
     const quint64 capacity = totalCapacity();
     if (capacity == 0)
         return false;
     const auto percent = [capacity](qint64 bytes) { return double(bytes) / double(capacity) * 100.0; };
-    videoPercent = percent(videoBytes);
-    musicPercent = percent(musicBytes);
-    picturesPercent = percent(picturesBytes);
-    documentsPercent = percent(documentsBytes);
+    const StorageShares shares { percent(m_counted.pictures), percent(m_counted.music),
+        percent(m_counted.video), percent(m_counted.documents) };
     // The main window reads the figures in its own thread, as one set.
     QMutexLocker locker(&m_sharesLock);
-    m_shares = { picturesPercent, musicPercent, videoPercent, documentsPercent };
+    m_shares = shares;
     return true;
 }
 
@@ -343,10 +335,10 @@ bool TL09Engine::sumFolder(const QString &path)
 {
     CategoryBytes found;
     const bool complete = m_storage.sumFolder(path, &found);
-    picturesBytes += found.pictures;
-    musicBytes += found.music;
-    videoBytes += found.video;
-    documentsBytes += found.documents;
+    m_counted.pictures += found.pictures;
+    m_counted.music += found.music;
+    m_counted.video += found.video;
+    m_counted.documents += found.documents;
     return complete;
 }
 
