@@ -5,9 +5,7 @@
 #include "app/OpaloApplication.h"
 #include "app/ScreenCheck.h"
 #include "app/StartupTrace.h"
-#include "base/BrowserMode.h"
 #include "base/CatalogueLanguage.h"
-#include "base/CopyDlg.h"
 #include "base/LayoutSettings.h"
 #include "base/SessionCommands.h"
 #include "base/SessionFlags.h"
@@ -120,8 +118,6 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
 {
     qInstallMessageHandler(messageHandler);
     StartupTrace::mark("main");
-    qRegisterMetaType<CopyDlg>("CopyDlg");
-    qRegisterMetaType<BrowserMode>("BrowserMode");
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     // On a high-density screen the windows are scaled as a whole, and the

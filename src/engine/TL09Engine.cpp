@@ -44,9 +44,13 @@ TL09Engine::TL09Engine(DeviceBackend *backend, QObject *parent)
     , m_givenBackend(backend)
     , m_copy(this)
 {
+    // The worker's questions cross threads: a program that links the engine
+    // and nothing else must still receive them.
+    qRegisterMetaType<CopyDlg>("CopyDlg");
+    qRegisterMetaType<BrowserMode>("BrowserMode");
     connect(&m_copy, &AsyncCopy::selectionSized, this, &TL09Engine::receiveSelectionSize);
-    connect(&m_copy, &AsyncCopy::bytesWritten, this, &TL09Engine::recieveBytesWritten);
-    connect(&m_copy, &AsyncCopy::bytesPerSecond, this, &TL09Engine::recieveBytesPerSecond);
+    connect(&m_copy, &AsyncCopy::bytesWritten, this, &TL09Engine::receiveBytesWritten);
+    connect(&m_copy, &AsyncCopy::bytesPerSecond, this, &TL09Engine::receiveBytesPerSecond);
     connect(&m_copy, &AsyncCopy::fileNameChanged, this, &TL09Engine::copyFileNameChanged);
     connect(&m_copy, &AsyncCopy::fileNumberChanged, this, &TL09Engine::copyFileNumberChanged);
     connect(&m_copy, &AsyncCopy::showDialog, this, &TL09Engine::relayQuestion);
@@ -134,12 +138,6 @@ SafeRemoval *TL09Engine::safelyRemoveDevice()
 void TL09Engine::delDevice(const QString &udi)
 {
     forgetDevice(udi);
-}
-
-void TL09Engine::addDevice(const QString &udi)
-{
-    // Arrivals are found by the main window's polling, not announced.
-    Q_UNUSED(udi)
 }
 
 // The collection thread and the bookmark models it reloads.
@@ -310,28 +308,20 @@ QString TL09Engine::deviceModel() const
     return m_storage.deviceModel();
 }
 
-void TL09Engine::resetCounters()
-{
-    videoBytes = musicBytes = picturesBytes = documentsBytes = 0;
-    videoPercent = musicPercent = picturesPercent = documentsPercent = 0;
-}
-
 bool TL09Engine::collectData()
 {
-    resetCounters();
+    m_counted = {};
     if (!checkDeviceFolders() || !sumFolder(mountPoint()))
         return false;
     const quint64 capacity = totalCapacity();
     if (capacity == 0)
         return false;
     const auto percent = [capacity](qint64 bytes) { return double(bytes) / double(capacity) * 100.0; };
-    videoPercent = percent(videoBytes);
-    musicPercent = percent(musicBytes);
-    picturesPercent = percent(picturesBytes);
-    documentsPercent = percent(documentsBytes);
+    const StorageShares shares { percent(m_counted.pictures), percent(m_counted.music),
+        percent(m_counted.video), percent(m_counted.documents) };
     // The main window reads the figures in its own thread, as one set.
     QMutexLocker locker(&m_sharesLock);
-    m_shares = { picturesPercent, musicPercent, videoPercent, documentsPercent };
+    m_shares = shares;
     return true;
 }
 
@@ -345,10 +335,10 @@ bool TL09Engine::sumFolder(const QString &path)
 {
     CategoryBytes found;
     const bool complete = m_storage.sumFolder(path, &found);
-    picturesBytes += found.pictures;
-    musicBytes += found.music;
-    videoBytes += found.video;
-    documentsBytes += found.documents;
+    m_counted.pictures += found.pictures;
+    m_counted.music += found.music;
+    m_counted.video += found.video;
+    m_counted.documents += found.documents;
     return complete;
 }
 
@@ -452,7 +442,7 @@ void TL09Engine::setDialogAnswer(int answer)
     m_copy.setDialogAnswer(answer);
 }
 
-void TL09Engine::recieveBytesWritten(qint64 bytes)
+void TL09Engine::receiveBytesWritten(qint64 bytes)
 {
     copyWrittenBytes += bytes;
     if (const std::optional<double> percent = m_progress.percentToShow(copyWrittenBytes, copyTotalBytes)) {
@@ -461,7 +451,7 @@ void TL09Engine::recieveBytesWritten(qint64 bytes)
     }
 }
 
-void TL09Engine::recieveBytesPerSecond(qint64 bytes)
+void TL09Engine::receiveBytesPerSecond(qint64 bytes)
 {
     if (bytes <= 0 || copyTotalBytes <= 0)
         return;
@@ -470,7 +460,7 @@ void TL09Engine::recieveBytesPerSecond(qint64 bytes)
     ++etaSamples;
     if (const std::optional<int> eta
         = m_progress.remainingToShow(copyWrittenBytes, copyTotalBytes, etaSum, etaSamples))
-        emit estimatedTimeReamining(*eta);
+        emit estimatedTimeRemaining(*eta);
 }
 
 void TL09Engine::receiveCopyFileFinished(bool b)

@@ -114,6 +114,9 @@ public:
     // The shares of the last collection that completed; one that runs or
     // failed leaves them as they were. From any thread.
     StorageShares storageShares() const;
+    // The bytes of each category that the running or last collection, and
+    // the sumFolder() calls since, have counted (engine thread).
+    const CategoryBytes &countedBytes() const { return m_counted; }
     bool sumFolder(const QString &path);
     bool checkDeviceFolders();
     quint64 totalCapacity() const;
@@ -142,15 +145,6 @@ public:
     // window before any copy.
     int category = DocumentsMode;
 
-    qint64 videoBytes = 0;
-    qint64 musicBytes = 0;
-    qint64 picturesBytes = 0;
-    qint64 documentsBytes = 0;
-    double videoPercent = 0;
-    double musicPercent = 0;
-    double picturesPercent = 0;
-    double documentsPercent = 0;
-
     qint64 copyTotalBytes = 0;
     qint64 copyWrittenBytes = 0;
     qint64 etaSum = 0;
@@ -170,14 +164,13 @@ signals:
     void copyFileFinished(bool b);
     void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
     void askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
-    void estimatedTimeReamining(int seconds);
+    void estimatedTimeRemaining(int seconds);
     void dataCollectionFinished(bool ok);
 
 public slots:
-    void recieveBytesWritten(qint64 bytes);
-    void recieveBytesPerSecond(qint64 bytes);
+    void receiveBytesWritten(qint64 bytes);
+    void receiveBytesPerSecond(qint64 bytes);
     void receiveCopyFileFinished(bool b);
-    void addDevice(const QString &udi);
     void delDevice(const QString &udi);
 
 protected:
@@ -202,7 +195,6 @@ private:
     bool isFirstCollectionOfDevice();
     // Rebuilds both bookmark models from their stores (engine thread).
     void reloadBookmarks();
-    void resetCounters();
     // The back-end that answers now: the one given, else UDisks2 while it
     // is in charge, else HAL.
     DeviceBackend *deviceBackend();
@@ -220,6 +212,7 @@ private:
     CopyFailures m_copyFailures;
     CopySummary m_copySummary;
     bool m_copyFoundNothing = false;
+    CategoryBytes m_counted;
     mutable QMutex m_sharesLock;
     StorageShares m_shares;
     // The device arrival whose first collection has run: the first one

@@ -147,22 +147,6 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
-void MainWindow::minimize()
-{
-    showMinimized();
-}
-
-void MainWindow::maximize()
-{
-    if (isMaximized())
-        showNormal();
-    else
-        showMaximized();
-}
-
-void MainWindow::showHelp()
-{ }
-
 void MainWindow::disconnectDevice()
 {
     switch (state) {

@@ -53,9 +53,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 public slots:
-    void minimize();
-    void maximize();
-    void showHelp();
     void disconnectDevice();
     void showMainMenu();
     void showMediaSync();

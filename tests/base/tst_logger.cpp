@@ -82,7 +82,7 @@ void TestLogger::logWritesNothing()
     const int savedOut = dup(1), savedErr = dup(2);
     dup2(pipeEnds[1], 1);
     dup2(pipeEnds[1], 2);
-    Logger::instance()->log("UpdateBucket emiting layoutChanged %d", 3);
+    Logger::instance()->log("Rows laid out %d", 3);
     Logger::instance()->log(Logger::Error, "Error %s", "in a level");
     std::fflush(stdout);
     std::fflush(stderr);

@@ -261,8 +261,8 @@ Q_DECLARE_METATYPE(VolumeFacts::Kind)
 
 void TestCopyEngine::initTestCase()
 {
-    qRegisterMetaType<CopyDlg>("CopyDlg");
-    qRegisterMetaType<BrowserMode>("BrowserMode");
+    // Registers nothing of its own: the engine makes the types it sends
+    // known, or the worker's first question would never arrive.
     m_deviceBackend = new FakeDeviceBackend;
     m_engine = new TL09Engine(m_deviceBackend, this);
     ::umask(022);
@@ -352,7 +352,7 @@ void TestCopyEngine::primeProgress()
 {
     m_engine->copyTotalBytes = 1000;
     m_engine->copyWrittenBytes = 0;
-    m_engine->recieveBytesWritten(500);
+    m_engine->receiveBytesWritten(500);
     m_engine->copyWrittenBytes = 0;
 }
 
@@ -384,7 +384,7 @@ void TestCopyEngine::progressSteps()
     m_engine->copyTotalBytes = total;
     QSignalSpy progress(m_engine, &TL09Engine::progressChanged);
     for (qint64 chunk : chunks)
-        m_engine->recieveBytesWritten(chunk);
+        m_engine->receiveBytesWritten(chunk);
     QCOMPARE(progress.count(), emitted.size());
     for (int i = 0; i < emitted.size(); ++i)
         QVERIFY2(qAbs(progress.at(i).at(0).toReal() - emitted.at(i)) < 1e-9, qPrintable(QString::number(i)));
@@ -423,9 +423,9 @@ void TestCopyEngine::remainingTime()
     m_engine->copyWrittenBytes = written;
     m_engine->etaSum = 0;
     m_engine->etaSamples = 0;
-    QSignalSpy eta(m_engine, &TL09Engine::estimatedTimeReamining);
+    QSignalSpy eta(m_engine, &TL09Engine::estimatedTimeRemaining);
     for (qint64 rate : rates)
-        m_engine->recieveBytesPerSecond(rate);
+        m_engine->receiveBytesPerSecond(rate);
     QList<int> seen;
     for (const QList<QVariant> &arguments : eta)
         seen << arguments.at(0).toInt();
@@ -1276,11 +1276,11 @@ void TestCopyEngine::copyStartResetsShownProgress()
         m_engine->etaSum = 0;
         m_engine->etaSamples = 0;
         for (int sample = 0; sample < 31; ++sample)
-            m_engine->recieveBytesPerSecond(10);
+            m_engine->receiveBytesPerSecond(10);
     };
     remaining();
     QVERIFY(copy({ QFileInfo(second) }, m_dest, answers({ yes })).result);
-    QSignalSpy eta(m_engine, &TL09Engine::estimatedTimeReamining);
+    QSignalSpy eta(m_engine, &TL09Engine::estimatedTimeRemaining);
     remaining();
     QCOMPARE(eta.count(), 1);
 }

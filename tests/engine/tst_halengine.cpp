@@ -410,8 +410,8 @@ void TestHalEngine::collectsAndForgetsSimulatedDevice()
     m_engine->startDataCollection();
     QVERIFY(finished.wait(30000));
     QCOMPARE(finished.at(0).at(0).toBool(), true);
-    QCOMPARE(m_engine->picturesBytes, 2048);
-    QCOMPARE(m_engine->musicBytes, 300);
+    QCOMPARE(m_engine->countedBytes().pictures, 2048);
+    QCOMPARE(m_engine->countedBytes().music, 300);
     QVERIFY(QFileInfo(device.filePath(QStringLiteral("IDS_VIDEO"))).isDir());
 
     QSignalSpy removals(m_watcher, &RemovalWatcher::removed);

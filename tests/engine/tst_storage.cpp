@@ -150,10 +150,10 @@ void TestStorage::counting()
     setMountPoint(device.path());
 
     QVERIFY(m_engine->collectData());
-    QTEST(m_engine->picturesBytes, "pictures");
-    QTEST(m_engine->musicBytes, "music");
-    QTEST(m_engine->videoBytes, "video");
-    QTEST(m_engine->documentsBytes, "documents");
+    QTEST(m_engine->countedBytes().pictures, "pictures");
+    QTEST(m_engine->countedBytes().music, "music");
+    QTEST(m_engine->countedBytes().video, "video");
+    QTEST(m_engine->countedBytes().documents, "documents");
 }
 
 void TestStorage::percentagesOfCapacity()
@@ -168,10 +168,10 @@ void TestStorage::percentagesOfCapacity()
 
     QVERIFY(m_engine->collectData());
     QCOMPARE(m_engine->totalCapacity(), quint64(capacity));
-    QCOMPARE(m_engine->picturesPercent, 40000 / capacity * 100);
-    QCOMPARE(m_engine->musicPercent, 3000 / capacity * 100);
-    QCOMPARE(m_engine->videoPercent, 3000 / capacity * 100);
-    QCOMPARE(m_engine->documentsPercent, 0.0);
+    QCOMPARE(m_engine->storageShares().pictures, 40000 / capacity * 100);
+    QCOMPARE(m_engine->storageShares().music, 3000 / capacity * 100);
+    QCOMPARE(m_engine->storageShares().video, 3000 / capacity * 100);
+    QCOMPARE(m_engine->storageShares().documents, 0.0);
 }
 
 void TestStorage::symbolicLinksAddNothing()
@@ -185,10 +185,10 @@ void TestStorage::symbolicLinksAddNothing()
     setMountPoint(device.path());
 
     QVERIFY(m_engine->collectData());
-    QCOMPARE(m_engine->picturesBytes, 0);
+    QCOMPARE(m_engine->countedBytes().pictures, 0);
     // A mount point that is itself a link is walked as empty.
     QVERIFY(m_engine->sumFolder(device.filePath(QStringLiteral("linked"))));
-    QCOMPARE(m_engine->picturesBytes, 0);
+    QCOMPARE(m_engine->countedBytes().pictures, 0);
 }
 
 void TestStorage::sparseFilesCountWhatTheyTake()
@@ -205,9 +205,9 @@ void TestStorage::sparseFilesCountWhatTheyTake()
     setMountPoint(device.path());
 
     QVERIFY(m_engine->collectData());
-    QCOMPARE(m_engine->videoBytes, 1);
-    QCOMPARE(m_engine->picturesBytes, 65536);
-    QVERIFY(m_engine->videoPercent < 1);
+    QCOMPARE(m_engine->countedBytes().video, 1);
+    QCOMPARE(m_engine->countedBytes().pictures, 65536);
+    QVERIFY(m_engine->storageShares().video < 1);
 }
 
 void TestStorage::walkCountsAsThePlainWalk_data()
@@ -303,10 +303,10 @@ void TestStorage::sumFolderResult()
     dir.createFolder(QStringLiteral("empty"));
     dir.createFileOfSize(QStringLiteral("full/a.jpg"), 10);
     dir.createFileOfSize(QStringLiteral("full/b.jpg"), 10);
-    m_engine->picturesBytes = 0;
+    const qint64 before = m_engine->countedBytes().pictures;
     m_engine->abortRequested = abort;
     QCOMPARE(m_engine->sumFolder(dir.filePath(path)), result);
-    QCOMPARE(m_engine->picturesBytes, path == QLatin1String("full") && !abort ? 20 : 0);
+    QCOMPARE(m_engine->countedBytes().pictures - before, path == QLatin1String("full") && !abort ? 20 : 0);
 }
 
 void TestStorage::deviceModel_data()
@@ -444,7 +444,7 @@ void TestStorage::capacityOfSmallFileSystem()
     QCOMPARE(capacity, quint64(1024 * 1024));
     QCOMPARE(used - emptyUse, quint64(512 * 1024));
     QVERIFY(collected);
-    QCOMPARE(m_engine->musicPercent, 50.0);
+    QCOMPARE(m_engine->storageShares().music, 50.0);
 }
 
 void TestStorage::noDeviceHasNoCapacity()
@@ -660,7 +660,7 @@ void TestStorage::run()
     QCOMPARE(finished.count(), emissions);
     if (emissions)
         QCOMPARE(finished.at(0).at(0).toBool(), true);
-    QCOMPARE(m_engine->picturesBytes, device ? 333 : 0);
+    QCOMPARE(m_engine->countedBytes().pictures, device ? 333 : 0);
     QVERIFY(!m_engine->refreshAfterCopy);
 }
 
@@ -678,14 +678,14 @@ void TestStorage::stopDuringLargeWalk()
     m_engine->startDataCollection();
     m_engine->stopDataCollection();
     QVERIFY(m_engine->isFinished());
-    QVERIFY(m_engine->picturesBytes < 20000);
+    QVERIFY(m_engine->countedBytes().pictures < 20000);
     QCoreApplication::processEvents();
     QCOMPARE(finished.count(), 0);
 
     // The next collection runs to its end.
     m_engine->startDataCollection();
     QVERIFY(finished.wait());
-    QCOMPARE(m_engine->picturesBytes, 20000);
+    QCOMPARE(m_engine->countedBytes().pictures, 20000);
 }
 
 QTEST_GUILESS_MAIN(TestStorage)

@@ -135,7 +135,7 @@ bool CopyController::followCopy(const std::function<bool()> &start, bool *starte
         Qt::QueuedConnection);
     connect(
         engine, &TL09Engine::copyBytesChanged, progress, &ProgressDialog::receiveBytes, Qt::QueuedConnection);
-    connect(engine, &TL09Engine::estimatedTimeReamining, progress, &ProgressDialog::receiveETA,
+    connect(engine, &TL09Engine::estimatedTimeRemaining, progress, &ProgressDialog::receiveETA,
         Qt::QueuedConnection);
     connect(
         engine, &TL09Engine::copyFileFinished, progress, &ProgressDialog::close_dialog, Qt::QueuedConnection);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/views/VideoModel.h"
 #include "base/BrowserMode.h"
-#include "base/Logger.h"
 #include "base/MediaCategories.h"
 
 #include <QDir>
@@ -13,10 +12,7 @@ VideoModel::VideoModel(QObject *parent)
 {
     setCategory(MovieMode);
 
-    connect(m_worker, &ThumbLoaderWorker::importSucceeded, this, &VideoModel::thumbsLoaded);
-    connect(m_worker, &ThumbLoaderWorker::importFailed, this, &VideoModel::thumbsLoaded);
     connect(m_worker, &ThumbLoaderWorker::sendIcon, this, &VideoModel::announceThumbnail);
-    connect(m_worker, &ThumbLoaderWorker::updateIcons, this, &VideoModel::UpdateBucket);
     connect(this, &QAbstractItemModel::rowsInserted, this, &VideoModel::receivedRowsInserted);
     connect(this, &QAbstractItemModel::rowsAboutToBeRemoved, this, &VideoModel::receivedRowsAboutToBeRemoved);
     connect(this, &QAbstractItemModel::dataChanged, this, &VideoModel::refreshTree);
@@ -142,16 +138,6 @@ QVariant VideoModel::data(const QModelIndex &index, int role) const
     default:
         return FolderListModel::data(index, role);
     }
-}
-
-void VideoModel::thumbsLoaded()
-{
-    Logger::instance()->log("thumbsLoaded emiting layoutChanged");
-}
-
-void VideoModel::UpdateBucket()
-{
-    Logger::instance()->log("UpdateBucket emiting layoutChanged");
 }
 
 void VideoModel::addIcon(const QString &path, const QImage &image)

@@ -72,11 +72,6 @@ signals:
     void refresh();
 
 public slots:
-    void thumbsLoaded();
-    // The worker has nothing left to do. Each thumbnail has been announced
-    // as it arrived, so the rows are not laid out again: on a large folder
-    // that would hold the window for tens of milliseconds every time.
-    void UpdateBucket();
     // An icon made elsewhere for a file: the worker holds it from now on.
     void addIcon(const QString &path, const QImage &image);
     void receivedRowsInserted(const QModelIndex &parent, int start, int end);

@@ -574,7 +574,6 @@ bool AsyncCopy::writeFile(const QFileInfo &file, int source, const struct stat &
         if (!dateKept)
             note(file, destination.path, CopyOutcome::DateNotKept);
         ++m_summary.copied;
-        emit copyFinshed(true);
         return true;
     }
     m_unflushedBytes += status.st_size;
@@ -692,7 +691,6 @@ bool AsyncCopy::place(const Pending &pending)
             note(pending.source, pending.destDir, CopyOutcome::DateNotKept);
         if (!pending.source.isDir()) {
             ++m_summary.copied;
-            emit copyFinshed(true);
         }
         return true;
     }

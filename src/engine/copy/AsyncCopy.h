@@ -113,12 +113,10 @@ signals:
     void selectionSized(qint64 bytes);
     void bytesWritten(qint64 bytes);
     void bytesPerSecond(qint64 bytes);
-    void copyFinshed(bool ok);
     void fileNameChanged(const QString &fileName);
     // The file now copied is the number-th of the selection's files.
     void fileNumberChanged(int number, int files);
     void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
-    void showDlg();
     void copy_thread_finished(bool bCancel);
     // Asks about the entries the destination cannot take, by name, one per
     // line, before anything is written; answered through setDialogAnswer()

@@ -115,7 +115,7 @@ bool saveProgress(const SnapshotFolder &folder, const Browser &browser)
     }
     TL09Engine *engine = TL09Engine::instance();
     for (int i = 0; i < rateSamples; ++i)
-        engine->recieveBytesPerSecond(deviceBytesPerSecond);
+        engine->receiveBytesPerSecond(deviceBytesPerSecond);
     // The speed, at the device's rate, over a second.
     progress->receiveBytes(engine->copyWrittenBytes - deviceBytesPerSecond, engine->copyTotalBytes);
     QThread::msleep(1000);
