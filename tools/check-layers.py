@@ -18,7 +18,7 @@ ALLOWED = {
     "engine": {"base"},
     "widgets": {"base"},
     "browser/thumbnails": {"base", "exif"},
-    "bookmarks": {"base", "engine", "widgets"},
+    "bookmarks": {"base", "widgets"},
     "browser": {"base", "exif", "engine", "widgets", "browser/thumbnails", "bookmarks", "plugins"},
     "ui": {"base", "engine", "widgets", "bookmarks", "browser"},
     "app": {"base", "engine", "widgets", "ui"},

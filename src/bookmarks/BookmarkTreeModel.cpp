@@ -6,7 +6,6 @@
 #include "bookmarks/Explorer.h"
 #include "bookmarks/Firefox.h"
 #include "bookmarks/Safari.h"
-#include "engine/TL09Engine.h"
 #include "widgets/SkinStyle.h"
 
 #include <QColor>
@@ -78,7 +77,7 @@ void addUnstored(const BookmarkItem *item, QStringList *titles)
 BookmarkTreeModel::BookmarkTreeModel(int mode, QObject *parent)
     : QAbstractItemModel(parent)
     , m_mode(mode)
-    , m_deviceLabel(tr("IDS_MY_OPALO").arg(TL09Engine::instance()->deviceModel()))
+    , m_deviceLabel(tr("IDS_MY_OPALO").arg(QString()))
     , m_header(new BookmarkItem(
           { QStringLiteral("Title"), QStringLiteral("URL"), HeaderItem, QVariant(), false, true }))
 {
@@ -86,7 +85,6 @@ BookmarkTreeModel::BookmarkTreeModel(int mode, QObject *parent)
         m_sources[kind] = makeSource(kind);
     if (m_mode == 1) {
         rootItem(m_deviceLabel, QVariant(), m_header.get());
-        TL09Engine::instance()->setDeviceBookmarkModel(this);
         return;
     }
     for (const Source kind : allSources) {
@@ -94,16 +92,26 @@ BookmarkTreeModel::BookmarkTreeModel(int mode, QObject *parent)
             rootItem(rootTitle(kind), kind == FirefoxSource ? QVariant(firefoxRootId) : QVariant(),
                 m_header.get());
     }
-    TL09Engine::instance()->setHostBookmarkModel(this);
 }
 
 BookmarkTreeModel::~BookmarkTreeModel()
 {
-    TL09Engine *engine = TL09Engine::instance();
-    if (m_mode == 1 && engine->deviceBookmarkModel() == static_cast<CollectionHook *>(this))
-        engine->setDeviceBookmarkModel(nullptr);
-    else if (m_mode != 1 && engine->hostBookmarkModel() == static_cast<CollectionHook *>(this))
-        engine->setHostBookmarkModel(nullptr);
+    // Whoever has reload() called from another thread stops that here,
+    // while the stores are still whole.
+    emit aboutToBeDeleted();
+}
+
+void BookmarkTreeModel::setDeviceModel(const QString &model)
+{
+    if (m_mode != 1)
+        return;
+    BookmarkItem *row = rootRow(ChromeSource);
+    m_deviceLabel = tr("IDS_MY_OPALO").arg(model);
+    if (!row)
+        return;
+    row->setTitle(m_deviceLabel);
+    const QModelIndex index = indexFromItem(row);
+    emit dataChanged(index, index);
 }
 
 std::unique_ptr<IBrowser> BookmarkTreeModel::makeSource(Source source) const

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "engine/CollectionHook.h"
-
 #include <QAbstractItemModel>
 
 #include <array>
@@ -20,7 +18,7 @@ class Safari;
 // (Firefox, Chrome), on the device (mode 1) one row for the device's own
 // Chrome-format file.
 //
-// reload() runs on the engine's thread. It only reads the stores there, each
+// reload() runs on the thread that collects the device's data. It only reads the stores there, each
 // into a new source object with a tree of its own, and hands them to the GUI
 // thread, where they are swapped in: the views and a save started from the
 // panes only ever see whole trees. A browser row whose store could not be
@@ -29,7 +27,7 @@ class Safari;
 // Only the stores changed through the model are written, and a PC browser
 // only while it is not running. A store that could not be written is read
 // again, so that its row shows what the store holds.
-class BookmarkTreeModel : public QAbstractItemModel, public CollectionHook
+class BookmarkTreeModel : public QAbstractItemModel
 {
     Q_OBJECT
 
@@ -40,6 +38,8 @@ public:
     ~BookmarkTreeModel() override;
 
     int mode() const { return m_mode; }
+    // Names the device's row after the connected model (device pane only).
+    void setDeviceModel(const QString &model);
     BookmarkItem *headerItem() const { return m_header.get(); }
     IBrowser *source(Source source) const;
     Firefox *firefox() const;
@@ -62,7 +62,7 @@ public:
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
 
     // Rebuilds every subtree from the stores; callable from any thread.
-    void reload() override;
+    void reload();
     // Reads one browser's store again (GUI thread).
     void reloadBrowser(Source source);
     // Writes every store changed since it was read or written; false when
@@ -88,6 +88,8 @@ signals:
     // A title edited in place could not be written to store; the row was
     // read again.
     void renameNotSaved(const QString &store, const QString &title);
+    // Emitted first thing in the destructor, on its thread.
+    void aboutToBeDeleted();
 
 private:
     using LoadedSources = std::vector<std::pair<Source, std::unique_ptr<IBrowser>>>;
@@ -109,7 +111,7 @@ private:
     bool isUnavailable(const BookmarkItem *item) const;
 
     const int m_mode;
-    const QString m_deviceLabel;
+    QString m_deviceLabel;
     std::array<std::unique_ptr<IBrowser>, 4> m_sources;
     // Changed through the model since read or written, by source.
     std::array<bool, 4> m_changed {};

@@ -6,7 +6,6 @@
 #include "bookmarks/BookmarkTreeModel.h"
 #include "bookmarks/Chrome.h"
 #include "bookmarks/Firefox.h"
-#include "engine/TL09Engine.h"
 
 #include <QAbstractItemModelTester>
 #include <QColor>
@@ -70,7 +69,7 @@ private slots:
     void removeRows();
     void copyItem();
     void lockedFirefoxShownNotLoaded();
-    void engineRegistration();
+    void deviceRowNamed();
     void onlyChangedStoresWritten();
     void browserStartedBeforeSave_data();
     void browserStartedBeforeSave();
@@ -391,18 +390,15 @@ void TestBookmarkTreeModel::lockedFirefoxShownNotLoaded()
     QCOMPARE(changed.count(), 1);
 }
 
-void TestBookmarkTreeModel::engineRegistration()
+void TestBookmarkTreeModel::deviceRowNamed()
 {
     PaneTestHome home;
-    TL09Engine *engine = TL09Engine::instance();
-    {
-        BookmarkTreeModel host(0);
-        BookmarkTreeModel device(1);
-        QCOMPARE(engine->hostBookmarkModel(), &host);
-        QCOMPARE(engine->deviceBookmarkModel(), &device);
-    }
-    QCOMPARE(engine->hostBookmarkModel(), nullptr);
-    QCOMPARE(engine->deviceBookmarkModel(), nullptr);
+    BookmarkTreeModel device(1);
+    QSignalSpy changed(&device, &QAbstractItemModel::dataChanged);
+    device.setDeviceModel(QStringLiteral("X2"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(device.index(0, 0).data().toString(),
+        QCoreApplication::translate("BookmarkTreeModel", "IDS_MY_OPALO").arg(QStringLiteral("X2")));
 }
 
 void TestBookmarkTreeModel::onlyChangedStoresWritten()

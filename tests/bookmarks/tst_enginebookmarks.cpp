@@ -5,6 +5,7 @@
 #include "bookmarks/BookmarkItem.h"
 #include "bookmarks/BookmarkTreeModel.h"
 #include "bookmarks/IBrowser.h"
+#include "browser/panes/BookmarkReloadHook.h"
 #include "engine/TL09Engine.h"
 
 #include "bookmarks/Chrome.h"
@@ -73,6 +74,7 @@ private slots:
     void init() { IBrowser::setProcessProbe(nothingRuns); }
     void collectionReloadsBothModels();
     void refreshAfterCopyLeavesThem();
+    void hooksLeaveWithTheirModels();
     void hostileDeviceFiles_data();
     void hostileDeviceFiles();
     void modelDeletedDuringReload();
@@ -85,6 +87,8 @@ void TestEngineBookmarks::collectionReloadsBothModels()
     writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
     BookmarkTreeModel host(0);
     BookmarkTreeModel device(1);
+    new BookmarkReloadHook(&host, TL09Engine::instance());
+    new BookmarkReloadHook(&device, TL09Engine::instance());
     QStringList order;
     connect(
         &host, &BookmarkTreeModel::hostDeviceBookmarksLoaded, [&order] { order << QStringLiteral("host"); });
@@ -107,6 +111,7 @@ void TestEngineBookmarks::refreshAfterCopyLeavesThem()
     PaneTestHome home;
     writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
     BookmarkTreeModel device(1);
+    new BookmarkReloadHook(&device, TL09Engine::instance());
     QSignalSpy loaded(&device, &BookmarkTreeModel::extDeviceBookmarksLoaded);
     TL09Engine *engine = TL09Engine::instance();
     engine->startRefreshAfterCopy();
@@ -114,6 +119,22 @@ void TestEngineBookmarks::refreshAfterCopyLeavesThem()
     QCoreApplication::processEvents();
     QCOMPARE(loaded.count(), 0);
     QCOMPARE(device.headerItem()->child(0)->childCount(), 0);
+}
+
+void TestEngineBookmarks::hooksLeaveWithTheirModels()
+{
+    PaneTestHome home;
+    TL09Engine *engine = TL09Engine::instance();
+    {
+        BookmarkTreeModel host(0);
+        BookmarkTreeModel device(1);
+        auto *hostHook = new BookmarkReloadHook(&host, engine);
+        auto *deviceHook = new BookmarkReloadHook(&device, engine);
+        QCOMPARE(engine->hostBookmarkModel(), hostHook);
+        QCOMPARE(engine->deviceBookmarkModel(), deviceHook);
+    }
+    QCOMPARE(engine->hostBookmarkModel(), nullptr);
+    QCOMPARE(engine->deviceBookmarkModel(), nullptr);
 }
 
 void TestEngineBookmarks::hostileDeviceFiles_data()
@@ -144,6 +165,8 @@ void TestEngineBookmarks::hostileDeviceFiles()
 
     BookmarkTreeModel host(0);
     BookmarkTreeModel device(1);
+    new BookmarkReloadHook(&host, TL09Engine::instance());
+    new BookmarkReloadHook(&device, TL09Engine::instance());
     TL09Engine *engine = TL09Engine::instance();
     QSignalSpy finished(engine, &TL09Engine::dataCollectionFinished);
     engine->startDataCollection();
@@ -175,6 +198,7 @@ void TestEngineBookmarks::modelDeletedDuringReload()
         return false;
     });
     auto *host = new BookmarkTreeModel(0);
+    new BookmarkReloadHook(host, TL09Engine::instance());
     QSignalSpy loaded(host, &BookmarkTreeModel::hostDeviceBookmarksLoaded);
     TL09Engine *engine = TL09Engine::instance();
     engine->startDataCollection();

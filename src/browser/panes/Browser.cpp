@@ -107,10 +107,10 @@ void Browser::buildForm()
 
     _myComputerLabel = titleLabel("_myComputerLabel", this);
     grid->addWidget(_myComputerLabel, 1, 0);
-    _boomarkBrowserLeft = new HostBookmarkBrowser(this);
-    _boomarkBrowserLeft->setObjectName(QStringLiteral("_boomarkBrowserLeft"));
-    _boomarkBrowserLeft->hide();
-    grid->addWidget(_boomarkBrowserLeft, 2, 0, 2, 1);
+    _bookmarkBrowserLeft = new HostBookmarkBrowser(this);
+    _bookmarkBrowserLeft->setObjectName(QStringLiteral("_boomarkBrowserLeft"));
+    _bookmarkBrowserLeft->hide();
+    grid->addWidget(_bookmarkBrowserLeft, 2, 0, 2, 1);
     _hostFrame = new HostFrame(this);
     grid->addWidget(_hostFrame, 2, 0, 2, 1);
 
@@ -156,10 +156,10 @@ QLayout *Browser::buildDeviceColumn()
 {
     auto *column = new QVBoxLayout;
     column->setSpacing(4);
-    _boomarkBrowserRight = new ExternalDeviceBookmarkBrowser(this);
-    _boomarkBrowserRight->setObjectName(QStringLiteral("_boomarkBrowserRight"));
-    _boomarkBrowserRight->hide();
-    column->addWidget(_boomarkBrowserRight, 1);
+    _bookmarkBrowserRight = new ExternalDeviceBookmarkBrowser(this);
+    _bookmarkBrowserRight->setObjectName(QStringLiteral("_boomarkBrowserRight"));
+    _bookmarkBrowserRight->hide();
+    column->addWidget(_bookmarkBrowserRight, 1);
     _targetFrame = new ExternalDeviceFrame(this);
     column->addWidget(_targetFrame, 1);
     auto *buttons = new QHBoxLayout;
@@ -356,8 +356,8 @@ void Browser::setFileMode(FileBrowserMode mode)
 {
     setUpdatesEnabled(false);
     urlMode = false;
-    _boomarkBrowserLeft->hide();
-    _boomarkBrowserRight->hide();
+    _bookmarkBrowserLeft->hide();
+    _bookmarkBrowserRight->hide();
     _hostFrame->show();
     _targetFrame->show();
     _hostFrame->SelectMode(mode);
@@ -451,7 +451,7 @@ void Browser::showError(const char *key)
 void Browser::CreateDirInOpalo()
 {
     if (urlMode) {
-        if (!_boomarkBrowserRight->createFolder())
+        if (!_bookmarkBrowserRight->createFolder())
             showError(QT_TR_NOOP("IDS_ERROR_CREATING_DIRECTORY"));
         return;
     }
@@ -465,7 +465,7 @@ void Browser::CreateDirInOpalo()
 void Browser::DeleteFromOpalo()
 {
     if (urlMode) {
-        if (!_boomarkBrowserRight->deleteSelected())
+        if (!_bookmarkBrowserRight->deleteSelected())
             showError(QT_TR_NOOP("IDS_DELETE_ERROR"));
         return;
     }

@@ -55,8 +55,8 @@ public:
 
     HostFrame *hostFrame() const { return _hostFrame; }
     ExternalDeviceFrame *deviceFrame() const { return _targetFrame; }
-    HostBookmarkBrowser *hostBookmarkBrowser() const { return _boomarkBrowserLeft; }
-    ExternalDeviceBookmarkBrowser *deviceBookmarkBrowser() const { return _boomarkBrowserRight; }
+    HostBookmarkBrowser *hostBookmarkBrowser() const { return _bookmarkBrowserLeft; }
+    ExternalDeviceBookmarkBrowser *deviceBookmarkBrowser() const { return _bookmarkBrowserRight; }
 
 signals:
     void LeftBrowserSelectionChanged(bool sourceValid, bool destValid);
@@ -130,14 +130,14 @@ private:
     Button *_documentsTabPushButton = nullptr;
     Button *_urlTabPushButton = nullptr;
     QLabel *_myComputerLabel = nullptr;
-    HostBookmarkBrowser *_boomarkBrowserLeft = nullptr;
+    HostBookmarkBrowser *_bookmarkBrowserLeft = nullptr;
     HostFrame *_hostFrame = nullptr;
     Button *_copy2ExternalDevice = nullptr;
     Button *_copy2Host = nullptr;
     QLabel *label_4 = nullptr;
     Button *_OpaloAddPushButton = nullptr;
     Button *_OpaloRemovePushButton = nullptr;
-    ExternalDeviceBookmarkBrowser *_boomarkBrowserRight = nullptr;
+    ExternalDeviceBookmarkBrowser *_bookmarkBrowserRight = nullptr;
     ExternalDeviceFrame *_targetFrame = nullptr;
 
     CopyController *m_copyController = nullptr;

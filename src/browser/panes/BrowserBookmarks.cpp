@@ -10,8 +10,10 @@
 #include "bookmarks/ExternalDeviceBookmarkBrowser.h"
 #include "bookmarks/FilteredBrowserModel.h"
 #include "bookmarks/HostBookmarkBrowser.h"
+#include "browser/panes/BookmarkReloadHook.h"
 #include "browser/panes/ExternalDeviceFrame.h"
 #include "browser/panes/HostFrame.h"
+#include "engine/TL09Engine.h"
 #include "widgets/MessageBox.h"
 
 #include <QItemSelectionModel>
@@ -19,18 +21,22 @@
 
 void Browser::connectBookmarkPanes()
 {
-    connect(_boomarkBrowserLeft->listView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    TL09Engine *engine = TL09Engine::instance();
+    _bookmarkBrowserRight->model()->setDeviceModel(engine->deviceModel());
+    new BookmarkReloadHook(_bookmarkBrowserLeft->model(), engine);
+    new BookmarkReloadHook(_bookmarkBrowserRight->model(), engine);
+    connect(_bookmarkBrowserLeft->listView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &Browser::LeftBrowserListViewSelectionChanged);
-    connect(_boomarkBrowserRight->listView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(_bookmarkBrowserRight->listView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &Browser::RightBrowserListViewSelectionChanged);
-    connect(_boomarkBrowserLeft->treeView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(_bookmarkBrowserLeft->treeView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &Browser::LeftBrowserTreeViewSelectionChanged);
-    connect(_boomarkBrowserRight->treeView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(_bookmarkBrowserRight->treeView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &Browser::RightBrowserTreeViewSelectionChanged);
     // Told once the edit has closed: the box must not run inside the view's
     // commit of the new title.
     for (const BookmarkBrowser *pane :
-        std::initializer_list<const BookmarkBrowser *> { _boomarkBrowserLeft, _boomarkBrowserRight }) {
+        std::initializer_list<const BookmarkBrowser *> { _bookmarkBrowserLeft, _bookmarkBrowserRight }) {
         connect(
             pane->model(), &BookmarkTreeModel::renameNotSaved, this,
             [this](const QString &store, const QString &title) {
@@ -52,8 +58,8 @@ void Browser::setURLMode()
     urlMode = true;
     _hostFrame->hide();
     _targetFrame->hide();
-    _boomarkBrowserLeft->show();
-    _boomarkBrowserRight->show();
+    _bookmarkBrowserLeft->show();
+    _bookmarkBrowserRight->show();
     setUpdatesEnabled(true);
     updateBookmarkBrowserLeftArrow();
     updateBookmarkBrowserRightArrow();
@@ -86,8 +92,8 @@ void Browser::updateBookmarkBrowserLeftArrow()
 {
     if (!urlMode)
         return;
-    const bool sourceValid = _boomarkBrowserLeft->listView()->selectionModel()->hasSelection();
-    const QTreeView *tree = _boomarkBrowserRight->treeView();
+    const bool sourceValid = _bookmarkBrowserLeft->listView()->selectionModel()->hasSelection();
+    const QTreeView *tree = _bookmarkBrowserRight->treeView();
     const QModelIndex current = tree->currentIndex();
     // Nothing may land directly under the device's own row.
     const bool destValid = sourceValid && current.isValid() && current != tree->model()->index(0, 0);
@@ -98,13 +104,13 @@ void Browser::updateBookmarkBrowserRightArrow()
 {
     if (!urlMode)
         return;
-    const bool sourceValid = _boomarkBrowserRight->listView()->selectionModel()->hasSelection();
-    const QModelIndex current = _boomarkBrowserLeft->treeView()->currentIndex();
+    const bool sourceValid = _bookmarkBrowserRight->listView()->selectionModel()->hasSelection();
+    const QModelIndex current = _bookmarkBrowserLeft->treeView()->currentIndex();
     bool destValid = sourceValid && current.isValid();
     if (destValid && !current.parent().isValid()) {
-        const QModelIndex row = _boomarkBrowserLeft->proxy()->mapToSource(current);
+        const QModelIndex row = _bookmarkBrowserLeft->proxy()->mapToSource(current);
         if (row.isValid()) {
-            const QString name = _boomarkBrowserLeft->model()->itemFromIndex(row)->title();
+            const QString name = _bookmarkBrowserLeft->model()->itemFromIndex(row)->title();
             destValid = name != QLatin1String("Firefox") && name != QLatin1String("Chrome");
         }
     }
@@ -129,18 +135,18 @@ void Browser::arrowToHost()
 
 void Browser::copyBookmarksToDevice()
 {
-    if (!_boomarkBrowserRight->canReceive(*_boomarkBrowserLeft))
+    if (!_bookmarkBrowserRight->canReceive(*_bookmarkBrowserLeft))
         return;
-    if (!_boomarkBrowserRight->model()->chrome()->isBookmarksFileWritable()) {
+    if (!_bookmarkBrowserRight->model()->chrome()->isBookmarksFileWritable()) {
         runBox(new MessageBox(QMessageBox::Critical, tr("IDS_RIGHTS").arg(targetName(ExternalDeviceMode)),
             QMessageBox::Ok, this));
         return;
     }
-    showBookmarkProblem(_boomarkBrowserRight->receiveCopies(*_boomarkBrowserLeft));
+    showBookmarkProblem(_bookmarkBrowserRight->receiveCopies(*_bookmarkBrowserLeft));
 }
 
 void Browser::copyBookmarksToHost()
 {
-    if (_boomarkBrowserLeft->canReceive(*_boomarkBrowserRight))
-        showBookmarkProblem(_boomarkBrowserLeft->receiveCopies(*_boomarkBrowserRight));
+    if (_bookmarkBrowserLeft->canReceive(*_bookmarkBrowserRight))
+        showBookmarkProblem(_bookmarkBrowserLeft->receiveCopies(*_bookmarkBrowserRight));
 }
