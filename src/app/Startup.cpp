@@ -9,6 +9,7 @@
 #include "base/LayoutSettings.h"
 #include "base/SessionCommands.h"
 #include "base/SessionFlags.h"
+#include "engine/TL09Engine.h"
 #include "ui/MainWindow.h"
 #include "widgets/MessageBox.h"
 
@@ -156,7 +157,11 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     // every display.
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
 
-    MainWindow window;
+    // Made after the application object and gone before it: its threads
+    // use what goes with the application.
+    TL09Engine engine;
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &engine, &TL09Engine::stopThreads);
+    MainWindow window(engine);
     StartupTrace::mark("main window built");
     new StartupTrace(&window);
     QApplication::setEffectEnabled(Qt::UI_FadeMenu);

@@ -4,7 +4,9 @@
 #include <QMetaType>
 
 // The question or error the copy worker raises for the user to answer.
-enum CopyDlg { AskOverwrite = 0, DriveSpaceError = 1, RightsError = 2, CopyError = 3 };
+// AskBeforeCopy comes once, before anything is written, about the entries
+// the destination cannot take.
+enum CopyDlg { AskOverwrite = 0, DriveSpaceError = 1, RightsError = 2, CopyError = 3, AskBeforeCopy = 4 };
 
 // The user's answer to the copy worker. The values are those of the message
 // box's buttons (QMessageBox::StandardButton), so that a box's result is the
@@ -22,3 +24,4 @@ enum CopyAnswer {
 };
 
 Q_DECLARE_METATYPE(CopyDlg)
+Q_DECLARE_METATYPE(CopyAnswer)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "base/DeviceState.h"
 
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -52,6 +53,12 @@ void setDeviceUdi(const QString &udi)
 {
     QMutexLocker locker(&state().lock);
     state().deviceUdi = udi;
+}
+
+bool deviceReachable()
+{
+    const QString root = mountPoint();
+    return !root.isEmpty() && QFileInfo(root).isReadable();
 }
 
 bool forgetDevice(const QString &udi)

@@ -18,6 +18,10 @@ quint64 deviceArrival();
 QString deviceUdi();
 void setDeviceUdi(const QString &udi);
 
+// Whether a device is known and its mount directory can be read: false
+// once it has gone, whether or not its removal was announced yet.
+bool deviceReachable();
+
 // Forgets the device when udi is the stored, non-empty identifier: both
 // strings become empty. Returns whether it did.
 bool forgetDevice(const QString &udi);

@@ -1,26 +1,22 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "base/BrowserMode.h"
-#include "base/CopyDlg.h"
-#include "engine/copy/AsyncCopy.h"
-#include "engine/copy/CopyProgress.h"
 #include "engine/storage/StorageAccounting.h"
 
-#include <QFileInfoList>
+#include <QList>
 #include <QMutex>
-#include <QStringList>
+#include <QPointer>
 #include <QThread>
 
 #include <atomic>
-#include <optional>
 
 class CollectionHook;
+class CopyJob;
 class DeviceBackend;
 class HalBackend;
-class QWidget;
 class SafeRemoval;
 class UDisks2Backend;
+struct CopyRequest;
 
 // The device engine: finds the device among HAL's volumes and has it
 // mounted, keeps its category folders, and measures in its own thread how
@@ -29,17 +25,15 @@ class UDisks2Backend;
 //
 // The engine is the face the rest of the program sees; the work is done by
 // its delegates: a device back-end (HAL, or UDisks2 where HAL is not
-// running), the storage accounting, the copy worker and the copy's
-// progress. The device itself (mount point and identifier) is process-wide
-// state, see base/DeviceState.h.
+// running), the storage accounting, and a job per copy. The device itself
+// (mount point and identifier) is process-wide state, see
+// base/DeviceState.h. The program makes one engine at start and hands it to
+// whoever needs it.
 class TL09Engine : public QThread
 {
     Q_OBJECT
 
 public:
-    // The program's engine, created on first use and kept until exit.
-    static TL09Engine *instance();
-
     // Asks HAL about the device, or UDisks2 while HAL has no owner on the
     // system bus, decided anew at each call.
     explicit TL09Engine(QObject *parent = nullptr);
@@ -48,11 +42,9 @@ public:
     explicit TL09Engine(DeviceBackend *backend, QObject *parent = nullptr);
     ~TL09Engine() override;
 
-    // Ends the collection and the copy and waits for both threads.
+    // Ends the collection and the copies and waits for their threads.
     void stopThreads();
 
-    void setMainWindow(QWidget *window);
-    QWidget *mainWindow() const { return m_mainWindow; }
     // The PC's and the device's bookmark models, reloaded after each data
     // collection. Setting another (or none) waits for a reload in progress,
     // so that a model may unregister itself as it goes.
@@ -76,29 +68,12 @@ public:
     void startRefreshAfterCopy();
     void stopDataCollection();
 
-    // Copies files into destDir in the copy worker, once a copy still
-    // running (a cancelled one flushing) has ended; false when destDir is
-    // missing. Returns at once: the worker sizes the selection, and a copy
-    // that finds nothing of the category ends with copyFoundNothing().
-    bool startCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir);
-    // Copies again, like startCopy(), what of the last copy failed and may
-    // arrive now.
-    bool retryCopy(BrowserMode target);
-    // What did not arrive in the last copy that ran to its end.
-    const CopyFailures &copyFailures() const { return m_copyFailures; }
-    // How far the last copy that ended went.
-    const CopySummary &copySummary() const { return m_copySummary; }
-    // The files of the overwrite question the copy waits on.
-    AsyncCopy::Overwrite overwriteQuestion() const { return m_copy.overwriteQuestion(); }
-    // Whether the last copy that ended found nothing of the category to copy.
-    bool copyFoundNothing() const { return m_copyFoundNothing; }
-    // Bytes a copy of files moves; nameFilters apply inside selected folders
-    // only, and an empty file counts as one byte.
-    static qint64 selectionSize(const QFileInfoList &files, const QStringList &nameFilters);
-    // Asks a running copy to stop, and drops one waiting to start.
-    void cancelCopy();
-    // The user's answer to the copy worker's last question.
-    void setDialogAnswer(int answer);
+    // A copy of request, owned by owner, not started yet. Once it has
+    // copied anything the storage figures are measured again; the engine
+    // stops it when it stops its threads.
+    CopyJob *makeCopy(const CopyRequest &request, QObject *owner);
+    // Asks every copy still running to stop (the device goes).
+    void cancelCopies();
 
     // The shares of the capacity, in percent, that one collection found.
     struct StorageShares
@@ -118,80 +93,26 @@ public:
     // the sumFolder() calls since, have counted (engine thread).
     const CategoryBytes &countedBytes() const { return m_counted; }
     bool sumFolder(const QString &path);
+    // Whether the device is there, its category folders made where missing.
     bool checkDeviceFolders();
-    quint64 totalCapacity() const;
-    quint64 usedSpace() const;
+    // A category folder could not be made on the device at the last check.
+    bool isReadOnly() const { return m_readOnly; }
+    // The running collection is the silent refresh after a copy.
+    bool isRefreshAfterCopy() const { return m_refreshAfterCopy; }
     // Both figures from one reading of the file system, 0 when unknown.
     void spaceUsage(quint64 *total, quint64 *used) const;
     QString deviceModel() const;
 
-    // Category folders on the PC (side 0) or on the device (side 1).
-    static QString documentsFolder(int side);
-    static QString picturesFolder(int side);
-    static QString musicFolder(int side);
-    static QString videoFolder(int side);
-    // The word naming a category's files in messages ("image", ...).
-    static QString categoryName(int category);
-
-    static QStringList documentExtensions();
-    static QStringList pictureExtensions();
-    static QStringList musicExtensions();
-    static QStringList videoExtensions();
-    static QStringList categoryNameFilters(int category);
-
-    // A category folder could not be created on the device.
-    std::atomic<bool> readOnly { false };
-    // The media category shown, numbered as FileBrowserMode; set by the media
-    // window before any copy.
-    int category = DocumentsMode;
-
-    qint64 copyTotalBytes = 0;
-    qint64 copyWrittenBytes = 0;
-    qint64 etaSum = 0;
-    qint64 etaSamples = 0;
-
-    // The running collection is the silent refresh after a copy.
-    std::atomic<bool> refreshAfterCopy { false };
-    // The running collection must stop at the next entry.
-    std::atomic<bool> abortRequested { false };
-
 signals:
-    void progressChanged(qreal percent);
-    void copyFileNameChanged(const QString &fileName);
-    void copyFileNumberChanged(int number, int files);
-    // Sent with each progressChanged().
-    void copyBytesChanged(qint64 written, qint64 total);
-    void copyFileFinished(bool b);
-    void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
-    void askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
-    void estimatedTimeRemaining(int seconds);
     void dataCollectionFinished(bool ok);
 
 public slots:
-    void receiveBytesWritten(qint64 bytes);
-    void receiveBytesPerSecond(qint64 bytes);
-    void receiveCopyFileFinished(bool b);
     void delDevice(const QString &udi);
 
 protected:
     void run() override;
 
 private:
-    struct CopyRequest
-    {
-        QList<AsyncCopy::Batch> batches;
-        BrowserMode target;
-        QStringList nameFilters;
-    };
-
-    bool startBatches(const QList<AsyncCopy::Batch> &batches, BrowserMode target);
-    void startNextCopy();
-    void receiveSelectionSize(qint64 bytes);
-    // Whether the worker still waits for an answer: not after a cancel, nor
-    // once the copy has ended.
-    bool isQuestionAwaited() const;
-    void relayQuestion(const QString &fileName, BrowserMode target, CopyDlg dlg);
-    void relayQuestionBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
     bool isFirstCollectionOfDevice();
     // Rebuilds both bookmark models from their stores (engine thread).
     void reloadBookmarks();
@@ -200,18 +121,16 @@ private:
     DeviceBackend *deviceBackend();
     void watchRemovals(DeviceBackend *backend);
 
-    QWidget *m_mainWindow = nullptr;
     DeviceBackend *m_givenBackend = nullptr;
     HalBackend *m_hal = nullptr;
     // Made on first need.
     UDisks2Backend *m_udisks2 = nullptr;
-    StorageAccounting m_storage { abortRequested };
-    CopyProgress m_progress;
-    AsyncCopy m_copy;
-    std::optional<CopyRequest> m_nextCopy;
-    CopyFailures m_copyFailures;
-    CopySummary m_copySummary;
-    bool m_copyFoundNothing = false;
+    // The running collection must stop at the next entry.
+    std::atomic<bool> m_abortRequested { false };
+    std::atomic<bool> m_refreshAfterCopy { false };
+    std::atomic<bool> m_readOnly { false };
+    StorageAccounting m_storage { m_abortRequested };
+    QList<QPointer<CopyJob>> m_copies;
     CategoryBytes m_counted;
     mutable QMutex m_sharesLock;
     StorageShares m_shares;

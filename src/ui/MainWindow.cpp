@@ -39,8 +39,9 @@ void setButtonSkin(Button *button, const char *normal, const char *hover, const 
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(TL09Engine &engine, QWidget *parent)
     : QMainWindow(parent)
+    , m_engine(engine)
     , ui(std::make_unique<MainWindowUi>())
 {
     setWindowTitle(tr("IDS_PC_SYNC_TITLE"));
@@ -80,12 +81,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(&errorTimer, &QTimer::timeout, this, &MainWindow::showDisconnectMenu);
     connect(&searchTimer, &QTimer::timeout, this, &MainWindow::searchTimeout);
 
-    TL09Engine *engine = TL09Engine::instance();
-    connect(engine, &TL09Engine::dataCollectionFinished, this, &MainWindow::dataCollectionFinished,
+    connect(&m_engine, &TL09Engine::dataCollectionFinished, this, &MainWindow::dataCollectionFinished,
         Qt::QueuedConnection);
-    engine->setMainWindow(this);
-    engine->findDeviceVolume();
-    if (engine->checkDeviceFolders())
+    m_engine.findDeviceVolume();
+    if (m_engine.checkDeviceFolders())
         setConnectionState(Connecting);
 
     ui->_optionsPushButton->setTextOffset(-15, 0);
@@ -132,7 +131,7 @@ void MainWindow::paintEvent(QPaintEvent *)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     hide();
-    if (TL09Engine::instance()->checkDeviceFolders())
+    if (m_engine.checkDeviceFolders())
         setConnectionState(Disconnected);
     event->accept();
 }
@@ -185,10 +184,9 @@ void MainWindow::showDisconnectMenu()
 
 void MainWindow::searchTimeout()
 {
-    TL09Engine *engine = TL09Engine::instance();
     if (state == Connecting) {
-        engine->findDeviceVolume();
-        if (state == Connecting && engine->checkDeviceFolders()) {
+        m_engine.findDeviceVolume();
+        if (state == Connecting && m_engine.checkDeviceFolders()) {
             setConnectionState(Connected);
             searchTicks = 0;
             return;
@@ -201,10 +199,10 @@ void MainWindow::searchTimeout()
         }
         return;
     }
-    if (!engine->checkDeviceFolders()) {
+    if (!m_engine.checkDeviceFolders()) {
         searchTimer.stop();
         setConnectionState(ConnectionError);
-    } else if (engine->readOnly) {
+    } else if (m_engine.isReadOnly()) {
         searchTimer.stop();
         setConnectionState(ReadOnlyError);
     }
@@ -238,12 +236,11 @@ void MainWindow::dataCollectionFinished(bool success)
 
 void MainWindow::updateFreeSpace()
 {
-    TL09Engine *engine = TL09Engine::instance();
     quint64 total;
     quint64 used;
-    engine->spaceUsage(&total, &used);
+    m_engine.spaceUsage(&total, &used);
     showSpace(total, used);
-    if (!engine->refreshAfterCopy)
+    if (!m_engine.isRefreshAfterCopy())
         updateSegments(total, used);
 }
 
@@ -259,7 +256,7 @@ void MainWindow::showSpace(quint64 total, quint64 used)
 void MainWindow::updateSegments(quint64 total, quint64 used)
 {
     // A collection running meanwhile does not show its partial figures.
-    setGauge(total, used, TL09Engine::instance()->storageShares());
+    setGauge(total, used, m_engine.storageShares());
 }
 
 void MainWindow::setGauge(quint64 total, quint64 used, const TL09Engine::StorageShares &shares)
@@ -303,11 +300,10 @@ void MainWindow::setConnectionState(ConnectionState newState)
 
 void MainWindow::enterDisconnected()
 {
-    TL09Engine *engine = TL09Engine::instance();
-    engine->stopDataCollection();
+    m_engine.stopDataCollection();
     searchTimer.stop();
     errorTimer.stop();
-    engine->cancelCopy();
+    m_engine.cancelCopies();
     freeSpaceTimer.stop();
     if (browser) {
         browser->hide();
@@ -328,9 +324,8 @@ void MainWindow::enterDisconnected()
 void MainWindow::enterConnecting()
 {
     errorTimer.stop();
-    TL09Engine *engine = TL09Engine::instance();
-    if (!engine->checkDeviceFolders())
-        engine->mountDevice();
+    if (!m_engine.checkDeviceFolders())
+        m_engine.mountDevice();
     searchTimer.start(searchInterval);
     searchTicks = 0;
     if (browser)
@@ -349,12 +344,11 @@ void MainWindow::enterConnected()
         browser->hide();
         browser->deleteLater();
     }
-    browser = new Browser(this);
+    browser = new Browser(m_engine, this);
     browser->hide();
     connect(browser, &QObject::destroyed, this, &MainWindow::BrowserDestroyed);
-    TL09Engine *engine = TL09Engine::instance();
-    if (!engine->readOnly)
-        engine->startDataCollection();
+    if (!m_engine.isReadOnly())
+        m_engine.startDataCollection();
     mainMenu.hide();
     showStatusPanel(Connected);
     setConnectButton(false);
@@ -364,7 +358,7 @@ void MainWindow::enterConnected()
 
 void MainWindow::enterError(ConnectionState errorState)
 {
-    TL09Engine::instance()->cancelCopy();
+    m_engine.cancelCopies();
     errorTimer.start();
     freeSpaceTimer.stop();
     if (browser) {
@@ -436,7 +430,7 @@ void MainWindow::setStatusLine(const QString &stateText)
 
 void MainWindow::removeDeviceSafely()
 {
-    if (const SafeRemoval *removal = TL09Engine::instance()->safelyRemoveDevice())
+    if (const SafeRemoval *removal = m_engine.safelyRemoveDevice())
         connect(removal, &SafeRemoval::finished, this, &MainWindow::showRemovalResult);
 }
 

@@ -33,7 +33,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // engine: the program's device engine, which outlives the window.
+    explicit MainWindow(TL09Engine &engine, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     ConnectionState connectionState() const { return state; }
@@ -82,6 +83,7 @@ private:
     void updateSegments(quint64 total, quint64 used);
     void setGauge(quint64 total, quint64 used, const TL09Engine::StorageShares &shares);
 
+    TL09Engine &m_engine;
     std::unique_ptr<MainWindowUi> ui;
     SkinBackground background;
     QTimer freeSpaceTimer;

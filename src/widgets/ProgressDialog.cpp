@@ -22,8 +22,6 @@ const int barMaximum = 1000;
 const int closeDelayMs = 1000;
 // The speed shown is that of this last stretch of the copy, and is shown
 // once the stretch measured is this long.
-const qint64 speedWindowMs = 5000;
-const qint64 speedLeastMs = 500;
 
 // A row of two labels: the left one takes the room the right one leaves.
 void addRow(QVBoxLayout *layout, QLabel *left, QLabel *right)
@@ -141,29 +139,14 @@ void ProgressDialog::receiveFileNumber(int number, int files)
             tr("IDS_FILE_NUMBER").arg(QLocale().toString(number), QLocale().toString(files)));
 }
 
-void ProgressDialog::receiveBytes(qint64 written, qint64 total)
+void ProgressDialog::receiveBytes(qint64 written, qint64 total, qint64 rate)
 {
     if (!isVisible())
         return;
-    const qint64 rate = speed(written);
     const QString done = DataSize::text(written);
     const QString all = DataSize::text(total);
     m_bytesLabel->setText(rate > 0 ? tr("IDS_COPIED_BYTES_SPEED").arg(done, all, DataSize::text(rate))
                                    : tr("IDS_COPIED_BYTES").arg(done, all));
-}
-
-qint64 ProgressDialog::speed(qint64 written)
-{
-    if (!m_clock.isValid())
-        m_clock.start();
-    const qint64 now = m_clock.elapsed();
-    m_samples.append({ now, written });
-    while (m_samples.size() > 2 && now - m_samples.at(1).first >= speedWindowMs)
-        m_samples.removeFirst();
-    const qint64 spanMs = now - m_samples.first().first;
-    if (spanMs < speedLeastMs)
-        return 0;
-    return (written - m_samples.first().second) * 1000 / spanMs;
 }
 
 void ProgressDialog::receiveETA(int seconds)

@@ -2,10 +2,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QImage>
-#include <QList>
-#include <QPair>
 #include <QTimer>
 
 class Button;
@@ -35,7 +32,8 @@ public slots:
     void receiveProgress(qreal progress);
     void receiveCurrentFileName(const QString &fileName);
     void receiveFileNumber(int number, int files);
-    void receiveBytes(qint64 written, qint64 total);
+    // rate: bytes per second, 0 while unknown.
+    void receiveBytes(qint64 written, qint64 total, qint64 rate);
     void receiveETA(int seconds);
     void close_cancel();
     // succeeded: the copy went through, so the dialog lingers before closing.
@@ -51,8 +49,6 @@ private:
     void nameForScreenReaders();
     // A label of the dialog's font in pointSize.
     QLabel *newLabel(const char *name, int pointSize);
-    // Bytes per second over the last few seconds; 0 until it can be told.
-    qint64 speed(qint64 written);
 
     QLabel *m_filenameLabel = nullptr;
     ProgressBar2 *m_progressBar = nullptr;
@@ -64,7 +60,4 @@ private:
     QTimer closeTimer;
     bool closeAllowed = true;
     bool m_cancelled = false;
-    QElapsedTimer m_clock;
-    // Milliseconds on m_clock and bytes written then, the oldest first.
-    QList<QPair<qint64, qint64>> m_samples;
 };

@@ -1,37 +1,53 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Starts a copy of SOURCE into DESTINATION and leaves the event loop while
-// the copy worker is still busy: waiting on the question whether to replace
-// a file ("question") or moving data ("transfer"). Exits with 3 when an
-// engine thread still runs once the event loop has ended.
-#include "base/BrowserMode.h"
-#include "base/CopyDlg.h"
+// A program that links the engine and nothing else. Starts a copy of SOURCE
+// into DESTINATION and either leaves the event loop while the copy worker is
+// still busy, waiting on the question whether to replace a file
+// ("question") or moving data ("transfer"), or answers the question with
+// Yes and waits for the end ("answer"). Exits with 3 when an engine thread
+// still runs once the event loop has ended, with 4 when an answered copy
+// did not go through.
 #include "engine/TL09Engine.h"
-#include "engine/copy/AsyncCopy.h"
+#include "engine/copy/CopyJob.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    qRegisterMetaType<CopyDlg>("CopyDlg");
-    qRegisterMetaType<BrowserMode>("BrowserMode");
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 4) {
-        std::fprintf(stderr, "usage: copy_at_exit question|transfer SOURCE DESTINATION\n");
+        std::fprintf(stderr, "usage: copy_at_exit question|transfer|answer SOURCE DESTINATION\n");
         return 2;
     }
-    TL09Engine *engine = TL09Engine::instance();
-    engine->category = PicturesMode;
-    if (arguments.at(1) == QLatin1String("question"))
-        QObject::connect(engine, &TL09Engine::showDialog, &application, &QCoreApplication::quit);
-    else
-        QObject::connect(engine, &TL09Engine::progressChanged, &application, &QCoreApplication::quit);
-    if (!engine->startCopy({ QFileInfo(arguments.at(2)) }, HostMode, arguments.at(3)))
+    TL09Engine engine;
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &engine, &TL09Engine::stopThreads);
+    const std::unique_ptr<CopyJob> job(
+        engine.makeCopy({ { QFileInfo(arguments.at(2)) }, HostMode, arguments.at(3), PicturesMode }, nullptr));
+    const QString mode = arguments.at(1);
+    bool asked = false;
+    bool arrived = false;
+    if (mode == QLatin1String("answer")) {
+        QObject::connect(job.get(), &CopyJob::questionAsked, job.get(), [&](const CopyQuestion &question) {
+            asked = question.kind == AskOverwrite && !question.overwrite.existing.isEmpty();
+            job->answer(AnswerYes);
+        });
+        QObject::connect(job.get(), &CopyJob::finished, &application, [&](bool ok) {
+            arrived = ok;
+            QCoreApplication::quit();
+        });
+    } else if (mode == QLatin1String("question")) {
+        QObject::connect(job.get(), &CopyJob::questionAsked, &application, &QCoreApplication::quit);
+    } else {
+        QObject::connect(job.get(), &CopyJob::progressChanged, &application, &QCoreApplication::quit);
+    }
+    if (!job->start())
         return 2;
     application.exec();
-    const bool running = engine->isRunning() || engine->findChild<AsyncCopy *>()->isRunning();
-    return running ? 3 : 0;
+    if (engine.isRunning() || job->isRunning())
+        return 3;
+    return mode == QLatin1String("answer") && !(asked && arrived) ? 4 : 0;
 }

@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSplitter>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -26,6 +27,9 @@ namespace {
 
 const int defaultIconEdge = 64;
 const int defaultZoom = 100;
+// How long the GNOME plug-in's menu takes to lay the list out again after
+// a new folder.
+const int gnomeLayoutDelayMs = 100;
 // The device label shows this folder, which cannot exist, so its list is empty.
 const QString impossiblePath = QStringLiteral(",.?!:");
 
@@ -44,11 +48,11 @@ bool isShownFolder(const QString &path)
 
 const QVector<int> BaseFrame::zoomLevels = { 33, 50, 67, 100, 150, 200, 400 };
 
-BaseFrame::BaseFrame(BrowserMode side, QWidget *parent)
+BaseFrame::BaseFrame(BrowserMode side, const QString &deviceModel, QWidget *parent)
     : QWidget(parent)
     , side(side)
 {
-    buildTree();
+    buildTree(deviceModel);
     buildList();
     connectViews();
     nameForScreenReaders();
@@ -78,12 +82,12 @@ QVideoList *BaseFrame::listView() const
     return list;
 }
 
-void BaseFrame::buildTree()
+void BaseFrame::buildTree(const QString &deviceModel)
 {
     splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setChildrenCollapsible(false);
     tree = new BrowserTreeView(splitter);
-    treeModel = new BrowserTreeModel(side, this);
+    treeModel = new BrowserTreeModel(side, deviceModel, this);
     tree->setModel(treeModel);
     tree->setRootIndex(QModelIndex());
     tree->header()->setStretchLastSection(true);
@@ -144,7 +148,7 @@ void BaseFrame::connectViews()
 {
     connect(list, &QAbstractItemView::doubleClicked, this, &BaseFrame::launchFile);
     connect(list, &QWidget::customContextMenuRequested, this, &BaseFrame::listContextMenu);
-    connect(list, &QVideoList::refreshTree, this, qOverload<>(&BaseFrame::refreshTree));
+    connect(list, &QVideoList::refreshTree, this, &BaseFrame::refreshTree);
     connect(list, &QVideoList::setCutIndex, this, &BaseFrame::setCurrentCutIndex);
     connect(list, &QVideoList::setCutFilesSignal, this, &BaseFrame::setCutFilesSlot);
     connect(list, &QVideoList::resetCutIndex, this, &BaseFrame::resetCurrentCutIndex);
@@ -155,14 +159,12 @@ void BaseFrame::connectViews()
     connect(list, &QVideoList::parentRequested, this, &BaseFrame::showParentFolder);
     connect(
         tree->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BaseFrame::SelectBrowserRow);
-    connect(listModel, &QAbstractItemModel::dataChanged, this,
-        qOverload<const QModelIndex &, const QModelIndex &>(&BaseFrame::refreshTree));
-    connect(listModel, &VideoModel::refresh, this, qOverload<>(&BaseFrame::refreshTree));
+    // The model tells of changed, added and removed folders itself.
+    connect(listModel, &VideoModel::refresh, this, &BaseFrame::refreshTree);
     connect(listModel, &QAbstractItemModel::rowsInserted, this, &BaseFrame::takeArrivedCurrent);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &BaseFrame::ViewSelectionChanged);
     connect(tree, &QTreeView::expanded, this, &BaseFrame::treeExpanded);
-    connect(&renameThread, &QThread::finished, this, &BaseFrame::startEditMode);
 }
 
 void BaseFrame::readLayoutSettings()
@@ -374,8 +376,9 @@ bool BaseFrame::createFolder(const QString &name, bool makeWritable)
 
     list->setCurrentIndex(created);
     tree->setFocus();
+    // The GNOME plug-in's menu lays the list out again first.
     if (gnomeSession)
-        renameThread.start();
+        QTimer::singleShot(gnomeLayoutDelayMs, this, &BaseFrame::startEditMode);
     else
         static_cast<QAbstractItemView *>(list)->edit(created);
     return true;
@@ -439,11 +442,6 @@ void BaseFrame::refreshTree()
         treeModel->refresh(current);
 }
 
-void BaseFrame::refreshTree(const QModelIndex &topLeft, const QModelIndex &)
-{
-    if (listModel->data(topLeft, VideoModel::DirectoryRole).toBool())
-        refreshTree();
-}
 
 void BaseFrame::treeExpanded(const QModelIndex &index)
 {

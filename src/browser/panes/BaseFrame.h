@@ -2,7 +2,6 @@
 #pragma once
 
 #include "base/BrowserMode.h"
-#include "browser/plugins/RenameThread.h"
 #include "browser/plugins/ShellPlugin.h"
 
 #include <QFileInfoList>
@@ -38,7 +37,8 @@ public:
     // Zoom levels in percent, smallest first; the icon edge is level × 64 / 100.
     static const QVector<int> zoomLevels;
 
-    explicit BaseFrame(BrowserMode side, QWidget *parent = nullptr);
+    // deviceModel: the device's model name, for the device's tree.
+    BaseFrame(BrowserMode side, const QString &deviceModel, QWidget *parent = nullptr);
     ~BaseFrame() override;
 
     BrowserMode browserMode() const { return side; }
@@ -91,7 +91,6 @@ public slots:
     void ViewSelectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
     void treeExpanded(const QModelIndex &index);
     void refreshTree();
-    void refreshTree(const QModelIndex &topLeft, const QModelIndex &bottomRight);
     void setCurrentCutIndex();
     void setCutFilesSlot(const QVector<QString> &files);
     void resetCurrentCutIndex();
@@ -102,7 +101,7 @@ public slots:
     void doDrop(const QFileInfoList &files, const QString &targetDir);
 
 private:
-    void buildTree();
+    void buildTree(const QString &deviceModel);
     void buildList();
     void connectViews();
     void readLayoutSettings();
@@ -145,5 +144,4 @@ private:
     ShellPlugin gtkPlugin { ShellPlugin::Gnome };
     // The last menu the KDE plug-in handed back.
     QPointer<QWidget> popupMenu;
-    RenameThread renameThread;
 };

@@ -77,9 +77,10 @@ QLabel *titleLabel(const char *name, QWidget *parent)
 
 } // namespace
 
-Browser::Browser(QWidget *parent)
+Browser::Browser(TL09Engine &engine, QWidget *parent)
     : ResizableWindow(parent)
-    , m_copyController(new CopyController(this))
+    , m_engine(engine)
+    , m_copyController(new CopyController(engine, this))
 {
     buildForm();
     setAttribute(Qt::WA_DontCreateNativeAncestors);
@@ -160,7 +161,7 @@ QLayout *Browser::buildDeviceColumn()
     _bookmarkBrowserRight->setObjectName(QStringLiteral("_boomarkBrowserRight"));
     _bookmarkBrowserRight->hide();
     column->addWidget(_bookmarkBrowserRight, 1);
-    _targetFrame = new ExternalDeviceFrame(this);
+    _targetFrame = new ExternalDeviceFrame(deviceModel(), this);
     column->addWidget(_targetFrame, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -209,7 +210,7 @@ void Browser::translateTexts()
     _copy2Host->setToolTip(tr("IDS_DOWNLOAD_TIP"));
     _copy2Host->setStatusTip(tr("IDS_DOWNLOAD_TIP"));
     _myComputerLabel->setText(targetName(HostMode));
-    if (TL09Engine::instance()->deviceModel().isEmpty()) {
+    if (deviceModel().isEmpty()) {
         QString title = tr("IDS_MY_OPALO");
         title.chop(4);
         label_4->setText(title.trimmed());
@@ -292,7 +293,12 @@ QString Browser::targetName(BrowserMode target) const
 {
     if (target == HostMode)
         return tr("IDS_MY_COMPUTER").arg(QSysInfo::machineHostName());
-    return tr("IDS_MY_OPALO").arg(QLatin1String("OPALO ") + TL09Engine::instance()->deviceModel());
+    return tr("IDS_MY_OPALO").arg(QLatin1String("OPALO ") + deviceModel());
+}
+
+QString Browser::deviceModel() const
+{
+    return m_engine.deviceModel();
 }
 
 void Browser::connectForm()
@@ -311,14 +317,13 @@ void Browser::connectForm()
     }
     connect(_OpaloAddPushButton, &QPushButton::clicked, this, &Browser::CreateDirInOpalo);
     connect(_OpaloRemovePushButton, &QPushButton::clicked, this, &Browser::DeleteFromOpalo);
-    // The list's own Delete key changes the device's storage as the button does.
-    connect(_targetFrame->listView(), &QVideoList::itemsDeleted, TL09Engine::instance(),
-        &TL09Engine::startDataCollection);
+    for (const BrowserMode side : { HostMode, ExternalDeviceMode }) {
+        connect(pane(side)->listView(), &QVideoList::deleteRequested, this,
+            [this, side] { deleteSelectedFiles(side); });
+    }
     connect(this, &Browser::LeftBrowserSelectionChanged, this, &Browser::CheckHostButtons);
     connect(this, &Browser::RightBrowserSelectionChanged, this, &Browser::CheckTargetButtons);
-    connect(TL09Engine::instance(), &TL09Engine::showDialog, this, &Browser::showDialog);
     connectBookmarkPanes();
-    connect(TL09Engine::instance(), &TL09Engine::askBeforeCopy, this, &Browser::askBeforeCopy);
 }
 
 void Browser::showEvent(QShowEvent *event)
@@ -362,7 +367,7 @@ void Browser::setFileMode(FileBrowserMode mode)
     _targetFrame->show();
     _hostFrame->SelectMode(mode);
     _targetFrame->SelectMode(mode);
-    TL09Engine::instance()->category = mode;
+    m_category = mode;
     setUpdatesEnabled(true);
 }
 
@@ -423,15 +428,6 @@ void Browser::doDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, c
     m_copyController->copyAcross(sourceFiles, targetMode, targetDir);
 }
 
-void Browser::showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg)
-{
-    m_copyController->showDialog(fileName, target, dlg);
-}
-
-void Browser::askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames)
-{
-    m_copyController->askBeforeCopy(names, target, offerSafeNames);
-}
 
 int Browser::runBox(MessageBox *box)
 {
@@ -469,7 +465,13 @@ void Browser::DeleteFromOpalo()
             showError(QT_TR_NOOP("IDS_DELETE_ERROR"));
         return;
     }
-    const QFileInfoList files = _targetFrame->selectedFiles();
+    deleteSelectedFiles(ExternalDeviceMode);
+}
+
+void Browser::deleteSelectedFiles(BrowserMode side)
+{
+    BaseFrame *frame = pane(side);
+    const QFileInfoList files = frame->selectedFiles();
     if (files.isEmpty())
         return;
     QStringList paths;
@@ -479,9 +481,11 @@ void Browser::DeleteFromOpalo()
     const int answer = runBox(QVideoList::deleteQuestion(paths, this));
     if (!alive || answer != QMessageBox::Yes)
         return;
-    if (!_targetFrame->deleteFiles(files))
+    if (!frame->deleteFiles(files))
         showError(QT_TR_NOOP("IDS_DELETE_ERROR"));
-    TL09Engine::instance()->startDataCollection();
+    // What the device holds has changed.
+    if (side == ExternalDeviceMode)
+        m_engine.startDataCollection();
 }
 
 void Browser::dismissDialog()

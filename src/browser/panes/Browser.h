@@ -2,7 +2,6 @@
 #pragma once
 
 #include "base/BrowserMode.h"
-#include "base/CopyDlg.h"
 #include "widgets/ResizableWindow.h"
 
 #include <QFileInfoList>
@@ -19,6 +18,7 @@ class HostFrame;
 class MessageBox;
 class QLabel;
 class QMessageBox;
+class TL09Engine;
 
 // The media sync window: category tabs over the PC's pane and the device's
 // pane, arrows between them to copy the selection across, and buttons to
@@ -40,7 +40,11 @@ class Browser : public ResizableWindow
     Q_OBJECT
 
 public:
-    explicit Browser(QWidget *parent = nullptr);
+    explicit Browser(TL09Engine &engine, QWidget *parent = nullptr);
+
+    // The category shown, numbered as FileBrowserMode; the Bookmarks tab
+    // keeps the one shown before it.
+    int category() const { return m_category; }
 
     // Rejects and closes the message box the window is showing, if any.
     void dismissDialog();
@@ -74,10 +78,8 @@ public slots:
     void CheckHostButtons(bool sourceValid, bool destValid);
     void DeleteFromOpalo();
     void CreateDirInOpalo();
-    void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
     void updateBookmarkBrowserLeftArrow();
     void updateBookmarkBrowserRightArrow();
-    void askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
     void receiveBrowserSelectionChanged(const QFileInfoList &files, BrowserMode mode);
     void LeftBrowserListViewSelectionChanged(
         const QItemSelection &selected, const QItemSelection &deselected);
@@ -122,6 +124,11 @@ private:
     // text is empty.
     void showBookmarkProblem(const QString &text);
 
+    // Asks about the files selected in side's list and deletes them; the
+    // Delete key and the delete button both come here.
+    void deleteSelectedFiles(BrowserMode side);
+    QString deviceModel() const;
+
     void showError(const char *key);
 
     Button *_pictureTabPushButton = nullptr;
@@ -140,7 +147,9 @@ private:
     ExternalDeviceBookmarkBrowser *_bookmarkBrowserRight = nullptr;
     ExternalDeviceFrame *_targetFrame = nullptr;
 
+    TL09Engine &m_engine;
     CopyController *m_copyController = nullptr;
+    int m_category = PicturesMode;
     QPointer<QMessageBox> activeMessageBox;
     bool hostHasSelection = false;
     bool deviceHasSelection = false;

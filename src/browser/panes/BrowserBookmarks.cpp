@@ -21,10 +21,9 @@
 
 void Browser::connectBookmarkPanes()
 {
-    TL09Engine *engine = TL09Engine::instance();
-    _bookmarkBrowserRight->model()->setDeviceModel(engine->deviceModel());
-    new BookmarkReloadHook(_bookmarkBrowserLeft->model(), engine);
-    new BookmarkReloadHook(_bookmarkBrowserRight->model(), engine);
+    _bookmarkBrowserRight->model()->setDeviceModel(deviceModel());
+    new BookmarkReloadHook(_bookmarkBrowserLeft->model(), &m_engine);
+    new BookmarkReloadHook(_bookmarkBrowserRight->model(), &m_engine);
     connect(_bookmarkBrowserLeft->listView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &Browser::LeftBrowserListViewSelectionChanged);
     connect(_bookmarkBrowserRight->listView()->selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/panes/CopyController.h"
 
+#include "base/DeviceState.h"
 #include "base/MediaCategories.h"
 #include "browser/panes/BaseFrame.h"
 #include "browser/panes/Browser.h"
@@ -10,6 +11,7 @@
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 #include "engine/TL09Engine.h"
+#include "engine/copy/CopyJob.h"
 #include "engine/copy/CopySelection.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ProgressDialog.h"
@@ -27,14 +29,15 @@ const int countingMs = 300;
 
 } // namespace
 
-CopyController::CopyController(Browser *window)
+CopyController::CopyController(TL09Engine &engine, Browser *window)
     : QObject(window)
+    , m_engine(engine)
     , m_window(window)
 { }
 
 void CopyController::copyAcross(const QFileInfoList &files, BrowserMode target, const QString &destDir)
 {
-    if (!transferFiles(files, target, destDir))
+    if (!transferFiles({ files, target, destDir, m_window->category() }))
         return;
     BaseFrame *destination = m_window->pane(target);
     destination->refreshTree();
@@ -59,99 +62,94 @@ void CopyController::setThumbnailsEnabled(bool enabled)
         m_window->pane(side)->listViewModel()->setThumbnailsEnabled(enabled);
 }
 
-bool CopyController::transferFiles(const QFileInfoList &files, BrowserMode target, const QString &destDir)
+bool CopyController::transferFiles(const CopyRequest &request)
 {
     // Rows that appear while files arrive must not each start thumbnail work.
     setThumbnailsEnabled(false);
-    if (!files.isEmpty() && !destDir.isEmpty() && QDir(destDir).exists()) {
+    if (!request.files.isEmpty() && !request.destDir.isEmpty() && QDir(request.destDir).exists()) {
         const QPointer<CopyController> alive(this);
-        const QString destination = destinationOf(target, destDir);
+        const QString destination = destinationOf(request);
         m_title = CopyWording::progressTitle(destination);
         auto *question = new MessageBox(
-            QMessageBox::Question, confirmation(files, destination), QMessageBox::Yes | QMessageBox::No);
+            QMessageBox::Question, confirmation(request, destination), QMessageBox::Yes | QMessageBox::No);
         question->setObjectName(QStringLiteral("CopyConfirmation"));
         const int answer = m_window->runBox(question);
         if (!alive)
             return false;
-        if (answer == QMessageBox::Yes && !runCopy(files, target, destDir))
+        if (answer == QMessageBox::Yes && !runCopy(request))
             return false;
     }
     setThumbnailsEnabled(true);
     return true;
 }
 
-QString CopyController::confirmation(const QFileInfoList &files, const QString &destination) const
+QString CopyController::confirmation(const CopyRequest &request, const QString &destination) const
 {
-    const int category = TL09Engine::instance()->category;
-    const std::optional<CopySelection::Tally> counted = CopySelection::tally(
-        files, FileNameMatcher(TL09Engine::categoryNameFilters(category)), QDeadlineTimer(countingMs));
-    return counted ? CopyWording::confirmation(counted->files, counted->bytes, category, destination)
-                   : CopyWording::confirmation(0, 0, category, destination);
+    const std::optional<CopySelection::Tally> counted = CopySelection::tally(request.files,
+        FileNameMatcher(MediaCategories::nameFilters(request.category)), QDeadlineTimer(countingMs));
+    return counted ? CopyWording::confirmation(counted->files, counted->bytes, request.category, destination)
+                   : CopyWording::confirmation(0, 0, request.category, destination);
 }
 
-QString CopyController::destinationOf(BrowserMode target, const QString &destDir) const
+QString CopyController::destinationOf(const CopyRequest &request) const
 {
-    const QString folder = QFileInfo(destDir).canonicalFilePath();
+    const QString folder = QFileInfo(request.destDir).canonicalFilePath();
     const QString categoryFolder
-        = QFileInfo(MediaCategories::folder(target, TL09Engine::instance()->category)).canonicalFilePath();
-    return CopyWording::destination(target, destDir, !folder.isEmpty() && folder == categoryFolder);
+        = QFileInfo(MediaCategories::folder(request.target, request.category)).canonicalFilePath();
+    return CopyWording::destination(
+        request.target, request.destDir, !folder.isEmpty() && folder == categoryFolder);
 }
 
 // False when the window went away while a box or the progress dialog ran.
-bool CopyController::runCopy(const QFileInfoList &files, BrowserMode target, const QString &destDir)
+bool CopyController::runCopy(const CopyRequest &request)
 {
-    TL09Engine *engine = TL09Engine::instance();
     const QPointer<CopyController> alive(this);
+    // Owned here until the report is read; goes with the window otherwise.
+    const std::unique_ptr<CopyJob> job(m_engine.makeCopy(request, nullptr));
+    connect(job.get(), &CopyJob::questionAsked, this,
+        [this, job = job.get()](const CopyQuestion &question) { answer(job, question); });
     bool started = false;
-    if (!followCopy([&] { return engine->startCopy(files, target, destDir); }, &started))
+    if (!followCopy(job.get(), &CopyJob::start, &started))
         return false;
-    if (!started || engine->copyFoundNothing()) {
-        const QString word = MediaCategories::fileWord(engine->category);
+    if (!started || job->foundNothing()) {
+        const QString word = MediaCategories::fileWord(request.category);
         m_window->runBox(
             new MessageBox(QMessageBox::Critical, tr("IDS_NO_SUPPORTED_FILES").arg(word), QMessageBox::Ok));
         return !alive.isNull();
     }
     // Each attempt ends with its own report, until the user closes one.
-    while (started && reportEnd()) {
-        if (!followCopy([&] { return engine->retryCopy(target); }, &started))
+    while (started && reportEnd(job.get())) {
+        if (!followCopy(job.get(), &CopyJob::retry, &started))
             return false;
     }
     return !alive.isNull();
 }
 
-bool CopyController::followCopy(const std::function<bool()> &start, bool *started)
+bool CopyController::followCopy(CopyJob *job, bool (CopyJob::*start)(), bool *started)
 {
-    TL09Engine *engine = TL09Engine::instance();
     const QPointer<CopyController> alive(this);
     const QPointer<ProgressDialog> progress(new ProgressDialog(m_window));
     progress->setCopyTitle(m_title);
     m_cancelled = false;
     m_declined = false;
-    connect(engine, &TL09Engine::progressChanged, progress, &ProgressDialog::receiveProgress,
-        Qt::QueuedConnection);
-    connect(engine, &TL09Engine::copyFileNameChanged, progress, &ProgressDialog::receiveCurrentFileName,
-        Qt::QueuedConnection);
-    connect(engine, &TL09Engine::copyFileNumberChanged, progress, &ProgressDialog::receiveFileNumber,
-        Qt::QueuedConnection);
-    connect(
-        engine, &TL09Engine::copyBytesChanged, progress, &ProgressDialog::receiveBytes, Qt::QueuedConnection);
-    connect(engine, &TL09Engine::estimatedTimeRemaining, progress, &ProgressDialog::receiveETA,
-        Qt::QueuedConnection);
-    connect(
-        engine, &TL09Engine::copyFileFinished, progress, &ProgressDialog::close_dialog, Qt::QueuedConnection);
-    // Told apart from the connections above, which go with the dialog.
-    QObject endWatch;
-    bool ended = false;
-    connect(engine, &TL09Engine::copyFileFinished, &endWatch, [&ended] { ended = true; });
-    *started = start();
+    connect(job, &CopyJob::progressChanged, progress,
+        [progress](qint64 written, qint64 total, double percent, qint64 rate) {
+            progress->receiveProgress(percent);
+            progress->receiveBytes(written, total, rate);
+        });
+    connect(job, &CopyJob::fileNameChanged, progress, &ProgressDialog::receiveCurrentFileName);
+    connect(job, &CopyJob::fileNumberChanged, progress, &ProgressDialog::receiveFileNumber);
+    connect(job, &CopyJob::timeLeftChanged, progress, &ProgressDialog::receiveETA);
+    connect(job, &CopyJob::finished, progress, &ProgressDialog::close_dialog);
+    *started = (job->*start)();
     if (*started) {
         progress->exec();
-        engine->cancelCopy();
+        job->cancel();
         // A cancelled copy still ends its chunk and flushes what it wrote;
         // its report waits for that.
-        if (!ended && alive) {
+        if (job->isRunning() && alive) {
             QEventLoop waiting;
-            connect(engine, &TL09Engine::copyFileFinished, &waiting, &QEventLoop::quit);
+            connect(job, &CopyJob::finished, &waiting, &QEventLoop::quit);
             waiting.exec();
         }
     }
@@ -161,15 +159,14 @@ bool CopyController::followCopy(const std::function<bool()> &start, bool *starte
     return !alive.isNull();
 }
 
-bool CopyController::reportEnd()
+bool CopyController::reportEnd(const CopyJob *job)
 {
-    TL09Engine *engine = TL09Engine::instance();
-    // Read before the box runs: a retry replaces them.
-    const CopyFailures failures = engine->copyFailures();
-    const CopySummary summary = engine->copySummary();
+    // Copied: a retry replaces them while the box is still open.
+    const CopyFailures failures = job->failures();
+    const CopySummary summary = job->summary();
     if (m_declined || !CopyReport::isDue(failures, summary))
         return false;
-    if (!engine->checkDeviceFolders()) {
+    if (!deviceReachable()) {
         // The window goes with the device; the report stays until read, with
         // the main window, which outlives it. It is not the active message
         // box, which giving the device up dismisses.
@@ -185,45 +182,53 @@ bool CopyController::reportEnd()
     return alive && answer == QMessageBox::Retry;
 }
 
-void CopyController::askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames)
+void CopyController::answer(CopyJob *job, const CopyQuestion &question)
 {
-    const QStringList listed = names.split(QLatin1Char('\n'));
-    const QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::Cancel
-        | (offerSafeNames ? QMessageBox::Apply : QMessageBox::NoButton);
-    auto *box = new MessageBox(QMessageBox::Question,
-        tr("IDS_ASK_BEFORE_COPY").arg(listed.size()).arg(m_window->targetName(target)), buttons, m_window);
-    box->setObjectName(QStringLiteral("AskBeforeCopy"));
-    box->setInformativeText(CopyReport::shortList(listed));
-    box->button(QMessageBox::Yes)->setText(tr("IDS_COPY_THE_REST"));
-    if (offerSafeNames)
-        box->button(QMessageBox::Apply)->setText(tr("IDS_COPY_SAFE_NAMES"));
-    const QPointer<CopyController> alive(this);
-    const int answer = m_window->runBox(box);
-    if (alive)
-        m_declined = answer != QMessageBox::Yes && answer != QMessageBox::Apply;
-    TL09Engine::instance()->setDialogAnswer(answer);
-}
-
-void CopyController::showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg)
-{
+    const QPointer<CopyJob> asked(job);
     MessageBox *box = nullptr;
-    switch (dlg) {
+    switch (question.kind) {
+    case AskBeforeCopy: {
+        const int answer = askBeforeCopy(question);
+        if (asked)
+            asked->answer(CopyAnswer(answer));
+        return;
+    }
     case AskOverwrite:
-        box = new OverwriteQuestion(fileName, TL09Engine::instance()->overwriteQuestion(), target,
-            m_window->pane(HostMode)->listViewModel()->thumbnailWorker(), m_window);
+        box = new OverwriteQuestion(
+            question, m_window->pane(HostMode)->listViewModel()->thumbnailWorker(), m_window);
         break;
     case DriveSpaceError:
         box = new MessageBox(QMessageBox::Critical,
-            tr("IDS_ERR_DRIVE_SPACE").arg(m_window->targetName(target)), QMessageBox::Ok, m_window);
+            tr("IDS_ERR_DRIVE_SPACE").arg(m_window->targetName(question.target)), QMessageBox::Ok, m_window);
         break;
     case RightsError:
-        box = new MessageBox(QMessageBox::Critical, tr("IDS_RIGHTS").arg(m_window->targetName(target)),
+        box = new MessageBox(QMessageBox::Critical, tr("IDS_RIGHTS").arg(m_window->targetName(question.target)),
             QMessageBox::Ok, m_window);
         break;
     case CopyError:
         box = new MessageBox(QMessageBox::Critical, tr("IDS_ERROR_COPY_FILE"), QMessageBox::Ok, m_window);
         break;
     }
-    if (box)
-        TL09Engine::instance()->setDialogAnswer(m_window->runBox(box));
+    const int answer = m_window->runBox(box);
+    if (asked)
+        asked->answer(CopyAnswer(answer));
+}
+
+int CopyController::askBeforeCopy(const CopyQuestion &question)
+{
+    const QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::Cancel
+        | (question.offerSafeNames ? QMessageBox::Apply : QMessageBox::NoButton);
+    auto *box = new MessageBox(QMessageBox::Question,
+        tr("IDS_ASK_BEFORE_COPY").arg(question.refusedNames.size()).arg(m_window->targetName(question.target)),
+        buttons, m_window);
+    box->setObjectName(QStringLiteral("AskBeforeCopy"));
+    box->setInformativeText(CopyReport::shortList(question.refusedNames));
+    box->button(QMessageBox::Yes)->setText(tr("IDS_COPY_THE_REST"));
+    if (question.offerSafeNames)
+        box->button(QMessageBox::Apply)->setText(tr("IDS_COPY_SAFE_NAMES"));
+    const QPointer<CopyController> alive(this);
+    const int answer = m_window->runBox(box);
+    if (alive)
+        m_declined = answer != QMessageBox::Yes && answer != QMessageBox::Apply;
+    return answer;
 }

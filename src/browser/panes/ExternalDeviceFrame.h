@@ -9,5 +9,5 @@ class ExternalDeviceFrame : public BaseFrame
     Q_OBJECT
 
 public:
-    explicit ExternalDeviceFrame(QWidget *parent = nullptr);
+    explicit ExternalDeviceFrame(const QString &deviceModel, QWidget *parent = nullptr);
 };

@@ -2,7 +2,7 @@
 #include "browser/panes/HostFrame.h"
 
 HostFrame::HostFrame(QWidget *parent)
-    : BaseFrame(HostMode, parent)
+    : BaseFrame(HostMode, QString(), parent)
 {
     setObjectName(QStringLiteral("_hostFrame"));
 }

@@ -25,9 +25,9 @@ QString sideLine(BrowserMode side, qint64 size, const QDateTime &date)
 
 } // namespace
 
-OverwriteQuestion::OverwriteQuestion(const QString &fileName, const AsyncCopy::Overwrite &files,
-    BrowserMode target, const ThumbLoaderWorker *pcThumbnails, QWidget *parent)
-    : MessageBox(QMessageBox::Question, tr("IDS_ASKOVERWRITE").arg(fileName),
+OverwriteQuestion::OverwriteQuestion(
+    const CopyQuestion &question, const ThumbLoaderWorker *pcThumbnails, QWidget *parent)
+    : MessageBox(QMessageBox::Question, tr("IDS_ASKOVERWRITE").arg(question.fileName),
           QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll, parent)
 {
     setObjectName(QStringLiteral("OverwriteQuestion"));
@@ -35,7 +35,9 @@ OverwriteQuestion::OverwriteQuestion(const QString &fileName, const AsyncCopy::O
     setStyleSheet(
         QStringLiteral("QLabel#qt_msgbox_label, QLabel#qt_msgbox_informativelabel { min-width: 30em; }"));
     setEscapeButton(QMessageBox::No);
-    if (QFileInfo(files.existing).fileName() != fileName)
+    const CopyQuestion::Overwrite &files = question.overwrite;
+    const BrowserMode target = question.target;
+    if (QFileInfo(files.existing).fileName() != question.fileName)
         return;
     const BrowserMode source = target == ExternalDeviceMode ? HostMode : ExternalDeviceMode;
     setInformativeText(sideLine(target, files.existingSize, files.existingDate) + QLatin1Char('\n')

@@ -7,7 +7,6 @@
 #include "browser/views/NameOrder.h"
 #include "browser/views/QNodeItem.h"
 #include "browser/views/SubFolderProber.h"
-#include "engine/TL09Engine.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -57,9 +56,10 @@ bool isLabel(const QNodeItem *node)
 
 } // namespace
 
-BrowserTreeModel::BrowserTreeModel(BrowserMode side, QObject *parent)
+BrowserTreeModel::BrowserTreeModel(BrowserMode side, const QString &deviceModel, QObject *parent)
     : QAbstractItemModel(parent)
     , m_side(side)
+    , m_deviceModel(deviceModel)
     , m_root(std::make_unique<QNodeItem>(QFileInfo(), this, RootNode))
     , m_prober(new SubFolderProber(this))
 {
@@ -128,8 +128,7 @@ void BrowserTreeModel::buildDeviceTop()
 QString BrowserTreeModel::deviceLabel() const
 {
     const QString product = QStringLiteral("OPALO");
-    const QString model = TL09Engine::instance()->deviceModel();
-    return model.isEmpty() ? product : product + QLatin1Char(' ') + model;
+    return m_deviceModel.isEmpty() ? product : product + QLatin1Char(' ') + m_deviceModel;
 }
 
 void BrowserTreeModel::appendCategories(int side)

@@ -36,7 +36,9 @@ public:
     // sub-folders of their own in the background.
     static constexpr int directProbeLimit = 64;
 
-    explicit BrowserTreeModel(BrowserMode side, QObject *parent = nullptr);
+    // deviceModel: the device's model name, shown in its label.
+    explicit BrowserTreeModel(
+        BrowserMode side, const QString &deviceModel = QString(), QObject *parent = nullptr);
     ~BrowserTreeModel() override;
 
     // The mount tables read for user-mounted volumes, the first that opens
@@ -125,6 +127,7 @@ private:
     void applyProbes(const QStringList &withSubFolders, const QStringList &withoutSubFolders);
 
     BrowserMode m_side;
+    QString m_deviceModel;
     std::unique_ptr<QNodeItem> m_root;
     SubFolderProber *m_prober;
     // Nodes waiting for a probe, by folder; nodes a refresh discards go null.

@@ -136,7 +136,7 @@ const Shortcut gnomeShortcuts[] = {
                     emit command.list->refreshBrowserTreeGnome();
             }
         } },
-    { isShiftDelete, true, [](Command &command) { command.list->deleteSelectedAfterQuestion(); } },
+    { isShiftDelete, true, [](Command &command) { command.list->requestDeletion(); } },
     { [](const QKeyEvent *event) { return isCtrl(event, Qt::Key_T) || event->matches(QKeySequence::Delete); },
         true,
         [](Command &command) {
@@ -156,7 +156,7 @@ const Shortcut everyDesktopShortcuts[] = {
     { [](const QKeyEvent *event) { return isCtrl(event, Qt::Key_A); }, false,
         [](Command &command) { command.list->selectAllRows(); } },
     { [](const QKeyEvent *event) { return isPlain(event, Qt::Key_Delete); }, true,
-        [](Command &command) { command.list->deleteSelectedAfterQuestion(); } },
+        [](Command &command) { command.list->requestDeletion(); } },
     { [](const QKeyEvent *event) { return isPlain(event, Qt::Key_F2); }, true,
         [](Command &command) { command.list->editFirstSelected(command.list); } },
 };

@@ -122,28 +122,11 @@ void QVideoList::selectAllRows()
     selectionModel()->select(all, QItemSelectionModel::ClearAndSelect);
 }
 
-void QVideoList::deleteSelectedAfterQuestion()
+void QVideoList::requestDeletion()
 {
-    // Taken before asking: never the shown folder itself.
-    const QVector<QString> paths = selectedPaths();
-    if (selectionWasEmpty())
-        return;
-    QPointer<QVideoList> alive(this);
-    // The list may go while the question runs, and the question with it.
-    QPointer<MessageBox> question(deleteQuestion(QStringList(paths.cbegin(), paths.cend()), this));
-    const int answer = question->exec();
-    delete question;
-    if (answer != QMessageBox::Yes || !alive)
-        return;
-    VideoModel *files = fileModel();
-    bool deleted = false;
-    for (const QString &path : paths) {
-        if (!files->remove(files->index(path)))
-            break;
-        deleted = true;
-    }
-    if (deleted)
-        emit itemsDeleted();
+    // Never the shown folder itself, which an empty selection stands for.
+    if (selectionModel() && selectionModel()->hasSelection())
+        emit deleteRequested();
 }
 
 MessageBox *QVideoList::deleteQuestion(const QStringList &paths, QWidget *parent)

@@ -54,9 +54,8 @@ public:
     void editFirstSelected(QWidget *boxParent);
     // Selects every row of the shown folder, once each (the first column).
     void selectAllRows();
-    // Asks, then removes the selected items from disk, stopping at the first
-    // that cannot be removed.
-    void deleteSelectedAfterQuestion();
+    // Asks the pane's window to delete the selection, when there is one.
+    void requestDeletion();
     // The question before items are deleted for good, naming them (paths in
     // selection order); No is its default answer.
     static MessageBox *deleteQuestion(const QStringList &paths, QWidget *parent);
@@ -77,8 +76,9 @@ signals:
     void openRequested(const QModelIndex &index);
     // Backspace or Alt+Up: the pane shows the folder above.
     void parentRequested();
-    // Items were deleted through the list's own question.
-    void itemsDeleted();
+    // The Delete key on a selection: the window asks and deletes, as its
+    // delete button does.
+    void deleteRequested();
 
 protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;

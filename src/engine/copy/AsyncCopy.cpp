@@ -3,7 +3,6 @@
 
 #include "base/DeviceState.h"
 #include "base/SessionCommands.h"
-#include "engine/TL09Engine.h"
 #include "engine/copy/ChunkMover.h"
 #include "engine/copy/CopyPreflight.h"
 #include "engine/copy/CopySelection.h"
@@ -163,9 +162,8 @@ bool keepDate(int fd, const struct stat &status)
 
 } // namespace
 
-AsyncCopy::AsyncCopy(TL09Engine *engine)
-    : QThread(engine)
-    , m_engine(engine)
+AsyncCopy::AsyncCopy(QObject *parent)
+    : QThread(parent)
 {
     setStackSize(copyStackSize);
 }
@@ -187,17 +185,11 @@ void AsyncCopy::requestStop()
     m_answered.wakeAll();
 }
 
-void AsyncCopy::setDialogAnswer(int answer)
+void AsyncCopy::setAnswer(CopyAnswer answer)
 {
     QMutexLocker locker(&m_answerLock);
     dialogAnswer = answer;
     m_answered.wakeAll();
-}
-
-AsyncCopy::Overwrite AsyncCopy::overwriteQuestion() const
-{
-    QMutexLocker locker(&m_answerLock);
-    return m_overwrite;
 }
 
 void AsyncCopy::run()
@@ -234,7 +226,7 @@ void AsyncCopy::run()
     m_summary.complete = ok;
     signalProgress();
     locker.unlock();
-    emit copy_thread_finished(ok);
+    emit copyEnded(ok);
 }
 
 bool AsyncCopy::checkBeforeCopy()
@@ -252,17 +244,18 @@ bool AsyncCopy::checkBeforeCopy()
     emit selectionSized(check.selectionBytes());
     if (check.findings().isEmpty())
         return true;
-    QStringList names;
+    CopyQuestion question;
+    question.kind = AskBeforeCopy;
+    question.target = target;
+    question.offerSafeNames = check.hasRefusedNames();
     QSet<QString> listed;
     for (const CopyFailure &finding : check.findings()) {
         if (!listed.contains(finding.source)) {
             listed.insert(finding.source);
-            names << QFileInfo(finding.source).fileName();
+            question.refusedNames << QFileInfo(finding.source).fileName();
         }
     }
-    dialogAnswer = AnswerPending;
-    emit askBeforeCopy(names.join(QLatin1Char('\n')), target, check.hasRefusedNames());
-    waitForAnswer();
+    askAndWait(question);
     const int answer = dialogAnswer;
     if (stopRequested || (answer != AnswerYes && answer != AnswerApply))
         return false;
@@ -494,12 +487,13 @@ bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination)
 bool AsyncCopy::mayReplace(const QFileInfo &file, const QString &existing, const struct stat &status)
 {
     if (overwritePolicy == 0) {
-        {
-            QMutexLocker locker(&m_answerLock);
-            m_overwrite = { file.filePath(), file.size(), file.lastModified(), existing,
-                qint64(status.st_size), modificationDate(status) };
-        }
-        askAndWait(QFileInfo(existing).fileName(), target, AskOverwrite);
+        CopyQuestion question;
+        question.kind = AskOverwrite;
+        question.target = target;
+        question.fileName = QFileInfo(existing).fileName();
+        question.overwrite = { file.filePath(), file.size(), file.lastModified(), existing,
+            qint64(status.st_size), modificationDate(status) };
+        askAndWait(question);
         switch (dialogAnswer) {
         case AnswerNo:
             break;
@@ -606,9 +600,7 @@ AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size
 {
     ChunkMover mover(source, destination, size);
     qint64 done = 0;
-    QElapsedTimer timer;
     do {
-        timer.start();
         const qint64 count = mover.next(qMin(chunkSize, size - done));
         if (count == ChunkMover::readFailed)
             return Transfer::ReadFailed;
@@ -622,9 +614,6 @@ AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size
             ::sync_file_range(destination, done, count, SYNC_FILE_RANGE_WRITE);
         done += count;
         countDone(count, count == chunkSize);
-        const qint64 ms = timer.elapsed();
-        if (ms > 0)
-            emit bytesPerSecond(count / ms * 1000);
         // A file that shrank while being copied ends at its new end.
         if (count == 0)
             break;
@@ -738,8 +727,8 @@ bool AsyncCopy::endAfterFailedWrite(const QString &fileName, bool written)
         return false;
     m_ended = true;
     waitForRemovalNotice();
-    if (written && m_engine->checkDeviceFolders())
-        askAndWait(fileName, target, DriveSpaceError);
+    if (written && deviceReachable())
+        askAndWait(fileName, DriveSpaceError);
     // A device that was pulled is known gone before the refresh that
     // follows the copy; a back-end that tells at once needs no pause.
     if (m_removalNoticeMs > 0)
@@ -752,9 +741,9 @@ bool AsyncCopy::reportFailure(const QString &fileName, CopyDlg dlg)
     // A pulled device makes every access fail: the copy then ends without
     // a box, and the main window reports the lost connection.
     waitForRemovalNotice();
-    if (!m_engine->checkDeviceFolders())
+    if (!deviceReachable())
         return false;
-    askAndWait(fileName, target, dlg);
+    askAndWait(fileName, dlg);
     return true;
 }
 
@@ -763,12 +752,21 @@ void AsyncCopy::waitForRemovalNotice()
     msleep(m_removalNoticeMs);
 }
 
-void AsyncCopy::askAndWait(const QString &fileName, BrowserMode target, CopyDlg dlg)
+void AsyncCopy::askAndWait(const QString &fileName, CopyDlg dlg)
+{
+    CopyQuestion question;
+    question.kind = dlg;
+    question.target = target;
+    question.fileName = fileName;
+    askAndWait(question);
+}
+
+void AsyncCopy::askAndWait(const CopyQuestion &question)
 {
     // The dialog behind the question shows how far the copy got.
     signalProgress();
     dialogAnswer = AnswerPending;
-    emit showDialog(fileName, target, dlg);
+    emit questionAsked(question);
     waitForAnswer();
 }
 

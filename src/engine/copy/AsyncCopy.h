@@ -6,6 +6,7 @@
 #include "base/FileNameMatcher.h"
 #include "base/SessionCommands.h"
 #include "engine/copy/CopyFailure.h"
+#include "engine/copy/CopyQuestion.h"
 #include "engine/copy/TemporaryJournal.h"
 
 #include <QDateTime>
@@ -25,11 +26,9 @@
 struct stat;
 
 class CopyPreflight;
-class TL09Engine;
-class QWidget;
 
 // The copy worker: copies a selection of files in its own thread and asks
-// the user, through the engine, what to do about existing files and
+// the user, through its job (CopyJob), what to do about existing files and
 // failures.
 //
 // Before the first byte is written it checks the whole selection against the
@@ -59,10 +58,8 @@ class AsyncCopy : public QThread
     Q_OBJECT
 
 public:
-    explicit AsyncCopy(TL09Engine *engine);
+    explicit AsyncCopy(QObject *parent = nullptr);
 
-    void setMainWindow(QWidget *window) { m_mainWindow = window; }
-    QWidget *mainWindow() const { return m_mainWindow; }
     // How long a removal of the device takes to be known after the first
     // failed access to it; the copy waits this long before it decides
     // whether a failure means the device has gone.
@@ -80,24 +77,10 @@ public:
     // stop requested right after start() is not lost.
     void prepare(const QList<Batch> &batches, BrowserMode target, const QStringList &nameFilters);
 
-    // The two files of an overwrite question: the one copied and the one
-    // at the destination, as the worker found them.
-    struct Overwrite
-    {
-        QString source;
-        qint64 sourceSize = 0;
-        QDateTime sourceDate;
-        QString existing;
-        qint64 existingSize = 0;
-        QDateTime existingDate;
-    };
-
     // What did not arrive in the last run; read once the worker has ended.
     const CopyFailures &failures() const { return m_failures; }
     // How far the last run went; read once the worker has ended.
     const CopySummary &summary() const { return m_summary; }
-    // The files of the overwrite question the worker waits on.
-    Overwrite overwriteQuestion() const;
     // Whether the last run found nothing to copy; read once it has ended.
     bool foundNothing() const { return m_foundNothing; }
 
@@ -106,22 +89,22 @@ public:
     bool isStopRequested() const { return stopRequested; }
 
     // Stores the user's answer to the question the worker waits on.
-    void setDialogAnswer(int answer);
+    void setAnswer(CopyAnswer answer);
 
 signals:
     // The bytes the whole copy moves, sent once before the first byte.
     void selectionSized(qint64 bytes);
     void bytesWritten(qint64 bytes);
-    void bytesPerSecond(qint64 bytes);
     void fileNameChanged(const QString &fileName);
     // The file now copied is the number-th of the selection's files.
     void fileNumberChanged(int number, int files);
-    void showDialog(const QString &fileName, BrowserMode target, CopyDlg dlg);
-    void copy_thread_finished(bool bCancel);
-    // Asks about the entries the destination cannot take, by name, one per
-    // line, before anything is written; answered through setDialogAnswer()
-    // with Yes (copy the rest), Apply (rename, with offerSafeNames) or Cancel.
-    void askBeforeCopy(const QString &names, BrowserMode target, bool offerSafeNames);
+    // The worker waits for setAnswer(). Before anything is written it asks
+    // once (AskBeforeCopy) about the entries the destination cannot take,
+    // answered with Yes (copy the rest), Apply (rename, where safe names are
+    // offered) or Cancel.
+    void questionAsked(const CopyQuestion &question);
+    // The worker's last signal; ok: the run went through.
+    void copyEnded(bool ok);
 
 protected:
     void run() override;
@@ -211,11 +194,10 @@ private:
     // device has gone.
     bool reportFailure(const QString &fileName, CopyDlg dlg);
     void waitForRemovalNotice();
-    void askAndWait(const QString &fileName, BrowserMode target, CopyDlg dlg);
+    void askAndWait(const QString &fileName, CopyDlg dlg);
+    void askAndWait(const CopyQuestion &question);
     void waitForAnswer();
 
-    TL09Engine *const m_engine;
-    QWidget *m_mainWindow = nullptr;
     unsigned long m_removalNoticeMs = 0;
     QList<Batch> m_batches;
     // Entries the user chose not to copy after the check, by source path.
@@ -228,7 +210,6 @@ private:
     CopySummary m_summary;
     // The number of the file now copied, among the selection's.
     int m_fileNumber = 0;
-    Overwrite m_overwrite;
     bool m_foundNothing = false;
     // The device's root when the copy goes onto it, else empty.
     QString m_deviceRoot;
@@ -259,7 +240,6 @@ private:
     QMutex stopMutex;
     QMutex runMutex;
     // Wakes the worker when an answer or a stop arrives.
-    // Guards the overwrite question's files, too.
-    mutable QMutex m_answerLock;
+    QMutex m_answerLock;
     QWaitCondition m_answered;
 };

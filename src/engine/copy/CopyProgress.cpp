@@ -3,8 +3,10 @@
 
 namespace {
 
-// The rate estimate settles only after this many measurements.
-const qint64 etaWarmUpSamples = 30;
+// The rate is measured over this span, once at least the shorter one has
+// been seen.
+const qint64 rateWindowMs = 5000;
+const qint64 rateLeastMs = 500;
 
 } // namespace
 
@@ -12,6 +14,7 @@ void CopyProgress::restart()
 {
     m_lastPercent = -1;
     m_lastEta = -1;
+    m_samples.clear();
 }
 
 std::optional<double> CopyProgress::percentToShow(qint64 written, qint64 total)
@@ -25,13 +28,22 @@ std::optional<double> CopyProgress::percentToShow(qint64 written, qint64 total)
     return percent;
 }
 
-std::optional<int> CopyProgress::remainingToShow(
-    qint64 written, qint64 total, qint64 etaSum, qint64 etaSamples)
+qint64 CopyProgress::rate(qint64 written, qint64 nowMs)
 {
-    if (total <= 0 || etaSamples <= etaWarmUpSamples)
+    m_samples.append({ nowMs, written });
+    while (m_samples.size() > 2 && nowMs - m_samples.at(1).first >= rateWindowMs)
+        m_samples.removeFirst();
+    const qint64 spanMs = nowMs - m_samples.first().first;
+    if (spanMs < rateLeastMs)
+        return 0;
+    return (written - m_samples.first().second) * 1000 / spanMs;
+}
+
+std::optional<int> CopyProgress::remainingToShow(qint64 written, qint64 total, qint64 rate)
+{
+    if (total <= 0 || rate <= 0)
         return std::nullopt;
-    const double remaining = double(total - written) / double(total);
-    const int eta = int(remaining * double(etaSum / etaSamples));
+    const int eta = int(qMax<qint64>(0, total - written) / rate);
     if (eta == m_lastEta)
         return std::nullopt;
     m_lastEta = eta;

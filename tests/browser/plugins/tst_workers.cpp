@@ -2,7 +2,6 @@
 #include "PaneTestHome.h"
 #include "TestDir.h"
 
-#include "browser/plugins/RenameThread.h"
 #include "browser/plugins/VerifyPasteDone.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/QNodeItem.h"
@@ -46,7 +45,6 @@ private slots:
     void verifierReportsEachVanishedFileAndTheEnd();
     void verifierReportsAGoneRowAsInvalid();
     void verifierStopsAtOnce();
-    void renameThreadEndsAfterTheLayoutDelay();
     void importerListsForItsNode();
     void goneNodeStopsItsImporter();
 
@@ -137,17 +135,6 @@ void tst_Workers::verifierStopsAtOnce()
     clock.start();
     verifier.reset();
     QVERIFY(clock.elapsed() < promptMs);
-}
-
-void tst_Workers::renameThreadEndsAfterTheLayoutDelay()
-{
-    RenameThread thread;
-    QSignalSpy finished(&thread, &QThread::finished);
-    QElapsedTimer clock;
-    clock.start();
-    thread.start();
-    QTRY_COMPARE(finished.count(), 1);
-    QVERIFY(clock.elapsed() >= 100);
 }
 
 void tst_Workers::importerListsForItsNode()
