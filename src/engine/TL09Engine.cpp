@@ -121,7 +121,9 @@ void TL09Engine::stopDataCollection()
     if (!isRunning())
         return;
     m_abortRequested = true;
-    wait(stopTimeoutMs);
+    // Calls made directly afterwards (tests, or the next start) count again.
+    if (wait(stopTimeoutMs))
+        m_abortRequested = false;
 }
 
 bool TL09Engine::isFirstCollectionOfDevice()

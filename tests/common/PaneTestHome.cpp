@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "PaneTestHome.h"
 
+#include "FakeDeviceBackend.h"
 #include "base/BrowserMode.h"
 #include "base/DeviceState.h"
 #include "base/MediaCategories.h"
@@ -18,11 +19,15 @@ PaneTestHome::PaneTestHome()
     m_mountTable = m_home.createFile(QStringLiteral("mtab"));
     BrowserTreeModel::setMountTables({ m_mountTable });
     setMountPoint(m_device.path());
-    TL09Engine::instance()->checkDeviceFolders();
+    auto *backend = new FakeDeviceBackend;
+    m_engine = std::make_unique<TL09Engine>(backend);
+    backend->plug(m_device.path());
+    m_engine->checkDeviceFolders();
 }
 
 PaneTestHome::~PaneTestHome()
 {
+    m_engine.reset();
     setMountPoint(QString());
 }
 

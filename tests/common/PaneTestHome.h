@@ -5,10 +5,15 @@
 
 #include <QString>
 
+#include <memory>
+
+class TL09Engine;
+
 // A user and a device for the pane tests: a private home with its own
 // configuration folder, an empty mount table, and a device mount point with
-// its category folders. Built before any pane, so that the panes' settings
-// and category folders land in it.
+// its category folders, and an engine whose device back-end needs no bus.
+// Built before any pane, so that the panes' settings and category folders
+// land in it.
 class PaneTestHome
 {
 public:
@@ -22,9 +27,11 @@ public:
     // the names, as no catalogue is installed).
     QString deviceFolder(int mode) const;
     QString hostFolder(int mode) const;
+    TL09Engine &engine() const { return *m_engine; }
 
 private:
     TestDir m_home;
     TestDir m_device;
     QString m_mountTable;
+    std::unique_ptr<TL09Engine> m_engine;
 };

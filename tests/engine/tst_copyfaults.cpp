@@ -11,6 +11,7 @@
 #include "TmpfsMount.h"
 #include "base/DeviceState.h"
 #include "engine/TL09Engine.h"
+#include "engine/copy/CopyJob.h"
 #include "engine/copy/TemporaryJournal.h"
 
 #include <QtTest>
@@ -112,17 +113,15 @@ private:
     FaultShim m_shim;
     FakeDeviceBackend *m_device = nullptr;
     TL09Engine *m_engine = nullptr;
+    std::unique_ptr<CopyJob> m_job;
 };
 
 void TestCopyFaults::initTestCase()
 {
-    qRegisterMetaType<CopyDlg>("CopyDlg");
-    qRegisterMetaType<BrowserMode>("BrowserMode");
     if (!m_shim.isLoaded())
         QSKIP("the fault shim is not preloaded (run through CTest)");
     m_device = new FakeDeviceBackend;
     m_engine = new TL09Engine(m_device, this);
-    m_engine->category = PicturesMode;
     ::umask(022);
 }
 
@@ -130,7 +129,7 @@ void TestCopyFaults::cleanup()
 {
     m_shim.disarm();
     m_shim.holdFlushes(0);
-    m_engine->cancelCopy();
+    m_job.reset();
     m_engine->stopDataCollection();
     setMountPoint(QString());
 }
@@ -179,17 +178,17 @@ TestCopyFaults::Run TestCopyFaults::copy(
         QFileInfo(sourceRoot + QStringLiteral("/new2.jpg")), QFileInfo(sourceRoot + QStringLiteral("/album")),
         QFileInfo(sourceRoot + QStringLiteral("/old1.jpg")),
         QFileInfo(sourceRoot + QStringLiteral("/old2.jpg")) };
-    QSignalSpy finished(m_engine, &TL09Engine::copyFileFinished);
-    const QMetaObject::Connection questions
-        = connect(m_engine, &TL09Engine::showDialog, this, [&](const QString &, BrowserMode, CopyDlg dlg) {
-              run.dialogs << dlg;
-              m_engine->setDialogAnswer(dlg == AskOverwrite ? AnswerYes : AnswerOk);
-          });
-    if (m_engine->startCopy(selection, target, destDir) && finished.wait(copyTimeoutMs)) {
+    m_job.reset(m_engine->makeCopy({ selection, target, destDir, PicturesMode }, nullptr));
+    CopyJob *job = m_job.get();
+    QSignalSpy finished(job, &CopyJob::finished);
+    connect(job, &CopyJob::questionAsked, this, [&run, job](const CopyQuestion &question) {
+        run.dialogs << question.kind;
+        job->answer(question.kind == AskOverwrite ? AnswerYes : AnswerOk);
+    });
+    if (job->start() && finished.wait(copyTimeoutMs)) {
         run.finished = true;
         run.result = finished.at(0).at(0).toBool();
     }
-    disconnect(questions);
     m_engine->stopDataCollection();
     return run;
 }
@@ -198,7 +197,7 @@ QString TestCopyFaults::violation(const QList<Expected> &files, const Run &run, 
 {
     if (!run.finished)
         return QStringLiteral("the copy did not end");
-    const CopyFailures &failures = m_engine->copyFailures();
+    const CopyFailures &failures = m_job->failures();
     const auto reportedAs = [&failures](const QString &source, bool warning) {
         return std::any_of(failures.begin(), failures.end(), [&](const CopyFailure &failure) {
             return failure.isWarning() == warning
@@ -266,7 +265,7 @@ void TestCopyFaults::everyFailedCallIsReported()
     resetDestination(destDir, files);
     m_shim.arm(0, error);
     QVERIFY(copy(sourceRoot, destDir, target).result);
-    QVERIFY(m_engine->copyFailures().isEmpty());
+    QVERIFY(m_job->failures().isEmpty());
     const long calls = m_shim.calls();
     QVERIFY(calls > 20);
     for (long nth = 1; nth <= maxCalls; ++nth) {
@@ -314,14 +313,15 @@ void TestCopyFaults::powerCutLeavesNoNameOnIncompleteData()
 
     // At each flush of the copy, the disk as it is then: the journal made
     // to commit what the file system has taken in so far, but no more data.
-    QSignalSpy finished(m_engine, &TL09Engine::copyFileFinished);
-    const QMetaObject::Connection questions = connect(m_engine, &TL09Engine::showDialog, this,
-        [this](const QString &, BrowserMode, CopyDlg) { m_engine->setDialogAnswer(AnswerYesToAll); });
     QFileInfoList selection;
     for (const QString &name : QDir(sourceRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
         selection << QFileInfo(sourceRoot + QLatin1Char('/') + name);
+    m_job.reset(m_engine->makeCopy({ selection, ExternalDeviceMode, destDir, PicturesMode }, nullptr));
+    CopyJob *job = m_job.get();
+    QSignalSpy finished(job, &CopyJob::finished);
+    connect(job, &CopyJob::questionAsked, this, [job] { job->answer(AnswerYesToAll); });
     m_shim.holdFlushes(1);
-    QVERIFY(m_engine->startCopy(selection, ExternalDeviceMode, destDir));
+    QVERIFY(job->start());
     QStringList snapshots;
     while (finished.isEmpty()) {
         QVERIFY(QTest::qWaitFor(
@@ -336,7 +336,6 @@ void TestCopyFaults::powerCutLeavesNoNameOnIncompleteData()
         QVERIFY(QFile::copy(volume.image(), snapshots.last()));
         m_shim.releaseFlush();
     }
-    disconnect(questions);
     QVERIFY(finished.at(0).at(0).toBool());
     QVERIFY(!snapshots.isEmpty());
 

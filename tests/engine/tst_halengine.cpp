@@ -403,7 +403,7 @@ void TestHalEngine::collectsAndForgetsSimulatedDevice()
     m_engine->mountDevice();
     m_engine->findDeviceVolume();
     QVERIFY(m_engine->checkDeviceFolders());
-    QVERIFY(!m_engine->readOnly);
+    QVERIFY(!m_engine->isReadOnly());
 
     // Generous: the collection shares the machine with other test processes.
     QSignalSpy finished(m_engine, &TL09Engine::dataCollectionFinished);

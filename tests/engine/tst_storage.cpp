@@ -21,6 +21,26 @@
 
 namespace {
 
+quint64 capacityOf(const TL09Engine &engine)
+{
+    quint64 total;
+    quint64 used;
+    engine.spaceUsage(&total, &used);
+    return total;
+}
+
+quint64 usedOf(const TL09Engine &engine)
+{
+    quint64 total;
+    quint64 used;
+    engine.spaceUsage(&total, &used);
+    return used;
+}
+
+} // namespace
+
+namespace {
+
 // The walk as the accounting did it before it shared the folders among
 // threads: one folder after another, readdir and an lstat per entry.
 void plainWalk(int folder, CategoryBytes *bytes)
@@ -104,8 +124,6 @@ void TestStorage::initTestCase()
 void TestStorage::cleanup()
 {
     setMountPoint(QString());
-    m_engine->abortRequested = false;
-    m_engine->refreshAfterCopy = false;
     QCoreApplication::removeTranslator(nullptr);
 }
 
@@ -167,7 +185,7 @@ void TestStorage::percentagesOfCapacity()
     const double capacity = double(statistics.f_blocks) * double(statistics.f_frsize);
 
     QVERIFY(m_engine->collectData());
-    QCOMPARE(m_engine->totalCapacity(), quint64(capacity));
+    QCOMPARE(capacityOf(*m_engine), quint64(capacity));
     QCOMPARE(m_engine->storageShares().pictures, 40000 / capacity * 100);
     QCOMPARE(m_engine->storageShares().music, 3000 / capacity * 100);
     QCOMPARE(m_engine->storageShares().video, 3000 / capacity * 100);
@@ -269,7 +287,8 @@ void TestStorage::walkCountsAsThePlainWalk()
     {
         const EffectiveUser user(asUser ? EffectiveUser::nobody : ::geteuid());
         plainWalk(::open(QFile::encodeName(device.path()).constData(), O_RDONLY | O_DIRECTORY), &plain);
-        complete = StorageAccounting(m_engine->abortRequested).sumFolder(device.path(), &walked);
+        const std::atomic<bool> running { false };
+        complete = StorageAccounting(running).sumFolder(device.path(), &walked);
     }
     QVERIFY(complete);
     QVERIFY(plain.pictures > 0 && plain.music > 0 && plain.video > 0 && plain.documents > 0);
@@ -303,10 +322,10 @@ void TestStorage::sumFolderResult()
     dir.createFolder(QStringLiteral("empty"));
     dir.createFileOfSize(QStringLiteral("full/a.jpg"), 10);
     dir.createFileOfSize(QStringLiteral("full/b.jpg"), 10);
-    const qint64 before = m_engine->countedBytes().pictures;
-    m_engine->abortRequested = abort;
-    QCOMPARE(m_engine->sumFolder(dir.filePath(path)), result);
-    QCOMPARE(m_engine->countedBytes().pictures - before, path == QLatin1String("full") && !abort ? 20 : 0);
+    const std::atomic<bool> aborted { abort };
+    CategoryBytes counted;
+    QCOMPARE(StorageAccounting(aborted).sumFolder(dir.filePath(path), &counted), result);
+    QCOMPARE(counted.pictures, path == QLatin1String("full") && !abort ? 20 : 0);
 }
 
 void TestStorage::deviceModel_data()
@@ -358,10 +377,9 @@ void TestStorage::checkDeviceFolders()
         setMountPoint(device.filePath(QStringLiteral("gone")));
     else if (!blocker.isEmpty())
         device.createFile(blocker, "not a folder");
-    m_engine->readOnly = false;
 
     QTEST(m_engine->checkDeviceFolders(), "ready");
-    QTEST(bool(m_engine->readOnly), "readOnly");
+    QTEST(bool(m_engine->isReadOnly()), "readOnly");
     if (blocker.isEmpty()) {
         for (const char *name : { "IDS_PICTURES", "IDS_VIDEO", "IDS_MUSIC", "IDS_OFFICE" })
             QVERIFY2(QFileInfo(device.filePath(QLatin1String(name))).isDir(), name);
@@ -376,9 +394,8 @@ void TestStorage::readOnlyFileSystem()
         QSKIP("mounting a tmpfs is refused here");
     const QString path = tmpfs.path();
     setMountPoint(path);
-    m_engine->readOnly = false;
     const bool ready = m_engine->checkDeviceFolders();
-    const bool readOnly = m_engine->readOnly;
+    const bool readOnly = m_engine->isReadOnly();
     QVERIFY(tmpfs.unmount());
     QVERIFY(ready);
     QVERIFY(readOnly);
@@ -415,7 +432,7 @@ void TestStorage::concurrentChecksAreNoFailure()
         round = i;
         while (done < 2)
             QThread::yieldCurrentThread();
-        failedRounds += m_engine->readOnly ? 1 : 0;
+        failedRounds += m_engine->isReadOnly() ? 1 : 0;
     }
     for (const auto &thread : threads)
         thread->wait();
@@ -430,13 +447,13 @@ void TestStorage::capacityOfSmallFileSystem()
         QSKIP("mounting a tmpfs is refused here");
     const QString path = tmpfs.path();
     setMountPoint(path);
-    const quint64 emptyUse = m_engine->usedSpace();
+    const quint64 emptyUse = usedOf(*m_engine);
     QFile file(path + QLatin1String("/song.mp3"));
     const bool written
         = file.open(QIODevice::WriteOnly) && file.write(QByteArray(512 * 1024, 'x')) == 512 * 1024;
     file.close();
-    const quint64 capacity = m_engine->totalCapacity();
-    const quint64 used = m_engine->usedSpace();
+    const quint64 capacity = capacityOf(*m_engine);
+    const quint64 used = usedOf(*m_engine);
     const bool collected = m_engine->collectData();
     QVERIFY(tmpfs.unmount());
 
@@ -451,12 +468,12 @@ void TestStorage::noDeviceHasNoCapacity()
 {
     // Without a device there is nothing to measure, not even "/".
     setMountPoint(QString());
-    QCOMPARE(m_engine->totalCapacity(), quint64(0));
-    QCOMPARE(m_engine->usedSpace(), quint64(0));
+    QCOMPARE(capacityOf(*m_engine), quint64(0));
+    QCOMPARE(usedOf(*m_engine), quint64(0));
     QCOMPARE(m_engine->deviceModel(), QString());
     TestDir dir;
     setMountPoint(dir.filePath(QStringLiteral("gone")));
-    QCOMPARE(m_engine->totalCapacity(), quint64(0));
+    QCOMPARE(capacityOf(*m_engine), quint64(0));
     QVERIFY(!m_engine->collectData());
 }
 
@@ -503,7 +520,7 @@ void TestStorage::hostFolder()
     qputenv("HOME", QFile::encodeName(home));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QLatin1String("/.config")));
     const mode_t savedMask = umask(022);
-    const QString folder = TL09Engine::picturesFolder(HostMode);
+    const QString folder = MediaCategories::folder(HostMode, PicturesMode);
     umask(savedMask);
     qputenv("HOME", savedHome);
     qputenv("XDG_CONFIG_HOME", savedConfig);
@@ -552,7 +569,7 @@ void TestStorage::deviceFolderOfAnyLanguage()
     setMountPoint(device.path());
 
     QVERIFY(m_engine->checkDeviceFolders());
-    QCOMPARE(TL09Engine::picturesFolder(ExternalDeviceMode), device.filePath(expected));
+    QCOMPARE(MediaCategories::folder(ExternalDeviceMode, PicturesMode), device.filePath(expected));
     folders.sort();
     QCOMPARE(QDir(device.path()).entryList(QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Name),
         folders);
@@ -578,9 +595,9 @@ void TestStorage::folderNamesFollowLanguage()
     TestDir device;
     setMountPoint(device.path());
 
-    const QStringList folders { TL09Engine::documentsFolder(ExternalDeviceMode),
-        TL09Engine::picturesFolder(ExternalDeviceMode), TL09Engine::musicFolder(ExternalDeviceMode),
-        TL09Engine::videoFolder(ExternalDeviceMode) };
+    const QStringList folders { MediaCategories::folder(ExternalDeviceMode, DocumentsMode),
+        MediaCategories::folder(ExternalDeviceMode, PicturesMode), MediaCategories::folder(ExternalDeviceMode, MusicMode),
+        MediaCategories::folder(ExternalDeviceMode, MovieMode) };
     QVERIFY(m_engine->checkDeviceFolders());
     QCoreApplication::removeTranslator(&translator);
 
@@ -588,7 +605,7 @@ void TestStorage::folderNamesFollowLanguage()
         QCOMPARE(folders.at(i), device.path() + QLatin1Char('/') + names.at(i));
         QVERIFY2(QFileInfo(folders.at(i)).isDir(), qPrintable(folders.at(i)));
     }
-    QCOMPARE(TL09Engine::picturesFolder(2), QString());
+    QCOMPARE(MediaCategories::folder(2, PicturesMode), QString());
 }
 
 void TestStorage::nameFilters_data()
@@ -616,7 +633,7 @@ void TestStorage::nameFilters()
 {
     QFETCH(int, category);
     QFETCH(int, count);
-    const QStringList filters = TL09Engine::categoryNameFilters(category);
+    const QStringList filters = MediaCategories::nameFilters(category);
     QCOMPARE(filters.size(), count);
     if (count == 0)
         return;
@@ -661,7 +678,7 @@ void TestStorage::run()
     if (emissions)
         QCOMPARE(finished.at(0).at(0).toBool(), true);
     QCOMPARE(m_engine->countedBytes().pictures, device ? 333 : 0);
-    QVERIFY(!m_engine->refreshAfterCopy);
+    QVERIFY(!m_engine->isRefreshAfterCopy());
 }
 
 void TestStorage::stopDuringLargeWalk()

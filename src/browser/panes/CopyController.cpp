@@ -106,8 +106,12 @@ bool CopyController::runCopy(const CopyRequest &request)
     const QPointer<CopyController> alive(this);
     // Owned here until the report is read; goes with the window otherwise.
     const std::unique_ptr<CopyJob> job(m_engine.makeCopy(request, nullptr));
-    connect(job.get(), &CopyJob::questionAsked, this,
-        [this, job = job.get()](const CopyQuestion &question) { answer(job, question); });
+    connect(job.get(), &CopyJob::questionAsked, this, [this, job = job.get()](const CopyQuestion &question) {
+        const QPointer<CopyJob> asked(job);
+        const CopyAnswer answer = ask(question);
+        if (asked)
+            asked->answer(answer);
+    });
     bool started = false;
     if (!followCopy(job.get(), &CopyJob::start, &started))
         return false;
@@ -182,17 +186,12 @@ bool CopyController::reportEnd(const CopyJob *job)
     return alive && answer == QMessageBox::Retry;
 }
 
-void CopyController::answer(CopyJob *job, const CopyQuestion &question)
+CopyAnswer CopyController::ask(const CopyQuestion &question)
 {
-    const QPointer<CopyJob> asked(job);
     MessageBox *box = nullptr;
     switch (question.kind) {
-    case AskBeforeCopy: {
-        const int answer = askBeforeCopy(question);
-        if (asked)
-            asked->answer(CopyAnswer(answer));
-        return;
-    }
+    case AskBeforeCopy:
+        return CopyAnswer(askBeforeCopy(question));
     case AskOverwrite:
         box = new OverwriteQuestion(
             question, m_window->pane(HostMode)->listViewModel()->thumbnailWorker(), m_window);
@@ -209,9 +208,7 @@ void CopyController::answer(CopyJob *job, const CopyQuestion &question)
         box = new MessageBox(QMessageBox::Critical, tr("IDS_ERROR_COPY_FILE"), QMessageBox::Ok, m_window);
         break;
     }
-    const int answer = m_window->runBox(box);
-    if (asked)
-        asked->answer(CopyAnswer(answer));
+    return CopyAnswer(m_window->runBox(box));
 }
 
 int CopyController::askBeforeCopy(const CopyQuestion &question)

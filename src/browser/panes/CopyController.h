@@ -34,6 +34,8 @@ public:
     // category, after the user's confirmation, then refreshes the
     // destination pane and selects what arrived there.
     void copyAcross(const QFileInfoList &files, BrowserMode target, const QString &destDir);
+    // Shows the box for a copy's question and returns the user's answer.
+    CopyAnswer ask(const CopyQuestion &question);
 
 private:
     // False when the window went away meanwhile.
@@ -48,8 +50,6 @@ private:
     // Reports how the job's last run ended, when there is anything to say;
     // true when the user asks to retry.
     bool reportEnd(const CopyJob *job);
-    // The job's questions while it copies.
-    void answer(CopyJob *job, const CopyQuestion &question);
     int askBeforeCopy(const CopyQuestion &question);
     void setThumbnailsEnabled(bool enabled);
     void selectArrived(BaseFrame *destination, const QFileInfoList &files, const QString &destDir);

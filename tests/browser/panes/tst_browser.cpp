@@ -4,6 +4,7 @@
 #include "TmpfsMount.h"
 
 #include "browser/panes/Browser.h"
+#include "browser/panes/CopyController.h"
 #include "browser/panes/ExternalDeviceFrame.h"
 #include "browser/panes/HostFrame.h"
 #include "browser/views/BrowserTreeModel.h"
@@ -118,7 +119,8 @@ private slots:
     void tabEntersTheRowAtTheChosenCategory();
     void picturesHaveNames_data();
     void picturesHaveNames();
-    void deleteKeyOnTheDeviceRefreshesStorage();
+    void deleteTakesOnePath_data();
+    void deleteTakesOnePath();
 
 private:
     std::unique_ptr<PaneTestHome> home;
@@ -130,7 +132,6 @@ void tst_Browser::initTestCase()
 {
     qRegisterMetaType<QFileInfoList>("QFileInfoList");
     qRegisterMetaType<BrowserMode>("BrowserMode");
-    qRegisterMetaType<CopyDlg>("CopyDlg");
     QVERIFY(catalogue.load(QStringLiteral(":/translation/lang/OpaloSync_en.qm")));
     QCoreApplication::installTranslator(&catalogue);
     home = std::make_unique<PaneTestHome>();
@@ -143,7 +144,7 @@ void tst_Browser::cleanup()
     CopyPreflight::setProbe({});
     seen.reset();
     QFile::remove(home->devicePath() + QStringLiteral("/.opalo"));
-    TL09Engine::instance()->wait();
+    home->engine().wait();
 }
 
 void tst_Browser::deviceTitleFollowsModel_data()
@@ -164,7 +165,7 @@ void tst_Browser::deviceTitleFollowsModel()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(marker);
     }
-    Browser browser;
+    Browser browser(home->engine());
     QCOMPARE(browser.findChild<QLabel *>(QStringLiteral("label_4"))->text(), title);
     QCOMPARE(browser.findChild<QLabel *>(QStringLiteral("_myComputerLabel"))->text(),
         QStringLiteral("My computer (%1)").arg(QSysInfo::machineHostName()));
@@ -172,7 +173,7 @@ void tst_Browser::deviceTitleFollowsModel()
 
 void tst_Browser::buildsWithItsRules()
 {
-    Browser browser;
+    Browser browser(home->engine());
     const auto button
         = [&browser](const char *name) { return browser.findChild<Button *>(QLatin1String(name)); };
     QVERIFY(button("_pictureTabPushButton")->isChecked());
@@ -190,18 +191,18 @@ void tst_Browser::buildsWithItsRules()
 
 void tst_Browser::alwaysOpensOnPictures()
 {
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     auto *music = browser.findChild<Button *>(QStringLiteral("_musicTabPushButton"));
     QTest::mouseClick(music, Qt::LeftButton);
-    QCOMPARE(TL09Engine::instance()->category, int(MusicMode));
+    QCOMPARE(browser.category(), int(MusicMode));
     QCOMPARE(browser.deviceFrame()->currentPath(), home->deviceFolder(MusicMode));
 
     browser.hide();
     browser.show();
     QVERIFY(browser.findChild<Button *>(QStringLiteral("_pictureTabPushButton"))->isChecked());
     QVERIFY(!music->isChecked());
-    QCOMPARE(TL09Engine::instance()->category, int(PicturesMode));
+    QCOMPARE(browser.category(), int(PicturesMode));
     QCOMPARE(browser.deviceFrame()->currentPath(), home->deviceFolder(PicturesMode));
     QCOMPARE(browser.hostFrame()->currentPath(), home->hostFolder(PicturesMode));
 }
@@ -227,7 +228,7 @@ void tst_Browser::treeShowsEachFolderOnce()
             QVERIFY(QDir(home->hostFolder(mode)).mkpath(name));
     }
 
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     for (int i = 0; i < tabClicks; ++i)
         browser.findChild<Button *>(QStringLiteral("_pictureTabPushButton"))->click();
@@ -289,7 +290,7 @@ void tst_Browser::buttonsFollowSelection()
     QFETCH(bool, hostShown);
     QFETCH(bool, deviceShown);
     QFETCH(QStringList, events);
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     if (!hostShown)
         showLabel(browser.hostFrame());
@@ -322,7 +323,7 @@ void tst_Browser::deleteAsksFirst()
 {
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(bool, deleted);
-    TL09Engine *engine = TL09Engine::instance();
+    TL09Engine *engine = &home->engine();
     const QString folder = home->deviceFolder(PicturesMode);
     const QString first = folder + QStringLiteral("/one.jpg");
     const QString second = folder + QStringLiteral("/two.jpg");
@@ -330,7 +331,7 @@ void tst_Browser::deleteAsksFirst()
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     QTRY_VERIFY(selectInList(browser.deviceFrame(), first) && selectInList(browser.deviceFrame(), second));
     seen.reset(answerBoxes({ answer }));
@@ -351,7 +352,7 @@ void tst_Browser::deleteAsksFirst()
 
 void tst_Browser::createsWritableFolderOnDevice()
 {
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     const QString folder = home->deviceFolder(PicturesMode) + QStringLiteral("/Folder");
     QVERIFY(!QFileInfo::exists(folder));
@@ -367,7 +368,7 @@ void tst_Browser::createsWritableFolderOnDevice()
 
 void tst_Browser::createOnDeviceLabelDoesNothing()
 {
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     showLabel(browser.deviceFrame());
     const QStringList before = QDir(home->devicePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -386,7 +387,7 @@ void tst_Browser::createFailureIsShown()
     TmpfsMount mount(readOnly, QStringLiteral("ro,size=1m"));
     if (!mount.isMounted())
         QSKIP("mounting a tmpfs is not allowed here");
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     showFolder(browser.deviceFrame(), readOnly);
     seen.reset(answerBoxes({ QMessageBox::Ok }));
@@ -413,7 +414,7 @@ void tst_Browser::copyAsksForConfirmation()
     TestDir source;
     TestDir target;
     const QString picture = source.createFileOfSize(QStringLiteral("beach day (1).jpg"), 3 * 1024 * 1024 + 1);
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     seen.reset(answerBoxes({ answer }));
 
@@ -439,7 +440,7 @@ void tst_Browser::arrowCopiesSelectionAndSelectsArrivals()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("picture");
     }
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     QTRY_VERIFY(selectInList(browser.hostFrame(), picture));
     auto *arrow = browser.findChild<Button *>(QStringLiteral("_copy2ExternalDevice"));
@@ -474,7 +475,7 @@ void tst_Browser::nothingToCopyNamesCategory()
     TestDir source;
     TestDir target;
     source.createFile(QStringLiteral("album/notes.unknown"), "x");
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     QTest::mouseClick(browser.findChild<Button *>(tab), Qt::LeftButton);
     seen.reset(answerBoxes({ QMessageBox::Yes, QMessageBox::Ok }));
@@ -508,7 +509,7 @@ void tst_Browser::overwriteQuestionDecides()
     // Another size: a file of the same size and date is taken as a copy
     // already there.
     const QString existing = target.createFile(QStringLiteral("same name.jpg"), "older");
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     seen.reset(answerBoxes({ QMessageBox::Yes, answer }));
 
@@ -534,18 +535,18 @@ void tst_Browser::cancelledCopyEndsWithReport()
     const QFileInfoList pictures { QFileInfo(source.createFile(QStringLiteral("a.jpg"), "new")),
         QFileInfo(source.createFile(QStringLiteral("b.jpg"), "new")) };
     target.createFile(QStringLiteral("a.jpg"), "older");
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     auto *seen = new QList<SeenBox>;
     this->seen.reset(seen);
     // The user cancels in the progress dialog while the question is open.
-    MessageBox::setAnswerer([seen, &browser](MessageBox &box) {
+    MessageBox::setAnswerer([this, seen, &browser](MessageBox &box) {
         seen->append({ box.text(), box.standardButtons() });
         if (auto *progress = browser.findChild<ProgressDialog *>()) {
             progress->findChild<QPushButton *>(QStringLiteral("_cancelPushButton"))->click();
             // As the window does once the dialog has closed, before the
             // answer reaches the copy.
-            TL09Engine::instance()->cancelCopy();
+            home->engine().cancelCopies();
         }
         return int(seen->size() < 3 ? QMessageBox::Yes : QMessageBox::Close);
     });
@@ -584,10 +585,14 @@ void tst_Browser::copyBoxesNameTarget()
     QFETCH(CopyDlg, dlg);
     QFETCH(BrowserMode, target);
     QFETCH(QString, text);
-    Browser browser;
+    Browser browser(home->engine());
     seen.reset(answerBoxes({ QMessageBox::Ok }));
 
-    browser.showDialog(QStringLiteral("file.jpg"), target, dlg);
+    CopyQuestion question;
+    question.kind = dlg;
+    question.target = target;
+    question.fileName = QStringLiteral("file.jpg");
+    browser.findChild<CopyController *>()->ask(question);
 
     QCOMPARE(seen->size(), 1);
     QCOMPARE(seen->first().text, text);
@@ -602,7 +607,7 @@ void tst_Browser::dismissClosesOpenQuestion()
         QFile file(picture);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     QTRY_VERIFY(selectInList(browser.deviceFrame(), picture));
     // The box really runs: the main window gives the device up meanwhile.
@@ -620,7 +625,7 @@ void tst_Browser::reportListsWhatFailedAndRetries()
     TestDir target;
     source.createFile(QStringLiteral("album/photo.jpg"), "photo");
     const QString blocker = target.createFile(QStringLiteral("album"), "not a folder");
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     QList<SeenBox> reports;
     QStringList lines;
@@ -655,7 +660,7 @@ void tst_Browser::refusedNamesAskedBeforeCopy()
         facts.kind = VolumeFacts::Fat;
         return facts;
     });
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     QList<SeenBox> questions;
     QStringList names;
@@ -680,7 +685,7 @@ void tst_Browser::tabGoesThroughTheWindowInOrder()
 {
     const QString picture = home->hostFolder(PicturesMode) + QStringLiteral("/tab.jpg");
     QVERIFY(QFile(picture).open(QIODevice::WriteOnly));
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     QVERIFY(QTest::qWaitForWindowExposed(&browser));
     QApplication::setActiveWindow(&browser);
@@ -720,14 +725,14 @@ void tst_Browser::keysSwitchCategory()
     QFETCH(QList<int>, keys);
     QFETCH(int, category);
     QFETCH(QString, tab);
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     QVERIFY(QTest::qWaitForWindowExposed(&browser));
     QApplication::setActiveWindow(&browser);
     QTRY_VERIFY(QApplication::focusWidget());
     for (const int key : keys)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(TL09Engine::instance()->category, category);
+    QCOMPARE(browser.category(), category);
     auto *chosen = browser.findChild<Button *>(tab);
     QVERIFY(chosen->isChecked());
     // The focus was on the tabs: it goes with the chosen one.
@@ -746,7 +751,7 @@ void tst_Browser::tabEntersTheRowAtTheChosenCategory_data()
 void tst_Browser::tabEntersTheRowAtTheChosenCategory()
 {
     QFETCH(bool, click);
-    Browser browser;
+    Browser browser(home->engine());
     browser.show();
     QVERIFY(QTest::qWaitForWindowExposed(&browser));
     QApplication::setActiveWindow(&browser);
@@ -783,28 +788,48 @@ void tst_Browser::picturesHaveNames()
 {
     QFETCH(QString, button);
     QFETCH(QString, name);
-    Browser browser;
+    Browser browser(home->engine());
     QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(browser.findChild<Button *>(button));
     QCOMPARE(shown->text(QAccessible::Name), name);
     QCOMPARE(shown->role(), QAccessible::Button);
 }
 
-void tst_Browser::deleteKeyOnTheDeviceRefreshesStorage()
+void tst_Browser::deleteTakesOnePath_data()
 {
-    TL09Engine *engine = TL09Engine::instance();
-    const QString picture = home->deviceFolder(PicturesMode) + QStringLiteral("/gone.jpg");
-    QVERIFY(QFile(picture).open(QIODevice::WriteOnly));
-    Browser browser;
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("the Delete key") << true;
+    QTest::newRow("the delete button") << false;
+}
+
+void tst_Browser::deleteTakesOnePath()
+{
+    QFETCH(bool, byKey);
+    // A folder something is mounted on cannot go, even for root.
+    const QString busy = home->deviceFolder(PicturesMode) + QStringLiteral("/busy");
+    QVERIFY(QDir().mkpath(busy));
+    TmpfsMount mount(busy, QStringLiteral("size=1m"));
+    if (!mount.isMounted())
+        QSKIP("mounting a tmpfs is not allowed here");
+    TL09Engine &engine = home->engine();
+    Browser browser(engine);
     browser.show();
-    QTRY_VERIFY(selectInList(browser.deviceFrame(), picture));
-    seen.reset(answerBoxes({ QMessageBox::Yes }));
-    QSignalSpy refreshes(engine, &QThread::started);
-    QTest::keyClick(browser.deviceFrame()->listView(), Qt::Key_Delete);
-    engine->wait();
-    QCOMPARE(seen->size(), 1);
-    QCOMPARE(seen->first().text, QStringLiteral("Delete gone.jpg permanently?"));
-    QVERIFY(!QFile::exists(picture));
+    QTRY_VERIFY(selectInList(browser.deviceFrame(), busy));
+    seen.reset(answerBoxes({ QMessageBox::Yes, QMessageBox::Ok }));
+    QSignalSpy refreshes(&engine, &QThread::started);
+
+    if (byKey)
+        QTest::keyClick(browser.deviceFrame()->listView(), Qt::Key_Delete);
+    else
+        browser.DeleteFromOpalo();
+    engine.wait();
+
+    QCOMPARE(seen->size(), 2);
+    QCOMPARE(seen->first().text, QStringLiteral("Delete busy permanently?"));
+    QCOMPARE(seen->at(1).text,
+        QStringLiteral("This file is already opened by another application. Unable to delete it."));
     QCOMPARE(refreshes.count(), 1);
+    QVERIFY(mount.unmount());
+    QVERIFY(QDir(busy).removeRecursively());
 }
 
 QTEST_MAIN(tst_Browser)
