@@ -4,6 +4,10 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Diese Datei ist bereits von einer anderen Anwendung geöffnet. Sie kann nicht gelöscht werden.</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_FILES</source>
             <translation>Dateien auf dem Netbook</translation>
         </message>

@@ -4,6 +4,10 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>This file is already opened by another application. Unable to delete it.</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_FILES</source>
             <translation>Files on the netbook</translation>
         </message>

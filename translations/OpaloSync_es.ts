@@ -4,6 +4,10 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Otra aplicación ya tiene abierto este archivo. No se puede eliminar.</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_FILES</source>
             <translation>Archivos del netbook</translation>
         </message>

@@ -4,6 +4,10 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Ce fichier est déjà ouvert par une autre application. Impossible de le supprimer.</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_FILES</source>
             <translation>Fichiers du netbook</translation>
         </message>

@@ -4,6 +4,10 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Il file è già aperto da un'altra applicazione. Impossibile eliminarlo.</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_FILES</source>
             <translation>File del netbook</translation>
         </message>

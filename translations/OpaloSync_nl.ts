@@ -4,6 +4,10 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Dit bestand is al geopend door een andere toepassing. Het kan niet worden verwijderd.</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_FILES</source>
             <translation>Bestanden op de netbook</translation>
         </message>

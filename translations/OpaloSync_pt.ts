@@ -4,6 +4,10 @@
     <context>
         <name>BaseFrame</name>
         <message>
+            <source>IDS_DELETE_ERROR</source>
+            <translation>Este ficheiro já está aberto por outra aplicação. Não é possível eliminá-lo.</translation>
+        </message>
+        <message>
             <source>IDS_DEVICE_FILES</source>
             <translation>Ficheiros do netbook</translation>
         </message>

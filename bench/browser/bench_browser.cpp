@@ -19,7 +19,7 @@
 #include "browser/views/BrowserTreeView.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
-#include "engine/TL09Engine.h"
+#include "engine/storage/StorageAccounting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,6 +37,13 @@
 #include <unistd.h>
 
 namespace {
+
+// The device's category folders, as the engine makes them on connect.
+void makeCategoryFolders()
+{
+    const std::atomic<bool> running { false };
+    StorageAccounting(running).checkDeviceFolders();
+}
 
 const int fileCount = 20000;
 const int folderCount = 5000;
@@ -154,7 +161,7 @@ struct Round
 Round showFolder()
 {
     Round round;
-    ExternalDeviceFrame pane;
+    ExternalDeviceFrame pane { QString() };
     pane.resize(1000, 700);
     pane.show();
     QApplication::processEvents();
@@ -242,7 +249,7 @@ double openPhotos(ExternalDeviceFrame &pane)
 
 qint64 emptyFolderMemoryKiB()
 {
-    ExternalDeviceFrame pane;
+    ExternalDeviceFrame pane { QString() };
     pane.resize(1000, 700);
     pane.show();
     pane.SelectMode(PicturesMode);
@@ -270,7 +277,7 @@ PhotoRound showPhotos(const QString &cacheHome, int count, qint64 baselineKiB)
     PhotoRound round;
     resetPeakMemory();
     {
-        ExternalDeviceFrame pane;
+        ExternalDeviceFrame pane { QString() };
         StallProbe probe;
         round.coldMs = openPhotos(pane);
         // The rest of the folder is made meanwhile, and saved.
@@ -289,7 +296,7 @@ PhotoRound showPhotos(const QString &cacheHome, int count, qint64 baselineKiB)
         // The helpers save the last entries after handing their icons over.
         waitUntil([&] { return savedEntries(cacheHome) >= count; }, savingLimitMs);
     }
-    ExternalDeviceFrame warm;
+    ExternalDeviceFrame warm { QString() };
     round.warmMs = openPhotos(warm);
     return round;
 }
@@ -330,7 +337,7 @@ int benchPhotos(const QString &work, const QString &sourceFolder)
     const QString device = work + QStringLiteral("/photo-device");
     QDir().mkpath(device);
     setMountPoint(device);
-    TL09Engine::instance()->checkDeviceFolders();
+    makeCategoryFolders();
     const qint64 baselineKiB = emptyFolderMemoryKiB();
     if (!linkPhotos(sourceFolder, MediaCategories::folder(ExternalDeviceMode, PicturesMode), count)) {
         std::fprintf(stderr, "cannot link the photos of %s\n", qPrintable(sourceFolder));
@@ -384,7 +391,7 @@ int main(int argc, char **argv)
         return benchPhotos(work.path(), photos);
     setMountPoint(device);
     QDir().mkpath(device);
-    TL09Engine::instance()->checkDeviceFolders();
+    makeCategoryFolders();
     const QString folder = MediaCategories::folder(ExternalDeviceMode, PicturesMode);
     if (!fill(folder)) {
         std::fprintf(stderr, "cannot fill %s\n", qPrintable(folder));

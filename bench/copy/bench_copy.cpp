@@ -13,7 +13,10 @@
 // the first time are far slower here than reused ones, and the result would
 // depend on the number of rounds.
 #include "base/DeviceState.h"
+#include "base/MediaCategories.h"
 #include "engine/TL09Engine.h"
+#include "engine/copy/CopyJob.h"
+#include "engine/copy/CopySelection.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -126,20 +129,22 @@ qint64 timeEngine(TL09Engine &engine, const QString &source, const QString &dest
     QDir().mkpath(dest);
     QEventLoop loop;
     bool ok = false;
-    QObject::connect(&engine, &TL09Engine::copyFileFinished, &loop, [&](bool b) {
-        ok = b;
-        loop.quit();
-    });
-    QObject::connect(&engine, &TL09Engine::showDialog, &loop, [&](const QString &name) {
-        std::fprintf(stderr, "unexpected question about %s\n", qPrintable(name));
-        engine.setDialogAnswer(0x400);
-    });
     // The set's entries land in a folder that is there, as photos go into
     // the device's Pictures folder: each file under a temporary name first.
     const QFileInfoList entries = QDir(source).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const std::unique_ptr<CopyJob> job(
+        engine.makeCopy({ entries, ExternalDeviceMode, dest, PicturesMode }, nullptr));
+    QObject::connect(job.get(), &CopyJob::finished, &loop, [&](bool b) {
+        ok = b;
+        loop.quit();
+    });
+    QObject::connect(job.get(), &CopyJob::questionAsked, &loop, [&](const CopyQuestion &question) {
+        std::fprintf(stderr, "unexpected question about %s\n", qPrintable(question.fileName));
+        job->answer(AnswerOk);
+    });
     QElapsedTimer timer;
     timer.start();
-    if (!engine.startCopy(entries, ExternalDeviceMode, dest))
+    if (!job->start())
         return -1;
     loop.exec();
     const qint64 elapsed = timer.nsecsElapsed();
@@ -184,7 +189,6 @@ int main(int argc, char *argv[])
     QDir().mkpath(copies);
     setMountPoint(copies);
     TL09Engine engine;
-    engine.category = PicturesMode;
     const Set sets[] = {
         { "(a) one 1 GiB file", oneLargeFile, false },
         { "(b) 200 files of 5 MiB", mediumFiles, false },
@@ -201,8 +205,8 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "cannot create the set under %s\n", qPrintable(source));
             return 1;
         }
-        const qint64 bytes
-            = engine.selectionSize({ QFileInfo(source) }, TL09Engine::categoryNameFilters(PicturesMode));
+        const qint64 bytes = CopySelection::size(
+            { QFileInfo(source) }, FileNameMatcher(MediaCategories::nameFilters(PicturesMode)));
         QVector<qint64> times[3];
         const int firstRun = run;
         // Round 0 warms up and is not counted.

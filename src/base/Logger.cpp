@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "base/Logger.h"
 
+#include "base/LogCategories.h"
+
 #include <cstdio>
 
 Logger *Logger::instance()
@@ -20,18 +22,44 @@ QByteArray Logger::format(const char *format, va_list arguments)
     return QByteArray(buffer, qMin(length, maxMessageLength));
 }
 
+void Logger::write(Level level, const char *format, va_list arguments)
+{
+    const QtMsgType type = level == Debug ? QtDebugMsg
+        : level == Info                   ? QtInfoMsg
+        : level == Warn                   ? QtWarningMsg
+                                          : QtCriticalMsg;
+    // Formatted only when it is to be written.
+    if (!lcTrace().isEnabled(type))
+        return;
+    const QByteArray text = Logger::format(format, arguments);
+    switch (type) {
+    case QtDebugMsg:
+        qCDebug(lcTrace, "%s", text.constData());
+        break;
+    case QtInfoMsg:
+        qCInfo(lcTrace, "%s", text.constData());
+        break;
+    case QtWarningMsg:
+        qCWarning(lcTrace, "%s", text.constData());
+        break;
+    default:
+        qCCritical(lcTrace, "%s", text.constData());
+        break;
+    }
+}
+
 void Logger::log(const char *format, ...)
 {
     va_list arguments;
     va_start(arguments, format);
-    Logger::format(format, arguments);
+    write(Debug, format, arguments);
     va_end(arguments);
 }
 
-void Logger::log(Level, const char *format, ...)
+void Logger::log(Level level, const char *format, ...)
 {
     va_list arguments;
     va_start(arguments, format);
-    Logger::format(format, arguments);
+    write(level, format, arguments);
     va_end(arguments);
 }

@@ -7,8 +7,9 @@
 #include <cstdarg>
 
 // The process-wide diagnostic trace. The browser calls log() at points of
-// interest; the text is formatted and then dropped, so a trace point costs one
-// format into local storage and writes nothing.
+// interest; the text goes to the "opalo.trace" logging category, at debug
+// level unless a level says otherwise, so that it shows only when asked for
+// (QT_LOGGING_RULES="opalo.trace.debug=true"), and costs nothing otherwise.
 class Logger : public QObject
 {
     Q_OBJECT
@@ -22,6 +23,8 @@ public:
     static Logger *instance();
 
     void log(const char *format, ...) Q_ATTRIBUTE_FORMAT_PRINTF(2, 3);
+    // Fatal and Critical are reported as critical: a trace never ends the
+    // program.
     void log(Level level, const char *format, ...) Q_ATTRIBUTE_FORMAT_PRINTF(3, 4);
 
     // The formatting both entry points share.
@@ -29,4 +32,5 @@ public:
 
 private:
     Logger() = default;
+    static void write(Level level, const char *format, va_list arguments);
 };

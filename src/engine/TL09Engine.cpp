@@ -189,10 +189,8 @@ void TL09Engine::reloadBookmarks()
 bool TL09Engine::checkDeviceFolders()
 {
     const StorageAccounting::Readiness readiness = m_storage.checkDeviceFolders();
-    if (readiness == StorageAccounting::Readiness::NoDevice)
-        return false;
     m_readOnly = readiness == StorageAccounting::Readiness::ReadOnly;
-    return true;
+    return readiness != StorageAccounting::Readiness::NoDevice;
 }
 
 void TL09Engine::spaceUsage(quint64 *total, quint64 *used) const

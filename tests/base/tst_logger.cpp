@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "base/Logger.h"
 
+#include <QLoggingCategory>
 #include <QThread>
 #include <QtTest>
-
-#include <cstdio>
-#include <unistd.h>
 
 class TestLogger : public QObject
 {
@@ -15,7 +13,8 @@ private slots:
     void oneInstanceForAllThreads();
     void formatCutsLongText_data();
     void formatCutsLongText();
-    void logWritesNothing();
+    void logWritesToTheTrace_data();
+    void logWritesToTheTrace();
 
 private:
     static QByteArray formatted(const char *format, ...);
@@ -72,28 +71,35 @@ void TestLogger::formatCutsLongText()
     QCOMPARE(result, text.left(expected));
 }
 
-void TestLogger::logWritesNothing()
+void TestLogger::logWritesToTheTrace_data()
 {
-    // Standard output and standard error go to a pipe while logging.
-    int pipeEnds[2];
-    QVERIFY(pipe(pipeEnds) == 0);
-    std::fflush(stdout);
-    std::fflush(stderr);
-    const int savedOut = dup(1), savedErr = dup(2);
-    dup2(pipeEnds[1], 1);
-    dup2(pipeEnds[1], 2);
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<QStringList>("written");
+    QTest::newRow("by default, only the error")
+        << QString() << QStringList { QStringLiteral("critical: Error in a level") };
+    QTest::newRow("the trace asked for") << QStringLiteral("opalo.trace.debug=true")
+                                         << QStringList { QStringLiteral("debug: Rows laid out 3"),
+                                                QStringLiteral("critical: Error in a level") };
+}
+
+void TestLogger::logWritesToTheTrace()
+{
+    QFETCH(QString, rules);
+    QFETCH(QStringList, written);
+    static QStringList seen;
+    seen.clear();
+    QLoggingCategory::setFilterRules(rules);
+    const QtMessageHandler previous
+        = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+              if (QLatin1String(context.category) == QLatin1String("opalo.trace"))
+                  seen << (type == QtDebugMsg ? QStringLiteral("debug: ") : QStringLiteral("critical: "))
+                          + text;
+          });
     Logger::instance()->log("Rows laid out %d", 3);
     Logger::instance()->log(Logger::Error, "Error %s", "in a level");
-    std::fflush(stdout);
-    std::fflush(stderr);
-    dup2(savedOut, 1);
-    dup2(savedErr, 2);
-    close(pipeEnds[1]);
-    char buffer[64];
-    QCOMPARE(read(pipeEnds[0], buffer, sizeof buffer), ssize_t(0));
-    close(pipeEnds[0]);
-    close(savedOut);
-    close(savedErr);
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+    QCOMPARE(seen, written);
 }
 
 QTEST_GUILESS_MAIN(TestLogger)

@@ -68,7 +68,7 @@ int main(int argc, char **argv)
     writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
 
     LayoutSettings::setBookmarksTabRequested(true);
-    Browser browser;
+    Browser browser(home.engine());
     browser.resize(1100, 640);
     browser.show();
     HostBookmarkBrowser &host = *browser.hostBookmarkBrowser();

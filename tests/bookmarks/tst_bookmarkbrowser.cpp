@@ -339,7 +339,7 @@ void TestBookmarkBrowser::createFolder()
 void TestBookmarkBrowser::windowBookmarkMode()
 {
     Stores stores;
-    Browser browser;
+    Browser browser(stores.home.engine());
     browser.show();
     QVERIFY(QTest::qWaitForWindowExposed(&browser));
     QVERIFY(!browser.findChild<Button *>(QStringLiteral("_urlTabPushButton"))->isVisible());
@@ -358,7 +358,7 @@ void TestBookmarkBrowser::windowBookmarkMode()
 void TestBookmarkBrowser::windowArrows()
 {
     Stores stores;
-    Browser browser;
+    Browser browser(stores.home.engine());
     browser.show();
     browser.setURLMode();
     HostBookmarkBrowser *host = browser.hostBookmarkBrowser();
@@ -386,7 +386,7 @@ void TestBookmarkBrowser::windowArrows()
 void TestBookmarkBrowser::windowCommands()
 {
     Stores stores;
-    Browser browser;
+    Browser browser(stores.home.engine());
     browser.setURLMode();
     ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
     device->model()->reload();
@@ -417,7 +417,7 @@ void TestBookmarkBrowser::windowCommands()
 void TestBookmarkBrowser::fileButtonsLeftAlone()
 {
     Stores stores;
-    Browser browser;
+    Browser browser(stores.home.engine());
     browser.setPicturesMode();
     browser.CheckHostButtons(true, true);
     browser.CheckTargetButtons(true, true);
@@ -433,7 +433,7 @@ void TestBookmarkBrowser::bookmarksTabOnRequest()
 {
     Stores stores;
     LayoutSettings::setBookmarksTabRequested(true);
-    Browser browser;
+    Browser browser(stores.home.engine());
     LayoutSettings::setBookmarksTabRequested(false);
     browser.show();
     QVERIFY(QTest::qWaitForWindowExposed(&browser));
@@ -463,7 +463,7 @@ void TestBookmarkBrowser::readOnlyDevice()
     if (!mount.isMounted())
         QSKIP("mounting a tmpfs is refused here");
     const QString path = writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
-    Browser browser;
+    Browser browser(stores.home.engine());
     browser.setURLMode();
     ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
     device->model()->reload();
@@ -516,7 +516,7 @@ void TestBookmarkBrowser::copyRefused()
     QJsonObject onDevice = currentChromeFile();
     onDevice.insert(QStringLiteral("version"), version);
     const QString path = writeChromeFile(1, QJsonDocument(onDevice).toJson());
-    Browser browser;
+    Browser browser(stores.home.engine());
     HostBookmarkBrowser *host = browser.hostBookmarkBrowser();
     ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
     showBookmarks(browser);
@@ -538,7 +538,7 @@ void TestBookmarkBrowser::failedCopyReported()
     QVERIFY(execute(places,
         { QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON moz_bookmarks WHEN NEW.title='Kernel' "
                          "BEGIN SELECT RAISE(ABORT, 'refused'); END") }));
-    Browser browser;
+    Browser browser(stores.home.engine());
     HostBookmarkBrowser *host = browser.hostBookmarkBrowser();
     ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
     showBookmarks(browser);

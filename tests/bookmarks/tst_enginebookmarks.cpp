@@ -87,14 +87,14 @@ void TestEngineBookmarks::collectionReloadsBothModels()
     writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
     BookmarkTreeModel host(0);
     BookmarkTreeModel device(1);
-    new BookmarkReloadHook(&host, TL09Engine::instance());
-    new BookmarkReloadHook(&device, TL09Engine::instance());
+    new BookmarkReloadHook(&host, &home.engine());
+    new BookmarkReloadHook(&device, &home.engine());
     QStringList order;
     connect(
         &host, &BookmarkTreeModel::hostDeviceBookmarksLoaded, [&order] { order << QStringLiteral("host"); });
     connect(&device, &BookmarkTreeModel::extDeviceBookmarksLoaded,
         [&order] { order << QStringLiteral("device"); });
-    TL09Engine *engine = TL09Engine::instance();
+    TL09Engine *engine = &home.engine();
     connect(engine, &TL09Engine::dataCollectionFinished, &host,
         [&order] { order << QStringLiteral("finished"); });
     engine->startDataCollection();
@@ -111,9 +111,9 @@ void TestEngineBookmarks::refreshAfterCopyLeavesThem()
     PaneTestHome home;
     writeChromeFile(1, QJsonDocument(currentChromeFile()).toJson());
     BookmarkTreeModel device(1);
-    new BookmarkReloadHook(&device, TL09Engine::instance());
+    new BookmarkReloadHook(&device, &home.engine());
     QSignalSpy loaded(&device, &BookmarkTreeModel::extDeviceBookmarksLoaded);
-    TL09Engine *engine = TL09Engine::instance();
+    TL09Engine *engine = &home.engine();
     engine->startRefreshAfterCopy();
     QVERIFY(engine->wait(10000));
     QCoreApplication::processEvents();
@@ -124,7 +124,7 @@ void TestEngineBookmarks::refreshAfterCopyLeavesThem()
 void TestEngineBookmarks::hooksLeaveWithTheirModels()
 {
     PaneTestHome home;
-    TL09Engine *engine = TL09Engine::instance();
+    TL09Engine *engine = &home.engine();
     {
         BookmarkTreeModel host(0);
         BookmarkTreeModel device(1);
@@ -165,9 +165,9 @@ void TestEngineBookmarks::hostileDeviceFiles()
 
     BookmarkTreeModel host(0);
     BookmarkTreeModel device(1);
-    new BookmarkReloadHook(&host, TL09Engine::instance());
-    new BookmarkReloadHook(&device, TL09Engine::instance());
-    TL09Engine *engine = TL09Engine::instance();
+    new BookmarkReloadHook(&host, &home.engine());
+    new BookmarkReloadHook(&device, &home.engine());
+    TL09Engine *engine = &home.engine();
     QSignalSpy finished(engine, &TL09Engine::dataCollectionFinished);
     engine->startDataCollection();
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, collectionDeadlineMs);
@@ -198,9 +198,9 @@ void TestEngineBookmarks::modelDeletedDuringReload()
         return false;
     });
     auto *host = new BookmarkTreeModel(0);
-    new BookmarkReloadHook(host, TL09Engine::instance());
+    new BookmarkReloadHook(host, &home.engine());
     QSignalSpy loaded(host, &BookmarkTreeModel::hostDeviceBookmarksLoaded);
-    TL09Engine *engine = TL09Engine::instance();
+    TL09Engine *engine = &home.engine();
     engine->startDataCollection();
     QVERIFY(asked.tryAcquire(1, holdMs));
     std::thread answering([&answer] {

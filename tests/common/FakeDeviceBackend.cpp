@@ -5,15 +5,17 @@
 
 const char FakeDeviceBackend::udi[] = "/fake/opalo";
 
-void FakeDeviceBackend::plug(const QString &mountPoint)
+void FakeDeviceBackend::plug(const QString &mountPoint, bool mounted)
 {
     m_plugged = true;
+    m_mounted = mounted;
     m_mountPoint = mountPoint;
 }
 
 void FakeDeviceBackend::unplug()
 {
     m_plugged = false;
+    m_mounted = false;
     m_mountPoint.clear();
     emit deviceRemoved(QLatin1String(udi));
 }
@@ -21,8 +23,11 @@ void FakeDeviceBackend::unplug()
 void FakeDeviceBackend::findDeviceVolume()
 {
     setDeviceUdi(m_plugged ? QLatin1String(udi) : QString());
-    setMountPoint(m_mountPoint);
+    setMountPoint(m_mounted ? m_mountPoint : QString());
 }
 
 void FakeDeviceBackend::mountDevice()
-{ }
+{
+    ++m_mountRequests;
+    m_mounted = m_plugged;
+}

@@ -5,8 +5,8 @@
 
 // A device back-end without a bus, for tests of what the engine does with a
 // device once it is there: plug() makes a folder the device's mount point
-// at the next search, unplug() announces its removal as a service would.
-// The device is always mounted: mountDevice() has nothing to do.
+// at the next search once it is mounted, unplug() announces its removal as
+// a service would.
 class FakeDeviceBackend : public DeviceBackend
 {
     Q_OBJECT
@@ -16,8 +16,12 @@ public:
 
     using DeviceBackend::DeviceBackend;
 
-    // The device is there, mounted at mountPoint.
-    void plug(const QString &mountPoint);
+    // The device is there, to be mounted at mountPoint; mounted already
+    // unless told otherwise, else by the next mountDevice().
+    void plug(const QString &mountPoint, bool mounted = true);
+    bool isMounted() const { return m_mounted; }
+    // How often the engine asked for the device to be mounted.
+    int mountRequests() const { return m_mountRequests; }
     // The device goes: the engine hears of it at once.
     void unplug();
 
@@ -27,5 +31,7 @@ public:
 
 private:
     bool m_plugged = false;
+    bool m_mounted = false;
+    int m_mountRequests = 0;
     QString m_mountPoint;
 };

@@ -25,8 +25,8 @@ int main(int argc, char *argv[])
     }
     TL09Engine engine;
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &engine, &TL09Engine::stopThreads);
-    const std::unique_ptr<CopyJob> job(
-        engine.makeCopy({ { QFileInfo(arguments.at(2)) }, HostMode, arguments.at(3), PicturesMode }, nullptr));
+    const std::unique_ptr<CopyJob> job(engine.makeCopy(
+        { { QFileInfo(arguments.at(2)) }, HostMode, arguments.at(3), PicturesMode }, nullptr));
     const QString mode = arguments.at(1);
     bool asked = false;
     bool arrived = false;
@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     if (!job->start())
         return 2;
     application.exec();
-    if (engine.isRunning() || job->isRunning())
+    if (engine.isRunning() || job->findChild<AsyncCopy *>()->isRunning())
         return 3;
     return mode == QLatin1String("answer") && !(asked && arrived) ? 4 : 0;
 }

@@ -8,8 +8,8 @@
 #include "base/MediaCategories.h"
 #include "engine/TL09Engine.h"
 #include "engine/copy/CopyJob.h"
-#include "engine/copy/CopySelection.h"
 #include "engine/copy/CopyPreflight.h"
+#include "engine/copy/CopySelection.h"
 #include "engine/copy/TemporaryJournal.h"
 
 #include <QSemaphore>
@@ -247,7 +247,8 @@ private:
     // Makes the job for the next copy of files into destDir, kept as m_job
     // (with the last one's report) until the next; hook, when set, sees it
     // before it starts.
-    CopyJob *newCopy(const QFileInfoList &files, const QString &destDir, BrowserMode target = ExternalDeviceMode);
+    CopyJob *newCopy(
+        const QFileInfoList &files, const QString &destDir, BrowserMode target = ExternalDeviceMode);
     // Runs hook on the next copy's job before it starts.
     void beforeStart(const std::function<void()> &hook) { m_beforeStart = hook; }
     AsyncCopy *worker() const { return m_job->findChild<AsyncCopy *>(); }
@@ -383,8 +384,8 @@ void TestCopyEngine::progressSteps_data()
         << qint64(10000) << QList<qint64> { 5, 3, 1, 7, 1 } << QList<qreal> { 0.05, 0.16 };
     QTest::newRow("one chunk may jump far")
         << qint64(2000) << QList<qint64> { 1, 1996, 2, 1 } << QList<qreal> { 0.05, 99.85, 99.95, 100 };
-    QTest::newRow("from 50 % on")
-        << qint64(2000) << QList<qint64> { 1001, 2 } << QList<qreal> { 50.05, 50.15 };
+    QTest::newRow("from 50 % on") << qint64(2000) << QList<qint64> { 1001, 2 }
+                                  << QList<qreal> { 50.05, 50.15 };
 }
 
 void TestCopyEngine::progressSteps()
@@ -412,8 +413,10 @@ void TestCopyEngine::remainingTime_data()
     QTest::addColumn<Samples>("samples");
     QTest::addColumn<QList<int>>("emitted");
 
-    QTest::newRow("nothing within the first half second") << Samples { { 0, 0 }, { 400, 40 } } << QList<int>();
-    QTest::newRow("a quarter done at 10 bytes/s") << Samples { { 0, 0 }, { 25000, 250 } } << QList<int> { 75 };
+    QTest::newRow("nothing within the first half second")
+        << Samples { { 0, 0 }, { 400, 40 } } << QList<int>();
+    QTest::newRow("a quarter done at 10 bytes/s")
+        << Samples { { 0, 0 }, { 25000, 250 } } << QList<int> { 75 };
     QTest::newRow("the same whole second is not repeated")
         << Samples { { 0, 0 }, { 10000, 100 }, { 10000, 100 } } << QList<int> { 90 };
     QTest::newRow("the rate of the last five seconds")
@@ -478,7 +481,8 @@ void TestCopyEngine::selectionSize()
     QFileInfoList selection;
     for (const QString &name : selected)
         selection << QFileInfo(m_source + QLatin1Char('/') + name);
-    QCOMPARE(CopySelection::size(selection, FileNameMatcher(MediaCategories::nameFilters(PicturesMode))), size);
+    QCOMPARE(
+        CopySelection::size(selection, FileNameMatcher(MediaCategories::nameFilters(PicturesMode))), size);
     // The worker's own sizing, which the progress reckons with, agrees.
     QVERIFY(copy(selection, m_dest).finished);
     QCOMPARE(m_job->totalBytes(), size);

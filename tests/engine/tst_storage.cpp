@@ -3,6 +3,7 @@
 #include "FakeDeviceBackend.h"
 #include "TestDir.h"
 #include "TmpfsMount.h"
+#include "base/BrowserMode.h"
 #include "base/DeviceState.h"
 #include "base/MediaCategories.h"
 #include "engine/TL09Engine.h"
@@ -596,7 +597,8 @@ void TestStorage::folderNamesFollowLanguage()
     setMountPoint(device.path());
 
     const QStringList folders { MediaCategories::folder(ExternalDeviceMode, DocumentsMode),
-        MediaCategories::folder(ExternalDeviceMode, PicturesMode), MediaCategories::folder(ExternalDeviceMode, MusicMode),
+        MediaCategories::folder(ExternalDeviceMode, PicturesMode),
+        MediaCategories::folder(ExternalDeviceMode, MusicMode),
         MediaCategories::folder(ExternalDeviceMode, MovieMode) };
     QVERIFY(m_engine->checkDeviceFolders());
     QCoreApplication::removeTranslator(&translator);

@@ -249,7 +249,8 @@ void TestUDisks2::mountedAtStartNeedsNoClick()
     QString device;
     const QString mounted = plugMountedNetbook(&device);
     QVERIFY(!mounted.isEmpty());
-    MainWindow window;
+    TL09Engine engine;
+    MainWindow window(engine);
     window.show();
     QCOMPARE(window.connectionState(), Connecting);
     QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
@@ -262,7 +263,8 @@ void TestUDisks2::connectMountsAndShowsTheMedia()
 {
     const QString device = plugNetbook();
     QVERIFY(!device.isEmpty());
-    MainWindow window;
+    TL09Engine engine;
+    MainWindow window(engine);
     window.show();
     QCOMPARE(window.connectionState(), Disconnected);
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
@@ -277,7 +279,8 @@ void TestUDisks2::pullDuringSessionShowsErrorThenDisconnected()
 {
     QString device;
     QVERIFY(!plugMountedNetbook(&device).isEmpty());
-    MainWindow window;
+    TL09Engine engine;
+    MainWindow window(engine);
     window.show();
     QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
 
@@ -295,7 +298,8 @@ void TestUDisks2::refusedMountEndsDisconnected()
     const QString device = plugNetbook();
     QVERIFY(!device.isEmpty());
     QVERIFY2(m_udisks.denyAuthorizations(), qPrintable(m_udisks.errorString()));
-    MainWindow window;
+    TL09Engine engine;
+    MainWindow window(engine);
     window.show();
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
     QCOMPARE(window.connectionState(), Connecting);
@@ -313,7 +317,8 @@ void TestUDisks2::disconnectUnmountsAndConnectMountsAgain()
 {
     const QString device = plugNetbook();
     QVERIFY(!device.isEmpty());
-    MainWindow window;
+    TL09Engine engine;
+    MainWindow window(engine);
     window.show();
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
@@ -334,7 +339,8 @@ void TestUDisks2::disconnectWithAFileOpenSaysWhy()
     QString device;
     const QString mounted = plugMountedNetbook(&device);
     QVERIFY(!mounted.isEmpty());
-    MainWindow window;
+    TL09Engine engine;
+    MainWindow window(engine);
     window.show();
     QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), MediaSyncView, 10000);
 

@@ -54,9 +54,10 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    TL09Engine engine;
     bool ok = true;
     {
-        MainWindow window;
+        MainWindow window(engine);
         window.show();
         ok &= folder.save(window, QStringLiteral("main_disconnected"));
         hal.unplug(QStringLiteral("opalo"));
@@ -65,15 +66,15 @@ int main(int argc, char *argv[])
     }
     ok &= startDevice(hal, device, true);
     {
-        MainWindow window;
+        MainWindow window(engine);
         window.show();
         window.searchTimeout();
         // Held in the connected state: the collection is stopped before it reports.
-        TL09Engine::instance()->stopDataCollection();
+        engine.stopDataCollection();
         ok &= folder.save(window, QStringLiteral("main_connected"));
     }
     {
-        MainWindow window;
+        MainWindow window(engine);
         window.show();
         ok &= waitFor(window, MediaSyncView) && folder.save(window, QStringLiteral("main_mediasync"));
         window.showMainMenu();
@@ -89,7 +90,7 @@ int main(int argc, char *argv[])
     device.createFile(QStringLiteral("Documents"), "a file where a folder should be");
     ok &= startDevice(hal, device, true);
     {
-        MainWindow window;
+        MainWindow window(engine);
         window.show();
         ok &= waitFor(window, ReadOnlyError) && folder.save(window, QStringLiteral("main_read_only_error"));
     }

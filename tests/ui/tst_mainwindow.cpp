@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The main window's connection states against the HAL simulator on a private
-// bus, with a real folder standing for the netbook's volume.
-#include "HalFixture.h"
+// The main window's connection states over an engine with the fake device
+// back-end, with a real folder standing for the netbook's volume.
+#include "FakeDeviceBackend.h"
 #include "TestDir.h"
 #include "UiTestHelpers.h"
 #include "base/DeviceState.h"
@@ -17,7 +17,7 @@
 #include <QLabel>
 #include <QtTest>
 
-#include <unistd.h>
+#include <memory>
 
 class TestMainWindow : public QObject
 {
@@ -51,19 +51,21 @@ private:
     static Button *connectButton(const MainWindow &window);
     static GraphicalStatus *statusPanel(const MainWindow &window);
 
-    HalFixture m_hal;
+    FakeDeviceBackend *m_backend = nullptr;
+    std::unique_ptr<TL09Engine> m_engine;
     QTranslator m_translator;
     TestDir *m_device = nullptr;
 };
 
 void TestMainWindow::initTestCase()
 {
-    QVERIFY2(m_hal.startBus(), qPrintable(m_hal.errorString()));
     QVERIFY(installCatalogue(m_translator, QStringLiteral("en")));
 }
 
 void TestMainWindow::init()
 {
+    m_backend = new FakeDeviceBackend;
+    m_engine = std::make_unique<TL09Engine>(m_backend);
     m_device = new TestDir;
     QVERIFY(!m_device->createFile(QStringLiteral("photo.jpg"), QByteArray(4096, 'p')).isEmpty());
     QVERIFY(!m_device->createFile(QStringLiteral(".opalo"), "Magno 2\n").isEmpty());
@@ -71,17 +73,16 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
-    m_hal.stopSimulator();
+    m_engine.reset();
+    setMountPoint(QString());
+    setDeviceUdi(QString());
     delete m_device;
     m_device = nullptr;
 }
 
 void TestMainWindow::startDevice(bool mounted)
 {
-    QVERIFY2(m_hal.startSimulator(HalDescription()
-                     .addDisk(QStringLiteral("disk"), QDir::tempPath())
-                     .addOpalo(QStringLiteral("opalo"), m_device->path(), mounted)),
-        qPrintable(m_hal.errorString()));
+    m_backend->plug(m_device->path(), mounted);
 }
 
 QString TestMainWindow::statusText(const MainWindow &window) const
@@ -166,7 +167,7 @@ void TestMainWindow::gaugeInWords()
 void TestMainWindow::keyboardConnects()
 {
     startDevice(false);
-    MainWindow window;
+    MainWindow window(*m_engine);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QApplication::setActiveWindow(&window);
@@ -194,7 +195,7 @@ void TestMainWindow::keyboardConnects()
 void TestMainWindow::stateChangesAreAnnounced()
 {
     startDevice(true);
-    MainWindow window;
+    MainWindow window(*m_engine);
     const auto announced = [&window] {
         auto *announcer = window.findChild<QWidget *>(QStringLiteral("_announcer"));
         return announcer ? QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name)
@@ -211,7 +212,7 @@ void TestMainWindow::stateChangesAreAnnounced()
 void TestMainWindow::deviceMountedAtStartNeedsNoClick()
 {
     startDevice(true);
-    MainWindow window;
+    MainWindow window(*m_engine);
     window.show();
     QCOMPARE(window.connectionState(), Connecting);
     QCOMPARE(statusText(window), QStringLiteral("Status:  Connecting…"));
@@ -234,7 +235,7 @@ void TestMainWindow::deviceMountedAtStartNeedsNoClick()
 void TestMainWindow::connectMountsTheDeviceForTheUser()
 {
     startDevice(false);
-    MainWindow window;
+    MainWindow window(*m_engine);
     window.show();
     QCOMPARE(window.connectionState(), Disconnected);
     QCOMPARE(statusText(window), QStringLiteral("Status:  No OPALO™ device detected"));
@@ -242,15 +243,13 @@ void TestMainWindow::connectMountsTheDeviceForTheUser()
 
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
     QCOMPARE(window.connectionState(), Connecting);
-    QTRY_COMPARE(
-        m_hal.mountOptions(QStringLiteral("opalo")), QStringList(QStringLiteral("uid=%1").arg(getuid())));
+    QCOMPARE(m_backend->mountRequests(), 1);
     QTRY_COMPARE(window.connectionState(), MediaSyncView);
 }
 
 void TestMainWindow::connectWithoutDeviceGivesUpAfterTwentyTicks()
 {
-    QVERIFY(m_hal.startSimulator(HalDescription().addDisk(QStringLiteral("disk"), QDir::tempPath())));
-    MainWindow window;
+    MainWindow window(*m_engine);
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
     QCOMPARE(window.connectionState(), Connecting);
     for (int tick = 1; tick < 20; ++tick) {
@@ -267,12 +266,12 @@ void TestMainWindow::connectWithoutDeviceGivesUpAfterTwentyTicks()
 void TestMainWindow::unplugDuringSessionShowsErrorThenDisconnected()
 {
     startDevice(true);
-    MainWindow window;
+    MainWindow window(*m_engine);
     window.show();
     QTRY_COMPARE(window.connectionState(), MediaSyncView);
     QPointer<Browser> browser = window.currentBrowser();
 
-    QVERIFY(m_hal.unplug(QStringLiteral("opalo")));
+    m_backend->unplug();
     QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), ConnectionError, 2000);
     QCOMPARE(statusText(window), QStringLiteral("Status:  Connection error"));
     QCOMPARE(statusPanel(window)->status(), int(ConnectionError));
@@ -287,10 +286,10 @@ void TestMainWindow::unplugDuringSessionShowsErrorThenDisconnected()
 void TestMainWindow::clicksInErrorStatesDoNothing()
 {
     startDevice(true);
-    MainWindow window;
+    MainWindow window(*m_engine);
     window.show();
     QTRY_COMPARE(window.connectionState(), MediaSyncView);
-    QVERIFY(m_hal.unplug(QStringLiteral("opalo")));
+    m_backend->unplug();
     QTRY_COMPARE_WITH_TIMEOUT(window.connectionState(), ConnectionError, 2000);
     QCOMPARE(connectButton(window)->text(), QStringLiteral("Connect"));
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
@@ -301,8 +300,8 @@ void TestMainWindow::fileInPlaceOfCategoryFolderIsReadOnlyError()
 {
     QVERIFY(!m_device->createFile(QStringLiteral("Pictures"), "not a folder").isEmpty());
     startDevice(true);
-    QSignalSpy collections(TL09Engine::instance(), &TL09Engine::dataCollectionFinished);
-    MainWindow window;
+    QSignalSpy collections(m_engine.get(), &TL09Engine::dataCollectionFinished);
+    MainWindow window(*m_engine);
     window.show();
     QTRY_COMPARE(window.connectionState(), ReadOnlyError);
     QCOMPARE(statusPanel(window)->status(), int(ReadOnlyError));
@@ -315,14 +314,14 @@ void TestMainWindow::fileInPlaceOfCategoryFolderIsReadOnlyError()
 void TestMainWindow::failedCollectionShowsErrorThenDisconnected()
 {
     startDevice(false);
-    MainWindow window;
+    MainWindow window(*m_engine);
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
-    QTRY_VERIFY(m_hal.list().join(QLatin1Char('\n')).contains(QLatin1String("opalo\tplugged\tmounted")));
+    QVERIFY(m_backend->isMounted());
     window.searchTimeout();
     QCOMPARE(window.connectionState(), Connected);
     QCOMPARE(statusPanel(window)->status(), int(Connected));
     // Whatever the running collection finds, this session's collection failed.
-    TL09Engine::instance()->stopDataCollection();
+    m_engine.get()->stopDataCollection();
     window.dataCollectionFinished(false);
     QCOMPARE(window.connectionState(), ConnectionError);
     QCOMPARE(statusPanel(window)->status(), int(ConnectionError));
@@ -332,7 +331,7 @@ void TestMainWindow::failedCollectionShowsErrorThenDisconnected()
 void TestMainWindow::lateCollectionResultChangesNothing()
 {
     startDevice(false);
-    MainWindow window;
+    MainWindow window(*m_engine);
     auto *content = window.findChild<QHBoxLayout *>(QStringLiteral("_contentHBox"));
     const int items = content->count();
     window.dataCollectionFinished(true);
@@ -343,7 +342,7 @@ void TestMainWindow::lateCollectionResultChangesNothing()
 void TestMainWindow::closingDuringSessionDisconnectsFirst()
 {
     startDevice(true);
-    MainWindow window;
+    MainWindow window(*m_engine);
     window.show();
     QTRY_COMPARE(window.connectionState(), MediaSyncView);
     QPointer<Browser> browser = window.currentBrowser();
@@ -356,7 +355,7 @@ void TestMainWindow::closingDuringSessionDisconnectsFirst()
 void TestMainWindow::mainMenuAndBack()
 {
     startDevice(true);
-    MainWindow window;
+    MainWindow window(*m_engine);
     window.show();
     QTRY_COMPARE(window.connectionState(), MediaSyncView);
     window.showMainMenu();
@@ -372,7 +371,7 @@ void TestMainWindow::mainMenuAndBack()
 void TestMainWindow::gaugeKeepsLastCompleteShares()
 {
     startDevice(true);
-    MainWindow window;
+    MainWindow window(*m_engine);
     window.show();
     QTRY_COMPARE(window.connectionState(), MediaSyncView);
     const auto *gauge = window.findChild<ProgressBar *>(QStringLiteral("_mainProgressBar"));
@@ -383,7 +382,7 @@ void TestMainWindow::gaugeKeepsLastCompleteShares()
     // its figures are not a set to show.
     const QString device = mountPoint();
     setMountPoint(QString());
-    QVERIFY(!TL09Engine::instance()->collectData());
+    QVERIFY(!m_engine.get()->collectData());
     setMountPoint(device);
     window.updateFreeSpace();
     QCOMPARE(gauge->segment(ProgressBar::Pictures), pictures);

@@ -56,21 +56,22 @@ void TestProgressDialog::shownWhileCopying_data()
     QTest::addColumn<int>("barValue");
     QTest::addColumn<QString>("remaining");
     QTest::addColumn<QList<int>>("fileNumber");
+    // Written, total, and the rate (0 while unknown).
     QTest::addColumn<QList<qint64>>("bytes");
     QTest::addColumn<QString>("fileText");
     QTest::addColumn<QString>("bytesText");
     QTest::newRow("five seconds") << qreal(42.57) << 5 << 425 << "0:05" << QList<int> { 3, 24 }
-                                  << QList<qint64> { 120000000, 800000000 } << "File 3 of 24"
-                                  << "120 MB of 800 MB";
+                                  << QList<qint64> { 120000000, 800000000, 25000000 } << "File 3 of 24"
+                                  << "120 MB of 800 MB at 25.0 MB/s";
     QTest::newRow("more than two hours") << qreal(0.05) << 7265 << 0 << "121:05" << QList<int> { 1, 1 }
-                                         << QList<qint64> { 0, 4999 } << "File 1 of 1"
+                                         << QList<qint64> { 0, 4999, 0 } << "File 1 of 1"
                                          << "0 bytes of 5.00 kB";
     QTest::newRow("one minute") << qreal(99.99) << 60 << 999 << "1:00" << QList<int> { 24, 24 }
-                                << QList<qint64> { 48249999, 48260000 } << "File 24 of 24"
+                                << QList<qint64> { 48249999, 48260000, 0 } << "File 24 of 24"
                                 << "48.2 MB of 48.3 MB";
     QTest::newRow("an estimate overtaken by the copy")
         << qreal(100) << -7 << 1000 << "0:00" << QList<int> { 1234, 1500 }
-        << QList<qint64> { 1234567890, Q_INT64_C(9876543210) } << "File 1,234 of 1,500"
+        << QList<qint64> { 1234567890, Q_INT64_C(9876543210), 0 } << "File 1,234 of 1,500"
         << "1.23 GB of 9.88 GB";
 }
 
@@ -94,7 +95,7 @@ void TestProgressDialog::shownWhileCopying()
     const QString name = QString(300, QLatin1Char('W')) + QStringLiteral(".jpg");
     dialog.receiveCurrentFileName(name);
     dialog.receiveFileNumber(fileNumber.at(0), fileNumber.at(1));
-    dialog.receiveBytes(bytes.at(0), bytes.at(1));
+    dialog.receiveBytes(bytes.at(0), bytes.at(1), bytes.at(2));
     QCoreApplication::processEvents();
 
     QCOMPARE(::barValue(dialog), barValue);

@@ -12,6 +12,7 @@
 #include "browser/views/QNodeItem.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
+#include "widgets/MessageBox.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -157,6 +158,7 @@ void BaseFrame::connectViews()
     connect(list, &QVideoList::doDrop, this, &BaseFrame::doDrop);
     connect(list, &QVideoList::openRequested, this, &BaseFrame::launchFile);
     connect(list, &QVideoList::parentRequested, this, &BaseFrame::showParentFolder);
+    connect(list, &QVideoList::deleteRequested, this, &BaseFrame::deleteSelected);
     connect(
         tree->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BaseFrame::SelectBrowserRow);
     // The model tells of changed, added and removed folders itself.
@@ -359,6 +361,33 @@ bool BaseFrame::deleteFiles(const QFileInfoList &files)
     return removed;
 }
 
+void BaseFrame::deleteSelected()
+{
+    const QFileInfoList files = selectedFiles();
+    if (files.isEmpty())
+        return;
+    QStringList paths;
+    for (const QFileInfo &file : files)
+        paths.append(file.absoluteFilePath());
+    const QPointer<BaseFrame> alive(this);
+    const auto run = [this](MessageBox *box) {
+        if (m_runBox)
+            return m_runBox(box);
+        const QPointer<MessageBox> shown(box);
+        const int answer = box->exec();
+        delete shown;
+        return answer;
+    };
+    const int answer = run(QVideoList::deleteQuestion(paths, this));
+    if (!alive || answer != QMessageBox::Yes)
+        return;
+    const bool deleted = deleteFiles(files);
+    // Some may have gone before the one that failed.
+    emit filesDeleted();
+    if (!deleted && alive)
+        run(new MessageBox(QMessageBox::Critical, tr("IDS_DELETE_ERROR"), QMessageBox::Ok, this));
+}
+
 bool BaseFrame::createFolder(const QString &name, bool makeWritable)
 {
     const QString base = currentPath();
@@ -441,7 +470,6 @@ void BaseFrame::refreshTree()
     if (current.isValid())
         treeModel->refresh(current);
 }
-
 
 void BaseFrame::treeExpanded(const QModelIndex &index)
 {

@@ -10,9 +10,12 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
+
 class BrowserTreeModel;
 class BrowserTreeView;
 class ListStatusLine;
+class MessageBox;
 class QItemSelection;
 class QSplitter;
 class QVideoList;
@@ -54,6 +57,12 @@ public:
     // Removes files in order and stops at the first failure; false for an
     // empty list or a failed removal.
     bool deleteFiles(const QFileInfoList &files);
+    // Asks about the selected files and deletes them, telling of a failure;
+    // the Delete key and the window's delete button both come here.
+    void deleteSelected();
+    // Runs the pane's boxes: the window's way, so that it can dismiss them;
+    // by default each box runs on its own.
+    void setBoxRunner(const std::function<int(MessageBox *)> &run) { m_runBox = run; }
     // Creates name, or name followed by " 1", " 2", ... when that exists, in
     // the current folder and starts renaming it. With makeWritable every
     // user may write into it.
@@ -81,6 +90,8 @@ public:
 
 signals:
     void BrowserSelectionChanged(const QFileInfoList &fileIndexList, BrowserMode browserMode);
+    // deleteSelected() removed files (all or some) from the disk.
+    void filesDeleted();
     void SignalDoDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, const QString &targetDir);
 
 public slots:
@@ -144,4 +155,5 @@ private:
     ShellPlugin gtkPlugin { ShellPlugin::Gnome };
     // The last menu the KDE plug-in handed back.
     QPointer<QWidget> popupMenu;
+    std::function<int(MessageBox *)> m_runBox;
 };

@@ -317,10 +317,10 @@ void Browser::connectForm()
     }
     connect(_OpaloAddPushButton, &QPushButton::clicked, this, &Browser::CreateDirInOpalo);
     connect(_OpaloRemovePushButton, &QPushButton::clicked, this, &Browser::DeleteFromOpalo);
-    for (const BrowserMode side : { HostMode, ExternalDeviceMode }) {
-        connect(pane(side)->listView(), &QVideoList::deleteRequested, this,
-            [this, side] { deleteSelectedFiles(side); });
-    }
+    for (const BrowserMode side : { HostMode, ExternalDeviceMode })
+        pane(side)->setBoxRunner([this](MessageBox *box) { return runBox(box); });
+    // What the device holds has changed, whether by the key or the button.
+    connect(_targetFrame, &BaseFrame::filesDeleted, &m_engine, &TL09Engine::startDataCollection);
     connect(this, &Browser::LeftBrowserSelectionChanged, this, &Browser::CheckHostButtons);
     connect(this, &Browser::RightBrowserSelectionChanged, this, &Browser::CheckTargetButtons);
     connectBookmarkPanes();
@@ -428,7 +428,6 @@ void Browser::doDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, c
     m_copyController->copyAcross(sourceFiles, targetMode, targetDir);
 }
 
-
 int Browser::runBox(MessageBox *box)
 {
     activeMessageBox = box;
@@ -465,27 +464,7 @@ void Browser::DeleteFromOpalo()
             showError(QT_TR_NOOP("IDS_DELETE_ERROR"));
         return;
     }
-    deleteSelectedFiles(ExternalDeviceMode);
-}
-
-void Browser::deleteSelectedFiles(BrowserMode side)
-{
-    BaseFrame *frame = pane(side);
-    const QFileInfoList files = frame->selectedFiles();
-    if (files.isEmpty())
-        return;
-    QStringList paths;
-    for (const QFileInfo &file : files)
-        paths.append(file.absoluteFilePath());
-    const QPointer<Browser> alive(this);
-    const int answer = runBox(QVideoList::deleteQuestion(paths, this));
-    if (!alive || answer != QMessageBox::Yes)
-        return;
-    if (!frame->deleteFiles(files))
-        showError(QT_TR_NOOP("IDS_DELETE_ERROR"));
-    // What the device holds has changed.
-    if (side == ExternalDeviceMode)
-        m_engine.startDataCollection();
+    _targetFrame->deleteSelected();
 }
 
 void Browser::dismissDialog()

@@ -124,9 +124,6 @@ private:
     // text is empty.
     void showBookmarkProblem(const QString &text);
 
-    // Asks about the files selected in side's list and deletes them; the
-    // Delete key and the delete button both come here.
-    void deleteSelectedFiles(BrowserMode side);
     QString deviceModel() const;
 
     void showError(const char *key);

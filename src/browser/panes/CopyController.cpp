@@ -201,8 +201,8 @@ CopyAnswer CopyController::ask(const CopyQuestion &question)
             tr("IDS_ERR_DRIVE_SPACE").arg(m_window->targetName(question.target)), QMessageBox::Ok, m_window);
         break;
     case RightsError:
-        box = new MessageBox(QMessageBox::Critical, tr("IDS_RIGHTS").arg(m_window->targetName(question.target)),
-            QMessageBox::Ok, m_window);
+        box = new MessageBox(QMessageBox::Critical,
+            tr("IDS_RIGHTS").arg(m_window->targetName(question.target)), QMessageBox::Ok, m_window);
         break;
     case CopyError:
         box = new MessageBox(QMessageBox::Critical, tr("IDS_ERROR_COPY_FILE"), QMessageBox::Ok, m_window);
@@ -216,7 +216,9 @@ int CopyController::askBeforeCopy(const CopyQuestion &question)
     const QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::Cancel
         | (question.offerSafeNames ? QMessageBox::Apply : QMessageBox::NoButton);
     auto *box = new MessageBox(QMessageBox::Question,
-        tr("IDS_ASK_BEFORE_COPY").arg(question.refusedNames.size()).arg(m_window->targetName(question.target)),
+        tr("IDS_ASK_BEFORE_COPY")
+            .arg(question.refusedNames.size())
+            .arg(m_window->targetName(question.target)),
         buttons, m_window);
     box->setObjectName(QStringLiteral("AskBeforeCopy"));
     box->setInformativeText(CopyReport::shortList(question.refusedNames));

@@ -58,7 +58,7 @@ bool CopyJob::run(const QList<AsyncCopy::Batch> &batches)
         if (QFileInfo(batch.destDir).isDir())
             copied << batch;
     }
-    if (copied.isEmpty() || m_worker.isRunning())
+    if (copied.isEmpty() || m_running)
         return false;
     // Until the worker has sized the selection, no progress is reckoned.
     m_total = 0;
@@ -69,6 +69,7 @@ bool CopyJob::run(const QList<AsyncCopy::Batch> &batches)
     m_summary = CopySummary();
     m_foundNothing = false;
     m_worker.prepare(copied, m_request.target, MediaCategories::nameFilters(m_request.category));
+    m_running = true;
     m_worker.start(QThread::InheritPriority);
     return true;
 }
@@ -115,5 +116,6 @@ void CopyJob::receiveEnd(bool ok)
     m_failures = m_worker.failures();
     m_summary = m_worker.summary();
     m_foundNothing = m_worker.foundNothing();
+    m_running = false;
     emit finished(ok);
 }

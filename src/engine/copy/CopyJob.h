@@ -25,7 +25,8 @@ public:
     // removalNoticeMs: how long the device's removal takes to be known after
     // a failed access; the worker waits that long before it tells a failure
     // from the device's going.
-    explicit CopyJob(const CopyRequest &request, unsigned long removalNoticeMs = 0, QObject *parent = nullptr);
+    explicit CopyJob(
+        const CopyRequest &request, unsigned long removalNoticeMs = 0, QObject *parent = nullptr);
     ~CopyJob() override;
 
     const CopyRequest &request() const { return m_request; }
@@ -40,7 +41,8 @@ public:
     // Asks the copy to stop after its chunk or question; it still flushes
     // what it wrote before it ends.
     void cancel();
-    bool isRunning() const { return m_worker.isRunning(); }
+    // From start() or retry() until finished() has been sent.
+    bool isRunning() const { return m_running; }
     // Blocks until the worker has ended, for teardown; finished() still
     // follows through the event loop.
     void waitForEnd() { m_worker.wait(); }
@@ -88,4 +90,5 @@ private:
     CopyFailures m_failures;
     CopySummary m_summary;
     bool m_foundNothing = false;
+    bool m_running = false;
 };

@@ -30,24 +30,6 @@ public:
     // The code ShowGtkShellMenu returns for what was chosen.
     int resultCode() const;
 
-    int getSortByFlag() const { return sortBy; }
-    void setSortByFlag(int value) { sortBy = value; }
-    int getZoomFlag() const { return zoom; }
-    void setZoomFlag(int value) { zoom = value; }
-    int getRenameResult() const { return renameResult; }
-    void setRenameResult(int value) { renameResult = value; }
-    bool getIsMakeLink() const { return isMakeLink; }
-    void setIsMakeLink(bool value) { isMakeLink = value; }
-    bool getIsPaste() const { return isPaste; }
-    void setIsPaste(bool value) { isPaste = value; }
-    bool getIsCut() const { return isCut; }
-    void setIsCut(bool value) { isCut = value; }
-    bool getIsRename() const { return isRename; }
-    void setIsRename(bool value) { isRename = value; }
-    bool getIsNewfolder() const { return isNewFolder; }
-    void setIsNewFolder(bool value) { isNewFolder = value; }
-    void setFilesPath(const QVector<QString> &value) { files = value; }
-
 public Q_SLOTS:
     void open();
     void browse();

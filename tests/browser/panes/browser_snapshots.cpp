@@ -8,7 +8,6 @@
 #include "browser/panes/Browser.h"
 #include "browser/panes/ExternalDeviceFrame.h"
 #include "browser/panes/HostFrame.h"
-#include "engine/TL09Engine.h"
 #include "widgets/Button.h"
 
 #include <QApplication>
@@ -83,7 +82,7 @@ int main(int argc, char **argv)
         fill(home.deviceFolder(mode), mode, QStringLiteral("Device"));
     }
 
-    Browser browser;
+    Browser browser(home.engine());
     browser.resize(1100, 640);
     browser.show();
     const struct

@@ -8,8 +8,8 @@
 #include "SnapshotFolder.h"
 
 #include "browser/panes/Browser.h"
+#include "browser/panes/CopyController.h"
 #include "browser/panes/CopyReport.h"
-#include "engine/TL09Engine.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ProgressDialog.h"
 
@@ -29,8 +29,6 @@ const qint64 mib = 1048576;
 // The rate of a copy to a netbook's flash memory over USB: the disk here is
 // far faster, so the copy's own rates would leave no time to show.
 const qint64 deviceBytesPerSecond = 3 * mib;
-// The engine estimates the remaining time only after this many rates.
-const int rateSamples = 31;
 
 bool writeFile(const QString &path, qint64 size)
 {
@@ -104,8 +102,9 @@ private:
     bool m_ok = true;
 };
 
-// Adds the rates of a copy to the device to the copy's own, so that the
-// remaining time shows, and saves the progress dialog behind the question.
+// Shows the figures of a copy to the device at its rate, so that the speed
+// and the remaining time show, and saves the progress dialog behind the
+// question.
 bool saveProgress(const SnapshotFolder &folder, const Browser &browser)
 {
     auto *progress = browser.findChild<ProgressDialog *>();
@@ -113,13 +112,10 @@ bool saveProgress(const SnapshotFolder &folder, const Browser &browser)
         std::fprintf(stderr, "no progress dialog during the copy\n");
         return false;
     }
-    TL09Engine *engine = TL09Engine::instance();
-    for (int i = 0; i < rateSamples; ++i)
-        engine->receiveBytesPerSecond(deviceBytesPerSecond);
-    // The speed, at the device's rate, over a second.
-    progress->receiveBytes(engine->copyWrittenBytes - deviceBytesPerSecond, engine->copyTotalBytes);
-    QThread::msleep(1000);
-    progress->receiveBytes(engine->copyWrittenBytes, engine->copyTotalBytes);
+    const qint64 written = 12 * mib;
+    const qint64 total = 40 * mib;
+    progress->receiveBytes(written, total, deviceBytesPerSecond);
+    progress->receiveETA(int((total - written) / deviceBytesPerSecond));
     return folder.save(*progress, QStringLiteral("copy_progress"));
 }
 
@@ -174,7 +170,11 @@ bool saveErrors(const SnapshotFolder &folder, Browser &browser)
     bool ok = true;
     for (const auto &error : errors) {
         BoxAnswers boxes(folder, { { QLatin1String(error.name), QMessageBox::Ok, {} } });
-        browser.showDialog(QStringLiteral("photo.jpg"), error.target, error.dlg);
+        CopyQuestion question;
+        question.kind = error.dlg;
+        question.target = error.target;
+        question.fileName = QStringLiteral("photo.jpg");
+        browser.findChild<CopyController *>()->ask(question);
         ok &= boxes.succeeded();
     }
     return ok;
@@ -188,7 +188,12 @@ bool saveQuestionBeforeCopy(const SnapshotFolder &folder, Browser &browser)
     for (int i = 1; names.size() < 14; ++i)
         names << QStringLiteral("Scan <%1>.jpg").arg(i);
     BoxAnswers boxes(folder, { { QStringLiteral("copy_before_names"), QMessageBox::Cancel, {} } });
-    browser.askBeforeCopy(names.join(QLatin1Char('\n')), ExternalDeviceMode, true);
+    CopyQuestion question;
+    question.kind = AskBeforeCopy;
+    question.target = ExternalDeviceMode;
+    question.refusedNames = names;
+    question.offerSafeNames = true;
+    browser.findChild<CopyController *>()->ask(question);
     return boxes.succeeded();
 }
 
@@ -239,8 +244,6 @@ bool saveReport(const SnapshotFolder &folder, Browser &browser, const PaneTestHo
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    qRegisterMetaType<CopyDlg>("CopyDlg");
-    qRegisterMetaType<BrowserMode>("BrowserMode");
     SnapshotFolder folder;
     if (!folder.open(QCoreApplication::arguments()))
         return 2;
@@ -252,7 +255,7 @@ int main(int argc, char **argv)
     model.close();
 
     // It opens on the pictures.
-    Browser browser;
+    Browser browser(home.engine());
     browser.resize(1100, 640);
     browser.show();
     const bool ok = saveCopy(folder, browser, home) && saveNothingToCopy(folder, browser, home)

@@ -11,7 +11,6 @@
 
 #include "browser/panes/ExternalDeviceFrame.h"
 #include "browser/views/QVideoList.h"
-#include "engine/TL09Engine.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -52,7 +51,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    ExternalDeviceFrame pane;
+    ExternalDeviceFrame pane { QString() };
     pane.resize(900, 600);
     pane.show();
     pane.SelectMode(PicturesMode);

@@ -27,7 +27,7 @@ std::unique_ptr<BaseFrame> makePane(BrowserMode side)
 {
     if (side == HostMode)
         return std::make_unique<HostFrame>();
-    return std::make_unique<ExternalDeviceFrame>();
+    return std::make_unique<ExternalDeviceFrame>(QString());
 }
 
 QStringList listedNames(BaseFrame &pane)
@@ -206,7 +206,7 @@ void tst_BaseFrame::createFolderPicksFreeName()
         else
             device.createFolder(name);
     }
-    ExternalDeviceFrame pane;
+    ExternalDeviceFrame pane { QString() };
     pane.SelectMode(PicturesMode);
     showFolder(pane, device.path());
 
@@ -238,7 +238,7 @@ void tst_BaseFrame::createdFolderIsWritableWhateverItsPath()
     const QString previousDir = QDir::currentPath();
     QDir::setCurrent(workingDir.path());
 
-    ExternalDeviceFrame pane;
+    ExternalDeviceFrame pane { QString() };
     showFolder(pane, parent);
     const bool created = pane.createFolder(QStringLiteral("Folder"), true);
     QDir::setCurrent(previousDir);
@@ -274,7 +274,7 @@ void tst_BaseFrame::storedLayoutFollowsDesktop()
     settings->setValue(QLatin1String(LayoutSettings::rightArrangeBy), 3);
     kde4Session = kde4;
     gnomeSession = gnome;
-    ExternalDeviceFrame pane;
+    ExternalDeviceFrame pane { QString() };
     kde4Session = gnomeSession = false;
 
     QTEST(pane.zoom(), "zoom");
@@ -346,7 +346,7 @@ QString tst_BaseFrame::showNestedFolders(ExternalDeviceFrame &pane, const QStrin
 
 void tst_BaseFrame::openingFolderFromListMovesTree()
 {
-    ExternalDeviceFrame pane;
+    ExternalDeviceFrame pane { QString() };
     const QString inner = showNestedFolders(pane, QStringLiteral("trip"));
     QVERIFY(!inner.isEmpty());
 
@@ -358,7 +358,7 @@ void tst_BaseFrame::openingFolderFromListMovesTree()
 
 void tst_BaseFrame::keyboardWalksTheFolders()
 {
-    ExternalDeviceFrame pane;
+    ExternalDeviceFrame pane { QString() };
     const QString inner = showNestedFolders(pane, QStringLiteral("walk"));
     QVERIFY(!inner.isEmpty());
     const QString pictures = home->deviceFolder(PicturesMode);
@@ -383,7 +383,7 @@ void tst_BaseFrame::selectionIsReportedWithSide()
     TestDir device;
     const QString first = device.createFile(QStringLiteral("a.jpg"));
     const QString second = device.createFile(QStringLiteral("b.png"));
-    ExternalDeviceFrame pane;
+    ExternalDeviceFrame pane { QString() };
     pane.SelectMode(PicturesMode);
     showFolder(pane, device.path());
     QTRY_COMPARE(listedNames(pane).count(), 2);
@@ -410,7 +410,7 @@ void tst_BaseFrame::deleteStopsAtFirstFailureAndSparesWorkingFolder()
     const QString first = device.createFile(QStringLiteral("a.jpg"));
     const QString missing = device.filePath(QStringLiteral("gone.jpg"));
     const QString last = device.createFile(QStringLiteral("c.jpg"));
-    ExternalDeviceFrame pane;
+    ExternalDeviceFrame pane { QString() };
     pane.SelectMode(PicturesMode);
     showFolder(pane, device.path());
     QTRY_COMPARE(listedNames(pane).count(), 2);
@@ -440,7 +440,7 @@ void tst_BaseFrame::listRowsActOnTheirOwnFiles()
     for (const char *name : { "a.txt", "b.jpg", "c.txt", "d.jpg", "e.mp3" })
         QVERIFY(!device.createFile(QString::fromLatin1(name)).isEmpty());
     device.createFolder(QStringLiteral("f"));
-    ExternalDeviceFrame pane;
+    ExternalDeviceFrame pane { QString() };
     pane.SelectMode(PicturesMode);
     showFolder(pane, device.path());
     QTRY_COMPARE(listedNames(pane), (QStringList { "b.jpg", "d.jpg", "f" }));

@@ -170,18 +170,23 @@ void TestCopyWording::overwriteThumbnailOnlyFromPc()
     // What the PC's pane has made of its file.
     ThumbLoaderWorker pcThumbnails;
     pcThumbnails.setIcon(picture, solidImage(QSize(200, 100), Qt::blue));
-    AsyncCopy::Overwrite files;
-    files.source = pictureIsSource ? picture : other;
-    files.existing = pictureIsSource ? other : picture;
+    CopyQuestion question;
+    question.target = target;
+    question.fileName = QStringLiteral("beach.png");
+    question.overwrite.source = pictureIsSource ? picture : other;
+    question.overwrite.existing = pictureIsSource ? other : picture;
 
-    const OverwriteQuestion box(QStringLiteral("beach.png"), files, target, &pcThumbnails);
+    const OverwriteQuestion box(question, &pcThumbnails);
     QCOMPARE(box.iconPixmap().size() == QSize(96, 48), shown);
     QCOMPARE(box.informativeText().count(QLatin1Char('\n')), 1);
 }
 
 void TestCopyWording::overwriteEscapeMeansNo()
 {
-    OverwriteQuestion box(QStringLiteral("beach.jpg"), AsyncCopy::Overwrite(), ExternalDeviceMode, nullptr);
+    CopyQuestion question;
+    question.fileName = QStringLiteral("beach.jpg");
+    question.target = ExternalDeviceMode;
+    OverwriteQuestion box(question, nullptr);
     QTimer::singleShot(0, &box, [&box] { QTest::keyClick(&box, Qt::Key_Escape); });
     QCOMPARE(box.QMessageBox::exec(), int(QMessageBox::No));
 }

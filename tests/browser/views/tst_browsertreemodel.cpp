@@ -2,10 +2,11 @@
 #include "TestDir.h"
 #include "UiTestHelpers.h"
 #include "base/DeviceState.h"
+#include "base/MediaCategories.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/NameOrder.h"
 #include "browser/views/QNodeItem.h"
-#include "engine/TL09Engine.h"
+#include "engine/storage/StorageAccounting.h"
 
 #include <QAbstractItemModelTester>
 #include <QDirIterator>
@@ -131,7 +132,9 @@ void TestBrowserTreeModel::cleanup()
 
 BrowserTreeModel &TestBrowserTreeModel::deviceModel()
 {
-    m_model = std::make_unique<BrowserTreeModel>(ExternalDeviceMode);
+    const std::atomic<bool> running { false };
+    m_model
+        = std::make_unique<BrowserTreeModel>(ExternalDeviceMode, StorageAccounting(running).deviceModel());
     m_tester = std::make_unique<QAbstractItemModelTester>(
         m_model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     return *m_model;
@@ -162,9 +165,10 @@ void TestBrowserTreeModel::topLevelOrder()
 
     const QString label = side == HostMode ? QStringLiteral("My computer") : QStringLiteral("OPALO");
     // The categories in the order of their names, as every folder below.
-    const QStringList categories { folderName(TL09Engine::documentsFolder(side)),
-        folderName(TL09Engine::picturesFolder(side)), folderName(TL09Engine::musicFolder(side)),
-        folderName(TL09Engine::videoFolder(side)) };
+    const QStringList categories { folderName(MediaCategories::folder(side, DocumentsMode)),
+        folderName(MediaCategories::folder(side, PicturesMode)),
+        folderName(MediaCategories::folder(side, MusicMode)),
+        folderName(MediaCategories::folder(side, MovieMode)) };
     QStringList sorted = categories;
     std::sort(sorted.begin(), sorted.end());
     QCOMPARE(texts(model), QStringList { label } + sorted + QStringList({ "usb stick", "cam" }));
@@ -178,7 +182,7 @@ void TestBrowserTreeModel::topLevelOrder()
     QCOMPARE(model.index(5, 0).data(BrowserTreeModel::FullPathRole).toString(),
         QStringLiteral("/media/usb stick"));
     QCOMPARE(model.categoryIndex(PicturesMode).data(BrowserTreeModel::FullPathRole).toString(),
-        QDir::cleanPath(TL09Engine::picturesFolder(side)));
+        QDir::cleanPath(MediaCategories::folder(side, PicturesMode)));
 
     const QString under = side == HostMode ? QStringLiteral("/") : folderName(m_device->path());
     QCOMPARE(texts(model, model.index(0, 0)), QStringList { under });
@@ -388,7 +392,9 @@ void TestBrowserTreeModel::backgroundListingShowsWhatADirectOneShows()
         expected.append(found.next());
     NameOrder::sortPaths(expected);
 
-    m_model = std::make_unique<BrowserTreeModel>(ExternalDeviceMode);
+    const std::atomic<bool> running { false };
+    m_model
+        = std::make_unique<BrowserTreeModel>(ExternalDeviceMode, StorageAccounting(running).deviceModel());
     BrowserTreeModel &model = *m_model;
     const QModelIndex shown = childNamed(model, mountPointIndex(model), QStringLiteral("shown"));
     model.expand(shown);

@@ -170,7 +170,7 @@ int main(int argc, char **argv)
     }
 
     // It opens on the pictures.
-    Browser browser;
+    Browser browser(home.engine());
     browser.resize(1100, 640);
     browser.show();
     QTest::qWait(500);
