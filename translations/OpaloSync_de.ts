@@ -169,6 +169,26 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
             <translation>Auf %1 ist nicht genügend freier Speicherplatz vorhanden.</translation>
         </message>
         <message>
+            <source>IDS_ERR_NAME_TOO_LONG</source>
+            <translation>Der Name %1 ist für %2 zu lang.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_NO_READ_RIGHTS</source>
+            <translation>Sie dürfen %1 auf %2 nicht lesen.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ</source>
+            <translation>%1 konnte von %2 nicht gelesen werden: Der Datenträger ist möglicherweise defekt.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ_ONLY</source>
+            <translation>%1 ist schreibgeschützt: Es kann nichts darauf geschrieben werden.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_TOO_LARGE</source>
+            <translation>%1 ist zu groß für das Dateisystem von %2.</translation>
+        </message>
+        <message>
             <source>IDS_NO_SUPPORTED_FILES</source>
             <translation>Dieser Ordner enthält keine %1-Dateien.</translation>
         </message>
@@ -205,6 +225,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>kopiert, Datum nicht übernommen</translation>
         </message>
         <message>
+            <source>IDS_REASON_DEVICE_GONE</source>
+            <translation>das Netbook wurde entfernt</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>vorhanden und behalten</translation>
         </message>
@@ -217,6 +241,14 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>Name nicht erlaubt</translation>
         </message>
         <message>
+            <source>IDS_REASON_NAME_TOO_LONG</source>
+            <translation>Name zu lang</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_READ_RIGHTS</source>
+            <translation>keine Leserechte</translation>
+        </message>
+        <message>
             <source>IDS_REASON_NO_RIGHTS</source>
             <translation>keine Rechte</translation>
         </message>
@@ -227,6 +259,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_REASON_READ_ERROR</source>
             <translation>Lesefehler</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ONLY</source>
+            <translation>schreibgeschützt</translation>
         </message>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>

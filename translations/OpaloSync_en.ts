@@ -169,6 +169,26 @@ The file(s) will not be deleted from your computer.</translation>
             <translation>There is not enough free space on %1.</translation>
         </message>
         <message>
+            <source>IDS_ERR_NAME_TOO_LONG</source>
+            <translation>The name %1 is too long for %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_NO_READ_RIGHTS</source>
+            <translation>You may not read %1 on %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ</source>
+            <translation>%1 could not be read from %2: the medium may be failing.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ_ONLY</source>
+            <translation>%1 is read-only: nothing can be written to it.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_TOO_LARGE</source>
+            <translation>%1 is too large for the file system of %2.</translation>
+        </message>
+        <message>
             <source>IDS_NO_SUPPORTED_FILES</source>
             <translation>This directory does not contain any %1 files.</translation>
         </message>
@@ -205,6 +225,10 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>copied, date not kept</translation>
         </message>
         <message>
+            <source>IDS_REASON_DEVICE_GONE</source>
+            <translation>the netbook was removed</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>exists and kept</translation>
         </message>
@@ -217,6 +241,14 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>name not allowed</translation>
         </message>
         <message>
+            <source>IDS_REASON_NAME_TOO_LONG</source>
+            <translation>name too long</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_READ_RIGHTS</source>
+            <translation>no rights to read it</translation>
+        </message>
+        <message>
             <source>IDS_REASON_NO_RIGHTS</source>
             <translation>no rights</translation>
         </message>
@@ -227,6 +259,10 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_REASON_READ_ERROR</source>
             <translation>read error</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ONLY</source>
+            <translation>read-only</translation>
         </message>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>

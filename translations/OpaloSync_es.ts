@@ -169,6 +169,26 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
             <translation>No hay suficiente espacio libre en %1.</translation>
         </message>
         <message>
+            <source>IDS_ERR_NAME_TOO_LONG</source>
+            <translation>El nombre %1 es demasiado largo para %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_NO_READ_RIGHTS</source>
+            <translation>No tiene permiso para leer %1 en %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ</source>
+            <translation>No se pudo leer %1 de %2: puede que el soporte esté fallando.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ_ONLY</source>
+            <translation>%1 es de solo lectura: no se puede escribir nada en él.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_TOO_LARGE</source>
+            <translation>%1 es demasiado grande para el sistema de archivos de %2.</translation>
+        </message>
+        <message>
             <source>IDS_NO_SUPPORTED_FILES</source>
             <translation>Esta carpeta no contiene ningún archivo de %1.</translation>
         </message>
@@ -205,6 +225,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>copiado, fecha no conservada</translation>
         </message>
         <message>
+            <source>IDS_REASON_DEVICE_GONE</source>
+            <translation>se retiró el netbook</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>existe y se conservó</translation>
         </message>
@@ -217,6 +241,14 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>nombre no permitido</translation>
         </message>
         <message>
+            <source>IDS_REASON_NAME_TOO_LONG</source>
+            <translation>nombre demasiado largo</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_READ_RIGHTS</source>
+            <translation>sin permiso de lectura</translation>
+        </message>
+        <message>
             <source>IDS_REASON_NO_RIGHTS</source>
             <translation>sin permisos</translation>
         </message>
@@ -227,6 +259,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_REASON_READ_ERROR</source>
             <translation>error de lectura</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ONLY</source>
+            <translation>solo lectura</translation>
         </message>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>

@@ -169,6 +169,26 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
             <translation>Espace libre insuffisant sur %1.</translation>
         </message>
         <message>
+            <source>IDS_ERR_NAME_TOO_LONG</source>
+            <translation>Le nom %1 est trop long pour %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_NO_READ_RIGHTS</source>
+            <translation>Vous n’avez pas le droit de lire %1 sur %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ</source>
+            <translation>%1 n’a pas pu être lu sur %2 : le support est peut-être défaillant.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ_ONLY</source>
+            <translation>%1 est en lecture seule : rien ne peut y être écrit.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_TOO_LARGE</source>
+            <translation>%1 est trop volumineux pour le système de fichiers de %2.</translation>
+        </message>
+        <message>
             <source>IDS_NO_SUPPORTED_FILES</source>
             <translation>Ce dossier ne contient aucun fichier %1.</translation>
         </message>
@@ -205,6 +225,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>copié, date non conservée</translation>
         </message>
         <message>
+            <source>IDS_REASON_DEVICE_GONE</source>
+            <translation>le netbook a été retiré</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>existe et conservé</translation>
         </message>
@@ -217,6 +241,14 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>nom non autorisé</translation>
         </message>
         <message>
+            <source>IDS_REASON_NAME_TOO_LONG</source>
+            <translation>nom trop long</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_READ_RIGHTS</source>
+            <translation>aucun droit de lecture</translation>
+        </message>
+        <message>
             <source>IDS_REASON_NO_RIGHTS</source>
             <translation>pas de droits</translation>
         </message>
@@ -227,6 +259,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_REASON_READ_ERROR</source>
             <translation>erreur de lecture</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ONLY</source>
+            <translation>lecture seule</translation>
         </message>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>

@@ -169,6 +169,26 @@ I file non verranno eliminati dal computer.</translation>
             <translation>Spazio libero insufficiente su %1.</translation>
         </message>
         <message>
+            <source>IDS_ERR_NAME_TOO_LONG</source>
+            <translation>Il nome %1 è troppo lungo per %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_NO_READ_RIGHTS</source>
+            <translation>Non si dispone dei permessi per leggere %1 su %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ</source>
+            <translation>Impossibile leggere %1 da %2: il supporto potrebbe essere danneggiato.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ_ONLY</source>
+            <translation>%1 è di sola lettura: non vi si può scrivere nulla.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_TOO_LARGE</source>
+            <translation>%1 è troppo grande per il file system di %2.</translation>
+        </message>
+        <message>
             <source>IDS_NO_SUPPORTED_FILES</source>
             <translation>Questa cartella non contiene file di tipo %1.</translation>
         </message>
@@ -205,6 +225,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>copiato, data non conservata</translation>
         </message>
         <message>
+            <source>IDS_REASON_DEVICE_GONE</source>
+            <translation>il netbook è stato rimosso</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>esiste ed è stato mantenuto</translation>
         </message>
@@ -217,6 +241,14 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>nome non consentito</translation>
         </message>
         <message>
+            <source>IDS_REASON_NAME_TOO_LONG</source>
+            <translation>nome troppo lungo</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_READ_RIGHTS</source>
+            <translation>nessun permesso di lettura</translation>
+        </message>
+        <message>
             <source>IDS_REASON_NO_RIGHTS</source>
             <translation>permessi mancanti</translation>
         </message>
@@ -227,6 +259,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_REASON_READ_ERROR</source>
             <translation>errore di lettura</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ONLY</source>
+            <translation>sola lettura</translation>
         </message>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>

@@ -169,6 +169,26 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
             <translation>Er is niet genoeg vrije ruimte op %1.</translation>
         </message>
         <message>
+            <source>IDS_ERR_NAME_TOO_LONG</source>
+            <translation>De naam %1 is te lang voor %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_NO_READ_RIGHTS</source>
+            <translation>U mag %1 op %2 niet lezen.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ</source>
+            <translation>%1 kon niet van %2 worden gelezen: het medium is mogelijk defect.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ_ONLY</source>
+            <translation>%1 is alleen-lezen: er kan niets op worden geschreven.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_TOO_LARGE</source>
+            <translation>%1 is te groot voor het bestandssysteem van %2.</translation>
+        </message>
+        <message>
             <source>IDS_NO_SUPPORTED_FILES</source>
             <translation>Deze map bevat geen %1-bestanden.</translation>
         </message>
@@ -205,6 +225,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>gekopieerd, datum niet behouden</translation>
         </message>
         <message>
+            <source>IDS_REASON_DEVICE_GONE</source>
+            <translation>de netbook is verwijderd</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>bestaat en is behouden</translation>
         </message>
@@ -217,6 +241,14 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>naam niet toegestaan</translation>
         </message>
         <message>
+            <source>IDS_REASON_NAME_TOO_LONG</source>
+            <translation>naam te lang</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_READ_RIGHTS</source>
+            <translation>geen leesrechten</translation>
+        </message>
+        <message>
             <source>IDS_REASON_NO_RIGHTS</source>
             <translation>geen rechten</translation>
         </message>
@@ -227,6 +259,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_REASON_READ_ERROR</source>
             <translation>leesfout</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ONLY</source>
+            <translation>alleen-lezen</translation>
         </message>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>

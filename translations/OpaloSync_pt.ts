@@ -169,6 +169,26 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
             <translation>Não existe espaço livre suficiente em %1.</translation>
         </message>
         <message>
+            <source>IDS_ERR_NAME_TOO_LONG</source>
+            <translation>O nome %1 é demasiado longo para %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_NO_READ_RIGHTS</source>
+            <translation>Não tem permissão para ler %1 em %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ</source>
+            <translation>Não foi possível ler %1 de %2: o suporte pode estar com falhas.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ_ONLY</source>
+            <translation>%1 é só de leitura: não é possível escrever nada.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_TOO_LARGE</source>
+            <translation>%1 é demasiado grande para o sistema de ficheiros de %2.</translation>
+        </message>
+        <message>
             <source>IDS_NO_SUPPORTED_FILES</source>
             <translation>Esta pasta não contém ficheiros de %1.</translation>
         </message>
@@ -205,6 +225,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>copiado, data não mantida</translation>
         </message>
         <message>
+            <source>IDS_REASON_DEVICE_GONE</source>
+            <translation>o netbook foi removido</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>existe e foi mantido</translation>
         </message>
@@ -217,6 +241,14 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>nome não permitido</translation>
         </message>
         <message>
+            <source>IDS_REASON_NAME_TOO_LONG</source>
+            <translation>nome demasiado longo</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_READ_RIGHTS</source>
+            <translation>sem permissão de leitura</translation>
+        </message>
+        <message>
             <source>IDS_REASON_NO_RIGHTS</source>
             <translation>sem permissões</translation>
         </message>
@@ -227,6 +259,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <message>
             <source>IDS_REASON_READ_ERROR</source>
             <translation>erro de leitura</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ONLY</source>
+            <translation>só de leitura</translation>
         </message>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>

@@ -169,6 +169,26 @@
             <translation>Недостаточно свободного места на %1.</translation>
         </message>
         <message>
+            <source>IDS_ERR_NAME_TOO_LONG</source>
+            <translation>Имя %1 слишком длинное для %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_NO_READ_RIGHTS</source>
+            <translation>У вас нет прав на чтение %1 на %2.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ</source>
+            <translation>Не удалось прочитать %1 с %2: возможно, носитель неисправен.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_READ_ONLY</source>
+            <translation>%1 доступен только для чтения: на него ничего нельзя записать.</translation>
+        </message>
+        <message>
+            <source>IDS_ERR_TOO_LARGE</source>
+            <translation>%1 слишком велик для файловой системы %2.</translation>
+        </message>
+        <message>
             <source>IDS_NO_SUPPORTED_FILES</source>
             <translation>В этой папке нет файлов типа «%1».</translation>
         </message>
@@ -205,6 +225,10 @@
             <translation>скопирован, дата не сохранена</translation>
         </message>
         <message>
+            <source>IDS_REASON_DEVICE_GONE</source>
+            <translation>нетбук был отключён</translation>
+        </message>
+        <message>
             <source>IDS_REASON_EXISTS_KEPT</source>
             <translation>существует и сохранён</translation>
         </message>
@@ -217,6 +241,14 @@
             <translation>недопустимое имя</translation>
         </message>
         <message>
+            <source>IDS_REASON_NAME_TOO_LONG</source>
+            <translation>слишком длинное имя</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_NO_READ_RIGHTS</source>
+            <translation>нет прав на чтение</translation>
+        </message>
+        <message>
             <source>IDS_REASON_NO_RIGHTS</source>
             <translation>нет прав</translation>
         </message>
@@ -227,6 +259,10 @@
         <message>
             <source>IDS_REASON_READ_ERROR</source>
             <translation>ошибка чтения</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_READ_ONLY</source>
+            <translation>только для чтения</translation>
         </message>
         <message>
             <source>IDS_REASON_TOO_LARGE</source>

@@ -225,6 +225,9 @@ private slots:
     void linksAreNeverFollowed_data();
     void linksAreNeverFollowed();
 
+    void failureTellsItsCauseOnce_data();
+    void failureTellsItsCauseOnce();
+
 private:
     struct Run
     {
@@ -232,6 +235,7 @@ private:
         bool result = false;
         QList<CopyDlg> dialogs;
         QStringList dialogFiles;
+        QList<CopyOutcome> causes;
         // The names the check before the copy listed, if it asked.
         QStringList askedBefore;
         bool offeredSafeNames = false;
@@ -273,6 +277,7 @@ private:
 };
 
 Q_DECLARE_METATYPE(VolumeFacts::Kind)
+Q_DECLARE_METATYPE(CopyOutcome)
 
 void TestCopyEngine::initTestCase()
 {
@@ -325,6 +330,8 @@ TestCopyEngine::Run TestCopyEngine::copy(
               }
               run.dialogs << question.kind;
               run.dialogFiles << question.fileName;
+              if (question.kind != AskOverwrite)
+                  run.causes << question.cause;
               job->answer(CopyAnswer(answer ? answer(question.kind, question.fileName) : ok));
           });
     if (m_beforeStart)
@@ -1460,6 +1467,45 @@ void TestCopyEngine::linksAreNeverFollowed()
     QCOMPARE(modeOf(secrets), mode_t(0700));
     QCOMPARE(entriesOf(secrets), QStringList { QStringLiteral("secret.jpg") });
     QCOMPARE(entriesOf(home), QStringList());
+}
+
+void TestCopyEngine::failureTellsItsCauseOnce_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<CopyOutcome>("cause");
+    QTest::newRow("a read-only netbook") << QStringLiteral("read-only") << CopyOutcome::ReadOnly;
+    QTest::newRow("PC files the user may not read")
+        << QStringLiteral("unreadable") << CopyOutcome::NoRightsToRead;
+}
+
+void TestCopyEngine::failureTellsItsCauseOnce()
+{
+    QFETCH(QString, fault);
+    QFETCH(CopyOutcome, cause);
+    const QFileInfoList files { QFileInfo(m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 10)),
+        QFileInfo(m_dir->createFileOfSize(QStringLiteral("source/b.jpg"), 10)) };
+    std::unique_ptr<TmpfsMount> readOnly;
+    if (fault == QLatin1String("read-only")) {
+        readOnly = std::make_unique<TmpfsMount>(m_dest, QStringLiteral("ro,size=1m"));
+        if (!readOnly->isMounted())
+            QSKIP("mounting a tmpfs is not allowed here");
+    } else {
+        for (const QFileInfo &file : files)
+            QVERIFY(::chmod(QFile::encodeName(file.filePath()).constData(), 0) == 0);
+        QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(m_dest).constData(), 0777) == 0);
+    }
+
+    Run run;
+    {
+        const EffectiveUser user(readOnly ? ::geteuid() : EffectiveUser::nobody);
+        run = copy(files, m_dest);
+    }
+
+    QVERIFY(run.finished);
+    // One box for the cause; the report names each file with it.
+    QCOMPARE(run.causes, QList<CopyOutcome> { cause });
+    QCOMPARE(reasonsOf(m_job->failures()), (QList<CopyOutcome> { cause, cause }));
 }
 
 QTEST_MAIN(TestCopyEngine)

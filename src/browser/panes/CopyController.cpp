@@ -197,18 +197,44 @@ CopyAnswer CopyController::ask(const CopyQuestion &question)
             question, m_window->pane(HostMode)->listViewModel()->thumbnailWorker(), m_window);
         break;
     case DriveSpaceError:
-        box = new MessageBox(QMessageBox::Critical,
-            tr("IDS_ERR_DRIVE_SPACE").arg(m_window->targetName(question.target)), QMessageBox::Ok, m_window);
-        break;
     case RightsError:
-        box = new MessageBox(QMessageBox::Critical,
-            tr("IDS_RIGHTS").arg(m_window->targetName(question.target)), QMessageBox::Ok, m_window);
-        break;
     case CopyError:
-        box = new MessageBox(QMessageBox::Critical, tr("IDS_ERROR_COPY_FILE"), QMessageBox::Ok, m_window);
+        box = new MessageBox(QMessageBox::Critical, failureText(question), QMessageBox::Ok, m_window);
         break;
     }
     return CopyAnswer(m_window->runBox(box));
+}
+
+QString CopyController::failureText(const CopyQuestion &question) const
+{
+    const QString destination = m_window->targetName(question.target);
+    const QString source = m_window->targetName(question.target == HostMode ? ExternalDeviceMode : HostMode);
+    switch (question.cause) {
+    case CopyOutcome::ReadOnly:
+        return tr("IDS_ERR_READ_ONLY").arg(destination);
+    case CopyOutcome::NoRightsToRead:
+        return tr("IDS_ERR_NO_READ_RIGHTS").arg(question.fileName, source);
+    case CopyOutcome::NameTooLong:
+        return tr("IDS_ERR_NAME_TOO_LONG").arg(question.fileName, destination);
+    case CopyOutcome::TooLarge:
+        return tr("IDS_ERR_TOO_LARGE").arg(question.fileName, destination);
+    case CopyOutcome::ReadError:
+        if (!question.fileName.isEmpty())
+            return tr("IDS_ERR_READ").arg(question.fileName, source);
+        break;
+    case CopyOutcome::NoSpace:
+        return tr("IDS_ERR_DRIVE_SPACE").arg(destination);
+    default:
+        break;
+    }
+    switch (question.kind) {
+    case DriveSpaceError:
+        return tr("IDS_ERR_DRIVE_SPACE").arg(destination);
+    case CopyError:
+        return tr("IDS_ERROR_COPY_FILE");
+    default:
+        return tr("IDS_RIGHTS").arg(destination);
+    }
 }
 
 int CopyController::askBeforeCopy(const CopyQuestion &question)

@@ -51,6 +51,9 @@ private:
     // true when the user asks to retry.
     bool reportEnd(const CopyJob *job);
     int askBeforeCopy(const CopyQuestion &question);
+    // What a failure's box says: its cause where the cause is known, else
+    // what the kind of failure says of itself.
+    QString failureText(const CopyQuestion &question) const;
     void setThumbnailsEnabled(bool enabled);
     void selectArrived(BaseFrame *destination, const QFileInfoList &files, const QString &destDir);
 

@@ -129,6 +129,14 @@ QString CopyReport::reasonText(CopyOutcome reason)
         return tr("IDS_REASON_WRITE_ERROR");
     case CopyOutcome::DateNotKept:
         return tr("IDS_REASON_DATE_NOT_KEPT");
+    case CopyOutcome::ReadOnly:
+        return tr("IDS_REASON_READ_ONLY");
+    case CopyOutcome::NoRightsToRead:
+        return tr("IDS_REASON_NO_READ_RIGHTS");
+    case CopyOutcome::NameTooLong:
+        return tr("IDS_REASON_NAME_TOO_LONG");
+    case CopyOutcome::DeviceGone:
+        return tr("IDS_REASON_DEVICE_GONE");
     }
     return QString();
 }

@@ -116,11 +116,6 @@ signals:
     void sendIcon(const QString &file, const QImage &icon);
     // Nothing is left to make.
     void updateIcons();
-    // Declared for listeners; the pipeline does not emit them.
-    void importError(const QString &message);
-    void showMessage(const QString &message);
-    void importSucceeded();
-    void importFailed();
 
 private:
     struct Entry

@@ -49,11 +49,18 @@ CopyOutcome outcomeOf(int error)
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
         return CopyOutcome::NoSpace;
+    case EFBIG:
+        return CopyOutcome::TooLarge;
+    case EROFS:
+        return CopyOutcome::ReadOnly;
+    case ENAMETOOLONG:
+        return CopyOutcome::NameTooLong;
+    case ENODEV:
+    case ENXIO:
+        return CopyOutcome::DeviceGone;
     case EACCES:
     case EPERM:
-    case EROFS:
     case EEXIST:
     case ENOTDIR:
     case EISDIR:
@@ -63,6 +70,23 @@ CopyOutcome outcomeOf(int error)
         return CopyOutcome::IsLink;
     default:
         return CopyOutcome::WriteError;
+    }
+}
+
+// Why a file to copy could not be opened and read, from the error.
+CopyOutcome sourceOutcomeOf(int error)
+{
+    switch (error) {
+    case ELOOP:
+        return CopyOutcome::IsLink;
+    case EACCES:
+    case EPERM:
+        return CopyOutcome::NoRightsToRead;
+    case ENODEV:
+    case ENXIO:
+        return CopyOutcome::DeviceGone;
+    default:
+        return CopyOutcome::ReadError;
     }
 }
 
@@ -196,6 +220,8 @@ void AsyncCopy::run()
 {
     overwritePolicy = 0;
     m_failures.clear();
+    m_failuresBeforeGone = 0;
+    m_toldCauses.clear();
     m_summary = CopySummary();
     m_fileNumber = 0;
     m_refused.clear();
@@ -220,7 +246,7 @@ void AsyncCopy::run()
     // the disk when the user pulls the device.
     if (!m_foundNothing && flushFileSystem(destDir) != 0 && ok) {
         ok = false;
-        reportFailure(QString(), DriveSpaceError);
+        reportFailure(QString(), DriveSpaceError, CopyOutcome::NoSpace);
     }
     m_journal.close();
     m_summary.complete = ok;
@@ -314,7 +340,7 @@ bool AsyncCopy::copyBatch(const Batch &batch)
         const CopyOutcome reason = outcomeOf(errno);
         for (const QFileInfo &entry : batch.files)
             note(entry, batch.destDir, reason);
-        return reportFailure(QFileInfo(batch.destDir).fileName(), RightsError);
+        return reportFailure(QFileInfo(batch.destDir).fileName(), RightsError, reason);
     }
     const bool goOn = copyList(batch.files, { batch.destDir, folder, false, nullptr });
     // Also after a stop: the files completed so far are shown.
@@ -347,7 +373,7 @@ bool AsyncCopy::copyList(const QFileInfoList &files, const Destination &destinat
         if (entry.isSymLink()) {
             countDone(1);
             note(entry, destination.path, CopyOutcome::IsLink);
-            if (!reportFailure(entry.fileName(), RightsError))
+            if (!reportFailure(entry.fileName(), RightsError, CopyOutcome::IsLink))
                 return false;
             continue;
         }
@@ -362,7 +388,7 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, const Destination &destinati
 {
     const QString name = copiedName(folder);
     if (isInside(destination.path, folder))
-        return reportFailure(name, CopyError);
+        return reportFailure(name, CopyError, CopyOutcome::WriteError);
     const QByteArray shownName = encoded(name);
     // A new folder is filled under a hidden name and shown once its content
     // is in: a folder that is there holds whole files only, and those in a
@@ -376,8 +402,9 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, const Destination &destinati
     bool created = false;
     const auto copied = std::make_shared<Descriptor>(makeFolder(destination, madeName, hidden, &created));
     if (!copied->isValid()) {
-        note(folder, destination.path, outcomeOf(errno));
-        return reportFailure(name, RightsError);
+        const CopyOutcome reason = outcomeOf(errno);
+        note(folder, destination.path, reason);
+        return reportFailure(name, RightsError, reason);
     }
     const QFileInfoList listing = m_listings.take(folder.filePath());
     // Made where it shows at once (its name could not be looked up), it is
@@ -475,8 +502,9 @@ bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination)
     const Descriptor source(
         ::open(encoded(file.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     if (!source.isValid() || ::fstat(source.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        note(file, destination.path, errno == ELOOP ? CopyOutcome::IsLink : CopyOutcome::ReadError);
-        return reportFailure(name, RightsError);
+        const CopyOutcome reason = sourceOutcomeOf(errno);
+        note(file, destination.path, reason);
+        return reportFailure(name, RightsError, reason);
     }
     // A wider read-ahead for a file read in several chunks, from start to end.
     if (status.st_size > chunkSize)
@@ -533,8 +561,9 @@ bool AsyncCopy::writeFile(const QFileInfo &file, int source, const struct stat &
         return true;
     }
     if (!output.isValid()) {
-        note(file, destination.path, outcomeOf(errno));
-        return reportFailure(name, RightsError);
+        const CopyOutcome reason = outcomeOf(errno);
+        note(file, destination.path, reason);
+        return reportFailure(name, RightsError, reason);
     }
     if (toDevice)
         ::fchmod(output.get(), deviceMode(status.st_mode));
@@ -549,6 +578,7 @@ bool AsyncCopy::writeFile(const QFileInfo &file, int source, const struct stat &
     }
     if (result == Transfer::Failed) {
         note(file, destination.path, outcomeOf(m_writeError));
+        m_failedWrite = outcomeOf(m_writeError);
         // A file that has gone with the device says the device has gone.
         const bool present
             = ::faccessat(destination.fd(), written.constData(), F_OK, AT_SYMLINK_NOFOLLOW) == 0;
@@ -559,7 +589,7 @@ bool AsyncCopy::writeFile(const QFileInfo &file, int source, const struct stat &
         discardWritten(destination, written);
     if (result == Transfer::ReadFailed) {
         note(file, destination.path, CopyOutcome::ReadError);
-        return reportFailure(name, CopyError);
+        return reportFailure(name, CopyError, CopyOutcome::ReadError);
     }
     if (result == Transfer::Stopped)
         return false;
@@ -664,6 +694,7 @@ bool AsyncCopy::placeFlushed()
             m_journal.discard(pending.folder, pending.temporary);
             note(pending.source, pending.destDir, outcomeOf(error));
         }
+        m_failedWrite = outcomeOf(error);
         return endAfterFailedWrite(QString(), true);
     }
     bool goOn = true;
@@ -681,12 +712,15 @@ bool AsyncCopy::place(const Pending &pending)
         if (!pending.source.isDir()) {
             ++m_summary.copied;
         }
+        // The device was there for this one.
+        m_failuresBeforeGone = m_failures.size();
         return true;
     }
     m_journal.discard(pending.folder, pending.temporary);
     // What appeared meanwhile was not asked about: it stays.
-    note(pending.source, pending.destDir, error == EEXIST ? CopyOutcome::ExistsKept : outcomeOf(error));
-    return error == EEXIST || reportFailure(QFile::decodeName(pending.name), RightsError);
+    const CopyOutcome reason = error == EEXIST ? CopyOutcome::ExistsKept : outcomeOf(error);
+    note(pending.source, pending.destDir, reason);
+    return error == EEXIST || reportFailure(QFile::decodeName(pending.name), RightsError, reason);
 }
 
 void AsyncCopy::announce(const QString &fileName)
@@ -727,8 +761,11 @@ bool AsyncCopy::endAfterFailedWrite(const QString &fileName, bool written)
         return false;
     m_ended = true;
     waitForRemovalNotice();
-    if (written && deviceReachable())
-        askAndWait(fileName, DriveSpaceError);
+    if (!deviceReachable())
+        markDeviceGone();
+    else if (written)
+        askAndWait(
+            fileName, m_failedWrite == CopyOutcome::NoSpace ? DriveSpaceError : RightsError, m_failedWrite);
     // A device that was pulled is known gone before the refresh that
     // follows the copy; a back-end that tells at once needs no pause.
     if (m_removalNoticeMs > 0)
@@ -736,15 +773,31 @@ bool AsyncCopy::endAfterFailedWrite(const QString &fileName, bool written)
     return false;
 }
 
-bool AsyncCopy::reportFailure(const QString &fileName, CopyDlg dlg)
+bool AsyncCopy::reportFailure(const QString &fileName, CopyDlg dlg, CopyOutcome cause)
 {
     // A pulled device makes every access fail: the copy then ends without
     // a box, and the main window reports the lost connection.
     waitForRemovalNotice();
-    if (!deviceReachable())
+    if (!deviceReachable()) {
+        markDeviceGone();
         return false;
-    askAndWait(fileName, dlg);
+    }
+    // One box per cause: the report names every file.
+    if (!m_toldCauses.contains(int(cause))) {
+        m_toldCauses.insert(int(cause));
+        askAndWait(fileName, dlg, cause);
+    }
     return true;
+}
+
+void AsyncCopy::markDeviceGone()
+{
+    // What failed since the device went failed for that reason, whatever the
+    // error said.
+    for (int i = m_failuresBeforeGone; i < m_failures.size(); ++i) {
+        if (m_failures.at(i).isRetriable())
+            m_failures[i].reason = CopyOutcome::DeviceGone;
+    }
 }
 
 void AsyncCopy::waitForRemovalNotice()
@@ -752,12 +805,13 @@ void AsyncCopy::waitForRemovalNotice()
     msleep(m_removalNoticeMs);
 }
 
-void AsyncCopy::askAndWait(const QString &fileName, CopyDlg dlg)
+void AsyncCopy::askAndWait(const QString &fileName, CopyDlg dlg, CopyOutcome cause)
 {
     CopyQuestion question;
     question.kind = dlg;
     question.target = target;
     question.fileName = fileName;
+    question.cause = cause;
     askAndWait(question);
 }
 

@@ -14,6 +14,7 @@
 #include <QFileInfoList>
 #include <QHash>
 #include <QMutex>
+#include <QSet>
 #include <QStringList>
 #include <QThread>
 #include <QWaitCondition>
@@ -190,11 +191,14 @@ private:
     // Ends the copy after a failed write: the box, unless the device has
     // gone (or the file written has, with it).
     bool endAfterFailedWrite(const QString &fileName, bool written);
-    // Shows a failure's box and returns true so the copy goes on, unless the
-    // device has gone.
-    bool reportFailure(const QString &fileName, CopyDlg dlg);
+    // Shows a failure's box, once per cause, and returns true so the copy
+    // goes on, unless the device has gone.
+    bool reportFailure(const QString &fileName, CopyDlg dlg, CopyOutcome cause);
+    // Gives the failures since the last file that arrived the device's
+    // going as their cause.
+    void markDeviceGone();
     void waitForRemovalNotice();
-    void askAndWait(const QString &fileName, CopyDlg dlg);
+    void askAndWait(const QString &fileName, CopyDlg dlg, CopyOutcome cause);
     void askAndWait(const CopyQuestion &question);
     void waitForAnswer();
 
@@ -207,6 +211,10 @@ private:
     // check found it.
     QHash<QString, QFileInfoList> m_listings;
     CopyFailures m_failures;
+    // Failures from this index on came after the last file that arrived.
+    int m_failuresBeforeGone = 0;
+    // The causes of failure the user has been told of in this run.
+    QSet<int> m_toldCauses;
     CopySummary m_summary;
     // The number of the file now copied, among the selection's.
     int m_fileNumber = 0;
@@ -222,8 +230,10 @@ private:
     QString m_flushedFolder;
     qint64 m_unflushedBytes = 0;
     QElapsedTimer m_sinceFlush;
-    // The error of the last failed write, and whether one has ended the copy.
+    // The error of the last failed write and its cause, and whether one has
+    // ended the copy.
     int m_writeError = 0;
+    CopyOutcome m_failedWrite = CopyOutcome::WriteError;
     bool m_ended = false;
     QString m_unsignalledName;
     qint64 m_unsignalledBytes = 0;

@@ -21,6 +21,15 @@ enum class CopyOutcome {
     IsLink,
     WriteError,
     DateNotKept,
+    // The destination's file system is mounted read-only.
+    ReadOnly,
+    // The file to copy may not be read by the user.
+    NoRightsToRead,
+    // The name, or the temporary name it is written under, is longer than
+    // the destination's file system allows.
+    NameTooLong,
+    // The device went while the copy ran.
+    DeviceGone,
 };
 
 // One entry of a copy that did not arrive: where it came from, the folder it
@@ -36,7 +45,9 @@ struct CopyFailure
     bool isRetriable() const
     {
         return reason == CopyOutcome::NoSpace || reason == CopyOutcome::NoRights
-            || reason == CopyOutcome::ReadError || reason == CopyOutcome::WriteError;
+            || reason == CopyOutcome::ReadError || reason == CopyOutcome::WriteError
+            || reason == CopyOutcome::ReadOnly || reason == CopyOutcome::NoRightsToRead
+            || reason == CopyOutcome::DeviceGone;
     }
     bool isWarning() const { return reason == CopyOutcome::DateNotKept; }
 };

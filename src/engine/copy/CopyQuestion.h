@@ -3,6 +3,7 @@
 
 #include "base/BrowserMode.h"
 #include "base/CopyDlg.h"
+#include "engine/copy/CopyFailure.h"
 
 #include <QDateTime>
 #include <QMetaType>
@@ -27,6 +28,8 @@ struct CopyQuestion
     BrowserMode target = HostMode;
     // The file asked about, or failed; empty for a failure of the whole copy.
     QString fileName;
+    // With a failure: its cause, from the error the system gave.
+    CopyOutcome cause = CopyOutcome::WriteError;
     // With AskOverwrite.
     Overwrite overwrite;
     // With AskBeforeCopy: the entries the destination cannot take, and

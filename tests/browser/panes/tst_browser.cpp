@@ -79,6 +79,8 @@ QByteArray contents(const QString &path)
 
 } // namespace
 
+Q_DECLARE_METATYPE(CopyOutcome)
+
 class tst_Browser : public QObject
 {
     Q_OBJECT
@@ -562,28 +564,36 @@ void tst_Browser::copyBoxesNameTarget_data()
 {
     QTest::addColumn<CopyDlg>("dlg");
     QTest::addColumn<BrowserMode>("target");
+    QTest::addColumn<CopyOutcome>("cause");
     QTest::addColumn<QString>("text");
     const QString computer = QStringLiteral("My computer (%1)").arg(QSysInfo::machineHostName());
     const QString device = QStringLiteral("My OPALO™ netbook (OPALO )");
     QTest::newRow("space on the computer")
-        << DriveSpaceError << HostMode
+        << DriveSpaceError << HostMode << CopyOutcome::NoSpace
         << QStringLiteral("There is not enough free space on %1.").arg(computer);
     QTest::newRow("space on the device")
-        << DriveSpaceError << ExternalDeviceMode
+        << DriveSpaceError << ExternalDeviceMode << CopyOutcome::NoSpace
         << QStringLiteral("There is not enough free space on %1.").arg(device);
     QTest::newRow("rights on the device")
-        << RightsError << ExternalDeviceMode
+        << RightsError << ExternalDeviceMode << CopyOutcome::NoRights
         << QStringLiteral(
                "Failed to copy data to %1.\nPlease make sure you have the rights to perform this operation.")
                .arg(device);
-    QTest::newRow("copy error") << CopyError << HostMode
+    QTest::newRow("copy error") << CopyError << HostMode << CopyOutcome::WriteError
                                 << QStringLiteral("An error occurred while copying the file(s).");
+    QTest::newRow("a read-only netbook")
+        << RightsError << ExternalDeviceMode << CopyOutcome::ReadOnly
+        << QStringLiteral("%1 is read-only: nothing can be written to it.").arg(device);
+    QTest::newRow("a PC file the user may not read")
+        << RightsError << ExternalDeviceMode << CopyOutcome::NoRightsToRead
+        << QStringLiteral("You may not read file.jpg on %1.").arg(computer);
 }
 
 void tst_Browser::copyBoxesNameTarget()
 {
     QFETCH(CopyDlg, dlg);
     QFETCH(BrowserMode, target);
+    QFETCH(CopyOutcome, cause);
     QFETCH(QString, text);
     Browser browser(home->engine());
     seen.reset(answerBoxes({ QMessageBox::Ok }));
@@ -592,6 +602,7 @@ void tst_Browser::copyBoxesNameTarget()
     question.kind = dlg;
     question.target = target;
     question.fileName = QStringLiteral("file.jpg");
+    question.cause = cause;
     browser.findChild<CopyController *>()->ask(question);
 
     QCOMPARE(seen->size(), 1);
