@@ -84,6 +84,10 @@ Angezeigt werden die Lesezeichen, die %1 enthält.</translation>
             <translation>Vom Netbook löschen</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_READ_ONLY</source>
+            <translation>%1 ist schreibgeschützt: Es kann nichts darauf geschrieben werden.</translation>
+        </message>
+        <message>
             <source>IDS_DOWNLOAD_TIP</source>
             <translation>Die ausgewählte(n) Datei(en) von Ihrem OPALO-Netbook auf Ihren Computer kopieren.
 Die Datei(en) wird (werden) nicht von Ihrem OPALO-Netbook gelöscht.</translation>
@@ -504,6 +508,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_CX_CONNECTED</source>
             <translation>Mit OPALO™ verbunden</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED_READ_ONLY</source>
+            <translation>Mit OPALO™ verbunden, schreibgeschützt</translation>
         </message>
         <message>
             <source>IDS_CX_CONNECTING</source>

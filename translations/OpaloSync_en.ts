@@ -84,6 +84,10 @@ The bookmarks shown are those that %1 holds.</translation>
             <translation>Delete from the netbook</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_READ_ONLY</source>
+            <translation>%1 is read-only: nothing can be written to it.</translation>
+        </message>
+        <message>
             <source>IDS_DOWNLOAD_TIP</source>
             <translation>Copy the selected file(s) from your OPALO netbook to your computer.
 The file(s) will not be deleted from your OPALO netbook.</translation>
@@ -504,6 +508,10 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_CX_CONNECTED</source>
             <translation>Connected to OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED_READ_ONLY</source>
+            <translation>Connected to OPALO™, read-only</translation>
         </message>
         <message>
             <source>IDS_CX_CONNECTING</source>

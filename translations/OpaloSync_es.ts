@@ -84,6 +84,10 @@ Los marcadores mostrados son los que contiene %1.</translation>
             <translation>Eliminar del netbook</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_READ_ONLY</source>
+            <translation>%1 es de solo lectura: no se puede escribir nada en él.</translation>
+        </message>
+        <message>
             <source>IDS_DOWNLOAD_TIP</source>
             <translation>Copiar el/los archivo(s) seleccionado(s) del netbook OPALO al ordenador.
 El/los archivo(s) no se eliminará(n) del netbook OPALO.</translation>
@@ -504,6 +508,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_CX_CONNECTED</source>
             <translation>Conectado a OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED_READ_ONLY</source>
+            <translation>Conectado a OPALO™, solo lectura</translation>
         </message>
         <message>
             <source>IDS_CX_CONNECTING</source>

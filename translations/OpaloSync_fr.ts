@@ -84,6 +84,10 @@ Les favoris affichés sont ceux que contient %1.</translation>
             <translation>Supprimer du netbook</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_READ_ONLY</source>
+            <translation>%1 est en lecture seule : rien ne peut y être écrit.</translation>
+        </message>
+        <message>
             <source>IDS_DOWNLOAD_TIP</source>
             <translation>Copier le(s) fichier(s) sélectionné(s) de votre netbook OPALO vers votre ordinateur.
 Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre netbook OPALO.</translation>
@@ -504,6 +508,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_CX_CONNECTED</source>
             <translation>Connecté à l'OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED_READ_ONLY</source>
+            <translation>Connecté à OPALO™, en lecture seule</translation>
         </message>
         <message>
             <source>IDS_CX_CONNECTING</source>

@@ -84,6 +84,10 @@ I segnalibri mostrati sono quelli contenuti in %1.</translation>
             <translation>Elimina dal netbook</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_READ_ONLY</source>
+            <translation>%1 è di sola lettura: non vi si può scrivere nulla.</translation>
+        </message>
+        <message>
             <source>IDS_DOWNLOAD_TIP</source>
             <translation>Copia i file selezionati dal netbook OPALO al computer.
 I file non verranno eliminati dal netbook OPALO.</translation>
@@ -504,6 +508,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_CX_CONNECTED</source>
             <translation>Connesso a OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED_READ_ONLY</source>
+            <translation>Connesso a OPALO™, sola lettura</translation>
         </message>
         <message>
             <source>IDS_CX_CONNECTING</source>

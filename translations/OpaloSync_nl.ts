@@ -84,6 +84,10 @@ De getoonde bladwijzers zijn die welke %1 bevat.</translation>
             <translation>Van de netbook verwijderen</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_READ_ONLY</source>
+            <translation>%1 is alleen-lezen: er kan niets op worden geschreven.</translation>
+        </message>
+        <message>
             <source>IDS_DOWNLOAD_TIP</source>
             <translation>De geselecteerde bestand(en) van uw OPALO-netbook naar uw computer kopiëren.
 De bestand(en) worden niet van uw OPALO-netbook verwijderd.</translation>
@@ -504,6 +508,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_CX_CONNECTED</source>
             <translation>Verbonden met OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED_READ_ONLY</source>
+            <translation>Verbonden met OPALO™, alleen-lezen</translation>
         </message>
         <message>
             <source>IDS_CX_CONNECTING</source>

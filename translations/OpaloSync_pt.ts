@@ -84,6 +84,10 @@ Os marcadores apresentados são os que %1 contém.</translation>
             <translation>Eliminar do netbook</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_READ_ONLY</source>
+            <translation>%1 é só de leitura: não é possível escrever nada.</translation>
+        </message>
+        <message>
             <source>IDS_DOWNLOAD_TIP</source>
             <translation>Copiar o(s) ficheiro(s) seleccionado(s) do netbook OPALO para o computador.
 O(s) ficheiro(s) não será(ão) eliminado(s) do netbook OPALO.</translation>
@@ -504,6 +508,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <message>
             <source>IDS_CX_CONNECTED</source>
             <translation>Ligado ao OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED_READ_ONLY</source>
+            <translation>Ligado ao OPALO™, só de leitura</translation>
         </message>
         <message>
             <source>IDS_CX_CONNECTING</source>

@@ -84,6 +84,10 @@
             <translation>Удалить с нетбука</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_READ_ONLY</source>
+            <translation>%1 доступен только для чтения: на него ничего нельзя записать.</translation>
+        </message>
+        <message>
             <source>IDS_DOWNLOAD_TIP</source>
             <translation>Скопировать выбранные файлы с нетбука OPALO на компьютер.
 Файлы не будут удалены с нетбука OPALO.</translation>
@@ -504,6 +508,10 @@
         <message>
             <source>IDS_CX_CONNECTED</source>
             <translation>Подключено к OPALO™</translation>
+        </message>
+        <message>
+            <source>IDS_CX_CONNECTED_READ_ONLY</source>
+            <translation>Подключено к OPALO™, только чтение</translation>
         </message>
         <message>
             <source>IDS_CX_CONNECTING</source>

@@ -190,6 +190,7 @@ bool TL09Engine::checkDeviceFolders()
 {
     const StorageAccounting::Readiness readiness = m_storage.checkDeviceFolders();
     m_readOnly = readiness == StorageAccounting::Readiness::ReadOnly;
+    m_mountedReadOnly = readiness == StorageAccounting::Readiness::MountedReadOnly;
     return readiness != StorageAccounting::Readiness::NoDevice;
 }
 

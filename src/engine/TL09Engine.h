@@ -97,6 +97,8 @@ public:
     bool checkDeviceFolders();
     // A category folder could not be made on the device at the last check.
     bool isReadOnly() const { return m_readOnly; }
+    // The device's file system was mounted read-only at the last check.
+    bool isMountedReadOnly() const { return m_mountedReadOnly; }
     // The running collection is the silent refresh after a copy.
     bool isRefreshAfterCopy() const { return m_refreshAfterCopy; }
     // Both figures from one reading of the file system, 0 when unknown.
@@ -129,6 +131,7 @@ private:
     std::atomic<bool> m_abortRequested { false };
     std::atomic<bool> m_refreshAfterCopy { false };
     std::atomic<bool> m_readOnly { false };
+    std::atomic<bool> m_mountedReadOnly { false };
     StorageAccounting m_storage { m_abortRequested };
     QList<QPointer<CopyJob>> m_copies;
     CategoryBytes m_counted;

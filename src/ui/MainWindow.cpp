@@ -345,6 +345,7 @@ void MainWindow::enterConnected()
         browser->deleteLater();
     }
     browser = new Browser(m_engine, this);
+    browser->setDeviceReadOnly(m_engine.isMountedReadOnly());
     browser->hide();
     connect(browser, &QObject::destroyed, this, &MainWindow::BrowserDestroyed);
     if (!m_engine.isReadOnly())
@@ -352,7 +353,7 @@ void MainWindow::enterConnected()
     mainMenu.hide();
     showStatusPanel(Connected);
     setConnectButton(false);
-    setStatusText(QT_TR_NOOP("IDS_CX_CONNECTED"));
+    setStatusText(connectedKey());
     hideCategoryRow();
 }
 
@@ -385,7 +386,7 @@ void MainWindow::enterMainMenuView()
     ui->_cathegoryMainLabel->show();
     ui->_cathegoryMainLabel->setUpdatesEnabled(true);
     setConnectButton(false);
-    setStatusText(QT_TR_NOOP("IDS_CX_CONNECTED"));
+    setStatusText(connectedKey());
 }
 
 void MainWindow::enterMediaSyncView()
@@ -402,7 +403,7 @@ void MainWindow::enterMediaSyncView()
     ui->_cathegoryLabel->show();
     ui->_cathegoryMainLabel->setUpdatesEnabled(true);
     setConnectButton(false);
-    setStatusText(QT_TR_NOOP("IDS_CX_CONNECTED"));
+    setStatusText(connectedKey());
 }
 
 void MainWindow::showStatusPanel(int code)
@@ -415,6 +416,12 @@ void MainWindow::setConnectButton(bool connect)
 {
     ui->_disconnectPushButton->setText(connect ? tr("IDS_CONNECT") : tr("IDS_DISCONNECT"));
     ui->_disconnectPushButton->setToolTip(connect ? tr("IDS_CONNECT_TIP") : tr("IDS_DISCONNECT_TIP"));
+}
+
+const char *MainWindow::connectedKey() const
+{
+    return m_engine.isMountedReadOnly() ? QT_TR_NOOP("IDS_CX_CONNECTED_READ_ONLY")
+                                        : QT_TR_NOOP("IDS_CX_CONNECTED");
 }
 
 void MainWindow::setStatusText(const char *stateKey)

@@ -83,6 +83,9 @@ private:
     void updateSegments(quint64 total, quint64 used);
     void setGauge(quint64 total, quint64 used, const TL09Engine::StorageShares &shares);
 
+    // The status of a device connected, read-only or not.
+    const char *connectedKey() const;
+
     TL09Engine &m_engine;
     std::unique_ptr<MainWindowUi> ui;
     SkinBackground background;

@@ -3,6 +3,7 @@
 // back-end, with a real folder standing for the netbook's volume.
 #include "FakeDeviceBackend.h"
 #include "TestDir.h"
+#include "TmpfsMount.h"
 #include "UiTestHelpers.h"
 #include "base/DeviceState.h"
 #include "browser/panes/Browser.h"
@@ -15,6 +16,7 @@
 #include <QAccessible>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProcess>
 #include <QtTest>
 
 #include <memory>
@@ -44,6 +46,7 @@ private slots:
     void closingDuringSessionDisconnectsFirst();
     void mainMenuAndBack();
     void gaugeKeepsLastCompleteShares();
+    void readOnlyDeviceConnectsReadOnly();
 
 private:
     void startDevice(bool mounted);
@@ -386,6 +389,30 @@ void TestMainWindow::gaugeKeepsLastCompleteShares()
     setMountPoint(device);
     window.updateFreeSpace();
     QCOMPARE(gauge->segment(ProgressBar::Pictures), pictures);
+}
+
+void TestMainWindow::readOnlyDeviceConnectsReadOnly()
+{
+    const QString root = m_device->createFolder(QStringLiteral("ro"));
+    TmpfsMount device(root, QStringLiteral("size=1m"));
+    if (!device.isMounted())
+        QSKIP("mounting a tmpfs is not allowed here");
+    for (const char *folder : { "Pictures", "Music", "Videos", "Documents" })
+        QVERIFY(QDir(root).mkdir(QLatin1String(folder)));
+    QCOMPARE(QProcess::execute(QStringLiteral("mount"), { "-o", "remount,ro", root }), 0);
+    m_backend->plug(root);
+    {
+        MainWindow window(*m_engine);
+        window.show();
+        // Readable, so a session like any other, said to be read-only.
+        QTRY_COMPARE(window.connectionState(), MediaSyncView);
+        QCOMPARE(statusText(window), QStringLiteral("Status:  Connected to OPALO™, read-only"));
+        for (const char *writing :
+            { "_copy2ExternalDevice", "_OpaloAddPushButton", "_OpaloRemovePushButton" })
+            QVERIFY2(!window.findChild<Button *>(QLatin1String(writing))->isEnabled(), writing);
+        window.disconnectDevice();
+    }
+    QVERIFY(device.unmount());
 }
 
 QTEST_MAIN(TestMainWindow)

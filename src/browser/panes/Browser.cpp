@@ -8,6 +8,7 @@
 #include "browser/panes/ExternalDeviceFrame.h"
 #include "browser/panes/HostFrame.h"
 #include "browser/views/QVideoList.h"
+#include "browser/views/VideoModel.h"
 #include "engine/TL09Engine.h"
 #include "widgets/Button.h"
 #include "widgets/MessageBox.h"
@@ -373,14 +374,25 @@ void Browser::setFileMode(FileBrowserMode mode)
 
 void Browser::CheckHostButtons(bool sourceValid, bool destValid)
 {
-    _copy2ExternalDevice->setEnabled(sourceValid && destValid);
+    _copy2ExternalDevice->setEnabled(sourceValid && destValid && !m_deviceReadOnly);
 }
 
 void Browser::CheckTargetButtons(bool sourceValid, bool destValid)
 {
     _copy2Host->setEnabled(sourceValid && destValid);
-    _OpaloRemovePushButton->setEnabled(sourceValid);
-    _OpaloAddPushButton->setEnabled(destValid);
+    _OpaloRemovePushButton->setEnabled(sourceValid && !m_deviceReadOnly);
+    _OpaloAddPushButton->setEnabled(destValid && !m_deviceReadOnly);
+}
+
+void Browser::setDeviceReadOnly(bool readOnly)
+{
+    m_deviceReadOnly = readOnly;
+    _targetFrame->listViewModel()->setWritable(!readOnly);
+    if (readOnly) {
+        _copy2ExternalDevice->setEnabled(false);
+        _OpaloAddPushButton->setEnabled(false);
+        _OpaloRemovePushButton->setEnabled(false);
+    }
 }
 
 void Browser::receiveBrowserSelectionChanged(const QFileInfoList &files, BrowserMode mode)
@@ -388,7 +400,7 @@ void Browser::receiveBrowserSelectionChanged(const QFileInfoList &files, Browser
     const bool hostShown = !_hostFrame->currentPath().isEmpty();
     const bool deviceShown = !_targetFrame->currentPath().isEmpty();
     const bool hasFiles = !files.isEmpty();
-    _OpaloAddPushButton->setEnabled(deviceShown);
+    _OpaloAddPushButton->setEnabled(deviceShown && !m_deviceReadOnly);
     if (!hostShown) {
         CheckTargetButtons(false, false);
     } else if (mode == HostMode) {
@@ -425,6 +437,11 @@ void Browser::copy2Host()
 
 void Browser::doDrop(const QFileInfoList &sourceFiles, BrowserMode targetMode, const QString &targetDir)
 {
+    if (targetMode == ExternalDeviceMode && m_deviceReadOnly) {
+        runBox(new MessageBox(QMessageBox::Critical,
+            tr("IDS_DEVICE_READ_ONLY").arg(targetName(ExternalDeviceMode)), QMessageBox::Ok, this));
+        return;
+    }
     m_copyController->copyAcross(sourceFiles, targetMode, targetDir);
 }
 

@@ -45,6 +45,9 @@ public:
     // The category shown, numbered as FileBrowserMode; the Bookmarks tab
     // keeps the one shown before it.
     int category() const { return m_category; }
+    // The device is mounted read-only: nothing is offered that would write
+    // to it, and a drop onto it is refused with that reason.
+    void setDeviceReadOnly(bool readOnly);
 
     // Rejects and closes the message box the window is showing, if any.
     void dismissDialog();
@@ -147,6 +150,7 @@ private:
     TL09Engine &m_engine;
     CopyController *m_copyController = nullptr;
     int m_category = PicturesMode;
+    bool m_deviceReadOnly = false;
     QPointer<QMessageBox> activeMessageBox;
     bool hostHasSelection = false;
     bool deviceHasSelection = false;

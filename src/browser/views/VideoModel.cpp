@@ -37,8 +37,14 @@ void VideoModel::setFolder(const QString &path)
     m_worker->stopProcess();
     setActive(QDir(path).exists());
     setRootPath(path);
-    setReadOnly(false);
+    setReadOnly(!m_writable);
     requestFolderThumbnails();
+}
+
+void VideoModel::setWritable(bool writable)
+{
+    m_writable = writable;
+    setReadOnly(!writable);
 }
 
 void VideoModel::restartThumbnails()

@@ -33,6 +33,9 @@ public:
     int category() const { return m_mode; }
     // Shows path; a folder that does not exist empties the list.
     void setFolder(const QString &path);
+    // Whether the folders shown may be changed (renamed, dropped into);
+    // kept from folder to folder.
+    void setWritable(bool writable);
     // Drops the thumbnails and asks for those of the shown folder again, for
     // the current category.
     void restartThumbnails();
@@ -88,6 +91,7 @@ private:
     void announceThumbnail(const QString &path);
 
     bool m_thumbnailsEnabled = true;
+    bool m_writable = true;
     ThumbLoaderWorker *m_worker;
     int m_mode = 3;
     bool m_active = false;

@@ -31,6 +31,9 @@ StorageAccounting::Readiness StorageAccounting::checkDeviceFolders() const
     const QString root = mountPoint();
     if (root.isEmpty() || !QFileInfo(root).isReadable())
         return Readiness::NoDevice;
+    struct statvfs mounted;
+    if (::statvfs(QFile::encodeName(root).constData(), &mounted) == 0 && (mounted.f_flag & ST_RDONLY))
+        return Readiness::MountedReadOnly;
     // Built from the copy taken above, so that all four belong to the same
     // device even if it goes meanwhile.
     Readiness readiness = Readiness::Ready;

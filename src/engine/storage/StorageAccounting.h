@@ -23,13 +23,16 @@ struct CategoryBytes
 class StorageAccounting
 {
 public:
-    enum class Readiness { NoDevice, Ready, ReadOnly };
+    // MountedReadOnly: the device's file system is mounted read-only, which
+    // is no failure: it can be read, and nothing is made on it.
+    enum class Readiness { NoDevice, Ready, ReadOnly, MountedReadOnly };
 
     // The walk stops at the next entry once abortRequested is set.
     explicit StorageAccounting(const std::atomic<bool> &abortRequested);
 
-    // NoDevice when the mount point is unset or unreadable; otherwise makes
-    // the missing category folders, ReadOnly when one cannot be made.
+    // NoDevice when the mount point is unset or unreadable, MountedReadOnly
+    // when it is mounted so; otherwise makes the missing category folders,
+    // ReadOnly when one cannot be made.
     Readiness checkDeviceFolders() const;
     // Capacity and used bytes of the device's file system, from one reading;
     // false (and both 0) when it cannot be read.
