@@ -4,6 +4,7 @@
 #include "plugins/PasteRefusal.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -13,16 +14,9 @@
 
 namespace {
 
-// A hidden name beside name that nothing has: ".NAME.purpose-N".
-QByteArray freeNameBeside(int folder, const QByteArray &name, const char *purpose)
-{
-    for (int n = 0;; ++n) {
-        const QByteArray candidate = '.' + name + '.' + purpose + '-' + QByteArray::number(n);
-        struct stat status;
-        if (SafeTree::statEntry(folder, candidate, status) == ENOENT)
-            return candidate;
-    }
-}
+// Temporary names are random: that so many are taken is no accident, and the
+// transfer gives up.
+constexpr int nameAttempts = 64;
 
 // A rename that never replaces what appeared at the target meanwhile.
 int renameOnto(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName)
@@ -87,15 +81,23 @@ int ItemTransfer::place(int folder, const QByteArray &name, int targetFolder, co
             return error;
         }
     }
+    // A move's copy is to be the only one left.
     QByteArray part;
-    int error = copyBeside(folder, name, targetFolder, targetName, part);
-    if (!error)
-        error = renameOnto(targetFolder, part, targetFolder, targetName);
-    if (error) {
+    if (const int error = copyBeside(folder, name, targetFolder, m_move, part))
+        return error;
+    if (const int error = renameOnto(targetFolder, part, targetFolder, targetName)) {
         SafeTree::remove(targetFolder, part);
         return error;
     }
-    return m_move ? removeSource(folder, name) : 0;
+    if (!m_move)
+        return 0;
+    // The source goes only once the copy's entry is on the disk too;
+    // otherwise the move did not happen.
+    if (const int error = SafeTree::flush(targetFolder)) {
+        SafeTree::remove(targetFolder, targetName);
+        return error;
+    }
+    return removeSource(folder, name);
 }
 
 int ItemTransfer::replace(
@@ -112,14 +114,14 @@ int ItemTransfer::replace(
     QByteArray part;
     bool renamed = false;
     if (m_move) {
-        part = freeNameBeside(targetFolder, targetName, "part");
+        if (const int error = freeNameBeside(targetFolder, "part", part))
+            return error;
         renamed = renameOnto(folder, name, targetFolder, part) == 0;
     }
+    // The old item is replaced only by a copy that is on the disk.
     if (!renamed) {
-        if (const int error = copyBeside(folder, name, targetFolder, targetName, part)) {
-            SafeTree::remove(targetFolder, part);
+        if (const int error = copyBeside(folder, name, targetFolder, true, part))
             return error;
-        }
     }
     const int error = folderInvolved ? swapIn(targetFolder, part, targetName)
                                      : renameOver(targetFolder, part, targetFolder, targetName);
@@ -131,17 +133,32 @@ int ItemTransfer::replace(
         return error;
     }
     m_movedAny = m_movedAny || renamed;
-    return m_move && !renamed ? removeSource(folder, name) : 0;
+    if (!m_move || renamed)
+        return 0;
+    // The copy stays where it is, the source until the copy's entry is on
+    // the disk.
+    if (const int error = SafeTree::flush(targetFolder))
+        return error;
+    return removeSource(folder, name);
 }
 
 int ItemTransfer::swapIn(int targetFolder, const QByteArray &part, const QByteArray &targetName)
 {
     // A folder cannot be renamed over, nor be replaced by a file: the old
     // item steps aside until the new one is in place.
-    const QByteArray old = freeNameBeside(targetFolder, targetName, "old");
+    QByteArray old;
+    if (const int error = freeNameBeside(targetFolder, "old", old))
+        return error;
     if (const int error = renameOnto(targetFolder, targetName, targetFolder, old))
         return error;
-    if (const int error = renameOnto(targetFolder, part, targetFolder, targetName)) {
+    int error = renameOnto(targetFolder, part, targetFolder, targetName);
+    // Nor does the old item go before the new one's entry is on the disk.
+    if (!error) {
+        error = SafeTree::flush(targetFolder);
+        if (error)
+            renameOnto(targetFolder, targetName, targetFolder, part);
+    }
+    if (error) {
         renameOnto(targetFolder, old, targetFolder, targetName);
         return error;
     }
@@ -176,11 +193,35 @@ int ItemTransfer::merge(int folder, const QByteArray &name, int targetFolder, co
     return 0;
 }
 
-int ItemTransfer::copyBeside(
-    int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName, QByteArray &part)
+int ItemTransfer::freeNameBeside(int folder, const char *purpose, QByteArray &name) const
 {
-    part = freeNameBeside(targetFolder, targetName, "part");
-    return SafeTree::copy(folder, name, targetFolder, part, m_hooks.copy);
+    for (int attempt = 0; attempt < nameAttempts; ++attempt) {
+        if (m_hooks.copy.cancelled())
+            return ECANCELED;
+        const QByteArray candidate = ".opalo-"
+            + QByteArray::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, '0') + '.'
+            + purpose;
+        struct stat status;
+        const int error = SafeTree::statEntry(folder, candidate, status);
+        if (error == ENOENT) {
+            name = candidate;
+            return 0;
+        }
+        if (error)
+            return error;
+    }
+    return EEXIST;
+}
+
+int ItemTransfer::copyBeside(
+    int folder, const QByteArray &name, int targetFolder, bool durable, QByteArray &part)
+{
+    if (const int error = freeNameBeside(targetFolder, "part", part))
+        return error;
+    const int error = SafeTree::copy(folder, name, targetFolder, part, m_hooks.copy, durable);
+    if (error)
+        SafeTree::remove(targetFolder, part);
+    return error;
 }
 
 int ItemTransfer::removeSource(int folder, const QByteArray &name)

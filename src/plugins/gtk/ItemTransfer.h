@@ -12,12 +12,13 @@
 // copied or moved, through descriptors only (SafeTree).
 //
 // Nothing at the target is lost when a transfer fails: an item is written
-// beside its target under a hidden temporary name and takes the target's
-// place only once it is complete (an item of another kind is set aside until
-// then). A move removes its source only after that, so a move across file
-// systems that fails half-way leaves the source whole. A folder put where a
-// folder is merges into it: what only the target holds stays, and each entry
-// both hold is asked about.
+// beside its target under a short hidden temporary name and takes the
+// target's place only once it is complete and on the disk (an item of
+// another kind is set aside until then). A move removes its source only
+// once its copy and the copy's entry in its folder are on the disk, so a
+// move across file systems that fails half-way, or whose flush fails, leaves
+// the source whole. A folder put where a folder is merges into it: what only
+// the target holds stays, and each entry both hold is asked about.
 class ItemTransfer
 {
 public:
@@ -49,9 +50,14 @@ private:
     int swapIn(int targetFolder, const QByteArray &part, const QByteArray &targetName);
     int merge(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName,
         const QString &shownName);
-    // The copy of the item beside target, under a free hidden name.
-    int copyBeside(
-        int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName, QByteArray &part);
+    // A hidden name nothing in folder has, of a fixed length whatever the
+    // item's: ".opalo-XXXXXXXX.purpose". Fails with the first error other
+    // than the name being taken, with ECANCELED when the paste is cancelled,
+    // and with EEXIST after a bounded number of names taken.
+    int freeNameBeside(int folder, const char *purpose, QByteArray &name) const;
+    // The copy of the item in targetFolder, under a free hidden name; nothing
+    // of it stays when it fails.
+    int copyBeside(int folder, const QByteArray &name, int targetFolder, bool durable, QByteArray &part);
     int removeSource(int folder, const QByteArray &name);
 
     const bool m_move;

@@ -87,7 +87,7 @@ int copyContent(int from, int to, off_t size, const CopyObserver &observer)
 }
 
 int copyFile(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName,
-    const CopyObserver &observer)
+    const CopyObserver &observer, bool durable)
 {
     // Not blocking: a named pipe put in the file's place must not hang the
     // copy before it is refused.
@@ -107,7 +107,7 @@ int copyFile(int folder, const QByteArray &name, int targetFolder, const QByteAr
     futimens(to.get(), times);
     // A file system that keeps no modes is no reason to fail.
     fchmod(to.get(), status.st_mode & permissionBits);
-    return 0;
+    return durable ? flush(to.get()) : 0;
 }
 
 int copyLink(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName, off_t size)
@@ -123,7 +123,7 @@ int copyLink(int folder, const QByteArray &name, int targetFolder, const QByteAr
 }
 
 int copyFolder(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName,
-    const CopyObserver &observer)
+    const CopyObserver &observer, bool durable)
 {
     const Fd from = openFolder(folder, name);
     struct stat status;
@@ -137,12 +137,13 @@ int copyFolder(int folder, const QByteArray &name, int targetFolder, const QByte
     for (const QByteArray &child : qAsConst(children)) {
         if (error)
             break;
-        error = copy(from.get(), child, to.get(), child, observer);
+        error = copy(from.get(), child, to.get(), child, observer, durable);
     }
+    if (error)
+        return error;
     // Permissions last, so that a read-only folder can be filled first.
-    if (!error)
-        fchmod(to.get(), status.st_mode & permissionBits);
-    return error;
+    fchmod(to.get(), status.st_mode & permissionBits);
+    return durable ? flush(to.get()) : 0;
 }
 
 } // namespace
@@ -193,7 +194,7 @@ int statEntry(int parent, const QByteArray &name, struct stat &status)
 }
 
 int copy(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName,
-    const CopyObserver &observer)
+    const CopyObserver &observer, bool durable)
 {
     if (observer.cancelled())
         return ECANCELED;
@@ -201,10 +202,15 @@ int copy(int folder, const QByteArray &name, int targetFolder, const QByteArray 
     if (const int error = statEntry(folder, name, status))
         return error;
     if (S_ISDIR(status.st_mode))
-        return copyFolder(folder, name, targetFolder, targetName, observer);
+        return copyFolder(folder, name, targetFolder, targetName, observer, durable);
     if (S_ISLNK(status.st_mode))
         return copyLink(folder, name, targetFolder, targetName, status.st_size);
-    return copyFile(folder, name, targetFolder, targetName, observer);
+    return copyFile(folder, name, targetFolder, targetName, observer, durable);
+}
+
+int flush(int fd)
+{
+    return fsync(fd) == 0 ? 0 : errno;
 }
 
 int remove(int folder, const QByteArray &name)

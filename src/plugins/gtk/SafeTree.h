@@ -63,9 +63,14 @@ int statEntry(int parent, const QByteArray &name, struct stat &status);
 // targetName inside targetFolder, which must not exist yet. Holes in files
 // are kept; named pipes, devices and sockets are refused (EINVAL). Modes
 // are copied without set-user-ID, set-group-ID and sticky bits, times of
-// files are kept. What was made of the copy stays when it fails.
+// files are kept. What was made of the copy stays when it fails. A durable
+// copy has each file and folder it made on the disk before it returns
+// (targetName's own entry in targetFolder excepted): the copy is about to
+// take the place of the only other one.
 int copy(int folder, const QByteArray &name, int targetFolder, const QByteArray &targetName,
-    const CopyObserver &observer);
+    const CopyObserver &observer, bool durable);
+// Puts a file's data, or a folder's entries, on the disk.
+int flush(int fd);
 // Removes the entry and, for a folder, everything in it.
 int remove(int folder, const QByteArray &name);
 // The sum of the sizes of the files in the entry.

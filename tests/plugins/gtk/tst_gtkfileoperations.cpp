@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The GNOME plug-in's file operations, through the real library opened with
 // dlopen as the program opens it.
+#include "FileTree.h"
 #include "ModalDriver.h"
 #include "TestDir.h"
 #include "TmpfsMount.h"
@@ -16,7 +17,6 @@
 #include <QTranslator>
 #include <QUrl>
 
-#include <QDirIterator>
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 #include <QTextCodec>
 #endif
@@ -28,6 +28,9 @@
 
 namespace {
 
+using FileTree::contentOf;
+using FileTree::treeOf;
+
 // Shown as rich text, whose line ends are tags.
 const QString itselfText = QStringLiteral(
     "<b>You cannot copy a folder into itself.</b><br>The destination folder is inside the source folder.");
@@ -38,12 +41,6 @@ const QString overAncestorText
 const QByteArray gnomeFormat = "x-special/gnome-copied-files";
 
 using Answers = QList<QMessageBox::StandardButton>;
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 bool makeFifo(const QString &path)
 {
@@ -61,25 +58,6 @@ QByteArray clipboardText()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     return data ? data->data(QString::fromLatin1(gnomeFormat)) : QByteArray();
-}
-
-// Every entry below folder with its content ("/" for a folder, "->" and the
-// target for a link), hidden entries included.
-QStringList treeOf(const QString &folder)
-{
-    QStringList tree;
-    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-        QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        const QFileInfo entry(entries.next());
-        const QString name = entry.filePath().mid(folder.size() + 1);
-        tree.append(entry.isSymLink() ? name + QLatin1String(" -> ") + entry.symLinkTarget()
-                : entry.isDir()
-                ? name + QLatin1Char('/')
-                : name + QLatin1String(": ") + QString::fromUtf8(contentOf(entry.filePath())));
-    }
-    tree.sort();
-    return tree;
 }
 
 // A file whose name is given in bytes, in whatever encoding.
