@@ -7,6 +7,8 @@ Reads tab-separated lines from the files given (or standard input):
     Context  IDS_KEY  en  fr  de  es  it  nl  pt  ru
 
 "\\n" in a text stands for a line break. Lines starting with # are skipped.
+A text with "%n" is a plural: its forms, in the language's order (one form
+for English's singular, then plural; three for Russian), separated by "|".
 "--catalogue NAME" targets the catalogues NAME_xx.ts (a plug-in's) instead of
 the program's OpaloSync_xx.ts. "--remove" takes lines of a context and a key
 alone, and removes those entries (and a context left empty) instead.
@@ -54,7 +56,17 @@ def set_entry(root, context, key, text):
     if translation is None:
         translation = ET.SubElement(message, "translation")
     translation.attrib.pop("type", None)
-    translation.text = text
+    for form in translation.findall("numerusform"):
+        translation.remove(form)
+    if "%n" in text:
+        # Plural forms, in the language's order, separated by "|".
+        message.set("numerus", "yes")
+        translation.text = None
+        for form in text.split("|"):
+            ET.SubElement(translation, "numerusform").text = form
+    else:
+        message.attrib.pop("numerus", None)
+        translation.text = text
 
 
 def remove_entry(root, context, key):

@@ -209,10 +209,6 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>und %1 weitere</translation>
         </message>
         <message>
-            <source>IDS_COPY_REPORT</source>
-            <translation>%1 Datei(en) sind nicht angekommen:</translation>
-        </message>
-        <message>
             <source>IDS_COPY_REPORT_DONE</source>
             <translation>%1 von %2 kopiert.</translation>
         </message>
@@ -220,9 +216,12 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <source>IDS_COPY_REPORT_STOPPED</source>
             <translation>%1 von %2 kopiert; der Rest nicht.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>IDS_COPY_REPORT_WARNINGS</source>
-            <translation>%1 Datei(en) mit einer Warnung angekommen:</translation>
+            <translation>
+                <numerusform>%n Datei ist mit einer Warnung angekommen:</numerusform>
+                <numerusform>%n Dateien sind mit einer Warnung angekommen:</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
@@ -277,8 +276,8 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>Schreibfehler</translation>
         </message>
         <message>
-            <source>IDS_REPORT_ALREADY_THERE</source>
-            <translation>%1 bereits vorhanden, nicht erneut kopiert.</translation>
+            <source>IDS_REPORT_COUNTS</source>
+            <translation>%1, %2, %3.</translation>
         </message>
         <message>
             <source>IDS_REPORT_KEPT_AS_ASKED</source>
@@ -291,6 +290,27 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_COPIED</source>
+            <translation>
+                <numerusform>%n Datei kopiert</numerusform>
+                <numerusform>%n Dateien kopiert</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_FAILED</source>
+            <translation>
+                <numerusform>%n nicht angekommen</numerusform>
+                <numerusform>%n nicht angekommen</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_THERE</source>
+            <translation>
+                <numerusform>%n bereits vorhanden</numerusform>
+                <numerusform>%n bereits vorhanden</numerusform>
+            </translation>
         </message>
     </context>
     <context>

@@ -209,10 +209,6 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>and %1 more</translation>
         </message>
         <message>
-            <source>IDS_COPY_REPORT</source>
-            <translation>%1 file(s) did not arrive:</translation>
-        </message>
-        <message>
             <source>IDS_COPY_REPORT_DONE</source>
             <translation>%1 of %2 copied.</translation>
         </message>
@@ -220,9 +216,12 @@ Please make sure you have the rights to perform this operation.</translation>
             <source>IDS_COPY_REPORT_STOPPED</source>
             <translation>%1 of %2 copied; the rest were not.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>IDS_COPY_REPORT_WARNINGS</source>
-            <translation>%1 file(s) arrived with a warning:</translation>
+            <translation>
+                <numerusform>%n file arrived with a warning:</numerusform>
+                <numerusform>%n files arrived with a warning:</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
@@ -277,8 +276,8 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>write error</translation>
         </message>
         <message>
-            <source>IDS_REPORT_ALREADY_THERE</source>
-            <translation>%1 already there, not copied again.</translation>
+            <source>IDS_REPORT_COUNTS</source>
+            <translation>%1, %2, %3.</translation>
         </message>
         <message>
             <source>IDS_REPORT_KEPT_AS_ASKED</source>
@@ -291,6 +290,27 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_COPIED</source>
+            <translation>
+                <numerusform>%n file copied</numerusform>
+                <numerusform>%n files copied</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_FAILED</source>
+            <translation>
+                <numerusform>%n did not arrive</numerusform>
+                <numerusform>%n did not arrive</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_THERE</source>
+            <translation>
+                <numerusform>%n already there</numerusform>
+                <numerusform>%n already there</numerusform>
+            </translation>
         </message>
     </context>
     <context>

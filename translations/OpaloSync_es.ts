@@ -209,10 +209,6 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>y %1 más</translation>
         </message>
         <message>
-            <source>IDS_COPY_REPORT</source>
-            <translation>%1 archivo(s) no llegaron:</translation>
-        </message>
-        <message>
             <source>IDS_COPY_REPORT_DONE</source>
             <translation>%1 de %2 copiados.</translation>
         </message>
@@ -220,9 +216,12 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <source>IDS_COPY_REPORT_STOPPED</source>
             <translation>%1 de %2 copiados; el resto no.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>IDS_COPY_REPORT_WARNINGS</source>
-            <translation>%1 archivo(s) llegaron con una advertencia:</translation>
+            <translation>
+                <numerusform>%n archivo llegó con una advertencia:</numerusform>
+                <numerusform>%n archivos llegaron con una advertencia:</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
@@ -277,8 +276,8 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>error de escritura</translation>
         </message>
         <message>
-            <source>IDS_REPORT_ALREADY_THERE</source>
-            <translation>Ya estaban, no se copiaron de nuevo: %1.</translation>
+            <source>IDS_REPORT_COUNTS</source>
+            <translation>%1, %2, %3.</translation>
         </message>
         <message>
             <source>IDS_REPORT_KEPT_AS_ASKED</source>
@@ -291,6 +290,27 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_COPIED</source>
+            <translation>
+                <numerusform>%n archivo copiado</numerusform>
+                <numerusform>%n archivos copiados</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_FAILED</source>
+            <translation>
+                <numerusform>%n no llegó</numerusform>
+                <numerusform>%n no llegaron</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_THERE</source>
+            <translation>
+                <numerusform>%n ya estaba</numerusform>
+                <numerusform>%n ya estaban</numerusform>
+            </translation>
         </message>
     </context>
     <context>

@@ -209,10 +209,6 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>et %1 de plus</translation>
         </message>
         <message>
-            <source>IDS_COPY_REPORT</source>
-            <translation>%1 fichier(s) ne sont pas arrivés :</translation>
-        </message>
-        <message>
             <source>IDS_COPY_REPORT_DONE</source>
             <translation>%1 sur %2 copiés.</translation>
         </message>
@@ -220,9 +216,12 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <source>IDS_COPY_REPORT_STOPPED</source>
             <translation>%1 sur %2 copiés ; les autres ne l'ont pas été.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>IDS_COPY_REPORT_WARNINGS</source>
-            <translation>%1 fichier(s) sont arrivés avec un avertissement :</translation>
+            <translation>
+                <numerusform>%n fichier est arrivé avec un avertissement :</numerusform>
+                <numerusform>%n fichiers sont arrivés avec un avertissement :</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
@@ -277,8 +276,8 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>erreur d'écriture</translation>
         </message>
         <message>
-            <source>IDS_REPORT_ALREADY_THERE</source>
-            <translation>Déjà présents, non recopiés : %1.</translation>
+            <source>IDS_REPORT_COUNTS</source>
+            <translation>%1, %2, %3.</translation>
         </message>
         <message>
             <source>IDS_REPORT_KEPT_AS_ASKED</source>
@@ -291,6 +290,27 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1 : %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_COPIED</source>
+            <translation>
+                <numerusform>%n fichier copié</numerusform>
+                <numerusform>%n fichiers copiés</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_FAILED</source>
+            <translation>
+                <numerusform>%n non arrivé</numerusform>
+                <numerusform>%n non arrivés</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_THERE</source>
+            <translation>
+                <numerusform>%n déjà présent</numerusform>
+                <numerusform>%n déjà présents</numerusform>
+            </translation>
         </message>
     </context>
     <context>

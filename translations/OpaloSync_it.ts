@@ -209,10 +209,6 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>e altri %1</translation>
         </message>
         <message>
-            <source>IDS_COPY_REPORT</source>
-            <translation>%1 file non sono arrivati:</translation>
-        </message>
-        <message>
             <source>IDS_COPY_REPORT_DONE</source>
             <translation>%1 di %2 copiati.</translation>
         </message>
@@ -220,9 +216,12 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <source>IDS_COPY_REPORT_STOPPED</source>
             <translation>%1 di %2 copiati; gli altri no.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>IDS_COPY_REPORT_WARNINGS</source>
-            <translation>%1 file sono arrivati con un avviso:</translation>
+            <translation>
+                <numerusform>%n file è arrivato con un avviso:</numerusform>
+                <numerusform>%n file sono arrivati con un avviso:</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
@@ -277,8 +276,8 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>errore di scrittura</translation>
         </message>
         <message>
-            <source>IDS_REPORT_ALREADY_THERE</source>
-            <translation>Già presenti, non copiati di nuovo: %1.</translation>
+            <source>IDS_REPORT_COUNTS</source>
+            <translation>%1, %2, %3.</translation>
         </message>
         <message>
             <source>IDS_REPORT_KEPT_AS_ASKED</source>
@@ -291,6 +290,27 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_COPIED</source>
+            <translation>
+                <numerusform>%n file copiato</numerusform>
+                <numerusform>%n file copiati</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_FAILED</source>
+            <translation>
+                <numerusform>%n non arrivato</numerusform>
+                <numerusform>%n non arrivati</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_THERE</source>
+            <translation>
+                <numerusform>%n già presente</numerusform>
+                <numerusform>%n già presenti</numerusform>
+            </translation>
         </message>
     </context>
     <context>

@@ -209,10 +209,6 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>en nog %1</translation>
         </message>
         <message>
-            <source>IDS_COPY_REPORT</source>
-            <translation>%1 bestand(en) zijn niet aangekomen:</translation>
-        </message>
-        <message>
             <source>IDS_COPY_REPORT_DONE</source>
             <translation>%1 van %2 gekopieerd.</translation>
         </message>
@@ -220,9 +216,12 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <source>IDS_COPY_REPORT_STOPPED</source>
             <translation>%1 van %2 gekopieerd; de rest niet.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>IDS_COPY_REPORT_WARNINGS</source>
-            <translation>%1 bestand(en) aangekomen met een waarschuwing:</translation>
+            <translation>
+                <numerusform>%n bestand is aangekomen met een waarschuwing:</numerusform>
+                <numerusform>%n bestanden zijn aangekomen met een waarschuwing:</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
@@ -277,8 +276,8 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>schrijffout</translation>
         </message>
         <message>
-            <source>IDS_REPORT_ALREADY_THERE</source>
-            <translation>%1 al aanwezig, niet opnieuw gekopieerd.</translation>
+            <source>IDS_REPORT_COUNTS</source>
+            <translation>%1, %2, %3.</translation>
         </message>
         <message>
             <source>IDS_REPORT_KEPT_AS_ASKED</source>
@@ -291,6 +290,27 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_COPIED</source>
+            <translation>
+                <numerusform>%n bestand gekopieerd</numerusform>
+                <numerusform>%n bestanden gekopieerd</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_FAILED</source>
+            <translation>
+                <numerusform>%n niet aangekomen</numerusform>
+                <numerusform>%n niet aangekomen</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_THERE</source>
+            <translation>
+                <numerusform>%n al aanwezig</numerusform>
+                <numerusform>%n al aanwezig</numerusform>
+            </translation>
         </message>
     </context>
     <context>

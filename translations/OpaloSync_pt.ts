@@ -209,10 +209,6 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>e mais %1</translation>
         </message>
         <message>
-            <source>IDS_COPY_REPORT</source>
-            <translation>%1 ficheiro(s) não chegaram:</translation>
-        </message>
-        <message>
             <source>IDS_COPY_REPORT_DONE</source>
             <translation>%1 de %2 copiados.</translation>
         </message>
@@ -220,9 +216,12 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <source>IDS_COPY_REPORT_STOPPED</source>
             <translation>%1 de %2 copiados; os restantes não.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>IDS_COPY_REPORT_WARNINGS</source>
-            <translation>%1 ficheiro(s) chegaram com um aviso:</translation>
+            <translation>
+                <numerusform>%n ficheiro chegou com um aviso:</numerusform>
+                <numerusform>%n ficheiros chegaram com um aviso:</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
@@ -277,8 +276,8 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>erro de escrita</translation>
         </message>
         <message>
-            <source>IDS_REPORT_ALREADY_THERE</source>
-            <translation>Já existiam, não foram copiados de novo: %1.</translation>
+            <source>IDS_REPORT_COUNTS</source>
+            <translation>%1, %2, %3.</translation>
         </message>
         <message>
             <source>IDS_REPORT_KEPT_AS_ASKED</source>
@@ -291,6 +290,27 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_COPIED</source>
+            <translation>
+                <numerusform>%n ficheiro copiado</numerusform>
+                <numerusform>%n ficheiros copiados</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_FAILED</source>
+            <translation>
+                <numerusform>%n não chegou</numerusform>
+                <numerusform>%n não chegaram</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_THERE</source>
+            <translation>
+                <numerusform>%n já existia</numerusform>
+                <numerusform>%n já existiam</numerusform>
+            </translation>
         </message>
     </context>
     <context>

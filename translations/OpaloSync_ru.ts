@@ -209,10 +209,6 @@
             <translation>и ещё %1</translation>
         </message>
         <message>
-            <source>IDS_COPY_REPORT</source>
-            <translation>Не скопировано файлов: %1</translation>
-        </message>
-        <message>
             <source>IDS_COPY_REPORT_DONE</source>
             <translation>Скопировано %1 из %2.</translation>
         </message>
@@ -220,9 +216,13 @@
             <source>IDS_COPY_REPORT_STOPPED</source>
             <translation>Скопировано %1 из %2; остальные — нет.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>IDS_COPY_REPORT_WARNINGS</source>
-            <translation>Файлов, скопированных с предупреждением: %1</translation>
+            <translation>
+                <numerusform>%n файл доставлен с предупреждением:</numerusform>
+                <numerusform>%n файла доставлено с предупреждением:</numerusform>
+                <numerusform>%n файлов доставлено с предупреждением:</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
@@ -277,8 +277,8 @@
             <translation>ошибка записи</translation>
         </message>
         <message>
-            <source>IDS_REPORT_ALREADY_THERE</source>
-            <translation>Уже были на месте, не копировались повторно: %1.</translation>
+            <source>IDS_REPORT_COUNTS</source>
+            <translation>%1, %2, %3.</translation>
         </message>
         <message>
             <source>IDS_REPORT_KEPT_AS_ASKED</source>
@@ -291,6 +291,30 @@
         <message>
             <source>IDS_REPORT_LINE</source>
             <translation>%1: %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_COPIED</source>
+            <translation>
+                <numerusform>%n файл скопирован</numerusform>
+                <numerusform>%n файла скопировано</numerusform>
+                <numerusform>%n файлов скопировано</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_FAILED</source>
+            <translation>
+                <numerusform>%n не доставлен</numerusform>
+                <numerusform>%n не доставлено</numerusform>
+                <numerusform>%n не доставлено</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>IDS_REPORT_N_THERE</source>
+            <translation>
+                <numerusform>%n уже был</numerusform>
+                <numerusform>%n уже было</numerusform>
+                <numerusform>%n уже было</numerusform>
+            </translation>
         </message>
     </context>
     <context>

@@ -26,6 +26,14 @@ def entries(path):
     return result
 
 
+def text_of(translation):
+    """The translation's text; a plural's forms, empty when one is."""
+    forms = [(form.text or "").strip() for form in translation.findall("numerusform")]
+    if forms:
+        return "|".join(forms) if all(forms) else ""
+    return (translation.text or "").strip()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--lupdate", required=True)
@@ -52,7 +60,7 @@ def main():
             if translation is None:
                 problems.append("%s: %s/%s is missing" % (language, context, key))
             elif translation.get("type") in ("unfinished", "obsolete", "vanished") \
-                    or not (translation.text or "").strip():
+                    or not text_of(translation):
                 problems.append("%s: %s/%s is not translated" % (language, context, key))
     for problem in problems:
         print(problem)

@@ -44,24 +44,28 @@ QMessageBox::StandardButtons buttonsFor(const CopyFailures &failures, CopyReport
                                                                  : QMessageBox::Close;
 }
 
-// How far the copy went; when it went through, how many did not arrive or
+// How far the copy went; when it went through, how many files were
+// copied, were there already and did not arrive, or, all there, how many
 // came with a warning.
 QString headingOf(const CopyFailures &failures, const CopySummary &summary)
 {
     if (!summary.complete)
         return CopyReport::tr("IDS_COPY_REPORT_STOPPED").arg(number(summary.copied), number(summary.files));
     const int failed = countOf(failures, isFailed);
-    if (failed > 0)
-        return CopyReport::tr("IDS_COPY_REPORT").arg(failed);
     const int warned = countOf(failures, [](const CopyFailure &failure) { return failure.isWarning(); });
-    if (warned > 0)
-        return CopyReport::tr("IDS_COPY_REPORT_WARNINGS").arg(warned);
-    return CopyReport::tr("IDS_COPY_REPORT_DONE").arg(number(summary.copied), number(summary.files));
+    if (failed == 0 && summary.alreadyThere == 0 && warned > 0)
+        return CopyReport::tr("IDS_COPY_REPORT_WARNINGS", nullptr, warned);
+    if (failed == 0 && summary.alreadyThere == 0)
+        return CopyReport::tr("IDS_COPY_REPORT_DONE").arg(number(summary.copied), number(summary.files));
+    return CopyReport::tr("IDS_REPORT_COUNTS")
+        .arg(CopyReport::tr("IDS_REPORT_N_COPIED", nullptr, summary.copied),
+            CopyReport::tr("IDS_REPORT_N_THERE", nullptr, summary.alreadyThere),
+            CopyReport::tr("IDS_REPORT_N_FAILED", nullptr, failed));
 }
 
-// What the user kept and what was there already, then each file that did
-// not arrive or came with a warning.
-QStringList linesOf(const CopyFailures &failures, const CopySummary &summary)
+// What the user kept, then each file that did not arrive or came with a
+// warning.
+QStringList linesOf(const CopyFailures &failures)
 {
     QStringList lines;
     const int kept = countOf(failures, isKept);
@@ -69,8 +73,6 @@ QStringList linesOf(const CopyFailures &failures, const CopySummary &summary)
         lines << CopyReport::tr("IDS_REPORT_KEPT_ONE");
     else if (kept > 1)
         lines << CopyReport::tr("IDS_REPORT_KEPT_AS_ASKED").arg(number(kept));
-    if (summary.alreadyThere > 0)
-        lines << CopyReport::tr("IDS_REPORT_ALREADY_THERE").arg(number(summary.alreadyThere));
     for (const CopyFailure &failure : failures) {
         if (!isKept(failure)) {
             lines << CopyReport::tr("IDS_REPORT_LINE")
@@ -88,7 +90,7 @@ CopyReport::CopyReport(
           buttonsFor(failures, ending), parent)
 {
     setObjectName(QStringLiteral("CopyReport"));
-    const QStringList lines = linesOf(failures, summary);
+    const QStringList lines = linesOf(failures);
     setInformativeText(shortList(lines));
     if (lines.size() > shownLines)
         setDetailedText(lines.join(QLatin1Char('\n')));

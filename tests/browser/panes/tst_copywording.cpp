@@ -98,12 +98,15 @@ void TestCopyWording::report_data()
         << "6 kept as they were, as you asked." << QMessageBox::Information << false;
     QTest::newRow("one kept, two already there")
         << QList<CopyOutcome> { kept } << CopySummary { 5, 2, 2, true } << CopyReport::Ending::Ran
-        << "2 of 5 copied."
-        << "1 kept as it was, as you asked.\n2 already there, not copied again." << QMessageBox::Information
-        << false;
+        << "2 files copied, 2 already there, 0 did not arrive." << "1 kept as it was, as you asked."
+        << QMessageBox::Information << false;
+    QTest::newRow("one of each") << QList<CopyOutcome> { CopyOutcome::ReadOnly }
+                                 << CopySummary { 3, 1, 1, true } << CopyReport::Ending::Ran
+                                 << "1 file copied, 1 already there, 1 did not arrive."
+                                 << "f0.jpg: read-only" << QMessageBox::Warning << true;
     QTest::newRow("kept and failed") << QList<CopyOutcome> { kept, CopyOutcome::NoSpace, kept }
                                      << CopySummary { 10, 7, 0, true } << CopyReport::Ending::Ran
-                                     << "1 file(s) did not arrive:"
+                                     << "7 files copied, 0 already there, 1 did not arrive."
                                      << "2 kept as they were, as you asked.\nf1.jpg: no space"
                                      << QMessageBox::Warning << true;
     QTest::newRow("cancelled") << QList<CopyOutcome>() << CopySummary { 24, 12, 0, false }
