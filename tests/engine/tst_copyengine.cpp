@@ -992,6 +992,9 @@ void TestCopyEngine::interruptedFolderFinishedWithoutQuestions()
     QCOMPARE(m_job->summary().files, 3);
     QCOMPARE(m_job->summary().copied, 1);
     QCOMPARE(m_job->summary().alreadyThere, 2);
+    // The progress counts what is written: the one picture left.
+    QCOMPARE(m_job->totalBytes(), qint64(3000));
+    QCOMPARE(m_job->writtenBytes(), qint64(3000));
     QCOMPARE(contents(m_dest + QStringLiteral("/album/3.jpg")), contents(pictures.at(2).filePath()));
 }
 

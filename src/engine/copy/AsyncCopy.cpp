@@ -230,6 +230,7 @@ void AsyncCopy::run()
     m_foundNothing = false;
     m_ended = false;
     m_sinceProgress.invalidate();
+    m_unsignalledSkipped = 0;
     const QString destDir = m_batches.isEmpty() ? QString() : m_batches.first().destDir;
     newOwner = target == HostMode ? homeOwnerOf(destDir) : std::nullopt;
     const QString root = target == ExternalDeviceMode ? mountPoint() : QString();
@@ -366,12 +367,12 @@ bool AsyncCopy::copyList(const QFileInfoList &files, const Destination &destinat
             ++m_fileNumber;
         if (!m_refused.isEmpty() && m_refused.contains(entry.filePath())) {
             // Counted as done, so that the progress still reaches its end.
-            countDone(entry.isDir() ? 0 : qMax<qint64>(entry.size(), 1));
+            countSkipped(entry.isDir() ? 0 : qMax<qint64>(entry.size(), 1));
             continue;
         }
         // Only a selected entry can be a link: listings leave them out.
         if (entry.isSymLink()) {
-            countDone(1);
+            countSkipped(1);
             note(entry, destination.path, CopyOutcome::IsLink);
             if (!reportFailure(entry.fileName(), RightsError, CopyOutcome::IsLink))
                 return false;
@@ -488,7 +489,7 @@ bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination)
         && ::fstatat(destination.fd(), encoded(name).constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
     if (replacing && isAlreadyThere(file, status)) {
         ++m_summary.alreadyThere;
-        countDone(qMax<qint64>(file.size(), 1));
+        countSkipped(qMax<qint64>(file.size(), 1));
         return true;
     }
     if (replacing && !mayReplace(file, destination.path + QLatin1Char('/') + name, status)) {
@@ -538,7 +539,7 @@ bool AsyncCopy::mayReplace(const QFileInfo &file, const QString &existing, const
         return true;
     }
     // A skipped file counts as done, so that the progress still reaches its end.
-    countDone(file.size());
+    countSkipped(file.size());
     return false;
 }
 
@@ -556,7 +557,7 @@ bool AsyncCopy::writeFile(const QFileInfo &file, int source, const struct stat &
         direct ? createFile(destination.fd(), written, mode) : createTemporary(destination, &written, mode));
     // Two names the same on a volume that ignores case.
     if (direct && !output.isValid() && errno == EEXIST) {
-        countDone(status.st_size);
+        countSkipped(status.st_size);
         note(file, destination.path, CopyOutcome::ExistsKept);
         return true;
     }
@@ -738,12 +739,23 @@ void AsyncCopy::countDone(qint64 bytes, bool wholeChunk)
         signalProgress();
 }
 
+void AsyncCopy::countSkipped(qint64 bytes)
+{
+    m_unsignalledSkipped += bytes;
+    if (!m_sinceProgress.isValid() || m_sinceProgress.hasExpired(progressIntervalMs))
+        signalProgress();
+}
+
 void AsyncCopy::signalProgress()
 {
     if (!m_unsignalledName.isEmpty()) {
         emit fileNumberChanged(m_fileNumber, m_summary.files);
         emit fileNameChanged(m_unsignalledName);
         m_unsignalledName.clear();
+    }
+    if (m_unsignalledSkipped > 0) {
+        emit bytesSkipped(m_unsignalledSkipped);
+        m_unsignalledSkipped = 0;
     }
     if (m_hasUnsignalledBytes) {
         emit bytesWritten(m_unsignalledBytes);

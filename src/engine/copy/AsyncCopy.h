@@ -96,6 +96,9 @@ signals:
     // The bytes the whole copy moves, sent once before the first byte.
     void selectionSized(qint64 bytes);
     void bytesWritten(qint64 bytes);
+    // Bytes of the selection that will not be written (there already, kept,
+    // refused): they leave the copy's total.
+    void bytesSkipped(qint64 bytes);
     void fileNameChanged(const QString &fileName);
     // The file now copied is the number-th of the selection's files.
     void fileNumberChanged(int number, int files);
@@ -187,6 +190,7 @@ private:
     // gathered for the next one.
     void announce(const QString &fileName);
     void countDone(qint64 bytes, bool wholeChunk = false);
+    void countSkipped(qint64 bytes);
     void signalProgress();
     // Ends the copy after a failed write: the box, unless the device has
     // gone (or the file written has, with it).
@@ -238,6 +242,7 @@ private:
     QString m_unsignalledName;
     qint64 m_unsignalledBytes = 0;
     bool m_hasUnsignalledBytes = false;
+    qint64 m_unsignalledSkipped = 0;
     QElapsedTimer m_sinceProgress;
     FileNameMatcher matcher;
     BrowserMode target = HostMode;

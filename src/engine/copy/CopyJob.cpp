@@ -17,6 +17,7 @@ CopyJob::CopyJob(const CopyRequest &request, unsigned long removalNoticeMs, QObj
     m_worker.setRemovalNoticeMs(removalNoticeMs);
     connect(&m_worker, &AsyncCopy::selectionSized, this, &CopyJob::receiveSelectionSize);
     connect(&m_worker, &AsyncCopy::bytesWritten, this, &CopyJob::receiveBytesWritten);
+    connect(&m_worker, &AsyncCopy::bytesSkipped, this, &CopyJob::receiveBytesSkipped);
     connect(&m_worker, &AsyncCopy::fileNameChanged, this, &CopyJob::fileNameChanged);
     connect(&m_worker, &AsyncCopy::fileNumberChanged, this, &CopyJob::fileNumberChanged);
     connect(&m_worker, &AsyncCopy::questionAsked, this, &CopyJob::receiveQuestion);
@@ -88,6 +89,12 @@ void CopyJob::answer(CopyAnswer answer)
 void CopyJob::receiveSelectionSize(qint64 bytes)
 {
     m_total = bytes;
+}
+
+void CopyJob::receiveBytesSkipped(qint64 bytes)
+{
+    m_total -= bytes;
+    receiveBytesWritten(0);
 }
 
 void CopyJob::receiveBytesWritten(qint64 bytes)

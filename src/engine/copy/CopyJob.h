@@ -49,8 +49,9 @@ public:
     // The user's answer to the last question().
     void answer(CopyAnswer answer);
 
-    // The bytes the run moves, known once the worker has sized the
-    // selection, and those written so far.
+    // The bytes the run writes, known once the worker has sized the
+    // selection and less what it finds it need not write, and those
+    // written so far.
     qint64 totalBytes() const { return m_total; }
     qint64 writtenBytes() const { return m_written; }
 
@@ -78,6 +79,7 @@ private:
     bool run(const QList<AsyncCopy::Batch> &batches);
     void receiveSelectionSize(qint64 bytes);
     void receiveBytesWritten(qint64 bytes);
+    void receiveBytesSkipped(qint64 bytes);
     void receiveQuestion(const CopyQuestion &question);
     void receiveEnd(bool ok);
 
