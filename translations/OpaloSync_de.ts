@@ -546,6 +546,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>Kein OPALO™-Gerät erkannt</translation>
         </message>
         <message>
+            <source>IDS_CX_NOT_MOUNTED</source>
+            <translation>OPALO™ gefunden, nicht verbunden: „Verbinden“ bindet es ein</translation>
+        </message>
+        <message>
             <source>IDS_CX_STATUS</source>
             <translation>Status:</translation>
         </message>

@@ -546,6 +546,10 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>No OPALO™ device detected</translation>
         </message>
         <message>
+            <source>IDS_CX_NOT_MOUNTED</source>
+            <translation>OPALO™ found, not connected: Connect mounts it</translation>
+        </message>
+        <message>
             <source>IDS_CX_STATUS</source>
             <translation>Status:</translation>
         </message>

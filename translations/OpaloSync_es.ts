@@ -546,6 +546,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>No se ha detectado ningún dispositivo OPALO™</translation>
         </message>
         <message>
+            <source>IDS_CX_NOT_MOUNTED</source>
+            <translation>OPALO™ encontrado, sin conectar: «Conectar» lo monta</translation>
+        </message>
+        <message>
             <source>IDS_CX_STATUS</source>
             <translation>Estado:</translation>
         </message>

@@ -546,6 +546,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>Aucun appareil OPALO™ détecté</translation>
         </message>
         <message>
+            <source>IDS_CX_NOT_MOUNTED</source>
+            <translation>OPALO™ détecté, non connecté : « Connecter » le monte</translation>
+        </message>
+        <message>
             <source>IDS_CX_STATUS</source>
             <translation>État :</translation>
         </message>

@@ -546,6 +546,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>Nessun dispositivo OPALO™ rilevato</translation>
         </message>
         <message>
+            <source>IDS_CX_NOT_MOUNTED</source>
+            <translation>OPALO™ trovato, non connesso: «Connetti» lo monta</translation>
+        </message>
+        <message>
             <source>IDS_CX_STATUS</source>
             <translation>Stato:</translation>
         </message>

@@ -546,6 +546,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>Geen OPALO™-apparaat gevonden</translation>
         </message>
         <message>
+            <source>IDS_CX_NOT_MOUNTED</source>
+            <translation>OPALO™ gevonden, niet verbonden: ‘Verbinden’ koppelt het aan</translation>
+        </message>
+        <message>
             <source>IDS_CX_STATUS</source>
             <translation>Status:</translation>
         </message>

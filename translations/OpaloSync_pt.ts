@@ -546,6 +546,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>Nenhum dispositivo OPALO™ detetado</translation>
         </message>
         <message>
+            <source>IDS_CX_NOT_MOUNTED</source>
+            <translation>OPALO™ encontrado, não ligado: «Ligar» monta-o</translation>
+        </message>
+        <message>
             <source>IDS_CX_STATUS</source>
             <translation>Estado:</translation>
         </message>

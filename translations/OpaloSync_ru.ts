@@ -550,6 +550,10 @@
             <translation>Устройство OPALO™ не обнаружено</translation>
         </message>
         <message>
+            <source>IDS_CX_NOT_MOUNTED</source>
+            <translation>OPALO™ найден, не подключён: «Подключить» смонтирует его</translation>
+        </message>
+        <message>
             <source>IDS_CX_STATUS</source>
             <translation>Состояние:</translation>
         </message>

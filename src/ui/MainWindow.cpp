@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/MainWindow.h"
 
+#include "base/DeviceState.h"
 #include "browser/panes/Browser.h"
 #include "engine/TL09Engine.h"
 #include "engine/device/SafeRemoval.h"
@@ -86,6 +87,8 @@ MainWindow::MainWindow(TL09Engine &engine, QWidget *parent)
     m_engine.findDeviceVolume();
     if (m_engine.checkDeviceFolders())
         setConnectionState(Connecting);
+    else
+        setConnectionState(Disconnected); // now that the search has told whether one is there
 
     ui->_optionsPushButton->setTextOffset(-15, 0);
 }
@@ -315,7 +318,9 @@ void MainWindow::enterDisconnected()
     setGauge(0, 0, {});
     resetMemoryLabels();
     setConnectButton(true);
-    setStatusText(QT_TR_NOOP("IDS_CX_NOT_FOUND"));
+    // A device the system found but has not mounted is there all the same.
+    const bool foundUnmounted = !deviceUdi().isEmpty() && mountPoint().isEmpty();
+    setStatusText(foundUnmounted ? QT_TR_NOOP("IDS_CX_NOT_MOUNTED") : QT_TR_NOOP("IDS_CX_NOT_FOUND"));
     hideCategoryRow();
     // Enter or Space connects again at once.
     ui->_disconnectPushButton->setFocus();
@@ -458,7 +463,9 @@ void MainWindow::showRemovalResult(const QString &error)
 
 void MainWindow::resetMemoryLabels()
 {
-    showSpace(0, 0);
+    // Without a device there is nothing to measure, not even a zero.
+    ui->_memoryTotalLabel->clear();
+    ui->_usedMemoryLabel->clear();
     ui->_legendFreeLabel->setText(tr("IDS_FREE"));
 }
 

@@ -210,6 +210,9 @@ void TestMainWindow::stateChangesAreAnnounced()
     QCOMPARE(announced(), QStringLiteral("Connected to OPALO™"));
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
     QCOMPARE(announced(), QStringLiteral("No OPALO™ device detected"));
+    // Nothing measured, not "0 MB (0.0 %)".
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("_memoryTotalLabel"))->text(), QString());
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("_usedMemoryLabel"))->text(), QString());
 }
 
 void TestMainWindow::deviceMountedAtStartNeedsNoClick()
@@ -241,7 +244,7 @@ void TestMainWindow::connectMountsTheDeviceForTheUser()
     MainWindow window(*m_engine);
     window.show();
     QCOMPARE(window.connectionState(), Disconnected);
-    QCOMPARE(statusText(window), QStringLiteral("Status:  No OPALO™ device detected"));
+    QCOMPARE(statusText(window), QStringLiteral("Status:  OPALO™ found, not connected: Connect mounts it"));
     QCOMPARE(connectButton(window)->text(), QStringLiteral("Connect"));
 
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
