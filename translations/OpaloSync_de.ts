@@ -151,6 +151,21 @@ Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>IDS_HELP_TEXT</source>
+            <translation>Aufruf: OpaloSync [%1] [Qt-Optionen]
+Tauscht Bilder, Musik, Videos und Dokumente zwischen diesem PC und einem per USB angeschlossenen OPALO™-Netbook aus.
+
+Optionen:
+  %1    zeigt in diesem Lauf die Registerkarte Lesezeichen des Medienfensters
+  --help       zeigt diese Hilfe und beendet das Programm
+  --version    zeigt die Version und beendet das Programm
+
+Die Optionen von Qt selbst (-platform, -style, -reverse…) gelten wie in jedem Qt-Programm.</translation>
+        </message>
+    </context>
+    <context>
         <name>CopyController</name>
         <message>
             <source>IDS_ASK_BEFORE_COPY</source>

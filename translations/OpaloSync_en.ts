@@ -151,6 +151,21 @@ The file(s) will not be deleted from your computer.</translation>
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>IDS_HELP_TEXT</source>
+            <translation>Usage: OpaloSync [%1] [Qt options]
+Exchanges pictures, music, videos and documents between this PC and an OPALO™ netbook plugged in by USB.
+
+Options:
+  %1  show the media window's Bookmarks tab in this run
+  --help       show this help and exit
+  --version    show the version and exit
+
+Qt's own options (-platform, -style, -reverse…) apply as in every Qt program.</translation>
+        </message>
+    </context>
+    <context>
         <name>CopyController</name>
         <message>
             <source>IDS_ASK_BEFORE_COPY</source>

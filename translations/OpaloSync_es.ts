@@ -151,6 +151,21 @@ El/los archivo(s) no se eliminará(n) del ordenador.</translation>
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>IDS_HELP_TEXT</source>
+            <translation>Uso: OpaloSync [%1] [opciones de Qt]
+Intercambia imágenes, música, vídeos y documentos entre este PC y un netbook OPALO™ conectado por USB.
+
+Opciones:
+  %1    muestra la pestaña Marcadores de la ventana de medios en esta ejecución
+  --help       muestra esta ayuda y sale
+  --version    muestra la versión y sale
+
+Las opciones propias de Qt (-platform, -style, -reverse…) se aplican como en todo programa Qt.</translation>
+        </message>
+    </context>
+    <context>
         <name>CopyController</name>
         <message>
             <source>IDS_ASK_BEFORE_COPY</source>

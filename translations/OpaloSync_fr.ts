@@ -151,6 +151,21 @@ Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</transla
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>IDS_HELP_TEXT</source>
+            <translation>Utilisation : OpaloSync [%1] [options de Qt]
+Échange images, musique, vidéos et documents entre ce PC et un netbook OPALO™ branché en USB.
+
+Options :
+  %1    affiche l’onglet Favoris de la fenêtre des médias pour cette fois
+  --help       affiche cette aide et quitte
+  --version    affiche la version et quitte
+
+Les options propres à Qt (-platform, -style, -reverse…) s’appliquent comme dans tout programme Qt.</translation>
+        </message>
+    </context>
+    <context>
         <name>CopyController</name>
         <message>
             <source>IDS_ASK_BEFORE_COPY</source>

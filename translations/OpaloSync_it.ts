@@ -151,6 +151,21 @@ I file non verranno eliminati dal computer.</translation>
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>IDS_HELP_TEXT</source>
+            <translation>Uso: OpaloSync [%1] [opzioni di Qt]
+Scambia immagini, musica, video e documenti tra questo PC e un netbook OPALO™ collegato via USB.
+
+Opzioni:
+  %1    mostra la scheda Segnalibri della finestra dei media in questa esecuzione
+  --help       mostra questo aiuto ed esce
+  --version    mostra la versione ed esce
+
+Le opzioni proprie di Qt (-platform, -style, -reverse…) valgono come in ogni programma Qt.</translation>
+        </message>
+    </context>
+    <context>
         <name>CopyController</name>
         <message>
             <source>IDS_ASK_BEFORE_COPY</source>

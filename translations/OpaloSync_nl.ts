@@ -151,6 +151,21 @@ De bestand(en) worden niet van uw computer verwijderd.</translation>
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>IDS_HELP_TEXT</source>
+            <translation>Gebruik: OpaloSync [%1] [Qt-opties]
+Wisselt afbeeldingen, muziek, video's en documenten uit tussen deze pc en een via USB aangesloten OPALO™-netbook.
+
+Opties:
+  %1    toont deze keer het tabblad Bladwijzers van het mediavenster
+  --help       toont deze hulp en stopt
+  --version    toont de versie en stopt
+
+De eigen opties van Qt (-platform, -style, -reverse…) gelden zoals in elk Qt-programma.</translation>
+        </message>
+    </context>
+    <context>
         <name>CopyController</name>
         <message>
             <source>IDS_ASK_BEFORE_COPY</source>

@@ -151,6 +151,21 @@ O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>IDS_HELP_TEXT</source>
+            <translation>Utilização: OpaloSync [%1] [opções do Qt]
+Troca imagens, música, vídeos e documentos entre este PC e um netbook OPALO™ ligado por USB.
+
+Opções:
+  %1    mostra o separador Marcadores da janela de multimédia nesta execução
+  --help       mostra esta ajuda e sai
+  --version    mostra a versão e sai
+
+As opções próprias do Qt (-platform, -style, -reverse…) aplicam-se como em qualquer programa Qt.</translation>
+        </message>
+    </context>
+    <context>
         <name>CopyController</name>
         <message>
             <source>IDS_ASK_BEFORE_COPY</source>

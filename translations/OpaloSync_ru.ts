@@ -151,6 +151,21 @@
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>IDS_HELP_TEXT</source>
+            <translation>Использование: OpaloSync [%1] [параметры Qt]
+Обмен изображениями, музыкой, видео и документами между этим ПК и нетбуком OPALO™, подключённым по USB.
+
+Параметры:
+  %1    показать вкладку «Закладки» окна медиафайлов в этом запуске
+  --help       показать эту справку и выйти
+  --version    показать версию и выйти
+
+Собственные параметры Qt (-platform, -style, -reverse…) действуют, как в любой программе Qt.</translation>
+        </message>
+    </context>
+    <context>
         <name>CopyController</name>
         <message>
             <source>IDS_ASK_BEFORE_COPY</source>

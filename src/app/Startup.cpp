@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/Startup.h"
 
+#include "app/CommandLine.h"
 #include "app/MessageHandler.h"
 #include "app/OpaloApplication.h"
 #include "app/ScreenCheck.h"
@@ -34,6 +35,8 @@ const char *const styleSheet
       "QTreeView, QListView { border: 1px solid #a8a8a8; padding: 1px }"
       "QTreeView:focus, QListView:focus { border: 2px solid palette(highlight); padding: 0 }";
 
+} // namespace
+
 void installTranslator(QTranslator &translator)
 {
     // A missing catalogue is not an error: every text then shows its key.
@@ -43,6 +46,8 @@ void installTranslator(QTranslator &translator)
         qInfo("No catalogue %s: the texts show their keys", qPrintable(catalogue));
     QCoreApplication::installTranslator(&translator);
 }
+
+namespace {
 
 // Said on standard error: without a screen there is no box to show it in.
 int explainNoScreen(int &argc, char **argv)
@@ -117,6 +122,8 @@ void explainFailedHandOver(const char *relauncherPath, int error)
 
 int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
 {
+    if (const std::optional<int> answered = answerInformationOption(argc, argv))
+        return *answered;
     qInstallMessageHandler(messageHandler);
     StartupTrace::mark("main");
 

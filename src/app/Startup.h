@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <sys/types.h>
 
+class QTranslator;
+
 // Name of the catalogue for a locale: only the language counts, and any
 // language without a catalogue of its own gets the English one.
 QString catalogueName(const QLocale &locale);
@@ -14,6 +16,10 @@ QString catalogueName(const QLocale &locale);
 // super-user, and no argument besides the program name (counted after the
 // toolkit removed its own options).
 bool handOverRequested(int kdeVersion, uid_t realUid, int argumentCount);
+
+// Installs the catalogue of the system's language; a missing one leaves the
+// texts as their keys.
+void installTranslator(QTranslator &translator);
 
 // The option that shows the media window's Bookmarks tab in this run.
 extern const char *const bookmarksOption;

@@ -63,6 +63,8 @@ private slots:
     void failedHandOverSaysWhy();
     void noScreenSaysWhatToDo_data();
     void noScreenSaysWhatToDo();
+    void informationOptionsNeedNoScreen_data();
+    void informationOptionsNeedNoScreen();
     void lockSituations_data();
     void lockSituations();
 
@@ -302,6 +304,35 @@ void TestProcesses::noScreenSaysWhatToDo()
     QCOMPARE(process->exitCode(), 1);
     const QByteArray said = process->readAllStandardError();
     QVERIFY2(said.contains("finds no screen") && said.contains("own user"), said.constData());
+}
+
+void TestProcesses::informationOptionsNeedNoScreen_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("--version") << QStringLiteral("--version")
+                               << QStringLiteral("OpaloSync " OPALO_VERSION "\n");
+    QTest::newRow("--help") << QStringLiteral("--help") << QStringLiteral("--bookmarks");
+}
+
+// On standard output, status 0, with neither screen nor bus nor a running
+// first instance in the way.
+void TestProcesses::informationOptionsNeedNoScreen()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, said);
+    QProcessEnvironment environment = plainEnvironment(m_runtime->path());
+    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS" })
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    QProcess *process = start({ option }, environment);
+    QVERIFY(process->waitForFinished(15000));
+    QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process->exitCode(), 0);
+    const QString output = QString::fromUtf8(process->readAllStandardOutput());
+    QVERIFY2(
+        option == QLatin1String("--version") ? output == said : output.contains(said), qPrintable(output));
+    QCOMPARE(process->readAllStandardError(), QByteArray());
 }
 
 QString TestProcesses::killedInstanceLock(const QProcessEnvironment &environment)
