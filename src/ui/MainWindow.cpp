@@ -180,6 +180,11 @@ void MainWindow::showMediaSync()
     setConnectionState(MediaSyncView);
 }
 
+void MainWindow::setErrorShownMs(int ms)
+{
+    errorTimer.setInterval(ms);
+}
+
 void MainWindow::showDisconnectMenu()
 {
     setConnectionState(Disconnected);

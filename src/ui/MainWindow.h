@@ -38,6 +38,9 @@ public:
     ~MainWindow() override;
 
     ConnectionState connectionState() const { return state; }
+    // How long an error shows before the window offers to connect again;
+    // 5 s unless set.
+    void setErrorShownMs(int ms);
     Browser *currentBrowser() const { return browser; }
 
     // The used share of the capacity in percent, with one decimal in the

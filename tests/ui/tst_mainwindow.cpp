@@ -21,6 +21,13 @@
 
 #include <memory>
 
+namespace {
+
+// Errors show for 5 s in use; the tests need not watch them that long.
+const int shortErrorMs = 1000;
+
+} // namespace
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -273,6 +280,7 @@ void TestMainWindow::unplugDuringSessionShowsErrorThenDisconnected()
 {
     startDevice(true);
     MainWindow window(*m_engine);
+    window.setErrorShownMs(shortErrorMs);
     window.show();
     QTRY_COMPARE(window.connectionState(), MediaSyncView);
     QPointer<Browser> browser = window.currentBrowser();
@@ -308,6 +316,7 @@ void TestMainWindow::fileInPlaceOfCategoryFolderIsReadOnlyError()
     startDevice(true);
     QSignalSpy collections(m_engine.get(), &TL09Engine::dataCollectionFinished);
     MainWindow window(*m_engine);
+    window.setErrorShownMs(shortErrorMs);
     window.show();
     QTRY_COMPARE(window.connectionState(), ReadOnlyError);
     QCOMPARE(statusPanel(window)->status(), int(ReadOnlyError));
@@ -321,6 +330,7 @@ void TestMainWindow::failedCollectionShowsErrorThenDisconnected()
 {
     startDevice(false);
     MainWindow window(*m_engine);
+    window.setErrorShownMs(shortErrorMs);
     QTest::mouseClick(connectButton(window), Qt::LeftButton);
     QVERIFY(m_backend->isMounted());
     window.searchTimeout();
