@@ -114,6 +114,7 @@ bool saveProgress(const SnapshotFolder &folder, const Browser &browser)
     }
     const qint64 written = 12 * mib;
     const qint64 total = 40 * mib;
+    progress->receiveProgress(100.0 * double(written) / double(total));
     progress->receiveBytes(written, total, deviceBytesPerSecond);
     progress->receiveETA(int((total - written) / deviceBytesPerSecond));
     return folder.save(*progress, QStringLiteral("copy_progress"));
