@@ -14,6 +14,7 @@
 #include "widgets/MessageBox.h"
 #include "widgets/SkinStyle.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -237,6 +238,17 @@ QList<Button *> Browser::tabs() const
         _urlTabPushButton };
 }
 
+void Browser::copyFromFocusedPane()
+{
+    const QWidget *focus = QApplication::focusWidget();
+    const auto holdsFocus
+        = [focus](const QWidget *pane) { return focus && pane->isVisible() && pane->isAncestorOf(focus); };
+    if ((holdsFocus(_hostFrame) || holdsFocus(_bookmarkBrowserLeft)) && _copy2ExternalDevice->isEnabled())
+        arrowToDevice();
+    else if ((holdsFocus(_targetFrame) || holdsFocus(_bookmarkBrowserRight)) && _copy2Host->isEnabled())
+        arrowToHost();
+}
+
 void Browser::bindTabKeys()
 {
     // Ctrl+1 to Ctrl+4 for the file categories, in the order of the tabs.
@@ -248,6 +260,10 @@ void Browser::bindTabKeys()
     }
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this), &QShortcut::activated, this,
         [this] { stepTab(1); });
+    // As in two-pane file managers: F5 copies the selection of the pane the
+    // keyboard is in to the other one, as its arrow does.
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this,
+        &Browser::copyFromFocusedPane);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this), &QShortcut::activated, this,
         [this] { stepTab(-1); });
     for (Button *tab : tabs()) {

@@ -121,6 +121,7 @@ private:
     // The arrows copy files, or bookmarks in the Bookmarks category.
     void arrowToDevice();
     void arrowToHost();
+    void copyFromFocusedPane();
     void copyBookmarksToDevice();
     void copyBookmarksToHost();
     // Tells the user what a bookmark command could not do; nothing when

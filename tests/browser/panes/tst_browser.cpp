@@ -121,6 +121,8 @@ private slots:
     void tabEntersTheRowAtTheChosenCategory();
     void picturesHaveNames_data();
     void picturesHaveNames();
+    void f5CopiesToTheOtherPane_data();
+    void f5CopiesToTheOtherPane();
     void deleteTakesOnePath_data();
     void deleteTakesOnePath();
 
@@ -803,6 +805,41 @@ void tst_Browser::picturesHaveNames()
     QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(browser.findChild<Button *>(button));
     QCOMPARE(shown->text(QAccessible::Name), name);
     QCOMPARE(shown->role(), QAccessible::Button);
+}
+
+void tst_Browser::f5CopiesToTheOtherPane_data()
+{
+    QTest::addColumn<BrowserMode>("from");
+    QTest::newRow("from the computer") << HostMode;
+    QTest::newRow("from the netbook") << ExternalDeviceMode;
+}
+
+void tst_Browser::f5CopiesToTheOtherPane()
+{
+    QFETCH(BrowserMode, from);
+    const BrowserMode to = from == HostMode ? ExternalDeviceMode : HostMode;
+    const auto folderOf = [this](BrowserMode side) {
+        return side == HostMode ? home->hostFolder(PicturesMode) : home->deviceFolder(PicturesMode);
+    };
+    const QString picture = folderOf(from) + QStringLiteral("/f5.jpg");
+    QVERIFY(QFile(picture).open(QIODevice::WriteOnly));
+    const QString arrived = folderOf(to) + QStringLiteral("/f5.jpg");
+    Browser browser(home->engine());
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QApplication::setActiveWindow(&browser);
+    QTRY_VERIFY(selectInList(browser.pane(from), picture));
+    browser.pane(from)->listView()->setFocus();
+    QTRY_VERIFY(browser.pane(from)->listView()->hasFocus());
+    seen.reset(answerBoxes({ QMessageBox::Yes }));
+
+    QTest::keyClick(browser.pane(from)->listView(), Qt::Key_F5);
+
+    // Through the same confirmation as the arrow.
+    QCOMPARE(seen->size(), 1);
+    QVERIFY(QFile::exists(arrived));
+    QFile::remove(picture);
+    QFile::remove(arrived);
 }
 
 void tst_Browser::deleteTakesOnePath_data()
