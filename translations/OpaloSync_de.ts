@@ -698,6 +698,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
     <context>
         <name>PrettyItemDelegate</name>
         <message>
+            <source>IDS_RENAME_FAILED</source>
+            <translation>%1 konnte nicht umbenannt werden: %2.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>Der Dateiname %1 ist bereits vorhanden!</translation>
         </message>

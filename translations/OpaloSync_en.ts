@@ -698,6 +698,10 @@ Please make sure you have the rights to perform this operation.</translation>
     <context>
         <name>PrettyItemDelegate</name>
         <message>
+            <source>IDS_RENAME_FAILED</source>
+            <translation>%1 could not be renamed: %2.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>The file name %1 already exists!</translation>
         </message>

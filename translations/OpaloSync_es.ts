@@ -698,6 +698,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
     <context>
         <name>PrettyItemDelegate</name>
         <message>
+            <source>IDS_RENAME_FAILED</source>
+            <translation>No se pudo cambiar el nombre de %1: %2.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>¡El nombre de archivo %1 ya existe!</translation>
         </message>

@@ -698,6 +698,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
     <context>
         <name>PrettyItemDelegate</name>
         <message>
+            <source>IDS_RENAME_FAILED</source>
+            <translation>%1 n’a pas pu être renommé : %2.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>Le nom de fichier %1 existe déjà !</translation>
         </message>

@@ -698,6 +698,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
     <context>
         <name>PrettyItemDelegate</name>
         <message>
+            <source>IDS_RENAME_FAILED</source>
+            <translation>Impossibile rinominare %1: %2.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>Il nome di file %1 esiste già!</translation>
         </message>

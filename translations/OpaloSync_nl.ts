@@ -698,6 +698,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
     <context>
         <name>PrettyItemDelegate</name>
         <message>
+            <source>IDS_RENAME_FAILED</source>
+            <translation>%1 kon niet worden hernoemd: %2.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>De bestandsnaam %1 bestaat al!</translation>
         </message>

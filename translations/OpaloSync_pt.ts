@@ -698,6 +698,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
     <context>
         <name>PrettyItemDelegate</name>
         <message>
+            <source>IDS_RENAME_FAILED</source>
+            <translation>Não foi possível mudar o nome de %1: %2.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>O nome de ficheiro %1 já existe!</translation>
         </message>

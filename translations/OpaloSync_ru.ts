@@ -702,6 +702,10 @@
     <context>
         <name>PrettyItemDelegate</name>
         <message>
+            <source>IDS_RENAME_FAILED</source>
+            <translation>Не удалось переименовать %1: %2.</translation>
+        </message>
+        <message>
             <source>IDS_RENAME_FILE</source>
             <translation>Имя файла %1 уже существует!</translation>
         </message>

@@ -6,8 +6,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPainter>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 
 namespace {
 
@@ -181,7 +187,27 @@ void PrettyItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *, con
         showNameTaken(newName);
         return;
     }
-    QDir(folder).rename(oldName, target);
+    const QByteArray from = QFile::encodeName(path);
+    const QByteArray to = QFile::encodeName(target);
+    // Never over a name that appeared since the check; a file system that
+    // cannot promise that (FUSE) gets the plain rename the check allowed.
+    int result = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+    if (result != 0 && errno == EINVAL)
+        result = ::rename(from.constData(), to.constData());
+    if (result == 0)
+        return;
+    if (errno == EEXIST)
+        showNameTaken(newName);
+    else
+        showRenameFailed(oldName, errno);
+}
+
+void PrettyItemDelegate::showRenameFailed(const QString &name, int error)
+{
+    MessageBox box(QMessageBox::Critical,
+        tr("IDS_RENAME_FAILED").arg(name, QString::fromLocal8Bit(std::strerror(error))), QMessageBox::Ok);
+    box.setWindowTitle(tr("IDS_RENAME_FILE_TITLE"));
+    box.exec();
 }
 
 void PrettyItemDelegate::showNameTaken(const QString &newName)

@@ -36,6 +36,8 @@ public:
 
 private:
     static void showNameTaken(const QString &newName);
+    // Says why name could not be renamed, from the error the system gave.
+    static void showRenameFailed(const QString &name, int error);
     // The lines of the whole name where three do not hold it; none else.
     static QStringList wholeNameLines(const QStyleOptionViewItem &item);
     // Whether the item is drawn with its name under its icon.
