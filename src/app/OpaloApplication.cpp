@@ -4,6 +4,8 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -35,6 +37,12 @@ bool ownedByThisUser(const QByteArray &folder)
     return stat(folder.constData(), &status) == 0 && status.st_uid == geteuid();
 }
 
+// What a second start says to the running instance, and its answer once
+// its window has been brought forward.
+const char callRequest[] = "forward\n";
+const char callAnswer[] = "done\n";
+const int callTimeoutMs = 3000;
+
 const char *lockErrorText(QLockFile::LockError error)
 {
     return error == QLockFile::LockFailedError ? "it names no owner" : "it cannot be written";
@@ -64,6 +72,7 @@ void OpaloApplication::takeInstanceLock()
     lock->setStaleLockTime(0);
     if (lock->tryLock(0)) {
         m_lock = std::move(lock);
+        listenForCalls();
         return;
     }
     qint64 owner = 0;
@@ -76,6 +85,53 @@ void OpaloApplication::takeInstanceLock()
     }
     qWarning("Cannot take the single-instance lock %s (%s); going on without single-instance protection",
         qUtf8Printable(path), lockErrorText(lock->error()));
+}
+
+QString OpaloApplication::callPath()
+{
+    QString path = lockFilePath();
+    if (!path.isEmpty())
+        path.replace(path.size() - int(qstrlen(".lock")), int(qstrlen(".lock")), QLatin1String(".call"));
+    return path;
+}
+
+void OpaloApplication::listenForCalls()
+{
+    const QString path = callPath();
+    // One left by an instance that died is ours to replace: we hold the lock.
+    QLocalServer::removeServer(path);
+    m_calls = new QLocalServer(this);
+    m_calls->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_calls->listen(path))
+        qWarning("A second start cannot call this instance: %s", qUtf8Printable(m_calls->errorString()));
+    connect(m_calls, &QLocalServer::newConnection, this, &OpaloApplication::answerCall);
+}
+
+void OpaloApplication::answerCall()
+{
+    while (QLocalSocket *call = m_calls->nextPendingConnection()) {
+        connect(call, &QLocalSocket::disconnected, call, &QObject::deleteLater);
+        connect(call, &QLocalSocket::readyRead, this, [this, call] {
+            if (!call->canReadLine())
+                return;
+            if (call->readLine() == callRequest) {
+                emit secondStart();
+                call->write(callAnswer);
+            }
+            call->disconnectFromServer();
+        });
+    }
+}
+
+bool OpaloApplication::callRunningInstance() const
+{
+    QLocalSocket call;
+    call.connectToServer(callPath());
+    if (!call.waitForConnected(callTimeoutMs))
+        return false;
+    call.write(callRequest);
+    return call.waitForBytesWritten(callTimeoutMs) && call.waitForReadyRead(callTimeoutMs)
+        && call.readLine() == callAnswer;
 }
 
 void OpaloApplication::releaseInstanceLock()

@@ -139,8 +139,11 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     // Wayland compositors and docks match the window to its launcher, and
     // take its icon, by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantora.OpaloSync"));
-    if (app.isRunning())
+    if (app.isRunning()) {
+        // The user sees the window already open come forward.
+        app.callRunningInstance();
         return 0;
+    }
     StartupTrace::mark("application object");
 
     const QStringList arguments = QCoreApplication::arguments();
@@ -169,6 +172,7 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     TL09Engine engine;
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &engine, &TL09Engine::stopThreads);
     MainWindow window(engine);
+    QObject::connect(&app, &OpaloApplication::secondStart, &window, &MainWindow::bringForward);
     StartupTrace::mark("main window built");
     new StartupTrace(&window);
     QApplication::setEffectEnabled(Qt::UI_FadeMenu);

@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 
 #include "base/DeviceState.h"
+#include "base/Logger.h"
 #include "browser/panes/Browser.h"
 #include "engine/TL09Engine.h"
 #include "engine/device/SafeRemoval.h"
@@ -178,6 +179,16 @@ void MainWindow::showMainMenu()
 void MainWindow::showMediaSync()
 {
     setConnectionState(MediaSyncView);
+}
+
+void MainWindow::bringForward()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    Logger::instance()->log("brought forward for a second start: %s",
+        windowState() & Qt::WindowMinimized ? "still minimised" : "not minimised");
 }
 
 void MainWindow::setErrorShownMs(int ms)

@@ -58,6 +58,9 @@ protected:
 
 public slots:
     void disconnectDevice();
+    // Un-minimised, raised and activated where the window system allows:
+    // the user started the program again.
+    void bringForward();
     void showMainMenu();
     void showMediaSync();
     void updateFreeSpace();

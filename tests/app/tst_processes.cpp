@@ -151,8 +151,10 @@ static const char *whyNoHandOver()
 
 void TestProcesses::secondInstanceEndsAtOnce()
 {
-    const QProcessEnvironment environment = plainEnvironment(m_runtime->path());
-    QProcess *first = start(QStringList(), environment);
+    QProcessEnvironment environment = plainEnvironment(m_runtime->path());
+    QProcessEnvironment traced = environment;
+    traced.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("opalo.trace.debug=true"));
+    QProcess *first = start(QStringList(), traced);
     QVERIFY(first->waitForStarted());
     QVERIFY(stillRunningAfter(first, 1500));
 
@@ -161,6 +163,10 @@ void TestProcesses::secondInstanceEndsAtOnce()
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
     QVERIFY(first->state() == QProcess::Running);
+    // The second start ends once the first one's window has come forward.
+    QByteArray said;
+    QTRY_VERIFY((said += first->readAllStandardError())
+            .contains("brought forward for a second start: not minimised"));
 
     // Once the first one is gone, a new start is a first instance again.
     first->kill();
