@@ -64,5 +64,12 @@ in_tree() {
 in_tree bash -c 'cd /src && scripts/install-deps.sh &&
     apt-get install -y -qq --no-install-recommends iproute2 dpkg-dev debhelper devscripts equivs lintian >/dev/null &&
     cd /tmp && mk-build-deps --install --remove --tool "apt-get -y -qq --no-install-recommends" /src/debian/control >/dev/null'
-in_tree OPALO_TEST_SANITIZE=OFF OPALO_FUZZ_SECONDS="${OPALO_FUZZ_SECONDS:-10}" \
-    unshare --net --ipc --mount --fork bash -c 'ip link set lo up && cd /src && scripts/test.sh'
+# The tree becomes the root of their mount namespace (pivot_root) rather than
+# a chroot: the kernel refuses a chrooted process new user namespaces, and
+# with them bubblewrap's sandbox for the thumbnail helpers.
+unshare --net --ipc --mount --fork env root="$root" fuzz_seconds="${OPALO_FUZZ_SECONDS:-10}" bash -c '
+    mount --make-rprivate / && cd "$root" && mkdir -p .host && pivot_root . .host && cd / &&
+        umount -l /.host && rmdir /.host &&
+        exec /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+            DEBIAN_FRONTEND=noninteractive OPALO_TEST_SANITIZE=OFF OPALO_FUZZ_SECONDS="$fuzz_seconds" \
+            bash -c "ip link set lo up && cd /src && scripts/test.sh"'
