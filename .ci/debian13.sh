@@ -27,8 +27,8 @@ trap cleanup EXIT
 [ -x /usr/sbin/debootstrap ] || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap
 # A tree left by an interrupted run may still have the host's file systems
 # mounted in it: those are let go before anything is removed.
-for fs in dev/pts dev sys proc; do
-    if mountpoint -q "$root/$fs"; then umount -l "$root/$fs"; fi
+for fs in "$root"/dev/pts "$root"/dev "$root"/sys "$root"/proc "$root"; do
+    if mountpoint -q "$fs"; then umount -l "$fs"; fi
 done
 rm -rf --one-file-system "$root"
 mkdir -p "$root"
@@ -40,6 +40,13 @@ fi
 # Package scripts start no services inside the tree.
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod +x "$root/usr/sbin/policy-rc.d"
+# The tree is thrown away after the run: dpkg need not sync every file it
+# unpacks.
+echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/force-unsafe-io"
+# The tree is a mount of its own, so that the tests' mount namespace can
+# make its root private (unshare refuses to where / is no mount point).
+mount --bind "$root" "$root"
+mounted+=("$root")
 for fs in proc sys dev dev/pts; do
     mount --bind "/$fs" "$root/$fs"
     mounted+=("$root/$fs")
@@ -57,5 +64,12 @@ in_tree() {
 in_tree bash -c 'cd /src && scripts/install-deps.sh &&
     apt-get install -y -qq --no-install-recommends iproute2 dpkg-dev debhelper devscripts equivs lintian >/dev/null &&
     cd /tmp && mk-build-deps --install --remove --tool "apt-get -y -qq --no-install-recommends" /src/debian/control >/dev/null'
-in_tree OPALO_TEST_SANITIZE=OFF OPALO_FUZZ_SECONDS="${OPALO_FUZZ_SECONDS:-10}" \
-    unshare --net --ipc --mount --fork bash -c 'ip link set lo up && cd /src && scripts/test.sh'
+# The tree becomes the root of their mount namespace (pivot_root) rather than
+# a chroot: the kernel refuses a chrooted process new user namespaces, and
+# with them bubblewrap's sandbox for the thumbnail helpers.
+unshare --net --ipc --mount --fork env root="$root" fuzz_seconds="${OPALO_FUZZ_SECONDS:-10}" bash -c '
+    mount --make-rprivate / && cd "$root" && mkdir -p .host && pivot_root . .host && cd / &&
+        umount -l /.host && rmdir /.host &&
+        exec /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+            DEBIAN_FRONTEND=noninteractive OPALO_TEST_SANITIZE=OFF OPALO_FUZZ_SECONDS="$fuzz_seconds" \
+            bash -c "ip link set lo up && cd /src && scripts/test.sh"'

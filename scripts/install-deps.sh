@@ -37,8 +37,9 @@ packages=(
     libseccomp-dev bubblewrap
     # sanitizers and fuzzing
     clang libclang-rt-dev
-    # tests, skin and demo
-    dbus dbus-x11 x11-xserver-utils x11-utils xvfb x11-apps imagemagick librsvg2-bin
+    # tests, skin and demo (locales: the catalogue tests make the locales
+    # they need)
+    locales dbus dbus-x11 x11-xserver-utils x11-utils xvfb x11-apps imagemagick librsvg2-bin
     # the package test checks the desktop entry and the AppStream metadata
     desktop-file-utils appstream
     ffmpeg python3 python3-dbus python3-gi

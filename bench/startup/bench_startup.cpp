@@ -93,7 +93,7 @@ bool runOnce(Program &program, const QTemporaryDir &runtime, bool counted)
 void report(const Program &program)
 {
     std::printf("%s: median %.1f ms from exec to the first frame (%d runs)\n", qPrintable(program.label),
-        median(program.totals), program.totals.size());
+        median(program.totals), int(program.totals.size()));
     for (const QString &step : program.steps)
         std::printf("  %-22s +%7.1f ms\n", qPrintable(step), median(program.stepTimes.value(step)));
 }

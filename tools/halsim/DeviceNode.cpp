@@ -49,7 +49,7 @@ QVariant DeviceNode::property(const QString &key, int type)
             QLatin1String(noSuchProperty), QStringLiteral("No property %1 on device %2").arg(key, m_udi));
         return QVariant();
     }
-    if (int(it->type()) != type) {
+    if (it->userType() != type) {
         sendErrorReply(QLatin1String(typeMismatch),
             QStringLiteral("Property %1 on device %2 has another type").arg(key, m_udi));
         return QVariant();

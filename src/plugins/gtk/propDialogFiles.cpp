@@ -89,7 +89,7 @@ void propDialogFiles::on_accOwnercomboBox_currentIndexChanged(int index)
     changeAccess(PermissionTables::Owner, index);
 }
 
-void propDialogFiles::on_groupcomboBox_currentIndexChanged(const QString &name)
+void propDialogFiles::on_groupcomboBox_currentTextChanged(const QString &name)
 {
     if (!filling)
         item.setGroup(name);

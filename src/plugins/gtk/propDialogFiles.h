@@ -28,7 +28,7 @@ private Q_SLOTS:
     void on_accessOtherscomboBox_currentIndexChanged(int index);
     void on_accessGroupcomboBox_currentIndexChanged(int index);
     void on_accOwnercomboBox_currentIndexChanged(int index);
-    void on_groupcomboBox_currentIndexChanged(const QString &name);
+    void on_groupcomboBox_currentTextChanged(const QString &name);
     void on_nameLineEdit_returnPressed();
     void on_nameLineEdit_editingFinished();
 

@@ -120,7 +120,7 @@ void propDialogFolder::on_accessGroupComboFolder_currentIndexChanged(int index)
     changeAccess(PermissionTables::Group, index);
 }
 
-void propDialogFolder::on_groupcomboBox_currentIndexChanged(const QString &name)
+void propDialogFolder::on_groupcomboBox_currentTextChanged(const QString &name)
 {
     if (!filling)
         item.setGroup(name);

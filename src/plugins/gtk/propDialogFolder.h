@@ -33,7 +33,7 @@ private Q_SLOTS:
     void on_execCheckBox_stateChanged(int state);
     void on_accOthersComboFolder_currentIndexChanged(int index);
     void on_accessGroupComboFolder_currentIndexChanged(int index);
-    void on_groupcomboBox_currentIndexChanged(const QString &name);
+    void on_groupcomboBox_currentTextChanged(const QString &name);
     void on_accOwnerComboFolder_currentIndexChanged(int index);
 
 private:

@@ -27,6 +27,16 @@ KdeTestSession::KdeTestSession()
     }
     QFile::setPermissions(
         home.filePath(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // KDE Frameworks 6 know only the applications that the desktop's menu
+    // lists (a Plasma session names its own through XDG_MENU_PREFIX): this
+    // user's menu lists all of them.
+    qunsetenv("XDG_MENU_PREFIX");
+    home.mkpath(QStringLiteral(".config/menus"));
+    QFile menu(home.filePath(QStringLiteral(".config/menus/applications.menu")));
+    if (menu.open(QIODevice::WriteOnly))
+        menu.write("<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
+                   " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
+                   "<Menu><Name>Applications</Name><DefaultAppDirs/><Include><All/></Include></Menu>\n");
 }
 
 // The library stays open: widgets it made live until the process ends.

@@ -5,8 +5,9 @@
 #include <QTemporaryDir>
 
 // A private KDE user for the plug-in's tests: home, configuration, data (and
-// so the trash), cache and runtime folders, set before the application
-// object exists, and the built plug-in opened as the program opens it.
+// so the trash), cache and runtime folders and an applications menu, set
+// before the application object exists, and the built plug-in opened as the
+// program opens it.
 class KdeTestSession
 {
 public:

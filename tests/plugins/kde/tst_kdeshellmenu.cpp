@@ -451,7 +451,7 @@ void TestKdeShellMenu::openFileNeverStartsAProgram()
 
 void TestKdeShellMenu::catalogueForSystemLanguage_data()
 {
-    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("kdeText");
     QTest::newRow("Japanese falls back to English") << "ja_JP"
@@ -467,15 +467,26 @@ void TestKdeShellMenu::catalogueForSystemLanguage_data()
 
 void TestKdeShellMenu::catalogueForSystemLanguage()
 {
-    QFETCH(QString, language);
+    QFETCH(QString, locale);
     QFETCH(QString, title);
     QFETCH(QString, kdeText);
+    // The user's locale, made for the test as the machine may have no data
+    // for it: gettext, and so KDE's texts, ignores the LANGUAGE variable
+    // under the C locale, and Debian 13's glibc under C.UTF-8 too.
+    const QTemporaryDir locales;
+    const QString name = locale + QStringLiteral(".UTF-8");
+    QProcess localedef;
+    localedef.start(QStringLiteral("localedef"),
+        { QStringLiteral("-i"), locale, QStringLiteral("-f"), QStringLiteral("UTF-8"),
+            locales.filePath(name) });
+    QVERIFY2(localedef.waitForFinished(60000) && localedef.exitCode() == 0,
+        qPrintable(QStringLiteral("localedef (package locales): ") + localedef.errorString()
+            + QString::fromLocal8Bit(localedef.readAllStandardError())));
     QProcess probe;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // The language alone: the machine may have no locale data for it, and
-    // gettext ignores the language of a locale it cannot set.
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    environment.insert(QStringLiteral("LANGUAGE"), language);
+    environment.insert(QStringLiteral("LOCPATH"), locales.path());
+    environment.insert(QStringLiteral("LC_ALL"), name);
+    environment.remove(QStringLiteral("LANGUAGE"));
     probe.setProcessEnvironment(environment);
     probe.start(QStringLiteral(KDE_CATALOGUE_PROBE_PATH), {});
     QVERIFY(probe.waitForFinished(60000));
