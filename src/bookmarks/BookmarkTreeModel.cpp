@@ -236,7 +236,7 @@ QVariant BookmarkTreeModel::data(const QModelIndex &index, int role) const
     const BookmarkItem *item = itemFromIndex(index);
     switch (role) {
     case Qt::DisplayRole:
-        return index.column() == 0 ? item->title() : item->url();
+        return index.column() == 0 ? label(item) : item->url();
     case Qt::EditRole:
         return item->title();
     case Qt::DecorationRole:
@@ -248,6 +248,13 @@ QVariant BookmarkTreeModel::data(const QModelIndex &index, int role) const
     default:
         return QVariant();
     }
+}
+
+QString BookmarkTreeModel::label(const BookmarkItem *item) const
+{
+    if (m_mode == 0 && item->type() == BrowserRootItem && item->title() == rootTitle(ChromeSource))
+        return chrome()->label();
+    return item->title();
 }
 
 QVariant BookmarkTreeModel::decoration(const BookmarkItem *item) const

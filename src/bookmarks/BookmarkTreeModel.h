@@ -108,6 +108,9 @@ private:
     void removeChildren(BookmarkItem *item);
     BookmarkItem *copyTree(const BookmarkItem *source, BookmarkItem *destination) const;
     QVariant decoration(const BookmarkItem *item) const;
+    // What a row shows: the Chrome store's row is named after the browser
+    // whose profile it reads.
+    QString label(const BookmarkItem *item) const;
     bool isUnavailable(const BookmarkItem *item) const;
 
     const int m_mode;

@@ -53,6 +53,12 @@ bool isKnownNode(const QJsonValue &value)
     return type == QLatin1String("folder") || type == QLatin1String("url");
 }
 
+// Google's build wins where both browsers keep a profile.
+bool googleChromeInstalled()
+{
+    return QDir(QDir::homePath() + QLatin1String("/.config/google-chrome")).exists();
+}
+
 } // namespace
 
 Chrome::Chrome(int mode)
@@ -66,9 +72,14 @@ QString Chrome::bookmarksDir(int mode)
     if (mode != 0)
         return mountPoint() + QLatin1Char('/') + QLatin1String(deviceFolder) + QLatin1Char('/');
     const QString home = QDir::homePath();
-    if (QDir(home + QLatin1String("/.config/google-chrome")).exists())
+    if (googleChromeInstalled())
         return home + QLatin1String("/.config/google-chrome/Default/");
     return home + QLatin1String("/.config/chromium/Default/");
+}
+
+QString Chrome::label() const
+{
+    return m_mode == 0 && googleChromeInstalled() ? QStringLiteral("Chrome") : QStringLiteral("Chromium");
 }
 
 QString Chrome::bookmarksPath() const

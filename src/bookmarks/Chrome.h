@@ -40,6 +40,9 @@ public:
     bool isWritable() const override;
 
     static QString bookmarksDir(int mode);
+    // The name the user knows the store by: Google's build where its profile
+    // is the one in use, Chromium's everywhere else (the device's included).
+    QString label() const;
     QString bookmarksPath() const;
     // The file is a regular file that this program may replace.
     bool isBookmarksFileWritable() const;

@@ -53,6 +53,8 @@ private slots:
     void init() { IBrowser::setProcessProbe(nothingRuns); }
     void pcWithoutBrowsers();
     void pcRowsFilled();
+    void chromeRowNamedAfterItsProfile_data();
+    void chromeRowNamedAfterItsProfile();
     void deviceRowFilled();
     void headerData();
     void lastOfTwoRowsFilled();
@@ -87,6 +89,27 @@ void TestBookmarkTreeModel::pcWithoutBrowsers()
     QSignalSpy loaded(&model, &BookmarkTreeModel::hostDeviceBookmarksLoaded);
     model.reload();
     QCOMPARE(loaded.count(), 1);
+}
+
+void TestBookmarkTreeModel::chromeRowNamedAfterItsProfile_data()
+{
+    QTest::addColumn<bool>("googleChrome");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("Chromium's profile") << false << QStringLiteral("Chromium");
+    QTest::newRow("Google Chrome's profile") << true << QStringLiteral("Chrome");
+}
+
+void TestBookmarkTreeModel::chromeRowNamedAfterItsProfile()
+{
+    QFETCH(bool, googleChrome);
+    QFETCH(QString, label);
+    LoadedPc pc;
+    if (googleChrome) {
+        QDir().mkpath(QDir::homePath() + QStringLiteral("/.config/google-chrome"));
+        writeChromeFile(0, QJsonDocument(currentChromeFile()).toJson());
+        pc.model->reload();
+    }
+    QCOMPARE(pc.model->data(pc.indexOf(pc.row(1))).toString(), label);
 }
 
 void TestBookmarkTreeModel::pcRowsFilled()
