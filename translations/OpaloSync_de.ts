@@ -40,6 +40,11 @@
 Schließen Sie die andere Sitzung und klicken Sie auf „Erneut versuchen“.</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_ALREADY_THERE</source>
+            <translation>Der Ordner enthält bereits ein Lesezeichen mit derselben Adresse; diese wurden nicht noch einmal kopiert:
+%1</translation>
+        </message>
+        <message>
             <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
             <translation>Diese Lesezeichen konnten nicht in %1 gespeichert werden:
 %2

@@ -40,6 +40,11 @@
 Please close the other session and click on "Try again".</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_ALREADY_THERE</source>
+            <translation>The folder already holds a bookmark of the same address; these were not copied again:
+%1</translation>
+        </message>
+        <message>
             <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
             <translation>These bookmarks could not be written to %1:
 %2

@@ -40,6 +40,11 @@
 Cierre la otra sesión y haga clic en «Reintentar».</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_ALREADY_THERE</source>
+            <translation>La carpeta ya contiene un marcador con la misma dirección; estos no se han vuelto a copiar:
+%1</translation>
+        </message>
+        <message>
             <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
             <translation>No se pudieron guardar estos marcadores en %1:
 %2

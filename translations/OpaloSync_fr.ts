@@ -40,6 +40,11 @@
 Fermez l'autre session et cliquez sur « Réessayer ».</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_ALREADY_THERE</source>
+            <translation>Le dossier contient déjà un favori de la même adresse ; ceux-ci n'ont pas été copiés une seconde fois :
+%1</translation>
+        </message>
+        <message>
             <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
             <translation>Ces favoris n'ont pas pu être enregistrés dans %1 :
 %2

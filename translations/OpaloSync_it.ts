@@ -40,6 +40,11 @@
 Chiudere l'altra sessione e fare clic su "Riprova".</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_ALREADY_THERE</source>
+            <translation>La cartella contiene già un segnalibro con lo stesso indirizzo; questi non sono stati copiati di nuovo:
+%1</translation>
+        </message>
+        <message>
             <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
             <translation>Non è stato possibile salvare questi segnalibri in %1:
 %2

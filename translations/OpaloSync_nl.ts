@@ -40,6 +40,11 @@
 Sluit de andere sessie en klik op "Opnieuw proberen".</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_ALREADY_THERE</source>
+            <translation>De map bevat al een bladwijzer met hetzelfde adres; deze zijn niet nogmaals gekopieerd:
+%1</translation>
+        </message>
+        <message>
             <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
             <translation>Deze bladwijzers konden niet in %1 worden opgeslagen:
 %2

@@ -40,6 +40,11 @@
 Feche a outra sessão e clique em "Tentar novamente".</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_ALREADY_THERE</source>
+            <translation>A pasta já contém um marcador com o mesmo endereço; estes não foram copiados novamente:
+%1</translation>
+        </message>
+        <message>
             <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
             <translation>Não foi possível guardar estes marcadores em %1:
 %2

@@ -40,6 +40,11 @@
 Закройте другой сеанс и нажмите «Повторить».</translation>
         </message>
         <message>
+            <source>IDS_BOOKMARKS_ALREADY_THERE</source>
+            <translation>В папке уже есть закладка с тем же адресом; эти закладки не скопированы повторно:
+%1</translation>
+        </message>
+        <message>
             <source>IDS_BOOKMARKS_NOT_WRITTEN</source>
             <translation>Не удалось записать эти закладки в %1:
 %2

@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <algorithm>
+
 namespace {
 
 const int monitorIntervalMs = 2000;
@@ -27,6 +29,26 @@ bool isBrowserRow(const BookmarkItem *item)
 {
     return item->type() == BrowserRootItem
         && (item->title() == QLatin1String("Chrome") || item->title() == QLatin1String("Firefox"));
+}
+
+// A second bookmark of the same address in one folder only clutters it.
+bool holdsAddressOf(const BookmarkItem *folder, const BookmarkItem *item)
+{
+    if (item->type() != UrlItem)
+        return false;
+    const QList<BookmarkItem *> &children = folder->children();
+    return std::any_of(children.cbegin(), children.cend(), [item](const BookmarkItem *child) {
+        return child->type() == UrlItem && child->url() == item->url();
+    });
+}
+
+// The titles one per line, the first listedTitles of them.
+QString listed(const QStringList &titles)
+{
+    QStringList shown = titles.mid(0, listedTitles);
+    if (titles.size() > listedTitles)
+        shown << QStringLiteral("…");
+    return shown.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -245,13 +267,19 @@ QString BookmarkBrowser::receiveCopies(const BookmarkBrowser &from)
 {
     const QModelIndex target = treeTarget();
     BookmarkItem *destination = target.isValid() ? m_model->itemFromIndex(target) : nullptr;
+    QStringList alreadyThere;
     if (destination) {
         const QString refused = refusal(from, destination);
         if (!refused.isEmpty())
             return refused;
         const QModelIndexList rows = from.m_list->selectionModel()->selectedRows(0);
-        for (const QModelIndex &row : rows)
-            m_model->copyItem(from.m_model->itemFromIndex(row), destination);
+        for (const QModelIndex &row : rows) {
+            const BookmarkItem *item = from.m_model->itemFromIndex(row);
+            if (holdsAddressOf(destination, item))
+                alreadyThere << item->title();
+            else
+                m_model->copyItem(item, destination);
+        }
     }
     const QString store = BookmarkTreeModel::browserRootTitle(destination);
     QStringList unwritten;
@@ -263,7 +291,9 @@ QString BookmarkBrowser::receiveCopies(const BookmarkBrowser &from)
     const QModelIndex current = m_tree->currentIndex();
     selectInTree(current);
     showFolder(current);
-    return QString();
+    if (alreadyThere.isEmpty())
+        return QString();
+    return tr("IDS_BOOKMARKS_ALREADY_THERE").arg(listed(alreadyThere));
 }
 
 QString BookmarkBrowser::refusal(const BookmarkBrowser &from, const BookmarkItem *destination) const
@@ -281,8 +311,5 @@ QString BookmarkBrowser::refusal(const BookmarkBrowser &from, const BookmarkItem
 
 QString BookmarkBrowser::notWrittenText(const QString &store, const QStringList &titles)
 {
-    QStringList listed = titles.mid(0, listedTitles);
-    if (titles.size() > listedTitles)
-        listed << QStringLiteral("…");
-    return tr("IDS_BOOKMARKS_NOT_WRITTEN").arg(store, listed.join(QLatin1Char('\n')));
+    return tr("IDS_BOOKMARKS_NOT_WRITTEN").arg(store, listed(titles));
 }

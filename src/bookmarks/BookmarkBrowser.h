@@ -45,7 +45,8 @@ public:
     // chosen, and the tree's current row is not a browser's own row.
     bool canReceive(const BookmarkBrowser &from) const;
     // Copies the selection of from's list into the tree's current folder,
-    // saves, and shows that folder with the copies. Returns what the user
+    // saves, and shows that folder with the copies. A bookmark whose address
+    // the folder already holds is not copied again. Returns what the user
     // must be told of what was not copied or not written, or nothing.
     QString receiveCopies(const BookmarkBrowser &from);
     // The message naming what could not be written to store.

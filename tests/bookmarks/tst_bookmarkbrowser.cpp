@@ -495,16 +495,25 @@ void TestBookmarkBrowser::copyRefused_data()
 {
     QTest::addColumn<int>("version");
     QTest::addColumn<int>("depth");
+    QTest::addColumn<int>("fromRoot");
+    QTest::addColumn<int>("fromRow");
     QTest::addColumn<QString>("reported");
-    QTest::newRow("a device file of another version") << 2 << 1 << QStringLiteral("IDS_BOOKMARKS_READ_ONLY");
+    QTest::newRow("a device file of another version")
+        << 2 << 1 << 1 << 0 << QStringLiteral("IDS_BOOKMARKS_READ_ONLY");
     // From the device's bar (level 1), 99 folders reach level 100.
-    QTest::newRow("deeper than Chromium reads") << 1 << 99 << QStringLiteral("IDS_BOOKMARKS_TOO_DEEP");
+    QTest::newRow("deeper than Chromium reads")
+        << 1 << 99 << 1 << 0 << QStringLiteral("IDS_BOOKMARKS_TOO_DEEP");
+    // The PC's bar and the device's both hold this address.
+    QTest::newRow("an address the folder holds")
+        << 1 << 1 << 0 << 1 << QStringLiteral("IDS_BOOKMARKS_ALREADY_THERE");
 }
 
 void TestBookmarkBrowser::copyRefused()
 {
     QFETCH(int, version);
     QFETCH(int, depth);
+    QFETCH(int, fromRoot);
+    QFETCH(int, fromRow);
     QFETCH(QString, reported);
     Stores stores;
     QJsonObject pc = currentChromeFile();
@@ -521,8 +530,8 @@ void TestBookmarkBrowser::copyRefused()
     ExternalDeviceBookmarkBrowser *device = browser.deviceBookmarkBrowser();
     showBookmarks(browser);
     QStringList *shown = recordBoxes();
-    selectListRows(
-        *host, host->model()->indexFromItem(host->model()->headerItem()->child(1)->child(1)), { 0 });
+    selectListRows(*host,
+        host->model()->indexFromItem(host->model()->headerItem()->child(1)->child(fromRoot)), { fromRow });
     makeTreeCurrent(*device, device->model()->headerItem()->child(0)->child(0));
     const QByteArray before = fileBytes(path);
     QTest::mouseClick(browser.findChild<Button *>(QStringLiteral("_copy2ExternalDevice")), Qt::LeftButton);
