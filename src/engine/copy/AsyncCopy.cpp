@@ -67,6 +67,38 @@ CopyOutcome outcomeOf(int error)
     }
 }
 
+// Why a source folder could not be opened or listed, from the error.
+CopyOutcome unlistedOutcome(int error)
+{
+    switch (error) {
+    case ELOOP:
+        return CopyOutcome::IsLink;
+    case EACCES:
+    case EPERM:
+        return CopyOutcome::ListingRefused;
+    default:
+        return CopyOutcome::ListingFailed;
+    }
+}
+
+// Opens the source entry, a name in the folder open on sourceFolder or, for
+// a selected entry (sourceFolder -1), in the folder its path names; never
+// through a symbolic link, so that a folder swapped for one while the copy
+// goes on leads nowhere. A file is opened without blocking, so that a named
+// pipe among the selection cannot hold the copy. -1 on failure, with errno
+// set.
+int openSource(int sourceFolder, const QFileInfo &entry, bool folder)
+{
+    const Descriptor parent(
+        sourceFolder < 0 ? ::open(encoded(entry.path()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC) : -1);
+    const int at = sourceFolder < 0 ? parent.get() : sourceFolder;
+    if (at < 0)
+        return -1;
+    const QByteArray name = encoded(entry.fileName());
+    return folder ? openFolderAt(at, name.constData(), O_RDONLY)
+                  : ::openat(at, name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+}
+
 // Creates the file name in folder, which must not be there yet, under the
 // process's umask.
 int createFile(int folder, const QByteArray &name, mode_t mode)
@@ -209,6 +241,7 @@ void AsyncCopy::run()
     m_refused.clear();
     m_safeNames.clear();
     m_listings.clear();
+    m_unlisted = false;
     m_foundNothing = false;
     m_ended = false;
     m_sinceProgress.invalidate();
@@ -231,7 +264,8 @@ void AsyncCopy::run()
         reportFailure(QString(), DriveSpaceError);
     }
     m_journal.close();
-    m_summary.complete = ok;
+    // What a folder that could not be listed holds did not arrive.
+    m_summary.complete = ok && !m_unlisted;
     signalProgress();
     locker.unlock();
     emit copy_thread_finished(ok);
@@ -246,8 +280,9 @@ bool AsyncCopy::checkBeforeCopy()
         survey(batch.files, batch.destDir, check);
     if (stopRequested)
         return false;
-    m_foundNothing = check.selectionBytes() == 0;
-    if (m_foundNothing)
+    // A folder that could not be listed is reported, not taken as empty.
+    m_foundNothing = check.selectionBytes() == 0 && !m_unlisted;
+    if (check.selectionBytes() == 0)
         return false;
     emit selectionSized(check.selectionBytes());
     if (check.findings().isEmpty())
@@ -273,7 +308,8 @@ bool AsyncCopy::checkBeforeCopy()
     return true;
 }
 
-void AsyncCopy::survey(const QFileInfoList &entries, const QString &destDir, CopyPreflight &check)
+void AsyncCopy::survey(
+    const QFileInfoList &entries, const QString &destDir, CopyPreflight &check, int sourceFolder)
 {
     check.addListing(entries, destDir);
     for (const QFileInfo &entry : entries) {
@@ -283,11 +319,26 @@ void AsyncCopy::survey(const QFileInfoList &entries, const QString &destDir, Cop
         }
         if (stopRequested)
             continue;
+        const Descriptor folder(openSource(sourceFolder, entry, true));
+        const CopySelection::Listing listing = folder.isValid()
+            ? CopySelection::list(folder.get(), entry.filePath(), matcher)
+            : CopySelection::Listing { {}, errno };
+        // A part of a folder is not copied as if it were the whole.
+        if (listing.error != 0) {
+            noteUnlisted(entry, destDir, listing.error);
+            m_refused.insert(entry.filePath(), unlistedOutcome(listing.error));
+            continue;
+        }
         // Kept for the copy, which then walks the selection only once.
-        const QFileInfoList listing = CopySelection::copiedEntries(entry.filePath(), matcher);
-        m_listings.insert(entry.filePath(), listing);
-        survey(listing, destDir + QLatin1Char('/') + entry.fileName(), check);
+        m_listings.insert(entry.filePath(), listing.entries);
+        survey(listing.entries, destDir + QLatin1Char('/') + entry.fileName(), check, folder.get());
     }
+}
+
+void AsyncCopy::noteUnlisted(const QFileInfo &folder, const QString &destDir, int error)
+{
+    m_unlisted = true;
+    note(folder, destDir, unlistedOutcome(error));
 }
 
 void AsyncCopy::refuse(const CopyFailures &findings, bool underSafeNames)
@@ -323,7 +374,7 @@ bool AsyncCopy::copyBatch(const Batch &batch)
             note(entry, batch.destDir, reason);
         return reportFailure(QFileInfo(batch.destDir).fileName(), RightsError);
     }
-    const bool goOn = copyList(batch.files, { batch.destDir, folder, false, nullptr });
+    const bool goOn = copyList(batch.files, { batch.destDir, folder, false, nullptr }, -1);
     // Also after a stop: the files completed so far are shown.
     return makeDurable() && goOn;
 }
@@ -338,7 +389,7 @@ int AsyncCopy::openDestination(const QString &destDir) const
     return root.isValid() ? openFolderBelow(root.get(), encoded(below)) : -1;
 }
 
-bool AsyncCopy::copyList(const QFileInfoList &files, const Destination &destination)
+bool AsyncCopy::copyList(const QFileInfoList &files, const Destination &destination, int sourceFolder)
 {
     for (const QFileInfo &entry : files) {
         if (stopRequested)
@@ -358,18 +409,26 @@ bool AsyncCopy::copyList(const QFileInfoList &files, const Destination &destinat
                 return false;
             continue;
         }
-        const bool goOn = entry.isDir() ? copyFolder(entry, destination) : copyFile(entry, destination);
+        const bool goOn = entry.isDir() ? copyFolder(entry, destination, sourceFolder)
+                                        : copyFile(entry, destination, sourceFolder);
         if (!goOn)
             return false;
     }
     return true;
 }
 
-bool AsyncCopy::copyFolder(const QFileInfo &folder, const Destination &destination)
+bool AsyncCopy::copyFolder(const QFileInfo &folder, const Destination &destination, int sourceFolder)
 {
     const QString name = copiedName(folder);
     if (isInside(destination.path, folder))
         return reportFailure(name, CopyError);
+    // Held while its content is copied, which is then read from the folder
+    // listed, whatever takes its name meanwhile.
+    const Descriptor source(openSource(sourceFolder, folder, true));
+    if (!source.isValid()) {
+        noteUnlisted(folder, destination.path, errno);
+        return reportFailure(name, RightsError);
+    }
     const QByteArray shownName = encoded(name);
     // A new folder is filled under a hidden name and shown once its content
     // is in: a folder that is there holds whole files only, and those in a
@@ -392,10 +451,10 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, const Destination &destinati
     const bool fresh = created && (hidden || destination.fresh);
     const Destination inside { destination.path + QLatin1Char('/') + name, copied, fresh,
         hidden ? std::make_shared<bool>(false) : destination.spoilt };
-    const bool complete = listing.isEmpty() || copyList(listing, inside);
+    const bool complete = listing.isEmpty() || copyList(listing, inside, source.get());
     // Dated once its content is in, which would change the date again.
-    const bool dateKept = !complete
-        || (::lstat(encoded(folder.filePath()).constData(), &status) == 0 && keepDate(copied->get(), status));
+    const bool dateKept
+        = !complete || (::fstat(source.get(), &status) == 0 && keepDate(copied->get(), status));
     if (!hidden) {
         if (!dateKept)
             note(folder, destination.path, CopyOutcome::DateNotKept);
@@ -458,7 +517,7 @@ void AsyncCopy::giveToOwner(int fd) const
         ::fchown(fd, newOwner->uid, newOwner->gid);
 }
 
-bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination)
+bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination, int sourceFolder)
 {
     const QString name = copiedName(file);
     announce(name);
@@ -477,10 +536,8 @@ bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination)
     }
     if (stopRequested)
         return false;
-    // Not blocking, so that a named pipe among the selection cannot hold
-    // the copy, and not through a link; only regular files are copied.
-    const Descriptor source(
-        ::open(encoded(file.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    // Only regular files are copied.
+    const Descriptor source(openSource(sourceFolder, file, false));
     if (!source.isValid() || ::fstat(source.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         note(file, destination.path, errno == ELOOP ? CopyOutcome::IsLink : CopyOutcome::ReadError);
         return reportFailure(name, RightsError);
@@ -563,8 +620,9 @@ bool AsyncCopy::writeFile(const QFileInfo &file, int source, const struct stat &
     }
     if (result != Transfer::Complete)
         discardWritten(destination, written);
-    if (result == Transfer::ReadFailed) {
-        note(file, destination.path, CopyOutcome::ReadError);
+    if (result == Transfer::ReadFailed || result == Transfer::Changed) {
+        note(file, destination.path,
+            result == Transfer::Changed ? CopyOutcome::ChangedWhileCopied : CopyOutcome::ReadError);
         return reportFailure(name, CopyError);
     }
     if (result == Transfer::Stopped)
@@ -625,11 +683,14 @@ AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size
         const qint64 ms = timer.elapsed();
         if (ms > 0)
             emit bytesPerSecond(count / ms * 1000);
-        // A file that shrank while being copied ends at its new end.
+        // The source ended early: it shrank while being copied, or a read
+        // said it has no more.
         if (count == 0)
             break;
     } while (done < size && !stopRequested);
-    return stopRequested ? Transfer::Stopped : Transfer::Complete;
+    if (stopRequested)
+        return Transfer::Stopped;
+    return done < size ? Transfer::Changed : Transfer::Complete;
 }
 
 bool AsyncCopy::placeWhenDue(const Pending &pending)
