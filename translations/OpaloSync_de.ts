@@ -244,6 +244,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             </translation>
         </message>
         <message>
+            <source>IDS_REASON_CHANGED</source>
+            <translation>während des Kopierens geändert</translation>
+        </message>
+        <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
             <translation>kopiert, Datum nicht übernommen</translation>
         </message>
@@ -258,6 +262,14 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_REASON_LINK</source>
             <translation>symbolische Verknüpfung, nicht gefolgt</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_FAILED</source>
+            <translation>Inhalt konnte nicht aufgelistet werden (Lesefehler)</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_REFUSED</source>
+            <translation>Inhalt konnte nicht aufgelistet werden (keine Rechte)</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>

@@ -244,6 +244,10 @@ Please make sure you have the rights to perform this operation.</translation>
             </translation>
         </message>
         <message>
+            <source>IDS_REASON_CHANGED</source>
+            <translation>changed while being copied</translation>
+        </message>
+        <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
             <translation>copied, date not kept</translation>
         </message>
@@ -258,6 +262,14 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_REASON_LINK</source>
             <translation>symbolic link, not followed</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_FAILED</source>
+            <translation>its content could not be listed (read error)</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_REFUSED</source>
+            <translation>its content could not be listed (no rights)</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>

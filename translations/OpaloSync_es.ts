@@ -244,6 +244,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             </translation>
         </message>
         <message>
+            <source>IDS_REASON_CHANGED</source>
+            <translation>modificado durante la copia</translation>
+        </message>
+        <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
             <translation>copiado, fecha no conservada</translation>
         </message>
@@ -258,6 +262,14 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_REASON_LINK</source>
             <translation>enlace simbólico, no seguido</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_FAILED</source>
+            <translation>no se pudo listar su contenido (error de lectura)</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_REFUSED</source>
+            <translation>no se pudo listar su contenido (sin permisos)</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>

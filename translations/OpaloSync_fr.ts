@@ -244,6 +244,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             </translation>
         </message>
         <message>
+            <source>IDS_REASON_CHANGED</source>
+            <translation>modifié pendant la copie</translation>
+        </message>
+        <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
             <translation>copié, date non conservée</translation>
         </message>
@@ -258,6 +262,14 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_REASON_LINK</source>
             <translation>lien symbolique, non suivi</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_FAILED</source>
+            <translation>son contenu n'a pas pu être listé (erreur de lecture)</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_REFUSED</source>
+            <translation>son contenu n'a pas pu être listé (pas de droits)</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>

@@ -244,6 +244,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             </translation>
         </message>
         <message>
+            <source>IDS_REASON_CHANGED</source>
+            <translation>modificato durante la copia</translation>
+        </message>
+        <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
             <translation>copiato, data non conservata</translation>
         </message>
@@ -258,6 +262,14 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_REASON_LINK</source>
             <translation>collegamento simbolico, non seguito</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_FAILED</source>
+            <translation>impossibile elencarne il contenuto (errore di lettura)</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_REFUSED</source>
+            <translation>impossibile elencarne il contenuto (nessun permesso)</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>

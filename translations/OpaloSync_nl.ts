@@ -244,6 +244,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             </translation>
         </message>
         <message>
+            <source>IDS_REASON_CHANGED</source>
+            <translation>gewijzigd tijdens het kopiëren</translation>
+        </message>
+        <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
             <translation>gekopieerd, datum niet behouden</translation>
         </message>
@@ -258,6 +262,14 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_REASON_LINK</source>
             <translation>symbolische koppeling, niet gevolgd</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_FAILED</source>
+            <translation>inhoud kon niet worden weergegeven (leesfout)</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_REFUSED</source>
+            <translation>inhoud kon niet worden weergegeven (geen rechten)</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>

@@ -244,6 +244,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             </translation>
         </message>
         <message>
+            <source>IDS_REASON_CHANGED</source>
+            <translation>alterado durante a cópia</translation>
+        </message>
+        <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
             <translation>copiado, data não mantida</translation>
         </message>
@@ -258,6 +262,14 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <message>
             <source>IDS_REASON_LINK</source>
             <translation>ligação simbólica, não seguida</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_FAILED</source>
+            <translation>não foi possível listar o seu conteúdo (erro de leitura)</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_REFUSED</source>
+            <translation>não foi possível listar o seu conteúdo (sem permissões)</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>

@@ -245,6 +245,10 @@
             </translation>
         </message>
         <message>
+            <source>IDS_REASON_CHANGED</source>
+            <translation>изменён во время копирования</translation>
+        </message>
+        <message>
             <source>IDS_REASON_DATE_NOT_KEPT</source>
             <translation>скопирован, дата не сохранена</translation>
         </message>
@@ -259,6 +263,14 @@
         <message>
             <source>IDS_REASON_LINK</source>
             <translation>символическая ссылка, не открыта</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_FAILED</source>
+            <translation>не удалось прочитать содержимое папки (ошибка чтения)</translation>
+        </message>
+        <message>
+            <source>IDS_REASON_LISTING_REFUSED</source>
+            <translation>не удалось прочитать содержимое папки (нет прав)</translation>
         </message>
         <message>
             <source>IDS_REASON_NAME</source>

@@ -10,6 +10,7 @@ class FaultShim
 public:
     FaultShim()
         : arm(find<void (*)(long, int)>("opaloFaultArm"))
+        , armNamed(find<void (*)(const char *, int)>("opaloFaultArmNamed"))
         , disarm(find<void (*)()>("opaloFaultDisarm"))
         , calls(find<long (*)()>("opaloFaultCalls"))
         , fired(find<const char *(*)()>("opaloFaultFired"))
@@ -20,12 +21,16 @@ public:
 
     bool isLoaded() const
     {
-        return arm && disarm && calls && fired && holdFlushes && heldFlushes && releaseFlush;
+        return arm && armNamed && disarm && calls && fired && holdFlushes && heldFlushes && releaseFlush;
     }
 
     // Fails the copy worker's nth file-system call from now with error; 0
     // only counts.
     void (*const arm)(long nth, int error);
+    // Fails every later call of the worker named in names (separated by
+    // commas: "read,copy_file_range") with error, or with 0 makes each return
+    // 0 (no data); opendir, fdopendir, readdir and readdir64 fail only so.
+    void (*const armNamed)(const char *names, int error);
     void (*const disarm)();
     long (*const calls)();
     // The name of the call that failed, or null.

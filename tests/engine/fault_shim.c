@@ -5,6 +5,7 @@
 // worker while nothing is armed, reaches the C library unchanged. The test
 // drives it through the functions at the end, found with dlsym.
 #define _GNU_SOURCE
+#include <dirent.h>
 #include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
@@ -25,6 +26,11 @@ static atomic_long armedCall;
 static atomic_int armedError;
 static atomic_long callCount;
 static const char *_Atomic firedName;
+
+// The calls that fail, by name, every time, while armed by name.
+static atomic_int namedArmed;
+static atomic_int namedError;
+static char namedCalls[256];
 
 static pthread_mutex_t holdLock = PTHREAD_MUTEX_INITIALIZER;
 static pthread_cond_t holdChanged = PTHREAD_COND_INITIALIZER;
@@ -51,6 +57,28 @@ static int shouldFail(const char *call)
     return 1;
 }
 
+// Whether call is among those armed by name: each fails with the error or,
+// with none, returns 0 (no data, no entry).
+static int shouldFailNamed(const char *call)
+{
+    if (!atomic_load(&namedArmed) || !isWorker())
+        return 0;
+    const size_t length = strlen(call);
+    for (const char *at = namedCalls; (at = strstr(at, call)); at += length) {
+        if ((at == namedCalls || at[-1] == ',') && (at[length] == ',' || at[length] == 0)) {
+            atomic_store(&firedName, call);
+            errno = atomic_load(&namedError);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+static int namedResult(void)
+{
+    return atomic_load(&namedError) ? -1 : 0;
+}
+
 static void *next(const char *name)
 {
     return dlsym(RTLD_NEXT, name);
@@ -73,12 +101,18 @@ static int shouldFailOn(int fd, const char *call)
     return atomic_load(&armed) && isFile(fd) && shouldFail(call);
 }
 
+// The C library's own function, looked up once.
+#define REAL(type, name, params)                                                                             \
+    static type(*real) params;                                                                               \
+    if (!real)                                                                                               \
+        real = (type(*) params)next(#name);
+
 #define FORWARD(type, name, params, args)                                                                    \
     EXPORT type name params                                                                                  \
     {                                                                                                        \
-        static type(*real) params;                                                                           \
-        if (!real)                                                                                           \
-            real = (type(*) params)next(#name);                                                              \
+        REAL(type, name, params)                                                                             \
+        if (shouldFailNamed(#name))                                                                          \
+            return namedResult();                                                                            \
         if (shouldFail(#name))                                                                               \
             return -1;                                                                                       \
         return real args;                                                                                    \
@@ -122,9 +156,9 @@ FORWARD_OPENAT(openat64)
 #define FORWARD_ON_FILE(type, name, params, args)                                                            \
     EXPORT type name params                                                                                  \
     {                                                                                                        \
-        static type(*real) params;                                                                           \
-        if (!real)                                                                                           \
-            real = (type(*) params)next(#name);                                                              \
+        REAL(type, name, params)                                                                             \
+        if (atomic_load(&namedArmed) && isFile(fd) && shouldFailNamed(#name))                                \
+            return namedResult();                                                                            \
         if (shouldFailOn(fd, #name))                                                                         \
             return -1;                                                                                       \
         return real args;                                                                                    \
@@ -163,6 +197,22 @@ FORWARD(int, fdatasync, (int fd), (fd))
 FORWARD(int, fsync, (int fd), (fd))
 FORWARD(
     int, sync_file_range, (int fd, off64_t offset, off64_t size, unsigned flags), (fd, offset, size, flags))
+
+// Listings fail only when armed by name: a null stream or entry, with the
+// error.
+#define FORWARD_LISTING(type, name, params, args)                                                            \
+    EXPORT type name params                                                                                  \
+    {                                                                                                        \
+        REAL(type, name, params)                                                                             \
+        if (shouldFailNamed(#name))                                                                          \
+            return NULL;                                                                                     \
+        return real args;                                                                                    \
+    }
+
+FORWARD_LISTING(DIR *, opendir, (const char *path), (path))
+FORWARD_LISTING(DIR *, fdopendir, (int fd), (fd))
+FORWARD_LISTING(struct dirent *, readdir, (DIR * stream), (stream))
+FORWARD_LISTING(struct dirent64 *, readdir64, (DIR * stream), (stream))
 
 // A failed close has closed the descriptor all the same.
 EXPORT int close(int fd)
@@ -210,9 +260,21 @@ EXPORT void opaloFaultArm(long nth, int error)
     atomic_store(&armed, 1);
 }
 
+// Fails every later call named in names (separated by commas) with error,
+// or with none makes it return 0, until disarmed.
+EXPORT void opaloFaultArmNamed(const char *names, int error)
+{
+    atomic_store(&namedArmed, 0);
+    strncpy(namedCalls, names, sizeof namedCalls - 1);
+    atomic_store(&namedError, error);
+    atomic_store(&firedName, NULL);
+    atomic_store(&namedArmed, 1);
+}
+
 EXPORT void opaloFaultDisarm(void)
 {
     atomic_store(&armed, 0);
+    atomic_store(&namedArmed, 0);
 }
 
 // The calls counted since arming.

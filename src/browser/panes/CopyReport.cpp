@@ -125,6 +125,12 @@ QString CopyReport::reasonText(CopyOutcome reason)
         return tr("IDS_REASON_TOO_LARGE");
     case CopyOutcome::ReadError:
         return tr("IDS_REASON_READ_ERROR");
+    case CopyOutcome::ListingRefused:
+        return tr("IDS_REASON_LISTING_REFUSED");
+    case CopyOutcome::ListingFailed:
+        return tr("IDS_REASON_LISTING_FAILED");
+    case CopyOutcome::ChangedWhileCopied:
+        return tr("IDS_REASON_CHANGED");
     case CopyOutcome::IsLink:
         return tr("IDS_REASON_LINK");
     case CopyOutcome::WriteError:

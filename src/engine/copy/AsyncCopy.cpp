@@ -90,6 +90,38 @@ CopyOutcome sourceOutcomeOf(int error)
     }
 }
 
+// Why a source folder could not be opened or listed, from the error.
+CopyOutcome unlistedOutcome(int error)
+{
+    switch (error) {
+    case ELOOP:
+        return CopyOutcome::IsLink;
+    case EACCES:
+    case EPERM:
+        return CopyOutcome::ListingRefused;
+    default:
+        return CopyOutcome::ListingFailed;
+    }
+}
+
+// Opens the source entry, a name in the folder open on sourceFolder or, for
+// a selected entry (sourceFolder -1), in the folder its path names; never
+// through a symbolic link, so that a folder swapped for one while the copy
+// goes on leads nowhere. A file is opened without blocking, so that a named
+// pipe among the selection cannot hold the copy. -1 on failure, with errno
+// set.
+int openSource(int sourceFolder, const QFileInfo &entry, bool folder)
+{
+    const Descriptor parent(
+        sourceFolder < 0 ? ::open(encoded(entry.path()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC) : -1);
+    const int at = sourceFolder < 0 ? parent.get() : sourceFolder;
+    if (at < 0)
+        return -1;
+    const QByteArray name = encoded(entry.fileName());
+    return folder ? openFolderAt(at, name.constData(), O_RDONLY)
+                  : ::openat(at, name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+}
+
 // Creates the file name in folder, which must not be there yet, under the
 // process's umask.
 int createFile(int folder, const QByteArray &name, mode_t mode)
@@ -227,6 +259,7 @@ void AsyncCopy::run()
     m_refused.clear();
     m_safeNames.clear();
     m_listings.clear();
+    m_unlisted = false;
     m_foundNothing = false;
     m_ended = false;
     m_sinceProgress.invalidate();
@@ -250,7 +283,8 @@ void AsyncCopy::run()
         reportFailure(QString(), DriveSpaceError, CopyOutcome::NoSpace);
     }
     m_journal.close();
-    m_summary.complete = ok;
+    // What a folder that could not be listed holds did not arrive.
+    m_summary.complete = ok && !m_unlisted;
     signalProgress();
     locker.unlock();
     emit copyEnded(ok);
@@ -265,8 +299,9 @@ bool AsyncCopy::checkBeforeCopy()
         survey(batch.files, batch.destDir, check);
     if (stopRequested)
         return false;
-    m_foundNothing = check.selectionBytes() == 0;
-    if (m_foundNothing)
+    // A folder that could not be listed is reported, not taken as empty.
+    m_foundNothing = check.selectionBytes() == 0 && !m_unlisted;
+    if (check.selectionBytes() == 0)
         return false;
     emit selectionSized(check.selectionBytes());
     if (check.findings().isEmpty())
@@ -293,7 +328,8 @@ bool AsyncCopy::checkBeforeCopy()
     return true;
 }
 
-void AsyncCopy::survey(const QFileInfoList &entries, const QString &destDir, CopyPreflight &check)
+void AsyncCopy::survey(
+    const QFileInfoList &entries, const QString &destDir, CopyPreflight &check, int sourceFolder)
 {
     check.addListing(entries, destDir);
     for (const QFileInfo &entry : entries) {
@@ -303,11 +339,26 @@ void AsyncCopy::survey(const QFileInfoList &entries, const QString &destDir, Cop
         }
         if (stopRequested)
             continue;
+        const Descriptor folder(openSource(sourceFolder, entry, true));
+        const CopySelection::Listing listing = folder.isValid()
+            ? CopySelection::list(folder.get(), entry.filePath(), matcher)
+            : CopySelection::Listing { {}, errno };
+        // A part of a folder is not copied as if it were the whole.
+        if (listing.error != 0) {
+            noteUnlisted(entry, destDir, listing.error);
+            m_refused.insert(entry.filePath(), unlistedOutcome(listing.error));
+            continue;
+        }
         // Kept for the copy, which then walks the selection only once.
-        const QFileInfoList listing = CopySelection::copiedEntries(entry.filePath(), matcher);
-        m_listings.insert(entry.filePath(), listing);
-        survey(listing, destDir + QLatin1Char('/') + entry.fileName(), check);
+        m_listings.insert(entry.filePath(), listing.entries);
+        survey(listing.entries, destDir + QLatin1Char('/') + entry.fileName(), check, folder.get());
     }
+}
+
+void AsyncCopy::noteUnlisted(const QFileInfo &folder, const QString &destDir, int error)
+{
+    m_unlisted = true;
+    note(folder, destDir, unlistedOutcome(error));
 }
 
 void AsyncCopy::refuse(const CopyFailures &findings, bool underSafeNames)
@@ -343,7 +394,7 @@ bool AsyncCopy::copyBatch(const Batch &batch)
             note(entry, batch.destDir, reason);
         return reportFailure(QFileInfo(batch.destDir).fileName(), RightsError, reason);
     }
-    const bool goOn = copyList(batch.files, { batch.destDir, folder, false, nullptr });
+    const bool goOn = copyList(batch.files, { batch.destDir, folder, false, nullptr }, -1);
     // Also after a stop: the files completed so far are shown.
     return makeDurable() && goOn;
 }
@@ -358,7 +409,7 @@ int AsyncCopy::openDestination(const QString &destDir) const
     return root.isValid() ? openFolderBelow(root.get(), encoded(below)) : -1;
 }
 
-bool AsyncCopy::copyList(const QFileInfoList &files, const Destination &destination)
+bool AsyncCopy::copyList(const QFileInfoList &files, const Destination &destination, int sourceFolder)
 {
     for (const QFileInfo &entry : files) {
         if (stopRequested)
@@ -378,18 +429,27 @@ bool AsyncCopy::copyList(const QFileInfoList &files, const Destination &destinat
                 return false;
             continue;
         }
-        const bool goOn = entry.isDir() ? copyFolder(entry, destination) : copyFile(entry, destination);
+        const bool goOn = entry.isDir() ? copyFolder(entry, destination, sourceFolder)
+                                        : copyFile(entry, destination, sourceFolder);
         if (!goOn)
             return false;
     }
     return true;
 }
 
-bool AsyncCopy::copyFolder(const QFileInfo &folder, const Destination &destination)
+bool AsyncCopy::copyFolder(const QFileInfo &folder, const Destination &destination, int sourceFolder)
 {
     const QString name = copiedName(folder);
     if (isInside(destination.path, folder))
         return reportFailure(name, CopyError, CopyOutcome::WriteError);
+    // Held while its content is copied, which is then read from the folder
+    // listed, whatever takes its name meanwhile.
+    const Descriptor source(openSource(sourceFolder, folder, true));
+    if (!source.isValid()) {
+        const int error = errno;
+        noteUnlisted(folder, destination.path, error);
+        return reportFailure(name, RightsError, unlistedOutcome(error));
+    }
     const QByteArray shownName = encoded(name);
     // A new folder is filled under a hidden name and shown once its content
     // is in: a folder that is there holds whole files only, and those in a
@@ -413,10 +473,10 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, const Destination &destinati
     const bool fresh = created && (hidden || destination.fresh);
     const Destination inside { destination.path + QLatin1Char('/') + name, copied, fresh,
         hidden ? std::make_shared<bool>(false) : destination.spoilt };
-    const bool complete = listing.isEmpty() || copyList(listing, inside);
+    const bool complete = listing.isEmpty() || copyList(listing, inside, source.get());
     // Dated once its content is in, which would change the date again.
-    const bool dateKept = !complete
-        || (::lstat(encoded(folder.filePath()).constData(), &status) == 0 && keepDate(copied->get(), status));
+    const bool dateKept
+        = !complete || (::fstat(source.get(), &status) == 0 && keepDate(copied->get(), status));
     if (!hidden) {
         if (!dateKept)
             note(folder, destination.path, CopyOutcome::DateNotKept);
@@ -479,7 +539,7 @@ void AsyncCopy::giveToOwner(int fd) const
         ::fchown(fd, newOwner->uid, newOwner->gid);
 }
 
-bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination)
+bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination, int sourceFolder)
 {
     const QString name = copiedName(file);
     announce(name);
@@ -498,10 +558,8 @@ bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination)
     }
     if (stopRequested)
         return false;
-    // Not blocking, so that a named pipe among the selection cannot hold
-    // the copy, and not through a link; only regular files are copied.
-    const Descriptor source(
-        ::open(encoded(file.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    // Only regular files are copied.
+    const Descriptor source(openSource(sourceFolder, file, false));
     if (!source.isValid() || ::fstat(source.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         const CopyOutcome reason = sourceOutcomeOf(errno);
         note(file, destination.path, reason);
@@ -588,9 +646,11 @@ bool AsyncCopy::writeFile(const QFileInfo &file, int source, const struct stat &
     }
     if (result != Transfer::Complete)
         discardWritten(destination, written);
-    if (result == Transfer::ReadFailed) {
-        note(file, destination.path, CopyOutcome::ReadError);
-        return reportFailure(name, CopyError, CopyOutcome::ReadError);
+    if (result == Transfer::ReadFailed || result == Transfer::Changed) {
+        const CopyOutcome reason
+            = result == Transfer::Changed ? CopyOutcome::ChangedWhileCopied : CopyOutcome::ReadError;
+        note(file, destination.path, reason);
+        return reportFailure(name, CopyError, reason);
     }
     if (result == Transfer::Stopped)
         return false;
@@ -645,11 +705,14 @@ AsyncCopy::Transfer AsyncCopy::transfer(int source, int destination, qint64 size
             ::sync_file_range(destination, done, count, SYNC_FILE_RANGE_WRITE);
         done += count;
         countDone(count, count == chunkSize);
-        // A file that shrank while being copied ends at its new end.
+        // The source ended early: it shrank while being copied, or a read
+        // said it has no more.
         if (count == 0)
             break;
     } while (done < size && !stopRequested);
-    return stopRequested ? Transfer::Stopped : Transfer::Complete;
+    if (stopRequested)
+        return Transfer::Stopped;
+    return done < size ? Transfer::Changed : Transfer::Complete;
 }
 
 bool AsyncCopy::placeWhenDue(const Pending &pending)

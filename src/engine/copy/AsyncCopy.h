@@ -114,7 +114,8 @@ protected:
     void run() override;
 
 private:
-    enum class Transfer { Complete, Stopped, Failed, ReadFailed };
+    // Changed: the source ended before the size it had when it was opened.
+    enum class Transfer { Complete, Stopped, Failed, ReadFailed, Changed };
 
     // A folder files are copied into, open while they are, so that they
     // are made relative to it.
@@ -148,7 +149,13 @@ private:
     // Sizes and checks the selection before the copy; false when the user
     // cancels or there is nothing to copy.
     bool checkBeforeCopy();
-    void survey(const QFileInfoList &entries, const QString &destDir, CopyPreflight &check);
+    // Lists entries' folders, each from its own, open, parent folder
+    // (sourceFolder; -1 for the selection).
+    void survey(
+        const QFileInfoList &entries, const QString &destDir, CopyPreflight &check, int sourceFolder = -1);
+    // Notes a source folder that could not be opened or listed: what it
+    // holds did not arrive, and nothing says how much.
+    void noteUnlisted(const QFileInfo &folder, const QString &destDir, int error);
     void refuse(const CopyFailures &findings, bool underSafeNames);
     // The name entry takes in its destination folder.
     QString copiedName(const QFileInfo &entry) const;
@@ -158,7 +165,9 @@ private:
     bool copyBatch(const Batch &batch);
     // Opens destDir, on the device without following a link below its root.
     int openDestination(const QString &destDir) const;
-    bool copyList(const QFileInfoList &files, const Destination &destination);
+    // Copies files, the entries of the source folder open on sourceFolder
+    // (-1 for the selection, opened from their parent folders' paths).
+    bool copyList(const QFileInfoList &files, const Destination &destination, int sourceFolder);
     // Opens the folder name in destination, made first unless it is one
     // already, or made under a new hidden name (written to name) when
     // hidden; opened to all on the device or, when made here, given to the
@@ -166,8 +175,8 @@ private:
     int makeFolder(const Destination &destination, QByteArray &name, bool hidden, bool *created);
     // Gives a new file or folder to the owner of the home it is made in.
     void giveToOwner(int fd) const;
-    bool copyFolder(const QFileInfo &folder, const Destination &destination);
-    bool copyFile(const QFileInfo &file, const Destination &destination);
+    bool copyFolder(const QFileInfo &folder, const Destination &destination, int sourceFolder);
+    bool copyFile(const QFileInfo &file, const Destination &destination, int sourceFolder);
     bool mayReplace(const QFileInfo &file, const QString &existing, const struct stat &status);
     bool writeFile(const QFileInfo &file, int source, const struct stat &status,
         const Destination &destination, bool replacing);
@@ -214,6 +223,8 @@ private:
     // The listing of each selected folder and folder below, by path, as the
     // check found it.
     QHash<QString, QFileInfoList> m_listings;
+    // Whether a source folder could not be opened or listed.
+    bool m_unlisted = false;
     CopyFailures m_failures;
     // Failures from this index on came after the last file that arrived.
     int m_failuresBeforeGone = 0;

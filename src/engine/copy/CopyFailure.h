@@ -17,6 +17,12 @@ enum class CopyOutcome {
     NameNotAllowed,
     TooLarge,
     ReadError,
+    // A source folder that may not be listed, or whose listing failed:
+    // nothing in it was copied.
+    ListingRefused,
+    ListingFailed,
+    // The source ended before the size it had when the copy opened it.
+    ChangedWhileCopied,
     // The entry, or a folder on its way, is a symbolic link, not followed.
     IsLink,
     WriteError,
@@ -47,7 +53,8 @@ struct CopyFailure
         return reason == CopyOutcome::NoSpace || reason == CopyOutcome::NoRights
             || reason == CopyOutcome::ReadError || reason == CopyOutcome::WriteError
             || reason == CopyOutcome::ReadOnly || reason == CopyOutcome::NoRightsToRead
-            || reason == CopyOutcome::DeviceGone;
+            || reason == CopyOutcome::DeviceGone || reason == CopyOutcome::ListingRefused
+            || reason == CopyOutcome::ListingFailed || reason == CopyOutcome::ChangedWhileCopied;
     }
     bool isWarning() const { return reason == CopyOutcome::DateNotKept; }
 };

@@ -1,24 +1,58 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/copy/CopySelection.h"
 
-#include <QDir>
+#include "engine/copy/Descriptor.h"
 
-#include <algorithm>
+#include <QFile>
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace CopySelection {
 
 QFileInfoList copiedEntries(const QString &folder, const FileNameMatcher &matcher)
 {
-    // Matched here rather than by QDir, which runs every pattern's regular
-    // expression on every name.
-    QFileInfoList entries = QDir(folder).entryInfoList(
-        QDir::Files | QDir::AllDirs | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
-    entries.erase(std::remove_if(entries.begin(), entries.end(),
-                      [&matcher](const QFileInfo &entry) {
-                          return !entry.isDir() && !matcher.matches(entry.fileName());
-                      }),
-        entries.end());
-    return entries;
+    const Descriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return list(fd.get(), folder, matcher).entries;
+}
+
+Listing list(int fd, const QString &path, const FileNameMatcher &matcher)
+{
+    Listing listing;
+    const int own = fd < 0 ? -1 : ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    DIR *stream = own < 0 ? nullptr : ::fdopendir(own);
+    if (!stream) {
+        listing.error = errno;
+        if (own >= 0)
+            ::close(own);
+        return listing;
+    }
+    const QString prefix = path + QLatin1Char('/');
+    for (;;) {
+        // Only an error sets errno: the end of the listing leaves it alone.
+        errno = 0;
+        const dirent *entry = ::readdir(stream);
+        if (!entry) {
+            listing.error = errno;
+            break;
+        }
+        // Hidden entries, links and special files are not copied.
+        if (entry->d_name[0] == '.')
+            continue;
+        unsigned char type = entry->d_type;
+        struct stat status;
+        if (type == DT_UNKNOWN && ::fstatat(fd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0)
+            type = S_ISDIR(status.st_mode) ? DT_DIR : S_ISREG(status.st_mode) ? DT_REG : DT_UNKNOWN;
+        const QString name = QFile::decodeName(entry->d_name);
+        // Matched here, once per name, rather than by a pattern per name.
+        if (type == DT_DIR || (type == DT_REG && matcher.matches(name)))
+            listing.entries << QFileInfo(prefix + name);
+    }
+    ::closedir(stream);
+    return listing;
 }
 
 qint64 size(const QFileInfoList &files, const FileNameMatcher &matcher)

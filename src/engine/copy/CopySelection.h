@@ -15,6 +15,17 @@ namespace CopySelection {
 
 // The entries of folder that a copy takes.
 QFileInfoList copiedEntries(const QString &folder, const FileNameMatcher &matcher);
+
+// What a copy takes of a folder, and the error that cut its listing short
+// (0 when it went to the end).
+struct Listing
+{
+    QFileInfoList entries;
+    int error = 0;
+};
+// The entries that a copy takes of the folder open for reading on fd, found
+// at path.
+Listing list(int fd, const QString &path, const FileNameMatcher &matcher);
 // Bytes a copy of files moves; an empty file counts as one byte.
 qint64 size(const QFileInfoList &files, const FileNameMatcher &matcher);
 
