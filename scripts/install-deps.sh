@@ -48,6 +48,8 @@ packages=(
     at-spi2-core python3-pyatspi xdotool
     # the UDisks2 back-end's tests and demo: the real service over loop disks
     udisks2 polkitd udev e2fsprogs python3-dbusmock
+    # copies onto a real FAT file system in userspace
+    fusefat dosfstools
 )
 if [ "$qt" = 6 ]; then
     packages+=(

@@ -12,7 +12,9 @@
 #include "engine/copy/CopySelection.h"
 #include "engine/copy/TemporaryJournal.h"
 
+#include <QScopeGuard>
 #include <QSemaphore>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <atomic>
@@ -225,6 +227,7 @@ private slots:
     void linksAreNeverFollowed_data();
     void linksAreNeverFollowed();
 
+    void fatThroughFuseKeepsFatRules();
     void failureTellsItsCauseOnce_data();
     void failureTellsItsCauseOnce();
 
@@ -1470,6 +1473,32 @@ void TestCopyEngine::linksAreNeverFollowed()
     QCOMPARE(modeOf(secrets), mode_t(0700));
     QCOMPARE(entriesOf(secrets), QStringList { QStringLiteral("secret.jpg") });
     QCOMPARE(entriesOf(home), QStringList());
+}
+
+void TestCopyEngine::fatThroughFuseKeepsFatRules()
+{
+    // A real FAT file system, mounted in userspace: statfs says only FUSE.
+    const QString image = m_dir->filePath(QStringLiteral("fat.img"));
+    const QString fat = m_dir->createFolder(QStringLiteral("device/fat"));
+    QFile file(image);
+    if (QStandardPaths::findExecutable(QStringLiteral("fusefat")).isEmpty()
+        || !file.open(QIODevice::WriteOnly) || !file.resize(32 * mib))
+        QSKIP("fusefat is not installed here");
+    file.close();
+    if (!LoopVolume::run(QStringLiteral("mkfs.vfat"), { image })
+        || !LoopVolume::run(
+            QStringLiteral("fusefat"), { QStringLiteral("-o"), QStringLiteral("rw+"), image, fat }))
+        QSKIP("a FAT file system cannot be mounted in userspace here");
+    const auto unmount
+        = qScopeGuard([&fat] { LoopVolume::run(QStringLiteral("fusermount"), { "-u", fat }); });
+    const QString refused = m_dir->createFileOfSize(QStringLiteral("source/notes: draft.jpg"), 10);
+
+    QCOMPARE(CopyPreflight::probe(fat).kind, VolumeFacts::Fat);
+    m_beforeCopyAnswer = AnswerCancel;
+    const Run run = copy({ QFileInfo(refused) }, fat);
+    // Asked about before anything is written, not a "rights" box per file.
+    QCOMPARE(run.askedBefore, QStringList { QStringLiteral("notes: draft.jpg") });
+    QCOMPARE(run.dialogs, QList<CopyDlg>());
 }
 
 void TestCopyEngine::failureTellsItsCauseOnce_data()

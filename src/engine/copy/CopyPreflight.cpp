@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/statfs.h>
 #include <sys/statvfs.h>
@@ -11,6 +12,7 @@ namespace {
 
 const long msdosMagic = 0x4d44;
 const long exfatMagic = 0x2011BAB0;
+const long fuseMagic = 0x65735546;
 // FAT32 stores a file's size in 32 bits.
 const qint64 fatFileLimit = Q_INT64_C(4294967296);
 const QString refusedOnFat = QStringLiteral("\"*:<>?\\|");
@@ -21,6 +23,48 @@ CopyPreflight::Probe &probeOverride()
 {
     static CopyPreflight::Probe probe;
     return probe;
+}
+
+// The type the mount table gives the mount that holds path (the longest
+// mount point above it): how FAT and exFAT mounted through FUSE are told
+// apart, their statfs saying only "FUSE".
+QString mountTypeOf(const QString &path)
+{
+    QFile table(QStringLiteral("/proc/self/mountinfo"));
+    if (!table.open(QIODevice::ReadOnly))
+        return QString();
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    QString bestPoint;
+    QString bestType;
+    // A file of /proc has no size to tell its end by: read as a whole.
+    const QList<QByteArray> lines = table.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        // "id parent major:minor root mount-point options [optional...] - type source super"
+        const QList<QByteArray> fields = line.split(' ');
+        const int separator = int(fields.indexOf("-"));
+        if (fields.size() < 5 || separator < 0 || separator + 1 >= fields.size())
+            continue;
+        // Spaces and the like are written as octal escapes.
+        const QString point = QFile::decodeName(QByteArray(fields.at(4)).replace("\\040", " "));
+        const bool above = canonical == point || point == QLatin1String("/")
+            || canonical.startsWith(point + QLatin1Char('/'));
+        if (above && point.size() >= bestPoint.size()) {
+            bestPoint = point;
+            bestType = QString::fromLatin1(fields.at(separator + 1));
+        }
+    }
+    return bestType;
+}
+
+VolumeFacts::Kind kindOfMountType(const QString &type)
+{
+    static const QStringList fat { QStringLiteral("vfat"), QStringLiteral("msdos"),
+        QStringLiteral("fuse.fusefat"), QStringLiteral("fuse.vfat") };
+    static const QStringList exfat { QStringLiteral("exfat"), QStringLiteral("fuse.exfat"),
+        QStringLiteral("fuse.exfat-fuse") };
+    if (fat.contains(type))
+        return VolumeFacts::Fat;
+    return exfat.contains(type) ? VolumeFacts::ExFat : VolumeFacts::Other;
 }
 
 bool isRefusedCharacter(QChar c)
@@ -52,6 +96,8 @@ VolumeFacts CopyPreflight::probe(const QString &folder)
             facts.kind = VolumeFacts::Fat;
         else if (kind.f_type == exfatMagic)
             facts.kind = VolumeFacts::ExFat;
+        else if (kind.f_type == fuseMagic)
+            facts.kind = kindOfMountType(mountTypeOf(folder));
     }
     return facts;
 }
