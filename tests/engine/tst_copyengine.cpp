@@ -949,12 +949,19 @@ void TestCopyEngine::identicalFileSkipped_data()
     QTest::addColumn<qint64>("extraBytes");
     QTest::addColumn<qint64>("laterMs");
     QTest::addColumn<bool>("asked");
+    QTest::addColumn<VolumeFacts::Kind>("kind");
 
-    QTest::newRow("size and date equal") << qint64(0) << qint64(0) << false;
-    QTest::newRow("date within FAT's 2 s") << qint64(0) << qint64(1500) << false;
-    QTest::newRow("date 2 s earlier") << qint64(0) << -fatTimeStepMs << false;
-    QTest::newRow("date 3 s later") << qint64(0) << qint64(3000) << true;
-    QTest::newRow("size different") << qint64(1) << qint64(0) << true;
+    const auto other = VolumeFacts::Other;
+    const qint64 hour = 3600 * 1000;
+    QTest::newRow("size and date equal") << qint64(0) << qint64(0) << false << other;
+    QTest::newRow("date within FAT's 2 s") << qint64(0) << qint64(1500) << false << other;
+    QTest::newRow("date 2 s earlier") << qint64(0) << -fatTimeStepMs << false << other;
+    QTest::newRow("date 3 s later") << qint64(0) << qint64(3000) << true << other;
+    QTest::newRow("size different") << qint64(1) << qint64(0) << true << other;
+    // FAT's local times after a change of daylight saving time.
+    QTest::newRow("an hour later on FAT") << qint64(0) << hour + 1000 << false << VolumeFacts::Fat;
+    QTest::newRow("an hour earlier on exFAT") << qint64(0) << -hour << false << VolumeFacts::ExFat;
+    QTest::newRow("an hour later elsewhere") << qint64(0) << hour << true << other;
 }
 
 void TestCopyEngine::identicalFileSkipped()
@@ -962,6 +969,8 @@ void TestCopyEngine::identicalFileSkipped()
     QFETCH(qint64, extraBytes);
     QFETCH(qint64, laterMs);
     QFETCH(bool, asked);
+    QFETCH(VolumeFacts::Kind, kind);
+    CopyPreflight::setProbe(volumeOfKind(kind));
 
     const QString file = m_dir->createFileOfSize(QStringLiteral("source/a.jpg"), 100);
     const QString there

@@ -37,6 +37,9 @@ const qint64 maxPendingMs = 1000;
 const int temporaryNameAttempts = 100;
 // FAT keeps modification times in steps of 2 seconds.
 const qint64 dateToleranceMs = 2000;
+// FAT keeps local times, read with the offset the kernel took at mount:
+// after a change of daylight saving time every date there is an hour off.
+const qint64 hourMs = 3600 * 1000;
 
 QByteArray encoded(const QString &path)
 {
@@ -202,10 +205,12 @@ QDateTime modificationDate(const struct stat &status)
 // Whether existing, at the destination, is already a copy of source: a
 // regular file of its size and date, to FAT's precision. A copy keeps the
 // source's date, so what an interrupted copy completed is found so.
-bool isAlreadyThere(const QFileInfo &source, const struct stat &existing)
+bool isAlreadyThere(const QFileInfo &source, const struct stat &existing, bool fatLike)
 {
-    return S_ISREG(existing.st_mode) && existing.st_size == source.size()
-        && qAbs(modificationDate(existing).msecsTo(source.lastModified())) <= dateToleranceMs;
+    if (!S_ISREG(existing.st_mode) || existing.st_size != source.size())
+        return false;
+    const qint64 apart = qAbs(modificationDate(existing).msecsTo(source.lastModified()));
+    return apart <= dateToleranceMs || (fatLike && qAbs(apart - hourMs) <= dateToleranceMs);
 }
 
 // Gives the file open on fd the modification time in status; a file system
@@ -294,7 +299,9 @@ bool AsyncCopy::checkBeforeCopy()
 {
     if (m_batches.isEmpty())
         return false;
-    CopyPreflight check(CopyPreflight::probe(m_batches.first().destDir));
+    const VolumeFacts volume = CopyPreflight::probe(m_batches.first().destDir);
+    m_fatLike = volume.kind != VolumeFacts::Other;
+    CopyPreflight check(volume);
     for (const Batch &batch : qAsConst(m_batches))
         survey(batch.files, batch.destDir, check);
     if (stopRequested)
@@ -547,7 +554,7 @@ bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination, 
     // Nothing can be in the way in a folder this copy has just made.
     const bool replacing = !destination.fresh
         && ::fstatat(destination.fd(), encoded(name).constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
-    if (replacing && isAlreadyThere(file, status)) {
+    if (replacing && isAlreadyThere(file, status, m_fatLike)) {
         ++m_summary.alreadyThere;
         countSkipped(qMax<qint64>(file.size(), 1));
         return true;

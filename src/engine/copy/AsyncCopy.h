@@ -236,6 +236,8 @@ private:
     bool m_foundNothing = false;
     // The device's root when the copy goes onto it, else empty.
     QString m_deviceRoot;
+    // The destination is FAT or exFAT, whose dates are local times.
+    bool m_fatLike = false;
     TemporaryJournal m_journal;
     QList<Pending> m_pending;
     // What the flush under way makes durable, and its result: 0 or the error.
