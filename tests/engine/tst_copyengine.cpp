@@ -1508,6 +1508,15 @@ void TestCopyEngine::fatThroughFuseKeepsFatRules()
     // Asked about before anything is written, not a "rights" box per file.
     QCOMPARE(run.askedBefore, QStringList { QStringLiteral("notes: draft.jpg") });
     QCOMPARE(run.dialogs, QList<CopyDlg>());
+
+    // fusefat's rename gives a file today's date: the copy sets it again.
+    const QString photo = m_dir->createFileOfSize(QStringLiteral("source/photo.jpg"), 10);
+    setModificationTime(photo, oldDateMs);
+    QVERIFY(copy({ QFileInfo(photo) }, fat).result);
+    const qint64 arrivedMs = QFileInfo(fat + QStringLiteral("/photo.jpg")).lastModified().toMSecsSinceEpoch();
+    QVERIFY2(
+        qAbs(arrivedMs - oldDateMs) <= fatTimeStepMs, qPrintable(QString::number(arrivedMs - oldDateMs)));
+    QCOMPARE(reasonsOf(m_job->failures()), QList<CopyOutcome>());
 }
 
 void TestCopyEngine::failureTellsItsCauseOnce_data()

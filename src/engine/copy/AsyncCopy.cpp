@@ -213,6 +213,25 @@ bool isAlreadyThere(const QFileInfo &source, const struct stat &existing, bool f
     return apart <= dateToleranceMs || (fatLike && qAbs(apart - hourMs) <= dateToleranceMs);
 }
 
+// Whether name in folder still has the date of source once renamed: some
+// file systems (fusefat) reset it then. A date that did not stay is set
+// again; false when that fails too.
+bool dateStayed(int folder, const QByteArray &name, const QFileInfo &source)
+{
+    struct stat placed;
+    if (::fstatat(folder, name.constData(), &placed, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    const QDateTime wanted = source.lastModified();
+    if (qAbs(modificationDate(placed).msecsTo(wanted)) <= dateToleranceMs)
+        return true;
+    const qint64 ms = wanted.toMSecsSinceEpoch();
+    // Both times given: a FUSE file system may drop a change of the
+    // modification time alone.
+    const struct timespec date { time_t(ms / 1000), long(ms % 1000) * 1000000 };
+    const struct timespec times[2] = { date, date };
+    return ::utimensat(folder, name.constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
 // Gives the file open on fd the modification time in status; a file system
 // without that precision (FAT keeps 2 seconds) rounds it.
 bool keepDate(int fd, const struct stat &status)
@@ -778,7 +797,7 @@ bool AsyncCopy::place(const Pending &pending)
 {
     const int error = putInPlace(pending.folder->get(), pending.temporary, pending.name, pending.replacing);
     if (error == 0) {
-        if (!pending.dateKept)
+        if (!pending.dateKept || !dateStayed(pending.folder->get(), pending.name, pending.source))
             note(pending.source, pending.destDir, CopyOutcome::DateNotKept);
         if (!pending.source.isDir()) {
             ++m_summary.copied;
