@@ -300,6 +300,10 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
             <translation>schreibgeschützt</translation>
         </message>
         <message>
+            <source>IDS_REASON_SAME_NAME_OTHER_CASE</source>
+            <translation>derselbe Name wie eine andere Datei bis auf Groß- und Kleinschreibung, die das Netbook nicht unterscheidet</translation>
+        </message>
+        <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>zu groß</translation>
         </message>

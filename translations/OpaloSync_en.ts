@@ -300,6 +300,10 @@ Please make sure you have the rights to perform this operation.</translation>
             <translation>read-only</translation>
         </message>
         <message>
+            <source>IDS_REASON_SAME_NAME_OTHER_CASE</source>
+            <translation>the same name as another file but for upper and lower case, which the netbook does not tell apart</translation>
+        </message>
+        <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>too large</translation>
         </message>

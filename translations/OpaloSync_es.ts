@@ -300,6 +300,10 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
             <translation>solo lectura</translation>
         </message>
         <message>
+            <source>IDS_REASON_SAME_NAME_OTHER_CASE</source>
+            <translation>el mismo nombre que otro archivo salvo mayúsculas y minúsculas, que el netbook no distingue</translation>
+        </message>
+        <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>demasiado grande</translation>
         </message>

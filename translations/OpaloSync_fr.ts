@@ -300,6 +300,10 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
             <translation>lecture seule</translation>
         </message>
         <message>
+            <source>IDS_REASON_SAME_NAME_OTHER_CASE</source>
+            <translation>le même nom qu’un autre fichier aux majuscules près, que le netbook ne distingue pas</translation>
+        </message>
+        <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>trop volumineux</translation>
         </message>

@@ -300,6 +300,10 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
             <translation>sola lettura</translation>
         </message>
         <message>
+            <source>IDS_REASON_SAME_NAME_OTHER_CASE</source>
+            <translation>lo stesso nome di un altro file a parte maiuscole e minuscole, che il netbook non distingue</translation>
+        </message>
+        <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>troppo grande</translation>
         </message>

@@ -300,6 +300,10 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
             <translation>alleen-lezen</translation>
         </message>
         <message>
+            <source>IDS_REASON_SAME_NAME_OTHER_CASE</source>
+            <translation>dezelfde naam als een ander bestand op hoofd- en kleine letters na, die de netbook niet onderscheidt</translation>
+        </message>
+        <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>te groot</translation>
         </message>

@@ -300,6 +300,10 @@ Verifique se tem permissões para efectuar esta operação.</translation>
             <translation>só de leitura</translation>
         </message>
         <message>
+            <source>IDS_REASON_SAME_NAME_OTHER_CASE</source>
+            <translation>o mesmo nome que outro ficheiro exceto maiúsculas e minúsculas, que o netbook não distingue</translation>
+        </message>
+        <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>demasiado grande</translation>
         </message>

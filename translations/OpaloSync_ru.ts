@@ -301,6 +301,10 @@
             <translation>только для чтения</translation>
         </message>
         <message>
+            <source>IDS_REASON_SAME_NAME_OTHER_CASE</source>
+            <translation>то же имя, что у другого файла, кроме регистра букв, который нетбук не различает</translation>
+        </message>
+        <message>
             <source>IDS_REASON_TOO_LARGE</source>
             <translation>слишком большой</translation>
         </message>

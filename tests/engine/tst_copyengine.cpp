@@ -1624,9 +1624,9 @@ void TestCopyEngine::refusedNamesOnFat_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("arrived");
 
-    QTest::newRow("copy under safe names")
-        << int(AnswerApply)
-        << QStringList { "a_b(copy_1).jpg", "a_b(copy_2).jpg", "a_b.jpg", "album_", "plain.jpg" };
+    QTest::newRow("copy under safe names") << int(AnswerApply)
+                                           << QStringList { "Plain(copy_1).JPG", "a_b(copy_1).jpg",
+                                                  "a_b(copy_2).jpg", "a_b.jpg", "album_", "plain.jpg" };
     QTest::newRow("copy the rest") << yes << QStringList { "a_b.jpg", "plain.jpg" };
     QTest::newRow("cancel") << int(AnswerCancel) << QStringList();
 }
@@ -1636,9 +1636,10 @@ void TestCopyEngine::refusedNamesOnFat()
     QFETCH(int, answer);
     QFETCH(QStringList, arrived);
 
-    // Two names that become the same as a third once made safe.
+    // Two names that become the same as a third once made safe, and two
+    // that differ in case only, which FAT does not tell apart.
     QFileInfoList files;
-    for (const QString name : { "a:b.jpg", "a?b.jpg", "a_b.jpg", "plain.jpg" })
+    for (const QString name : { "a:b.jpg", "a?b.jpg", "a_b.jpg", "plain.jpg", "Plain.JPG" })
         files << QFileInfo(m_dir->createFile(QStringLiteral("source/") + name, name.toUtf8()));
     files << QFileInfo(QFileInfo(m_dir->createFile(QStringLiteral("source/album?/inside.jpg"), "in")).path());
     CopyPreflight::setProbe(volumeOfKind(VolumeFacts::Fat));
@@ -1648,14 +1649,14 @@ void TestCopyEngine::refusedNamesOnFat()
 
     QVERIFY(run.finished);
     QVERIFY(run.offeredSafeNames);
-    QCOMPARE(run.askedBefore, (QStringList { "a:b.jpg", "a?b.jpg", "album?" }));
+    QCOMPARE(run.askedBefore, (QStringList { "a:b.jpg", "a?b.jpg", "Plain.JPG", "album?" }));
     QCOMPARE(entriesOf(m_dest), arrived);
     QCOMPARE(contents(m_dest + QStringLiteral("/a_b.jpg")), arrived.isEmpty() ? "<unreadable>" : "a_b.jpg");
     if (arrived.contains(QStringLiteral("album_")))
         QCOMPARE(contents(m_dest + QStringLiteral("/album_/inside.jpg")), QByteArray("in"));
     // Refused and reported only when the user copies the rest without them.
     const QList<CopyOutcome> refused { CopyOutcome::NameNotAllowed, CopyOutcome::NameNotAllowed,
-        CopyOutcome::NameNotAllowed };
+        CopyOutcome::SameNameInOtherCase, CopyOutcome::NameNotAllowed };
     QCOMPARE(reasonsOf(m_job->failures()), answer == yes ? refused : QList<CopyOutcome>());
 }
 

@@ -145,6 +145,8 @@ QString CopyReport::reasonText(CopyOutcome reason)
         return tr("IDS_REASON_NAME_TOO_LONG");
     case CopyOutcome::DeviceGone:
         return tr("IDS_REASON_DEVICE_GONE");
+    case CopyOutcome::SameNameInOtherCase:
+        return tr("IDS_REASON_SAME_NAME_OTHER_CASE");
     }
     return QString();
 }

@@ -392,8 +392,9 @@ void AsyncCopy::refuse(const CopyFailures &findings, bool underSafeNames)
     // A file can be found twice (no room, and its name); it is refused, and
     // reported, for the first.
     for (const CopyFailure &finding : findings) {
-        if ((underSafeNames && finding.reason == CopyOutcome::NameNotAllowed)
-            || m_refused.contains(finding.source))
+        const bool renamed = finding.reason == CopyOutcome::NameNotAllowed
+            || finding.reason == CopyOutcome::SameNameInOtherCase;
+        if ((underSafeNames && renamed) || m_refused.contains(finding.source))
             continue;
         m_refused.insert(finding.source, finding.reason);
         m_failures << finding;

@@ -36,6 +36,9 @@ enum class CopyOutcome {
     NameTooLong,
     // The device went while the copy ran.
     DeviceGone,
+    // Another file of the copy has the same name but for letter case, which
+    // the destination does not tell apart.
+    SameNameInOtherCase,
 };
 
 // One entry of a copy that did not arrive: where it came from, the folder it

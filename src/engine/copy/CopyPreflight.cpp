@@ -145,19 +145,24 @@ void CopyPreflight::addListing(const QFileInfoList &entries, const QString &dest
     }
     if (m_facts.kind == VolumeFacts::Other)
         return;
+    // The volume ignores case: of two names differing in case only, the
+    // second would land on the first.
     QSet<QString> taken;
-    QFileInfoList refused;
+    QList<QPair<QFileInfo, CopyOutcome>> refused;
     for (const QFileInfo &entry : entries) {
-        if (isNameAllowedOnFat(entry.fileName()))
-            taken.insert(entry.fileName().toLower());
+        const QString folded = entry.fileName().toLower();
+        if (!isNameAllowedOnFat(entry.fileName()))
+            refused.append({ entry, CopyOutcome::NameNotAllowed });
+        else if (taken.contains(folded))
+            refused.append({ entry, CopyOutcome::SameNameInOtherCase });
         else
-            refused << entry;
+            taken.insert(folded);
     }
-    for (const QFileInfo &entry : refused) {
+    for (const auto &[entry, reason] : qAsConst(refused)) {
         const QString safe = freeName(fatSafeName(entry.fileName()), destDir, taken);
         taken.insert(safe.toLower());
         m_safeNames.insert(entry.filePath(), safe);
-        m_findings << CopyFailure { entry.filePath(), destDir, CopyOutcome::NameNotAllowed };
+        m_findings << CopyFailure { entry.filePath(), destDir, reason };
     }
 }
 
