@@ -104,13 +104,29 @@ QString cutInMiddle(const QString &text, const QFontMetrics &metrics, int width)
     return text.left(starts.at(head)) + mark + end;
 }
 
+// A part too wide for a line is broken before its extension's dot first,
+// so that a suffix is never cut in two ("screenshot" / ".webp").
+QStringList keepingExtension(const QStringList &nameParts, const QFontMetrics &metrics, int width)
+{
+    QStringList result;
+    for (const QString &part : nameParts) {
+        const int dot = part.lastIndexOf(QLatin1Char('.'));
+        if (dot > 0 && dot + 1 < part.size() && widthOf(metrics, part) > width
+            && widthOf(metrics, part.mid(dot)) <= width)
+            result << part.left(dot) << part.mid(dot);
+        else
+            result << part;
+    }
+    return result;
+}
+
 } // namespace
 
 QStringList ItemNameLayout::lines(const QString &name, const QFontMetrics &metrics, int width, int maxLines)
 {
     QStringList result;
     QString line;
-    for (const QString &part : parts(name)) {
+    for (const QString &part : keepingExtension(parts(name), metrics, width)) {
         if (widthOf(metrics, line + part) <= width) {
             line += part;
             continue;
@@ -137,10 +153,15 @@ QSize ItemNameLayout::cellSize(int iconEdge, const QFontMetrics &metrics)
 {
     const int width = qMax(qMax(iconEdge + gridMargin, iconEdge * 3 / 2 + 24),
         minimumLetters * metrics.averageCharWidth() + 2 * cellSideMargin);
-    return QSize(width, iconEdge + iconGap + shownLines * metrics.lineSpacing() + textPadding);
+    return QSize(width, iconEdge + iconGap + shownLines * lineHeight(metrics) + textPadding);
 }
 
 int ItemNameLayout::textWidth(int cellWidth)
 {
     return cellWidth - 2 * cellSideMargin;
+}
+
+int ItemNameLayout::lineHeight(const QFontMetrics &metrics)
+{
+    return qMax(metrics.lineSpacing(), metrics.height());
 }

@@ -29,4 +29,7 @@ public:
     static QSize cellSize(int iconEdge, const QFontMetrics &metrics);
     // The width the lines of a name take in a cell.
     static int textWidth(int cellWidth);
+    // The height of one line of a name, its descenders and underscores
+    // included: some fonts' line spacing is less than their glyphs' height.
+    static int lineHeight(const QFontMetrics &metrics);
 };

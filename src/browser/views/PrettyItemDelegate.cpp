@@ -41,6 +41,10 @@ QStyleOptionViewItem PrettyItemDelegate::itemOption(
 {
     QStyleOptionViewItem item(option);
     initStyleOption(&item, index);
+    // Each thumbnail is centred in the view's icon box, so that the names
+    // of a row line up and a thumbnail's arrival never resizes its cell.
+    if (namedUnderIcon(item) && option.decorationSize.isValid())
+        item.decorationSize = option.decorationSize;
     return item;
 }
 
@@ -52,7 +56,7 @@ QRect PrettyItemDelegate::nameArea(const QStyleOptionViewItem &item, int lineCou
         = styleOf(item)->subElementRect(QStyle::SE_ItemViewItemDecoration, &iconOnly, item.widget);
     const int width = ItemNameLayout::textWidth(item.rect.width());
     return QRect(item.rect.left() + (item.rect.width() - width) / 2, icon.bottom() + 1 + iconGap, width,
-        lineCount * item.fontMetrics.lineSpacing());
+        lineCount * ItemNameLayout::lineHeight(item.fontMetrics));
 }
 
 QSize PrettyItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -127,8 +131,10 @@ void PrettyItemDelegate::paintName(
     int textWidth = 0;
     for (const QString &line : lines)
         textWidth = qMax(textWidth, item.fontMetrics.horizontalAdvance(line.trimmed()));
+    // A pixel beyond the letters on every side, so that the rounded corners
+    // never cut into them.
     const QRect used(
-        area.left() + (area.width() - textWidth) / 2 - 2, area.top(), textWidth + 4, area.height());
+        area.left() + (area.width() - textWidth) / 2 - 2, area.top() - 1, textWidth + 4, area.height() + 2);
     if (selected) {
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setPen(Qt::NoPen);
@@ -143,7 +149,7 @@ void PrettyItemDelegate::paintName(
         const QString text = line.trimmed();
         const int left = area.left() + (area.width() - item.fontMetrics.horizontalAdvance(text)) / 2;
         painter->drawText(QPoint(left, baseline), text);
-        baseline += item.fontMetrics.lineSpacing();
+        baseline += ItemNameLayout::lineHeight(item.fontMetrics);
     }
     painter->restore();
     if (item.state & QStyle::State_HasFocus) {

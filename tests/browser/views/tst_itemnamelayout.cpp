@@ -52,6 +52,9 @@ void TestItemNameLayout::lines_data()
         << "Watch Over Me.mp3" << QStringList { "01 - Someone to ", "Watch Over Me.mp3" } << false;
     QTest::newRow("no extension") << "README_FOR_THE_NETBOOK"
                                   << "README_FOR_" << QStringList { "README_FOR_", "THE_NETBOOK" } << false;
+    QTest::newRow("word too wide with its extension, broken before the dot")
+        << "screenshot.webp"
+        << "screenshot.we" << QStringList { "screenshot", ".webp" } << false;
     QTest::newRow("very long word, cut between letters and in the middle")
         << "Supercalifragilisticexpialidociousphotographofthebeach.png"
         << "Supercali" << QStringList() << true;
@@ -105,7 +108,7 @@ void TestItemNameLayout::cellGrowsWithTheIcon()
         // and three lines of name.
         QVERIFY(cell.width() > edge + 22);
         QVERIFY(cell.width() >= lastWidth);
-        QVERIFY(cell.height() >= edge + ItemNameLayout::shownLines * m_metrics.lineSpacing());
+        QVERIFY(cell.height() >= edge + ItemNameLayout::shownLines * ItemNameLayout::lineHeight(m_metrics));
         QVERIFY(ItemNameLayout::textWidth(cell.width()) >= 12 * m_metrics.averageCharWidth());
         lastWidth = cell.width();
     }

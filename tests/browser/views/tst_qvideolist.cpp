@@ -68,6 +68,10 @@ private slots:
     void currentItemShowsItsWholeName();
     void wholeNameIsWrittenOnce_data();
     void wholeNameIsWrittenOnce();
+    void nameSitsUnderTheIconBox_data();
+    void nameSitsUnderTheIconBox();
+    void selectedNameLiesInItsHighlight_data();
+    void selectedNameLiesInItsHighlight();
     void statusLineCountsAndSizes_data();
     void statusLineCountsAndSizes();
 
@@ -510,6 +514,66 @@ void TestQVideoList::wholeNameIsWrittenOnce_data()
     QTest::newRow("short, current") << QStringLiteral("a.jpg") << true << true;
 }
 
+void TestQVideoList::nameSitsUnderTheIconBox_data()
+{
+    QTest::addColumn<QSize>("thumbnail");
+    QTest::newRow("video frame") << QSize(64, 36);
+    QTest::newRow("portrait") << QSize(36, 64);
+    QTest::newRow("small picture") << QSize(16, 16);
+}
+
+// Names stay in one row whatever the shape of each thumbnail, and a
+// thumbnail that arrives leaves its cell's size alone: a cell that shrank
+// left its name painted a line lower as well.
+void TestQVideoList::nameSitsUnderTheIconBox()
+{
+    QFETCH(QSize, thumbnail);
+    const QStyleOptionViewItem option = cellOption();
+    const auto cellWith = [&](const QString &name, const QSize &size) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkBlue);
+        m_model->addIcon(m_dir->filePath(name), image);
+        return m_list->itemDelegate()->sizeHint(option, waitForRow(m_dir->filePath(name)));
+    };
+    QCOMPARE(cellWith(QStringLiteral("a.jpg"), thumbnail), cellWith(QStringLiteral("b.jpg"), QSize(64, 64)));
+}
+
+void TestQVideoList::selectedNameLiesInItsHighlight_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("underscore") << QStringLiteral("DSC_2000.jpg");
+    QTest::newRow("descenders on two lines") << QStringLiteral("gypsy_jpg_quality_typography.png");
+}
+
+// Drawn on red, in green on a blue highlight: a pixel that mixes red and
+// green is a piece of the name outside its highlight.
+void TestQVideoList::selectedNameLiesInItsHighlight()
+{
+    QFETCH(QString, name);
+    m_dir->createFile(name, "x");
+    const QModelIndex row = waitForRow(m_dir->filePath(name));
+    QStyleOptionViewItem option = cellOption();
+    // The focus frame, drawn in the style's own colours, is not the name.
+    option.state = (option.state | QStyle::State_Selected) & ~QStyle::State_HasFocus;
+    option.palette.setColor(QPalette::Highlight, Qt::blue);
+    option.palette.setColor(QPalette::HighlightedText, Qt::green);
+    QImage image(option.rect.size(), QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QPainter painter(&image);
+    m_list->itemDelegate()->paint(&painter, option, row);
+    painter.end();
+    int greenPixels = 0;
+    for (int y = option.decorationSize.height(); y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            QVERIFY2(
+                pixel.red() == 0 || pixel.green() == 0, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            greenPixels += pixel.green() > 0;
+        }
+    }
+    QVERIFY(greenPixels > 0);
+}
+
 void TestQVideoList::wholeNameIsWrittenOnce()
 {
     QFETCH(QString, name);
@@ -534,7 +598,8 @@ void TestQVideoList::wholeNameIsWrittenOnce()
     painter.end();
     // The name's lines fill the lower part of the cell, under the icon.
     bool written = false;
-    const int top = option.rect.bottom() - ItemNameLayout::shownLines * option.fontMetrics.lineSpacing();
+    const int top
+        = option.rect.bottom() - ItemNameLayout::shownLines * ItemNameLayout::lineHeight(option.fontMetrics);
     for (int y = top; y < image.height() && !written; ++y) {
         for (int x = 0; x < image.width() && !written; ++x)
             written = image.pixel(x, y) != qRgb(255, 255, 255);
