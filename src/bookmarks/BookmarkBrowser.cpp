@@ -7,6 +7,7 @@
 #include "bookmarks/FilteredBrowserModel.h"
 #include "bookmarks/IBrowser.h"
 #include "widgets/MessageBox.h"
+#include "widgets/SkinStyle.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -97,6 +98,7 @@ void BookmarkBrowser::buildViews()
     m_proxy->setSourceModel(m_model);
 
     m_tree = new QTreeView(m_splitter);
+    keepSchemeTextColours(m_tree);
     m_tree->setObjectName(QStringLiteral("_bookmarkTree"));
     m_tree->setModel(m_proxy);
     m_tree->setHeaderHidden(true);
@@ -104,6 +106,7 @@ void BookmarkBrowser::buildViews()
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     m_list = new BookmarksListView(m_splitter);
+    keepSchemeTextColours(m_list);
     m_list->setObjectName(QStringLiteral("_bookmarkList"));
     m_list->setModel(m_model);
     m_list->setItemsExpandable(false);

@@ -61,6 +61,7 @@ void MainWindowUi::setupUi(QMainWindow *window)
 {
     _stupidCentralWidget = new QWidget(window);
     _stupidCentralWidget->setObjectName(QStringLiteral("_stupidCentralWidget"));
+    setSkinPalette(_stupidCentralWidget);
     _mainVerticalLayout = new QVBoxLayout(_stupidCentralWidget);
     _mainVerticalLayout->setObjectName(QStringLiteral("_mainVerticalLayout"));
     _mainVerticalLayout->setSpacing(0);
@@ -152,6 +153,9 @@ void MainWindowUi::setupUi(QMainWindow *window)
     setSkinTextColour(_appVersionLabel, textColour);
     setSkinTextColour(_statusLabel, textColour);
     _statusLabel->setIndent(24);
+    // A long state ("found, not connected: Connect mounts it") takes a second
+    // line rather than losing its end.
+    _statusLabel->setWordWrap(true);
     _disconnectPushButton = namedButton("_disconnectPushButton", _stupidCentralWidget);
     _disconnectPushButton->setMaximumWidth(185);
     // As wide as its skin, so that longer translations still fit.

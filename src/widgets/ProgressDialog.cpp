@@ -60,6 +60,7 @@ ProgressDialog::ProgressDialog(QWidget *parent)
 
 void ProgressDialog::buildWidgetTree()
 {
+    setSkinPalette(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(26, 6, 26, 6);
 

@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "widgets/SkinStyle.h"
 
+#include <QApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QPalette>
 #include <QWidget>
 
 namespace {
 
 const QColor disabledTextColour(118, 116, 108);
+const QColor skinTextColour(77, 77, 77);
+
+void setTextRole(QPalette &palette, QPalette::ColorRole role, const QColor &colour)
+{
+    palette.setColor(QPalette::Active, role, colour);
+    palette.setColor(QPalette::Inactive, role, colour);
+    palette.setColor(QPalette::Disabled, role, disabledTextColour);
+}
 
 } // namespace
 
@@ -20,10 +28,27 @@ QFont skinFont(int pointSize, int weight)
 void setSkinTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, disabledTextColour);
+    setTextRole(palette, QPalette::WindowText, colour);
     widget->setPalette(palette);
+}
+
+void setSkinPalette(QWidget *root)
+{
+    QPalette palette = root->palette();
+    setTextRole(palette, QPalette::WindowText, skinTextColour);
+    setTextRole(palette, QPalette::ButtonText, skinTextColour);
+    root->setPalette(palette);
+}
+
+void keepSchemeTextColours(QWidget *view)
+{
+    const QPalette scheme = QApplication::palette(view);
+    QPalette palette = view->palette();
+    for (const QPalette::ColorRole role : { QPalette::WindowText, QPalette::ButtonText }) {
+        for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
+            palette.setColor(group, role, scheme.color(group, role));
+    }
+    view->setPalette(palette);
 }
 
 QString skinFile(const QString &path)

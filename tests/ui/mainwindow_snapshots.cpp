@@ -2,9 +2,11 @@
 // Saves pictures of the main window in each connection state, driven against
 // the HAL simulator on a private bus, for looking at them:
 //   QT_QPA_PLATFORM=offscreen mainwindow_snapshots OUTPUT_FOLDER [LANGUAGE]
+// With OPALO_SNAPSHOT_DARK=1 set, in a dark colour scheme.
 #include "HalFixture.h"
 #include "SnapshotFolder.h"
 #include "TestDir.h"
+#include "TextContrast.h"
 #include "engine/TL09Engine.h"
 #include "ui/MainWindow.h"
 #include "widgets/Button.h"
@@ -42,6 +44,8 @@ void fillDevice(TestDir &device)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    if (qEnvironmentVariableIntValue("OPALO_SNAPSHOT_DARK"))
+        QApplication::setPalette(darkScheme());
     SnapshotFolder folder;
     if (!folder.open(QCoreApplication::arguments()))
         return 2;

@@ -3,6 +3,7 @@
 // back-end, with a real folder standing for the netbook's volume.
 #include "FakeDeviceBackend.h"
 #include "TestDir.h"
+#include "TextContrast.h"
 #include "TmpfsMount.h"
 #include "UiTestHelpers.h"
 #include "base/DeviceState.h"
@@ -54,6 +55,8 @@ private slots:
     void mainMenuAndBack();
     void gaugeKeepsLastCompleteShares();
     void readOnlyDeviceConnectsReadOnly();
+    void textsReadableInEveryScheme_data();
+    void textsReadableInEveryScheme();
 
 private:
     void startDevice(bool mounted);
@@ -426,6 +429,40 @@ void TestMainWindow::readOnlyDeviceConnectsReadOnly()
         window.disconnectDevice();
     }
     QVERIFY(device.unmount());
+}
+
+void TestMainWindow::textsReadableInEveryScheme_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<bool>("mainMenu");
+    QTest::newRow("light, connected") << false << true << false;
+    QTest::newRow("dark, connected") << true << true << false;
+    QTest::newRow("dark, main menu") << true << true << true;
+    QTest::newRow("dark, no device") << true << false << false;
+}
+
+// Texts on the skin keep the skin's colours; the rest follows the palette.
+void TestMainWindow::textsReadableInEveryScheme()
+{
+    QFETCH(bool, dark);
+    QFETCH(bool, connected);
+    QFETCH(bool, mainMenu);
+    const QPalette before = QApplication::palette();
+    if (dark)
+        QApplication::setPalette(darkScheme());
+    if (connected)
+        startDevice(true);
+    MainWindow window(*m_engine);
+    window.resize(1000, 720);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.connectionState(), connected ? MediaSyncView : Disconnected);
+    if (mainMenu)
+        window.showMainMenu();
+    const QStringList unreadable = unreadableTexts(&window);
+    QApplication::setPalette(before);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestMainWindow)

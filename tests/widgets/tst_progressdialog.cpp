@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The copy progress dialog: what it shows, what it ignores while hidden, and
 // when it closes.
+#include "TextContrast.h"
 #include "UiTestHelpers.h"
 #include "widgets/Button.h"
 #include "widgets/ProgressBar2.h"
@@ -38,6 +39,7 @@ private slots:
     void closesAtOnce();
     void keyboardReachesCancel();
     void screenReadersKnowIt();
+    void readableInADarkScheme();
 
 private:
     QTranslator m_translator;
@@ -210,6 +212,22 @@ void TestProgressDialog::screenReadersKnowIt()
     QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name),
         QStringLiteral("Copy finished"));
     QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(), QAccessible::Notification);
+}
+
+void TestProgressDialog::readableInADarkScheme()
+{
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(darkScheme());
+    ProgressDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.receiveCurrentFileName(QStringLiteral("beach.jpg"));
+    dialog.receiveFileNumber(2, 5);
+    dialog.receiveBytes(1 << 20, 5 << 20, 1 << 20);
+    dialog.receiveETA(4);
+    const QStringList unreadable = unreadableTexts(&dialog);
+    QApplication::setPalette(before);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestProgressDialog)

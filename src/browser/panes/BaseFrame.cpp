@@ -13,6 +13,7 @@
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 #include "widgets/MessageBox.h"
+#include "widgets/SkinStyle.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -88,6 +89,7 @@ void BaseFrame::buildTree(const QString &deviceModel)
     splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setChildrenCollapsible(false);
     tree = new BrowserTreeView(splitter);
+    keepSchemeTextColours(tree);
     treeModel = new BrowserTreeModel(side, deviceModel, this);
     tree->setModel(treeModel);
     tree->setRootIndex(QModelIndex());
@@ -111,6 +113,7 @@ void BaseFrame::buildList()
 {
     auto *listArea = new QWidget(splitter);
     list = new QVideoList(listArea);
+    keepSchemeTextColours(list);
     list->setDragEnabled(true);
     list->setViewMode(QListView::IconMode);
     showIconsOf(defaultIconEdge, defaultIconEdge);
