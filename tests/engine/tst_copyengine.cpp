@@ -326,7 +326,8 @@ TestCopyEngine::Run TestCopyEngine::copy(
     const QMetaObject::Connection connection
         = connect(job, &CopyJob::questionAsked, this, [&](const CopyQuestion &question) {
               if (question.kind == AskBeforeCopy) {
-                  run.askedBefore = question.refusedNames;
+                  for (const CopyFailure &refused : question.refused)
+                      run.askedBefore << QFileInfo(refused.source).fileName();
                   run.offeredSafeNames = question.offerSafeNames;
                   job->answer(CopyAnswer(m_beforeCopyAnswer));
                   return;

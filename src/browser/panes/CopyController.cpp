@@ -12,7 +12,9 @@
 #include "browser/views/VideoModel.h"
 #include "engine/TL09Engine.h"
 #include "engine/copy/CopyJob.h"
+#include "engine/copy/CopyPreflight.h"
 #include "engine/copy/CopySelection.h"
+#include "widgets/DataSize.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ProgressDialog.h"
 
@@ -20,6 +22,8 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QItemSelectionModel>
+
+#include <algorithm>
 
 namespace {
 
@@ -70,25 +74,50 @@ bool CopyController::transferFiles(const CopyRequest &request)
         const QPointer<CopyController> alive(this);
         const QString destination = destinationOf(request);
         m_title = CopyWording::progressTitle(destination);
-        auto *question = new MessageBox(
-            QMessageBox::Question, confirmation(request, destination), QMessageBox::Yes | QMessageBox::No);
-        question->setObjectName(QStringLiteral("CopyConfirmation"));
-        const int answer = m_window->runBox(question);
+        Offer offer = Offer::All;
+        const int answer = m_window->runBox(confirmation(request, destination, &offer));
         if (!alive)
             return false;
-        if (answer == QMessageBox::Yes && !runCopy(request))
+        m_copyWhatFits = offer == Offer::WhatFits;
+        if (answer == QMessageBox::Yes && offer != Offer::Nothing && !runCopy(request))
             return false;
     }
     setThumbnailsEnabled(true);
     return true;
 }
 
-QString CopyController::confirmation(const CopyRequest &request, const QString &destination) const
+MessageBox *CopyController::confirmation(
+    const CopyRequest &request, const QString &destination, Offer *offer) const
 {
     const std::optional<CopySelection::Tally> counted = CopySelection::tally(request.files,
         FileNameMatcher(MediaCategories::nameFilters(request.category)), QDeadlineTimer(countingMs));
-    return counted ? CopyWording::confirmation(counted->files, counted->bytes, request.category, destination)
-                   : CopyWording::confirmation(0, 0, request.category, destination);
+    const int files = counted ? counted->files : 0;
+    const qint64 bytes = counted ? counted->bytes : 0;
+    const qint64 free = CopyPreflight::probe(request.destDir).freeBytes;
+    MessageBox *box = nullptr;
+    if (files < 1 || free < 0 || bytes <= free) {
+        *offer = Offer::All;
+        box = new MessageBox(QMessageBox::Question,
+            CopyWording::confirmation(files, bytes, request.category, destination),
+            QMessageBox::Yes | QMessageBox::No);
+    } else if (files == 1 || free == 0) {
+        *offer = Offer::Nothing;
+        box = new MessageBox(QMessageBox::Critical,
+            tr("IDS_CONFIRM_NO_ROOM")
+                .arg(CopyWording::files(files, request.category), DataSize::text(bytes), destination,
+                    DataSize::text(free)),
+            QMessageBox::Ok);
+    } else {
+        *offer = Offer::WhatFits;
+        box = new MessageBox(QMessageBox::Warning,
+            CopyWording::confirmation(files, bytes, request.category, destination) + QStringLiteral("\n\n")
+                + tr("IDS_CONFIRM_ROOM_FOR_PART")
+                    .arg(DataSize::text(bytes), destination, DataSize::text(free)),
+            QMessageBox::Yes | QMessageBox::Cancel);
+        box->button(QMessageBox::Yes)->setText(tr("IDS_COPY_WHAT_FITS"));
+    }
+    box->setObjectName(QStringLiteral("CopyConfirmation"));
+    return box;
 }
 
 QString CopyController::destinationOf(const CopyRequest &request) const
@@ -239,15 +268,21 @@ QString CopyController::failureText(const CopyQuestion &question) const
 
 int CopyController::askBeforeCopy(const CopyQuestion &question)
 {
+    const bool onlyNoRoom = std::all_of(question.refused.cbegin(), question.refused.cend(),
+        [](const CopyFailure &refused) { return refused.reason == CopyOutcome::NoSpace; });
+    if (m_copyWhatFits && onlyNoRoom)
+        return QMessageBox::Yes;
     const QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::Cancel
         | (question.offerSafeNames ? QMessageBox::Apply : QMessageBox::NoButton);
     auto *box = new MessageBox(QMessageBox::Question,
-        tr("IDS_ASK_BEFORE_COPY")
-            .arg(question.refusedNames.size())
+        tr("IDS_ASK_BEFORE_COPY", nullptr, question.refused.size())
             .arg(m_window->targetName(question.target)),
         buttons, m_window);
     box->setObjectName(QStringLiteral("AskBeforeCopy"));
-    box->setInformativeText(CopyReport::shortList(question.refusedNames));
+    QStringList lines;
+    for (const CopyFailure &refused : question.refused)
+        lines << CopyReport::lineOf(refused);
+    CopyReport::showLines(box, lines);
     box->button(QMessageBox::Yes)->setText(tr("IDS_COPY_THE_REST"));
     if (question.offerSafeNames)
         box->button(QMessageBox::Apply)->setText(tr("IDS_COPY_SAFE_NAMES"));

@@ -8,6 +8,7 @@
 #include <QObject>
 
 class BaseFrame;
+class MessageBox;
 class Browser;
 class CopyJob;
 class TL09Engine;
@@ -40,8 +41,12 @@ public:
 private:
     // False when the window went away meanwhile.
     bool transferFiles(const CopyRequest &request);
-    // The question before a copy of request into destination.
-    QString confirmation(const CopyRequest &request, const QString &destination) const;
+    // What the question before a copy offers, after weighing it against the
+    // free space.
+    enum class Offer { All, WhatFits, Nothing };
+    // The question before a copy of request into destination, with what it
+    // needs and what is free when not all of it fits.
+    MessageBox *confirmation(const CopyRequest &request, const QString &destination, Offer *offer) const;
     QString destinationOf(const CopyRequest &request) const;
     bool runCopy(const CopyRequest &request);
     // Shows the progress of the run that start starts, until it ends or is
@@ -65,4 +70,7 @@ private:
     // question before it.
     bool m_cancelled = false;
     bool m_declined = false;
+    // The user chose, at the confirmation, to copy only what fits: the
+    // files the check before the copy finds no room for are not asked about.
+    bool m_copyWhatFits = false;
 };

@@ -74,10 +74,8 @@ QStringList linesOf(const CopyFailures &failures)
     else if (kept > 1)
         lines << CopyReport::tr("IDS_REPORT_KEPT_AS_ASKED").arg(number(kept));
     for (const CopyFailure &failure : failures) {
-        if (!isKept(failure)) {
-            lines << CopyReport::tr("IDS_REPORT_LINE")
-                         .arg(QFileInfo(failure.source).fileName(), CopyReport::reasonText(failure.reason));
-        }
+        if (!isKept(failure))
+            lines << CopyReport::lineOf(failure);
     }
     return lines;
 }
@@ -90,10 +88,17 @@ CopyReport::CopyReport(
           buttonsFor(failures, ending), parent)
 {
     setObjectName(QStringLiteral("CopyReport"));
-    const QStringList lines = linesOf(failures);
-    setInformativeText(shortList(lines));
+    showLines(this, linesOf(failures));
+}
+
+void CopyReport::showLines(MessageBox *box, const QStringList &lines)
+{
+    QString shown = lines.mid(0, shownLines).join(QLatin1Char('\n'));
     if (lines.size() > shownLines)
-        setDetailedText(lines.join(QLatin1Char('\n')));
+        shown += QLatin1Char('\n') + tr("IDS_AND_MORE").arg(lines.size() - shownLines);
+    box->setInformativeText(shown);
+    if (lines.size() > shownLines)
+        box->setDetailedText(lines.join(QLatin1Char('\n')));
 }
 
 bool CopyReport::isDue(const CopyFailures &failures, const CopySummary &summary)
@@ -101,12 +106,9 @@ bool CopyReport::isDue(const CopyFailures &failures, const CopySummary &summary)
     return !summary.complete || !failures.isEmpty() || summary.alreadyThere > 0;
 }
 
-QString CopyReport::shortList(const QStringList &lines)
+QString CopyReport::lineOf(const CopyFailure &failure)
 {
-    QString text = lines.mid(0, shownLines).join(QLatin1Char('\n'));
-    if (lines.size() > shownLines)
-        text += QLatin1Char('\n') + tr("IDS_AND_MORE").arg(lines.size() - shownLines);
-    return text;
+    return tr("IDS_REPORT_LINE").arg(QFileInfo(failure.source).fileName(), reasonText(failure.reason));
 }
 
 QString CopyReport::reasonText(CopyOutcome reason)

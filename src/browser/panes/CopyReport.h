@@ -23,7 +23,10 @@ public:
     // Whether a copy that ended so has anything to report: a copy that went
     // through with every file copied has not.
     static bool isDue(const CopyFailures &failures, const CopySummary &summary);
-    // The first lines, and how many more there are: what a box has room for.
-    static QString shortList(const QStringList &lines);
+    // Shows the first lines in box, and how many more there are (what a box
+    // has room for), with all of them in its details when they are more.
+    static void showLines(MessageBox *box, const QStringList &lines);
     static QString reasonText(CopyOutcome reason);
+    // "name: reason".
+    static QString lineOf(const CopyFailure &failure);
 };

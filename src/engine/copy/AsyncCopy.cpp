@@ -340,7 +340,7 @@ bool AsyncCopy::checkBeforeCopy()
     for (const CopyFailure &finding : check.findings()) {
         if (!listed.contains(finding.source)) {
             listed.insert(finding.source);
-            question.refusedNames << QFileInfo(finding.source).fileName();
+            question.refused << finding;
         }
     }
     askAndWait(question);

@@ -32,9 +32,10 @@ struct CopyQuestion
     CopyOutcome cause = CopyOutcome::WriteError;
     // With AskOverwrite.
     Overwrite overwrite;
-    // With AskBeforeCopy: the entries the destination cannot take, and
-    // whether names it accepts can be offered (answered with AnswerApply).
-    QStringList refusedNames;
+    // With AskBeforeCopy: the entries the destination cannot take, each
+    // once with its reason, and whether names it accepts can be offered
+    // (answered with AnswerApply).
+    CopyFailures refused;
     bool offerSafeNames = false;
 };
 

@@ -192,7 +192,9 @@ bool saveQuestionBeforeCopy(const SnapshotFolder &folder, Browser &browser)
     CopyQuestion question;
     question.kind = AskBeforeCopy;
     question.target = ExternalDeviceMode;
-    question.refusedNames = names;
+    for (const QString &name : names)
+        question.refused << CopyFailure { QStringLiteral("/home/user/") + name, QString(),
+            CopyOutcome::NameNotAllowed };
     question.offerSafeNames = true;
     browser.findChild<CopyController *>()->ask(question);
     return boxes.succeeded();

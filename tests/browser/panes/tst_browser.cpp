@@ -30,6 +30,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(QMessageBox::StandardButton)
+Q_DECLARE_METATYPE(QMessageBox::StandardButtons)
 
 namespace {
 
@@ -114,6 +115,8 @@ private slots:
     void dismissClosesOpenQuestion();
     void reportListsWhatFailedAndRetries();
     void refusedNamesAskedBeforeCopy();
+    void confirmationWeighsTheFreeSpace_data();
+    void confirmationWeighsTheFreeSpace();
     void tabGoesThroughTheWindowInOrder();
     void keysSwitchCategory_data();
     void keysSwitchCategory();
@@ -186,8 +189,8 @@ void tst_Browser::buildsWithItsRules()
     QVERIFY(!button("_copy2Host")->isEnabled());
     QVERIFY(!button("_OpaloRemovePushButton")->isEnabled());
     QCOMPARE(button("_copy2Host")->toolTip(),
-        QStringLiteral("Copy the selected file(s) from your OPALO netbook to your computer.\n"
-                       "The file(s) will not be deleted from your OPALO netbook."));
+        QStringLiteral("Copy the selected files from your OPALO netbook to your computer.\n"
+                       "They stay on your OPALO netbook."));
     QCOMPARE(button("_videoTabPushButton")->text(), QStringLiteral("Videos"));
     QVERIFY(browser.findChild<HostFrame *>(QStringLiteral("_hostFrame")));
     QVERIFY(browser.findChild<ExternalDeviceFrame *>(QStringLiteral("_targetFrame")));
@@ -582,7 +585,7 @@ void tst_Browser::copyBoxesNameTarget_data()
                "Failed to copy data to %1.\nPlease make sure you have the rights to perform this operation.")
                .arg(device);
     QTest::newRow("copy error") << CopyError << HostMode << CopyOutcome::WriteError
-                                << QStringLiteral("An error occurred while copying the file(s).");
+                                << QStringLiteral("An error occurred while copying.");
     QTest::newRow("a read-only netbook")
         << RightsError << ExternalDeviceMode << CopyOutcome::ReadOnly
         << QStringLiteral("%1 is read-only: nothing can be written to it.").arg(device);
@@ -688,10 +691,54 @@ void tst_Browser::refusedNamesAskedBeforeCopy()
     browser.doDrop({ QFileInfo(picture) }, ExternalDeviceMode, target.path());
 
     QCOMPARE(questions.size(), 1);
-    QVERIFY(questions.first().text.startsWith(QStringLiteral("1 file(s) cannot be copied to ")));
+    QVERIFY(questions.first().text.startsWith(QStringLiteral("1 file cannot be copied to ")));
     QCOMPARE(questions.first().buttons, QMessageBox::Yes | QMessageBox::Apply | QMessageBox::Cancel);
-    QCOMPARE(names, QStringList { QStringLiteral("what?.jpg") });
+    QCOMPARE(names, QStringList { QStringLiteral("what?.jpg: name not allowed") });
     QCOMPARE(QDir(target.path()).entryList(QDir::Files), QStringList { QStringLiteral("what_.jpg") });
+}
+
+void tst_Browser::confirmationWeighsTheFreeSpace_data()
+{
+    QTest::addColumn<qint64>("free");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QMessageBox::StandardButtons>("buttons");
+    QTest::addColumn<int>("arrived");
+    QTest::newRow("room for all") << qint64(1 << 20) << QStringLiteral("Copy 2 pictures")
+                                  << (QMessageBox::Yes | QMessageBox::No) << 2;
+    QTest::newRow("room for one") << qint64(1500) << QStringLiteral("what fits will be copied")
+                                  << (QMessageBox::Yes | QMessageBox::Cancel) << 1;
+    QTest::newRow("no room") << qint64(0) << QStringLiteral("2 pictures cannot be copied")
+                             << QMessageBox::StandardButtons(QMessageBox::Ok) << 0;
+}
+
+// The confirmation says what the copy needs and what is free, and offers
+// what fits; the check before the copy then asks nothing more about room.
+void tst_Browser::confirmationWeighsTheFreeSpace()
+{
+    QFETCH(qint64, free);
+    QFETCH(QString, said);
+    QFETCH(QMessageBox::StandardButtons, buttons);
+    QFETCH(int, arrived);
+    TestDir source;
+    TestDir target;
+    const QFileInfoList pictures { QFileInfo(
+                                       source.createFile(QStringLiteral("a.jpg"), QByteArray(1000, 'a'))),
+        QFileInfo(source.createFile(QStringLiteral("b.jpg"), QByteArray(1000, 'b'))) };
+    CopyPreflight::setProbe([free](const QString &) {
+        VolumeFacts facts;
+        facts.freeBytes = free;
+        return facts;
+    });
+    Browser browser(home->engine());
+    seen.reset(answerBoxes({ QMessageBox::Yes }));
+
+    browser.doDrop(pictures, ExternalDeviceMode, target.path());
+
+    QVERIFY2(seen->first().text.contains(said), qPrintable(seen->first().text));
+    QCOMPARE(seen->first().buttons, buttons);
+    QCOMPARE(QDir(target.path()).entryList(QDir::Files).size(), arrived);
+    // Then only the report of what did not fit.
+    QCOMPARE(seen->size(), arrived == 1 ? 2 : 1);
 }
 
 void tst_Browser::tabGoesThroughTheWindowInOrder()
