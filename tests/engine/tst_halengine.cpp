@@ -3,6 +3,7 @@
 #include "TestDir.h"
 #include "base/DeviceState.h"
 #include "engine/TL09Engine.h"
+#include "engine/device/SafeRemoval.h"
 
 #include <QtTest>
 
@@ -53,6 +54,7 @@ private slots:
     void removalWithNoDeviceKnownDoesNothing();
     void unplugForgetsDevice();
     void collectsAndForgetsSimulatedDevice();
+    void safeRemovalUnmountsThroughHal();
 
 private:
     QString folder(const QString &name) const { return m_dir.filePath(name); }
@@ -421,6 +423,25 @@ void TestHalEngine::collectsAndForgetsSimulatedDevice()
     m_engine->wait();
     QCoreApplication::processEvents();
     QCOMPARE(finished.count(), 1);
+}
+
+// Disconnect takes the volume out, so that the status can say the netbook
+// may be unplugged.
+void TestHalEngine::safeRemovalUnmountsThroughHal()
+{
+    QVERIFY2(m_hal.startSimulator(HalDescription().addOpalo("opalo", folder(QStringLiteral("opalo")), true)),
+        qPrintable(m_hal.errorString()));
+    m_engine->findDeviceVolume();
+    QVERIFY(!mountPoint().isEmpty());
+
+    SafeRemoval *removal = m_engine->safelyRemoveDevice();
+    QVERIFY(removal);
+    QSignalSpy finished(removal, &SafeRemoval::finished);
+    QVERIFY(finished.wait());
+    QCOMPARE(finished.constFirst().constFirst().toString(), QString());
+    QVERIFY(mountPoint().isEmpty());
+    m_engine->findDeviceVolume();
+    QVERIFY(mountPoint().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestHalEngine)

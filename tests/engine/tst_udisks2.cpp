@@ -390,7 +390,7 @@ void TestUDisks2::safeRemovalReports()
     volume.block = volumeExists ? UDisks2Fixture::blockObject(device)
                                 : QStringLiteral("/org/freedesktop/UDisks2/block_devices/none");
     volume.mountPoint = folder.path();
-    auto *removal = new SafeRemoval(volume, this);
+    auto *removal = new SafeRemoval(volume.mountPoint, UDisks2Backend::removalCalls(volume), this);
     QSignalSpy finished(removal, &SafeRemoval::finished);
     removal->start();
     QVERIFY(finished.wait());

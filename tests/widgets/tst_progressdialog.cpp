@@ -104,7 +104,7 @@ void TestProgressDialog::shownWhileCopying()
     QCOMPARE(
         labelText(dialog, "_estimatedTimeLabel"), QStringLiteral("Estimated time remaining: ") + remaining);
     QCOMPARE(labelText(dialog, "_filenameLabel"), name);
-    QCOMPARE(labelText(dialog, "label"), QStringLiteral("Copying the selected file(s)…\nPlease wait…"));
+    QCOMPARE(labelText(dialog, "label"), QStringLiteral("Copying…\nPlease wait…"));
     QCOMPARE(labelText(dialog, "_fileNumberLabel"), fileText);
     // Sizes are never wrapped between number and unit.
     QCOMPARE(labelText(dialog, "_bytesLabel").replace(QChar::Nbsp, QLatin1Char(' ')), bytesText);

@@ -4,6 +4,7 @@
 #include "base/DeviceState.h"
 #include "engine/device/DeviceIds.h"
 #include "engine/device/HalBus.h"
+#include "engine/device/SafeRemoval.h"
 
 #include <QDBusPendingCallWatcher>
 
@@ -70,6 +71,18 @@ QString HalBackend::deviceVolumeUdi()
     return QString();
 }
 
+QString HalBackend::mountedVolumeUdi(const QString &mounted)
+{
+    if (mounted.isEmpty())
+        return QString();
+    const QStringList volumes = HalBus::findDeviceByCapability(QStringLiteral("volume"));
+    for (const QString &udi : volumes) {
+        if (isDeviceNode(udi) && HalBus::propertyString(udi, QStringLiteral("volume.mount_point")) == mounted)
+            return udi;
+    }
+    return QString();
+}
+
 void HalBackend::findDeviceVolume()
 {
     // Built aside and stored once, so that the other threads never see a
@@ -106,4 +119,18 @@ void HalBackend::mountDevice()
     auto *watcher = new QDBusPendingCallWatcher(
         HalBus::mountVolume(udi, QStringList(QLatin1String("uid=") + QString::number(getuid()))), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, watcher, &QObject::deleteLater);
+}
+
+SafeRemoval *HalBackend::safelyRemoveDevice()
+{
+    const QString mounted = mountPoint();
+    const QString volume = mountedVolumeUdi(mounted);
+    if (volume.isEmpty())
+        return nullptr;
+    SafeRemoval::Calls calls;
+    calls.unmount = [volume] { return HalBus::unmountVolume(volume); };
+    calls.notMounted = QStringLiteral("org.freedesktop.Hal.Device.Volume.NotMounted");
+    auto *removal = new SafeRemoval(mounted, calls, this);
+    removal->start();
+    return removal;
 }

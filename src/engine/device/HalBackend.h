@@ -23,7 +23,12 @@ public:
 
     void findDeviceVolume() override;
     void mountDevice() override;
+    // Flush and unmount through HAL. Null when no volume of the device is
+    // mounted.
+    SafeRemoval *safelyRemoveDevice() override;
 
 private:
     bool isDeviceNode(const QString &udi, QSet<QString> &visited);
+    // The device's volume mounted on mounted, or empty.
+    QString mountedVolumeUdi(const QString &mounted);
 };

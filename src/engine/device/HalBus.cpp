@@ -88,6 +88,14 @@ QDBusPendingCall mountVolume(const QString &udi, const QStringList &options)
         methodCall(udi, volumeInterface, "Mount", { QString(), QString(), options }));
 }
 
+QDBusPendingCall unmountVolume(const QString &udi)
+{
+    if (!isObjectPath(udi))
+        return QDBusPendingCall::fromCompletedCall(QDBusMessage());
+    return QDBusConnection::systemBus().asyncCall(
+        methodCall(udi, volumeInterface, "Unmount", { QStringList() }));
+}
+
 bool subscribeDeviceRemoved(QObject *receiver, const char *slot)
 {
     return QDBusConnection::systemBus().connect(QLatin1String(service), QLatin1String(managerPath),

@@ -27,6 +27,9 @@ std::optional<int> propertyInteger(const QString &udi, const QString &key);
 // volume's mount point.
 QDBusPendingCall mountVolume(const QString &udi, const QStringList &options);
 
+// Asks HAL to unmount the volume at udi, without waiting for the answer.
+QDBusPendingCall unmountVolume(const QString &udi);
+
 // Delivers HAL's DeviceRemoved(udi) to the receiver's slot, given in the
 // SLOT() form that QtDBus needs.
 bool subscribeDeviceRemoved(QObject *receiver, const char *slot);

@@ -2,9 +2,6 @@
 #include "engine/device/SafeRemoval.h"
 
 #include "base/DeviceState.h"
-#include "engine/device/UDisks2Drive.h"
-#include "engine/device/UDisks2Filesystem.h"
-#include "engine/device/UDisks2Types.h"
 
 #include <QDBusPendingCallWatcher>
 #include <QFile>
@@ -13,8 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-const QString service = QLatin1String(udisks2Service);
 
 void flushFileSystem(const QString &path)
 {
@@ -27,9 +22,10 @@ void flushFileSystem(const QString &path)
 
 } // namespace
 
-SafeRemoval::SafeRemoval(const UDisks2Backend::Volume &volume, QObject *parent)
+SafeRemoval::SafeRemoval(const QString &mountPoint, const Calls &calls, QObject *parent)
     : QObject(parent)
-    , m_volume(volume)
+    , m_mountPoint(mountPoint)
+    , m_calls(calls)
 { }
 
 SafeRemoval::~SafeRemoval()
@@ -43,34 +39,31 @@ void SafeRemoval::start()
     // Unmounting writes the cache out too, but on a slow stick that can
     // outlast the bus's time-out for the Unmount call; writing it out first,
     // off the GUI thread, keeps the window responsive meanwhile.
-    m_flush.reset(QThread::create(flushFileSystem, m_volume.mountPoint));
+    m_flush.reset(QThread::create(flushFileSystem, m_mountPoint));
     connect(m_flush.get(), &QThread::finished, this, &SafeRemoval::unmount);
     m_flush->start();
 }
 
 void SafeRemoval::unmount()
 {
-    whenAnswered(UDisks2Filesystem(service, m_volume.block, QDBusConnection::systemBus()).Unmount({}),
-        &SafeRemoval::unmounted);
+    whenAnswered(m_calls.unmount(), &SafeRemoval::unmounted);
 }
 
 void SafeRemoval::unmounted(const QDBusPendingCall &reply)
 {
     // Unmounted meanwhile (from the file manager, say) is as good.
-    if (reply.isError()
-        && reply.error().name() != QLatin1String("org.freedesktop.UDisks2.Error.NotMounted")) {
+    if (reply.isError() && reply.error().name() != m_calls.notMounted) {
         finish(reply.error().name());
         return;
     }
     // The folder is gone with the mount; a later "Connect" mounts anew.
-    if (mountPoint() == m_volume.mountPoint)
+    if (mountPoint() == m_mountPoint)
         setMountPoint(QString());
-    if (!m_volume.canPowerOff) {
+    if (!m_calls.powerOff) {
         finish(QString());
         return;
     }
-    whenAnswered(UDisks2Drive(service, m_volume.drive, QDBusConnection::systemBus()).PowerOff({}),
-        &SafeRemoval::poweredOff);
+    whenAnswered(m_calls.powerOff(), &SafeRemoval::poweredOff);
 }
 
 void SafeRemoval::poweredOff(const QDBusPendingCall &)

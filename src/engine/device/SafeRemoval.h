@@ -1,32 +1,40 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "engine/device/UDisks2Backend.h"
-
+#include <QDBusPendingCall>
 #include <QObject>
 #include <QThread>
 
+#include <functional>
 #include <memory>
 
-class QDBusPendingCall;
-
 // Takes the device volume out so that it can be unplugged: writes out what
-// is still cached for it, has UDisks2 unmount it, then powers the drive off
-// where the drive allows it. Reports once, always from the event loop, and
-// then deletes itself.
+// is still cached for it, has the device service (UDisks2 or HAL) unmount
+// it, then powers the drive off where the drive allows it. Reports once,
+// always from the event loop, and then deletes itself.
 class SafeRemoval : public QObject
 {
     Q_OBJECT
 
 public:
-    SafeRemoval(const UDisks2Backend::Volume &volume, QObject *parent = nullptr);
+    // The service's calls: unmount, and power off (empty where the drive
+    // cannot); and the error unmount answers for a volume not mounted,
+    // which is as good as unmounted.
+    struct Calls
+    {
+        std::function<QDBusPendingCall()> unmount;
+        std::function<QDBusPendingCall()> powerOff;
+        QString notMounted;
+    };
+
+    SafeRemoval(const QString &mountPoint, const Calls &calls, QObject *parent = nullptr);
     ~SafeRemoval() override;
 
     void start();
 
 signals:
     // error is empty when the volume is unmounted and the device may be
-    // unplugged; otherwise the name of the error UDisks2 gave.
+    // unplugged; otherwise the name of the error the service gave.
     void finished(const QString &error);
 
 private:
@@ -36,6 +44,7 @@ private:
     void whenAnswered(const QDBusPendingCall &call, void (SafeRemoval::*handler)(const QDBusPendingCall &));
     void finish(const QString &error);
 
-    UDisks2Backend::Volume m_volume;
+    const QString m_mountPoint;
+    const Calls m_calls;
     std::unique_ptr<QThread> m_flush;
 };

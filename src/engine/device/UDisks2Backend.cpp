@@ -3,7 +3,7 @@
 
 #include "base/DeviceState.h"
 #include "engine/device/DeviceIds.h"
-#include "engine/device/SafeRemoval.h"
+#include "engine/device/UDisks2Drive.h"
 #include "engine/device/UDisks2Filesystem.h"
 #include "engine/device/UdevUsbIds.h"
 
@@ -110,9 +110,25 @@ SafeRemoval *UDisks2Backend::safelyRemoveDevice()
     if (!volume || volume->block != deviceUdi() || volume->mountPoint.isEmpty()
         || !volume->mountedThroughUDisks2)
         return nullptr;
-    auto *removal = new SafeRemoval(*volume, this);
+    auto *removal = new SafeRemoval(volume->mountPoint, removalCalls(*volume), this);
     removal->start();
     return removal;
+}
+
+SafeRemoval::Calls UDisks2Backend::removalCalls(const Volume &volume)
+{
+    const QString service = QLatin1String(udisks2Service);
+    SafeRemoval::Calls calls;
+    calls.unmount = [service, block = volume.block] {
+        return UDisks2Filesystem(service, block, QDBusConnection::systemBus()).Unmount({});
+    };
+    if (volume.canPowerOff) {
+        calls.powerOff = [service, drive = volume.drive] {
+            return UDisks2Drive(service, drive, QDBusConnection::systemBus()).PowerOff({});
+        };
+    }
+    calls.notMounted = QStringLiteral("org.freedesktop.UDisks2.Error.NotMounted");
+    return calls;
 }
 
 std::optional<UDisks2Backend::Volume> UDisks2Backend::findVolume()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/device/DeviceBackend.h"
+#include "engine/device/SafeRemoval.h"
 #include "engine/device/UDisks2ObjectManager.h"
 
 #include <QString>
@@ -39,6 +40,8 @@ public:
     // The options of a mount for the current user: "uid=" and the real user
     // id for the file systems that take it, none for the others.
     static QVariantMap mountOptions(const QString &fileSystemType);
+    // What takes volume out through UDisks2.
+    static SafeRemoval::Calls removalCalls(const Volume &volume);
 
     explicit UDisks2Backend(QObject *parent = nullptr);
 

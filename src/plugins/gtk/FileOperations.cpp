@@ -111,8 +111,8 @@ void FileOperations::makeLink(const QString &path)
 
 void FileOperations::moveToTrash(const QVector<QString> &files)
 {
-    MessageBox question(
-        QMessageBox::Question, tr("IDS_CONFIRM_DELETE"), QMessageBox::Yes | QMessageBox::No, dialogParent());
+    MessageBox question(QMessageBox::Question, tr("IDS_CONFIRM_DELETE", nullptr, files.size()),
+        QMessageBox::Yes | QMessageBox::No, dialogParent());
     if (question.exec() != QMessageBox::Yes)
         return;
     for (const QString &path : files) {

@@ -34,7 +34,7 @@ using FileTree::treeOf;
 // Shown as rich text, whose line ends are tags.
 const QString itselfText = QStringLiteral(
     "<b>You cannot copy a folder into itself.</b><br>The destination folder is inside the source folder.");
-const QString copyErrorText = QStringLiteral("An error occurred while copying the file(s).");
+const QString copyErrorText = QStringLiteral("An error occurred while copying.");
 const QString overAncestorText
     = QStringLiteral("<b>You cannot copy a folder over one that contains it.</b><br>The "
                      "folder to be replaced holds the source folder.");
@@ -689,8 +689,7 @@ void tst_GtkFileOperations::trashAsksFirst()
     ModalDriver answerer({ answer });
     m_moveToTrash({ file }, nullptr);
 
-    QCOMPARE(answerer.texts(),
-        QStringList { QStringLiteral("Are you sure you want to delete this (these) file(s)?") });
+    QCOMPARE(answerer.texts(), QStringList { QStringLiteral("Move 1 file to the trash?") });
     QCOMPARE(answerer.seen().first().title, QStringLiteral("Vantora OPALO™ Sync"));
     QCOMPARE(answerer.seen().first().buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(QFile::exists(file), !trashed);

@@ -28,7 +28,7 @@ namespace {
 using SwapAt = void (*)(const char *folder, const char *target, int n);
 using SlowCopies = void (*)(int milliseconds);
 
-const QString copyErrorText = QStringLiteral("An error occurred while copying the file(s).");
+const QString copyErrorText = QStringLiteral("An error occurred while copying.");
 
 // Every entry below folder with its permissions and content.
 QStringList treeOf(const QString &folder)

@@ -28,7 +28,7 @@ namespace {
 using FailFlush = void (*)(int n, int error);
 using Answers = QList<QMessageBox::StandardButton>;
 
-const QString copyErrorText = QStringLiteral("An error occurred while copying the file(s).");
+const QString copyErrorText = QStringLiteral("An error occurred while copying.");
 
 using FileTree::treeOf;
 
