@@ -94,8 +94,8 @@ Angezeigt werden die Lesezeichen, die %1 enthält.</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
-            <translation>Die ausgewählte(n) Datei(en) von Ihrem OPALO-Netbook auf Ihren Computer kopieren.
-Die Datei(en) wird (werden) nicht von Ihrem OPALO-Netbook gelöscht.</translation>
+            <translation>Die ausgewählten Dateien von Ihrem OPALO-Netbook auf Ihren Computer kopieren.
+Sie bleiben auf Ihrem OPALO-Netbook.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
@@ -136,8 +136,8 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         </message>
         <message>
             <source>IDS_UPLOAD_TIP</source>
-            <translation>Die ausgewählte(n) Datei(en) von Ihrem Computer auf Ihr OPALO-Netbook kopieren.
-Die Datei(en) wird (werden) nicht von Ihrem Computer gelöscht.</translation>
+            <translation>Die ausgewählten Dateien von Ihrem Computer auf Ihr OPALO-Netbook kopieren.
+Sie bleiben auf Ihrem Computer.</translation>
         </message>
         <message>
             <source>IDS_URL</source>
@@ -172,9 +172,20 @@ Die Optionen von Qt selbst (-platform, -style, -reverse…) gelten wie in jedem 
     </context>
     <context>
         <name>CopyController</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 Datei(en) können nicht nach %2 kopiert werden:</translation>
+            <translation>
+                <numerusform>%n Datei kann nicht nach %1 kopiert werden:</numerusform>
+                <numerusform>%n Dateien können nicht nach %1 kopiert werden:</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_NO_ROOM</source>
+            <translation>%1 kann nicht kopiert werden: %2 nötig, und %3 hat %4 frei.</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_ROOM_FOR_PART</source>
+            <translation>Sie brauchen %1, und %2 hat %3 frei: Was passt, wird kopiert, der Rest nicht.</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -185,8 +196,12 @@ Die Optionen von Qt selbst (-platform, -style, -reverse…) gelten wie in jedem 
             <translation>Den Rest kopieren</translation>
         </message>
         <message>
+            <source>IDS_COPY_WHAT_FITS</source>
+            <translation>&amp;Kopieren, was passt</translation>
+        </message>
+        <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Beim Kopieren der Datei(en) ist ein Fehler aufgetreten.</translation>
+            <translation>Beim Kopieren ist ein Fehler aufgetreten.</translation>
         </message>
         <message>
             <source>IDS_ERR_DRIVE_SPACE</source>
@@ -767,7 +782,7 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
-            <translation>Die ausgewählten Dateien werden kopiert…
+            <translation>Kopieren läuft…
 Bitte warten…</translation>
         </message>
     </context>

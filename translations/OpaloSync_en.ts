@@ -94,8 +94,8 @@ The bookmarks shown are those that %1 holds.</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
-            <translation>Copy the selected file(s) from your OPALO netbook to your computer.
-The file(s) will not be deleted from your OPALO netbook.</translation>
+            <translation>Copy the selected files from your OPALO netbook to your computer.
+They stay on your OPALO netbook.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
@@ -136,8 +136,8 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
         <message>
             <source>IDS_UPLOAD_TIP</source>
-            <translation>Copy the selected file(s) from your computer to your OPALO netbook.
-The file(s) will not be deleted from your computer.</translation>
+            <translation>Copy the selected files from your computer to your OPALO netbook.
+They stay on your computer.</translation>
         </message>
         <message>
             <source>IDS_URL</source>
@@ -172,9 +172,20 @@ Qt's own options (-platform, -style, -reverse…) apply as in every Qt program.<
     </context>
     <context>
         <name>CopyController</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 file(s) cannot be copied to %2:</translation>
+            <translation>
+                <numerusform>%n file cannot be copied to %1:</numerusform>
+                <numerusform>%n files cannot be copied to %1:</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_NO_ROOM</source>
+            <translation>%1 cannot be copied: %2 needed, and %3 has %4 free.</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_ROOM_FOR_PART</source>
+            <translation>They need %1, and %2 has %3 free: what fits will be copied, the rest will not.</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -185,8 +196,12 @@ Qt's own options (-platform, -style, -reverse…) apply as in every Qt program.<
             <translation>Copy the rest</translation>
         </message>
         <message>
+            <source>IDS_COPY_WHAT_FITS</source>
+            <translation>Copy what &amp;fits</translation>
+        </message>
+        <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>An error occurred while copying the file(s).</translation>
+            <translation>An error occurred while copying.</translation>
         </message>
         <message>
             <source>IDS_ERR_DRIVE_SPACE</source>
@@ -767,7 +782,7 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
-            <translation>Copying the selected file(s)…
+            <translation>Copying…
 Please wait…</translation>
         </message>
     </context>

@@ -94,8 +94,8 @@ Los marcadores mostrados son los que contiene %1.</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
-            <translation>Copiar el/los archivo(s) seleccionado(s) del netbook OPALO al ordenador.
-El/los archivo(s) no se eliminará(n) del netbook OPALO.</translation>
+            <translation>Copiar los archivos seleccionados de su netbook OPALO a su ordenador.
+Se conservan en su netbook OPALO.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
@@ -136,8 +136,8 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
         <message>
             <source>IDS_UPLOAD_TIP</source>
-            <translation>Copiar el/los archivo(s) seleccionado(s) del ordenador al netbook OPALO.
-El/los archivo(s) no se eliminará(n) del ordenador.</translation>
+            <translation>Copiar los archivos seleccionados de su ordenador a su netbook OPALO.
+Se conservan en su ordenador.</translation>
         </message>
         <message>
             <source>IDS_URL</source>
@@ -172,9 +172,20 @@ Las opciones propias de Qt (-platform, -style, -reverse…) se aplican como en t
     </context>
     <context>
         <name>CopyController</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 archivo(s) no se pueden copiar a %2:</translation>
+            <translation>
+                <numerusform>%n archivo no se puede copiar a %1:</numerusform>
+                <numerusform>%n archivos no se pueden copiar a %1:</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_NO_ROOM</source>
+            <translation>No se puede copiar %1: se necesitan %2 y %3 tiene %4 libres.</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_ROOM_FOR_PART</source>
+            <translation>Necesitan %1 y %2 tiene %3 libres: se copiará lo que quepa, el resto no.</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -185,8 +196,12 @@ Las opciones propias de Qt (-platform, -style, -reverse…) se aplican como en t
             <translation>Copiar el resto</translation>
         </message>
         <message>
+            <source>IDS_COPY_WHAT_FITS</source>
+            <translation>Copiar lo que &amp;quepa</translation>
+        </message>
+        <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Se ha producido un error al copiar el/los archivo(s).</translation>
+            <translation>Se produjo un error durante la copia.</translation>
         </message>
         <message>
             <source>IDS_ERR_DRIVE_SPACE</source>
@@ -767,7 +782,7 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
-            <translation>Copiando los archivos seleccionados…
+            <translation>Copiando…
 Espere, por favor…</translation>
         </message>
     </context>

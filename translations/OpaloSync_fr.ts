@@ -94,8 +94,8 @@ Les favoris affichés sont ceux que contient %1.</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
-            <translation>Copier le(s) fichier(s) sélectionné(s) de votre netbook OPALO vers votre ordinateur.
-Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre netbook OPALO.</translation>
+            <translation>Copier les fichiers sélectionnés de votre netbook OPALO vers votre ordinateur.
+Ils restent sur votre netbook OPALO.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
@@ -136,8 +136,8 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         </message>
         <message>
             <source>IDS_UPLOAD_TIP</source>
-            <translation>Copier le(s) fichier(s) sélectionné(s) de votre ordinateur vers votre netbook OPALO.
-Le(s) fichier(s) ne sera (seront) pas supprimé(s) de votre ordinateur.</translation>
+            <translation>Copier les fichiers sélectionnés de votre ordinateur vers votre netbook OPALO.
+Ils restent sur votre ordinateur.</translation>
         </message>
         <message>
             <source>IDS_URL</source>
@@ -172,9 +172,20 @@ Les options propres à Qt (-platform, -style, -reverse…) s’appliquent comme 
     </context>
     <context>
         <name>CopyController</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 fichier(s) ne peuvent pas être copiés vers %2 :</translation>
+            <translation>
+                <numerusform>%n fichier ne peut pas être copié vers %1 :</numerusform>
+                <numerusform>%n fichiers ne peuvent pas être copiés vers %1 :</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_NO_ROOM</source>
+            <translation>Impossible de copier %1 : il faut %2, et %3 n'a que %4 de libre.</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_ROOM_FOR_PART</source>
+            <translation>Il faut %1, et %2 n'a que %3 de libre : ce qui tient sera copié, le reste non.</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -185,8 +196,12 @@ Les options propres à Qt (-platform, -style, -reverse…) s’appliquent comme 
             <translation>Copier le reste</translation>
         </message>
         <message>
+            <source>IDS_COPY_WHAT_FITS</source>
+            <translation>Copier ce qui &amp;tient</translation>
+        </message>
+        <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Une erreur s'est produite lors de la copie du (des) fichier(s).</translation>
+            <translation>Une erreur s'est produite pendant la copie.</translation>
         </message>
         <message>
             <source>IDS_ERR_DRIVE_SPACE</source>
@@ -767,7 +782,7 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
-            <translation>Copie du ou des fichiers sélectionnés…
+            <translation>Copie en cours…
 Veuillez patienter…</translation>
         </message>
     </context>

@@ -95,7 +95,7 @@ I segnalibri mostrati sono quelli contenuti in %1.</translation>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
             <translation>Copia i file selezionati dal netbook OPALO al computer.
-I file non verranno eliminati dal netbook OPALO.</translation>
+Restano sul netbook OPALO.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
@@ -137,7 +137,7 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_UPLOAD_TIP</source>
             <translation>Copia i file selezionati dal computer al netbook OPALO.
-I file non verranno eliminati dal computer.</translation>
+Restano sul computer.</translation>
         </message>
         <message>
             <source>IDS_URL</source>
@@ -172,9 +172,20 @@ Le opzioni proprie di Qt (-platform, -style, -reverse…) valgono come in ogni p
     </context>
     <context>
         <name>CopyController</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 file non possono essere copiati su %2:</translation>
+            <translation>
+                <numerusform>%n file non può essere copiato in %1:</numerusform>
+                <numerusform>%n file non possono essere copiati in %1:</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_NO_ROOM</source>
+            <translation>Impossibile copiare %1: servono %2 e %3 ha %4 liberi.</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_ROOM_FOR_PART</source>
+            <translation>Servono %1 e %2 ha %3 liberi: verrà copiato ciò che ci sta, il resto no.</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -185,8 +196,12 @@ Le opzioni proprie di Qt (-platform, -style, -reverse…) valgono come in ogni p
             <translation>Copia il resto</translation>
         </message>
         <message>
+            <source>IDS_COPY_WHAT_FITS</source>
+            <translation>Copia ciò che &amp;ci sta</translation>
+        </message>
+        <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Si è verificato un errore durante la copia dei file.</translation>
+            <translation>Si è verificato un errore durante la copia.</translation>
         </message>
         <message>
             <source>IDS_ERR_DRIVE_SPACE</source>
@@ -767,7 +782,7 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
-            <translation>Copia dei file selezionati in corso…
+            <translation>Copia in corso…
 Attendere…</translation>
         </message>
     </context>

@@ -94,8 +94,8 @@ De getoonde bladwijzers zijn die welke %1 bevat.</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
-            <translation>De geselecteerde bestand(en) van uw OPALO-netbook naar uw computer kopiëren.
-De bestand(en) worden niet van uw OPALO-netbook verwijderd.</translation>
+            <translation>De geselecteerde bestanden van uw OPALO-netbook naar uw computer kopiëren.
+Ze blijven op uw OPALO-netbook staan.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
@@ -136,8 +136,8 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
         <message>
             <source>IDS_UPLOAD_TIP</source>
-            <translation>De geselecteerde bestand(en) van uw computer naar uw OPALO-netbook kopiëren.
-De bestand(en) worden niet van uw computer verwijderd.</translation>
+            <translation>De geselecteerde bestanden van uw computer naar uw OPALO-netbook kopiëren.
+Ze blijven op uw computer staan.</translation>
         </message>
         <message>
             <source>IDS_URL</source>
@@ -172,9 +172,20 @@ De eigen opties van Qt (-platform, -style, -reverse…) gelden zoals in elk Qt-p
     </context>
     <context>
         <name>CopyController</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 bestand(en) kunnen niet naar %2 worden gekopieerd:</translation>
+            <translation>
+                <numerusform>%n bestand kan niet naar %1 worden gekopieerd:</numerusform>
+                <numerusform>%n bestanden kunnen niet naar %1 worden gekopieerd:</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_NO_ROOM</source>
+            <translation>%1 kan niet worden gekopieerd: %2 nodig en %3 heeft %4 vrij.</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_ROOM_FOR_PART</source>
+            <translation>Ze hebben %1 nodig en %2 heeft %3 vrij: wat past wordt gekopieerd, de rest niet.</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -185,8 +196,12 @@ De eigen opties van Qt (-platform, -style, -reverse…) gelden zoals in elk Qt-p
             <translation>De rest kopiëren</translation>
         </message>
         <message>
+            <source>IDS_COPY_WHAT_FITS</source>
+            <translation>Kopiëren wat &amp;past</translation>
+        </message>
+        <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Er is een fout opgetreden bij het kopiëren van de bestand(en).</translation>
+            <translation>Er is een fout opgetreden tijdens het kopiëren.</translation>
         </message>
         <message>
             <source>IDS_ERR_DRIVE_SPACE</source>
@@ -767,7 +782,7 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
-            <translation>De geselecteerde bestanden worden gekopieerd…
+            <translation>Bezig met kopiëren…
 Even geduld…</translation>
         </message>
     </context>

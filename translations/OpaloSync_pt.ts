@@ -94,8 +94,8 @@ Os marcadores apresentados são os que %1 contém.</translation>
         </message>
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
-            <translation>Copiar o(s) ficheiro(s) seleccionado(s) do netbook OPALO para o computador.
-O(s) ficheiro(s) não será(ão) eliminado(s) do netbook OPALO.</translation>
+            <translation>Copiar os ficheiros selecionados do netbook OPALO para o computador.
+Permanecem no netbook OPALO.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
@@ -136,8 +136,8 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
         <message>
             <source>IDS_UPLOAD_TIP</source>
-            <translation>Copiar o(s) ficheiro(s) seleccionado(s) do computador para o netbook OPALO.
-O(s) ficheiro(s) não será(ão) eliminado(s) do computador.</translation>
+            <translation>Copiar os ficheiros selecionados do computador para o netbook OPALO.
+Permanecem no computador.</translation>
         </message>
         <message>
             <source>IDS_URL</source>
@@ -172,9 +172,20 @@ As opções próprias do Qt (-platform, -style, -reverse…) aplicam-se como em 
     </context>
     <context>
         <name>CopyController</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>%1 ficheiro(s) não podem ser copiados para %2:</translation>
+            <translation>
+                <numerusform>%n ficheiro não pode ser copiado para %1:</numerusform>
+                <numerusform>%n ficheiros não podem ser copiados para %1:</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_NO_ROOM</source>
+            <translation>Não é possível copiar %1: são precisos %2 e %3 tem %4 livres.</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_ROOM_FOR_PART</source>
+            <translation>Precisam de %1 e %2 tem %3 livres: será copiado o que couber, o resto não.</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -185,8 +196,12 @@ As opções próprias do Qt (-platform, -style, -reverse…) aplicam-se como em 
             <translation>Copiar o resto</translation>
         </message>
         <message>
+            <source>IDS_COPY_WHAT_FITS</source>
+            <translation>Copiar o que &amp;couber</translation>
+        </message>
+        <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Ocorreu um erro ao copiar o(s) ficheiro(s).</translation>
+            <translation>Ocorreu um erro durante a cópia.</translation>
         </message>
         <message>
             <source>IDS_ERR_DRIVE_SPACE</source>
@@ -767,7 +782,7 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
-            <translation>A copiar os ficheiros selecionados…
+            <translation>A copiar…
 Aguarde…</translation>
         </message>
     </context>

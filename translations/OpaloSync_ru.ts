@@ -95,7 +95,7 @@
         <message>
             <source>IDS_DOWNLOAD_TIP</source>
             <translation>Скопировать выбранные файлы с нетбука OPALO на компьютер.
-Файлы не будут удалены с нетбука OPALO.</translation>
+На нетбуке OPALO они останутся.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
@@ -137,7 +137,7 @@
         <message>
             <source>IDS_UPLOAD_TIP</source>
             <translation>Скопировать выбранные файлы с компьютера на нетбук OPALO.
-Файлы не будут удалены с компьютера.</translation>
+На компьютере они останутся.</translation>
         </message>
         <message>
             <source>IDS_URL</source>
@@ -172,9 +172,21 @@
     </context>
     <context>
         <name>CopyController</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_ASK_BEFORE_COPY</source>
-            <translation>Невозможно скопировать на %2 файлов: %1</translation>
+            <translation>
+                <numerusform>Невозможно скопировать на %1 %n файл:</numerusform>
+                <numerusform>Невозможно скопировать на %1 %n файла:</numerusform>
+                <numerusform>Невозможно скопировать на %1 %n файлов:</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_NO_ROOM</source>
+            <translation>Невозможно скопировать %1: нужно %2, а в %3 свободно %4.</translation>
+        </message>
+        <message>
+            <source>IDS_CONFIRM_ROOM_FOR_PART</source>
+            <translation>Нужно %1, а в %2 свободно %3: будет скопировано то, что поместится, остальное — нет.</translation>
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
@@ -185,8 +197,12 @@
             <translation>Копировать остальное</translation>
         </message>
         <message>
+            <source>IDS_COPY_WHAT_FITS</source>
+            <translation>Скопировать то, что &amp;поместится</translation>
+        </message>
+        <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>При копировании файлов произошла ошибка.</translation>
+            <translation>При копировании произошла ошибка.</translation>
         </message>
         <message>
             <source>IDS_ERR_DRIVE_SPACE</source>
@@ -771,8 +787,8 @@
         </message>
         <message>
             <source>IDS_MEDIA_TRANSFER_IN_PROGRESS</source>
-            <translation>Копирование выбранных файлов…
-Пожалуйста, подождите…</translation>
+            <translation>Идёт копирование…
+Подождите…</translation>
         </message>
     </context>
     <context>

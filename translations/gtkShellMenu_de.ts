@@ -3,13 +3,16 @@
 <TS version="2.1" language="de_DE">
     <context>
         <name>FileOperations</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_CONFIRM_DELETE</source>
-            <translation>Möchten Sie diese Datei(en) wirklich löschen?</translation>
+            <translation>
+                <numerusform>%n Datei in den Papierkorb verschieben?</numerusform>
+                <numerusform>%n Dateien in den Papierkorb verschieben?</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Beim Kopieren der Datei(en) ist ein Fehler aufgetreten.</translation>
+            <translation>Beim Kopieren ist ein Fehler aufgetreten.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>

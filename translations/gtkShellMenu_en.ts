@@ -3,13 +3,16 @@
 <TS version="2.1" language="en_US">
     <context>
         <name>FileOperations</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_CONFIRM_DELETE</source>
-            <translation>Are you sure you want to delete this (these) file(s)?</translation>
+            <translation>
+                <numerusform>Move %n file to the trash?</numerusform>
+                <numerusform>Move %n files to the trash?</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>An error occurred while copying the file(s).</translation>
+            <translation>An error occurred while copying.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>

@@ -3,13 +3,16 @@
 <TS version="2.1" language="es_ES">
     <context>
         <name>FileOperations</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_CONFIRM_DELETE</source>
-            <translation>¿Seguro que desea eliminar este/estos archivo(s)?</translation>
+            <translation>
+                <numerusform>¿Mover %n archivo a la papelera?</numerusform>
+                <numerusform>¿Mover %n archivos a la papelera?</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Se ha producido un error al copiar el/los archivo(s).</translation>
+            <translation>Se produjo un error durante la copia.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>

@@ -3,13 +3,16 @@
 <TS version="2.1" language="fr_FR">
     <context>
         <name>FileOperations</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_CONFIRM_DELETE</source>
-            <translation>Voulez-vous vraiment supprimer ce(s) fichier(s) ?</translation>
+            <translation>
+                <numerusform>Mettre %n fichier à la corbeille ?</numerusform>
+                <numerusform>Mettre %n fichiers à la corbeille ?</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Une erreur s'est produite lors de la copie du (des) fichier(s).</translation>
+            <translation>Une erreur s'est produite pendant la copie.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>

@@ -3,13 +3,16 @@
 <TS version="2.1" language="it_IT">
     <context>
         <name>FileOperations</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_CONFIRM_DELETE</source>
-            <translation>Eliminare davvero questo/questi file?</translation>
+            <translation>
+                <numerusform>Spostare %n file nel cestino?</numerusform>
+                <numerusform>Spostare %n file nel cestino?</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Si è verificato un errore durante la copia dei file.</translation>
+            <translation>Si è verificato un errore durante la copia.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>

@@ -3,13 +3,16 @@
 <TS version="2.1" language="nl_NL">
     <context>
         <name>FileOperations</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_CONFIRM_DELETE</source>
-            <translation>Weet u zeker dat u dit (deze) bestand(en) wilt verwijderen?</translation>
+            <translation>
+                <numerusform>%n bestand naar de prullenbak verplaatsen?</numerusform>
+                <numerusform>%n bestanden naar de prullenbak verplaatsen?</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Er is een fout opgetreden bij het kopiëren van de bestand(en).</translation>
+            <translation>Er is een fout opgetreden tijdens het kopiëren.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>

@@ -3,13 +3,16 @@
 <TS version="2.1" language="pt_PT">
     <context>
         <name>FileOperations</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_CONFIRM_DELETE</source>
-            <translation>Tem a certeza de que pretende eliminar este(s) ficheiro(s)?</translation>
+            <translation>
+                <numerusform>Mover %n ficheiro para o lixo?</numerusform>
+                <numerusform>Mover %n ficheiros para o lixo?</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>Ocorreu um erro ao copiar o(s) ficheiro(s).</translation>
+            <translation>Ocorreu um erro durante a cópia.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>

@@ -3,13 +3,17 @@
 <TS version="2.1" language="ru_RU">
     <context>
         <name>FileOperations</name>
-        <message>
+        <message numerus="yes">
             <source>IDS_CONFIRM_DELETE</source>
-            <translation>Вы действительно хотите удалить выбранные файлы?</translation>
+            <translation>
+                <numerusform>Переместить %n файл в корзину?</numerusform>
+                <numerusform>Переместить %n файла в корзину?</numerusform>
+                <numerusform>Переместить %n файлов в корзину?</numerusform>
+            </translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
-            <translation>При копировании файлов произошла ошибка.</translation>
+            <translation>При копировании произошла ошибка.</translation>
         </message>
         <message>
             <source>IDS_ERROR_CREATING_DIRECTORY</source>
