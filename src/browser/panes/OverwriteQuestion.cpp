@@ -166,6 +166,7 @@ void OverwriteQuestion::addSide(QWidget *sides, int column, const Side &side, co
     facts->setFocusPolicy(Qt::StrongFocus);
     facts->setAccessibleName(heading);
     facts->setAccessibleDescription(lines.join(QLatin1String(", ")));
+    m_tabOrder << facts;
     grid->addWidget(facts, 2, column);
     grid->setColumnStretch(column, 1);
 }
@@ -184,6 +185,11 @@ void OverwriteQuestion::arrange(QWidget *sides)
         column->addWidget(sides);
     column->addWidget(m_forAll);
     column->addWidget(buttons);
+    // Tab goes from the files' facts to the check box that applies to the
+    // choices; the button box orders the buttons itself.
+    m_tabOrder << m_forAll;
+    for (int i = 1; i < m_tabOrder.size(); ++i)
+        setTabOrder(m_tabOrder.at(i - 1), m_tabOrder.at(i));
 }
 
 void OverwriteQuestion::showPicture(const QString &path, const QImage &picture)

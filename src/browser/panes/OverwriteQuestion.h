@@ -55,4 +55,5 @@ private:
     // Makes the pictures the PC's pane does not hold.
     ThumbLoaderWorker *m_helpers = nullptr;
     QHash<QString, QLabel *> m_pictures;
+    QList<QWidget *> m_tabOrder;
 };
