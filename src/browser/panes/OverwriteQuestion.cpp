@@ -110,8 +110,10 @@ QWidget *OverwriteQuestion::makeSides(
     const BrowserMode target = question.target;
     const BrowserMode origin = target == ExternalDeviceMode ? HostMode : ExternalDeviceMode;
     const qint64 apart = files.existingDate.msecsTo(files.sourceDate);
-    const Side existing { files.existing, target, files.existingSize, files.existingDate,
-        apart<-sameDateMs, files.existingSize> files.sourceSize };
+    const bool existingNewer = apart < -sameDateMs;
+    const bool existingLarger = files.existingSize > files.sourceSize;
+    const Side existing { files.existing, target, files.existingSize, files.existingDate, existingNewer,
+        existingLarger };
     const Side copied { files.source, origin, files.sourceSize, files.sourceDate, apart > sameDateMs,
         files.sourceSize > files.existingSize };
     auto *sides = new QWidget(this);
@@ -120,12 +122,13 @@ QWidget *OverwriteQuestion::makeSides(
     addSide(sides, 0, existing, tr("IDS_CLASH_EXISTING"), pcThumbnails, &toMake);
     addSide(sides, 1, copied, tr("IDS_CLASH_NEW"), pcThumbnails, &toMake);
     if (!toMake.isEmpty()) {
-        m_helpers = new ThumbLoaderWorker(this);
-        connect(m_helpers, &ThumbLoaderWorker::sendIcon, this, &OverwriteQuestion::showPicture);
-        QList<QFileInfo> files;
+        // Goes with the box, and stops the helpers' work for it then.
+        auto *helpers = new ThumbLoaderWorker(this);
+        connect(helpers, &ThumbLoaderWorker::sendIcon, this, &OverwriteQuestion::showPicture);
+        QList<QFileInfo> asked;
         for (const QString &path : qAsConst(toMake))
-            files << QFileInfo(path);
-        m_helpers->addFiles(files, category);
+            asked << QFileInfo(path);
+        helpers->addFiles(asked, category);
     }
     return sides;
 }
@@ -134,12 +137,6 @@ void OverwriteQuestion::addSide(QWidget *sides, int column, const Side &side, co
     const ThumbLoaderWorker *pcThumbnails, QStringList *toMake)
 {
     auto *grid = static_cast<QGridLayout *>(sides->layout());
-    auto *title = new QLabel(heading, sides);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    grid->addWidget(title, 0, column, Qt::AlignHCenter);
-
     const QString path = QFileInfo(side.path).absoluteFilePath();
     auto *picture = new QLabel(sides);
     picture->setAlignment(Qt::AlignCenter);
@@ -151,14 +148,19 @@ void OverwriteQuestion::addSide(QWidget *sides, int column, const Side &side, co
         m_pictures.insert(path, picture);
         *toMake << path;
     }
-    grid->addWidget(picture, 1, column, Qt::AlignHCenter);
+    grid->addWidget(picture, 0, column, Qt::AlignHCenter);
 
     QStringList lines { factsLine(side.place, side.size, side.date) };
     if (side.newer)
         lines << tr("IDS_CLASH_NEWER");
     if (side.larger)
         lines << tr("IDS_CLASH_LARGER");
-    auto *facts = new QLabel(lines.join(QLatin1Char('\n')), sides);
+    // The heading in the same label, which a screen reader reads as one.
+    QStringList shown { QStringLiteral("<b>%1</b>").arg(heading.toHtmlEscaped()) };
+    for (const QString &line : qAsConst(lines))
+        shown << line.toHtmlEscaped();
+    auto *facts = new QLabel(shown.join(QLatin1String("<br>")), sides);
+    facts->setTextFormat(Qt::RichText);
     facts->setWordWrap(true);
     facts->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // Reached by Tab, so that a screen reader reads each file's facts.
@@ -167,7 +169,7 @@ void OverwriteQuestion::addSide(QWidget *sides, int column, const Side &side, co
     facts->setAccessibleName(heading);
     facts->setAccessibleDescription(lines.join(QLatin1String(", ")));
     m_tabOrder << facts;
-    grid->addWidget(facts, 2, column);
+    grid->addWidget(facts, 1, column);
     grid->setColumnStretch(column, 1);
 }
 

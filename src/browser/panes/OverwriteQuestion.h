@@ -52,8 +52,7 @@ private:
     void showPicture(const QString &path, const QImage &picture);
 
     QCheckBox *m_forAll;
-    // Makes the pictures the PC's pane does not hold.
-    ThumbLoaderWorker *m_helpers = nullptr;
+    // The pictures the thumbnail helpers are asked for, by path.
     QHash<QString, QLabel *> m_pictures;
     QList<QWidget *> m_tabOrder;
 };
