@@ -39,6 +39,7 @@ struct SeenBox
     QString text;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
 // Answers every box with the next of answers (the last one repeated) and
@@ -535,7 +536,7 @@ void tst_Browser::overwriteQuestionDecides()
     auto *seen = new QList<SeenBox>;
     this->seen.reset(seen);
     MessageBox::setAnswerer([seen, answer](MessageBox &box) {
-        seen->append({ box.text(), box.standardButtons() });
+        seen->append({ box.text(), box.standardButtons(), QMessageBox::NoButton, box.icon() });
         if (seen->size() == 1)
             return int(QMessageBox::Yes);
         if (answer == 0 && box.objectName() == QLatin1String("OverwriteQuestion")) {
@@ -555,8 +556,11 @@ void tst_Browser::overwriteQuestionDecides()
         QCOMPARE(seen->at(i).buttons,
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Save | QMessageBox::Cancel);
     }
-    if (!report.isEmpty())
+    if (!report.isEmpty()) {
         QCOMPARE(seen->last().text, report);
+        // Neither what the user kept nor a cancel the user chose is a warning.
+        QCOMPARE(seen->last().icon, QMessageBox::Information);
+    }
     QCOMPARE(contents(target.filePath(QStringLiteral("a.jpg"))), expected);
     QCOMPARE(contents(target.filePath(QStringLiteral("b.jpg"))), expected);
     for (const QString &name : beside)
