@@ -719,8 +719,32 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
     <context>
         <name>OverwriteQuestion</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Die Datei %1 ist im Zielordner bereits vorhanden. Möchten Sie sie überschreiben?</translation>
+            <source>IDS_CANCEL_COPY</source>
+            <translation>&amp;Kopieren abbrechen</translation>
+        </message>
+        <message>
+            <source>IDS_CANCEL_COPY_TIP</source>
+            <translation>Den ganzen Kopiervorgang beenden; bereits kopierte Dateien bleiben erhalten</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_EXISTING</source>
+            <translation>Bereits vorhanden</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_LARGER</source>
+            <translation>Größer</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEW</source>
+            <translation>Zu kopieren</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEWER</source>
+            <translation>Neuer</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_PICTURE</source>
+            <translation>Bild: %1</translation>
         </message>
         <message>
             <source>IDS_FILE_ON_DEVICE</source>
@@ -729,6 +753,38 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_FILE_ON_HOST</source>
             <translation>Auf diesem Computer: %1, geändert am %2</translation>
+        </message>
+        <message>
+            <source>IDS_FOR_ALL_REMAINING</source>
+            <translation>Für alle &amp;weiteren Dateien gleich verfahren</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH</source>
+            <translation>&amp;Beide behalten</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH_TIP</source>
+            <translation>Neben die vorhandene Datei kopieren, unter einem freien Namen mit Nummer</translation>
+        </message>
+        <message>
+            <source>IDS_OVERWRITE_CLASH</source>
+            <translation>Die Datei %1 ist im Zielordner bereits vorhanden. Was möchten Sie tun?</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE</source>
+            <translation>&amp;Ersetzen</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE_TIP</source>
+            <translation>Die vorhandene Datei durch die kopierte ersetzen</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP</source>
+            <translation>Übe&amp;rspringen</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP_TIP</source>
+            <translation>Die vorhandene Datei behalten und diese nicht kopieren</translation>
         </message>
     </context>
     <context>

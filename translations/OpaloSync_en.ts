@@ -719,8 +719,32 @@ Please make sure you have the rights to perform this operation.</translation>
     <context>
         <name>OverwriteQuestion</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>The file %1 already exists in the destination folder. Do you want to overwrite it?</translation>
+            <source>IDS_CANCEL_COPY</source>
+            <translation>&amp;Cancel copy</translation>
+        </message>
+        <message>
+            <source>IDS_CANCEL_COPY_TIP</source>
+            <translation>Stop the whole copy; the files already copied stay</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_EXISTING</source>
+            <translation>Already there</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_LARGER</source>
+            <translation>Larger</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEW</source>
+            <translation>To be copied</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEWER</source>
+            <translation>Newer</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_PICTURE</source>
+            <translation>Picture: %1</translation>
         </message>
         <message>
             <source>IDS_FILE_ON_DEVICE</source>
@@ -729,6 +753,38 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_FILE_ON_HOST</source>
             <translation>On this computer: %1, modified %2</translation>
+        </message>
+        <message>
+            <source>IDS_FOR_ALL_REMAINING</source>
+            <translation>&amp;Do the same for all remaining files</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH</source>
+            <translation>&amp;Keep both</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH_TIP</source>
+            <translation>Copy it beside the file already there, under a free name with a number</translation>
+        </message>
+        <message>
+            <source>IDS_OVERWRITE_CLASH</source>
+            <translation>The file %1 already exists in the destination folder. What would you like to do?</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE</source>
+            <translation>&amp;Replace</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE_TIP</source>
+            <translation>Replace the file already there with the one being copied</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP</source>
+            <translation>&amp;Skip</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP_TIP</source>
+            <translation>Keep the file already there and do not copy this one</translation>
         </message>
     </context>
     <context>

@@ -719,8 +719,32 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
     <context>
         <name>OverwriteQuestion</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>El archivo %1 ya existe en la carpeta de destino. ¿Desea sobrescribirlo?</translation>
+            <source>IDS_CANCEL_COPY</source>
+            <translation>Ca&amp;ncelar copia</translation>
+        </message>
+        <message>
+            <source>IDS_CANCEL_COPY_TIP</source>
+            <translation>Detener toda la copia; los archivos ya copiados se conservan</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_EXISTING</source>
+            <translation>Ya existente</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_LARGER</source>
+            <translation>Más grande</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEW</source>
+            <translation>Para copiar</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEWER</source>
+            <translation>Más reciente</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_PICTURE</source>
+            <translation>Imagen: %1</translation>
         </message>
         <message>
             <source>IDS_FILE_ON_DEVICE</source>
@@ -729,6 +753,38 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_FILE_ON_HOST</source>
             <translation>En este ordenador: %1, modificado el %2</translation>
+        </message>
+        <message>
+            <source>IDS_FOR_ALL_REMAINING</source>
+            <translation>&amp;Hacer lo mismo con todos los archivos restantes</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH</source>
+            <translation>&amp;Conservar ambos</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH_TIP</source>
+            <translation>Copiarlo junto al archivo existente, con un nombre libre numerado</translation>
+        </message>
+        <message>
+            <source>IDS_OVERWRITE_CLASH</source>
+            <translation>El archivo %1 ya existe en la carpeta de destino. ¿Qué desea hacer?</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE</source>
+            <translation>&amp;Reemplazar</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE_TIP</source>
+            <translation>Reemplazar el archivo existente por el que se copia</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP</source>
+            <translation>&amp;Omitir</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP_TIP</source>
+            <translation>Conservar el archivo existente y no copiar este</translation>
         </message>
     </context>
     <context>

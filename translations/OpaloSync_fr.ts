@@ -719,8 +719,32 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
     <context>
         <name>OverwriteQuestion</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Le fichier %1 existe déjà dans le dossier de destination. Voulez-vous le remplacer ?</translation>
+            <source>IDS_CANCEL_COPY</source>
+            <translation>&amp;Annuler la copie</translation>
+        </message>
+        <message>
+            <source>IDS_CANCEL_COPY_TIP</source>
+            <translation>Arrêter toute la copie ; les fichiers déjà copiés restent</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_EXISTING</source>
+            <translation>Déjà présent</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_LARGER</source>
+            <translation>Plus grand</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEW</source>
+            <translation>À copier</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEWER</source>
+            <translation>Plus récent</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_PICTURE</source>
+            <translation>Image : %1</translation>
         </message>
         <message>
             <source>IDS_FILE_ON_DEVICE</source>
@@ -729,6 +753,38 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_FILE_ON_HOST</source>
             <translation>Sur cet ordinateur : %1, modifié le %2</translation>
+        </message>
+        <message>
+            <source>IDS_FOR_ALL_REMAINING</source>
+            <translation>Faire de &amp;même pour tous les fichiers restants</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH</source>
+            <translation>&amp;Garder les deux</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH_TIP</source>
+            <translation>Le copier à côté du fichier déjà présent, sous un nom libre numéroté</translation>
+        </message>
+        <message>
+            <source>IDS_OVERWRITE_CLASH</source>
+            <translation>Le fichier %1 existe déjà dans le dossier de destination. Que voulez-vous faire ?</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE</source>
+            <translation>&amp;Remplacer</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE_TIP</source>
+            <translation>Remplacer le fichier déjà présent par celui qui est copié</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP</source>
+            <translation>&amp;Ignorer</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP_TIP</source>
+            <translation>Garder le fichier déjà présent et ne pas copier celui-ci</translation>
         </message>
     </context>
     <context>

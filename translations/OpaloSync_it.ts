@@ -719,8 +719,32 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
     <context>
         <name>OverwriteQuestion</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Il file %1 esiste già nella cartella di destinazione. Sovrascriverlo?</translation>
+            <source>IDS_CANCEL_COPY</source>
+            <translation>&amp;Annulla copia</translation>
+        </message>
+        <message>
+            <source>IDS_CANCEL_COPY_TIP</source>
+            <translation>Interrompere l'intera copia; i file già copiati restano</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_EXISTING</source>
+            <translation>Già presente</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_LARGER</source>
+            <translation>Più grande</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEW</source>
+            <translation>Da copiare</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEWER</source>
+            <translation>Più recente</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_PICTURE</source>
+            <translation>Immagine: %1</translation>
         </message>
         <message>
             <source>IDS_FILE_ON_DEVICE</source>
@@ -729,6 +753,38 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_FILE_ON_HOST</source>
             <translation>Su questo computer: %1, modificato il %2</translation>
+        </message>
+        <message>
+            <source>IDS_FOR_ALL_REMAINING</source>
+            <translation>&amp;Fai lo stesso per tutti i file rimanenti</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH</source>
+            <translation>&amp;Mantieni entrambi</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH_TIP</source>
+            <translation>Copiarlo accanto al file già presente, con un nome libero numerato</translation>
+        </message>
+        <message>
+            <source>IDS_OVERWRITE_CLASH</source>
+            <translation>Il file %1 esiste già nella cartella di destinazione. Cosa si desidera fare?</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE</source>
+            <translation>&amp;Sostituisci</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE_TIP</source>
+            <translation>Sostituire il file già presente con quello da copiare</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP</source>
+            <translation>Sa&amp;lta</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP_TIP</source>
+            <translation>Mantenere il file già presente e non copiare questo</translation>
         </message>
     </context>
     <context>

@@ -719,8 +719,32 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
     <context>
         <name>OverwriteQuestion</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Het bestand %1 bestaat al in de doelmap. Wilt u het overschrijven?</translation>
+            <source>IDS_CANCEL_COPY</source>
+            <translation>Kopiëren &amp;annuleren</translation>
+        </message>
+        <message>
+            <source>IDS_CANCEL_COPY_TIP</source>
+            <translation>Het hele kopiëren stoppen; reeds gekopieerde bestanden blijven</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_EXISTING</source>
+            <translation>Al aanwezig</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_LARGER</source>
+            <translation>Groter</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEW</source>
+            <translation>Te kopiëren</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEWER</source>
+            <translation>Nieuwer</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_PICTURE</source>
+            <translation>Afbeelding: %1</translation>
         </message>
         <message>
             <source>IDS_FILE_ON_DEVICE</source>
@@ -729,6 +753,38 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <message>
             <source>IDS_FILE_ON_HOST</source>
             <translation>Op deze computer: %1, gewijzigd op %2</translation>
+        </message>
+        <message>
+            <source>IDS_FOR_ALL_REMAINING</source>
+            <translation>&amp;Hetzelfde doen voor alle overige bestanden</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH</source>
+            <translation>&amp;Beide behouden</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH_TIP</source>
+            <translation>Naast het aanwezige bestand kopiëren, onder een vrije naam met een nummer</translation>
+        </message>
+        <message>
+            <source>IDS_OVERWRITE_CLASH</source>
+            <translation>Het bestand %1 bestaat al in de doelmap. Wat wilt u doen?</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE</source>
+            <translation>&amp;Vervangen</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE_TIP</source>
+            <translation>Het aanwezige bestand vervangen door het te kopiëren bestand</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP</source>
+            <translation>&amp;Overslaan</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP_TIP</source>
+            <translation>Het aanwezige bestand behouden en dit niet kopiëren</translation>
         </message>
     </context>
     <context>

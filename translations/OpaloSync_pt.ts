@@ -719,8 +719,32 @@ Verifique se tem permissões para efectuar esta operação.</translation>
     <context>
         <name>OverwriteQuestion</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>O ficheiro %1 já existe na pasta de destino. Pretende substituí-lo?</translation>
+            <source>IDS_CANCEL_COPY</source>
+            <translation>&amp;Cancelar cópia</translation>
+        </message>
+        <message>
+            <source>IDS_CANCEL_COPY_TIP</source>
+            <translation>Parar toda a cópia; os ficheiros já copiados ficam</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_EXISTING</source>
+            <translation>Já existente</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_LARGER</source>
+            <translation>Maior</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEW</source>
+            <translation>A copiar</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEWER</source>
+            <translation>Mais recente</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_PICTURE</source>
+            <translation>Imagem: %1</translation>
         </message>
         <message>
             <source>IDS_FILE_ON_DEVICE</source>
@@ -729,6 +753,38 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <message>
             <source>IDS_FILE_ON_HOST</source>
             <translation>Neste computador: %1, modificado em %2</translation>
+        </message>
+        <message>
+            <source>IDS_FOR_ALL_REMAINING</source>
+            <translation>&amp;Fazer o mesmo para todos os ficheiros restantes</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH</source>
+            <translation>&amp;Manter ambos</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH_TIP</source>
+            <translation>Copiá-lo junto ao ficheiro existente, com um nome livre numerado</translation>
+        </message>
+        <message>
+            <source>IDS_OVERWRITE_CLASH</source>
+            <translation>O ficheiro %1 já existe na pasta de destino. O que pretende fazer?</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE</source>
+            <translation>&amp;Substituir</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE_TIP</source>
+            <translation>Substituir o ficheiro existente pelo que está a ser copiado</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP</source>
+            <translation>&amp;Ignorar</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP_TIP</source>
+            <translation>Manter o ficheiro existente e não copiar este</translation>
         </message>
     </context>
     <context>

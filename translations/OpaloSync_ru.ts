@@ -724,8 +724,32 @@
     <context>
         <name>OverwriteQuestion</name>
         <message>
-            <source>IDS_ASKOVERWRITE</source>
-            <translation>Файл %1 уже существует в папке назначения. Заменить его?</translation>
+            <source>IDS_CANCEL_COPY</source>
+            <translation>О&amp;тменить копирование</translation>
+        </message>
+        <message>
+            <source>IDS_CANCEL_COPY_TIP</source>
+            <translation>Остановить всё копирование; уже скопированные файлы останутся</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_EXISTING</source>
+            <translation>Уже есть</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_LARGER</source>
+            <translation>Больше</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEW</source>
+            <translation>Копируемый</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_NEWER</source>
+            <translation>Новее</translation>
+        </message>
+        <message>
+            <source>IDS_CLASH_PICTURE</source>
+            <translation>Изображение: %1</translation>
         </message>
         <message>
             <source>IDS_FILE_ON_DEVICE</source>
@@ -734,6 +758,38 @@
         <message>
             <source>IDS_FILE_ON_HOST</source>
             <translation>На этом компьютере: %1, изменён %2</translation>
+        </message>
+        <message>
+            <source>IDS_FOR_ALL_REMAINING</source>
+            <translation>&amp;Сделать так же для всех остальных файлов</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH</source>
+            <translation>&amp;Оставить оба</translation>
+        </message>
+        <message>
+            <source>IDS_KEEP_BOTH_TIP</source>
+            <translation>Скопировать рядом с имеющимся файлом под свободным именем с номером</translation>
+        </message>
+        <message>
+            <source>IDS_OVERWRITE_CLASH</source>
+            <translation>Файл %1 уже существует в папке назначения. Что вы хотите сделать?</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE</source>
+            <translation>&amp;Заменить</translation>
+        </message>
+        <message>
+            <source>IDS_REPLACE_TIP</source>
+            <translation>Заменить имеющийся файл копируемым</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP</source>
+            <translation>&amp;Пропустить</translation>
+        </message>
+        <message>
+            <source>IDS_SKIP_TIP</source>
+            <translation>Оставить имеющийся файл и не копировать этот</translation>
         </message>
     </context>
     <context>

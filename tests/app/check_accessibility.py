@@ -26,7 +26,9 @@ BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 DEVICE_PICTURES = ["IMG_20250712_183401.jpg", "IMG_20250712_183415.jpg", "PXL_20250801_101530123.PORTRAIT.jpg",
                    "Beach party with the whole family at sunset.jpg"]
 DEVICE_FOLDERS = ["Holidays 2024"]
-HOST_PICTURES = ["DSC_0042.jpg", "IMG_20250713_070102.jpg"]
+# The computer has one of the device's pictures, of another size: copying
+# the device's files asks about it.
+HOST_PICTURES = ["DSC_0042.jpg", "IMG_20250713_070102.jpg", DEVICE_PICTURES[0]]
 
 
 def skip(reason):
@@ -54,7 +56,8 @@ def make_files(root):
     write(os.path.join(device, "Pictures", "notes.txt"))
     write(os.path.join(device, ".opalo"), b"Magno 2\n")
     for name in HOST_PICTURES:
-        write(os.path.join(root, "home", "Pictures", name))
+        write(os.path.join(root, "home", "Pictures", name),
+              b"\xff\xd8 another picture" if name in DEVICE_PICTURES else b"\xff\xd8 not really a picture")
     description = {"devices": [
         {"name": "computer", "nodes": [{"udi": "/org/freedesktop/Hal/devices/computer",
                                         "properties": {"info.product": "Computer"}}]},
@@ -276,6 +279,57 @@ def check(reader, app, problems, session):
         problems.append("the connection is not announced: %s" % announcements)
     if (pyatspi.ROLE_NOTIFICATION, "Connected to OPALO™") not in reader.names:
         problems.append("no event told of the connection: %s" % reader.names)
+
+    if device is not None:
+        check_overwrite_question(reader, app, problems, session)
+
+
+def click(reader, node, session):
+    """Clicks the middle of node, as a user does."""
+    box = node.queryComponent().getExtents(reader.pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2), str(box.y + box.height // 2),
+                    "click", "1"], env=session.env)
+
+
+def showing_named(reader, app, roles):
+    return {node.name: node for node in reader.objects(app, roles) if reader.showing(node)}
+
+
+def check_overwrite_question(reader, app, problems, session):
+    """The device's files, all selected, copied to the computer, which has one of them: the question
+    about it names and describes every control, and Escape cancels the copy with no other question."""
+    pyatspi = reader.pyatspi
+    buttons = (pyatspi.ROLE_PUSH_BUTTON,)
+    click(reader, showing_named(reader, app, buttons)["Copy to this computer"], session)
+    try:
+        click(reader, reader.wait("the question before the copy",
+                                  lambda: showing_named(reader, app, buttons).get("Yes"), 15), session)
+        reader.wait("the overwrite question", lambda: "Keep both" in showing_named(reader, app, buttons), 30)
+    except AssertionError as error:
+        problems.append(str(error))
+        return
+    shown = showing_named(reader, app, buttons)
+    for name in ("Replace", "Skip", "Keep both", "Cancel copy"):
+        if name not in shown or not shown[name].description:
+            problems.append("the overwrite question has no described button %r" % name)
+    if "Do the same for all remaining files" not in showing_named(reader, app, (pyatspi.ROLE_CHECK_BOX,)):
+        problems.append("the overwrite question has no check box for all remaining files")
+    labels = showing_named(reader, app, (pyatspi.ROLE_LABEL,))
+    for side in ("Already there", "To be copied"):
+        if side not in labels or not reader.state(labels[side], pyatspi.STATE_FOCUSABLE):
+            problems.append("the overwrite question's facts %r cannot be reached" % side)
+        if "Picture: " + side not in showing_named(reader, app, (pyatspi.ROLE_IMAGE,)):
+            problems.append("the overwrite question's picture %r has no name" % side)
+    subprocess.run(["xdotool", "key", "Escape"], env=session.env)
+    try:
+        report = reader.wait("the report of the cancelled copy", lambda: [
+            name for name in showing_named(reader, app, (pyatspi.ROLE_LABEL,))
+            if name.endswith("copied; the rest were not.")], 30)
+    except AssertionError as error:
+        problems.append(str(error))
+        return
+    if "Keep both" in showing_named(reader, app, buttons):
+        problems.append("another overwrite question came after Escape: %s" % report)
 
 
 def main():

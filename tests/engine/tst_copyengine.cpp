@@ -34,6 +34,9 @@ const int yes = AnswerYes;
 const int yesToAll = AnswerYesToAll;
 const int no = AnswerNo;
 const int noToAll = AnswerNoToAll;
+const int keepBoth = AnswerKeepBoth;
+const int keepBothToAll = AnswerKeepBothToAll;
+const int cancel = AnswerCancel;
 const int ok = AnswerOk;
 
 const int copyTimeoutMs = 30000;
@@ -889,15 +892,23 @@ void TestCopyEngine::overwritePolicy_data()
     QTest::addColumn<QList<int>>("answers");
     QTest::addColumn<int>("questions");
     QTest::addColumn<QString>("replaced");
+    QTest::addColumn<bool>("ok");
 
     // Four files, all present at the destination; "replaced" marks with 'y'
-    // the ones that end up new.
-    QTest::newRow("Yes to each") << QList<int> { yes, yes, yes, yes } << 4 << "yyyy";
-    QTest::newRow("No to each") << QList<int> { no, no, no, no } << 4 << "nnnn";
-    QTest::newRow("No to all at once") << QList<int> { noToAll } << 1 << "nnnn";
-    QTest::newRow("Yes to all at once") << QList<int> { yesToAll } << 1 << "yyyy";
-    QTest::newRow("Yes, No, then No to all") << QList<int> { yes, no, noToAll } << 3 << "ynnn";
-    QTest::newRow("No, then Yes to all") << QList<int> { no, yesToAll } << 2 << "nyyy";
+    // the ones that end up new, with 'b' those kept beside the new copy.
+    QTest::newRow("Yes to each") << QList<int> { yes, yes, yes, yes } << 4 << "yyyy" << true;
+    QTest::newRow("No to each") << QList<int> { no, no, no, no } << 4 << "nnnn" << true;
+    QTest::newRow("No to all at once") << QList<int> { noToAll } << 1 << "nnnn" << true;
+    QTest::newRow("Yes to all at once") << QList<int> { yesToAll } << 1 << "yyyy" << true;
+    QTest::newRow("Yes, No, then No to all") << QList<int> { yes, no, noToAll } << 3 << "ynnn" << true;
+    QTest::newRow("No, then Yes to all") << QList<int> { no, yesToAll } << 2 << "nyyy" << true;
+    QTest::newRow("Keep both for each")
+        << QList<int> { keepBoth, keepBoth, keepBoth, keepBoth } << 4 << "bbbb" << true;
+    QTest::newRow("Keep both for all at once") << QList<int> { keepBothToAll } << 1 << "bbbb" << true;
+    QTest::newRow("No, keep both, then yes to all")
+        << QList<int> { no, keepBoth, yesToAll } << 3 << "nbyy" << true;
+    QTest::newRow("Cancel at once") << QList<int> { cancel } << 1 << "nnnn" << false;
+    QTest::newRow("Keep both, then cancel") << QList<int> { keepBoth, cancel } << 2 << "bnnn" << false;
 }
 
 void TestCopyEngine::overwritePolicy()
@@ -905,28 +916,44 @@ void TestCopyEngine::overwritePolicy()
     QFETCH(QList<int>, answers);
     QFETCH(int, questions);
     QFETCH(QString, replaced);
+    QFETCH(bool, ok);
 
     QFileInfoList files;
+    QStringList expectedNames;
     for (int i = 0; i < replaced.size(); ++i) {
         const QString name = QStringLiteral("f%1.jpg").arg(i);
         files << QFileInfo(m_dir->createFileOfSize(QStringLiteral("source/") + name, 100 + i));
         m_dir->createFile(QStringLiteral("device/dest/") + name, "old");
+        expectedNames << name;
     }
+    // The first number is taken: the copy kept beside f0.jpg takes the next.
+    m_dir->createFile(QStringLiteral("device/dest/f0 (2).jpg"), "taken");
+    expectedNames << QStringLiteral("f0 (2).jpg");
 
     const Run run = copy(files, m_dest, TestCopyEngine::answers(answers));
 
     QVERIFY(run.finished);
-    QVERIFY(run.result);
+    QCOMPARE(run.result, ok);
+    // A cancel asks nothing more.
     QCOMPARE(run.dialogs, QVector<CopyDlg>(questions, AskOverwrite).toList());
     for (int i = 0; i < questions; ++i)
         QCOMPARE(run.dialogFiles.at(i), files.at(i).fileName());
     for (int i = 0; i < replaced.size(); ++i) {
-        const QByteArray expected
-            = replaced[i] == QLatin1Char('y') ? contents(files.at(i).filePath()) : "old";
-        QCOMPARE(contents(m_dest + QLatin1Char('/') + files.at(i).fileName()), expected);
+        const QByteArray copied = contents(files.at(i).filePath());
+        const QString name = m_dest + QLatin1Char('/') + files.at(i).fileName();
+        QCOMPARE(contents(name), replaced[i] == QLatin1Char('y') ? copied : QByteArray("old"));
+        if (replaced[i] == QLatin1Char('b')) {
+            const QString beside = QStringLiteral("f%1 (%2).jpg").arg(i).arg(i == 0 ? 3 : 2);
+            QCOMPARE(contents(m_dest + QLatin1Char('/') + beside), copied);
+            expectedNames << beside;
+        }
     }
+    QCOMPARE(contents(m_dest + QStringLiteral("/f0 (2).jpg")), QByteArray("taken"));
+    expectedNames.sort();
+    QCOMPARE(QDir(m_dest).entryList(QDir::Files | QDir::Hidden, QDir::Name), expectedNames);
     // Skipped files count as done.
-    QCOMPARE(m_job->writtenBytes(), m_job->totalBytes());
+    if (ok)
+        QCOMPARE(m_job->writtenBytes(), m_job->totalBytes());
 }
 
 void TestCopyEngine::newCopyAsksAgain()

@@ -221,10 +221,15 @@ CopyAnswer CopyController::ask(const CopyQuestion &question)
     switch (question.kind) {
     case AskBeforeCopy:
         return CopyAnswer(askBeforeCopy(question));
-    case AskOverwrite:
-        box = new OverwriteQuestion(
-            question, m_window->pane(HostMode)->listViewModel()->thumbnailWorker(), m_window);
-        break;
+    case AskOverwrite: {
+        const QPointer<CopyController> alive(this);
+        const int answer = m_window->runBox(new OverwriteQuestion(question,
+            m_window->pane(HostMode)->listViewModel()->thumbnailWorker(), m_window->category(), m_window));
+        // The report then says the copy was cancelled.
+        if (alive && answer == AnswerCancel)
+            m_cancelled = true;
+        return CopyAnswer(answer);
+    }
     case DriveSpaceError:
     case RightsError:
     case CopyError:

@@ -35,6 +35,8 @@ const qint64 maxUnflushedBytes = 64 * chunkSize;
 const qint64 maxPendingMs = 1000;
 // Attempts at a free temporary name before giving up.
 const int temporaryNameAttempts = 100;
+// The highest number a copy kept beside an existing file takes.
+const int lastNumberedName = 9999;
 // FAT keeps modification times in steps of 2 seconds.
 const qint64 dateToleranceMs = 2000;
 // FAT keeps local times, read with the offset the kernel took at mount:
@@ -194,6 +196,16 @@ int putInPlace(int folder, const QByteArray &temporary, const QByteArray &name, 
             return EEXIST;
     }
     return ::renameat(folder, temporary.constData(), folder, name.constData()) == 0 ? 0 : errno;
+}
+
+// name with number before its suffix: "beach (2).jpg" for "beach.jpg". A
+// leading dot starts a hidden name, not a suffix.
+QByteArray numberedName(const QByteArray &name, int number)
+{
+    const QString decoded = QFile::decodeName(name);
+    const int dot = decoded.lastIndexOf(QLatin1Char('.'));
+    const int split = dot > 0 ? dot : decoded.size();
+    return encoded(decoded.left(split) + QStringLiteral(" (%1)").arg(number) + decoded.mid(split));
 }
 
 QDateTime modificationDate(const struct stat &status)
@@ -518,7 +530,7 @@ bool AsyncCopy::copyFolder(const QFileInfo &folder, const Destination &destinati
     }
     // Also after a stop: the files completed so far are shown.
     return placeWhenDue(
-               { destination.folder, madeName, shownName, false, dateKept, folder, destination.path })
+               { destination.folder, madeName, shownName, false, false, dateKept, folder, destination.path })
         && complete;
 }
 
@@ -579,9 +591,20 @@ bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination, 
         countSkipped(qMax<qint64>(file.size(), 1));
         return true;
     }
-    if (replacing && !mayReplace(file, destination.path + QLatin1Char('/') + name, status)) {
-        note(file, destination.path, CopyOutcome::KeptAsAsked);
-        return true;
+    bool besideExisting = false;
+    if (replacing) {
+        switch (resolveClash(file, destination.path + QLatin1Char('/') + name, status)) {
+        case Clash::Skip:
+            note(file, destination.path, CopyOutcome::KeptAsAsked);
+            return true;
+        case Clash::Cancel:
+            return false;
+        case Clash::KeepBoth:
+            besideExisting = true;
+            break;
+        case Clash::Replace:
+            break;
+        }
     }
     if (stopRequested)
         return false;
@@ -595,10 +618,11 @@ bool AsyncCopy::copyFile(const QFileInfo &file, const Destination &destination, 
     // A wider read-ahead for a file read in several chunks, from start to end.
     if (status.st_size > chunkSize)
         ::posix_fadvise(source.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-    return writeFile(file, source.get(), status, destination, replacing);
+    return writeFile(file, source.get(), status, destination, replacing && !besideExisting, besideExisting);
 }
 
-bool AsyncCopy::mayReplace(const QFileInfo &file, const QString &existing, const struct stat &status)
+AsyncCopy::Clash AsyncCopy::resolveClash(
+    const QFileInfo &file, const QString &existing, const struct stat &status)
 {
     if (overwritePolicy == 0) {
         CopyQuestion question;
@@ -608,28 +632,42 @@ bool AsyncCopy::mayReplace(const QFileInfo &file, const QString &existing, const
         question.overwrite = { file.filePath(), file.size(), file.lastModified(), existing,
             qint64(status.st_size), modificationDate(status) };
         askAndWait(question);
+        if (stopRequested)
+            return Clash::Cancel;
         switch (dialogAnswer) {
-        case AnswerNo:
-            break;
+        case AnswerYesToAll:
+            overwritePolicy = 1;
+            return Clash::Replace;
+        case AnswerYes:
+            return Clash::Replace;
+        case AnswerKeepBothToAll:
+            overwritePolicy = 2;
+            return Clash::KeepBoth;
+        case AnswerKeepBoth:
+            return Clash::KeepBoth;
+        case AnswerCancel:
+            // Nothing more is asked: the copy ends at its next check.
+            requestStop();
+            return Clash::Cancel;
         case AnswerNoToAll:
             overwritePolicy = 3;
             break;
-        case AnswerYesToAll:
-            overwritePolicy = 1;
-            return true;
         default:
-            return true;
+            // No, or a box closed without an answer: nothing is lost.
+            break;
         }
     } else if (overwritePolicy == 1) {
-        return true;
+        return Clash::Replace;
+    } else if (overwritePolicy == 2) {
+        return Clash::KeepBoth;
     }
     // A skipped file counts as done, so that the progress still reaches its end.
     countSkipped(file.size());
-    return false;
+    return Clash::Skip;
 }
 
 bool AsyncCopy::writeFile(const QFileInfo &file, int source, const struct stat &status,
-    const Destination &destination, bool replacing)
+    const Destination &destination, bool replacing, bool besideExisting)
 {
     const QString name = copiedName(file);
     // In a folder not shown yet, the file is written under its own name.
@@ -689,8 +727,8 @@ bool AsyncCopy::writeFile(const QFileInfo &file, int source, const struct stat &
         return true;
     }
     m_unflushedBytes += status.st_size;
-    return placeWhenDue(
-        { destination.folder, written, encoded(name), replacing, dateKept, file, destination.path });
+    return placeWhenDue({ destination.folder, written, encoded(name), replacing, besideExisting, dateKept,
+        file, destination.path });
 }
 
 void AsyncCopy::discardWritten(const Destination &destination, const QByteArray &written)
@@ -796,9 +834,18 @@ bool AsyncCopy::placeFlushed()
 
 bool AsyncCopy::place(const Pending &pending)
 {
-    const int error = putInPlace(pending.folder->get(), pending.temporary, pending.name, pending.replacing);
+    QByteArray name = pending.name;
+    int error = pending.besideExisting
+        ? EEXIST
+        : putInPlace(pending.folder->get(), pending.temporary, name, pending.replacing);
+    // Beside the file kept, under the first free numbered name, which the
+    // exclusive rename takes without overwriting what appears meanwhile.
+    for (int number = 2; pending.besideExisting && error == EEXIST && number <= lastNumberedName; ++number) {
+        name = numberedName(pending.name, number);
+        error = putInPlace(pending.folder->get(), pending.temporary, name, false);
+    }
     if (error == 0) {
-        if (!pending.dateKept || !dateStayed(pending.folder->get(), pending.name, pending.source))
+        if (!pending.dateKept || !dateStayed(pending.folder->get(), name, pending.source))
             note(pending.source, pending.destDir, CopyOutcome::DateNotKept);
         if (!pending.source.isDir()) {
             ++m_summary.copied;

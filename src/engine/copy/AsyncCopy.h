@@ -116,6 +116,10 @@ protected:
 private:
     // Changed: the source ended before the size it had when it was opened.
     enum class Transfer { Complete, Stopped, Failed, ReadFailed, Changed };
+    // What becomes of a file the destination already has: replaced, kept
+    // (the copy skipped), kept beside the copy under a free name, or kept
+    // with the whole copy cancelled.
+    enum class Clash { Replace, Skip, KeepBoth, Cancel };
 
     // A folder files are copied into, open while they are, so that they
     // are made relative to it.
@@ -141,6 +145,8 @@ private:
         QByteArray temporary;
         QByteArray name;
         bool replacing;
+        // Taken already: the copy takes the first free numbered name.
+        bool besideExisting;
         bool dateKept;
         QFileInfo source;
         QString destDir;
@@ -177,9 +183,9 @@ private:
     void giveToOwner(int fd) const;
     bool copyFolder(const QFileInfo &folder, const Destination &destination, int sourceFolder);
     bool copyFile(const QFileInfo &file, const Destination &destination, int sourceFolder);
-    bool mayReplace(const QFileInfo &file, const QString &existing, const struct stat &status);
+    Clash resolveClash(const QFileInfo &file, const QString &existing, const struct stat &status);
     bool writeFile(const QFileInfo &file, int source, const struct stat &status,
-        const Destination &destination, bool replacing);
+        const Destination &destination, bool replacing, bool besideExisting);
     // Removes what was written under written when it is not to stay.
     void discardWritten(const Destination &destination, const QByteArray &written);
     // Creates a file under a new temporary name in destination; the name
@@ -260,8 +266,8 @@ private:
     FileNameMatcher matcher;
     BrowserMode target = HostMode;
     std::optional<FileOwner> newOwner;
-    // 0 ask for each existing file, 1 overwrite all, 3 skip all; used by the
-    // worker thread only.
+    // 0 ask for each existing file, 1 overwrite all, 2 keep both for all,
+    // 3 skip all; used by the worker thread only.
     int overwritePolicy = 0;
     std::atomic<bool> stopRequested { false };
     std::atomic<int> dialogAnswer { AnswerPending };

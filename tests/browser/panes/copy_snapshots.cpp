@@ -10,16 +10,20 @@
 #include "browser/panes/Browser.h"
 #include "browser/panes/CopyController.h"
 #include "browser/panes/CopyReport.h"
+#include "browser/panes/OverwriteQuestion.h"
+#include "browser/thumbnails/ThumbLoaderWorker.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ProgressDialog.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -36,8 +40,8 @@ bool writeFile(const QString &path, qint64 size)
     return file.open(QIODevice::WriteOnly) && file.resize(size);
 }
 
-// A photo-like picture: a sky over a sea.
-bool writePicture(const QString &path)
+// A photo-like picture: a sky over a sea, of width 1600 or less.
+bool writePicture(const QString &path, int width = 1600)
 {
     QImage picture(1600, 1200, QImage::Format_RGB32);
     QPainter painter(&picture);
@@ -50,7 +54,27 @@ bool writePicture(const QString &path)
     painter.setBrush(QColor(250, 210, 80));
     painter.drawEllipse(1100, 250, 220, 220);
     painter.end();
-    return picture.save(path, "JPEG");
+    return picture.scaledToWidth(width).save(path, "JPEG");
+}
+
+// Waits until the overwrite question has the pictures of files that the
+// thumbnail helpers make, or they have given up.
+bool waitForPictures(const Browser &browser, const QStringList &files)
+{
+    const auto *question = browser.findChild<OverwriteQuestion *>();
+    const auto *helpers = question ? question->findChild<ThumbLoaderWorker *>() : nullptr;
+    if (!helpers) {
+        std::fprintf(stderr, "no picture is made for the overwrite question\n");
+        return false;
+    }
+    const auto awaited = [helpers, &files] {
+        return std::any_of(
+            files.begin(), files.end(), [helpers](const QString &file) { return helpers->isAwaited(file); });
+    };
+    QDeadlineTimer deadline(20000);
+    while (awaited() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return !awaited();
 }
 
 // Answers the window's boxes in order: each one is saved under its name
@@ -129,15 +153,16 @@ bool saveCopy(const SnapshotFolder &folder, Browser &browser, const PaneTestHome
     const QString target = home.deviceFolder(PicturesMode);
     const QString large = source + QStringLiteral("/Holidays in Brittany, summer 2009 - 042.jpg");
     const QString existing = source + QStringLiteral("/Family dinner at grandmother's house.jpg");
-    if (!writeFile(large, 60 * mib) || !writePicture(existing)
-        || !writeFile(target + QLatin1Char('/') + QFileInfo(existing).fileName(), 10)) {
+    const QString replaced = target + QLatin1Char('/') + QFileInfo(existing).fileName();
+    if (!writeFile(large, 60 * mib) || !writePicture(existing) || !writePicture(replaced, 800)) {
         std::fprintf(stderr, "cannot create the pictures to copy\n");
         return false;
     }
     BoxAnswers boxes(folder,
         { { QStringLiteral("copy_confirm"), QMessageBox::Yes, {} },
-            { QStringLiteral("copy_overwrite"), QMessageBox::YesToAll,
-                [&] { return saveProgress(folder, browser); } } });
+            { QStringLiteral("copy_overwrite"), QMessageBox::YesToAll, [&] {
+                 return waitForPictures(browser, { existing, replaced }) && saveProgress(folder, browser);
+             } } });
     browser.doDrop({ QFileInfo(large), QFileInfo(existing) }, ExternalDeviceMode, target);
     return boxes.succeeded();
 }

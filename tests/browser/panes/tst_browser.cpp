@@ -40,6 +40,7 @@ struct SeenBox
     QString text;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
 // Answers every box with the next of answers (the last one repeated) and
@@ -498,41 +499,76 @@ void tst_Browser::nothingToCopyNamesCategory()
 
 void tst_Browser::overwriteQuestionDecides_data()
 {
-    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<int>("answer");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("yes replaces") << QMessageBox::Yes << QByteArray("new");
-    QTest::newRow("no keeps") << QMessageBox::No << QByteArray("older");
-    QTest::newRow("yes to all replaces") << QMessageBox::YesToAll << QByteArray("new");
-    QTest::newRow("no to all keeps") << QMessageBox::NoToAll << QByteArray("older");
+    QTest::addColumn<QStringList>("beside");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("report");
+    // Two files the target has, each answered alike; 0: Escape is pressed.
+    const QString skipped = QStringLiteral("0 of 2 copied.");
+    QTest::newRow("replace") << int(QMessageBox::Yes) << QByteArray("new") << QStringList() << 2 << QString();
+    QTest::newRow("skip") << int(QMessageBox::No) << QByteArray("older") << QStringList() << 2 << skipped;
+    QTest::newRow("replace all") << int(QMessageBox::YesToAll) << QByteArray("new") << QStringList() << 1
+                                 << QString();
+    QTest::newRow("skip all") << int(QMessageBox::NoToAll) << QByteArray("older") << QStringList() << 1
+                              << skipped;
+    QTest::newRow("keep both") << int(QMessageBox::Save) << QByteArray("older")
+                               << QStringList { QStringLiteral("a (2).jpg"), QStringLiteral("b (2).jpg") }
+                               << 2 << QString();
+    QTest::newRow("escape cancels the copy") << 0 << QByteArray("older") << QStringList() << 1
+                                             << QStringLiteral("0 of 2 copied; the rest were not.");
 }
 
 void tst_Browser::overwriteQuestionDecides()
 {
-    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(int, answer);
     QFETCH(QByteArray, expected);
+    QFETCH(QStringList, beside);
+    QFETCH(int, questions);
+    QFETCH(QString, report);
     TestDir source;
     TestDir target;
-    const QString picture = source.createFile(QStringLiteral("same name.jpg"), "new");
+    const QFileInfoList pictures { QFileInfo(source.createFile(QStringLiteral("a.jpg"), "new")),
+        QFileInfo(source.createFile(QStringLiteral("b.jpg"), "new")) };
     // Another size: a file of the same size and date is taken as a copy
     // already there.
-    const QString existing = target.createFile(QStringLiteral("same name.jpg"), "older");
+    target.createFile(QStringLiteral("a.jpg"), "older");
+    target.createFile(QStringLiteral("b.jpg"), "older");
     Browser browser(home->engine());
     browser.show();
-    seen.reset(answerBoxes({ QMessageBox::Yes, answer }));
+    auto *seen = new QList<SeenBox>;
+    this->seen.reset(seen);
+    MessageBox::setAnswerer([seen, answer](MessageBox &box) {
+        seen->append({ box.text(), box.standardButtons(), QMessageBox::NoButton, box.icon() });
+        if (seen->size() == 1)
+            return int(QMessageBox::Yes);
+        if (answer == 0 && box.objectName() == QLatin1String("OverwriteQuestion")) {
+            QTimer::singleShot(0, &box, [&box] { QTest::keyClick(&box, Qt::Key_Escape); });
+            return box.QMessageBox::exec();
+        }
+        return answer;
+    });
 
-    browser.doDrop({ QFileInfo(picture) }, HostMode, target.path());
+    browser.doDrop(pictures, HostMode, target.path());
 
-    // The report at the end tells what the user kept.
-    const bool kept = expected == "older";
-    QCOMPARE(seen->size(), kept ? 3 : 2);
-    if (kept)
-        QCOMPARE(seen->at(2).text, QStringLiteral("0 of 1 copied."));
-    QCOMPARE(seen->at(1).text,
-        QStringLiteral("The file same name.jpg already exists in the destination folder. "
-                       "Do you want to overwrite it?"));
-    QCOMPARE(seen->at(1).buttons,
-        QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll);
-    QCOMPARE(contents(existing), expected);
+    QCOMPARE(seen->size(), 1 + questions + (report.isEmpty() ? 0 : 1));
+    for (int i = 1; i <= questions; ++i) {
+        QCOMPARE(seen->at(i).text,
+            QStringLiteral("The file %1 already exists in the destination folder. What would you like to do?")
+                .arg(pictures.at(i - 1).fileName()));
+        QCOMPARE(seen->at(i).buttons,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Save | QMessageBox::Cancel);
+    }
+    if (!report.isEmpty()) {
+        QCOMPARE(seen->last().text, report);
+        // Neither what the user kept nor a cancel the user chose is a warning.
+        QCOMPARE(seen->last().icon, QMessageBox::Information);
+    }
+    QCOMPARE(contents(target.filePath(QStringLiteral("a.jpg"))), expected);
+    QCOMPARE(contents(target.filePath(QStringLiteral("b.jpg"))), expected);
+    for (const QString &name : beside)
+        QCOMPARE(contents(target.filePath(name)), QByteArray("new"));
+    QCOMPARE(QDir(target.path()).entryList(QDir::Files).size(), 2 + beside.size());
 }
 
 void tst_Browser::cancelledCopyEndsWithReport()

@@ -9,6 +9,8 @@
 #include "browser/panes/OverwriteQuestion.h"
 #include "browser/thumbnails/ThumbLoaderWorker.h"
 
+#include <QAccessible>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -27,9 +29,11 @@ private slots:
     void question();
     void report_data();
     void report();
-    void overwriteThumbnailOnlyFromPc_data();
-    void overwriteThumbnailOnlyFromPc();
-    void overwriteEscapeMeansNo();
+    void overwritePictures_data();
+    void overwritePictures();
+    void overwriteAnswers_data();
+    void overwriteAnswers();
+    void overwriteReachedByKeyboard();
 
 private:
     QTranslator m_translator;
@@ -145,53 +149,170 @@ void TestCopyWording::report()
     QCOMPARE(report.button(QMessageBox::Retry) != nullptr, retry);
 }
 
-void TestCopyWording::overwriteThumbnailOnlyFromPc_data()
+namespace {
+
+// A question about beach.png, copied from the source folder to the
+// destination folder of dir.
+CopyQuestion beachQuestion(const TestDir &dir, BrowserMode target)
 {
-    QTest::addColumn<BrowserMode>("target");
-    QTest::addColumn<bool>("pictureIsSource");
-    QTest::addColumn<bool>("shown");
-
-    QTest::newRow("to the device, the PC's picture") << ExternalDeviceMode << true << true;
-    QTest::newRow("to the device, the device's picture") << ExternalDeviceMode << false << false;
-    QTest::newRow("to the PC, the PC's picture") << HostMode << false << true;
-    QTest::newRow("to the PC, the device's picture") << HostMode << true << false;
-}
-
-void TestCopyWording::overwriteThumbnailOnlyFromPc()
-{
-    QFETCH(BrowserMode, target);
-    QFETCH(bool, pictureIsSource);
-    QFETCH(bool, shown);
-
-    TestDir dir;
-    const QString picture = dir.filePath(QStringLiteral("a/beach.png"));
-    const QString other = dir.filePath(QStringLiteral("b/beach.png"));
-    QVERIFY(
-        QDir().mkpath(dir.filePath(QStringLiteral("a"))) && QDir().mkpath(dir.filePath(QStringLiteral("b"))));
-    dir.createFile(QStringLiteral("a/beach.png"), "a picture");
-    dir.createFile(QStringLiteral("b/beach.png"), "another picture");
-    // What the PC's pane has made of its file.
-    ThumbLoaderWorker pcThumbnails;
-    pcThumbnails.setIcon(picture, solidImage(QSize(200, 100), Qt::blue));
     CopyQuestion question;
     question.target = target;
     question.fileName = QStringLiteral("beach.png");
-    question.overwrite.source = pictureIsSource ? picture : other;
-    question.overwrite.existing = pictureIsSource ? other : picture;
-
-    const OverwriteQuestion box(question, &pcThumbnails);
-    QCOMPARE(box.iconPixmap().size() == QSize(96, 48), shown);
-    QCOMPARE(box.informativeText().count(QLatin1Char('\n')), 1);
+    question.overwrite.source = dir.filePath(QStringLiteral("source/beach.png"));
+    question.overwrite.sourceSize = 2000;
+    question.overwrite.sourceDate = QDateTime::fromMSecsSinceEpoch(Q_INT64_C(1700000000000));
+    question.overwrite.existing = dir.filePath(QStringLiteral("destination/beach.png"));
+    question.overwrite.existingSize = 1000;
+    question.overwrite.existingDate = question.overwrite.sourceDate.addDays(1);
+    return question;
 }
 
-void TestCopyWording::overwriteEscapeMeansNo()
+QLabel *labelNamed(const QWidget &box, const QString &accessibleName)
 {
-    CopyQuestion question;
-    question.fileName = QStringLiteral("beach.jpg");
-    question.target = ExternalDeviceMode;
-    OverwriteQuestion box(question, nullptr);
-    QTimer::singleShot(0, &box, [&box] { QTest::keyClick(&box, Qt::Key_Escape); });
-    QCOMPARE(box.QMessageBox::exec(), int(QMessageBox::No));
+    for (QLabel *label : box.findChildren<QLabel *>()) {
+        if (label->accessibleName() == accessibleName)
+            return label;
+    }
+    return nullptr;
+}
+
+QColor centreOf(const QLabel *picture)
+{
+    const QImage image = picture->pixmap(Qt::ReturnByValue).toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+} // namespace
+
+void TestCopyWording::overwritePictures_data()
+{
+    QTest::addColumn<BrowserMode>("target");
+    QTest::addColumn<bool>("devicePicture");
+    QTest::addColumn<QColor>("existing");
+    QTest::addColumn<QColor>("copied");
+
+    // The PC pane holds a blue picture of its file; the device's file is a
+    // red picture, or no picture at all. An invalid colour: the type's icon.
+    QTest::newRow("to the device") << ExternalDeviceMode << true << QColor(Qt::red) << QColor(Qt::blue);
+    QTest::newRow("to the PC") << HostMode << true << QColor(Qt::blue) << QColor(Qt::red);
+    QTest::newRow("to the device, over no picture")
+        << ExternalDeviceMode << false << QColor() << QColor(Qt::blue);
+}
+
+void TestCopyWording::overwritePictures()
+{
+    QFETCH(BrowserMode, target);
+    QFETCH(bool, devicePicture);
+    QFETCH(QColor, existing);
+    QFETCH(QColor, copied);
+
+    TestDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("source")))
+        && QDir().mkpath(dir.filePath(QStringLiteral("destination"))));
+    const CopyQuestion question = beachQuestion(dir, target);
+    const QString pcFile
+        = dir.createFile(target == ExternalDeviceMode ? QStringLiteral("source/beach.png")
+                                                      : QStringLiteral("destination/beach.png"),
+            "a picture");
+    const QString deviceFile
+        = dir.createFile(target == ExternalDeviceMode ? QStringLiteral("destination/beach.png")
+                                                      : QStringLiteral("source/beach.png"),
+            "no picture");
+    if (devicePicture)
+        QVERIFY(solidImage(QSize(200, 200), Qt::red).save(deviceFile, "PNG"));
+    ThumbLoaderWorker pcThumbnails;
+    pcThumbnails.setIcon(pcFile, solidImage(QSize(200, 100), Qt::blue));
+
+    OverwriteQuestion box(question, &pcThumbnails, PicturesMode);
+    QLabel *existingPicture = labelNamed(box, QStringLiteral("Picture: Already there"));
+    QLabel *copiedPicture = labelNamed(box, QStringLiteral("Picture: To be copied"));
+    QVERIFY(existingPicture && copiedPicture);
+    const QImage typeIcon = (target == ExternalDeviceMode ? existingPicture : copiedPicture)
+                                ->pixmap(Qt::ReturnByValue)
+                                .toImage();
+    QVERIFY(!typeIcon.isNull());
+    // The helpers have done with the device's file when its worker says so.
+    auto *helpers = box.findChild<ThumbLoaderWorker *>();
+    QVERIFY(helpers);
+    QSignalSpy done(helpers, &ThumbLoaderWorker::updateIcons);
+    QVERIFY(done.wait(20000));
+    for (const auto &[picture, colour] :
+        { std::make_pair(existingPicture, existing), std::make_pair(copiedPicture, copied) }) {
+        if (colour.isValid())
+            QCOMPARE(centreOf(picture), colour);
+        else
+            QCOMPARE(picture->pixmap(Qt::ReturnByValue).toImage(), typeIcon);
+    }
+    // Which is newer, which larger.
+    QVERIFY(labelNamed(box, QStringLiteral("Already there"))
+            ->accessibleDescription()
+            .endsWith(QLatin1String(", Newer")));
+    QVERIFY(labelNamed(box, QStringLiteral("To be copied"))
+            ->accessibleDescription()
+            .endsWith(QLatin1String(", Larger")));
+}
+
+void TestCopyWording::overwriteAnswers_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("forAll");
+    QTest::addColumn<int>("answer");
+
+    // Each choice by its mnemonic, alone or for all remaining files.
+    QTest::newRow("replace") << int(Qt::Key_R) << false << int(AnswerYes);
+    QTest::newRow("replace all") << int(Qt::Key_R) << true << int(AnswerYesToAll);
+    QTest::newRow("skip") << int(Qt::Key_S) << false << int(AnswerNo);
+    QTest::newRow("skip all") << int(Qt::Key_S) << true << int(AnswerNoToAll);
+    QTest::newRow("keep both") << int(Qt::Key_K) << false << int(AnswerKeepBoth);
+    QTest::newRow("keep both for all") << int(Qt::Key_K) << true << int(AnswerKeepBothToAll);
+    QTest::newRow("cancel copy") << int(Qt::Key_C) << true << int(AnswerCancel);
+    QTest::newRow("escape") << int(Qt::Key_Escape) << true << int(AnswerCancel);
+    QTest::newRow("enter skips") << int(Qt::Key_Return) << false << int(AnswerNo);
+}
+
+void TestCopyWording::overwriteAnswers()
+{
+    QFETCH(int, key);
+    QFETCH(bool, forAll);
+    QFETCH(int, answer);
+
+    TestDir dir;
+    OverwriteQuestion box(beachQuestion(dir, ExternalDeviceMode), nullptr, DocumentsMode);
+    const Qt::KeyboardModifiers withAlt
+        = key == Qt::Key_Escape || key == Qt::Key_Return ? Qt::NoModifier : Qt::AltModifier;
+    QTimer::singleShot(0, &box, [&] {
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        if (forAll)
+            QTest::keyClick(&box, Qt::Key_D, Qt::AltModifier);
+        QTest::keyClick(&box, Qt::Key(key), withAlt);
+    });
+    QCOMPARE(box.exec(), answer);
+}
+
+void TestCopyWording::overwriteReachedByKeyboard()
+{
+    TestDir dir;
+    OverwriteQuestion box(beachQuestion(dir, ExternalDeviceMode), nullptr, DocumentsMode);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    // Tab goes round every control once, from Skip, the default: the
+    // buttons as they stand, both files' facts, the check box; each is named
+    // for a screen reader.
+    QStringList reached;
+    for (int step = 0; step < 20; ++step) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(focus);
+        const QString name = accessible->text(QAccessible::Name);
+        if (reached.contains(name))
+            break;
+        reached << name;
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(reached,
+        QStringList({ QStringLiteral("Skip"), QStringLiteral("Cancel copy"), QStringLiteral("Already there"),
+            QStringLiteral("To be copied"), QStringLiteral("Do the same for all remaining files"),
+            QStringLiteral("Replace"), QStringLiteral("Keep both") }));
 }
 
 QTEST_MAIN(TestCopyWording)
