@@ -3,6 +3,7 @@
 #include "TestDir.h"
 #include "TmpfsMount.h"
 
+#include "base/LayoutSettings.h"
 #include "browser/panes/Browser.h"
 #include "browser/panes/CopyController.h"
 #include "browser/panes/ExternalDeviceFrame.h"
@@ -117,6 +118,7 @@ private slots:
     void tabGoesThroughTheWindowInOrder();
     void keysSwitchCategory_data();
     void keysSwitchCategory();
+    void clickedTabTakesTheFocusFrame();
     void tabEntersTheRowAtTheChosenCategory_data();
     void tabEntersTheRowAtTheChosenCategory();
     void picturesHaveNames_data();
@@ -721,16 +723,24 @@ void tst_Browser::tabGoesThroughTheWindowInOrder()
 void tst_Browser::keysSwitchCategory_data()
 {
     QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<bool>("bookmarksShown");
     QTest::addColumn<int>("category");
     QTest::addColumn<QString>("tab");
-    QTest::newRow("Ctrl+2") << QList<int> { Qt::Key_2 } << int(MusicMode) << "_musicTabPushButton";
-    QTest::newRow("Ctrl+4") << QList<int> { Qt::Key_4 } << int(DocumentsMode) << "_documentsTabPushButton";
-    QTest::newRow("Ctrl+Page Down twice")
-        << QList<int> { Qt::Key_PageDown, Qt::Key_PageDown } << int(MovieMode) << "_videoTabPushButton";
+    QTest::newRow("Ctrl+2") << QList<int> { Qt::Key_2 } << false << int(MusicMode) << "_musicTabPushButton";
+    QTest::newRow("Ctrl+4") << QList<int> { Qt::Key_4 } << false << int(DocumentsMode)
+                            << "_documentsTabPushButton";
+    QTest::newRow("Ctrl+Page Down twice") << QList<int> { Qt::Key_PageDown, Qt::Key_PageDown } << false
+                                          << int(MovieMode) << "_videoTabPushButton";
     QTest::newRow("Ctrl+Page Up goes round")
-        << QList<int> { Qt::Key_PageUp } << int(DocumentsMode) << "_documentsTabPushButton";
+        << QList<int> { Qt::Key_PageUp } << false << int(DocumentsMode) << "_documentsTabPushButton";
     QTest::newRow("Ctrl+3, then back with Ctrl+1")
-        << QList<int> { Qt::Key_3, Qt::Key_1 } << int(PicturesMode) << "_pictureTabPushButton";
+        << QList<int> { Qt::Key_3, Qt::Key_1 } << false << int(PicturesMode) << "_pictureTabPushButton";
+    QTest::newRow("Ctrl+5, Bookmarks shown")
+        << QList<int> { Qt::Key_5 } << true << int(PicturesMode) << "_urlTabPushButton";
+    QTest::newRow("Ctrl+5, Bookmarks hidden")
+        << QList<int> { Qt::Key_5 } << false << int(PicturesMode) << "_pictureTabPushButton";
+    QTest::newRow("Ctrl+Page Up to Bookmarks")
+        << QList<int> { Qt::Key_PageUp } << true << int(PicturesMode) << "_urlTabPushButton";
 }
 
 void tst_Browser::keysSwitchCategory()
@@ -738,7 +748,10 @@ void tst_Browser::keysSwitchCategory()
     QFETCH(QList<int>, keys);
     QFETCH(int, category);
     QFETCH(QString, tab);
+    QFETCH(bool, bookmarksShown);
+    LayoutSettings::setBookmarksTabRequested(bookmarksShown);
     Browser browser(home->engine());
+    LayoutSettings::setBookmarksTabRequested(false);
     browser.show();
     QVERIFY(QTest::qWaitForWindowExposed(&browser));
     QApplication::setActiveWindow(&browser);
@@ -750,6 +763,24 @@ void tst_Browser::keysSwitchCategory()
     QVERIFY(chosen->isChecked());
     // The focus was on the tabs: it goes with the chosen one.
     QCOMPARE(QApplication::focusWidget(), chosen);
+}
+
+// A tab chosen with the mouse while the focus is on the row takes the
+// focus frame with it.
+void tst_Browser::clickedTabTakesTheFocusFrame()
+{
+    LayoutSettings::setBookmarksTabRequested(true);
+    Browser browser(home->engine());
+    LayoutSettings::setBookmarksTabRequested(false);
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QApplication::setActiveWindow(&browser);
+    QTRY_COMPARE(
+        QApplication::focusWidget(), browser.findChild<Button *>(QStringLiteral("_pictureTabPushButton")));
+    auto *bookmarks = browser.findChild<Button *>(QStringLiteral("_urlTabPushButton"));
+    QTest::mouseClick(bookmarks, Qt::LeftButton);
+    QVERIFY(bookmarks->isChecked());
+    QCOMPARE(QApplication::focusWidget(), bookmarks);
 }
 
 void tst_Browser::tabEntersTheRowAtTheChosenCategory_data()
