@@ -104,6 +104,7 @@ void BaseFrame::buildTree(const QString &deviceModel)
     tree->setUniformRowHeights(true);
     tree->setSortingEnabled(true);
     tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tree->setContextMenuPolicy(Qt::CustomContextMenu);
     splitter->addWidget(tree);
 }
 
@@ -159,6 +160,15 @@ void BaseFrame::connectViews()
     connect(list, &QVideoList::openRequested, this, &BaseFrame::launchFile);
     connect(list, &QVideoList::parentRequested, this, &BaseFrame::showParentFolder);
     connect(list, &QVideoList::deleteRequested, this, &BaseFrame::deleteSelected);
+    connect(list, &QVideoList::zoomRequested, this, [this](int step) {
+        if (step > 0)
+            zoomIn();
+        else if (step < 0)
+            zoomOut();
+        else
+            resetZoom();
+    });
+    connect(tree, &QWidget::customContextMenuRequested, this, &BaseFrame::treeContextMenu);
     connect(
         tree->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BaseFrame::SelectBrowserRow);
     // The model tells of changed, added and removed folders itself.
