@@ -168,7 +168,7 @@ void BookmarkBrowser::browserListClicked(const QModelIndex &index)
         if (item->title() != name || m_model->source(browser.source)->isLoaded())
             continue;
         while (m_model->source(browser.source)->isRunning()) {
-            if (askToCloseBrowser(name) != QMessageBox::Retry)
+            if (askToCloseBrowser(m_model->storeLabel(item)) != QMessageBox::Retry)
                 return;
         }
         m_model->reloadBrowser(browser.source);
@@ -281,7 +281,7 @@ QString BookmarkBrowser::receiveCopies(const BookmarkBrowser &from)
                 m_model->copyItem(item, destination);
         }
     }
-    const QString store = BookmarkTreeModel::browserRootTitle(destination);
+    const QString store = m_model->storeLabel(destination);
     QStringList unwritten;
     if (!m_model->save(&unwritten)) {
         // The store was read again: what was shown may be gone.
@@ -298,7 +298,7 @@ QString BookmarkBrowser::receiveCopies(const BookmarkBrowser &from)
 
 QString BookmarkBrowser::refusal(const BookmarkBrowser &from, const BookmarkItem *destination) const
 {
-    const QString store = BookmarkTreeModel::browserRootTitle(destination);
+    const QString store = m_model->storeLabel(destination);
     if (!m_model->isWritable(destination))
         return tr("IDS_BOOKMARKS_READ_ONLY").arg(store);
     const QModelIndexList rows = from.m_list->selectionModel()->selectedRows(0);
