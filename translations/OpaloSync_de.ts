@@ -60,7 +60,7 @@ Angezeigt werden die Lesezeichen, die %1 enthält.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Erneut versuchen</translation>
+            <translation>&amp;Erneut versuchen</translation>
         </message>
     </context>
     <context>
@@ -178,11 +178,11 @@ Die Optionen von Qt selbst (-platform, -style, -reverse…) gelten wie in jedem 
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Unter sicherem Namen kopieren</translation>
+            <translation>Unter &amp;sicherem Namen kopieren</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Den Rest kopieren</translation>
+            <translation>Den &amp;Rest kopieren</translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
@@ -666,23 +666,23 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Abbrechen</translation>
+            <translation>&amp;Abbrechen</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Schließen</translation>
+            <translation>&amp;Schließen</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Nein</translation>
+            <translation>&amp;Nein</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Nein, keine</translation>
+            <translation>Nein, &amp;keine</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -690,15 +690,15 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Wiederholen</translation>
+            <translation>&amp;Wiederholen</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Ja</translation>
+            <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Ja, alle</translation>
+            <translation>Ja, a&amp;lle</translation>
         </message>
     </context>
     <context>
@@ -735,7 +735,7 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Abbrechen</translation>
+            <translation>&amp;Abbrechen</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

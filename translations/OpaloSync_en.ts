@@ -60,7 +60,7 @@ The bookmarks shown are those that %1 holds.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Try again</translation>
+            <translation>&amp;Try again</translation>
         </message>
     </context>
     <context>
@@ -178,11 +178,11 @@ Qt's own options (-platform, -style, -reverse…) apply as in every Qt program.<
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copy under a safe name</translation>
+            <translation>Copy under a &amp;safe name</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Copy the rest</translation>
+            <translation>Copy the &amp;rest</translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
@@ -666,23 +666,23 @@ Please make sure you have the rights to perform this operation.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancel</translation>
+            <translation>&amp;Cancel</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Close</translation>
+            <translation>C&amp;lose</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>No</translation>
+            <translation>&amp;No</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>No to all</translation>
+            <translation>No &amp;to all</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -690,15 +690,15 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Retry</translation>
+            <translation>&amp;Retry</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Yes</translation>
+            <translation>&amp;Yes</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Yes to all</translation>
+            <translation>Yes to &amp;all</translation>
         </message>
     </context>
     <context>
@@ -735,7 +735,7 @@ Please make sure you have the rights to perform this operation.</translation>
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancel</translation>
+            <translation>&amp;Cancel</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

@@ -60,7 +60,7 @@ Los marcadores mostrados son los que contiene %1.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Reintentar</translation>
+            <translation>&amp;Reintentar</translation>
         </message>
     </context>
     <context>
@@ -178,11 +178,11 @@ Las opciones propias de Qt (-platform, -style, -reverse…) se aplican como en t
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copiar con un nombre seguro</translation>
+            <translation>Copiar con un nombre &amp;seguro</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Copiar el resto</translation>
+            <translation>Copiar el &amp;resto</translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
@@ -666,23 +666,23 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Cerrar</translation>
+            <translation>C&amp;errar</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>No</translation>
+            <translation>&amp;No</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>No a todo</translation>
+            <translation>N&amp;o a todo</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>Aceptar</translation>
+            <translation>&amp;Aceptar</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -690,15 +690,15 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Reintentar</translation>
+            <translation>&amp;Reintentar</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Sí</translation>
+            <translation>&amp;Sí</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Sí a todo</translation>
+            <translation>Sí a &amp;todo</translation>
         </message>
     </context>
     <context>
@@ -735,7 +735,7 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

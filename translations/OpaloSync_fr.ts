@@ -60,7 +60,7 @@ Les favoris affichés sont ceux que contient %1.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Réessayer</translation>
+            <translation>&amp;Réessayer</translation>
         </message>
     </context>
     <context>
@@ -178,11 +178,11 @@ Les options propres à Qt (-platform, -style, -reverse…) s’appliquent comme 
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copier sous un nom sûr</translation>
+            <translation>Copier sous un nom &amp;sûr</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Copier le reste</translation>
+            <translation>Copier le &amp;reste</translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
@@ -666,23 +666,23 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuler</translation>
+            <translation>&amp;Annuler</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fermer</translation>
+            <translation>&amp;Fermer</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Non</translation>
+            <translation>&amp;Non</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Non pour tout</translation>
+            <translation>Non &amp;pour tout</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -690,15 +690,15 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Réessayer</translation>
+            <translation>&amp;Réessayer</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Oui</translation>
+            <translation>Ou&amp;i</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Oui pour tout</translation>
+            <translation>Oui pour &amp;tout</translation>
         </message>
     </context>
     <context>
@@ -735,7 +735,7 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuler</translation>
+            <translation>&amp;Annuler</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

@@ -60,7 +60,7 @@ I segnalibri mostrati sono quelli contenuti in %1.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Riprova</translation>
+            <translation>&amp;Riprova</translation>
         </message>
     </context>
     <context>
@@ -178,11 +178,11 @@ Le opzioni proprie di Qt (-platform, -style, -reverse…) valgono come in ogni p
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copia con un nome sicuro</translation>
+            <translation>Copia con un nome &amp;sicuro</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Copia il resto</translation>
+            <translation>Copia il &amp;resto</translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
@@ -666,23 +666,23 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annulla</translation>
+            <translation>&amp;Annulla</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Chiudi</translation>
+            <translation>&amp;Chiudi</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>No</translation>
+            <translation>&amp;No</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>No a tutto</translation>
+            <translation>No a t&amp;utto</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -690,15 +690,15 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Riprova</translation>
+            <translation>&amp;Riprova</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Sì</translation>
+            <translation>&amp;Sì</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Sì a tutto</translation>
+            <translation>Sì a &amp;tutto</translation>
         </message>
     </context>
     <context>
@@ -735,7 +735,7 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annulla</translation>
+            <translation>&amp;Annulla</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

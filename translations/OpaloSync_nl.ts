@@ -60,7 +60,7 @@ De getoonde bladwijzers zijn die welke %1 bevat.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Opnieuw proberen</translation>
+            <translation>&amp;Opnieuw proberen</translation>
         </message>
     </context>
     <context>
@@ -178,11 +178,11 @@ De eigen opties van Qt (-platform, -style, -reverse…) gelden zoals in elk Qt-p
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Kopiëren onder een veilige naam</translation>
+            <translation>Kopiëren onder een &amp;veilige naam</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>De rest kopiëren</translation>
+            <translation>De &amp;rest kopiëren</translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
@@ -666,23 +666,23 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuleren</translation>
+            <translation>&amp;Annuleren</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Sluiten</translation>
+            <translation>&amp;Sluiten</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Nee</translation>
+            <translation>&amp;Nee</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Nee op alles</translation>
+            <translation>Nee op all&amp;es</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -690,15 +690,15 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Opnieuw proberen</translation>
+            <translation>Opnieuw &amp;proberen</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Ja</translation>
+            <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Ja op alles</translation>
+            <translation>Ja op a&amp;lles</translation>
         </message>
     </context>
     <context>
@@ -735,7 +735,7 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuleren</translation>
+            <translation>&amp;Annuleren</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

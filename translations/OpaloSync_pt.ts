@@ -60,7 +60,7 @@ Os marcadores apresentados são os que %1 contém.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Tentar novamente</translation>
+            <translation>&amp;Tentar novamente</translation>
         </message>
     </context>
     <context>
@@ -178,11 +178,11 @@ As opções próprias do Qt (-platform, -style, -reverse…) aplicam-se como em 
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copiar com um nome seguro</translation>
+            <translation>Copiar com um nome &amp;seguro</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Copiar o resto</translation>
+            <translation>Copiar o &amp;resto</translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
@@ -666,23 +666,23 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fechar</translation>
+            <translation>&amp;Fechar</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Não</translation>
+            <translation>&amp;Não</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Não para todos</translation>
+            <translation>Não p&amp;ara todos</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -690,15 +690,15 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Tentar novamente</translation>
+            <translation>T&amp;entar novamente</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Sim</translation>
+            <translation>&amp;Sim</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Sim para todos</translation>
+            <translation>Sim para &amp;todos</translation>
         </message>
     </context>
     <context>
@@ -735,7 +735,7 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

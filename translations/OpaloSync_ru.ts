@@ -60,7 +60,7 @@
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Повторить</translation>
+            <translation>&amp;Повторить</translation>
         </message>
     </context>
     <context>
@@ -178,11 +178,11 @@
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Копировать под безопасным именем</translation>
+            <translation>Копировать под &amp;безопасным именем</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Копировать остальное</translation>
+            <translation>Копировать &amp;остальное</translation>
         </message>
         <message>
             <source>IDS_ERROR_COPY_FILE</source>
@@ -670,23 +670,23 @@
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Отмена</translation>
+            <translation>О&amp;тмена</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Закрыть</translation>
+            <translation>&amp;Закрыть</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Нет</translation>
+            <translation>&amp;Нет</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Нет для всех</translation>
+            <translation>Нет д&amp;ля всех</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -694,15 +694,15 @@
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Повторить</translation>
+            <translation>&amp;Повторить</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Да</translation>
+            <translation>&amp;Да</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Да для всех</translation>
+            <translation>Да для &amp;всех</translation>
         </message>
     </context>
     <context>
@@ -739,7 +739,7 @@
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Отмена</translation>
+            <translation>О&amp;тмена</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

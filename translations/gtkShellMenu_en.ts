@@ -41,23 +41,23 @@ Please make sure you have the rights to perform this operation.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancel</translation>
+            <translation>&amp;Cancel</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Close</translation>
+            <translation>C&amp;lose</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>No</translation>
+            <translation>&amp;No</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>No to all</translation>
+            <translation>No &amp;to all</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -65,15 +65,15 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Retry</translation>
+            <translation>&amp;Retry</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Yes</translation>
+            <translation>&amp;Yes</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Yes to all</translation>
+            <translation>Yes to &amp;all</translation>
         </message>
     </context>
     <context>
@@ -97,7 +97,7 @@ The folder to be replaced holds the source folder.</translation>
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancel</translation>
+            <translation>&amp;Cancel</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -247,7 +247,7 @@ The folder to be replaced holds the source folder.</translation>
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancel</translation>
+            <translation>&amp;Cancel</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -255,7 +255,7 @@ The folder to be replaced holds the source folder.</translation>
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Open</translation>
+            <translation>&amp;Open</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -290,7 +290,7 @@ The folder to be replaced holds the source folder.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Close</translation>
+            <translation>C&amp;lose</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -381,7 +381,7 @@ The folder to be replaced holds the source folder.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Close</translation>
+            <translation>C&amp;lose</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>

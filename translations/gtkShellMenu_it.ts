@@ -41,23 +41,23 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annulla</translation>
+            <translation>&amp;Annulla</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Chiudi</translation>
+            <translation>&amp;Chiudi</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>No</translation>
+            <translation>&amp;No</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>No a tutto</translation>
+            <translation>No a t&amp;utto</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -65,15 +65,15 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Riprova</translation>
+            <translation>&amp;Riprova</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Sì</translation>
+            <translation>&amp;Sì</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Sì a tutto</translation>
+            <translation>Sì a &amp;tutto</translation>
         </message>
     </context>
     <context>
@@ -97,7 +97,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annulla</translation>
+            <translation>&amp;Annulla</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -247,7 +247,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annulla</translation>
+            <translation>&amp;Annulla</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -255,7 +255,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Apri</translation>
+            <translation>A&amp;pri</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -290,7 +290,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Chiudi</translation>
+            <translation>&amp;Chiudi</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -381,7 +381,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Chiudi</translation>
+            <translation>&amp;Chiudi</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>

@@ -41,23 +41,23 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fechar</translation>
+            <translation>&amp;Fechar</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Não</translation>
+            <translation>&amp;Não</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Não para todos</translation>
+            <translation>Não p&amp;ara todos</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -65,15 +65,15 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Tentar novamente</translation>
+            <translation>T&amp;entar novamente</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Sim</translation>
+            <translation>&amp;Sim</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Sim para todos</translation>
+            <translation>Sim para &amp;todos</translation>
         </message>
     </context>
     <context>
@@ -97,7 +97,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -247,7 +247,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -255,7 +255,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Abrir</translation>
+            <translation>A&amp;brir</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -290,7 +290,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fechar</translation>
+            <translation>&amp;Fechar</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -381,7 +381,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fechar</translation>
+            <translation>&amp;Fechar</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>

@@ -41,23 +41,23 @@
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Отмена</translation>
+            <translation>О&amp;тмена</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Закрыть</translation>
+            <translation>&amp;Закрыть</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Нет</translation>
+            <translation>&amp;Нет</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Нет для всех</translation>
+            <translation>Нет д&amp;ля всех</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -65,15 +65,15 @@
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Повторить</translation>
+            <translation>&amp;Повторить</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Да</translation>
+            <translation>&amp;Да</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Да для всех</translation>
+            <translation>Да для &amp;всех</translation>
         </message>
     </context>
     <context>
@@ -97,7 +97,7 @@
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Отмена</translation>
+            <translation>О&amp;тмена</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -247,7 +247,7 @@
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Отмена</translation>
+            <translation>О&amp;тмена</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -255,7 +255,7 @@
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Открыть</translation>
+            <translation>&amp;Открыть</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -290,7 +290,7 @@
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Закрыть</translation>
+            <translation>&amp;Закрыть</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -381,7 +381,7 @@
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Закрыть</translation>
+            <translation>&amp;Закрыть</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>
