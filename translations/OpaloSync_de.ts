@@ -520,7 +520,7 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Verwalten Sie ganz einfach die Betriebssystem-Updates Ihres OPALO.</translation>
+            <translation>Sichern Sie ganz einfach die Daten Ihres OPALO und stellen Sie sie wieder her.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -536,7 +536,7 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Installieren oder deinstallieren Sie ganz einfach Anwendungen auf Ihrem OPALO.</translation>
+            <translation>Verwalten Sie ganz einfach die Betriebssystem-Updates Ihres OPALO.</translation>
         </message>
     </context>
     <context>

@@ -520,7 +520,7 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Easily manage operating system updates for your OPALO.</translation>
+            <translation>Easily back up and restore the data of your OPALO.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -536,7 +536,7 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Easily install or uninstall applications on your OPALO.</translation>
+            <translation>Easily manage operating system updates for your OPALO.</translation>
         </message>
     </context>
     <context>

@@ -520,7 +520,7 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Gestione fácilmente las actualizaciones del sistema operativo de su OPALO.</translation>
+            <translation>Haga copias de seguridad de los datos de su OPALO y restáurelos fácilmente.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -536,7 +536,7 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Instale o desinstale fácilmente aplicaciones en su OPALO.</translation>
+            <translation>Gestione fácilmente las actualizaciones del sistema operativo de su OPALO.</translation>
         </message>
     </context>
     <context>

@@ -520,7 +520,7 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Gérez facilement les mises à jour du système d'exploitation de votre OPALO.</translation>
+            <translation>Sauvegardez et restaurez facilement les données de votre OPALO.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -536,7 +536,7 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Installez ou désinstallez facilement des applications sur votre OPALO.</translation>
+            <translation>Gérez facilement les mises à jour du système d'exploitation de votre OPALO.</translation>
         </message>
     </context>
     <context>

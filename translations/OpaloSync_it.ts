@@ -520,7 +520,7 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Gestite facilmente gli aggiornamenti del sistema operativo del vostro OPALO.</translation>
+            <translation>Eseguite facilmente il backup dei dati del vostro OPALO e ripristinateli.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -536,7 +536,7 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Installate o disinstallate facilmente le applicazioni sul vostro OPALO.</translation>
+            <translation>Gestite facilmente gli aggiornamenti del sistema operativo del vostro OPALO.</translation>
         </message>
     </context>
     <context>

@@ -520,7 +520,7 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Beheer eenvoudig de besturingssysteemupdates van uw OPALO.</translation>
+            <translation>Maak eenvoudig een back-up van de gegevens van uw OPALO en zet ze terug.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -536,7 +536,7 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Installeer of verwijder eenvoudig toepassingen op uw OPALO.</translation>
+            <translation>Beheer eenvoudig de besturingssysteemupdates van uw OPALO.</translation>
         </message>
     </context>
     <context>

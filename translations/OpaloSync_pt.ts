@@ -520,7 +520,7 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Faça facilmente a gestão das atualizações do sistema operativo do seu OPALO.</translation>
+            <translation>Faça facilmente cópias de segurança dos dados do seu OPALO e restaure-os.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -536,7 +536,7 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Instale ou desinstale facilmente aplicações no seu OPALO.</translation>
+            <translation>Faça facilmente a gestão das atualizações do sistema operativo do seu OPALO.</translation>
         </message>
     </context>
     <context>

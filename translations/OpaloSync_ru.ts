@@ -524,7 +524,7 @@
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Легко управляйте обновлениями операционной системы OPALO.</translation>
+            <translation>Легко создавайте резервные копии данных OPALO и восстанавливайте их.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -540,7 +540,7 @@
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Легко устанавливайте и удаляйте приложения на OPALO.</translation>
+            <translation>Легко управляйте обновлениями операционной системы OPALO.</translation>
         </message>
     </context>
     <context>
