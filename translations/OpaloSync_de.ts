@@ -59,6 +59,22 @@ Angezeigt werden die Lesezeichen, die %1 enthält.</translation>
             <translation>Diese Kopie würde Ordner tiefer verschachteln, als %1 lesen kann. Es wurde nichts kopiert.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Lesezeichen auf dem Netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Lesezeichenordner auf dem Netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Lesezeichen auf diesem Computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Lesezeichenordner auf diesem Computer</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>&amp;Erneut versuchen</translation>
         </message>

@@ -59,6 +59,22 @@ The bookmarks shown are those that %1 holds.</translation>
             <translation>This copy would nest folders deeper than %1 can read. Nothing was copied.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Bookmarks on the netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Bookmark folders on the netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Bookmarks on this computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Bookmark folders on this computer</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>&amp;Try again</translation>
         </message>

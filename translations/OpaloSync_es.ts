@@ -59,6 +59,22 @@ Los marcadores mostrados son los que contiene %1.</translation>
             <translation>Esta copia anidaría carpetas a más profundidad de la que %1 puede leer. No se ha copiado nada.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Marcadores del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Carpetas de marcadores del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Marcadores de este equipo</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Carpetas de marcadores de este equipo</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>&amp;Reintentar</translation>
         </message>

@@ -59,6 +59,22 @@ Les favoris affichés sont ceux que contient %1.</translation>
             <translation>Cette copie imbriquerait des dossiers plus profondément que %1 ne peut le lire. Rien n'a été copié.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Favoris du netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Dossiers de favoris du netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Favoris de cet ordinateur</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Dossiers de favoris de cet ordinateur</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>&amp;Réessayer</translation>
         </message>

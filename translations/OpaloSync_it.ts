@@ -59,6 +59,22 @@ I segnalibri mostrati sono quelli contenuti in %1.</translation>
             <translation>Questa copia anniderebbe le cartelle più in profondità di quanto %1 sia in grado di leggere. Non è stato copiato nulla.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Segnalibri del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Cartelle dei segnalibri del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Segnalibri di questo computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Cartelle dei segnalibri di questo computer</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>&amp;Riprova</translation>
         </message>

@@ -59,6 +59,22 @@ De getoonde bladwijzers zijn die welke %1 bevat.</translation>
             <translation>Deze kopie zou mappen dieper in elkaar nesten dan %1 kan lezen. Er is niets gekopieerd.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Bladwijzers op de netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Bladwijzermappen op de netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Bladwijzers op deze computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Bladwijzermappen op deze computer</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>&amp;Opnieuw proberen</translation>
         </message>

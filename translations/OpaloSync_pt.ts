@@ -59,6 +59,22 @@ Os marcadores apresentados são os que %1 contém.</translation>
             <translation>Esta cópia colocaria pastas umas dentro das outras a uma profundidade maior do que %1 consegue ler. Nada foi copiado.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Marcadores do netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Pastas de marcadores do netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Marcadores deste computador</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Pastas de marcadores deste computador</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>&amp;Tentar novamente</translation>
         </message>

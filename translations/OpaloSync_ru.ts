@@ -59,6 +59,22 @@
             <translation>При этом копировании папки оказались бы вложены глубже, чем может прочитать %1. Ничего не скопировано.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Закладки на нетбуке</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Папки закладок на нетбуке</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Закладки на этом компьютере</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Папки закладок на этом компьютере</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
             <translation>&amp;Повторить</translation>
         </message>

@@ -7,6 +7,8 @@
 #include "bookmarks/FilteredBrowserModel.h"
 #include "bookmarks/IBrowser.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PaneAccessible.h"
+#include "widgets/TreeView.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -96,7 +98,7 @@ void BookmarkBrowser::buildViews()
     m_proxy = new FilteredBrowserModel(this);
     m_proxy->setSourceModel(m_model);
 
-    m_tree = new QTreeView(m_splitter);
+    m_tree = new TreeView(m_splitter);
     m_tree->setObjectName(QStringLiteral("_bookmarkTree"));
     m_tree->setModel(m_proxy);
     m_tree->setHeaderHidden(true);
@@ -110,6 +112,12 @@ void BookmarkBrowser::buildViews()
     m_list->setRootIsDecorated(false);
     m_list->setColumnWidth(0, listTitleWidth);
     m_list->setEditTriggers(QAbstractItemView::SelectedClicked);
+
+    const bool host = m_mode == 0;
+    m_tree->setAccessibleName(host ? tr("IDS_HOST_BOOKMARK_FOLDERS") : tr("IDS_DEVICE_BOOKMARK_FOLDERS"));
+    m_list->setAccessibleName(host ? tr("IDS_HOST_BOOKMARKS") : tr("IDS_DEVICE_BOOKMARKS"));
+    // Hidden outside the Bookmarks category, and then not to be read out.
+    QAccessible::installFactory(PaneAccessible::factory<BookmarkBrowser>);
 
     m_splitter->addWidget(m_tree);
     m_splitter->addWidget(m_list);

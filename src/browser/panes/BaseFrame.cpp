@@ -13,6 +13,7 @@
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PaneAccessible.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -92,8 +93,6 @@ void BaseFrame::buildTree(const QString &deviceModel)
     tree->setModel(treeModel);
     tree->setRootIndex(QModelIndex());
     tree->header()->setStretchLastSection(true);
-    for (int section = 1; section <= 4; ++section)
-        tree->header()->hideSection(section);
     tree->header()->hide();
     tree->setExpandsOnDoubleClick(true);
     tree->setEditTriggers(QAbstractItemView::SelectedClicked);
@@ -199,6 +198,8 @@ void BaseFrame::readLayoutSettings()
 
 void BaseFrame::nameForScreenReaders()
 {
+    // Hidden in the Bookmarks category, and then not to be read out.
+    QAccessible::installFactory(PaneAccessible::factory<BaseFrame>);
     const bool host = side == HostMode;
     tree->setAccessibleName(host ? tr("IDS_HOST_FOLDERS") : tr("IDS_DEVICE_FOLDERS"));
     list->setAccessibleName(host ? tr("IDS_HOST_FILES") : tr("IDS_DEVICE_FILES"));

@@ -4,6 +4,8 @@
 #include "TmpfsMount.h"
 
 #include "base/LayoutSettings.h"
+#include "bookmarks/ExternalDeviceBookmarkBrowser.h"
+#include "bookmarks/HostBookmarkBrowser.h"
 #include "browser/panes/Browser.h"
 #include "browser/panes/CopyController.h"
 #include "browser/panes/ExternalDeviceFrame.h"
@@ -121,6 +123,8 @@ private slots:
     void clickedTabTakesTheFocusFrame();
     void tabEntersTheRowAtTheChosenCategory_data();
     void tabEntersTheRowAtTheChosenCategory();
+    void hiddenPanesShowScreenReadersNothing_data();
+    void hiddenPanesShowScreenReadersNothing();
     void picturesHaveNames_data();
     void picturesHaveNames();
     void f5CopiesToTheOtherPane_data();
@@ -812,6 +816,38 @@ void tst_Browser::tabEntersTheRowAtTheChosenCategory()
     QCOMPARE(QApplication::focusWidget(), browser.hostFrame()->treeView());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), videos);
+}
+
+void tst_Browser::hiddenPanesShowScreenReadersNothing_data()
+{
+    QTest::addColumn<bool>("bookmarks");
+    QTest::newRow("a file category") << false;
+    QTest::newRow("Bookmarks") << true;
+}
+
+void tst_Browser::hiddenPanesShowScreenReadersNothing()
+{
+    QFETCH(bool, bookmarks);
+    LayoutSettings::setBookmarksTabRequested(true);
+    Browser browser(home->engine());
+    LayoutSettings::setBookmarksTabRequested(false);
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    if (bookmarks)
+        browser.setURLMode();
+    const auto exposed
+        = [](QWidget *pane) { return QAccessible::queryAccessibleInterface(pane)->childCount() > 0; };
+    for (QWidget *files :
+        { static_cast<QWidget *>(browser.hostFrame()), static_cast<QWidget *>(browser.deviceFrame()) })
+        QCOMPARE(exposed(files), !bookmarks);
+    // The shown folder trees have one column, no empty cell beside each folder.
+    QCOMPARE(QAccessible::queryAccessibleInterface(browser.hostFrame()->treeView())
+                 ->tableInterface()
+                 ->columnCount(),
+        1);
+    for (QWidget *marks : { static_cast<QWidget *>(browser.hostBookmarkBrowser()),
+             static_cast<QWidget *>(browser.deviceBookmarkBrowser()) })
+        QCOMPARE(exposed(marks), bookmarks);
 }
 
 void tst_Browser::picturesHaveNames_data()
