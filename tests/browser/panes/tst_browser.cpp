@@ -74,6 +74,17 @@ bool selectInList(BaseFrame *pane, const QString &path)
     return index.isValid();
 }
 
+// A window on screen, its Bookmarks tab shown or not; null if it does not
+// show.
+std::unique_ptr<Browser> shownBrowser(TL09Engine &engine, bool bookmarksTab)
+{
+    LayoutSettings::setBookmarksTabRequested(bookmarksTab);
+    auto browser = std::make_unique<Browser>(engine);
+    LayoutSettings::setBookmarksTabRequested(false);
+    browser->show();
+    return QTest::qWaitForWindowExposed(browser.get()) ? std::move(browser) : nullptr;
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -753,11 +764,9 @@ void tst_Browser::keysSwitchCategory()
     QFETCH(int, category);
     QFETCH(QString, tab);
     QFETCH(bool, bookmarksShown);
-    LayoutSettings::setBookmarksTabRequested(bookmarksShown);
-    Browser browser(home->engine());
-    LayoutSettings::setBookmarksTabRequested(false);
-    browser.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    const std::unique_ptr<Browser> shown = shownBrowser(home->engine(), bookmarksShown);
+    QVERIFY(shown);
+    Browser &browser = *shown;
     QApplication::setActiveWindow(&browser);
     QTRY_VERIFY(QApplication::focusWidget());
     for (const int key : keys)
@@ -773,11 +782,9 @@ void tst_Browser::keysSwitchCategory()
 // focus frame with it.
 void tst_Browser::clickedTabTakesTheFocusFrame()
 {
-    LayoutSettings::setBookmarksTabRequested(true);
-    Browser browser(home->engine());
-    LayoutSettings::setBookmarksTabRequested(false);
-    browser.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    const std::unique_ptr<Browser> shown = shownBrowser(home->engine(), true);
+    QVERIFY(shown);
+    Browser &browser = *shown;
     QApplication::setActiveWindow(&browser);
     QTRY_COMPARE(
         QApplication::focusWidget(), browser.findChild<Button *>(QStringLiteral("_pictureTabPushButton")));
@@ -828,11 +835,9 @@ void tst_Browser::hiddenPanesShowScreenReadersNothing_data()
 void tst_Browser::hiddenPanesShowScreenReadersNothing()
 {
     QFETCH(bool, bookmarks);
-    LayoutSettings::setBookmarksTabRequested(true);
-    Browser browser(home->engine());
-    LayoutSettings::setBookmarksTabRequested(false);
-    browser.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    const std::unique_ptr<Browser> shown = shownBrowser(home->engine(), true);
+    QVERIFY(shown);
+    Browser &browser = *shown;
     if (bookmarks)
         browser.setURLMode();
     const auto exposed
