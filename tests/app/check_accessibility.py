@@ -6,7 +6,7 @@ Starts the program under Xvfb with the accessibility bus, against the HAL
 simulator serving a netbook whose folders hold camera-named pictures, and
 reads the window as a screen reader does (AT-SPI, through pyatspi): every
 push button, tab and list item has a name, each file list holds the files it
-shows with their selection, the folder trees have one column, the hidden
+shows with their selection (also as a table), an item pressed opens, the folder trees have one column, the hidden
 Bookmarks category shows nothing and takes no focus, the gauge is told in
 words and only when they change, and connecting is announced. Exits 77 (skipped), saying why, where a tool it needs is missing.
 
@@ -294,12 +294,31 @@ def check(reader, app, problems, session):
                 reader.state(device[i], pyatspi.STATE_SELECTED) for i in range(device.childCount)), 15)
         except AssertionError as error:
             problems.append(str(error))
+        # The list is a table of one column, its selection read by rows.
+        table = device.queryTable()
+        if (table.nRows, table.nColumns, table.nSelectedRows) != (device.childCount, 1, device.childCount):
+            problems.append("the device's list as a table: %d rows, %d columns, %d selected, of %d items"
+                            % (table.nRows, table.nColumns, table.nSelectedRows, device.childCount))
 
     # The free space is read every second; only a change is told.
     reader.wait("two readings of the free space", lambda: time.monotonic() - started > 2.5, 10)
     gauge_names = [name for role, name in reader.names if role == pyatspi.ROLE_PROGRESS_BAR]
     if any(before == after for before, after in zip(gauge_names, gauge_names[1:])):
         problems.append("the gauge told the same name again: %s" % gauge_names)
+
+    # Pressed, a folder's item opens the folder, an empty one.
+    if device is not None:
+        folder = [device[i] for i in range(device.childCount) if device[i].name == DEVICE_FOLDERS[0]]
+        actions = folder[0].queryAction() if folder else None
+        names = [actions.getName(i) for i in range(actions.nActions)] if actions else []
+        if "Press" not in names:
+            problems.append("the item %s offers %s, not Press" % (DEVICE_FOLDERS[0], names))
+        else:
+            actions.doAction(names.index("Press"))
+            try:
+                reader.wait("the folder pressed to open", lambda: device.childCount == 0, 15)
+            except AssertionError as error:
+                problems.append(str(error))
 
     announcements = [node.name for node in reader.objects(app, (pyatspi.ROLE_NOTIFICATION,))]
     if announcements != ["Connected to OPALO™"]:
