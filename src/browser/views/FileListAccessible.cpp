@@ -140,6 +140,10 @@ void *FileListAccessible::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::TableInterface)
         return static_cast<QAccessibleTableInterface *>(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    if (type == QAccessible::SelectionInterface)
+        return static_cast<QAccessibleSelectionInterface *>(this);
+#endif
     return QAccessibleWidget::interface_cast(type);
 }
 
@@ -262,3 +266,17 @@ bool FileListAccessible::changeSelection(int row, QItemSelectionModel::Selection
     list()->selectionModel()->select(index, change);
     return true;
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+bool FileListAccessible::selectAll()
+{
+    list()->selectAllRows();
+    return true;
+}
+
+bool FileListAccessible::clear()
+{
+    list()->clearSelection();
+    return true;
+}
+#endif

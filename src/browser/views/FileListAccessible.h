@@ -14,11 +14,17 @@ class QVideoList;
 // file model holds the file-system root, not the folder shown.)
 //
 // The list is also a table of one column, through which the selection is
-// read and changed a row at a time.
+// read and changed a row at a time (and, with Qt 6.5 and later, a selection
+// of items).
 //
 // Item n is row n of the shown folder, as in the list's own focus events.
 // Items are made when asked for and kept while their row holds the same file.
-class FileListAccessible : public QAccessibleWidget, public QAccessibleTableInterface
+class FileListAccessible : public QAccessibleWidget,
+                           public QAccessibleTableInterface
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    ,
+                           public QAccessibleSelectionInterface
+#endif
 {
 public:
     explicit FileListAccessible(QVideoList *list);
@@ -54,6 +60,16 @@ public:
     bool unselectRow(int row) override;
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent *) override { }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    // The same selection, item by item, where the toolkit offers it.
+    int selectedItemCount() const override { return selectedRowCount(); }
+    QList<QAccessibleInterface *> selectedItems() const override { return selectedCells(); }
+    bool select(QAccessibleInterface *childItem) override { return selectRow(indexOfChild(childItem)); }
+    bool unselect(QAccessibleInterface *childItem) override { return unselectRow(indexOfChild(childItem)); }
+    bool selectAll() override;
+    bool clear() override;
+#endif
 
 private:
     QVideoList *list() const;
