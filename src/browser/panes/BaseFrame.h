@@ -138,6 +138,7 @@ private:
     void runGnomeMenu(const QPoint &global, const QVector<QString> &paths, bool onItems);
     void actOnKdeCode(qint32 code, const QVector<QString> &paths);
     void actOnGnomeCode(int code);
+    void renameTreeRowLater();
 
     BrowserTreeModel *treeModel = nullptr;
     QSplitter *splitter = nullptr;

@@ -13,6 +13,8 @@
 #include "plugins/ShellMenuApi.h"
 #include "widgets/MessageBox.h"
 
+#include <QTimer>
+
 namespace {
 
 // Codes of the GNOME menu besides the arrangement columns 0 to 3.
@@ -160,7 +162,7 @@ void BaseFrame::actOnGnomeCode(int code)
         return;
     case RenameCode:
         if (menuTreeRow.isValid())
-            tree->edit(menuTreeRow);
+            renameTreeRowLater();
         else if (hasSelection)
             list->editFirstSelected(this);
         return;
@@ -178,6 +180,19 @@ void BaseFrame::actOnGnomeCode(int code)
     default:
         return;
     }
+}
+
+void BaseFrame::renameTreeRowLater()
+{
+    // The tree lists its folder again once the menu has closed, which ends
+    // any editor: the row is found anew after that.
+    const QPersistentModelIndex folder = menuTreeRow.parent();
+    const QFileInfo renamed(menuTreeRow.data(BrowserTreeModel::FullPathRole).toString());
+    QTimer::singleShot(0, tree, [this, folder, renamed] {
+        const QModelIndex row = treeModel->findLoadedPath(renamed, folder);
+        if (row.isValid())
+            tree->edit(row);
+    });
 }
 
 void BaseFrame::refreshBrowserTreeSlot(const QVector<QString> &paths)
