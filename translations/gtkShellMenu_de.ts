@@ -373,7 +373,7 @@ Der zu ersetzende Ordner enthält den Quellordner.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Zugriffsrechte auf enthaltene Dateien anwenden</translation>
+            <translation>Zugriffsrechte auf enthaltene Dateien &amp;anwenden</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>

@@ -373,7 +373,7 @@ The folder to be replaced holds the source folder.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Apply permissions to enclosed files</translation>
+            <translation>&amp;Apply permissions to enclosed files</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>

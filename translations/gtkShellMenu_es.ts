@@ -373,7 +373,7 @@ La carpeta que se reemplazaría contiene la carpeta de origen.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Aplicar permisos a los archivos contenidos</translation>
+            <translation>&amp;Aplicar permisos a los archivos contenidos</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>

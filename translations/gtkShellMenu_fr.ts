@@ -373,7 +373,7 @@ Le dossier à remplacer contient le dossier source.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Appliquer les permissions aux fichiers contenus</translation>
+            <translation>&amp;Appliquer les permissions aux fichiers contenus</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>

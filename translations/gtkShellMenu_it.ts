@@ -373,7 +373,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Applica i permessi ai file contenuti</translation>
+            <translation>&amp;Applica i permessi ai file contenuti</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>

@@ -373,7 +373,7 @@ De te vervangen map bevat de bronmap.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Toegangsrechten toepassen op ingesloten bestanden</translation>
+            <translation>&amp;Toegangsrechten toepassen op ingesloten bestanden</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>

@@ -373,7 +373,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Aplicar permissões aos ficheiros contidos</translation>
+            <translation>&amp;Aplicar permissões aos ficheiros contidos</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>

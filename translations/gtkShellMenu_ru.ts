@@ -373,7 +373,7 @@
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Применить права к вложенным файлам</translation>
+            <translation>&amp;Применить права к вложенным файлам</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>
