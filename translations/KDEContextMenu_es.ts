@@ -5,7 +5,7 @@
         <name>QObject</name>
         <message>
             <source>IDS_OK</source>
-            <translation>Aceptar</translation>
+            <translation>&amp;Aceptar</translation>
         </message>
         <message>
             <source>IDS_PASTE_ITSELF_ERROR</source>

@@ -5,7 +5,7 @@
         <name>QObject</name>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PASTE_ITSELF_ERROR</source>

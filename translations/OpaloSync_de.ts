@@ -59,8 +59,24 @@ Angezeigt werden die Lesezeichen, die %1 enthält.</translation>
             <translation>Diese Kopie würde Ordner tiefer verschachteln, als %1 lesen kann. Es wurde nichts kopiert.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Lesezeichen auf dem Netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Lesezeichenordner auf dem Netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Lesezeichen auf diesem Computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Lesezeichenordner auf diesem Computer</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
-            <translation>Erneut versuchen</translation>
+            <translation>&amp;Erneut versuchen</translation>
         </message>
     </context>
     <context>
@@ -189,11 +205,11 @@ Die Optionen von Qt selbst (-platform, -style, -reverse…) gelten wie in jedem 
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Unter sicherem Namen kopieren</translation>
+            <translation>Unter &amp;sicherem Namen kopieren</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Den Rest kopieren</translation>
+            <translation>Den &amp;Rest kopieren</translation>
         </message>
         <message>
             <source>IDS_COPY_WHAT_FITS</source>
@@ -535,7 +551,7 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Verwalten Sie ganz einfach die Betriebssystem-Updates Ihres OPALO.</translation>
+            <translation>Sichern Sie ganz einfach die Daten Ihres OPALO und stellen Sie sie wieder her.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -551,7 +567,7 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Installieren oder deinstallieren Sie ganz einfach Anwendungen auf Ihrem OPALO.</translation>
+            <translation>Verwalten Sie ganz einfach die Betriebssystem-Updates Ihres OPALO.</translation>
         </message>
     </context>
     <context>
@@ -681,23 +697,23 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Abbrechen</translation>
+            <translation>&amp;Abbrechen</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Schließen</translation>
+            <translation>&amp;Schließen</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Nein</translation>
+            <translation>&amp;Nein</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Nein, keine</translation>
+            <translation>Nein, &amp;keine</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -705,15 +721,15 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Wiederholen</translation>
+            <translation>&amp;Wiederholen</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Ja</translation>
+            <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Ja, alle</translation>
+            <translation>Ja, a&amp;lle</translation>
         </message>
     </context>
     <context>
@@ -806,7 +822,7 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Abbrechen</translation>
+            <translation>&amp;Abbrechen</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

@@ -59,8 +59,24 @@ The bookmarks shown are those that %1 holds.</translation>
             <translation>This copy would nest folders deeper than %1 can read. Nothing was copied.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Bookmarks on the netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Bookmark folders on the netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Bookmarks on this computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Bookmark folders on this computer</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
-            <translation>Try again</translation>
+            <translation>&amp;Try again</translation>
         </message>
     </context>
     <context>
@@ -189,11 +205,11 @@ Qt's own options (-platform, -style, -reverse…) apply as in every Qt program.<
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copy under a safe name</translation>
+            <translation>Copy under a &amp;safe name</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Copy the rest</translation>
+            <translation>Copy the &amp;rest</translation>
         </message>
         <message>
             <source>IDS_COPY_WHAT_FITS</source>
@@ -535,7 +551,7 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Easily manage operating system updates for your OPALO.</translation>
+            <translation>Easily back up and restore the data of your OPALO.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -551,7 +567,7 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Easily install or uninstall applications on your OPALO.</translation>
+            <translation>Easily manage operating system updates for your OPALO.</translation>
         </message>
     </context>
     <context>
@@ -681,23 +697,23 @@ Please make sure you have the rights to perform this operation.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancel</translation>
+            <translation>&amp;Cancel</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Close</translation>
+            <translation>C&amp;lose</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>No</translation>
+            <translation>&amp;No</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>No to all</translation>
+            <translation>No &amp;to all</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -705,15 +721,15 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Retry</translation>
+            <translation>&amp;Retry</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Yes</translation>
+            <translation>&amp;Yes</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Yes to all</translation>
+            <translation>Yes to &amp;all</translation>
         </message>
     </context>
     <context>
@@ -806,7 +822,7 @@ Please make sure you have the rights to perform this operation.</translation>
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancel</translation>
+            <translation>&amp;Cancel</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

@@ -59,8 +59,24 @@ Los marcadores mostrados son los que contiene %1.</translation>
             <translation>Esta copia anidaría carpetas a más profundidad de la que %1 puede leer. No se ha copiado nada.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Marcadores del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Carpetas de marcadores del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Marcadores de este equipo</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Carpetas de marcadores de este equipo</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
-            <translation>Reintentar</translation>
+            <translation>&amp;Reintentar</translation>
         </message>
     </context>
     <context>
@@ -189,11 +205,11 @@ Las opciones propias de Qt (-platform, -style, -reverse…) se aplican como en t
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copiar con un nombre seguro</translation>
+            <translation>Copiar con un nombre &amp;seguro</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Copiar el resto</translation>
+            <translation>Copiar el &amp;resto</translation>
         </message>
         <message>
             <source>IDS_COPY_WHAT_FITS</source>
@@ -535,7 +551,7 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Gestione fácilmente las actualizaciones del sistema operativo de su OPALO.</translation>
+            <translation>Haga copias de seguridad de los datos de su OPALO y restáurelos fácilmente.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -551,7 +567,7 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Instale o desinstale fácilmente aplicaciones en su OPALO.</translation>
+            <translation>Gestione fácilmente las actualizaciones del sistema operativo de su OPALO.</translation>
         </message>
     </context>
     <context>
@@ -681,23 +697,23 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Cerrar</translation>
+            <translation>C&amp;errar</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>No</translation>
+            <translation>&amp;No</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>No a todo</translation>
+            <translation>N&amp;o a todo</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>Aceptar</translation>
+            <translation>&amp;Aceptar</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -705,15 +721,15 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Reintentar</translation>
+            <translation>&amp;Reintentar</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Sí</translation>
+            <translation>&amp;Sí</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Sí a todo</translation>
+            <translation>Sí a &amp;todo</translation>
         </message>
     </context>
     <context>
@@ -806,7 +822,7 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

@@ -59,8 +59,24 @@ Les favoris affichés sont ceux que contient %1.</translation>
             <translation>Cette copie imbriquerait des dossiers plus profondément que %1 ne peut le lire. Rien n'a été copié.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Favoris du netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Dossiers de favoris du netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Favoris de cet ordinateur</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Dossiers de favoris de cet ordinateur</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
-            <translation>Réessayer</translation>
+            <translation>&amp;Réessayer</translation>
         </message>
     </context>
     <context>
@@ -189,11 +205,11 @@ Les options propres à Qt (-platform, -style, -reverse…) s’appliquent comme 
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copier sous un nom sûr</translation>
+            <translation>Copier sous un nom &amp;sûr</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Copier le reste</translation>
+            <translation>Copier le &amp;reste</translation>
         </message>
         <message>
             <source>IDS_COPY_WHAT_FITS</source>
@@ -535,7 +551,7 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Gérez facilement les mises à jour du système d'exploitation de votre OPALO.</translation>
+            <translation>Sauvegardez et restaurez facilement les données de votre OPALO.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -551,7 +567,7 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Installez ou désinstallez facilement des applications sur votre OPALO.</translation>
+            <translation>Gérez facilement les mises à jour du système d'exploitation de votre OPALO.</translation>
         </message>
     </context>
     <context>
@@ -681,23 +697,23 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuler</translation>
+            <translation>&amp;Annuler</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fermer</translation>
+            <translation>&amp;Fermer</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Non</translation>
+            <translation>&amp;Non</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Non pour tout</translation>
+            <translation>Non &amp;pour tout</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -705,15 +721,15 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Réessayer</translation>
+            <translation>&amp;Réessayer</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Oui</translation>
+            <translation>Ou&amp;i</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Oui pour tout</translation>
+            <translation>Oui pour &amp;tout</translation>
         </message>
     </context>
     <context>
@@ -806,7 +822,7 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuler</translation>
+            <translation>&amp;Annuler</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

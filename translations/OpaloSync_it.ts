@@ -59,8 +59,24 @@ I segnalibri mostrati sono quelli contenuti in %1.</translation>
             <translation>Questa copia anniderebbe le cartelle più in profondità di quanto %1 sia in grado di leggere. Non è stato copiato nulla.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Segnalibri del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Cartelle dei segnalibri del netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Segnalibri di questo computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Cartelle dei segnalibri di questo computer</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
-            <translation>Riprova</translation>
+            <translation>&amp;Riprova</translation>
         </message>
     </context>
     <context>
@@ -189,11 +205,11 @@ Le opzioni proprie di Qt (-platform, -style, -reverse…) valgono come in ogni p
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copia con un nome sicuro</translation>
+            <translation>Copia con un nome &amp;sicuro</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Copia il resto</translation>
+            <translation>Copia il &amp;resto</translation>
         </message>
         <message>
             <source>IDS_COPY_WHAT_FITS</source>
@@ -535,7 +551,7 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Gestite facilmente gli aggiornamenti del sistema operativo del vostro OPALO.</translation>
+            <translation>Eseguite facilmente il backup dei dati del vostro OPALO e ripristinateli.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -551,7 +567,7 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Installate o disinstallate facilmente le applicazioni sul vostro OPALO.</translation>
+            <translation>Gestite facilmente gli aggiornamenti del sistema operativo del vostro OPALO.</translation>
         </message>
     </context>
     <context>
@@ -681,23 +697,23 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annulla</translation>
+            <translation>&amp;Annulla</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Chiudi</translation>
+            <translation>&amp;Chiudi</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>No</translation>
+            <translation>&amp;No</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>No a tutto</translation>
+            <translation>No a t&amp;utto</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -705,15 +721,15 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Riprova</translation>
+            <translation>&amp;Riprova</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Sì</translation>
+            <translation>&amp;Sì</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Sì a tutto</translation>
+            <translation>Sì a &amp;tutto</translation>
         </message>
     </context>
     <context>
@@ -806,7 +822,7 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annulla</translation>
+            <translation>&amp;Annulla</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

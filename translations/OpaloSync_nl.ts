@@ -59,8 +59,24 @@ De getoonde bladwijzers zijn die welke %1 bevat.</translation>
             <translation>Deze kopie zou mappen dieper in elkaar nesten dan %1 kan lezen. Er is niets gekopieerd.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Bladwijzers op de netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Bladwijzermappen op de netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Bladwijzers op deze computer</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Bladwijzermappen op deze computer</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
-            <translation>Opnieuw proberen</translation>
+            <translation>&amp;Opnieuw proberen</translation>
         </message>
     </context>
     <context>
@@ -189,11 +205,11 @@ De eigen opties van Qt (-platform, -style, -reverse…) gelden zoals in elk Qt-p
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Kopiëren onder een veilige naam</translation>
+            <translation>Kopiëren onder een &amp;veilige naam</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>De rest kopiëren</translation>
+            <translation>De &amp;rest kopiëren</translation>
         </message>
         <message>
             <source>IDS_COPY_WHAT_FITS</source>
@@ -535,7 +551,7 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Beheer eenvoudig de besturingssysteemupdates van uw OPALO.</translation>
+            <translation>Maak eenvoudig een back-up van de gegevens van uw OPALO en zet ze terug.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -551,7 +567,7 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Installeer of verwijder eenvoudig toepassingen op uw OPALO.</translation>
+            <translation>Beheer eenvoudig de besturingssysteemupdates van uw OPALO.</translation>
         </message>
     </context>
     <context>
@@ -681,23 +697,23 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuleren</translation>
+            <translation>&amp;Annuleren</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Sluiten</translation>
+            <translation>&amp;Sluiten</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Nee</translation>
+            <translation>&amp;Nee</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Nee op alles</translation>
+            <translation>Nee op all&amp;es</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -705,15 +721,15 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Opnieuw proberen</translation>
+            <translation>Opnieuw &amp;proberen</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Ja</translation>
+            <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Ja op alles</translation>
+            <translation>Ja op a&amp;lles</translation>
         </message>
     </context>
     <context>
@@ -806,7 +822,7 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuleren</translation>
+            <translation>&amp;Annuleren</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

@@ -59,8 +59,24 @@ Os marcadores apresentados são os que %1 contém.</translation>
             <translation>Esta cópia colocaria pastas umas dentro das outras a uma profundidade maior do que %1 consegue ler. Nada foi copiado.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Marcadores do netbook</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Pastas de marcadores do netbook</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Marcadores deste computador</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Pastas de marcadores deste computador</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
-            <translation>Tentar novamente</translation>
+            <translation>&amp;Tentar novamente</translation>
         </message>
     </context>
     <context>
@@ -189,11 +205,11 @@ As opções próprias do Qt (-platform, -style, -reverse…) aplicam-se como em 
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Copiar com um nome seguro</translation>
+            <translation>Copiar com um nome &amp;seguro</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Copiar o resto</translation>
+            <translation>Copiar o &amp;resto</translation>
         </message>
         <message>
             <source>IDS_COPY_WHAT_FITS</source>
@@ -535,7 +551,7 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Faça facilmente a gestão das atualizações do sistema operativo do seu OPALO.</translation>
+            <translation>Faça facilmente cópias de segurança dos dados do seu OPALO e restaure-os.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -551,7 +567,7 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Instale ou desinstale facilmente aplicações no seu OPALO.</translation>
+            <translation>Faça facilmente a gestão das atualizações do sistema operativo do seu OPALO.</translation>
         </message>
     </context>
     <context>
@@ -681,23 +697,23 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fechar</translation>
+            <translation>&amp;Fechar</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Não</translation>
+            <translation>&amp;Não</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Não para todos</translation>
+            <translation>Não p&amp;ara todos</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -705,15 +721,15 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Tentar novamente</translation>
+            <translation>T&amp;entar novamente</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Sim</translation>
+            <translation>&amp;Sim</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Sim para todos</translation>
+            <translation>Sim para &amp;todos</translation>
         </message>
     </context>
     <context>
@@ -806,7 +822,7 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

@@ -59,8 +59,24 @@
             <translation>При этом копировании папки оказались бы вложены глубже, чем может прочитать %1. Ничего не скопировано.</translation>
         </message>
         <message>
+            <source>IDS_DEVICE_BOOKMARKS</source>
+            <translation>Закладки на нетбуке</translation>
+        </message>
+        <message>
+            <source>IDS_DEVICE_BOOKMARK_FOLDERS</source>
+            <translation>Папки закладок на нетбуке</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARKS</source>
+            <translation>Закладки на этом компьютере</translation>
+        </message>
+        <message>
+            <source>IDS_HOST_BOOKMARK_FOLDERS</source>
+            <translation>Папки закладок на этом компьютере</translation>
+        </message>
+        <message>
             <source>IDS_RETRY</source>
-            <translation>Повторить</translation>
+            <translation>&amp;Повторить</translation>
         </message>
     </context>
     <context>
@@ -190,11 +206,11 @@
         </message>
         <message>
             <source>IDS_COPY_SAFE_NAMES</source>
-            <translation>Копировать под безопасным именем</translation>
+            <translation>Копировать под &amp;безопасным именем</translation>
         </message>
         <message>
             <source>IDS_COPY_THE_REST</source>
-            <translation>Копировать остальное</translation>
+            <translation>Копировать &amp;остальное</translation>
         </message>
         <message>
             <source>IDS_COPY_WHAT_FITS</source>
@@ -540,7 +556,7 @@
         </message>
         <message>
             <source>IDS_BACKUP_RESTORE_DESC</source>
-            <translation>Легко управляйте обновлениями операционной системы OPALO.</translation>
+            <translation>Легко создавайте резервные копии данных OPALO и восстанавливайте их.</translation>
         </message>
         <message>
             <source>IDS_MEDIA_SYNC</source>
@@ -556,7 +572,7 @@
         </message>
         <message>
             <source>IDS_SYS_UPDATE_DESC</source>
-            <translation>Легко устанавливайте и удаляйте приложения на OPALO.</translation>
+            <translation>Легко управляйте обновлениями операционной системы OPALO.</translation>
         </message>
     </context>
     <context>
@@ -686,23 +702,23 @@
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Отмена</translation>
+            <translation>О&amp;тмена</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Закрыть</translation>
+            <translation>&amp;Закрыть</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Нет</translation>
+            <translation>&amp;Нет</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Нет для всех</translation>
+            <translation>Нет д&amp;ля всех</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -710,15 +726,15 @@
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Повторить</translation>
+            <translation>&amp;Повторить</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Да</translation>
+            <translation>&amp;Да</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Да для всех</translation>
+            <translation>Да для &amp;всех</translation>
         </message>
     </context>
     <context>
@@ -811,7 +827,7 @@
         <name>ProgressDialog</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Отмена</translation>
+            <translation>О&amp;тмена</translation>
         </message>
         <message>
             <source>IDS_COPIED_BYTES</source>

@@ -44,23 +44,23 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Abbrechen</translation>
+            <translation>&amp;Abbrechen</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Schließen</translation>
+            <translation>&amp;Schließen</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Nein</translation>
+            <translation>&amp;Nein</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Nein, keine</translation>
+            <translation>Nein, &amp;keine</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -68,15 +68,15 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Wiederholen</translation>
+            <translation>&amp;Wiederholen</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Ja</translation>
+            <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Ja, alle</translation>
+            <translation>Ja, a&amp;lle</translation>
         </message>
     </context>
     <context>
@@ -100,7 +100,7 @@ Der zu ersetzende Ordner enthält den Quellordner.</translation>
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Abbrechen</translation>
+            <translation>&amp;Abbrechen</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -250,7 +250,7 @@ Der zu ersetzende Ordner enthält den Quellordner.</translation>
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Abbrechen</translation>
+            <translation>&amp;Abbrechen</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -258,7 +258,7 @@ Der zu ersetzende Ordner enthält den Quellordner.</translation>
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Öffnen</translation>
+            <translation>Ö&amp;ffnen</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -293,7 +293,7 @@ Der zu ersetzende Ordner enthält den Quellordner.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Schließen</translation>
+            <translation>&amp;Schließen</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -376,7 +376,7 @@ Der zu ersetzende Ordner enthält den Quellordner.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Zugriffsrechte auf enthaltene Dateien anwenden</translation>
+            <translation>Zugriffsrechte auf enthaltene Dateien &amp;anwenden</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>
@@ -384,7 +384,7 @@ Der zu ersetzende Ordner enthält den Quellordner.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Schließen</translation>
+            <translation>&amp;Schließen</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>

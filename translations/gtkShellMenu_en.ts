@@ -44,23 +44,23 @@ Please make sure you have the rights to perform this operation.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancel</translation>
+            <translation>&amp;Cancel</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Close</translation>
+            <translation>C&amp;lose</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>No</translation>
+            <translation>&amp;No</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>No to all</translation>
+            <translation>No &amp;to all</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -68,15 +68,15 @@ Please make sure you have the rights to perform this operation.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Retry</translation>
+            <translation>&amp;Retry</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Yes</translation>
+            <translation>&amp;Yes</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Yes to all</translation>
+            <translation>Yes to &amp;all</translation>
         </message>
     </context>
     <context>
@@ -100,7 +100,7 @@ The folder to be replaced holds the source folder.</translation>
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancel</translation>
+            <translation>&amp;Cancel</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -250,7 +250,7 @@ The folder to be replaced holds the source folder.</translation>
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancel</translation>
+            <translation>&amp;Cancel</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -258,7 +258,7 @@ The folder to be replaced holds the source folder.</translation>
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Open</translation>
+            <translation>&amp;Open</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -293,7 +293,7 @@ The folder to be replaced holds the source folder.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Close</translation>
+            <translation>C&amp;lose</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -376,7 +376,7 @@ The folder to be replaced holds the source folder.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Apply permissions to enclosed files</translation>
+            <translation>&amp;Apply permissions to enclosed files</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>
@@ -384,7 +384,7 @@ The folder to be replaced holds the source folder.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Close</translation>
+            <translation>C&amp;lose</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>

@@ -44,23 +44,23 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Cerrar</translation>
+            <translation>C&amp;errar</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>No</translation>
+            <translation>&amp;No</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>No a todo</translation>
+            <translation>N&amp;o a todo</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>Aceptar</translation>
+            <translation>&amp;Aceptar</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -68,15 +68,15 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Reintentar</translation>
+            <translation>&amp;Reintentar</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Sí</translation>
+            <translation>&amp;Sí</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Sí a todo</translation>
+            <translation>Sí a &amp;todo</translation>
         </message>
     </context>
     <context>
@@ -100,7 +100,7 @@ La carpeta que se reemplazaría contiene la carpeta de origen.</translation>
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -250,7 +250,7 @@ La carpeta que se reemplazaría contiene la carpeta de origen.</translation>
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -258,7 +258,7 @@ La carpeta que se reemplazaría contiene la carpeta de origen.</translation>
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Abrir</translation>
+            <translation>A&amp;brir</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -293,7 +293,7 @@ La carpeta que se reemplazaría contiene la carpeta de origen.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Cerrar</translation>
+            <translation>C&amp;errar</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -376,7 +376,7 @@ La carpeta que se reemplazaría contiene la carpeta de origen.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Aplicar permisos a los archivos contenidos</translation>
+            <translation>&amp;Aplicar permisos a los archivos contenidos</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>
@@ -384,7 +384,7 @@ La carpeta que se reemplazaría contiene la carpeta de origen.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Cerrar</translation>
+            <translation>C&amp;errar</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>

@@ -44,23 +44,23 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuler</translation>
+            <translation>&amp;Annuler</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fermer</translation>
+            <translation>&amp;Fermer</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Non</translation>
+            <translation>&amp;Non</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Non pour tout</translation>
+            <translation>Non &amp;pour tout</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -68,15 +68,15 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Réessayer</translation>
+            <translation>&amp;Réessayer</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Oui</translation>
+            <translation>Ou&amp;i</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Oui pour tout</translation>
+            <translation>Oui pour &amp;tout</translation>
         </message>
     </context>
     <context>
@@ -100,7 +100,7 @@ Le dossier à remplacer contient le dossier source.</translation>
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuler</translation>
+            <translation>&amp;Annuler</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -250,7 +250,7 @@ Le dossier à remplacer contient le dossier source.</translation>
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuler</translation>
+            <translation>&amp;Annuler</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -258,7 +258,7 @@ Le dossier à remplacer contient le dossier source.</translation>
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Ouvrir</translation>
+            <translation>&amp;Ouvrir</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -293,7 +293,7 @@ Le dossier à remplacer contient le dossier source.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fermer</translation>
+            <translation>&amp;Fermer</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -376,7 +376,7 @@ Le dossier à remplacer contient le dossier source.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Appliquer les permissions aux fichiers contenus</translation>
+            <translation>&amp;Appliquer les permissions aux fichiers contenus</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>
@@ -384,7 +384,7 @@ Le dossier à remplacer contient le dossier source.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fermer</translation>
+            <translation>&amp;Fermer</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>

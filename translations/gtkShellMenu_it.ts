@@ -44,23 +44,23 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annulla</translation>
+            <translation>&amp;Annulla</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Chiudi</translation>
+            <translation>&amp;Chiudi</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>No</translation>
+            <translation>&amp;No</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>No a tutto</translation>
+            <translation>No a t&amp;utto</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -68,15 +68,15 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Riprova</translation>
+            <translation>&amp;Riprova</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Sì</translation>
+            <translation>&amp;Sì</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Sì a tutto</translation>
+            <translation>Sì a &amp;tutto</translation>
         </message>
     </context>
     <context>
@@ -100,7 +100,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annulla</translation>
+            <translation>&amp;Annulla</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -250,7 +250,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annulla</translation>
+            <translation>&amp;Annulla</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -258,7 +258,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Apri</translation>
+            <translation>A&amp;pri</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -293,7 +293,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Chiudi</translation>
+            <translation>&amp;Chiudi</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -376,7 +376,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Applica i permessi ai file contenuti</translation>
+            <translation>&amp;Applica i permessi ai file contenuti</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>
@@ -384,7 +384,7 @@ La cartella da sostituire contiene la cartella di origine.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Chiudi</translation>
+            <translation>&amp;Chiudi</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>

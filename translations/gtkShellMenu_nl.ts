@@ -44,23 +44,23 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuleren</translation>
+            <translation>&amp;Annuleren</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Sluiten</translation>
+            <translation>&amp;Sluiten</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Nee</translation>
+            <translation>&amp;Nee</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Nee op alles</translation>
+            <translation>Nee op all&amp;es</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -68,15 +68,15 @@ Controleer of u de rechten hebt om deze bewerking uit te voeren.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Opnieuw proberen</translation>
+            <translation>Opnieuw &amp;proberen</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Ja</translation>
+            <translation>&amp;Ja</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Ja op alles</translation>
+            <translation>Ja op a&amp;lles</translation>
         </message>
     </context>
     <context>
@@ -100,7 +100,7 @@ De te vervangen map bevat de bronmap.</translation>
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuleren</translation>
+            <translation>&amp;Annuleren</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -250,7 +250,7 @@ De te vervangen map bevat de bronmap.</translation>
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Annuleren</translation>
+            <translation>&amp;Annuleren</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -258,7 +258,7 @@ De te vervangen map bevat de bronmap.</translation>
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Openen</translation>
+            <translation>&amp;Openen</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -293,7 +293,7 @@ De te vervangen map bevat de bronmap.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Sluiten</translation>
+            <translation>&amp;Sluiten</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -376,7 +376,7 @@ De te vervangen map bevat de bronmap.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Toegangsrechten toepassen op ingesloten bestanden</translation>
+            <translation>&amp;Toegangsrechten toepassen op ingesloten bestanden</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>
@@ -384,7 +384,7 @@ De te vervangen map bevat de bronmap.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Sluiten</translation>
+            <translation>&amp;Sluiten</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>

@@ -44,23 +44,23 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fechar</translation>
+            <translation>&amp;Fechar</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Não</translation>
+            <translation>&amp;Não</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Não para todos</translation>
+            <translation>Não p&amp;ara todos</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -68,15 +68,15 @@ Verifique se tem permissões para efectuar esta operação.</translation>
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Tentar novamente</translation>
+            <translation>T&amp;entar novamente</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Sim</translation>
+            <translation>&amp;Sim</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Sim para todos</translation>
+            <translation>Sim para &amp;todos</translation>
         </message>
     </context>
     <context>
@@ -100,7 +100,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -250,7 +250,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Cancelar</translation>
+            <translation>&amp;Cancelar</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -258,7 +258,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Abrir</translation>
+            <translation>A&amp;brir</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -293,7 +293,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fechar</translation>
+            <translation>&amp;Fechar</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -376,7 +376,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Aplicar permissões aos ficheiros contidos</translation>
+            <translation>&amp;Aplicar permissões aos ficheiros contidos</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>
@@ -384,7 +384,7 @@ A pasta a substituir contém a pasta de origem.</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Fechar</translation>
+            <translation>&amp;Fechar</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>

@@ -45,23 +45,23 @@
         <name>MessageBox</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Отмена</translation>
+            <translation>О&amp;тмена</translation>
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Закрыть</translation>
+            <translation>&amp;Закрыть</translation>
         </message>
         <message>
             <source>IDS_NO</source>
-            <translation>Нет</translation>
+            <translation>&amp;Нет</translation>
         </message>
         <message>
             <source>IDS_NOTOALL</source>
-            <translation>Нет для всех</translation>
+            <translation>Нет д&amp;ля всех</translation>
         </message>
         <message>
             <source>IDS_OK</source>
-            <translation>OK</translation>
+            <translation>&amp;OK</translation>
         </message>
         <message>
             <source>IDS_PC_SYNC_TITLE</source>
@@ -69,15 +69,15 @@
         </message>
         <message>
             <source>IDS_RETRY</source>
-            <translation>Повторить</translation>
+            <translation>&amp;Повторить</translation>
         </message>
         <message>
             <source>IDS_YES</source>
-            <translation>Да</translation>
+            <translation>&amp;Да</translation>
         </message>
         <message>
             <source>IDS_YESALL</source>
-            <translation>Да для всех</translation>
+            <translation>Да для &amp;всех</translation>
         </message>
     </context>
     <context>
@@ -101,7 +101,7 @@
         <name>TransferProgress</name>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Отмена</translation>
+            <translation>О&amp;тмена</translation>
         </message>
         <message>
             <source>IDS_COPYING_ITEM</source>
@@ -251,7 +251,7 @@
         </message>
         <message>
             <source>IDS_CANCEL</source>
-            <translation>Отмена</translation>
+            <translation>О&amp;тмена</translation>
         </message>
         <message>
             <source>IDS_INSTALLED_APPLICATIONS</source>
@@ -259,7 +259,7 @@
         </message>
         <message>
             <source>IDS_OPEN</source>
-            <translation>Открыть</translation>
+            <translation>&amp;Открыть</translation>
         </message>
         <message>
             <source>IDS_OPEN_OTHER_APP_MESSAGE</source>
@@ -294,7 +294,7 @@
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Закрыть</translation>
+            <translation>&amp;Закрыть</translation>
         </message>
         <message>
             <source>IDS_EXECUTE</source>
@@ -377,7 +377,7 @@
         </message>
         <message>
             <source>IDS_APPLY_PERMISSIONS</source>
-            <translation>Применить права к вложенным файлам</translation>
+            <translation>&amp;Применить права к вложенным файлам</translation>
         </message>
         <message>
             <source>IDS_BASIC</source>
@@ -385,7 +385,7 @@
         </message>
         <message>
             <source>IDS_CLOSE</source>
-            <translation>Закрыть</translation>
+            <translation>&amp;Закрыть</translation>
         </message>
         <message>
             <source>IDS_CONTENTS</source>

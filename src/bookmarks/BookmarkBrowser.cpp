@@ -7,7 +7,9 @@
 #include "bookmarks/FilteredBrowserModel.h"
 #include "bookmarks/IBrowser.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PaneAccessible.h"
 #include "widgets/SkinStyle.h"
+#include "widgets/TreeView.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -97,7 +99,7 @@ void BookmarkBrowser::buildViews()
     m_proxy = new FilteredBrowserModel(this);
     m_proxy->setSourceModel(m_model);
 
-    m_tree = new QTreeView(m_splitter);
+    m_tree = new TreeView(m_splitter);
     keepSchemeTextColours(m_tree);
     m_tree->setObjectName(QStringLiteral("_bookmarkTree"));
     m_tree->setModel(m_proxy);
@@ -113,6 +115,12 @@ void BookmarkBrowser::buildViews()
     m_list->setRootIsDecorated(false);
     m_list->setColumnWidth(0, listTitleWidth);
     m_list->setEditTriggers(QAbstractItemView::SelectedClicked);
+
+    const bool host = m_mode == 0;
+    m_tree->setAccessibleName(host ? tr("IDS_HOST_BOOKMARK_FOLDERS") : tr("IDS_DEVICE_BOOKMARK_FOLDERS"));
+    m_list->setAccessibleName(host ? tr("IDS_HOST_BOOKMARKS") : tr("IDS_DEVICE_BOOKMARKS"));
+    // Hidden outside the Bookmarks category, and then not to be read out.
+    QAccessible::installFactory(PaneAccessible::factory<BookmarkBrowser>);
 
     m_splitter->addWidget(m_tree);
     m_splitter->addWidget(m_list);
@@ -171,7 +179,7 @@ void BookmarkBrowser::browserListClicked(const QModelIndex &index)
         if (item->title() != name || m_model->source(browser.source)->isLoaded())
             continue;
         while (m_model->source(browser.source)->isRunning()) {
-            if (askToCloseBrowser(name) != QMessageBox::Retry)
+            if (askToCloseBrowser(m_model->storeLabel(item)) != QMessageBox::Retry)
                 return;
         }
         m_model->reloadBrowser(browser.source);
@@ -284,7 +292,7 @@ QString BookmarkBrowser::receiveCopies(const BookmarkBrowser &from)
                 m_model->copyItem(item, destination);
         }
     }
-    const QString store = BookmarkTreeModel::browserRootTitle(destination);
+    const QString store = m_model->storeLabel(destination);
     QStringList unwritten;
     if (!m_model->save(&unwritten)) {
         // The store was read again: what was shown may be gone.
@@ -301,7 +309,7 @@ QString BookmarkBrowser::receiveCopies(const BookmarkBrowser &from)
 
 QString BookmarkBrowser::refusal(const BookmarkBrowser &from, const BookmarkItem *destination) const
 {
-    const QString store = BookmarkTreeModel::browserRootTitle(destination);
+    const QString store = m_model->storeLabel(destination);
     if (!m_model->isWritable(destination))
         return tr("IDS_BOOKMARKS_READ_ONLY").arg(store);
     const QModelIndexList rows = from.m_list->selectionModel()->selectedRows(0);

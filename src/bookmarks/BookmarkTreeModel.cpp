@@ -170,13 +170,27 @@ QModelIndex BookmarkTreeModel::indexFromItem(BookmarkItem *item) const
     return createIndex(item->row(), 0, item);
 }
 
+namespace {
+
+const BookmarkItem *browserRootOf(const BookmarkItem *item)
+{
+    while (item && item->type() != BrowserRootItem)
+        item = item->parent();
+    return item;
+}
+
+} // namespace
+
 QString BookmarkTreeModel::browserRootTitle(const BookmarkItem *item)
 {
-    for (; item; item = item->parent()) {
-        if (item->type() == BrowserRootItem)
-            return item->title();
-    }
-    return QString();
+    const BookmarkItem *root = browserRootOf(item);
+    return root ? root->title() : QString();
+}
+
+QString BookmarkTreeModel::storeLabel(const BookmarkItem *item) const
+{
+    const BookmarkItem *root = browserRootOf(item);
+    return root ? label(root) : QString();
 }
 
 int BookmarkTreeModel::columnCount(const QModelIndex &) const
@@ -304,7 +318,7 @@ bool BookmarkTreeModel::setData(const QModelIndex &index, const QVariant &value,
     emit dataChanged(index, index);
     if (save())
         return true;
-    emit renameNotSaved(store, title);
+    emit renameNotSaved(storeLabel(item), title);
     return false;
 }
 

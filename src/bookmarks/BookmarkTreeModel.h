@@ -49,6 +49,9 @@ public:
     QModelIndex indexFromItem(BookmarkItem *item) const;
     // The title of the item's browser row, or an empty string.
     static QString browserRootTitle(const BookmarkItem *item);
+    // The name the item's browser row shows (the browser whose profile the
+    // Chrome store reads), for the messages about that store.
+    QString storeLabel(const BookmarkItem *item) const;
 
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 
 BookmarksListView::BookmarksListView(QWidget *parent)
-    : QTreeView(parent)
+    : TreeView(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
 }

@@ -288,7 +288,10 @@ void MainWindow::setGauge(quint64 total, quint64 used, const TL09Engine::Storage
     // What a screen reader gives of it: the figures in words, and the used
     // share as its value.
     gauge->setValue(qBound(0, qRound(usedPercent * gaugeMaximum / 100.0), gaugeMaximum));
-    gauge->setAccessibleName(storageDescription(total, used, shares));
+    // Each new name is announced: the same figures every second are not news.
+    const QString words = storageDescription(total, used, shares);
+    if (gauge->accessibleName() != words)
+        gauge->setAccessibleName(words);
 }
 
 void MainWindow::setConnectionState(ConnectionState newState)

@@ -61,10 +61,14 @@ void Button::paintEvent(QPaintEvent *)
     const QString label = text();
     if (label.isEmpty())
         return;
+    // A dialogue's button underlines its mnemonic, which Alt with the
+    // letter presses.
     const QFontMetrics metrics(font());
-    const int x = qMax(0, (width() - metrics.horizontalAdvance(label)) / 2) + m_textOffset.x();
+    const QSize size = metrics.size(Qt::TextShowMnemonic, label);
+    const int x = qMax(0, (width() - size.width()) / 2) + m_textOffset.x();
     const int y = metrics.ascent() + m_textOffset.y() + (height() - metrics.ascent()) / 2 - metrics.descent();
-    painter.drawText(x, y, label);
+    painter.drawText(QRect(x, y - metrics.ascent(), size.width(), size.height()),
+        Qt::TextShowMnemonic | Qt::AlignLeft | Qt::AlignTop, label);
 }
 
 // Drawn over the skin, in the desktop's selection colour with a light edge

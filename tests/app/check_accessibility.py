@@ -6,8 +6,9 @@ Starts the program under Xvfb with the accessibility bus, against the HAL
 simulator serving a netbook whose folders hold camera-named pictures, and
 reads the window as a screen reader does (AT-SPI, through pyatspi): every
 push button, tab and list item has a name, each file list holds the files it
-shows with their selection, the gauge is told in words, and connecting is
-announced. Exits 77 (skipped), saying why, where a tool it needs is missing.
+shows with their selection (also as a table), an item pressed opens, the folder trees have one column, the hidden
+Bookmarks category shows nothing and takes no focus, the gauge is told in
+words and only when they change, and connecting is announced. Exits 77 (skipped), saying why, where a tool it needs is missing.
 
 usage: check_accessibility.py --program OpaloSync --halsim halsim
 """
@@ -171,11 +172,21 @@ class Reader:
         self.pyatspi = pyatspi
         self.context = GLib.MainContext.default()
         self.names = []
+        self.focused = []
         pyatspi.Registry.registerEventListener(self.on_name, "object:property-change:accessible-name")
+        pyatspi.Registry.registerEventListener(self.on_focus, "object:state-changed:focused")
 
     def on_name(self, event):
         try:
             self.names.append((event.source.getRole(), event.source.name))
+        except Exception:
+            pass
+
+    def on_focus(self, event):
+        try:
+            if event.detail1:
+                self.focused.append((event.source.getRole(), event.source.name, event.source.parent.getRole(),
+                                     event.source.parent.name))
         except Exception:
             pass
 
@@ -222,6 +233,7 @@ class Reader:
 
 def check(reader, app, problems, session):
     pyatspi = reader.pyatspi
+    started = time.monotonic()
     lists = reader.wait("the lists with the device's files", lambda: {
         node.name: node for node in reader.objects(app, (pyatspi.ROLE_LIST,))
         if node.name in ("Files on this computer", "Files on the netbook")
@@ -255,6 +267,18 @@ def check(reader, app, problems, session):
     if not any(name.startswith("Pictures ") and ", free " in name for name in gauges):
         problems.append("the gauge is not told in words: %s" % gauges)
 
+    # The hidden Bookmarks category shows nothing; each folder tree has one
+    # column of folders.
+    trees = reader.objects(app, (pyatspi.ROLE_TREE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TABLE))
+    if sorted(tree.name for tree in trees) != ["Folders on the netbook", "Folders on this computer"]:
+        problems.append("the trees a screen reader finds are %s" % sorted(tree.name for tree in trees))
+    for tree in trees:
+        if tree.queryTable().nColumns != 1:
+            problems.append("%s has %d columns" % (tree.name, tree.queryTable().nColumns))
+    # Until the keyboard moves, the focus stays on the Pictures tab.
+    if any(parent in (pyatspi.ROLE_TREE, pyatspi.ROLE_TREE_TABLE) for _, _, parent, _ in reader.focused):
+        problems.append("the focus passed through a tree on connecting: %s" % reader.focused)
+
     # The selection as the keyboard makes it: Tab to the device's list, then
     # Ctrl+A; every item says it is selected.
     device = lists.get("Files on the netbook")
@@ -273,6 +297,31 @@ def check(reader, app, problems, session):
                 reader.state(device[i], pyatspi.STATE_SELECTED) for i in range(device.childCount)), 15)
         except AssertionError as error:
             problems.append(str(error))
+        # The list is a table of one column, its selection read by rows.
+        table = device.queryTable()
+        if (table.nRows, table.nColumns, table.nSelectedRows) != (device.childCount, 1, device.childCount):
+            problems.append("the device's list as a table: %d rows, %d columns, %d selected, of %d items"
+                            % (table.nRows, table.nColumns, table.nSelectedRows, device.childCount))
+
+    # The free space is read every second; only a change is told.
+    reader.wait("two readings of the free space", lambda: time.monotonic() - started > 2.5, 10)
+    gauge_names = [name for role, name in reader.names if role == pyatspi.ROLE_PROGRESS_BAR]
+    if any(before == after for before, after in zip(gauge_names, gauge_names[1:])):
+        problems.append("the gauge told the same name again: %s" % gauge_names)
+
+    # Pressed, a folder's item opens the folder, an empty one.
+    if device is not None:
+        folder = [device[i] for i in range(device.childCount) if device[i].name == DEVICE_FOLDERS[0]]
+        actions = folder[0].queryAction() if folder else None
+        names = [actions.getName(i) for i in range(actions.nActions)] if actions else []
+        if "Press" not in names:
+            problems.append("the item %s offers %s, not Press" % (DEVICE_FOLDERS[0], names))
+        else:
+            actions.doAction(names.index("Press"))
+            try:
+                reader.wait("the folder pressed to open", lambda: device.childCount == 0, 15)
+            except AssertionError as error:
+                problems.append(str(error))
 
     announcements = [node.name for node in reader.objects(app, (pyatspi.ROLE_NOTIFICATION,))]
     if announcements != ["Connected to OPALO™"]:

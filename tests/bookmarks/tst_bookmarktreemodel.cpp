@@ -110,6 +110,8 @@ void TestBookmarkTreeModel::chromeRowNamedAfterItsProfile()
         pc.model->reload();
     }
     QCOMPARE(pc.model->data(pc.indexOf(pc.row(1))).toString(), label);
+    // The messages about a folder of that store name it the same way.
+    QCOMPARE(pc.model->storeLabel(pc.row(1)->child(0)), label);
 }
 
 void TestBookmarkTreeModel::pcRowsFilled()

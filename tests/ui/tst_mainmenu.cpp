@@ -34,11 +34,15 @@ void TestMainMenu::category_data()
     QTest::addColumn<QPoint>("cell");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("signal");
-    QTest::newRow("media") << "_mediaPushButton" << QPoint(0, 0) << "label_19:Multimedia" << 0;
-    QTest::newRow("applications") << "_appSyncPushButton" << QPoint(1, 0) << "label_13:Applications" << 1;
+    // A word the description of the category holds.
+    QTest::addColumn<QString>("described");
+    QTest::newRow("media") << "_mediaPushButton" << QPoint(0, 0) << "label_19:Multimedia" << 0 << "photos";
+    QTest::newRow("applications") << "_appSyncPushButton" << QPoint(1, 0) << "label_13:Applications" << 1
+                                  << "applications";
     QTest::newRow("backup and restore")
-        << "_bakRestorePushButton" << QPoint(0, 1) << "label_15:Backup and restore" << 2;
-    QTest::newRow("system update") << "_updatePushButton" << QPoint(1, 1) << "label_17:System update" << 3;
+        << "_bakRestorePushButton" << QPoint(0, 1) << "label_15:Backup and restore" << 2 << "back up";
+    QTest::newRow("system update") << "_updatePushButton" << QPoint(1, 1) << "label_17:System update" << 3
+                                   << "updates";
 }
 
 void TestMainMenu::category()
@@ -61,6 +65,10 @@ void TestMainMenu::category()
     QVERIFY(cellLayout->itemAt(1)->layout()->indexOf(titleLabel) >= 0);
     // The button shows a picture only: a screen reader names it by its title.
     QCOMPARE(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name), titleLabel->text());
+    QFETCH(QString, described);
+    const QString description
+        = QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description);
+    QVERIFY2(description.contains(described), qPrintable(description));
 
     QSignalSpy media(&menu, &MainMenu::showMediaSync);
     QSignalSpy applications(&menu, &MainMenu::showAppSync);

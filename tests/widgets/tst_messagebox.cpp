@@ -14,6 +14,8 @@ class TestMessageBox : public QObject
 private slots:
     void buttonTexts_data();
     void buttonTexts();
+    void mnemonicsAreUnique_data();
+    void mnemonicsAreUnique();
     void testHooksAnswerWithoutShowing();
     void shownBoxReturnsTheButtonClicked();
     void keyButtons_data();
@@ -28,12 +30,40 @@ void TestMessageBox::buttonTexts_data()
     const int copyQuestion
         = QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll;
     QTest::newRow("en, copy question")
-        << "en" << copyQuestion << QStringList { "Yes", "Yes to all", "No", "No to all" };
+        << "en" << copyQuestion << QStringList { "&Yes", "Yes to &all", "&No", "No &to all" };
     QTest::newRow("fr, copy question")
-        << "fr" << copyQuestion << QStringList { "Oui", "Oui pour tout", "Non", "Non pour tout" };
-    QTest::newRow("es, ok") << "es" << int(QMessageBox::Ok) << QStringList { "Aceptar" };
+        << "fr" << copyQuestion << QStringList { "Ou&i", "Oui pour &tout", "&Non", "Non &pour tout" };
+    QTest::newRow("es, ok") << "es" << int(QMessageBox::Ok) << QStringList { "&Aceptar" };
     QTest::newRow("ru, ok and cancel")
-        << "ru" << int(QMessageBox::Ok | QMessageBox::Cancel) << QStringList { "OK", "Отмена" };
+        << "ru" << int(QMessageBox::Ok | QMessageBox::Cancel) << QStringList { "&OK", "О&тмена" };
+}
+
+void TestMessageBox::mnemonicsAreUnique_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : { "en", "fr", "de", "es", "it", "nl", "pt", "ru" })
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// Every button of the box, with all the buttons a box may hold at once,
+// has a letter of its own for Alt.
+void TestMessageBox::mnemonicsAreUnique()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(installCatalogue(translator, language));
+    const auto all = QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::YesToAll
+        | QMessageBox::No | QMessageBox::NoToAll | QMessageBox::Retry | QMessageBox::Close;
+    MessageBox box(QMessageBox::Question, QStringLiteral("?"), all);
+    QSet<QString> letters;
+    const QList<QAbstractButton *> buttons = box.buttons();
+    for (const QAbstractButton *button : buttons) {
+        const QString text = button->text();
+        const int amp = text.indexOf(QLatin1Char('&'));
+        QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+        letters.insert(text.mid(amp + 1, 1).toLower());
+    }
+    QCOMPARE(letters.size(), buttons.size());
 }
 
 void TestMessageBox::buttonTexts()

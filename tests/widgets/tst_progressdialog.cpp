@@ -37,6 +37,7 @@ private slots:
     void successShowsFullBarForOneSecond();
     void closesAtOnce_data();
     void closesAtOnce();
+    void keyboardReachesCancel_data();
     void keyboardReachesCancel();
     void screenReadersKnowIt();
     void readableInADarkScheme();
@@ -179,16 +180,27 @@ void TestProgressDialog::closesAtOnce()
     QVERIFY(!dialog.isVisible());
 }
 
+void TestProgressDialog::keyboardReachesCancel_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Space on the focused button") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    QTest::newRow("its mnemonic, Alt+C") << int(Qt::Key_C) << int(Qt::AltModifier);
+}
+
 void TestProgressDialog::keyboardReachesCancel()
 {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
     ProgressDialog dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QApplication::setActiveWindow(&dialog);
     auto *cancel = dialog.findChild<Button *>(QStringLiteral("_cancelPushButton"));
     QTRY_COMPARE(QApplication::focusWidget(), cancel);
-    QTest::keyClick(cancel, Qt::Key_Space);
-    QVERIFY(!dialog.isVisible());
+    QTest::keyClick(cancel, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    // A mnemonic shows the button pressed a moment first.
+    QTRY_VERIFY(!dialog.isVisible());
 }
 
 void TestProgressDialog::screenReadersKnowIt()

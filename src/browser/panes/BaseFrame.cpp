@@ -13,6 +13,7 @@
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PaneAccessible.h"
 #include "widgets/SkinStyle.h"
 
 #include <QDesktopServices>
@@ -94,8 +95,6 @@ void BaseFrame::buildTree(const QString &deviceModel)
     tree->setModel(treeModel);
     tree->setRootIndex(QModelIndex());
     tree->header()->setStretchLastSection(true);
-    for (int section = 1; section <= 4; ++section)
-        tree->header()->hideSection(section);
     tree->header()->hide();
     tree->setExpandsOnDoubleClick(true);
     tree->setEditTriggers(QAbstractItemView::SelectedClicked);
@@ -106,6 +105,7 @@ void BaseFrame::buildTree(const QString &deviceModel)
     tree->setUniformRowHeights(true);
     tree->setSortingEnabled(true);
     tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tree->setContextMenuPolicy(Qt::CustomContextMenu);
     splitter->addWidget(tree);
 }
 
@@ -162,6 +162,15 @@ void BaseFrame::connectViews()
     connect(list, &QVideoList::openRequested, this, &BaseFrame::launchFile);
     connect(list, &QVideoList::parentRequested, this, &BaseFrame::showParentFolder);
     connect(list, &QVideoList::deleteRequested, this, &BaseFrame::deleteSelected);
+    connect(list, &QVideoList::zoomRequested, this, [this](int step) {
+        if (step > 0)
+            zoomIn();
+        else if (step < 0)
+            zoomOut();
+        else
+            resetZoom();
+    });
+    connect(tree, &QWidget::customContextMenuRequested, this, &BaseFrame::treeContextMenu);
     connect(
         tree->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &BaseFrame::SelectBrowserRow);
     // The model tells of changed, added and removed folders itself.
@@ -192,6 +201,8 @@ void BaseFrame::readLayoutSettings()
 
 void BaseFrame::nameForScreenReaders()
 {
+    // Hidden in the Bookmarks category, and then not to be read out.
+    QAccessible::installFactory(PaneAccessible::factory<BaseFrame>);
     const bool host = side == HostMode;
     tree->setAccessibleName(host ? tr("IDS_HOST_FOLDERS") : tr("IDS_DEVICE_FOLDERS"));
     list->setAccessibleName(host ? tr("IDS_HOST_FILES") : tr("IDS_DEVICE_FILES"));

@@ -29,9 +29,10 @@ class VideoModel;
 // creates folders and opens files, and reports its list selection and the
 // drops on its list to the window.
 //
-// A right click on the list shows the desktop's context menu through its
-// plug-in (KDE 4 or GNOME, opened on first use and closed with the pane);
-// the code the menu returns tells the pane what to refresh or remember.
+// A right click on the list or the tree, Shift+F10 or the Menu key shows
+// the desktop's context menu through its plug-in (KDE 4 or GNOME, opened on
+// first use and closed with the pane); the code the menu returns tells the
+// pane what to refresh or remember.
 class BaseFrame : public QWidget
 {
     Q_OBJECT
@@ -99,6 +100,8 @@ public slots:
     void SelectMode(FileBrowserMode mode);
     void launchFile(const QModelIndex &index);
     void listContextMenu(const QPoint &pos);
+    // The desktop's menu for the folder of the tree's row at pos.
+    void treeContextMenu(const QPoint &pos);
     void ViewSelectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
     void treeExpanded(const QModelIndex &index);
     void refreshTree();
@@ -127,10 +130,15 @@ private:
     static void openFile(const QString &path);
     void openWithKde(const QString &path);
     static void showKde3Message();
+    // Shows the desktop's menu for paths: the list's files, or the folder
+    // of treeRow when the menu is the tree's.
+    void runMenu(
+        const QPoint &global, const QVector<QString> &paths, bool onItems, const QModelIndex &treeRow);
     void runKdeMenu(const QPoint &global, const QVector<QString> &paths, bool onItems);
     void runGnomeMenu(const QPoint &global, const QVector<QString> &paths, bool onItems);
     void actOnKdeCode(qint32 code, const QVector<QString> &paths);
     void actOnGnomeCode(int code);
+    void renameTreeRowLater();
 
     BrowserTreeModel *treeModel = nullptr;
     QSplitter *splitter = nullptr;
@@ -146,6 +154,11 @@ private:
     // Persistent: the tree lists folders again, deleting their rows' nodes,
     // long before a paste check reports this row.
     QPersistentModelIndex cutIndex;
+    // The tree row of the folder the last menu's files lie in (where cut
+    // files are watched leaving from), and the row the menu was for when it
+    // was the tree's.
+    QPersistentModelIndex menuFolder;
+    QPersistentModelIndex menuTreeRow;
     QVector<QString> cutFiles;
     int zoomLevel = 100;
     int arrangeBy = 0;

@@ -13,6 +13,8 @@
 #include "plugins/ShellMenuApi.h"
 #include "widgets/MessageBox.h"
 
+#include <QTimer>
+
 namespace {
 
 // Codes of the GNOME menu besides the arrangement columns 0 to 3.
@@ -40,13 +42,30 @@ void BaseFrame::listContextMenu(const QPoint &pos)
         if (list->selectionWasEmpty())
             paths = { FolderListModel::filePathOf(item) };
     }
+    runMenu(list->viewport()->mapToGlobal(pos), paths, item.isValid(), QModelIndex());
+}
+
+void BaseFrame::treeContextMenu(const QPoint &pos)
+{
+    const QModelIndex row = tree->indexAt(pos);
+    const QString path = row.data(BrowserTreeModel::FullPathRole).toString();
+    // Label rows stand for no folder.
+    if (path.isEmpty())
+        return;
+    runMenu(tree->viewport()->mapToGlobal(pos), { path }, true, row);
+}
+
+void BaseFrame::runMenu(
+    const QPoint &global, const QVector<QString> &paths, bool onItems, const QModelIndex &treeRow)
+{
     if (kde3Session)
         return showKde3Message();
-    const QPoint global = list->viewport()->mapToGlobal(pos);
+    menuTreeRow = treeRow;
+    menuFolder = treeRow.isValid() ? treeRow.parent() : tree->currentIndex();
     if (kde4Session)
-        runKdeMenu(global, paths, item.isValid());
+        runKdeMenu(global, paths, onItems);
     else if (gnomeSession)
-        runGnomeMenu(global, paths, item.isValid());
+        runGnomeMenu(global, paths, onItems);
 }
 
 void BaseFrame::showKde3Message()
@@ -85,7 +104,7 @@ void BaseFrame::actOnKdeCode(qint32 code, const QVector<QString> &paths)
 {
     switch (code) {
     case ShellMenuApi::kdeCut:
-        cutIndex = tree->currentIndex();
+        cutIndex = menuFolder;
         cutFiles = paths;
         break;
     case ShellMenuApi::kdeCopy:
@@ -142,7 +161,9 @@ void BaseFrame::actOnGnomeCode(int code)
         createFolder(tr("IDS_FOLDER"), false);
         return;
     case RenameCode:
-        if (hasSelection)
+        if (menuTreeRow.isValid())
+            renameTreeRowLater();
+        else if (hasSelection)
             list->editFirstSelected(this);
         return;
     case LinkMadeCode:
@@ -154,11 +175,24 @@ void BaseFrame::actOnGnomeCode(int code)
             treeModel->refresh(cutIndex);
         return;
     case CutCode:
-        cutIndex = tree->currentIndex();
+        cutIndex = menuFolder;
         return;
     default:
         return;
     }
+}
+
+void BaseFrame::renameTreeRowLater()
+{
+    // The tree lists its folder again once the menu has closed, which ends
+    // any editor: the row is found anew after that.
+    const QPersistentModelIndex folder = menuTreeRow.parent();
+    const QFileInfo renamed(menuTreeRow.data(BrowserTreeModel::FullPathRole).toString());
+    QTimer::singleShot(0, tree, [this, folder, renamed] {
+        const QModelIndex row = treeModel->findLoadedPath(renamed, folder);
+        if (row.isValid())
+            tree->edit(row);
+    });
 }
 
 void BaseFrame::refreshBrowserTreeSlot(const QVector<QString> &paths)

@@ -251,12 +251,15 @@ void Browser::copyFromFocusedPane()
 
 void Browser::bindTabKeys()
 {
-    // Ctrl+1 to Ctrl+4 for the file categories, in the order of the tabs.
-    const QList<Button *> files = tabs().mid(0, 4);
-    for (int i = 0; i < files.size(); ++i) {
-        Button *tab = files.at(i);
+    // Ctrl+1 to Ctrl+5 in the order of the tabs; Bookmarks only when shown.
+    const QList<Button *> all = tabs();
+    for (int i = 0; i < all.size(); ++i) {
+        Button *tab = all.at(i);
         connect(new QShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + i)), this), &QShortcut::activated, this,
-            [this, tab] { chooseTab(tab); });
+            [this, tab] {
+                if (!tab->isHidden())
+                    tab->click();
+            });
     }
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this), &QShortcut::activated, this,
         [this] { stepTab(1); });
@@ -266,7 +269,7 @@ void Browser::bindTabKeys()
         &Browser::copyFromFocusedPane);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this), &QShortcut::activated, this,
         [this] { stepTab(-1); });
-    for (Button *tab : tabs()) {
+    for (Button *tab : all) {
         connect(tab, &QAbstractButton::toggled, this, [this, tab](bool chosen) {
             if (chosen)
                 keepTabStopAt(tab);
@@ -280,9 +283,15 @@ void Browser::keepTabStopAt(Button *tab)
     // Qt leaves the stop of a row of exclusive buttons at the one that last
     // had the focus: a category chosen with a shortcut or a click, the focus
     // elsewhere, would be entered at the former one.
+    // The focus frame, when it is on the row, goes to the chosen tab
+    // however it was chosen.
     const QList<Button *> all = tabs();
+    const bool rowHasFocus
+        = std::any_of(all.cbegin(), all.cend(), [](const Button *other) { return other->hasFocus(); });
     for (Button *other : all)
         other->setFocusPolicy(other == tab ? Qt::TabFocus : Qt::NoFocus);
+    if (rowHasFocus)
+        tab->setFocus(Qt::TabFocusReason);
 }
 
 void Browser::stepTab(int step)
@@ -293,17 +302,7 @@ void Browser::stepTab(int step)
     const auto checked
         = std::find_if(shown.cbegin(), shown.cend(), [](const Button *tab) { return tab->isChecked(); });
     const int current = checked == shown.cend() ? 0 : int(checked - shown.cbegin());
-    chooseTab(shown.at((current + step + shown.size()) % shown.size()));
-}
-
-void Browser::chooseTab(Button *tab)
-{
-    // The row of tabs is one stop of the Tab key, at the chosen tab: the
-    // focus goes along with the choice.
-    const QList<Button *> all = tabs();
-    if (std::any_of(all.cbegin(), all.cend(), [](const Button *other) { return other->hasFocus(); }))
-        tab->setFocus(Qt::TabFocusReason);
-    tab->click();
+    shown.at((current + step + shown.size()) % shown.size())->click();
 }
 
 QString Browser::targetName(BrowserMode target) const

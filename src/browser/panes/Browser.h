@@ -34,7 +34,7 @@ class TL09Engine;
 //
 // Tab goes through the tabs (one stop, at the chosen tab), each pane's tree
 // and list, the arrows and the device's buttons in that order; Ctrl+1 to
-// Ctrl+4 and Ctrl+Page Up/Down switch category.
+// Ctrl+5 and Ctrl+Page Up/Down switch category.
 class Browser : public ResizableWindow
 {
     Q_OBJECT
@@ -111,7 +111,6 @@ private:
     // Clicks the tab step places after (or before) the current one, among
     // those shown.
     void stepTab(int step);
-    void chooseTab(Button *tab);
     // Makes tab the row's one stop of the Tab key.
     void keepTabStopAt(Button *tab);
     void connectForm();

@@ -22,7 +22,9 @@
 
 namespace {
 
-constexpr int columns = 2;
+// One column: a second one, never filled, would still be read out as an
+// empty cell under a header of its own.
+constexpr int columns = 1;
 // How long a background listing may spend reading whether its sub-folders
 // hold folders of their own before it hands the rows over: the rest are
 // read afterwards, their answers handed over at least this often.
@@ -254,20 +256,16 @@ QVariant BrowserTreeModel::data(const QModelIndex &index, int role) const
     case FullPathRole:
         return node->kind() == LabelNode ? node->name() : node->fullPath();
     case Qt::DecorationRole:
-        return index.column() == 0 ? QVariant(node->icon(*IconProvider::shared())) : QVariant();
+        return node->icon(*IconProvider::shared());
     case FileNameRole:
         if (node->isFileSystemRoot())
             return info.absoluteFilePath();
         return node->isSymLink() ? QFileInfo(info.symLinkTarget()).fileName() : info.fileName();
     case Qt::DisplayRole:
     case Qt::EditRole:
-        if (index.column() != 0)
-            return QVariant();
         if (node->kind() == MountNode || node->kind() == LabelNode)
             return node->name();
         return node->isFileSystemRoot() ? info.absoluteFilePath() : info.fileName();
-    case Qt::TextAlignmentRole:
-        return index.column() == 1 ? QVariant(int(Qt::AlignRight)) : QVariant();
     default:
         return QVariant();
     }
@@ -279,9 +277,6 @@ Qt::ItemFlags BrowserTreeModel::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     QNodeItem *node = nodeFromIndex(index);
-    if (index.column() > 0)
-        return Qt::ItemIsSelectable | Qt::ItemIsEnabled
-            | (isLabel(node) ? Qt::NoItemFlags : Qt::ItemIsDragEnabled);
     if (node->cachedFlags())
         return Qt::ItemFlags(node->cachedFlags());
     Qt::ItemFlags result = Qt::ItemIsSelectable | Qt::ItemIsEnabled;

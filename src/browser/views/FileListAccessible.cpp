@@ -9,10 +9,14 @@
 #include <QPointer>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
-// One file or folder of a list.
-class FileItemAccessible : public QAccessibleInterface
+// One file or folder of a list, a cell of its one column.
+class FileItemAccessible : public QAccessibleInterface,
+                           public QAccessibleTableCellInterface,
+                           public QAccessibleActionInterface
 {
 public:
     FileItemAccessible(QVideoList *list, const QModelIndex &index)
@@ -39,6 +43,46 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     void setText(QAccessible::Text, const QString &) override { }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface *>(this);
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface *>(this);
+        return nullptr;
+    }
+
+    bool isSelected() const override { return isValid() && m_list->selectionModel()->isSelected(m_index); }
+    QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return 0; }
+    int rowIndex() const override { return isValid() ? m_index.row() : -1; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface *table() const override { return parent(); }
+
+    QStringList actionNames() const override
+    {
+        return isValid() ? QStringList { pressAction(), setFocusAction() } : QStringList();
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (!isValid())
+            return;
+        // Pressed, an item opens as with Enter: a folder is shown, a file
+        // opened in its program.
+        if (name == pressAction())
+            emit m_list->openRequested(m_index);
+        else if (name == setFocusAction())
+            m_list->selectionModel()->setCurrentIndex(m_index, QItemSelectionModel::NoUpdate);
+    }
+
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        return name == pressAction() ? QStringList { QStringLiteral("Return") } : QStringList();
+    }
 
     QString text(QAccessible::Text which) const override
     {
@@ -92,6 +136,17 @@ FileListAccessible::~FileListAccessible()
         QAccessible::deleteAccessibleInterface(id);
 }
 
+void *FileListAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TableInterface)
+        return static_cast<QAccessibleTableInterface *>(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    if (type == QAccessible::SelectionInterface)
+        return static_cast<QAccessibleSelectionInterface *>(this);
+#endif
+    return QAccessibleWidget::interface_cast(type);
+}
+
 QAccessibleInterface *FileListAccessible::create(const QString &className, QObject *object)
 {
     return accessibleFor<QVideoList, FileListAccessible>(className, object);
@@ -119,7 +174,7 @@ QAccessibleInterface *FileListAccessible::child(int index) const
 {
     if (index < 0 || index >= childCount())
         return nullptr;
-    const QModelIndex row = list()->model()->index(index, 0, list()->rootIndex());
+    const QModelIndex row = rowIndex(index);
     const auto known = m_items.constFind(index);
     if (known != m_items.constEnd()) {
         auto *item = static_cast<FileItemAccessible *>(QAccessible::accessibleInterface(*known));
@@ -154,3 +209,74 @@ QAccessibleInterface *FileListAccessible::focusChild() const
         return nullptr;
     return child(current.row());
 }
+
+QModelIndex FileListAccessible::rowIndex(int row) const
+{
+    const QAbstractItemModel *model = list()->model();
+    return model ? model->index(row, 0, list()->rootIndex()) : QModelIndex();
+}
+
+QAccessibleInterface *FileListAccessible::cellAt(int row, int column) const
+{
+    return column == 0 ? child(row) : nullptr;
+}
+
+QList<int> FileListAccessible::selectedRows() const
+{
+    QList<int> rows;
+    const QModelIndexList selected = list()->selectionModel()->selectedRows(0);
+    for (const QModelIndex &index : selected) {
+        if (index.parent() == list()->rootIndex())
+            rows.append(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QList<QAccessibleInterface *> FileListAccessible::selectedCells() const
+{
+    QList<QAccessibleInterface *> cells;
+    const QList<int> rows = selectedRows();
+    for (const int row : rows)
+        cells.append(child(row));
+    return cells;
+}
+
+bool FileListAccessible::isRowSelected(int row) const
+{
+    const QModelIndex index = rowIndex(row);
+    return index.isValid() && list()->selectionModel()->isSelected(index);
+}
+
+bool FileListAccessible::selectRow(int row)
+{
+    return changeSelection(row, QItemSelectionModel::Select);
+}
+
+bool FileListAccessible::unselectRow(int row)
+{
+    return changeSelection(row, QItemSelectionModel::Deselect);
+}
+
+bool FileListAccessible::changeSelection(int row, QItemSelectionModel::SelectionFlags change)
+{
+    const QModelIndex index = rowIndex(row);
+    if (!index.isValid())
+        return false;
+    list()->selectionModel()->select(index, change);
+    return true;
+}
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+bool FileListAccessible::selectAll()
+{
+    list()->selectAllRows();
+    return true;
+}
+
+bool FileListAccessible::clear()
+{
+    list()->clearSelection();
+    return true;
+}
+#endif

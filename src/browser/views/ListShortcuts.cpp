@@ -48,6 +48,15 @@ bool isShiftDelete(const QKeyEvent *event)
     return event->key() == Qt::Key_Delete && modifiersOf(event) == Qt::ShiftModifier;
 }
 
+// Ctrl with the plus key, which some layouts reach only with Shift, or
+// with the key plus shares, as file managers take it.
+bool isZoomIn(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = modifiersOf(event) & ~Qt::ShiftModifier;
+    return (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal)
+        && modifiers == Qt::ControlModifier;
+}
+
 bool isPlain(const QKeyEvent *event, int key)
 {
     return event->key() == key && modifiersOf(event) == Qt::NoModifier;
@@ -159,6 +168,11 @@ const Shortcut everyDesktopShortcuts[] = {
         [](Command &command) { command.list->requestDeletion(); } },
     { [](const QKeyEvent *event) { return isPlain(event, Qt::Key_F2); }, true,
         [](Command &command) { command.list->editFirstSelected(command.list); } },
+    { isZoomIn, false, [](Command &command) { emit command.list->zoomRequested(1); } },
+    { [](const QKeyEvent *event) { return isCtrl(event, Qt::Key_Minus); }, false,
+        [](Command &command) { emit command.list->zoomRequested(-1); } },
+    { [](const QKeyEvent *event) { return isCtrl(event, Qt::Key_0); }, false,
+        [](Command &command) { emit command.list->zoomRequested(0); } },
 };
 
 template<size_t size> const Shortcut *find(const Shortcut (&table)[size], const QKeyEvent *event)

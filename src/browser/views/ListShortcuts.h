@@ -8,7 +8,7 @@ class ShellPlugin;
 // The keys a file list hands to its desktop's plug-in, bound as the
 // desktop's file manager binds them: one table for KDE, one for GNOME; and
 // the keys every desktop's file manager knows, which the list carries out
-// itself (open, up a folder, select all, delete, rename).
+// itself (open, up a folder, select all, delete, rename, zoom).
 // Commands that act on a selection do nothing without one; a command whose
 // function the plug-in lacks does nothing at all.
 class ListShortcuts

@@ -2,6 +2,7 @@
 #include "browser/views/QVideoList.h"
 #include "base/SessionFlags.h"
 #include "browser/views/FileListAccessible.h"
+#include "browser/views/KeyboardContextMenu.h"
 #include "browser/views/ListShortcuts.h"
 #include "browser/views/PrettyItemDelegate.h"
 #include "browser/views/VideoModel.h"
@@ -357,6 +358,11 @@ void QVideoList::dropEvent(QDropEvent *event)
     if (videoModel && videoModel->isActive() && !files.isEmpty())
         emit doDrop(files, videoModel->rootPath());
     event->acceptProposedAction();
+}
+
+bool QVideoList::event(QEvent *event)
+{
+    return KeyboardContextMenu::handle(this, event) || QListView::event(event);
 }
 
 void QVideoList::keyPressEvent(QKeyEvent *event)

@@ -20,9 +20,9 @@ class VideoModel;
 // Under KDE 4 and GNOME the list opens its desktop's context-menu plug-in when it is made, hands it a
 // translator, and binds the desktop's file keys to the plug-in's operations (see ListShortcuts); what the
 // plug-in changed is reported through the signals, for the pane to refresh its tree. On every desktop Enter
-// opens, Backspace and Alt+Up go up a folder, Ctrl+A selects all, Delete deletes after a question and F2
-// renames, unless the desktop's table binds the key otherwise. Keys no table binds stay the view's own; on
-// other desktops only the navigation keys are.
+// opens, Backspace and Alt+Up go up a folder, Ctrl+A selects all, Delete deletes after a question, F2
+// renames and Ctrl+plus, Ctrl+minus and Ctrl+0 zoom, unless the desktop's table binds the key otherwise. Keys
+// no table binds stay the view's own; on other desktops only the navigation keys are.
 //
 // Names are laid out by the delegate (see ItemNameLayout); the current item, when selected, shows its whole
 // name over its neighbours. Screen readers see the list through FileListAccessible.
@@ -79,8 +79,12 @@ signals:
     // The Delete key on a selection: the window asks and deletes, as its
     // delete button does.
     void deleteRequested();
+    // Ctrl+plus (step 1), Ctrl+minus (-1) or Ctrl+0 (0): the pane zooms.
+    void zoomRequested(int step);
 
 protected:
+    // Shift+F10 and the Menu key: the context menu at the current item.
+    bool event(QEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -13,6 +13,8 @@
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -87,6 +89,8 @@ private slots:
     void storedLayoutFollowsDesktop();
     void zoomStaysInRangeAndIsStored_data();
     void zoomStaysInRangeAndIsStored();
+    void keyboardMenuOpensAtCurrentItem_data();
+    void keyboardMenuOpensAtCurrentItem();
     void openingFolderFromListMovesTree();
     void keyboardWalksTheFolders();
     void selectionIsReportedWithSide();
@@ -299,6 +303,11 @@ void tst_BaseFrame::zoomStaysInRangeAndIsStored_data()
     QTest::newRow("reset from 200") << ExternalDeviceMode << 200 << "reset" << 100 << 64;
     QTest::newRow("in from a stored 0") << HostMode << 0 << "in" << 33 << 21;
     QTest::newRow("out from an unlisted 120") << ExternalDeviceMode << 120 << "out" << 100 << 64;
+    QTest::newRow("Ctrl+plus") << HostMode << 100 << "Ctrl++" << 150 << 96;
+    QTest::newRow("Ctrl+Shift+plus") << ExternalDeviceMode << 100 << "Ctrl+Shift++" << 150 << 96;
+    QTest::newRow("Ctrl+=") << HostMode << 67 << "Ctrl+=" << 100 << 64;
+    QTest::newRow("Ctrl+minus") << ExternalDeviceMode << 100 << "Ctrl+-" << 67 << 42;
+    QTest::newRow("Ctrl+0") << HostMode << 400 << "Ctrl+0" << 100 << 64;
 }
 
 void tst_BaseFrame::zoomStaysInRangeAndIsStored()
@@ -322,14 +331,65 @@ void tst_BaseFrame::zoomStaysInRangeAndIsStored()
         pane->zoomIn();
     else if (operation == QLatin1String("out"))
         pane->zoomOut();
-    else
+    else if (operation == QLatin1String("reset"))
         pane->resetZoom();
+    else
+        QTest::keySequence(pane->listView(), QKeySequence(operation));
 
     QCOMPARE(pane->zoom(), level);
     QCOMPARE(pane->listView()->iconSize(), QSize(edge, edge));
     // The cells widen with the icons, for the names under them.
     QCOMPARE(pane->listView()->gridSize(), ItemNameLayout::cellSize(edge, pane->listView()->fontMetrics()));
     QCOMPARE(settings->value(key).toInt(), level);
+}
+
+void tst_BaseFrame::keyboardMenuOpensAtCurrentItem_data()
+{
+    QTest::addColumn<BrowserMode>("side");
+    QTest::addColumn<bool>("inTree");
+    QTest::addColumn<bool>("menuKey");
+    QTest::newRow("Shift+F10 in the computer's list") << HostMode << false << false;
+    QTest::newRow("Menu key in the netbook's list") << ExternalDeviceMode << false << true;
+    QTest::newRow("Shift+F10 in the netbook's tree") << ExternalDeviceMode << true << false;
+    QTest::newRow("Menu key in the computer's tree") << HostMode << true << true;
+}
+
+// The menu opens at the current item wherever the mouse pointer rests: the
+// platform makes the Menu key a keyboard context-menu event at the pointer.
+void tst_BaseFrame::keyboardMenuOpensAtCurrentItem()
+{
+    QFETCH(BrowserMode, side);
+    QFETCH(bool, inTree);
+    QFETCH(bool, menuKey);
+    const QString folder
+        = side == HostMode ? home->hostFolder(PicturesMode) : home->deviceFolder(PicturesMode);
+    QVERIFY(makeFile(folder + QStringLiteral("/menu a.jpg")));
+    QVERIFY(makeFile(folder + QStringLiteral("/menu b.jpg")));
+    auto pane = makePane(side);
+    pane->resize(800, 600);
+    pane->show();
+    QVERIFY(QTest::qWaitForWindowExposed(pane.get()));
+    pane->SelectMode(PicturesMode);
+    QAbstractItemView *view = inTree ? static_cast<QAbstractItemView *>(pane->treeView()) : pane->listView();
+    if (!inTree) {
+        QTRY_VERIFY(pane->listViewModel()->index(folder + QStringLiteral("/menu b.jpg")).isValid());
+        view->setCurrentIndex(pane->listViewModel()->index(folder + QStringLiteral("/menu b.jpg")));
+    }
+    const QModelIndex current = view->currentIndex();
+    QVERIFY(current.isValid());
+    QSignalSpy menus(view, &QWidget::customContextMenuRequested);
+
+    if (menuKey) {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), view->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(view, &event);
+    } else {
+        QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+    }
+
+    QCOMPARE(menus.count(), 1);
+    QCOMPARE(view->indexAt(menus.first().first().toPoint()), current);
+    QVERIFY(QFile::remove(folder + QStringLiteral("/menu a.jpg")));
+    QVERIFY(QFile::remove(folder + QStringLiteral("/menu b.jpg")));
 }
 
 // A device pane on Pictures, which holds the folder name with a folder

@@ -3,6 +3,9 @@
 #include "TestDir.h"
 #include "TmpfsMount.h"
 
+#include "base/LayoutSettings.h"
+#include "bookmarks/ExternalDeviceBookmarkBrowser.h"
+#include "bookmarks/HostBookmarkBrowser.h"
 #include "browser/panes/Browser.h"
 #include "browser/panes/CopyController.h"
 #include "browser/panes/ExternalDeviceFrame.h"
@@ -73,6 +76,17 @@ bool selectInList(BaseFrame *pane, const QString &path)
     return index.isValid();
 }
 
+// A window on screen, its Bookmarks tab shown or not; null if it does not
+// show.
+std::unique_ptr<Browser> shownBrowser(TL09Engine &engine, bool bookmarksTab)
+{
+    LayoutSettings::setBookmarksTabRequested(bookmarksTab);
+    auto browser = std::make_unique<Browser>(engine);
+    LayoutSettings::setBookmarksTabRequested(false);
+    browser->show();
+    return QTest::qWaitForWindowExposed(browser.get()) ? std::move(browser) : nullptr;
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -121,8 +135,11 @@ private slots:
     void tabGoesThroughTheWindowInOrder();
     void keysSwitchCategory_data();
     void keysSwitchCategory();
+    void clickedTabTakesTheFocusFrame();
     void tabEntersTheRowAtTheChosenCategory_data();
     void tabEntersTheRowAtTheChosenCategory();
+    void hiddenPanesShowScreenReadersNothing_data();
+    void hiddenPanesShowScreenReadersNothing();
     void picturesHaveNames_data();
     void picturesHaveNames();
     void f5CopiesToTheOtherPane_data();
@@ -804,16 +821,24 @@ void tst_Browser::tabGoesThroughTheWindowInOrder()
 void tst_Browser::keysSwitchCategory_data()
 {
     QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<bool>("bookmarksShown");
     QTest::addColumn<int>("category");
     QTest::addColumn<QString>("tab");
-    QTest::newRow("Ctrl+2") << QList<int> { Qt::Key_2 } << int(MusicMode) << "_musicTabPushButton";
-    QTest::newRow("Ctrl+4") << QList<int> { Qt::Key_4 } << int(DocumentsMode) << "_documentsTabPushButton";
-    QTest::newRow("Ctrl+Page Down twice")
-        << QList<int> { Qt::Key_PageDown, Qt::Key_PageDown } << int(MovieMode) << "_videoTabPushButton";
+    QTest::newRow("Ctrl+2") << QList<int> { Qt::Key_2 } << false << int(MusicMode) << "_musicTabPushButton";
+    QTest::newRow("Ctrl+4") << QList<int> { Qt::Key_4 } << false << int(DocumentsMode)
+                            << "_documentsTabPushButton";
+    QTest::newRow("Ctrl+Page Down twice") << QList<int> { Qt::Key_PageDown, Qt::Key_PageDown } << false
+                                          << int(MovieMode) << "_videoTabPushButton";
     QTest::newRow("Ctrl+Page Up goes round")
-        << QList<int> { Qt::Key_PageUp } << int(DocumentsMode) << "_documentsTabPushButton";
+        << QList<int> { Qt::Key_PageUp } << false << int(DocumentsMode) << "_documentsTabPushButton";
     QTest::newRow("Ctrl+3, then back with Ctrl+1")
-        << QList<int> { Qt::Key_3, Qt::Key_1 } << int(PicturesMode) << "_pictureTabPushButton";
+        << QList<int> { Qt::Key_3, Qt::Key_1 } << false << int(PicturesMode) << "_pictureTabPushButton";
+    QTest::newRow("Ctrl+5, Bookmarks shown")
+        << QList<int> { Qt::Key_5 } << true << int(PicturesMode) << "_urlTabPushButton";
+    QTest::newRow("Ctrl+5, Bookmarks hidden")
+        << QList<int> { Qt::Key_5 } << false << int(PicturesMode) << "_pictureTabPushButton";
+    QTest::newRow("Ctrl+Page Up to Bookmarks")
+        << QList<int> { Qt::Key_PageUp } << true << int(PicturesMode) << "_urlTabPushButton";
 }
 
 void tst_Browser::keysSwitchCategory()
@@ -821,9 +846,10 @@ void tst_Browser::keysSwitchCategory()
     QFETCH(QList<int>, keys);
     QFETCH(int, category);
     QFETCH(QString, tab);
-    Browser browser(home->engine());
-    browser.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QFETCH(bool, bookmarksShown);
+    const std::unique_ptr<Browser> shown = shownBrowser(home->engine(), bookmarksShown);
+    QVERIFY(shown);
+    Browser &browser = *shown;
     QApplication::setActiveWindow(&browser);
     QTRY_VERIFY(QApplication::focusWidget());
     for (const int key : keys)
@@ -833,6 +859,22 @@ void tst_Browser::keysSwitchCategory()
     QVERIFY(chosen->isChecked());
     // The focus was on the tabs: it goes with the chosen one.
     QCOMPARE(QApplication::focusWidget(), chosen);
+}
+
+// A tab chosen with the mouse while the focus is on the row takes the
+// focus frame with it.
+void tst_Browser::clickedTabTakesTheFocusFrame()
+{
+    const std::unique_ptr<Browser> shown = shownBrowser(home->engine(), true);
+    QVERIFY(shown);
+    Browser &browser = *shown;
+    QApplication::setActiveWindow(&browser);
+    QTRY_COMPARE(
+        QApplication::focusWidget(), browser.findChild<Button *>(QStringLiteral("_pictureTabPushButton")));
+    auto *bookmarks = browser.findChild<Button *>(QStringLiteral("_urlTabPushButton"));
+    QTest::mouseClick(bookmarks, Qt::LeftButton);
+    QVERIFY(bookmarks->isChecked());
+    QCOMPARE(QApplication::focusWidget(), bookmarks);
 }
 
 void tst_Browser::tabEntersTheRowAtTheChosenCategory_data()
@@ -864,6 +906,36 @@ void tst_Browser::tabEntersTheRowAtTheChosenCategory()
     QCOMPARE(QApplication::focusWidget(), browser.hostFrame()->treeView());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), videos);
+}
+
+void tst_Browser::hiddenPanesShowScreenReadersNothing_data()
+{
+    QTest::addColumn<bool>("bookmarks");
+    QTest::newRow("a file category") << false;
+    QTest::newRow("Bookmarks") << true;
+}
+
+void tst_Browser::hiddenPanesShowScreenReadersNothing()
+{
+    QFETCH(bool, bookmarks);
+    const std::unique_ptr<Browser> shown = shownBrowser(home->engine(), true);
+    QVERIFY(shown);
+    Browser &browser = *shown;
+    if (bookmarks)
+        browser.setURLMode();
+    const auto exposed
+        = [](QWidget *pane) { return QAccessible::queryAccessibleInterface(pane)->childCount() > 0; };
+    for (QWidget *files :
+        { static_cast<QWidget *>(browser.hostFrame()), static_cast<QWidget *>(browser.deviceFrame()) })
+        QCOMPARE(exposed(files), !bookmarks);
+    // The shown folder trees have one column, no empty cell beside each folder.
+    QCOMPARE(QAccessible::queryAccessibleInterface(browser.hostFrame()->treeView())
+                 ->tableInterface()
+                 ->columnCount(),
+        1);
+    for (QWidget *marks : { static_cast<QWidget *>(browser.hostBookmarkBrowser()),
+             static_cast<QWidget *>(browser.deviceBookmarkBrowser()) })
+        QCOMPARE(exposed(marks), bookmarks);
 }
 
 void tst_Browser::picturesHaveNames_data()

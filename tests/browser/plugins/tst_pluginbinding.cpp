@@ -110,6 +110,8 @@ private slots:
     void gnomeRenameRefusedIsExplained();
     void menuArguments_data();
     void menuArguments();
+    void treeMenuIsTheFolders_data();
+    void treeMenuIsTheFolders();
     void gnomeMenuCodes_data();
     void gnomeMenuCodes();
     void kdeMenuCodes_data();
@@ -447,6 +449,55 @@ void tst_PluginBinding::menuArguments()
     call.replace(QLatin1String("$S"),
         QStringLiteral("%1 %2").arg(list->iconSize().width()).arg(list->iconSize().height()));
     QCOMPARE(m_recorder->calls(), QStringList { expand(call) });
+    delete m_recorder->lastPopup();
+}
+
+void tst_PluginBinding::treeMenuIsTheFolders_data()
+{
+    QTest::addColumn<Desktop>("desktop");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("call");
+    QTest::newRow("gnome") << Gnome << -1 << "ShowGtkShellMenu $G [$T] 1 0 $S QVideoList";
+    QTest::newRow("kde") << Kde << 0 << "KDEshowContextMenu $G [$T] 1";
+    QTest::newRow("gnome cut") << Gnome << 51 << "ShowGtkShellMenu $G [$T] 1 0 $S QVideoList";
+    QTest::newRow("kde cut") << Kde << int('3') << "KDEshowContextMenu $G [$T] 1";
+    QTest::newRow("gnome rename") << Gnome << 20 << "ShowGtkShellMenu $G [$T] 1 0 $S QVideoList";
+}
+
+// The tree's menu is the menu of the folder of its row: a cut leaves the
+// folder above, a rename edits the row.
+void tst_PluginBinding::treeMenuIsTheFolders()
+{
+    QFETCH(Desktop, desktop);
+    QFETCH(int, code);
+    QFETCH(QString, call);
+    makePane(desktop);
+    m_pane->arrange(0);
+    QTreeView *tree = m_pane->treeView();
+    const QModelIndex video = tree->currentIndex();
+    tree->expand(video);
+    QTRY_VERIFY(m_pane->browserTreeModel()->rowCount(video) > 0);
+    const QModelIndex trip = m_pane->browserTreeModel()->index(0, 0, video);
+    const QString tripPath = trip.data(BrowserTreeModel::FullPathRole).toString();
+    QVERIFY(tripPath.endsWith(QLatin1String("/trip")));
+    const QPoint pos = tree->visualRect(trip).center();
+    m_recorder->setMenuCode(code);
+    m_recorder->clear();
+
+    emit tree->customContextMenuRequested(pos);
+
+    const QPoint global = tree->viewport()->mapToGlobal(pos);
+    call.replace(QLatin1String("$G"), QStringLiteral("%1,%2").arg(global.x()).arg(global.y()));
+    call.replace(QLatin1String("$S"),
+        QStringLiteral("%1 %2")
+            .arg(m_pane->listView()->iconSize().width())
+            .arg(m_pane->listView()->iconSize().height()));
+    call.replace(QLatin1String("$T"), tripPath);
+    QCOMPARE(m_recorder->calls(), QStringList { call });
+    const bool cut = code == 51 || code == int('3');
+    QCOMPARE(m_pane->cutFolder(), cut ? QModelIndex(video) : QModelIndex());
+    if (code == 20)
+        QTRY_VERIFY(tree->indexWidget(m_pane->browserTreeModel()->index(0, 0, video)));
     delete m_recorder->lastPopup();
 }
 

@@ -503,7 +503,6 @@ void TestBrowserTreeModel::editableRows()
     QVERIFY(index.isValid());
     QCOMPARE(bool(model.flags(index) & Qt::ItemIsEditable), editable);
     QCOMPARE(bool(model.flags(index) & Qt::ItemIsDragEnabled), draggable);
-    QCOMPARE(bool(model.flags(index.sibling(index.row(), 1)) & Qt::ItemIsDragEnabled), draggable);
     QVERIFY(!(model.flags(QModelIndex()) & Qt::ItemIsEditable));
 }
 

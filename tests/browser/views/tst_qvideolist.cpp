@@ -65,6 +65,10 @@ private slots:
     void renameSelectsTheNameWithoutExtension_data();
     void renameSelectsTheNameWithoutExtension();
     void screenReadersSeeTheShownFiles();
+    void screenReadersSelectRows_data();
+    void screenReadersSelectRows();
+    void screenReadersActOnItems_data();
+    void screenReadersActOnItems();
     void currentItemShowsItsWholeName();
     void wholeNameIsWrittenOnce_data();
     void wholeNameIsWrittenOnce();
@@ -464,6 +468,78 @@ void TestQVideoList::screenReadersSeeTheShownFiles()
     QTRY_COMPARE(list->childCount(), 3);
     QCOMPARE(list->child(0)->text(QAccessible::Name), QStringLiteral("0a.jpg"));
     QCOMPARE(list->child(2)->text(QAccessible::Name), QStringLiteral("b.jpg"));
+}
+
+void TestQVideoList::screenReadersSelectRows_data()
+{
+    // Rows to select (n) or unselect (-n - 1), in order.
+    QTest::addColumn<QList<int>>("changes");
+    QTest::addColumn<QList<int>>("selected");
+    QTest::newRow("one row") << QList<int> { 1 } << QList<int> { 1 };
+    QTest::newRow("a second row adds to it") << QList<int> { 1, 0 } << QList<int> { 0, 1 };
+    QTest::newRow("unselected again") << QList<int> { 1, 0, -2 } << QList<int> { 0 };
+    QTest::newRow("a row beyond the folder") << QList<int> { 2 } << QList<int> {};
+}
+
+// The list is a table of one column, whose rows a screen reader selects.
+void TestQVideoList::screenReadersSelectRows()
+{
+    QFETCH(QList<int>, changes);
+    QFETCH(QList<int>, selected);
+    QVERIFY(waitForRow(m_dir->filePath(QStringLiteral("a.jpg"))).isValid());
+    QVERIFY(waitForRow(m_dir->filePath(QStringLiteral("b.jpg"))).isValid());
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(m_list.get());
+    QAccessibleTableInterface *table = list->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->columnCount(), 1);
+
+    for (const int change : changes) {
+        if (change >= 0)
+            QCOMPARE(table->selectRow(change), change < table->rowCount());
+        else
+            QVERIFY(table->unselectRow(-change - 1));
+    }
+
+    QCOMPARE(table->selectedRows(), selected);
+    QCOMPARE(table->selectedCellCount(), selected.size());
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QAccessibleTableCellInterface *cell = table->cellAt(row, 0)->tableCellInterface();
+        QCOMPARE(cell->rowIndex(), row);
+        QCOMPARE(cell->isSelected(), selected.contains(row));
+    }
+}
+
+void TestQVideoList::screenReadersActOnItems_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("press opens it") << QAccessibleActionInterface::pressAction() << true;
+    QTest::newRow("focus makes it current") << QAccessibleActionInterface::setFocusAction() << false;
+}
+
+void TestQVideoList::screenReadersActOnItems()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, opens);
+    const QModelIndex a = waitForRow(m_dir->filePath(QStringLiteral("a.jpg")));
+    const QModelIndex b = waitForRow(m_dir->filePath(QStringLiteral("b.jpg")));
+    QVERIFY(a.isValid() && b.isValid());
+    m_list->selectionModel()->setCurrentIndex(a, QItemSelectionModel::ClearAndSelect);
+    QAccessibleActionInterface *item
+        = QAccessible::queryAccessibleInterface(m_list.get())->child(b.row())->actionInterface();
+    QVERIFY(item);
+    QVERIFY(item->actionNames().contains(action));
+    QSignalSpy opened(m_list.get(), &QVideoList::openRequested);
+
+    item->doAction(action);
+
+    QCOMPARE(opened.count(), opens ? 1 : 0);
+    if (opens)
+        QCOMPARE(opened.first().first().toModelIndex(), b);
+    QCOMPARE(m_list->currentIndex(), opens ? a : b);
+    // The selection is the user's: neither action changes it.
+    QCOMPARE(m_list->selectionModel()->selectedIndexes(), QModelIndexList { a });
 }
 
 void TestQVideoList::currentItemShowsItsWholeName()

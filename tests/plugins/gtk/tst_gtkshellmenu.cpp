@@ -950,7 +950,7 @@ void tst_GtkShellMenu::enclosedPermissions()
         dialog->findChild<QCheckBox *>(QStringLiteral("execCheckBox"))->setChecked(execute);
         QCOMPARE(modeOf(files.first()), mode_t(before));
         auto *apply = dialog->findChild<QPushButton *>(QStringLiteral("ApplyPermissionsToFiles"));
-        QCOMPARE(apply->text(), QStringLiteral("Apply permissions to enclosed files"));
+        QCOMPARE(apply->text(), QStringLiteral("&Apply permissions to enclosed files"));
         apply->click();
     });
     for (const QString &file : files)
