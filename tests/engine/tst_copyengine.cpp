@@ -209,6 +209,8 @@ private slots:
     void namesOnFat();
     void refusedNamesOnFat_data();
     void refusedNamesOnFat();
+    void existingFileInOtherCase_data();
+    void existingFileInOtherCase();
     void selectionLargerThanRoom_data();
     void selectionLargerThanRoom();
     void fourGibFile_data();
@@ -1694,6 +1696,13 @@ void TestCopyEngine::fatThroughFuseKeepsFatRules()
     QVERIFY2(
         qAbs(arrivedMs - oldDateMs) <= fatTimeStepMs, qPrintable(QString::number(arrivedMs - oldDateMs)));
     QCOMPARE(reasonsOf(m_job->failures()), QList<CopyOutcome>());
+
+    // Of the same size and date, but another file: not already there.
+    const QString other = m_dir->createFileOfSize(QStringLiteral("source/PHOTO.JPG"), 10);
+    setModificationTime(other, oldDateMs);
+    m_beforeCopyAnswer = yes;
+    QCOMPARE(copy({ QFileInfo(other) }, fat).askedBefore, QStringList { QStringLiteral("PHOTO.JPG") });
+    QCOMPARE(m_job->summary().alreadyThere, 0);
 }
 
 void TestCopyEngine::failureTellsItsCauseOnce_data()
@@ -1835,6 +1844,48 @@ void TestCopyEngine::refusedNamesOnFat()
     const QList<CopyOutcome> refused { CopyOutcome::NameNotAllowed, CopyOutcome::NameNotAllowed,
         CopyOutcome::SameNameInOtherCase, CopyOutcome::NameNotAllowed };
     QCOMPARE(reasonsOf(m_job->failures()), answer == yes ? refused : QList<CopyOutcome>());
+}
+
+void TestCopyEngine::existingFileInOtherCase_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("arrived");
+    QTest::addColumn<int>("alreadyThere");
+
+    const QString exact = QStringLiteral("IMG_0001.JPG");
+    QTest::newRow("under its exact name") << exact << yes << QStringList { exact } << 1;
+    QTest::newRow("in other case, refused")
+        << QStringLiteral("img_0001.jpg") << yes << QStringList { exact } << 0;
+    QTest::newRow("in other case, under a free name")
+        << QStringLiteral("img_0001.jpg") << int(AnswerApply)
+        << QStringList { exact, QStringLiteral("img_0001(copy_1).jpg") } << 0;
+}
+
+void TestCopyEngine::existingFileInOtherCase()
+{
+    QFETCH(QString, name);
+    QFETCH(int, answer);
+    QFETCH(QStringList, arrived);
+    QFETCH(int, alreadyThere);
+    // Two cameras' pictures of one size and date.
+    const QString existing = m_dir->createFile(QStringLiteral("device/dest/IMG_0001.JPG"), "first camera");
+    const QString picture = m_dir->createFile(QStringLiteral("source/") + name, "other camera");
+    setModificationTime(existing, oldDateMs);
+    setModificationTime(picture, oldDateMs);
+    CopyPreflight::setProbe(volumeOfKind(VolumeFacts::Fat));
+    m_beforeCopyAnswer = answer;
+
+    const Run run = copy({ QFileInfo(picture) }, m_dest);
+
+    QVERIFY(run.finished);
+    QCOMPARE(run.askedBefore, alreadyThere ? QStringList() : QStringList { name });
+    QCOMPARE(entriesOf(m_dest), arrived);
+    QCOMPARE(contents(existing), QByteArray("first camera"));
+    QCOMPARE(m_job->summary().alreadyThere, alreadyThere);
+    const bool refused = answer == yes && !alreadyThere;
+    QCOMPARE(reasonsOf(m_job->failures()),
+        refused ? QList<CopyOutcome> { CopyOutcome::SameNameInOtherCase } : QList<CopyOutcome>());
 }
 
 void TestCopyEngine::selectionLargerThanRoom_data()
