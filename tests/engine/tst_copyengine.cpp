@@ -1703,6 +1703,15 @@ void TestCopyEngine::fatThroughFuseKeepsFatRules()
     m_beforeCopyAnswer = yes;
     QCOMPARE(copy({ QFileInfo(other) }, fat).askedBefore, QStringList { QStringLiteral("PHOTO.JPG") });
     QCOMPARE(m_job->summary().alreadyThere, 0);
+
+    // FAT holds less than 4 GiB in a file: refused before a byte is written.
+    QFile large(m_dir->filePath(QStringLiteral("source/large.mov")));
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(4 * 1024 * mib + 1));
+    large.close();
+    const QStringList before = entriesOf(fat);
+    QCOMPARE(copy({ QFileInfo(large) }, fat).askedBefore, QStringList { QStringLiteral("large.mov") });
+    QCOMPARE(reasonsOf(m_job->failures()), QList<CopyOutcome> { CopyOutcome::TooLarge });
+    QCOMPARE(entriesOf(fat), before);
 }
 
 void TestCopyEngine::failureTellsItsCauseOnce_data()
