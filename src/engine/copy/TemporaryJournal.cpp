@@ -118,7 +118,7 @@ bool readRecords(int folder, const std::function<void(const QByteArray &)> &take
                 record.clear();
                 overlong = false;
             }
-            at = stop + 1;
+            at = zero ? zero + 1 : end;
         }
     }
     return true;
