@@ -136,10 +136,13 @@ bool TL09Engine::isFirstCollectionOfDevice()
 
 void TL09Engine::run()
 {
-    // Files an interrupted copy left behind would take space for good; a
-    // copy still running owns its own (the sweep waits for none).
-    if (isFirstCollectionOfDevice())
+    // Files an interrupted copy left behind, on the device or the PC, would
+    // take space for good; a copy still running owns its own (the sweep
+    // waits for none).
+    if (isFirstCollectionOfDevice()) {
         TemporaryJournal::sweep(mountPoint());
+        TemporaryJournal::sweepHost();
+    }
     const bool ok = collectData();
     if (!m_refreshAfterCopy)
         reloadBookmarks();

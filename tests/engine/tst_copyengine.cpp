@@ -21,6 +21,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <numeric>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -101,11 +102,36 @@ mode_t modeOf(const QString &path)
 QStringList temporaryFiles(const QString &folder)
 {
     QStringList found;
-    QDirIterator it(folder, { QLatin1String(TemporaryJournal::temporaryPrefix) + QLatin1Char('*') },
-        QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << it.next();
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        if (TemporaryJournal::isTemporaryName(QFile::encodeName(it.fileName()).constData()))
+            found << it.filePath();
+    }
     return found;
+}
+
+// The highest descriptor this process has open.
+int highestOpenDescriptor()
+{
+    int highest = 0;
+    for (const QString &fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System))
+        highest = qMax(highest, fd.toInt());
+    return highest;
+}
+
+// Makes depth folders, one in the other, below folder; the path would be
+// too long to name at once.
+bool makeDeepFolders(const QString &folder, int depth)
+{
+    Descriptor at(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    for (int level = 0; level < depth && at.isValid(); ++level) {
+        if (::mkdirat(at.get(), "d", 0755) != 0)
+            return false;
+        at.reset(::openat(at.get(), "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    }
+    return at.isValid()
+        && Descriptor(::openat(at.get(), "a.jpg", O_WRONLY | O_CREAT | O_CLOEXEC, 0644)).isValid();
 }
 
 // Whether copy_file_range copies from a file in one folder to a file in the
@@ -186,6 +212,8 @@ private slots:
     void namesOnFat();
     void refusedNamesOnFat_data();
     void refusedNamesOnFat();
+    void existingFileInOtherCase_data();
+    void existingFileInOtherCase();
     void selectionLargerThanRoom_data();
     void selectionLargerThanRoom();
     void fourGibFile_data();
@@ -227,6 +255,12 @@ private slots:
     void questionAfterCancelIsDropped();
     void onlyRecordedTemporariesAreSwept_data();
     void onlyRecordedTemporariesAreSwept();
+    void journalSweptWhateverItHolds_data();
+    void journalSweptWhateverItHolds();
+    void journalCompactedDuringCopy();
+    void copiesWhereJournalCannotBeWritten_data();
+    void copiesWhereJournalCannotBeWritten();
+    void killedCopyToPcSweptAtNextStart();
     void linksAreNeverFollowed_data();
     void linksAreNeverFollowed();
 
@@ -259,6 +293,9 @@ private:
     // before it starts.
     CopyJob *newCopy(
         const QFileInfoList &files, const QString &destDir, BrowserMode target = ExternalDeviceMode);
+    // Takes the device away and back, as a new connection, and waits for
+    // the engine to have looked at it.
+    void reconnect();
     // Runs hook on the next copy's job before it starts.
     void beforeStart(const std::function<void()> &hook) { m_beforeStart = hook; }
     AsyncCopy *worker() const { return m_job->findChild<AsyncCopy *>(); }
@@ -355,6 +392,14 @@ CopyJob *TestCopyEngine::newCopy(const QFileInfoList &files, const QString &dest
 {
     m_job.reset(m_engine->makeCopy({ files, target, destDir, m_category }, nullptr));
     return m_job.get();
+}
+
+void TestCopyEngine::reconnect()
+{
+    setMountPoint(QString());
+    setMountPoint(m_device);
+    m_engine->startDataCollection();
+    m_engine->wait();
 }
 
 TestCopyEngine::Answerer TestCopyEngine::answers(const QList<int> &answers)
@@ -1274,7 +1319,7 @@ void TestCopyEngine::exitDuringCopyEndsWorkerFirst()
         QVERIFY(!m_dir->createFile(QStringLiteral("device/dest/big.jpg"), "old").isEmpty());
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QStringLiteral(OPALO_COPY_AT_EXIT_PATH), { busy, file, m_dest });
+    program.start(QStringLiteral(OPALO_COPY_AT_EXIT_PATH), { busy, m_dest, file });
     QVERIFY(program.waitForFinished(copyTimeoutMs));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
@@ -1415,21 +1460,14 @@ void TestCopyEngine::onlyRecordedTemporariesAreSwept()
     const QString newFile = m_dir->createFileOfSize(QStringLiteral("source/new.jpg"), 10);
     const QString oldFile = m_dir->createFileOfSize(QStringLiteral("source/old.jpg"), 20);
     m_dir->createFile(QStringLiteral("device/dest/old.jpg"), "old");
-    const auto arrive = [this] {
-        setMountPoint(QString());
-        setMountPoint(m_device);
-        m_engine->startDataCollection();
-        m_engine->wait();
-    };
-
     if (when == QLatin1String("arrival")) {
-        arrive();
+        reconnect();
     } else if (when == QLatin1String("copy")) {
         QVERIFY(copy({ QFileInfo(newFile) }, m_dest).result);
     } else {
         const Run run
             = copy({ QFileInfo(newFile), QFileInfo(oldFile) }, m_dest, [&](CopyDlg, const QString &) {
-                  arrive();
+                  reconnect();
                   return yes;
               });
         QVERIFY(run.result);
@@ -1445,6 +1483,147 @@ void TestCopyEngine::onlyRecordedTemporariesAreSwept()
         QCOMPARE(contents(m_dest + QStringLiteral("/new.jpg")), contents(newFile));
     for (const QString &path : theirs)
         QFile::remove(path);
+}
+
+void TestCopyEngine::journalSweptWhateverItHolds_data()
+{
+    QTest::addColumn<QString>("journal");
+
+    QTest::newRow("past 4 MiB") << QStringLiteral("large");
+    QTest::newRow("records no file system takes") << QStringLiteral("junk");
+    QTest::newRow("a temporary 3,000 folders deep") << QStringLiteral("deep");
+}
+
+void TestCopyEngine::journalSweptWhateverItHolds()
+{
+    QFETCH(QString, journal);
+    const QString ours = m_dir->createFile(QStringLiteral("device/dest/.opalosync-Ours00"), "partial");
+    const QString theirs = m_dir->createFile(QStringLiteral("device/dest/.opalosync-Their"), "the user's");
+    const QString deep = m_dir->createFolder(QStringLiteral("device/dest/.opalosync-Deep00"));
+    QByteArray records;
+    if (journal == QLatin1String("large")) {
+        // Names placed long ago, recorded before the one left.
+        while (records.size() <= 5 * mib)
+            records += QByteArray("dest/.opalosync-Gone00") + '\0';
+    } else if (journal == QLatin1String("junk")) {
+        records += QByteArray(300, 'n') + "/.opalosync-Long00" + '\0' + QByteArray(3 * PATH_MAX, 'x') + '\0';
+    } else {
+        QVERIFY(makeDeepFolders(deep, 3000));
+    }
+    records += QByteArray("dest/.opalosync-Deep00") + '\0' + "dest/.opalosync-Ours00" + '\0';
+    const QString journalPath
+        = m_dir->createFile(QLatin1String("device/") + QLatin1String(TemporaryJournal::fileName), records);
+
+    // A few descriptors more than are open now: a sweep that holds one per
+    // folder level runs out of them.
+    struct rlimit limit;
+    QVERIFY(::getrlimit(RLIMIT_NOFILE, &limit) == 0);
+    const rlim_t softLimit = limit.rlim_cur;
+    limit.rlim_cur = rlim_t(highestOpenDescriptor() + 16);
+    QVERIFY(::setrlimit(RLIMIT_NOFILE, &limit) == 0);
+    TemporaryJournal::sweep(m_device);
+    limit.rlim_cur = softLimit;
+    QVERIFY(::setrlimit(RLIMIT_NOFILE, &limit) == 0);
+
+    QVERIFY(!QFileInfo::exists(ours));
+    QVERIFY(!QFileInfo::exists(deep));
+    QVERIFY(QFileInfo::exists(theirs));
+    QVERIFY(!QFileInfo::exists(journalPath));
+}
+
+void TestCopyEngine::journalCompactedDuringCopy()
+{
+    // A merge into many existing folders with long names records more names
+    // than the journal may hold at once.
+    const QString longName(200, QLatin1Char('f'));
+    const int folders = 640;
+    for (int i = 0; i < folders; ++i) {
+        const QString folder = QStringLiteral("/merge/%1%2").arg(longName).arg(i);
+        m_dir->createFileOfSize(QStringLiteral("source") + folder + QStringLiteral("/photo.jpg"), 10);
+        m_dir->createFile(QStringLiteral("device/dest") + folder + QStringLiteral("/photo.jpg"), "old");
+    }
+    const QString journal = m_device + QLatin1Char('/') + QLatin1String(TemporaryJournal::fileName);
+    qint64 largest = 0;
+    int questions = 0;
+
+    const Run run
+        = copy({ QFileInfo(m_source + QStringLiteral("/merge")) }, m_dest, [&](CopyDlg, const QString &) {
+              largest = qMax(largest, QFileInfo(journal).size());
+              ++questions;
+              return yes;
+          });
+
+    QVERIFY(run.result);
+    QCOMPARE(questions, folders);
+    QVERIFY2(largest > 0 && largest <= 4 * mib, qPrintable(QString::number(largest)));
+    QVERIFY(!QFileInfo::exists(journal));
+}
+
+void TestCopyEngine::copiesWhereJournalCannotBeWritten_data()
+{
+    QTest::addColumn<QString>("root");
+
+    QTest::newRow("a read-only device root") << QStringLiteral("read-only");
+    QTest::newRow("a folder in the journal's place") << QStringLiteral("folder");
+}
+
+void TestCopyEngine::copiesWhereJournalCannotBeWritten()
+{
+    QFETCH(QString, root);
+    std::unique_ptr<TmpfsMount> device;
+    std::unique_ptr<TmpfsMount> category;
+    if (root == QLatin1String("read-only")) {
+        device = std::make_unique<TmpfsMount>(m_device, QStringLiteral("size=1m"));
+        category = std::make_unique<TmpfsMount>(m_dest, QStringLiteral("size=1m"));
+        if (!device->isMounted() || !category->isMounted()
+            || !LoopVolume::run(QStringLiteral("mount"), { "-o", "remount,ro", m_device }))
+            QSKIP("mounting a tmpfs is not allowed here");
+    } else {
+        m_dir->createFolder(QLatin1String("device/") + QLatin1String(TemporaryJournal::fileName));
+    }
+    // What a copy killed under the same circumstances left, and a name of
+    // the user's much like it.
+    const QString left = m_dir->createFile(QStringLiteral("device/dest/.opalo-Killed00.part"), "partial");
+    const QString theirs = m_dir->createFile(QStringLiteral("device/dest/.opalo-notes.part"), "the user's");
+    const QString photo = m_dir->createFileOfSize(QStringLiteral("source/photo.jpg"), 10);
+    const QString existing = m_dir->createFileOfSize(QStringLiteral("source/existing.jpg"), 20);
+    m_dir->createFile(QStringLiteral("device/dest/existing.jpg"), "old");
+
+    const Run run = copy({ QFileInfo(photo), QFileInfo(existing) }, m_dest, answers({ yes }));
+
+    QVERIFY(run.result);
+    QCOMPARE(run.dialogs, QList<CopyDlg> { AskOverwrite });
+    QCOMPARE(reasonsOf(m_job->failures()), QList<CopyOutcome>());
+    QCOMPARE(contents(m_dest + QStringLiteral("/photo.jpg")), contents(photo));
+    QCOMPARE(contents(m_dest + QStringLiteral("/existing.jpg")), contents(existing));
+    QVERIFY(!QFileInfo::exists(left));
+    QCOMPARE(contents(theirs), QByteArray("the user's"));
+}
+
+void TestCopyEngine::killedCopyToPcSweptAtNextStart()
+{
+    qputenv("XDG_STATE_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("state"))));
+    const auto restore = qScopeGuard([] { qunsetenv("XDG_STATE_HOME"); });
+    const QString home = m_dir->createFolder(QStringLiteral("home"));
+    const QString first = m_dir->createFileOfSize(QStringLiteral("source/first.jpg"), 10);
+    const QString second = m_dir->createFileOfSize(QStringLiteral("source/second.jpg"), 20);
+    m_dir->createFile(QStringLiteral("home/second.jpg"), "old");
+
+    // Killed at the question about the second file, while the first waits
+    // under its temporary name for the flush.
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(OPALO_COPY_AT_EXIT_PATH), { QStringLiteral("killed"), home, first, second });
+    QVERIFY(program.waitForFinished(copyTimeoutMs));
+    QCOMPARE(program.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(temporaryFiles(home).size(), 1);
+
+    reconnect();
+
+    QCOMPARE(temporaryFiles(home), QStringList());
+    QCOMPARE(entriesOf(home), QStringList { QStringLiteral("second.jpg") });
+    QVERIFY(
+        !QFileInfo::exists(TemporaryJournal::hostFolder() + QLatin1Char('/') + TemporaryJournal::fileName));
 }
 
 void TestCopyEngine::linksAreNeverFollowed_data()
@@ -1545,6 +1724,22 @@ void TestCopyEngine::fatThroughFuseKeepsFatRules()
     QVERIFY2(
         qAbs(arrivedMs - oldDateMs) <= fatTimeStepMs, qPrintable(QString::number(arrivedMs - oldDateMs)));
     QCOMPARE(reasonsOf(m_job->failures()), QList<CopyOutcome>());
+
+    // Of the same size and date, but another file: not already there.
+    const QString other = m_dir->createFileOfSize(QStringLiteral("source/PHOTO.JPG"), 10);
+    setModificationTime(other, oldDateMs);
+    m_beforeCopyAnswer = yes;
+    QCOMPARE(copy({ QFileInfo(other) }, fat).askedBefore, QStringList { QStringLiteral("PHOTO.JPG") });
+    QCOMPARE(m_job->summary().alreadyThere, 0);
+
+    // FAT holds less than 4 GiB in a file: refused before a byte is written.
+    QFile large(m_dir->filePath(QStringLiteral("source/large.mov")));
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(4 * 1024 * mib + 1));
+    large.close();
+    const QStringList before = entriesOf(fat);
+    QCOMPARE(copy({ QFileInfo(large) }, fat).askedBefore, QStringList { QStringLiteral("large.mov") });
+    QCOMPARE(reasonsOf(m_job->failures()), QList<CopyOutcome> { CopyOutcome::TooLarge });
+    QCOMPARE(entriesOf(fat), before);
 }
 
 void TestCopyEngine::failureTellsItsCauseOnce_data()
@@ -1686,6 +1881,48 @@ void TestCopyEngine::refusedNamesOnFat()
     const QList<CopyOutcome> refused { CopyOutcome::NameNotAllowed, CopyOutcome::NameNotAllowed,
         CopyOutcome::SameNameInOtherCase, CopyOutcome::NameNotAllowed };
     QCOMPARE(reasonsOf(m_job->failures()), answer == yes ? refused : QList<CopyOutcome>());
+}
+
+void TestCopyEngine::existingFileInOtherCase_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("arrived");
+    QTest::addColumn<int>("alreadyThere");
+
+    const QString exact = QStringLiteral("IMG_0001.JPG");
+    QTest::newRow("under its exact name") << exact << yes << QStringList { exact } << 1;
+    QTest::newRow("in other case, refused")
+        << QStringLiteral("img_0001.jpg") << yes << QStringList { exact } << 0;
+    QTest::newRow("in other case, under a free name")
+        << QStringLiteral("img_0001.jpg") << int(AnswerApply)
+        << QStringList { exact, QStringLiteral("img_0001(copy_1).jpg") } << 0;
+}
+
+void TestCopyEngine::existingFileInOtherCase()
+{
+    QFETCH(QString, name);
+    QFETCH(int, answer);
+    QFETCH(QStringList, arrived);
+    QFETCH(int, alreadyThere);
+    // Two cameras' pictures of one size and date.
+    const QString existing = m_dir->createFile(QStringLiteral("device/dest/IMG_0001.JPG"), "first camera");
+    const QString picture = m_dir->createFile(QStringLiteral("source/") + name, "other camera");
+    setModificationTime(existing, oldDateMs);
+    setModificationTime(picture, oldDateMs);
+    CopyPreflight::setProbe(volumeOfKind(VolumeFacts::Fat));
+    m_beforeCopyAnswer = answer;
+
+    const Run run = copy({ QFileInfo(picture) }, m_dest);
+
+    QVERIFY(run.finished);
+    QCOMPARE(run.askedBefore, alreadyThere ? QStringList() : QStringList { name });
+    QCOMPARE(entriesOf(m_dest), arrived);
+    QCOMPARE(contents(existing), QByteArray("first camera"));
+    QCOMPARE(m_job->summary().alreadyThere, alreadyThere);
+    const bool refused = answer == yes && !alreadyThere;
+    QCOMPARE(reasonsOf(m_job->failures()),
+        refused ? QList<CopyOutcome> { CopyOutcome::SameNameInOtherCase } : QList<CopyOutcome>());
 }
 
 void TestCopyEngine::selectionLargerThanRoom_data()

@@ -538,9 +538,7 @@ int AsyncCopy::makeFolder(const Destination &destination, QByteArray &name, bool
 {
     *created = false;
     for (int attempt = 0; hidden && !*created && attempt < temporaryNameAttempts; ++attempt) {
-        name = m_journal.reserve(destination.path);
-        if (name.isEmpty())
-            return -1;
+        name = m_journal.reserve(destination.path, destination.fd());
         *created = ::mkdirat(destination.fd(), name.constData(), 0777) == 0;
         if (!*created && errno != EEXIST)
             return -1;
@@ -742,9 +740,7 @@ void AsyncCopy::discardWritten(const Destination &destination, const QByteArray 
 int AsyncCopy::createTemporary(const Destination &destination, QByteArray *name, mode_t mode)
 {
     for (int attempt = 0; attempt < temporaryNameAttempts; ++attempt) {
-        *name = m_journal.reserve(destination.path);
-        if (name->isEmpty())
-            return -1;
+        *name = m_journal.reserve(destination.path, destination.fd());
         const int fd = createFile(destination.fd(), *name, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;

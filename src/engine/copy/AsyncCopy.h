@@ -44,7 +44,7 @@ class CopyPreflight;
 // under a hidden name and shown the same way once its content is on the
 // disk. Small files are made durable together, by one flush of the file
 // system before their renames; a large one by its own. The temporary names
-// are recorded on the device beforehand (TemporaryJournal), so that what an
+// are recorded beforehand (TemporaryJournal), so that what an
 // interrupted copy leaves can be found and removed.
 //
 // The destination is walked through folder descriptors that never follow a

@@ -146,18 +146,27 @@ void CopyPreflight::addListing(const QFileInfoList &entries, const QString &dest
     if (m_facts.kind == VolumeFacts::Other)
         return;
     // The volume ignores case: of two names differing in case only, the
-    // second would land on the first.
+    // second would land on the first. A file there under another case is
+    // another file, neither one to replace nor one already copied.
+    QHash<QString, QString> existing;
+    for (const QString &name :
+        QDir(destDir).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        existing.insert(name.toLower(), name);
     QSet<QString> taken;
     QList<QPair<QFileInfo, CopyOutcome>> refused;
     for (const QFileInfo &entry : entries) {
         const QString folded = entry.fileName().toLower();
         if (!isNameAllowedOnFat(entry.fileName()))
             refused.append({ entry, CopyOutcome::NameNotAllowed });
-        else if (taken.contains(folded))
+        else if (taken.contains(folded)
+            || (!entry.isDir() && existing.value(folded, entry.fileName()) != entry.fileName()))
             refused.append({ entry, CopyOutcome::SameNameInOtherCase });
         else
             taken.insert(folded);
     }
+    // Free names are free of the names there in any case too.
+    for (const QString &folded : existing.keys())
+        taken.insert(folded);
     for (const auto &[entry, reason] : qAsConst(refused)) {
         const QString safe = freeName(fatSafeName(entry.fileName()), destDir, taken);
         taken.insert(safe.toLower());

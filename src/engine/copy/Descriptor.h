@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 
+#include <dirent.h>
+
 // A file descriptor that closes when it goes.
 class Descriptor
 {
@@ -46,6 +48,10 @@ int openFolderAt(int parent, const char *name, int flags);
 // (EACCES). The descriptor is a path descriptor (O_PATH): enough to make,
 // rename and remove entries in the folder. -1 on failure, with errno set.
 int openFolderBelow(int base, const QByteArray &path);
+
+// A stream listing the folder open on folder, a path descriptor or not,
+// for readdir() and closedir(); null on failure, with errno set.
+DIR *listFolder(int folder);
 
 // Removes the folder name in parent with everything in it, without
 // following a symbolic link; whether it is gone.
