@@ -302,8 +302,6 @@ QByteArrayList HelperConfinement::bubblewrapArguments(
         arguments << "--ro-bind" << programFolder << programFolder;
     if (geteuid() == 0)
         arguments << "--uid" << QByteArray::number(nobody) << "--gid" << QByteArray::number(nobody);
-    for (const QString &folder : m_writable)
-        arguments << "--bind" << QFile::encodeName(folder) << QFile::encodeName(folder);
     for (const QByteArray &entry : environment) {
         const int equal = entry.indexOf('=');
         if (equal > 0)

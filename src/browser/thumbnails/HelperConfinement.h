@@ -3,7 +3,6 @@
 
 #include <QByteArrayList>
 #include <QString>
-#include <QStringList>
 
 #include <sys/types.h>
 
@@ -31,8 +30,6 @@ public:
 
     explicit HelperConfinement(Kind kind = available());
     Kind kind() const { return m_kind; }
-    // Folders the helper may write to besides; none by default.
-    void setWritableFolders(const QStringList &folders) { m_writable = folders; }
 
     // Starts program in the box, its standard input and output on input
     // and output; the process's id, which leads a process group of its
@@ -43,5 +40,4 @@ private:
     QByteArrayList bubblewrapArguments(const QString &program, const QByteArrayList &environment) const;
 
     Kind m_kind;
-    QStringList m_writable;
 };

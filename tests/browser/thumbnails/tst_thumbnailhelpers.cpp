@@ -233,7 +233,7 @@ void TestThumbnailHelpers::helperFaultsCostOneThumbnail_data()
     QTest::addColumn<bool>("recordedAsFailed");
 
     // The greeting, then whatever the helper does with the first request.
-    const QByteArray greet = "printf OPT1; head -c 1 >/dev/null; ";
+    const QByteArray greet = "printf " + ThumbnailProtocol::greeting() + "; head -c 1 >/dev/null; ";
     QTest::newRow("crash") << greet + "kill -SEGV $$" << true;
     QTest::newRow("past the clock") << greet + "exec sleep 60" << true;
     QTest::newRow("slow to start, then a crash") << "sleep 1; " + greet + "kill -SEGV $$" << true;
@@ -258,22 +258,24 @@ void TestThumbnailHelpers::helperFaultsCostOneThumbnail()
     const QByteArray pluginDir = qgetenv("OPALO_PLUGIN_DIR");
     const auto restore = qScopeGuard([&pluginDir] { qputenv("OPALO_PLUGIN_DIR", pluginDir); });
     qputenv("OPALO_PLUGIN_DIR", QFile::encodeName(m_dir->path()));
-    ThumbnailHelperPool helpers(1);
-    // The scripts need a shell, which no box holds.
-    helpers.setConfinement(HelperConfinement::Unconfined);
-    helpers.setFileTimeout(300);
-    ThumbLoaderWorker worker(&helpers);
-    worker.setDesktopCache(m_cache->path());
     QStringList files;
     for (int i = 0; i < 5; ++i)
         files.append(writePicture(*m_dir, QStringLiteral("p%1.png").arg(i)));
-    for (const QString &file : files)
-        worker.addFiles({ QFileInfo(file) }, PicturesMode);
-
-    for (const QString &file : files) {
-        QTRY_COMPARE_WITH_TIMEOUT(worker.state(file), ThumbnailState::Failed, waitMs);
-        QCOMPARE(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Fail, file)), recordedAsFailed);
+    {
+        ThumbnailHelperPool helpers(1);
+        // The scripts need a shell, which no box holds.
+        helpers.setConfinement(HelperConfinement::Unconfined);
+        helpers.setFileTimeout(300);
+        ThumbLoaderWorker worker(&helpers);
+        worker.setDesktopCache(m_cache->path());
+        for (const QString &file : files)
+            worker.addFiles({ QFileInfo(file) }, PicturesMode);
+        for (const QString &file : files)
+            QTRY_COMPARE_WITH_TIMEOUT(worker.state(file), ThumbnailState::Failed, waitMs);
     }
+    // Gone, the pool has written every entry.
+    for (const QString &file : files)
+        QCOMPARE(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Fail, file)), recordedAsFailed);
     QFile starts(helper + ".starts");
     if (starts.open(QIODevice::ReadOnly))
         QCOMPARE(starts.readAll().count('\n'), 3);
@@ -312,13 +314,15 @@ void TestThumbnailHelpers::entriesWrittenWhileTheHelperWorks()
     // The helper stays busy with the last file, and a next one waits behind
     // it: the entries of the others are written all the same.
     worker.addFiles({ QFileInfo(writePicture(*m_dir, QStringLiteral("next.png"))) }, PicturesMode);
-    // It works on the last file until a limit stops it, and ends without
-    // writing anything more: the entries of the others are there by then,
-    // however slowly the machine went meanwhile.
+    // It works on the last file until a limit stops it, seconds later; the
+    // program has written the others' entries well before.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(0)))
+            && QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(1)))
+            && QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(2))),
+        waitMs);
+    QVERIFY(!isSettled(worker.state(files.last())));
     QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(files.last())), 2 * waitMs);
     QCOMPARE(worker.state(files.last()), ThumbnailState::Failed);
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(i))));
 }
 
 void TestThumbnailHelpers::helperStoppedLeavesNoProcess_data()
@@ -397,7 +401,9 @@ void TestThumbnailHelpers::escapesFailInTheBox()
     ThumbnailHelperPool helpers(1);
     helpers.setConfinement(HelperConfinement::Kind(confinement));
     ThumbLoaderWorker worker(&helpers);
-    worker.setDesktopCache(QString());
+    // The folder it tries to write to is the desktop's cache: the program
+    // writes there, never the helper.
+    worker.setDesktopCache(m_dir->path());
     QSignalSpy icons(&worker, &ThumbLoaderWorker::sendIcon);
     worker.addFiles({ QFileInfo(handed) }, PicturesMode);
     QTRY_VERIFY_WITH_TIMEOUT(!icons.isEmpty(), waitMs);
