@@ -31,48 +31,72 @@ constexpr uid_t nobody = 65534;
 // Where bubblewrap finds the filter in the process it starts.
 constexpr int filterDescriptor = 3;
 
-// System calls no decoder makes: reaching out (sockets), at other processes
-// (tracing, their memory, signals to them), starting processes (threads
-// only), changing the view of the system, and the kernel's rarer surfaces.
-// Refused with an error, as GNOME's thumbnailers' filter does, so that a
-// library that tries one sees a failure, not a crash.
-const int refusedCalls[] = { SCMP_SYS(socket), SCMP_SYS(socketpair), SCMP_SYS(connect), SCMP_SYS(bind),
-    SCMP_SYS(listen), SCMP_SYS(accept), SCMP_SYS(accept4), SCMP_SYS(ptrace), SCMP_SYS(process_vm_readv),
-    SCMP_SYS(process_vm_writev), SCMP_SYS(kcmp), SCMP_SYS(pidfd_open), SCMP_SYS(pidfd_getfd), SCMP_SYS(kill),
-    SCMP_SYS(fork), SCMP_SYS(vfork), SCMP_SYS(execveat), SCMP_SYS(unshare), SCMP_SYS(setns), SCMP_SYS(mount),
-    SCMP_SYS(umount2), SCMP_SYS(pivot_root), SCMP_SYS(chroot), SCMP_SYS(open_tree), SCMP_SYS(move_mount),
-    SCMP_SYS(fsopen), SCMP_SYS(fsconfig), SCMP_SYS(fsmount), SCMP_SYS(fspick), SCMP_SYS(bpf),
-    SCMP_SYS(perf_event_open), SCMP_SYS(userfaultfd), SCMP_SYS(keyctl), SCMP_SYS(add_key),
-    SCMP_SYS(request_key), SCMP_SYS(init_module), SCMP_SYS(finit_module), SCMP_SYS(delete_module),
-    SCMP_SYS(kexec_load), SCMP_SYS(kexec_file_load), SCMP_SYS(reboot), SCMP_SYS(swapon), SCMP_SYS(swapoff),
-    SCMP_SYS(acct), SCMP_SYS(syslog), SCMP_SYS(quotactl), SCMP_SYS(iopl), SCMP_SYS(ioperm),
-    SCMP_SYS(io_uring_setup), SCMP_SYS(io_uring_enter), SCMP_SYS(io_uring_register), SCMP_SYS(memfd_create),
-    SCMP_SYS(name_to_handle_at), SCMP_SYS(open_by_handle_at), SCMP_SYS(fanotify_init), SCMP_SYS(move_pages),
-    SCMP_SYS(migrate_pages), SCMP_SYS(uselib) };
+// The system calls a helper makes: the loader's and the C library's, reading
+// the files it is handed, memory, its own threads, time, and its limits;
+// and waiting, which bubblewrap's first process in the box does under the
+// same filter.
+// Everything else is refused with an error, not a kill, so that a library
+// that tries something sees a failure and a crash loop cannot start.
+const int allowedCalls[] = { SCMP_SYS(read), SCMP_SYS(pread64), SCMP_SYS(readv), SCMP_SYS(preadv),
+    SCMP_SYS(preadv2), SCMP_SYS(write), SCMP_SYS(writev), SCMP_SYS(recvmsg), SCMP_SYS(close), SCMP_SYS(lseek),
+    SCMP_SYS(fstat), SCMP_SYS(stat), SCMP_SYS(lstat), SCMP_SYS(newfstatat), SCMP_SYS(statx),
+    SCMP_SYS(fstatfs), SCMP_SYS(statfs), SCMP_SYS(access), SCMP_SYS(faccessat), SCMP_SYS(faccessat2),
+    SCMP_SYS(readlink), SCMP_SYS(readlinkat), SCMP_SYS(getdents64), SCMP_SYS(getcwd), SCMP_SYS(fcntl),
+    SCMP_SYS(dup), SCMP_SYS(dup2), SCMP_SYS(dup3), SCMP_SYS(fadvise64), SCMP_SYS(eventfd2), SCMP_SYS(poll),
+    SCMP_SYS(ppoll), SCMP_SYS(brk), SCMP_SYS(mmap), SCMP_SYS(munmap), SCMP_SYS(mremap), SCMP_SYS(mprotect),
+    SCMP_SYS(madvise), SCMP_SYS(mlock), SCMP_SYS(munlock), SCMP_SYS(get_mempolicy), SCMP_SYS(set_mempolicy),
+    SCMP_SYS(futex), SCMP_SYS(set_robust_list), SCMP_SYS(get_robust_list), SCMP_SYS(set_tid_address),
+    SCMP_SYS(rseq), SCMP_SYS(sched_yield), SCMP_SYS(sched_getaffinity), SCMP_SYS(sched_setscheduler),
+    SCMP_SYS(sched_getscheduler), SCMP_SYS(sched_getparam), SCMP_SYS(getpid), SCMP_SYS(gettid),
+    SCMP_SYS(getuid), SCMP_SYS(geteuid), SCMP_SYS(getgid), SCMP_SYS(getegid), SCMP_SYS(getresuid),
+    SCMP_SYS(getresgid), SCMP_SYS(getgroups), SCMP_SYS(uname), SCMP_SYS(sysinfo), SCMP_SYS(getrandom),
+    SCMP_SYS(getrusage), SCMP_SYS(getrlimit), SCMP_SYS(setrlimit), SCMP_SYS(prctl), SCMP_SYS(arch_prctl),
+    SCMP_SYS(clock_gettime), SCMP_SYS(clock_getres), SCMP_SYS(gettimeofday), SCMP_SYS(time),
+    SCMP_SYS(nanosleep), SCMP_SYS(clock_nanosleep), SCMP_SYS(rt_sigaction), SCMP_SYS(rt_sigprocmask),
+    SCMP_SYS(rt_sigreturn), SCMP_SYS(sigaltstack), SCMP_SYS(restart_syscall), SCMP_SYS(wait4), SCMP_SYS(exit),
+    SCMP_SYS(exit_group) };
+
+// Flags that would open a file for anything but reading: the helper writes
+// to its pipe only.
+constexpr scmp_datum_t writingFlags = O_WRONLY | O_RDWR | O_CREAT | O_TRUNC;
 
 // The filter as the kernel takes it. With onlyProgram, execve is refused
 // for any other path pointer than that one, which only the process that
-// starts the helper holds: the helper itself can start nothing.
+// starts the helper holds: the helper itself can start nothing. Without it
+// (bubblewrap, which starts the helper after loading the filter), the box
+// holds no program to start but the helper.
 QByteArray filterProgram(const char *onlyProgram)
 {
-    scmp_filter_ctx filter = seccomp_init(SCMP_ACT_ALLOW);
+    scmp_filter_ctx filter = seccomp_init(SCMP_ACT_ERRNO(EPERM));
     if (!filter)
         return QByteArray();
-    const uint32_t refuse = SCMP_ACT_ERRNO(EPERM);
     bool built = true;
-    for (const int call : refusedCalls)
-        built = built && seccomp_rule_add(filter, refuse, call, 0) == 0;
-    // Threads only; clone3 looks absent, so that the C library falls back
-    // to clone, whose flags a filter can see.
+    for (const int call : allowedCalls)
+        built = built && seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 0) == 0;
+    // Signals to its own threads would need the helper's own process id,
+    // unknown when the filter is made: tgkill and tkill stay refused, and
+    // an abort ends the helper all the same. Threads only; clone3 looks
+    // absent, so that the C library falls back to clone, whose flags a
+    // filter can see. Limits of its own process only.
     built = built
-        && seccomp_rule_add(filter, refuse, SCMP_SYS(clone), 1, SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, 0))
+        && seccomp_rule_add(
+               filter, SCMP_ACT_ALLOW, SCMP_SYS(openat), 1, SCMP_A2(SCMP_CMP_MASKED_EQ, writingFlags, 0))
             == 0
-        && seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0) == 0;
+        && seccomp_rule_add(
+               filter, SCMP_ACT_ALLOW, SCMP_SYS(open), 1, SCMP_A1(SCMP_CMP_MASKED_EQ, writingFlags, 0))
+            == 0
+        && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(clone), 1,
+               SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, CLONE_THREAD))
+            == 0
+        && seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0) == 0
+        && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), 1, SCMP_A0(SCMP_CMP_EQ, 0)) == 0;
     if (onlyProgram)
         built = built
-            && seccomp_rule_add(filter, refuse, SCMP_SYS(execve), 1,
-                   SCMP_A0(SCMP_CMP_NE, scmp_datum_t(quintptr(onlyProgram))))
+            && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(execve), 1,
+                   SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(quintptr(onlyProgram))))
                 == 0;
+    else
+        built = built && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(execve), 0) == 0;
     QByteArray program;
     const int memory = int(syscall(SYS_memfd_create, "opalo-filter", MFD_CLOEXEC));
     if (built && memory >= 0 && seccomp_export_bpf(filter, memory) == 0) {

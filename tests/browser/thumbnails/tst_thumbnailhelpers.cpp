@@ -119,6 +119,8 @@ private slots:
     void helperStoppedLeavesNoProcess();
     void escapesFailInTheBox_data();
     void escapesFailInTheBox();
+    void everyKindMadeInEachBox_data();
+    void everyKindMadeInEachBox();
 
 private:
     // The hostile file of a row, and what goes with it in the cache.
@@ -363,9 +365,10 @@ void TestThumbnailHelpers::escapesFailInTheBox_data()
 
     if (HelperConfinement::available() == HelperConfinement::Bubblewrap)
         QTest::newRow("bubblewrap") << int(HelperConfinement::Bubblewrap) << QByteArray("000000000");
-    // Without bubblewrap the user's files stay in view: only the super-user,
-    // who becomes nobody, cannot read or write them.
-    QTest::newRow("kernel's means") << int(HelperConfinement::KernelMeans) << QByteArray("nn0000000");
+    // Without bubblewrap the user's files stay in view, but the filter lets
+    // none be opened for writing; only the super-user, who becomes nobody,
+    // cannot read them.
+    QTest::newRow("kernel's means") << int(HelperConfinement::KernelMeans) << QByteArray("n00000000");
     // So that the test can fail: unboxed, every escape works, but for the
     // descriptors, which the program never passes on.
     QTest::newRow("unconfined") << int(HelperConfinement::Unconfined) << QByteArray("111110r11");
@@ -422,6 +425,53 @@ void TestThumbnailHelpers::escapesFailInTheBox()
     }
     // The program lives on, and so does what it listens to.
     QVERIFY(::fcntl(listener, F_GETFD) >= 0);
+}
+
+void TestThumbnailHelpers::everyKindMadeInEachBox_data()
+{
+    QTest::addColumn<int>("confinement");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("mode");
+
+    QList<HelperConfinement::Kind> kinds { HelperConfinement::KernelMeans };
+    if (HelperConfinement::available() == HelperConfinement::Bubblewrap)
+        kinds.prepend(HelperConfinement::Bubblewrap);
+    // Each reader, and the video decoder with its threads, past the filter.
+    for (const HelperConfinement::Kind kind : kinds) {
+        for (const char *name : { "photo.jpg", "photo.png", "photo.bmp", "photo.webp", "photo.tga" })
+            QTest::addRow("%s, %s", HelperConfinement::nameOf(kind), name)
+                << int(kind) << name << int(PicturesMode);
+        QTest::addRow("%s, clip.mp4", HelperConfinement::nameOf(kind))
+            << int(kind) << "clip.mp4" << int(MovieMode);
+    }
+}
+
+void TestThumbnailHelpers::everyKindMadeInEachBox()
+{
+    QFETCH(int, confinement);
+    QFETCH(QString, name);
+    QFETCH(int, mode);
+    const QString path = m_dir->filePath(name);
+    const QString format = QFileInfo(name).suffix();
+    if (format == "mp4") {
+        if (!MediaMaker::hasFfmpeg())
+            QSKIP("the ffmpeg program is not installed");
+        QVERIFY(MediaMaker::makeVideo(path, "testsrc2=s=320x240:d=1", { "-c:v", "libx264" }));
+    } else {
+        const QImage picture = MediaMaker::filled(400, 300, Qt::red);
+        const QByteArray bytes
+            = format == "tga" ? MediaMaker::tga(picture) : MediaMaker::encoded(picture, qPrintable(format));
+        if (bytes.isEmpty())
+            QSKIP("Qt cannot write this format here");
+        QVERIFY(!m_dir->createFile(name, bytes).isEmpty());
+    }
+    ThumbnailHelperPool helpers(1);
+    helpers.setConfinement(HelperConfinement::Kind(confinement));
+    ThumbLoaderWorker worker(&helpers);
+    worker.setDesktopCache(m_cache->path());
+    worker.addFiles({ QFileInfo(path) }, mode);
+    QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(path)), waitMs);
+    QCOMPARE(worker.state(path), ThumbnailState::Shown);
 }
 
 QTEST_MAIN(TestThumbnailHelpers)
