@@ -12,12 +12,14 @@
 #include <grp.h>
 #include <linux/close_range.h>
 #include <linux/filter.h>
+#include <linux/landlock.h>
 #include <linux/seccomp.h>
 #include <sched.h>
 #include <seccomp.h>
 #include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,6 +30,12 @@
 namespace {
 
 constexpr uid_t nobody = 65534;
+// Landlock's rights over files, by the version of its interface that
+// brought them: truncating came with 3, device ioctls with 5.
+constexpr quint64 landlockTruncate = 1ULL << 14;
+constexpr quint64 landlockIoctlDevice = 1ULL << 15;
+constexpr quint64 landlockReadFile = LANDLOCK_ACCESS_FS_EXECUTE | LANDLOCK_ACCESS_FS_READ_FILE;
+constexpr quint64 landlockReadFolder = landlockReadFile | LANDLOCK_ACCESS_FS_READ_DIR;
 // Where bubblewrap finds the filter in the process it starts.
 constexpr int filterDescriptor = 3;
 
@@ -142,6 +150,10 @@ struct ChildPlan
     pid_t parent;
     // Unconfined, it keeps the program's user and rights.
     bool confined;
+    // The rights Landlock takes away but below the paths readable, which
+    // keep those of reading; 0 without Landlock.
+    quint64 landlockHandled;
+    char *const *readable;
     // Where errno goes when the process cannot start.
     int report;
 };
@@ -152,6 +164,34 @@ struct ChildPlan
     const int error = errno;
     [[maybe_unused]] const ssize_t written = ::write(report, &error, sizeof(error));
     _exit(127);
+}
+
+// Leaves the process only reading, and executing, what lies below the
+// paths readable.
+bool restrictToReadable(const ChildPlan &plan)
+{
+    const landlock_ruleset_attr handled { plan.landlockHandled };
+    const int ruleset = int(syscall(SYS_landlock_create_ruleset, &handled, sizeof(handled), 0));
+    if (ruleset < 0)
+        return false;
+    bool restricted = true;
+    for (char *const *path = plan.readable; *path && restricted; ++path) {
+        // Missing paths (a system without /usr/lib64) give nothing.
+        const int below = ::open(*path, O_PATH | O_CLOEXEC);
+        struct stat status {};
+        if (below < 0 || ::fstat(below, &status) != 0) {
+            ::close(below);
+            continue;
+        }
+        const landlock_path_beneath_attr rule {
+            S_ISDIR(status.st_mode) ? landlockReadFolder : landlockReadFile, below
+        };
+        restricted = syscall(SYS_landlock_add_rule, ruleset, LANDLOCK_RULE_PATH_BENEATH, &rule, 0) == 0;
+        ::close(below);
+    }
+    restricted = restricted && syscall(SYS_landlock_restrict_self, ruleset, 0) == 0;
+    ::close(ruleset);
+    return restricted;
 }
 
 [[noreturn]] void becomeHelper(const ChildPlan &plan)
@@ -194,6 +234,7 @@ struct ChildPlan
             || setresuid(nobody, nobody, nobody) != 0))
         fail(report);
     if ((plan.confined && prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
+        || (plan.landlockHandled != 0 && !restrictToReadable(plan))
         || (plan.program && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, plan.program) != 0))
         fail(report);
     execve(plan.path, plan.arguments, plan.environment);
@@ -209,8 +250,32 @@ std::vector<char *> pointersTo(const QByteArrayList &list)
     return pointers;
 }
 
+// Landlock's version on this kernel; 0 without it.
+int landlockVersion()
+{
+    static const int version
+        = qMax(0, int(syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION)));
+    return version;
+}
+
+// Every right over files this kernel's Landlock knows.
+quint64 landlockRights()
+{
+    const int version = landlockVersion();
+    if (version == 0)
+        return 0;
+    quint64 rights = (LANDLOCK_ACCESS_FS_MAKE_SYM << 1) - 1;
+    if (version >= 2)
+        rights |= LANDLOCK_ACCESS_FS_REFER;
+    if (version >= 3)
+        rights |= landlockTruncate;
+    if (version >= 5)
+        rights |= landlockIoctlDevice;
+    return rights;
+}
+
 pid_t start(const QByteArrayList &arguments, const QByteArrayList &environment, int input, int output,
-    int filter, const QByteArray &program, bool confined)
+    int filter, const QByteArray &program, bool confined, const QByteArrayList &readable = {})
 {
     const int errors = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     int report[2];
@@ -220,11 +285,12 @@ pid_t start(const QByteArrayList &arguments, const QByteArrayList &environment, 
     }
     const std::vector<char *> argumentPointers = pointersTo(arguments);
     const std::vector<char *> environmentPointers = pointersTo(environment);
+    const std::vector<char *> readablePointers = pointersTo(readable);
     const sock_fprog compiled { static_cast<unsigned short>(size_t(program.size()) / sizeof(sock_filter)),
         reinterpret_cast<sock_filter *>(const_cast<char *>(program.constData())) };
     const ChildPlan plan { argumentPointers.front(), argumentPointers.data(), environmentPointers.data(),
         input, output, errors, filter, program.isEmpty() ? nullptr : &compiled, getpid(), confined,
-        report[1] };
+        readable.isEmpty() ? 0 : landlockRights(), readablePointers.data(), report[1] };
     pid_t pid = fork();
     if (pid == 0)
         becomeHelper(plan);
@@ -276,16 +342,27 @@ HelperConfinement::Kind HelperConfinement::available()
         // then see the user's files.
         if (found == Unconfined)
             qCWarning(lcThumbnails, "thumbnail helpers run unconfined: this system offers no seccomp filter");
+        else if (found == KernelMeans && landlockVersion() > 0)
+            qCWarning(lcThumbnails,
+                "thumbnail helpers run confined by %s only (Landlock %d keeps them to the "
+                "system's libraries): bubblewrap is missing or cannot make user namespaces",
+                nameOf(found), landlockVersion());
         else if (found == KernelMeans)
             qCWarning(lcThumbnails,
-                "thumbnail helpers run confined by %s only: bubblewrap is missing or "
-                "cannot make user namespaces",
+                "thumbnail helpers run confined by %s only, without Landlock, which this kernel "
+                "lacks: they can read the user's files; bubblewrap is missing or cannot make user "
+                "namespaces",
                 nameOf(found));
         else
             qCInfo(lcThumbnails, "thumbnail helpers run confined by %s", nameOf(found));
         return found;
     }();
     return kind;
+}
+
+bool HelperConfinement::hasLandlock()
+{
+    return landlockVersion() > 0;
 }
 
 const char *HelperConfinement::nameOf(Kind kind)
@@ -362,5 +439,9 @@ pid_t HelperConfinement::spawn(
         errno = ENOSYS;
         return -1;
     }
-    return start(arguments, environment, input, output, -1, filter, true);
+    // What bubblewrap would show it, and its own process's files.
+    const QByteArrayList readable { "/usr/lib", "/usr/lib64", "/lib", "/lib64", "/etc/ld.so.cache",
+        QFile::encodeName(QFileInfo(program).absolutePath()), "/proc/self", "/sys/devices/system/cpu" };
+    return start(
+        arguments, environment, input, output, -1, filter, true, hasLandlock() ? readable : QByteArrayList());
 }
