@@ -95,6 +95,31 @@ QList<pid_t> descendantsOf(pid_t pid)
     return found;
 }
 
+// The helper among this process's descendants (bubblewrap's own left out)
+// and the processor time it has used, in seconds; -1 when there is none.
+pid_t helperOf(pid_t program)
+{
+    for (const pid_t pid : descendantsOf(program)) {
+        QFile name(QStringLiteral("/proc/%1/comm").arg(pid));
+        if (name.open(QIODevice::ReadOnly) && name.readAll().startsWith("opalo-thumbnail"))
+            return pid;
+    }
+    return -1;
+}
+
+double processorSeconds(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    // utime and stime are the 12th and 13th fields after the name.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 12
+        ? double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / double(sysconf(_SC_CLK_TCK))
+        : -1;
+}
+
 bool isSettled(ThumbnailState state)
 {
     return state == ThumbnailState::Shown || state == ThumbnailState::Failed;
@@ -121,6 +146,7 @@ private slots:
     void escapesFailInTheBox();
     void everyKindMadeInEachBox_data();
     void everyKindMadeInEachBox();
+    void longLivedHelperGetsItsTimeForEachFile();
 
 private:
     // The hostile file of a row, and what goes with it in the cache.
@@ -474,6 +500,39 @@ void TestThumbnailHelpers::everyKindMadeInEachBox()
     worker.addFiles({ QFileInfo(path) }, mode);
     QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(path)), waitMs);
     QCOMPARE(worker.state(path), ThumbnailState::Shown);
+}
+
+void TestThumbnailHelpers::longLivedHelperGetsItsTimeForEachFile()
+{
+    // A JPEG header and then nothing but zeros, which the reader searches
+    // for a marker to the end: a second or so of processor time.
+    const QString junk = m_dir->filePath(QStringLiteral("junk0.jpg"));
+    QFile file(junk);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\xff\xd8", 2) == 2
+        && file.resize(qint64(256) * 1024 * 1024));
+    file.close();
+    QVERIFY(makeOld(junk));
+    ThumbnailHelperPool helpers(1);
+    helpers.setFileTimeout(waitMs);
+    ThumbLoaderWorker worker(&helpers);
+    worker.setDesktopCache(QString());
+    // More processor time in all than a file may take: had the limit
+    // counted the helper's life, a file past it would have ended it.
+    constexpr double pastOneFile = 7.0;
+    pid_t helper = -1;
+    double used = 0;
+    for (int turn = 1; used < pastOneFile; ++turn) {
+        QVERIFY2(turn < 100, "the files take no time");
+        const QString path = m_dir->filePath(QStringLiteral("junk%1.jpg").arg(turn));
+        QCOMPARE(::link(QFile::encodeName(junk).constData(), QFile::encodeName(path).constData()), 0);
+        worker.addFiles({ QFileInfo(path) }, PicturesMode);
+        QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(path)), waitMs);
+        if (helper < 0)
+            helper = helperOf(getpid());
+        QCOMPARE(helperOf(getpid()), helper);
+        used = processorSeconds(helper);
+        QVERIFY(used >= 0);
+    }
 }
 
 QTEST_MAIN(TestThumbnailHelpers)
