@@ -119,6 +119,14 @@ QByteArray filterProgram(const char *onlyProgram)
     return program;
 }
 
+// Bubblewrap's filter, the same for every helper: made once, as it takes
+// milliseconds of the thread that starts helpers.
+const QByteArray &bubblewrapFilter()
+{
+    static const QByteArray program = filterProgram(nullptr);
+    return program;
+}
+
 // A descriptor holding the filter, for bubblewrap.
 int filterDescriptorOf(const QByteArray &program)
 {
@@ -335,9 +343,9 @@ bool bubblewrapWorks()
 HelperConfinement::Kind HelperConfinement::available()
 {
     static const Kind kind = [] {
-        const Kind found = bubblewrapWorks()                                              ? Bubblewrap
-            : prctl(PR_GET_SECCOMP, 0, 0, 0, 0) >= 0 && !filterProgram(nullptr).isEmpty() ? KernelMeans
-                                                                                          : Unconfined;
+        const Kind found = bubblewrapWorks()                                          ? Bubblewrap
+            : prctl(PR_GET_SECCOMP, 0, 0, 0, 0) >= 0 && !bubblewrapFilter().isEmpty() ? KernelMeans
+                                                                                      : Unconfined;
         // Anything less than bubblewrap is worth a warning: the helpers
         // then see the user's files.
         if (found == Unconfined)
@@ -417,7 +425,7 @@ pid_t HelperConfinement::spawn(
     const QString &program, int input, int output, const QByteArrayList &environment) const
 {
     if (m_kind == Bubblewrap) {
-        const int filter = filterDescriptorOf(filterProgram(nullptr));
+        const int filter = filterDescriptorOf(bubblewrapFilter());
         if (filter < 0)
             return -1;
         const pid_t pid = start(bubblewrapArguments(program, environment), { "PATH=/usr/bin:/bin" }, input,
