@@ -2,8 +2,10 @@
 #include "browser/thumbnails/HelperConfinement.h"
 #include "base/LogCategories.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -404,6 +406,23 @@ QByteArrayList HelperConfinement::bubblewrapArguments(
             arguments << "--symlink" << QFile::encodeName(info.symLinkTarget()) << folder;
         else
             arguments << "--ro-bind-try" << folder << folder;
+    }
+    // Of Qt's picture readers, only those of the formats the helper reads
+    // are there to be loaded; Qt would read the metadata of every one in
+    // the folder at the helper's first picture, a good part of its start.
+    const QString formats
+        = QLibraryInfo::location(QLibraryInfo::PluginsPath) + QStringLiteral("/imageformats");
+    const QStringList readers = QDir(formats).entryList(
+        { QStringLiteral("libqjpeg.so*"), QStringLiteral("libqgif.so"), QStringLiteral("libqwebp.so"),
+            QStringLiteral("libqtiff.so"), QStringLiteral("kimg_heif.so"), QStringLiteral("kimg_avif.so") },
+        QDir::Files);
+    if (!readers.isEmpty()) {
+        arguments << "--tmpfs" << QFile::encodeName(formats);
+        for (const QString &reader : readers) {
+            const QByteArray path = QFile::encodeName(formats + QLatin1Char('/') + reader);
+            arguments << "--ro-bind" << path << path;
+        }
+        arguments << "--remount-ro" << QFile::encodeName(formats);
     }
     // An installed helper is there already.
     const QByteArray programFolder = QFile::encodeName(QFileInfo(program).absolutePath());

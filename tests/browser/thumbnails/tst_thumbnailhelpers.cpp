@@ -466,7 +466,8 @@ void TestThumbnailHelpers::everyKindMadeInEachBox_data()
         kinds.prepend(HelperConfinement::Bubblewrap);
     // Each reader, and the video decoder with its threads, past the filter.
     for (const HelperConfinement::Kind kind : kinds) {
-        for (const char *name : { "photo.jpg", "photo.png", "photo.bmp", "photo.webp", "photo.tga" })
+        for (const char *name :
+            { "photo.jpg", "photo.png", "photo.bmp", "photo.webp", "photo.tiff", "photo.tga" })
             QTest::addRow("%s, %s", HelperConfinement::nameOf(kind), name)
                 << int(kind) << name << int(PicturesMode);
         QTest::addRow("%s, clip.mp4", HelperConfinement::nameOf(kind))
