@@ -191,41 +191,33 @@ QString DesktopThumbnailCache::entryPath(Folder folder, const Key &key) const
     return folderPath(folder) + QLatin1Char('/') + key.entryName;
 }
 
-bool DesktopThumbnailCache::mayWrite(const Key &key, int descriptor) const
+bool DesktopThumbnailCache::mayWrite(const Key &key) const
 {
     // A file on the device is still there, unchanged, only while the device
     // is mounted: one that vanished is never recorded as a failure.
-    struct stat status {};
-    const Key now = descriptor < 0                                 ? keyOf(key.path)
-        : ::fstat(descriptor, &status) == 0 && status.st_nlink > 0 ? keyOf(key.path, status)
-                                                                   : Key();
+    const Key now = keyOf(key.path);
     return key.isValid() && now.isValid() && now.mtime == key.mtime && now.size == key.size
         && QDateTime::currentSecsSinceEpoch() - key.mtime >= settleSeconds;
 }
 
-bool DesktopThumbnailCache::save(const Key &key, const QImage &thumbnail, int descriptor) const
+bool DesktopThumbnailCache::save(const Key &key, const QImage &thumbnail) const
 {
     const int longer = qMax(thumbnail.width(), thumbnail.height());
     // Smaller pictures would look blurred in the desktop's own views.
-    if (longer < normalEdge || !mayWrite(key, descriptor))
+    if (longer < normalEdge || !mayWrite(key))
         return false;
     if (longer >= largeEdge)
         return writeEntry(Large, key, fittedInto(thumbnail, largeEdge));
     return writeEntry(Normal, key, fittedInto(thumbnail, normalEdge));
 }
 
-bool DesktopThumbnailCache::saveFailure(const Key &key, int descriptor) const
+bool DesktopThumbnailCache::saveFailure(const Key &key) const
 {
-    if (!mayWrite(key, descriptor))
+    if (!mayWrite(key))
         return false;
     QImage blank(failEdge, failEdge, QImage::Format_ARGB32);
     blank.fill(Qt::transparent);
     return writeEntry(Fail, key, blank);
-}
-
-bool DesktopThumbnailCache::makeRoot() const
-{
-    return makePrivateFolder(m_root);
 }
 
 bool DesktopThumbnailCache::writeEntry(Folder folder, const Key &key, const QImage &image) const

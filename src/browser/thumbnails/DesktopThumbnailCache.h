@@ -14,8 +14,9 @@ struct stat;
 // be made into a thumbnail gets an empty entry of our own under fail/, so
 // that it is not decoded again at every visit.
 //
-// This side only names and writes entries; reading them means decoding
-// what anyone may have put there, which only the thumbnail helpers do (see
+// The program names and writes entries, from what its thumbnail helpers
+// made; reading them means decoding what anyone may have put there, which
+// only the helpers do, from the entries handed to them (see
 // ThumbnailCacheReader). Every call stands alone.
 class DesktopThumbnailCache
 {
@@ -51,22 +52,18 @@ public:
     static int maxEdge(Folder folder);
 
     QString root() const { return m_root; }
-    // Makes the cache's folder, readable by the owner only, if need be.
-    bool makeRoot() const;
     QString folderPath(Folder folder) const;
     QString entryPath(Folder folder, const Key &key) const;
 
     // Saves thumbnail (any size; scaled down to the entry's size) in the
     // folder its size fits. Nothing is written for a file that changed or
     // vanished since key was taken, or that was modified too recently to be
-    // complete; false then and on any failure to write. A thumbnail helper,
-    // which sees no files by their names, tells it by the file it was
-    // handed, open as descriptor.
-    bool save(const Key &key, const QImage &thumbnail, int descriptor = -1) const;
-    bool saveFailure(const Key &key, int descriptor = -1) const;
+    // complete; false then and on any failure to write.
+    bool save(const Key &key, const QImage &thumbnail) const;
+    bool saveFailure(const Key &key) const;
 
 private:
-    bool mayWrite(const Key &key, int descriptor) const;
+    bool mayWrite(const Key &key) const;
     bool writeEntry(Folder folder, const Key &key, const QImage &image) const;
 
     QString m_root;

@@ -2,8 +2,10 @@
 #include "browser/thumbnails/HelperConfinement.h"
 #include "base/LogCategories.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -12,12 +14,14 @@
 #include <grp.h>
 #include <linux/close_range.h>
 #include <linux/filter.h>
+#include <linux/landlock.h>
 #include <linux/seccomp.h>
 #include <sched.h>
 #include <seccomp.h>
 #include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,51 +32,81 @@
 namespace {
 
 constexpr uid_t nobody = 65534;
+// Landlock's rights over files, by the version of its interface that
+// brought them: truncating came with 3, device ioctls with 5.
+constexpr quint64 landlockTruncate = 1ULL << 14;
+constexpr quint64 landlockIoctlDevice = 1ULL << 15;
+constexpr quint64 landlockReadFile = LANDLOCK_ACCESS_FS_EXECUTE | LANDLOCK_ACCESS_FS_READ_FILE;
+constexpr quint64 landlockReadFolder = landlockReadFile | LANDLOCK_ACCESS_FS_READ_DIR;
 // Where bubblewrap finds the filter in the process it starts.
 constexpr int filterDescriptor = 3;
 
-// System calls no decoder makes: reaching out (sockets), at other processes
-// (tracing, their memory, signals to them), starting processes (threads
-// only), changing the view of the system, and the kernel's rarer surfaces.
-// Refused with an error, as GNOME's thumbnailers' filter does, so that a
-// library that tries one sees a failure, not a crash.
-const int refusedCalls[] = { SCMP_SYS(socket), SCMP_SYS(socketpair), SCMP_SYS(connect), SCMP_SYS(bind),
-    SCMP_SYS(listen), SCMP_SYS(accept), SCMP_SYS(accept4), SCMP_SYS(ptrace), SCMP_SYS(process_vm_readv),
-    SCMP_SYS(process_vm_writev), SCMP_SYS(kcmp), SCMP_SYS(pidfd_open), SCMP_SYS(pidfd_getfd), SCMP_SYS(kill),
-    SCMP_SYS(fork), SCMP_SYS(vfork), SCMP_SYS(execveat), SCMP_SYS(unshare), SCMP_SYS(setns), SCMP_SYS(mount),
-    SCMP_SYS(umount2), SCMP_SYS(pivot_root), SCMP_SYS(chroot), SCMP_SYS(open_tree), SCMP_SYS(move_mount),
-    SCMP_SYS(fsopen), SCMP_SYS(fsconfig), SCMP_SYS(fsmount), SCMP_SYS(fspick), SCMP_SYS(bpf),
-    SCMP_SYS(perf_event_open), SCMP_SYS(userfaultfd), SCMP_SYS(keyctl), SCMP_SYS(add_key),
-    SCMP_SYS(request_key), SCMP_SYS(init_module), SCMP_SYS(finit_module), SCMP_SYS(delete_module),
-    SCMP_SYS(kexec_load), SCMP_SYS(kexec_file_load), SCMP_SYS(reboot), SCMP_SYS(swapon), SCMP_SYS(swapoff),
-    SCMP_SYS(acct), SCMP_SYS(syslog), SCMP_SYS(quotactl), SCMP_SYS(iopl), SCMP_SYS(ioperm),
-    SCMP_SYS(io_uring_setup), SCMP_SYS(io_uring_enter), SCMP_SYS(io_uring_register), SCMP_SYS(memfd_create),
-    SCMP_SYS(name_to_handle_at), SCMP_SYS(open_by_handle_at), SCMP_SYS(fanotify_init), SCMP_SYS(move_pages),
-    SCMP_SYS(migrate_pages), SCMP_SYS(uselib) };
+// The system calls a helper makes: the loader's and the C library's, reading
+// the files it is handed, memory, its own threads, time, and its limits;
+// and waiting, which bubblewrap's first process in the box does under the
+// same filter.
+// Everything else is refused with an error, not a kill, so that a library
+// that tries something sees a failure and a crash loop cannot start.
+const int allowedCalls[] = { SCMP_SYS(read), SCMP_SYS(pread64), SCMP_SYS(readv), SCMP_SYS(preadv),
+    SCMP_SYS(preadv2), SCMP_SYS(write), SCMP_SYS(writev), SCMP_SYS(recvmsg), SCMP_SYS(close), SCMP_SYS(lseek),
+    SCMP_SYS(fstat), SCMP_SYS(stat), SCMP_SYS(lstat), SCMP_SYS(newfstatat), SCMP_SYS(statx),
+    SCMP_SYS(fstatfs), SCMP_SYS(statfs), SCMP_SYS(access), SCMP_SYS(faccessat), SCMP_SYS(faccessat2),
+    SCMP_SYS(readlink), SCMP_SYS(readlinkat), SCMP_SYS(getdents64), SCMP_SYS(getcwd), SCMP_SYS(fcntl),
+    SCMP_SYS(dup), SCMP_SYS(dup2), SCMP_SYS(dup3), SCMP_SYS(fadvise64), SCMP_SYS(eventfd2), SCMP_SYS(poll),
+    SCMP_SYS(ppoll), SCMP_SYS(brk), SCMP_SYS(mmap), SCMP_SYS(munmap), SCMP_SYS(mremap), SCMP_SYS(mprotect),
+    SCMP_SYS(madvise), SCMP_SYS(mlock), SCMP_SYS(munlock), SCMP_SYS(get_mempolicy), SCMP_SYS(set_mempolicy),
+    SCMP_SYS(futex), SCMP_SYS(set_robust_list), SCMP_SYS(get_robust_list), SCMP_SYS(set_tid_address),
+    SCMP_SYS(rseq), SCMP_SYS(sched_yield), SCMP_SYS(sched_getaffinity), SCMP_SYS(sched_setscheduler),
+    SCMP_SYS(sched_getscheduler), SCMP_SYS(sched_getparam), SCMP_SYS(getpid), SCMP_SYS(gettid),
+    SCMP_SYS(getuid), SCMP_SYS(geteuid), SCMP_SYS(getgid), SCMP_SYS(getegid), SCMP_SYS(getresuid),
+    SCMP_SYS(getresgid), SCMP_SYS(getgroups), SCMP_SYS(uname), SCMP_SYS(sysinfo), SCMP_SYS(getrandom),
+    SCMP_SYS(getrusage), SCMP_SYS(getrlimit), SCMP_SYS(setrlimit), SCMP_SYS(prctl), SCMP_SYS(arch_prctl),
+    SCMP_SYS(clock_gettime), SCMP_SYS(clock_getres), SCMP_SYS(gettimeofday), SCMP_SYS(time),
+    SCMP_SYS(nanosleep), SCMP_SYS(clock_nanosleep), SCMP_SYS(rt_sigaction), SCMP_SYS(rt_sigprocmask),
+    SCMP_SYS(rt_sigreturn), SCMP_SYS(sigaltstack), SCMP_SYS(restart_syscall), SCMP_SYS(wait4), SCMP_SYS(exit),
+    SCMP_SYS(exit_group) };
+
+// Flags that would open a file for anything but reading: the helper writes
+// to its pipe only.
+constexpr scmp_datum_t writingFlags = O_WRONLY | O_RDWR | O_CREAT | O_TRUNC;
 
 // The filter as the kernel takes it. With onlyProgram, execve is refused
 // for any other path pointer than that one, which only the process that
-// starts the helper holds: the helper itself can start nothing.
+// starts the helper holds: the helper itself can start nothing. Without it
+// (bubblewrap, which starts the helper after loading the filter), the box
+// holds no program to start but the helper.
 QByteArray filterProgram(const char *onlyProgram)
 {
-    scmp_filter_ctx filter = seccomp_init(SCMP_ACT_ALLOW);
+    scmp_filter_ctx filter = seccomp_init(SCMP_ACT_ERRNO(EPERM));
     if (!filter)
         return QByteArray();
-    const uint32_t refuse = SCMP_ACT_ERRNO(EPERM);
     bool built = true;
-    for (const int call : refusedCalls)
-        built = built && seccomp_rule_add(filter, refuse, call, 0) == 0;
-    // Threads only; clone3 looks absent, so that the C library falls back
-    // to clone, whose flags a filter can see.
+    for (const int call : allowedCalls)
+        built = built && seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 0) == 0;
+    // Signals to its own threads would need the helper's own process id,
+    // unknown when the filter is made: tgkill and tkill stay refused, and
+    // an abort ends the helper all the same. Threads only; clone3 looks
+    // absent, so that the C library falls back to clone, whose flags a
+    // filter can see. Limits of its own process only.
     built = built
-        && seccomp_rule_add(filter, refuse, SCMP_SYS(clone), 1, SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, 0))
+        && seccomp_rule_add(
+               filter, SCMP_ACT_ALLOW, SCMP_SYS(openat), 1, SCMP_A2(SCMP_CMP_MASKED_EQ, writingFlags, 0))
             == 0
-        && seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0) == 0;
+        && seccomp_rule_add(
+               filter, SCMP_ACT_ALLOW, SCMP_SYS(open), 1, SCMP_A1(SCMP_CMP_MASKED_EQ, writingFlags, 0))
+            == 0
+        && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(clone), 1,
+               SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, CLONE_THREAD))
+            == 0
+        && seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0) == 0
+        && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), 1, SCMP_A0(SCMP_CMP_EQ, 0)) == 0;
     if (onlyProgram)
         built = built
-            && seccomp_rule_add(filter, refuse, SCMP_SYS(execve), 1,
-                   SCMP_A0(SCMP_CMP_NE, scmp_datum_t(quintptr(onlyProgram))))
+            && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(execve), 1,
+                   SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(quintptr(onlyProgram))))
                 == 0;
+    else
+        built = built && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(execve), 0) == 0;
     QByteArray program;
     const int memory = int(syscall(SYS_memfd_create, "opalo-filter", MFD_CLOEXEC));
     if (built && memory >= 0 && seccomp_export_bpf(filter, memory) == 0) {
@@ -84,6 +118,14 @@ QByteArray filterProgram(const char *onlyProgram)
     if (memory >= 0)
         ::close(memory);
     seccomp_release(filter);
+    return program;
+}
+
+// Bubblewrap's filter, the same for every helper: made once, as it takes
+// milliseconds of the thread that starts helpers.
+const QByteArray &bubblewrapFilter()
+{
+    static const QByteArray program = filterProgram(nullptr);
     return program;
 }
 
@@ -118,6 +160,10 @@ struct ChildPlan
     pid_t parent;
     // Unconfined, it keeps the program's user and rights.
     bool confined;
+    // The rights Landlock takes away but below the paths readable, which
+    // keep those of reading; 0 without Landlock.
+    quint64 landlockHandled;
+    char *const *readable;
     // Where errno goes when the process cannot start.
     int report;
 };
@@ -128,6 +174,34 @@ struct ChildPlan
     const int error = errno;
     [[maybe_unused]] const ssize_t written = ::write(report, &error, sizeof(error));
     _exit(127);
+}
+
+// Leaves the process only reading, and executing, what lies below the
+// paths readable.
+bool restrictToReadable(const ChildPlan &plan)
+{
+    const landlock_ruleset_attr handled { plan.landlockHandled };
+    const int ruleset = int(syscall(SYS_landlock_create_ruleset, &handled, sizeof(handled), 0));
+    if (ruleset < 0)
+        return false;
+    bool restricted = true;
+    for (char *const *path = plan.readable; *path && restricted; ++path) {
+        // Missing paths (a system without /usr/lib64) give nothing.
+        const int below = ::open(*path, O_PATH | O_CLOEXEC);
+        struct stat status {};
+        if (below < 0 || ::fstat(below, &status) != 0) {
+            ::close(below);
+            continue;
+        }
+        const landlock_path_beneath_attr rule {
+            S_ISDIR(status.st_mode) ? landlockReadFolder : landlockReadFile, below
+        };
+        restricted = syscall(SYS_landlock_add_rule, ruleset, LANDLOCK_RULE_PATH_BENEATH, &rule, 0) == 0;
+        ::close(below);
+    }
+    restricted = restricted && syscall(SYS_landlock_restrict_self, ruleset, 0) == 0;
+    ::close(ruleset);
+    return restricted;
 }
 
 [[noreturn]] void becomeHelper(const ChildPlan &plan)
@@ -170,6 +244,7 @@ struct ChildPlan
             || setresuid(nobody, nobody, nobody) != 0))
         fail(report);
     if ((plan.confined && prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
+        || (plan.landlockHandled != 0 && !restrictToReadable(plan))
         || (plan.program && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, plan.program) != 0))
         fail(report);
     execve(plan.path, plan.arguments, plan.environment);
@@ -185,8 +260,32 @@ std::vector<char *> pointersTo(const QByteArrayList &list)
     return pointers;
 }
 
+// Landlock's version on this kernel; 0 without it.
+int landlockVersion()
+{
+    static const int version
+        = qMax(0, int(syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION)));
+    return version;
+}
+
+// Every right over files this kernel's Landlock knows.
+quint64 landlockRights()
+{
+    const int version = landlockVersion();
+    if (version == 0)
+        return 0;
+    quint64 rights = (LANDLOCK_ACCESS_FS_MAKE_SYM << 1) - 1;
+    if (version >= 2)
+        rights |= LANDLOCK_ACCESS_FS_REFER;
+    if (version >= 3)
+        rights |= landlockTruncate;
+    if (version >= 5)
+        rights |= landlockIoctlDevice;
+    return rights;
+}
+
 pid_t start(const QByteArrayList &arguments, const QByteArrayList &environment, int input, int output,
-    int filter, const QByteArray &program, bool confined)
+    int filter, const QByteArray &program, bool confined, const QByteArrayList &readable = {})
 {
     const int errors = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     int report[2];
@@ -196,11 +295,12 @@ pid_t start(const QByteArrayList &arguments, const QByteArrayList &environment, 
     }
     const std::vector<char *> argumentPointers = pointersTo(arguments);
     const std::vector<char *> environmentPointers = pointersTo(environment);
+    const std::vector<char *> readablePointers = pointersTo(readable);
     const sock_fprog compiled { static_cast<unsigned short>(size_t(program.size()) / sizeof(sock_filter)),
         reinterpret_cast<sock_filter *>(const_cast<char *>(program.constData())) };
     const ChildPlan plan { argumentPointers.front(), argumentPointers.data(), environmentPointers.data(),
         input, output, errors, filter, program.isEmpty() ? nullptr : &compiled, getpid(), confined,
-        report[1] };
+        readable.isEmpty() ? 0 : landlockRights(), readablePointers.data(), report[1] };
     pid_t pid = fork();
     if (pid == 0)
         becomeHelper(plan);
@@ -245,23 +345,34 @@ bool bubblewrapWorks()
 HelperConfinement::Kind HelperConfinement::available()
 {
     static const Kind kind = [] {
-        const Kind found = bubblewrapWorks()                                              ? Bubblewrap
-            : prctl(PR_GET_SECCOMP, 0, 0, 0, 0) >= 0 && !filterProgram(nullptr).isEmpty() ? KernelMeans
-                                                                                          : Unconfined;
+        const Kind found = bubblewrapWorks()                                          ? Bubblewrap
+            : prctl(PR_GET_SECCOMP, 0, 0, 0, 0) >= 0 && !bubblewrapFilter().isEmpty() ? KernelMeans
+                                                                                      : Unconfined;
         // Anything less than bubblewrap is worth a warning: the helpers
         // then see the user's files.
         if (found == Unconfined)
             qCWarning(lcThumbnails, "thumbnail helpers run unconfined: this system offers no seccomp filter");
+        else if (found == KernelMeans && landlockVersion() > 0)
+            qCWarning(lcThumbnails,
+                "thumbnail helpers run confined by %s only (Landlock %d keeps them to the "
+                "system's libraries): bubblewrap is missing or cannot make user namespaces",
+                nameOf(found), landlockVersion());
         else if (found == KernelMeans)
             qCWarning(lcThumbnails,
-                "thumbnail helpers run confined by %s only: bubblewrap is missing or "
-                "cannot make user namespaces",
+                "thumbnail helpers run confined by %s only, without Landlock, which this kernel "
+                "lacks: they can read the user's files; bubblewrap is missing or cannot make user "
+                "namespaces",
                 nameOf(found));
         else
             qCInfo(lcThumbnails, "thumbnail helpers run confined by %s", nameOf(found));
         return found;
     }();
     return kind;
+}
+
+bool HelperConfinement::hasLandlock()
+{
+    return landlockVersion() > 0;
 }
 
 const char *HelperConfinement::nameOf(Kind kind)
@@ -296,14 +407,29 @@ QByteArrayList HelperConfinement::bubblewrapArguments(
         else
             arguments << "--ro-bind-try" << folder << folder;
     }
+    // Of Qt's picture readers, only those of the formats the helper reads
+    // are there to be loaded; Qt would read the metadata of every one in
+    // the folder at the helper's first picture, a good part of its start.
+    const QString formats
+        = QLibraryInfo::location(QLibraryInfo::PluginsPath) + QStringLiteral("/imageformats");
+    const QStringList readers = QDir(formats).entryList(
+        { QStringLiteral("libqjpeg.so*"), QStringLiteral("libqgif.so"), QStringLiteral("libqwebp.so"),
+            QStringLiteral("libqtiff.so"), QStringLiteral("kimg_heif.so"), QStringLiteral("kimg_avif.so") },
+        QDir::Files);
+    if (!readers.isEmpty()) {
+        arguments << "--tmpfs" << QFile::encodeName(formats);
+        for (const QString &reader : readers) {
+            const QByteArray path = QFile::encodeName(formats + QLatin1Char('/') + reader);
+            arguments << "--ro-bind" << path << path;
+        }
+        arguments << "--remount-ro" << QFile::encodeName(formats);
+    }
     // An installed helper is there already.
     const QByteArray programFolder = QFile::encodeName(QFileInfo(program).absolutePath());
     if (!programFolder.startsWith("/usr/lib/") && !programFolder.startsWith("/usr/lib64/"))
         arguments << "--ro-bind" << programFolder << programFolder;
     if (geteuid() == 0)
         arguments << "--uid" << QByteArray::number(nobody) << "--gid" << QByteArray::number(nobody);
-    for (const QString &folder : m_writable)
-        arguments << "--bind" << QFile::encodeName(folder) << QFile::encodeName(folder);
     for (const QByteArray &entry : environment) {
         const int equal = entry.indexOf('=');
         if (equal > 0)
@@ -318,7 +444,7 @@ pid_t HelperConfinement::spawn(
     const QString &program, int input, int output, const QByteArrayList &environment) const
 {
     if (m_kind == Bubblewrap) {
-        const int filter = filterDescriptorOf(filterProgram(nullptr));
+        const int filter = filterDescriptorOf(bubblewrapFilter());
         if (filter < 0)
             return -1;
         const pid_t pid = start(bubblewrapArguments(program, environment), { "PATH=/usr/bin:/bin" }, input,
@@ -340,5 +466,9 @@ pid_t HelperConfinement::spawn(
         errno = ENOSYS;
         return -1;
     }
-    return start(arguments, environment, input, output, -1, filter, true);
+    // What bubblewrap would show it, and its own process's files.
+    const QByteArrayList readable { "/usr/lib", "/usr/lib64", "/lib", "/lib64", "/etc/ld.so.cache",
+        QFile::encodeName(QFileInfo(program).absolutePath()), "/proc/self", "/sys/devices/system/cpu" };
+    return start(
+        arguments, environment, input, output, -1, filter, true, hasLandlock() ? readable : QByteArrayList());
 }

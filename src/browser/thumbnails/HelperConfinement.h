@@ -3,7 +3,6 @@
 
 #include <QByteArrayList>
 #include <QString>
-#include <QStringList>
 
 #include <sys/types.h>
 
@@ -19,7 +18,8 @@
 // Bubblewrap, where it is installed and user namespaces work, gives it a
 // view of the read-only system and nothing else. Without it the kernel's
 // own means still apply: a session of its own, the filter, no descriptors,
-// a network namespace where one may be made.
+// a network namespace where one may be made, and Landlock where the kernel
+// has it, which leaves it reading the same system only.
 class HelperConfinement
 {
 public:
@@ -28,11 +28,12 @@ public:
     // The best this machine offers, found once and said once in the log.
     static Kind available();
     static const char *nameOf(Kind kind);
+    // Whether the kernel's means include Landlock, which keeps a helper to
+    // the system's libraries as bubblewrap does.
+    static bool hasLandlock();
 
     explicit HelperConfinement(Kind kind = available());
     Kind kind() const { return m_kind; }
-    // Folders the helper may write to besides; none by default.
-    void setWritableFolders(const QStringList &folders) { m_writable = folders; }
 
     // Starts program in the box, its standard input and output on input
     // and output; the process's id, which leads a process group of its
@@ -43,5 +44,4 @@ private:
     QByteArrayList bubblewrapArguments(const QString &program, const QByteArrayList &environment) const;
 
     Kind m_kind;
-    QStringList m_writable;
 };

@@ -3,7 +3,6 @@
 #include "base/LogCategories.h"
 #include "base/ModuleLoader.h"
 #include "browser/thumbnails/HelperConfinement.h"
-#include "browser/thumbnails/helper/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -15,7 +14,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -126,21 +124,14 @@ bool ThumbnailHelper::start(const QString &program, const HelperConfinement &con
     return true;
 }
 
-void ThumbnailHelper::make(const ThumbnailProtocol::Request &request)
+void ThumbnailHelper::make(ThumbnailProtocol::Request &request)
 {
     if (m_pending++ == 0)
         m_timeout->start(m_reply.isGreeted() ? m_fileTimeoutMs : m_fileTimeoutMs + startTimeoutMs);
-    // The helper sees no files: it is handed this one, opened as ever,
-    // or none when it is no regular file, and then answers that it has no
-    // thumbnail.
-    ThumbnailProtocol::Request handed = request;
-    struct stat status {};
-    handed.descriptor = RegularFile::openDescriptor(request.path, status);
     // A few small requests at a time: the socket always has room for them.
     // A failed write means the process is gone.
-    const bool sent = ThumbnailProtocol::sendRequest(m_requests, handed);
-    if (handed.descriptor >= 0)
-        ::close(handed.descriptor);
+    const bool sent = ThumbnailProtocol::sendRequest(m_requests, request);
+    ThumbnailProtocol::closeDescriptors(request);
     if (!sent)
         QTimer::singleShot(0, this, &ThumbnailHelper::dieOnceRead);
 }
@@ -188,9 +179,9 @@ bool ThumbnailHelper::takeReply(ThumbnailProtocol::ReplyReader::Status status)
         m_timeout->start(m_fileTimeoutMs);
     else
         m_timeout->stop();
-    const QImage icon = m_reply.icon();
+    const ThumbnailProtocol::Reply reply = m_reply.reply();
     m_reply.clear();
-    emit finished(icon);
+    emit finished(reply);
     // Whoever took the icon may have stopped the process.
     return isRunning();
 }

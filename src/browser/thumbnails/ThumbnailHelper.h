@@ -36,9 +36,10 @@ public:
     bool start(const QString &program, const HelperConfinement &confinement);
     bool isRunning() const { return m_pid > 0; }
     void setFileTimeout(int milliseconds);
-    // Hands the process a file, also while it works on others; the answers
-    // come in turn, each as finished(), or died() for all of them.
-    void make(const ThumbnailProtocol::Request &request);
+    // Hands the process a file with the descriptors of the request, which
+    // are closed here, also while it works on others; the answers come in
+    // turn, each as finished(), or died() for all of them.
+    void make(ThumbnailProtocol::Request &request);
     // Files handed and not answered yet.
     int pending() const { return m_pending; }
     // Kills the process at once; no signal follows.
@@ -47,9 +48,8 @@ public:
     void close();
 
 signals:
-    // The icon of the first file handed and not answered yet; null when the
-    // file has none.
-    void finished(const QImage &icon);
+    // The reply of the first file handed and not answered yet.
+    void finished(const ThumbnailProtocol::Reply &reply);
     // The process ended: it crashed, a limit stopped it, or it answered
     // nonsense. The first file not answered has no thumbnail, unless the
     // process had not greeted yet: then it never got to look at it; those

@@ -5,6 +5,7 @@
 #include "browser/thumbnails/DesktopThumbnailCache.h"
 #include "browser/thumbnails/ThumbLoaderWorker.h"
 #include "browser/thumbnails/ThumbnailHelper.h"
+#include "browser/thumbnails/helper/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -13,6 +14,7 @@
 
 #include <malloc.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -31,6 +33,26 @@ void keepIconsInTheHeap()
 {
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
     mallopt(M_TRIM_THRESHOLD, int(ThumbLoaderWorker::defaultMemory));
+}
+
+// Opens what a helper is handed, which sees no files of its own: the file,
+// as ever (none when it is no regular file: the helper then answers that it
+// has no thumbnail), and its entries in the desktop's cache. Returns the
+// file's key in that cache; invalid when the cache is left alone.
+DesktopThumbnailCache::Key openHanded(ThumbnailProtocol::Request &request)
+{
+    struct stat status {};
+    request.descriptor = RegularFile::openDescriptor(request.path, status);
+    if (request.descriptor < 0 || request.cacheRoot.isEmpty())
+        return DesktopThumbnailCache::Key();
+    const DesktopThumbnailCache::Key key = DesktopThumbnailCache::keyOf(request.path, status);
+    const DesktopThumbnailCache cache(request.cacheRoot);
+    for (const auto folder :
+        { DesktopThumbnailCache::Normal, DesktopThumbnailCache::Large, DesktopThumbnailCache::Fail }) {
+        struct stat entryStatus {};
+        request.entries[folder] = RegularFile::openDescriptor(cache.entryPath(folder, key), entryStatus);
+    }
+    return key;
 }
 
 } // namespace
@@ -78,7 +100,7 @@ void ThumbnailHelperPool::attach(ThumbLoaderWorker *worker)
     // Started ahead, so that the first files of a list need not wait for
     // the helpers to load.
     for (int slot = 0; slot < size(); ++slot)
-        startHelper(slot, worker->desktopCache());
+        startHelper(slot);
     m_idleEnd->start();
 }
 
@@ -142,7 +164,7 @@ bool ThumbnailHelperPool::fill(int index)
     if (worker ? !worker->takeJob(request) : !(worker = takeNextJob(request)))
         return false;
     // Without helpers, nothing can be made.
-    if (!startHelper(index, request.cacheRoot))
+    if (!startHelper(index))
         worker->jobDone(request.path, QImage());
     else
         hand(slot, worker, request);
@@ -152,9 +174,11 @@ bool ThumbnailHelperPool::fill(int index)
 void ThumbnailHelperPool::hand(
     Slot &slot, ThumbLoaderWorker *worker, const ThumbnailProtocol::Request &request)
 {
+    Job job { request, DesktopThumbnailCache::Key() };
+    job.key = openHanded(job.request);
     slot.worker = worker;
-    slot.jobs.append(request);
-    slot.helper->make(request);
+    slot.helper->make(job.request);
+    slot.jobs.append(job);
 }
 
 ThumbLoaderWorker *ThumbnailHelperPool::takeNextJob(ThumbnailProtocol::Request &request)
@@ -169,21 +193,14 @@ ThumbLoaderWorker *ThumbnailHelperPool::takeNextJob(ThumbnailProtocol::Request &
     return nullptr;
 }
 
-bool ThumbnailHelperPool::startHelper(int index, const QString &cacheRoot)
+bool ThumbnailHelperPool::startHelper(int index)
 {
     Slot &slot = m_slots[size_t(index)];
-    // A helper in bubblewrap sees one cache; an idle one that sees another
-    // makes way.
-    if (slot.helper && m_confinement == HelperConfinement::Bubblewrap && slot.cacheRoot != cacheRoot
-        && slot.jobs.isEmpty())
-        dropHelper(slot);
     if (slot.helper)
         return true;
     if (m_failedStarts >= maxFailedStarts)
         return false;
-    HelperConfinement confinement(m_confinement);
-    if (!cacheRoot.isEmpty() && DesktopThumbnailCache(cacheRoot).makeRoot())
-        confinement.setWritableFolders({ cacheRoot });
+    const HelperConfinement confinement(m_confinement);
     auto *helper = new ThumbnailHelper(this);
     helper->setFileTimeout(m_fileTimeoutMs);
     if (!helper->start(ModuleLoader::path(QLatin1String(ThumbnailProtocol::helperName)), confinement)) {
@@ -193,11 +210,10 @@ bool ThumbnailHelperPool::startHelper(int index, const QString &cacheRoot)
         countFailedStart();
         return false;
     }
-    connect(
-        helper, &ThumbnailHelper::finished, this, [this, index](const QImage &icon) { finish(index, icon); });
+    connect(helper, &ThumbnailHelper::finished, this,
+        [this, index](const ThumbnailProtocol::Reply &reply) { finish(index, reply); });
     connect(helper, &ThumbnailHelper::died, this, [this, index](bool greeted) { lose(index, greeted); });
     slot.helper = helper;
-    slot.cacheRoot = cacheRoot;
     return true;
 }
 
@@ -227,15 +243,17 @@ void ThumbnailHelperPool::dropHelper(Slot &slot)
     slot.jobs.clear();
 }
 
-void ThumbnailHelperPool::finish(int index, const QImage &icon)
+void ThumbnailHelperPool::finish(int index, const ThumbnailProtocol::Reply &reply)
 {
     Slot &slot = m_slots[size_t(index)];
     ThumbLoaderWorker *worker = slot.worker;
-    const QString path = slot.jobs.takeFirst().path;
+    const Job job = slot.jobs.takeFirst();
     if (slot.jobs.isEmpty())
         slot.worker = nullptr;
     m_failedStarts = 0;
-    worker->jobDone(path, icon);
+    if (reply.save && job.key.isValid())
+        m_cacheWriter.record(job.request.cacheRoot, job.key, reply.thumbnail);
+    worker->jobDone(job.request.path, reply.icon);
     dispatch();
 }
 
@@ -243,7 +261,7 @@ void ThumbnailHelperPool::lose(int index, bool greeted)
 {
     Slot &slot = m_slots[size_t(index)];
     ThumbLoaderWorker *worker = slot.worker;
-    QList<ThumbnailProtocol::Request> jobs = slot.jobs;
+    QList<Job> jobs = slot.jobs;
     dropHelper(slot);
     if (!greeted)
         countFailedStart();
@@ -251,21 +269,19 @@ void ThumbnailHelperPool::lose(int index, bool greeted)
         dispatch();
         return;
     }
-    const ThumbnailProtocol::Request lost = jobs.takeFirst();
+    const Job lost = jobs.takeFirst();
     // The files after it were never looked at: a new helper makes them.
-    for (const ThumbnailProtocol::Request &request : qAsConst(jobs)) {
-        if (startHelper(index, request.cacheRoot))
-            hand(slot, worker, request);
+    for (const Job &job : qAsConst(jobs)) {
+        if (startHelper(index))
+            hand(slot, worker, job.request);
         else
-            worker->jobDone(request.path, QImage());
+            worker->jobDone(job.request.path, QImage());
     }
-    qCDebug(lcThumbnails, "no thumbnail for %s: its helper ended", qUtf8Printable(lost.path));
+    qCDebug(lcThumbnails, "no thumbnail for %s: its helper ended", qUtf8Printable(lost.request.path));
     // The file would stop the next helper the same way.
-    if (greeted && !lost.cacheRoot.isEmpty()) {
-        const DesktopThumbnailCache cache(lost.cacheRoot);
-        cache.saveFailure(DesktopThumbnailCache::keyOf(lost.path));
-    }
-    worker->jobDone(lost.path, QImage());
+    if (greeted && lost.key.isValid())
+        m_cacheWriter.record(lost.request.cacheRoot, lost.key, QImage());
+    worker->jobDone(lost.request.path, QImage());
     dispatch();
 }
 

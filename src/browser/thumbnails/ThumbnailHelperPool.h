@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "browser/thumbnails/DesktopThumbnailCache.h"
 #include "browser/thumbnails/HelperConfinement.h"
+#include "browser/thumbnails/ThumbnailCacheWriter.h"
 #include "browser/thumbnails/ThumbnailDispatcher.h"
 #include "browser/thumbnails/ThumbnailProtocol.h"
 
@@ -18,6 +20,7 @@ class ThumbnailHelper;
 // a list's file is killed as soon
 // as that list stops or goes; one that crashes, or that a limit stops, costs
 // its file's thumbnail, which is recorded as failed in the desktop's cache.
+// The program writes that cache itself, from what the helpers made.
 // Helpers left idle for a minute end, and start again with the next job.
 class ThumbnailHelperPool : public ThumbnailDispatcher
 {
@@ -47,15 +50,22 @@ public:
     void cancel(ThumbLoaderWorker *worker) override;
 
 private:
+    struct Job
+    {
+        // Its descriptors closed once handed.
+        ThumbnailProtocol::Request request;
+        // The file as it was opened; invalid when the desktop's cache is
+        // left alone.
+        DesktopThumbnailCache::Key key;
+    };
+
     struct Slot
     {
         ThumbnailHelper *helper = nullptr;
-        // The desktop cache the helper may write to.
-        QString cacheRoot;
         // The worker whose jobs the helper has in hand; null while idle.
         ThumbLoaderWorker *worker = nullptr;
         // In the order handed, which is the order of the answers.
-        QList<ThumbnailProtocol::Request> jobs;
+        QList<Job> jobs;
     };
 
     void dispatch();
@@ -63,12 +73,11 @@ private:
     // Hands the slot's helper one more job; false when none waits.
     bool fill(int slot);
     void hand(Slot &slot, ThumbLoaderWorker *worker, const ThumbnailProtocol::Request &request);
-    // Whether the slot has a running helper that may write to cacheRoot,
-    // started if need be.
-    bool startHelper(int slot, const QString &cacheRoot);
+    // Whether the slot has a running helper, started if need be.
+    bool startHelper(int slot);
     void countFailedStart();
     void dropHelper(Slot &slot);
-    void finish(int slot, const QImage &icon);
+    void finish(int slot, const ThumbnailProtocol::Reply &reply);
     void lose(int slot, bool greeted);
     // The next worker in turn that has a job; null when none has.
     ThumbLoaderWorker *takeNextJob(ThumbnailProtocol::Request &request);
@@ -83,6 +92,7 @@ private:
     // program is taken as broken and no more are started.
     int m_failedStarts = 0;
     QTimer *m_idleEnd;
+    ThumbnailCacheWriter m_cacheWriter;
     bool m_dispatching = false;
     bool m_dispatchAgain = false;
 };

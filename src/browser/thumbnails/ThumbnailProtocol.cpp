@@ -10,6 +10,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <array>
+#include <vector>
+
 namespace ThumbnailProtocol {
 
 namespace {
@@ -20,20 +23,32 @@ struct RequestHeader
     quint32 mode;
     quint32 pathBytes;
     quint32 cacheRootBytes;
+    // Which descriptors came, in order: bit 0 the file, the next ones its
+    // entries.
+    quint32 handed;
 };
 
-struct ReplyHeader
+struct ImageHeader
 {
-    quint32 hasIcon;
+    quint32 present;
     quint32 width;
     quint32 height;
     quint32 format;
 };
 
+struct ReplyHeader
+{
+    ImageHeader icon;
+    quint32 save;
+    ImageHeader thumbnail;
+};
+
+constexpr int maxDescriptors = 1 + entryCount;
+
 constexpr int pixelBytes = 4;
 // Names the protocol's version too: a helper left from another version of
 // the program is not understood.
-const QByteArray greetingBytes("OPT1");
+const QByteArray greetingBytes("OPT2");
 
 bool writeFully(int fd, const QByteArray &bytes)
 {
@@ -84,11 +99,38 @@ bool greet(int fd)
     return writeFully(fd, greetingBytes);
 }
 
+namespace {
+
+// The request's descriptors in the order they travel; -1 where none.
+std::array<int *, maxDescriptors> descriptorsOf(Request &request)
+{
+    return { &request.descriptor, &request.entries[0], &request.entries[1], &request.entries[2] };
+}
+
+std::array<int, maxDescriptors> descriptorsOf(const Request &request)
+{
+    return { request.descriptor, request.entries[0], request.entries[1], request.entries[2] };
+}
+
+quint32 handedMask(const Request &request)
+{
+    const std::array<int, maxDescriptors> descriptors = descriptorsOf(request);
+    quint32 mask = 0;
+    for (size_t index = 0; index < descriptors.size(); ++index) {
+        if (descriptors[index] >= 0)
+            mask |= 1U << index;
+    }
+    return mask;
+}
+
+} // namespace
+
 QByteArray encodeRequest(const Request &request)
 {
     const QByteArray path = QFile::encodeName(request.path);
     const QByteArray cacheRoot = QFile::encodeName(request.cacheRoot);
-    const RequestHeader header { quint32(request.mode), quint32(path.size()), quint32(cacheRoot.size()) };
+    const RequestHeader header { quint32(request.mode), quint32(path.size()), quint32(cacheRoot.size()),
+        handedMask(request) };
     return bytesOf(header) + path + cacheRoot;
 }
 
@@ -99,30 +141,46 @@ bool sendRequest(int socket, const Request &request)
     msghdr message {};
     message.msg_iov = &data;
     message.msg_iovlen = 1;
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] {};
-    if (request.descriptor >= 0) {
+    std::array<int, maxDescriptors> handed {};
+    int count = 0;
+    for (const int descriptor : descriptorsOf(request)) {
+        if (descriptor >= 0)
+            handed[size_t(count++)] = descriptor;
+    }
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(handed))] {};
+    if (count > 0) {
         message.msg_control = control;
-        message.msg_controllen = sizeof(control);
+        message.msg_controllen = CMSG_SPACE(sizeof(int) * size_t(count));
         cmsghdr *header = CMSG_FIRSTHDR(&message);
         header->cmsg_level = SOL_SOCKET;
         header->cmsg_type = SCM_RIGHTS;
-        header->cmsg_len = CMSG_LEN(sizeof(int));
-        std::memcpy(CMSG_DATA(header), &request.descriptor, sizeof(int));
+        header->cmsg_len = CMSG_LEN(sizeof(int) * size_t(count));
+        std::memcpy(CMSG_DATA(header), handed.data(), sizeof(int) * size_t(count));
     }
     return ::sendmsg(socket, &message, MSG_NOSIGNAL | MSG_DONTWAIT) == bytes.size();
 }
 
+void closeDescriptors(Request &request)
+{
+    for (int *descriptor : descriptorsOf(request)) {
+        if (*descriptor >= 0)
+            ::close(*descriptor);
+        *descriptor = -1;
+    }
+}
+
 namespace {
 
-// Reads size bytes, keeping the last descriptor that came with them.
-bool receiveFully(int socket, char *data, size_t size, int &descriptor)
+// Reads size bytes, taking the descriptors that came with them; those past
+// room for them are closed.
+bool receiveFully(int socket, char *data, size_t size, std::vector<int> &descriptors)
 {
     while (size > 0) {
         iovec part { data, size };
         msghdr message {};
         message.msg_iov = &part;
         message.msg_iovlen = 1;
-        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] {};
+        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int) * maxDescriptors)] {};
         message.msg_control = control;
         message.msg_controllen = sizeof(control);
         const ssize_t count = ::recvmsg(socket, &message, MSG_CMSG_CLOEXEC);
@@ -133,9 +191,12 @@ bool receiveFully(int socket, char *data, size_t size, int &descriptor)
         for (cmsghdr *header = CMSG_FIRSTHDR(&message); header; header = CMSG_NXTHDR(&message, header)) {
             if (header->cmsg_level != SOL_SOCKET || header->cmsg_type != SCM_RIGHTS)
                 continue;
-            if (descriptor >= 0)
-                ::close(descriptor);
-            std::memcpy(&descriptor, CMSG_DATA(header), sizeof(int));
+            const size_t count = (header->cmsg_len - CMSG_LEN(0)) / sizeof(int);
+            for (size_t index = 0; index < count; ++index) {
+                int descriptor = -1;
+                std::memcpy(&descriptor, CMSG_DATA(header) + index * sizeof(int), sizeof(int));
+                descriptors.push_back(descriptor);
+            }
         }
         data += count;
         size -= size_t(count);
@@ -148,47 +209,72 @@ bool receiveFully(int socket, char *data, size_t size, int &descriptor)
 bool readRequest(int socket, Request &request)
 {
     RequestHeader header {};
-    request.descriptor = -1;
-    if (!receiveFully(socket, reinterpret_cast<char *>(&header), sizeof(header), request.descriptor)
-        || header.pathBytes == 0 || header.pathBytes > maxPathBytes || header.cacheRootBytes > maxPathBytes)
+    std::vector<int> received;
+    request = Request();
+    const bool read = receiveFully(socket, reinterpret_cast<char *>(&header), sizeof(header), received);
+    // Each descriptor where the header says it goes; any other is closed.
+    size_t next = 0;
+    for (int *descriptor : descriptorsOf(request)) {
+        if ((header.handed & 1U) && next < received.size())
+            *descriptor = received[next++];
+        header.handed >>= 1;
+    }
+    for (; next < received.size(); ++next)
+        ::close(received[next]);
+    if (!read || header.pathBytes == 0 || header.pathBytes > maxPathBytes
+        || header.cacheRootBytes > maxPathBytes) {
+        closeDescriptors(request);
         return false;
+    }
     request.mode = int(header.mode);
-    return readText(socket, header.pathBytes, request.path)
-        && readText(socket, header.cacheRootBytes, request.cacheRoot);
+    if (readText(socket, header.pathBytes, request.path)
+        && readText(socket, header.cacheRootBytes, request.cacheRoot))
+        return true;
+    closeDescriptors(request);
+    return false;
 }
 
-// The icon in one of the two formats a reply carries, and the header that
-// announces it.
-QImage replyPixels(const QImage &icon)
+// An image in one of the two formats a reply carries.
+QImage replyPixels(const QImage &image)
 {
-    return icon.convertToFormat(
-        icon.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    return image.isNull()
+        ? image
+        : image.convertToFormat(
+              image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
 
-ReplyHeader replyHeader(const QImage &pixels)
+ImageHeader imageHeader(const QImage &pixels)
 {
     if (pixels.isNull())
-        return ReplyHeader { 0, 0, 0, 0 };
-    return ReplyHeader { 1, quint32(pixels.width()), quint32(pixels.height()), quint32(pixels.format()) };
+        return ImageHeader { 0, 0, 0, 0 };
+    return ImageHeader { 1, quint32(pixels.width()), quint32(pixels.height()), quint32(pixels.format()) };
 }
 
-QByteArray encodeReply(const QImage &icon)
+QByteArray encodeReply(const Reply &reply)
 {
-    const QImage pixels = icon.isNull() ? icon : replyPixels(icon);
-    QByteArray reply = bytesOf(replyHeader(pixels));
-    for (int y = 0; y < pixels.height(); ++y)
-        reply.append(reinterpret_cast<const char *>(pixels.constScanLine(y)), pixels.width() * pixelBytes);
-    return reply;
-}
-
-bool writeReply(int fd, const QImage &icon)
-{
-    const QImage pixels = icon.isNull() ? icon : replyPixels(icon);
-    if (!writeFully(fd, bytesOf(replyHeader(pixels))))
-        return false;
+    QByteArray bytes;
+    const QImage icon = replyPixels(reply.icon);
+    const QImage thumbnail = reply.save ? replyPixels(reply.thumbnail) : QImage();
+    bytes = bytesOf(ReplyHeader { imageHeader(icon), quint32(reply.save), imageHeader(thumbnail) });
     // Four bytes a pixel: rows follow each other with no padding.
-    const char *bits = reinterpret_cast<const char *>(pixels.constBits());
-    return pixels.isNull() || writeFully(fd, QByteArray::fromRawData(bits, int(pixels.sizeInBytes())));
+    for (const QImage *pixels : { &icon, &thumbnail })
+        bytes.append(reinterpret_cast<const char *>(pixels->constBits()), int(pixels->sizeInBytes()));
+    return bytes;
+}
+
+bool writeReply(int fd, const Reply &reply)
+{
+    const QImage icon = replyPixels(reply.icon);
+    const QImage thumbnail = reply.save ? replyPixels(reply.thumbnail) : QImage();
+    if (!writeFully(
+            fd, bytesOf(ReplyHeader { imageHeader(icon), quint32(reply.save), imageHeader(thumbnail) })))
+        return false;
+    for (const QImage *pixels : { &icon, &thumbnail }) {
+        const char *bits = reinterpret_cast<const char *>(pixels->constBits());
+        if (!pixels->isNull() && !writeFully(fd, QByteArray::fromRawData(bits, int(pixels->sizeInBytes()))))
+            return false;
+    }
+    return true;
 }
 
 char *ReplyReader::room(int &size)
@@ -197,9 +283,10 @@ char *ReplyReader::room(int &size)
         size = 0;
         return nullptr;
     }
-    if (!m_icon.isNull()) {
-        size = int(m_icon.sizeInBytes()) - m_pixelsIn;
-        return reinterpret_cast<char *>(m_icon.bits()) + m_pixelsIn;
+    if (m_headerIn) {
+        QImage *image = filling();
+        size = int(image->sizeInBytes()) - m_pixelsIn;
+        return reinterpret_cast<char *>(image->bits()) + m_pixelsIn;
     }
     size = (m_greeted ? int(sizeof(ReplyHeader)) : greetingBytes.size()) - m_smallIn;
     return m_small + m_smallIn;
@@ -207,9 +294,13 @@ char *ReplyReader::room(int &size)
 
 ReplyReader::Status ReplyReader::commit(int count)
 {
-    if (!m_icon.isNull()) {
+    if (m_headerIn) {
         m_pixelsIn += count;
-        m_complete = m_pixelsIn == int(m_icon.sizeInBytes());
+        if (m_pixelsIn == int(filling()->sizeInBytes())) {
+            m_pixelsIn = 0;
+            ++m_imagesIn;
+            m_complete = !filling();
+        }
         return m_complete ? Complete : Incomplete;
     }
     m_smallIn += count;
@@ -251,28 +342,54 @@ ReplyReader::Status ReplyReader::add(const char *data, int size, int *used)
     return status;
 }
 
+namespace {
+
+// Makes image what header announces, checked against an icon's bounds;
+// false when it announces nonsense.
+bool takeImage(const ImageHeader &header, QImage &image)
+{
+    if (header.present == 0)
+        return header.width == 0 && header.height == 0 && header.format == 0;
+    if (header.present != 1 || header.width == 0 || header.width > quint32(iconEdge) || header.height == 0
+        || header.height > quint32(iconEdge) || !isIconFormat(header.format))
+        return false;
+    image = populatedIcon(int(header.width), int(header.height), QImage::Format(header.format));
+    return !image.isNull();
+}
+
+} // namespace
+
 bool ReplyReader::takeHeader()
 {
     ReplyHeader header {};
     static_assert(sizeof(header) <= sizeof(m_small), "a header fits the room for it");
     std::memcpy(&header, m_small, sizeof(header));
-    if (header.hasIcon == 0) {
-        m_complete = header.width == 0 && header.height == 0 && header.format == 0;
-        return m_complete;
-    }
-    if (header.hasIcon != 1 || header.width == 0 || header.width > quint32(iconEdge) || header.height == 0
-        || header.height > quint32(iconEdge) || !isIconFormat(header.format))
+    if (header.save > 1 || (header.save == 0 && header.thumbnail.present != 0)
+        || !takeImage(header.icon, m_reply.icon) || !takeImage(header.thumbnail, m_reply.thumbnail))
         return false;
-    m_icon = populatedIcon(int(header.width), int(header.height), QImage::Format(header.format));
-    m_pixelsIn = 0;
-    return !m_icon.isNull();
+    m_reply.save = header.save == 1;
+    m_headerIn = true;
+    m_complete = !filling();
+    return true;
+}
+
+QImage *ReplyReader::filling()
+{
+    int skipped = 0;
+    for (QImage *image : { &m_reply.icon, &m_reply.thumbnail }) {
+        if (!image->isNull() && skipped++ == m_imagesIn)
+            return image;
+    }
+    return nullptr;
 }
 
 void ReplyReader::clear()
 {
     m_smallIn = 0;
-    m_icon = QImage();
+    m_reply = Reply();
+    m_headerIn = false;
     m_pixelsIn = 0;
+    m_imagesIn = 0;
     m_complete = false;
 }
 

@@ -21,17 +21,35 @@ constexpr const char *helperName = "opalo-thumbnailer";
 constexpr int iconEdge = 256;
 // The longest path or cache folder a request may name, in bytes.
 constexpr int maxPathBytes = 4 * 4096;
+// The desktop cache's entries a request may hand with its file, in the
+// order of DesktopThumbnailCache::Folder: normal, large, failure.
+constexpr int entryCount = 3;
 
 struct Request
 {
     // FileBrowserMode: pictures or videos.
     int mode = 0;
     QString path;
-    // The desktop's thumbnail cache; empty to leave it alone.
+    // The desktop's thumbnail cache; empty to leave it alone. The helper
+    // cannot reach it: it reads the entries handed, and the program writes
+    // what the reply asks for.
     QString cacheRoot;
     // The file itself, open for reading, which travels beside the request:
     // the helper sees no files of its own. -1 when it could not be opened.
     int descriptor = -1;
+    // The file's entries in the desktop's cache, open for reading; -1
+    // where there is none.
+    int entries[entryCount] = { -1, -1, -1 };
+};
+
+struct Reply
+{
+    // Null when the file has none.
+    QImage icon;
+    // Whether the program records the file in the desktop's cache: its
+    // thumbnail, or a failure when that is null.
+    bool save = false;
+    QImage thumbnail;
 };
 
 // The first bytes a helper writes.
@@ -40,22 +58,23 @@ QByteArray greeting();
 bool greet(int fd);
 
 QByteArray encodeRequest(const Request &request);
-// Sends the request and its file's descriptor through the Unix socket,
-// without waiting; false unless all of it went.
+// Sends the request and its descriptors through the Unix socket, without
+// waiting; false unless all of it went.
 bool sendRequest(int socket, const Request &request);
 // Reads one request from the socket, waiting for it, and takes the
-// descriptor sent with it, close-on-exec; false at the end of the input or
+// descriptors sent with it, close-on-exec; false at the end of the input or
 // when what came is not a request.
 bool readRequest(int socket, Request &request);
+// Closes the request's descriptors.
+void closeDescriptors(Request &request);
 
-// A null icon tells that the file has none.
-QByteArray encodeReply(const QImage &icon);
+QByteArray encodeReply(const Reply &reply);
 // The same written to fd, waiting for room; false when fd is closed.
-bool writeReply(int fd, const QImage &icon);
+bool writeReply(int fd, const Reply &reply);
 
 // Gathers what a helper writes, its greeting then its replies, as the bytes
 // come in. The bytes are read straight to where they belong: the pixels
-// into the icon.
+// into the icon, then into the thumbnail to save.
 class ReplyReader
 {
 public:
@@ -65,7 +84,7 @@ public:
     // than what completes the greeting, a reply's header or its pixels.
     char *room(int &size);
     // Takes count bytes read into room(). Complete once a whole reply is
-    // in: icon() holds it until clear(), which must come before the next
+    // in: reply() holds it until clear(), which must come before the next
     // reply is read. Anything else than the greeting first, then replies
     // with sizes within bounds and a known pixel format, is Invalid.
     Status commit(int count);
@@ -75,17 +94,22 @@ public:
     Status add(const char *data, int size, int *used = nullptr);
     Status add(const QByteArray &bytes) { return add(bytes.constData(), bytes.size()); }
     bool isGreeted() const { return m_greeted; }
-    QImage icon() const { return m_icon; }
+    const Reply &reply() const { return m_reply; }
     // Drops the reply taken, or a partial one.
     void clear();
 
 private:
     bool takeHeader();
+    // The image whose pixels come next; null once all are in.
+    QImage *filling();
 
     // The greeting or a header, as it comes.
-    char m_small[16] {};
+    char m_small[40] {};
     int m_smallIn = 0;
-    QImage m_icon;
+    Reply m_reply;
+    bool m_headerIn = false;
+    // Images whose pixels are in, and bytes of the one filling().
+    int m_imagesIn = 0;
     int m_pixelsIn = 0;
     bool m_greeted = false;
     bool m_complete = false;

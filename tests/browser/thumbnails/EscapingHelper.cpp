@@ -127,5 +127,5 @@ int main()
         icon.setPixel(escape, 0, qRgb(worked[escape] ? 1 : 0, 0, 0));
         icon.setPixel(escape, 1, QRgb(child) | 0xff000000U);
     }
-    return ThumbnailProtocol::writeReply(STDOUT_FILENO, icon) ? 0 : 1;
+    return ThumbnailProtocol::writeReply(STDOUT_FILENO, { icon, false, QImage() }) ? 0 : 1;
 }

@@ -95,6 +95,31 @@ QList<pid_t> descendantsOf(pid_t pid)
     return found;
 }
 
+// The helper among this process's descendants (bubblewrap's own left out)
+// and the processor time it has used, in seconds; -1 when there is none.
+pid_t helperOf(pid_t program)
+{
+    for (const pid_t pid : descendantsOf(program)) {
+        QFile name(QStringLiteral("/proc/%1/comm").arg(pid));
+        if (name.open(QIODevice::ReadOnly) && name.readAll().startsWith("opalo-thumbnail"))
+            return pid;
+    }
+    return -1;
+}
+
+double processorSeconds(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    // utime and stime are the 12th and 13th fields after the name.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 12
+        ? double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / double(sysconf(_SC_CLK_TCK))
+        : -1;
+}
+
 bool isSettled(ThumbnailState state)
 {
     return state == ThumbnailState::Shown || state == ThumbnailState::Failed;
@@ -119,6 +144,9 @@ private slots:
     void helperStoppedLeavesNoProcess();
     void escapesFailInTheBox_data();
     void escapesFailInTheBox();
+    void everyKindMadeInEachBox_data();
+    void everyKindMadeInEachBox();
+    void longLivedHelperGetsItsTimeForEachFile();
 
 private:
     // The hostile file of a row, and what goes with it in the cache.
@@ -233,7 +261,7 @@ void TestThumbnailHelpers::helperFaultsCostOneThumbnail_data()
     QTest::addColumn<bool>("recordedAsFailed");
 
     // The greeting, then whatever the helper does with the first request.
-    const QByteArray greet = "printf OPT1; head -c 1 >/dev/null; ";
+    const QByteArray greet = "printf " + ThumbnailProtocol::greeting() + "; head -c 1 >/dev/null; ";
     QTest::newRow("crash") << greet + "kill -SEGV $$" << true;
     QTest::newRow("past the clock") << greet + "exec sleep 60" << true;
     QTest::newRow("slow to start, then a crash") << "sleep 1; " + greet + "kill -SEGV $$" << true;
@@ -258,22 +286,24 @@ void TestThumbnailHelpers::helperFaultsCostOneThumbnail()
     const QByteArray pluginDir = qgetenv("OPALO_PLUGIN_DIR");
     const auto restore = qScopeGuard([&pluginDir] { qputenv("OPALO_PLUGIN_DIR", pluginDir); });
     qputenv("OPALO_PLUGIN_DIR", QFile::encodeName(m_dir->path()));
-    ThumbnailHelperPool helpers(1);
-    // The scripts need a shell, which no box holds.
-    helpers.setConfinement(HelperConfinement::Unconfined);
-    helpers.setFileTimeout(300);
-    ThumbLoaderWorker worker(&helpers);
-    worker.setDesktopCache(m_cache->path());
     QStringList files;
     for (int i = 0; i < 5; ++i)
         files.append(writePicture(*m_dir, QStringLiteral("p%1.png").arg(i)));
-    for (const QString &file : files)
-        worker.addFiles({ QFileInfo(file) }, PicturesMode);
-
-    for (const QString &file : files) {
-        QTRY_COMPARE_WITH_TIMEOUT(worker.state(file), ThumbnailState::Failed, waitMs);
-        QCOMPARE(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Fail, file)), recordedAsFailed);
+    {
+        ThumbnailHelperPool helpers(1);
+        // The scripts need a shell, which no box holds.
+        helpers.setConfinement(HelperConfinement::Unconfined);
+        helpers.setFileTimeout(300);
+        ThumbLoaderWorker worker(&helpers);
+        worker.setDesktopCache(m_cache->path());
+        for (const QString &file : files)
+            worker.addFiles({ QFileInfo(file) }, PicturesMode);
+        for (const QString &file : files)
+            QTRY_COMPARE_WITH_TIMEOUT(worker.state(file), ThumbnailState::Failed, waitMs);
     }
+    // Gone, the pool has written every entry.
+    for (const QString &file : files)
+        QCOMPARE(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Fail, file)), recordedAsFailed);
     QFile starts(helper + ".starts");
     if (starts.open(QIODevice::ReadOnly))
         QCOMPARE(starts.readAll().count('\n'), 3);
@@ -312,13 +342,15 @@ void TestThumbnailHelpers::entriesWrittenWhileTheHelperWorks()
     // The helper stays busy with the last file, and a next one waits behind
     // it: the entries of the others are written all the same.
     worker.addFiles({ QFileInfo(writePicture(*m_dir, QStringLiteral("next.png"))) }, PicturesMode);
-    // It works on the last file until a limit stops it, and ends without
-    // writing anything more: the entries of the others are there by then,
-    // however slowly the machine went meanwhile.
+    // It works on the last file until a limit stops it, seconds later; the
+    // program has written the others' entries well before.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(0)))
+            && QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(1)))
+            && QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(2))),
+        waitMs);
+    QVERIFY(!isSettled(worker.state(files.last())));
     QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(files.last())), 2 * waitMs);
     QCOMPARE(worker.state(files.last()), ThumbnailState::Failed);
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, files.at(i))));
 }
 
 void TestThumbnailHelpers::helperStoppedLeavesNoProcess_data()
@@ -359,9 +391,12 @@ void TestThumbnailHelpers::escapesFailInTheBox_data()
 
     if (HelperConfinement::available() == HelperConfinement::Bubblewrap)
         QTest::newRow("bubblewrap") << int(HelperConfinement::Bubblewrap) << QByteArray("000000000");
-    // Without bubblewrap the user's files stay in view: only the super-user,
-    // who becomes nobody, cannot read or write them.
-    QTest::newRow("kernel's means") << int(HelperConfinement::KernelMeans) << QByteArray("nn0000000");
+    // Without bubblewrap, Landlock hides the user's files; without it too,
+    // they stay in view, but the filter lets none be opened for writing,
+    // and only the super-user, who becomes nobody, cannot read them.
+    QTest::newRow("kernel's means") << int(HelperConfinement::KernelMeans)
+                                    << QByteArray(
+                                           HelperConfinement::hasLandlock() ? "000000000" : "n00000000");
     // So that the test can fail: unboxed, every escape works, but for the
     // descriptors, which the program never passes on.
     QTest::newRow("unconfined") << int(HelperConfinement::Unconfined) << QByteArray("111110r11");
@@ -397,7 +432,9 @@ void TestThumbnailHelpers::escapesFailInTheBox()
     ThumbnailHelperPool helpers(1);
     helpers.setConfinement(HelperConfinement::Kind(confinement));
     ThumbLoaderWorker worker(&helpers);
-    worker.setDesktopCache(QString());
+    // The folder it tries to write to is the desktop's cache: the program
+    // writes there, never the helper.
+    worker.setDesktopCache(m_dir->path());
     QSignalSpy icons(&worker, &ThumbLoaderWorker::sendIcon);
     worker.addFiles({ QFileInfo(handed) }, PicturesMode);
     QTRY_VERIFY_WITH_TIMEOUT(!icons.isEmpty(), waitMs);
@@ -416,6 +453,87 @@ void TestThumbnailHelpers::escapesFailInTheBox()
     }
     // The program lives on, and so does what it listens to.
     QVERIFY(::fcntl(listener, F_GETFD) >= 0);
+}
+
+void TestThumbnailHelpers::everyKindMadeInEachBox_data()
+{
+    QTest::addColumn<int>("confinement");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("mode");
+
+    QList<HelperConfinement::Kind> kinds { HelperConfinement::KernelMeans };
+    if (HelperConfinement::available() == HelperConfinement::Bubblewrap)
+        kinds.prepend(HelperConfinement::Bubblewrap);
+    // Each reader, and the video decoder with its threads, past the filter.
+    for (const HelperConfinement::Kind kind : kinds) {
+        for (const char *name :
+            { "photo.jpg", "photo.png", "photo.bmp", "photo.webp", "photo.tiff", "photo.tga" })
+            QTest::addRow("%s, %s", HelperConfinement::nameOf(kind), name)
+                << int(kind) << name << int(PicturesMode);
+        QTest::addRow("%s, clip.mp4", HelperConfinement::nameOf(kind))
+            << int(kind) << "clip.mp4" << int(MovieMode);
+    }
+}
+
+void TestThumbnailHelpers::everyKindMadeInEachBox()
+{
+    QFETCH(int, confinement);
+    QFETCH(QString, name);
+    QFETCH(int, mode);
+    const QString path = m_dir->filePath(name);
+    const QString format = QFileInfo(name).suffix();
+    if (format == "mp4") {
+        if (!MediaMaker::hasFfmpeg())
+            QSKIP("the ffmpeg program is not installed");
+        QVERIFY(MediaMaker::makeVideo(path, "testsrc2=s=320x240:d=1", { "-c:v", "libx264" }));
+    } else {
+        const QImage picture = MediaMaker::filled(400, 300, Qt::red);
+        const QByteArray bytes
+            = format == "tga" ? MediaMaker::tga(picture) : MediaMaker::encoded(picture, qPrintable(format));
+        if (bytes.isEmpty())
+            QSKIP("Qt cannot write this format here");
+        QVERIFY(!m_dir->createFile(name, bytes).isEmpty());
+    }
+    ThumbnailHelperPool helpers(1);
+    helpers.setConfinement(HelperConfinement::Kind(confinement));
+    ThumbLoaderWorker worker(&helpers);
+    worker.setDesktopCache(m_cache->path());
+    worker.addFiles({ QFileInfo(path) }, mode);
+    QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(path)), waitMs);
+    QCOMPARE(worker.state(path), ThumbnailState::Shown);
+}
+
+void TestThumbnailHelpers::longLivedHelperGetsItsTimeForEachFile()
+{
+    // A JPEG header and then nothing but zeros, which the reader searches
+    // for a marker to the end: a second or so of processor time.
+    const QString junk = m_dir->filePath(QStringLiteral("junk0.jpg"));
+    QFile file(junk);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\xff\xd8", 2) == 2
+        && file.resize(qint64(256) * 1024 * 1024));
+    file.close();
+    QVERIFY(makeOld(junk));
+    ThumbnailHelperPool helpers(1);
+    helpers.setFileTimeout(waitMs);
+    ThumbLoaderWorker worker(&helpers);
+    worker.setDesktopCache(QString());
+    // More processor time in all than a file may take: had the limit
+    // counted the helper's life, a file past it would have ended it.
+    constexpr double pastOneFile = 7.0;
+    pid_t helper = -1;
+    double used = 0;
+    for (int turn = 1; used < pastOneFile; ++turn) {
+        QVERIFY2(turn < 100, "the files take no time");
+        const QString path = m_dir->filePath(QStringLiteral("junk%1.jpg").arg(turn));
+        QCOMPARE(::link(QFile::encodeName(junk).constData(), QFile::encodeName(path).constData()), 0);
+        worker.addFiles({ QFileInfo(path) }, PicturesMode);
+        QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(path)), waitMs);
+        if (helper < 0)
+            helper = helperOf(getpid());
+        QCOMPARE(helperOf(getpid()), helper);
+        used = processorSeconds(helper);
+        QVERIFY(used >= 0);
+    }
 }
 
 QTEST_MAIN(TestThumbnailHelpers)

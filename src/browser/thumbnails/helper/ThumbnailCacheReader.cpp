@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/thumbnails/helper/ThumbnailCacheReader.h"
-#include "browser/thumbnails/helper/RegularFile.h"
 #include "exif/ImageBytes.h"
 
 #include <QFile>
@@ -103,8 +102,8 @@ bool readFacts(const QByteArray &png, EntryFacts &facts)
 
 } // namespace
 
-ThumbnailCacheReader::ThumbnailCacheReader(const DesktopThumbnailCache &cache)
-    : m_cache(cache)
+ThumbnailCacheReader::ThumbnailCacheReader(const int *entries)
+    : m_entries(entries)
 { }
 
 QByteArray ThumbnailCacheReader::validEntry(
@@ -112,9 +111,11 @@ QByteArray ThumbnailCacheReader::validEntry(
 {
     if (!key.isValid())
         return QByteArray();
-    QFile file;
+    const int descriptor = m_entries[folder];
     struct stat status {};
-    if (!RegularFile::open(file, m_cache.entryPath(folder, key), status) || status.st_size > maxEntryBytes)
+    QFile file;
+    if (descriptor < 0 || ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
+        || status.st_size > maxEntryBytes || !file.open(descriptor, QIODevice::ReadOnly))
         return QByteArray();
     const QByteArray png = file.read(maxEntryBytes);
     const int edge = DesktopThumbnailCache::maxEdge(folder);

@@ -4,14 +4,18 @@
 #include "browser/thumbnails/DesktopThumbnailCache.h"
 
 // Looks files up in the desktop's thumbnail cache, where anyone who can
-// write to it may have put anything. An entry is read whole, and refused
-// when it is larger than an entry of its folder can be; its chunks are then
-// read before any pixel is decoded: the size it declares must fit its
-// folder, and its Thumb::URI and Thumb::MTime must be those of the file.
+// write to it may have put anything, through the entries the program handed
+// open with the file: the helper cannot reach the cache itself. An entry is
+// read whole, and refused when it is larger than an entry of its folder can
+// be; its chunks are then read before any pixel is decoded: the size it
+// declares must fit its folder, and its Thumb::URI and Thumb::MTime must be
+// those of the file.
 class ThumbnailCacheReader
 {
 public:
-    explicit ThumbnailCacheReader(const DesktopThumbnailCache &cache);
+    // The file's entries, open, in the order of DesktopThumbnailCache::Folder;
+    // -1 where there is none. They stay the caller's.
+    explicit ThumbnailCacheReader(const int *entries);
 
     // The valid entry of the file, large before normal; null when none.
     QImage find(const DesktopThumbnailCache::Key &key) const;
@@ -23,5 +27,5 @@ private:
     // otherwise.
     QByteArray validEntry(DesktopThumbnailCache::Folder folder, const DesktopThumbnailCache::Key &key) const;
 
-    DesktopThumbnailCache m_cache;
+    const int *m_entries;
 };

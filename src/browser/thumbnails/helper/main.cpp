@@ -115,15 +115,11 @@ int main(int argc, char **argv)
     loadImageFormats();
     if (!ThumbnailProtocol::greet(STDOUT_FILENO))
         _exit(1);
-    {
-        // Gone, it has written every entry of the desktop's cache.
-        ThumbnailMaker maker;
-        ThumbnailProtocol::Request request;
-        while (ThumbnailProtocol::readRequest(STDIN_FILENO, request)) {
-            limitNextFile();
-            if (!ThumbnailProtocol::writeReply(STDOUT_FILENO, maker.iconFor(request)))
-                break;
-        }
+    ThumbnailProtocol::Request request;
+    while (ThumbnailProtocol::readRequest(STDIN_FILENO, request)) {
+        limitNextFile();
+        if (!ThumbnailProtocol::writeReply(STDOUT_FILENO, ThumbnailMaker::replyTo(request)))
+            break;
     }
     // Nothing of the libraries' own is worth tearing down.
     _exit(0);
