@@ -44,8 +44,8 @@ packages=(
     desktop-file-utils appstream
     ffmpeg python3 python3-dbus python3-gi
     # the accessibility check reads the window as a screen reader does, and
-    # drives the keyboard
-    at-spi2-core python3-pyatspi xdotool
+    # drives the keyboard; a small window manager for the second start
+    at-spi2-core python3-pyatspi xdotool openbox
     # the UDisks2 back-end's tests and demo: the real service over loop disks
     udisks2 polkitd udev e2fsprogs python3-dbusmock
     # copies onto a real FAT file system in userspace

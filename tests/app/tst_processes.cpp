@@ -67,6 +67,7 @@ private slots:
     void informationOptionsNeedNoScreen();
     void lockSituations_data();
     void lockSituations();
+    void secondStartUnminimisesTheWindow();
 
 private:
     QProcess *start(const QStringList &arguments, const QProcessEnvironment &environment,
@@ -483,6 +484,42 @@ void TestProcesses::lockSituations()
         QVERIFY(!waitForFirstFrame(*second, secondOutput));
         QCOMPARE(second->exitCode(), 0);
     }
+}
+
+// Under a window manager, as on a desktop: the user who starts the program
+// again sees its minimised window come back.
+void TestProcesses::secondStartUnminimisesTheWindow()
+{
+    for (const char *tool : { "xdotool", "openbox" }) {
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            QSKIP("Needs xdotool and openbox (Debian packages of the same names)");
+    }
+    const QString display = startXServer();
+    if (display.isEmpty())
+        QSKIP("Needs Xvfb (Debian package xvfb)");
+    QProcessEnvironment environment = plainEnvironment(m_runtime->path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    QVERIFY(
+        start({ QStringLiteral("--sm-disable") }, environment, QStringLiteral("openbox"))->waitForStarted());
+    start(QStringList(), environment);
+    const auto shown = [&display] {
+        QByteArray windows;
+        xdotool(display,
+            { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                QStringLiteral("Vantora OPALO") },
+            &windows);
+        return windows;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!shown().isEmpty(), 15000);
+    const QString window = QString::fromLatin1(shown().split('\n').first());
+    QVERIFY(xdotool(display, { QStringLiteral("windowminimize"), QStringLiteral("--sync"), window }));
+    QVERIFY(shown().isEmpty());
+
+    QProcess *second = start(QStringList(), environment);
+    QVERIFY(second->waitForFinished(15000));
+    QCOMPARE(second->exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(QString::fromLatin1(shown()), window, 15000);
 }
 
 QTEST_GUILESS_MAIN(TestProcesses)
