@@ -302,6 +302,8 @@ def check(reader, app, problems, session):
         if (table.nRows, table.nColumns, table.nSelectedRows) != (device.childCount, 1, device.childCount):
             problems.append("the device's list as a table: %d rows, %d columns, %d selected, of %d items"
                             % (table.nRows, table.nColumns, table.nSelectedRows, device.childCount))
+        # Copied while they are all selected, before a folder is opened below.
+        check_overwrite_question(reader, app, problems, session)
 
     # The free space is read every second; only a change is told.
     reader.wait("two readings of the free space", lambda: time.monotonic() - started > 2.5, 10)
@@ -328,9 +330,6 @@ def check(reader, app, problems, session):
         problems.append("the connection is not announced: %s" % announcements)
     if (pyatspi.ROLE_NOTIFICATION, "Connected to OPALO™") not in reader.names:
         problems.append("no event told of the connection: %s" % reader.names)
-
-    if device is not None:
-        check_overwrite_question(reader, app, problems, session)
 
 
 def click(reader, node, session):
