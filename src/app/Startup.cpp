@@ -171,6 +171,8 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     // use what goes with the application.
     TL09Engine engine;
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &engine, &TL09Engine::stopThreads);
+    // Only now that this is the one instance: another's copy may be running.
+    engine.sweepHostTemporaries();
     MainWindow window(engine);
     QObject::connect(&app, &OpaloApplication::secondStart, &window, &MainWindow::bringForward);
     StartupTrace::mark("main window built");

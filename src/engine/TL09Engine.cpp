@@ -45,6 +45,8 @@ void TL09Engine::stopThreads()
     m_abortRequested = true;
     cancelCopies();
     wait();
+    if (m_hostSweep)
+        m_hostSweep->wait();
     for (CopyJob *job : qAsConst(m_copies)) {
         if (job)
             job->waitForEnd();
@@ -132,6 +134,12 @@ bool TL09Engine::isFirstCollectionOfDevice()
     const bool first = arrival != m_collectedArrival;
     m_collectedArrival = arrival;
     return first;
+}
+
+void TL09Engine::sweepHostTemporaries()
+{
+    m_hostSweep.reset(QThread::create(&TemporaryJournal::sweepHost));
+    m_hostSweep->start(QThread::LowPriority);
 }
 
 void TL09Engine::run()

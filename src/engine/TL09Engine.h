@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <memory>
 
 class CollectionHook;
 class CopyJob;
@@ -58,9 +59,9 @@ public:
     QString deviceVolumeUdi();
     void findDeviceVolume();
     void mountDevice();
-    // Under UDisks2, starts taking the device volume out so that it can be
-    // unplugged (see SafeRemoval); null where there is nothing to undo: under
-    // HAL, with no device, or with a volume the system mounted.
+    // Starts taking the device volume out so that it can be unplugged (see
+    // SafeRemoval); null where there is nothing to undo: with no device, or
+    // with a volume the system mounted.
     SafeRemoval *safelyRemoveDevice();
 
     // The collection thread.
@@ -74,6 +75,9 @@ public:
     CopyJob *makeCopy(const CopyRequest &request, QObject *owner);
     // Asks every copy still running to stop (the device goes).
     void cancelCopies();
+    // Starts removing, in the background, what copies to this computer that
+    // were killed left behind. Called once at the program's start.
+    void sweepHostTemporaries();
 
     // The shares of the capacity, in percent, that one collection found.
     struct StorageShares
@@ -134,6 +138,7 @@ private:
     std::atomic<bool> m_mountedReadOnly { false };
     StorageAccounting m_storage { m_abortRequested };
     QList<QPointer<CopyJob>> m_copies;
+    std::unique_ptr<QThread> m_hostSweep;
     CategoryBytes m_counted;
     mutable QMutex m_sharesLock;
     StorageShares m_shares;
