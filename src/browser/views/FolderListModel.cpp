@@ -35,7 +35,7 @@ FolderListModel::FolderListModel(QObject *parent)
     connect(m_lister, &FolderLister::listed, this, &FolderListModel::takeListing);
     m_thread.setObjectName(QStringLiteral("FolderLister"));
     m_thread.start();
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+    connect(&m_watcher, &FolderWatcher::changed, this, [this] {
         // One listing at a time: the changes made while one runs are read
         // by the next.
         if (m_listing)
@@ -58,8 +58,7 @@ FolderListModel::~FolderListModel()
 QModelIndex FolderListModel::setRootPath(const QString &path)
 {
     m_step.stop();
-    if (!m_watcher.directories().isEmpty())
-        m_watcher.removePaths(m_watcher.directories());
+    m_watcher.watch(QString());
     beginResetModel();
     m_root = path.isEmpty() ? path : QDir::cleanPath(path);
     m_all.clear();
@@ -77,7 +76,7 @@ QModelIndex FolderListModel::setRootPath(const QString &path)
     if (m_root.isEmpty()) {
         showDrives();
     } else if (QFileInfo(m_root).isDir()) {
-        m_watcher.addPath(m_root);
+        m_watcher.watch(m_root);
         requestListing(true);
     }
     emit rootPathChanged(m_root);
@@ -293,8 +292,11 @@ void FolderListModel::insertShown(int at, const FolderEntries &entries)
 void FolderListModel::replaceShown(int at, const FolderEntry &entry)
 {
     m_shown[at] = entry;
-    if (at < m_visible)
-        emit dataChanged(index(at, 0), index(at, 0));
+    if (at >= m_visible)
+        return;
+    emit dataChanged(index(at, 0), index(at, 0));
+    if (!entry.folder)
+        emit fileChanged(index(at, 0));
 }
 
 FolderEntries FolderListModel::filtered(const FolderEntries &entries) const

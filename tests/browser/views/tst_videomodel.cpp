@@ -101,6 +101,8 @@ private slots:
     void arrangesAsTheFileModelDoes_data();
     void arrangesAsTheFileModelDoes();
     void removedFileLosesItsThumbnail();
+    void picturesChangedFromOutsideGetNewThumbnails_data();
+    void picturesChangedFromOutsideGetNewThumbnails();
     void modelDeletedMidBatch();
 
 private:
@@ -527,6 +529,30 @@ void TestVideoModel::removedFileLosesItsThumbnail()
     QVERIFY(model.thumbnail(path).isNull());
     QVERIFY(!model.isAwaited(path));
     QVERIFY(refresh.count() >= 1);
+}
+
+void TestVideoModel::picturesChangedFromOutsideGetNewThumbnails_data()
+{
+    QTest::addColumn<bool>("rewritten");
+    QTest::newRow("added") << false;
+    QTest::newRow("rewritten") << true;
+}
+
+void TestVideoModel::picturesChangedFromOutsideGetNewThumbnails()
+{
+    QFETCH(bool, rewritten);
+    const QString path = m_dir->filePath(QStringLiteral("p.png"));
+    if (rewritten)
+        writePicture(*m_dir, QStringLiteral("p.png"));
+    VideoModel &model = showFolder(PicturesMode, m_dir->path());
+    const auto centre = [&model, &path] { return model.thumbnail(path).toImage().pixelColor(128, 128); };
+    if (rewritten)
+        QTRY_COMPARE_WITH_TIMEOUT(centre(), QColor(Qt::darkGreen), loadTimeoutMs);
+
+    QImage picture(QSize(300, 200), QImage::Format_RGB32);
+    picture.fill(Qt::darkRed);
+    QVERIFY(picture.save(path, "PNG"));
+    QTRY_COMPARE_WITH_TIMEOUT(centre(), QColor(Qt::darkRed), loadTimeoutMs);
 }
 
 void TestVideoModel::modelDeletedMidBatch()
