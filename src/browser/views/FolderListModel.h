@@ -112,6 +112,8 @@ private:
     // into m_target.
     void planSync();
     void endSync();
+    // Frees entries on the lister's thread.
+    void letGo(FolderEntries entries, QHash<QString, FolderEntry> byName);
     FolderEntries filtered(const FolderEntries &entries) const;
     bool shows(const FolderEntry &entry) const { return entry.folder || m_matcher.matches(entry.name); }
     // The place of entry in entries (sorted), -1 when it is not there.
