@@ -764,8 +764,10 @@ def bookmark_icons():
 
 
 def file_icon():
-    """file: 48 x 48, a file of a type the desktop has no icon for, in the
-    file lists. A page like the bookmark's, with text lines."""
+    """file: 256 x 256, a file of a type the desktop has no icon for, in the
+    file lists, drawn on a 48 grid: as large as the largest thumbnail, since
+    an icon is never drawn larger than its image. A page like the
+    bookmark's, with text lines."""
     body = (
         f'<path d="M9.5 3.5 H29.5 L39.5 13.5 V44.5 H9.5 Z" fill="{WHITE}" stroke="#7fa6cc" '
         f'stroke-width="1.5" stroke-linejoin="round"/>'
@@ -774,7 +776,7 @@ def file_icon():
         f'<path d="M15 21 H34 M15 27 H34 M15 33 H34 M15 39 H26" stroke="{LIGHT}" stroke-width="2" '
         f'stroke-linecap="round"/>'
     )
-    write("file", svg(48, 48, body))
+    write("file", svg(256, 256, f'<g transform="scale({256 / 48:.4f})">{body}</g>'))
 
 
 def clean():
