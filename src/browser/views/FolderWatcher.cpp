@@ -36,13 +36,11 @@ FolderWatcher::~FolderWatcher()
         ::close(m_inotify);
 }
 
-bool FolderWatcher::watch(const QString &folder)
+void FolderWatcher::watch(const QString &folder)
 {
     stopWatching();
-    if (folder.isEmpty() || m_inotify < 0)
-        return false;
-    m_watch = ::inotify_add_watch(m_inotify, QFile::encodeName(folder).constData(), noticesWanted);
-    return m_watch >= 0;
+    if (!folder.isEmpty() && m_inotify >= 0)
+        m_watch = ::inotify_add_watch(m_inotify, QFile::encodeName(folder).constData(), noticesWanted);
 }
 
 void FolderWatcher::stopWatching()

@@ -24,8 +24,8 @@ public:
     ~FolderWatcher() override;
 
     // Watches folder from now on instead; the empty path watches nothing.
-    // False when folder cannot be watched.
-    bool watch(const QString &folder);
+    // A link named as the folder is followed, as the list reads it.
+    void watch(const QString &folder);
 
 signals:
     void changed();
