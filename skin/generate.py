@@ -763,6 +763,22 @@ def bookmark_icons():
     write("bookmarks/web_file", svg(16, 16, body, defs))
 
 
+def file_icon():
+    """file: 256 x 256, a file of a type the desktop has no icon for, in the
+    file lists, drawn on a 48 grid: as large as the largest thumbnail, since
+    an icon is never drawn larger than its image. A page like the
+    bookmark's, with text lines."""
+    body = (
+        f'<path d="M9.5 3.5 H29.5 L39.5 13.5 V44.5 H9.5 Z" fill="{WHITE}" stroke="#7fa6cc" '
+        f'stroke-width="1.5" stroke-linejoin="round"/>'
+        f'<path d="M29.5 3.5 V13.5 H39.5" fill="{PALE}" stroke="#7fa6cc" stroke-width="1.5" '
+        f'stroke-linejoin="round"/>'
+        f'<path d="M15 21 H34 M15 27 H34 M15 33 H34 M15 39 H26" stroke="{LIGHT}" stroke-width="2" '
+        f'stroke-linecap="round"/>'
+    )
+    write("file", svg(256, 256, f'<g transform="scale({256 / 48:.4f})">{body}</g>'))
+
+
 def clean():
     """Removes what an earlier run wrote, so a dropped image leaves no
     stale source behind."""
@@ -792,6 +808,7 @@ def main():
     status_pictures()
     status_animations()
     bookmark_icons()
+    file_icon()
 
 
 if __name__ == "__main__":

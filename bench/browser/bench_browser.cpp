@@ -4,7 +4,9 @@
 // pane's row selection to the list holding every matching row, and the
 // longest stall of the event loop meanwhile and while the list is scrolled
 // to its end (a 10 ms probe timer), against "ls -f" of the same folder,
-// interleaved, warm cache.
+// interleaved, warm cache; then the time and the longest stall until a
+// burst of 1,000 pictures copied into the shown folder by another program
+// ("cp") is in the list.
 //
 // With --photos DIR, also a folder of PHOTOS (5,000) photos linked from the
 // JPEG files in DIR: the time until every file in view has its thumbnail,
@@ -51,8 +53,34 @@ const int rounds = 5;
 const char *const suffixes[] = { "jpg", "mp3", "avi", "txt" };
 // Pictures and every folder match the Pictures category.
 const int matchingRows = fileCount / int(std::size(suffixes)) + folderCount;
+const int burstCount = 1000;
 const qint64 giveUpMs = 60000;
 const qint64 savingLimitMs = 20000;
+
+bool makeEmptyFile(const QByteArray &path)
+{
+    const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    close(fd);
+    return true;
+}
+
+QString burstName(int i)
+{
+    return QStringLiteral("burst%1.jpg").arg(i);
+}
+
+bool makeBurst(const QString &folder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    for (int i = 0; i < burstCount; ++i) {
+        if (!makeEmptyFile(QFile::encodeName(folder + QLatin1Char('/') + burstName(i))))
+            return false;
+    }
+    return true;
+}
 
 bool fill(const QString &folder)
 {
@@ -61,10 +89,8 @@ bool fill(const QString &folder)
     for (int i = 0; i < fileCount; ++i) {
         const QByteArray path = QFile::encodeName(folder) + "/file" + QByteArray::number(i) + '.'
             + suffixes[i % std::size(suffixes)];
-        const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (fd < 0)
+        if (!makeEmptyFile(path))
             return false;
-        close(fd);
     }
     for (int i = 0; i < folderCount; ++i) {
         if (!QDir().mkdir(folder + QStringLiteral("/folder%1").arg(i)))
@@ -156,9 +182,28 @@ struct Round
     double shownMs = -1;
     Stall stall;
     Stall scrollStall;
+    double burstMs = -1;
+    Stall burstStall;
 };
 
-Round showFolder()
+// The burst from burst copied into the shown folder, then taken out again.
+void copyBurst(const QString &burst, const QString &folder, const std::function<int()> &rows, Round *round)
+{
+    StallProbe probe;
+    QElapsedTimer clock;
+    clock.start();
+    QProcess copy;
+    copy.start(QStringLiteral("cp"), { QStringLiteral("-r"), burst + QStringLiteral("/."), folder });
+    waitUntil([&] { return rows() >= matchingRows + burstCount; });
+    if (rows() >= matchingRows + burstCount)
+        round->burstMs = clock.nsecsElapsed() / 1e6;
+    round->burstStall = probe.take();
+    copy.waitForFinished(-1);
+    for (int i = 0; i < burstCount; ++i)
+        QFile::remove(folder + QLatin1Char('/') + burstName(i));
+}
+
+Round showFolder(const QString &burst)
 {
     Round round;
     ExternalDeviceFrame pane { QString() };
@@ -179,6 +224,11 @@ Round showFolder()
     round.stall = probe.take();
     scrollToEnd(pane.listView());
     round.scrollStall = probe.take();
+    if (!burst.isEmpty()) {
+        copyBurst(
+            burst, MediaCategories::folder(ExternalDeviceMode, PicturesMode),
+            [&] { return shown->rowCount(pane.listView()->rootIndex()); }, &round);
+    }
     return round;
 }
 
@@ -398,19 +448,27 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    showFolder();
+    const QString burst = work.filePath(QStringLiteral("burst"));
+    if (!makeBurst(burst)) {
+        std::fprintf(stderr, "cannot fill %s\n", qPrintable(burst));
+        return 1;
+    }
+
+    showFolder(QString());
     listing(folder);
-    std::vector<double> shown, ls;
-    std::vector<Stall> stalls, scrollStalls;
+    std::vector<double> shown, ls, bursts;
+    std::vector<Stall> stalls, scrollStalls, burstStalls;
     for (int i = 0; i < rounds; ++i) {
-        const Round round = showFolder();
-        if (round.shownMs < 0) {
-            std::fprintf(stderr, "the list never showed %d rows\n", matchingRows);
+        const Round round = showFolder(burst);
+        if (round.shownMs < 0 || round.burstMs < 0) {
+            std::fprintf(stderr, "the list never showed every row\n");
             return 1;
         }
         shown.push_back(round.shownMs);
         stalls.push_back(round.stall);
         scrollStalls.push_back(round.scrollStall);
+        bursts.push_back(round.burstMs);
+        burstStalls.push_back(round.burstStall);
         ls.push_back(listing(folder));
     }
     const double shownMedian = median(shown);
@@ -424,6 +482,9 @@ int main(int argc, char **argv)
     const char *frame = "< 16 ms, worst < 25 ms";
     printStall("longest stall listing:", stalls, frame);
     printStall("longest stall to end: ", scrollStalls, frame);
+    std::printf("burst of %d shown:    median %8.1f ms, max %.1f ms\n", burstCount, median(bursts),
+        *std::max_element(bursts.begin(), bursts.end()));
+    printStall("longest stall in burst:", burstStalls, frame);
     std::printf("ls -f:                 median %8.1f ms\n", lsMedian);
     std::printf("ratio pane / ls -f:    %8.1f\n", shownMedian / lsMedian);
     return photos.isEmpty() ? 0 : benchPhotos(work.path(), photos);

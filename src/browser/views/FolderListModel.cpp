@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <fcntl.h>
+#include <utility>
 
 namespace {
 
@@ -19,6 +20,9 @@ namespace {
 // of one pass of the event loop may take together: a view lays out and
 // paints what changed in the rest of a frame, which two passes may share.
 constexpr int sliceRows = 256;
+// Fewer when rows are removed or inserted among others: each costs more than
+// a row taken in at the end, views lay out again what follows it.
+constexpr int syncRows = 64;
 constexpr qint64 stepBudgetNs = 3 * 1000 * 1000;
 
 const int registered = qRegisterMetaType<FolderListing>();
@@ -35,7 +39,7 @@ FolderListModel::FolderListModel(QObject *parent)
     connect(m_lister, &FolderLister::listed, this, &FolderListModel::takeListing);
     m_thread.setObjectName(QStringLiteral("FolderLister"));
     m_thread.start();
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+    connect(&m_watcher, &FolderWatcher::changed, this, [this] {
         // One listing at a time: the changes made while one runs are read
         // by the next.
         if (m_listing)
@@ -58,12 +62,10 @@ FolderListModel::~FolderListModel()
 QModelIndex FolderListModel::setRootPath(const QString &path)
 {
     m_step.stop();
-    if (!m_watcher.directories().isEmpty())
-        m_watcher.removePaths(m_watcher.directories());
+    m_watcher.watch(QString());
     beginResetModel();
     m_root = path.isEmpty() ? path : QDir::cleanPath(path);
-    m_all.clear();
-    m_byName.clear();
+    letGo(std::exchange(m_all, {}), std::exchange(m_byName, {}));
     m_shown.clear();
     m_visible = 0;
     m_loaded = false;
@@ -77,7 +79,7 @@ QModelIndex FolderListModel::setRootPath(const QString &path)
     if (m_root.isEmpty()) {
         showDrives();
     } else if (QFileInfo(m_root).isDir()) {
-        m_watcher.addPath(m_root);
+        m_watcher.watch(m_root);
         requestListing(true);
     }
     emit rootPathChanged(m_root);
@@ -126,8 +128,7 @@ void FolderListModel::takeListing(const FolderListing &listing)
     }
     if (arranged.patterns != m_matcher.patterns())
         arranged.shown = filtered(arranged.entries);
-    m_all = arranged.entries;
-    m_byName = arranged.byName;
+    letGo(std::exchange(m_all, arranged.entries), std::exchange(m_byName, arranged.byName));
     if (arranged.fresh) {
         m_loaded = false;
         showRows(arranged.shown);
@@ -196,7 +197,7 @@ void FolderListModel::syncSlice()
         return;
     }
     SyncStep &next = m_plan[m_planned];
-    const int count = qMin(next.count, sliceRows);
+    const int count = qMin(next.count, syncRows);
     switch (next.kind) {
     case SyncStep::Remove:
         // From the end of the run: the places before it stay.
@@ -253,9 +254,17 @@ void FolderListModel::planSync()
     m_planStale = false;
 }
 
+void FolderListModel::letGo(FolderEntries entries, QHash<QString, FolderEntry> byName)
+{
+    // Freeing the entries of a large folder would hold the window up for
+    // longer than a frame.
+    QMetaObject::invokeMethod(
+        m_lister, [entries = std::move(entries), byName = std::move(byName)] { }, Qt::QueuedConnection);
+}
+
 void FolderListModel::endSync()
 {
-    m_target.clear();
+    letGo(std::exchange(m_target, {}), {});
     m_plan.clear();
     m_listing = false;
     if (m_changedMeanwhile) {
@@ -293,8 +302,11 @@ void FolderListModel::insertShown(int at, const FolderEntries &entries)
 void FolderListModel::replaceShown(int at, const FolderEntry &entry)
 {
     m_shown[at] = entry;
-    if (at < m_visible)
-        emit dataChanged(index(at, 0), index(at, 0));
+    if (at >= m_visible)
+        return;
+    emit dataChanged(index(at, 0), index(at, 0));
+    if (!entry.folder)
+        emit fileChanged(index(at, 0));
 }
 
 FolderEntries FolderListModel::filtered(const FolderEntries &entries) const

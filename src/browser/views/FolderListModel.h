@@ -3,10 +3,10 @@
 
 #include "base/FileNameMatcher.h"
 #include "browser/views/FolderEntry.h"
+#include "browser/views/FolderWatcher.h"
 
 #include <QAbstractListModel>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QHash>
 #include <QIcon>
 #include <QThread>
@@ -25,10 +25,11 @@ class FolderLister;
 // taken in a slice at a time, as many slices per pass of the event loop as
 // fit in a few milliseconds, so that views lay out and paint them within
 // the frame. Icons are the icon provider's, one per file type, asked for
-// once. The folder is watched: what is added, removed or renamed is read
-// again in the background, and the rows are brought to the new listing by
-// removals and insertions, again a slice at a time, however many they are:
-// the rows that stay keep their selection and the current row.
+// once. The folder is watched: what is added, removed, renamed or written
+// is read again in the background, a burst of changes at once, and the
+// rows are brought to the new listing by removals and insertions, again a
+// slice at a time, however many they are: the rows that stay keep their
+// selection and the current row.
 class FolderListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -91,6 +92,9 @@ signals:
     void rootPathChanged(const QString &newPath);
     // Every row of the shown folder is in.
     void directoryLoaded(const QString &path);
+    // The file of a row changed on disk (its size or time): the row stays,
+    // what it shows of the file may be out of date.
+    void fileChanged(const QModelIndex &index);
 
 private:
     // The shown folder of the empty path: the top of the file system.
@@ -108,6 +112,8 @@ private:
     // into m_target.
     void planSync();
     void endSync();
+    // Frees entries on the lister's thread.
+    void letGo(FolderEntries entries, QHash<QString, FolderEntry> byName);
     FolderEntries filtered(const FolderEntries &entries) const;
     bool shows(const FolderEntry &entry) const { return entry.folder || m_matcher.matches(entry.name); }
     // The place of entry in entries (sorted), -1 when it is not there.
@@ -128,7 +134,7 @@ private:
 
     QThread m_thread;
     FolderLister *m_lister;
-    QFileSystemWatcher m_watcher;
+    FolderWatcher m_watcher;
     QTimer m_step;
     QString m_root;
     FileNameMatcher m_matcher;

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QFileIconProvider>
+#include <QMimeDatabase>
 
 // The icons of the folder tree and the file list. Both views take their
 // icons from this one type, so that a desktop-specific look can be given to
-// both in one place; today it answers as the toolkit's provider does.
+// both in one place. Folders, drives and the computer look as the toolkit
+// has them; a file shows the desktop's icon of its type.
 class IconProvider : public QFileIconProvider
 {
 public:
@@ -18,4 +20,13 @@ public:
         static auto *provider = new IconProvider;
         return provider;
     }
+
+    using QFileIconProvider::icon;
+    // A file's type is told by its name alone: a device's files are never
+    // opened for an icon. The icon theme's icon of the type, else of its
+    // kind (audio, document ...), else our own file icon.
+    QIcon icon(const QFileInfo &info) const override;
+
+private:
+    QMimeDatabase m_types;
 };

@@ -16,6 +16,11 @@ VideoModel::VideoModel(QObject *parent)
     connect(this, &QAbstractItemModel::rowsInserted, this, &VideoModel::receivedRowsInserted);
     connect(this, &QAbstractItemModel::rowsAboutToBeRemoved, this, &VideoModel::receivedRowsAboutToBeRemoved);
     connect(this, &QAbstractItemModel::dataChanged, this, &VideoModel::refreshTree);
+    connect(this, &FolderListModel::fileChanged, this, [this](const QModelIndex &index) {
+        // Its thumbnail is of the file as it was.
+        m_worker->forget(filePath(index));
+        askForThumbnails({ fileInfo(index) });
+    });
 }
 
 VideoModel::~VideoModel()
@@ -164,15 +169,7 @@ void VideoModel::receivedRowsInserted(const QModelIndex &parent, int start, int 
         return;
     // A large folder comes in a slice at a time: its files are asked for
     // as their rows come.
-    const QFileInfoList files = categoryFiles(start, end);
-    if (m_thumbnailsEnabled) {
-        m_worker->addFiles(files, m_mode);
-    } else {
-        QStringList arriving;
-        for (const QFileInfo &file : files)
-            arriving.append(file.absoluteFilePath());
-        m_worker->addArrivingFiles(arriving);
-    }
+    askForThumbnails(categoryFiles(start, end));
     // The folders of a listing are those the tree lists itself; only one
     // that came since is news to it.
     if (revealingRows())
@@ -183,6 +180,18 @@ void VideoModel::receivedRowsInserted(const QModelIndex &parent, int start, int 
             return;
         }
     }
+}
+
+void VideoModel::askForThumbnails(const QFileInfoList &files)
+{
+    if (m_thumbnailsEnabled) {
+        m_worker->addFiles(files, m_mode);
+        return;
+    }
+    QStringList arriving;
+    for (const QFileInfo &file : files)
+        arriving.append(file.absoluteFilePath());
+    m_worker->addArrivingFiles(arriving);
 }
 
 void VideoModel::receivedRowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)

@@ -85,6 +85,8 @@ private:
     // The files among rows first to last.
     QFileInfoList categoryFiles(int first, int last) const;
     void requestFolderThumbnails();
+    // While a copy runs, files are asked for once they stop growing.
+    void askForThumbnails(const QFileInfoList &files);
     void setActive(bool active);
     bool isShownFolder(const QModelIndex &parent) const;
     // Tells the file's row to show its icon.

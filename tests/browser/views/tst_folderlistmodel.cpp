@@ -23,7 +23,19 @@ QStringList rowNames(const QAbstractItemModel &model)
     return names;
 }
 
-// What the toolkit's file model shows of folder, in its order.
+// Each row's name and size.
+QStringList describedRows(const FolderListModel &model)
+{
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex index = model.index(row, 0);
+        rows.append(QStringLiteral("%1 %2").arg(model.fileName(index)).arg(model.size(index)));
+    }
+    return rows;
+}
+
+// What the toolkit's file model shows of folder, in its order, as
+// describedRows has it.
 QStringList referenceRows(const QString &folder, int column, const QStringList &patterns)
 {
     QFileSystemModel reference;
@@ -34,10 +46,12 @@ QStringList referenceRows(const QString &folder, int column, const QStringList &
     const QModelIndex root = reference.setRootPath(folder);
     loaded.wait(loadTimeoutMs);
     reference.sort(column);
-    QStringList names;
-    for (int row = 0; row < reference.rowCount(root); ++row)
-        names.append(reference.index(row, 0, root).data().toString());
-    return names;
+    QStringList rows;
+    for (int row = 0; row < reference.rowCount(root); ++row) {
+        const QModelIndex index = reference.index(row, 0, root);
+        rows.append(QStringLiteral("%1 %2").arg(reference.fileName(index)).arg(reference.size(index)));
+    }
+    return rows;
 }
 
 bool makeFifo(const QString &path)
@@ -58,6 +72,7 @@ private slots:
     void followsChanges();
     void manyChangesKeepTheSelection_data();
     void manyChangesKeepTheSelection();
+    void burstFromAnotherProgramComesInSlices();
     void neverFollowsLinksNorOpensSpecialFiles_data();
     void neverFollowsLinksNorOpensSpecialFiles();
 };
@@ -99,7 +114,7 @@ void TestFolderListModel::showsWhatTheFileModelShows()
     QSignalSpy loaded(&model, &FolderListModel::directoryLoaded);
     model.setRootPath(dir.path());
     QVERIFY(loaded.wait(loadTimeoutMs));
-    QCOMPARE(rowNames(model), referenceRows(dir.path(), column, patterns));
+    QCOMPARE(describedRows(model), referenceRows(dir.path(), column, patterns));
     QVERIFY(model.isLoaded());
 }
 
@@ -108,7 +123,7 @@ void TestFolderListModel::followsChanges_data()
     QTest::addColumn<bool>("whileListing");
     QTest::addColumn<QString>("change");
     for (const bool whileListing : { true, false }) {
-        for (const char *change : { "add", "remove", "rename", "add folder" }) {
+        for (const char *change : { "add", "remove", "rename", "add folder", "rewrite", "folder gone" }) {
             const QByteArray name = QByteArray(change) + (whileListing ? " while listing" : " once listed");
             QTest::newRow(name.constData()) << whileListing << QString::fromLatin1(change);
         }
@@ -130,9 +145,14 @@ void TestFolderListModel::followsChanges()
     if (!whileListing)
         QVERIFY(loaded.wait(loadTimeoutMs));
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy rewritten(&model, &FolderListModel::fileChanged);
 
     if (change == QLatin1String("add"))
         dir.createFile(QStringLiteral("f1500 new.jpg"));
+    else if (change == QLatin1String("rewrite"))
+        dir.createFile(QStringLiteral("f1500.jpg"), "longer");
+    else if (change == QLatin1String("folder gone"))
+        QVERIFY(QDir(dir.path()).removeRecursively());
     else if (change == QLatin1String("add folder"))
         dir.createFolder(QStringLiteral("new folder"));
     else if (change == QLatin1String("remove"))
@@ -141,18 +161,22 @@ void TestFolderListModel::followsChanges()
         QVERIFY(
             QFile::rename(dir.filePath(QStringLiteral("f1500.jpg")), dir.filePath(QStringLiteral("g.jpg"))));
 
-    const QStringList expected = referenceRows(dir.path(), 0, {});
-    QTRY_COMPARE_WITH_TIMEOUT(rowNames(model), expected, loadTimeoutMs);
+    // An unplugged device's folder goes with all its files.
+    const QStringList expected
+        = change == QLatin1String("folder gone") ? QStringList() : referenceRows(dir.path(), 0, {});
+    QTRY_COMPARE_WITH_TIMEOUT(describedRows(model), expected, loadTimeoutMs);
     // Once listed, only the rows that changed are touched.
-    if (!whileListing)
+    if (!whileListing) {
         QCOMPARE(resets.count(), 0);
+        QCOMPARE(rewritten.count(), change == QLatin1String("rewrite") ? 1 : 0);
+    }
 }
 
 void TestFolderListModel::manyChangesKeepTheSelection_data()
 {
     QTest::addColumn<QString>("change");
     QTest::addColumn<int>("column");
-    for (const char *change : { "add", "remove", "rename", "replace" }) {
+    for (const char *change : { "add", "remove", "rename", "replace", "rewrite" }) {
         for (const int column : { 0, 1 }) {
             const QByteArray name = QByteArray(change) + (column == 0 ? " by name" : " by size");
             QTest::newRow(name.constData()) << QString::fromLatin1(change) << column;
@@ -192,6 +216,8 @@ void TestFolderListModel::manyChangesKeepTheSelection()
             QVERIFY(QFile::remove(path));
         else if (change == QLatin1String("rename"))
             QVERIFY(QFile::rename(path, dir.filePath(QStringLiteral("g") + name(i))));
+        else if (change == QLatin1String("rewrite"))
+            dir.createFileOfSize(name(i), 100 + i);
         else // A larger file in its place, at once.
             QVERIFY(
                 ::rename(QFile::encodeName(dir.createFileOfSize(QStringLiteral(".new"), 100 + i)).constData(),
@@ -199,7 +225,8 @@ void TestFolderListModel::manyChangesKeepTheSelection()
                 == 0);
     }
 
-    QTRY_COMPARE_WITH_TIMEOUT(rowNames(model), referenceRows(dir.path(), column, {}), loadTimeoutMs);
+    const QStringList expected = referenceRows(dir.path(), column, {});
+    QTRY_COMPARE_WITH_TIMEOUT(describedRows(model), expected, loadTimeoutMs);
     QCOMPARE(resets.count(), 0);
     QStringList selected;
     for (const QModelIndex &index : selection.selectedIndexes())
@@ -207,6 +234,46 @@ void TestFolderListModel::manyChangesKeepTheSelection()
     selected.sort();
     QCOMPARE(selected, kept);
     QCOMPARE(selection.currentIndex().data().toString(), name(601));
+}
+
+void TestFolderListModel::burstFromAnotherProgramComesInSlices()
+{
+    TestDir dir;
+    for (int i = 0; i < 1000; ++i)
+        dir.createFile(QStringLiteral("burst/b%1.jpg").arg(i));
+    for (const char *name : { "a.jpg", "m.jpg", "z.jpg" })
+        dir.createFile(QStringLiteral("shown/") + QLatin1String(name));
+    const QString shown = dir.filePath(QStringLiteral("shown"));
+    FolderListModel model;
+    QSignalSpy loaded(&model, &FolderListModel::directoryLoaded);
+    model.setRootPath(shown);
+    QVERIFY(loaded.wait(loadTimeoutMs));
+    QItemSelectionModel selection(&model);
+    selection.select(model.index(shown + QStringLiteral("/a.jpg")), QItemSelectionModel::Select);
+    selection.setCurrentIndex(model.index(shown + QStringLiteral("/z.jpg")), QItemSelectionModel::NoUpdate);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+
+    QProcess copy;
+    QSignalSpy copied(&copy, &QProcess::finished);
+    copy.start(
+        QStringLiteral("cp"), { QStringLiteral("-r"), dir.filePath(QStringLiteral("burst/.")), shown });
+    QVERIFY(copied.wait(loadTimeoutMs));
+    const QStringList expected = referenceRows(shown, 0, {});
+    QTRY_COMPARE_WITH_TIMEOUT(describedRows(model), expected, loadTimeoutMs);
+
+    QCOMPARE(resets.count(), 0);
+    int rows = 0;
+    for (const QList<QVariant> &arguments : qAsConst(inserted)) {
+        const int count = arguments.at(2).toInt() - arguments.at(1).toInt() + 1;
+        // No more than the model takes in a slice.
+        QVERIFY(count <= 256);
+        rows += count;
+    }
+    QCOMPARE(rows, 1000);
+    QCOMPARE(selection.selectedIndexes().size(), 1);
+    QCOMPARE(selection.selectedIndexes().constFirst().data().toString(), QStringLiteral("a.jpg"));
+    QCOMPARE(selection.currentIndex().data().toString(), QStringLiteral("z.jpg"));
 }
 
 void TestFolderListModel::neverFollowsLinksNorOpensSpecialFiles_data()

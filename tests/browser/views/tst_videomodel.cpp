@@ -101,6 +101,10 @@ private slots:
     void arrangesAsTheFileModelDoes_data();
     void arrangesAsTheFileModelDoes();
     void removedFileLosesItsThumbnail();
+    void picturesChangedFromOutsideGetNewThumbnails_data();
+    void picturesChangedFromOutsideGetNewThumbnails();
+    void filesWithoutAThumbnailShowTheirTypesIcon_data();
+    void filesWithoutAThumbnailShowTheirTypesIcon();
     void modelDeletedMidBatch();
 
 private:
@@ -527,6 +531,79 @@ void TestVideoModel::removedFileLosesItsThumbnail()
     QVERIFY(model.thumbnail(path).isNull());
     QVERIFY(!model.isAwaited(path));
     QVERIFY(refresh.count() >= 1);
+}
+
+void TestVideoModel::picturesChangedFromOutsideGetNewThumbnails_data()
+{
+    QTest::addColumn<bool>("rewritten");
+    QTest::newRow("added") << false;
+    QTest::newRow("rewritten") << true;
+}
+
+void TestVideoModel::picturesChangedFromOutsideGetNewThumbnails()
+{
+    QFETCH(bool, rewritten);
+    const QString path = m_dir->filePath(QStringLiteral("p.png"));
+    if (rewritten)
+        writePicture(*m_dir, QStringLiteral("p.png"));
+    VideoModel &model = showFolder(PicturesMode, m_dir->path());
+    const auto centre = [&model, &path] { return model.thumbnail(path).toImage().pixelColor(128, 128); };
+    if (rewritten)
+        QTRY_COMPARE_WITH_TIMEOUT(centre(), QColor(Qt::darkGreen), loadTimeoutMs);
+
+    QImage picture(QSize(300, 200), QImage::Format_RGB32);
+    picture.fill(Qt::darkRed);
+    QVERIFY(picture.save(path, "PNG"));
+    QTRY_COMPARE_WITH_TIMEOUT(centre(), QColor(Qt::darkRed), loadTimeoutMs);
+}
+
+void TestVideoModel::filesWithoutAThumbnailShowTheirTypesIcon_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("name");
+    // Null for the program's own file icon.
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("music: its type's") << int(MusicMode) << "song.mp3" << QColor(Qt::red);
+    QTest::newRow("document: its kind's") << int(DocumentsMode) << "paper.pdf" << QColor(Qt::blue);
+    QTest::newRow("not a picture: its type's") << int(PicturesMode) << "broken.jpg" << QColor(Qt::green);
+    QTest::newRow("none in the theme") << int(DocumentsMode) << "notes.txt" << QColor();
+}
+
+void TestVideoModel::filesWithoutAThumbnailShowTheirTypesIcon()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, name);
+    QFETCH(QColor, colour);
+    QTemporaryDir icons;
+    const QString theme = icons.filePath(QStringLiteral("test"));
+    QVERIFY(QDir().mkpath(theme + QStringLiteral("/48x48/mimetypes")));
+    QFile index(theme + QStringLiteral("/index.theme"));
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.write("[Icon Theme]\nName=test\nDirectories=48x48/mimetypes\n\n"
+                "[48x48/mimetypes]\nSize=48\nContext=MimeTypes\nType=Fixed\n");
+    index.close();
+    const QList<QPair<QString, QColor>> drawn { { "audio-mpeg", Qt::red }, { "x-office-document", Qt::blue },
+        { "image-jpeg", Qt::green } };
+    for (const auto &icon : drawn) {
+        QImage image(48, 48, QImage::Format_ARGB32);
+        image.fill(icon.second);
+        QVERIFY(image.save(theme + QStringLiteral("/48x48/mimetypes/%1.png").arg(icon.first)));
+    }
+    const QStringList searched = QIcon::themeSearchPaths();
+    const QString named = QIcon::themeName();
+    QIcon::setThemeSearchPaths({ icons.path() });
+    QIcon::setThemeName(QStringLiteral("test"));
+    const QString path = m_dir->createFile(name, "not what its name says");
+
+    VideoModel &model = showFolder(mode, m_dir->path());
+    QTRY_VERIFY_WITH_TIMEOUT(!model.isAwaited(path), loadTimeoutMs);
+    const QImage shown = model.index(path).data(Qt::DecorationRole).value<QIcon>().pixmap(48, 48).toImage();
+    QIcon::setThemeSearchPaths(searched);
+    QIcon::setThemeName(named);
+    if (colour.isValid())
+        QCOMPARE(shown.pixelColor(24, 24), colour);
+    else
+        QCOMPARE(shown, QIcon(QStringLiteral(":/skin/res/file.png")).pixmap(48, 48).toImage());
 }
 
 void TestVideoModel::modelDeletedMidBatch()
