@@ -25,10 +25,10 @@ QString factsLine(BrowserMode place, qint64 size, const QDateTime &date)
     const char *key = place == ExternalDeviceMode
         ? QT_TRANSLATE_NOOP("OverwriteQuestion", "IDS_FILE_ON_DEVICE")
         : QT_TRANSLATE_NOOP("OverwriteQuestion", "IDS_FILE_ON_HOST");
-    // Kept on one line, as the size is.
-    const QString when
-        = QLocale().toString(date.toLocalTime(), QLocale::ShortFormat).replace(QLatin1Char(' '), QChar::Nbsp);
-    return OverwriteQuestion::tr(key).arg(DataSize::text(size), when);
+    // The size and the date each kept on one line.
+    const auto unbroken = [](QString text) { return text.replace(QLatin1Char(' '), QChar::Nbsp); };
+    return OverwriteQuestion::tr(key).arg(unbroken(DataSize::text(size)),
+        unbroken(QLocale().toString(date.toLocalTime(), QLocale::ShortFormat)));
 }
 
 QPixmap fitted(const QImage &picture)

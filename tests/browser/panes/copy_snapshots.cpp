@@ -12,6 +12,7 @@
 #include "browser/panes/CopyReport.h"
 #include "browser/panes/OverwriteQuestion.h"
 #include "browser/thumbnails/ThumbLoaderWorker.h"
+#include "engine/copy/CopyPreflight.h"
 #include "widgets/MessageBox.h"
 #include "widgets/ProgressDialog.h"
 
@@ -180,6 +181,32 @@ bool saveNothingToCopy(const SnapshotFolder &folder, Browser &browser, const Pan
     return boxes.succeeded();
 }
 
+// Two pictures and room for one, then for none: what the confirmation
+// offers.
+bool saveNoRoom(const SnapshotFolder &folder, Browser &browser, const PaneTestHome &home)
+{
+    const QString first = home.hostFolder(PicturesMode) + QStringLiteral("/Room/first.jpg");
+    const QString second = home.hostFolder(PicturesMode) + QStringLiteral("/Room/second.jpg");
+    if (!QDir().mkpath(QFileInfo(first).path()) || !writeFile(first, 3000000) || !writeFile(second, 3000000))
+        return false;
+    bool ok = true;
+    for (const qint64 free : { qint64(4000000), qint64(0) }) {
+        CopyPreflight::setProbe([free](const QString &) {
+            VolumeFacts facts;
+            facts.freeBytes = free;
+            return facts;
+        });
+        BoxAnswers boxes(folder,
+            { { free > 0 ? QStringLiteral("copy_confirm_what_fits") : QStringLiteral("copy_confirm_no_room"),
+                QMessageBox::Cancel, {} } });
+        browser.doDrop(
+            { QFileInfo(first), QFileInfo(second) }, ExternalDeviceMode, home.deviceFolder(PicturesMode));
+        ok &= boxes.succeeded();
+    }
+    CopyPreflight::setProbe({});
+    return ok;
+}
+
 bool saveErrors(const SnapshotFolder &folder, Browser &browser)
 {
     const struct
@@ -287,7 +314,7 @@ int main(int argc, char **argv)
     browser.resize(1100, 640);
     browser.show();
     const bool ok = saveCopy(folder, browser, home) && saveNothingToCopy(folder, browser, home)
-        && saveErrors(folder, browser) && saveQuestionBeforeCopy(folder, browser)
-        && saveReport(folder, browser, home);
+        && saveNoRoom(folder, browser, home) && saveErrors(folder, browser)
+        && saveQuestionBeforeCopy(folder, browser) && saveReport(folder, browser, home);
     return ok ? 0 : 1;
 }
