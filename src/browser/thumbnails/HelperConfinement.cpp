@@ -44,27 +44,28 @@ constexpr int filterDescriptor = 3;
 // The system calls a helper makes: the loader's and the C library's, reading
 // the files it is handed, memory, its own threads, time, and its limits;
 // and waiting, which bubblewrap's first process in the box does under the
-// same filter.
+// same filter. A pipe of its own: the sanitizers test whether memory can be
+// read by writing it into one, and take a refusal for a bad pointer.
 // Everything else is refused with an error, not a kill, so that a library
 // that tries something sees a failure and a crash loop cannot start.
-const int allowedCalls[] = { SCMP_SYS(read), SCMP_SYS(pread64), SCMP_SYS(readv), SCMP_SYS(preadv),
-    SCMP_SYS(preadv2), SCMP_SYS(write), SCMP_SYS(writev), SCMP_SYS(recvmsg), SCMP_SYS(close), SCMP_SYS(lseek),
-    SCMP_SYS(fstat), SCMP_SYS(stat), SCMP_SYS(lstat), SCMP_SYS(newfstatat), SCMP_SYS(statx),
-    SCMP_SYS(fstatfs), SCMP_SYS(statfs), SCMP_SYS(access), SCMP_SYS(faccessat), SCMP_SYS(faccessat2),
-    SCMP_SYS(readlink), SCMP_SYS(readlinkat), SCMP_SYS(getdents64), SCMP_SYS(getcwd), SCMP_SYS(fcntl),
-    SCMP_SYS(dup), SCMP_SYS(dup2), SCMP_SYS(dup3), SCMP_SYS(fadvise64), SCMP_SYS(eventfd2), SCMP_SYS(poll),
-    SCMP_SYS(ppoll), SCMP_SYS(brk), SCMP_SYS(mmap), SCMP_SYS(munmap), SCMP_SYS(mremap), SCMP_SYS(mprotect),
-    SCMP_SYS(madvise), SCMP_SYS(mlock), SCMP_SYS(munlock), SCMP_SYS(get_mempolicy), SCMP_SYS(set_mempolicy),
-    SCMP_SYS(futex), SCMP_SYS(set_robust_list), SCMP_SYS(get_robust_list), SCMP_SYS(set_tid_address),
-    SCMP_SYS(rseq), SCMP_SYS(sched_yield), SCMP_SYS(sched_getaffinity), SCMP_SYS(sched_setscheduler),
-    SCMP_SYS(sched_getscheduler), SCMP_SYS(sched_getparam), SCMP_SYS(getpid), SCMP_SYS(gettid),
-    SCMP_SYS(getuid), SCMP_SYS(geteuid), SCMP_SYS(getgid), SCMP_SYS(getegid), SCMP_SYS(getresuid),
-    SCMP_SYS(getresgid), SCMP_SYS(getgroups), SCMP_SYS(uname), SCMP_SYS(sysinfo), SCMP_SYS(getrandom),
-    SCMP_SYS(getrusage), SCMP_SYS(getrlimit), SCMP_SYS(setrlimit), SCMP_SYS(prctl), SCMP_SYS(arch_prctl),
-    SCMP_SYS(clock_gettime), SCMP_SYS(clock_getres), SCMP_SYS(gettimeofday), SCMP_SYS(time),
-    SCMP_SYS(nanosleep), SCMP_SYS(clock_nanosleep), SCMP_SYS(rt_sigaction), SCMP_SYS(rt_sigprocmask),
-    SCMP_SYS(rt_sigreturn), SCMP_SYS(sigaltstack), SCMP_SYS(restart_syscall), SCMP_SYS(wait4), SCMP_SYS(exit),
-    SCMP_SYS(exit_group) };
+const int allowedCalls[] = { SCMP_SYS(pipe2), SCMP_SYS(read), SCMP_SYS(pread64), SCMP_SYS(readv),
+    SCMP_SYS(preadv), SCMP_SYS(preadv2), SCMP_SYS(write), SCMP_SYS(writev), SCMP_SYS(recvmsg),
+    SCMP_SYS(close), SCMP_SYS(lseek), SCMP_SYS(fstat), SCMP_SYS(stat), SCMP_SYS(lstat), SCMP_SYS(newfstatat),
+    SCMP_SYS(statx), SCMP_SYS(fstatfs), SCMP_SYS(statfs), SCMP_SYS(access), SCMP_SYS(faccessat),
+    SCMP_SYS(faccessat2), SCMP_SYS(readlink), SCMP_SYS(readlinkat), SCMP_SYS(getdents64), SCMP_SYS(getcwd),
+    SCMP_SYS(fcntl), SCMP_SYS(dup), SCMP_SYS(dup2), SCMP_SYS(dup3), SCMP_SYS(fadvise64), SCMP_SYS(eventfd2),
+    SCMP_SYS(poll), SCMP_SYS(ppoll), SCMP_SYS(brk), SCMP_SYS(mmap), SCMP_SYS(munmap), SCMP_SYS(mremap),
+    SCMP_SYS(mprotect), SCMP_SYS(madvise), SCMP_SYS(mlock), SCMP_SYS(munlock), SCMP_SYS(get_mempolicy),
+    SCMP_SYS(set_mempolicy), SCMP_SYS(futex), SCMP_SYS(set_robust_list), SCMP_SYS(get_robust_list),
+    SCMP_SYS(set_tid_address), SCMP_SYS(rseq), SCMP_SYS(sched_yield), SCMP_SYS(sched_getaffinity),
+    SCMP_SYS(sched_setscheduler), SCMP_SYS(sched_getscheduler), SCMP_SYS(sched_getparam), SCMP_SYS(getpid),
+    SCMP_SYS(gettid), SCMP_SYS(getuid), SCMP_SYS(geteuid), SCMP_SYS(getgid), SCMP_SYS(getegid),
+    SCMP_SYS(getresuid), SCMP_SYS(getresgid), SCMP_SYS(getgroups), SCMP_SYS(uname), SCMP_SYS(sysinfo),
+    SCMP_SYS(getrandom), SCMP_SYS(getrusage), SCMP_SYS(getrlimit), SCMP_SYS(setrlimit), SCMP_SYS(prctl),
+    SCMP_SYS(arch_prctl), SCMP_SYS(clock_gettime), SCMP_SYS(clock_getres), SCMP_SYS(gettimeofday),
+    SCMP_SYS(time), SCMP_SYS(nanosleep), SCMP_SYS(clock_nanosleep), SCMP_SYS(rt_sigaction),
+    SCMP_SYS(rt_sigprocmask), SCMP_SYS(rt_sigreturn), SCMP_SYS(sigaltstack), SCMP_SYS(restart_syscall),
+    SCMP_SYS(wait4), SCMP_SYS(exit), SCMP_SYS(exit_group) };
 
 // Flags that would open a file for anything but reading: the helper writes
 // to its pipe only.
