@@ -6,7 +6,7 @@
 // on 127.0.0.1, the program's process and a descriptor it holds with its
 // inode. The answer is an icon whose first row holds one pixel a try, red
 // 1 when it worked, and whose second row holds the pid of any child left
-// behind.
+// behind. Starting a program, it starts itself, which every box holds.
 #include "EscapingHelper.h"
 #include "browser/thumbnails/ThumbnailProtocol.h"
 
@@ -73,17 +73,20 @@ pid_t leaveChild()
     return qMax(child, 0);
 }
 
-// Through a child when there may be one; else in place, where a shell
-// that starts ends the helper before it answers.
-bool startShell()
+// Starts a program every box holds, the stand-in itself, told to exit
+// with 42: through a child when there may be one; else in place, where the
+// started stand-in answers for the helper with what it was handed.
+bool startProgram(char *answer)
 {
-    char *const arguments[]
-        = { const_cast<char *>("sh"), const_cast<char *>("-c"), const_cast<char *>("exit 42"), nullptr };
+    char exitArgument[] = "exit";
+    char *const exiting[] = { exitArgument, nullptr };
     const pid_t child = fork();
     if (child == 0)
-        _exit(execv("/bin/sh", arguments) == 0 ? 0 : 1);
-    if (child < 0)
-        return execv("/bin/sh", arguments) == 0;
+        _exit(execv("/proc/self/exe", exiting) == 0 ? 0 : 1);
+    if (child < 0) {
+        char *const answering[] = { answer, nullptr };
+        return execv("/proc/self/exe", answering) == 0;
+    }
     int status = 0;
     return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 42;
 }
@@ -94,10 +97,30 @@ bool holds(int fd, ino_t inode)
     return ::fstat(fd, &status) == 0 && status.st_ino == inode;
 }
 
+// The escapes' results as a started program is handed them: a character
+// an escape, then the left child's pid.
+bool answer(const QByteArray &results)
+{
+    const QList<QByteArray> parts = results.split(' ');
+    const QRgb child = QRgb(parts.value(1).toUInt()) | 0xff000000U;
+    QImage icon(EscapingHelper::escapeCount, 2, QImage::Format_RGB32);
+    for (int escape = 0; escape < EscapingHelper::escapeCount; ++escape) {
+        icon.setPixel(escape, 0, qRgb(parts.at(0).at(escape) == '1' ? 1 : 0, 0, 0));
+        icon.setPixel(escape, 1, child);
+    }
+    return ThumbnailProtocol::writeReply(STDOUT_FILENO, { icon, false, QImage() });
+}
+
 } // namespace
 
-int main()
+int main(int, char **argv)
 {
+    if (qstrcmp(argv[0], "exit") == 0)
+        return 42;
+    // Started in place of the helper by its own escape; the program starts
+    // it by its full path.
+    if (argv[0][0] != '/')
+        return answer(argv[0]) ? 0 : 1;
     if (!ThumbnailProtocol::greet(STDOUT_FILENO))
         return 1;
     ThumbnailProtocol::Request request;
@@ -110,22 +133,24 @@ int main()
     if (lines.size() < EscapingHelper::lineCount)
         return 1;
     const pid_t program = pid_t(lines.at(EscapingHelper::ProgramLine).toInt());
-    bool worked[EscapingHelper::escapeCount] {};
-    worked[EscapingHelper::ReadHome] = readSecret(lines.at(EscapingHelper::SecretLine));
-    worked[EscapingHelper::WriteHome] = writeInto(lines.at(EscapingHelper::FolderLine));
-    worked[EscapingHelper::ConnectLoopback] = connectTo(lines.at(EscapingHelper::PortLine).toInt());
-    worked[EscapingHelper::AttachProgram] = attachTo(program);
-    worked[EscapingHelper::ProgramMemory] = openMemoryOf(program);
-    worked[EscapingHelper::InheritedDescriptor] = holds(lines.at(EscapingHelper::DescriptorLine).toInt(),
-        ino_t(lines.at(EscapingHelper::InodeLine).toULongLong()));
-    worked[EscapingHelper::RunsAsRoot] = geteuid() == 0;
+    QByteArray results(EscapingHelper::escapeCount, '0');
+    const auto record
+        = [&results](EscapingHelper::Escape escape, bool worked) { results[escape] = worked ? '1' : '0'; };
+    record(EscapingHelper::ReadHome, readSecret(lines.at(EscapingHelper::SecretLine)));
+    record(EscapingHelper::WriteHome, writeInto(lines.at(EscapingHelper::FolderLine)));
+    record(EscapingHelper::ConnectLoopback, connectTo(lines.at(EscapingHelper::PortLine).toInt()));
+    record(EscapingHelper::AttachProgram, attachTo(program));
+    record(EscapingHelper::ProgramMemory, openMemoryOf(program));
+    record(EscapingHelper::InheritedDescriptor,
+        holds(lines.at(EscapingHelper::DescriptorLine).toInt(),
+            ino_t(lines.at(EscapingHelper::InodeLine).toULongLong())));
+    record(EscapingHelper::RunsAsRoot, geteuid() == 0);
     const pid_t child = leaveChild();
-    worked[EscapingHelper::LeaveChild] = child > 0;
-    worked[EscapingHelper::StartShell] = startShell();
-    QImage icon(EscapingHelper::escapeCount, 2, QImage::Format_RGB32);
-    for (int escape = 0; escape < EscapingHelper::escapeCount; ++escape) {
-        icon.setPixel(escape, 0, qRgb(worked[escape] ? 1 : 0, 0, 0));
-        icon.setPixel(escape, 1, QRgb(child) | 0xff000000U);
-    }
-    return ThumbnailProtocol::writeReply(STDOUT_FILENO, { icon, false, QImage() }) ? 0 : 1;
+    record(EscapingHelper::LeaveChild, child > 0);
+    // Had it started in place, the program answers with this one worked.
+    QByteArray started = results;
+    started[EscapingHelper::StartProgram] = '1';
+    started += ' ' + QByteArray::number(child);
+    record(EscapingHelper::StartProgram, startProgram(started.data()));
+    return answer(results + ' ' + QByteArray::number(child)) ? 0 : 1;
 }

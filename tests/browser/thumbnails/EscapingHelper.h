@@ -17,7 +17,7 @@ enum Escape {
     InheritedDescriptor,
     RunsAsRoot,
     LeaveChild,
-    StartShell,
+    StartProgram,
     escapeCount
 };
 
