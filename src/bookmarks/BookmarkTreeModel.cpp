@@ -313,12 +313,14 @@ bool BookmarkTreeModel::setData(const QModelIndex &index, const QVariant &value,
     const QString title = value.toString();
     if (title == item->title())
         return false;
+    // Saving reads the store again, and the item goes with its old tree.
+    const QString label = storeLabel(item);
     item->setTitle(title);
     markChanged(item);
     emit dataChanged(index, index);
     if (save())
         return true;
-    emit renameNotSaved(storeLabel(item), title);
+    emit renameNotSaved(label, title);
     return false;
 }
 
