@@ -120,7 +120,10 @@ struct ChildPlan
 // paths readable.
 bool restrictToReadable(const ChildPlan &plan)
 {
-    const landlock_ruleset_attr handled { plan.landlockHandled };
+    // Newer kernel headers give the structure more fields (networking,
+    // scopes): each stays zero, which leaves it alone.
+    landlock_ruleset_attr handled {};
+    handled.handled_access_fs = plan.landlockHandled;
     const int ruleset = int(syscall(SYS_landlock_create_ruleset, &handled, sizeof(handled), 0));
     if (ruleset < 0)
         return false;
@@ -350,8 +353,12 @@ QByteArrayList HelperConfinement::bubblewrapArguments(
     // Of Qt's picture readers, only those of the formats the helper reads
     // are there to be loaded; Qt would read the metadata of every one in
     // the folder at the helper's first picture, a good part of its start.
-    const QString formats
-        = QLibraryInfo::location(QLibraryInfo::PluginsPath) + QStringLiteral("/imageformats");
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QString plugins = QLibraryInfo::path(QLibraryInfo::PluginsPath);
+#else
+    const QString plugins = QLibraryInfo::location(QLibraryInfo::PluginsPath);
+#endif
+    const QString formats = plugins + QStringLiteral("/imageformats");
     const QStringList readers = QDir(formats).entryList(
         { QStringLiteral("libqjpeg.so*"), QStringLiteral("libqgif.so"), QStringLiteral("libqwebp.so"),
             QStringLiteral("libqtiff.so"), QStringLiteral("kimg_heif.so"), QStringLiteral("kimg_avif.so") },

@@ -87,7 +87,14 @@ void PrettyItemDelegate::paint(
     // in a stub of a line under the icon.
     iconOnly.features &= ~QStyleOptionViewItem::HasDisplay;
     iconOnly.state &= ~QStyle::State_HasFocus;
-    styleOf(item)->drawControl(QStyle::CE_ItemViewItem, &iconOnly, painter, item.widget);
+    QStyle *style = styleOf(item);
+    // Qt 6.8 marks it all the same, in all the room under the icon: the
+    // style draws within the icon's box only.
+    painter->save();
+    painter->setClipRect(
+        style->subElementRect(QStyle::SE_ItemViewItemDecoration, &iconOnly, item.widget), Qt::IntersectClip);
+    style->drawControl(QStyle::CE_ItemViewItem, &iconOnly, painter, item.widget);
+    painter->restore();
     if (index == m_wholeNameItem && !wholeNameLines(item).isEmpty())
         return;
     const QStringList lines

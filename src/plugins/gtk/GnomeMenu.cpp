@@ -45,15 +45,15 @@ bool isArchive(const QString &contentType)
 QString templateIcon(const QString &contentType)
 {
     if (contentType == QLatin1String("text/html"))
-        return QStringLiteral("Gnome-text-html.svg");
+        return QStringLiteral("Gnome-text-html.png");
     if (contentType == QLatin1String("text/plain") || contentType == QLatin1String("application/plain"))
-        return QStringLiteral("Gnome-text-x-generic.svg");
+        return QStringLiteral("Gnome-text-x-generic.png");
     if (contentType == QLatin1String("application/vnd.oasis.opendocument.text")
         || contentType == QLatin1String("application/msword")
         || contentType == QLatin1String("application/rtf")
         || contentType
             == QLatin1String("application/vnd.openxmlformats-officedocument.wordprocessingml.document"))
-        return QStringLiteral("Gnome-x-office-document.svg");
+        return QStringLiteral("Gnome-x-office-document.png");
     return QString();
 }
 
@@ -147,7 +147,7 @@ void gnomeMenu::CreateMenu(
     const QString &itemPath, QPoint pos, const QVector<QString> &paths, QWidget *parent)
 {
     startMenu(itemPath, pos, paths, parent);
-    connect(addEntry(menu, "IDS_OPEN", QStringLiteral("_open"), QStringLiteral("Gnome-document-open.svg")),
+    connect(addEntry(menu, "IDS_OPEN", QStringLiteral("_open"), QStringLiteral("Gnome-document-open.png")),
         &QAction::triggered, this, &gnomeMenu::open);
     const bool isFolder = QFileInfo(path).isDir();
     if (!addOpenWith(isFolder))
@@ -155,11 +155,11 @@ void gnomeMenu::CreateMenu(
     const QString type = GioApplications::contentTypeOf(path);
 
     menu->addSeparator();
-    addEntry(menu, "IDS_CUT", QStringLiteral("_cut"), QStringLiteral("Gnome-edit-cut.svg"));
-    addEntry(menu, "IDS_COPY", QStringLiteral("_copy"), QStringLiteral("Gnome-edit-copy.svg"));
+    addEntry(menu, "IDS_CUT", QStringLiteral("_cut"), QStringLiteral("Gnome-edit-cut.png"));
+    addEntry(menu, "IDS_COPY", QStringLiteral("_copy"), QStringLiteral("Gnome-edit-copy.png"));
     if (isFolder) {
         addEntry(menu, "IDS_PASTE_INTO_FOLDER", QStringLiteral("_pasteIntoFolder"),
-            QStringLiteral("Gnome-edit-paste.svg"))
+            QStringLiteral("Gnome-edit-paste.png"))
             ->setEnabled(GnomeClipboard::holdsFiles());
     }
     menu->addSeparator();
@@ -167,7 +167,7 @@ void gnomeMenu::CreateMenu(
     addEntry(menu, "IDS_RENAME", QStringLiteral("_rename"));
     menu->addSeparator();
     addEntry(
-        menu, "IDS_MOVE_TO_TRASH", QStringLiteral("_moveToTrash"), QStringLiteral("Gnome-user-trash.svg"));
+        menu, "IDS_MOVE_TO_TRASH", QStringLiteral("_moveToTrash"), QStringLiteral("Gnome-user-trash.png"));
     menu->addSeparator();
     // Entries of tools that are not installed are not shown.
     if (isArchive(type) && DesktopTools::canExtract(type)) {
@@ -176,19 +176,19 @@ void gnomeMenu::CreateMenu(
     }
     if (DesktopTools::canCompress()) {
         connect(addEntry(menu, "IDS_CREATE_ARCHIVE", QStringLiteral("_createArchive"),
-                    QStringLiteral("Gnome-emblem-package.svg")),
+                    QStringLiteral("Gnome-emblem-package.png")),
             &QAction::triggered, this, &gnomeMenu::Compress);
     }
     if (isFolder && files.size() == 1 && DesktopTools::canShare())
         addEntry(menu, "IDS_SHARE_FOLDER", QStringLiteral("_shareFolder"),
-            QStringLiteral("Gnome-folder-remote.svg"));
+            QStringLiteral("Gnome-folder-remote.png"));
     if (DesktopTools::canSign()) {
         addEntry(menu, "IDS_ENCRYPT", QStringLiteral("_encrypt"));
         addEntry(menu, "IDS_SIGN", QStringLiteral("_sign"));
     }
     menu->addSeparator();
     addEntry(menu, "IDS_PROPERTIES", QStringLiteral("_properties"),
-        QStringLiteral("Gnome-document-properties.svg"));
+        QStringLiteral("Gnome-document-properties.png"));
     actOnItem(runMenu());
 }
 
@@ -265,9 +265,9 @@ void gnomeMenu::CreateOutsideMenu(const QString &folder, QPoint pos, int arrange
     startMenu(folder, pos, paths, parent);
     sortBy = arrangedBy;
     addEntry(
-        menu, "IDS_CREATE_FOLDER", QStringLiteral("_createFolder"), QStringLiteral("Gnome-folder-new.svg"));
+        menu, "IDS_CREATE_FOLDER", QStringLiteral("_createFolder"), QStringLiteral("Gnome-folder-new.png"));
     QMenu *documents = menu->addMenu(
-        QIcon(iconFolder + QStringLiteral("Gnome-document-new.svg")), tr("IDS_CREATE_DOCUMENT"));
+        QIcon(iconFolder + QStringLiteral("Gnome-document-new.png")), tr("IDS_CREATE_DOCUMENT"));
     documents->menuAction()->setObjectName(QStringLiteral("_createDocument"));
     addTemplates(documents);
     documents->addSeparator();
@@ -276,7 +276,7 @@ void gnomeMenu::CreateOutsideMenu(const QString &folder, QPoint pos, int arrange
     menu->addSeparator();
     addArrange(arrangedBy);
     if (QFileInfo(path).isDir()) {
-        addEntry(menu, "IDS_PASTE", QStringLiteral("_paste"), QStringLiteral("Gnome-edit-paste.svg"))
+        addEntry(menu, "IDS_PASTE", QStringLiteral("_paste"), QStringLiteral("Gnome-edit-paste.png"))
             ->setEnabled(GnomeClipboard::holdsFiles());
     }
     menu->addSeparator();
