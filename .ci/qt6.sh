@@ -12,4 +12,9 @@ OPALO_QT_VERSION=6 scripts/install-deps.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPALO_WERROR=ON -DOPALO_QT_VERSION=6 \
     -DOPALO_BENCH=OFF >/dev/null
 cmake --build "$build"
+# Nothing of Qt 5 may slip in through a library found by another name.
+if readelf -d "$build/src/app/OpaloSync" "$build"/plugins/*.so | grep -q '\[libQt5'; then
+    echo "qt6: the Qt 6 build links Qt 5" >&2
+    exit 1
+fi
 (cd "$build" && ctest --output-on-failure -j "$(nproc)")

@@ -21,13 +21,13 @@ if ! { CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=R
     exit 1
 fi
 
-status=0
-for target in "${targets[@]}"; do
-    work="$build/fuzz-$target"
+# One target per core at a time: each fuzzer runs on one core.
+fuzz() { # target; prints one line, fails on a crash
+    local target=$1 work="$build/fuzz-$1"
     rm -rf "$work"
     mkdir -p "$work/corpus" "$work/artifacts"
     cp fuzz/corpus/"$target"/* "$work/corpus/"
-    log="$work/fuzz.log"
+    local log="$work/fuzz.log"
     if ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 UBSAN_OPTIONS=print_stacktrace=1 \
         QT_QPA_PLATFORM=offscreen "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=70000 \
         -rss_limit_mb=2048 -timeout=10 -artifact_prefix="$work/artifacts/" "$work/corpus" >"$log" 2>&1; then
@@ -35,7 +35,19 @@ for target in "${targets[@]}"; do
     else
         echo "fuzz_$target: CRASH (log $log, inputs in $work/artifacts)"
         grep -m 5 -E 'ERROR|SUMMARY|runtime error' "$log" || true
-        status=1
+        return 1
     fi
+}
+
+pids=()
+for target in "${targets[@]}"; do
+    while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done
+    fuzz "$target" >"$build/fuzz-$target.result" 2>&1 &
+    pids+=($!)
+done
+status=0
+for i in "${!targets[@]}"; do
+    wait "${pids[$i]}" || status=1
+    cat "$build/fuzz-${targets[$i]}.result"
 done
 exit $status

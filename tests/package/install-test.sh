@@ -39,6 +39,17 @@ check "packages install" dpkg-query -W "${packages[@]}"
 files=$(dpkg-query -L "${packages[@]}" | sort -u)
 check "program at its fixed path" test -x /usr/bin/OpaloSync
 check "relauncher at its fixed path" test -x /usr/bin/OpaloSetRights
+# One Qt in the program and its plug-ins, and the KDE plug-in on the KDE
+# Frameworks of that Qt (KF6 with Qt 6): the release's own, nothing mixed.
+qt_majors() { readelf -d "$@" | sed -n 's/.*\[libQt\([0-9]*\)Core\.so.*/\1/p' | sort -u; }
+one_qt() {
+    local major kde=/usr/lib/OpaloSyncLib/libKdeShellMenu.so
+    major=$(qt_majors /usr/bin/OpaloSync /usr/lib/OpaloSyncLib/*.so)
+    echo "install-test: the program and its plug-ins link Qt ${major//$'\n'/ and }"
+    [[ $major =~ ^[0-9]+$ ]] || return 1
+    [ ! -e "$kde" ] || readelf -d "$kde" | grep -q "\[libKF${major}"
+}
+check "program and plug-ins on one Qt, the KDE plug-in on its KDE Frameworks" one_qt
 check "desktop entry is valid" desktop-file-validate /usr/share/applications/com.vantora.OpaloSync.desktop
 check "AppStream metadata is valid" appstreamcli validate --no-net --pedantic \
     /usr/share/metainfo/com.vantora.OpaloSync.metainfo.xml
