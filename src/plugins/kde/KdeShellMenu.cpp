@@ -122,6 +122,9 @@ int KdeShellMenu::OnContextMenu(QPoint pos, QWidget **menuOut)
     menu->setActionGroups({ { KonqPopupMenu::EditActions, editActions } });
     if (!m_isFileSelection) {
         auto *newMenu = new KNewFileMenu(collection);
+        // Its name and error dialogues go over the program's window, not over
+        // this hidden one.
+        newMenu->setParentWidget(dialogParent());
         newMenu->setObjectName(QStringLiteral("New"));
         newMenu->setText(kioText("Create New"));
         collection->addAction(QStringLiteral("New"), newMenu);
