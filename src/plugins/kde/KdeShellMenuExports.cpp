@@ -157,8 +157,9 @@ int KDEshowContextMenu(QPoint pos, QVector<QString> &paths, bool isFileSelection
         linguistKDEContextMenu(translator);
         qAddPostRoutine(deleteMenuWidgets);
     }
-    // Lives on with the process: the menu it parents belongs to the caller.
-    auto *menu = new KdeShellMenu(paths, isFileSelection);
+    // Lives on with the program's window (or the process): the menu it
+    // parents belongs to the caller.
+    auto *menu = new KdeShellMenu(paths, isFileSelection, dialogParent());
     return menu->OnContextMenu(pos, menuOut);
 }
 
