@@ -3,6 +3,8 @@
 
 // Whether the platform Qt is about to use finds a screen: Qt aborts the
 // process when its platform plug-in cannot connect (the super-user under sudo
-// keeps DISPLAY but may not use it, and a Wayland desktop without Xwayland
-// has no X server at all). Platforms other than X11 are left to Qt.
+// keeps DISPLAY but may not use it, a Wayland desktop without Xwayland has no
+// X server at all, and QT_QPA_PLATFORM=wayland from the system's environment
+// outlives the WAYLAND_DISPLAY that sudo drops). Platforms other than X11 and
+// Wayland are left to Qt.
 bool screenReachable();

@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -50,13 +51,29 @@ void installTranslator(QTranslator &translator)
 namespace {
 
 // Said on standard error: without a screen there is no box to show it in.
-int explainNoScreen(int &argc, char **argv)
+void sayWithoutScreen(const std::function<QString()> &text)
 {
+    int argc = 1;
+    char name[] = "OpaloSync";
+    char *argv[] = { name, nullptr };
     QCoreApplication app(argc, argv);
     QTranslator translator;
     installTranslator(translator);
-    std::fprintf(stderr, "%s\n", qUtf8Printable(QCoreApplication::translate("QObject", "IDS_NO_SCREEN")));
-    return 1;
+    std::fprintf(stderr, "%s\n", qUtf8Printable(text()));
+}
+
+void explainFailedHandOverWithoutScreen(const char *relauncherPath, int error)
+{
+    sayWithoutScreen([relauncherPath, error] { return failedHandOverText(relauncherPath, error); });
+}
+
+// Arguments as the hand-over counts them, before Qt has taken its own out.
+QStringList rawArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    return arguments;
 }
 
 } // namespace
@@ -133,8 +150,13 @@ int runOpaloSync(int &argc, char **argv, const char *relauncherPath)
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 #endif
-    if (!screenReachable())
-        return explainNoScreen(argc, argv);
+    if (!screenReachable()) {
+        // The relauncher is what opens the user's display to the super-user.
+        if (handOverRequested(kdeSessionVersion(), getuid(), handOverArgumentCount(rawArguments(argc, argv))))
+            runSetRightsHelper(relauncherPath, explainFailedHandOverWithoutScreen);
+        sayWithoutScreen([] { return QCoreApplication::translate("QObject", "IDS_NO_SCREEN"); });
+        return 1;
+    }
     OpaloApplication app(argc, argv);
     // Wayland compositors and docks match the window to its launcher, and
     // take its icon, by this id.

@@ -239,8 +239,11 @@ bool TestProcesses::xdotool(const QString &display, const QStringList &arguments
 void TestProcesses::failedHandOverSaysWhy_data()
 {
     QTest::addColumn<bool>("onScreen");
-    QTest::newRow("no screen to show a box") << false;
-    QTest::newRow("in a box on screen") << true;
+    // A display the super-user may not use yet: the relauncher would open it.
+    QTest::addColumn<QString>("display");
+    QTest::newRow("no screen to show a box") << false << QString();
+    QTest::newRow("in a box on screen") << true << QString();
+    QTest::newRow("an X server the super-user may not use yet") << false << QStringLiteral(":4093");
 }
 
 // The super-user learns why the program ends: on standard error always, and
@@ -248,10 +251,14 @@ void TestProcesses::failedHandOverSaysWhy_data()
 void TestProcesses::failedHandOverSaysWhy()
 {
     QFETCH(bool, onScreen);
+    QFETCH(QString, display);
     if (const char *why = whyNoHandOver())
         QSKIP(why);
     QProcessEnvironment environment = kdeEnvironment(m_runtime->path());
-    QString display;
+    if (!display.isEmpty()) {
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    }
     if (onScreen) {
         if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
             QSKIP("Needs xdotool (Debian package xdotool) to answer the box");
@@ -289,6 +296,10 @@ void TestProcesses::noScreenSaysWhatToDo_data()
     QTest::newRow("no display at all") << QString() << QString();
     QTest::newRow("no X server at the display") << QString() << QStringLiteral(":4093");
     QTest::newRow("X11 asked for, no display") << QStringLiteral("xcb") << QString();
+    // As sudo leaves it when the system's environment names the platform.
+    QTest::newRow("Wayland asked for, no Wayland display") << QStringLiteral("wayland") << QString();
+    QTest::newRow("Wayland, else X11, neither there")
+        << QStringLiteral("wayland;xcb") << QStringLiteral(":4093");
 }
 
 // As under sudo on a Wayland desktop without Xwayland: said on standard

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <pwd.h>
 #include <unistd.h>
 
 // Runs the relauncher with stand-ins for xhost (found through PATH) and
@@ -24,10 +25,12 @@ private slots:
     void missingDbusRunSessionEndsWithStatusOne();
     void superUserGetsNoBuildVariables();
     void handOverComesBackToTheMainWindow();
+    void xhostRunsAsTheDisplaysUser_data();
+    void xhostRunsAsTheDisplaysUser();
 
 private:
     QProcessEnvironment environment() const;
-    int run(const QStringList &arguments);
+    int run(const QStringList &arguments, const QProcessEnvironment &environment);
     QByteArray recorded(const QString &name) const;
     static void writeScript(const QString &path, const QByteArray &body);
 
@@ -66,13 +69,17 @@ QProcessEnvironment TestRelauncher::environment() const
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(
         QStringLiteral("PATH"), m_dir->filePath(QStringLiteral("bin")) + QStringLiteral(":/usr/bin:/bin"));
+    // Whoever runs the tests through sudo: the stand-in xhost must run as
+    // the test's user unless a test names another.
+    for (const char *name : { "SUDO_UID", "PKEXEC_UID", "XAUTHORITY" })
+        environment.remove(QLatin1String(name));
     return environment;
 }
 
-int TestRelauncher::run(const QStringList &arguments)
+int TestRelauncher::run(const QStringList &arguments, const QProcessEnvironment &environment)
 {
     QProcess process;
-    process.setProcessEnvironment(environment());
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(RELAUNCHER_BINARY), arguments);
     if (!process.waitForFinished(15000) || process.exitStatus() != QProcess::NormalExit)
         return -1;
@@ -98,14 +105,16 @@ void TestRelauncher::wrongArgumentRunsNothing_data()
 void TestRelauncher::wrongArgumentRunsNothing()
 {
     QFETCH(QStringList, arguments);
-    QCOMPARE(run(arguments), 1);
+    QCOMPARE(run(arguments, environment()), 1);
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("xhost"))));
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("dbus-run-session"))));
 }
 
 void TestRelauncher::restartsThroughDbusRunSession()
 {
-    QCOMPARE(run({ QStringLiteral("OpaloSync"), QStringLiteral("extra"), QStringLiteral("more") }), 0);
+    QCOMPARE(
+        run({ QStringLiteral("OpaloSync"), QStringLiteral("extra"), QStringLiteral("more") }, environment()),
+        0);
     // Only the local super-user may use the display, not every host.
     QCOMPARE(recorded(QStringLiteral("xhost")), QByteArray("+SI:localuser:root\n"));
     QCOMPARE(recorded(QStringLiteral("dbus-run-session")),
@@ -115,7 +124,7 @@ void TestRelauncher::restartsThroughDbusRunSession()
 void TestRelauncher::missingDbusRunSessionEndsWithStatusOne()
 {
     QFile::remove(QStringLiteral(STANDIN_DIR "/dbus-run-session"));
-    QCOMPARE(run({ QStringLiteral("OpaloSync") }), 1);
+    QCOMPARE(run({ QStringLiteral("OpaloSync") }, environment()), 1);
     QCOMPARE(recorded(QStringLiteral("xhost")), QByteArray("+SI:localuser:root\n"));
 }
 
@@ -162,6 +171,61 @@ void TestRelauncher::handOverComesBackToTheMainWindow()
     QCOMPARE(recorded(QStringLiteral("xhost")), QByteArray("+SI:localuser:root\n"));
     program.kill();
     program.waitForFinished();
+}
+
+enum class XhostUser { Nobody, SuperUser, NotRun };
+Q_DECLARE_METATYPE(XhostUser)
+
+void TestRelauncher::xhostRunsAsTheDisplaysUser_data()
+{
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<XhostUser>("user");
+    const QString nobody = QStringLiteral("65534");
+    QTest::newRow("sudo's user") << QStringLiteral("SUDO_UID") << nobody << XhostUser::Nobody;
+    QTest::newRow("pkexec's user") << QStringLiteral("PKEXEC_UID") << nobody << XhostUser::Nobody;
+    QTest::newRow("the cookie's owner") << QStringLiteral("XAUTHORITY") << QString() << XhostUser::Nobody;
+    QTest::newRow("sudo by the super-user")
+        << QStringLiteral("SUDO_UID") << QStringLiteral("0") << XhostUser::SuperUser;
+    QTest::newRow("not a number") << QStringLiteral("SUDO_UID") << QStringLiteral("65534x")
+                                  << XhostUser::SuperUser;
+    QTest::newRow("a user without an account")
+        << QStringLiteral("SUDO_UID") << QStringLiteral("3999999") << XhostUser::NotRun;
+}
+
+// Only a client the X server accepts may open it to the super-user: the
+// user whose display it is, with that user's cookie.
+void TestRelauncher::xhostRunsAsTheDisplaysUser()
+{
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    QFETCH(XhostUser, user);
+    if (getuid() != 0)
+        QSKIP("Only the super-user's relauncher changes user");
+    const QString record = m_dir->filePath(QStringLiteral("as"));
+    writeScript(m_dir->filePath(QStringLiteral("bin/xhost")),
+        "{ id -u; printf '%s\\n' \"$HOME\"; } > '" + QFile::encodeName(record) + "'\n");
+    // User nobody reaches the stand-in and writes its record.
+    QVERIFY(QFile(record).open(QIODevice::WriteOnly));
+    for (const QString &path : { m_dir->path(), m_dir->filePath(QStringLiteral("bin")) })
+        QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(m_dir->filePath(QStringLiteral("bin/xhost")),
+        QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(record, QFile::ReadOwner | QFile::WriteOwner | QFile::WriteOther));
+    if (value.isEmpty()) {
+        value = m_dir->createFile(QStringLiteral("cookie"));
+        QVERIFY(chown(QFile::encodeName(value).constData(), 65534, 65534) == 0);
+    }
+    QProcessEnvironment environment = this->environment();
+    environment.insert(variable, value);
+
+    QCOMPARE(run({ QStringLiteral("OpaloSync") }, environment), 0);
+
+    const QByteArray expected = user == XhostUser::NotRun ? QByteArray()
+        : user == XhostUser::Nobody
+        ? "65534\n" + QByteArray(getpwuid(65534)->pw_dir) + '\n'
+        : "0\n" + QFile::encodeName(environment.value(QStringLiteral("HOME"))) + '\n';
+    QCOMPARE(recorded(QStringLiteral("as")), expected);
 }
 
 QTEST_GUILESS_MAIN(TestRelauncher)

@@ -129,7 +129,7 @@ private:
     void takeArrivedCurrent();
     static void openFile(const QString &path);
     void openWithKde(const QString &path);
-    static void showKde3Message();
+    void showKde3Message();
     // Shows the desktop's menu for paths: the list's files, or the folder
     // of treeRow when the menu is the tree's.
     void runMenu(

@@ -70,7 +70,7 @@ void BaseFrame::runMenu(
 
 void BaseFrame::showKde3Message()
 {
-    MessageBox box(QMessageBox::Information, tr("IDS_KDE3"), QMessageBox::Ok);
+    MessageBox box(QMessageBox::Information, tr("IDS_KDE3"), QMessageBox::Ok, this);
     box.setWindowTitle(QString());
     box.exec();
 }

@@ -99,21 +99,21 @@ MessageBox *CopyController::confirmation(
         *offer = Offer::All;
         box = new MessageBox(QMessageBox::Question,
             CopyWording::confirmation(files, bytes, request.category, destination),
-            QMessageBox::Yes | QMessageBox::No);
+            QMessageBox::Yes | QMessageBox::No, m_window);
     } else if (files == 1 || free == 0) {
         *offer = Offer::Nothing;
         box = new MessageBox(QMessageBox::Critical,
             tr("IDS_CONFIRM_NO_ROOM")
                 .arg(CopyWording::files(files, request.category), DataSize::text(bytes), destination,
                     DataSize::text(free)),
-            QMessageBox::Ok);
+            QMessageBox::Ok, m_window);
     } else {
         *offer = Offer::WhatFits;
         box = new MessageBox(QMessageBox::Warning,
             CopyWording::confirmation(files, bytes, request.category, destination) + QStringLiteral("\n\n")
                 + tr("IDS_CONFIRM_ROOM_FOR_PART")
                     .arg(DataSize::text(bytes), destination, DataSize::text(free)),
-            QMessageBox::Yes | QMessageBox::Cancel);
+            QMessageBox::Yes | QMessageBox::Cancel, m_window);
         box->button(QMessageBox::Yes)->setText(tr("IDS_COPY_WHAT_FITS"));
     }
     box->setObjectName(QStringLiteral("CopyConfirmation"));
@@ -146,8 +146,8 @@ bool CopyController::runCopy(const CopyRequest &request)
         return false;
     if (!started || job->foundNothing()) {
         const QString word = MediaCategories::fileWord(request.category);
-        m_window->runBox(
-            new MessageBox(QMessageBox::Critical, tr("IDS_NO_SUPPORTED_FILES").arg(word), QMessageBox::Ok));
+        m_window->runBox(new MessageBox(
+            QMessageBox::Critical, tr("IDS_NO_SUPPORTED_FILES").arg(word), QMessageBox::Ok, m_window));
         return !alive.isNull();
     }
     // Each attempt ends with its own report, until the user closes one.

@@ -197,7 +197,7 @@ void PrettyItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *, con
         = folder + QLatin1Char('/') + (newName.contains(QLatin1Char('/')) ? oldName : newName);
     const QFileInfo targetInfo(target);
     if (targetInfo.exists() || targetInfo.isSymLink()) {
-        showNameTaken(newName);
+        showNameTaken(newName, editor);
         return;
     }
     const QByteArray from = QFile::encodeName(path);
@@ -210,22 +210,23 @@ void PrettyItemDelegate::setModelData(QWidget *editor, QAbstractItemModel *, con
     if (result == 0)
         return;
     if (errno == EEXIST)
-        showNameTaken(newName);
+        showNameTaken(newName, editor);
     else
-        showRenameFailed(oldName, errno);
+        showRenameFailed(oldName, errno, editor);
 }
 
-void PrettyItemDelegate::showRenameFailed(const QString &name, int error)
+void PrettyItemDelegate::showRenameFailed(const QString &name, int error, QWidget *parent)
 {
     MessageBox box(QMessageBox::Critical,
-        tr("IDS_RENAME_FAILED").arg(name, QString::fromLocal8Bit(std::strerror(error))), QMessageBox::Ok);
+        tr("IDS_RENAME_FAILED").arg(name, QString::fromLocal8Bit(std::strerror(error))), QMessageBox::Ok,
+        parent);
     box.setWindowTitle(tr("IDS_RENAME_FILE_TITLE"));
     box.exec();
 }
 
-void PrettyItemDelegate::showNameTaken(const QString &newName)
+void PrettyItemDelegate::showNameTaken(const QString &newName, QWidget *parent)
 {
-    MessageBox box(QMessageBox::Information, tr("IDS_RENAME_FILE").arg(newName), QMessageBox::Ok);
+    MessageBox box(QMessageBox::Information, tr("IDS_RENAME_FILE").arg(newName), QMessageBox::Ok, parent);
     box.setWindowTitle(tr("IDS_RENAME_FILE_TITLE"));
     box.exec();
 }

@@ -35,9 +35,10 @@ public:
     void setWholeNameItem(const QModelIndex &index) { m_wholeNameItem = index; }
 
 private:
-    static void showNameTaken(const QString &newName);
+    // The boxes go over the window of parent, the line being edited.
+    static void showNameTaken(const QString &newName, QWidget *parent);
     // Says why name could not be renamed, from the error the system gave.
-    static void showRenameFailed(const QString &name, int error);
+    static void showRenameFailed(const QString &name, int error, QWidget *parent);
     // The lines of the whole name where three do not hold it; none else.
     static QStringList wholeNameLines(const QStyleOptionViewItem &item);
     // Whether the item is drawn with its name under its icon.

@@ -59,8 +59,9 @@ bool clipboardHoldsUrls()
 
 } // namespace
 
-KdeShellMenu::KdeShellMenu(const QVector<QString> &paths, bool isFileSelection)
-    : m_paths(paths)
+KdeShellMenu::KdeShellMenu(const QVector<QString> &paths, bool isFileSelection, QWidget *window)
+    : QWidget(window)
+    , m_paths(paths)
     , m_isFileSelection(isFileSelection)
 { }
 
@@ -122,6 +123,8 @@ int KdeShellMenu::OnContextMenu(QPoint pos, QWidget **menuOut)
     menu->setActionGroups({ { KonqPopupMenu::EditActions, editActions } });
     if (!m_isFileSelection) {
         auto *newMenu = new KNewFileMenu(collection);
+        // Its name and error dialogues go over the program's window.
+        newMenu->setParentWidget(window());
         newMenu->setObjectName(QStringLiteral("New"));
         newMenu->setText(kioText("Create New"));
         collection->addAction(QStringLiteral("New"), newMenu);

@@ -12,12 +12,14 @@ class QAction;
 // Dolphin's context menu for a selection of local paths, or for the
 // background of a folder (then the selection is the folder alone). Never
 // shown itself: it parents the menu, its actions and the dialogs they open.
+// Inside the program's window when given one, so that those dialogs go over
+// that window (on Wayland a hidden parent window is no parent at all).
 class KdeShellMenu : public QWidget
 {
     Q_OBJECT
 
 public:
-    KdeShellMenu(const QVector<QString> &paths, bool isFileSelection);
+    KdeShellMenu(const QVector<QString> &paths, bool isFileSelection, QWidget *window = nullptr);
 
     // Runs the menu modally at pos and carries out what was chosen; returns
     // one of the KdeMenuResult codes. The menu is stored in *menuOut before it

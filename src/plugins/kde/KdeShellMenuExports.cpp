@@ -115,7 +115,7 @@ bool refusedPaste(const QList<QUrl> &urls, const QString &destination)
     QMessageBox box(QMessageBox::Critical, QString(),
         reason == PasteRefusal::IntoItself ? QObject::tr("IDS_PASTE_ITSELF_ERROR")
                                            : QObject::tr("IDS_PASTE_OVER_ANCESTOR_ERROR"),
-        QMessageBox::Ok, nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+        QMessageBox::Ok, dialogParent(), Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     box.button(QMessageBox::Ok)->setText(QObject::tr("IDS_OK"));
     box.exec();
     return true;
@@ -157,8 +157,9 @@ int KDEshowContextMenu(QPoint pos, QVector<QString> &paths, bool isFileSelection
         linguistKDEContextMenu(translator);
         qAddPostRoutine(deleteMenuWidgets);
     }
-    // Lives on with the process: the menu it parents belongs to the caller.
-    auto *menu = new KdeShellMenu(paths, isFileSelection);
+    // Lives on with the program's window (or the process): the menu it
+    // parents belongs to the caller.
+    auto *menu = new KdeShellMenu(paths, isFileSelection, dialogParent());
     return menu->OnContextMenu(pos, menuOut);
 }
 

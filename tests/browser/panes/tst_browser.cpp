@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 Q_DECLARE_METATYPE(QMessageBox::StandardButton)
@@ -44,6 +45,8 @@ struct SeenBox
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    // The window the box goes over (on Wayland only a parent keeps it there).
+    const QWidget *window = nullptr;
 };
 
 // Answers every box with the next of answers (the last one repeated) and
@@ -52,10 +55,17 @@ QList<SeenBox> *answerBoxes(QList<QMessageBox::StandardButton> answers)
 {
     auto *seen = new QList<SeenBox>;
     MessageBox::setAnswerer([seen, answers](MessageBox &box) mutable {
-        seen->append({ box.text(), box.standardButtons(), box.standardButton(box.defaultButton()) });
+        seen->append({ box.text(), box.standardButtons(), box.standardButton(box.defaultButton()), box.icon(),
+            box.parentWidget() ? box.parentWidget()->window() : nullptr });
         return int(answers.size() > 1 ? answers.takeFirst() : answers.first());
     });
     return seen;
+}
+
+bool allOver(const QList<SeenBox> &boxes, const QWidget *window)
+{
+    return std::all_of(
+        boxes.begin(), boxes.end(), [window](const SeenBox &box) { return box.window == window; });
 }
 
 void showFolder(BaseFrame *pane, const QString &path)
@@ -449,6 +459,7 @@ void tst_Browser::copyAsksForConfirmation()
         QStringLiteral("Copy 1 picture (3.15 MB) to the folder “%1” on the netbook?")
             .arg(QFileInfo(target.path()).fileName()));
     QCOMPARE(seen->size(), 1);
+    QVERIFY(allOver(*seen, &browser));
     const QString arrived = target.filePath(QStringLiteral("beach day (1).jpg"));
     QCOMPARE(QFileInfo::exists(arrived), copied);
     if (copied)
@@ -511,6 +522,7 @@ void tst_Browser::nothingToCopyNamesCategory()
     QCOMPARE(seen->size(), 2);
     QCOMPARE(seen->at(1).text, QStringLiteral("This directory does not contain any %1 files.").arg(word));
     QCOMPARE(seen->at(1).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(allOver(*seen, &browser));
     QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
@@ -666,6 +678,7 @@ void tst_Browser::copyBoxesNameTarget()
     QCOMPARE(seen->size(), 1);
     QCOMPARE(seen->first().text, text);
     QCOMPARE(seen->first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(allOver(*seen, &browser));
 }
 
 void tst_Browser::dismissClosesOpenQuestion()
@@ -792,6 +805,7 @@ void tst_Browser::confirmationWeighsTheFreeSpace()
     QCOMPARE(QDir(target.path()).entryList(QDir::Files).size(), arrived);
     // Then only the report of what did not fit.
     QCOMPARE(seen->size(), arrived == 1 ? 2 : 1);
+    QVERIFY(allOver(*seen, &browser));
 }
 
 void tst_Browser::tabGoesThroughTheWindowInOrder()

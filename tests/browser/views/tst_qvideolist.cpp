@@ -32,6 +32,8 @@ struct ShownBox
     QString title;
     QString text;
     QMessageBox::StandardButton defaultButton;
+    // The window the box goes over (on Wayland only a parent keeps it there).
+    const QWidget *window;
 };
 
 } // namespace
@@ -96,7 +98,8 @@ void TestQVideoList::initTestCase()
 {
     QVERIFY(installCatalogue(m_translator, QStringLiteral("en")));
     MessageBox::setAnswerer([this](MessageBox &box) {
-        m_boxes.append({ box.windowTitle(), box.text(), box.standardButton(box.defaultButton()) });
+        m_boxes.append({ box.windowTitle(), box.text(), box.standardButton(box.defaultButton()),
+            box.parentWidget() ? box.parentWidget()->window() : nullptr });
         return int(m_answer);
     });
 }
@@ -217,7 +220,8 @@ void TestQVideoList::renameCommit()
     const QString original = m_dir->filePath(QStringLiteral("a.jpg"));
     const QModelIndex index = waitForRow(original);
     QVERIFY(index.isValid());
-    QLineEdit editor;
+    // As the list's own editor is, inside the list.
+    QLineEdit editor(m_list.get());
     editor.setText(newName);
 
     m_list->itemDelegate()->setModelData(&editor, m_list->model(), index);
@@ -226,6 +230,7 @@ void TestQVideoList::renameCommit()
     if (!message.isEmpty()) {
         QCOMPARE(m_boxes.first().title, QStringLiteral("Rename the file"));
         QCOMPARE(m_boxes.first().text, message);
+        QCOMPARE(m_boxes.first().window, m_list.get());
     }
     QCOMPARE(QFileInfo::exists(original), renamedTo.isEmpty());
     if (!renamedTo.isEmpty())

@@ -162,7 +162,13 @@ void TestKdeShellMenu::menuEntries()
     QStringList shown;
     bool shownCreateNew = !createNew;
     QAction *last = nullptr;
+    // The program's window: the dialogues the menu's entries open go over it.
+    QWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QWidget *menuWindow = nullptr;
     const int result = showMenu(paths, isFileSelection, [&](QWidget *menu) {
+        menuWindow = menu->parentWidget()->window();
         shown = editEntries(menu);
         shownCreateNew = offersCreateNew(menu);
         last = menu->actions().value(menu->actions().size() - 1);
@@ -173,6 +179,7 @@ void TestKdeShellMenu::menuEntries()
     QCOMPARE(shownCreateNew, createNew);
     QVERIFY2(last, "Properties is not the last entry");
     QCOMPARE(result, -1);
+    QCOMPARE(menuWindow, &window);
 }
 
 void TestKdeShellMenu::pasteNeedsUrls_data()
@@ -312,8 +319,9 @@ void TestKdeShellMenu::folderIntoItselfThroughALinkIsRefused()
     m_session.resolve<decltype(&KDEpaste)>("KDEpaste")(into, nullptr);
 
     QCOMPARE(driver.texts(), QStringList { message });
-    // No job was started.
-    QCOMPARE(windowsOfClass("KdeShellMenu"), windows);
+    // No job was started (an earlier test's job may end meanwhile, its
+    // window with it).
+    QVERIFY(windowsOfClass("KdeShellMenu") <= windows);
     QCOMPARE(QDir(dir.filePath("A/sub")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
         QStringList("inner.txt"));
     QCOMPARE(QDir(dir.filePath("A/A")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
