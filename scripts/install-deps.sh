@@ -46,6 +46,8 @@ packages=(
     # the accessibility check reads the window as a screen reader does, and
     # drives the keyboard; a small window manager for the second start
     at-spi2-core python3-pyatspi xdotool openbox
+    # a Wayland compositor of its own for the dialogues' parent windows
+    sway
     # the UDisks2 back-end's tests and demo: the real service over loop disks
     udisks2 polkitd udev e2fsprogs python3-dbusmock
     # copies onto a real FAT file system in userspace
