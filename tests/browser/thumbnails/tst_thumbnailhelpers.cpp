@@ -188,12 +188,14 @@ QString TestThumbnailHelpers::makeHostile(const QString &kind)
 {
     if (kind == "kmsg")
         return m_dir->createSymlink(QStringLiteral("/proc/kmsg"), QStringLiteral("photo.jpg"));
-    if (kind == "mpeg" || kind == "mkv" || kind == "markerless") {
+    if (kind == "mpeg" || kind == "mkv" || kind == "cover" || kind == "markerless") {
         const QString path = m_dir->filePath(kind == "mpeg" ? "clip.mpg"
                 : kind == "mkv"                             ? "huge.mkv"
+                : kind == "cover"                           ? "song.mp3"
                                                             : "endless.jpg");
         const bool made = kind == "mpeg" ? HostileMedia::crashingMpeg(path)
             : kind == "mkv"              ? HostileMedia::hugeFrameVideo(path)
+            : kind == "cover"            ? HostileMedia::hugeCoverMp3(path)
                                          : HostileMedia::markerlessJpeg(path);
         return made && makeOld(path) ? path : QString();
     }
@@ -220,6 +222,7 @@ void TestThumbnailHelpers::hostileFilesCostOneThumbnail_data()
 
     QTest::newRow("crafted MPEG transport stream") << "mpeg" << int(MovieMode) << false << true;
     QTest::newRow("video of a 16000 x 16000 frame") << "mkv" << int(MovieMode) << false << true;
+    QTest::newRow("MP3 of a 16000 x 16000 cover") << "cover" << int(MusicMode) << false << true;
     QTest::newRow("JPEG of 20 GiB without a marker") << "markerless" << int(PicturesMode) << false << true;
     QTest::newRow("16000 x 16000 PNG in the cache") << "png" << int(PicturesMode) << true << false;
     QTest::newRow("FIFO in the cache") << "fifo" << int(PicturesMode) << true << false;
