@@ -34,6 +34,13 @@ ff() { ffmpeg -hide_banner -loglevel error -y "$@"; }
 ff -f lavfi -i "sine=frequency=440:duration=4" "$device/Music/tone.mp3"
 ff -f lavfi -i "sine=frequency=660:duration=3" -c:a libvorbis "$device/Music/chord.ogg"
 ff -f lavfi -i "sine=frequency=880:duration=1" "$device/Music/beep.wav"
+# An album whose cover the songs carry, as ripped music does; the lists
+# show it as their thumbnails.
+"$convert" -size 300x300 gradient:gold-firebrick -fill white -draw "circle 150,150 150,70" "$tmp/cover.png"
+ff -f lavfi -i "sine=frequency=523:duration=3" -i "$tmp/cover.png" -map 0:a -map 1:v -c:v mjpeg \
+    -disposition:v attached_pic "$device/Music/album.mp3"
+ff -f lavfi -i "sine=frequency=392:duration=3" -i "$tmp/cover.png" -map 0:a -map 1:v -c:v png \
+    -disposition:v attached_pic "$device/Music/album.flac"
 ff -f lavfi -i "testsrc=duration=4:size=320x240:rate=25" -pix_fmt yuv420p "$device/Videos/testcard.mp4"
 ff -f lavfi -i "smptebars=duration=3:size=320x240:rate=25" -c:v mpeg4 "$device/Videos/bars.avi"
 

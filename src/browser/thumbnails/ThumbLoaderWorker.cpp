@@ -18,7 +18,7 @@ constexpr int arrivalCheckMs = 400;
 
 bool makesThumbnails(int mode)
 {
-    return mode == PicturesMode || mode == MovieMode;
+    return mode == PicturesMode || mode == MovieMode || mode == MusicMode;
 }
 
 } // namespace

@@ -67,8 +67,8 @@ public:
 
     // Asks for files of the category mode after those waiting; files
     // already known keep their state. The category is that of every file
-    // waiting. Categories other than pictures and videos keep their file
-    // icons: nothing is asked for, and updateIcons follows.
+    // waiting. Documents keep their file icons: nothing is asked for, and
+    // updateIcons follows.
     void addFiles(const QList<QFileInfo> &files, int mode);
     // The files whose rows a view shows now, top left first.
     void setVisibleFiles(const QStringList &paths);

@@ -27,7 +27,7 @@ constexpr int entryCount = 3;
 
 struct Request
 {
-    // FileBrowserMode: pictures or videos.
+    // FileBrowserMode: pictures, videos or music.
     int mode = 0;
     QString path;
     // The desktop's thumbnail cache; empty to leave it alone. The helper

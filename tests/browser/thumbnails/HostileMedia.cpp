@@ -80,6 +80,25 @@ bool HostileMedia::crashingMpeg(const QString &path)
     return stream.size() > 752 && writeFile(path, stream.left(752), qint64(512) * 1024 * 1024);
 }
 
+bool HostileMedia::hugeCoverMp3(const QString &path)
+{
+    QByteArray mp3 = encoded(QStringLiteral("sine=d=1"),
+        { QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+            QStringLiteral("color=c=red:s=64x64:d=1"), QStringLiteral("-frames:v"), QStringLiteral("1"),
+            QStringLiteral("-map"), QStringLiteral("0:a"), QStringLiteral("-map"), QStringLiteral("1:v"),
+            QStringLiteral("-c:v"), QStringLiteral("png"), QStringLiteral("-disposition:v"),
+            QStringLiteral("attached_pic") },
+        QStringLiteral("small.mp3"));
+    const int header = mp3.indexOf("IHDR");
+    if (header < 0)
+        return false;
+    QByteArray sides;
+    appendBigEndian32(sides, 16000);
+    appendBigEndian32(sides, 16000);
+    mp3.replace(header + 4, sides.size(), sides);
+    return writeFile(path, mp3);
+}
+
 bool HostileMedia::hugeFrameVideo(const QString &path)
 {
     // FFmpeg writes a 256 x 256 frame; its sizes become 16000, its frame

@@ -18,6 +18,9 @@ bool crashingMpeg(const QString &path);
 // A Matroska file of one FFV1 frame that declares 16000 x 16000 pixels and
 // carries 400 KiB: decoding it takes 400 MB and seconds.
 bool hugeFrameVideo(const QString &path);
+// An MP3 whose PNG cover declares 16000 x 16000 pixels and holds 64 x 64:
+// a decoder would set aside 770 MB before it reads a row.
+bool hugeCoverMp3(const QString &path);
 // A 16000 x 16000 PNG of black pixels (750 KB; 770 MB decoded) with texts.
 bool hugePng(const QString &path, const QList<QPair<QByteArray, QByteArray>> &texts);
 // FF D8, then 20 GiB of zeros with no marker for a reader to stop at.

@@ -120,6 +120,15 @@ double processorSeconds(pid_t pid)
         : -1;
 }
 
+// The boxes a helper can run in here, the best first.
+QList<HelperConfinement::Kind> boxes()
+{
+    QList<HelperConfinement::Kind> kinds { HelperConfinement::KernelMeans };
+    if (HelperConfinement::available() == HelperConfinement::Bubblewrap)
+        kinds.prepend(HelperConfinement::Bubblewrap);
+    return kinds;
+}
+
 bool isSettled(ThumbnailState state)
 {
     return state == ThumbnailState::Shown || state == ThumbnailState::Failed;
@@ -146,6 +155,8 @@ private slots:
     void escapesFailInTheBox();
     void everyKindMadeInEachBox_data();
     void everyKindMadeInEachBox();
+    void musicShowsItsCoverInEachBox_data();
+    void musicShowsItsCoverInEachBox();
     void longLivedHelperGetsItsTimeForEachFile();
 
 private:
@@ -177,12 +188,14 @@ QString TestThumbnailHelpers::makeHostile(const QString &kind)
 {
     if (kind == "kmsg")
         return m_dir->createSymlink(QStringLiteral("/proc/kmsg"), QStringLiteral("photo.jpg"));
-    if (kind == "mpeg" || kind == "mkv" || kind == "markerless") {
+    if (kind == "mpeg" || kind == "mkv" || kind == "cover" || kind == "markerless") {
         const QString path = m_dir->filePath(kind == "mpeg" ? "clip.mpg"
                 : kind == "mkv"                             ? "huge.mkv"
+                : kind == "cover"                           ? "song.mp3"
                                                             : "endless.jpg");
         const bool made = kind == "mpeg" ? HostileMedia::crashingMpeg(path)
             : kind == "mkv"              ? HostileMedia::hugeFrameVideo(path)
+            : kind == "cover"            ? HostileMedia::hugeCoverMp3(path)
                                          : HostileMedia::markerlessJpeg(path);
         return made && makeOld(path) ? path : QString();
     }
@@ -209,6 +222,7 @@ void TestThumbnailHelpers::hostileFilesCostOneThumbnail_data()
 
     QTest::newRow("crafted MPEG transport stream") << "mpeg" << int(MovieMode) << false << true;
     QTest::newRow("video of a 16000 x 16000 frame") << "mkv" << int(MovieMode) << false << true;
+    QTest::newRow("MP3 of a 16000 x 16000 cover") << "cover" << int(MusicMode) << false << true;
     QTest::newRow("JPEG of 20 GiB without a marker") << "markerless" << int(PicturesMode) << false << true;
     QTest::newRow("16000 x 16000 PNG in the cache") << "png" << int(PicturesMode) << true << false;
     QTest::newRow("FIFO in the cache") << "fifo" << int(PicturesMode) << true << false;
@@ -461,11 +475,8 @@ void TestThumbnailHelpers::everyKindMadeInEachBox_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("mode");
 
-    QList<HelperConfinement::Kind> kinds { HelperConfinement::KernelMeans };
-    if (HelperConfinement::available() == HelperConfinement::Bubblewrap)
-        kinds.prepend(HelperConfinement::Bubblewrap);
     // Each reader, and the video decoder with its threads, past the filter.
-    for (const HelperConfinement::Kind kind : kinds) {
+    for (const HelperConfinement::Kind kind : boxes()) {
         for (const char *name :
             { "photo.jpg", "photo.png", "photo.bmp", "photo.webp", "photo.tiff", "photo.tga" })
             QTest::addRow("%s, %s", HelperConfinement::nameOf(kind), name)
@@ -501,6 +512,69 @@ void TestThumbnailHelpers::everyKindMadeInEachBox()
     worker.addFiles({ QFileInfo(path) }, mode);
     QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(path)), waitMs);
     QCOMPARE(worker.state(path), ThumbnailState::Shown);
+}
+
+void TestThumbnailHelpers::musicShowsItsCoverInEachBox_data()
+{
+    QTest::addColumn<int>("confinement");
+    QTest::addColumn<QString>("name");
+    // The cover's encoder, and its colour; none for a file without one.
+    QTest::addColumn<QString>("encoder");
+    QTest::addColumn<QColor>("colour");
+
+    for (const HelperConfinement::Kind kind : boxes()) {
+        const char *box = HelperConfinement::nameOf(kind);
+        QTest::addRow("%s, MP3 with a JPEG cover", box)
+            << int(kind) << "song.mp3" << "mjpeg" << QColor(Qt::red);
+        QTest::addRow("%s, FLAC with a PNG cover", box)
+            << int(kind) << "song.flac" << "png" << QColor(Qt::blue);
+        QTest::addRow("%s, M4A with a JPEG cover", box)
+            << int(kind) << "song.m4a" << "mjpeg" << QColor(Qt::green);
+        QTest::addRow("%s, MP3 without a cover", box) << int(kind) << "plain.mp3" << QString() << QColor();
+    }
+}
+
+void TestThumbnailHelpers::musicShowsItsCoverInEachBox()
+{
+    QFETCH(int, confinement);
+    QFETCH(QString, name);
+    QFETCH(QString, encoder);
+    QFETCH(QColor, colour);
+    // The files are made here: without ffmpeg the covers go untested.
+    QVERIFY2(MediaMaker::hasFfmpeg(), "the ffmpeg program is not installed");
+    const QString path = m_dir->filePath(name);
+    QStringList cover;
+    if (!encoder.isEmpty())
+        cover << "-f" << "lavfi" << "-i" << QStringLiteral("color=c=%1:s=300x300:d=1").arg(colour.name())
+              << "-frames:v" << "1" << "-map" << "0:a" << "-map" << "1:v" << "-c:v" << encoder
+              << "-disposition:v" << "attached_pic";
+    QVERIFY(MediaMaker::makeVideo(path, "sine=d=1", cover) && makeOld(path));
+
+    ThumbnailHelperPool helpers(1);
+    helpers.setConfinement(HelperConfinement::Kind(confinement));
+    helpers.setFileTimeout(waitMs);
+    ThumbLoaderWorker worker(&helpers);
+    worker.setDesktopCache(m_cache->path());
+    worker.addFiles({ QFileInfo(path) }, MusicMode);
+    pid_t helper = -1;
+    QTRY_VERIFY_WITH_TIMEOUT((helper = helperOf(getpid())) > 0, waitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(isSettled(worker.state(path)), waitMs);
+    // Answered by the helper itself: neither a crash nor a limit ended it.
+    QCOMPARE(helperOf(getpid()), helper);
+    if (!colour.isValid()) {
+        QCOMPARE(worker.state(path), ThumbnailState::Failed);
+        return;
+    }
+    QCOMPARE(worker.state(path), ThumbnailState::Shown);
+    const QImage icon = worker.thumbnail(path);
+    QCOMPARE(icon.size(), QSize(ThumbLoaderWorker::iconEdge, ThumbLoaderWorker::iconEdge));
+    const QColor centre = icon.pixelColor(icon.width() / 2, icon.height() / 2);
+    QVERIFY2(qAbs(centre.red() - colour.red()) + qAbs(centre.green() - colour.green())
+                + qAbs(centre.blue() - colour.blue())
+            < 24,
+        qPrintable(centre.name()));
+    // Kept in the desktop's cache as a picture's thumbnail is.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(cacheEntry(DesktopThumbnailCache::Large, path)), waitMs);
 }
 
 void TestThumbnailHelpers::longLivedHelperGetsItsTimeForEachFile()

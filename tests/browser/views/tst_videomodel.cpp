@@ -278,7 +278,7 @@ void TestVideoModel::otherCategoriesDiscardTheirBatches_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("name");
-    QTest::newRow("music") << int(MusicMode) << QStringLiteral("picture.mp3");
+    QTest::newRow("music: a picture is no cover") << int(MusicMode) << QStringLiteral("picture.mp3");
     QTest::newRow("documents") << int(DocumentsMode) << QStringLiteral("picture.pdf");
 }
 
@@ -286,8 +286,8 @@ void TestVideoModel::otherCategoriesDiscardTheirBatches()
 {
     QFETCH(int, mode);
     QFETCH(QString, name);
-    // A real picture under a name of the category: only the category
-    // decides whether a thumbnail is made.
+    // A real picture under a name of the category: documents have no
+    // thumbnails, and music only the cover a music file carries.
     const QString path = writePicture(*m_dir, name);
     m_model = std::make_unique<VideoModel>();
     QSignalSpy batches(m_model->thumbnailWorker(), &ThumbLoaderWorker::updateIcons);

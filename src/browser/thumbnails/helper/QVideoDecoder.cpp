@@ -24,6 +24,11 @@ constexpr int inputBufferBytes = 64 * 1024;
 // concat, the ASX playlists), and none of a picture's format.
 constexpr const char *videoDemuxers
     = "avi,asf,mov,mp4,m4a,3gp,3g2,mj2,flv,mpeg,mpegts,mpegvideo,m4v,h264,rm,swf,matroska,webm,ogg";
+// The containers of the music types that carry a cover picture, likewise.
+constexpr const char *musicDemuxers = "mp3,aac,flac,mov,mp4,m4a,ogg,asf,wav,aiff";
+// A cover declaring a huge size would take gigabytes: bounded as the
+// pictures' own readers are, at 256 MiB of decoded pixels.
+constexpr int64_t maxCoverPixels = 64 * 1024 * 1024;
 
 void silenceLibraries()
 {
@@ -45,6 +50,25 @@ int firstVideoStream(const AVFormatContext *format)
     return -1;
 }
 
+// The picture formats a cover is decoded from; a file naming any other
+// codec for its cover has none.
+bool isPictureCodec(AVCodecID codec)
+{
+    return codec == AV_CODEC_ID_MJPEG || codec == AV_CODEC_ID_PNG || codec == AV_CODEC_ID_BMP
+        || codec == AV_CODEC_ID_GIF || codec == AV_CODEC_ID_WEBP;
+}
+
+int coverStream(const AVFormatContext *format)
+{
+    for (unsigned i = 0; i < format->nb_streams; ++i) {
+        const AVStream *stream = format->streams[i];
+        if ((stream->disposition & AV_DISPOSITION_ATTACHED_PIC) && stream->attached_pic.size > 0
+            && isPictureCodec(stream->codecpar->codec_id))
+            return int(i);
+    }
+    return -1;
+}
+
 } // namespace
 
 QVideoDecoder::QVideoDecoder()
@@ -61,6 +85,11 @@ void QVideoDecoder::setStillPicture(int edge, const std::function<bool()> &cance
 {
     m_stillEdge = edge;
     m_cancelled = cancelled;
+}
+
+void QVideoDecoder::setCoverPicture(bool cover)
+{
+    m_cover = cover;
 }
 
 int QVideoDecoder::interrupted(void *decoder)
@@ -123,7 +152,7 @@ bool QVideoDecoder::open(const QString &path)
         return false;
     m_format->interrupt_callback.callback = &QVideoDecoder::interrupted;
     m_format->interrupt_callback.opaque = this;
-    m_format->format_whitelist = av_strdup(videoDemuxers);
+    m_format->format_whitelist = av_strdup(m_cover ? musicDemuxers : videoDemuxers);
     // With an input of our own, the name is only a hint to the format.
     m_format->pb = m_input;
     const QByteArray fileName = QFile::encodeName(path);
@@ -131,12 +160,15 @@ bool QVideoDecoder::open(const QString &path)
     if (avformat_open_input(&m_format, fileName.constData(), nullptr, nullptr) < 0)
         return false;
     // Analysing the streams decodes several frames; a still picture needs
-    // it only when the container leaves the video undescribed.
-    if ((m_stillEdge <= 0 || !videoIsDescribed()) && avformat_find_stream_info(m_format, nullptr) < 0) {
+    // it only when the container leaves the video undescribed, and a cover
+    // never: it is read whole with the header, and its own data tell its
+    // size.
+    if (!m_cover && (m_stillEdge <= 0 || !videoIsDescribed())
+        && avformat_find_stream_info(m_format, nullptr) < 0) {
         close();
         return false;
     }
-    m_videoStream = firstVideoStream(m_format);
+    m_videoStream = m_cover ? coverStream(m_format) : firstVideoStream(m_format);
     if (m_videoStream < 0 || !openCodec()) {
         close();
         return false;
@@ -158,7 +190,7 @@ bool QVideoDecoder::openCodec()
 {
     const AVCodecParameters *parameters = m_format->streams[m_videoStream]->codecpar;
     m_codec = avcodec_find_decoder(parameters->codec_id);
-    if (!m_codec || parameters->width <= 0 || parameters->height <= 0)
+    if (!m_codec || (!m_cover && (parameters->width <= 0 || parameters->height <= 0)))
         return false;
     m_codecContext = avcodec_alloc_context3(m_codec);
     m_frame = av_frame_alloc();
@@ -172,6 +204,8 @@ bool QVideoDecoder::openCodec()
         m_codecContext->thread_count = 1;
         m_codecContext->skip_frame = AVDISCARD_NONKEY;
     }
+    if (m_cover)
+        m_codecContext->max_pixels = maxCoverPixels;
     return avcodec_open2(m_codecContext, m_codec, nullptr) >= 0;
 }
 
@@ -309,6 +343,11 @@ bool QVideoDecoder::feedPacket()
 {
     if (m_endOfInput)
         return false;
+    if (m_cover) {
+        // The cover is one packet, which the header held.
+        m_endOfInput = true;
+        return avcodec_send_packet(m_codecContext, &m_format->streams[m_videoStream]->attached_pic) >= 0;
+    }
     for (;;) {
         if (av_read_frame(m_format, m_packet) < 0) {
             m_endOfInput = true;

@@ -14,8 +14,9 @@ struct AVIOContext;
 struct AVPacket;
 struct SwsContext;
 
-// Decodes frames of the first video stream of a file into RGB images. One
-// decoder is used for one file; it prints nothing, whatever the file holds.
+// Decodes frames of the first video stream of a file into RGB images, or
+// the picture an audio file carries as its cover. One decoder is used for
+// one file; it prints nothing, whatever the file holds.
 class QVideoDecoder
 {
 public:
@@ -31,9 +32,13 @@ public:
     // edge. cancelled, when set, is asked during reads and between frames;
     // once it answers true every operation fails at once.
     void setStillPicture(int edge, const std::function<bool()> &cancelled);
+    // Makes the next openFile or openDescriptor take the file's cover
+    // picture (an audio file's album art: JPEG, PNG, BMP, GIF or WebP)
+    // instead of its video: a single frame, which comes with the header.
+    void setCoverPicture(bool cover);
 
     // Closes anything open, then opens path; false when it holds no video
-    // stream that can be decoded.
+    // stream (or cover picture) that can be decoded.
     virtual bool openFile(const QString &path);
     // The same for the file open as fd, read from its start; name is the
     // file's, whose extension helps tell its format, as a path's would. fd
@@ -76,6 +81,7 @@ private:
     // Reads the descriptor of openDescriptor.
     AVIOContext *m_input = nullptr;
     int m_descriptor = -1;
+    // The stream decoded: the video, or the cover picture.
     int m_videoStream = -1;
     AVCodecContext *m_codecContext = nullptr;
     const AVCodec *m_codec = nullptr;
@@ -90,5 +96,6 @@ private:
     bool m_framesNumbered = true;
     bool m_frameAvailable = false;
     int m_stillEdge = 0;
+    bool m_cover = false;
     std::function<bool()> m_cancelled;
 };

@@ -14,8 +14,9 @@
 ThumbnailProtocol::Reply ThumbnailMaker::replyTo(ThumbnailProtocol::Request &request)
 {
     const auto closeAll = qScopeGuard([&request] { ThumbnailProtocol::closeDescriptors(request); });
-    // Other categories keep the file icons.
-    if (request.descriptor < 0 || (request.mode != PicturesMode && request.mode != MovieMode))
+    // Documents keep their type icons.
+    if (request.descriptor < 0
+        || (request.mode != PicturesMode && request.mode != MovieMode && request.mode != MusicMode))
         return {};
     QFile file;
     if (!file.open(request.descriptor, QIODevice::ReadOnly))

@@ -134,10 +134,11 @@ QImage scaledPictureOf(QFile &file, const QString &path)
     return scaledRead(reader);
 }
 
-// The first key frame, fitted into iconEdge, read from the file checked.
-QImage videoPictureOf(const QFile &file, const QString &path)
+// The first key frame, or a music file's cover, fitted into iconEdge, read
+// from the file checked.
+QImage videoPictureOf(const QFile &file, const QString &path, VideoModule::Picture picture)
 {
-    return VideoModule::stillPicture(file.handle(), path, iconEdge);
+    return VideoModule::stillPicture(file.handle(), path, iconEdge, picture);
 }
 
 } // namespace
@@ -145,7 +146,9 @@ QImage videoPictureOf(const QFile &file, const QString &path)
 QImage ThumbnailSources::thumbnail(QFile &file, const QString &path, int mode)
 {
     if (mode == MovieMode)
-        return videoPictureOf(file, path);
+        return videoPictureOf(file, path, VideoModule::FirstKeyFrame);
+    if (mode == MusicMode)
+        return videoPictureOf(file, path, VideoModule::CoverPicture);
     const QImage embedded = exifThumbnailOf(file);
     if (!embedded.isNull() || !file.seek(0))
         return embedded;
@@ -158,6 +161,8 @@ QImage ThumbnailSources::icon(const QImage &thumbnail, int mode)
         return thumbnail;
     if (mode == MovieMode)
         return fitInto(fitInto(thumbnail, smallEdge), iconEdge);
+    if (mode == MusicMode)
+        return fitInto(thumbnail, iconEdge);
     return thumbnail.scaled(iconEdge, iconEdge, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 

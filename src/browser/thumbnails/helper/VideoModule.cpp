@@ -7,7 +7,7 @@
 
 namespace {
 
-using StillPictureFunction = bool (*)(int fd, const QString *name, int edge, QImage *frame);
+using StillPictureFunction = bool (*)(int fd, const QString *name, int edge, int picture, QImage *frame);
 
 StillPictureFunction loadEntry()
 {
@@ -17,12 +17,12 @@ StillPictureFunction loadEntry()
 
 } // namespace
 
-QImage VideoModule::stillPicture(int fd, const QString &name, int edge)
+QImage VideoModule::stillPicture(int fd, const QString &name, int edge, Picture picture)
 {
     // Loaded once, by whichever thread asks first, and never unloaded.
     static const StillPictureFunction entry = loadEntry();
     QImage frame;
     if (entry)
-        entry(fd, &name, edge, &frame);
+        entry(fd, &name, edge, picture, &frame);
     return frame;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // opalo-thumbnailer: makes the thumbnails of the program's file lists, one
 // file at a time, as the program asks over standard input; answers on
-// standard output (see ThumbnailProtocol). Pictures and videos of a device
-// are untrusted input: whatever a decoder does with them happens here,
+// standard output (see ThumbnailProtocol). Pictures, videos and music of a
+// device are untrusted input: whatever a decoder does with them happens here,
 // within the limits below, and a crash costs one thumbnail, never the
 // program, which also stops a file that takes too long by the clock.
 #include "browser/thumbnails/ThumbnailProtocol.h"
