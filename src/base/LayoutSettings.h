@@ -31,6 +31,11 @@ public:
     static const char *const rightViewBy;
     static const char *const rightZoomLevel;
     static const char *const showBookmarks;
+    // The values of "leftViewBy" and "rightViewBy": a pane shows its files
+    // as details, or as icons for any other value (as before there was a
+    // choice).
+    static constexpr int iconsView = 2;
+    static constexpr int detailsView = 1;
 
     // Whether the media window offers its Bookmarks tab: asked for on this
     // run's command line, or by ShowBookmarks=true in the per-user file (no

@@ -8,6 +8,7 @@
 #include "browser/panes/HostFrame.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
+#include "browser/views/FileDetailsView.h"
 #include "browser/views/FolderListModel.h"
 #include "browser/views/ItemNameLayout.h"
 #include "browser/views/QVideoList.h"
@@ -96,6 +97,8 @@ private slots:
     void selectionIsReportedWithSide();
     void deleteStopsAtFirstFailureAndSparesWorkingFolder();
     void listRowsActOnTheirOwnFiles();
+    void viewKeySwitchesAndIsRemembered_data();
+    void viewKeySwitchesAndIsRemembered();
 
 private:
     QString showNestedFolders(ExternalDeviceFrame &pane, const QString &name);
@@ -525,4 +528,63 @@ void tst_BaseFrame::listRowsActOnTheirOwnFiles()
 }
 
 QTEST_MAIN(tst_BaseFrame)
+void tst_BaseFrame::viewKeySwitchesAndIsRemembered_data()
+{
+    QTest::addColumn<BrowserMode>("side");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("details");
+    QTest::newRow("netbook's icons to details")
+        << ExternalDeviceMode << int(LayoutSettings::iconsView) << int(Qt::Key_2) << true;
+    // Before there was a choice any value stood for icons.
+    QTest::newRow("computer's former 0 to details") << HostMode << 0 << int(Qt::Key_2) << true;
+    QTest::newRow("computer's details to icons")
+        << HostMode << int(LayoutSettings::detailsView) << int(Qt::Key_1) << false;
+    QTest::newRow("netbook's details stay")
+        << ExternalDeviceMode << int(LayoutSettings::detailsView) << int(Qt::Key_2) << true;
+}
+
+void tst_BaseFrame::viewKeySwitchesAndIsRemembered()
+{
+    QFETCH(BrowserMode, side);
+    QFETCH(int, stored);
+    QFETCH(int, key);
+    QFETCH(bool, details);
+    const bool left = side == HostMode;
+    LayoutSettings *settings = LayoutSettings::instance();
+    const QString setting = QLatin1String(left ? LayoutSettings::leftViewBy : LayoutSettings::rightViewBy);
+    const QString otherKey = QLatin1String(left ? LayoutSettings::rightViewBy : LayoutSettings::leftViewBy);
+    settings->setValue(setting, stored);
+    settings->setValue(otherKey, LayoutSettings::iconsView);
+    const QString folder = left ? home->hostFolder(PicturesMode) : home->deviceFolder(PicturesMode);
+    const QString picture = folder + QStringLiteral("/kept selected.jpg");
+    QVERIFY(makeFile(picture));
+    auto pane = makePane(side);
+    QCOMPARE(pane->showsDetails(), stored == LayoutSettings::detailsView);
+    pane->resize(800, 600);
+    pane->show();
+    QVERIFY(QTest::qWaitForWindowExposed(pane.get()));
+    QApplication::setActiveWindow(pane.get());
+    pane->SelectMode(PicturesMode);
+    QTRY_VERIFY(pane->listViewModel()->index(picture).isValid());
+    pane->listView()->setCurrentIndex(pane->listViewModel()->index(picture));
+    QAbstractItemView *before = pane->listView()->shownView();
+    before->setFocus();
+    QTRY_VERIFY(before->hasFocus());
+
+    QTest::keyClick(before, Qt::Key(key), Qt::ControlModifier | Qt::AltModifier);
+
+    QCOMPARE(pane->showsDetails(), details);
+    QAbstractItemView *shown = pane->listView()->shownView();
+    QCOMPARE(shown, details ? static_cast<QAbstractItemView *>(pane->detailsView()) : pane->listView());
+    QVERIFY(shown->isVisible());
+    QVERIFY(shown->hasFocus());
+    QCOMPARE(pane->selectedFiles(), QFileInfoList { QFileInfo(picture) });
+    QCOMPARE(shown->currentIndex(), pane->listViewModel()->index(picture));
+    // A new pane of the side reads it back; the other side keeps its own.
+    QCOMPARE(makePane(side)->showsDetails(), details);
+    QVERIFY(!makePane(left ? ExternalDeviceMode : HostMode)->showsDetails());
+    QVERIFY(QFile::remove(picture));
+}
+
 #include "tst_baseframe.moc"
