@@ -6,9 +6,10 @@
 #include <QVariant>
 
 // The pane layout kept across runs: how each file pane arranges and zooms its
-// list. All keys are integers in the group "layout" of the per-user file
-// OpaloSync/Settings.ini. One more key there, never written by the program,
-// shows the media window's Bookmarks tab.
+// list, and whether it shows its files as icons or as details. All keys are
+// integers in the group "layout" of the per-user file OpaloSync/Settings.ini.
+// One more key there, never written by the program, shows the media window's
+// Bookmarks tab.
 class LayoutSettings : public QObject
 {
     Q_OBJECT

@@ -67,7 +67,7 @@ void FileDetailsView::arrangeColumns()
     columns->resizeSection(
         FolderListModel::SizeColumn, metrics.horizontalAdvance(QStringLiteral("000.0 MB")) + margin);
     columns->resizeSection(FolderListModel::DateColumn, metrics.horizontalAdvance(sampleDate) + margin);
-    columns->resizeSection(FolderListModel::TypeColumn, 16 * metrics.averageCharWidth() + margin);
+    columns->resizeSection(FolderListModel::TypeColumn, 12 * metrics.averageCharWidth() + margin);
     fitNameColumn();
 }
 
@@ -79,7 +79,7 @@ void FileDetailsView::fitNameColumn()
     // The names take the room the other columns leave, but never so
     // little that they cannot be read: then the table scrolls sideways.
     const int others = columns->length() - columns->sectionSize(FolderListModel::NameColumn);
-    const int readable = 20 * fontMetrics().averageCharWidth();
+    const int readable = 16 * fontMetrics().averageCharWidth();
     columns->resizeSection(FolderListModel::NameColumn, qMax(readable, viewport()->width() - others));
 }
 
