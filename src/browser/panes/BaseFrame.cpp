@@ -5,6 +5,7 @@
 #include "base/Logger.h"
 #include "base/SessionCommands.h"
 #include "base/SessionFlags.h"
+#include "browser/panes/FileViewArea.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
 #include "browser/views/FileDetailsView.h"
@@ -130,7 +131,7 @@ void BaseFrame::buildTree(const QString &deviceModel)
 
 void BaseFrame::buildList()
 {
-    auto *listArea = new QWidget(splitter);
+    auto *listArea = new FileViewArea(splitter);
     list = new QVideoList(listArea);
     keepSchemeTextColours(list);
     list->setDragEnabled(true);

@@ -5,6 +5,7 @@
 #include "browser/views/KeyboardContextMenu.h"
 #include "browser/views/PrettyItemDelegate.h"
 #include "browser/views/QVideoList.h"
+#include "browser/views/VideoModel.h"
 
 #include <QDateTime>
 #include <QHeaderView>
@@ -81,6 +82,24 @@ void FileDetailsView::fitNameColumn()
     const int others = columns->length() - columns->sectionSize(FolderListModel::NameColumn);
     const int readable = 16 * fontMetrics().averageCharWidth();
     columns->resizeSection(FolderListModel::NameColumn, qMax(readable, viewport()->width() - others));
+}
+
+QStringList FileDetailsView::visibleFiles() const
+{
+    QStringList paths;
+    const int bottom = viewport()->height();
+    for (QModelIndex row = indexAt(QPoint(0, 0)); row.isValid() && visualRect(row).top() < bottom;
+        row = indexBelow(row)) {
+        if (!row.data(VideoModel::DirectoryRole).toBool())
+            paths.append(FolderListModel::filePathOf(row));
+    }
+    return paths;
+}
+
+void FileDetailsView::paintEvent(QPaintEvent *event)
+{
+    QTreeView::paintEvent(event);
+    m_list->reportVisibleFilesSoon();
 }
 
 void FileDetailsView::resizeEvent(QResizeEvent *event)

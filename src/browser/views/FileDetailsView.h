@@ -17,6 +17,9 @@ class FileDetailsView : public QTreeView
 public:
     explicit FileDetailsView(QVideoList *list, QWidget *parent = nullptr);
 
+    // The paths of the files whose rows are in view, even partly, top first.
+    QStringList visibleFiles() const;
+
     using QTreeView::edit;
     // A file's name is edited with its extension left out of the selection.
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
@@ -32,6 +35,9 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // Every scroll, resize or new layout repaints: the model then learns
+    // which rows are in view, so that their thumbnails come first.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void arrangeColumns();

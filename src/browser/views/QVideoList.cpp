@@ -207,6 +207,8 @@ QVector<int> probes(int last, int step)
 
 QStringList QVideoList::visibleFiles() const
 {
+    if (m_details && !m_details->isHidden())
+        return m_details->visibleFiles();
     // Items are at least half a grid cell wide and high, so probing the
     // viewport at that step, edges included, finds every row even partly
     // in view without going through all rows.
@@ -239,6 +241,11 @@ void QVideoList::paintEvent(QPaintEvent *event)
     m_delegate->setWholeNameItem(wholeNameItem());
     QListView::paintEvent(event);
     paintCurrentName();
+    reportVisibleFilesSoon();
+}
+
+void QVideoList::reportVisibleFilesSoon()
+{
     if (!m_visibleReport->isActive())
         m_visibleReport->start();
 }

@@ -91,8 +91,11 @@ public:
     static MessageBox *deleteQuestion(const QStringList &paths, QWidget *parent);
 
     // The paths of the files whose rows are in view, even partly, top left
-    // first.
+    // first, in the view the files are shown in.
     QStringList visibleFiles() const;
+    // A view of the files painted: the model learns which rows are in view
+    // once the pass of the event loop is over.
+    void reportVisibleFilesSoon();
 
 signals:
     void refreshTree();

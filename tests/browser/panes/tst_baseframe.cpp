@@ -14,8 +14,10 @@
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -99,6 +101,7 @@ private slots:
     void listRowsActOnTheirOwnFiles();
     void viewKeySwitchesAndIsRemembered_data();
     void viewKeySwitchesAndIsRemembered();
+    void headerClickArrangesBothViews();
 
 private:
     QString showNestedFolders(ExternalDeviceFrame &pane, const QString &name);
@@ -581,10 +584,46 @@ void tst_BaseFrame::viewKeySwitchesAndIsRemembered()
     QVERIFY(shown->hasFocus());
     QCOMPARE(pane->selectedFiles(), QFileInfoList { QFileInfo(picture) });
     QCOMPARE(shown->currentIndex(), pane->listViewModel()->index(picture));
+    // A screen reader finds the shown view, named as the list, and not the other.
+    QAbstractItemView *hidden
+        = details ? static_cast<QAbstractItemView *>(pane->listView()) : pane->detailsView();
+    QAccessibleInterface *area = QAccessible::queryAccessibleInterface(shown->parentWidget());
+    QVERIFY(area->indexOfChild(QAccessible::queryAccessibleInterface(shown)) >= 0);
+    QCOMPARE(area->indexOfChild(QAccessible::queryAccessibleInterface(hidden)), -1);
+    QCOMPARE(QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name),
+        pane->listView()->accessibleName());
     // A new pane of the side reads it back; the other side keeps its own.
     QCOMPARE(makePane(side)->showsDetails(), details);
     QVERIFY(!makePane(left ? ExternalDeviceMode : HostMode)->showsDetails());
     QVERIFY(QFile::remove(picture));
+}
+
+// The arrangement the header shows is the pane's, kept for its side.
+void tst_BaseFrame::headerClickArrangesBothViews()
+{
+    LayoutSettings *settings = LayoutSettings::instance();
+    settings->setValue(QLatin1String(LayoutSettings::leftArrangeBy), 0);
+    HostFrame pane;
+    pane.showDetails(true);
+    pane.SelectMode(PicturesMode);
+    pane.resize(800, 600);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    QHeaderView *header = pane.detailsView()->header();
+    QTRY_COMPARE(header->count(), int(FolderListModel::ColumnCount));
+
+    const int date = FolderListModel::DateColumn;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+        QPoint(header->sectionViewportPosition(date) + header->sectionSize(date) / 2, header->height() / 2));
+
+    QCOMPARE(pane.arrangement(), date);
+    QCOMPARE(settings->value(QLatin1String(LayoutSettings::leftArrangeBy)).toInt(), date);
+    HostFrame next;
+    QCOMPARE(next.arrangement(), date);
+    QCOMPARE(next.detailsView()->header()->sortIndicatorSection(), date);
+    // The menu's arrangement shows in the header.
+    next.arrange(FolderListModel::SizeColumn);
+    QCOMPARE(next.detailsView()->header()->sortIndicatorSection(), int(FolderListModel::SizeColumn));
 }
 
 #include "tst_baseframe.moc"

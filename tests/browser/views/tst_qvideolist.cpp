@@ -62,6 +62,7 @@ private slots:
     void dragCarriesTheSelection();
     void selectedPathsFallBackToTheFolder();
     void navigationKeysMoveWithoutPlugin();
+    void rowsInViewAreFound_data();
     void rowsInViewAreFound();
     void fileKeysOnEveryDesktop_data();
     void fileKeysOnEveryDesktop();
@@ -335,8 +336,18 @@ void TestQVideoList::navigationKeysMoveWithoutPlugin()
     QCOMPARE(m_list->currentIndex(), m_list->model()->index(1, 0, m_list->rootIndex()));
 }
 
+void TestQVideoList::rowsInViewAreFound_data()
+{
+    QTest::addColumn<bool>("details");
+    QTest::newRow("icons") << false;
+    QTest::newRow("details") << true;
+}
+
 void TestQVideoList::rowsInViewAreFound()
 {
+    QFETCH(bool, details);
+    QAbstractItemView *view = shownView(details);
+    QVERIFY(view);
     QStringList names;
     for (int i = 0; i < 80; ++i)
         names.append(
@@ -356,7 +367,7 @@ void TestQVideoList::rowsInViewAreFound()
     QTRY_VERIFY(shownNames().value(0) == rowName(0));
     QVERIFY(!shownNames().contains(rowName(lastRow)));
 
-    m_list->scrollToBottom();
+    view->scrollToBottom();
     QTRY_VERIFY(shownNames().contains(rowName(lastRow)));
     QVERIFY(!shownNames().contains(rowName(0)));
 }
