@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -354,10 +355,12 @@ void tst_BaseFrame::keyboardMenuOpensAtCurrentItem_data()
     QTest::addColumn<BrowserMode>("side");
     QTest::addColumn<bool>("inTree");
     QTest::addColumn<bool>("menuKey");
-    QTest::newRow("Shift+F10 in the computer's list") << HostMode << false << false;
-    QTest::newRow("Menu key in the netbook's list") << ExternalDeviceMode << false << true;
-    QTest::newRow("Shift+F10 in the netbook's tree") << ExternalDeviceMode << true << false;
-    QTest::newRow("Menu key in the computer's tree") << HostMode << true << true;
+    QTest::addColumn<bool>("details");
+    QTest::newRow("Shift+F10 in the computer's list") << HostMode << false << false << false;
+    QTest::newRow("Menu key in the netbook's list") << ExternalDeviceMode << false << true << false;
+    QTest::newRow("Shift+F10 in the netbook's tree") << ExternalDeviceMode << true << false << false;
+    QTest::newRow("Menu key in the computer's tree") << HostMode << true << true << false;
+    QTest::newRow("Shift+F10 in the netbook's details") << ExternalDeviceMode << false << false << true;
 }
 
 // The menu opens at the current item wherever the mouse pointer rests: the
@@ -367,16 +370,21 @@ void tst_BaseFrame::keyboardMenuOpensAtCurrentItem()
     QFETCH(BrowserMode, side);
     QFETCH(bool, inTree);
     QFETCH(bool, menuKey);
+    QFETCH(bool, details);
     const QString folder
         = side == HostMode ? home->hostFolder(PicturesMode) : home->deviceFolder(PicturesMode);
     QVERIFY(makeFile(folder + QStringLiteral("/menu a.jpg")));
     QVERIFY(makeFile(folder + QStringLiteral("/menu b.jpg")));
     auto pane = makePane(side);
+    pane->showDetails(details);
+    // Remembered: the panes of the next tests show icons again.
+    const auto icons = qScopeGuard([&pane] { pane->showDetails(false); });
     pane->resize(800, 600);
     pane->show();
     QVERIFY(QTest::qWaitForWindowExposed(pane.get()));
     pane->SelectMode(PicturesMode);
-    QAbstractItemView *view = inTree ? static_cast<QAbstractItemView *>(pane->treeView()) : pane->listView();
+    QAbstractItemView *view
+        = inTree ? static_cast<QAbstractItemView *>(pane->treeView()) : pane->listView()->shownView();
     if (!inTree) {
         QTRY_VERIFY(pane->listViewModel()->index(folder + QStringLiteral("/menu b.jpg")).isValid());
         view->setCurrentIndex(pane->listViewModel()->index(folder + QStringLiteral("/menu b.jpg")));
