@@ -304,8 +304,8 @@ void BaseFrame::nameForScreenReaders()
     tree->setAccessibleName(host ? tr("IDS_HOST_FOLDERS") : tr("IDS_DEVICE_FOLDERS"));
     list->setAccessibleName(host ? tr("IDS_HOST_FILES") : tr("IDS_DEVICE_FILES"));
     details->setAccessibleName(list->accessibleName());
+    // Pictures only: their names are told, not written.
     const auto name = [](QToolButton *button, const QString &text) {
-        button->setText(text);
         button->setToolTip(text);
         button->setAccessibleName(text);
     };

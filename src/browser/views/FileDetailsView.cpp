@@ -99,7 +99,8 @@ QStringList FileDetailsView::visibleFiles() const
 void FileDetailsView::paintEvent(QPaintEvent *event)
 {
     QTreeView::paintEvent(event);
-    m_list->reportVisibleFilesSoon();
+    if (m_list)
+        m_list->reportVisibleFilesSoon();
 }
 
 void FileDetailsView::resizeEvent(QResizeEvent *event)
@@ -123,38 +124,43 @@ bool FileDetailsView::edit(const QModelIndex &index, EditTrigger trigger, QEvent
 
 void FileDetailsView::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_list->runKey(event))
+    if (!m_list || !m_list->runKey(event))
         QTreeView::keyPressEvent(event);
 }
 
 void FileDetailsView::mousePressEvent(QMouseEvent *event)
 {
     QTreeView::mousePressEvent(event);
-    m_list->notePress(this, event);
+    if (m_list)
+        m_list->notePress(this, event);
 }
 
 void FileDetailsView::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_list->dragOnMove(event))
+    if (!m_list || !m_list->dragOnMove(event))
         QTreeView::mouseMoveEvent(event);
 }
 
 void FileDetailsView::startDrag(Qt::DropActions)
 {
-    m_list->dragSelection();
+    if (m_list)
+        m_list->dragSelection();
 }
 
 void FileDetailsView::dragEnterEvent(QDragEnterEvent *event)
 {
-    m_list->acceptDrag(event);
+    if (m_list)
+        m_list->acceptDrag(event);
 }
 
 void FileDetailsView::dragMoveEvent(QDragMoveEvent *event)
 {
-    m_list->acceptDrag(event);
+    if (m_list)
+        m_list->acceptDrag(event);
 }
 
 void FileDetailsView::dropEvent(QDropEvent *event)
 {
-    m_list->takeDrop(event);
+    if (m_list)
+        m_list->takeDrop(event);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QPointer>
 #include <QTreeView>
 
 class QVideoList;
@@ -44,5 +45,6 @@ private:
     // Gives the names the room the other columns leave.
     void fitNameColumn();
 
-    QVideoList *m_list;
+    // A desktop plug-in's menu may take the list with it.
+    QPointer<QVideoList> m_list;
 };
