@@ -387,6 +387,21 @@ def folder_buttons():
             write(f"{name}_{state}", svg(34, 34, body + inner, defs))
 
 
+def view_buttons():
+    """view_icons and view_details: 16 x 16 glyphs of the buttons under a
+    pane's files that show them as icons or as a table of details."""
+    tiles = "".join(
+        f'<rect x="{x}" y="{y}" width="5" height="5" rx="1" fill="{MID}"/>' for x in (2, 9) for y in (2, 9)
+    )
+    write("view_icons", svg(16, 16, tiles))
+    rows = "".join(
+        f'<rect x="2" y="{y}" width="3" height="3" rx="0.5" fill="{MID}"/>'
+        f'<rect x="6.5" y="{y + 0.75}" width="7.5" height="1.5" fill="{DEEP}"/>'
+        for y in (2.5, 6.5, 10.5)
+    )
+    write("view_details", svg(16, 16, rows))
+
+
 # ---------------------------------------------------------------- main menu
 
 def gear(cx, cy, outer, inner, teeth):
@@ -803,6 +818,7 @@ def main():
     tabs()
     arrow_buttons()
     folder_buttons()
+    view_buttons()
     media_background()
     progress_dialog()
     status_pictures()

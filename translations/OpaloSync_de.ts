@@ -31,6 +31,14 @@
             <source>IDS_KDE3</source>
             <translation>Für diese Funktion ist KDE 4.x oder höher erforderlich</translation>
         </message>
+        <message>
+            <source>IDS_VIEW_DETAILS</source>
+            <translation>Details anzeigen (Strg+Alt+2)</translation>
+        </message>
+        <message>
+            <source>IDS_VIEW_ICONS</source>
+            <translation>Als Symbole anzeigen (Strg+Alt+1)</translation>
+        </message>
     </context>
     <context>
         <name>BookmarkBrowser</name>
@@ -491,6 +499,29 @@ Stellen Sie sicher, dass Sie die Rechte für diesen Vorgang besitzen.</translati
         <message>
             <source>IDS_FIREFOX_UNFILED</source>
             <translation>Weitere Lesezeichen</translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderListModel</name>
+        <message>
+            <source>IDS_COLUMN_MODIFIED</source>
+            <translation>Geändert</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_NAME</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_SIZE</source>
+            <translation>Größe</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_TYPE</source>
+            <translation>Typ</translation>
+        </message>
+        <message>
+            <source>IDS_TYPE_FOLDER</source>
+            <translation>Ordner</translation>
         </message>
     </context>
     <context>

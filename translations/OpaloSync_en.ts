@@ -31,6 +31,14 @@
             <source>IDS_KDE3</source>
             <translation>KDE 4.x or higher is required in order to use this function</translation>
         </message>
+        <message>
+            <source>IDS_VIEW_DETAILS</source>
+            <translation>Show details (Ctrl+Alt+2)</translation>
+        </message>
+        <message>
+            <source>IDS_VIEW_ICONS</source>
+            <translation>Show as icons (Ctrl+Alt+1)</translation>
+        </message>
     </context>
     <context>
         <name>BookmarkBrowser</name>
@@ -491,6 +499,29 @@ Please make sure you have the rights to perform this operation.</translation>
         <message>
             <source>IDS_FIREFOX_UNFILED</source>
             <translation>Other Bookmarks</translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderListModel</name>
+        <message>
+            <source>IDS_COLUMN_MODIFIED</source>
+            <translation>Date modified</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_NAME</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_SIZE</source>
+            <translation>Size</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_TYPE</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>IDS_TYPE_FOLDER</source>
+            <translation>Folder</translation>
         </message>
     </context>
     <context>

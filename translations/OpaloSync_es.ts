@@ -31,6 +31,14 @@
             <source>IDS_KDE3</source>
             <translation>Se requiere KDE 4.x o superior para utilizar esta función</translation>
         </message>
+        <message>
+            <source>IDS_VIEW_DETAILS</source>
+            <translation>Ver detalles (Ctrl+Alt+2)</translation>
+        </message>
+        <message>
+            <source>IDS_VIEW_ICONS</source>
+            <translation>Ver como iconos (Ctrl+Alt+1)</translation>
+        </message>
     </context>
     <context>
         <name>BookmarkBrowser</name>
@@ -491,6 +499,29 @@ Compruebe que tiene permisos para realizar esta operación.</translation>
         <message>
             <source>IDS_FIREFOX_UNFILED</source>
             <translation>Otros marcadores</translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderListModel</name>
+        <message>
+            <source>IDS_COLUMN_MODIFIED</source>
+            <translation>Fecha de modificación</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_NAME</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_SIZE</source>
+            <translation>Tamaño</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_TYPE</source>
+            <translation>Tipo</translation>
+        </message>
+        <message>
+            <source>IDS_TYPE_FOLDER</source>
+            <translation>Carpeta</translation>
         </message>
     </context>
     <context>

@@ -31,6 +31,14 @@
             <source>IDS_KDE3</source>
             <translation>KDE 4.x ou une version ultérieure est nécessaire pour utiliser cette fonction</translation>
         </message>
+        <message>
+            <source>IDS_VIEW_DETAILS</source>
+            <translation>Afficher les détails (Ctrl+Alt+2)</translation>
+        </message>
+        <message>
+            <source>IDS_VIEW_ICONS</source>
+            <translation>Afficher en icônes (Ctrl+Alt+1)</translation>
+        </message>
     </context>
     <context>
         <name>BookmarkBrowser</name>
@@ -491,6 +499,29 @@ Vérifiez que vous disposez des droits nécessaires pour effectuer cette opérat
         <message>
             <source>IDS_FIREFOX_UNFILED</source>
             <translation>Autres marque-pages</translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderListModel</name>
+        <message>
+            <source>IDS_COLUMN_MODIFIED</source>
+            <translation>Date de modification</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_NAME</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_SIZE</source>
+            <translation>Taille</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_TYPE</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>IDS_TYPE_FOLDER</source>
+            <translation>Dossier</translation>
         </message>
     </context>
     <context>

@@ -31,6 +31,14 @@
             <source>IDS_KDE3</source>
             <translation>Per utilizzare questa funzione è necessario KDE 4.x o versione successiva</translation>
         </message>
+        <message>
+            <source>IDS_VIEW_DETAILS</source>
+            <translation>Mostra dettagli (Ctrl+Alt+2)</translation>
+        </message>
+        <message>
+            <source>IDS_VIEW_ICONS</source>
+            <translation>Mostra come icone (Ctrl+Alt+1)</translation>
+        </message>
     </context>
     <context>
         <name>BookmarkBrowser</name>
@@ -491,6 +499,29 @@ Verificare di disporre dei diritti necessari per questa operazione.</translation
         <message>
             <source>IDS_FIREFOX_UNFILED</source>
             <translation>Altri segnalibri</translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderListModel</name>
+        <message>
+            <source>IDS_COLUMN_MODIFIED</source>
+            <translation>Data modifica</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_NAME</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_SIZE</source>
+            <translation>Dimensione</translation>
+        </message>
+        <message>
+            <source>IDS_COLUMN_TYPE</source>
+            <translation>Tipo</translation>
+        </message>
+        <message>
+            <source>IDS_TYPE_FOLDER</source>
+            <translation>Cartella</translation>
         </message>
     </context>
     <context>

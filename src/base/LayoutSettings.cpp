@@ -18,10 +18,10 @@ const char *const group = "layout";
 
 const std::pair<const char *, int> defaults[] = {
     { LayoutSettings::leftArrangeBy, 0 },
-    { LayoutSettings::leftViewBy, 2 },
+    { LayoutSettings::leftViewBy, LayoutSettings::iconsView },
     { LayoutSettings::leftZoomLevel, 100 },
     { LayoutSettings::rightArrangeBy, 0 },
-    { LayoutSettings::rightViewBy, 2 },
+    { LayoutSettings::rightViewBy, LayoutSettings::iconsView },
     { LayoutSettings::rightZoomLevel, 100 },
 };
 

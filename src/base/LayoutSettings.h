@@ -6,9 +6,10 @@
 #include <QVariant>
 
 // The pane layout kept across runs: how each file pane arranges and zooms its
-// list. All keys are integers in the group "layout" of the per-user file
-// OpaloSync/Settings.ini. One more key there, never written by the program,
-// shows the media window's Bookmarks tab.
+// list, and whether it shows its files as icons or as details. All keys are
+// integers in the group "layout" of the per-user file OpaloSync/Settings.ini.
+// One more key there, never written by the program, shows the media window's
+// Bookmarks tab.
 class LayoutSettings : public QObject
 {
     Q_OBJECT
@@ -31,6 +32,11 @@ public:
     static const char *const rightViewBy;
     static const char *const rightZoomLevel;
     static const char *const showBookmarks;
+    // The values of "leftViewBy" and "rightViewBy": a pane shows its files
+    // as details, or as icons for any other value (as before there was a
+    // choice).
+    static constexpr int iconsView = 2;
+    static constexpr int detailsView = 1;
 
     // Whether the media window offers its Bookmarks tab: asked for on this
     // run's command line, or by ShowBookmarks=true in the per-user file (no

@@ -7,19 +7,33 @@ PaneAccessible::PaneAccessible(QWidget *pane)
     : QAccessibleWidget(pane, QAccessible::Pane)
 { }
 
+QList<QWidget *> PaneAccessible::shownChildren() const
+{
+    QList<QWidget *> shown;
+    if (!widget()->isVisible())
+        return shown;
+    const QObjectList children = widget()->children();
+    for (QObject *child : children) {
+        auto *part = qobject_cast<QWidget *>(child);
+        if (part && !part->isWindow() && !part->isHidden())
+            shown.append(part);
+    }
+    return shown;
+}
+
 int PaneAccessible::childCount() const
 {
-    return widget()->isVisible() ? QAccessibleWidget::childCount() : 0;
+    return shownChildren().size();
 }
 
 QAccessibleInterface *PaneAccessible::child(int index) const
 {
-    return widget()->isVisible() ? QAccessibleWidget::child(index) : nullptr;
+    return QAccessible::queryAccessibleInterface(shownChildren().value(index));
 }
 
 int PaneAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    return widget()->isVisible() ? QAccessibleWidget::indexOfChild(child) : -1;
+    return child ? shownChildren().indexOf(qobject_cast<QWidget *>(child->object())) : -1;
 }
 
 QAccessibleInterface *PaneAccessible::childAt(int x, int y) const

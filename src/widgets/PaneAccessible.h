@@ -6,8 +6,9 @@
 #include <QAccessibleWidget>
 
 // What a screen reader is told of a pane that windows hide and show again:
-// while hidden, nothing in it. (The toolkit's trees say they are showing
-// whatever their pane does, so that hidden ones were read out as if there.)
+// while hidden, nothing in it; while shown, only the parts of it that are
+// not hidden. (The toolkit's trees say they are showing whatever their pane
+// does, so that hidden ones were read out as if there.)
 //
 // A pane installs the factory for its own class:
 // QAccessible::installFactory(PaneAccessible::factory<MyPane>).
@@ -25,4 +26,7 @@ public:
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
     QAccessibleInterface *childAt(int x, int y) const override;
+
+private:
+    QList<QWidget *> shownChildren() const;
 };

@@ -5,8 +5,10 @@
 #include "base/Logger.h"
 #include "base/SessionCommands.h"
 #include "base/SessionFlags.h"
+#include "browser/panes/FileViewArea.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
+#include "browser/views/FileDetailsView.h"
 #include "browser/views/ItemNameLayout.h"
 #include "browser/views/ListStatusLine.h"
 #include "browser/views/QNodeItem.h"
@@ -21,8 +23,10 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -39,6 +43,22 @@ const QString impossiblePath = QStringLiteral(",.?!:");
 int iconEdgeOf(int zoomLevel)
 {
     return zoomLevel * defaultIconEdge / 100;
+}
+
+// A small button under the files, for one way of showing them: the icon
+// theme's picture, else our own.
+QToolButton *viewButton(const char *name, const char *themeIcon, const char *skinIcon, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setCheckable(true);
+    button->setAutoExclusive(true);
+    button->setAutoRaise(true);
+    // The keys reach it; Tab goes from the files to the next control.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(QIcon::fromTheme(QLatin1String(themeIcon), QIcon(QLatin1String(skinIcon))));
+    button->setIconSize(QSize(16, 16));
+    return button;
 }
 
 // Whether path is a plain folder worth showing, as opposed to a label row.
@@ -65,7 +85,7 @@ BaseFrame::BaseFrame(BrowserMode side, const QString &deviceModel, QWidget *pare
     box->addWidget(splitter);
 
     readLayoutSettings();
-    listModel->sort(arrangeBy, Qt::AscendingOrder);
+    arrange(arrangeBy);
 }
 
 BaseFrame::~BaseFrame()
@@ -111,7 +131,7 @@ void BaseFrame::buildTree(const QString &deviceModel)
 
 void BaseFrame::buildList()
 {
-    auto *listArea = new QWidget(splitter);
+    auto *listArea = new FileViewArea(splitter);
     list = new QVideoList(listArea);
     keepSchemeTextColours(list);
     list->setDragEnabled(true);
@@ -134,24 +154,96 @@ void BaseFrame::buildList()
     listModel->setCategory(MovieMode);
     list->setModel(listModel);
 
+    // Whole rows, as the details view selects them.
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    details = new FileDetailsView(list, listArea);
+    keepSchemeTextColours(details);
+    details->hide();
+
     m_status = new ListStatusLine(list, listArea);
     auto *box = new QVBoxLayout(listArea);
     box->setSpacing(0);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(list);
-    box->addWidget(m_status);
+    box->addWidget(details);
+    box->addLayout(buildViewSwitch());
     list->setSpacing(0);
     splitter->addWidget(listArea);
     splitter->setCollapsible(1, false);
-    // The list holds what the user works on: it gets the larger share.
+    // The list holds what the user works on: it gets the larger share, in
+    // the same proportion in both panes at any width, whatever the sizes
+    // the views would ask for.
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
+    splitter->setSizes({ 200, 300 });
+}
+
+QLayout *BaseFrame::buildViewSwitch()
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(m_status, 1);
+    m_iconsButton = viewButton(
+        "_iconsViewButton", "view-list-icons", ":/skin/res/view_icons.png", m_status->parentWidget());
+    m_detailsButton = viewButton(
+        "_detailsViewButton", "view-list-details", ":/skin/res/view_details.png", m_status->parentWidget());
+    m_iconsButton->setChecked(true);
+    row->addWidget(m_iconsButton);
+    row->addWidget(m_detailsButton);
+    connect(m_iconsButton, &QAbstractButton::clicked, this, [this] { showDetails(false); });
+    connect(m_detailsButton, &QAbstractButton::clicked, this, [this] { showDetails(true); });
+    // As file managers bind Ctrl+1 and Ctrl+2, which the window's categories
+    // have taken.
+    const auto bind = [this](int key, bool shown) {
+        auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | key), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, shown] { showDetails(shown); });
+    };
+    bind(Qt::Key_1, false);
+    bind(Qt::Key_2, true);
+    return row;
+}
+
+bool BaseFrame::showsDetails() const
+{
+    return !details->isHidden();
+}
+
+void BaseFrame::showDetails(bool shown)
+{
+    QAbstractItemView *from = list->shownView();
+    QAbstractItemView *to = shown ? static_cast<QAbstractItemView *>(details) : list;
+    (shown ? m_detailsButton : m_iconsButton)->setChecked(true);
+    LayoutSettings::instance()->setValue(
+        QLatin1String(side == HostMode ? LayoutSettings::leftViewBy : LayoutSettings::rightViewBy),
+        shown ? LayoutSettings::detailsView : LayoutSettings::iconsView);
+    if (to == from)
+        return;
+    const bool focused = from->hasFocus();
+    to->show();
+    from->hide();
+    if (focused)
+        to->setFocus(Qt::OtherFocusReason);
+    if (to->currentIndex().isValid())
+        to->scrollTo(to->currentIndex());
+}
+
+void BaseFrame::keepArrangement(int column)
+{
+    arrangeBy = column;
+    LayoutSettings::instance()->setValue(
+        QLatin1String(side == HostMode ? LayoutSettings::leftArrangeBy : LayoutSettings::rightArrangeBy),
+        arrangeBy);
 }
 
 void BaseFrame::connectViews()
 {
-    connect(list, &QAbstractItemView::doubleClicked, this, &BaseFrame::launchFile);
-    connect(list, &QWidget::customContextMenuRequested, this, &BaseFrame::listContextMenu);
+    for (QAbstractItemView *view :
+        { static_cast<QAbstractItemView *>(list), static_cast<QAbstractItemView *>(details) }) {
+        connect(view, &QAbstractItemView::doubleClicked, this, &BaseFrame::launchFile);
+        connect(view, &QWidget::customContextMenuRequested, this, &BaseFrame::listContextMenu);
+    }
+    connect(details->header(), &QHeaderView::sortIndicatorChanged, this, &BaseFrame::keepArrangement);
     connect(list, &QVideoList::refreshTree, this, &BaseFrame::refreshTree);
     connect(list, &QVideoList::setCutIndex, this, &BaseFrame::setCurrentCutIndex);
     connect(list, &QVideoList::setCutFilesSignal, this, &BaseFrame::setCutFilesSlot);
@@ -183,11 +275,16 @@ void BaseFrame::connectViews()
 
 void BaseFrame::readLayoutSettings()
 {
+    LayoutSettings *settings = LayoutSettings::instance();
+    const bool left = side == HostMode;
+    // A choice KDE 4's file manager never made for the program.
+    const QVariant view
+        = settings->value(QLatin1String(left ? LayoutSettings::leftViewBy : LayoutSettings::rightViewBy));
+    if (view.toInt() == LayoutSettings::detailsView)
+        showDetails(true);
     // A KDE 4 session keeps its own file manager's view settings.
     if (kde4Session)
         return;
-    LayoutSettings *settings = LayoutSettings::instance();
-    const bool left = side == HostMode;
     arrangeBy
         = settings->value(
                       QLatin1String(left ? LayoutSettings::leftArrangeBy : LayoutSettings::rightArrangeBy))
@@ -206,6 +303,14 @@ void BaseFrame::nameForScreenReaders()
     const bool host = side == HostMode;
     tree->setAccessibleName(host ? tr("IDS_HOST_FOLDERS") : tr("IDS_DEVICE_FOLDERS"));
     list->setAccessibleName(host ? tr("IDS_HOST_FILES") : tr("IDS_DEVICE_FILES"));
+    details->setAccessibleName(list->accessibleName());
+    // Pictures only: their names are told, not written.
+    const auto name = [](QToolButton *button, const QString &text) {
+        button->setToolTip(text);
+        button->setAccessibleName(text);
+    };
+    name(m_iconsButton, tr("IDS_VIEW_ICONS"));
+    name(m_detailsButton, tr("IDS_VIEW_DETAILS"));
 }
 
 void BaseFrame::showIconsOf(int width, int height)
@@ -340,7 +445,7 @@ void BaseFrame::openFile(const QString &path)
 void BaseFrame::ViewSelectionChanged(const QItemSelection &, const QItemSelection &)
 {
     QFileInfoList files;
-    const QModelIndexList indexes = list->selectionModel()->selectedIndexes();
+    const QModelIndexList indexes = QVideoList::selectedRows(list->selectionModel());
     for (const QModelIndex &index : indexes) {
         const QFileInfo file(FolderListModel::filePathOf(index));
         if ((file.isFile() || file.isDir() || file.isSymLink()) && !file.isRoot())
@@ -352,14 +457,9 @@ void BaseFrame::ViewSelectionChanged(const QItemSelection &, const QItemSelectio
 QFileInfoList BaseFrame::selectedFiles() const
 {
     QFileInfoList files;
-    const QModelIndexList indexes = list->selectionModel()->selectedIndexes();
-    if (indexes.isEmpty())
-        return files;
-    const int column = indexes.first().column();
-    for (const QModelIndex &index : indexes) {
-        if (index.column() == column)
-            files.append(QFileInfo(FolderListModel::filePathOf(index)));
-    }
+    const QModelIndexList indexes = QVideoList::selectedRows(list->selectionModel());
+    for (const QModelIndex &index : indexes)
+        files.append(QFileInfo(FolderListModel::filePathOf(index)));
     return files;
 }
 
@@ -423,15 +523,15 @@ bool BaseFrame::createFolder(const QString &name, bool makeWritable)
     if (gnomeSession)
         QTimer::singleShot(gnomeLayoutDelayMs, this, &BaseFrame::startEditMode);
     else
-        static_cast<QAbstractItemView *>(list)->edit(created);
+        list->editItem(created);
     return true;
 }
 
 void BaseFrame::startEditMode()
 {
-    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = QVideoList::selectedRows(list->selectionModel());
     if (!selected.isEmpty())
-        static_cast<QAbstractItemView *>(list)->edit(selected.first());
+        list->editItem(selected.first());
 }
 
 void BaseFrame::zoomIn()
@@ -475,7 +575,8 @@ void BaseFrame::arrange(int column)
     if (column < 0 || column > 3)
         return;
     arrangeBy = column;
-    listModel->sort(column, Qt::AscendingOrder);
+    // The header sorts the rows, for both views.
+    details->header()->setSortIndicator(column, Qt::AscendingOrder);
 }
 
 void BaseFrame::refreshTree()

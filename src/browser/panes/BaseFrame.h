@@ -14,10 +14,12 @@
 
 class BrowserTreeModel;
 class BrowserTreeView;
+class FileDetailsView;
 class ListStatusLine;
 class MessageBox;
 class QItemSelection;
 class QSplitter;
+class QToolButton;
 class QVideoList;
 class VideoModel;
 
@@ -25,9 +27,14 @@ class VideoModel;
 // category-filtered file list of the tree's current folder on the right.
 // HostFrame and ExternalDeviceFrame only fix the side.
 //
-// The pane keeps its list's zoom and arrangement in the layout settings,
-// creates folders and opens files, and reports its list selection and the
-// drops on its list to the window.
+// The files are shown as icons (the list) or as a table of details (name,
+// size, date, type), both views of one model and one selection, switched by
+// the buttons under them or Ctrl+Alt+1 and Ctrl+Alt+2 while the pane has the
+// keyboard.
+//
+// The pane keeps its list's zoom, arrangement and view in the layout
+// settings, creates folders and opens files, and reports its list selection
+// and the drops on its list to the window.
 //
 // A right click on the list or the tree, Shift+F10 or the Menu key shows
 // the desktop's context menu through its plug-in (KDE 4 or GNOME, opened on
@@ -49,7 +56,13 @@ public:
     BrowserTreeModel *browserTreeModel() const { return treeModel; }
     BrowserTreeView *treeView() const { return tree; }
     QVideoList *listView() const;
+    FileDetailsView *detailsView() const { return details; }
     VideoModel *listViewModel() const { return listModel; }
+    // Shows the files as a table of details, or as icons; remembered for
+    // the pane's side. The current item, the selection and the keyboard
+    // stay with the files.
+    void showDetails(bool shown);
+    bool showsDetails() const;
 
     // The folder the list shows; empty on "My computer" and the device label.
     QString currentPath() const;
@@ -120,6 +133,9 @@ private:
     void connectViews();
     void readLayoutSettings();
     void nameForScreenReaders();
+    QLayout *buildViewSwitch();
+    // The arrangement chosen in the details view's header.
+    void keepArrangement(int column);
     void showIconsOf(int width, int height);
     void applyZoom(int level);
     const char *zoomKey() const;
@@ -146,7 +162,10 @@ private:
     // A plug-in's menu may take the list with it.
     QPointer<QVideoList> list;
     VideoModel *listModel = nullptr;
+    FileDetailsView *details = nullptr;
     ListStatusLine *m_status = nullptr;
+    QToolButton *m_iconsButton = nullptr;
+    QToolButton *m_detailsButton = nullptr;
     // A row to make current when the folder's listing brings it.
     QString currentOnArrival;
     BrowserMode side;

@@ -33,7 +33,9 @@ enum GnomeMenuCode {
 
 void BaseFrame::listContextMenu(const QPoint &pos)
 {
-    const QModelIndex item = list->indexAt(pos);
+    // pos is in the view the files are shown in.
+    const QAbstractItemView *shown = list->shownView();
+    const QModelIndex item = shown->indexAt(pos);
     QVector<QString> paths { list->folderPath() };
     if (item.isValid()) {
         paths = list->selectedPaths();
@@ -42,7 +44,7 @@ void BaseFrame::listContextMenu(const QPoint &pos)
         if (list->selectionWasEmpty())
             paths = { FolderListModel::filePathOf(item) };
     }
-    runMenu(list->viewport()->mapToGlobal(pos), paths, item.isValid(), QModelIndex());
+    runMenu(shown->viewport()->mapToGlobal(pos), paths, item.isValid(), QModelIndex());
 }
 
 void BaseFrame::treeContextMenu(const QPoint &pos)

@@ -263,7 +263,8 @@ bool FileListAccessible::changeSelection(int row, QItemSelectionModel::Selection
     const QModelIndex index = rowIndex(row);
     if (!index.isValid())
         return false;
-    list()->selectionModel()->select(index, change);
+    // Whole rows, as the pane's details view shows them.
+    list()->selectionModel()->select(index, change | QItemSelectionModel::Rows);
     return true;
 }
 

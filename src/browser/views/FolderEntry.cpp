@@ -19,6 +19,11 @@ void FolderOrder::prepare(FolderEntry &entry) const
 
 bool FolderOrder::operator()(const FolderEntry &left, const FolderEntry &right) const
 {
+    // By name or size the folders stay at the top either way, as file
+    // managers keep them.
+    const bool foldersFirst = m_column == ByName || m_column == BySize;
+    if (foldersFirst && left.folder != right.folder)
+        return left.folder;
     const int order = compare(left, right);
     return m_order == Qt::AscendingOrder ? order < 0 : order > 0;
 }
@@ -27,13 +32,7 @@ int FolderOrder::compare(const FolderEntry &left, const FolderEntry &right) cons
 {
     const auto byNumber = [](qint64 l, qint64 r) { return l < r ? -1 : l > r ? 1 : 0; };
     switch (m_column) {
-    case ByName:
-        if (left.folder != right.folder)
-            return left.folder ? -1 : 1;
-        break;
     case BySize:
-        if (left.folder != right.folder)
-            return left.folder ? -1 : 1;
         if (const int sizes = byNumber(left.size, right.size))
             return sizes;
         break;

@@ -58,7 +58,8 @@ Q_DECLARE_METATYPE(FolderListing)
 
 // The order of the file list, as the toolkit's file model arranges a folder:
 // by name with folders first, by size with folders first, by type or by
-// date, the name deciding ties; names in natural order whatever their case.
+// date, the name deciding ties (folders stay first in the descending
+// orders too); names in natural order whatever their case.
 // Equal names under the collator are told apart by their characters, so
 // that every entry has one place.
 class FolderOrder

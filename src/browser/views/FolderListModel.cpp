@@ -3,11 +3,13 @@
 
 #include "browser/views/FolderLister.h"
 #include "browser/views/IconProvider.h"
+#include "widgets/DataSize.h"
 
 #include <QAbstractProxyModel>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QSet>
 
 #include <algorithm>
@@ -304,7 +306,7 @@ void FolderListModel::replaceShown(int at, const FolderEntry &entry)
     m_shown[at] = entry;
     if (at >= m_visible)
         return;
-    emit dataChanged(index(at, 0), index(at, 0));
+    emit dataChanged(index(at, 0), index(at, columnCount() - 1));
     if (!entry.folder)
         emit fileChanged(index(at, 0));
 }
@@ -412,8 +414,8 @@ void FolderListModel::sort(int column, Qt::SortOrder order)
         heldNames.append(fileName(index));
     std::sort(m_shown.begin(), m_shown.end(), m_order);
     QModelIndexList moved;
-    for (const QString &name : qAsConst(heldNames))
-        moved.append(index(rowOf(name), 0));
+    for (int i = 0; i < held.size(); ++i)
+        moved.append(index(rowOf(heldNames.at(i)), held.at(i).column()));
     changePersistentIndexList(held, moved);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
@@ -515,7 +517,7 @@ int FolderListModel::rowCount(const QModelIndex &parent) const
 
 int FolderListModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 1;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 bool FolderListModel::hasChildren(const QModelIndex &parent) const
@@ -528,6 +530,8 @@ QVariant FolderListModel::data(const QModelIndex &index, int role) const
     const FolderEntry *entry = entryAt(index);
     if (!entry)
         return QVariant();
+    if (index.column() != NameColumn)
+        return detail(*entry, index.column(), role);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -539,13 +543,53 @@ QVariant FolderListModel::data(const QModelIndex &index, int role) const
     }
 }
 
+QVariant FolderListModel::detail(const FolderEntry &entry, int column, int role) const
+{
+    if (role == Qt::TextAlignmentRole && column == SizeColumn)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    switch (column) {
+    case SizeColumn:
+        return entry.folder ? QString() : DataSize::text(quint64(entry.size));
+    case DateColumn:
+        return QLocale().toString(QDateTime::fromMSecsSinceEpoch(entry.modified), QLocale::ShortFormat);
+    case TypeColumn:
+        // By the name alone: the file is never opened, a device file
+        // least of all.
+        return entry.folder ? tr("IDS_TYPE_FOLDER")
+                            : m_types.mimeTypeForFile(entry.name, QMimeDatabase::MatchExtension).comment();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant FolderListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractListModel::headerData(section, orientation, role);
+    switch (section) {
+    case NameColumn:
+        return tr("IDS_COLUMN_NAME");
+    case SizeColumn:
+        return tr("IDS_COLUMN_SIZE");
+    case DateColumn:
+        return tr("IDS_COLUMN_MODIFIED");
+    case TypeColumn:
+        return tr("IDS_COLUMN_TYPE");
+    default:
+        return QVariant();
+    }
+}
+
 Qt::ItemFlags FolderListModel::flags(const QModelIndex &index) const
 {
     const FolderEntry *entry = entryAt(index);
     if (!entry)
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
-    if (!m_readOnly)
+    // Only a name is written in place.
+    if (!m_readOnly && index.column() == NameColumn)
         flags |= Qt::ItemIsEditable;
     if (entry->folder && !m_readOnly)
         flags |= Qt::ItemIsDropEnabled;

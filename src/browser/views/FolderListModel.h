@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QIcon>
+#include <QMimeDatabase>
 #include <QThread>
 #include <QTimer>
 
@@ -35,6 +36,10 @@ class FolderListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
+    // The columns of a details view, numbered as the arrangements (see
+    // sort()).
+    enum Column { NameColumn, SizeColumn, TypeColumn, DateColumn, ColumnCount };
+
     explicit FolderListModel(QObject *parent = nullptr);
     ~FolderListModel() override;
 
@@ -79,6 +84,7 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     bool hasChildren(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     // Arranges the rows by 0 name, 1 size, 2 type or 3 date.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
@@ -131,6 +137,9 @@ private:
     void replaceShown(int at, const FolderEntry &entry);
     const FolderEntry *entryAt(const QModelIndex &index) const;
     QIcon iconOf(const FolderEntry &entry) const;
+    // What the columns after the name show of an entry: its size, the time
+    // it was written in the locale's short format, and its type.
+    QVariant detail(const FolderEntry &entry, int column, int role) const;
 
     QThread m_thread;
     FolderLister *m_lister;
@@ -168,4 +177,5 @@ private:
     bool m_revealing = false;
     // By type; folders under an empty type.
     mutable QHash<QString, QIcon> m_icons;
+    QMimeDatabase m_types;
 };

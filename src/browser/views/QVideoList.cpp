@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "browser/views/QVideoList.h"
 #include "base/SessionFlags.h"
+#include "browser/views/FileDetailsView.h"
 #include "browser/views/FileListAccessible.h"
 #include "browser/views/KeyboardContextMenu.h"
 #include "browser/views/ListShortcuts.h"
@@ -22,6 +23,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -83,13 +86,35 @@ VideoModel *QVideoList::fileModel() const
     return qobject_cast<VideoModel *>(model());
 }
 
+void QVideoList::setDetailsView(FileDetailsView *view)
+{
+    m_details = view;
+}
+
+QAbstractItemView *QVideoList::shownView() const
+{
+    if (m_details && !m_details->isHidden())
+        return m_details;
+    return const_cast<QVideoList *>(this);
+}
+
+QModelIndexList QVideoList::selectedRows(const QItemSelectionModel *selection)
+{
+    // The details view selects every column of a row.
+    QModelIndexList rows = selection->selectedIndexes();
+    rows.erase(std::remove_if(
+                   rows.begin(), rows.end(), [](const QModelIndex &index) { return index.column() != 0; }),
+        rows.end());
+    return rows;
+}
+
 QVector<QString> QVideoList::selectedPaths()
 {
     QVector<QString> paths;
     const VideoModel *files = fileModel();
     if (!files)
         return paths;
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    const QModelIndexList selected = selectedRows(selectionModel());
     for (const QModelIndex &index : selected)
         paths.append(VideoModel::filePathOf(index));
     m_emptySelection = paths.isEmpty();
@@ -106,12 +131,19 @@ QString QVideoList::folderPath() const
 
 void QVideoList::editFirstSelected(QWidget *boxParent)
 {
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    if (selected.isEmpty() || edit(selected.first(), AllEditTriggers, nullptr))
+    const QModelIndexList selected = selectedRows(selectionModel());
+    if (selected.isEmpty() || editItem(selected.first()))
         return;
     MessageBox box(QMessageBox::Critical, tr("IDS_RIGHTS_RENAME").arg(selected.first().data().toString()),
         QMessageBox::Ok, boxParent);
     box.exec();
+}
+
+bool QVideoList::editItem(const QModelIndex &index)
+{
+    if (m_details && !m_details->isHidden())
+        return m_details->edit(index, AllEditTriggers, nullptr);
+    return edit(index, AllEditTriggers, nullptr);
 }
 
 void QVideoList::selectAllRows()
@@ -120,7 +152,7 @@ void QVideoList::selectAllRows()
     if (rows == 0)
         return;
     const QItemSelection all(model()->index(0, 0, rootIndex()), model()->index(rows - 1, 0, rootIndex()));
-    selectionModel()->select(all, QItemSelectionModel::ClearAndSelect);
+    selectionModel()->select(all, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void QVideoList::requestDeletion()
@@ -150,7 +182,7 @@ QMimeData *QVideoList::selectionMimeData() const
 {
     QList<QUrl> urls;
     if (selectionModel()) {
-        const QModelIndexList selected = selectionModel()->selectedIndexes();
+        const QModelIndexList selected = selectedRows(selectionModel());
         for (const QModelIndex &index : selected)
             urls.append(QUrl::fromLocalFile(VideoModel::filePathOf(index)));
     }
@@ -175,6 +207,8 @@ QVector<int> probes(int last, int step)
 
 QStringList QVideoList::visibleFiles() const
 {
+    if (m_details && !m_details->isHidden())
+        return m_details->visibleFiles();
     // Items are at least half a grid cell wide and high, so probing the
     // viewport at that step, edges included, finds every row even partly
     // in view without going through all rows.
@@ -207,6 +241,11 @@ void QVideoList::paintEvent(QPaintEvent *event)
     m_delegate->setWholeNameItem(wholeNameItem());
     QListView::paintEvent(event);
     paintCurrentName();
+    reportVisibleFilesSoon();
+}
+
+void QVideoList::reportVisibleFilesSoon()
+{
     if (!m_visibleReport->isActive())
         m_visibleReport->start();
 }
@@ -280,13 +319,13 @@ bool QVideoList::edit(const QModelIndex &index, EditTrigger trigger, QEvent *eve
         return false;
     if (!QListView::edit(index, trigger, event))
         return false;
-    selectBaseName(index);
+    selectBaseName(this, index);
     return true;
 }
 
-void QVideoList::selectBaseName(const QModelIndex &index)
+void QVideoList::selectBaseName(const QAbstractItemView *view, const QModelIndex &index)
 {
-    auto *editor = qobject_cast<QLineEdit *>(indexWidget(index));
+    auto *editor = qobject_cast<QLineEdit *>(view->indexWidget(index));
     if (!editor || index.data(VideoModel::DirectoryRole).toBool())
         return;
     // ".profile" has no extension to keep.
@@ -298,21 +337,36 @@ void QVideoList::selectBaseName(const QModelIndex &index)
 void QVideoList::mousePressEvent(QMouseEvent *event)
 {
     QListView::mousePressEvent(event);
-    m_pressedOnItem = event->button() == Qt::LeftButton && indexAt(event->pos()).isValid();
+    notePress(this, event);
+}
+
+void QVideoList::notePress(const QAbstractItemView *view, const QMouseEvent *event)
+{
+    m_pressedOnItem = event->button() == Qt::LeftButton && view->indexAt(event->pos()).isValid();
 }
 
 void QVideoList::mouseMoveEvent(QMouseEvent *event)
 {
+    if (!dragOnMove(event))
+        QListView::mouseMoveEvent(event);
+}
+
+bool QVideoList::dragOnMove(const QMouseEvent *event)
+{
     // Files are dragged from the first move, with no distance to cover.
-    if (m_pressedOnItem && (event->buttons() & Qt::LeftButton)) {
-        m_pressedOnItem = false;
-        startDrag(Qt::CopyAction);
-        return;
-    }
-    QListView::mouseMoveEvent(event);
+    if (!m_pressedOnItem || !(event->buttons() & Qt::LeftButton))
+        return false;
+    m_pressedOnItem = false;
+    dragSelection();
+    return true;
 }
 
 void QVideoList::startDrag(Qt::DropActions)
+{
+    dragSelection();
+}
+
+void QVideoList::dragSelection()
 {
     auto *drag = new QDrag(this);
     drag->setMimeData(selectionMimeData());
@@ -323,26 +377,35 @@ void QVideoList::startDrag(Qt::DropActions)
 
 bool QVideoList::acceptsDrag(const QDropEvent *event) const
 {
-    return event->mimeData() && event->mimeData()->hasUrls() && !m_dragging && event->source() != this;
+    const QObject *source = event->source();
+    return event->mimeData() && event->mimeData()->hasUrls() && !m_dragging && source != this
+        && (!m_details || source != m_details);
+}
+
+void QVideoList::acceptDrag(QDropEvent *event) const
+{
+    if (acceptsDrag(event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void QVideoList::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (acceptsDrag(event))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    acceptDrag(event);
 }
 
 void QVideoList::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (acceptsDrag(event))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    acceptDrag(event);
 }
 
 void QVideoList::dropEvent(QDropEvent *event)
+{
+    takeDrop(event);
+}
+
+void QVideoList::takeDrop(QDropEvent *event)
 {
     if (!acceptsDrag(event)) {
         event->ignore();
@@ -367,10 +430,16 @@ bool QVideoList::event(QEvent *event)
 
 void QVideoList::keyPressEvent(QKeyEvent *event)
 {
-    if (m_plugin.isOpen() && ListShortcuts::handle(this, &m_plugin, event))
-        return;
-    if (ListShortcuts::handle(this, nullptr, event))
-        return;
-    if (m_plugin.isOpen() || isNavigationKey(event))
+    if (!runKey(event))
         QListView::keyPressEvent(event);
+}
+
+bool QVideoList::runKey(QKeyEvent *event)
+{
+    if (m_plugin.isOpen() && ListShortcuts::handle(this, &m_plugin, event))
+        return true;
+    if (ListShortcuts::handle(this, nullptr, event))
+        return true;
+    // Without a plug-in only the navigation keys are the view's own.
+    return !m_plugin.isOpen() && !isNavigationKey(event);
 }

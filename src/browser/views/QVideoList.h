@@ -5,8 +5,10 @@
 
 #include <QFileInfoList>
 #include <QListView>
+#include <QPointer>
 #include <QVector>
 
+class FileDetailsView;
 class MessageBox;
 class PrettyItemDelegate;
 class QKeyEvent;
@@ -37,6 +39,31 @@ public:
 
     // The list's VideoModel; null for any other model.
     VideoModel *fileModel() const;
+    // The pane's other view of the same rows and selection (the view makes
+    // itself known), and the view the files are shown in: the details
+    // view unless it is hidden, else the list.
+    void setDetailsView(FileDetailsView *view);
+    QAbstractItemView *shownView() const;
+    // One index per selected row (its first column), in selection order.
+    static QModelIndexList selectedRows(const QItemSelectionModel *selection);
+
+    // What both views do with keys, the mouse and drops. Runs the command
+    // bound to a key; false when the key is left to the view it was
+    // pressed in. The list may be gone when it returns true.
+    bool runKey(QKeyEvent *event);
+    void notePress(const QAbstractItemView *view, const QMouseEvent *event);
+    // Starts a drag when a press on an item moves; true when it did.
+    bool dragOnMove(const QMouseEvent *event);
+    // Drags the selection as a copy, whatever the actions offered.
+    void dragSelection();
+    // Accepts a drag entering or moving over a view when its drop would be
+    // taken, else ignores it.
+    void acceptDrag(QDropEvent *event) const;
+    // Hands the dropped files on as doDrop.
+    void takeDrop(QDropEvent *event);
+    // In a file's rename editor, its name without the extension is selected,
+    // as file managers do.
+    static void selectBaseName(const QAbstractItemView *view, const QModelIndex &index);
 
     // The selected paths in selection order; the shown folder alone when
     // nothing is selected (then selectionWasEmpty() is true).
@@ -49,9 +76,12 @@ public:
     // The selection as local file URLs, for a drag.
     QMimeData *selectionMimeData() const;
 
-    // Starts renaming the first selected item; when the view refuses, tells
-    // the user, in a box over boxParent. Nothing without a selection.
+    // Starts renaming the first selected item in the shown view; when the
+    // view refuses, tells the user, in a box over boxParent. Nothing without
+    // a selection.
     void editFirstSelected(QWidget *boxParent);
+    // Starts renaming an item in the shown view; false when it refuses.
+    bool editItem(const QModelIndex &index);
     // Selects every row of the shown folder, once each (the first column).
     void selectAllRows();
     // Asks the pane's window to delete the selection, when there is one.
@@ -61,8 +91,11 @@ public:
     static MessageBox *deleteQuestion(const QStringList &paths, QWidget *parent);
 
     // The paths of the files whose rows are in view, even partly, top left
-    // first.
+    // first, in the view the files are shown in.
     QStringList visibleFiles() const;
+    // A view of the files painted: the model learns which rows are in view
+    // once the pass of the event loop is over.
+    void reportVisibleFilesSoon();
 
 signals:
     void refreshTree();
@@ -88,7 +121,6 @@ protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    // Drags the selection as a copy, whatever the actions offered.
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -108,9 +140,6 @@ private:
     void paintCurrentName();
     // Tells screen readers which items changed their selection.
     void reportSelection(const QItemSelection &changed);
-    // In a file's rename editor, its name without the extension is selected,
-    // as file managers do.
-    void selectBaseName(const QModelIndex &index);
 
     void reportVisibleFiles();
 
@@ -118,6 +147,7 @@ private:
     void loadPlugin();
 
     PrettyItemDelegate *m_delegate;
+    QPointer<FileDetailsView> m_details;
     ShellPlugin m_plugin;
     // Gathers the paints of one pass of the event loop into one report.
     QTimer *m_visibleReport;

@@ -139,6 +139,8 @@ QVariant VideoModel::data(const QModelIndex &index, int role) const
     case DirectoryRole:
         return isDir(index);
     case Qt::DecorationRole: {
+        if (index.column() != NameColumn)
+            return QVariant();
         // Made a pixmap of the same pixels, not a copy of them.
         const QPixmap pixmap
             = isDir(index) ? QPixmap() : QPixmap::fromImage(m_worker->thumbnail(filePath(index)));

@@ -8,13 +8,17 @@
 #include "browser/panes/HostFrame.h"
 #include "browser/views/BrowserTreeModel.h"
 #include "browser/views/BrowserTreeView.h"
+#include "browser/views/FileDetailsView.h"
 #include "browser/views/FolderListModel.h"
 #include "browser/views/ItemNameLayout.h"
 #include "browser/views/QVideoList.h"
 #include "browser/views/VideoModel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -96,6 +100,9 @@ private slots:
     void selectionIsReportedWithSide();
     void deleteStopsAtFirstFailureAndSparesWorkingFolder();
     void listRowsActOnTheirOwnFiles();
+    void viewKeySwitchesAndIsRemembered_data();
+    void viewKeySwitchesAndIsRemembered();
+    void headerClickArrangesBothViews();
 
 private:
     QString showNestedFolders(ExternalDeviceFrame &pane, const QString &name);
@@ -348,10 +355,12 @@ void tst_BaseFrame::keyboardMenuOpensAtCurrentItem_data()
     QTest::addColumn<BrowserMode>("side");
     QTest::addColumn<bool>("inTree");
     QTest::addColumn<bool>("menuKey");
-    QTest::newRow("Shift+F10 in the computer's list") << HostMode << false << false;
-    QTest::newRow("Menu key in the netbook's list") << ExternalDeviceMode << false << true;
-    QTest::newRow("Shift+F10 in the netbook's tree") << ExternalDeviceMode << true << false;
-    QTest::newRow("Menu key in the computer's tree") << HostMode << true << true;
+    QTest::addColumn<bool>("details");
+    QTest::newRow("Shift+F10 in the computer's list") << HostMode << false << false << false;
+    QTest::newRow("Menu key in the netbook's list") << ExternalDeviceMode << false << true << false;
+    QTest::newRow("Shift+F10 in the netbook's tree") << ExternalDeviceMode << true << false << false;
+    QTest::newRow("Menu key in the computer's tree") << HostMode << true << true << false;
+    QTest::newRow("Shift+F10 in the netbook's details") << ExternalDeviceMode << false << false << true;
 }
 
 // The menu opens at the current item wherever the mouse pointer rests: the
@@ -361,16 +370,21 @@ void tst_BaseFrame::keyboardMenuOpensAtCurrentItem()
     QFETCH(BrowserMode, side);
     QFETCH(bool, inTree);
     QFETCH(bool, menuKey);
+    QFETCH(bool, details);
     const QString folder
         = side == HostMode ? home->hostFolder(PicturesMode) : home->deviceFolder(PicturesMode);
     QVERIFY(makeFile(folder + QStringLiteral("/menu a.jpg")));
     QVERIFY(makeFile(folder + QStringLiteral("/menu b.jpg")));
     auto pane = makePane(side);
+    pane->showDetails(details);
+    // Remembered: the panes of the next tests show icons again.
+    const auto icons = qScopeGuard([&pane] { pane->showDetails(false); });
     pane->resize(800, 600);
     pane->show();
     QVERIFY(QTest::qWaitForWindowExposed(pane.get()));
     pane->SelectMode(PicturesMode);
-    QAbstractItemView *view = inTree ? static_cast<QAbstractItemView *>(pane->treeView()) : pane->listView();
+    QAbstractItemView *view
+        = inTree ? static_cast<QAbstractItemView *>(pane->treeView()) : pane->listView()->shownView();
     if (!inTree) {
         QTRY_VERIFY(pane->listViewModel()->index(folder + QStringLiteral("/menu b.jpg")).isValid());
         view->setCurrentIndex(pane->listViewModel()->index(folder + QStringLiteral("/menu b.jpg")));
@@ -525,4 +539,99 @@ void tst_BaseFrame::listRowsActOnTheirOwnFiles()
 }
 
 QTEST_MAIN(tst_BaseFrame)
+void tst_BaseFrame::viewKeySwitchesAndIsRemembered_data()
+{
+    QTest::addColumn<BrowserMode>("side");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("details");
+    QTest::newRow("netbook's icons to details")
+        << ExternalDeviceMode << int(LayoutSettings::iconsView) << int(Qt::Key_2) << true;
+    // Before there was a choice any value stood for icons.
+    QTest::newRow("computer's former 0 to details") << HostMode << 0 << int(Qt::Key_2) << true;
+    QTest::newRow("computer's details to icons")
+        << HostMode << int(LayoutSettings::detailsView) << int(Qt::Key_1) << false;
+    QTest::newRow("netbook's details stay")
+        << ExternalDeviceMode << int(LayoutSettings::detailsView) << int(Qt::Key_2) << true;
+}
+
+void tst_BaseFrame::viewKeySwitchesAndIsRemembered()
+{
+    QFETCH(BrowserMode, side);
+    QFETCH(int, stored);
+    QFETCH(int, key);
+    QFETCH(bool, details);
+    const bool left = side == HostMode;
+    LayoutSettings *settings = LayoutSettings::instance();
+    const QString setting = QLatin1String(left ? LayoutSettings::leftViewBy : LayoutSettings::rightViewBy);
+    const QString otherKey = QLatin1String(left ? LayoutSettings::rightViewBy : LayoutSettings::leftViewBy);
+    settings->setValue(setting, stored);
+    settings->setValue(otherKey, LayoutSettings::iconsView);
+    const QString folder = left ? home->hostFolder(PicturesMode) : home->deviceFolder(PicturesMode);
+    const QString picture = folder + QStringLiteral("/kept selected.jpg");
+    QVERIFY(makeFile(picture));
+    auto pane = makePane(side);
+    QCOMPARE(pane->showsDetails(), stored == LayoutSettings::detailsView);
+    pane->resize(800, 600);
+    pane->show();
+    QVERIFY(QTest::qWaitForWindowExposed(pane.get()));
+    QApplication::setActiveWindow(pane.get());
+    pane->SelectMode(PicturesMode);
+    QTRY_VERIFY(pane->listViewModel()->index(picture).isValid());
+    pane->listView()->setCurrentIndex(pane->listViewModel()->index(picture));
+    QAbstractItemView *before = pane->listView()->shownView();
+    before->setFocus();
+    QTRY_VERIFY(before->hasFocus());
+
+    QTest::keyClick(before, Qt::Key(key), Qt::ControlModifier | Qt::AltModifier);
+
+    QCOMPARE(pane->showsDetails(), details);
+    QAbstractItemView *shown = pane->listView()->shownView();
+    QCOMPARE(shown, details ? static_cast<QAbstractItemView *>(pane->detailsView()) : pane->listView());
+    QVERIFY(shown->isVisible());
+    QVERIFY(shown->hasFocus());
+    QCOMPARE(pane->selectedFiles(), QFileInfoList { QFileInfo(picture) });
+    QCOMPARE(shown->currentIndex(), pane->listViewModel()->index(picture));
+    // A screen reader finds the shown view, named as the list, and not the other.
+    QAbstractItemView *hidden
+        = details ? static_cast<QAbstractItemView *>(pane->listView()) : pane->detailsView();
+    QAccessibleInterface *area = QAccessible::queryAccessibleInterface(shown->parentWidget());
+    QVERIFY(area->indexOfChild(QAccessible::queryAccessibleInterface(shown)) >= 0);
+    QCOMPARE(area->indexOfChild(QAccessible::queryAccessibleInterface(hidden)), -1);
+    QCOMPARE(QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name),
+        pane->listView()->accessibleName());
+    // A new pane of the side reads it back; the other side keeps its own.
+    QCOMPARE(makePane(side)->showsDetails(), details);
+    QVERIFY(!makePane(left ? ExternalDeviceMode : HostMode)->showsDetails());
+    QVERIFY(QFile::remove(picture));
+}
+
+// The arrangement the header shows is the pane's, kept for its side.
+void tst_BaseFrame::headerClickArrangesBothViews()
+{
+    LayoutSettings *settings = LayoutSettings::instance();
+    settings->setValue(QLatin1String(LayoutSettings::leftArrangeBy), 0);
+    HostFrame pane;
+    pane.showDetails(true);
+    pane.SelectMode(PicturesMode);
+    pane.resize(800, 600);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    QHeaderView *header = pane.detailsView()->header();
+    QTRY_COMPARE(header->count(), int(FolderListModel::ColumnCount));
+
+    const int date = FolderListModel::DateColumn;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+        QPoint(header->sectionViewportPosition(date) + header->sectionSize(date) / 2, header->height() / 2));
+
+    QCOMPARE(pane.arrangement(), date);
+    QCOMPARE(settings->value(QLatin1String(LayoutSettings::leftArrangeBy)).toInt(), date);
+    HostFrame next;
+    QCOMPARE(next.arrangement(), date);
+    QCOMPARE(next.detailsView()->header()->sortIndicatorSection(), date);
+    // The menu's arrangement shows in the header.
+    next.arrange(FolderListModel::SizeColumn);
+    QCOMPARE(next.detailsView()->header()->sortIndicatorSection(), int(FolderListModel::SizeColumn));
+}
+
 #include "tst_baseframe.moc"

@@ -156,6 +156,8 @@ private slots:
     void f5CopiesToTheOtherPane();
     void deleteTakesOnePath_data();
     void deleteTakesOnePath();
+    void panesShareTheWidth_data();
+    void panesShareTheWidth();
 
 private:
     std::unique_ptr<PaneTestHome> home;
@@ -1050,4 +1052,24 @@ void tst_Browser::deleteTakesOnePath()
 }
 
 QTEST_MAIN(tst_Browser)
+void tst_Browser::panesShareTheWidth_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("smallest") << QSize(1300, 700);
+    QTest::newRow("wide") << QSize(1600, 900);
+    QTest::newRow("maximised on a large screen") << QSize(2500, 1400);
+}
+
+void tst_Browser::panesShareTheWidth()
+{
+    QFETCH(QSize, size);
+    const auto browser = shownBrowser(home->engine(), false);
+    QVERIFY(browser);
+    browser->resize(size);
+    QTRY_COMPARE(browser->size(), size);
+    const auto listWidth = [](BaseFrame *pane) { return pane->listView()->parentWidget()->width(); };
+    QTRY_VERIFY(qAbs(browser->hostFrame()->width() - browser->deviceFrame()->width()) <= 1);
+    QVERIFY(qAbs(listWidth(browser->hostFrame()) - listWidth(browser->deviceFrame())) <= 1);
+}
+
 #include "tst_browser.moc"

@@ -2,6 +2,7 @@
 #include "TestDir.h"
 #include "UiTestHelpers.h"
 #include "base/BrowserMode.h"
+#include "browser/views/FileDetailsView.h"
 #include "browser/views/FolderListModel.h"
 #include "browser/views/ItemNameLayout.h"
 #include "browser/views/ListStatusLine.h"
@@ -19,9 +20,13 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <QHeaderView>
+
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,6 +64,7 @@ private slots:
     void dragCarriesTheSelection();
     void selectedPathsFallBackToTheFolder();
     void navigationKeysMoveWithoutPlugin();
+    void rowsInViewAreFound_data();
     void rowsInViewAreFound();
     void fileKeysOnEveryDesktop_data();
     void fileKeysOnEveryDesktop();
@@ -80,9 +86,13 @@ private slots:
     void selectedNameLiesInItsHighlight();
     void statusLineCountsAndSizes_data();
     void statusLineCountsAndSizes();
+    void detailsSortByEachColumn_data();
+    void detailsSortByEachColumn();
 
 private:
     QModelIndex waitForRow(const QString &path);
+    // The list itself, or its details view shown in its place.
+    QAbstractItemView *shownView(bool details);
     // An icon cell of the list at (0, 0), its name under a 64-pixel icon.
     QStyleOptionViewItem cellOption() const;
 
@@ -90,6 +100,7 @@ private:
     std::unique_ptr<TestDir> m_dir;
     std::unique_ptr<VideoModel> m_model;
     std::unique_ptr<QVideoList> m_list;
+    std::unique_ptr<FileDetailsView> m_details;
     QList<ShownBox> m_boxes;
     QMessageBox::StandardButton m_answer = QMessageBox::Ok;
 };
@@ -131,9 +142,20 @@ void TestQVideoList::init()
 
 void TestQVideoList::cleanup()
 {
+    m_details.reset();
     m_list.reset();
     m_model.reset();
     m_dir.reset();
+}
+
+QAbstractItemView *TestQVideoList::shownView(bool details)
+{
+    if (!details)
+        return m_list.get();
+    m_details = std::make_unique<FileDetailsView>(m_list.get());
+    m_details->resize(500, 300);
+    m_details->show();
+    return QTest::qWaitForWindowExposed(m_details.get()) ? m_details.get() : nullptr;
 }
 
 QModelIndex TestQVideoList::waitForRow(const QString &path)
@@ -314,13 +336,23 @@ void TestQVideoList::navigationKeysMoveWithoutPlugin()
     m_list->setCurrentIndex(first);
     // No desktop plug-in here: navigation works, and select all.
     QTest::keyClick(m_list.get(), Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(m_list->selectionModel()->selectedIndexes().size(), 2);
+    QCOMPARE(QVideoList::selectedRows(m_list->selectionModel()).size(), 2);
     QTest::keyClick(m_list.get(), Qt::Key_End);
     QCOMPARE(m_list->currentIndex(), m_list->model()->index(1, 0, m_list->rootIndex()));
 }
 
+void TestQVideoList::rowsInViewAreFound_data()
+{
+    QTest::addColumn<bool>("details");
+    QTest::newRow("icons") << false;
+    QTest::newRow("details") << true;
+}
+
 void TestQVideoList::rowsInViewAreFound()
 {
+    QFETCH(bool, details);
+    QAbstractItemView *view = shownView(details);
+    QVERIFY(view);
     QStringList names;
     for (int i = 0; i < 80; ++i)
         names.append(
@@ -340,7 +372,7 @@ void TestQVideoList::rowsInViewAreFound()
     QTRY_VERIFY(shownNames().value(0) == rowName(0));
     QVERIFY(!shownNames().contains(rowName(lastRow)));
 
-    m_list->scrollToBottom();
+    view->scrollToBottom();
     QTRY_VERIFY(shownNames().contains(rowName(lastRow)));
     QVERIFY(!shownNames().contains(rowName(0)));
 }
@@ -350,11 +382,17 @@ void TestQVideoList::fileKeysOnEveryDesktop_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("request");
-    QTest::newRow("Enter opens") << int(Qt::Key_Return) << int(Qt::NoModifier) << "open";
-    QTest::newRow("keypad Enter opens") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "open";
-    QTest::newRow("Backspace goes up") << int(Qt::Key_Backspace) << int(Qt::NoModifier) << "parent";
-    QTest::newRow("Alt+Up goes up") << int(Qt::Key_Up) << int(Qt::AltModifier) << "parent";
-    QTest::newRow("Up alone moves") << int(Qt::Key_Up) << int(Qt::NoModifier) << "";
+    QTest::addColumn<bool>("details");
+    QTest::newRow("Enter opens") << int(Qt::Key_Return) << int(Qt::NoModifier) << "open" << false;
+    QTest::newRow("keypad Enter opens") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "open" << false;
+    QTest::newRow("Backspace goes up") << int(Qt::Key_Backspace) << int(Qt::NoModifier) << "parent" << false;
+    QTest::newRow("Alt+Up goes up") << int(Qt::Key_Up) << int(Qt::AltModifier) << "parent" << false;
+    QTest::newRow("Up alone moves") << int(Qt::Key_Up) << int(Qt::NoModifier) << "" << false;
+    QTest::newRow("Enter opens in the details")
+        << int(Qt::Key_Return) << int(Qt::NoModifier) << "open" << true;
+    QTest::newRow("Alt+Up goes up in the details")
+        << int(Qt::Key_Up) << int(Qt::AltModifier) << "parent" << true;
+    QTest::newRow("Up alone moves in the details") << int(Qt::Key_Up) << int(Qt::NoModifier) << "" << true;
 }
 
 void TestQVideoList::fileKeysOnEveryDesktop()
@@ -362,16 +400,22 @@ void TestQVideoList::fileKeysOnEveryDesktop()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, request);
+    QFETCH(bool, details);
     const QModelIndex b = waitForRow(m_dir->filePath(QStringLiteral("b.jpg")));
     QVERIFY(b.isValid());
+    QAbstractItemView *view = shownView(details);
+    QVERIFY(view);
     m_list->setCurrentIndex(b);
     QSignalSpy opened(m_list.get(), &QVideoList::openRequested);
     QSignalSpy parent(m_list.get(), &QVideoList::parentRequested);
-    QTest::keyClick(m_list.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::keyClick(view, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(opened.count(), request == QLatin1String("open") ? 1 : 0);
     QCOMPARE(parent.count(), request == QLatin1String("parent") ? 1 : 0);
     if (!opened.isEmpty())
         QCOMPARE(opened.first().first().toModelIndex(), b);
+    // The details view moves to the row above, for both views.
+    if (request.isEmpty() && details)
+        QCOMPARE(m_list->currentIndex(), m_model->index(m_dir->filePath(QStringLiteral("a.jpg"))));
 }
 
 void TestQVideoList::deleteKeyAsksNamingTheFiles_data()
@@ -418,9 +462,11 @@ void TestQVideoList::renameSelectsTheNameWithoutExtension_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("folder");
     QTest::addColumn<QString>("selected");
-    QTest::newRow("picture") << "IMG_20250712_183401.jpg" << false << "IMG_20250712_183401";
-    QTest::newRow("dots in the name") << "party.2025.final.png" << false << "party.2025.final";
-    QTest::newRow("folder") << "Holidays 2.5" << true << "Holidays 2.5";
+    QTest::addColumn<bool>("details");
+    QTest::newRow("picture") << "IMG_20250712_183401.jpg" << false << "IMG_20250712_183401" << false;
+    QTest::newRow("dots in the name") << "party.2025.final.png" << false << "party.2025.final" << false;
+    QTest::newRow("folder") << "Holidays 2.5" << true << "Holidays 2.5" << false;
+    QTest::newRow("picture in the details") << "IMG_1.jpg" << false << "IMG_1" << true;
 }
 
 void TestQVideoList::renameSelectsTheNameWithoutExtension()
@@ -434,9 +480,12 @@ void TestQVideoList::renameSelectsTheNameWithoutExtension()
         m_dir->createFile(name, "x");
     const QModelIndex row = waitForRow(m_dir->filePath(name));
     QVERIFY(row.isValid());
+    QFETCH(bool, details);
+    QAbstractItemView *view = shownView(details);
+    QVERIFY(view);
     m_list->setCurrentIndex(row);
-    QTest::keyClick(m_list.get(), Qt::Key_F2);
-    auto *editor = qobject_cast<QLineEdit *>(m_list->indexWidget(row));
+    QTest::keyClick(view, Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(view->indexWidget(row));
     QVERIFY(editor);
     QCOMPARE(editor->selectedText(), selected);
     // Opaque: the names under it do not show through.
@@ -732,4 +781,88 @@ void TestQVideoList::statusLineCountsAndSizes()
 }
 
 QTEST_MAIN(TestQVideoList)
+void TestQVideoList::detailsSortByEachColumn_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QStringList>("expected");
+    const int up = Qt::AscendingOrder;
+    const int down = Qt::DescendingOrder;
+    // Sizes 1000, 300, 20; written a second apart in the order of the names
+    // the dates sort them in; the folders an hour before and after.
+    QTest::newRow("names, naturally")
+        << int(FolderListModel::NameColumn) << up
+        << QStringList { "album 9", "album 10", "File1.jpg", "file2.jpg", "file10.jpg" };
+    QTest::newRow("names, backwards, folders first")
+        << int(FolderListModel::NameColumn) << down
+        << QStringList { "album 10", "album 9", "file10.jpg", "file2.jpg", "File1.jpg" };
+    QTest::newRow("sizes, as numbers")
+        << int(FolderListModel::SizeColumn) << up
+        << QStringList { "album 9", "album 10", "file10.jpg", "file2.jpg", "File1.jpg" };
+    QTest::newRow("sizes, largest first")
+        << int(FolderListModel::SizeColumn) << down
+        << QStringList { "album 10", "album 9", "File1.jpg", "file2.jpg", "file10.jpg" };
+    QTest::newRow("dates, oldest first")
+        << int(FolderListModel::DateColumn) << up
+        << QStringList { "album 10", "file2.jpg", "File1.jpg", "file10.jpg", "album 9" };
+    QTest::newRow("dates, newest first")
+        << int(FolderListModel::DateColumn) << down
+        << QStringList { "album 9", "file10.jpg", "File1.jpg", "file2.jpg", "album 10" };
+}
+
+void TestQVideoList::detailsSortByEachColumn()
+{
+    QFETCH(int, column);
+    QFETCH(int, order);
+    QFETCH(QStringList, expected);
+    // Natural order is the collator's of a language; the C locale has none.
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restore = qScopeGuard([&saved] { QLocale::setDefault(saved); });
+    TestDir dir;
+    const QDateTime noon(QDate(2024, 5, 1), QTime(12, 0));
+    const struct
+    {
+        const char *name;
+        qint64 size;
+        qint64 minute;
+    } files[] = { { "File1.jpg", 1000, 1 }, { "file2.jpg", 300, 0 }, { "file10.jpg", 20, 2 } };
+    for (const auto &file : files) {
+        QFile written(dir.createFileOfSize(QString::fromLatin1(file.name), file.size));
+        QVERIFY(written.open(QIODevice::ReadWrite));
+        QVERIFY(written.setFileTime(noon.addSecs(file.minute * 60), QFileDevice::FileModificationTime));
+    }
+    const auto setFolderTime = [](const QString &path, const QDateTime &time) {
+        const timespec times[2] = { { time.toSecsSinceEpoch(), 0 }, { time.toSecsSinceEpoch(), 0 } };
+        return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+    };
+    QVERIFY(setFolderTime(dir.createFolder(QStringLiteral("album 9")), noon.addSecs(3600)));
+    QVERIFY(setFolderTime(dir.createFolder(QStringLiteral("album 10")), noon.addSecs(-3600)));
+    VideoModel model;
+    model.setCategory(PicturesMode);
+    model.setFolder(dir.path());
+    QVideoList list;
+    list.setModel(&model);
+    FileDetailsView details(&list);
+    details.resize(500, 300);
+    details.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&details));
+    QTRY_COMPARE(model.rowCount(), expected.size());
+    QHeaderView *header = details.header();
+
+    // As the user does: a click on the header, another one to turn the order.
+    for (int click = 0;
+        click < 2 && !(header->sortIndicatorSection() == column && header->sortIndicatorOrder() == order);
+        ++click) {
+        const QPoint inside(
+            header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, inside);
+    }
+
+    QStringList shown;
+    for (int row = 0; row < model.rowCount(); ++row)
+        shown.append(model.index(row, FolderListModel::NameColumn).data().toString());
+    QCOMPARE(shown, expected);
+}
+
 #include "tst_qvideolist.moc"
