@@ -28,7 +28,13 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/src"
-git ls-files -co --exclude-standard -z | tar -c --null -T - | tar -x -C "$work/src"
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files -co --exclude-standard -z | tar -c --null -T - | tar -x -C "$work/src"
+else
+    # A copy of the tree without its history (as in CI's Debian 13 tree):
+    # all of it but the build products.
+    tar -c --exclude='./build*' --exclude=./dist . | tar -x -C "$work/src"
+fi
 
 # Build dependencies straight from debian/control (apt's errors shown).
 if ! (cd "$work" && $SUDO env DEB_BUILD_PROFILES="${DEB_BUILD_PROFILES:-}" mk-build-deps --install --remove \
