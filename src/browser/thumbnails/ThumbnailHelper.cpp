@@ -5,6 +5,7 @@
 #include "browser/thumbnails/HelperConfinement.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -25,6 +26,12 @@ namespace {
 // The replies to every file a helper is handed fit, so that it never waits
 // for the window's thread to take an icon before going on.
 constexpr int replyPipeBytes = 1024 * 1024;
+
+// Each reply hands the helper its next file, which it may answer at once
+// (an empty or unreadable one): reading until the pipe is empty could then
+// go on for many frames. Past this, the rest waits for the next pass of the
+// event loop, the pipe still readable.
+constexpr qint64 readBudgetNs = 3 * 1000 * 1000;
 
 // Nothing of the user's environment but the sanitizers' options, and the
 // folder the program itself loads modules from: the helper then loads the
@@ -140,13 +147,22 @@ void ThumbnailHelper::dieOnceRead()
 {
     // What it wrote before it ended still counts: its greeting tells
     // whether the file in hand was its end, and its replies are answers.
-    readReply();
+    readReplies(-1);
     die();
 }
 
 void ThumbnailHelper::readReply()
 {
+    readReplies(readBudgetNs);
+}
+
+void ThumbnailHelper::readReplies(qint64 budgetNs)
+{
+    QElapsedTimer clock;
+    clock.start();
     for (;;) {
+        if (budgetNs >= 0 && clock.nsecsElapsed() > budgetNs)
+            return;
         int size = 0;
         char *room = m_reply.room(size);
         const ssize_t count = ::read(m_replies, room, size_t(size));

@@ -58,6 +58,9 @@ signals:
 
 private:
     void readReply();
+    // Reads and acts on replies until the pipe is empty or, with a budget
+    // (not negative), until that many nanoseconds have gone by.
+    void readReplies(qint64 budgetNs);
     // Acts on a reply complete, or invalid; false once the process is gone.
     bool takeReply(ThumbnailProtocol::ReplyReader::Status status);
     void die();
