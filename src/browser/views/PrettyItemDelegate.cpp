@@ -10,19 +10,15 @@
 #include <QLineEdit>
 #include <QPainter>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <utility>
 
 namespace {
 
 const int iconGap = 2;
 const int highlightRadius = 3;
-// The names of a few screens of items, in each line count.
-const int keptLayouts = 4096;
 
 QStyle *styleOf(const QStyleOptionViewItem &option)
 {
@@ -33,23 +29,7 @@ QStyle *styleOf(const QStyleOptionViewItem &option)
 
 PrettyItemDelegate::PrettyItemDelegate(QObject *parent)
     : QStyledItemDelegate(parent)
-    , m_layouts(keptLayouts)
 { }
-
-const PrettyItemDelegate::NameLines &PrettyItemDelegate::nameLines(
-    const QStyleOptionViewItem &item, int maxLines) const
-{
-    const int width = ItemNameLayout::textWidth(item.rect.width());
-    const QString key = item.font.key() + QLatin1Char('\n') + QString::number(width) + QLatin1Char('/')
-        + QString::number(maxLines) + QLatin1Char('\n') + item.text;
-    if (const NameLines *kept = m_layouts.object(key))
-        return *kept;
-    auto *name = new NameLines { ItemNameLayout::lines(item.text, item.fontMetrics, width, maxLines), {} };
-    for (const QString &line : std::as_const(name->lines))
-        name->widths.append(item.fontMetrics.horizontalAdvance(line.trimmed()));
-    m_layouts.insert(key, name);
-    return *name;
-}
 
 bool PrettyItemDelegate::namedUnderIcon(const QStyleOptionViewItem &option)
 {
@@ -84,7 +64,9 @@ QSize PrettyItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QMo
     const QStyleOptionViewItem item = itemOption(option, index);
     if (!namedUnderIcon(item) || !option.rect.isValid())
         return QStyledItemDelegate::sizeHint(option, index);
-    const QRect area = nameArea(item, nameLines(item).lines.size());
+    const QStringList lines
+        = ItemNameLayout::lines(item.text, item.fontMetrics, ItemNameLayout::textWidth(option.rect.width()));
+    const QRect area = nameArea(item, lines.size());
     return QSize(option.rect.width(), area.bottom() + 1 - option.rect.top() + iconGap);
 }
 
@@ -98,6 +80,7 @@ void PrettyItemDelegate::paint(
     }
     // The style draws the icon (and its selected look); the name is laid
     // out here.
+    const QString name = item.text;
     QStyleOptionViewItem iconOnly(item);
     iconOnly.text.clear();
     // Without a text to lay out, the style would still mark the selection
@@ -112,20 +95,21 @@ void PrettyItemDelegate::paint(
         style->subElementRect(QStyle::SE_ItemViewItemDecoration, &iconOnly, item.widget), Qt::IntersectClip);
     style->drawControl(QStyle::CE_ItemViewItem, &iconOnly, painter, item.widget);
     painter->restore();
-    if (index == m_wholeNameItem && !wholeNameLines(item).lines.isEmpty())
+    if (index == m_wholeNameItem && !wholeNameLines(item).isEmpty())
         return;
-    const NameLines &name = nameLines(item);
-    paintName(painter, item, name, nameArea(item, name.lines.size()));
+    const QStringList lines
+        = ItemNameLayout::lines(name, item.fontMetrics, ItemNameLayout::textWidth(item.rect.width()));
+    paintName(painter, item, lines, nameArea(item, lines.size()));
 }
 
 bool PrettyItemDelegate::paintWholeName(
     QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index, int bottom) const
 {
     const QStyleOptionViewItem item = itemOption(option, index);
-    const NameLines whole = wholeNameLines(item);
-    if (whole.lines.isEmpty())
+    const QStringList whole = wholeNameLines(item);
+    if (whole.isEmpty())
         return false;
-    QRect area = nameArea(item, whole.lines.size());
+    QRect area = nameArea(item, whole.size());
     // Near the view's lower edge the name goes up over its own icon.
     if (area.bottom() > bottom)
         area.moveBottom(qMax(bottom, item.rect.top() + area.height() - 1));
@@ -133,16 +117,17 @@ bool PrettyItemDelegate::paintWholeName(
     return true;
 }
 
-PrettyItemDelegate::NameLines PrettyItemDelegate::wholeNameLines(const QStyleOptionViewItem &item) const
+QStringList PrettyItemDelegate::wholeNameLines(const QStyleOptionViewItem &item)
 {
     if (!namedUnderIcon(item))
-        return NameLines();
-    const NameLines &whole = nameLines(item, 0);
-    return whole.lines.size() > ItemNameLayout::shownLines ? whole : NameLines();
+        return QStringList();
+    const int width = ItemNameLayout::textWidth(item.rect.width());
+    const QStringList whole = ItemNameLayout::lines(item.text, item.fontMetrics, width, 0);
+    return whole.size() > ItemNameLayout::shownLines ? whole : QStringList();
 }
 
 void PrettyItemDelegate::paintName(
-    QPainter *painter, const QStyleOptionViewItem &item, const NameLines &name, const QRect &area)
+    QPainter *painter, const QStyleOptionViewItem &item, const QStringList &lines, const QRect &area)
 {
     const bool selected = item.state & QStyle::State_Selected;
     const QPalette::ColorGroup group = !(item.state & QStyle::State_Enabled) ? QPalette::Disabled
@@ -150,8 +135,9 @@ void PrettyItemDelegate::paintName(
                                                                              : QPalette::Inactive;
     painter->save();
     painter->setFont(item.font);
-    const int textWidth
-        = name.widths.isEmpty() ? 0 : *std::max_element(name.widths.cbegin(), name.widths.cend());
+    int textWidth = 0;
+    for (const QString &line : lines)
+        textWidth = qMax(textWidth, item.fontMetrics.horizontalAdvance(line.trimmed()));
     // A pixel beyond the letters on every side, so that the rounded corners
     // never cut into them.
     const QRect used(
@@ -166,9 +152,10 @@ void PrettyItemDelegate::paintName(
     // From the baseline: a line's rectangle would clip the underscores of
     // camera names, which reach below the font's descent.
     int baseline = area.top() + item.fontMetrics.ascent();
-    for (int line = 0; line < name.lines.size(); ++line) {
-        const int left = area.left() + (area.width() - name.widths.at(line)) / 2;
-        painter->drawText(QPoint(left, baseline), name.lines.at(line).trimmed());
+    for (const QString &line : lines) {
+        const QString text = line.trimmed();
+        const int left = area.left() + (area.width() - item.fontMetrics.horizontalAdvance(text)) / 2;
+        painter->drawText(QPoint(left, baseline), text);
         baseline += ItemNameLayout::lineHeight(item.fontMetrics);
     }
     painter->restore();

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "browser/views/ItemNameLayout.h"
-
-#include <QCache>
 #include <QStyledItemDelegate>
-#include <QVector>
 
 // The item delegate of the file list. A rename is done on disk, not through
 // the model (whose watcher brings the change in), and a name that is taken,
@@ -43,28 +39,15 @@ private:
     static void showNameTaken(const QString &newName, QWidget *parent);
     // Says why name could not be renamed, from the error the system gave.
     static void showRenameFailed(const QString &name, int error, QWidget *parent);
-    // A name as it is written under its icon: its lines, and the width of
-    // each without the space it was broken at.
-    struct NameLines
-    {
-        QStringList lines;
-        QVector<int> widths;
-    };
-    // Laying a name out measures its pieces over and over, and a list
-    // writes every name in view again at each change: the layouts are kept.
-    // maxLines as ItemNameLayout::lines() takes it.
-    const NameLines &nameLines(
-        const QStyleOptionViewItem &item, int maxLines = ItemNameLayout::shownLines) const;
     // The lines of the whole name where three do not hold it; none else.
-    NameLines wholeNameLines(const QStyleOptionViewItem &item) const;
+    static QStringList wholeNameLines(const QStyleOptionViewItem &item);
     // Whether the item is drawn with its name under its icon.
     static bool namedUnderIcon(const QStyleOptionViewItem &option);
     QStyleOptionViewItem itemOption(const QStyleOptionViewItem &option, const QModelIndex &index) const;
     // Where the lines of the name start: under the icon as the style draws it.
     static QRect nameArea(const QStyleOptionViewItem &item, int lineCount);
     static void paintName(
-        QPainter *painter, const QStyleOptionViewItem &item, const NameLines &name, const QRect &area);
+        QPainter *painter, const QStyleOptionViewItem &item, const QStringList &lines, const QRect &area);
 
     QPersistentModelIndex m_wholeNameItem;
-    mutable QCache<QString, NameLines> m_layouts;
 };
