@@ -10,7 +10,7 @@ build=$(realpath -m "${OPALO_CI_DIR:-build-ci}")/qt6
 
 OPALO_QT_VERSION=6 scripts/install-deps.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPALO_WERROR=ON -DOPALO_QT_VERSION=6 \
-    -DOPALO_BENCH=OFF >/dev/null
+    -DOPALO_BENCH=OFF -DCMAKE_UNITY_BUILD=ON -DOPALO_LINKER=mold >/dev/null
 cmake --build "$build"
 # Nothing of Qt 5 may slip in through a library found by another name.
 if readelf -d "$build/src/app/OpaloSync" "$build"/plugins/*.so | grep -q '\[libQt5'; then

@@ -32,6 +32,8 @@ qt=${OPALO_QT_VERSION:-$kf}
 packages=(
     # build (clang-format 19: the same formatter on Debian 12 and 13)
     cmake ninja-build g++ pkg-config clang-format-19 git
+    # full builds link with mold: the tests' many executables link in seconds
+    mold
     libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
     libglib2.0-dev libudev-dev libjpeg-dev zlib1g-dev libxcb1-dev
     libseccomp-dev bubblewrap

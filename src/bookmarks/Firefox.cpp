@@ -18,8 +18,6 @@
 namespace {
 
 const int firefoxRootId = 1;
-const int bookmarkType = 1;
-const int folderType = 2;
 
 BookmarkItem *folderItem(const QString &title, qint64 id)
 {
@@ -227,10 +225,10 @@ bool Firefox::readFolder(const QSqlDatabase &db, BookmarkItem *folder, QSet<qint
     while (query.next()) {
         const int type = query.value(1).toInt();
         const QString title = query.value(2).toString();
-        if (type == bookmarkType) {
+        if (type == PlacesWriter::bookmarkType) {
             folder->appendChild(new BookmarkItem(
                 { title, query.value(3).toString(), UrlItem, query.value(0).toLongLong(), false, true }));
-        } else if (type == folderType) {
+        } else if (type == PlacesWriter::folderType) {
             subfolders << folderItem(title, query.value(0).toLongLong());
             folder->appendChild(subfolders.last());
         }

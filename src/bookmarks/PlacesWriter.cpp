@@ -9,8 +9,6 @@
 
 namespace {
 
-const int bookmarkType = 1;
-const int folderType = 2;
 // moz_bookmarks.syncStatus of an item Sync has not seen yet.
 const int syncStatusNew = 1;
 

@@ -29,6 +29,10 @@ class BookmarkItem;
 class PlacesWriter
 {
 public:
+    // moz_bookmarks.type of a bookmark and of a folder.
+    static constexpr int bookmarkType = 1;
+    static constexpr int folderType = 2;
+
     explicit PlacesWriter(const QSqlDatabase &db);
 
     // Whether any item below root still has to be stored.

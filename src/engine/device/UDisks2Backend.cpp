@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString service = QLatin1String(udisks2Service);
+const QString udisksService = QLatin1String(udisks2Service);
 const QString halService = QStringLiteral("org.freedesktop.Hal");
 const QString rootPath = QStringLiteral("/org/freedesktop/UDisks2");
 const QString blockInterface = QStringLiteral("org.freedesktop.UDisks2.Block");
@@ -57,7 +57,8 @@ UDisks2Backend::Volume volumeOf(
 bool UDisks2Backend::isInCharge()
 {
     const QDBusConnectionInterface *bus = QDBusConnection::systemBus().interface();
-    return bus && !bus->isServiceRegistered(halService).value() && bus->isServiceRegistered(service).value();
+    return bus && !bus->isServiceRegistered(halService).value()
+        && bus->isServiceRegistered(udisksService).value();
 }
 
 QVariantMap UDisks2Backend::mountOptions(const QString &fileSystemType)
@@ -71,7 +72,7 @@ QVariantMap UDisks2Backend::mountOptions(const QString &fileSystemType)
 
 UDisks2Backend::UDisks2Backend(QObject *parent)
     : DeviceBackend(parent)
-    , m_objectManager(service, rootPath, QDBusConnection::systemBus())
+    , m_objectManager(udisksService, rootPath, QDBusConnection::systemBus())
 {
     registerUDisks2Types();
     connect(
@@ -99,7 +100,7 @@ void UDisks2Backend::mountDevice()
     // The reply is not awaited: a refusal (NotAuthorized, AlreadyMounted)
     // shows as a mount point that never comes, as under HAL, and the window
     // stays responsive while the desktop asks the user for a password.
-    UDisks2Filesystem(service, volume->block, QDBusConnection::systemBus())
+    UDisks2Filesystem(udisksService, volume->block, QDBusConnection::systemBus())
         .Mount(mountOptions(volume->fileSystemType));
 }
 
@@ -117,14 +118,13 @@ SafeRemoval *UDisks2Backend::safelyRemoveDevice()
 
 SafeRemoval::Calls UDisks2Backend::removalCalls(const Volume &volume)
 {
-    const QString service = QLatin1String(udisks2Service);
     SafeRemoval::Calls calls;
-    calls.unmount = [service, block = volume.block] {
-        return UDisks2Filesystem(service, block, QDBusConnection::systemBus()).Unmount({});
+    calls.unmount = [block = volume.block] {
+        return UDisks2Filesystem(udisksService, block, QDBusConnection::systemBus()).Unmount({});
     };
     if (volume.canPowerOff) {
-        calls.powerOff = [service, drive = volume.drive] {
-            return UDisks2Drive(service, drive, QDBusConnection::systemBus()).PowerOff({});
+        calls.powerOff = [drive = volume.drive] {
+            return UDisks2Drive(udisksService, drive, QDBusConnection::systemBus()).PowerOff({});
         };
     }
     calls.notMounted = QStringLiteral("org.freedesktop.UDisks2.Error.NotMounted");
