@@ -93,9 +93,12 @@ void TestWaylandParents::cleanupTestCase()
 
 void TestWaylandParents::readLog(const QByteArray &log)
 {
-    static const QRegularExpression toplevel(QStringLiteral("get_toplevel\\(new id xdg_toplevel@(\\d+)\\)"));
+    // libwayland writes an object as "xdg_toplevel@48", later releases as
+    // "xdg_toplevel#48".
+    static const QRegularExpression toplevel(
+        QStringLiteral("get_toplevel\\(new id xdg_toplevel[@#](\\d+)\\)"));
     static const QRegularExpression parent(
-        QStringLiteral("-> xdg_toplevel@(\\d+)\\.set_parent\\(xdg_toplevel@\\d+\\)"));
+        QStringLiteral("-> xdg_toplevel[@#](\\d+)\\.set_parent\\(xdg_toplevel[@#]\\d+\\)"));
     QString shown;
     // Ids come back once their window is gone: each stands for the last
     // toplevel that got it.
