@@ -137,10 +137,36 @@ class Session:
         address = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
                                   "/org/a11y/bus", "org.a11y.Bus.GetAddress"], env=self.env,
                                  capture_output=True, text=True, check=True).stdout.strip()
+        self.wait_for_steady_registry(address)
         # A desktop session names the bus on the screen too; Qt 5 registers
         # with the registry only when it finds it there at start.
         subprocess.run(["xprop", "-root", "-f", "AT_SPI_BUS", "8s", "-set", "AT_SPI_BUS", address],
                        env=self.env, check=True)
+
+    def registry_owner(self, address):
+        reply = subprocess.run(["dbus-send", "--bus=" + address, "--print-reply=literal",
+                                "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                "org.freedesktop.DBus.GetNameOwner", "string:org.a11y.atspi.Registry"],
+                               env=self.env, capture_output=True, text=True)
+        return reply.stdout.strip() if reply.returncode == 0 else None
+
+    def wait_for_steady_registry(self, address):
+        # On a loaded machine the registry has been seen to quit just after
+        # it started (the bring-up above then warns "recipient disconnected")
+        # and to come back under a new name: a program that registered with
+        # the first is never listed. It is steady once it keeps its name for
+        # a second.
+        deadline = time.monotonic() + 60
+        owner = None
+        while time.monotonic() < deadline:
+            subprocess.run([sys.executable, "-c", "import pyatspi; pyatspi.Registry.getDesktop(0)"],
+                           env=self.env, capture_output=True, timeout=60)
+            now = self.registry_owner(address)
+            if now is not None and now == owner:
+                return
+            owner = now
+            time.sleep(1)
+        raise RuntimeError("the accessibility registry did not settle")
 
     def start_program(self, program, system_bus):
         env = dict(self.env, DBUS_SYSTEM_BUS_ADDRESS=system_bus, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
