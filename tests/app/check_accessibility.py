@@ -131,9 +131,6 @@ class Session:
 
     def start_accessibility_bus(self):
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus()
-        # Brings the accessibility bus and its registry up before the program.
-        subprocess.run([sys.executable, "-c", "import pyatspi; pyatspi.Registry.getDesktop(0)"],
-                       env=self.env, check=True, timeout=60)
         address = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
                                   "/org/a11y/bus", "org.a11y.Bus.GetAddress"], env=self.env,
                                  capture_output=True, text=True, check=True).stdout.strip()
@@ -151,11 +148,10 @@ class Session:
         return reply.stdout.strip() if reply.returncode == 0 else None
 
     def wait_for_steady_registry(self, address):
-        # On a loaded machine the registry has been seen to quit just after
-        # it started (the bring-up above then warns "recipient disconnected")
-        # and to come back under a new name: a program that registered with
-        # the first is never listed. It is steady once it keeps its name for
-        # a second.
+        # Brings the registry up before the program. It has been seen to quit
+        # just after it started ("recipient disconnected") and to come back
+        # under a new name: a program that registered with the first is never
+        # listed. It is steady once it keeps its name for a second.
         deadline = time.monotonic() + 60
         owner = None
         while time.monotonic() < deadline:
