@@ -3,8 +3,8 @@
 # The README's test command on a fresh Debian 13: a minimal debootstrap tree
 # in CI's own folder, from the Debian mirror this machine already uses, gets a
 # copy of the working tree and runs scripts/test.sh in it (Qt 6 and KDE
-# Frameworks 6, without the sanitizers or the fuzzers, which the Debian 12
-# run covers), packages and install test included. Needs root.
+# Frameworks 6, without the sanitizers, the fuzzers or debug information,
+# which the Debian 12 run covers), packages and install test included. Needs root.
 #   .ci/debian13.sh [prepare|test]  prepare makes the tree and installs its
 #                                   packages (network and disk, little CPU);
 #                                   test runs the tests in it; both by default
@@ -86,7 +86,7 @@ run_tests() {
         mount --make-rprivate / && cd "$root" && mkdir -p .host && pivot_root . .host && cd / &&
             umount -l /.host && rmdir /.host &&
             exec /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
-                DEBIAN_FRONTEND=noninteractive OPALO_TEST_SANITIZE=OFF OPALO_FUZZ_SECONDS="$fuzz_seconds" \
+                DEBIAN_FRONTEND=noninteractive OPALO_TEST_SANITIZE=OFF OPALO_TEST_DEBUG_INFO=OFF OPALO_FUZZ_SECONDS="$fuzz_seconds" \
                 bash -c "ip link set lo up && cd /src && scripts/test.sh"'
 }
 

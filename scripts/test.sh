@@ -4,6 +4,9 @@
 # every test with CTest, then the fuzzers and the package test.
 #   OPALO_QT_VERSION     5 or 6 (default: what install-deps.sh picks for the release)
 #   OPALO_TEST_SANITIZE  OFF builds without the sanitizers (default ON)
+#   OPALO_TEST_DEBUG_INFO OFF builds without debug information (default ON):
+#                        a fifth less to compile where no debugger or
+#                        sanitizer report will read it
 #   OPALO_TEST_BUILD_DIR build folder (default build-test)
 #   OPALO_FUZZ_SECONDS   seconds per fuzz target (default 60; 0 leaves the fuzzers out)
 set -euo pipefail
@@ -18,11 +21,15 @@ if command -v ccache >/dev/null; then
     export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=true
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
+debug_info=()
+if [ "${OPALO_TEST_DEBUG_INFO:-ON}" = OFF ]; then
+    debug_info=(-DCMAKE_CXX_FLAGS_DEBUG=-g0 -DCMAKE_C_FLAGS_DEBUG=-g0)
+fi
 # A whole build at once: each library's sources merged into a few files
 # (a quarter less to compile) and linked by mold.
 cmake -S . -B "$build" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=Debug -DOPALO_SANITIZE="${OPALO_TEST_SANITIZE:-ON}" \
     -DOPALO_WERROR=ON -DCMAKE_UNITY_BUILD=ON -DOPALO_LINKER=mold \
-    ${OPALO_QT_VERSION:+-DOPALO_QT_VERSION=$OPALO_QT_VERSION} >/dev/null
+    ${OPALO_QT_VERSION:+-DOPALO_QT_VERSION=$OPALO_QT_VERSION} "${debug_info[@]}" >/dev/null
 cmake --build "$build"
 (cd "$build" && ctest --output-on-failure -j "$(nproc)")
 # The file parsers also face a fuzzer (a minute each by default).
