@@ -514,23 +514,25 @@ void TestProcesses::secondStartUnminimisesTheWindow()
     QVERIFY(
         start({ QStringLiteral("--sm-disable") }, environment, QStringLiteral("openbox"))->waitForStarted());
     start(QStringList(), environment);
+    // Windows of the program's name in view; the one minimised is followed by
+    // its id, as a box of the same name may show beside it.
     const auto shown = [&display] {
         QByteArray windows;
         xdotool(display,
             { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
                 QStringLiteral("Vantora OPALO") },
             &windows);
-        return windows;
+        return QString::fromLatin1(windows).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     };
     QTRY_VERIFY_WITH_TIMEOUT(!shown().isEmpty(), 15000);
-    const QString window = QString::fromLatin1(shown().split('\n').first());
+    const QString window = shown().constFirst();
     QVERIFY(xdotool(display, { QStringLiteral("windowminimize"), QStringLiteral("--sync"), window }));
-    QVERIFY(shown().isEmpty());
+    QVERIFY2(!shown().contains(window), qPrintable(shown().join(QLatin1Char(' '))));
 
     QProcess *second = start(QStringList(), environment);
     QVERIFY(second->waitForFinished(15000));
     QCOMPARE(second->exitCode(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(QString::fromLatin1(shown()), window, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(shown().contains(window), 15000);
 }
 
 QTEST_GUILESS_MAIN(TestProcesses)
