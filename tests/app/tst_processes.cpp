@@ -526,8 +526,14 @@ void TestProcesses::secondStartUnminimisesTheWindow()
     };
     QTRY_VERIFY_WITH_TIMEOUT(!shown().isEmpty(), 15000);
     const QString window = shown().constFirst();
-    QVERIFY(xdotool(display, { QStringLiteral("windowminimize"), QStringLiteral("--sync"), window }));
-    QVERIFY2(!shown().contains(window), qPrintable(shown().join(QLatin1Char(' '))));
+    // Minimised within moments of its first showing, the window may be shown
+    // again as the window manager and the toolkit settle its first state
+    // (seen on Debian 13 under load): minimised again until it stays so.
+    const auto minimised = [&] {
+        return xdotool(display, { QStringLiteral("windowminimize"), QStringLiteral("--sync"), window })
+            && !shown().contains(window);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(minimised(), 15000);
 
     QProcess *second = start(QStringList(), environment);
     QVERIFY(second->waitForFinished(15000));
