@@ -62,6 +62,11 @@ void startTied(QProcess &process, const QString &program, const QStringList &arg
     TiedProcess::start(process, program, arguments);
 }
 
+bool reloadRules()
+{
+    return succeeds(QStringLiteral("udevadm"), { QStringLiteral("control"), QStringLiteral("--reload") });
+}
+
 bool udevdAnswers()
 {
     QProcess ping;
@@ -106,7 +111,7 @@ UDisks2Fixture::~UDisks2Fixture()
     if (m_udevd.state() != QProcess::NotRunning)
         stop(m_udevd);
     else if (udevdAnswers())
-        succeeds(QStringLiteral("udevadm"), { QStringLiteral("control"), QStringLiteral("--reload") });
+        reloadRules();
     removeFolders(m_createdFolders);
 }
 
@@ -276,9 +281,7 @@ QString UDisks2Fixture::plug(const QString &name, int vendor, int product)
     }
     const QString device = QString::fromLocal8Bit(*attached).trimmed();
     m_devices << device;
-    succeeds(QStringLiteral("udevadm"),
-        { QStringLiteral("trigger"), QStringLiteral("--action=add"), QStringLiteral("--settle"), device });
-    if (!waitForFileSystem(device, vendor != 0)) {
+    if (!addedWithRule(device, vendor != 0) || !waitForFileSystem(device, vendor != 0)) {
         fail(QStringLiteral("UDisks2 does not show the file system of %1").arg(device));
         return QString();
     }
@@ -302,7 +305,27 @@ bool UDisks2Fixture::writeRule(const QString &image, const QString &name, int ve
             .arg(product, 4, 16, QLatin1Char('0'))
             .toUtf8());
     rules.close();
-    return succeeds(QStringLiteral("udevadm"), { QStringLiteral("control"), QStringLiteral("--reload") });
+    return reloadRules();
+}
+
+// udevd now and then drops a control message (the reload of the rules) that
+// reaches it before it has asked for the sender's credentials on the new
+// connection; the disk then comes without its USB identity, and the reload
+// is sent again.
+bool UDisks2Fixture::addedWithRule(const QString &device, bool ruled)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0 && !reloadRules())
+            return false;
+        succeeds(QStringLiteral("udevadm"),
+            { QStringLiteral("trigger"), QStringLiteral("--action=add"), QStringLiteral("--settle"),
+                device });
+        const std::optional<QByteArray> properties = run(QStringLiteral("udevadm"),
+            { QStringLiteral("info"), QStringLiteral("--query=property"), device });
+        if (!ruled || properties.value_or(QByteArray()).contains("\nID_VENDOR_ID="))
+            return true;
+    }
+    return false;
 }
 
 bool UDisks2Fixture::waitForFileSystem(const QString &device, bool withDrive)

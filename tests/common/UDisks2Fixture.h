@@ -69,6 +69,7 @@ private:
     bool startDaemon(
         QProcess &process, const QString &program, const QStringList &arguments, const QString &busName);
     bool waitForName(const QString &name, bool owned);
+    bool addedWithRule(const QString &device, bool ruled);
     bool waitForFileSystem(const QString &device, bool withDrive);
     bool writeRule(const QString &image, const QString &name, int vendor, int product);
     bool fail(const QString &error);
