@@ -150,12 +150,17 @@ private:
     Stall m_longest;
 };
 
+// Waits as a window's thread does, asleep until the next event: with a time
+// limit, processEvents() would not wait but spin, and take a core from the
+// threads the list waits for. The timer bounds each wait.
 void waitUntil(const std::function<bool()> &done, qint64 limitMs = giveUpMs)
 {
+    QTimer tick;
+    tick.start(10);
     QElapsedTimer clock;
     clock.start();
     while (!done() && clock.elapsed() < limitMs)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 // Scrolls the list a page at a time until its last row is in view, letting
@@ -174,8 +179,7 @@ void scrollToEnd(QVideoList *list)
         bar->setValue(bar->value() + bar->pageStep());
         QElapsedTimer page;
         page.start();
-        while (page.elapsed() < 30)
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        waitUntil([&page] { return page.elapsed() >= 30; });
     }
 }
 
