@@ -268,6 +268,12 @@ void BaseFrame::connectViews()
     // The model tells of changed, added and removed folders itself.
     connect(listModel, &VideoModel::refresh, this, &BaseFrame::refreshTree);
     connect(listModel, &QAbstractItemModel::rowsInserted, this, &BaseFrame::takeArrivedCurrent);
+    // The tree often lists the folder the list is reading: on a machine of
+    // two cores it would take one from the list, whose rows are what the
+    // user waits for.
+    const auto holdTree = [this] { treeModel->holdListings(listModel->isLoading()); };
+    connect(listModel, &FolderListModel::rootPathChanged, this, holdTree);
+    connect(listModel, &FolderListModel::directoryLoaded, this, holdTree);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &BaseFrame::ViewSelectionChanged);
     connect(tree, &QTreeView::expanded, this, &BaseFrame::treeExpanded);
@@ -405,8 +411,9 @@ void BaseFrame::openFolderFromList(const QFileInfo &folder)
     }
     if (!found.isValid())
         return;
-    tree->expand(found);
+    // Current first: the list then reads the folder before the tree does.
     tree->setCurrentIndex(found);
+    tree->expand(found);
 }
 
 void BaseFrame::showParentFolder()

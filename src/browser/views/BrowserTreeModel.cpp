@@ -492,6 +492,29 @@ void BrowserTreeModel::listInBackground(QNodeItem *node)
     m_listing.insert(ticket, node);
     const QString folder = node->folderPath();
     Logger::instance()->log("listing %s", qUtf8Printable(folder));
+    if (m_listingsHeld)
+        m_heldListings.append({ ticket, folder });
+    else
+        startListing(ticket, folder);
+}
+
+void BrowserTreeModel::holdListings(bool held)
+{
+    m_listingsHeld = held;
+    if (held)
+        return;
+    for (const auto &listing : std::exchange(m_heldListings, {})) {
+        // Not when the node went or was listed again meanwhile.
+        const QNodeItem *node = m_listing.value(listing.first);
+        if (node && node->listingTicket() == listing.first)
+            startListing(listing.first, listing.second);
+        else
+            m_listing.remove(listing.first);
+    }
+}
+
+void BrowserTreeModel::startListing(quint64 ticket, const QString &folder)
+{
     m_lister.start([this, ticket, folder, home = thread()] { listAway(ticket, folder, home); });
 }
 

@@ -71,6 +71,9 @@ public:
     // they hold sub-folders of their own; they come in as rows together.
     // Until then the node counts no rows.
     void listInBackground(QNodeItem *node);
+    // While held, background listings wait to start (their nodes count no
+    // rows meanwhile): the pane's list goes first.
+    void holdListings(bool held);
 
     QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex &index) const override;
@@ -115,6 +118,7 @@ private:
         QString path;
         bool holds;
     };
+    void startListing(quint64 ticket, const QString &folder);
     // On the lister's thread: makes the nodes of folder's sub-folders, living
     // in home's thread, and hands them over.
     void listAway(quint64 ticket, const QString &folder, QThread *home);
@@ -143,4 +147,7 @@ private:
     std::atomic_bool m_closing { false };
     quint64 m_lastTicket = 0;
     QHash<quint64, QPointer<QNodeItem>> m_listing;
+    bool m_listingsHeld = false;
+    // Tickets and folders of the listings waiting to start.
+    QVector<QPair<quint64, QString>> m_heldListings;
 };

@@ -58,6 +58,8 @@ public:
     bool isReadOnly() const { return m_readOnly; }
     // Whether every row of the folder is in.
     bool isLoaded() const { return m_loaded && m_visible == m_shown.size(); }
+    // Whether the folder's first listing is still on its way to the rows.
+    bool isLoading() const { return !m_loaded && (m_listing || m_visible < m_shown.size()); }
 
     using QAbstractListModel::index;
     // The row of path; invalid when it is not shown (the shown folder's

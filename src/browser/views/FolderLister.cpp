@@ -6,10 +6,12 @@
 #include "browser/views/IconProvider.h"
 
 #include <QFile>
+#include <QThread>
 
 #include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +19,8 @@ namespace {
 
 // Entries read between two looks at whether the listing is still wanted.
 constexpr int checkEvery = 512;
+// Entries from which two threads share the looks.
+constexpr int sharedLooks = 256;
 
 } // namespace
 
@@ -33,7 +37,7 @@ void FolderLister::list(quint64 generation, const QString &folder, const QString
     FolderEntries entries;
     if (!read(folder, generation, arrangement, &entries))
         return;
-    std::sort(entries.begin(), entries.end(), arrangement);
+    sortShared(&entries, arrangement);
 
     FolderListing listing;
     listing.generation = generation;
@@ -65,6 +69,9 @@ bool FolderLister::read(
         ::close(descriptor);
         return true;
     }
+    // The names first, one after another, then a look at each entry.
+    QByteArray names;
+    QVector<int> starts;
     int count = 0;
     bool wanted = true;
     while (const dirent64 *found = ::readdir64(dir)) {
@@ -77,16 +84,73 @@ bool FolderLister::read(
         if (found->d_name[0] == '.'
             || (found->d_type != DT_REG && found->d_type != DT_DIR && found->d_type != DT_UNKNOWN))
             continue;
-        FolderEntry entry;
-        if (!look(::dirfd(dir), found->d_name, &entry))
-            continue;
-        entry.name = QFile::decodeName(found->d_name);
+        starts.append(names.size());
+        names.append(found->d_name, int(qstrlen(found->d_name)) + 1);
+    }
+    if (wanted)
+        *entries = lookAll(::dirfd(dir), names, starts);
+    ::closedir(dir);
+    for (FolderEntry &entry : *entries) {
         entry.type = typeOf(folder, entry);
         order.prepare(entry);
-        entries->append(entry);
     }
-    ::closedir(dir);
     return wanted;
+}
+
+FolderEntries FolderLister::lookAll(int folder, const QByteArray &names, const QVector<int> &starts)
+{
+    // The looks cost most of a listing: two threads share them. An entry
+    // gone meanwhile, or no longer a file or folder, keeps no name.
+    FolderEntries looked(starts.size());
+    FolderEntry *const entries = looked.data();
+    const auto lookAt = [&](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            const char *name = names.constData() + starts.at(i);
+            if (look(folder, name, entries + i))
+                entries[i].name = QFile::decodeName(name);
+        }
+    };
+    const int count = starts.size();
+    if (count < sharedLooks) {
+        // A small folder is looked at sooner than a thread starts.
+        lookAt(0, count);
+    } else {
+        const int half = count / 2;
+        const std::unique_ptr<QThread> other(QThread::create(lookAt, half, count));
+        other->start();
+        lookAt(0, half);
+        other->wait();
+        // Without a thread of its own, this one looks at the rest.
+        if (!other->isFinished())
+            lookAt(half, count);
+    }
+    looked.erase(std::remove_if(looked.begin(), looked.end(),
+                     [](const FolderEntry &entry) { return entry.name.isEmpty(); }),
+        looked.end());
+    return looked;
+}
+
+void FolderLister::sortShared(FolderEntries *entries, const FolderOrder &order)
+{
+    FolderEntries::iterator first = entries->begin();
+    FolderEntries::iterator last = entries->end();
+    if (entries->size() < sharedLooks) {
+        std::sort(first, last, order);
+        return;
+    }
+    // The second half on a thread of its own, with its own collator: a
+    // collator is not to be shared between threads.
+    const FolderEntries::iterator middle = first + entries->size() / 2;
+    const auto sortSecondHalf = [middle, last, column = order.column(), direction = order.order()] {
+        std::sort(middle, last, FolderOrder(column, direction));
+    };
+    const std::unique_ptr<QThread> other(QThread::create(sortSecondHalf));
+    other->start();
+    std::sort(first, middle, order);
+    other->wait();
+    if (!other->isFinished())
+        sortSecondHalf();
+    std::inplace_merge(first, middle, last, order);
 }
 
 bool FolderLister::look(int folder, const char *name, FolderEntry *entry)

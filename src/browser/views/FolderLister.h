@@ -44,6 +44,11 @@ private:
     // False when the listing was abandoned; an unreadable folder lists as
     // empty.
     bool read(const QString &folder, quint64 generation, const FolderOrder &order, FolderEntries *entries);
+    // Looks at the entries named in names at starts, in the folder open on
+    // folder; those that are no plain file or folder are left out.
+    static FolderEntries lookAll(int folder, const QByteArray &names, const QVector<int> &starts);
+    // Sorts entries, a large folder's halves on two threads.
+    static void sortShared(FolderEntries *entries, const FolderOrder &order);
     QString typeOf(const QString &folder, const FolderEntry &entry);
 
     std::atomic<quint64> m_wanted { 0 };

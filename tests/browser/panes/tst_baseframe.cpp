@@ -96,6 +96,7 @@ private slots:
     void keyboardMenuOpensAtCurrentItem_data();
     void keyboardMenuOpensAtCurrentItem();
     void openingFolderFromListMovesTree();
+    void treeListsAFolderAfterTheList();
     void keyboardWalksTheFolders();
     void selectionIsReportedWithSide();
     void deleteStopsAtFirstFailureAndSparesWorkingFolder();
@@ -428,6 +429,28 @@ void tst_BaseFrame::openingFolderFromListMovesTree()
     QCOMPARE(pane.treeView()->currentIndex().data(BrowserTreeModel::FullPathRole).toString(), inner);
     QCOMPARE(pane.currentPath(), inner);
     QTRY_VERIFY(listedNames(pane).contains(QStringLiteral("day one")));
+}
+
+void tst_BaseFrame::treeListsAFolderAfterTheList()
+{
+    const QString folder = home->deviceFolder(PicturesMode) + QStringLiteral("/many");
+    // The list has much more to read than the tree.
+    QVERIFY(makeFolder(folder + QStringLiteral("/album")));
+    for (int i = 0; i < 2000; ++i)
+        QVERIFY(makeFile(folder + QStringLiteral("/%1.jpg").arg(i)));
+    ExternalDeviceFrame pane { QString() };
+    BrowserTreeModel *tree = pane.browserTreeModel();
+    pane.SelectMode(PicturesMode);
+    QTRY_VERIFY(tree->findLoadedPath(QFileInfo(folder), QModelIndex()).isValid());
+    QStringList order;
+    connect(pane.listViewModel(), &FolderListModel::directoryLoaded, this, [&order] { order << "list"; });
+    connect(tree, &QAbstractItemModel::rowsInserted, this, [&order, folder](const QModelIndex &parent) {
+        if (parent.data(BrowserTreeModel::FullPathRole).toString() == folder)
+            order << "tree";
+    });
+
+    pane.launchFile(pane.listViewModel()->index(folder));
+    QTRY_COMPARE(order, QStringList({ "list", "tree" }));
 }
 
 void tst_BaseFrame::keyboardWalksTheFolders()

@@ -81,19 +81,26 @@ void TestFolderListModel::showsWhatTheFileModelShows_data()
 {
     QTest::addColumn<int>("column");
     QTest::addColumn<QStringList>("patterns");
+    // Files beside those below; from a few hundred on, two threads share
+    // the reading.
+    QTest::addColumn<int>("more");
     const QStringList pictures { "*.jpg", "*.png" };
-    QTest::newRow("by name") << 0 << pictures;
-    QTest::newRow("by size") << 1 << pictures;
-    QTest::newRow("by type") << 2 << pictures;
-    QTest::newRow("by date") << 3 << pictures;
-    QTest::newRow("every file") << 0 << QStringList();
+    QTest::newRow("by name") << 0 << pictures << 0;
+    QTest::newRow("by size") << 1 << pictures << 0;
+    QTest::newRow("by type") << 2 << pictures << 0;
+    QTest::newRow("by date") << 3 << pictures << 0;
+    QTest::newRow("every file") << 0 << QStringList() << 0;
+    QTest::newRow("every file of many") << 1 << QStringList() << 600;
 }
 
 void TestFolderListModel::showsWhatTheFileModelShows()
 {
     QFETCH(int, column);
     QFETCH(QStringList, patterns);
+    QFETCH(int, more);
     TestDir dir;
+    for (int i = 0; i < more; ++i)
+        dir.createFileOfSize(QStringLiteral("more %1.jpg").arg(i), i % 5);
     const QDateTime start = QDateTime::currentDateTime().addDays(-1);
     const QStringList names { "photo 10.jpg", "photo 9.JPG", "Photo 1.png", "élan.jpg", "zeta.png", "a.txt",
         "noext", "b.tar.gz", "10.jpg", ".hidden.jpg", "x.jpg.txt" };
