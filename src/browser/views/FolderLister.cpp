@@ -19,7 +19,7 @@ namespace {
 
 // Entries read between two looks at whether the listing is still wanted.
 constexpr int checkEvery = 512;
-// Entries from which two threads share the looks.
+// Entries from which two threads share the looks and the sorting.
 constexpr int sharedLooks = 256;
 
 } // namespace
