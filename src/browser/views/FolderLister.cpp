@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +22,18 @@ namespace {
 constexpr int checkEvery = 512;
 // Entries from which two threads share the looks and the sorting.
 constexpr int sharedLooks = 256;
+
+// Runs own on this thread and other on a thread of its own, and returns when
+// both are done; other runs here too when no thread can start.
+void runBeside(const std::function<void()> &own, const std::function<void()> &other)
+{
+    const std::unique_ptr<QThread> thread(QThread::create(other));
+    thread->start();
+    own();
+    thread->wait();
+    if (!thread->isFinished())
+        other();
+}
 
 } // namespace
 
@@ -116,13 +129,7 @@ FolderEntries FolderLister::lookAll(int folder, const QByteArray &names, const Q
         lookAt(0, count);
     } else {
         const int half = count / 2;
-        const std::unique_ptr<QThread> other(QThread::create(lookAt, half, count));
-        other->start();
-        lookAt(0, half);
-        other->wait();
-        // Without a thread of its own, this one looks at the rest.
-        if (!other->isFinished())
-            lookAt(half, count);
+        runBeside([&] { lookAt(0, half); }, [&] { lookAt(half, count); });
     }
     looked.erase(std::remove_if(looked.begin(), looked.end(),
                      [](const FolderEntry &entry) { return entry.name.isEmpty(); }),
@@ -141,15 +148,8 @@ void FolderLister::sortShared(FolderEntries *entries, const FolderOrder &order)
     // The second half on a thread of its own, with its own collator: a
     // collator is not to be shared between threads.
     const FolderEntries::iterator middle = first + entries->size() / 2;
-    const auto sortSecondHalf = [middle, last, column = order.column(), direction = order.order()] {
-        std::sort(middle, last, FolderOrder(column, direction));
-    };
-    const std::unique_ptr<QThread> other(QThread::create(sortSecondHalf));
-    other->start();
-    std::sort(first, middle, order);
-    other->wait();
-    if (!other->isFinished())
-        sortSecondHalf();
+    runBeside([&] { std::sort(first, middle, order); },
+        [&] { std::sort(middle, last, FolderOrder(order.column(), order.order())); });
     std::inplace_merge(first, middle, last, order);
 }
 
