@@ -14,7 +14,11 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <optional>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -113,11 +117,15 @@ UDisks2Fixture::~UDisks2Fixture()
     else if (udevdAnswers())
         reloadRules();
     removeFolders(m_createdFolders);
+    if (m_loopLock >= 0)
+        ::close(m_loopLock);
 }
 
 bool UDisks2Fixture::start()
 {
     if (!canRun())
+        return false;
+    if (!lockLoopDevices())
         return false;
     removeLeftovers();
     for (const char *folder : daemonFolders) {
@@ -151,6 +159,23 @@ bool UDisks2Fixture::canRun()
     if (!udevdAnswers() && !QFileInfo::exists(udevd)) {
         m_skipReason = QStringLiteral("no udevd answers and %1 is missing").arg(udevd);
         return false;
+    }
+    return true;
+}
+
+// Loop devices and their uevents are the kernel's: a run in another
+// container on this machine (CI runs two distributions side by side) sees
+// this run's disks, and its udev and UDisks2 act on them, or its start
+// takes them for leftovers. Containers that may attach loop devices share
+// the machine's /dev/loop-control, and a lock on it lets one run go at a
+// time.
+bool UDisks2Fixture::lockLoopDevices()
+{
+    m_loopLock = ::open("/dev/loop-control", O_RDONLY | O_CLOEXEC);
+    while (m_loopLock < 0 || ::flock(m_loopLock, LOCK_EX) != 0) {
+        if (m_loopLock < 0 || errno != EINTR)
+            return fail(QStringLiteral("cannot lock /dev/loop-control: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(errno))));
     }
     return true;
 }

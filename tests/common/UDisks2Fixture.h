@@ -15,7 +15,9 @@
 // mounts, the udev rule, the daemons (tied to the test process, so a crash
 // takes them along) and the folders they create. Loop devices, mounts and
 // the rule are machine-wide, so start() first removes what an earlier run
-// that crashed left of them; only one run can go at a time.
+// that crashed left of them; only one run can go at a time, and start()
+// waits for any other to end, also one in another container on the same
+// kernel.
 class UDisks2Fixture
 {
 public:
@@ -62,6 +64,7 @@ public:
 
 private:
     bool canRun();
+    bool lockLoopDevices();
     bool probeLoopMount();
     bool startUdevd();
     bool startBus();
@@ -91,5 +94,6 @@ private:
     QString m_skipReason;
     QString m_error;
     int m_images = 0;
+    int m_loopLock = -1;
     bool m_refusing = false;
 };
