@@ -490,12 +490,11 @@ void BrowserTreeModel::listInBackground(QNodeItem *node)
     const quint64 ticket = ++m_lastTicket;
     node->setListingTicket(ticket);
     m_listing.insert(ticket, node);
-    const QString folder = node->folderPath();
-    Logger::instance()->log("listing %s", qUtf8Printable(folder));
+    Logger::instance()->log("listing %s", qUtf8Printable(node->folderPath()));
     if (m_listingsHeld)
-        m_heldListings.append({ ticket, folder });
+        m_heldListings.append(ticket);
     else
-        startListing(ticket, folder);
+        startListing(node);
 }
 
 void BrowserTreeModel::holdListings(bool held)
@@ -503,19 +502,21 @@ void BrowserTreeModel::holdListings(bool held)
     m_listingsHeld = held;
     if (held)
         return;
-    for (const auto &listing : std::exchange(m_heldListings, {})) {
+    for (const quint64 ticket : std::exchange(m_heldListings, {})) {
         // Not when the node went or was listed again meanwhile.
-        const QNodeItem *node = m_listing.value(listing.first);
-        if (node && node->listingTicket() == listing.first)
-            startListing(listing.first, listing.second);
+        const QNodeItem *node = m_listing.value(ticket);
+        if (node && node->listingTicket() == ticket)
+            startListing(node);
         else
-            m_listing.remove(listing.first);
+            m_listing.remove(ticket);
     }
 }
 
-void BrowserTreeModel::startListing(quint64 ticket, const QString &folder)
+void BrowserTreeModel::startListing(const QNodeItem *node)
 {
-    m_lister.start([this, ticket, folder, home = thread()] { listAway(ticket, folder, home); });
+    m_lister.start([this, ticket = node->listingTicket(), folder = node->folderPath(), home = thread()] {
+        listAway(ticket, folder, home);
+    });
 }
 
 void BrowserTreeModel::listAway(quint64 ticket, const QString &folder, QThread *home)

@@ -118,7 +118,7 @@ private:
         QString path;
         bool holds;
     };
-    void startListing(quint64 ticket, const QString &folder);
+    void startListing(const QNodeItem *node);
     // On the lister's thread: makes the nodes of folder's sub-folders, living
     // in home's thread, and hands them over.
     void listAway(quint64 ticket, const QString &folder, QThread *home);
@@ -148,6 +148,6 @@ private:
     quint64 m_lastTicket = 0;
     QHash<quint64, QPointer<QNodeItem>> m_listing;
     bool m_listingsHeld = false;
-    // Tickets and folders of the listings waiting to start.
-    QVector<QPair<quint64, QString>> m_heldListings;
+    // Tickets of the listings waiting to start.
+    QVector<quint64> m_heldListings;
 };

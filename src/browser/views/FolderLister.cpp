@@ -21,7 +21,7 @@ namespace {
 // Entries read between two looks at whether the listing is still wanted.
 constexpr int checkEvery = 512;
 // Entries from which two threads share the looks and the sorting.
-constexpr int sharedLooks = 256;
+constexpr int sharedFrom = 256;
 
 // Runs own on this thread and other on a thread of its own, and returns when
 // both are done; other runs here too when no thread can start.
@@ -124,7 +124,7 @@ FolderEntries FolderLister::lookAll(int folder, const QByteArray &names, const Q
         }
     };
     const int count = starts.size();
-    if (count < sharedLooks) {
+    if (count < sharedFrom) {
         // A small folder is looked at sooner than a thread starts.
         lookAt(0, count);
     } else {
@@ -141,7 +141,7 @@ void FolderLister::sortShared(FolderEntries *entries, const FolderOrder &order)
 {
     FolderEntries::iterator first = entries->begin();
     FolderEntries::iterator last = entries->end();
-    if (entries->size() < sharedLooks) {
+    if (entries->size() < sharedFrom) {
         std::sort(first, last, order);
         return;
     }
